@@ -1,0 +1,28 @@
+#pragma once
+#include <QColor>
+#include <cstdint>
+
+class QWidget;
+
+// Colours as the device tools write them: $00BBGGRR (blue in the high byte, red in the low),
+// plus two system colours that follow the palette.
+using TColor = std::uint32_t;
+
+constexpr TColor clBtnFace = 0xFF00000Fu;     // button face (palette Button)
+constexpr TColor clWindowText = 0xFF000008u;  // window text (palette WindowText)
+constexpr TColor clRed = 0x0000FFu;
+constexpr TColor clLime = 0x00FF00u;
+constexpr TColor clYellow = 0x00FFFFu;
+constexpr TColor clWhite = 0xFFFFFFu;
+constexpr TColor clGreen = 0x008000u;
+constexpr TColor clBlue = 0xFF0000u;
+constexpr TColor clBlack = 0x000000u;
+
+// The colour of a $00BBGGRR value, or of a system colour in the application's palette.
+QColor ToQColor(TColor color);
+
+// A label's (or any widget's) background and font colour; the background is painted.
+void SetWidgetColors(QWidget* widget, TColor background, TColor font);
+void SetFontColor(QWidget* widget, TColor font);
+TColor BackgroundColorOf(const QWidget* widget);
+TColor FontColorOf(const QWidget* widget);
