@@ -1,0 +1,196 @@
+// The link monitor: request and reply frames decoded and in hex, the command history,
+// replies per second, the receive lamp, and the identity read-back after steady traffic.
+#include "FormMain.h"
+#include "UiBuild.h"
+
+#include "Mbu3Frame.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+using namespace uibuild;
+
+void TForm1::CreateMonitorPage()
+{
+    auto* page = new QVBoxLayout(TabSheet9);
+    GroupBox_MBU = Group(TabSheet9, "GroupBox_MBU", "MBU3   v");
+    page->addWidget(GroupBox_MBU);
+    CheckBox_MBUPause = CheckBox(TabSheet9, "CheckBox_MBUPause", "Automatikus lekérdezés tiltva");
+    page->addWidget(CheckBox_MBUPause);
+    page->addStretch(1);
+
+    auto* grid = new QGridLayout(GroupBox_MBU);
+    int r = 0;
+    // USB device.
+    Shape_MBUOn = new Shape(Shape::Circle, GroupBox_MBU);
+    Shape_MBUOn->setObjectName("Shape_MBUOn");
+    Shape_MBUOn->setFixedSize(16, 16);
+    Shape_MBUOn->setBrushColor(clBtnFace);
+    Label_USBOnline->raise();
+    grid->addWidget(Shape_MBUOn, r, 0);
+    grid->addWidget(new QLabel("USB"), r, 1);
+    Shape_MBUCom = new Shape(Shape::Circle, GroupBox_MBU);
+    Shape_MBUCom->setObjectName("Shape_MBUCom");
+    Shape_MBUCom->setFixedSize(16, 16);
+    Shape_MBUCom->setBrushColor(clBtnFace);
+    grid->addWidget(Shape_MBUCom, r, 2);
+    grid->addWidget(new QLabel("Rx"), r, 3);
+    ++r;
+    Label_VendorName = Label(GroupBox_MBU, "Label_VendorName", "");
+    Label_VendorID = Label(GroupBox_MBU, "Label_VendorID", "");
+    Label_ProductName = Label(GroupBox_MBU, "Label_ProductName", "");
+    Label_ProductID = Label(GroupBox_MBU, "Label_ProductID", "");
+    grid->addWidget(new QLabel("Vendor:"), r, 0);
+    grid->addWidget(Label_VendorName, r, 1);
+    grid->addWidget(Label_VendorID, r, 2, 1, 2);
+    ++r;
+    grid->addWidget(new QLabel("Product:"), r, 0);
+    grid->addWidget(Label_ProductName, r, 1);
+    grid->addWidget(Label_ProductID, r, 2, 1, 2);
+    ++r;
+
+    // Request side (left) and reply side (right).
+    auto pair = [&](int row, int col, const QString& caption, QLabel*& target, const char* name, const QString& text) {
+        grid->addWidget(new QLabel(caption), row, col);
+        target = Label(GroupBox_MBU, name, text);
+        grid->addWidget(target, row, col + 1);
+    };
+    const int top = r;
+    pair(top + 0, 0, "Requested device:", Label_MBUTxDevice, "Label_MBUTxDevice", "");
+    pair(top + 1, 0, "Requested version min:", Label_MBUTxVerL, "Label_MBUTxVerL", "");
+    pair(top + 2, 0, "Requested version max:", Label_MBUTxVerH, "Label_MBUTxVerH", "");
+    pair(top + 3, 0, "Command:", Label_MBUTxCommand, "Label_MBUTxCommand", "");
+    pair(top + 4, 0, "Tx data bytes:", Label_uIndexForDataWrite, "Label_uIndexForDataWrite", "");
+    pair(top + 5, 0, "Host ID:", Label_HostID, "Label_HostID", "");
+    pair(top + 0, 2, "Valid device:", Label_MBURxDevice, "Label_MBURxDevice", "?");
+    pair(top + 1, 2, "Valid version:", Label_MBURxVer, "Label_MBURxVer", "?");
+    pair(top + 2, 2, "Counter:", Label_MBURxCounter, "Label_MBURxCounter", "?");
+    pair(top + 3, 2, "Device ID:", Label_DeviceID, "Label_DeviceID", "");
+    pair(top + 4, 2, "Rx data bytes:", Label_uSumDataByteFromRx, "Label_uSumDataByteFromRx", "");
+    grid->addWidget(new QLabel("Error:"), top + 5, 2);
+    Label_MBURxError = Label(GroupBox_MBU, "Label_MBURxError", "0");
+    SetWidgetColors(Label_MBURxError, clBtnFace, clWindowText);
+    grid->addWidget(Label_MBURxError, top + 5, 3);
+    r = top + 6;
+    Label_TXBufferIsFull = Label(GroupBox_MBU, "Label_TXBufferIsFull", "Buffer is full!");
+    SetFontColor(Label_TXBufferIsFull, clRed);
+    Label_TXBufferIsFull->setVisible(false);
+    grid->addWidget(Label_TXBufferIsFull, r, 0, 1, 2);
+    ++r;
+
+    auto memo = [&](const char* name) {
+        auto* m = new QPlainTextEdit(GroupBox_MBU);
+        m->setObjectName(name);
+        m->setReadOnly(true);
+        m->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        m->setFixedHeight(64);
+        QFont mono("DejaVu Sans Mono");
+        mono.setStyleHint(QFont::Monospace);
+        mono.setPixelSize(11);
+        m->setFont(mono);
+        return m;
+    };
+    Memo_MBUTx = memo("Memo_MBUTx");
+    Memo_MBURx = memo("Memo_MBURx");
+    grid->addWidget(Memo_MBUTx, r, 0, 1, 2);
+    grid->addWidget(Memo_MBURx, r, 2, 1, 2);
+    ++r;
+
+    grid->addWidget(new QLabel("FpS:"), r, 0);
+    Label_FPS = Label(GroupBox_MBU, "Label_FPS", "0");
+    grid->addWidget(Label_FPS, r, 1);
+    ++r;
+    Label_Commands = Label(GroupBox_MBU, "Label_Commands", "");
+    Label_Commands->setWordWrap(true);
+    grid->addWidget(Label_Commands, r, 0, 1, 3);
+    Button_CommandsClear = Button(GroupBox_MBU, "Button_CommandsClear", "Cl");
+    Button_CommandsClear->setFixedWidth(32);
+    grid->addWidget(Button_CommandsClear, r, 3, Qt::AlignLeft);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    connect(Button_CommandsClear, &QPushButton::clicked, this, [this] { Button_CommandsClearClick(); });
+}
+
+void TForm1::ShowTxFrame()
+{
+    const mbu3::Frame& f = Transfer.TxFrame;
+    Label_MBUTxDevice->setText(QString::number(mbu3::Get16(f, mbu3::off::DeviceType)));
+    Label_MBUTxVerL->setText(QString::fromStdString(VersionToStr(mbu3::Get16(f, mbu3::off::VersionMin), ".")));
+    Label_MBUTxVerH->setText(QString::fromStdString(VersionToStr(mbu3::Get16(f, mbu3::off::VersionMax), ".")));
+    Label_MBUTxCommand->setText(QString::number(f[mbu3::off::Command]));
+    Label_HostID->setText(FormatThousands(mbu3::Get32(f, mbu3::off::HostOrDeviceId)));
+    Memo_MBUTx->setPlainText(QString::fromStdString(mbu3::HexDump(f, mbu3::Direction::Request)));
+}
+
+void TForm1::ShowCommandHistory(std::uint8_t command)
+{
+    if (command == CommandHistory[0].code) {
+        if (CommandHistory[0].count < 10)
+            ++CommandHistory[0].count;
+    } else {
+        for (std::size_t i = CommandHistory.size() - 1; i > 0; --i)
+            CommandHistory[i] = CommandHistory[i - 1];
+        CommandHistory[0] = {command, 1};
+    }
+    QString all;
+    QString withoutPoll;
+    for (std::size_t k = CommandHistory.size(); k-- > 0;) {
+        const HistoryEntry& e = CommandHistory[k];
+        if (e.code == 0)
+            continue;
+        if (e.count == 10)
+            all += "n*";
+        else if (e.count >= 2)
+            all += QString::number(e.count) + "*";
+        all += QString::number(e.code) + ", ";
+        if (e.code != scheduler::kStatusPoll)
+            withoutPoll += " " + QString::number(e.code);
+    }
+    Label_Commands->setText(all);
+    Label_MBU_Commands->setText(withoutPoll);
+}
+
+void TForm1::Button_CommandsClearClick()
+{
+    for (std::size_t i = 1; i < CommandHistory.size(); ++i)
+        CommandHistory[i].code = 0;
+}
+
+std::uint8_t TForm1::CounterDiff(std::uint8_t a, std::uint8_t b)
+{
+    return static_cast<std::uint8_t>(b >= a ? b - a : b - a + 256);
+}
+
+void TForm1::Timer_1secTimer()
+{
+    FramesPerSecond = CounterDiff(PrevRxCounter, LastRxCounter);
+    for (QLabel* l : {Label_FPS, Label_FPS2}) {
+        l->setText(QString::number(FramesPerSecond));
+        SetFontColor(l, FramesPerSecond != 0 ? clGreen : clRed);
+    }
+    PrevRxCounter = LastRxCounter;
+    if (FramesPerSecond < 1)
+        TrafficSeconds = 0;
+    else
+        ++TrafficSeconds;
+    if (TrafficSeconds == 2)
+        IdentityReadBack();
+}
+
+void TForm1::ShowRxActivity()
+{
+    const std::uint8_t echo = RxFrame[mbu3::off::Command];
+    Shape_MBUCom->setBrushColor(echo == 1 || echo == scheduler::kStatusPoll ? clYellow : clLime);
+    Label_USBData->setVisible(true);
+    Timer_RxLED->stop();
+    Timer_RxLED->setInterval(100);
+    Timer_RxLED->start();
+}
+
+void TForm1::Timer_RxLEDTimer()
+{
+    Shape_MBUCom->setBrushColor(clBtnFace);
+    Label_USBData->setVisible(false);
+    Timer_RxLED->stop();
+}

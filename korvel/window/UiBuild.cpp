@@ -1,0 +1,46 @@
+#include "UiBuild.h"
+
+namespace uibuild {
+
+QLabel* Label(QWidget* parent, const char* name, const QString& text)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    return l;
+}
+
+QLabel* Caption(QWidget* parent, const QString& text)
+{
+    return new QLabel(text, parent);
+}
+
+QGroupBox* Group(QWidget* parent, const char* name, const QString& title)
+{
+    auto* g = new QGroupBox(title, parent);
+    if (name)
+        g->setObjectName(QString::fromLatin1(name));
+    return g;
+}
+
+QPushButton* Button(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+QCheckBox* CheckBox(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* c = new QCheckBox(caption, parent);
+    c->setObjectName(QString::fromLatin1(name));
+    return c;
+}
+
+SpeedButton* Speed(QWidget* container, const char* name, const QString& caption, int groupIndex)
+{
+    auto* b = new SpeedButton(caption, groupIndex, container);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+}  // namespace uibuild
