@@ -3,6 +3,7 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+./scripts/deps.sh
 if [ "${QS_SANITIZE:-0}" = 1 ]; then
   dir=build-asan
   extra=(-DQS_SANITIZE=ON -DQS_BUILD_BENCH=OFF)

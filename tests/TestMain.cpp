@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLocale>
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@ int main(int argc, char** argv)
     if (!std::getenv("XDG_RUNTIME_DIR")) {
         const QByteArray dir = QDir::tempPath().toUtf8() + "/qs-test-runtime";
         QDir().mkpath(QString::fromUtf8(dir));
+        QFile::setPermissions(QString::fromUtf8(dir), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         setenv("XDG_RUNTIME_DIR", dir.constData(), 1);
     }
     QLocale::setDefault(QLocale::c());

@@ -90,7 +90,8 @@ void TMBarGraph::Apply()
     }
     textLabel_->setText(QString::fromStdString(label.caption));
     textLabel_->setGeometry(label.left, label.top, label.width, label.height);
-    SetFontColor(textLabel_, label.fontColor);
+    if (FontColorOf(textLabel_) != label.fontColor)
+        SetFontColor(textLabel_, label.fontColor);
 
     // Changing the minimum size can resize the control, which redraws it once more.
     const BarConstraints& c = model_.Constraints();

@@ -196,3 +196,15 @@ void SimulatedMeter::sendReply(Frame reply)
             onReplyDelivered();
     });
 }
+
+void SimulatedMeter::injectReport(const Frame& frame)
+{
+    const std::uint64_t generation = generation_;
+    QTimer::singleShot(0, this, [this, frame, generation] {
+        if (generation != generation_ || !sink_ || handle_ == 0)
+            return;
+        hid::Report report;
+        std::copy(frame.begin(), frame.end(), report.begin());
+        sink_->reportArrived(handle_, report);
+    });
+}

@@ -63,6 +63,9 @@ public:
     // The next reply that starts a reply stream announces this length instead of the real one.
     void announceLengthOnce(std::uint16_t length) { announce_ = length; }
 
+    // Hands a report to the host exactly as given (no CRC, no counter), from the event loop.
+    void injectReport(const mbu3::Frame& frame);
+
     // Plug state. unplug() also drops replies still on their way.
     void unplug();
     void plug();

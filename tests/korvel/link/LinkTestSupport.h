@@ -1,0 +1,125 @@
+#pragma once
+// Helpers shared by the link tests: hex views of byte ranges, reply frames as the device
+// builds them, and a stand-in device that answers a whole segmented transfer.
+#include "Mbu3Frame.h"
+#include "SegmentedTransfer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <initializer_list>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace linktest {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// "03 02 BD": upper-case pairs with one blank between them. Comparing these strings
+// shows a failing frame byte by byte.
+inline std::string Hex(std::span<const std::uint8_t> bytes)
+{
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (i != 0)
+            text += ' ';
+        text += kDigits[bytes[i] >> 4];
+        text += kDigits[bytes[i] & 0xF];
+    }
+    return text;
+}
+
+inline std::string Hex(const Bytes& bytes) { return Hex(std::span<const std::uint8_t>(bytes)); }
+
+inline std::string Hex(const mbu3::Frame& f, std::size_t at, std::size_t count)
+{
+    return Hex(std::span<const std::uint8_t>(f).subspan(at, count));
+}
+
+// Fills the sequence 1, 2, 3 ... (mod 256): every position of a stream is recognisable.
+inline Bytes Counting(std::size_t count, std::uint8_t first = 1)
+{
+    Bytes b(count);
+    for (std::size_t i = 0; i < count; ++i)
+        b[i] = static_cast<std::uint8_t>(first + i);
+    return b;
+}
+
+struct ReplyHeader {
+    std::uint16_t deviceType = 0x0203;
+    std::uint16_t firmware = 7700;
+    std::uint8_t error = 0;
+    std::uint8_t counter = 0;
+    std::uint8_t echo = 0;
+    std::uint16_t total = 0;
+    std::uint16_t offset = 0;
+    std::uint32_t deviceId = 1234567;
+};
+
+// A reply frame with up to 46 data bytes (the rest 0) and a correct CRC.
+inline mbu3::Frame MakeReply(const ReplyHeader& h, std::span<const std::uint8_t> data = {})
+{
+    mbu3::Frame f{};
+    mbu3::Put16(f, 0, h.deviceType);
+    mbu3::Put16(f, 2, h.firmware);
+    f[4] = h.error;
+    f[5] = h.counter;
+    f[6] = h.echo;
+    mbu3::Put16(f, 8, h.total);
+    mbu3::Put16(f, 10, h.offset);
+    mbu3::Put32(f, 12, h.deviceId);
+    std::copy_n(data.begin(), std::min<std::size_t>(data.size(), mbu3::kSegmentSize),
+                f.begin() + mbu3::kDataOffset);
+    mbu3::SetCRC(f);
+    return f;
+}
+
+// Answers like a well-behaved device: request segments before the last are acknowledged
+// with a frame whose length field would be refused if the host read it (0xFFFF); the reply
+// to the last request segment carries reply segment 0; a flags-4 frame gets the segment at
+// the received count it names.
+struct FakeDevice {
+    Bytes replyData;
+    std::uint8_t echo = 0;
+    std::vector<mbu3::Frame> requests;  // every frame the host sent, in order
+
+    mbu3::Frame Answer(const mbu3::Frame& request)
+    {
+        requests.push_back(request);
+        ReplyHeader h;
+        h.echo = request[mbu3::off::Command];
+        h.counter = static_cast<std::uint8_t>(requests.size());
+        const std::uint8_t flags = request[mbu3::off::Flags];
+        if (flags != mbu3::kFlagAskReply && (flags & mbu3::kFlagLast) == 0) {
+            h.total = 0xFFFF;
+            return MakeReply(h);
+        }
+        const std::uint16_t at =
+            flags == mbu3::kFlagAskReply ? mbu3::Get16(request, mbu3::off::SegmentOffset) : 0;
+        h.total = static_cast<std::uint16_t>(replyData.size());
+        h.offset = at;
+        std::span<const std::uint8_t> rest;
+        if (at < replyData.size())
+            rest = std::span<const std::uint8_t>(replyData).subspan(at);
+        return MakeReply(h, rest);
+    }
+};
+
+// Sends the request prepared in t (Begin and puts done) and plays the exchange with the
+// device until the transfer stops asking for frames. Answers the last step's result.
+inline SegmentedTransfer::StepResult Exchange(SegmentedTransfer& t, FakeDevice& device)
+{
+    EXPECT_TRUE(t.SendNextFrame());
+    for (int guard = 0; guard < 2000; ++guard) {
+        const auto r = t.RxTransferStep(device.Answer(t.TxFrame));
+        if (r != SegmentedTransfer::StepResult::SendFrame)
+            return r;
+    }
+    ADD_FAILURE() << "transfer never ended";
+    return SegmentedTransfer::StepResult::Ignored;
+}
+
+}  // namespace linktest

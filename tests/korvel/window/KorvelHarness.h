@@ -1,0 +1,78 @@
+#pragma once
+#include "FormMain.h"
+#include "KorvelApp.h"
+#include "SimulatedMeter.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <functional>
+#include <memory>
+
+// Korvel's nine forms on the simulated meter, headless. The 30 ms tick can be left running
+// or stopped so that a test drives the scheduler one tick at a time.
+struct KorvelHarness {
+    SimulatedMeter* meter;
+    std::unique_ptr<hid::UsbHid> usb;
+    std::unique_ptr<KorvelForms> forms;
+    TForm1* w;
+
+    explicit KorvelHarness(QStringList arguments = {}, bool runTicks = false)
+        : meter(new SimulatedMeter),
+          usb(std::make_unique<hid::UsbHid>(std::unique_ptr<hid::Backend>(meter))),
+          forms(std::make_unique<KorvelForms>(*usb, arguments)),
+          w(forms->Form1)
+    {
+        w->Beep = {};
+        meter->setReplyData(101, std::vector<std::uint8_t>(53, 0));
+        if (!runTicks) {
+            w->Timer_Comm->stop();
+            w->Timer_1sec->stop();
+        }
+        w->FormActivate();
+        pump();  // plug and change events
+    }
+
+    ~KorvelHarness()
+    {
+        forms.reset();
+        usb.reset();
+    }
+
+    static void pump(int rounds = 3)
+    {
+        for (int i = 0; i < rounds; ++i)
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+
+    // Runs the event loop until pred holds or timeoutMs passes; answers pred().
+    static bool waitFor(const std::function<bool()>& pred, int timeoutMs = 2000)
+    {
+        QElapsedTimer t;
+        t.start();
+        while (!pred() && t.elapsed() < timeoutMs)
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+        return pred();
+    }
+
+    static void waitMs(int ms)
+    {
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < ms)
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+    }
+
+    // One scheduler tick, then the event loop until the transfer it started has ended.
+    void tick()
+    {
+        w->Timer_CommTimer();
+        waitFor([this] { return w->Busy == 0 && w->Transfer.TransferState == 0; }, 1000);
+    }
+
+    SpeedButton* button(const char* form, const char* name) const
+    {
+        QWidget* f = std::string_view(form) == "Form1" ? static_cast<QWidget*>(w) : w->FindForm(form);
+        return f ? f->findChild<SpeedButton*>(QLatin1String(name)) : nullptr;
+    }
+};
