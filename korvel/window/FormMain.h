@@ -146,6 +146,10 @@ private:
     void CreateControls();
     void CreateModelPages();
     void CreateFactoryPages();
+    void CreateCalibrationPage();
+    void CreateIdentityGroup();
+    void CreateSettingsPages();
+    void CreateTestsPage();
     void CreateMonitorPage();
     hid::Handle DeviceHandle() const;
 

@@ -3,7 +3,14 @@
 #include "ui/Shape.h"
 #include "ui/SpeedButton.h"
 
+#include "MBarGraph.h"
+#include "ui/RadioGroup.h"
+
 #include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -109,6 +116,131 @@ struct FormMainControls {
     SpeedButton* SpeedButton_ReadFromDevice_QV5510 = nullptr;
     SpeedButton* SpeedButton_ReadDefault_QV5510 = nullptr;
     SpeedButton* SpeedButton_WriteToDevice_QV5510 = nullptr;
+
+    // Latched switches read by the status poll.
+    SpeedButton* SpeedButton_PWMForce = nullptr;
+    SpeedButton* SpeedButton_CheckCurrent = nullptr;
+    SpeedButton* SpeedButton_CheckVoltage = nullptr;
+    SpeedButton* SpeedButton_TestASCII5x7 = nullptr;
+    SpeedButton* SpeedButton_TestWhite = nullptr;
+    SpeedButton* SpeedButton_TestFrame = nullptr;
+    SpeedButton* SpeedButton_TestPattern = nullptr;
+    SpeedButton* SpeedButton_TimeAfterReset = nullptr;
+    SpeedButton* SpeedButton_IntADC = nullptr;
+    SpeedButton* SpeedButton_DigitalOutForceEng = nullptr;
+    SpeedButton* SpeedButton_DigitalOut1Force = nullptr;
+    SpeedButton* SpeedButton_DigitalOut2Force = nullptr;
+    SpeedButton* SpeedButton_DigitalOut3Force = nullptr;
+    SpeedButton* SpeedButton_DigitalOut4Force = nullptr;
+    QLabel* Label_DigitalOut1 = nullptr;
+    QLabel* Label_DigitalOut2 = nullptr;
+    QLabel* Label_DigitalOut3 = nullptr;
+    QLabel* Label_DigitalOut4 = nullptr;
+
+    // Output calibration group.
+    QGroupBox* GroupBox_OutputCal = nullptr;
+    QRadioButton* RadioButton_QVAOModul1 = nullptr;
+    QRadioButton* RadioButton_QVAOModul2 = nullptr;
+    RadioGroup* RadioGroup_KimenetTipusa = nullptr;
+    QLabel* Label_PWM4mA = nullptr;
+    QLabel* Label_PWM20mA = nullptr;
+    QLabel* Label_PWM10V = nullptr;
+    QLabel* Label_PWM2V = nullptr;
+
+    // Input calibration and live values of the factory page.
+    QGroupBox* GroupBox_InputCalQVAIN = nullptr;
+    QGroupBox* GroupBox_SzamitottErtekek = nullptr;
+    QLabel* Label_fFizikaiMennyiseg = nullptr;
+    QLabel* Label_fKimenetSzazalek = nullptr;
+    QLabel* Label_iSkalazottKijezesiErtek = nullptr;
+    QLabel* Label_uInputType = nullptr;
+    QLabel* Label_uCRCOKbits = nullptr;
+    QLabel* Label_uAfterWriteOKbits = nullptr;
+    QLabel* Label_uCRCOKbits2 = nullptr;
+    QLabel* Label_uAfterWriteOKbits2 = nullptr;
+    QLabel* Label_uSPS = nullptr;
+    QLabel* Label_recFRAMCommon_uSizeKB = nullptr;
+    QLabel* Label_fResistanceOfWires = nullptr;
+    QLabel* Label_uMainLoopFrequency = nullptr;
+
+    // Identity group.
+    QGroupBox* GroupBox1 = nullptr;
+    QLineEdit* Edit_GyariSzamEv = nullptr;
+    QLineEdit* Edit_GyariSzamHonap = nullptr;
+    QLineEdit* Edit_GyariSzam = nullptr;
+    QPushButton* Button_GyariSzamPlusz1 = nullptr;
+    QPushButton* Button_GyariSzamMinusz1 = nullptr;
+    QPushButton* Button_GyariSzamToEdits = nullptr;
+    QListWidget* ListBox_uDeviceType = nullptr;
+    QGroupBox* GroupBox_InputModul = nullptr;
+    QGroupBox* GroupBox_OutputModul2 = nullptr;
+    QGroupBox* GroupBox_OutputModul1 = nullptr;
+    QRadioButton* RadioButton_InputModulNone = nullptr;
+    QRadioButton* RadioButton_InputModulQVAIN = nullptr;
+    QRadioButton* RadioButton_InputModulQVTMP = nullptr;
+    QRadioButton* RadioButton_InputModulQVSER = nullptr;
+    QRadioButton* RadioButton_OutputModul2None = nullptr;
+    QRadioButton* RadioButton_OutputModul2QVAO = nullptr;
+    QRadioButton* RadioButton_OutputModul2QVSER = nullptr;
+    QRadioButton* RadioButton_OutputModul2QVRO = nullptr;
+    QRadioButton* RadioButton_OutputModul1None = nullptr;
+    QRadioButton* RadioButton_OutputModul1QVAO = nullptr;
+    QRadioButton* RadioButton_OutputModul1QVSER = nullptr;
+    QRadioButton* RadioButton_OutputModul1QVRO = nullptr;
+
+    // Model pages: module buttons and relay lamps.
+    QPushButton* Button_QV3310_QVAO_Fo = nullptr;
+    QPushButton* Button_QV3320_QVAIN = nullptr;
+    QPushButton* Button_QV3320_QVTMP = nullptr;
+    QPushButton* Button_QV3320_QVAO_Fo = nullptr;
+    QPushButton* Button_QV3320_QVSER_Fo = nullptr;
+    QPushButton* Button_QV3320_QVRO_Fo = nullptr;
+    QPushButton* Button_QV3320_QVAO_Tovabbi = nullptr;
+    QPushButton* Button_QV3320_QVRO_Tovabbi = nullptr;
+    Shape* Shape_DigitalOut1_QV3320 = nullptr;
+    Shape* Shape_DigitalOut2_QV3320 = nullptr;
+    QPushButton* Button_QV5510_QVAIN = nullptr;
+    QPushButton* Button_QV5510_QVTMP = nullptr;
+    QPushButton* Button_QV5510_QVSER_Fo = nullptr;
+    QPushButton* Button_QV5510_Rel1 = nullptr;
+    QPushButton* Button_QV5510_Rel2 = nullptr;
+    Shape* Shape_DigitalOut1_QV5510 = nullptr;
+    Shape* Shape_DigitalOut2_QV5510 = nullptr;
+    QGroupBox* GroupBox_QV5510 = nullptr;
+    QLabel* Label_SWRight = nullptr;
+    QLabel* Label_SWUp = nullptr;
+    QLabel* Label_SWLeft = nullptr;
+    QPushButton* Button_QV5530_QVAIN = nullptr;
+    QPushButton* Button_QV5530_QVTMP = nullptr;
+    QPushButton* Button_QV5530_QVAO_Fo = nullptr;
+    QPushButton* Button_QV5530_QVSER_Fo = nullptr;
+
+    // Settings pages: containers the settings controls are placed into.
+    QGroupBox* GroupBox_Opciok = nullptr;
+    PageControl* PageControl_Input = nullptr;
+    QGroupBox* GroupBox_InputTypeAndScale = nullptr;
+    QGroupBox* GroupBox_PtSensor = nullptr;
+    PageControl* PageControl_Output = nullptr;
+    QGroupBox* GroupBox_AnalogOutput = nullptr;
+    QGroupBox* GroupBox_LimitDisplayMode = nullptr;
+    QGroupBox* GroupBox_Display = nullptr;
+    QGroupBox* GroupBox_Bargraph = nullptr;
+    QGroupBox* GroupBox_Decimals = nullptr;
+    QGroupBox* GroupBox_Rounding = nullptr;
+    QGroupBox* GroupBox_Limit1 = nullptr;
+    QGroupBox* GroupBox_Limit2 = nullptr;
+    QGroupBox* GroupBox_Limit3 = nullptr;
+    QGroupBox* GroupBox_Limit4 = nullptr;
+    QGroupBox* GroupBox_KijelzoTeszt = nullptr;
+    QGroupBox* GroupBox_KepernyoKep = nullptr;
+    QLabel* Image_OLEDNormalSize = nullptr;
+    QLabel* Image_OLED = nullptr;
+
+    // Bar graphs.
+    TMBarGraph* MBarGraph_OutputPercent = nullptr;
+    TMBarGraph* MBarGraph_IRow = nullptr;
+    TMBarGraph* MBarGraph_IAveraged = nullptr;
+    TMBarGraph* MBarGraph_PWM = nullptr;
 
     // Timers.
     QTimer* Timer_Comm = nullptr;

@@ -22,6 +22,8 @@ void row(QGridLayout* grid, int r, const QString& caption, QWidget* value)
 void TForm1::CreateControls()
 {
     auto* outer = new QVBoxLayout(this);
+    // The whole window in the button-face colour.
+    setAutoFillBackground(true);
     outer->setContentsMargins(6, 6, 6, 6);
 
     // ---------------- header ----------------
@@ -97,9 +99,19 @@ void TForm1::CreateControls()
         big.setBold(true);
         Label_iSkalazottKijezesiErtek2->setFont(big);
         mv->addWidget(Label_iSkalazottKijezesiErtek2);
-        measured->setMinimumWidth(160);
+        measured->setMinimumWidth(220);
         h->addWidget(measured);
         h->addStretch(1);
+
+        MBarGraph_OutputPercent = new TMBarGraph(TabSheet_Header);
+        MBarGraph_OutputPercent->setObjectName("MBarGraph_OutputPercent");
+        MBarGraph_OutputPercent->SetMBGValue(0.5);
+        MBarGraph_OutputPercent->SetMBGPlusColorAt1(clYellow);
+        MBarGraph_OutputPercent->SetMBGText(QStringLiteral("???%"));
+        MBarGraph_OutputPercent->SetMBGValueFrom(0.25);
+        MBarGraph_OutputPercent->SetMBGValueTo(0.75);
+        MBarGraph_OutputPercent->setFixedSize(200, 24);
+        mv->addWidget(MBarGraph_OutputPercent);
 
         Button_RefreshForm = Button(TabSheet_Header, "Button_RefreshForm", "Kép frissítés");
         h->addWidget(Button_RefreshForm, 0, Qt::AlignTop);
@@ -154,131 +166,3 @@ void TForm1::CreateControls()
     CreateMonitorPage();
 }
 
-void TForm1::CreateModelPages()
-{
-    // The QV5510 display block trio lives on its model tab.
-    auto* v = new QVBoxLayout(TabSheet_5510);
-    auto* block = Group(TabSheet_5510, "GroupBox_QV5510", "Modulfüggetlen beállítások és tesztek");
-    auto* bh = new QHBoxLayout(block);
-    SpeedButton_ReadFromDevice_QV5510 = Speed(block, "SpeedButton_ReadFromDevice_QV5510", "Kiolvasás a készülékből");
-    SpeedButton_ReadDefault_QV5510 = Speed(block, "SpeedButton_ReadDefault_QV5510", "Gyári alapértékek megjelenítése");
-    SpeedButton_WriteToDevice_QV5510 = Speed(block, "SpeedButton_WriteToDevice_QV5510", "Beírás a készülékbe");
-    bh->addWidget(SpeedButton_ReadFromDevice_QV5510);
-    bh->addWidget(SpeedButton_ReadDefault_QV5510);
-    bh->addWidget(SpeedButton_WriteToDevice_QV5510);
-    bh->addStretch(1);
-    v->addWidget(block);
-    v->addStretch(1);
-}
-
-void TForm1::CreateFactoryPages()
-{
-    auto* v = new QVBoxLayout(TabSheet_Quorin);
-    v->setContentsMargins(2, 2, 2, 2);
-    PageControl1 = new PageControl(TabSheet_Quorin);
-    PageControl1->setObjectName("PageControl1");
-    v->addWidget(PageControl1);
-    TabSheet1 = PageControl1->addPage("TabSheet1", "Quorin beállítások");
-    TabSheet_Settings = PageControl1->addPage("TabSheet_Settings", "Beállítások");
-    TabSheet5 = PageControl1->addPage("TabSheet5", "Határérték kimenetek");
-    TabSheet6 = PageControl1->addPage("TabSheet6", "Tesztek");
-    TabSheet9 = PageControl1->addPage("TabSheet9", "MBU");
-    PageControl1->setActivePage(TabSheet1);
-
-    // "Quorin beállítások": calibration and identity.
-    {
-        auto* grid = new QGridLayout(TabSheet1);
-        auto* outputCal = Group(TabSheet1, "GroupBox_OutputCal", "Kimenet kalibrálás");
-        auto* oc = new QVBoxLayout(outputCal);
-        SpeedButton_ReadPWMCal = Speed(outputCal, "SpeedButton_ReadPWMCal", "Kiolvasás a készülékből");
-        SpeedButton_CalPWML = Speed(outputCal, "SpeedButton_CalPWML", "Kalibrálás 4 mA");
-        SpeedButton_CalPWMH = Speed(outputCal, "SpeedButton_CalPWMH", "Kalibrálás 20 mA");
-        oc->addWidget(SpeedButton_ReadPWMCal);
-        oc->addWidget(SpeedButton_CalPWML);
-        oc->addWidget(SpeedButton_CalPWMH);
-        oc->addStretch(1);
-        grid->addWidget(outputCal, 0, 0);
-
-        PageControl2 = new PageControl(TabSheet1);
-        PageControl2->setObjectName("PageControl2");
-        TabSheet7 = PageControl2->addPage("TabSheet7", "QVAIN");
-        TabSheet8 = PageControl2->addPage("TabSheet8", "QVTM");
-        PageControl2->setActivePage(TabSheet7);
-        grid->addWidget(PageControl2, 0, 1);
-
-        auto* inputCal = Group(TabSheet7, "GroupBox_InputCalQVAIN", "Bemenet kalibrálás");
-        (new QVBoxLayout(TabSheet7))->addWidget(inputCal);
-        auto* ic = new QVBoxLayout(inputCal);
-        SpeedButton_Cal0mA = Speed(inputCal, "SpeedButton_Cal0mA", "Kalibrálás 0 mA");
-        SpeedButton_Cal20mA = Speed(inputCal, "SpeedButton_Cal20mA", "Kalibrálás 20 mA");
-        SpeedButton_Cal0V = Speed(inputCal, "SpeedButton_Cal0V", "Kalibrálás 0 V");
-        SpeedButton_Cal10V = Speed(inputCal, "SpeedButton_Cal10V", "Kalibrálás 10 V");
-        SpeedButton_ReadCalIn = Speed(inputCal, "SpeedButton_ReadCalIn", "Kiolvasás a készülékből");
-        for (QWidget* b : {static_cast<QWidget*>(SpeedButton_Cal0mA), static_cast<QWidget*>(SpeedButton_Cal20mA),
-                           static_cast<QWidget*>(SpeedButton_Cal0V), static_cast<QWidget*>(SpeedButton_Cal10V),
-                           static_cast<QWidget*>(SpeedButton_ReadCalIn)})
-            ic->addWidget(b);
-        ic->addStretch(1);
-
-        auto* pt = new QGridLayout(TabSheet8);
-        pt->addWidget(new QLabel("4 vezetékkel kell bekötni a kalibrátort!"), 0, 0, 1, 2);
-        SpeedButton_iCalPt0ohm4W = Speed(TabSheet8, "SpeedButton_iCalPt0ohm4W", "Kalibrálás 0 ohm");
-        SpeedButton_iCalPtXohm4W = Speed(TabSheet8, "SpeedButton_iCalPtXohm4W", "Kalibrálás 300 ohm");
-        pt->addWidget(SpeedButton_iCalPt0ohm4W, 1, 0);
-        pt->addWidget(SpeedButton_iCalPtXohm4W, 1, 1);
-        pt->addWidget(new QLabel("3 vezetékkel kell bekötni a kalibrátort!"), 2, 0, 1, 2);
-        SpeedButton_iCalPt0ohm3W = Speed(TabSheet8, "SpeedButton_iCalPt0ohm3W", "Kalibrálás 0 ohm");
-        SpeedButton_iCalPtXohm3W = Speed(TabSheet8, "SpeedButton_iCalPtXohm3W", "Kalibrálás 300 ohm");
-        pt->addWidget(SpeedButton_iCalPt0ohm3W, 3, 0);
-        pt->addWidget(SpeedButton_iCalPtXohm3W, 3, 1);
-        SpeedButton_ReadCalPt = Speed(TabSheet8, "SpeedButton_ReadCalPt", "Kiolvasás a készülékből");
-        pt->addWidget(SpeedButton_ReadCalPt, 4, 0);
-        CheckBox_bPt1000 = CheckBox(TabSheet8, "CheckBox_bPt1000", "Pt 1000 (nem Pt 100)");
-        SpeedButton_bPt1000 = Speed(TabSheet8, "SpeedButton_bPt1000", "Készülékbe írás");
-        pt->addWidget(CheckBox_bPt1000, 5, 0);
-        pt->addWidget(SpeedButton_bPt1000, 5, 1);
-        pt->setRowStretch(6, 1);
-
-        auto* identity = Group(TabSheet1, "GroupBox_GyariSzam", "Gyári adatok");
-        auto* idl = new QVBoxLayout(identity);
-        SpeedButton_GyariSzamAKeszulekbe = Speed(identity, "SpeedButton_GyariSzamAKeszulekbe", "Beírás a készülékbe");
-        idl->addWidget(SpeedButton_GyariSzamAKeszulekbe);
-        idl->addStretch(1);
-        grid->addWidget(identity, 0, 2);
-        grid->setRowStretch(1, 1);
-    }
-
-    // "Beállítások" and "Határérték kimenetek": the two settings trios.
-    auto trio = [](QWidget* page, const char* read, const char* defaults, const char* write, SpeedButton*& r,
-                   SpeedButton*& d, SpeedButton*& w) {
-        auto* bar = new QWidget(page);
-        auto* h = new QHBoxLayout(bar);
-        r = Speed(page, read, "Kiolvasás a készülékből");
-        d = Speed(page, defaults, "Gyári alapbeállítások megjelenítése");
-        w = Speed(page, write, "Beírás a készülékbe");
-        h->addWidget(r);
-        h->addWidget(d);
-        h->addWidget(w);
-        h->addStretch(1);
-        auto* v = new QVBoxLayout(page);
-        v->addWidget(bar);
-        v->addStretch(1);
-    };
-    trio(TabSheet_Settings, "SpeedButton_ReadSettings", "SpeedButton_ReadDefaultSettings", "SpeedButton_WriteSettings",
-         SpeedButton_ReadSettings, SpeedButton_ReadDefaultSettings, SpeedButton_WriteSettings);
-    trio(TabSheet5, "SpeedButton_ReadSettings2", "SpeedButton_ReadDefaultSettings2", "SpeedButton_WriteSettings2",
-         SpeedButton_ReadSettings2, SpeedButton_ReadDefaultSettings2, SpeedButton_WriteSettings2);
-
-    // "Tesztek".
-    {
-        auto* v = new QVBoxLayout(TabSheet6);
-        SpeedButton_EraseFRAM1 = Speed(TabSheet6, "SpeedButton_EraseFRAM1", "Erase FRAM");
-        v->addWidget(SpeedButton_EraseFRAM1, 0, Qt::AlignLeft);
-        auto* image = Group(TabSheet6, "GroupBox_KepernyoKep", "Képernyő kép");
-        auto* iv = new QVBoxLayout(image);
-        SpeedButton_ReadDisplay = Speed(image, "SpeedButton_ReadDisplay", "Kiolvasás a készülékből");
-        iv->addWidget(SpeedButton_ReadDisplay, 0, Qt::AlignLeft);
-        v->addWidget(image);
-        v->addStretch(1);
-    }
-}

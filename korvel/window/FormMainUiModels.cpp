@@ -1,0 +1,125 @@
+// The model pages: one tab per base-unit model, with the buttons that open module dialogs.
+#include "FormMain.h"
+#include "UiBuild.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+using namespace uibuild;
+
+namespace {
+Shape* RelayLamp(QWidget* parent, const char* name)
+{
+    auto* s = new Shape(Shape::Circle, parent);
+    s->setObjectName(QLatin1String(name));
+    s->setFixedSize(18, 18);
+    s->setBrushColor(clBtnFace);
+    return s;
+}
+
+// A group of module buttons in a row, with an optional relay lamp in front.
+QGroupBox* ModuleGroup(QWidget* page, const QString& title, Shape* lamp, std::initializer_list<QPushButton*> buttons)
+{
+    auto* g = Group(page, nullptr, title);
+    auto* h = new QHBoxLayout(g);
+    if (lamp) {
+        lamp->setParent(g);
+        h->addWidget(lamp);
+    }
+    for (QPushButton* b : buttons) {
+        b->setParent(g);
+        b->setMinimumWidth(80);
+        h->addWidget(b);
+    }
+    h->addStretch(1);
+    return g;
+}
+}  // namespace
+
+void TForm1::CreateModelPages()
+{
+    // QV3310.
+    {
+        auto* v = new QVBoxLayout(TabSheet_3310);
+        Button_QV3310_QVAO_Fo = Button(TabSheet_3310, "Button_QV3310_QVAO_Fo", "QVAO");
+        v->addWidget(ModuleGroup(TabSheet_3310, "Kimeneti modul", nullptr, {Button_QV3310_QVAO_Fo}));
+        v->addStretch(1);
+    }
+    // QV3320.
+    {
+        auto* v = new QVBoxLayout(TabSheet_3320);
+        QWidget* p = TabSheet_3320;
+        Button_QV3320_QVAIN = Button(p, "Button_QV3320_QVAIN", "QVAIN");
+        Button_QV3320_QVTMP = Button(p, "Button_QV3320_QVTMP", "QVTMP");
+        v->addWidget(ModuleGroup(p, "Bemeneti modulok", nullptr, {Button_QV3320_QVAIN, Button_QV3320_QVTMP}));
+        Shape_DigitalOut1_QV3320 = RelayLamp(p, "Shape_DigitalOut1_QV3320");
+        Button_QV3320_QVAO_Fo = Button(p, "Button_QV3320_QVAO_Fo", "QVAO");
+        Button_QV3320_QVSER_Fo = Button(p, "Button_QV3320_QVSER_Fo", "QVSER");
+        Button_QV3320_QVRO_Fo = Button(p, "Button_QV3320_QVRO_Fo", "QVRO");
+        v->addWidget(ModuleGroup(p, "Fő kimeneti modul", Shape_DigitalOut1_QV3320,
+                                 {Button_QV3320_QVAO_Fo, Button_QV3320_QVSER_Fo, Button_QV3320_QVRO_Fo}));
+        Shape_DigitalOut2_QV3320 = RelayLamp(p, "Shape_DigitalOut2_QV3320");
+        Button_QV3320_QVAO_Tovabbi = Button(p, "Button_QV3320_QVAO_Tovabbi", "QVAO");
+        Button_QV3320_QVRO_Tovabbi = Button(p, "Button_QV3320_QVRO_Tovabbi", "QVRO");
+        v->addWidget(ModuleGroup(p, "További kimeneti modul", Shape_DigitalOut2_QV3320,
+                                 {Button_QV3320_QVAO_Tovabbi, Button_QV3320_QVRO_Tovabbi}));
+        v->addStretch(1);
+    }
+    // QV5510 and QV5520 IP.
+    {
+        auto* v = new QVBoxLayout(TabSheet_5510);
+        QWidget* p = TabSheet_5510;
+        Button_QV5510_QVAIN = Button(p, "Button_QV5510_QVAIN", "QVAIN");
+        Button_QV5510_QVTMP = Button(p, "Button_QV5510_QVTMP", "QVTMP");
+        Button_QV5510_QVSER_Fo = Button(p, "Button_QV5510_QVSER_Fo", "QVSER");
+        v->addWidget(ModuleGroup(p, "Bemeneti modulok", nullptr,
+                                 {Button_QV5510_QVAIN, Button_QV5510_QVTMP, Button_QV5510_QVSER_Fo}));
+        auto* relays = Group(p, nullptr, "Határérték kimenetek");
+        auto* rh = new QHBoxLayout(relays);
+        Shape_DigitalOut1_QV5510 = RelayLamp(relays, "Shape_DigitalOut1_QV5510");
+        Button_QV5510_Rel1 = Button(relays, "Button_QV5510_Rel1", "Rel1");
+        Shape_DigitalOut2_QV5510 = RelayLamp(relays, "Shape_DigitalOut2_QV5510");
+        Button_QV5510_Rel2 = Button(relays, "Button_QV5510_Rel2", "Rel2");
+        for (QWidget* w : {static_cast<QWidget*>(Shape_DigitalOut1_QV5510), static_cast<QWidget*>(Button_QV5510_Rel1),
+                           static_cast<QWidget*>(Shape_DigitalOut2_QV5510), static_cast<QWidget*>(Button_QV5510_Rel2)})
+            rh->addWidget(w);
+        rh->addStretch(1);
+        v->addWidget(relays);
+
+        GroupBox_QV5510 = Group(p, "GroupBox_QV5510", "Modulfüggetlen beállítások és tesztek");
+        auto* bh = new QHBoxLayout(GroupBox_QV5510);
+        SpeedButton_ReadFromDevice_QV5510 =
+            Speed(GroupBox_QV5510, "SpeedButton_ReadFromDevice_QV5510", "Kiolvasás a készülékből");
+        SpeedButton_ReadDefault_QV5510 =
+            Speed(GroupBox_QV5510, "SpeedButton_ReadDefault_QV5510", "Gyári alapértékek megjelenítése");
+        SpeedButton_WriteToDevice_QV5510 = Speed(GroupBox_QV5510, "SpeedButton_WriteToDevice_QV5510", "Beírás a készülékbe");
+        bh->addWidget(SpeedButton_ReadFromDevice_QV5510);
+        bh->addWidget(SpeedButton_ReadDefault_QV5510);
+        bh->addWidget(SpeedButton_WriteToDevice_QV5510);
+        Label_SWLeft = Label(GroupBox_QV5510, "Label_SWLeft", "Balra");
+        Label_SWUp = Label(GroupBox_QV5510, "Label_SWUp", "Fel");
+        Label_SWRight = Label(GroupBox_QV5510, "Label_SWRight", "Jobbra");
+        for (QLabel* l : {Label_SWLeft, Label_SWUp, Label_SWRight}) {
+            SetWidgetColors(l, clLime, clWindowText);
+            l->setVisible(false);
+            bh->addWidget(l);
+        }
+        bh->addStretch(1);
+        v->addWidget(GroupBox_QV5510);
+        v->addStretch(1);
+    }
+    // QV5530.
+    {
+        auto* v = new QVBoxLayout(TabSheet_5530);
+        QWidget* p = TabSheet_5530;
+        Button_QV5530_QVAIN = Button(p, "Button_QV5530_QVAIN", "QVAIN");
+        Button_QV5530_QVTMP = Button(p, "Button_QV5530_QVTMP", "QVTMP");
+        v->addWidget(ModuleGroup(p, "Bemeneti modulok", nullptr, {Button_QV5530_QVAIN, Button_QV5530_QVTMP}));
+        Button_QV5530_QVAO_Fo = Button(p, "Button_QV5530_QVAO_Fo", "QVAO");
+        Button_QV5530_QVSER_Fo = Button(p, "Button_QV5530_QVSER_Fo", "QVSER");
+        v->addWidget(ModuleGroup(p, "Kimeneti modulok", nullptr, {Button_QV5530_QVAO_Fo, Button_QV5530_QVSER_Fo}));
+        v->addStretch(1);
+    }
+    new QVBoxLayout(TabSheet_3330);
+    new QVBoxLayout(TabSheet_3340);
+}
