@@ -41,7 +41,7 @@ bool AltKeyFilter::eventFilter(QObject* watched, QEvent* event)
 
     // An unhandled key press travels up the parents as the same event object: only its first
     // delivery counts.
-    const bool propagating = event == lastEvent_ && lastReceiver_ &&
+    const bool propagating = event == lastEvent_ && lastReceiver_ && lastReceiver_ != watched &&
                              lastReceiver_->isWidgetType() &&
                              widget->isAncestorOf(static_cast<QWidget*>(lastReceiver_.data()));
     lastEvent_ = event;

@@ -102,6 +102,10 @@ public:
 
     // ---- window-wide handlers ----
     void Button_ExitFromApplicationClick();
+    void Button_RefreshFormClick();
+    void PageControl1Change();
+    void PageControl4Change();
+    void EnterQV5510Page();
 
     // Link state.
     std::uint8_t UsbOnline = 0;
@@ -134,6 +138,9 @@ public:
     // Counts the report-ready beeps; the beep itself goes through Beep.
     int BeepCount = 0;
     std::function<void()> Beep;
+
+    // Where the settings file goes; empty: beside the executable.
+    QString IniPath;
 
     // Skips the close handling when the program is ended by an exit button.
     bool ExitWithoutClose = false;

@@ -2,6 +2,11 @@
 #include "FormMain.h"
 #include "Unit2.h"
 
+#include "IniFile.h"
+#include "numbers/LocaleSeparators.h"
+#include "numbers/PictureFormat.h"
+#include "ui/AppRefresh.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
@@ -11,31 +16,17 @@
 namespace {
 // The factory switch, compared with every parameter in upper case.
 const QString kFactorySwitch = QStringLiteral("/VORKAL");
-
-// The locale's one-character date separator: the first character of the short date format
-// that is neither a letter nor a digit, "/" when there is none.
-QString DateSeparator()
-{
-    const QString format = QLocale().dateFormat(QLocale::ShortFormat);
-    for (const QChar ch : format)
-        if (!ch.isLetterOrNumber() && !ch.isSpace() && ch != QLatin1Char('\''))
-            return QString(ch);
-    return QStringLiteral("/");
-}
 }  // namespace
 
 QString ProgramDateText()
 {
-    const QString sep = DateSeparator();
+    const QString sep = QString::fromStdString(LocaleDateSeparator());
     return QStringLiteral("2020") + sep + QStringLiteral("08") + sep + QStringLiteral("27") + sep;
 }
 
 QString FormatThousands(std::uint32_t value)
 {
-    QString digits = QString::number(value);
-    for (int i = digits.size() - 3; i > 0; i -= 3)
-        digits.insert(i, QLatin1Char(' '));
-    return digits;
+    return QString::fromStdString(FormatInteger(value, "# ### ### ##0", LocaleDecimalSeparator()));
 }
 
 TForm1::TForm1(hid::UsbHid& usb, QStringList arguments, QWidget* parent)
@@ -69,6 +60,11 @@ TForm1::TForm1(hid::UsbHid& usb, QStringList arguments, QWidget* parent)
     Timer_RxLED->setObjectName("Timer_RxLED");
     connect(Timer_RxLED, &QTimer::timeout, this, [this] { Timer_RxLEDTimer(); });
 
+    connect(Button_RefreshForm, &QPushButton::clicked, this, [this] { Button_RefreshFormClick(); });
+    connect(PageControl1, &PageControl::userChanged, this, [this] { PageControl1Change(); });
+    connect(PageControl4, &PageControl::userChanged, this, [this] { PageControl4Change(); });
+    // Key preview: Alt with any key refreshes every window, whatever control has the focus.
+    new AltKeyFilter(this, [this] { Button_RefreshFormClick(); });
     connect(Button_ExitFromApplication, &QPushButton::clicked, this, [this] { Button_ExitFromApplicationClick(); });
     connect(Button_ExitFromApplication2, &QPushButton::clicked, this, [this] { Button_ExitFromApplicationClick(); });
 
@@ -128,17 +124,28 @@ void TForm1::FormDestroy()
 
 QString TForm1::IniFileName() const
 {
-    const QFileInfo exe(QCoreApplication::applicationFilePath());
-    return exe.path() + QLatin1Char('/') + exe.completeBaseName() + QStringLiteral(".ini");
+    if (!IniPath.isEmpty())
+        return IniPath;
+    return QString::fromStdString(SettingsPathFor(QCoreApplication::applicationFilePath().toStdString()).string());
 }
 
 void TForm1::LoadIni()
 {
     // The settings file is opened and closed again; no value is read from it.
+    IniFile ini(IniFileName().toStdString());
+    ini.Load();
 }
 
 void TForm1::SaveIni()
 {
+    // Failures (a read-only folder, say) are swallowed: the program goes on.
+    IniFile ini(IniFileName().toStdString());
+    ini.Load();
+    const QDateTime now = QDateTime::currentDateTime();
+    const QString stamp = QLocale().toString(now.date(), QLocale::ShortFormat) + QStringLiteral("   ") +
+                          QLocale().toString(now.time(), QLocale::LongFormat);
+    if (ini.WriteString("Date", "Date", stamp.toStdString()))
+        ini.Save();
 }
 
 void TForm1::changeEvent(QEvent* event)
@@ -157,8 +164,34 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::Button_ExitFromApplicationClick()
 {
-    ExitWithoutClose = true;
-    QCoreApplication::exit(0);
+    ExitWithoutCloseHandling(ExitWithoutClose);
+}
+
+void TForm1::Button_RefreshFormClick()
+{
+    RefreshAllWindows();
+}
+
+void TForm1::PageControl1Change()
+{
+    QWidget* page = PageControl1->activePage();
+    if (page == TabSheet1) {
+        SpeedButton_ReadCalIn->SetDown(true);
+        SpeedButton_ReadPWMCal->SetDown(true);
+        SpeedButton_ReadCalPt->SetDown(true);
+    } else if (page == TabSheet5) {
+        SpeedButton_ReadSettings2->SetDown(true);
+    }
+}
+
+void TForm1::PageControl4Change()
+{
+    EnterQV5510Page();
+}
+
+void TForm1::EnterQV5510Page()
+{
+    // The QV5510 page's display-test state is set up here when the page is entered.
 }
 
 void TForm1::IdentityReadBack()

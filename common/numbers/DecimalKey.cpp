@@ -1,0 +1,8 @@
+#include "DecimalKey.h"
+
+std::string DecimalKeyText(std::string_view keyText, std::string_view decimalSeparator)
+{
+    if (keyText == "," || keyText == ".")
+        return std::string(decimalSeparator);
+    return std::string(keyText);
+}

@@ -1,0 +1,7 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+// The decimal key of a number edit: a typed "," or "." becomes the decimal separator; any
+// other key text passes unchanged.
+std::string DecimalKeyText(std::string_view keyText, std::string_view decimalSeparator);
