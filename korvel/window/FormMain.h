@@ -139,6 +139,9 @@ public:
     int BeepCount = 0;
     std::function<void()> Beep;
 
+    // How often the window was refreshed ("Kép frissítés" or Alt with a key).
+    int RefreshCount = 0;
+
     // Where the settings file goes; empty: beside the executable.
     QString IniPath;
 

@@ -169,6 +169,7 @@ void TForm1::Button_ExitFromApplicationClick()
 
 void TForm1::Button_RefreshFormClick()
 {
+    ++RefreshCount;
     RefreshAllWindows();
 }
 

@@ -1,0 +1,82 @@
+#include "ui/SpeedButton.h"
+
+#include <QSignalSpy>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+struct Trio {
+    QWidget page;
+    QWidget otherPage;
+    SpeedButton* read = new SpeedButton("Kiolvasás a készülékből", 1, &page);
+    SpeedButton* defaults = new SpeedButton("Gyári alapértékek megjelenítése", 1, &page);
+    SpeedButton* write = new SpeedButton("Beírás a készülékbe", 1, &page);
+    SpeedButton* otherRead = new SpeedButton("Kiolvasás a készülékből", 1, &otherPage);
+    SpeedButton* switchButton = new SpeedButton("Közvetlen vezérlés", 20, &page);
+};
+}  // namespace
+
+TEST(SpeedButton, SameGroupAndContainerExcludeEachOtherAndAllMayBeUp)
+{
+    Trio t;
+    EXPECT_FALSE(t.read->IsDown() || t.defaults->IsDown() || t.write->IsDown());
+    t.read->click();
+    EXPECT_TRUE(t.read->IsDown());
+    t.write->click();  // the pending read is withdrawn
+    EXPECT_FALSE(t.read->IsDown());
+    EXPECT_TRUE(t.write->IsDown());
+    t.write->click();  // a click on a Down button releases it
+    EXPECT_FALSE(t.write->IsDown());
+}
+
+TEST(SpeedButton, OtherContainersAndGroupIndexesAreIndependent)
+{
+    Trio t;
+    t.read->SetDown(true);
+    t.otherRead->SetDown(true);
+    t.switchButton->click();
+    EXPECT_TRUE(t.read->IsDown());
+    EXPECT_TRUE(t.otherRead->IsDown());
+    EXPECT_TRUE(t.switchButton->IsDown());
+}
+
+TEST(SpeedButton, PressesFromCodeReleaseSiblingsButRunNoClickHandler)
+{
+    Trio t;
+    QSignalSpy clicks(t.write, &QAbstractButton::clicked);
+    t.read->SetDown(true);
+    t.write->SetDown(true);
+    EXPECT_FALSE(t.read->IsDown());
+    EXPECT_TRUE(t.write->IsDown());
+    t.write->SetDown(false);
+    EXPECT_FALSE(t.write->IsDown());
+    EXPECT_EQ(clicks.count(), 0);
+    t.write->click();
+    EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST(SpeedButton, GroupsFollowTheGivenContainerEvenWhenALayoutReparents)
+{
+    QWidget page;
+    auto* inner = new QWidget(&page);
+    auto* layout = new QVBoxLayout(inner);
+    auto* a = new SpeedButton("a", 1, &page);
+    auto* b = new SpeedButton("b", 1, &page);
+    layout->addWidget(a);  // now a child of inner, still grouped by page
+    a->SetDown(true);
+    b->SetDown(true);
+    EXPECT_FALSE(a->IsDown());
+    EXPECT_EQ(a->container(), &page);
+}
+
+TEST(SpeedButton, GroupIndexZeroNeverLatches)
+{
+    QWidget page;
+    auto* plain = new SpeedButton("Kép", 0, &page);
+    plain->click();
+    EXPECT_FALSE(plain->IsDown());
+    plain->SetDown(true);
+    EXPECT_FALSE(plain->IsDown());
+}
