@@ -1,6 +1,9 @@
 #pragma once
 #include "FormMainControls.h"
+#include "IdentityRecord.h"
 #include "Scheduler.h"
+#include "StatusRecord.h"
+#include "numbers/ScaledNumber.h"
 #include "SegmentedTransfer.h"
 #include "hid/UsbHid.h"
 
@@ -96,8 +99,25 @@ public:
     // The identity read-back that two seconds of traffic trigger.
     void IdentityReadBack();
 
-    // ---- device identity and replacement ----
+    // ---- status poll ----
+    void BindStatusPoll();
+    void PutStatusRequestFromControls();
+    void ApplyStatusRecord();
+    // The scaled format of the window (ScaledFormat, ScaledFactor) for 0..4 decimals;
+    // another count keeps the format as it was.
+    void SetDecimalFormat(int decimals);
+
+    // ---- device identity, model pages and replacement ----
+    void BindIdentityGroup();
+    void Button_GyariSzamToEditsClick();
+    void ReadIdentityEdits();
+    void Button_GyariSzamPlusz1Click();
+    void Button_GyariSzamMinusz1Click();
+    static std::uint16_t DeviceTypeFromIndex(int index);
+    static int DeviceTypeToIndex(std::uint16_t code);
     void ShowDeviceType(std::uint16_t type);
+    void ClearModuleRadioButtons();
+    void ConfigureModelPage(std::uint16_t type);
     void CheckDeviceChange();
 
     // ---- window-wide handlers ----
@@ -130,6 +150,16 @@ public:
     std::uint8_t PrevRxCounter = 0;
     std::int32_t FramesPerSecond = 0;
     std::int32_t TrafficSeconds = 0;
+
+    // The last status poll, kept until the next one.
+    StatusRecord LastStatus;
+    // The window's scaled number format, set by the status poll.
+    DecimalFormat Decimals;
+    // Output calibration value and QV5510 test pattern, sent in every status poll.
+    std::uint16_t PWMValue = 0;
+    std::uint8_t TestPattern = 0;
+    // The identity to write (command 1), taken from the identity group.
+    IdentityRecord IdentityToWrite{};
 
     // Device replacement.
     std::uint16_t LastDeviceType = 0;

@@ -58,6 +58,13 @@ struct FormMainControls {
     QLabel* Label_MBURxError2 = nullptr;
     QLabel* Label_MBU_Commands = nullptr;
     QLabel* Label_iSkalazottKijezesiErtek2 = nullptr;
+    QLabel* Label_cErrorUncalibratedInput = nullptr;
+    QLabel* Label_cErrorUncalibratedOutput = nullptr;
+    QLabel* Label_cErrorOutputRange = nullptr;
+    QLabel* Label_cErrorFRAM = nullptr;
+    QLabel* Label_cErrorInputRange = nullptr;
+    QLabel* Label_cErrorInputModul = nullptr;
+    QLabel* Label_cErrorRSTimeOut = nullptr;
     QPushButton* Button_RefreshForm = nullptr;
 
     // Frame monitor ("MBU" page).
@@ -207,6 +214,8 @@ struct FormMainControls {
     Shape* Shape_DigitalOut1_QV5510 = nullptr;
     Shape* Shape_DigitalOut2_QV5510 = nullptr;
     QGroupBox* GroupBox_QV5510 = nullptr;
+    QCheckBox* CheckBox_KijelzoTeszt_QV5510 = nullptr;
+    QLabel* Label_KijelzoTeszt_QV5510 = nullptr;
     QLabel* Label_SWRight = nullptr;
     QLabel* Label_SWUp = nullptr;
     QLabel* Label_SWLeft = nullptr;

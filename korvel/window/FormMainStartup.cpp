@@ -68,6 +68,8 @@ TForm1::TForm1(hid::UsbHid& usb, QStringList arguments, QWidget* parent)
     connect(Button_ExitFromApplication, &QPushButton::clicked, this, [this] { Button_ExitFromApplicationClick(); });
     connect(Button_ExitFromApplication2, &QPushButton::clicked, this, [this] { Button_ExitFromApplicationClick(); });
 
+    BindStatusPoll();
+    BindIdentityGroup();
     FormCreate();
     Timer_Comm->start();
     Timer_1sec->start();
@@ -197,12 +199,7 @@ void TForm1::EnterQV5510Page()
 
 void TForm1::IdentityReadBack()
 {
-    // The identity fields and the model page are set up from the polled identity here.
-}
-
-void TForm1::ShowDeviceType(std::uint16_t)
-{
-    // The header's device label is written from the device-type table here.
+    Button_GyariSzamToEditsClick();
 }
 
 void TForm1::CheckDeviceChange()

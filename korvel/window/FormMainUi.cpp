@@ -76,18 +76,31 @@ void TForm1::CreateControls()
 
         auto* errors = Group(TabSheet_Header, "GroupBox_Errors", "Hibajelzések");
         auto* eg = new QGridLayout(errors);
-        const char* const names[] = {"Label_cErrorUncalibratedInput", "Label_cErrorUncalibratedOutput",
-                                     "Label_cErrorOutputRange",       "Label_cErrorFRAM",
-                                     "Label_cErrorInputRange",        "Label_cErrorInputModul",
-                                     nullptr,                         nullptr,
-                                     "Label_cErrorRSTimeOut"};
-        const QString captions[] = {"Kalibrálatlan bemenet", "Kalibrálatlan kimenet", "Analóg kimenet tartomány",
-                                    "Sérült beállítások",    "Bemenet túlvezérlés ",  "Hibás bemeneti modul",
-                                    "Szakadt mérőkör",       "Kalibrálatlan poteciométer", "Nincs RS-485 lekérdezés"};
-        for (int i = 0; i < 9; ++i) {
-            QLabel* l = names[i] ? Label(errors, names[i], captions[i]) : Caption(errors, captions[i]);
+        struct Flag {
+            QLabel** target;
+            const char* name;
+            const char* caption;
+        };
+        const Flag flags[] = {
+            {&Label_cErrorUncalibratedInput, "Label_cErrorUncalibratedInput", "Kalibrálatlan bemenet"},
+            {&Label_cErrorUncalibratedOutput, "Label_cErrorUncalibratedOutput", "Kalibrálatlan kimenet"},
+            {&Label_cErrorOutputRange, "Label_cErrorOutputRange", "Analóg kimenet tartomány"},
+            {&Label_cErrorFRAM, "Label_cErrorFRAM", "Sérült beállítások"},
+            {&Label_cErrorInputRange, "Label_cErrorInputRange", "Bemenet túlvezérlés "},
+            {&Label_cErrorInputModul, "Label_cErrorInputModul", "Hibás bemeneti modul"},
+            {nullptr, nullptr, "Szakadt mérőkör"},
+            {nullptr, nullptr, "Kalibrálatlan poteciométer"},
+            {&Label_cErrorRSTimeOut, "Label_cErrorRSTimeOut", "Nincs RS-485 lekérdezés"},
+        };
+        int i = 0;
+        for (const Flag& f : flags) {
+            QLabel* l = f.name ? Label(errors, f.name, QString::fromUtf8(f.caption))
+                               : Caption(errors, QString::fromUtf8(f.caption));
+            if (f.target)
+                *f.target = l;
             SetWidgetColors(l, clBtnFace, clWindowText);
             eg->addWidget(l, i % 5, i / 5);
+            ++i;
         }
         h->addWidget(errors);
 

@@ -106,6 +106,18 @@ void TForm1::CreateModelPages()
         }
         bh->addStretch(1);
         v->addWidget(GroupBox_QV5510);
+
+        auto* test = Group(p, "GroupBox_KijelzoTeszt_QV5510", "Kijelző teszt");
+        auto* th = new QHBoxLayout(test);
+        th->addWidget(new QLabel("Tesztminta:", test));
+        Label_KijelzoTeszt_QV5510 = Label(test, "Label_KijelzoTeszt_QV5510", "1");
+        Label_KijelzoTeszt_QV5510->setAlignment(Qt::AlignCenter);
+        Label_KijelzoTeszt_QV5510->setMinimumWidth(30);
+        th->addWidget(Label_KijelzoTeszt_QV5510);
+        CheckBox_KijelzoTeszt_QV5510 = CheckBox(test, "CheckBox_KijelzoTeszt_QV5510", "Kijelző teszt bekapcsolva");
+        th->addWidget(CheckBox_KijelzoTeszt_QV5510);
+        th->addStretch(1);
+        v->addWidget(test);
         v->addStretch(1);
     }
     // QV5530.

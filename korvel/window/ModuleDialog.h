@@ -34,10 +34,20 @@ public:
     explicit TForm_QVAO(QWidget* parent = nullptr) : ModuleDialog("Form_QVAO", "QVAO - Fő modul", parent) {}
 };
 
+class QCheckBox;
+class QLabel;
+
 class TForm_QVRO : public ModuleDialog {
     Q_OBJECT
 public:
-    explicit TForm_QVRO(QWidget* parent = nullptr) : ModuleDialog("Form_QVRO", "QVRO - Fő modul", parent) {}
+    explicit TForm_QVRO(QWidget* parent = nullptr);
+
+    // The output's present state and its test independent of the operating mode; the
+    // status poll reads and writes them.
+    QLabel* Label_DigitalOutOff = nullptr;
+    QLabel* Label_DigitalOutOn = nullptr;
+    QCheckBox* CheckBox_DigitalOutForceEng = nullptr;
+    SpeedButton* SpeedButton_DigitalOut1Force = nullptr;
 };
 
 class TForm_QVSER : public ModuleDialog {
@@ -49,5 +59,7 @@ public:
 class TForm_QVTMP : public ModuleDialog {
     Q_OBJECT
 public:
-    explicit TForm_QVTMP(QWidget* parent = nullptr) : ModuleDialog("Form_QVTMP", "QVTMP", parent) {}
+    explicit TForm_QVTMP(QWidget* parent = nullptr);
+
+    QLabel* Label_bPt1000 = nullptr;  // sensor type of the last status poll
 };

@@ -3,10 +3,58 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <bit>
 
 using namespace mbu3;
 
-SimulatedMeter::SimulatedMeter(QObject* parent) : QObject(parent) {}
+SimulatedMeter::SimulatedMeter(QObject* parent) : QObject(parent)
+{
+    setHandler(101, [this](const std::vector<std::uint8_t>& request) {
+        lastStatusRequest = request;
+        return Reply{0, EncodeStatusRecord(status)};
+    });
+}
+
+std::vector<std::uint8_t> SimulatedMeter::EncodeStatusRecord(const StatusRecord& r)
+{
+    std::vector<std::uint8_t> out;
+    auto u8 = [&](std::uint8_t v) { out.push_back(v); };
+    auto u16 = [&](std::uint16_t v) {
+        u8(static_cast<std::uint8_t>(v));
+        u8(static_cast<std::uint8_t>(v >> 8));
+    };
+    auto u32 = [&](std::uint32_t v) {
+        u16(static_cast<std::uint16_t>(v));
+        u16(static_cast<std::uint16_t>(v >> 16));
+    };
+    auto f32 = [&](float v) { u32(std::bit_cast<std::uint32_t>(v)); };
+    u8(r.uGyariSzamEv);
+    u8(r.uGyariSzamHonap);
+    u32(static_cast<std::uint32_t>(r.iADRaw));
+    u32(static_cast<std::uint32_t>(r.iADAveraged));
+    u32(r.uErrorBits);
+    f32(r.fFizikaiMennyiseg);
+    f32(r.fKimenetSzazalek);
+    u32(static_cast<std::uint32_t>(r.iSkalazottKijezesiErtek));
+    u8(r.uInputType);
+    u8(r.uDecimals);
+    u8(r.uCRCOKbits);
+    u8(r.uAfterWriteOKbits);
+    u16(r.uSPS);
+    u8(r.bPt1000 ? 1 : 0);
+    u8(r.uFRAMSizeKB);
+    u32(r.uSecondsOfOperation);
+    u8(r.uCRCOKbits2);
+    u8(r.uAfterWriteOKbits2);
+    f32(r.fResistanceOfWires);
+    u8(r.uDigitalOutputs);
+    u8(r.uQVOptIn);
+    u8(r.uQVOptOut2);
+    u8(r.uQVOptOut1);
+    u8(r.uKeys);
+    u32(r.uMainLoopFrequency);
+    return out;
+}
 SimulatedMeter::~SimulatedMeter() = default;
 
 void SimulatedMeter::start(Sink& sink)

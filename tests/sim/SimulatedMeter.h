@@ -1,5 +1,6 @@
 #pragma once
 #include "Mbu3Frame.h"
+#include "StatusRecord.h"
 #include "hid/HidBackend.h"
 
 #include <QObject>
@@ -53,6 +54,11 @@ public:
     // Answer requests for another device type with code 2 (0 is always accepted).
     bool checkRequestedType = false;
 
+    // The live state the status poll (101) reports; tests set its fields.
+    StatusRecord status;
+    // The status requests received, newest last.
+    std::vector<std::uint8_t> lastStatusRequest;
+
     void setHandler(std::uint8_t command, Handler handler);
     void setReplyData(std::uint8_t command, std::vector<std::uint8_t> data);
 
@@ -84,6 +90,9 @@ public:
     std::function<void()> onReplyDelivered;
     // Called on every frame the host writes (for timing).
     std::function<void(const mbu3::Frame&)> onFrameWritten;
+
+    // The 53 bytes of a status record, as the meter sends them.
+    static std::vector<std::uint8_t> EncodeStatusRecord(const StatusRecord& r);
 
 private:
     void handleFrame(const mbu3::Frame& frame);

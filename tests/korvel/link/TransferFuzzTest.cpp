@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <bit>
 #include <memory>
 #include <span>
@@ -408,7 +407,6 @@ TEST(SegmentedTransferFuzz, RandomExchangesFollowTheModel)
     EXPECT_GT(n.emptySegments, 100);
     EXPECT_GT(n.gets, 10000);
     EXPECT_GT(n.overflows, 0);
-    std::fprintf(stderr, "starts %d tx %d asks %d complete %d oversize %d ignored %d dropped %d empty %d gets %d over %d\n", n.starts, n.txSegments, n.rxAsks, n.complete, n.oversize, n.ignored, n.dropped, n.emptySegments, n.gets, n.overflows);
 }
 
 // Any state, flag and counter a caller could leave behind: the step and the gets still keep

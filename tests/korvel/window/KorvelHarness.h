@@ -24,7 +24,6 @@ struct KorvelHarness {
           w(forms->Form1)
     {
         w->Beep = {};
-        meter->setReplyData(101, std::vector<std::uint8_t>(53, 0));
         if (!runTicks) {
             w->Timer_Comm->stop();
             w->Timer_1sec->stop();
