@@ -9,6 +9,7 @@ void SegmentedTransfer::Begin(std::uint8_t command, std::uint16_t requestedType)
 {
     TransferState = Start;
     TxDataLen = 0;
+    TxSent = 0;
     RxReadIndex = 0;
     RxReceived = 0;
     TransferFlags = kFlagFirst;

@@ -51,6 +51,8 @@ void TForm1::CreateFactoryPages()
 void TForm1::CreateCalibrationPage()
 {
     auto* grid = new QGridLayout(TabSheet1);
+    grid->setContentsMargins(4, 4, 4, 4);
+    grid->setHorizontalSpacing(4);
 
     // Left column: options and output calibration.
     auto* left = new QVBoxLayout;
@@ -58,22 +60,19 @@ void TForm1::CreateCalibrationPage()
     GroupBox_Opciok->setMinimumHeight(40);
     left->addWidget(GroupBox_Opciok);
 
-    GroupBox_OutputCal = Group(TabSheet1, "GroupBox_OutputCal", "Kimenet kalibrálás");
-    auto* oc = new QGridLayout(GroupBox_OutputCal);
-    auto* selector = Group(GroupBox_OutputCal, "GroupBox_QVAOValaszto", "QVAO választó");
+    // "Kimenet kalibrálás": the read-back, the direct drive and its checks share one group;
+    // the calibration points sit in the inner group.
+    auto* outputCalibration = Group(TabSheet1, "GroupBox_OutputCalibration", "Kimenet kalibrálás");
+    auto* oc = new QGridLayout(outputCalibration);
+    auto* selector = Group(outputCalibration, "GroupBox_QVAOValaszto", "QVAO választó");
     auto* sv = new QVBoxLayout(selector);
     RadioButton_QVAOModul1 = Radio(selector, "RadioButton_QVAOModul1", "#1: További");
     RadioButton_QVAOModul2 = Radio(selector, "RadioButton_QVAOModul2", "#2: Fő modul");
-    RadioButton_QVAOModul2->setChecked(true);
     sv->addWidget(RadioButton_QVAOModul1);
     sv->addWidget(RadioButton_QVAOModul2);
     oc->addWidget(selector, 0, 0);
-    RadioGroup_KimenetTipusa = new RadioGroup("Kimenet típusa", {"Áram", "Feszültség"}, GroupBox_OutputCal);
-    RadioGroup_KimenetTipusa->setObjectName("RadioGroup_KimenetTipusa");
-    RadioGroup_KimenetTipusa->setItemIndex(0);
-    oc->addWidget(RadioGroup_KimenetTipusa, 0, 1);
 
-    auto* readBack = Group(GroupBox_OutputCal, "GroupBox_PWMValues", "Kiolvasott PWM értékek:");
+    auto* readBack = Group(outputCalibration, "GroupBox_PWMValues", "Kiolvasott PWM értékek:");
     auto* rg = new QGridLayout(readBack);
     const std::pair<const char*, QString> pwmLabels[] = {
         {"Label_PWM4mA", "4 mA ="}, {"Label_PWM20mA", "20 mA ="}, {"Label_PWM10V", "10 V ="}, {"Label_PWM2V", "2 V ="}};
@@ -83,32 +82,39 @@ void TForm1::CreateCalibrationPage()
         *targets[i] = Label(readBack, pwmLabels[i].first, "?");
         rg->addWidget(*targets[i], i, 1);
     }
-    oc->addWidget(readBack, 1, 0, 1, 2);
-
+    oc->addWidget(readBack, 0, 1);
+    SpeedButton_ReadPWMCal = Speed(outputCalibration, "SpeedButton_ReadPWMCal", "Kiolvasás a készülékből");
+    oc->addWidget(SpeedButton_ReadPWMCal, 1, 0, 1, 2);
     SpeedButton_PWMForce =
-        Speed(GroupBox_OutputCal, "SpeedButton_PWMForce", "Kimeneti PWM közvetlen vezérlése a kalibráláshoz", 2);
+        Speed(outputCalibration, "SpeedButton_PWMForce", "Kimeneti PWM közvetlen vezérlése a kalibráláshoz", 2);
     oc->addWidget(SpeedButton_PWMForce, 2, 0, 1, 2);
+    SpeedButton_CheckCurrent = Speed(outputCalibration, "SpeedButton_CheckCurrent", "Ellenőrzés: 12 mA");
+    SpeedButton_CheckVoltage = Speed(outputCalibration, "SpeedButton_CheckVoltage", "Ellenőrzés: 5 V");
+    SpeedButton_CheckCurrent->setVisible(false);
+    SpeedButton_CheckVoltage->setVisible(false);
+    oc->addWidget(SpeedButton_CheckCurrent, 3, 0);
+    oc->addWidget(SpeedButton_CheckVoltage, 3, 1);
+
+    GroupBox_OutputCal = Group(outputCalibration, "GroupBox_OutputCal", "Kimenet kalibrálás");
+    auto* inner = new QGridLayout(GroupBox_OutputCal);
+    RadioGroup_KimenetTipusa = new RadioGroup("Kimenet típusa", {"Áram", "Feszültség"}, GroupBox_OutputCal);
+    RadioGroup_KimenetTipusa->setObjectName("RadioGroup_KimenetTipusa");
+    RadioGroup_KimenetTipusa->setItemIndex(0);
+    inner->addWidget(RadioGroup_KimenetTipusa, 0, 0, 1, 2);
     MBarGraph_PWM = new TMBarGraph(GroupBox_OutputCal);
     MBarGraph_PWM->setObjectName("MBarGraph_PWM");
     MBarGraph_PWM->SetMBGValue(0.5);
     MBarGraph_PWM->SetMBGValueFrom(0.25);
     MBarGraph_PWM->SetMBGValueTo(0.75);
     MBarGraph_PWM->setFixedSize(297, 17);
-    oc->addWidget(MBarGraph_PWM, 3, 0, 1, 2);
-    SpeedButton_ReadPWMCal = Speed(GroupBox_OutputCal, "SpeedButton_ReadPWMCal", "Kiolvasás a készülékből");
+    inner->addWidget(MBarGraph_PWM, 1, 0, 1, 2);
     SpeedButton_CalPWML = Speed(GroupBox_OutputCal, "SpeedButton_CalPWML", "Kalibrálás 4 mA");
     SpeedButton_CalPWMH = Speed(GroupBox_OutputCal, "SpeedButton_CalPWMH", "Kalibrálás 20 mA");
-    SpeedButton_CheckCurrent = Speed(GroupBox_OutputCal, "SpeedButton_CheckCurrent", "Ellenőrzés: 12 mA");
-    SpeedButton_CheckVoltage = Speed(GroupBox_OutputCal, "SpeedButton_CheckVoltage", "Ellenőrzés: 5 V");
-    SpeedButton_CheckCurrent->setVisible(false);
-    SpeedButton_CheckVoltage->setVisible(false);
-    oc->addWidget(SpeedButton_ReadPWMCal, 4, 0, 1, 2);
-    oc->addWidget(SpeedButton_CalPWML, 5, 0);
-    oc->addWidget(SpeedButton_CalPWMH, 5, 1);
-    oc->addWidget(SpeedButton_CheckCurrent, 6, 0);
-    oc->addWidget(SpeedButton_CheckVoltage, 6, 1);
-    oc->setRowStretch(7, 1);
-    left->addWidget(GroupBox_OutputCal, 1);
+    inner->addWidget(SpeedButton_CalPWML, 2, 0);
+    inner->addWidget(SpeedButton_CalPWMH, 2, 1);
+    oc->addWidget(GroupBox_OutputCal, 4, 0, 1, 2);
+    oc->setRowStretch(5, 1);
+    left->addWidget(outputCalibration, 1);
     grid->addLayout(left, 0, 0, 2, 1);
 
     // Middle: input calibration pages and the live values.
@@ -164,7 +170,7 @@ void TForm1::CreateCalibrationPage()
         target->SetMBGPlusColorAt1(0xFFFF00u);  // aqua
         target->SetMBGValueFrom(0.25);
         target->SetMBGValueTo(0.75);
-        target->setFixedSize(240, 17);
+        target->setFixedSize(180, 17);
         live->addWidget(target, r++, 1);
     };
     bar("AD nyers:", MBarGraph_IRow, "MBarGraph_IRow");

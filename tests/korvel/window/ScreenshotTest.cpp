@@ -1,0 +1,69 @@
+// Renders the main window on a connected simulated meter into PNG files, for looking at the
+// layout. Runs only when QS_SCREENSHOT_DIR names a folder.
+#include "KorvelHarness.h"
+
+#include <QDir>
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+TEST(Screenshot, MainWindowPages)
+{
+    const QByteArray dir = qgetenv("QS_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        GTEST_SKIP() << "set QS_SCREENSHOT_DIR to render the pages";
+    QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
+    {
+        KorvelHarness h({"/VORKAL"});
+        h.w->show();
+        StatusRecord& s = h.meter->status;
+        s.uGyariSzamEv = 20;
+        s.uGyariSzamHonap = 8;
+        s.iADRaw = 3000000;
+        s.iADAveraged = 2990000;
+        s.uErrorBits = 0b10;
+        s.fFizikaiMennyiseg = 12.5f;
+        s.fKimenetSzazalek = 0.625f;
+        s.iSkalazottKijezesiErtek = 12345;
+        s.uQVOptIn = 1;
+        s.uInputType = 0;
+        s.uDecimals = 2;
+        s.uCRCOKbits = 0x0F;
+        s.uAfterWriteOKbits = 0x0F;
+        s.uSPS = 50;
+        s.uFRAMSizeKB = 32;
+        s.uSecondsOfOperation = 90061;
+        s.uDigitalOutputs = 0b0101;
+        s.uMainLoopFrequency = 12345;
+        for (int i = 0; i < 2; ++i) {
+            h.tick();
+            h.w->Timer_1secTimer();
+        }
+        h.tick();
+        const QString out = QString::fromUtf8(dir);
+        QDir().mkpath(out);
+        struct Page {
+            QWidget* page;
+            const char* file;
+        };
+        for (const Page& p : {Page{h.w->TabSheet1, "factory-calibration.png"}, Page{h.w->TabSheet_Settings, "factory-settings.png"},
+                              Page{h.w->TabSheet5, "factory-limits.png"}, Page{h.w->TabSheet6, "factory-tests.png"},
+                              Page{h.w->TabSheet9, "factory-monitor.png"}}) {
+            h.w->PageControl1->setActivePage(p.page);
+            KorvelHarness::pump();
+            EXPECT_TRUE(h.w->grab().save(out + "/" + p.file));
+        }
+        h.w->PageControl4->setActivePage(h.w->TabSheet_5530);
+        KorvelHarness::pump();
+        EXPECT_TRUE(h.w->grab().save(out + "/model-5530.png"));
+    }
+    {
+        KorvelHarness h;
+        h.w->show();
+        h.meter->failNextReplies(3);
+        h.tick();
+        KorvelHarness::pump();
+        EXPECT_TRUE(h.w->grab().save(QString::fromUtf8(dir) + "/too-old.png"));
+    }
+    QLocale::setDefault(QLocale::c());
+}
