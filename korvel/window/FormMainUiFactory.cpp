@@ -16,16 +16,19 @@ QRadioButton* Radio(QWidget* parent, const char* name, const QString& caption)
     return r;
 }
 
-// A request trio of one group: read, factory defaults, write.
-void Trio(QWidget* container, QBoxLayout* layout, const char* read, const char* defaults, const char* write,
-          const QString& defaultsCaption, SpeedButton*& r, SpeedButton*& d, SpeedButton*& w)
+// The settings trio at the top of a settings page; answers the page's own layout.
+QVBoxLayout* SettingsTrio(QWidget* page, const char* read, const char* defaults, const char* write,
+                          SpeedButton*& r, SpeedButton*& d, SpeedButton*& w)
 {
-    r = Speed(container, read, "Kiolvasás a készülékből");
-    d = Speed(container, defaults, defaultsCaption);
-    w = Speed(container, write, "Beírás a készülékbe");
-    layout->addWidget(r);
-    layout->addWidget(d);
-    layout->addWidget(w);
+    auto* v = new QVBoxLayout(page);
+    auto* bar = new QHBoxLayout;
+    const RequestTrio t = Trio(page, bar, read, defaults, write, "Gyári alapbeállítások megjelenítése");
+    r = t.read;
+    d = t.defaults;
+    w = t.write;
+    bar->addStretch(1);
+    v->addLayout(bar);
+    return v;
 }
 }  // namespace
 
@@ -273,13 +276,9 @@ void TForm1::CreateSettingsPages()
 {
     // "Beállítások": the trio above the settings groups.
     {
-        auto* v = new QVBoxLayout(TabSheet_Settings);
-        auto* bar = new QHBoxLayout;
-        Trio(TabSheet_Settings, bar, "SpeedButton_ReadSettings", "SpeedButton_ReadDefaultSettings",
-             "SpeedButton_WriteSettings", "Gyári alapbeállítások megjelenítése", SpeedButton_ReadSettings,
-             SpeedButton_ReadDefaultSettings, SpeedButton_WriteSettings);
-        bar->addStretch(1);
-        v->addLayout(bar);
+        QVBoxLayout* v = SettingsTrio(TabSheet_Settings, "SpeedButton_ReadSettings", "SpeedButton_ReadDefaultSettings",
+                                      "SpeedButton_WriteSettings", SpeedButton_ReadSettings,
+                                      SpeedButton_ReadDefaultSettings, SpeedButton_WriteSettings);
 
         auto* grid = new QGridLayout;
         PageControl_Input = new PageControl(TabSheet_Settings);
@@ -326,13 +325,9 @@ void TForm1::CreateSettingsPages()
 
     // "Határérték kimenetek": the second trio, four limit outputs and their direct control.
     {
-        auto* v = new QVBoxLayout(TabSheet5);
-        auto* bar = new QHBoxLayout;
-        Trio(TabSheet5, bar, "SpeedButton_ReadSettings2", "SpeedButton_ReadDefaultSettings2",
-             "SpeedButton_WriteSettings2", "Gyári alapbeállítások megjelenítése", SpeedButton_ReadSettings2,
-             SpeedButton_ReadDefaultSettings2, SpeedButton_WriteSettings2);
-        bar->addStretch(1);
-        v->addLayout(bar);
+        QVBoxLayout* v = SettingsTrio(TabSheet5, "SpeedButton_ReadSettings2", "SpeedButton_ReadDefaultSettings2",
+                                      "SpeedButton_WriteSettings2", SpeedButton_ReadSettings2,
+                                      SpeedButton_ReadDefaultSettings2, SpeedButton_WriteSettings2);
 
         auto* limits = new QHBoxLayout;
         QGroupBox** groups[] = {&GroupBox_Limit1, &GroupBox_Limit2, &GroupBox_Limit3, &GroupBox_Limit4};

@@ -88,14 +88,11 @@ void TForm1::CreateModelPages()
 
         GroupBox_QV5510 = Group(p, "GroupBox_QV5510", "Modulfüggetlen beállítások és tesztek");
         auto* bh = new QHBoxLayout(GroupBox_QV5510);
-        SpeedButton_ReadFromDevice_QV5510 =
-            Speed(GroupBox_QV5510, "SpeedButton_ReadFromDevice_QV5510", "Kiolvasás a készülékből");
-        SpeedButton_ReadDefault_QV5510 =
-            Speed(GroupBox_QV5510, "SpeedButton_ReadDefault_QV5510", "Gyári alapértékek megjelenítése");
-        SpeedButton_WriteToDevice_QV5510 = Speed(GroupBox_QV5510, "SpeedButton_WriteToDevice_QV5510", "Beírás a készülékbe");
-        bh->addWidget(SpeedButton_ReadFromDevice_QV5510);
-        bh->addWidget(SpeedButton_ReadDefault_QV5510);
-        bh->addWidget(SpeedButton_WriteToDevice_QV5510);
+        const RequestTrio trio = Trio(GroupBox_QV5510, bh, "SpeedButton_ReadFromDevice_QV5510",
+                                      "SpeedButton_ReadDefault_QV5510", "SpeedButton_WriteToDevice_QV5510");
+        SpeedButton_ReadFromDevice_QV5510 = trio.read;
+        SpeedButton_ReadDefault_QV5510 = trio.defaults;
+        SpeedButton_WriteToDevice_QV5510 = trio.write;
         Label_SWLeft = Label(GroupBox_QV5510, "Label_SWLeft", "Balra");
         Label_SWUp = Label(GroupBox_QV5510, "Label_SWUp", "Fel");
         Label_SWRight = Label(GroupBox_QV5510, "Label_SWRight", "Jobbra");

@@ -1,5 +1,6 @@
 #include "ModuleDialog.h"
 
+#include "UiBuild.h"
 #include "ui/TColor.h"
 
 #include <QCheckBox>
@@ -17,15 +18,11 @@ ModuleDialog::ModuleDialog(const char* instanceName, const QString& caption, QWi
     auto* bar = new QWidget(this);
     auto* h = new QHBoxLayout(bar);
     h->setContentsMargins(0, 0, 0, 0);
-    auto make = [this, h](const char* name, const QString& text) {
-        auto* b = new SpeedButton(text, 1, this);
-        b->setObjectName(QLatin1String(name));
-        h->addWidget(b);
-        return b;
-    };
-    SpeedButton_ReadFromDevice = make("SpeedButton_ReadFromDevice", "Kiolvasás a készülékből");
-    SpeedButton_ReadDefault = make("SpeedButton_ReadDefault", "Gyári alapértékek megjelenítése");
-    SpeedButton_WriteToDevice = make("SpeedButton_WriteToDevice", "Beírás a készülékbe");
+    const uibuild::RequestTrio trio =
+        uibuild::Trio(this, h, "SpeedButton_ReadFromDevice", "SpeedButton_ReadDefault", "SpeedButton_WriteToDevice");
+    SpeedButton_ReadFromDevice = trio.read;
+    SpeedButton_ReadDefault = trio.defaults;
+    SpeedButton_WriteToDevice = trio.write;
     h->addStretch(1);
     v->addWidget(bar);
     body_ = new QWidget(this);

@@ -43,4 +43,16 @@ SpeedButton* Speed(QWidget* container, const char* name, const QString& caption,
     return b;
 }
 
+RequestTrio Trio(QWidget* container, QBoxLayout* row, const char* read, const char* defaults, const char* write,
+                 const QString& defaultsCaption)
+{
+    RequestTrio t{Speed(container, read, QStringLiteral("Kiolvasás a készülékből")),
+                  Speed(container, defaults, defaultsCaption),
+                  Speed(container, write, QStringLiteral("Beírás a készülékbe"))};
+    row->addWidget(t.read);
+    row->addWidget(t.defaults);
+    row->addWidget(t.write);
+    return t;
+}
+
 }  // namespace uibuild

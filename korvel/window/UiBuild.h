@@ -1,6 +1,7 @@
 #pragma once
 #include "ui/SpeedButton.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -17,5 +18,16 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption);
 QCheckBox* CheckBox(QWidget* parent, const char* name, const QString& caption);
 // A request button: container is the widget whose buttons of the same group exclude each other.
 SpeedButton* Speed(QWidget* container, const char* name, const QString& caption, int groupIndex = 1);
+
+// A read / factory-default / write trio of request buttons: one group in one container, laid
+// out in a row. The default button's caption differs on the base-unit settings pages.
+struct RequestTrio {
+    SpeedButton* read;
+    SpeedButton* defaults;
+    SpeedButton* write;
+};
+inline const QString kDefaultsCaption = QStringLiteral("Gyári alapértékek megjelenítése");
+RequestTrio Trio(QWidget* container, QBoxLayout* row, const char* read, const char* defaults, const char* write,
+                 const QString& defaultsCaption = kDefaultsCaption);
 
 }  // namespace uibuild

@@ -414,3 +414,30 @@ TEST(Fuzz, RandomReplyFramesNeverBreakTheLink)
     h.tick();
     EXPECT_FALSE(h.meter->framesReceived().empty());
 }
+
+TEST(LinkErrors, OverfullRequestShowsBufferFullAndStillGoesOutWith16383Bytes)
+{
+    KorvelHarness h({"/VORKAL"});
+    h.w->RequestEncoders[109] = [&] {
+        for (int i = 0; i < 16390; ++i)
+            h.w->PutByte(static_cast<std::uint8_t>(i));
+    };
+    h.meter->setReplyData(109, {});
+    h.w->SpeedButton_WriteSettings->SetDown(true);
+    h.meter->clearLog();
+    h.tick();
+    EXPECT_FALSE(h.w->Label_TXBufferIsFull->isHidden());
+    ASSERT_EQ(h.meter->requests().size(), 1u);
+    EXPECT_EQ(h.meter->requests()[0].data.size(), 16383u);
+    EXPECT_EQ(h.meter->requests()[0].data[16382], static_cast<std::uint8_t>(16382));
+    EXPECT_EQ(h.meter->framesReceived().size(), (16383u + 45) / 46);
+
+    // A request without data leaves the label; the next one that puts data hides it.
+    h.meter->setReplyData(131, {});
+    h.tick();
+    EXPECT_EQ(h.meter->commandsSeen().back(), 131);
+    EXPECT_FALSE(h.w->Label_TXBufferIsFull->isHidden());
+    h.tick();
+    EXPECT_EQ(h.meter->commandsSeen().back(), 101);
+    EXPECT_TRUE(h.w->Label_TXBufferIsFull->isHidden());
+}
