@@ -198,6 +198,7 @@ private:
     std::vector<QWidget*> forms_;
     std::vector<scheduler::PendingRequest> priority_;
     TForm_Keszulekcsere* notice_ = nullptr;
+    bool activeWithinProgram_ = true;
 };
 
 // The program's date, shown in the title and on the frame monitor.

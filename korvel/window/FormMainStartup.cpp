@@ -153,8 +153,23 @@ void TForm1::SaveIni()
 void TForm1::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        FormActivate();
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    // The main window counts as activated when it becomes the active window of this program
+    // (at start, or back from one of its dialogs), not when the user returns from another
+    // program.
+    if (!isActiveWindow()) {
+        activeWithinProgram_ = QApplication::activeWindow() != nullptr;
+        return;
+    }
+    if (!activeWithinProgram_)
+        return;
+    FormActivate();
+    // Outside factory mode the activation hides the model tabs. While the device is in steady
+    // traffic its identity has been read back already and no new read-back would come, so the
+    // reported model's page is set up again at once rather than leaving no page to work on.
+    if (FactoryMode == 0 && TrafficSeconds >= 2)
+        ConfigureModelPage(ReportedDeviceType);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

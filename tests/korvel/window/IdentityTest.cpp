@@ -128,3 +128,29 @@ TEST(Identity, FactoryNumberTypingIsLimitedButReadBackIsNot)
     h.w->Edit_GyariSzam->setText("1234567");
     EXPECT_EQ(h.w->Edit_GyariSzam->text(), "1234567");
 }
+
+TEST(ModelPages, ReturningFromADialogKeepsTheReportedModelsPage)
+{
+    KorvelHarness h;
+    h.meter->deviceType = 5530;
+    h.w->show();
+    QApplication::setActiveWindow(h.w);
+    KorvelHarness::pump();
+    TwoSecondsOfTraffic(h);
+    ASSERT_TRUE(h.w->PageControl4->isTabVisible(h.w->TabSheet_5530));
+
+    QWidget* dialog = h.w->FindForm("Form_QVAIN");
+    dialog->show();
+    QApplication::setActiveWindow(dialog);
+    KorvelHarness::pump();
+    dialog->hide();
+    QApplication::setActiveWindow(h.w);
+    KorvelHarness::pump();
+    EXPECT_TRUE(h.w->PageControl4->isTabVisible(h.w->TabSheet_5530));
+    EXPECT_EQ(h.w->PageControl4->activePage(), h.w->TabSheet_5530);
+    EXPECT_EQ(h.w->PageControl4->visibleTabCount(), 1);
+
+    // Re-activation itself still hides the model tabs (the time-out path relies on it).
+    h.w->ReActivate();
+    EXPECT_EQ(h.w->PageControl4->visibleTabCount(), 0);
+}
