@@ -71,6 +71,9 @@ public:
     bool GetBoolean2() { return Transfer.GetBoolean2(); }
 
     // ---- command set ----
+    static bool CarriesData(std::uint8_t command);
+    // The commands that write into the device (identity, settings, module blocks, passwords).
+    static bool WritesDevice(std::uint8_t command);
     void BuildRequestData(std::uint8_t command);
     void ParseRxData(std::uint8_t echo);
     // The record encoders and decoders of the commands that carry data, by command code.

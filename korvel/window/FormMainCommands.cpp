@@ -29,14 +29,23 @@ QWidget* TForm1::FindForm(const char* name) const
     return nullptr;
 }
 
-void TForm1::BuildRequestData(std::uint8_t command)
+bool TForm1::CarriesData(std::uint8_t command)
 {
     // Only these commands carry request data; every other one goes out empty.
     switch (command) {
-    case 1:    // identity record, 11 bytes
     case 101:  // status request, 5 bytes
-    case 109:  // base-unit settings record, 139 bytes
     case 123:  // display image request, one byte
+        return true;
+    default:
+        return WritesDevice(command);
+    }
+}
+
+bool TForm1::WritesDevice(std::uint8_t command)
+{
+    switch (command) {
+    case 1:    // identity record, 11 bytes
+    case 109:  // base-unit settings record, 139 bytes
     case 130:  // Pt1000 flag, one byte
     case 202:  // QVAIN block
     case 204:  // QVAO block, main slot
@@ -47,12 +56,16 @@ void TForm1::BuildRequestData(std::uint8_t command)
     case 218:  // QV5510 display block
     case 222:  // password block
     case 225:  // QVTMP block
-        if (RequestEncoders.contains(command))
-            RequestEncoders.at(command)();
-        break;
+        return true;
     default:
-        break;
+        return false;
     }
+}
+
+void TForm1::BuildRequestData(std::uint8_t command)
+{
+    if (CarriesData(command) && RequestEncoders.contains(command))
+        RequestEncoders.at(command)();
 }
 
 void TForm1::ParseRxData(std::uint8_t echo)

@@ -281,6 +281,12 @@ void TForm1::BindPriorityTable()
         SpeedButton* b = findButton(form, row.alternate);
         if (!a && !b)
             continue;  // not built into this program (yet)
+        // A write whose record this program cannot fill yet is not offered: an empty record
+        // must never reach the device's settings.
+        if (WritesDevice(row.command))
+            for (SpeedButton* button : {a, b})
+                if (button)
+                    button->setEnabled(RequestEncoders.contains(row.command));
         priority_.push_back({row.command, row.slot, [a, b] { return (a && a->IsDown()) || (b && b->IsDown()); }});
     }
 }

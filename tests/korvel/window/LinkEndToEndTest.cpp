@@ -441,3 +441,24 @@ TEST(LinkErrors, OverfullRequestShowsBufferFullAndStillGoesOutWith16383Bytes)
     EXPECT_EQ(h.meter->commandsSeen().back(), 101);
     EXPECT_TRUE(h.w->Label_TXBufferIsFull->isHidden());
 }
+
+TEST(Safety, WritesWithoutTheirRecordAreNotOffered)
+{
+    KorvelHarness h({"/VORKAL"});
+    // No settings or identity record is built into the window yet: their writes are disabled,
+    // reads stay available.
+    EXPECT_FALSE(h.w->SpeedButton_WriteSettings->isEnabled());
+    EXPECT_FALSE(h.w->SpeedButton_WriteSettings2->isEnabled());
+    EXPECT_FALSE(h.w->SpeedButton_GyariSzamAKeszulekbe->isEnabled());
+    EXPECT_FALSE(h.button("Form_QVAO", "SpeedButton_WriteToDevice")->isEnabled());
+    EXPECT_FALSE(h.button("Form_Password", "SpeedButton_WriteToDevice_Password")->isEnabled());
+    EXPECT_TRUE(h.w->SpeedButton_ReadSettings->isEnabled());
+    EXPECT_TRUE(h.w->SpeedButton_ReadDisplay->isEnabled());
+    EXPECT_TRUE(h.button("Form_QVAO", "SpeedButton_ReadFromDevice")->isEnabled());
+    // A write whose record is there is offered.
+    h.w->RequestEncoders[109] = [] {};
+    h.w->BindPriorityTable();
+    EXPECT_TRUE(h.w->SpeedButton_WriteSettings->isEnabled());
+    EXPECT_TRUE(h.w->SpeedButton_WriteSettings2->isEnabled());
+    EXPECT_FALSE(h.w->SpeedButton_GyariSzamAKeszulekbe->isEnabled());
+}

@@ -66,6 +66,8 @@ TEST(Pages, WriteWhileReadIsPendingSendsOnlyTheWrite)
     KorvelHarness h({"/VORKAL"});
     h.meter->setReplyData(109, {});
     h.meter->setReplyData(131, {});
+    h.w->RequestEncoders[109] = [] {};  // the settings record's place
+    h.w->BindPriorityTable();
     h.w->SpeedButton_ReadSettings->click();
     h.w->SpeedButton_WriteSettings->click();
     EXPECT_FALSE(h.w->SpeedButton_ReadSettings->IsDown());
