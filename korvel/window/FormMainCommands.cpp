@@ -1,11 +1,12 @@
 // The command set: what each command puts into its request and what its reply does to the
 // window and to the request buttons.
 #include "FormMain.h"
+#include "UiBuild.h"
 
 namespace {
 SpeedButton* FindButton(QWidget* form, const char* name)
 {
-    return form ? form->findChild<SpeedButton*>(QLatin1String(name)) : nullptr;
+    return uibuild::FindInWindow<SpeedButton>(form, QLatin1String(name));
 }
 
 void Release(SpeedButton* b)

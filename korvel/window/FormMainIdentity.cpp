@@ -1,6 +1,7 @@
 // The identity group: read-back of the polled identity, the identity to write with its
 // clamps, the header's device label, and the model page of the reported model.
 #include "FormMain.h"
+#include "UiBuild.h"
 
 #include "DeviceTypes.h"
 #include "ui/TypingLimit.h"
@@ -123,7 +124,7 @@ void TForm1::ConfigureModelPage(std::uint16_t type)
     if (d.row == ModelRow::None)
         return;
     auto widget = [this](std::string_view name) {
-        return findChild<QWidget*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        return uibuild::FindInWindow<QWidget>(this, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     };
     for (std::string_view n : d.radiosEnabled)
         widget(n)->setEnabled(true);

@@ -1,6 +1,7 @@
 // The USB hook, the reply frame handling with its link errors, the segmented transfer glue,
 // the 30 ms scheduler tick and the 200 ms time-out.
 #include "FormMain.h"
+#include "UiBuild.h"
 #include "Unit2.h"
 
 #include "Mbu3Frame.h"
@@ -273,7 +274,7 @@ void TForm1::BindPriorityTable()
     auto findButton = [](QWidget* form, std::string_view name) -> SpeedButton* {
         if (!form || name.empty())
             return nullptr;
-        return form->findChild<SpeedButton*>(QLatin1String(name.data(), static_cast<int>(name.size())));
+        return uibuild::FindInWindow<SpeedButton>(form, QLatin1String(name.data(), static_cast<int>(name.size())));
     };
     for (const scheduler::PriorityRow& row : scheduler::PriorityTable()) {
         QWidget* form = findForm(row.form);

@@ -30,4 +30,17 @@ inline const QString kDefaultsCaption = QStringLiteral("Gyári alapértékek meg
 RequestTrio Trio(QWidget* container, QBoxLayout* row, const char* read, const char* defaults, const char* write,
                  const QString& defaultsCaption = kDefaultsCaption);
 
+// The control of that name that belongs to the window itself: the dialogs, which the main
+// window owns as children, are windows of their own and are not searched.
+template <class T>
+T* FindInWindow(QWidget* window, const QString& name)
+{
+    if (!window)
+        return nullptr;
+    for (T* child : window->findChildren<T*>(name))
+        if (child->window() == window)
+            return child;
+    return nullptr;
+}
+
 }  // namespace uibuild

@@ -2,6 +2,7 @@
 #include "FormMain.h"
 #include "KorvelApp.h"
 #include "SimulatedMeter.h"
+#include "UiBuild.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -72,6 +73,6 @@ struct KorvelHarness {
     SpeedButton* button(const char* form, const char* name) const
     {
         QWidget* f = std::string_view(form) == "Form1" ? static_cast<QWidget*>(w) : w->FindForm(form);
-        return f ? f->findChild<SpeedButton*>(QLatin1String(name)) : nullptr;
+        return uibuild::FindInWindow<SpeedButton>(f, QLatin1String(name));
     }
 };

@@ -162,3 +162,12 @@ TEST(DeviceChange, FirstDeviceIsAdoptedSilentlyAndAReplacementRaisesTheNotice)
     notice->Button_Ok->click();
     EXPECT_FALSE(notice->isVisible());
 }
+
+TEST(Startup, LookupsByNameStayInTheirOwnWindow)
+{
+    KorvelHarness h({"/VORKAL"});
+    // The relay dialog has a button of the same name as a force button of the main window.
+    EXPECT_EQ(h.button("Form1", "SpeedButton_DigitalOut1Force"), h.w->SpeedButton_DigitalOut1Force);
+    EXPECT_EQ(h.button("Form_QVRO", "SpeedButton_DigitalOut1Force"), h.forms->Form_QVRO->SpeedButton_DigitalOut1Force);
+    EXPECT_NE(h.w->SpeedButton_DigitalOut1Force, h.forms->Form_QVRO->SpeedButton_DigitalOut1Force);
+}
