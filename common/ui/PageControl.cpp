@@ -104,8 +104,6 @@ void PageControl::rebuildTabs()
     tabs_->setVisible(!tabToPage_.empty());
     // With the active page's tab hidden, no tab looks selected.
     tabs_->setCurrentIndex(current);
-    if (current < 0 && tabs_->count() > 0)
-        tabs_->setCurrentIndex(-1);
     stack_->setCurrentWidget(active_ ? active_ : empty_);
 }
 

@@ -81,7 +81,8 @@ public:
     // the reply stream and applies it. Commands without one travel empty / parse nothing.
     std::map<std::uint8_t, std::function<void()>> RequestEncoders;
     std::map<std::uint8_t, std::function<void()>> ReplyDecoders;
-    QWidget* FindForm(const char* name) const;
+    // A form by its instance name ("Form1" is the main window itself).
+    QWidget* FindForm(std::string_view name) const;
 
     // ---- scheduler and time-out ----
     void Timer_CommTimer();

@@ -4,11 +4,6 @@
 #include "UiBuild.h"
 
 namespace {
-SpeedButton* FindButton(QWidget* form, const char* name)
-{
-    return uibuild::FindInWindow<SpeedButton>(form, QLatin1String(name));
-}
-
 void Release(SpeedButton* b)
 {
     if (b)
@@ -22,10 +17,12 @@ void Press(SpeedButton* b)
 }
 }  // namespace
 
-QWidget* TForm1::FindForm(const char* name) const
+QWidget* TForm1::FindForm(std::string_view name) const
 {
+    if (name == "Form1")
+        return const_cast<TForm1*>(this);
     for (QWidget* f : forms_)
-        if (f->objectName() == QLatin1String(name))
+        if (f->objectName() == uibuild::Q(name))
             return f;
     return nullptr;
 }
@@ -81,9 +78,9 @@ void TForm1::ParseRxData(std::uint8_t echo)
     QWidget* qvser = FindForm("Form_QVSER");
     QWidget* qvtmp = FindForm("Form_QVTMP");
     QWidget* password = FindForm("Form_Password");
-    auto readOf = [](QWidget* form) { return FindButton(form, "SpeedButton_ReadFromDevice"); };
-    auto writeOf = [](QWidget* form) { return FindButton(form, "SpeedButton_WriteToDevice"); };
-    auto defaultOf = [](QWidget* form) { return FindButton(form, "SpeedButton_ReadDefault"); };
+    auto readOf = [](QWidget* form) { return uibuild::FindSpeedButton(form, "SpeedButton_ReadFromDevice"); };
+    auto writeOf = [](QWidget* form) { return uibuild::FindSpeedButton(form, "SpeedButton_WriteToDevice"); };
+    auto defaultOf = [](QWidget* form) { return uibuild::FindSpeedButton(form, "SpeedButton_ReadDefault"); };
     // A write acknowledgement releases the write and presses the read, so the stored values
     // are read back at once.
     auto readBack = [](SpeedButton* write, SpeedButton* read) {
@@ -140,11 +137,11 @@ void TForm1::ParseRxData(std::uint8_t echo)
     case 217: Release(SpeedButton_ReadFromDevice_QV5510); break;
     case 218: readBack(SpeedButton_WriteToDevice_QV5510, SpeedButton_ReadFromDevice_QV5510); break;
     case 219: Release(SpeedButton_ReadDefault_QV5510); break;
-    case 220: Release(FindButton(password, "SpeedButton_ReadFromDevice_Password")); break;
-    case 221: Release(FindButton(password, "SpeedButton_ReadDefault_Password")); break;
+    case 220: Release(uibuild::FindSpeedButton(password, "SpeedButton_ReadFromDevice_Password")); break;
+    case 221: Release(uibuild::FindSpeedButton(password, "SpeedButton_ReadDefault_Password")); break;
     case 222:
-        readBack(FindButton(password, "SpeedButton_WriteToDevice_Password"),
-                 FindButton(password, "SpeedButton_ReadFromDevice_Password"));
+        readBack(uibuild::FindSpeedButton(password, "SpeedButton_WriteToDevice_Password"),
+                 uibuild::FindSpeedButton(password, "SpeedButton_ReadFromDevice_Password"));
         break;
     case 223: Release(readOf(qvtmp)); break;
     case 224: Release(defaultOf(qvtmp)); break;

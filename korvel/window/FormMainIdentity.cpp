@@ -8,12 +8,9 @@
 
 #include <QButtonGroup>
 
-namespace {
-QString Q(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
+using uibuild::Q;
 
+namespace {
 // Checks one radio of an auto-exclusive group, or clears the group (-1).
 void CheckRadio(QGroupBox* group, int indexInGroup)
 {

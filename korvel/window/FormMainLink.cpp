@@ -263,23 +263,10 @@ void TForm1::TimerTimeOutTimer()
 void TForm1::BindPriorityTable()
 {
     priority_.clear();
-    auto findForm = [this](std::string_view name) -> QWidget* {
-        if (name == "Form1")
-            return this;
-        for (QWidget* f : forms_)
-            if (f->objectName() == QLatin1String(name.data(), static_cast<int>(name.size())))
-                return f;
-        return nullptr;
-    };
-    auto findButton = [](QWidget* form, std::string_view name) -> SpeedButton* {
-        if (!form || name.empty())
-            return nullptr;
-        return uibuild::FindInWindow<SpeedButton>(form, QLatin1String(name.data(), static_cast<int>(name.size())));
-    };
     for (const scheduler::PriorityRow& row : scheduler::PriorityTable()) {
-        QWidget* form = findForm(row.form);
-        SpeedButton* a = findButton(form, row.button);
-        SpeedButton* b = findButton(form, row.alternate);
+        QWidget* form = FindForm(row.form);
+        SpeedButton* a = uibuild::FindSpeedButton(form, row.button);
+        SpeedButton* b = uibuild::FindSpeedButton(form, row.alternate);
         if (!a && !b)
             continue;  // not built into this program (yet)
         // A write whose record this program cannot fill yet is not offered: an empty record

@@ -27,7 +27,6 @@ void TForm1::CreateMonitorPage()
     Shape_MBUOn->setObjectName("Shape_MBUOn");
     Shape_MBUOn->setFixedSize(16, 16);
     Shape_MBUOn->setBrushColor(clBtnFace);
-    Label_USBOnline->raise();
     grid->addWidget(Shape_MBUOn, r, 0);
     grid->addWidget(new QLabel("USB"), r, 1);
     Shape_MBUCom = new Shape(Shape::Circle, GroupBox_MBU);

@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
-#include <QFileInfo>
 #include <QLocale>
 
 namespace {

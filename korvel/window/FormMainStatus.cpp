@@ -2,6 +2,7 @@
 // the reply applied to the header, the error flags, the live values and the indicators.
 #include "FormMain.h"
 #include "ModuleDialog.h"
+#include "UiBuild.h"
 
 #include "StatusRecord.h"
 #include "numbers/LocaleSeparators.h"
@@ -11,12 +12,7 @@
 
 #include <QCheckBox>
 
-namespace {
-QString Q(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-}  // namespace
+using uibuild::Q;
 
 void TForm1::BindStatusPoll()
 {

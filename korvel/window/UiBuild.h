@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <string_view>
+
 // Small builders for the windows: every control gets its objectName.
 namespace uibuild {
 
@@ -30,6 +32,12 @@ inline const QString kDefaultsCaption = QStringLiteral("Gyári alapértékek meg
 RequestTrio Trio(QWidget* container, QBoxLayout* row, const char* read, const char* defaults, const char* write,
                  const QString& defaultsCaption = kDefaultsCaption);
 
+// UTF-8 text of the cores as a QString.
+inline QString Q(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
 // The control of that name that belongs to the window itself: the dialogs, which the main
 // window owns as children, are windows of their own and are not searched.
 template <class T>
@@ -41,6 +49,12 @@ T* FindInWindow(QWidget* window, const QString& name)
         if (child->window() == window)
             return child;
     return nullptr;
+}
+
+// A request button of a form by name; nullptr for no form, no name or no such button.
+inline SpeedButton* FindSpeedButton(QWidget* form, std::string_view name)
+{
+    return name.empty() ? nullptr : FindInWindow<SpeedButton>(form, Q(name));
 }
 
 }  // namespace uibuild

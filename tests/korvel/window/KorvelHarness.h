@@ -72,7 +72,6 @@ struct KorvelHarness {
 
     SpeedButton* button(const char* form, const char* name) const
     {
-        QWidget* f = std::string_view(form) == "Form1" ? static_cast<QWidget*>(w) : w->FindForm(form);
-        return uibuild::FindInWindow<SpeedButton>(f, QLatin1String(name));
+        return uibuild::FindSpeedButton(w->FindForm(form), name);
     }
 };
