@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 // The settings blocks of the plug-in modules and of the base unit's display and passwords.
 // Each member holds what its control holds and names the control (objectName, or the
@@ -178,11 +179,11 @@ struct Qv5510DisplayBlock {
     friend bool operator==(const Qv5510DisplayBlock&, const Qv5510DisplayBlock&) = default;
 };
 
-// The device's two passwords, 4 bytes, operator first. The dialog's entries are checked
-// (numbers 0..9999 that differ) before a write; each goes as its low 16 bits and is shown
+// The device's two passwords, 4 bytes, operator first, each as 16 bits. A read shows them
 // formatted "0000".
 struct PasswordBlock {
     static constexpr std::size_t kSize = 4;
+    static constexpr std::uint16_t kMaximum = 9999;
 
     std::uint16_t passwordUser = 0;        // Edit_PasswordUser "Kezelői jelszó"
     std::uint16_t passwordSupervisor = 0;  // Edit_PasswordSupervisor "Mérnöki jelszó"
@@ -199,3 +200,15 @@ struct PasswordBlock {
 
     friend bool operator==(const PasswordBlock&, const PasswordBlock&) = default;
 };
+
+// The check of the password dialog's two entries before a write. An entry converts when it
+// is plain decimal digits with an optional sign; it is valid when it converts to 0..9999.
+// An invalid pair is never compared. It runs when the write button goes down and again when
+// the write is built, so an entry edited while the write was pending never reaches the
+// device unchecked.
+enum class PasswordEntries { Valid, Invalid, Equal };
+struct PasswordEntryCheck {
+    PasswordEntries result = PasswordEntries::Invalid;
+    PasswordBlock block;  // the block to send, when the entries are Valid
+};
+PasswordEntryCheck CheckPasswordEntries(std::string_view user, std::string_view supervisor);

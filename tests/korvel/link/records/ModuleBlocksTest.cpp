@@ -216,3 +216,37 @@ TEST(QvtmpBlock, ReadSelections)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PasswordEntries, CheckedBeforeAWrite)
+{
+    using E = PasswordEntries;
+    struct Row {
+        const char* user;
+        const char* supervisor;
+        E result;
+        PasswordBlock block;
+    };
+    const Row rows[] = {
+        {"9999", "0", E::Valid, {9999, 0}},
+        {"+12", "0034", E::Valid, {12, 34}},
+        {"-0", "1", E::Valid, {0, 1}},
+        {"", "1", E::Invalid, {}},
+        {"1", "-1", E::Invalid, {}},
+        {"10000", "1", E::Invalid, {}},
+        {"99999999999999999999", "1", E::Invalid, {}},
+        {" 12", "1", E::Invalid, {}},
+        {"1a", "1", E::Invalid, {}},
+        {"+", "1", E::Invalid, {}},
+        {"abc", "abc", E::Invalid, {}},  // an invalid pair is never compared
+        {"7", "0007", E::Equal, {}},
+    };
+    for (const Row& row : rows) {
+        const PasswordEntryCheck c = CheckPasswordEntries(row.user, row.supervisor);
+        EXPECT_EQ(c.result, row.result) << row.user << " / " << row.supervisor;
+        EXPECT_EQ(c.block, row.block) << row.user << " / " << row.supervisor;
+    }
+}
+
+}  // namespace
