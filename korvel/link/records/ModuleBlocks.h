@@ -1,0 +1,214 @@
+#pragma once
+#include "ByteStream.h"
+#include "FieldCodec.h"
+#include "SettingsRecord.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+// The settings blocks of the plug-in modules and of the base unit's display and passwords.
+// Each member holds what its control holds and names the control (objectName, or the
+// dialog's value field) it binds to; VisitFields lists them in wire order with their codecs.
+//
+//   block               read / defaults / write     controls
+//   QvainBlock           201 / 211 / 202             TForm_QVAIN
+//   QvaoBlock            203, 205 / 212 / 204, 206   TForm_QVAO (main slot, additional slot)
+//   QvroBlock            207, 209 / 213 / 208, 210   TForm_QVRO (main slot, additional slot)
+//   QvserBlock           214 / 216 / 215             TForm_QVSER
+//   Qv5510DisplayBlock   217 / 219 / 218             the QV5510 page of the main window
+//   PasswordBlock        220 / 221 / 222             TForm_Password
+
+// Code table A, the analogue input's settling time: the display refresh codes of the
+// settings record ("12" .. "500" ms as 1 .. 40; an index outside sends 40, a code outside
+// selects "500").
+inline constexpr field::Coded kSettlingTimeCode = kRefreshCode;
+
+// Code table B, the rounding step: items "1", "2", "5", "10", "20", "50", "100" travel as
+// their numbers. An index outside the table sends 1; a code outside selects "1".
+inline constexpr std::array<std::uint8_t, 7> kRoundingCodes = {1, 2, 5, 10, 20, 50, 100};
+inline constexpr field::Coded kRoundingCode{kRoundingCodes, 1, 0};
+
+// Code table C, the QV5510 display refresh: "Leggyorsabb", "100 ms", "200 ms", "300 ms",
+// "500 ms", "1 s", "2 s" travel as 1, 10, 20, 30, 50, 100, 200. No selection or any other
+// index sends 50; a code outside selects "500 ms".
+inline constexpr std::array<std::uint8_t, 7> kRefreshCountCodes = {1, 10, 20, 30, 50, 100, 200};
+inline constexpr field::Coded kRefreshCountCode{kRefreshCountCodes, 50, 4};
+
+// Analogue input module, 12 bytes.
+struct QvainBlock {
+    static constexpr std::size_t kSize = 12;
+
+    int displayRefresh = -1;              // RadioGroup_DisplayRefresh "Beállási idő (ms)", table A
+    int uInputTypeSettings = -1;          // RadioGroup_uInputTypeSettings, 5 items
+    int uDecimalPointSettings = -1;       // RadioGroup_uDecimalPointSettings, "0".."4"
+    std::int32_t iScaleLowSettings = 0;   // iScaleLowSettings, shown in Label_iScaleLowSettings
+    std::int32_t iScaleHighSettings = 0;  // iScaleHighSettings, shown in Label_iScaleHighSettings
+    int uRoundSettings = -1;              // RadioGroup_uRoundSettings, table B
+
+    // Read only: the decimal count as the reply carried it. The window's scaled format
+    // follows it; a count above 4 leaves the format as it was while the group shows "4".
+    // A write sends uDecimalPointSettings.
+    std::uint8_t receivedDecimals = 0;
+
+    void Encode(ByteWriter& w) const;
+    static QvainBlock Decode(ByteReader& r);
+
+    template <class Self, class Visitor>
+    static void VisitFields(Self& b, Visitor&& v)
+    {
+        v("RadioGroup_DisplayRefresh", b.displayRefresh, kSettlingTimeCode);
+        v("RadioGroup_uInputTypeSettings", b.uInputTypeSettings, field::Radio{5});
+        v("RadioGroup_uDecimalPointSettings", b.uDecimalPointSettings, field::Radio{5});
+        v("iScaleLowSettings", b.iScaleLowSettings, field::Integer{});
+        v("iScaleHighSettings", b.iScaleHighSettings, field::Integer{});
+        v("RadioGroup_uRoundSettings", b.uRoundSettings, kRoundingCode);
+    }
+
+    friend bool operator==(const QvainBlock&, const QvainBlock&) = default;
+};
+
+// Analogue output module, 11 bytes; both slots carry the same block.
+struct QvaoBlock {
+    static constexpr std::size_t kSize = 11;
+
+    int uAnalogueType = -1;               // RadioGroup_uAnalogueType, 5 items
+    std::int32_t iScaleLowSettings = 0;   // iScaleLowSettings, shown in Label_iScaleLowSettings
+    std::int32_t iScaleHighSettings = 0;  // iScaleHighSettings, shown in Label_iScaleHighSettings
+    bool bAnalogueErrorHigh = false;      // CheckBox_bAnalogueErrorHigh
+    bool bDisableAnalogueError = false;   // CheckBox_bDisableAnalogueError
+
+    void Encode(ByteWriter& w) const;
+    static QvaoBlock Decode(ByteReader& r);
+
+    template <class Self, class Visitor>
+    static void VisitFields(Self& b, Visitor&& v)
+    {
+        v("RadioGroup_uAnalogueType", b.uAnalogueType, field::Radio{5});
+        v("iScaleLowSettings", b.iScaleLowSettings, field::Integer{});
+        v("iScaleHighSettings", b.iScaleHighSettings, field::Integer{});
+        v("CheckBox_bAnalogueErrorHigh", b.bAnalogueErrorHigh, field::Check{});
+        v("CheckBox_bDisableAnalogueError", b.bDisableAnalogueError, field::Check{});
+    }
+
+    friend bool operator==(const QvaoBlock&, const QvaoBlock&) = default;
+};
+
+// One relay (limit) output, 17 bytes; both slots carry the same block.
+struct QvroBlock {
+    static constexpr std::size_t kSize = 17;
+    static constexpr field::Clamped kSeconds = SettingsRecord::kSeconds;            // 2..65535
+    static constexpr field::Clamped kPulseSeconds = SettingsRecord::kPulseSeconds;  // 2..255
+
+    int enuLimitMode = -1;                 // RadioGroup_enuLimitMode "Üzemmód", 11 modes
+    std::int32_t iSettingsA = 0;           // iSettingsA, shown in Label_iSettingsA
+    std::int32_t iSettingsB = 0;           // iSettingsB, shown in Label_iSettingsB
+    std::int32_t iSettingsHysteresis = 0;  // iSettingsHysteresis, shown in Label_iSettingsHysteresis
+    bool bHold = false;                    // CheckBox_bHold
+    std::uint32_t uSec = 0;                // Edit_uSec, kSeconds
+    std::uint32_t uPulseSec = 0;           // Edit_uPulseSec, kPulseSeconds
+
+    void Encode(ByteWriter& w) const;
+    static QvroBlock Decode(ByteReader& r);
+
+    template <class Self, class Visitor>
+    static void VisitFields(Self& b, Visitor&& v)
+    {
+        v("RadioGroup_enuLimitMode", b.enuLimitMode, field::Radio{11});
+        v("iSettingsA", b.iSettingsA, field::Integer{});
+        v("iSettingsB", b.iSettingsB, field::Integer{});
+        v("iSettingsHysteresis", b.iSettingsHysteresis, field::Integer{});
+        v("CheckBox_bHold", b.bHold, field::Check{});
+        v("Edit_uSec", b.uSec, kSeconds);
+        v("Edit_uPulseSec", b.uPulseSec, kPulseSeconds);
+    }
+
+    friend bool operator==(const QvroBlock&, const QvroBlock&) = default;
+};
+
+// RS-485 MODBUS module, 6 bytes. Its first four controls are also fields 47-50 of the
+// settings record.
+struct QvserBlock {
+    static constexpr std::size_t kSize = 6;
+    static constexpr field::Clamped kTimeOut{2, 0, 65535};
+
+    int modbusProtocol = -1;   // RadioGroup_MODBUSProtocol, "RTU", "ASCII"
+    int modbusParity = -1;     // RadioGroup_MODBUSParity, 4 items
+    int modbusBaudRate = -1;   // ComboBox_MODBUSBaudRate, 16 items (no selection: 255)
+    int modbusAddress = -1;    // ComboBox_MODBUSAddress, "0".."247" (no selection: 255)
+    std::uint32_t uTimeOut = 0;  // Edit_MODBUSTimeOut, seconds, kTimeOut
+
+    void Encode(ByteWriter& w) const;
+    static QvserBlock Decode(ByteReader& r);
+
+    template <class Self, class Visitor>
+    static void VisitFields(Self& b, Visitor&& v)
+    {
+        v("RadioGroup_MODBUSProtocol", b.modbusProtocol, field::Radio{2});
+        v("RadioGroup_MODBUSParity", b.modbusParity, field::Radio{4});
+        v("ComboBox_MODBUSBaudRate", b.modbusBaudRate, field::List{16});
+        v("ComboBox_MODBUSAddress", b.modbusAddress, field::List{248});
+        v("Edit_MODBUSTimeOut", b.uTimeOut, kTimeOut);
+    }
+
+    friend bool operator==(const QvserBlock&, const QvserBlock&) = default;
+};
+
+// Display settings of the QV5510 and QV5520 IP, 3 bytes.
+struct Qv5510DisplayBlock {
+    static constexpr std::size_t kSize = 3;
+
+    // TrackBar_Brightness_QV5510: the byte as it is; the track bar holds it within 1..10
+    // when it is set, and its change handler then updates Label_Brightness_QV5510.
+    std::uint8_t brightness = 0;
+    bool displayLeaderZeros = false;     // CheckBox_DisplayLeaderZeros_QV5510
+    int uCounterForDisplayRefresh = -1;  // RadioGroup_uCounterForDisplayRefresh, table C
+
+    void Encode(ByteWriter& w) const;
+    static Qv5510DisplayBlock Decode(ByteReader& r);
+
+    template <class Self, class Visitor>
+    static void VisitFields(Self& b, Visitor&& v)
+    {
+        v("TrackBar_Brightness_QV5510", b.brightness, field::Byte{});
+        v("CheckBox_DisplayLeaderZeros_QV5510", b.displayLeaderZeros, field::Check{});
+        v("RadioGroup_uCounterForDisplayRefresh", b.uCounterForDisplayRefresh, kRefreshCountCode);
+    }
+
+    friend bool operator==(const Qv5510DisplayBlock&, const Qv5510DisplayBlock&) = default;
+};
+
+// The device's two passwords, 4 bytes, operator first, each as 16 bits. A read shows them
+// formatted "0000".
+struct PasswordBlock {
+    static constexpr std::size_t kSize = 4;
+    static constexpr std::uint16_t kMaximum = 9999;
+
+    std::uint16_t passwordUser = 0;        // Edit_PasswordUser "Kezelői jelszó"
+    std::uint16_t passwordSupervisor = 0;  // Edit_PasswordSupervisor "Mérnöki jelszó"
+
+    void Encode(ByteWriter& w) const;
+    static PasswordBlock Decode(ByteReader& r);
+
+    template <class Self, class Visitor>
+    static void VisitFields(Self& b, Visitor&& v)
+    {
+        v("Edit_PasswordUser", b.passwordUser, field::Word{});
+        v("Edit_PasswordSupervisor", b.passwordSupervisor, field::Word{});
+    }
+
+    friend bool operator==(const PasswordBlock&, const PasswordBlock&) = default;
+};
+
+// The check of the password dialog's two entries before a write. An entry converts when it
+// is plain decimal digits with an optional sign; it is valid when it converts to 0..9999.
+// An invalid pair is never compared. It runs when the write button goes down and again when
+// the write is built, so an entry edited while the write was pending never reaches the
+// device unchecked.
+enum class PasswordEntries { Valid, Invalid, Equal };
+struct PasswordEntryCheck {
+    PasswordEntries result = PasswordEntries::Invalid;
+    PasswordBlock block;  // the block to send, when the entries are Valid
+};
+PasswordEntryCheck CheckPasswordEntries(std::string_view user, std::string_view supervisor);
