@@ -11,7 +11,6 @@ using namespace mbu3;
 
 LinkSession::LinkSession(hid::UsbHid& usb, QObject* parent)
     : QObject(parent),
-      usb_(usb),
       hook_(usb),
       clock_(kTickMs, kTimeOutMs),
       second_(new QTimer(this)),
@@ -47,7 +46,6 @@ LinkSession::~LinkSession() = default;
 void LinkSession::Reset()
 {
     RequestedDeviceType = 0;
-    clock_.ClearBusy();
     TrafficSeconds = 0;
     History.Reset();
 }

@@ -71,7 +71,7 @@ public:
     void SecondTick();
     QTimer* SecondTimer() const { return second_; }
     void ClearHistoryOlder() { History.ClearOlder(); }
-    // Start-up state of the counters and the requested type.
+    // Start-up state of the counters and the requested type (Busy is clear from the start).
     void Reset();
 
 signals:
@@ -110,7 +110,6 @@ private:
     void HandleFrame(std::uint8_t code, const mbu3::Frame* reply);
     void Complete(std::uint8_t echo);
 
-    hid::UsbHid& usb_;
     UsbHook hook_;
     LinkClock clock_;
     QTimer* second_;
