@@ -1,31 +1,12 @@
-#include "ModuleDialogs.h"
+#include "QvroDialog.h"
 
 #include "ui/TColor.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
-
-QvainDialog::QvainDialog(QWidget* parent)
-    : ModuleDialog("Form_QVAIN", "QVAIN", {.readKey = KeyQvainRead, .defaultKey = KeyQvainDefaults, .writeKey = KeyQvainWrite},
-                   parent)
-{
-}
-
-QvaoDialog::QvaoDialog(QWidget* parent)
-    : ModuleDialog("Form_QVAO", "QVAO - Fő modul",
-                   {.readKey = KeyQvaoRead, .defaultKey = KeyQvaoDefaults, .writeKey = KeyQvaoWrite}, parent)
-{
-}
-
-QvserDialog::QvserDialog(QWidget* parent)
-    : ModuleDialog("Form_QVSER", "QVSER", {.readKey = KeyQvserRead, .defaultKey = KeyQvserDefaults, .writeKey = KeyQvserWrite},
-                   parent)
-{
-}
 
 QvroDialog::QvroDialog(QWidget* parent)
     : ModuleDialog("Form_QVRO", "QVRO - Fő modul",
@@ -82,22 +63,4 @@ void QvroDialog::ShowStatus(const StatusRecord& r, std::uint8_t moduleSlot)
     Label_DigitalOutOff->setEnabled(!on);
     SetWidgetColors(Label_DigitalOutOn, on ? clLime : clBtnFace, clWindowText);
     SetWidgetColors(Label_DigitalOutOff, on ? clBtnFace : clRed, clWindowText);
-}
-
-QvtmpDialog::QvtmpDialog(QWidget* parent)
-    : ModuleDialog("Form_QVTMP", "QVTMP", {.readKey = KeyQvtmpRead, .defaultKey = KeyQvtmpDefaults, .writeKey = KeyQvtmpWrite},
-                   parent)
-{
-    auto* g = new QGridLayout(body());
-    g->addWidget(new QLabel("Érzékelő típusa:", body()), 0, 0);
-    Label_bPt1000 = new QLabel("Pt1000", body());
-    Label_bPt1000->setObjectName("Label_bPt1000");
-    g->addWidget(Label_bPt1000, 0, 1);
-    g->setColumnStretch(2, 1);
-    g->setRowStretch(1, 1);
-}
-
-void QvtmpDialog::ShowStatus(const StatusRecord& r)
-{
-    Label_bPt1000->setText(r.bPt1000 ? "Pt 1000" : "Pt 100");
 }
