@@ -3,8 +3,10 @@
 //  - the host's turnaround from a reply report's arrival to the next request frame's write,
 //    over 16384-byte replies (median and 99th percentile);
 //  - the status poll rate with nothing pending.
-#include "FormMain.h"
 #include "KorvelApp.h"
+#include "MainWindow.h"
+#include "pages/MonitorPage.h"
+#include "pages/SettingsPage.h"
 #include "SimulatedMeter.h"
 
 #include <QApplication>
@@ -37,7 +39,7 @@ int main(int argc, char** argv)
     auto* meter = new SimulatedMeter;
     hid::UsbHid usb{std::unique_ptr<hid::Backend>(meter)};
     KorvelForms forms(usb, {"/VORKAL"});
-    TForm1* w = forms.Form1;
+    MainWindow* w = forms.Form1;
     w->Beep = {};
     meter->setReplyData(101, std::vector<std::uint8_t>(53, 0));
     std::vector<std::uint8_t> big(16384);
@@ -58,14 +60,14 @@ int main(int argc, char** argv)
             samples.push_back(std::chrono::duration<double, std::micro>(Clock::now() - arrived).count());
         waiting = false;
     };
-    w->CheckBox_MBUPause->setChecked(true);
+    w->Monitor->CheckBox_MBUPause->setChecked(true);
     runFor(100);
     const int reads = 20;
     for (int i = 0; i < reads; ++i) {
-        w->SpeedButton_ReadSettings->SetDown(true);
+        w->Settings->SpeedButton_ReadSettings->SetDown(true);
         QElapsedTimer t;
         t.start();
-        while (w->SpeedButton_ReadSettings->IsDown() && t.elapsed() < 5000)
+        while (w->Settings->SpeedButton_ReadSettings->IsDown() && t.elapsed() < 5000)
             QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
     }
     std::sort(samples.begin(), samples.end());
@@ -82,7 +84,7 @@ int main(int argc, char** argv)
     // Poll rate with nothing pending.
     meter->onReplyDelivered = {};
     meter->onFrameWritten = {};
-    w->CheckBox_MBUPause->setChecked(false);
+    w->Monitor->CheckBox_MBUPause->setChecked(false);
     runFor(500);
     meter->clearLog();
     QElapsedTimer t;

@@ -102,6 +102,9 @@ void PageControl::rebuildTabs()
         tabToPage_.push_back(i);
     }
     tabs_->setVisible(!tabToPage_.empty());
+    // The tab bar tells its new size only while it is on screen; a page control built or
+    // changed before its window shows would keep the empty bar's height otherwise.
+    tabs_->updateGeometry();
     // With the active page's tab hidden, no tab looks selected.
     tabs_->setCurrentIndex(current);
     stack_->setCurrentWidget(active_ ? active_ : empty_);

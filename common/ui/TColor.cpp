@@ -50,3 +50,11 @@ TColor FontColorOf(const QWidget* widget)
     const QVariant v = widget->property(kFontProperty);
     return v.isValid() ? v.value<quint32>() : clWindowText;
 }
+
+void SetLabelHighlight(QWidget* widget, bool highlighted)
+{
+    if (highlighted)
+        SetWidgetColors(widget, clWhite, clRed);
+    else
+        SetWidgetColors(widget, clBtnFace, clWindowText);
+}

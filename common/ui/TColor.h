@@ -25,4 +25,7 @@ QColor ToQColor(TColor color);
 void SetWidgetColors(QWidget* widget, TColor background, TColor font);
 void SetFontColor(QWidget* widget, TColor font);
 TColor BackgroundColorOf(const QWidget* widget);
+// A monitor label highlighted on a link error: background white, font red; normal: button
+// face and window text.
+void SetLabelHighlight(QWidget* widget, bool highlighted);
 TColor FontColorOf(const QWidget* widget);

@@ -1,6 +1,7 @@
 #include "Mbu3Frame.h"
 
 #include "Crc16.h"
+#include "HexDump.h"
 
 #include <algorithm>
 
@@ -39,9 +40,14 @@ void SetCRC(Frame& f)
     Put16(f, kCrcOffset, CRC16(f.data(), kCrcOffset));
 }
 
+bool CrcMatches(const Frame& f)
+{
+    return CRC16(f.data(), kCrcOffset) == Get16(f, kCrcOffset);
+}
+
 bool CheckCRC(Frame& f)
 {
-    const bool ok = CRC16(f.data(), kCrcOffset) == Get16(f, kCrcOffset);
+    const bool ok = CrcMatches(f);
     if (!ok)
         f[off::ErrorCode] = ErrCrc;
     return ok;
@@ -58,62 +64,18 @@ void BuildTxHeader(Frame& f, std::uint16_t requestedType, std::uint8_t command,
     std::fill(f.begin() + kDataOffset, f.end(), std::uint8_t{0});
 }
 
-std::string_view ErrorText(std::uint8_t code)
-{
-    switch (code) {
-    case 0: return "0";
-    case 1: return "1: CRC.";
-    case 2: return "2: Unknow device.";
-    case 3: return "3: This program is old. Use new.";
-    case 4: return "4: This program is too new. Use earlier.";
-    case 5: return "5: Unkown command.";
-    case 6: return "6: Time out.";
-    case 7: return "7: Device RX buffer is full.";
-    default: return {};
-    }
-}
-
-std::string_view ErrorShortText(std::uint8_t code)
-{
-    switch (code) {
-    case 1: return "CRC!";
-    case 2: return "Device!";
-    case 3: return "Old prg!";
-    case 4: return "New prg!";
-    case 5: return "Command!";
-    case 6: return "Time out!";
-    case 7: return "Buffer!";
-    default: return {};
-    }
-}
-
 std::string HexDump(const Frame& f, Direction direction)
 {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    auto fieldEnd = [direction](std::size_t i) {
+    // Header fields stand apart, the 46 data bytes in parentheses, the CRC after them.
+    return ::HexDump(f, [direction](std::size_t i) {
         switch (i) {
-        case 1: case 3: case 5: case 6: case 7: case 9: case 11: return true;
-        case 4: return direction == Direction::Reply;
-        default: return false;
+        case 15: return '(';
+        case 61: return ')';
+        case 1: case 3: case 5: case 6: case 7: case 9: case 11: return '|';
+        case 4: return direction == Direction::Reply ? '|' : ' ';
+        default: return ' ';
         }
-    };
-    std::string text;
-    text.reserve(kFrameSize * 3);
-    for (std::size_t i = 0; i < kFrameSize; ++i) {
-        text += kHex[f[i] >> 4];
-        text += kHex[f[i] & 0xF];
-        if (i + 1 == kFrameSize)
-            break;
-        if (i == 15)
-            text += '(';
-        else if (i == 61)
-            text += ')';
-        else if (fieldEnd(i))
-            text += '|';
-        else
-            text += ' ';
-    }
-    return text;
+    });
 }
 
 }  // namespace mbu3

@@ -53,7 +53,10 @@ void Put32(Frame& f, std::size_t at, std::uint32_t v);
 std::uint16_t CRC16(const std::uint8_t* bytes, std::size_t count);
 // CRC of bytes 0..61 into bytes 62 (low) and 63 (high).
 void SetCRC(Frame& f);
-// Compares the CRC; on a mismatch the error code byte becomes 1. Answers whether it matched.
+// Whether bytes 62-63 hold the CRC of bytes 0..61.
+bool CrcMatches(const Frame& f);
+// The device side's check (the simulated meter's): on a mismatch the error code byte becomes
+// 1. Answers whether it matched. The host never rewrites a reply; it passes the code along.
 bool CheckCRC(Frame& f);
 
 // Fills the request header: type, firmware window, command, host id; bytes 16-63 zero.
@@ -73,11 +76,6 @@ enum ErrorCode : std::uint8_t {
     ErrBufferFull = 7,
     ErrOversize = 9,
 };
-// The monitor's long text and the header's short text of codes 0 to 7; empty for others
-// (their labels keep the previous text).
-std::string_view ErrorText(std::uint8_t code);
-std::string_view ErrorShortText(std::uint8_t code);
-
 enum class Direction { Request, Reply };
 // The 64 bytes as upper-case hex: "|" between header fields, "(" ... ")" around the data
 // bytes, a blank elsewhere.

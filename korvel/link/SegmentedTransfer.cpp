@@ -1,81 +1,29 @@
 #include "SegmentedTransfer.h"
 
 #include <algorithm>
-#include <bit>
 
 using namespace mbu3;
 
 void SegmentedTransfer::Begin(std::uint8_t command, std::uint16_t requestedType)
 {
     TransferState = Start;
-    TxDataLen = 0;
+    request_.Reset();
     TxSent = 0;
-    RxReadIndex = 0;
     RxReceived = 0;
     TransferFlags = kFlagFirst;
     BuildTxHeader(TxFrame, requestedType, command, kLowestFirmware, kHighestFirmware);
 }
 
-void SegmentedTransfer::PutByte(std::uint8_t b)
-{
-    TxData[TxDataLen] = b;
-    if (TxDataLen < kMaxRequest) {
-        ++TxDataLen;
-        TxBufferFull = false;
-    } else {
-        TxBufferFull = true;
-    }
-}
-
-void SegmentedTransfer::PutWord(std::uint16_t v)
-{
-    PutByte(static_cast<std::uint8_t>(v & 0xFF));
-    PutByte(static_cast<std::uint8_t>(v >> 8));
-}
-
-void SegmentedTransfer::PutDWord(std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        PutByte(static_cast<std::uint8_t>((v >> (8 * i)) & 0xFF));
-}
-
-void SegmentedTransfer::PutSingle(float x)
-{
-    PutDWord(std::bit_cast<std::uint32_t>(x));
-}
-
-std::uint8_t SegmentedTransfer::GetByte()
+ByteReader SegmentedTransfer::Reply() const
 {
     // A reply segment may announce a larger total than the buffer holds: never read past it.
-    const std::uint32_t end = std::min<std::uint32_t>(RxDataSize, kMaxReply);
-    if (RxReadIndex >= end)
-        return 0;
-    return RxData[RxReadIndex++];
-}
-
-std::uint16_t SegmentedTransfer::GetWord()
-{
-    const std::uint16_t lo = GetByte();
-    const std::uint16_t hi = GetByte();
-    return static_cast<std::uint16_t>(lo | (hi << 8));
-}
-
-std::uint32_t SegmentedTransfer::GetCardinal()
-{
-    std::uint32_t v = 0;
-    for (int i = 0; i < 4; ++i)
-        v |= static_cast<std::uint32_t>(GetByte()) << (8 * i);
-    return v;
-}
-
-float SegmentedTransfer::GetSingle()
-{
-    return std::bit_cast<float>(GetCardinal());
+    const std::size_t end = std::min<std::size_t>(RxDataSize, kMaxReply);
+    return ByteReader(std::span<const std::uint8_t>(RxData).first(end));
 }
 
 void SegmentedTransfer::CopyTxSegment()
 {
-    std::size_t n = static_cast<std::size_t>(TxDataLen - TxSent);
+    std::size_t n = static_cast<std::size_t>(TxDataLen() - TxSent);
     if (n < kSegmentSize + 1)
         LastTxSegment = true;
     else
@@ -92,7 +40,7 @@ void SegmentedTransfer::FinishRequestFrame()
     if (LastTxSegment)
         TransferFlags |= kFlagLast;
     TxFrame[off::Flags] = TransferFlags;
-    Put16(TxFrame, off::TotalLength, TxDataLen);
+    Put16(TxFrame, off::TotalLength, TxDataLen());
     SetCRC(TxFrame);
 }
 
@@ -116,7 +64,7 @@ bool SegmentedTransfer::SendNextFrame()
         TransferFlags = kFlagAskReply;
         Put16(TxFrame, off::SegmentOffset, RxReceived);
         TxFrame[off::Flags] = kFlagAskReply;
-        Put16(TxFrame, off::TotalLength, TxDataLen);
+        Put16(TxFrame, off::TotalLength, TxDataLen());
         TransferState = WaitRxSegment;
         SetCRC(TxFrame);
         return true;
@@ -157,10 +105,8 @@ SegmentedTransfer::StepResult SegmentedTransfer::RxTransferStep(const Frame& rep
         return StepResult::Ignored;
     }
     CopyRxSegment(reply);
-    if (LastRxSegment) {
-        RxReadIndex = 0;
+    if (LastRxSegment)
         return StepResult::Complete;
-    }
     TransferState = AskRxSegment;
     SendNextFrame();
     return StepResult::SendFrame;

@@ -1,13 +1,16 @@
 #pragma once
+#include "ByteStream.h"
 #include "Mbu3Frame.h"
 
 #include <array>
 #include <cstdint>
 
-// One request under way: the request-data and reply-data streams with their little-endian
-// put and get operations, and the state machine that cuts the request into 46-byte segments
-// and asks for the reply's segments one by one. No I/O here: the owner writes TxFrame when
-// SendNextFrame or RxTransferStep says a frame is ready.
+// One request under way: the request-data and reply-data streams, and the state machine that
+// cuts the request into 46-byte segments and asks for the reply's segments one by one. No
+// I/O here: the owner writes TxFrame when SendNextFrame or RxTransferStep says a frame is
+// ready. The request is written through Request() (at most 16383 bytes: a byte that finds
+// the stream full is dropped and the writer reports itself full), the reply read through
+// Reply() (the announced length, at most 16384 bytes; zeros past its end).
 class SegmentedTransfer {
 public:
     enum State : std::uint8_t {
@@ -28,43 +31,32 @@ public:
     static constexpr std::uint16_t kMaxRequest = mbu3::kStreamSize - 1;  // 16383
     static constexpr std::uint32_t kMaxReply = mbu3::kStreamSize;        // 16384
 
+    SegmentedTransfer() = default;
+    // The request writer points into this object's own buffer.
+    SegmentedTransfer(const SegmentedTransfer&) = delete;
+    SegmentedTransfer& operator=(const SegmentedTransfer&) = delete;
+
     std::array<std::uint8_t, mbu3::kStreamSize> TxData{};
     std::array<std::uint8_t, mbu3::kStreamSize> RxData{};
-    std::uint16_t TxDataLen = 0;
     std::uint16_t TxSent = 0;
     std::uint16_t RxDataSize = 0;
     std::uint16_t RxReceived = 0;
-    std::uint16_t RxReadIndex = 0;
     std::uint8_t TransferState = Idle;
     std::uint8_t TransferFlags = 0;
     bool LastTxSegment = false;
     bool LastRxSegment = false;
-    // Set when a put found the request stream full (the byte replaced the last one),
-    // cleared by the next put that fits.
-    bool TxBufferFull = false;
     mbu3::Frame TxFrame{};
 
     // Starts a request: state Start, streams emptied, flags 1, header built.
-    // The caller then puts the request data and calls SendNextFrame.
+    // The caller then writes the request data into Request() and calls SendNextFrame.
     void Begin(std::uint8_t command, std::uint16_t requestedType);
     void TransferIdle() { TransferState = Idle; }
 
-    void PutByte(std::uint8_t b);
-    void PutWord(std::uint16_t v);
-    void PutDWord(std::uint32_t v);
-    void PutCardinal(std::uint32_t v) { PutDWord(v); }
-    void PutSingle(float x);
-    void PutBoolean(bool b) { PutByte(b ? 1 : 0); }
-
-    // Gets yield 0 past the announced reply length (and never read past the buffer).
-    std::uint8_t GetByte();
-    std::uint16_t GetWord();
-    std::uint16_t GetWord2() { return GetWord(); }
-    std::int32_t GetInteger() { return static_cast<std::int32_t>(GetCardinal()); }
-    std::uint32_t GetCardinal();
-    float GetSingle();
-    bool GetBoolean() { return GetByte() != 0; }
-    bool GetBoolean2() { return GetBoolean(); }
+    ByteWriter& Request() { return request_; }
+    const ByteWriter& Request() const { return request_; }
+    std::uint16_t TxDataLen() const { return static_cast<std::uint16_t>(request_.Length()); }
+    // A reader over the reply data from their start.
+    ByteReader Reply() const;
 
     // Prepares TxFrame for the next frame of the state; answers whether one is ready to send.
     bool SendNextFrame();
@@ -75,4 +67,6 @@ private:
     void CopyTxSegment();
     void FinishRequestFrame();
     void CopyRxSegment(const mbu3::Frame& reply);
+
+    ByteWriter request_{std::span<std::uint8_t>(TxData).first(kMaxRequest)};
 };

@@ -3,32 +3,32 @@
 
 #include <QStringList>
 
-#include <memory>
 #include <vector>
 
 class QWidget;
-class TForm1;
-class TForm_Keszulekcsere;
-class TForm_QVAIN;
-class TForm_IncDec;
-class TForm_QVAO;
-class TForm_QVRO;
-class TForm_QVSER;
-class TForm_Password;
-class TForm_QVTMP;
+class MainWindow;
+class DeviceReplacedNotice;
+class QvainDialog;
+class NumberEditor;
+class QvaoDialog;
+class QvroDialog;
+class QvserDialog;
+class PasswordDialog;
+class QvtmpDialog;
 
-// Korvel's nine forms, created in the program's order: the main window first, then the
-// device-replacement notice and the dialogs. They live until the program ends.
+// Korvel's nine forms, created in the program's order under their instance names: the main
+// window first, then the device-replacement notice and the dialogs. They live until the
+// program ends.
 struct KorvelForms {
-    TForm1* Form1 = nullptr;
-    TForm_Keszulekcsere* Form_Keszulekcsere = nullptr;
-    TForm_QVAIN* Form_QVAIN = nullptr;
-    TForm_IncDec* Form_IncDec = nullptr;
-    TForm_QVAO* Form_QVAO = nullptr;
-    TForm_QVRO* Form_QVRO = nullptr;
-    TForm_QVSER* Form_QVSER = nullptr;
-    TForm_Password* Form_Password = nullptr;
-    TForm_QVTMP* Form_QVTMP = nullptr;
+    MainWindow* Form1 = nullptr;
+    DeviceReplacedNotice* Form_Keszulekcsere = nullptr;
+    QvainDialog* Form_QVAIN = nullptr;
+    NumberEditor* Form_IncDec = nullptr;
+    QvaoDialog* Form_QVAO = nullptr;
+    QvroDialog* Form_QVRO = nullptr;
+    QvserDialog* Form_QVSER = nullptr;
+    PasswordDialog* Form_Password = nullptr;
+    QvtmpDialog* Form_QVTMP = nullptr;
 
     std::vector<QWidget*> creationOrder;
 

@@ -36,6 +36,13 @@ QCheckBox* CheckBox(QWidget* parent, const char* name, const QString& caption)
     return c;
 }
 
+QRadioButton* Radio(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* r = new QRadioButton(caption, parent);
+    r->setObjectName(QLatin1String(name));
+    return r;
+}
+
 SpeedButton* Speed(QWidget* container, const char* name, const QString& caption, int groupIndex)
 {
     auto* b = new SpeedButton(caption, groupIndex, container);
@@ -43,7 +50,7 @@ SpeedButton* Speed(QWidget* container, const char* name, const QString& caption,
     return b;
 }
 
-RequestTrio Trio(QWidget* container, QBoxLayout* row, const char* read, const char* defaults, const char* write,
+RequestTrio MakeTrio(QWidget* container, QBoxLayout* row, const char* read, const char* defaults, const char* write,
                  const QString& defaultsCaption)
 {
     RequestTrio t{Speed(container, read, QStringLiteral("Kiolvasás a készülékből")),

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include <string_view>
 
@@ -18,6 +19,7 @@ QLabel* Caption(QWidget* parent, const QString& text);
 QGroupBox* Group(QWidget* parent, const char* name, const QString& title);
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption);
 QCheckBox* CheckBox(QWidget* parent, const char* name, const QString& caption);
+QRadioButton* Radio(QWidget* parent, const char* name, const QString& caption);
 // A request button: container is the widget whose buttons of the same group exclude each other.
 SpeedButton* Speed(QWidget* container, const char* name, const QString& caption, int groupIndex = 1);
 
@@ -29,7 +31,7 @@ struct RequestTrio {
     SpeedButton* write;
 };
 inline const QString kDefaultsCaption = QStringLiteral("Gyári alapértékek megjelenítése");
-RequestTrio Trio(QWidget* container, QBoxLayout* row, const char* read, const char* defaults, const char* write,
+RequestTrio MakeTrio(QWidget* container, QBoxLayout* row, const char* read, const char* defaults, const char* write,
                  const QString& defaultsCaption = kDefaultsCaption);
 
 // UTF-8 text of the cores as a QString.
@@ -39,7 +41,8 @@ inline QString Q(std::string_view utf8)
 }
 
 // The control of that name that belongs to the window itself: the dialogs, which the main
-// window owns as children, are windows of their own and are not searched.
+// window owns as children, are windows of their own and are not searched. (The model-page
+// decision names the controls it changes.)
 template <class T>
 T* FindInWindow(QWidget* window, const QString& name)
 {
@@ -49,12 +52,6 @@ T* FindInWindow(QWidget* window, const QString& name)
         if (child->window() == window)
             return child;
     return nullptr;
-}
-
-// A request button of a form by name; nullptr for no form, no name or no such button.
-inline SpeedButton* FindSpeedButton(QWidget* form, std::string_view name)
-{
-    return name.empty() ? nullptr : FindInWindow<SpeedButton>(form, Q(name));
 }
 
 }  // namespace uibuild

@@ -1,5 +1,6 @@
-#include "FormMain.h"
 #include "KorvelApp.h"
+#include "MainWindow.h"
+#include "UsbHook.h"
 #include "hid/HidapiBackend.h"
 
 #include <QApplication>
@@ -7,7 +8,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    hid::UsbHid usb(std::make_unique<hid::HidapiBackend>(0x04D8, 0x003F));
+    hid::UsbHid usb(std::make_unique<hid::HidapiBackend>(UsbHook::kVendorId, UsbHook::kProductId));
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
     KorvelForms forms(usb, arguments);

@@ -1,6 +1,9 @@
 #include "ui/PageControl.h"
 
+#include <QCoreApplication>
+#include <QScrollArea>
 #include <QSignalSpy>
+#include <QTabBar>
 
 #include <gtest/gtest.h>
 
@@ -46,4 +49,22 @@ TEST(PageControl, ChangeSignalOnlyForTheUsersChoice)
     p.pc.setActivePage(p.b);
     p.pc.setTabVisible(p.b, false);
     EXPECT_EQ(changes.count(), 0);
+}
+
+TEST(PageControl, TabsAddedBeforeTheWindowShowsGetTheirHeight)
+{
+    // In a scroll area the page control is laid out from hints taken before it shows.
+    QScrollArea area;
+    area.setWidgetResizable(true);
+    auto* pc = new PageControl;
+    area.setWidget(pc);
+    pc->addPage("a", "A");
+    pc->addPage("b", "B");
+    area.resize(300, 200);
+    area.show();
+    QCoreApplication::processEvents();
+    auto* bar = pc->findChild<QTabBar*>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_GT(bar->height(), 0);
+    EXPECT_EQ(bar->height(), bar->sizeHint().height());
 }

@@ -156,30 +156,3 @@ TEST(Mbu3Frame, HexDumpIsOneLineOfUpperCasePairsWithNothingAfterTheLast)
         EXPECT_EQ(text.find_first_of("abcdef\n"), std::string::npos);
     }
 }
-
-TEST(Mbu3Frame, ErrorTexts)
-{
-    struct Row {
-        std::uint8_t code;
-        std::string_view text;
-        std::string_view shortText;
-    };
-    const Row rows[] = {
-        {0, "0", ""},
-        {1, "1: CRC.", "CRC!"},
-        {2, "2: Unknow device.", "Device!"},
-        {3, "3: This program is old. Use new.", "Old prg!"},
-        {4, "4: This program is too new. Use earlier.", "New prg!"},
-        {5, "5: Unkown command.", "Command!"},
-        {6, "6: Time out.", "Time out!"},
-        {7, "7: Device RX buffer is full.", "Buffer!"},
-        // 9 and unknown codes keep the labels' previous texts: no text of their own.
-        {9, "", ""},
-        {8, "", ""},
-        {255, "", ""},
-    };
-    for (const Row& r : rows) {
-        EXPECT_EQ(ErrorText(r.code), r.text) << int(r.code);
-        EXPECT_EQ(ErrorShortText(r.code), r.shortText) << int(r.code);
-    }
-}

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -20,7 +21,7 @@ std::unique_ptr<SegmentedTransfer> Started(std::uint8_t command, const Bytes& re
     auto t = std::make_unique<SegmentedTransfer>();
     t->Begin(command, kType);
     for (std::uint8_t b : request)
-        t->PutByte(b);
+        t->Request().PutByte(b);
     return t;
 }
 
@@ -111,7 +112,7 @@ TEST(SegmentedTransferRequest, FullRequestStreamGoesOutIn357Frames)
     for (std::size_t i = 0; i < request.size(); ++i)
         request[i] = static_cast<std::uint8_t>(i * 7 + i / 256);
     auto t = Started(109, request);
-    EXPECT_FALSE(t->TxBufferFull);
+    EXPECT_FALSE(t->Request().Full());
     linktest::FakeDevice device;
     EXPECT_EQ(linktest::Exchange(*t, device), Result::Complete);
     ASSERT_EQ(device.requests.size(), 357u);
@@ -157,7 +158,7 @@ TEST(SegmentedTransferRequest, BeginStartsAFreshRequestAfterAnAbortedOne)
 
     t->Begin(101, kType);
     EXPECT_EQ(t->TransferState, SegmentedTransfer::Start);
-    EXPECT_EQ(t->TxDataLen, 0);
+    EXPECT_EQ(t->TxDataLen(), 0);
     ASSERT_TRUE(t->SendNextFrame());
     EXPECT_EQ(Hex(t->TxFrame, 6, 6), "65 03 00 00 00 00");
     EXPECT_EQ(Hex(t->TxFrame, 16, 46), Hex(Bytes(46, 0)));
@@ -212,15 +213,15 @@ TEST(SegmentedTransferReply, RepliesAreAskedForSegmentBySegment)
         }
         EXPECT_EQ(t->RxDataSize, row.length);
         EXPECT_EQ(t->RxReceived, row.length);
-        EXPECT_EQ(t->RxReadIndex, 0);
         EXPECT_TRUE(std::equal(device.replyData.begin(), device.replyData.end(), t->RxData.begin()));
         if (row.length < SegmentedTransfer::kMaxReply) {
             EXPECT_EQ(t->RxData[row.length], 0xEE) << "nothing stored past the reply";
         }
+        ByteReader reply = t->Reply();
         for (std::uint8_t expected : device.replyData)
-            ASSERT_EQ(t->GetByte(), expected);
-        EXPECT_EQ(t->GetByte(), 0);
-        EXPECT_EQ(t->RxReadIndex, row.length);
+            ASSERT_EQ(reply.GetByte(), expected);
+        EXPECT_EQ(reply.GetByte(), 0);
+        EXPECT_EQ(reply.Position(), row.length);
     }
 }
 
@@ -301,9 +302,10 @@ TEST(SegmentedTransferReply, OversizeReplyStoresNothing)
                                     [](std::uint8_t b) { return b == 0xEE; }));
             EXPECT_EQ(t->TxFrame, sent) << "no further frame";
             // Whatever a caller reads now comes from no stored reply.
+            ByteReader reply = t->Reply();
             for (int i = 0; i < 100; ++i)
-                t->GetByte();
-            EXPECT_LE(t->RxReadIndex, SegmentedTransfer::kMaxReply);
+                reply.GetByte();
+            EXPECT_LE(reply.Position(), SegmentedTransfer::kMaxReply);
         } else {
             EXPECT_EQ(t->RxData[0], 0x01);
             EXPECT_EQ(t->RxReceived, 46);
@@ -335,12 +337,14 @@ TEST(SegmentedTransferReply, SegmentReachingPastTheBufferDropsTheExcess)
     h.offset = 19990;
     EXPECT_EQ(t->RxTransferStep(linktest::MakeReply(h, Bytes(46, 0x77))), Result::Complete);
     EXPECT_EQ(t->RxData.back(), 0x4D);
-    EXPECT_EQ(t->RxReadIndex, 0);
     // Reading stops at the buffer's end, not at the announced 20000.
-    t->RxReadIndex = 16382;
-    EXPECT_EQ(t->GetWord(), 0x4D4C);
-    EXPECT_EQ(t->GetCardinal(), 0u);
-    EXPECT_EQ(t->RxReadIndex, 16384);
+    ByteReader reply = t->Reply();
+    EXPECT_EQ(reply.Size(), 16384u);
+    std::array<std::uint8_t, 16382> skipped{};
+    reply.GetBytes(skipped);
+    EXPECT_EQ(reply.GetWord(), 0x4D4C);
+    EXPECT_EQ(reply.GetCardinal(), 0u);
+    EXPECT_EQ(reply.Position(), 16384u);
 }
 
 TEST(SegmentedTransferReply, SegmentAtOrBeyondTheAnnouncedEndCompletesWithoutCopying)
@@ -367,7 +371,6 @@ TEST(SegmentedTransferReply, StepIsIgnoredWhenNoReplyIsAwaited)
         t->RxData.fill(0xEE);
         t->RxDataSize = 3;
         t->RxReceived = 2;
-        t->RxReadIndex = 1;
         t->TransferState = state;
         const Frame sent = t->TxFrame;
         const std::uint8_t flags = t->TransferFlags;
@@ -379,7 +382,6 @@ TEST(SegmentedTransferReply, StepIsIgnoredWhenNoReplyIsAwaited)
         EXPECT_EQ(t->TransferFlags, flags);
         EXPECT_EQ(t->RxDataSize, 3);
         EXPECT_EQ(t->RxReceived, 2);
-        EXPECT_EQ(t->RxReadIndex, 1);
         EXPECT_EQ(t->RxData[0], 0xEE);
         EXPECT_EQ(t->TxFrame, sent);
     }

@@ -64,13 +64,12 @@ struct Snapshot {
     std::uint16_t txLen;
     std::uint16_t rxSize;
     std::uint16_t rxReceived;
-    std::uint16_t rxRead;
     Frame frame;
 
     static Snapshot Of(const SegmentedTransfer& t)
     {
-        return {t.TransferState, t.TransferFlags, t.LastRxSegment, t.TxSent, t.TxDataLen,
-                t.RxDataSize,   t.RxReceived,    t.RxReadIndex,   t.TxFrame};
+        return {t.TransferState, t.TransferFlags, t.LastRxSegment, t.TxSent, t.TxDataLen(),
+                t.RxDataSize,   t.RxReceived,    t.TxFrame};
     }
 };
 
@@ -88,6 +87,15 @@ public:
     std::uint16_t txLen = 0;
     Frame header{};  // bytes 0-6 and 12-15 hold those of the request under way
     Counts n;
+    // The reply reader handed out after the last completion, and the end it was given.
+    ByteReader reader;
+    std::size_t readerEnd = 0;
+
+    void NewReader()
+    {
+        reader = t->Reply();
+        readerEnd = std::min<std::size_t>(t->RxDataSize, kStreamSize);
+    }
 
     void Start(Rng& rng)
     {
@@ -100,18 +108,18 @@ public:
             length = 16370 + rng.Below(30);
         t->Begin(command, type);
         EXPECT_EQ(t->TransferState, SegmentedTransfer::Start);
-        EXPECT_EQ(t->RxReadIndex, 0);
+        EXPECT_EQ(t->TxDataLen(), 0);
         txLen = 0;
         for (std::size_t i = 0; i < length; ++i) {
             const std::uint8_t b = rng.Byte();
-            t->PutByte(b);
+            t->Request().PutByte(b);
             tx[txLen] = b;
             if (txLen < SegmentedTransfer::kMaxRequest)
                 ++txLen;
         }
-        EXPECT_EQ(t->TxBufferFull, length > SegmentedTransfer::kMaxRequest);
+        EXPECT_EQ(t->Request().Full(), length > SegmentedTransfer::kMaxRequest);
         n.overflows += length > SegmentedTransfer::kMaxRequest;
-        EXPECT_EQ(t->TxDataLen, txLen);
+        EXPECT_EQ(t->TxDataLen(), txLen);
         BuildTxHeader(header, type, command, kLowestFirmware, kHighestFirmware);
         Send();
         ++n.starts;
@@ -237,13 +245,13 @@ public:
         }
         if (pre.lastRx || lastNow) {
             EXPECT_EQ(r, Result::Complete);
-            EXPECT_EQ(t->RxReadIndex, 0);
+            NewReader();
+            EXPECT_EQ(reader.Position(), 0u);
             EXPECT_EQ(t->TxFrame, pre.frame);
             ++n.complete;
             return r;
         }
         EXPECT_EQ(r, Result::SendFrame);
-        EXPECT_EQ(t->RxReadIndex, pre.rxRead);
         Snapshot asked = pre;
         asked.state = SegmentedTransfer::AskRxSegment;
         asked.rxReceived = received;
@@ -255,19 +263,19 @@ public:
     void Gets(Rng& rng, int count)
     {
         for (int i = 0; i < count; ++i) {
-            const std::uint16_t before = t->RxReadIndex;
-            std::uint16_t index = before;
-            const std::size_t end = std::min<std::size_t>(t->RxDataSize, kStreamSize);
+            const std::size_t before = reader.Position();
+            std::size_t index = before;
+            const std::size_t end = readerEnd;
             auto next = [&]() -> std::uint32_t {
                 if (index >= end)
                     return 0;
                 return rx[index++];
             };
             switch (rng.Below(6)) {
-            case 0: EXPECT_EQ(t->GetByte(), next()); break;
+            case 0: EXPECT_EQ(reader.GetByte(), next()); break;
             case 1: {
                 const std::uint32_t lo = next();
-                EXPECT_EQ(t->GetWord(), lo | (next() << 8));
+                EXPECT_EQ(reader.GetWord(), lo | (next() << 8));
                 break;
             }
             case 2: {
@@ -275,7 +283,7 @@ public:
                 v |= next() << 8;
                 v |= next() << 16;
                 v |= next() << 24;
-                EXPECT_EQ(t->GetCardinal(), v);
+                EXPECT_EQ(reader.GetCardinal(), v);
                 break;
             }
             case 3: {
@@ -283,7 +291,7 @@ public:
                 v |= next() << 8;
                 v |= next() << 16;
                 v |= next() << 24;
-                EXPECT_EQ(std::bit_cast<std::uint32_t>(t->GetSingle()), v);
+                EXPECT_EQ(std::bit_cast<std::uint32_t>(reader.GetSingle()), v);
                 break;
             }
             case 4: {
@@ -291,14 +299,14 @@ public:
                 v |= next() << 8;
                 v |= next() << 16;
                 v |= next() << 24;
-                EXPECT_EQ(t->GetInteger(), static_cast<std::int32_t>(v));
+                EXPECT_EQ(reader.GetInteger(), static_cast<std::int32_t>(v));
                 break;
             }
-            default: EXPECT_EQ(t->GetBoolean(), next() != 0); break;
+            default: EXPECT_EQ(reader.GetBoolean(), next() != 0); break;
             }
-            EXPECT_EQ(t->RxReadIndex, index);
+            EXPECT_EQ(reader.Position(), index);
             if (before <= end) {
-                EXPECT_LE(t->RxReadIndex, end);
+                EXPECT_LE(reader.Position(), end);
             }
             ++n.gets;
         }
@@ -388,9 +396,9 @@ TEST(SegmentedTransferFuzz, RandomExchangesFollowTheModel)
                     t.TransferIdle();
             }
         }
-        ASSERT_LE(t.TxDataLen, SegmentedTransfer::kMaxRequest);
-        ASSERT_LE(t.TxSent, t.TxDataLen);
-        ASSERT_LE(t.RxReadIndex, std::min<std::uint32_t>(t.RxDataSize, kStreamSize));
+        ASSERT_LE(t.TxDataLen(), SegmentedTransfer::kMaxRequest);
+        ASSERT_LE(t.TxSent, t.TxDataLen());
+        ASSERT_LE(h.reader.Position(), h.readerEnd);
         if (iter % 64 == 0)
             h.CheckWholeBuffers();
     }
@@ -437,13 +445,13 @@ TEST(SegmentedTransferFuzz, ArbitraryStatesStayInsideTheStreams)
             if (rng.Chance(3))
                 t.RxDataSize = rng.Chance(2) ? rng.Word() : static_cast<std::uint16_t>(rng.Below(16400));
             if (rng.Chance(3))
-                t.RxReadIndex = rng.Chance(4) ? rng.Word() : static_cast<std::uint16_t>(rng.Below(16390));
+                h.NewReader();
             break;
         case 2: h.Send(); break;
         case 3: h.Gets(rng, int(rng.Below(20))); break;
         default: h.Step(RandomReply(rng, t, planned)); break;
         }
-        ASSERT_LE(t.TxSent, t.TxDataLen);
+        ASSERT_LE(t.TxSent, t.TxDataLen());
         if (iter % 64 == 0)
             h.CheckWholeBuffers();
     }

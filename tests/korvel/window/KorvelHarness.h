@@ -1,11 +1,23 @@
 #pragma once
-#include "FormMain.h"
 #include "KorvelApp.h"
+#include "LinkSession.h"
+#include "MainWindow.h"
 #include "SimulatedMeter.h"
-#include "UiBuild.h"
+#include "dialogs/DeviceReplacedNotice.h"
+#include "dialogs/ModuleDialogs.h"
+#include "dialogs/PasswordDialog.h"
+#include "pages/CalibrationPage.h"
+#include "pages/HeaderPage.h"
+#include "pages/IdentityGroup.h"
+#include "pages/LimitOutputsPage.h"
+#include "pages/ModelPages.h"
+#include "pages/MonitorPage.h"
+#include "pages/SettingsPage.h"
+#include "pages/TestsPage.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -16,7 +28,7 @@ struct KorvelHarness {
     SimulatedMeter* meter;
     std::unique_ptr<hid::UsbHid> usb;
     std::unique_ptr<KorvelForms> forms;
-    TForm1* w;
+    MainWindow* w;
 
     explicit KorvelHarness(QStringList arguments = {}, bool runTicks = false)
         : meter(new SimulatedMeter),
@@ -26,10 +38,9 @@ struct KorvelHarness {
     {
         w->Beep = {};
         if (!runTicks) {
-            w->Timer_Comm->stop();
-            w->Timer_1sec->stop();
+            w->Session().Clock().StopTicks();
+            w->Session().SecondTimer()->stop();
         }
-        w->FormActivate();
         pump();  // plug and change events
     }
 
@@ -66,12 +77,7 @@ struct KorvelHarness {
     // One scheduler tick, then the event loop until the transfer it started has ended.
     void tick()
     {
-        w->Timer_CommTimer();
-        waitFor([this] { return w->Busy == 0 && w->Transfer.TransferState == 0; }, 1000);
-    }
-
-    SpeedButton* button(const char* form, const char* name) const
-    {
-        return uibuild::FindSpeedButton(w->FindForm(form), name);
+        w->Session().Tick();
+        waitFor([this] { return !w->Session().Busy() && w->Session().Transfer().TransferState == 0; }, 1000);
     }
 };

@@ -37,7 +37,7 @@ TEST(Screenshot, MainWindowPages)
         s.uMainLoopFrequency = 12345;
         for (int i = 0; i < 2; ++i) {
             h.tick();
-            h.w->Timer_1secTimer();
+            h.w->Session().SecondTick();
         }
         h.tick();
         const QString out = QString::fromUtf8(dir);

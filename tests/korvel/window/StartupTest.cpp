@@ -1,7 +1,5 @@
 // Start-up, activation, the factory switch and the USB events of the main window.
 #include "KorvelHarness.h"
-#include "ModuleDialog.h"
-#include "Unit2.h"
 
 #include <QLocale>
 
@@ -19,8 +17,8 @@ TEST(Startup, FormsAreCreatedInOrder)
     h.w->show();  // the factory pages fit the window as it is
     KorvelHarness::pump();
     EXPECT_EQ(h.w->size(), QSize(1321, 946));
-    EXPECT_TRUE(h.w->Timer_Comm->interval() == 30 && h.w->TimerTimeOut->interval() == 200);
-    EXPECT_FALSE(h.w->TimerTimeOut->isActive());
+    EXPECT_TRUE(h.w->Session().Clock().TickTimer()->interval() == 30 && h.w->Session().Clock().TimeOutTimer()->interval() == 200);
+    EXPECT_FALSE(h.w->Session().Clock().TimeOutTimer()->isActive());
 }
 
 TEST(Startup, TitleAndMonitorCaptionCarryTheProgramDateInTheLocale)
@@ -29,7 +27,7 @@ TEST(Startup, TitleAndMonitorCaptionCarryTheProgramDateInTheLocale)
     {
         KorvelHarness h;
         EXPECT_EQ(h.w->windowTitle(), QString("A Quorin 32 bites készülékcsalád beállító programja   v2020.08.27."));
-        EXPECT_EQ(h.w->GroupBox_MBU->title(), "MBU3   v2020.08.27.");
+        EXPECT_EQ(h.w->Monitor->GroupBox_MBU->title(), "MBU3   v2020.08.27.");
     }
     QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));  // dd-MM-y
     {
@@ -71,7 +69,7 @@ TEST(Startup, OutsideFactoryModeNoPageContentShows)
     KorvelHarness h;
     EXPECT_EQ(h.w->PageControl4->visibleTabCount(), 0);
     EXPECT_EQ(h.w->PageControl4->activePage(), nullptr);
-    EXPECT_EQ(h.w->PageControl5->activePage(), h.w->TabSheet_NoComm);
+    EXPECT_EQ(h.w->Header->PageControl5->activePage(), h.w->Header->TabSheet_NoComm);
     // A re-activation hides model tabs shown meanwhile.
     h.w->PageControl4->setTabVisible(h.w->TabSheet_3320, true);
     h.w->ReActivate();
@@ -81,31 +79,31 @@ TEST(Startup, OutsideFactoryModeNoPageContentShows)
 TEST(UsbEvents, PlugShowsTheDeviceAndUnplugClearsIt)
 {
     KorvelHarness h({"/VORKAL"});
-    EXPECT_EQ(h.w->UsbOnline, 1);
-    EXPECT_EQ(h.w->Shape_MBUOn->brushColor(), clLime);
-    EXPECT_FALSE(h.w->Label_USBOnline->isHidden());
-    EXPECT_EQ(h.w->Label_VendorID->text(), "$04D8 = 1240");
-    EXPECT_EQ(h.w->Label_ProductID->text(), "$003F = 63");
-    EXPECT_EQ(h.w->Label_VendorName->text(), "Quorin Kft.");
+    EXPECT_EQ(h.w->Session().Online(), 1);
+    EXPECT_EQ(h.w->Monitor->Shape_MBUOn->brushColor(), clLime);
+    EXPECT_FALSE(h.w->Header->Label_USBOnline->isHidden());
+    EXPECT_EQ(h.w->Monitor->Label_VendorID->text(), "$04D8 = 1240");
+    EXPECT_EQ(h.w->Monitor->Label_ProductID->text(), "$003F = 63");
+    EXPECT_EQ(h.w->Monitor->Label_VendorName->text(), "Quorin Kft.");
 
     h.meter->unplug();
     KorvelHarness::pump();
-    EXPECT_EQ(h.w->UsbOnline, 0);
-    EXPECT_EQ(h.w->Shape_MBUOn->brushColor(), clBtnFace);
-    EXPECT_TRUE(h.w->Label_USBOnline->isHidden());
-    EXPECT_TRUE(h.w->Label_ProductID->text().isEmpty());
+    EXPECT_EQ(h.w->Session().Online(), 0);
+    EXPECT_EQ(h.w->Monitor->Shape_MBUOn->brushColor(), clBtnFace);
+    EXPECT_TRUE(h.w->Header->Label_USBOnline->isHidden());
+    EXPECT_TRUE(h.w->Monitor->Label_ProductID->text().isEmpty());
 }
 
 TEST(UsbEvents, OtherDevicesAndMessagesAreIgnoredButEveryReportBeeps)
 {
     KorvelHarness h;
-    EXPECT_FALSE(h.w->USBEvent(0x0400, hid::Plugged, h.meter->handle()));
-    EXPECT_FALSE(h.w->USBEvent(hid::kNotifyMessage, 5, h.meter->handle()));
-    EXPECT_TRUE(h.w->USBEvent(hid::kNotifyMessage, hid::Unplugged, 999));  // unknown device: handled, ignored
-    EXPECT_EQ(h.w->UsbOnline, 1);
-    const int beeps = h.w->BeepCount;
-    EXPECT_TRUE(h.w->USBEvent(hid::kNotifyMessage, hid::ReportReady, 999));
-    EXPECT_EQ(h.w->BeepCount, beeps + 1);
+    EXPECT_FALSE(h.w->Session().Hook().HandleMessage(0x0400, hid::Plugged, h.meter->handle()));
+    EXPECT_FALSE(h.w->Session().Hook().HandleMessage(hid::kNotifyMessage, 5, h.meter->handle()));
+    EXPECT_TRUE(h.w->Session().Hook().HandleMessage(hid::kNotifyMessage, hid::Unplugged, 999));  // unknown device: handled, ignored
+    EXPECT_EQ(h.w->Session().Online(), 1);
+    const int beeps = h.w->Session().Hook().BeepCount();
+    EXPECT_TRUE(h.w->Session().Hook().HandleMessage(hid::kNotifyMessage, hid::ReportReady, 999));
+    EXPECT_EQ(h.w->Session().Hook().BeepCount(), beeps + 1);
 }
 
 TEST(UsbEvents, AMeterOfAnotherIdentityIsNotServed)
@@ -114,10 +112,10 @@ TEST(UsbEvents, AMeterOfAnotherIdentityIsNotServed)
     meter->productId = 0x0040;
     hid::UsbHid usb{std::unique_ptr<hid::Backend>(meter)};
     KorvelForms forms(usb, {});
-    forms.Form1->Timer_Comm->stop();
+    forms.Form1->Session().Clock().TickTimer()->stop();
     KorvelHarness::pump();
-    EXPECT_EQ(forms.Form1->UsbOnline, 0);
-    forms.Form1->Timer_CommTimer();
+    EXPECT_EQ(forms.Form1->Session().Online(), 0);
+    forms.Form1->Session().Tick();
     EXPECT_TRUE(meter->framesReceived().empty());
 }
 
@@ -126,7 +124,7 @@ TEST(DeviceChange, FirstDeviceIsAdoptedSilentlyAndAReplacementRaisesTheNotice)
     KorvelHarness h({"/VORKAL"});
     auto* notice = h.forms->Form_Keszulekcsere;
     h.tick();
-    EXPECT_EQ(h.w->RequestedDeviceType, 5530);
+    EXPECT_EQ(h.w->Session().RequestedDeviceType, 5530);
     EXPECT_FALSE(notice->isVisible());
     h.tick();
     EXPECT_EQ(h.meter->framesReceived().back()[0] | (h.meter->framesReceived().back()[1] << 8), 5530);
@@ -152,22 +150,48 @@ TEST(DeviceChange, FirstDeviceIsAdoptedSilentlyAndAReplacementRaisesTheNotice)
     h.tick();
     EXPECT_EQ(notice->Label_uDevice->text(), "5530");
     h.meter->dropNextReplies();
-    h.w->Timer_CommTimer();
+    h.w->Session().Tick();
     ASSERT_TRUE(KorvelHarness::waitFor([&] { return !notice->isVisible(); }, 1000));
     h.tick();
     EXPECT_TRUE(notice->isVisible());
     EXPECT_EQ(notice->Label_uDevice->text(), "3320");
     EXPECT_EQ(FontColorOf(notice->Label_uDevice), clRed);
-    EXPECT_EQ(h.w->RequestedDeviceType, 3320);
+    EXPECT_EQ(h.w->Session().RequestedDeviceType, 3320);
     notice->Button_Ok->click();
     EXPECT_FALSE(notice->isVisible());
 }
 
-TEST(Startup, LookupsByNameStayInTheirOwnWindow)
+TEST(Startup, WindowSizeDoesNotDependOnTheFonts)
 {
-    KorvelHarness h({"/VORKAL"});
-    // The relay dialog has a button of the same name as a force button of the main window.
-    EXPECT_EQ(h.button("Form1", "SpeedButton_DigitalOut1Force"), h.w->SpeedButton_DigitalOut1Force);
-    EXPECT_EQ(h.button("Form_QVRO", "SpeedButton_DigitalOut1Force"), h.forms->Form_QVRO->SpeedButton_DigitalOut1Force);
-    EXPECT_NE(h.w->SpeedButton_DigitalOut1Force, h.forms->Form_QVRO->SpeedButton_DigitalOut1Force);
+    // Two font sets: the window's own, and one whose text stands far taller (as a substitute
+    // family with larger metrics does). The window keeps 1321 x 946; the pages scroll.
+    for (const int pixelSize : {11, 24}) {
+        SCOPED_TRACE(pixelSize);
+        KorvelHarness h({"/VORKAL"});
+        QFont font = h.w->font();
+        font.setPixelSize(pixelSize);
+        h.w->setFont(font);
+        h.w->show();
+        KorvelHarness::pump();
+        EXPECT_EQ(h.w->size(), QSize(1321, 946));
+        EXPECT_LE(h.w->minimumSizeHint().height(), 946);
+        EXPECT_LE(h.w->minimumSizeHint().width(), 1321);
+    }
+}
+
+TEST(Startup, FactoryModeAndTabsAreDecidedBeforeTheFirstShowWithoutAnyActivation)
+{
+    for (const bool factory : {false, true}) {
+        SCOPED_TRACE(factory);
+        auto* meter = new SimulatedMeter;
+        hid::UsbHid usb{std::unique_ptr<hid::Backend>(meter)};
+        KorvelForms forms(usb, factory ? QStringList{"/VORKAL"} : QStringList{});
+        MainWindow* w = forms.Form1;
+        // Never shown, so never activated: what the first show would present.
+        ASSERT_FALSE(w->isVisible());
+        EXPECT_EQ(w->FactoryMode, factory ? 1 : 0);
+        EXPECT_EQ(w->PageControl4->isTabVisible(w->TabSheet_Quorin), factory);
+        EXPECT_EQ(w->PageControl4->visibleTabCount(), factory ? 7 : 0);
+        EXPECT_EQ(w->PageControl4->activePage(), factory ? w->TabSheet_Quorin : nullptr);
+    }
 }

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
+#include <array>
 #include <string>
 
 using ::testing::ElementsAre;
@@ -28,10 +28,10 @@ std::string Hex(std::span<const std::uint8_t> bytes)
 
 std::string IdentityBytes(const IdentityRecord& id)
 {
-    auto t = std::make_unique<SegmentedTransfer>();
-    t->Begin(1, 0);
-    PutIdentityRecord(*t, id);
-    return Hex(std::span<const std::uint8_t>(t->TxData).first(t->TxDataLen));
+    std::array<std::uint8_t, 16> area{};
+    ByteWriter w(area);
+    id.Encode(w);
+    return Hex(w.Data());
 }
 
 IdentityEdits Edits(std::string number, std::string year, std::string month, int listIndex = 0)

@@ -1,0 +1,94 @@
+#include "CommandTable.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace {
+
+using T = Trio;
+using R = Role;
+using S = Slot;
+
+// Priority order: read and factory-default reads of the settings before their write; within
+// each module dialog read before write, and the factory-default reads of QVAIN, QVAO and QVRO
+// after all of their reads and writes. The status poll, with no key, comes last.
+constexpr std::array<CommandInfo, 47> kTable{{
+    {CmdIdentityWrite, "identity write", true, true, "IdentityRecord", KeyIdentityWrite, T::None, R::Action, S::Any, std::nullopt},
+    {CmdCalIn0mA, "input calibration 0 mA", false, false, "i32 calibration point", KeyCalIn0mA, T::None, R::Action, S::Any, std::nullopt},
+    {CmdCalIn20mA, "input calibration 20 mA", false, false, "i32 calibration point", KeyCalIn20mA, T::None, R::Action, S::Any, std::nullopt},
+    {CmdCalIn0V, "input calibration 0 V", false, false, "i32 calibration point", KeyCalIn0V, T::None, R::Action, S::Any, std::nullopt},
+    {CmdCalIn10V, "input calibration 10 V", false, false, "i32 calibration point", KeyCalIn10V, T::None, R::Action, S::Any, std::nullopt},
+    {CmdEraseFram, "erase FRAM", false, false, "", KeyEraseFram, T::None, R::Action, S::Any, std::nullopt},
+    {CmdSettingsRead, "settings read", false, false, "SettingsRecord", KeySettingsRead, T::Settings, R::Read, S::Any, std::nullopt},
+    {CmdSettingsDefaults, "settings factory defaults", false, false, "SettingsRecord", KeySettingsDefaults, T::Settings, R::Default, S::Any, std::nullopt},
+    {CmdSettingsWrite, "settings write", true, true, "SettingsRecord", KeySettingsWrite, T::Settings, R::Write, S::Any, CmdSettingsRead},
+    {CmdInputCalRead, "input calibration read", false, false, "4 x i32 calibration points", KeyInputCalRead, T::None, R::Action, S::Any, std::nullopt},
+    {CmdReset, "reset", false, false, "", KeyReset, T::None, R::Action, S::Any, std::nullopt},
+    {CmdCalPwmLow, "output calibration low", false, false, "u16 calibration point", KeyCalPwmLow, T::None, R::Action, S::Any, std::nullopt},
+    {CmdCalPwmHigh, "output calibration high", false, false, "u16 calibration point", KeyCalPwmHigh, T::None, R::Action, S::Any, std::nullopt},
+    {CmdPwmCalRead, "output calibration read", false, false, "4 x u16 calibration points", KeyPwmCalRead, T::None, R::Action, S::Any, std::nullopt},
+    {CmdDisplayRead, "display image read", true, false, "DisplayImage", KeyDisplayRead, T::None, R::Action, S::Any, std::nullopt},
+    {CmdCalPt0Ohm4W, "Pt calibration 0 ohm, 4 wires", false, false, "i32 calibration point", KeyCalPt0Ohm4W, T::None, R::Action, S::Any, std::nullopt},
+    {CmdCalPtXOhm4W, "Pt calibration 300 ohm, 4 wires", false, false, "i32 calibration point", KeyCalPtXOhm4W, T::None, R::Action, S::Any, std::nullopt},
+    {CmdCalPt0Ohm3W, "Pt calibration 0 ohm, 3 wires", false, false, "i32 calibration point", KeyCalPt0Ohm3W, T::None, R::Action, S::Any, std::nullopt},
+    {CmdCalPtXOhm3W, "Pt calibration 300 ohm, 3 wires", false, false, "i32 calibration point", KeyCalPtXOhm3W, T::None, R::Action, S::Any, std::nullopt},
+    {CmdPtCalRead, "Pt calibration read", false, false, "4 x i32 calibration points", KeyPtCalRead, T::None, R::Action, S::Any, std::nullopt},
+    {CmdPt1000Write, "Pt1000 flag write", true, true, "bool Pt1000", KeyPt1000Write, T::None, R::Action, S::Any, std::nullopt},
+    {CmdQvainRead, "QVAIN read", false, false, "QvainBlock", KeyQvainRead, T::Qvain, R::Read, S::Any, std::nullopt},
+    {CmdQvainWrite, "QVAIN write", true, true, "QvainBlock", KeyQvainWrite, T::Qvain, R::Write, S::Any, CmdQvainRead},
+    {CmdQvaoReadMain, "QVAO read, main slot", false, false, "QvaoBlock", KeyQvaoRead, T::Qvao, R::Read, S::Main, std::nullopt},
+    {CmdQvaoWriteMain, "QVAO write, main slot", true, true, "QvaoBlock", KeyQvaoWrite, T::Qvao, R::Write, S::Main, CmdQvaoReadMain},
+    {CmdQvaoReadAdditional, "QVAO read, additional slot", false, false, "QvaoBlock", KeyQvaoRead, T::Qvao, R::Read, S::Additional, std::nullopt},
+    {CmdQvaoWriteAdditional, "QVAO write, additional slot", true, true, "QvaoBlock", KeyQvaoWrite, T::Qvao, R::Write, S::Additional, CmdQvaoReadAdditional},
+    {CmdQvroReadMain, "QVRO read, main slot", false, false, "QvroBlock", KeyQvroRead, T::Qvro, R::Read, S::Main, std::nullopt},
+    {CmdQvroWriteMain, "QVRO write, main slot", true, true, "QvroBlock", KeyQvroWrite, T::Qvro, R::Write, S::Main, CmdQvroReadMain},
+    {CmdQvroReadAdditional, "QVRO read, additional slot", false, false, "QvroBlock", KeyQvroRead, T::Qvro, R::Read, S::Additional, std::nullopt},
+    {CmdQvroWriteAdditional, "QVRO write, additional slot", true, true, "QvroBlock", KeyQvroWrite, T::Qvro, R::Write, S::Additional, CmdQvroReadAdditional},
+    {CmdQvainDefaults, "QVAIN factory defaults", false, false, "QvainBlock", KeyQvainDefaults, T::Qvain, R::Default, S::Any, std::nullopt},
+    {CmdQvaoDefaults, "QVAO factory defaults", false, false, "QvaoBlock", KeyQvaoDefaults, T::Qvao, R::Default, S::Any, std::nullopt},
+    {CmdQvroDefaults, "QVRO factory defaults", false, false, "QvroBlock", KeyQvroDefaults, T::Qvro, R::Default, S::Any, std::nullopt},
+    {CmdQvserRead, "QVSER read", false, false, "QvserBlock", KeyQvserRead, T::Qvser, R::Read, S::Main, std::nullopt},
+    {CmdQvserWrite, "QVSER write", true, true, "QvserBlock", KeyQvserWrite, T::Qvser, R::Write, S::Main, CmdQvserRead},
+    {CmdQvserDefaults, "QVSER factory defaults", false, false, "QvserBlock", KeyQvserDefaults, T::Qvser, R::Default, S::Main, std::nullopt},
+    {CmdQv5510Read, "QV5510 display read", false, false, "Qv5510DisplayBlock", KeyQv5510Read, T::Qv5510, R::Read, S::Any, std::nullopt},
+    {CmdQv5510Write, "QV5510 display write", true, true, "Qv5510DisplayBlock", KeyQv5510Write, T::Qv5510, R::Write, S::Any, CmdQv5510Read},
+    {CmdQv5510Defaults, "QV5510 display factory defaults", false, false, "Qv5510DisplayBlock", KeyQv5510Defaults, T::Qv5510, R::Default, S::Any, std::nullopt},
+    {CmdPasswordRead, "password read", false, false, "PasswordBlock", KeyPasswordRead, T::Password, R::Read, S::Any, std::nullopt},
+    {CmdPasswordDefaults, "password factory defaults", false, false, "PasswordBlock", KeyPasswordDefaults, T::Password, R::Default, S::Any, std::nullopt},
+    {CmdPasswordWrite, "password write", true, true, "PasswordBlock", KeyPasswordWrite, T::Password, R::Write, S::Any, CmdPasswordRead},
+    {CmdQvtmpRead, "QVTMP read", false, false, "QvtmpBlock", KeyQvtmpRead, T::Qvtmp, R::Read, S::Any, std::nullopt},
+    {CmdQvtmpDefaults, "QVTMP factory defaults", false, false, "QvtmpBlock", KeyQvtmpDefaults, T::Qvtmp, R::Default, S::Any, std::nullopt},
+    {CmdQvtmpWrite, "QVTMP write", true, true, "QvtmpBlock", KeyQvtmpWrite, T::Qvtmp, R::Write, S::Any, CmdQvtmpRead},
+    {CmdStatusPoll, "status poll", true, false, "StatusRequest / StatusRecord", KeyNone, T::None, R::Action, S::Any, std::nullopt},
+}};
+
+std::vector<PendingSet::Key> KeysInOrder()
+{
+    std::vector<PendingSet::Key> keys;
+    for (const CommandInfo& row : kTable)
+        if (row.key != KeyNone && std::find(keys.begin(), keys.end(), row.key) == keys.end())
+            keys.push_back(row.key);
+    return keys;
+}
+
+}  // namespace
+
+std::span<const CommandInfo> CommandTable()
+{
+    return kTable;
+}
+
+const CommandInfo* FindCommand(std::uint8_t code)
+{
+    for (const CommandInfo& row : kTable)
+        if (row.code == code)
+            return &row;
+    return nullptr;
+}
+
+std::span<const PendingSet::Key> KeyPriorityOrder()
+{
+    static const std::vector<PendingSet::Key> keys = KeysInOrder();
+    return keys;
+}

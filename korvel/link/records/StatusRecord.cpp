@@ -1,0 +1,156 @@
+#include "StatusRecord.h"
+
+void StatusRecord::Encode(ByteWriter& w) const
+{
+    w.PutByte(uGyariSzamEv);
+    w.PutByte(uGyariSzamHonap);
+    w.PutInteger(iADRaw);
+    w.PutInteger(iADAveraged);
+    w.PutCardinal(uErrorBits);
+    w.PutSingle(fFizikaiMennyiseg);
+    w.PutSingle(fKimenetSzazalek);
+    w.PutInteger(iSkalazottKijezesiErtek);
+    w.PutByte(uInputType);
+    w.PutByte(uDecimals);
+    w.PutByte(uCRCOKbits);
+    w.PutByte(uAfterWriteOKbits);
+    w.PutWord(uSPS);
+    w.PutBoolean(bPt1000);
+    w.PutByte(uFRAMSizeKB);
+    w.PutCardinal(uSecondsOfOperation);
+    w.PutByte(uCRCOKbits2);
+    w.PutByte(uAfterWriteOKbits2);
+    w.PutSingle(fResistanceOfWires);
+    w.PutByte(uDigitalOutputs);
+    w.PutByte(uQVOptIn);
+    w.PutByte(uQVOptOut2);
+    w.PutByte(uQVOptOut1);
+    w.PutByte(uKeys);
+    w.PutCardinal(uMainLoopFrequency);
+}
+
+StatusRecord StatusRecord::Decode(ByteReader& r)
+{
+    StatusRecord s;
+    s.uGyariSzamEv = r.GetByte();
+    s.uGyariSzamHonap = r.GetByte();
+    s.iADRaw = r.GetInteger();
+    s.iADAveraged = r.GetInteger();
+    s.uErrorBits = r.GetCardinal();
+    s.fFizikaiMennyiseg = r.GetSingle();
+    s.fKimenetSzazalek = r.GetSingle();
+    s.iSkalazottKijezesiErtek = r.GetInteger();
+    s.uInputType = r.GetByte();
+    s.uDecimals = r.GetByte();
+    s.uCRCOKbits = r.GetByte();
+    s.uAfterWriteOKbits = r.GetByte();
+    s.uSPS = r.GetWord();
+    s.bPt1000 = r.GetBoolean();
+    s.uFRAMSizeKB = r.GetByte();
+    s.uSecondsOfOperation = r.GetCardinal();
+    s.uCRCOKbits2 = r.GetByte();
+    s.uAfterWriteOKbits2 = r.GetByte();
+    s.fResistanceOfWires = r.GetSingle();
+    s.uDigitalOutputs = r.GetByte();
+    s.uQVOptIn = r.GetByte();
+    s.uQVOptOut2 = r.GetByte();
+    s.uQVOptOut1 = r.GetByte();
+    s.uKeys = r.GetByte();
+    s.uMainLoopFrequency = r.GetCardinal();
+    return s;
+}
+
+namespace {
+
+// The display test number: the QV5510 pattern while its test is ticked on its tab, the first
+// pressed test button while the QV5530 tab is active, else no test.
+std::uint8_t TestForce(const StatusRequestInputs& in)
+{
+    if (in.activePage == ActiveModelPage::QV5510 && in.qv5510TestTicked)
+        return in.testPattern;
+    if (in.activePage == ActiveModelPage::QV5530) {
+        for (std::size_t i = 0; i < in.displayTestDown.size(); ++i) {
+            if (in.displayTestDown[i])
+                return static_cast<std::uint8_t>(i + 1);
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+StatusRequestBuild BuildStatusRequest(const StatusRequestInputs& in)
+{
+    StatusRequestBuild out;
+    StatusRequest& r = out.request;
+    StatusRequestButtons& b = out.buttons;
+    b.checkCurrentDown = in.checkCurrentDown;
+    b.checkVoltageDown = in.checkVoltageDown;
+    b.digitalOutForceDown = in.digitalOutForceDown;
+    b.relayForceDown = in.relayForceDown;
+
+    // Byte 0: output drive and check bits. An uncalibrated output cannot be checked, so a
+    // pressed check button is released instead of sent.
+    if (in.pwmForceDown)
+        r.controlBits |= status_control::PWMForce;
+    if (in.currentOutputSelected)
+        r.controlBits |= status_control::CurrentOutput;
+    const bool uncalibratedOutput = (in.lastErrorBits & status_error::UncalibratedOutput) != 0;
+    if (uncalibratedOutput) {
+        b.checkCurrentDown = false;
+        b.checkVoltageDown = false;
+    } else {
+        if (in.checkCurrentDown)
+            r.controlBits |= status_control::CheckCurrent;
+        if (in.checkVoltageDown)
+            r.controlBits |= status_control::CheckVoltage;
+    }
+    if (in.qvaoModule1Selected)
+        r.controlBits |= status_control::QVAOModule1;
+
+    r.pwmValue = in.pwmValue;
+    r.uTestForce = TestForce(in);
+
+    // Byte 4: forced limit outputs of the main window ...
+    if (in.digitalOutForceEngDown) {
+        r.digitalOutForce = 0xF0;
+        for (std::size_t n = 0; n < in.digitalOutForceDown.size(); ++n) {
+            if (in.digitalOutForceDown[n])
+                r.digitalOutForce |= static_cast<std::uint8_t>(1u << n);
+        }
+    } else {
+        for (std::size_t n = 0; n < b.digitalOutForceDown.size(); ++n)
+            b.digitalOutForceDown[n] = (in.lastDigitalOutputs & (1u << n)) != 0;
+    }
+
+    // ... and the relay dialog's test of its slot's output.
+    const bool mainSlot = in.moduleSlot == 1;
+    const std::uint8_t relayMask = mainSlot ? 0x10 : 0x20;
+    const std::uint8_t relayBit = mainSlot ? 0x01 : 0x02;
+    if (in.relayTestTicked) {
+        r.digitalOutForce |= relayMask;
+        if (in.relayForceDown)
+            r.digitalOutForce |= relayBit;
+    } else {
+        b.relayForceDown = (in.lastDigitalOutputs & relayBit) != 0;
+    }
+    return out;
+}
+
+void StatusRequest::Encode(ByteWriter& w) const
+{
+    w.PutByte(controlBits);
+    w.PutWord(pwmValue);
+    w.PutByte(uTestForce);
+    w.PutByte(digitalOutForce);
+}
+
+StatusRequest StatusRequest::Decode(ByteReader& r)
+{
+    StatusRequest s;
+    s.controlBits = r.GetByte();
+    s.pwmValue = r.GetWord();
+    s.uTestForce = r.GetByte();
+    s.digitalOutForce = r.GetByte();
+    return s;
+}

@@ -1,0 +1,142 @@
+#pragma once
+#include "ByteStream.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+// The status poll: the 5-byte request that carries the live test and force
+// settings of the factory pages, and the 53-byte record of the device's live state.
+
+// ---- reply --------------------------------------------------------------------------------
+
+// The device's live state, in reply order. Everything is 0 before the first reply.
+struct StatusRecord {
+    std::uint8_t uGyariSzamEv = 0;        // year of manufacture, two digits
+    std::uint8_t uGyariSzamHonap = 0;     // month of manufacture
+    std::int32_t iADRaw = 0;              // raw converter reading ("AD nyers:")
+    std::int32_t iADAveraged = 0;         // filtered converter reading ("AD szűrt:")
+    std::uint32_t uErrorBits = 0;         // error flags, bits 0..6 shown
+    float fFizikaiMennyiseg = 0.0f;       // physical value
+    float fKimenetSzazalek = 0.0f;        // output level, 1.0 = 100 %
+    std::int32_t iSkalazottKijezesiErtek = 0;  // displayed value, scaled integer
+    std::uint8_t uInputType = 0;          // analogue input type 0..4
+    std::uint8_t uDecimals = 0;           // decimal places 0..4
+    std::uint8_t uCRCOKbits = 0;          // memory CRC-OK bits at start-up, set 1
+    std::uint8_t uAfterWriteOKbits = 0;   // memory OK-after-write bits, set 1
+    std::uint16_t uSPS = 0;               // converter samples per second
+    bool bPt1000 = false;                 // Pt1000 sensor (false: Pt100)
+    std::uint8_t uFRAMSizeKB = 0;         // FRAM size in kB
+    std::uint32_t uSecondsOfOperation = 0;
+    std::uint8_t uCRCOKbits2 = 0;         // memory CRC-OK bits at start-up, set 2
+    std::uint8_t uAfterWriteOKbits2 = 0;  // memory OK-after-write bits, set 2
+    float fResistanceOfWires = 0.0f;      // lead resistance in ohm
+    std::uint8_t uDigitalOutputs = 0;     // limit outputs: bit n-1 = output n
+    std::uint8_t uQVOptIn = 0;            // module kind of the input slot
+    std::uint8_t uQVOptOut2 = 0;          // module kind of output module 2 (main)
+    std::uint8_t uQVOptOut1 = 0;          // module kind of output module 1 (additional)
+    std::uint8_t uKeys = 0;               // keys pressed: bit 0 right, bit 1 up, bit 2 left
+    std::uint32_t uMainLoopFrequency = 0;
+
+    // Field order, little-endian. A short reply reads 0 for the fields past its end.
+    void Encode(ByteWriter& w) const;
+    static StatusRecord Decode(ByteReader& r);
+
+    friend bool operator==(const StatusRecord&, const StatusRecord&) = default;
+};
+
+constexpr std::size_t kStatusRecordSize = 53;
+
+// Error bits of StatusRecord::uErrorBits, in the order of the error-flag labels.
+namespace status_error {
+constexpr std::uint32_t UncalibratedInput = 1u << 0;
+constexpr std::uint32_t UncalibratedOutput = 1u << 1;  // also withholds the check buttons
+constexpr std::uint32_t OutputRange = 1u << 2;
+constexpr std::uint32_t FRAM = 1u << 3;
+constexpr std::uint32_t InputRange = 1u << 4;
+constexpr std::uint32_t InputModul = 1u << 5;
+constexpr std::uint32_t RSTimeOut = 1u << 6;
+}  // namespace status_error
+
+// ---- request ------------------------------------------------------------------------------
+
+// Which page of the main page control is active, as far as the poll cares.
+enum class ActiveModelPage : std::uint8_t { Other, QV5510, QV5530 };
+
+// Everything the request depends on, read from the window when the poll starts.
+struct StatusRequestInputs {
+    // Output calibration page.
+    bool pwmForceDown = false;            // direct PWM drive for the calibration is on
+    bool currentOutputSelected = false;   // output type "Áram" (item 0) selected
+    bool checkCurrentDown = false;        // check "Ellenőrzés: 12 mA" on
+    bool checkVoltageDown = false;        // check "Ellenőrzés: 5 V" on
+    bool qvaoModule1Selected = false;     // QVAO selector on "#1: További"
+    std::uint16_t pwmValue = 0;           // PWMValue
+
+    // Display tests.
+    ActiveModelPage activePage = ActiveModelPage::Other;  // the active model tab
+    bool qv5510TestTicked = false;        // QV5510 "Kijelző teszt bekapcsolva" ticked
+    std::uint8_t testPattern = 0;         // TestPattern (1..21)
+    // The six display tests of the tests page ("ASCII-kódok 5x7" .. "Belső ADC olvasás"):
+    // test numbers 1..6 in this order.
+    std::array<bool, 6> displayTestDown{};
+
+    // Forced limit outputs of the main window.
+    bool digitalOutForceEngDown = false;          // direct control of the limit outputs on
+    std::array<bool, 4> digitalOutForceDown{};    // limit outputs 1..4 forced on
+
+    // The relay dialog, for the slot in ModuleSlot.
+    bool relayTestTicked = false;         // its test "Üzemmódtól független teszt engedélyezve" ticked
+    bool relayForceDown = false;          // its output forced on
+    std::uint8_t moduleSlot = 0;          // ModuleSlot: 1 main, 0 additional
+
+    // From the last StatusRecord.
+    std::uint32_t lastErrorBits = 0;
+    std::uint8_t lastDigitalOutputs = 0;
+};
+
+// The request data, 5 bytes: control bits, PWM value (u16), uTestForce, output force byte.
+struct StatusRequest {
+    std::uint8_t controlBits = 0;
+    std::uint16_t pwmValue = 0;
+    std::uint8_t uTestForce = 0;
+    std::uint8_t digitalOutForce = 0;
+
+    void Encode(ByteWriter& w) const;
+    static StatusRequest Decode(ByteReader& r);
+
+    friend bool operator==(const StatusRequest&, const StatusRequest&) = default;
+};
+
+constexpr std::size_t kStatusRequestSize = 5;
+
+// Bits of StatusRequest::controlBits.
+namespace status_control {
+constexpr std::uint8_t PWMForce = 0x01;
+constexpr std::uint8_t CurrentOutput = 0x02;
+constexpr std::uint8_t CheckCurrent = 0x04;
+constexpr std::uint8_t CheckVoltage = 0x08;
+constexpr std::uint8_t QVAOModule1 = 0x10;
+}  // namespace status_control
+
+// The Down states the request writes back into the window. Buttons it does not touch keep
+// the state they came in with, so the window may set all of them unconditionally.
+struct StatusRequestButtons {
+    bool checkCurrentDown = false;
+    bool checkVoltageDown = false;
+    std::array<bool, 4> digitalOutForceDown{};
+    bool relayForceDown = false;
+
+    friend bool operator==(const StatusRequestButtons&, const StatusRequestButtons&) = default;
+};
+
+struct StatusRequestBuild {
+    StatusRequest request;
+    StatusRequestButtons buttons;
+};
+
+// Builds the request and the new button states from the window's state:
+// - an uncalibrated output (error bit 1) releases the check buttons and sends their bits 0;
+// - with the main window's force switch up, its four output buttons mirror the outputs;
+// - with the relay dialog's test unticked, its button mirrors its slot's output.
+StatusRequestBuild BuildStatusRequest(const StatusRequestInputs& in);

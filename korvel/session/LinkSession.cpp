@@ -1,0 +1,174 @@
+#include "LinkSession.h"
+
+#include "LinkErrors.h"
+#include "Scheduler.h"
+
+#include <QTimer>
+
+#include <cstring>
+
+using namespace mbu3;
+
+LinkSession::LinkSession(hid::UsbHid& usb, QObject* parent)
+    : QObject(parent),
+      hook_(usb),
+      clock_(kTickMs, kTimeOutMs),
+      second_(new QTimer(this)),
+      pending_(KeyPriorityOrder())
+{
+    connect(&clock_, &LinkClock::idleTick, this, &LinkSession::Dispatch);
+    connect(&clock_, &LinkClock::timedOut, this, [this] {
+        FramesPerSecond = 0;
+        HandleFrame(linkerror::TimeOut, nullptr);
+        emit timedOut();
+    });
+    connect(&hook_, &UsbHook::plugged, this, [this] {
+        online_ = true;
+        emit onlineChanged(true);
+    });
+    connect(&hook_, &UsbHook::unplugged, this, [this] {
+        online_ = false;
+        emit onlineChanged(false);
+    });
+    connect(&hook_, &UsbHook::beep, this, &LinkSession::beep);
+    connect(&hook_, &UsbHook::frameArrived, this, [this](const Frame& frame) {
+        HandleFrame(CrcMatches(frame) ? frame[off::ErrorCode] : std::uint8_t{linkerror::Crc}, &frame);
+    });
+    second_->setObjectName("Timer_1sec");
+    second_->setTimerType(Qt::PreciseTimer);
+    second_->setInterval(1000);
+    connect(second_, &QTimer::timeout, this, &LinkSession::SecondTick);
+    second_->start();
+}
+
+LinkSession::~LinkSession() = default;
+
+void LinkSession::Reset()
+{
+    RequestedDeviceType = 0;
+    TrafficSeconds = 0;
+    History.Reset();
+}
+
+bool LinkSession::SetPending(RequestKey key, bool pending)
+{
+    if (!pending_.Set(key, pending))
+        return false;
+    emit pendingChanged(key, pending);
+    return true;
+}
+
+void LinkSession::Dispatch()
+{
+    if (!online_ || transfer_.TransferState != SegmentedTransfer::Idle)
+        return;
+    if (const auto command = scheduler::NextCommand(pending_, ModuleSlot, pollPaused_))
+        StartCommand(*command);
+}
+
+void LinkSession::StartCommand(Command command)
+{
+    transfer_.Begin(command, RequestedDeviceType);
+    const CommandInfo* info = FindCommand(command);
+    if (info && info->carriesData && requestData_)
+        requestData_(command, transfer_.Request());
+    if (transfer_.Request().Length() > 0 || transfer_.Request().Full())
+        emit requestBuilt(transfer_.Request().Length(), transfer_.Request().Full());
+    SendNextFrame();
+}
+
+void LinkSession::SendNextFrame()
+{
+    if (transfer_.SendNextFrame())
+        SendTxFrame();
+}
+
+void LinkSession::SendTxFrame()
+{
+    std::array<std::uint8_t, hid::kReportBufferSize> report{};
+    std::memcpy(report.data() + 1, transfer_.TxFrame.data(), transfer_.TxFrame.size());
+    clock_.FrameSent();
+    hook_.Write(report.data());
+    const bool first = (transfer_.TransferFlags & kFlagFirst) != 0;
+    if (first) {
+        History.Enter(transfer_.TxFrame[off::Command]);
+        emit historyChanged();
+    }
+    emit frameSent(transfer_.TxFrame, first);
+}
+
+void LinkSession::TransferIdle()
+{
+    transfer_.TransferIdle();
+    clock_.StopTimeOut();
+}
+
+void LinkSession::HandleFrame(std::uint8_t code, const Frame* reply)
+{
+    if (code == linkerror::TimeOut)
+        TrafficSeconds = 0;
+    emit linkError(code);
+    if (code >= linkerror::Crc && code <= linkerror::BufferFull)
+        TransferIdle();
+    const bool used = reply && !linkerror::MarksFor(code).replyUnknown;
+    if (used) {
+        const Frame& f = *reply;
+        ReportedDeviceType = Get16(f, off::DeviceType);
+        LastRxCounter = f[off::Counter];
+        DeviceID = Get32(f, off::HostOrDeviceId);
+        emit frameReceived(f);
+        if (code == linkerror::None) {
+            const std::uint8_t echo = f[off::Command];
+            // The announced length is taken after the last request segment and after each
+            // reply segment.
+            const bool takesLength =
+                transfer_.TransferState == SegmentedTransfer::WaitRxSegment ||
+                (transfer_.TransferState == SegmentedTransfer::TxSegmentSent && (transfer_.TransferFlags & kFlagLast) != 0);
+            const SegmentedTransfer::StepResult step = transfer_.RxTransferStep(f);
+            if (takesLength)
+                emit replyLength(transfer_.RxDataSize);
+            switch (step) {
+            case SegmentedTransfer::StepResult::SendFrame:
+                SendTxFrame();
+                break;
+            case SegmentedTransfer::StepResult::Complete:
+                Complete(echo);
+                TransferIdle();
+                break;
+            case SegmentedTransfer::StepResult::Oversize:
+                emit linkError(linkerror::Oversize);
+                TransferIdle();
+                break;
+            case SegmentedTransfer::StepResult::Ignored:
+                break;
+            }
+        }
+    }
+    clock_.ClearBusy();
+    if (used)
+        emit replyHandled();
+}
+
+void LinkSession::Complete(std::uint8_t echo)
+{
+    const CommandInfo* info = FindCommand(echo);
+    if (!info)
+        return;  // an echo without a case changes nothing and releases nothing
+    emit commandCompleted(info->code, transfer_.Reply());
+    if (info->key != KeyNone)
+        SetPending(info->key, false);
+    if (info->readBack)
+        if (const CommandInfo* read = FindCommand(*info->readBack))
+            SetPending(read->key, true);
+}
+
+void LinkSession::SecondTick()
+{
+    FramesPerSecond = CounterDiff(PrevRxCounter, LastRxCounter);
+    PrevRxCounter = LastRxCounter;
+    if (FramesPerSecond < 1)
+        TrafficSeconds = 0;
+    else
+        ++TrafficSeconds;
+    emit secondElapsed();
+}

@@ -1,0 +1,121 @@
+#pragma once
+#include "ByteStream.h"
+#include "CommandHistory.h"
+#include "CommandTable.h"
+#include "LinkClock.h"
+#include "Mbu3Frame.h"
+#include "PendingSet.h"
+#include "SegmentedTransfer.h"
+#include "UsbHook.h"
+
+#include <QObject>
+
+#include <cstdint>
+#include <functional>
+
+class QTimer;
+
+// Korvel's link to the device, on Qt Core only: the frames, the segmented transfer, Busy,
+// the 30 ms tick, the 200 ms time-out, the set of pending requests with ModuleSlot, the
+// monitor counters and the USB hook. It knows commands and request keys, never a control:
+// the window marks keys pending (a request button going Down) and is told when the session
+// releases or presses one; it fills the request data of a command when asked, and applies
+// a completed reply when told.
+class LinkSession : public QObject {
+    Q_OBJECT
+public:
+    // Writes the request data of a command into the stream, read from the controls at the
+    // moment the command starts.
+    using RequestData = std::function<void(Command, ByteWriter&)>;
+
+    static constexpr int kTickMs = 30;
+    static constexpr int kTimeOutMs = 200;
+    static constexpr std::size_t kHistorySlots = 15;
+
+    explicit LinkSession(hid::UsbHid& usb, QObject* parent = nullptr);
+    ~LinkSession() override;
+
+    void SetRequestData(RequestData requestData) { requestData_ = std::move(requestData); }
+
+    // ---- pending requests ----
+    // Answers whether the state changed; a change is reported through pendingChanged.
+    bool SetPending(RequestKey key, bool pending);
+    bool IsPending(RequestKey key) const { return pending_.IsPending(key); }
+    const PendingSet& Pending() const { return pending_; }
+    void SetPollPaused(bool paused) { pollPaused_ = paused; }
+    bool PollPaused() const { return pollPaused_; }
+    std::uint8_t ModuleSlot = 0;  // 1 main, 0 additional; set by the module-dialog openers
+
+    // ---- the link ----
+    // One 30 ms tick: starts the next command when the link is free.
+    void Tick() { clock_.Tick(); }
+    // Starts one command now (the tick's work once it has chosen).
+    void StartCommand(Command command);
+    LinkClock& Clock() { return clock_; }
+    bool Busy() const { return clock_.Busy(); }
+    bool Online() const { return online_; }
+    const SegmentedTransfer& Transfer() const { return transfer_; }
+    UsbHook& Hook() { return hook_; }
+
+    std::uint16_t RequestedDeviceType = 0;
+    std::uint16_t ReportedDeviceType = 0;
+    std::uint32_t DeviceID = 0;
+    std::uint8_t LastRxCounter = 0;
+
+    // ---- monitor counters ----
+    CommandHistory History{kHistorySlots, CmdStatusPoll};
+    std::uint8_t PrevRxCounter = 0;
+    std::int32_t FramesPerSecond = 0;
+    std::int32_t TrafficSeconds = 0;
+    // The one-second count (Timer_1sec's work): frames per second, traffic seconds.
+    void SecondTick();
+    QTimer* SecondTimer() const { return second_; }
+    void ClearHistoryOlder() { History.ClearOlder(); }
+    // Start-up state of the counters and the requested type (Busy is clear from the start).
+    void Reset();
+
+signals:
+    // A frame went out; first: the first frame of a request (it entered the history).
+    void frameSent(const mbu3::Frame& frame, bool first);
+    // A request's data were built: length and whether a byte found the stream full. Only
+    // for requests that put data.
+    void requestBuilt(std::size_t length, bool full);
+    // Every frame handling starts here with its code: 0 for a good reply, 1..7 from the
+    // device (1 also for a failed CRC), 6 for the time-out, 9 for an oversized reply
+    // (reported after the frame's other signals), other codes as the device sent them.
+    void linkError(std::uint8_t code);
+    // A reply other than code 1 or 6: its header fields are taken (device type, counter, id).
+    void frameReceived(const mbu3::Frame& frame);
+    // The reply data length announced by the device, whenever the transfer takes it.
+    void replyLength(std::uint16_t length);
+    // A command's whole reply. The window applies it; then the session releases the
+    // command's key and, for a write, presses its read's key.
+    void commandCompleted(Command echo, ByteReader reply);
+    // The handling of a reply other than code 1 or 6 has ended (the device-change check).
+    void replyHandled();
+    // The time-out ran out (after its code 6 was reported).
+    void timedOut();
+    void pendingChanged(RequestKey key, bool pending);
+    void onlineChanged(bool online);
+    void historyChanged();
+    void secondElapsed();
+    void beep();
+
+private:
+    void Dispatch();
+    void SendNextFrame();
+    void SendTxFrame();
+    void TransferIdle();
+    // The one road of every frame handling, replies and time-outs alike; clears Busy.
+    void HandleFrame(std::uint8_t code, const mbu3::Frame* reply);
+    void Complete(std::uint8_t echo);
+
+    UsbHook hook_;
+    LinkClock clock_;
+    QTimer* second_;
+    SegmentedTransfer transfer_;
+    PendingSet pending_;
+    RequestData requestData_;
+    bool pollPaused_ = false;
+    bool online_ = false;
+};

@@ -1,0 +1,517 @@
+#include "MainWindow.h"
+
+#include "DeviceTypes.h"
+#include "LinkErrors.h"
+#include "LinkSession.h"
+#include "RequestButtons.h"
+#include "UiBuild.h"
+#include "ui/TColor.h"
+#include "dialogs/DeviceReplacedNotice.h"
+#include "dialogs/ModuleDialogs.h"
+#include "dialogs/PasswordDialog.h"
+#include "pages/CalibrationPage.h"
+#include "pages/HeaderPage.h"
+#include "pages/IdentityGroup.h"
+#include "pages/LimitOutputsPage.h"
+#include "pages/ModelPages.h"
+#include "pages/MonitorPage.h"
+#include "pages/SettingsPage.h"
+#include "pages/TestsPage.h"
+
+#include "IniFile.h"
+#include "numbers/LocaleSeparators.h"
+#include "ui/AppRefresh.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QLocale>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+using uibuild::Q;
+
+namespace {
+// The factory switch, compared with every parameter in upper case.
+const QString kFactorySwitch = QStringLiteral("/VORKAL");
+}  // namespace
+
+MainWindow::MainWindow(hid::UsbHid& usb, QStringList arguments, QWidget* parent)
+    : QWidget(parent), session_(new LinkSession(usb, this)), requests_(new RequestButtons(*session_, this)),
+      arguments_(std::move(arguments))
+{
+    setObjectName("Form1");
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
+    setFont(font);
+    resize(1321, 946);
+    Beep = [] { QApplication::beep(); };
+
+    CreatePages();
+
+    Timer_RxLED = new QTimer(this);
+    Timer_RxLED->setObjectName("Timer_RxLED");
+    connect(Timer_RxLED, &QTimer::timeout, this, [this] { Timer_RxLEDTimer(); });
+    connect(Header->Button_RefreshForm, &QPushButton::clicked, this, [this] { Button_RefreshFormClick(); });
+    connect(PageControl1, &PageControl::userChanged, this, [this] { PageControl1Change(); });
+    connect(PageControl4, &PageControl::userChanged, this, [this] { PageControl4Change(); });
+    // Key preview: Alt with any key refreshes every window, whatever control has the focus.
+    new AltKeyFilter(this, [this] { Button_RefreshFormClick(); });
+    connect(Button_ExitFromApplication, &QPushButton::clicked, this, [this] { Button_ExitFromApplicationClick(); });
+    connect(Button_ExitFromApplication2, &QPushButton::clicked, this, [this] { Button_ExitFromApplicationClick(); });
+    connect(Monitor->Button_CommandsClear, &QPushButton::clicked, this, [this] { Button_CommandsClearClick(); });
+    connect(Monitor->CheckBox_MBUPause, &QCheckBox::toggled, this, [this](bool on) { session_->SetPollPaused(on); });
+    connect(Identity->Button_GyariSzamToEdits, &QPushButton::clicked, this, [this] { Button_GyariSzamToEditsClick(); });
+
+    Header->BindRequests(*requests_);
+    Models->BindRequests(*requests_);
+    Calibration->BindRequests(*requests_);
+    Identity->BindRequests(*requests_);
+    Settings->BindRequests(*requests_);
+    Limits->BindRequests(*requests_);
+    Tests->BindRequests(*requests_);
+    BindSession();
+    BindStatusPoll();
+    OfferWrites();
+    FormCreate();
+    // Factory mode and the tab visibility are decided before the window is first shown too:
+    // without a window manager the window may never be activated.
+    FormActivate();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::CreatePages()
+{
+    auto* outer = new QVBoxLayout(this);
+    // The whole window in the button-face colour.
+    setAutoFillBackground(true);
+    outer->setContentsMargins(6, 6, 6, 6);
+
+    Header = new HeaderPage(this);
+    // Where fonts set the header wider than the window, it is cut at the right edge rather
+    // than widening the window.
+    Header->PageControl5->setSizePolicy(QSizePolicy::Ignored, Header->PageControl5->sizePolicy().verticalPolicy());
+    outer->addWidget(Header->PageControl5);
+
+    // ---------------- main pages ----------------
+    PageControl4 = new PageControl(this);
+    PageControl4->setObjectName("PageControl4");
+    // The page area gives way when fonts set text taller than the window was laid out for:
+    // the window keeps its size and the pages scroll.
+    auto* pageArea = new QScrollArea(this);
+    pageArea->setObjectName("ScrollBox_Pages");
+    pageArea->setFrameShape(QFrame::NoFrame);
+    pageArea->setWidgetResizable(true);
+    pageArea->setWidget(PageControl4);
+    outer->addWidget(pageArea, 1);
+    TabSheet_3310 = PageControl4->addPage("TabSheet_3310", "QV3310");
+    TabSheet_3320 = PageControl4->addPage("TabSheet_3320", "QV3320");
+    TabSheet_3330 = PageControl4->addPage("TabSheet_3330", "QV3330");
+    TabSheet_3340 = PageControl4->addPage("TabSheet_3340", "QV3340");
+    TabSheet_5510 = PageControl4->addPage("TabSheet_5510", "QV5510 és QV5520 IP");
+    TabSheet_5530 = PageControl4->addPage("TabSheet_5530", "QV5530");
+    TabSheet_Quorin = PageControl4->addPage("TabSheet_Quorin", "Quorin");
+    TabSheet_TooOld = PageControl4->addPage("TabSheet_TooOld", "Ez a program túl régi");
+    TabSheet_TooNew = PageControl4->addPage("TabSheet_TooNew", "Ez a program túl új");
+    PageControl4->setTabVisible(TabSheet_TooOld, false);
+    PageControl4->setTabVisible(TabSheet_TooNew, false);
+    PageControl4->setActivePage(TabSheet_Quorin);
+
+    using uibuild::Button;
+    auto versionPage = [](QWidget* page, const QString& l1, const QString& l2, const char* button,
+                          QPushButton*& target) {
+        auto* v = new QVBoxLayout(page);
+        v->addWidget(new QLabel(l1, page));
+        v->addWidget(new QLabel(l2, page));
+        target = Button(page, button, "Kilépés a programból");
+        v->addWidget(target, 0, Qt::AlignLeft);
+        v->addStretch(1);
+    };
+    versionPage(TabSheet_TooOld,
+                "Ez a beállító program túl régi, ezért nem alkalmas a csatlakoztatott készülék beállítására.",
+                "Használja a beállító program újabb verzióját!", "Button_ExitFromApplication",
+                Button_ExitFromApplication);
+    versionPage(TabSheet_TooNew,
+                "Ez a beállító program újabb, mint a csatlakoztatott készülék, ezért nem alkalmas a beállításra.",
+                "Használja a beállító programnak a készülékhez kapott, korábbi verzióját!",
+                "Button_ExitFromApplication2", Button_ExitFromApplication2);
+
+    Models = new ModelPages({TabSheet_3310, TabSheet_3320, TabSheet_3330, TabSheet_3340, TabSheet_5510, TabSheet_5530},
+                            this);
+
+    auto* v = new QVBoxLayout(TabSheet_Quorin);
+    v->setContentsMargins(2, 2, 2, 2);
+    PageControl1 = new PageControl(TabSheet_Quorin);
+    PageControl1->setObjectName("PageControl1");
+    v->addWidget(PageControl1);
+    TabSheet1 = PageControl1->addPage("TabSheet1", "Quorin beállítások");
+    TabSheet_Settings = PageControl1->addPage("TabSheet_Settings", "Beállítások");
+    TabSheet5 = PageControl1->addPage("TabSheet5", "Határérték kimenetek");
+    TabSheet6 = PageControl1->addPage("TabSheet6", "Tesztek");
+    TabSheet9 = PageControl1->addPage("TabSheet9", "MBU");
+    PageControl1->setActivePage(TabSheet1);
+
+    Calibration = new CalibrationPage(TabSheet1);
+    Identity = new IdentityGroup(TabSheet1);
+    Calibration->PlaceIdentityGroup(Identity->GroupBox1);
+    Settings = new SettingsPage(TabSheet_Settings);
+    Limits = new LimitOutputsPage(TabSheet5);
+    Tests = new TestsPage(TabSheet6);
+    Monitor = new MonitorPage(TabSheet9);
+}
+
+void MainWindow::AttachDialogs(const Dialogs& dialogs)
+{
+    dialogs_ = dialogs;
+    for (ModuleDialog* d : std::initializer_list<ModuleDialog*>{dialogs.qvain, dialogs.qvao, dialogs.qvro, dialogs.qvser,
+                                                              dialogs.password, dialogs.qvtmp})
+        if (d)
+            d->BindRequests(*requests_);
+    OfferWrites();
+}
+
+void MainWindow::OfferWrites()
+{
+    // A write whose record this program cannot fill yet is not offered: an empty record must
+    // never reach the device.
+    std::map<RequestKey, bool> offered;
+    for (const CommandInfo& row : CommandTable())
+        if (row.writesDevice)
+            offered[row.key] = offered[row.key] || RequestEncoders.contains(row.code);
+    for (const auto& [key, enabled] : offered)
+        for (SpeedButton* b : requests_->ButtonsOf(key))
+            b->setEnabled(enabled);
+}
+
+// ---- the session's reports ----
+
+void MainWindow::BindSession()
+{
+    LinkSession& s = *session_;
+    s.SetRequestData([this](Command command, ByteWriter& w) {
+        if (const auto it = RequestEncoders.find(command); it != RequestEncoders.end())
+            it->second(w);
+    });
+    connect(&s, &LinkSession::commandCompleted, this, [this](Command echo, ByteReader reply) {
+        if (const auto it = ReplyDecoders.find(echo); it != ReplyDecoders.end())
+            it->second(reply);
+    });
+    connect(&s, &LinkSession::frameSent, this, [this](const mbu3::Frame& f, bool first) {
+        if (first)
+            Monitor->Label_uIndexForDataWrite->setText(QString::number(session_->Transfer().TxDataLen()));
+        Monitor->ShowTxFrame(f);
+    });
+    connect(&s, &LinkSession::requestBuilt, this,
+            [this](std::size_t, bool full) { Monitor->Label_TXBufferIsFull->setVisible(full); });
+    connect(&s, &LinkSession::historyChanged, this, [this] {
+        Monitor->Label_Commands->setText(Q(session_->History.Text()));
+        Header->Label_MBU_Commands->setText(Q(session_->History.FilteredText()));
+    });
+    connect(&s, &LinkSession::linkError, this, [this](std::uint8_t code) { ShowLinkError(code); });
+    connect(&s, &LinkSession::frameReceived, this, [this](const mbu3::Frame& f) {
+        ShowRxActivity(f[mbu3::off::Command]);
+        Monitor->ShowReply(f);
+        Header->Label_Firmware->setText("v" + Monitor->Label_MBURxVer->text());
+    });
+    connect(&s, &LinkSession::replyLength, this,
+            [this](std::uint16_t n) { Monitor->Label_uSumDataByteFromRx->setText(QString::number(n)); });
+    connect(&s, &LinkSession::replyHandled, this, [this] { CheckDeviceChange(); });
+    connect(&s, &LinkSession::timedOut, this, [this] {
+        if (dialogs_.notice && dialogs_.notice->isVisible())
+            dialogs_.notice->close();
+    });
+    connect(&s, &LinkSession::onlineChanged, this, [this](bool online) { ShowOnline(online); });
+    connect(&s, &LinkSession::beep, this, [this] {
+        if (Beep)
+            Beep();
+    });
+    connect(&s, &LinkSession::secondElapsed, this, [this] {
+        const std::int32_t fps = session_->FramesPerSecond;
+        Monitor->ShowFramesPerSecond(fps);
+        Header->Label_FPS2->setText(QString::number(fps));
+        SetFontColor(Header->Label_FPS2, fps != 0 ? clGreen : clRed);
+        if (session_->TrafficSeconds == 2)
+            Button_GyariSzamToEditsClick();
+    });
+}
+
+void MainWindow::ShowOnline(bool online)
+{
+    Header->Label_USBOnline->setVisible(online);
+    Monitor->ShowOnline(online, online ? session_->Hook().CurrentDeviceInfo() : UsbHook::DeviceInfo{});
+}
+
+void MainWindow::ShowLinkError(std::uint8_t code)
+{
+    Monitor->ShowLinkError(code);
+    Header->ShowLinkError(code, FactoryMode == 1);
+    if (code == linkerror::TimeOut)
+        FormActivate();
+    if ((code == linkerror::ProgramOld || code == linkerror::ProgramNew) && FactoryMode == 0) {
+        PageControl4->setActivePage(code == linkerror::ProgramOld ? TabSheet_TooOld : TabSheet_TooNew);
+        (code == linkerror::ProgramOld ? Button_ExitFromApplication : Button_ExitFromApplication2)->setFocus();
+    }
+}
+
+void MainWindow::ShowRxActivity(std::uint8_t echo)
+{
+    Monitor->Shape_MBUCom->setBrushColor(echo == CmdIdentityWrite || echo == CmdStatusPoll ? clYellow : clLime);
+    Header->Label_USBData->setVisible(true);
+    Timer_RxLED->stop();
+    Timer_RxLED->setInterval(100);
+    Timer_RxLED->start();
+}
+
+void MainWindow::Timer_RxLEDTimer()
+{
+    Monitor->Shape_MBUCom->setBrushColor(clBtnFace);
+    Header->Label_USBData->setVisible(false);
+    Timer_RxLED->stop();
+}
+
+void MainWindow::Button_CommandsClearClick()
+{
+    session_->ClearHistoryOlder();
+}
+
+// ---- status poll ----
+
+void MainWindow::BindStatusPoll()
+{
+    RequestEncoders[CmdStatusPoll] = [this](ByteWriter& w) { BuildStatusRequest(w); };
+    ReplyDecoders[CmdStatusPoll] = [this](ByteReader& r) { ApplyStatusRecord(StatusRecord::Decode(r)); };
+}
+
+void MainWindow::SetDecimalFormat(int decimals)
+{
+    Decimals.SetDecimalFormat(decimals);
+}
+
+void MainWindow::BuildStatusRequest(ByteWriter& w)
+{
+    StatusRequestInputs in;
+    Calibration->FillStatusRequest(in);
+    QWidget* page = PageControl4->activePage();
+    in.activePage = page == TabSheet_5510   ? ActiveModelPage::QV5510
+                    : page == TabSheet_5530 ? ActiveModelPage::QV5530
+                                            : ActiveModelPage::Other;
+    Models->FillStatusRequest(in);
+    Tests->FillStatusRequest(in);
+    Limits->FillStatusRequest(in);
+    if (dialogs_.qvro)
+        dialogs_.qvro->FillStatusRequest(in);
+    in.moduleSlot = session_->ModuleSlot;
+    in.lastErrorBits = LastStatus.uErrorBits;
+    in.lastDigitalOutputs = LastStatus.uDigitalOutputs;
+
+    const StatusRequestBuild built = ::BuildStatusRequest(in);
+    Calibration->ApplyStatusButtons(built.buttons);
+    Limits->ApplyStatusButtons(built.buttons);
+    if (dialogs_.qvro)
+        dialogs_.qvro->ApplyStatusButtons(built.buttons);
+    built.request.Encode(w);
+}
+
+void MainWindow::ApplyStatusRecord(const StatusRecord& r)
+{
+    LastStatus = r;
+    // The decimal places set the scaled format of the whole window.
+    SetDecimalFormat(r.uDecimals);
+    const QString shown = Q(Decimals.Format(r.iSkalazottKijezesiErtek, LocaleDecimalSeparator()));
+    Header->ShowStatus(r, session_->DeviceID, shown);
+    Calibration->ShowStatus(r, shown);
+    Limits->ShowStatus(r);
+    Models->ShowStatus(r);
+    if (dialogs_.qvtmp)
+        dialogs_.qvtmp->ShowStatus(r);
+    if (dialogs_.qvro)
+        dialogs_.qvro->ShowStatus(r, session_->ModuleSlot);
+}
+
+// ---- start-up ----
+
+void MainWindow::FormCreate()
+{
+    setWindowTitle(QStringLiteral("A Quorin 32 bites készülékcsalád beállító programja   v") + ProgramDateText());
+    LoadIni();
+    session_->Reset();
+    SetDecimalFormat(0);
+    Header->PageControl5->setActivePage(Header->TabSheet_NoComm);
+}
+
+void MainWindow::FormActivate()
+{
+    Monitor->GroupBox_MBU->setTitle(QStringLiteral("MBU3   v") + ProgramDateText());
+    FactoryMode = 0;
+    for (const QString& parameter : arguments_)
+        if (parameter.toUpper() == kFactorySwitch)
+            FactoryMode = 1;
+    PageControl4->setTabVisible(TabSheet_Quorin, FactoryMode == 1);
+    if (FactoryMode == 0)
+        for (QWidget* tab : {TabSheet_3310, TabSheet_3320, TabSheet_3330, TabSheet_3340, TabSheet_5510, TabSheet_5530})
+            PageControl4->setTabVisible(tab, false);
+}
+
+void MainWindow::FormClose()
+{
+    SaveIni();
+}
+
+QString MainWindow::IniFileName() const
+{
+    if (!IniPath.isEmpty())
+        return IniPath;
+    return QString::fromStdString(SettingsPathFor(QCoreApplication::applicationFilePath().toStdString()).string());
+}
+
+void MainWindow::LoadIni()
+{
+    // The settings file is opened and closed again; no value is read from it.
+    IniFile ini(IniFileName().toStdString());
+    ini.Load();
+}
+
+void MainWindow::SaveIni()
+{
+    // Failures (a read-only folder, say) are swallowed: the program goes on.
+    IniFile ini(IniFileName().toStdString());
+    ini.Load();
+    const QDateTime now = QDateTime::currentDateTime();
+    const QString stamp = QLocale().toString(now.date(), QLocale::ShortFormat) + QStringLiteral("   ") +
+                          QLocale().toString(now.time(), QLocale::LongFormat);
+    if (ini.WriteString("Date", "Date", stamp.toStdString()))
+        ini.Save();
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    // The main window counts as activated when it becomes the active window of this program
+    // (at start, or back from one of its dialogs), not when the user returns from another
+    // program.
+    if (!isActiveWindow()) {
+        activeWithinProgram_ = QApplication::activeWindow() != nullptr;
+        return;
+    }
+    if (!activeWithinProgram_)
+        return;
+    FormActivate();
+    // Outside factory mode the activation hides the model tabs. While the device is in steady
+    // traffic its identity has been read back already and no new read-back would come, so the
+    // reported model's page is set up again at once rather than leaving no page to work on.
+    if (FactoryMode == 0 && session_->TrafficSeconds >= 2)
+        ConfigureModelPage(session_->ReportedDeviceType);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!ExitWithoutClose)
+        FormClose();
+    event->accept();
+}
+
+void MainWindow::Button_ExitFromApplicationClick()
+{
+    ExitWithoutCloseHandling(ExitWithoutClose);
+}
+
+void MainWindow::Button_RefreshFormClick()
+{
+    ++RefreshCount;
+    RefreshAllWindows();
+}
+
+void MainWindow::PageControl1Change()
+{
+    QWidget* page = PageControl1->activePage();
+    if (page == TabSheet1) {
+        Calibration->SpeedButton_ReadCalIn->SetDown(true);
+        Calibration->SpeedButton_ReadPWMCal->SetDown(true);
+        Calibration->SpeedButton_ReadCalPt->SetDown(true);
+    } else if (page == TabSheet5) {
+        Limits->SpeedButton_ReadSettings2->SetDown(true);
+    }
+}
+
+void MainWindow::PageControl4Change()
+{
+    Models->EnterQV5510Page();
+}
+
+// ---- identity, model pages, device replacement ----
+
+void MainWindow::ShowDeviceType(std::uint16_t type)
+{
+    const DeviceTypeLabel label = DeviceTypeLabelFor(type);
+    Header->Label_KeszulekTipus->setText(Q(label.text));
+    SetFontColor(Header->Label_KeszulekTipus, label.known ? clWindowText : clRed);
+}
+
+void MainWindow::Button_GyariSzamToEditsClick()
+{
+    const std::uint16_t type = session_->ReportedDeviceType;
+    Identity->ShowPolledIdentity(session_->DeviceID, LastStatus.uGyariSzamEv, LastStatus.uGyariSzamHonap, type);
+    ShowDeviceType(type);
+    ConfigureModelPage(type);
+    Identity->ReadIdentityEdits();
+}
+
+void MainWindow::CheckDeviceChange()
+{
+    const std::uint16_t type = session_->ReportedDeviceType;
+    const std::uint32_t id = session_->DeviceID;
+    ShowDeviceType(type);
+    DeviceReplacedNotice* notice = dialogs_.notice;
+    if (notice && notice->isVisible())
+        return;
+    const bool typeChanged = type != LastDeviceType;
+    const bool idChanged = id != LastDeviceID;
+    if (notice)
+        notice->MarkChanges(typeChanged, idChanged);
+    if (!typeChanged && !idChanged)
+        return;
+    if (notice) {
+        notice->ShowDevices(type, LastDeviceType, id, LastDeviceID);
+        if (LastDeviceType != 0)
+            notice->ShowNotice(this);
+    }
+    session_->RequestedDeviceType = type;
+    LastDeviceType = type;
+    LastDeviceID = id;
+}
+
+void MainWindow::ConfigureModelPage(std::uint16_t type)
+{
+    Identity->ClearModuleRadioButtons();
+    const PolledModules polled{LastStatus.uQVOptIn, LastStatus.uQVOptOut2, LastStatus.uQVOptOut1};
+    const ModelPageDecision d =
+        ::ConfigureModelPage(type, polled, FactoryMode == 1, PageControl4->activePage() == TabSheet_Quorin);
+    if (d.row == ModelRow::None)
+        return;
+    auto widget = [this](std::string_view name) {
+        return uibuild::FindInWindow<QWidget>(this, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    };
+    for (std::string_view n : d.radiosEnabled)
+        widget(n)->setEnabled(true);
+    for (std::string_view n : d.radiosDisabled)
+        widget(n)->setEnabled(false);
+    for (std::string_view n : d.buttonsDisabled)
+        widget(n)->setEnabled(false);
+    for (std::string_view n : d.lampsHidden)
+        widget(n)->setVisible(false);
+    for (std::string_view n : d.radiosChecked)
+        static_cast<QRadioButton*>(widget(n))->setChecked(true);
+    for (std::string_view n : d.buttonsEnabled)
+        widget(n)->setEnabled(true);
+    for (std::string_view n : d.lampsShown)
+        widget(n)->setVisible(true);
+    QWidget* tab = widget(d.tabShown);
+    PageControl4->setTabVisible(tab, true);
+    for (std::string_view n : d.tabsHidden)
+        PageControl4->setTabVisible(widget(n), false);
+    if (d.activateTab)
+        PageControl4->setActivePage(tab);
+}

@@ -1,0 +1,92 @@
+#include "DeviceReplacedNotice.h"
+
+#include "ui/TColor.h"
+
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+DeviceReplacedNotice::DeviceReplacedNotice(QWidget* parent) : QDialog(parent)
+{
+    setObjectName("Form_Keszulekcsere");
+    setWindowTitle("A készüléket kicserélték!");
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setModal(false);
+    setFixedSize(634, 280);
+
+    auto* v = new QVBoxLayout(this);
+    auto* headline = new QLabel("Új készüléket csatlakoztattak az USB portra", this);
+    SetFontColor(headline, clRed);
+    QFont f = headline->font();
+    f.setPixelSize(18);
+    f.setBold(true);
+    headline->setFont(f);
+    v->addWidget(headline, 0, Qt::AlignHCenter);
+
+    auto* grid = new QGridLayout;
+    auto row = [&](int r, const QString& caption, QLabel*& target, const char* name) {
+        auto* c = new QLabel(caption, this);
+        SetFontColor(c, clBlack);
+        target = new QLabel("???????", this);
+        target->setObjectName(name);
+        grid->addWidget(c, r, 0, Qt::AlignRight);
+        grid->addWidget(target, r, 1);
+    };
+    row(0, "Korábbi készülék:", Label_uLastDevice, "Label_uLastDevice");
+    row(1, "Új készülék:", Label_uDevice, "Label_uDevice");
+    row(2, "Korábbi gyári szám:", Label_uLastDeviceID, "Label_uLastDeviceID");
+    row(3, "Új gyári szám:", Label_uDeviceID, "Label_uDeviceID");
+    v->addLayout(grid);
+    v->addWidget(new QLabel("A folytatás az új készülék beállításaival történik.", this), 0, Qt::AlignHCenter);
+
+    Button_Ok = new QPushButton("Ok", this);
+    Button_Ok->setObjectName("Button_Ok");
+    Button_Ok->setDefault(true);
+    v->addWidget(Button_Ok, 0, Qt::AlignHCenter);
+    connect(Button_Ok, &QPushButton::clicked, this, [this] { Button_OkClick(); });
+}
+
+void DeviceReplacedNotice::MarkChanges(bool typeChanged, bool idChanged)
+{
+    SetFontColor(Label_uDevice, typeChanged ? clRed : clBlack);
+    SetFontColor(Label_uDeviceID, idChanged ? clRed : clBlack);
+}
+
+void DeviceReplacedNotice::ShowDevices(std::uint16_t type, std::uint16_t lastType, std::uint32_t id,
+                                      std::uint32_t lastId)
+{
+    Label_uDevice->setText(QString::number(type));
+    Label_uLastDevice->setText(QString::number(lastType));
+    Label_uDeviceID->setText(QString::number(id));
+    Label_uLastDeviceID->setText(QString::number(lastId));
+}
+
+void DeviceReplacedNotice::ShowNotice(QWidget* mainWindow)
+{
+    if (mainWindow) {
+        const QRect r = mainWindow->frameGeometry();
+        move(r.center() - QPoint(width() / 2, height() / 2));
+    }
+    show();
+}
+
+void DeviceReplacedNotice::Button_OkClick()
+{
+    hide();
+}
+
+void DeviceReplacedNotice::keyPressEvent(QKeyEvent* event)
+{
+    // Alt alone with any key repaints the notice; Esc presses "Ok" (the cancel button).
+    if (event->modifiers() == Qt::AltModifier) {
+        repaint();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape) {
+        Button_OkClick();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,31 @@
+#pragma once
+#include <QDialog>
+
+#include <cstdint>
+
+class QLabel;
+class QPushButton;
+
+// The device-replacement notice: a small non-modal window that tells the user another
+// device has been plugged in and work goes on with its settings.
+class DeviceReplacedNotice : public QDialog {
+    Q_OBJECT
+public:
+    explicit DeviceReplacedNotice(QWidget* parent = nullptr);
+
+    // Fonts of the two "new" value labels: red where the value changed, black where not.
+    void MarkChanges(bool typeChanged, bool idChanged);
+    void ShowDevices(std::uint16_t type, std::uint16_t lastType, std::uint32_t id, std::uint32_t lastId);
+    // Shows the notice centred on the main window.
+    void ShowNotice(QWidget* mainWindow);
+    void Button_OkClick();
+
+    QLabel* Label_uLastDevice = nullptr;
+    QLabel* Label_uDevice = nullptr;
+    QLabel* Label_uLastDeviceID = nullptr;
+    QLabel* Label_uDeviceID = nullptr;
+    QPushButton* Button_Ok = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};

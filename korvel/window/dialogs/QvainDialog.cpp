@@ -1,0 +1,7 @@
+#include "QvainDialog.h"
+
+QvainDialog::QvainDialog(QWidget* parent)
+    : ModuleDialog("Form_QVAIN", "QVAIN", {.readKey = KeyQvainRead, .defaultKey = KeyQvainDefaults, .writeKey = KeyQvainWrite},
+                   parent)
+{
+}

@@ -1,0 +1,247 @@
+#include "CalibrationPage.h"
+
+#include "RequestButtons.h"
+#include "UiBuild.h"
+#include "ui/TColor.h"
+#include "numbers/LocaleSeparators.h"
+#include "numbers/PictureFormat.h"
+#include "numbers/StatusTexts.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+using namespace uibuild;
+
+CalibrationPage::CalibrationPage(QWidget* sheet) : QObject(sheet)
+{
+    grid_ = new QGridLayout(sheet);
+    QGridLayout* grid = grid_;
+    grid->setContentsMargins(4, 4, 4, 4);
+    grid->setHorizontalSpacing(4);
+
+    // Left column: options and output calibration.
+    auto* left = new QVBoxLayout;
+    GroupBox_Opciok = Group(sheet, "GroupBox_Opciok", "Opciók");
+    GroupBox_Opciok->setMinimumHeight(40);
+    left->addWidget(GroupBox_Opciok);
+
+    // "Kimenet kalibrálás": the read-back, the direct drive and its checks share one group;
+    // the calibration points sit in the inner group.
+    auto* outputCalibration = Group(sheet, "GroupBox_OutputCalibration", "Kimenet kalibrálás");
+    auto* oc = new QGridLayout(outputCalibration);
+    auto* selector = Group(outputCalibration, "GroupBox_QVAOValaszto", "QVAO választó");
+    auto* sv = new QVBoxLayout(selector);
+    RadioButton_QVAOModul1 = Radio(selector, "RadioButton_QVAOModul1", "#1: További");
+    RadioButton_QVAOModul2 = Radio(selector, "RadioButton_QVAOModul2", "#2: Fő modul");
+    sv->addWidget(RadioButton_QVAOModul1);
+    sv->addWidget(RadioButton_QVAOModul2);
+    oc->addWidget(selector, 0, 0);
+
+    auto* readBack = Group(outputCalibration, "GroupBox_PWMValues", "Kiolvasott PWM értékek:");
+    auto* rg = new QGridLayout(readBack);
+    const std::pair<const char*, QString> pwmLabels[] = {
+        {"Label_PWM4mA", "4 mA ="}, {"Label_PWM20mA", "20 mA ="}, {"Label_PWM10V", "10 V ="}, {"Label_PWM2V", "2 V ="}};
+    QLabel** targets[] = {&Label_PWM4mA, &Label_PWM20mA, &Label_PWM10V, &Label_PWM2V};
+    for (int i = 0; i < 4; ++i) {
+        rg->addWidget(new QLabel(pwmLabels[i].second), i, 0);
+        *targets[i] = Label(readBack, pwmLabels[i].first, "?");
+        rg->addWidget(*targets[i], i, 1);
+    }
+    oc->addWidget(readBack, 0, 1);
+    SpeedButton_ReadPWMCal = Speed(outputCalibration, "SpeedButton_ReadPWMCal", "Kiolvasás a készülékből");
+    oc->addWidget(SpeedButton_ReadPWMCal, 1, 0, 1, 2);
+    SpeedButton_PWMForce =
+        Speed(outputCalibration, "SpeedButton_PWMForce", "Kimeneti PWM közvetlen vezérlése a kalibráláshoz", 2);
+    oc->addWidget(SpeedButton_PWMForce, 2, 0, 1, 2);
+    SpeedButton_CheckCurrent = Speed(outputCalibration, "SpeedButton_CheckCurrent", "Ellenőrzés: 12 mA");
+    SpeedButton_CheckVoltage = Speed(outputCalibration, "SpeedButton_CheckVoltage", "Ellenőrzés: 5 V");
+    SpeedButton_CheckCurrent->setVisible(false);
+    SpeedButton_CheckVoltage->setVisible(false);
+    oc->addWidget(SpeedButton_CheckCurrent, 3, 0);
+    oc->addWidget(SpeedButton_CheckVoltage, 3, 1);
+
+    GroupBox_OutputCal = Group(outputCalibration, "GroupBox_OutputCal", "Kimenet kalibrálás");
+    auto* inner = new QGridLayout(GroupBox_OutputCal);
+    RadioGroup_KimenetTipusa = new RadioGroup("Kimenet típusa", {"Áram", "Feszültség"}, GroupBox_OutputCal);
+    RadioGroup_KimenetTipusa->setObjectName("RadioGroup_KimenetTipusa");
+    RadioGroup_KimenetTipusa->setItemIndex(0);
+    inner->addWidget(RadioGroup_KimenetTipusa, 0, 0, 1, 2);
+    MBarGraph_PWM = new TMBarGraph(GroupBox_OutputCal);
+    MBarGraph_PWM->setObjectName("MBarGraph_PWM");
+    MBarGraph_PWM->SetMBGValue(0.5);
+    MBarGraph_PWM->SetMBGValueFrom(0.25);
+    MBarGraph_PWM->SetMBGValueTo(0.75);
+    MBarGraph_PWM->setFixedSize(297, 17);
+    inner->addWidget(MBarGraph_PWM, 1, 0, 1, 2);
+    SpeedButton_CalPWML = Speed(GroupBox_OutputCal, "SpeedButton_CalPWML", "Kalibrálás 4 mA");
+    SpeedButton_CalPWMH = Speed(GroupBox_OutputCal, "SpeedButton_CalPWMH", "Kalibrálás 20 mA");
+    inner->addWidget(SpeedButton_CalPWML, 2, 0);
+    inner->addWidget(SpeedButton_CalPWMH, 2, 1);
+    oc->addWidget(GroupBox_OutputCal, 4, 0, 1, 2);
+    oc->setRowStretch(5, 1);
+    left->addWidget(outputCalibration, 1);
+    grid->addLayout(left, 0, 0, 2, 1);
+
+    // Middle: input calibration pages and the live values.
+    PageControl2 = new PageControl(sheet);
+    PageControl2->setObjectName("PageControl2");
+    TabSheet7 = PageControl2->addPage("TabSheet7", "QVAIN");
+    TabSheet8 = PageControl2->addPage("TabSheet8", "QVTM");
+    PageControl2->setActivePage(TabSheet7);
+    grid->addWidget(PageControl2, 0, 1);
+
+    GroupBox_InputCalQVAIN = Group(TabSheet7, "GroupBox_InputCalQVAIN", "Bemenet kalibrálás");
+    (new QVBoxLayout(TabSheet7))->addWidget(GroupBox_InputCalQVAIN);
+    auto* ic = new QGridLayout(GroupBox_InputCalQVAIN);
+    SpeedButton_Cal0mA = Speed(GroupBox_InputCalQVAIN, "SpeedButton_Cal0mA", "Kalibrálás 0 mA");
+    SpeedButton_Cal20mA = Speed(GroupBox_InputCalQVAIN, "SpeedButton_Cal20mA", "Kalibrálás 20 mA");
+    SpeedButton_Cal0V = Speed(GroupBox_InputCalQVAIN, "SpeedButton_Cal0V", "Kalibrálás 0 V");
+    SpeedButton_Cal10V = Speed(GroupBox_InputCalQVAIN, "SpeedButton_Cal10V", "Kalibrálás 10 V");
+    SpeedButton_ReadCalIn = Speed(GroupBox_InputCalQVAIN, "SpeedButton_ReadCalIn", "Kiolvasás a készülékből");
+    ic->addWidget(SpeedButton_Cal0mA, 0, 0);
+    ic->addWidget(SpeedButton_Cal20mA, 0, 1);
+    ic->addWidget(SpeedButton_Cal0V, 1, 0);
+    ic->addWidget(SpeedButton_Cal10V, 1, 1);
+    ic->addWidget(SpeedButton_ReadCalIn, 2, 0, 1, 2);
+    ic->setRowStretch(3, 1);
+
+    auto* pt = new QGridLayout(TabSheet8);
+    pt->addWidget(new QLabel("4 vezetékkel kell bekötni a kalibrátort!"), 0, 0, 1, 2);
+    SpeedButton_iCalPt0ohm4W = Speed(TabSheet8, "SpeedButton_iCalPt0ohm4W", "Kalibrálás 0 ohm");
+    SpeedButton_iCalPtXohm4W = Speed(TabSheet8, "SpeedButton_iCalPtXohm4W", "Kalibrálás 300 ohm");
+    pt->addWidget(SpeedButton_iCalPt0ohm4W, 1, 0);
+    pt->addWidget(SpeedButton_iCalPtXohm4W, 1, 1);
+    pt->addWidget(new QLabel("3 vezetékkel kell bekötni a kalibrátort!"), 2, 0, 1, 2);
+    SpeedButton_iCalPt0ohm3W = Speed(TabSheet8, "SpeedButton_iCalPt0ohm3W", "Kalibrálás 0 ohm");
+    SpeedButton_iCalPtXohm3W = Speed(TabSheet8, "SpeedButton_iCalPtXohm3W", "Kalibrálás 300 ohm");
+    pt->addWidget(SpeedButton_iCalPt0ohm3W, 3, 0);
+    pt->addWidget(SpeedButton_iCalPtXohm3W, 3, 1);
+    SpeedButton_ReadCalPt = Speed(TabSheet8, "SpeedButton_ReadCalPt", "Kiolvasás a készülékből");
+    pt->addWidget(SpeedButton_ReadCalPt, 4, 0, 1, 2);
+    CheckBox_bPt1000 = CheckBox(TabSheet8, "CheckBox_bPt1000", "Pt 1000 (nem Pt 100)");
+    SpeedButton_bPt1000 = Speed(TabSheet8, "SpeedButton_bPt1000", "Készülékbe írás");
+    pt->addWidget(CheckBox_bPt1000, 5, 0);
+    pt->addWidget(SpeedButton_bPt1000, 5, 1);
+    pt->setRowStretch(6, 1);
+
+    GroupBox_SzamitottErtekek = Group(sheet, "GroupBox_SzamitottErtekek", "Számított értékek:");
+    auto* live = new QGridLayout(GroupBox_SzamitottErtekek);
+    int r = 0;
+    auto bar = [&](const QString& caption, TMBarGraph*& target, const char* name) {
+        live->addWidget(new QLabel(caption), r, 0);
+        target = new TMBarGraph(GroupBox_SzamitottErtekek);
+        target->setObjectName(name);
+        target->SetMBGValue(0.5);
+        target->SetMBGPlusColorAt1(0xFFFF00u);  // aqua
+        target->SetMBGValueFrom(0.25);
+        target->SetMBGValueTo(0.75);
+        target->setFixedSize(180, 17);
+        live->addWidget(target, r++, 1);
+    };
+    bar("AD nyers:", MBarGraph_IRow, "MBarGraph_IRow");
+    bar("AD szűrt:", MBarGraph_IAveraged, "MBarGraph_IAveraged");
+    auto value = [&](const QString& caption, QLabel*& target, const char* name) {
+        live->addWidget(new QLabel(caption), r, 0);
+        target = Label(GroupBox_SzamitottErtekek, name, "");
+        live->addWidget(target, r++, 1);
+    };
+    value("Fizikai érték: ", Label_fFizikaiMennyiseg, "Label_fFizikaiMennyiseg");
+    value("", Label_fResistanceOfWires, "Label_fResistanceOfWires");
+    value("Kimenet százalék:", Label_fKimenetSzazalek, "Label_fKimenetSzazalek");
+    value("Kijelzett érték:", Label_iSkalazottKijezesiErtek, "Label_iSkalazottKijezesiErtek");
+    value("Bement:", Label_uInputType, "Label_uInputType");
+    value("Indításkori jó CRC1:", Label_uCRCOKbits, "Label_uCRCOKbits");
+    value("Sikeres mentés1:", Label_uAfterWriteOKbits, "Label_uAfterWriteOKbits");
+    value("Indításkori jó CRC2:", Label_uCRCOKbits2, "Label_uCRCOKbits2");
+    value("Sikeres mentés2:", Label_uAfterWriteOKbits2, "Label_uAfterWriteOKbits2");
+    value("ADC SpS:", Label_uSPS, "Label_uSPS");
+    value("FRAM méret:", Label_recFRAMCommon_uSizeKB, "Label_recFRAMCommon_uSizeKB");
+    value("Főhurok frekv.:", Label_uMainLoopFrequency, "Label_uMainLoopFrequency");
+    live->setRowStretch(r, 1);
+    live->setColumnStretch(1, 1);
+    grid->addWidget(GroupBox_SzamitottErtekek, 1, 1);
+
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(1, 1);
+}
+
+void CalibrationPage::PlaceIdentityGroup(QWidget* group)
+{
+    grid_->addWidget(group, 0, 2, 2, 1);
+}
+
+void CalibrationPage::BindRequests(RequestButtons& requests)
+{
+    requests.Bind(KeyCalIn0mA, SpeedButton_Cal0mA);
+    requests.Bind(KeyCalIn20mA, SpeedButton_Cal20mA);
+    requests.Bind(KeyCalIn0V, SpeedButton_Cal0V);
+    requests.Bind(KeyCalIn10V, SpeedButton_Cal10V);
+    requests.Bind(KeyInputCalRead, SpeedButton_ReadCalIn);
+    requests.Bind(KeyCalPwmLow, SpeedButton_CalPWML);
+    requests.Bind(KeyCalPwmHigh, SpeedButton_CalPWMH);
+    requests.Bind(KeyPwmCalRead, SpeedButton_ReadPWMCal);
+    requests.Bind(KeyCalPt0Ohm4W, SpeedButton_iCalPt0ohm4W);
+    requests.Bind(KeyCalPtXOhm4W, SpeedButton_iCalPtXohm4W);
+    requests.Bind(KeyCalPt0Ohm3W, SpeedButton_iCalPt0ohm3W);
+    requests.Bind(KeyCalPtXOhm3W, SpeedButton_iCalPtXohm3W);
+    requests.Bind(KeyPtCalRead, SpeedButton_ReadCalPt);
+    requests.Bind(KeyPt1000Write, SpeedButton_bPt1000);
+}
+
+void CalibrationPage::FillStatusRequest(StatusRequestInputs& in) const
+{
+    in.pwmForceDown = SpeedButton_PWMForce->IsDown();
+    in.currentOutputSelected = RadioGroup_KimenetTipusa->ItemIndex() == 0;
+    in.checkCurrentDown = SpeedButton_CheckCurrent->IsDown();
+    in.checkVoltageDown = SpeedButton_CheckVoltage->IsDown();
+    in.qvaoModule1Selected = RadioButton_QVAOModul1->isChecked();
+    in.pwmValue = PWMValue;
+}
+
+void CalibrationPage::ApplyStatusButtons(const StatusRequestButtons& buttons)
+{
+    SpeedButton_CheckCurrent->SetDown(buttons.checkCurrentDown);
+    SpeedButton_CheckVoltage->SetDown(buttons.checkVoltageDown);
+}
+
+void CalibrationPage::ShowStatus(const StatusRecord& r, const QString& shown)
+{
+    const std::string sep = LocaleDecimalSeparator();
+    // Converter readings.
+    MBarGraph_IRow->SetMBGValue(r.iADRaw / 8388607.0);
+    MBarGraph_IRow->SetMBGText(Q(FormatInteger(r.iADRaw, "# ### ##0", sep)));
+    MBarGraph_IAveraged->SetMBGValue(r.iADAveraged / 8388607.0);
+    MBarGraph_IAveraged->SetMBGText(Q(FormatInteger(r.iADAveraged, "# ### ##0", sep)));
+    // Input description, unit and format (both start empty on every reply).
+    std::string unit;
+    std::string format;
+    if (r.uQVOptIn == 1) {
+        static const char* const kTypes[] = {"Áram: 4 - 20 mA", "Áram: 0 - 20 mA", "Feszültség: 0 - 10 V",
+                                             "Feszültség: 0 - 5 V", "Feszültség: 2 - 10 V"};
+        if (r.uInputType <= 4) {
+            Label_uInputType->setText(QString::fromUtf8(kTypes[r.uInputType]));
+            unit = r.uInputType <= 1 ? "mA" : "V";
+        }
+    } else if (r.uQVOptIn == 2) {
+        Label_uInputType->setText(r.bPt1000 ? "Pt1000 PIC modul" : "Pt100 PIC modul");
+        unit = "ohm";
+        format = r.bPt1000 ? "#0.00" : "#0.000";
+    }
+    // Physical value, output level, displayed value.
+    Label_fFizikaiMennyiseg->setText(Q(FormatFloat(r.fFizikaiMennyiseg, format, sep) + " " + unit));
+    Label_fKimenetSzazalek->setText(Q(FormatFloat(r.fKimenetSzazalek, "#0.000", sep)));
+    Label_iSkalazottKijezesiErtek->setText(shown);
+    // Memory states, converter rate, memory size.
+    Label_uCRCOKbits->setText(Q(MemoryOkBitsText(r.uCRCOKbits)));
+    Label_uAfterWriteOKbits->setText(Q(MemoryOkBitsText(r.uAfterWriteOKbits)));
+    Label_uSPS->setText(QString::number(r.uSPS));
+    Label_recFRAMCommon_uSizeKB->setText(QString::number(r.uFRAMSizeKB) + " kB");
+    Label_uCRCOKbits2->setText(Q(MemoryOkBitsText(r.uCRCOKbits2)));
+    Label_uAfterWriteOKbits2->setText(Q(MemoryOkBitsText(r.uAfterWriteOKbits2)));
+    // Lead resistance.
+    if (r.bPt1000)
+        Label_fResistanceOfWires->setText(Q(FormatFloat(r.fResistanceOfWires, "#0.00", sep)));
+    else
+        Label_fResistanceOfWires->setText(Q("Rvez = " + FormatFloat(r.fResistanceOfWires, "#0.000", sep) + " " + unit));
+    Label_uMainLoopFrequency->setText(Q(FormatInteger(r.uMainLoopFrequency, "# ### ##0", sep)));
+}

@@ -1,0 +1,92 @@
+#pragma once
+#include "MBarGraph.h"
+#include "StatusRecord.h"
+#include "ui/PageControl.h"
+#include "ui/RadioGroup.h"
+#include "ui/SpeedButton.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QObject>
+#include <QRadioButton>
+
+#include <cstdint>
+
+class RequestButtons;
+
+// "Quorin beállítások": output calibration with its direct drive and checks, input
+// calibration (QVAIN and QVTM pages) and the live values of the status poll. The identity
+// group stands on the same page (IdentityGroup). The calibration labels and the output
+// calibration strip go into the groups here.
+class CalibrationPage : public QObject {
+    Q_OBJECT
+public:
+    explicit CalibrationPage(QWidget* sheet);
+
+    void BindRequests(RequestButtons& requests);
+    // The identity group's place on the page.
+    void PlaceIdentityGroup(QWidget* group);
+    // Direct drive, output type, checks, QVAO selection and PWM value of the status request.
+    void FillStatusRequest(StatusRequestInputs& in) const;
+    void ApplyStatusButtons(const StatusRequestButtons& buttons);
+    // The live values of a status reply; shown: the scaled value already formatted.
+    void ShowStatus(const StatusRecord& r, const QString& shown);
+
+    // The output calibration value, sent in every status poll.
+    std::uint16_t PWMValue = 0;
+
+    QGroupBox* GroupBox_Opciok = nullptr;
+    QRadioButton* RadioButton_QVAOModul1 = nullptr;
+    QRadioButton* RadioButton_QVAOModul2 = nullptr;
+    QLabel* Label_PWM4mA = nullptr;
+    QLabel* Label_PWM20mA = nullptr;
+    QLabel* Label_PWM10V = nullptr;
+    QLabel* Label_PWM2V = nullptr;
+    SpeedButton* SpeedButton_ReadPWMCal = nullptr;
+    SpeedButton* SpeedButton_PWMForce = nullptr;
+    SpeedButton* SpeedButton_CheckCurrent = nullptr;
+    SpeedButton* SpeedButton_CheckVoltage = nullptr;
+    QGroupBox* GroupBox_OutputCal = nullptr;
+    RadioGroup* RadioGroup_KimenetTipusa = nullptr;
+    TMBarGraph* MBarGraph_PWM = nullptr;
+    SpeedButton* SpeedButton_CalPWML = nullptr;
+    SpeedButton* SpeedButton_CalPWMH = nullptr;
+
+    PageControl* PageControl2 = nullptr;
+    QWidget* TabSheet7 = nullptr;
+    QWidget* TabSheet8 = nullptr;
+    QGroupBox* GroupBox_InputCalQVAIN = nullptr;
+    SpeedButton* SpeedButton_Cal0mA = nullptr;
+    SpeedButton* SpeedButton_Cal20mA = nullptr;
+    SpeedButton* SpeedButton_Cal0V = nullptr;
+    SpeedButton* SpeedButton_Cal10V = nullptr;
+    SpeedButton* SpeedButton_ReadCalIn = nullptr;
+    SpeedButton* SpeedButton_iCalPt0ohm4W = nullptr;
+    SpeedButton* SpeedButton_iCalPtXohm4W = nullptr;
+    SpeedButton* SpeedButton_iCalPt0ohm3W = nullptr;
+    SpeedButton* SpeedButton_iCalPtXohm3W = nullptr;
+    SpeedButton* SpeedButton_ReadCalPt = nullptr;
+    QCheckBox* CheckBox_bPt1000 = nullptr;
+    SpeedButton* SpeedButton_bPt1000 = nullptr;
+
+    QGroupBox* GroupBox_SzamitottErtekek = nullptr;
+    TMBarGraph* MBarGraph_IRow = nullptr;
+    TMBarGraph* MBarGraph_IAveraged = nullptr;
+    QLabel* Label_fFizikaiMennyiseg = nullptr;
+    QLabel* Label_fKimenetSzazalek = nullptr;
+    QLabel* Label_iSkalazottKijezesiErtek = nullptr;
+    QLabel* Label_uInputType = nullptr;
+    QLabel* Label_uCRCOKbits = nullptr;
+    QLabel* Label_uAfterWriteOKbits = nullptr;
+    QLabel* Label_uCRCOKbits2 = nullptr;
+    QLabel* Label_uAfterWriteOKbits2 = nullptr;
+    QLabel* Label_uSPS = nullptr;
+    QLabel* Label_recFRAMCommon_uSizeKB = nullptr;
+    QLabel* Label_fResistanceOfWires = nullptr;
+    QLabel* Label_uMainLoopFrequency = nullptr;
+
+private:
+    QGridLayout* grid_ = nullptr;
+};

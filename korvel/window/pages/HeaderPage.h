@@ -1,0 +1,58 @@
+#pragma once
+#include "MBarGraph.h"
+#include "StatusRecord.h"
+#include "ui/PageControl.h"
+#include "ui/SpeedButton.h"
+
+#include <QLabel>
+#include <QObject>
+#include <QPushButton>
+
+#include <array>
+#include <cstdint>
+
+class RequestButtons;
+
+// The header every user sees: device, serial number, firmware and operating time, the "USB"
+// group (online, receive lamp label, frames per second, link error, commands sent), the
+// error flags, the measured value with the output bar, and "Kép frissítés". Two pages with
+// hidden tabs: the header and the no-connection line.
+class HeaderPage : public QObject {
+    Q_OBJECT
+public:
+    explicit HeaderPage(QWidget* window);
+
+    void BindRequests(RequestButtons& requests);
+    // The header's part of a status reply; shown: the scaled value already formatted.
+    void ShowStatus(const StatusRecord& r, std::uint32_t deviceId, const QString& shown);
+    // The short error text and the page by link error code.
+    void ShowLinkError(std::uint8_t code, bool factoryMode);
+
+    PageControl* PageControl5 = nullptr;
+    QWidget* TabSheet_Header = nullptr;
+    QWidget* TabSheet_NoComm = nullptr;
+
+    SpeedButton* SpeedButton_Reset = nullptr;
+    QLabel* Label_KeszulekTipus = nullptr;
+    QLabel* Label_KeszulekGyariSzam = nullptr;
+    QLabel* Label_Firmware = nullptr;
+    QLabel* Label_uSecondsOfOperation = nullptr;
+    QLabel* Label_USBOnline = nullptr;
+    QLabel* Label_USBData = nullptr;
+    QLabel* Label_FPS2 = nullptr;
+    QLabel* Label_MBURxError2 = nullptr;
+    QLabel* Label_MBU_Commands = nullptr;
+    QLabel* Label_iSkalazottKijezesiErtek2 = nullptr;
+    QLabel* Label_cErrorUncalibratedInput = nullptr;
+    QLabel* Label_cErrorUncalibratedOutput = nullptr;
+    QLabel* Label_cErrorOutputRange = nullptr;
+    QLabel* Label_cErrorFRAM = nullptr;
+    QLabel* Label_cErrorInputRange = nullptr;
+    QLabel* Label_cErrorInputModul = nullptr;
+    QLabel* Label_cErrorRSTimeOut = nullptr;
+    QPushButton* Button_RefreshForm = nullptr;
+    TMBarGraph* MBarGraph_OutputPercent = nullptr;
+
+private:
+    void CreateHeader();
+};

@@ -1,0 +1,168 @@
+#include "ModelPages.h"
+
+#include "RequestButtons.h"
+#include "UiBuild.h"
+#include "ui/TColor.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+using namespace uibuild;
+
+namespace {
+Shape* RelayLamp(QWidget* parent, const char* name)
+{
+    auto* s = new Shape(Shape::Circle, parent);
+    s->setObjectName(QLatin1String(name));
+    s->setFixedSize(18, 18);
+    s->setBrushColor(clBtnFace);
+    return s;
+}
+
+// A group of module buttons in a row, with an optional relay lamp in front.
+QGroupBox* ModuleGroup(QWidget* page, const QString& title, Shape* lamp, std::initializer_list<QPushButton*> buttons)
+{
+    auto* g = Group(page, nullptr, title);
+    auto* h = new QHBoxLayout(g);
+    if (lamp) {
+        lamp->setParent(g);
+        h->addWidget(lamp);
+    }
+    for (QPushButton* b : buttons) {
+        b->setParent(g);
+        b->setMinimumWidth(80);
+        h->addWidget(b);
+    }
+    h->addStretch(1);
+    return g;
+}
+}  // namespace
+
+ModelPages::ModelPages(const Sheets& sheets, QObject* parent) : QObject(parent)
+{
+    // QV3310.
+    {
+        auto* v = new QVBoxLayout(sheets.qv3310);
+        Button_QV3310_QVAO_Fo = Button(sheets.qv3310, "Button_QV3310_QVAO_Fo", "QVAO");
+        v->addWidget(ModuleGroup(sheets.qv3310, "Kimeneti modul", nullptr, {Button_QV3310_QVAO_Fo}));
+        v->addStretch(1);
+    }
+    // QV3320.
+    {
+        auto* v = new QVBoxLayout(sheets.qv3320);
+        QWidget* p = sheets.qv3320;
+        Button_QV3320_QVAIN = Button(p, "Button_QV3320_QVAIN", "QVAIN");
+        Button_QV3320_QVTMP = Button(p, "Button_QV3320_QVTMP", "QVTMP");
+        v->addWidget(ModuleGroup(p, "Bemeneti modulok", nullptr, {Button_QV3320_QVAIN, Button_QV3320_QVTMP}));
+        Shape_DigitalOut1_QV3320 = RelayLamp(p, "Shape_DigitalOut1_QV3320");
+        Button_QV3320_QVAO_Fo = Button(p, "Button_QV3320_QVAO_Fo", "QVAO");
+        Button_QV3320_QVSER_Fo = Button(p, "Button_QV3320_QVSER_Fo", "QVSER");
+        Button_QV3320_QVRO_Fo = Button(p, "Button_QV3320_QVRO_Fo", "QVRO");
+        v->addWidget(ModuleGroup(p, "Fő kimeneti modul", Shape_DigitalOut1_QV3320,
+                                 {Button_QV3320_QVAO_Fo, Button_QV3320_QVSER_Fo, Button_QV3320_QVRO_Fo}));
+        Shape_DigitalOut2_QV3320 = RelayLamp(p, "Shape_DigitalOut2_QV3320");
+        Button_QV3320_QVAO_Tovabbi = Button(p, "Button_QV3320_QVAO_Tovabbi", "QVAO");
+        Button_QV3320_QVRO_Tovabbi = Button(p, "Button_QV3320_QVRO_Tovabbi", "QVRO");
+        v->addWidget(ModuleGroup(p, "További kimeneti modul", Shape_DigitalOut2_QV3320,
+                                 {Button_QV3320_QVAO_Tovabbi, Button_QV3320_QVRO_Tovabbi}));
+        v->addStretch(1);
+    }
+    // QV5510 and QV5520 IP.
+    {
+        auto* v = new QVBoxLayout(sheets.qv5510);
+        QWidget* p = sheets.qv5510;
+        Button_QV5510_QVAIN = Button(p, "Button_QV5510_QVAIN", "QVAIN");
+        Button_QV5510_QVTMP = Button(p, "Button_QV5510_QVTMP", "QVTMP");
+        Button_QV5510_QVSER_Fo = Button(p, "Button_QV5510_QVSER_Fo", "QVSER");
+        v->addWidget(ModuleGroup(p, "Bemeneti modulok", nullptr,
+                                 {Button_QV5510_QVAIN, Button_QV5510_QVTMP, Button_QV5510_QVSER_Fo}));
+        auto* relays = Group(p, nullptr, "Határérték kimenetek");
+        auto* rh = new QHBoxLayout(relays);
+        Shape_DigitalOut1_QV5510 = RelayLamp(relays, "Shape_DigitalOut1_QV5510");
+        Button_QV5510_Rel1 = Button(relays, "Button_QV5510_Rel1", "Rel1");
+        Shape_DigitalOut2_QV5510 = RelayLamp(relays, "Shape_DigitalOut2_QV5510");
+        Button_QV5510_Rel2 = Button(relays, "Button_QV5510_Rel2", "Rel2");
+        for (QWidget* w : {static_cast<QWidget*>(Shape_DigitalOut1_QV5510), static_cast<QWidget*>(Button_QV5510_Rel1),
+                           static_cast<QWidget*>(Shape_DigitalOut2_QV5510), static_cast<QWidget*>(Button_QV5510_Rel2)})
+            rh->addWidget(w);
+        rh->addStretch(1);
+        v->addWidget(relays);
+
+        GroupBox_QV5510 = Group(p, "GroupBox_QV5510", "Modulfüggetlen beállítások és tesztek");
+        auto* bh = new QHBoxLayout(GroupBox_QV5510);
+        const RequestTrio trio = MakeTrio(GroupBox_QV5510, bh, "SpeedButton_ReadFromDevice_QV5510",
+                                      "SpeedButton_ReadDefault_QV5510", "SpeedButton_WriteToDevice_QV5510");
+        SpeedButton_ReadFromDevice_QV5510 = trio.read;
+        SpeedButton_ReadDefault_QV5510 = trio.defaults;
+        SpeedButton_WriteToDevice_QV5510 = trio.write;
+        Label_SWLeft = Label(GroupBox_QV5510, "Label_SWLeft", "Balra");
+        Label_SWUp = Label(GroupBox_QV5510, "Label_SWUp", "Fel");
+        Label_SWRight = Label(GroupBox_QV5510, "Label_SWRight", "Jobbra");
+        for (QLabel* l : {Label_SWLeft, Label_SWUp, Label_SWRight}) {
+            SetWidgetColors(l, clLime, clWindowText);
+            l->setVisible(false);
+            bh->addWidget(l);
+        }
+        bh->addStretch(1);
+        v->addWidget(GroupBox_QV5510);
+
+        auto* test = Group(p, "GroupBox_KijelzoTeszt_QV5510", "Kijelző teszt");
+        auto* th = new QHBoxLayout(test);
+        th->addWidget(new QLabel("Tesztminta:", test));
+        Label_KijelzoTeszt_QV5510 = Label(test, "Label_KijelzoTeszt_QV5510", "1");
+        Label_KijelzoTeszt_QV5510->setAlignment(Qt::AlignCenter);
+        Label_KijelzoTeszt_QV5510->setMinimumWidth(30);
+        th->addWidget(Label_KijelzoTeszt_QV5510);
+        CheckBox_KijelzoTeszt_QV5510 = CheckBox(test, "CheckBox_KijelzoTeszt_QV5510", "Kijelző teszt bekapcsolva");
+        th->addWidget(CheckBox_KijelzoTeszt_QV5510);
+        th->addStretch(1);
+        v->addWidget(test);
+        v->addStretch(1);
+    }
+    // QV5530.
+    {
+        auto* v = new QVBoxLayout(sheets.qv5530);
+        QWidget* p = sheets.qv5530;
+        Button_QV5530_QVAIN = Button(p, "Button_QV5530_QVAIN", "QVAIN");
+        Button_QV5530_QVTMP = Button(p, "Button_QV5530_QVTMP", "QVTMP");
+        v->addWidget(ModuleGroup(p, "Bemeneti modulok", nullptr, {Button_QV5530_QVAIN, Button_QV5530_QVTMP}));
+        Button_QV5530_QVAO_Fo = Button(p, "Button_QV5530_QVAO_Fo", "QVAO");
+        Button_QV5530_QVSER_Fo = Button(p, "Button_QV5530_QVSER_Fo", "QVSER");
+        v->addWidget(ModuleGroup(p, "Kimeneti modulok", nullptr, {Button_QV5530_QVAO_Fo, Button_QV5530_QVSER_Fo}));
+        v->addStretch(1);
+    }
+    new QVBoxLayout(sheets.qv3330);
+    new QVBoxLayout(sheets.qv3340);
+}
+
+void ModelPages::BindRequests(RequestButtons& requests)
+{
+    requests.Bind(KeyQv5510Read, SpeedButton_ReadFromDevice_QV5510);
+    requests.Bind(KeyQv5510Defaults, SpeedButton_ReadDefault_QV5510);
+    requests.Bind(KeyQv5510Write, SpeedButton_WriteToDevice_QV5510);
+}
+
+void ModelPages::FillStatusRequest(StatusRequestInputs& in) const
+{
+    in.qv5510TestTicked = CheckBox_KijelzoTeszt_QV5510->isChecked();
+    in.testPattern = TestPattern;
+}
+
+void ModelPages::ShowStatus(const StatusRecord& r)
+{
+    const TColor orange = 0x4080FFu;
+    const bool out1 = r.uDigitalOutputs & 1u;
+    const bool out2 = r.uDigitalOutputs & 2u;
+    Shape_DigitalOut1_QV5510->setBrushColor(out1 ? orange : clBtnFace);
+    Shape_DigitalOut1_QV3320->setBrushColor(out1 ? orange : clBtnFace);
+    Shape_DigitalOut2_QV5510->setBrushColor(out2 ? orange : clBtnFace);
+    Shape_DigitalOut2_QV3320->setBrushColor(out2 ? orange : clBtnFace);
+    Label_SWRight->setVisible(r.uKeys & 1u);
+    Label_SWUp->setVisible(r.uKeys & 2u);
+    Label_SWLeft->setVisible(r.uKeys & 4u);
+}
+
+void ModelPages::EnterQV5510Page()
+{
+    // The QV5510 page's display-test state is set up here when the page is entered.
+}

@@ -1,0 +1,75 @@
+#pragma once
+#include "StatusRecord.h"
+#include "ui/Shape.h"
+#include "ui/SpeedButton.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QObject>
+#include <QPushButton>
+
+#include <cstdint>
+
+class RequestButtons;
+
+// The model pages, one tab per base-unit model: the buttons that open the module dialogs,
+// the relay lamps, and on the QV5510 page its display settings trio, key indicators and
+// display test. The QV5510 display settings controls and the test's step buttons go into
+// GroupBox_QV5510 and the test group.
+class ModelPages : public QObject {
+    Q_OBJECT
+public:
+    struct Sheets {
+        QWidget* qv3310;
+        QWidget* qv3320;
+        QWidget* qv3330;
+        QWidget* qv3340;
+        QWidget* qv5510;
+        QWidget* qv5530;
+    };
+    ModelPages(const Sheets& sheets, QObject* parent);
+
+    void BindRequests(RequestButtons& requests);
+    // The QV5510 display test of the status request (whether the tab is active is the
+    // window's to say).
+    void FillStatusRequest(StatusRequestInputs& in) const;
+    // Relay lamps and key indicators.
+    void ShowStatus(const StatusRecord& r);
+    // The QV5510 page's display-test state, set up when the page is entered.
+    void EnterQV5510Page();
+
+    // The QV5510 test pattern (1..21) sent in every status poll while the test is ticked.
+    std::uint8_t TestPattern = 0;
+
+    QPushButton* Button_QV3310_QVAO_Fo = nullptr;
+    QPushButton* Button_QV3320_QVAIN = nullptr;
+    QPushButton* Button_QV3320_QVTMP = nullptr;
+    QPushButton* Button_QV3320_QVAO_Fo = nullptr;
+    QPushButton* Button_QV3320_QVSER_Fo = nullptr;
+    QPushButton* Button_QV3320_QVRO_Fo = nullptr;
+    QPushButton* Button_QV3320_QVAO_Tovabbi = nullptr;
+    QPushButton* Button_QV3320_QVRO_Tovabbi = nullptr;
+    Shape* Shape_DigitalOut1_QV3320 = nullptr;
+    Shape* Shape_DigitalOut2_QV3320 = nullptr;
+    QPushButton* Button_QV5510_QVAIN = nullptr;
+    QPushButton* Button_QV5510_QVTMP = nullptr;
+    QPushButton* Button_QV5510_QVSER_Fo = nullptr;
+    QPushButton* Button_QV5510_Rel1 = nullptr;
+    QPushButton* Button_QV5510_Rel2 = nullptr;
+    Shape* Shape_DigitalOut1_QV5510 = nullptr;
+    Shape* Shape_DigitalOut2_QV5510 = nullptr;
+    QGroupBox* GroupBox_QV5510 = nullptr;
+    SpeedButton* SpeedButton_ReadFromDevice_QV5510 = nullptr;
+    SpeedButton* SpeedButton_ReadDefault_QV5510 = nullptr;
+    SpeedButton* SpeedButton_WriteToDevice_QV5510 = nullptr;
+    QCheckBox* CheckBox_KijelzoTeszt_QV5510 = nullptr;
+    QLabel* Label_KijelzoTeszt_QV5510 = nullptr;
+    QLabel* Label_SWRight = nullptr;
+    QLabel* Label_SWUp = nullptr;
+    QLabel* Label_SWLeft = nullptr;
+    QPushButton* Button_QV5530_QVAIN = nullptr;
+    QPushButton* Button_QV5530_QVTMP = nullptr;
+    QPushButton* Button_QV5530_QVAO_Fo = nullptr;
+    QPushButton* Button_QV5530_QVSER_Fo = nullptr;
+};

@@ -1,0 +1,175 @@
+#include "MonitorPage.h"
+
+#include "LinkErrors.h"
+#include "UiBuild.h"
+#include "ui/TColor.h"
+#include "numbers/LocaleSeparators.h"
+#include "numbers/PictureFormat.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+using namespace uibuild;
+
+QString ProgramDateText()
+{
+    const QString sep = QString::fromStdString(LocaleDateSeparator());
+    return QStringLiteral("2020") + sep + QStringLiteral("08") + sep + QStringLiteral("27") + sep;
+}
+
+QString FormatThousands(std::uint32_t value)
+{
+    return QString::fromStdString(FormatInteger(value, "# ### ### ##0", LocaleDecimalSeparator()));
+}
+
+MonitorPage::MonitorPage(QWidget* sheet) : QObject(sheet)
+{
+    auto* page = new QVBoxLayout(sheet);
+    GroupBox_MBU = Group(sheet, "GroupBox_MBU", "MBU3   v");
+    page->addWidget(GroupBox_MBU);
+    CheckBox_MBUPause = CheckBox(sheet, "CheckBox_MBUPause", "Automatikus lekérdezés tiltva");
+    page->addWidget(CheckBox_MBUPause);
+    page->addStretch(1);
+
+    auto* grid = new QGridLayout(GroupBox_MBU);
+    int r = 0;
+    // USB device.
+    Shape_MBUOn = new Shape(Shape::Circle, GroupBox_MBU);
+    Shape_MBUOn->setObjectName("Shape_MBUOn");
+    Shape_MBUOn->setFixedSize(16, 16);
+    Shape_MBUOn->setBrushColor(clBtnFace);
+    grid->addWidget(Shape_MBUOn, r, 0);
+    grid->addWidget(new QLabel("USB"), r, 1);
+    Shape_MBUCom = new Shape(Shape::Circle, GroupBox_MBU);
+    Shape_MBUCom->setObjectName("Shape_MBUCom");
+    Shape_MBUCom->setFixedSize(16, 16);
+    Shape_MBUCom->setBrushColor(clBtnFace);
+    grid->addWidget(Shape_MBUCom, r, 2);
+    grid->addWidget(new QLabel("Rx"), r, 3);
+    ++r;
+    Label_VendorName = Label(GroupBox_MBU, "Label_VendorName", "");
+    Label_VendorID = Label(GroupBox_MBU, "Label_VendorID", "");
+    Label_ProductName = Label(GroupBox_MBU, "Label_ProductName", "");
+    Label_ProductID = Label(GroupBox_MBU, "Label_ProductID", "");
+    grid->addWidget(new QLabel("Vendor:"), r, 0);
+    grid->addWidget(Label_VendorName, r, 1);
+    grid->addWidget(Label_VendorID, r, 2, 1, 2);
+    ++r;
+    grid->addWidget(new QLabel("Product:"), r, 0);
+    grid->addWidget(Label_ProductName, r, 1);
+    grid->addWidget(Label_ProductID, r, 2, 1, 2);
+    ++r;
+
+    // Request side (left) and reply side (right).
+    auto pair = [&](int row, int col, const QString& caption, QLabel*& target, const char* name, const QString& text) {
+        grid->addWidget(new QLabel(caption), row, col);
+        target = Label(GroupBox_MBU, name, text);
+        grid->addWidget(target, row, col + 1);
+    };
+    const int top = r;
+    pair(top + 0, 0, "Requested device:", Label_MBUTxDevice, "Label_MBUTxDevice", "");
+    pair(top + 1, 0, "Requested version min:", Label_MBUTxVerL, "Label_MBUTxVerL", "");
+    pair(top + 2, 0, "Requested version max:", Label_MBUTxVerH, "Label_MBUTxVerH", "");
+    pair(top + 3, 0, "Command:", Label_MBUTxCommand, "Label_MBUTxCommand", "");
+    pair(top + 4, 0, "Tx data bytes:", Label_uIndexForDataWrite, "Label_uIndexForDataWrite", "");
+    pair(top + 5, 0, "Host ID:", Label_HostID, "Label_HostID", "");
+    pair(top + 0, 2, "Valid device:", Label_MBURxDevice, "Label_MBURxDevice", "?");
+    pair(top + 1, 2, "Valid version:", Label_MBURxVer, "Label_MBURxVer", "?");
+    pair(top + 2, 2, "Counter:", Label_MBURxCounter, "Label_MBURxCounter", "?");
+    pair(top + 3, 2, "Device ID:", Label_DeviceID, "Label_DeviceID", "");
+    pair(top + 4, 2, "Rx data bytes:", Label_uSumDataByteFromRx, "Label_uSumDataByteFromRx", "");
+    grid->addWidget(new QLabel("Error:"), top + 5, 2);
+    Label_MBURxError = Label(GroupBox_MBU, "Label_MBURxError", "0");
+    SetWidgetColors(Label_MBURxError, clBtnFace, clWindowText);
+    grid->addWidget(Label_MBURxError, top + 5, 3);
+    r = top + 6;
+    Label_TXBufferIsFull = Label(GroupBox_MBU, "Label_TXBufferIsFull", "Buffer is full!");
+    SetFontColor(Label_TXBufferIsFull, clRed);
+    Label_TXBufferIsFull->setVisible(false);
+    grid->addWidget(Label_TXBufferIsFull, r, 0, 1, 2);
+    ++r;
+
+    auto memo = [&](const char* name) {
+        auto* m = new QPlainTextEdit(GroupBox_MBU);
+        m->setObjectName(name);
+        m->setReadOnly(true);
+        m->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        m->setFixedHeight(64);
+        QFont mono("DejaVu Sans Mono");
+        mono.setStyleHint(QFont::Monospace);
+        mono.setPixelSize(11);
+        m->setFont(mono);
+        return m;
+    };
+    Memo_MBUTx = memo("Memo_MBUTx");
+    Memo_MBURx = memo("Memo_MBURx");
+    grid->addWidget(Memo_MBUTx, r, 0, 1, 2);
+    grid->addWidget(Memo_MBURx, r, 2, 1, 2);
+    ++r;
+
+    grid->addWidget(new QLabel("FpS:"), r, 0);
+    Label_FPS = Label(GroupBox_MBU, "Label_FPS", "0");
+    grid->addWidget(Label_FPS, r, 1);
+    ++r;
+    Label_Commands = Label(GroupBox_MBU, "Label_Commands", "");
+    Label_Commands->setWordWrap(true);
+    grid->addWidget(Label_Commands, r, 0, 1, 3);
+    Button_CommandsClear = Button(GroupBox_MBU, "Button_CommandsClear", "Cl");
+    Button_CommandsClear->setFixedWidth(32);
+    grid->addWidget(Button_CommandsClear, r, 3, Qt::AlignLeft);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+}
+
+void MonitorPage::ShowOnline(bool online, const UsbHook::DeviceInfo& info)
+{
+    Shape_MBUOn->setBrushColor(online ? clLime : clBtnFace);
+    Label_VendorName->setText(info.vendorName);
+    Label_ProductName->setText(info.productName);
+    Label_VendorID->setText(info.vendorIdText);
+    Label_ProductID->setText(info.productIdText);
+}
+
+void MonitorPage::ShowTxFrame(const mbu3::Frame& f)
+{
+    Label_MBUTxDevice->setText(QString::number(mbu3::Get16(f, mbu3::off::DeviceType)));
+    Label_MBUTxVerL->setText(QString::fromStdString(VersionToStr(mbu3::Get16(f, mbu3::off::VersionMin), ".")));
+    Label_MBUTxVerH->setText(QString::fromStdString(VersionToStr(mbu3::Get16(f, mbu3::off::VersionMax), ".")));
+    Label_MBUTxCommand->setText(QString::number(f[mbu3::off::Command]));
+    Label_HostID->setText(FormatThousands(mbu3::Get32(f, mbu3::off::HostOrDeviceId)));
+    Memo_MBUTx->setPlainText(QString::fromStdString(mbu3::HexDump(f, mbu3::Direction::Request)));
+}
+
+void MonitorPage::ShowLinkError(std::uint8_t code)
+{
+    const linkerror::Marks marks = linkerror::MarksFor(code);
+    SetLabelHighlight(Label_MBURxError, marks.error);
+    if (!linkerror::Text(code).empty())
+        Label_MBURxError->setText(Q(linkerror::Text(code)));
+    SetLabelHighlight(Label_MBUTxCommand, marks.command);
+    SetLabelHighlight(Label_MBUTxDevice, marks.device);
+    SetLabelHighlight(Label_MBURxDevice, marks.device);
+    for (QLabel* l : {Label_MBUTxVerL, Label_MBUTxVerH, Label_MBURxVer})
+        SetLabelHighlight(l, marks.version);
+    if (marks.replyUnknown) {
+        for (QLabel* l : {Label_MBURxDevice, Label_MBURxVer, Label_MBURxCounter})
+            l->setText("?");
+        Memo_MBURx->clear();
+    }
+}
+
+void MonitorPage::ShowReply(const mbu3::Frame& f)
+{
+    Label_MBURxDevice->setText(QString::number(mbu3::Get16(f, mbu3::off::DeviceType)));
+    Label_MBURxVer->setText(QString::fromStdString(VersionToStr(mbu3::Get16(f, mbu3::off::Firmware), ".")));
+    Label_MBURxCounter->setText(QString::number(f[mbu3::off::Counter]));
+    Label_DeviceID->setText(FormatThousands(mbu3::Get32(f, mbu3::off::HostOrDeviceId)));
+    Memo_MBURx->setPlainText(QString::fromStdString(mbu3::HexDump(f, mbu3::Direction::Reply)));
+}
+
+void MonitorPage::ShowFramesPerSecond(std::int32_t fps)
+{
+    Label_FPS->setText(QString::number(fps));
+    SetFontColor(Label_FPS, fps != 0 ? clGreen : clRed);
+}

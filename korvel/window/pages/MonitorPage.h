@@ -1,0 +1,63 @@
+#pragma once
+#include "Mbu3Frame.h"
+#include "UsbHook.h"
+#include "ui/Shape.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QObject>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <cstdint>
+
+// "MBU": the frame monitor. The USB device, the last request and reply decoded and in
+// hexadecimal, the link error, the commands sent, the replies per second, and the switch
+// that pauses the status poll.
+class MonitorPage : public QObject {
+    Q_OBJECT
+public:
+    explicit MonitorPage(QWidget* sheet);
+
+    void ShowOnline(bool online, const UsbHook::DeviceInfo& info);
+    void ShowTxFrame(const mbu3::Frame& f);
+    // The error label, its text and the highlights of a link error code; for 1 and 6 the
+    // reply labels show "?" and the reply dump is emptied.
+    void ShowLinkError(std::uint8_t code);
+    // The header fields and the dump of a reply that is used.
+    void ShowReply(const mbu3::Frame& f);
+    void ShowFramesPerSecond(std::int32_t fps);
+
+    QGroupBox* GroupBox_MBU = nullptr;
+    QCheckBox* CheckBox_MBUPause = nullptr;
+    Shape* Shape_MBUOn = nullptr;
+    Shape* Shape_MBUCom = nullptr;
+    QLabel* Label_VendorName = nullptr;
+    QLabel* Label_ProductName = nullptr;
+    QLabel* Label_VendorID = nullptr;
+    QLabel* Label_ProductID = nullptr;
+    QLabel* Label_MBUTxDevice = nullptr;
+    QLabel* Label_MBUTxVerL = nullptr;
+    QLabel* Label_MBUTxVerH = nullptr;
+    QLabel* Label_MBUTxCommand = nullptr;
+    QLabel* Label_uIndexForDataWrite = nullptr;
+    QLabel* Label_HostID = nullptr;
+    QLabel* Label_TXBufferIsFull = nullptr;
+    QPlainTextEdit* Memo_MBUTx = nullptr;
+    QLabel* Label_MBURxDevice = nullptr;
+    QLabel* Label_MBURxVer = nullptr;
+    QLabel* Label_MBURxCounter = nullptr;
+    QLabel* Label_DeviceID = nullptr;
+    QLabel* Label_uSumDataByteFromRx = nullptr;
+    QLabel* Label_MBURxError = nullptr;
+    QPlainTextEdit* Memo_MBURx = nullptr;
+    QLabel* Label_FPS = nullptr;
+    QLabel* Label_Commands = nullptr;
+    QPushButton* Button_CommandsClear = nullptr;
+};
+
+// The program's date, shown in the title and on the frame monitor.
+QString ProgramDateText();
+// An unsigned number in the format "# ### ### ##0".
+QString FormatThousands(std::uint32_t value);

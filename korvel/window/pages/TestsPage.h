@@ -1,0 +1,33 @@
+#pragma once
+#include "StatusRecord.h"
+#include "ui/SpeedButton.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QObject>
+
+class RequestButtons;
+
+// "Tesztek": erase FRAM, the display tests the status poll sends, and the display image
+// read-out (its images go into Image_OLEDNormalSize and Image_OLED).
+class TestsPage : public QObject {
+    Q_OBJECT
+public:
+    explicit TestsPage(QWidget* sheet);
+
+    void BindRequests(RequestButtons& requests);
+    void FillStatusRequest(StatusRequestInputs& in) const;
+
+    SpeedButton* SpeedButton_EraseFRAM1 = nullptr;
+    QGroupBox* GroupBox_KijelzoTeszt = nullptr;
+    SpeedButton* SpeedButton_TestASCII5x7 = nullptr;
+    SpeedButton* SpeedButton_TestWhite = nullptr;
+    SpeedButton* SpeedButton_TestFrame = nullptr;
+    SpeedButton* SpeedButton_TestPattern = nullptr;
+    SpeedButton* SpeedButton_TimeAfterReset = nullptr;
+    SpeedButton* SpeedButton_IntADC = nullptr;
+    QGroupBox* GroupBox_KepernyoKep = nullptr;
+    SpeedButton* SpeedButton_ReadDisplay = nullptr;
+    QLabel* Image_OLEDNormalSize = nullptr;
+    QLabel* Image_OLED = nullptr;
+};

@@ -1,0 +1,140 @@
+// What a user sees of the link errors: the monitor and header labels, their highlights and
+// the page switches. (The link's own handling of each code is tested on the session.)
+#include "KorvelHarness.h"
+
+#include <gtest/gtest.h>
+
+TEST(LinkErrorLabels, DeviceCodesShowTheirTextsAndHighlights)
+{
+    struct Row {
+        std::uint8_t code;
+        const char* text;
+        const char* shortText;
+        bool command, device, version;
+    };
+    const Row rows[] = {
+        {2, "2: Unknow device.", "Device!", false, true, false},
+        {3, "3: This program is old. Use new.", "Old prg!", false, false, true},
+        {4, "4: This program is too new. Use earlier.", "New prg!", false, false, true},
+        {5, "5: Unkown command.", "Command!", true, false, false},
+        {7, "7: Device RX buffer is full.", "Buffer!", false, false, false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(int(r.code));
+        KorvelHarness h({"/VORKAL"});
+        MonitorPage* m = h.w->Monitor;
+        h.meter->failNextReplies(r.code);
+        h.tick();
+        EXPECT_EQ(m->Label_MBURxError->text(), r.text);
+        EXPECT_EQ(h.w->Header->Label_MBURxError2->text(), r.shortText);
+        EXPECT_FALSE(h.w->Header->Label_MBURxError2->isHidden());
+        EXPECT_EQ(BackgroundColorOf(m->Label_MBURxError), clWhite);
+        EXPECT_EQ(FontColorOf(m->Label_MBURxError), clRed);
+        EXPECT_EQ(FontColorOf(m->Label_MBUTxCommand), r.command ? clRed : clWindowText);
+        EXPECT_EQ(FontColorOf(m->Label_MBUTxDevice), r.device ? clRed : clWindowText);
+        EXPECT_EQ(FontColorOf(m->Label_MBURxDevice), r.device ? clRed : clWindowText);
+        for (QLabel* l : {m->Label_MBUTxVerL, m->Label_MBUTxVerH, m->Label_MBURxVer})
+            EXPECT_EQ(FontColorOf(l), r.version ? clRed : clWindowText);
+        EXPECT_EQ(h.w->PageControl4->activePage(), h.w->TabSheet_Quorin) << "factory mode switches no page";
+
+        // A good reply puts everything back.
+        h.tick();
+        EXPECT_EQ(m->Label_MBURxError->text(), "0");
+        EXPECT_TRUE(h.w->Header->Label_MBURxError2->isHidden());
+        EXPECT_EQ(BackgroundColorOf(m->Label_MBURxError), clBtnFace);
+        EXPECT_EQ(FontColorOf(m->Label_MBURxDevice), clWindowText);
+    }
+}
+
+TEST(LinkErrorLabels, VersionErrorsSwitchPagesOnlyOutsideFactoryMode)
+{
+    for (const std::uint8_t code : {3, 4}) {
+        KorvelHarness h;
+        h.meter->failNextReplies(code);
+        h.tick();
+        EXPECT_EQ(h.w->PageControl4->activePage(), code == 3 ? h.w->TabSheet_TooOld : h.w->TabSheet_TooNew);
+    }
+}
+
+TEST(LinkErrorLabels, BadCrcShowsQuestionMarksAndLightsNothing)
+{
+    KorvelHarness h({"/VORKAL"});
+    h.tick();
+    h.w->Timer_RxLEDTimer();
+    h.meter->corruptNextReplies();
+    h.tick();
+    MonitorPage* m = h.w->Monitor;
+    EXPECT_EQ(m->Label_MBURxError->text(), "1: CRC.");
+    EXPECT_EQ(h.w->Header->Label_MBURxError2->text(), "CRC!");
+    for (QLabel* l : {m->Label_MBURxDevice, m->Label_MBURxVer, m->Label_MBURxCounter})
+        EXPECT_EQ(l->text(), "?");
+    EXPECT_TRUE(m->Memo_MBURx->toPlainText().isEmpty());
+    EXPECT_EQ(m->Shape_MBUCom->brushColor(), clBtnFace);
+}
+
+TEST(LinkErrorLabels, TimeOutShowsNoConnectionOutsideFactoryModeAndRunsTheActivation)
+{
+    for (const bool factory : {false, true}) {
+        SCOPED_TRACE(factory);
+        KorvelHarness h(factory ? QStringList{"/VORKAL"} : QStringList{});
+        h.tick();
+        ASSERT_EQ(h.w->Header->PageControl5->activePage(), h.w->Header->TabSheet_Header);
+        h.w->PageControl4->setTabVisible(h.w->TabSheet_5530, true);
+        h.meter->dropNextReplies();
+        h.w->Session().Tick();
+        ASSERT_TRUE(KorvelHarness::waitFor([&] { return !h.w->Session().Busy(); }, 1000));
+        EXPECT_EQ(h.w->Monitor->Label_MBURxError->text(), "6: Time out.");
+        EXPECT_EQ(h.w->Header->Label_MBURxError2->text(), "Time out!");
+        EXPECT_EQ(h.w->Monitor->Label_MBURxCounter->text(), "?");
+        EXPECT_EQ(h.w->Header->PageControl5->activePage(),
+                  factory ? h.w->Header->TabSheet_Header : h.w->Header->TabSheet_NoComm);
+        // The activation ran again: outside factory mode the model tabs are hidden.
+        EXPECT_EQ(h.w->PageControl4->isTabVisible(h.w->TabSheet_5530), factory);
+
+        h.tick();
+        EXPECT_EQ(h.w->Header->PageControl5->activePage(), h.w->Header->TabSheet_Header);
+    }
+}
+
+TEST(LinkErrorLabels, OversizeAndUnknownCodesKeepThePreviousTexts)
+{
+    KorvelHarness h({"/VORKAL"});
+    h.meter->setReplyData(131, std::vector<std::uint8_t>(100, 1));
+    h.meter->announceLengthOnce(16385);
+    h.w->Settings->SpeedButton_ReadSettings->SetDown(true);
+    h.tick();
+    EXPECT_FALSE(h.w->Header->Label_MBURxError2->isHidden());
+    EXPECT_EQ(h.w->Header->Label_MBURxError2->text(), "Error");  // no earlier error: the design caption
+    EXPECT_EQ(h.w->Monitor->Label_MBURxError->text(), "0");
+    EXPECT_EQ(FontColorOf(h.w->Monitor->Label_MBURxError), clRed);
+    EXPECT_EQ(h.w->Monitor->Label_uSumDataByteFromRx->text(), "16385");
+    EXPECT_TRUE(h.w->Settings->SpeedButton_ReadSettings->IsDown());
+
+    h.meter->failNextReplies(mbu3::ErrDevice);
+    h.tick();
+    h.meter->failNextReplies(42);
+    h.w->Session().Tick();
+    ASSERT_TRUE(KorvelHarness::waitFor([&] { return !h.w->Session().Busy(); }, 500));
+    EXPECT_EQ(h.w->Monitor->Label_MBURxError->text(), "2: Unknow device.");
+    EXPECT_EQ(FontColorOf(h.w->Monitor->Label_MBURxError), clRed);
+}
+
+TEST(LinkErrorLabels, OverfullRequestShowsBufferFullUntilARequestPutsDataThatFits)
+{
+    KorvelHarness h({"/VORKAL"});
+    h.w->RequestEncoders[CmdSettingsWrite] = [](ByteWriter& w) {
+        for (int i = 0; i < 16390; ++i)
+            w.PutByte(static_cast<std::uint8_t>(i));
+    };
+    h.w->OfferWrites();
+    h.meter->setReplyData(109, {});
+    h.meter->setReplyData(131, {});
+    h.w->Settings->SpeedButton_WriteSettings->SetDown(true);
+    h.tick();
+    EXPECT_FALSE(h.w->Monitor->Label_TXBufferIsFull->isHidden());
+    EXPECT_EQ(h.w->Monitor->Label_uIndexForDataWrite->text(), "16383");
+    h.tick();  // 131 puts nothing: the label stays
+    EXPECT_FALSE(h.w->Monitor->Label_TXBufferIsFull->isHidden());
+    h.tick();  // the poll's five bytes fit
+    EXPECT_TRUE(h.w->Monitor->Label_TXBufferIsFull->isHidden());
+}

@@ -1,0 +1,123 @@
+// Request buttons bound to the session's pending keys, both ways, as the user sees them.
+#include "KorvelHarness.h"
+
+#include <gtest/gtest.h>
+
+TEST(RequestButtons, APairOnTwoPagesIsOneKeyAndTheReplyReleasesBoth)
+{
+    KorvelHarness h({"/VORKAL"});
+    LinkSession& s = h.w->Session();
+    SpeedButton* read = h.w->Settings->SpeedButton_ReadSettings;
+    SpeedButton* read2 = h.w->Limits->SpeedButton_ReadSettings2;
+    read->click();
+    EXPECT_TRUE(s.IsPending(KeySettingsRead));
+    EXPECT_FALSE(read2->IsDown()) << "the twin on the other page stays as it was";
+    read2->click();
+    read->click();  // one of the two still down: still pending
+    EXPECT_FALSE(read->IsDown());
+    EXPECT_TRUE(s.IsPending(KeySettingsRead));
+    read->click();
+
+    h.meter->setReplyData(131, {});
+    h.meter->clearLog();
+    h.tick();
+    EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{131}));
+    EXPECT_FALSE(read->IsDown());
+    EXPECT_FALSE(read2->IsDown());
+    EXPECT_FALSE(s.IsPending(KeySettingsRead));
+}
+
+TEST(RequestButtons, AWriteAcknowledgementPressesBothReadButtons)
+{
+    KorvelHarness h({"/VORKAL"});
+    h.w->RequestEncoders[CmdSettingsWrite] = [](ByteWriter&) {};  // the settings record's place
+    h.w->OfferWrites();
+    h.meter->setReplyData(109, {});
+    h.meter->setReplyData(131, {});
+    h.w->Limits->SpeedButton_WriteSettings2->click();
+    h.meter->clearLog();
+    h.tick();
+    EXPECT_FALSE(h.w->Settings->SpeedButton_WriteSettings->IsDown());
+    EXPECT_FALSE(h.w->Limits->SpeedButton_WriteSettings2->IsDown());
+    EXPECT_TRUE(h.w->Settings->SpeedButton_ReadSettings->IsDown());
+    EXPECT_TRUE(h.w->Limits->SpeedButton_ReadSettings2->IsDown());
+    h.tick();
+    h.tick();
+    EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{109, 131, 101}));
+    EXPECT_FALSE(h.w->Settings->SpeedButton_ReadSettings->IsDown());
+    EXPECT_FALSE(h.w->Limits->SpeedButton_ReadSettings2->IsDown());
+}
+
+TEST(RequestButtons, PressingASiblingWithdrawsItsKey)
+{
+    KorvelHarness h({"/VORKAL"});
+    h.w->RequestEncoders[CmdSettingsWrite] = [](ByteWriter&) {};
+    h.w->OfferWrites();
+    h.meter->setReplyData(109, {});
+    h.w->Settings->SpeedButton_ReadSettings->click();
+    h.w->Settings->SpeedButton_WriteSettings->click();  // the same group: the read comes up
+    EXPECT_FALSE(h.w->Settings->SpeedButton_ReadSettings->IsDown());
+    EXPECT_FALSE(h.w->Session().IsPending(KeySettingsRead));
+    h.meter->clearLog();
+    h.tick();
+    EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{109}));
+}
+
+TEST(RequestButtons, HigherPriorityGoesFirstAndAReleasedButtonIsNeverSent)
+{
+    KorvelHarness h({"/VORKAL"});
+    for (std::uint8_t c : {110, 116, 129, 113})
+        h.meter->setReplyData(c, {});
+    // Pressed from code in reverse priority order.
+    h.w->Calibration->SpeedButton_ReadCalPt->SetDown(true);
+    h.w->Calibration->SpeedButton_ReadPWMCal->SetDown(true);
+    h.w->Header->SpeedButton_Reset->SetDown(true);
+    h.w->Calibration->SpeedButton_ReadCalIn->SetDown(true);
+    h.meter->clearLog();
+    h.tick();
+    h.w->Calibration->SpeedButton_ReadPWMCal->click();  // the user withdraws it before its turn
+    for (int i = 0; i < 3; ++i)
+        h.tick();
+    EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{110, 113, 129, 101}));
+}
+
+TEST(RequestButtons, TheSessionSetsTheButtonsOfAKey)
+{
+    KorvelHarness h({"/VORKAL"});
+    SpeedButton* reset = h.w->Header->SpeedButton_Reset;
+    h.w->Session().SetPending(KeyReset, true);
+    EXPECT_TRUE(reset->IsDown());
+    h.w->Session().SetPending(KeyReset, false);
+    EXPECT_FALSE(reset->IsDown());
+
+    // A module dialog's trio: its read serves the slot's command and comes up with the reply.
+    auto* qvaoRead = h.forms->Form_QVAO->SpeedButton_ReadFromDevice;
+    h.meter->setReplyData(205, {});
+    qvaoRead->SetDown(true);
+    EXPECT_TRUE(h.w->Session().IsPending(KeyQvaoRead));
+    h.meter->clearLog();
+    h.tick();
+    EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{205}));
+    EXPECT_FALSE(qvaoRead->IsDown());
+}
+
+TEST(RequestButtons, WritesWithoutTheirRecordAreNotOffered)
+{
+    KorvelHarness h({"/VORKAL"});
+    // No settings or identity record is built into the window yet: their writes are disabled,
+    // reads stay available.
+    EXPECT_FALSE(h.w->Settings->SpeedButton_WriteSettings->isEnabled());
+    EXPECT_FALSE(h.w->Limits->SpeedButton_WriteSettings2->isEnabled());
+    EXPECT_FALSE(h.w->Identity->SpeedButton_GyariSzamAKeszulekbe->isEnabled());
+    EXPECT_FALSE(h.forms->Form_QVAO->SpeedButton_WriteToDevice->isEnabled());
+    EXPECT_FALSE(h.forms->Form_Password->SpeedButton_WriteToDevice_Password->isEnabled());
+    EXPECT_TRUE(h.w->Settings->SpeedButton_ReadSettings->isEnabled());
+    EXPECT_TRUE(h.w->Tests->SpeedButton_ReadDisplay->isEnabled());
+    EXPECT_TRUE(h.forms->Form_QVAO->SpeedButton_ReadFromDevice->isEnabled());
+    // A write whose record is there is offered.
+    h.w->RequestEncoders[CmdSettingsWrite] = [](ByteWriter&) {};
+    h.w->OfferWrites();
+    EXPECT_TRUE(h.w->Settings->SpeedButton_WriteSettings->isEnabled());
+    EXPECT_TRUE(h.w->Limits->SpeedButton_WriteSettings2->isEnabled());
+    EXPECT_FALSE(h.w->Identity->SpeedButton_GyariSzamAKeszulekbe->isEnabled());
+}

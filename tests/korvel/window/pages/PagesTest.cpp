@@ -1,0 +1,105 @@
+// The main window's pages: automatic reads on entering factory pages, version pages, refresh.
+#include "KorvelHarness.h"
+
+#include <QDir>
+#include <QFile>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTabBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+// Clicks the tab of a page as the user would.
+void ClickTab(PageControl* pc, const QString& caption)
+{
+    auto* bar = pc->findChild<QTabBar*>();
+    ASSERT_NE(bar, nullptr);
+    for (int i = 0; i < bar->count(); ++i)
+        if (bar->tabText(i) == caption) {
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(i).center());
+            return;
+        }
+    FAIL() << "no tab " << caption.toStdString();
+}
+}  // namespace
+
+TEST(Pages, EnteringTheCalibrationPageReadsInSchedulerOrderAndSkipsWithdrawnReads)
+{
+    KorvelHarness h({"/VORKAL"});
+    h.w->show();
+    for (std::uint8_t c : {110, 116, 129, 131})
+        h.meter->setReplyData(c, {});
+    ClickTab(h.w->PageControl1, "Tesztek");
+    EXPECT_FALSE(h.w->Calibration->SpeedButton_ReadCalIn->IsDown());  // no reads for this page
+    ClickTab(h.w->PageControl1, "Quorin beállítások");
+    EXPECT_TRUE(h.w->Calibration->SpeedButton_ReadCalIn->IsDown());
+    EXPECT_TRUE(h.w->Calibration->SpeedButton_ReadPWMCal->IsDown());
+    EXPECT_TRUE(h.w->Calibration->SpeedButton_ReadCalPt->IsDown());
+    h.w->Calibration->SpeedButton_ReadPWMCal->click();  // withdrawn before its turn
+    h.meter->clearLog();
+    for (int i = 0; i < 3; ++i)
+        h.tick();
+    EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{110, 129, 101}));
+}
+
+TEST(Pages, SettingsPageReadsNothingLimitOutputPageReadsTheSettings)
+{
+    KorvelHarness h({"/VORKAL"});
+    h.w->show();
+    ClickTab(h.w->PageControl1, "Beállítások");
+    EXPECT_FALSE(h.w->Settings->SpeedButton_ReadSettings->IsDown());
+    EXPECT_FALSE(h.w->Limits->SpeedButton_ReadSettings2->IsDown());
+    ClickTab(h.w->PageControl1, "Határérték kimenetek");
+    EXPECT_TRUE(h.w->Limits->SpeedButton_ReadSettings2->IsDown());
+    // A page change from code runs no change handler.
+    h.w->Limits->SpeedButton_ReadSettings2->SetDown(false);
+    h.w->PageControl1->setActivePage(h.w->TabSheet1);
+    h.w->PageControl1->setActivePage(h.w->TabSheet5);
+    EXPECT_FALSE(h.w->Limits->SpeedButton_ReadSettings2->IsDown());
+    EXPECT_FALSE(h.w->Calibration->SpeedButton_ReadCalIn->IsDown());
+}
+
+TEST(Pages, AltWithAnyKeyRefreshesOtherModifiersDoNot)
+{
+    KorvelHarness h({"/VORKAL"});
+    h.w->show();
+    // The key preview sees the key before the focused edit does (one press, one refresh, even
+    // though the edit leaves it to its parents).
+    auto press = [&](Qt::KeyboardModifiers modifiers) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_X, modifiers);
+        QApplication::sendEvent(h.w->Identity->Edit_GyariSzam, &key);
+    };
+    press(Qt::AltModifier);
+    press(Qt::AltModifier | Qt::ShiftModifier);
+    press(Qt::AltModifier | Qt::ControlModifier);
+    press(Qt::NoModifier);
+    EXPECT_EQ(h.w->RefreshCount, 1);
+    h.w->Header->Button_RefreshForm->click();
+    EXPECT_EQ(h.w->RefreshCount, 2);
+}
+
+TEST(Pages, ExitButtonEndsWithoutWritingTheSettingsFile)
+{
+    KorvelHarness h;
+    const QString ini = QDir::temp().filePath("korvel-exit-test.ini");
+    QFile::remove(ini);
+    h.w->IniPath = ini;
+    h.w->Button_ExitFromApplication->click();
+    EXPECT_TRUE(h.w->ExitWithoutClose);
+    h.w->close();
+    EXPECT_FALSE(QFile::exists(ini));
+
+    KorvelHarness h2;
+    h2.w->IniPath = ini;
+    h2.w->show();
+    h2.w->close();
+    ASSERT_TRUE(QFile::exists(ini));
+    QFile f(ini);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(f.readAll());
+    EXPECT_TRUE(text.startsWith("[Date]\nDate=")) << text.toStdString();
+    EXPECT_TRUE(text.contains("   "));
+    QFile::remove(ini);
+}
