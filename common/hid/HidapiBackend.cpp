@@ -30,10 +30,13 @@ namespace {
 // devices this often.
 constexpr auto kPollInterval = std::chrono::milliseconds(200);
 // How long a reader waits in one hid_read_timeout call: how soon it sees that it must stop.
-constexpr int kReadTimeoutMs = 20;
-// How long shutdown waits for the device threads to close their handles. Readers need at
-// most one read time-out; a writer stuck in the device is left to finish on its own.
-constexpr auto kShutdownWait = std::chrono::milliseconds(60);
+// Each time-out wakes the reader, so a shorter one costs idle CPU.
+constexpr int kReadTimeoutMs = 50;
+// Shutdown waits for the readers (at most one read time-out) and the idle writers to close
+// their handles, but not for a writer inside hid_write: a device may hold a write for
+// seconds, and that writer closes its handle on its own when the write returns. This only
+// bounds the wait should a thread not be scheduled.
+constexpr auto kShutdownWait = std::chrono::milliseconds(80);
 // A listed device that fails to open this many polls in a row gets the access hint. One
 // failure alone may be an unplug racing the device list, which needs no hint.
 constexpr int kOpenFailuresBeforeHint = 2;
@@ -158,6 +161,7 @@ struct Shared : std::enable_shared_from_this<Shared> {
     int wakeFd = -1;  // written to wake the GUI thread; -1 once it no longer listens
     bool stopping = false;
     int deviceThreads = 0;
+    int writesInProgress = 0;  // writers inside hid_write
     Handle lastHandle = 0;
     std::condition_variable finderWake;
     std::condition_variable threadsDone;
@@ -385,11 +389,19 @@ void Shared::runWriter(const std::shared_ptr<Link>& link, hid_device* dev)
             std::memcpy(buffer + 1, link->writes.front().data(), kReportSize);
             link->writes.pop_front();
         }
+        {
+            std::lock_guard lock(mutex);
+            ++writesInProgress;
+        }
         int n;
         do {
             errno = 0;
             n = hid_write(dev, buffer, sizeof buffer);
         } while (n < 0 && errno == EINTR && !link->stop);
+        {
+            std::lock_guard lock(mutex);
+            --writesInProgress;
+        }
         // A write that fails is dropped: the request it carried times out in the link above,
         // and whether the device has gone is for the reader and the device list to tell.
     }
@@ -490,7 +502,8 @@ void HidapiBackend::Impl::shutdown()
         finder.join();
     {
         std::unique_lock lock(shared->mutex);
-        shared->threadsDone.wait_until(lock, deadline, [this] { return shared->deviceThreads == 0; });
+        shared->threadsDone.wait_until(lock, deadline,
+                                       [this] { return shared->deviceThreads == shared->writesInProgress; });
     }
     wakeNotifier.reset();
     if (wakeFd >= 0)

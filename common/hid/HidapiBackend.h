@@ -28,8 +28,9 @@ namespace hid {
 class HidapiBackend final : public Backend {
 public:
     HidapiBackend(std::uint16_t vendorId, std::uint16_t productId);
-    // Stops every thread. Returns within about 80 ms even when a write is stuck in the
-    // device: that writer closes its handle on its own once the write returns.
+    // Stops every thread, waiting at most one read time-out (50 ms) for them to close their
+    // handles. A writer stuck in the device is not waited for: it closes its handle on its
+    // own once the write returns, and the last thread out ends hidapi.
     ~HidapiBackend() override;
 
     HidapiBackend(const HidapiBackend&) = delete;
