@@ -132,10 +132,11 @@ void Device::setOpenFails(bool fail)
     f_.openFails = fail;
 }
 
-void Device::interruptReads(int n)
+void Device::interruptReads(int n, int error)
 {
     std::lock_guard lock(state().m);
     f_.interrupts += n;
+    f_.interruptError = error;
 }
 
 void Device::breakOpenReads()
@@ -368,7 +369,7 @@ int HID_API_EXPORT HID_API_CALL hid_read_timeout(hid_device* dev, unsigned char*
     fakehid::Device::Fields& device = Access::of(dev->device);
     if (device.interrupts > 0) {
         --device.interrupts;
-        errno = EINTR;
+        errno = device.interruptError;
         return -1;
     }
     auto ready = [&] { return dev->closed || dev->broken || !device.listed || !dev->unread.empty(); };

@@ -50,8 +50,9 @@ public:
     void stallWrites(std::chrono::milliseconds hold, int n = 1);
     // While set, hid_open_path on this device fails with "Permission denied".
     void setOpenFails(bool fail);
-    // The next n reads on the device fail with EINTR, as a read interrupted by a signal does.
-    void interruptReads(int n);
+    // The next n reads on the device fail with this errno (EINTR: a read interrupted by a
+    // signal; EAGAIN: nothing to read after all).
+    void interruptReads(int n, int error);
     // Every read of the handles open now fails with EIO, while the device stays listed: a
     // device that stopped answering. Handles opened later read normally.
     void breakOpenReads();
@@ -67,6 +68,7 @@ public:
         bool listed = true;
         bool openFails = false;
         int interrupts = 0;
+        int interruptError = 0;
         int stalls = 0;
         std::chrono::milliseconds hold{0};
         int held = 0;

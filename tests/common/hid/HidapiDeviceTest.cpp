@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <thread>
 
@@ -142,19 +143,24 @@ TEST_P(DeviceLoss, MidReadGivesOneDepartureThenTheDeviceReturnsUnderANewHandle)
 INSTANTIATE_TEST_SUITE_P(HidapiFake, DeviceLoss, ::testing::ValuesIn(kLosses),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(HidapiFake, InterruptedReadsAreRetried)
+class InterruptedReads : public HidapiFake, public ::testing::WithParamInterface<int> {};
+
+TEST_P(InterruptedReads, AreRetried)
 {
     fakehid::DevicePtr device = fakehid::plug();
     startBackend();
     const hid::Handle handle = waitForArrival();
     ASSERT_NE(handle, 0u);
-    device->interruptReads(5);
+    device->interruptReads(5, GetParam());
     device->inject(NumberedReport(3));
     ASSERT_TRUE(waitFor([&] { return sink.count(Kind::Input, handle) == 1; }));
     runFor(250);
     EXPECT_EQ(sink.count(Kind::Left), 0);
     EXPECT_EQ(sink.count(Kind::Arrived), 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(HidapiFake, InterruptedReads, ::testing::Values(EINTR, EAGAIN),
+                         [](const auto& info) { return std::string(info.param == EINTR ? "EINTR" : "EAGAIN"); });
 
 TEST_F(HidapiFake, ClosingWhileAReadWaitsEndsEveryThread)
 {
