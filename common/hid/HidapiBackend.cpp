@@ -2,16 +2,23 @@
 
 #include <hidapi/hidapi.h>
 
-#include <QMetaObject>
-#include <QObject>
+#include <QSocketNotifier>
 #include <QString>
-#include <QTimer>
+
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <map>
+#include <memory>
+#include <mutex>
 #include <set>
 #include <thread>
 #include <vector>
@@ -21,16 +28,180 @@ namespace hid {
 namespace {
 // hidapi 0.13 has no hotplug notification, so plug and unplug are found by listing the
 // devices this often.
-constexpr int kPollIntervalMs = 200;
-// How long a reader waits in one hid_read_timeout call; bounds how long stopping a reader
-// (and so unplug handling and shutdown) can block the GUI thread.
+constexpr auto kPollInterval = std::chrono::milliseconds(200);
+// How long a reader waits in one hid_read_timeout call: how soon it sees that it must stop.
+// Each time-out wakes the reader, so a shorter one costs idle CPU.
 constexpr int kReadTimeoutMs = 50;
+// Shutdown waits for the readers (at most one read time-out) and the idle writers to close
+// their handles, but not for a writer inside hid_write: a device may hold a write for
+// seconds, and that writer closes its handle on its own when the write returns. This only
+// bounds the wait should a thread not be scheduled.
+constexpr auto kShutdownWait = std::chrono::milliseconds(80);
 // A listed device that fails to open this many polls in a row gets the access hint. One
 // failure alone may be an unplug racing the device list, which needs no hint.
 constexpr int kOpenFailuresBeforeHint = 2;
+// Output reports waiting for one device's writer; more are refused.
+constexpr std::size_t kMaxQueuedWrites = 64;
+// Input reports waiting for the GUI thread; while it is this far behind, newer ones are
+// dropped, as the kernel does for a reader that does not keep up.
+constexpr std::size_t kMaxQueuedReports = 1024;
 
 constexpr const char* kRulesFile = "packaging/70-quorin-meter.rules";
+
+bool retryable(int error)
+{
+    return error == EINTR || error == EAGAIN;
+}
+
+// hidapi as a whole. Its library-wide calls share one error string, so they run one at a
+// time under `calls`. Users are the finder threads and the device threads: the first user
+// runs hid_init, the last one to leave runs hid_exit, after every handle is closed. So the
+// GUI thread makes no hidapi call at all.
+class Library {
+public:
+    static Library& instance()
+    {
+        // Never destroyed: a writer stuck in a device may leave after main has returned.
+        static Library* library = new Library;
+        return *library;
+    }
+
+    std::mutex calls;
+
+    // A finder starting; false when hidapi cannot be initialised (the reason is printed).
+    bool acquire()
+    {
+        std::lock_guard lock(mutex_);
+        if (users_ == 0) {
+            std::lock_guard call(calls);
+            if (hid_init() != 0) {
+                const wchar_t* reason = hid_error(nullptr);
+                std::fprintf(stderr, "hidapi could not be initialised%s%s\n", reason ? ": " : "",
+                             detail::wideToUtf8(reason).c_str());
+                return false;
+            }
+        }
+        ++users_;
+        return true;
+    }
+
+    // A device thread starting, while its finder holds a use.
+    void retain()
+    {
+        std::lock_guard lock(mutex_);
+        ++users_;
+    }
+
+    void release()
+    {
+        std::lock_guard lock(mutex_);
+        if (--users_ == 0) {
+            std::lock_guard call(calls);
+            hid_exit();
+        }
+    }
+
+private:
+    std::mutex mutex_;
+    int users_ = 0;
+};
+
+struct Event {
+    enum Kind { Arrived, Input, Left };
+    Event(Kind k, Handle h) : kind(k), handle(h) {}
+    Kind kind;
+    Handle handle;
+    Report report{};
+    DeviceIdentity identity;
+};
+
+// One open device, shared by the backend's table and the device's two threads.
+struct Link {
+    Link(Handle h, std::string p, DeviceIdentity i) : handle(h), path(std::move(p)), identity(std::move(i)) {}
+    const Handle handle;
+    const std::string path;
+    const DeviceIdentity identity;
+    // Set under Shared::mutex when the departure is queued; nothing of it is queued after.
+    bool gone = false;
+    std::atomic<bool> stop{false};
+    std::mutex writeMutex;
+    std::condition_variable writeWake;
+    std::deque<Report> writes;
+
+    void requestStop()
+    {
+        {
+            std::lock_guard lock(writeMutex);
+            stop = true;
+        }
+        writeWake.notify_all();
+    }
+};
+
+struct Listed {
+    std::string path;
+    DeviceIdentity identity;
+};
+
 }  // namespace
+
+// What the GUI thread, the finder and the device threads share. Lock order: mutex, then a
+// Link's writeMutex.
+struct Shared : std::enable_shared_from_this<Shared> {
+    Shared(std::uint16_t vendor, std::uint16_t product) : vendorId(vendor), productId(product) {}
+    const std::uint16_t vendorId;
+    const std::uint16_t productId;
+
+    std::mutex mutex;
+    // Devices held, by handle: attached, or departed with the departure not yet delivered.
+    std::map<Handle, std::shared_ptr<Link>> links;
+    std::deque<Event> events;  // for the GUI thread, in order
+    std::size_t queuedReports = 0;
+    bool wakePending = false;
+    int wakeFd = -1;  // written to wake the GUI thread; -1 once it no longer listens
+    bool stopping = false;
+    int deviceThreads = 0;
+    int writesInProgress = 0;  // writers inside hid_write
+    Handle lastHandle = 0;
+    std::condition_variable finderWake;
+    std::condition_variable threadsDone;
+
+    // Callers hold mutex.
+    void queue(Event event)
+    {
+        events.push_back(std::move(event));
+        if (!wakePending && wakeFd >= 0) {
+            wakePending = true;
+            eventfd_write(wakeFd, 1);
+        }
+    }
+
+    // Queues the device's departure, once, and stops its threads. Callers hold mutex.
+    void markGone(Link& link)
+    {
+        if (link.gone)
+            return;
+        link.gone = true;
+        queue(Event(Event::Left, link.handle));
+        link.requestStop();
+    }
+
+    void threadFinished()
+    {
+        {
+            std::lock_guard lock(mutex);
+            --deviceThreads;
+        }
+        threadsDone.notify_all();
+        Library::instance().release();
+    }
+
+    void runFinder();
+    void scan(std::map<std::string, std::pair<int, bool>>& openFailures);
+    std::vector<Listed> listDevices();
+    void runReader(const std::shared_ptr<Link>& link, hid_device* dev);
+    void runWriter(const std::shared_ptr<Link>& link, hid_device* dev);
+};
 
 namespace detail {
 
@@ -55,78 +226,33 @@ std::string openFailureMessage(const std::string& path, const std::string& reaso
 
 }  // namespace detail
 
-struct HidapiBackend::Impl {
-    struct Device {
-        std::string path;
-        DeviceIdentity identity;
-        hid_device* dev = nullptr;
-        std::atomic<bool> stop{false};
-        std::thread reader;
-    };
+// ---- finder thread ----
 
-    struct Listed {
-        std::string path;
-        DeviceIdentity identity;
-    };
-
-    Impl(std::uint16_t vendor, std::uint16_t product) : vendorId(vendor), productId(product) {}
-
-    void start(Sink& s);
-    void poll();
-    void startReader(Handle handle, Device& device);
-    void closeDevice(Handle handle);
-    void shutdown();
-    // GUI-thread ends of what a reader posts.
-    void deliver(Handle handle, const Report& report);
-    void readerFailed(Handle handle);
-
-    const std::uint16_t vendorId;
-    const std::uint16_t productId;
-    Sink* sink = nullptr;
-    bool started = false;
-    bool initialised = false;
-    // Lives on the GUI thread; readers post to it, and deleting it drops whatever they
-    // posted that has not run yet.
-    std::unique_ptr<QObject> context;
-    QTimer* timer = nullptr;  // owned by context
-    std::map<Handle, std::unique_ptr<Device>> devices;
+void Shared::runFinder()
+{
     // Listed paths that failed to open: consecutive failures, and whether the hint was shown.
     std::map<std::string, std::pair<int, bool>> openFailures;
-    Handle lastHandle = 0;
-};
-
-void HidapiBackend::Impl::start(Sink& s)
-{
-    sink = &s;
-    if (started)
+    if (!Library::instance().acquire())
         return;
-    started = true;
-    if (hid_init() == 0) {
-        initialised = true;
-    } else {
-        const wchar_t* reason = hid_error(nullptr);
-        std::fprintf(stderr, "hidapi could not be initialised%s%s\n", reason ? ": " : "",
-                     detail::wideToUtf8(reason).c_str());
+    std::unique_lock lock(mutex);
+    while (!stopping) {
+        lock.unlock();
+        scan(openFailures);
+        lock.lock();
+        finderWake.wait_for(lock, kPollInterval, [this] { return stopping; });
     }
-    context = std::make_unique<QObject>();
-    timer = new QTimer(context.get());
-    timer->setInterval(kPollIntervalMs);
-    QObject::connect(timer, &QTimer::timeout, context.get(), [this] { poll(); });
-    timer->start();
-    // A meter that is already attached counts as plugged in now.
-    poll();
+    lock.unlock();
+    Library::instance().release();
 }
 
-void HidapiBackend::Impl::poll()
+std::vector<Listed> Shared::listDevices()
 {
-    if (!sink)
-        return;
-
     std::vector<Listed> listed;
-    std::set<std::string> listedPaths;
+    std::set<std::string> seen;
+    std::lock_guard call(Library::instance().calls);
     hid_device_info* list = hid_enumerate(vendorId, productId);
     for (const hid_device_info* info = list; info; info = info->next) {
-        if (!info->path || !listedPaths.insert(info->path).second)
+        if (!info->path || !seen.insert(info->path).second)
             continue;
         DeviceIdentity identity;
         identity.vendorId = info->vendor_id;
@@ -136,128 +262,253 @@ void HidapiBackend::Impl::poll()
         listed.push_back({info->path, std::move(identity)});
     }
     hid_free_enumeration(list);
+    return listed;
+}
 
-    // Devices whose path is no longer listed have gone.
-    std::vector<Handle> gone;
-    std::set<std::string> openPaths;
-    for (const auto& [handle, device] : devices) {
-        if (listedPaths.count(device->path))
-            openPaths.insert(device->path);
-        else
-            gone.push_back(handle);
+void Shared::scan(std::map<std::string, std::pair<int, bool>>& openFailures)
+{
+    std::vector<Listed> listed = listDevices();
+    std::set<std::string> listedPaths;
+    for (const Listed& entry : listed)
+        listedPaths.insert(entry.path);
+
+    std::set<std::string> heldPaths;
+    {
+        std::lock_guard lock(mutex);
+        // Devices whose path is no longer listed have gone.
+        for (auto& [handle, link] : links) {
+            if (!listedPaths.count(link->path))
+                markGone(*link);
+            else if (!link->gone)
+                heldPaths.insert(link->path);
+        }
     }
     // A path that left the list starts afresh: a later failure there gets its own hint.
     std::erase_if(openFailures, [&](const auto& entry) { return !listedPaths.count(entry.first); });
 
-    std::vector<Handle> arrived;
     for (Listed& entry : listed) {
-        if (openPaths.count(entry.path))
+        if (heldPaths.count(entry.path))
             continue;
-        hid_device* dev = hid_open_path(entry.path.c_str());
-        if (!dev) {
+        hid_device* readDev = nullptr;
+        hid_device* writeDev = nullptr;
+        std::string reason;
+        {
+            std::lock_guard call(Library::instance().calls);
+            readDev = hid_open_path(entry.path.c_str());
+            // The write handle is never read. hidraw gives every open its own copy of the
+            // input reports, but keeps at most 64 unread ones per open and drops the rest,
+            // so this handle's unread input stays bounded however long the meter runs.
+            if (readDev)
+                writeDev = hid_open_path(entry.path.c_str());
+            if (!writeDev)
+                reason = detail::wideToUtf8(hid_error(nullptr));
+        }
+        if (!writeDev) {
+            if (readDev)
+                hid_close(readDev);
             auto& [failures, hinted] = openFailures[entry.path];
             if (++failures >= kOpenFailuresBeforeHint && !hinted) {
                 hinted = true;
-                const std::string line =
-                    detail::openFailureMessage(entry.path, detail::wideToUtf8(hid_error(nullptr)));
-                std::fprintf(stderr, "%s\n", line.c_str());
+                std::fprintf(stderr, "%s\n", detail::openFailureMessage(entry.path, reason).c_str());
             }
             continue;
         }
         openFailures.erase(entry.path);
-        auto device = std::make_unique<Device>();
-        device->path = std::move(entry.path);
-        device->identity = std::move(entry.identity);
-        device->dev = dev;
-        const Handle handle = ++lastHandle;
-        devices.emplace(handle, std::move(device));
-        arrived.push_back(handle);
-    }
 
-    for (Handle handle : gone) {
-        closeDevice(handle);
-        sink->deviceLeft(handle);
-    }
-    for (Handle handle : arrived) {
-        auto it = devices.find(handle);
-        if (it == devices.end())
-            continue;
-        sink->deviceArrived(handle, it->second->identity);
-        // Started only now, so no report of this device can overtake its arrival.
-        it = devices.find(handle);
-        if (it != devices.end())
-            startReader(handle, *it->second);
-    }
-}
-
-void HidapiBackend::Impl::startReader(Handle handle, Device& device)
-{
-    QObject* target = context.get();
-    hid_device* dev = device.dev;
-    std::atomic<bool>* stop = &device.stop;
-    device.reader = std::thread([this, target, dev, stop, handle] {
-        unsigned char buffer[kReportSize];
-        while (!stop->load()) {
-            const int n = hid_read_timeout(dev, buffer, sizeof buffer, kReadTimeoutMs);
-            if (n == 0)
-                continue;
-            if (n < 0) {
-                // Unplugged, or the device no longer answers: it counts as gone.
-                QMetaObject::invokeMethod(
-                    target, [this, handle] { readerFailed(handle); }, Qt::QueuedConnection);
-                return;
+        std::shared_ptr<Link> link;
+        {
+            std::lock_guard lock(mutex);
+            if (!stopping) {
+                link = std::make_shared<Link>(++lastHandle, std::move(entry.path), std::move(entry.identity));
+                links.emplace(link->handle, link);
+                // Queued before the reader starts, so no report can overtake the arrival.
+                Event arrived(Event::Arrived, link->handle);
+                arrived.identity = link->identity;
+                queue(std::move(arrived));
+                deviceThreads += 2;
             }
-            Report report{};
-            std::memcpy(report.data(), buffer, std::min<std::size_t>(n, report.size()));
-            QMetaObject::invokeMethod(
-                target, [this, handle, report] { deliver(handle, report); },
-                Qt::QueuedConnection);
         }
-    });
+        if (!link) {
+            hid_close(readDev);
+            hid_close(writeDev);
+            return;
+        }
+        Library::instance().retain();
+        Library::instance().retain();
+        // Each thread takes its handle with it: from here on it is the only one to touch it.
+        // They keep the shared state alive: a writer stuck in the device may outlive the backend.
+        std::thread([self = shared_from_this(), link, readDev] { self->runReader(link, readDev); }).detach();
+        std::thread([self = shared_from_this(), link, writeDev] { self->runWriter(link, writeDev); }).detach();
+    }
 }
 
-void HidapiBackend::Impl::closeDevice(Handle handle)
+// ---- device threads ----
+
+void Shared::runReader(const std::shared_ptr<Link>& link, hid_device* dev)
 {
-    auto it = devices.find(handle);
-    if (it == devices.end())
+    unsigned char buffer[kReportSize];
+    while (!link->stop) {
+        errno = 0;
+        const int n = hid_read_timeout(dev, buffer, sizeof buffer, kReadTimeoutMs);
+        if (n == 0)
+            continue;
+        if (n < 0) {
+            // A signal or a spurious wake-up is no reason to give the device up.
+            if (retryable(errno))
+                continue;
+            // Anything else: unplugged, or the device no longer answers.
+            std::lock_guard lock(mutex);
+            markGone(*link);
+            break;
+        }
+        Event event(Event::Input, link->handle);
+        std::memcpy(event.report.data(), buffer, std::min<std::size_t>(n, event.report.size()));
+        std::lock_guard lock(mutex);
+        if (link->gone)
+            break;
+        if (queuedReports < kMaxQueuedReports) {
+            ++queuedReports;
+            queue(std::move(event));
+        }
+    }
+    hid_close(dev);
+    threadFinished();
+}
+
+void Shared::runWriter(const std::shared_ptr<Link>& link, hid_device* dev)
+{
+    unsigned char buffer[kReportBufferSize];
+    buffer[0] = 0;  // report id: the meter uses none
+    for (;;) {
+        {
+            std::unique_lock lock(link->writeMutex);
+            link->writeWake.wait(lock, [&] { return link->stop || !link->writes.empty(); });
+            // Reports still queued when the device stops are dropped with it.
+            if (link->stop)
+                break;
+            std::memcpy(buffer + 1, link->writes.front().data(), kReportSize);
+            link->writes.pop_front();
+        }
+        {
+            std::lock_guard lock(mutex);
+            ++writesInProgress;
+        }
+        int n;
+        do {
+            errno = 0;
+            n = hid_write(dev, buffer, sizeof buffer);
+        } while (n < 0 && errno == EINTR && !link->stop);
+        {
+            std::lock_guard lock(mutex);
+            --writesInProgress;
+        }
+        // A write that fails is dropped: the request it carried times out in the link above,
+        // and whether the device has gone is for the reader and the device list to tell.
+    }
+    hid_close(dev);
+    threadFinished();
+}
+
+// ---- GUI thread ----
+
+struct HidapiBackend::Impl {
+    Impl(std::uint16_t vendor, std::uint16_t product) : shared(std::make_shared<Shared>(vendor, product)) {}
+
+    void start(Sink& s);
+    void deliver();
+    void shutdown();
+
+    // Shared with the device threads, which may outlive the backend.
+    std::shared_ptr<Shared> shared;
+    Sink* sink = nullptr;
+    bool started = false;
+    int wakeFd = -1;
+    std::unique_ptr<QSocketNotifier> wakeNotifier;
+    std::thread finder;
+};
+
+void HidapiBackend::Impl::start(Sink& s)
+{
+    sink = &s;
+    if (started)
         return;
-    std::unique_ptr<Device> device = std::move(it->second);
-    devices.erase(it);
-    // hid_close must never run while the reader may still be inside hid_read_timeout.
-    device->stop = true;
-    if (device->reader.joinable())
-        device->reader.join();
-    hid_close(device->dev);
-}
-
-void HidapiBackend::Impl::deliver(Handle handle, const Report& report)
-{
-    // Reports still queued from a device that has since been closed are dropped.
-    if (sink && devices.count(handle))
-        sink->reportArrived(handle, report);
-}
-
-void HidapiBackend::Impl::readerFailed(Handle handle)
-{
-    if (!devices.count(handle))
+    started = true;
+    wakeFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    if (wakeFd < 0) {
+        std::perror("USB events cannot be delivered: eventfd");
         return;
-    closeDevice(handle);
-    if (sink)
-        sink->deviceLeft(handle);
+    }
+    wakeNotifier = std::make_unique<QSocketNotifier>(wakeFd, QSocketNotifier::Read);
+    QObject::connect(wakeNotifier.get(), &QSocketNotifier::activated, wakeNotifier.get(), [this] { deliver(); });
+    {
+        std::lock_guard lock(shared->mutex);
+        shared->wakeFd = wakeFd;
+    }
+    // Devices already attached are found by the first listing, as if just plugged in.
+    finder = std::thread([shared = shared] { shared->runFinder(); });
+}
+
+void HidapiBackend::Impl::deliver()
+{
+    eventfd_t count;
+    eventfd_read(wakeFd, &count);
+    std::deque<Event> batch;
+    {
+        std::lock_guard lock(shared->mutex);
+        shared->wakePending = false;
+        shared->queuedReports = 0;
+        batch.swap(shared->events);
+    }
+    for (Event& event : batch) {
+        if (!sink)
+            return;
+        switch (event.kind) {
+        case Event::Arrived:
+            sink->deviceArrived(event.handle, event.identity);
+            break;
+        case Event::Input:
+            sink->reportArrived(event.handle, event.report);
+            break;
+        case Event::Left: {
+            sink->deviceLeft(event.handle);
+            // Its threads have stopped or are stopping; the backend forgets it now.
+            std::lock_guard lock(shared->mutex);
+            shared->links.erase(event.handle);
+            break;
+        }
+        }
+    }
 }
 
 void HidapiBackend::Impl::shutdown()
 {
-    if (timer)
-        timer->stop();
-    // Every reader is joined before the context goes, so none can post to a dead object.
-    while (!devices.empty())
-        closeDevice(devices.begin()->first);
-    timer = nullptr;
-    context.reset();
-    if (initialised)
-        hid_exit();
-    initialised = false;
+    if (!started)
+        return;
+    std::vector<std::shared_ptr<Link>> links;
+    {
+        std::lock_guard lock(shared->mutex);
+        shared->stopping = true;
+        shared->wakeFd = -1;
+        for (auto& [handle, link] : shared->links)
+            links.push_back(link);
+        shared->links.clear();
+        shared->events.clear();
+    }
+    const auto deadline = std::chrono::steady_clock::now() + kShutdownWait;
+    for (const auto& link : links)
+        link->requestStop();
+    shared->finderWake.notify_all();
+    if (finder.joinable())
+        finder.join();
+    {
+        std::unique_lock lock(shared->mutex);
+        shared->threadsDone.wait_until(lock, deadline,
+                                       [this] { return shared->deviceThreads == shared->writesInProgress; });
+    }
+    wakeNotifier.reset();
+    if (wakeFd >= 0)
+        close(wakeFd);
+    wakeFd = -1;
     sink = nullptr;
 }
 
@@ -278,13 +529,26 @@ void HidapiBackend::start(Sink& sink)
 
 bool HidapiBackend::write(Handle handle, const Report& report)
 {
-    auto it = impl_->devices.find(handle);
-    if (it == impl_->devices.end())
+    Shared& shared = *impl_->shared;
+    std::lock_guard lock(shared.mutex);
+    auto it = shared.links.find(handle);
+    if (it == shared.links.end() || it->second->gone)
         return false;
-    unsigned char buffer[kReportBufferSize];
-    buffer[0] = 0;  // report id: the meter uses none
-    std::memcpy(buffer + 1, report.data(), report.size());
-    return hid_write(it->second->dev, buffer, sizeof buffer) == kReportBufferSize;
+    Link& link = *it->second;
+    {
+        std::lock_guard queueLock(link.writeMutex);
+        if (link.writes.size() >= kMaxQueuedWrites)
+            return false;
+        link.writes.push_back(report);
+    }
+    link.writeWake.notify_one();
+    return true;
+}
+
+std::size_t HidapiBackend::devicesHeld() const
+{
+    std::lock_guard lock(impl_->shared->mutex);
+    return impl_->shared->links.size();
 }
 
 }  // namespace hid

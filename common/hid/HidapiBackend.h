@@ -1,27 +1,49 @@
 #pragma once
 #include "HidBackend.h"
 
+#include <cstddef>
 #include <memory>
 #include <string>
 
 namespace hid {
 
-// The real backend on hidapi: finds the meter by polling the device list, reads each open
-// device on a helper thread and hands every report to the GUI thread.
+// The real backend on hidapi: finds the meter by polling the device list and moves its
+// reports on threads of its own, so the GUI thread never waits on hidapi.
 //
-// Threads: construct, start, write and destroy on the GUI thread. Each open device has one
-// reader thread, the only place hid_read_timeout is called; every other hidapi call stays on
-// the GUI thread, and a device is closed only after its reader has been joined.
+// Threads. Construct, start, write and destroy on the GUI thread; every Sink call is made
+// there too, from the event loop. Every hid_device has exactly one owner thread, which
+// makes every call on it (hidapi keeps one unlocked error string per device, so two threads
+// must never call on the same one):
+//  - a finder thread lists the devices every 200 ms and opens new paths. It opens each path
+//    twice: a read handle and a write handle.
+//  - per device, a reader thread owns the read handle: it reads, queues each report for the
+//    GUI thread, and closes the handle when it stops.
+//  - per device, a writer thread owns the write handle: it waits on the device's queue of
+//    output reports, writes them in order, and closes the handle when it stops.
+// write() only queues the report and returns. Events reach the Sink in the order they
+// happened: a device's arrival, then its reports, then its departure (exactly once).
+//
+// hidapi's library-wide calls (init, exit, listing, opening) run one at a time; hid_init
+// runs before the first of them and hid_exit after the last handle is closed.
 class HidapiBackend final : public Backend {
 public:
     HidapiBackend(std::uint16_t vendorId, std::uint16_t productId);
+    // Stops every thread, waiting at most one read time-out (50 ms) for them to close their
+    // handles. A writer stuck in the device is not waited for: it closes its handle on its
+    // own once the write returns, and the last thread out ends hidapi.
     ~HidapiBackend() override;
 
     HidapiBackend(const HidapiBackend&) = delete;
     HidapiBackend& operator=(const HidapiBackend&) = delete;
 
     void start(Sink& sink) override;
+    // Queues the report for the device's writer; false when the device is not attached (or
+    // its departure is on its way to the Sink) or 64 reports are already waiting.
     bool write(Handle handle, const Report& report) override;
+
+    // Devices the backend still holds: attached ones, and departed ones whose departure has
+    // not reached the Sink yet.
+    std::size_t devicesHeld() const;
 
 private:
     struct Impl;

@@ -1,0 +1,229 @@
+// The hidapi backend's threads against scripted devices on the fake hidapi. The fixture
+// checks after every test that no hid_device was used from two threads or after closing,
+// that the GUI thread made no hidapi call, that every handle was closed, and that
+// hid_init and hid_exit ran once each.
+#include "HidapiFixture.h"
+
+#include <QTimer>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <thread>
+
+namespace {
+
+using Kind = RecordingSink::Entry::Kind;
+using namespace std::chrono_literals;
+
+// Answers every written report with its bytes inverted, so a reply names its request.
+hid::Report Echo(const hid::Report& r)
+{
+    hid::Report out;
+    std::transform(r.begin(), r.end(), out.begin(), [](std::uint8_t b) { return static_cast<std::uint8_t>(~b); });
+    return out;
+}
+
+void EchoWrites(const fakehid::DevicePtr& device)
+{
+    std::weak_ptr<fakehid::Device> weak = device;
+    device->setResponder([weak](const fakehid::Report& r) {
+        if (auto d = weak.lock())
+            d->inject(Echo(r));
+    });
+}
+
+TEST_F(HidapiFake, ReportsArriveCompleteAndInOrderAtOneMillisecondSpacing)
+{
+    constexpr int kReports = 400;
+    fakehid::DevicePtr device = fakehid::plug();
+    startBackend();
+    const hid::Handle handle = waitForArrival();
+    ASSERT_NE(handle, 0u);
+    ASSERT_TRUE(waitFor([&] { return device->readsWaiting() > 0; }));
+
+    std::thread meter([device] {
+        auto next = std::chrono::steady_clock::now();
+        for (int i = 0; i < kReports; ++i) {
+            device->inject(NumberedReport(i));
+            next += 1ms;
+            std::this_thread::sleep_until(next);
+        }
+    });
+    const bool all = waitFor([&] { return sink.count(Kind::Input, handle) >= kReports; }, 5000);
+    meter.join();
+    ASSERT_TRUE(all) << sink.count(Kind::Input, handle) << " of " << kReports;
+
+    const std::vector<hid::Report> got = sink.reports(handle);
+    ASSERT_EQ(got.size(), std::size_t{kReports});
+    for (int i = 0; i < kReports; ++i)
+        ASSERT_EQ(got[i], NumberedReport(i)) << "report " << i;
+    EXPECT_EQ(sink.entries.front().kind, Kind::Arrived);
+    EXPECT_EQ(sink.count(Kind::Left), 0);
+}
+
+TEST_F(HidapiFake, AWriteGoesOutWhileAReadWaitsAndWritesKeepTheirOrder)
+{
+    fakehid::DevicePtr device = fakehid::plug();
+    EchoWrites(device);
+    startBackend();
+    const hid::Handle handle = waitForArrival();
+    ASSERT_NE(handle, 0u);
+    // The reader is inside hid_read_timeout: the write must not wait for it.
+    ASSERT_TRUE(waitFor([&] { return device->readsWaiting() > 0; }));
+    ASSERT_TRUE(backend->write(handle, NumberedReport(1000)));
+    ASSERT_TRUE(waitFor([&] { return sink.count(Kind::Input, handle) == 1; }));
+    EXPECT_EQ(sink.reports(handle)[0], Echo(NumberedReport(1000)));
+
+    for (int i = 0; i < 40; ++i)
+        ASSERT_TRUE(backend->write(handle, NumberedReport(i)));
+    ASSERT_TRUE(waitFor([&] { return sink.count(Kind::Input, handle) == 41; }));
+    const std::vector<fakehid::Report> written = device->written();
+    ASSERT_EQ(written.size(), 41u);
+    for (int i = 0; i < 40; ++i) {
+        EXPECT_EQ(written[i + 1], NumberedReport(i)) << "write " << i;
+        EXPECT_EQ(sink.reports(handle)[i + 1], Echo(NumberedReport(i))) << "reply " << i;
+    }
+    // Two handles of one path: the input of the one only written to is never read.
+    EXPECT_EQ(device->openHandles(), 2);
+}
+
+struct LossCase {
+    const char* name;
+    // Makes the device go.
+    void (*lose)(const fakehid::DevicePtr& device);
+    bool replugged;  // by the test (otherwise the path is still listed and simply reopened)
+};
+
+const LossCase kLosses[] = {
+    {"Unplugged", [](const fakehid::DevicePtr& d) { fakehid::unplug(d); }, true},
+    {"ReadsFailWhileListed", [](const fakehid::DevicePtr& d) { d->breakOpenReads(); }, false},
+};
+
+class DeviceLoss : public HidapiFake, public ::testing::WithParamInterface<LossCase> {};
+
+TEST_P(DeviceLoss, MidReadGivesOneDepartureThenTheDeviceReturnsUnderANewHandle)
+{
+    fakehid::DevicePtr device = fakehid::plug();
+    startBackend();
+    hid::Handle handle = waitForArrival();
+    ASSERT_NE(handle, 0u);
+
+    // A flaky cable: the backend must not hold on to any departed device.
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        ASSERT_TRUE(waitFor([&] { return device->readsWaiting() > 0; }));
+        GetParam().lose(device);
+        ASSERT_TRUE(waitFor([&] { return sink.count(Kind::Left, handle) == 1; }));
+        EXPECT_FALSE(backend->write(handle, NumberedReport(1)));
+        if (GetParam().replugged)
+            device = fakehid::plug();
+        const hid::Handle again = waitForArrival(handle);
+        ASSERT_NE(again, 0u);
+        EXPECT_GT(again, handle);
+        handle = again;
+        // The departed device's two handles are closed by their threads; the table keeps
+        // only the device attached now.
+        EXPECT_TRUE(waitFor([&] { return fakehid::counts().openHandles == 2; }));
+        EXPECT_EQ(backend->devicesHeld(), 1u);
+    }
+    runFor(250);  // one more listing round: still exactly one departure each
+    for (const RecordingSink::Entry& e : sink.entries) {
+        if (e.kind == Kind::Arrived && e.handle != handle) {
+            EXPECT_EQ(sink.count(Kind::Left, e.handle), 1) << "handle " << e.handle;
+        }
+    }
+    EXPECT_EQ(sink.count(Kind::Left, handle), 0);
+
+    device->inject(NumberedReport(7));
+    ASSERT_TRUE(waitFor([&] { return sink.count(Kind::Input, handle) == 1; }));
+    EXPECT_EQ(sink.reports(handle)[0], NumberedReport(7));
+}
+
+INSTANTIATE_TEST_SUITE_P(HidapiFake, DeviceLoss, ::testing::ValuesIn(kLosses),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class InterruptedReads : public HidapiFake, public ::testing::WithParamInterface<int> {};
+
+TEST_P(InterruptedReads, AreRetried)
+{
+    fakehid::DevicePtr device = fakehid::plug();
+    startBackend();
+    const hid::Handle handle = waitForArrival();
+    ASSERT_NE(handle, 0u);
+    device->interruptReads(5, GetParam());
+    device->inject(NumberedReport(3));
+    ASSERT_TRUE(waitFor([&] { return sink.count(Kind::Input, handle) == 1; }));
+    runFor(250);
+    EXPECT_EQ(sink.count(Kind::Left), 0);
+    EXPECT_EQ(sink.count(Kind::Arrived), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(HidapiFake, InterruptedReads, ::testing::Values(EINTR, EAGAIN),
+                         [](const auto& info) { return std::string(info.param == EINTR ? "EINTR" : "EAGAIN"); });
+
+TEST_F(HidapiFake, ClosingWhileAReadWaitsEndsEveryThread)
+{
+    fakehid::DevicePtr device = fakehid::plug();
+    startBackend();
+    ASSERT_NE(waitForArrival(), 0u);
+    ASSERT_TRUE(waitFor([&] { return device->readsWaiting() > 0; }));
+    backend.reset();
+    // The fixture checks that both handles were closed, each by its own thread, and that
+    // hid_exit came last.
+    EXPECT_TRUE(fakehid::waitUntilIdle(std::chrono::seconds(1)));
+    EXPECT_EQ(sink.count(Kind::Left), 0);
+}
+
+TEST_F(HidapiFake, ADeviceThatCannotBeOpenedGivesTheHintOnce)
+{
+    fakehid::DevicePtr device = fakehid::plug();
+    device->setOpenFails(true);
+    ::testing::internal::CaptureStderr();
+    startBackend();
+    const bool tried = waitFor([&] { return device->openAttempts() >= 5; });
+    const std::string printed = ::testing::internal::GetCapturedStderr();
+    ASSERT_TRUE(tried);
+    const std::string hint = hid::detail::openFailureMessage(device->info().path, "Permission denied") + "\n";
+    EXPECT_EQ(printed, hint);
+    EXPECT_TRUE(sink.entries.empty());
+
+    device->setOpenFails(false);
+    EXPECT_NE(waitForArrival(), 0u);
+}
+
+TEST_F(HidapiFake, AStalledWriteHoldsNeitherTheGuiThreadNorShutdown)
+{
+    fakehid::DevicePtr device = fakehid::plug();
+    device->stallWrites(2000ms);
+    startBackend();
+    const hid::Handle handle = waitForArrival();
+    ASSERT_NE(handle, 0u);
+
+    // A 30 ms tick on the GUI thread, as the link's scheduler has.
+    QTimer tick;
+    tick.setTimerType(Qt::PreciseTimer);
+    tick.setInterval(30);
+    std::vector<std::chrono::steady_clock::time_point> ticks;
+    QObject::connect(&tick, &QTimer::timeout, [&] { ticks.push_back(std::chrono::steady_clock::now()); });
+    tick.start();
+
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(backend->write(handle, NumberedReport(i)));  // the first stalls, two wait
+    ASSERT_TRUE(waitFor([&] { return device->writesHeld() == 1; }));
+    runFor(600);
+    tick.stop();
+    ASSERT_EQ(device->writesHeld(), 1);  // all of that ran while the device held the write
+    ASSERT_GE(ticks.size(), 5u);
+    for (std::size_t i = 1; i < ticks.size(); ++i)
+        EXPECT_LT(ticks[i] - ticks[i - 1], 500ms) << "tick " << i;  // never held for the write
+
+    // Shutdown leaves the stuck writer to finish on its own: it returns with the write still
+    // held, and the writer closes its handle (and hidapi ends) once the device lets go.
+    backend.reset();
+    EXPECT_EQ(device->writesHeld(), 1);
+    EXPECT_TRUE(fakehid::waitUntilIdle(std::chrono::seconds(3)));
+    EXPECT_EQ(device->written().size(), 1u);  // the reports queued behind it were dropped
+}
+
+}  // namespace

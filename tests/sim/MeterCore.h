@@ -1,0 +1,107 @@
+#pragma once
+#include "Mbu3Frame.h"
+#include "StatusRecord.h"
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <vector>
+
+// The device side of the MBU3 protocol without any transport: takes the frames the host
+// writes and produces the meter's reply frames. It checks request CRCs, reassembles
+// segmented requests, serves segmented replies, counts its reply frames modulo 256 and
+// answers each command through a handler that tests set. Faults can be injected: corrupt
+// reply CRCs, dropped replies, error codes, oversized length announcements.
+//
+// Plain C++ and single-threaded: the transport that owns it (the simulated meter behind the
+// HID layer, or a fake hidapi device) calls it from one thread at a time and gets each
+// reply frame through sendFrame().
+class MeterCore {
+public:
+    struct Reply {
+        std::uint8_t error = 0;
+        std::vector<std::uint8_t> data;
+    };
+    // The request data of a completed request; answers the reply.
+    using Handler = std::function<Reply(const std::vector<std::uint8_t>& request)>;
+
+    struct Request {
+        std::uint8_t command = 0;
+        std::uint16_t requestedType = 0;
+        std::vector<std::uint8_t> data;
+    };
+
+    MeterCore();
+    virtual ~MeterCore();
+    MeterCore(const MeterCore&) = delete;
+    MeterCore& operator=(const MeterCore&) = delete;
+
+    // Identity the meter reports in every reply header.
+    std::uint16_t deviceType = 5530;
+    std::uint16_t firmware = VersionDateCode(2020, 8, 1);
+    std::uint32_t deviceId = 1234567;
+    // Largest request the meter accepts; longer ones are answered with code 7.
+    std::size_t rxCapacity = mbu3::kStreamSize;
+    // Answer requests for another device type with code 2 (0 is always accepted).
+    bool checkRequestedType = false;
+
+    // The live state the status poll (101) reports; tests set its fields.
+    StatusRecord status;
+    // The status requests received, newest last.
+    std::vector<std::uint8_t> lastStatusRequest;
+
+    void setHandler(std::uint8_t command, Handler handler);
+    void setReplyData(std::uint8_t command, std::vector<std::uint8_t> data);
+
+    // Faults, each for the next n replies.
+    void corruptNextReplies(int n = 1) { corrupt_ += n; }
+    void dropNextReplies(int n = 1) { drop_ += n; }
+    void failNextReplies(std::uint8_t errorCode, int n = 1);
+    // The next reply that starts a reply stream announces this length instead of the real one.
+    void announceLengthOnce(std::uint16_t length) { announce_ = length; }
+
+    // One frame as the host wrote it: logged, then answered through sendFrame().
+    void receiveFrame(const mbu3::Frame& frame);
+    // The link went down: a request being received and a reply being served are forgotten.
+    void resetLink();
+
+    // What the host sent.
+    const std::vector<mbu3::Frame>& framesReceived() const { return frames_; }
+    const std::vector<Request>& requests() const { return requests_; }
+    std::vector<std::uint8_t> commandsSeen() const;
+    virtual void clearLog();
+    std::uint8_t frameCounter() const { return counter_; }
+
+    // The 53 bytes of a status record, as the meter sends them.
+    static std::vector<std::uint8_t> EncodeStatusRecord(const StatusRecord& r);
+
+protected:
+    // One finished reply frame (counter and CRC set, faults applied) for the host.
+    virtual void sendFrame(const mbu3::Frame& reply) = 0;
+
+private:
+    void handleFrame(const mbu3::Frame& frame);
+    void sendReply(mbu3::Frame reply);
+    mbu3::Frame replyHeader(std::uint8_t command, std::uint8_t error) const;
+    mbu3::Frame segmentReply(std::uint8_t command, std::uint16_t offset);
+
+    std::uint8_t counter_ = 0;
+    int corrupt_ = 0;
+    int drop_ = 0;
+    std::deque<std::uint8_t> failures_;
+    std::optional<std::uint16_t> announce_;
+    std::map<std::uint8_t, Handler> handlers_;
+
+    // Request being received and reply being served.
+    std::uint8_t rxCommand_ = 0;
+    std::uint16_t rxTotal_ = 0;
+    std::vector<std::uint8_t> rxData_;
+    std::uint16_t requestedType_ = 0;
+    std::vector<std::uint8_t> replyData_;
+    std::uint16_t replyAnnounced_ = 0;
+
+    std::vector<mbu3::Frame> frames_;
+    std::vector<Request> requests_;
+};
