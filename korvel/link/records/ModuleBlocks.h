@@ -9,16 +9,18 @@
 #include <string_view>
 
 // The settings blocks of the plug-in modules and of the base unit's display and passwords.
-// Each member holds what its control holds and names the control (objectName, or the
-// dialog's value field) it binds to; VisitFields lists them in wire order with their codecs.
+// Each member holds what its control holds and names the device variable it carries (or the
+// dialog's value field); VisitFields lists them in wire order with their codecs. A window
+// binds a field to the control named by the field's kind and that name (a radio group, a
+// check box, an edit, a drop-down list, a track bar or a label).
 //
 //   block               read / defaults / write     controls
-//   QvainBlock           201 / 211 / 202             TForm_QVAIN
-//   QvaoBlock            203, 205 / 212 / 204, 206   TForm_QVAO (main slot, additional slot)
-//   QvroBlock            207, 209 / 213 / 208, 210   TForm_QVRO (main slot, additional slot)
-//   QvserBlock           214 / 216 / 215             TForm_QVSER
+//   QvainBlock           201 / 211 / 202             the QVAIN dialog
+//   QvaoBlock            203, 205 / 212 / 204, 206   the QVAO dialog (main slot, additional slot)
+//   QvroBlock            207, 209 / 213 / 208, 210   the QVRO dialog (main slot, additional slot)
+//   QvserBlock           214 / 216 / 215             the QVSER dialog
 //   Qv5510DisplayBlock   217 / 219 / 218             the QV5510 page of the main window
-//   PasswordBlock        220 / 221 / 222             TForm_Password
+//   PasswordBlock        220 / 221 / 222             the password dialog
 
 // Code table A, the analogue input's settling time: the display refresh codes of the
 // settings record ("12" .. "500" ms as 1 .. 40; an index outside sends 40, a code outside
@@ -40,12 +42,12 @@ inline constexpr field::Coded kRefreshCountCode{kRefreshCountCodes, 50, 4};
 struct QvainBlock {
     static constexpr std::size_t kSize = 12;
 
-    int displayRefresh = -1;              // RadioGroup_DisplayRefresh "Beállási idő (ms)", table A
-    int uInputTypeSettings = -1;          // RadioGroup_uInputTypeSettings, 5 items
-    int uDecimalPointSettings = -1;       // RadioGroup_uDecimalPointSettings, "0".."4"
-    std::int32_t iScaleLowSettings = 0;   // iScaleLowSettings, shown in Label_iScaleLowSettings
-    std::int32_t iScaleHighSettings = 0;  // iScaleHighSettings, shown in Label_iScaleHighSettings
-    int uRoundSettings = -1;              // RadioGroup_uRoundSettings, table B
+    int displayRefresh = -1;              // DisplayRefresh "Beállási idő (ms)", table A
+    int uInputTypeSettings = -1;          // uInputTypeSettings, 5 items
+    int uDecimalPointSettings = -1;       // uDecimalPointSettings, "0".."4"
+    std::int32_t iScaleLowSettings = 0;   // iScaleLowSettings, shown in iScaleLowSettings
+    std::int32_t iScaleHighSettings = 0;  // iScaleHighSettings, shown in iScaleHighSettings
+    int uRoundSettings = -1;              // uRoundSettings, table B
 
     // Read only: the decimal count as the reply carried it. The window's scaled format
     // follows it; a count above 4 leaves the format as it was while the group shows "4".
@@ -58,12 +60,12 @@ struct QvainBlock {
     template <class Self, class Visitor>
     static void VisitFields(Self& b, Visitor&& v)
     {
-        v("RadioGroup_DisplayRefresh", b.displayRefresh, kSettlingTimeCode);
-        v("RadioGroup_uInputTypeSettings", b.uInputTypeSettings, field::Radio{5});
-        v("RadioGroup_uDecimalPointSettings", b.uDecimalPointSettings, field::Radio{5});
+        v("DisplayRefresh", b.displayRefresh, kSettlingTimeCode);
+        v("uInputTypeSettings", b.uInputTypeSettings, field::Radio{5});
+        v("uDecimalPointSettings", b.uDecimalPointSettings, field::Radio{5});
         v("iScaleLowSettings", b.iScaleLowSettings, field::Integer{});
         v("iScaleHighSettings", b.iScaleHighSettings, field::Integer{});
-        v("RadioGroup_uRoundSettings", b.uRoundSettings, kRoundingCode);
+        v("uRoundSettings", b.uRoundSettings, kRoundingCode);
     }
 
     friend bool operator==(const QvainBlock&, const QvainBlock&) = default;
@@ -73,11 +75,11 @@ struct QvainBlock {
 struct QvaoBlock {
     static constexpr std::size_t kSize = 11;
 
-    int uAnalogueType = -1;               // RadioGroup_uAnalogueType, 5 items
-    std::int32_t iScaleLowSettings = 0;   // iScaleLowSettings, shown in Label_iScaleLowSettings
-    std::int32_t iScaleHighSettings = 0;  // iScaleHighSettings, shown in Label_iScaleHighSettings
-    bool bAnalogueErrorHigh = false;      // CheckBox_bAnalogueErrorHigh
-    bool bDisableAnalogueError = false;   // CheckBox_bDisableAnalogueError
+    int uAnalogueType = -1;               // uAnalogueType, 5 items
+    std::int32_t iScaleLowSettings = 0;   // iScaleLowSettings, shown in iScaleLowSettings
+    std::int32_t iScaleHighSettings = 0;  // iScaleHighSettings, shown in iScaleHighSettings
+    bool bAnalogueErrorHigh = false;      // bAnalogueErrorHigh
+    bool bDisableAnalogueError = false;   // bDisableAnalogueError
 
     void Encode(ByteWriter& w) const;
     static QvaoBlock Decode(ByteReader& r);
@@ -85,11 +87,11 @@ struct QvaoBlock {
     template <class Self, class Visitor>
     static void VisitFields(Self& b, Visitor&& v)
     {
-        v("RadioGroup_uAnalogueType", b.uAnalogueType, field::Radio{5});
+        v("uAnalogueType", b.uAnalogueType, field::Radio{5});
         v("iScaleLowSettings", b.iScaleLowSettings, field::Integer{});
         v("iScaleHighSettings", b.iScaleHighSettings, field::Integer{});
-        v("CheckBox_bAnalogueErrorHigh", b.bAnalogueErrorHigh, field::Check{});
-        v("CheckBox_bDisableAnalogueError", b.bDisableAnalogueError, field::Check{});
+        v("bAnalogueErrorHigh", b.bAnalogueErrorHigh, field::Check{});
+        v("bDisableAnalogueError", b.bDisableAnalogueError, field::Check{});
     }
 
     friend bool operator==(const QvaoBlock&, const QvaoBlock&) = default;
@@ -101,13 +103,13 @@ struct QvroBlock {
     static constexpr field::Clamped kSeconds = SettingsRecord::kSeconds;            // 2..65535
     static constexpr field::Clamped kPulseSeconds = SettingsRecord::kPulseSeconds;  // 2..255
 
-    int enuLimitMode = -1;                 // RadioGroup_enuLimitMode "Üzemmód", 11 modes
-    std::int32_t iSettingsA = 0;           // iSettingsA, shown in Label_iSettingsA
-    std::int32_t iSettingsB = 0;           // iSettingsB, shown in Label_iSettingsB
-    std::int32_t iSettingsHysteresis = 0;  // iSettingsHysteresis, shown in Label_iSettingsHysteresis
-    bool bHold = false;                    // CheckBox_bHold
-    std::uint32_t uSec = 0;                // Edit_uSec, kSeconds
-    std::uint32_t uPulseSec = 0;           // Edit_uPulseSec, kPulseSeconds
+    int enuLimitMode = -1;                 // enuLimitMode "Üzemmód", 11 modes
+    std::int32_t iSettingsA = 0;           // iSettingsA, shown in iSettingsA
+    std::int32_t iSettingsB = 0;           // iSettingsB, shown in iSettingsB
+    std::int32_t iSettingsHysteresis = 0;  // iSettingsHysteresis, shown in iSettingsHysteresis
+    bool bHold = false;                    // bHold
+    std::uint32_t uSec = 0;                // uSec, kSeconds
+    std::uint32_t uPulseSec = 0;           // uPulseSec, kPulseSeconds
 
     void Encode(ByteWriter& w) const;
     static QvroBlock Decode(ByteReader& r);
@@ -115,13 +117,13 @@ struct QvroBlock {
     template <class Self, class Visitor>
     static void VisitFields(Self& b, Visitor&& v)
     {
-        v("RadioGroup_enuLimitMode", b.enuLimitMode, field::Radio{11});
+        v("enuLimitMode", b.enuLimitMode, field::Radio{11});
         v("iSettingsA", b.iSettingsA, field::Integer{});
         v("iSettingsB", b.iSettingsB, field::Integer{});
         v("iSettingsHysteresis", b.iSettingsHysteresis, field::Integer{});
-        v("CheckBox_bHold", b.bHold, field::Check{});
-        v("Edit_uSec", b.uSec, kSeconds);
-        v("Edit_uPulseSec", b.uPulseSec, kPulseSeconds);
+        v("bHold", b.bHold, field::Check{});
+        v("uSec", b.uSec, kSeconds);
+        v("uPulseSec", b.uPulseSec, kPulseSeconds);
     }
 
     friend bool operator==(const QvroBlock&, const QvroBlock&) = default;
@@ -133,11 +135,11 @@ struct QvserBlock {
     static constexpr std::size_t kSize = 6;
     static constexpr field::Clamped kTimeOut{2, 0, 65535};
 
-    int modbusProtocol = -1;   // RadioGroup_MODBUSProtocol, "RTU", "ASCII"
-    int modbusParity = -1;     // RadioGroup_MODBUSParity, 4 items
-    int modbusBaudRate = -1;   // ComboBox_MODBUSBaudRate, 16 items (no selection: 255)
-    int modbusAddress = -1;    // ComboBox_MODBUSAddress, "0".."247" (no selection: 255)
-    std::uint32_t uTimeOut = 0;  // Edit_MODBUSTimeOut, seconds, kTimeOut
+    int modbusProtocol = -1;   // MODBUSProtocol, "RTU", "ASCII"
+    int modbusParity = -1;     // MODBUSParity, 4 items
+    int modbusBaudRate = -1;   // MODBUSBaudRate, 16 items (no selection: 255)
+    int modbusAddress = -1;    // MODBUSAddress, "0".."247" (no selection: 255)
+    std::uint32_t uTimeOut = 0;  // MODBUSTimeOut, seconds, kTimeOut
 
     void Encode(ByteWriter& w) const;
     static QvserBlock Decode(ByteReader& r);
@@ -145,11 +147,11 @@ struct QvserBlock {
     template <class Self, class Visitor>
     static void VisitFields(Self& b, Visitor&& v)
     {
-        v("RadioGroup_MODBUSProtocol", b.modbusProtocol, field::Radio{2});
-        v("RadioGroup_MODBUSParity", b.modbusParity, field::Radio{4});
-        v("ComboBox_MODBUSBaudRate", b.modbusBaudRate, field::List{16});
-        v("ComboBox_MODBUSAddress", b.modbusAddress, field::List{248});
-        v("Edit_MODBUSTimeOut", b.uTimeOut, kTimeOut);
+        v("MODBUSProtocol", b.modbusProtocol, field::Radio{2});
+        v("MODBUSParity", b.modbusParity, field::Radio{4});
+        v("MODBUSBaudRate", b.modbusBaudRate, field::List{16});
+        v("MODBUSAddress", b.modbusAddress, field::List{248});
+        v("MODBUSTimeOut", b.uTimeOut, kTimeOut);
     }
 
     friend bool operator==(const QvserBlock&, const QvserBlock&) = default;
@@ -159,11 +161,11 @@ struct QvserBlock {
 struct Qv5510DisplayBlock {
     static constexpr std::size_t kSize = 3;
 
-    // TrackBar_Brightness_QV5510: the byte as it is; the track bar holds it within 1..10
-    // when it is set, and its change handler then updates Label_Brightness_QV5510.
+    // Brightness_QV5510: the byte as it is; the track bar holds it within 1..10
+    // when it is set, and its change handler then updates Brightness_QV5510.
     std::uint8_t brightness = 0;
-    bool displayLeaderZeros = false;     // CheckBox_DisplayLeaderZeros_QV5510
-    int uCounterForDisplayRefresh = -1;  // RadioGroup_uCounterForDisplayRefresh, table C
+    bool displayLeaderZeros = false;     // DisplayLeaderZeros_QV5510
+    int uCounterForDisplayRefresh = -1;  // uCounterForDisplayRefresh, table C
 
     void Encode(ByteWriter& w) const;
     static Qv5510DisplayBlock Decode(ByteReader& r);
@@ -171,9 +173,9 @@ struct Qv5510DisplayBlock {
     template <class Self, class Visitor>
     static void VisitFields(Self& b, Visitor&& v)
     {
-        v("TrackBar_Brightness_QV5510", b.brightness, field::Byte{});
-        v("CheckBox_DisplayLeaderZeros_QV5510", b.displayLeaderZeros, field::Check{});
-        v("RadioGroup_uCounterForDisplayRefresh", b.uCounterForDisplayRefresh, kRefreshCountCode);
+        v("Brightness_QV5510", b.brightness, field::Byte{});
+        v("DisplayLeaderZeros_QV5510", b.displayLeaderZeros, field::Check{});
+        v("uCounterForDisplayRefresh", b.uCounterForDisplayRefresh, kRefreshCountCode);
     }
 
     friend bool operator==(const Qv5510DisplayBlock&, const Qv5510DisplayBlock&) = default;
@@ -185,8 +187,8 @@ struct PasswordBlock {
     static constexpr std::size_t kSize = 4;
     static constexpr std::uint16_t kMaximum = 9999;
 
-    std::uint16_t passwordUser = 0;        // Edit_PasswordUser "Kezelői jelszó"
-    std::uint16_t passwordSupervisor = 0;  // Edit_PasswordSupervisor "Mérnöki jelszó"
+    std::uint16_t passwordUser = 0;        // PasswordUser "Kezelői jelszó"
+    std::uint16_t passwordSupervisor = 0;  // PasswordSupervisor "Mérnöki jelszó"
 
     void Encode(ByteWriter& w) const;
     static PasswordBlock Decode(ByteReader& r);
@@ -194,8 +196,8 @@ struct PasswordBlock {
     template <class Self, class Visitor>
     static void VisitFields(Self& b, Visitor&& v)
     {
-        v("Edit_PasswordUser", b.passwordUser, field::Word{});
-        v("Edit_PasswordSupervisor", b.passwordSupervisor, field::Word{});
+        v("PasswordUser", b.passwordUser, field::Word{});
+        v("PasswordSupervisor", b.passwordSupervisor, field::Word{});
     }
 
     friend bool operator==(const PasswordBlock&, const PasswordBlock&) = default;

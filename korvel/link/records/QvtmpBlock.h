@@ -21,13 +21,13 @@
 inline constexpr std::array<std::uint8_t, 6> kAveragingCodes = {1, 2, 5, 10, 20, 50};
 inline constexpr field::Coded kAveragingCode{kAveragingCodes, 1, 0};
 
-// The dialog's five radio groups (TForm_QVTMP), as item indexes (-1 no selection).
+// The dialog's five radio groups (the QVTMP dialog), as item indexes (-1 no selection).
 struct QvtmpSelection {
-    int mode = -1;      // RadioGroup_QVTMP_Mode: "°C", "Ellenállás", "Potenciométer"
-    int wires = -1;     // RadioGroup_QVTMP_Wires: "2", "3", "4"
-    int average = -1;   // RadioGroup_QVTMP_Average, table D
-    int decimals = -1;  // RadioGroup_uDecimalPointSettings, "0".."4"
-    int round = -1;     // RadioGroup_uRoundSettings, table B
+    int mode = -1;      // QVTMP_Mode: "°C", "Ellenállás", "Potenciométer"
+    int wires = -1;     // QVTMP_Wires: "2", "3", "4"
+    int average = -1;   // QVTMP_Average, table D
+    int decimals = -1;  // uDecimalPointSettings, "0".."4"
+    int round = -1;     // uRoundSettings, table B
 
     template <class Self, class Visitor>
     static void VisitFields(Self& s, Visitor&& v);
@@ -38,17 +38,17 @@ struct QvtmpSelection {
 struct QvtmpBlock {
     static constexpr std::size_t kSize = 25;
 
-    std::uint8_t uMode = 0;                // selects RadioGroup_QVTMP_Mode
-    std::uint8_t uWires = 0;               // 2..4; selects RadioGroup_QVTMP_Wires (below 2: none)
-    std::uint32_t leadResistanceBits = 0;  // ohm, 2-wire lead resistance, Label_QVTMP_R2W
-    std::uint8_t uAverage = 0;             // selects RadioGroup_QVTMP_Average, table D
-    std::uint32_t calPot0Bits = 0;         // value at 0 %, Label_QVTMP_CalPot0
-    std::uint32_t calPot100Bits = 0;       // value at 100 %, Label_QVTMP_CalPot100
+    std::uint8_t uMode = 0;                // selects QVTMP_Mode
+    std::uint8_t uWires = 0;               // 2..4; selects QVTMP_Wires (below 2: none)
+    std::uint32_t leadResistanceBits = 0;  // ohm, 2-wire lead resistance, QVTMP_R2W
+    std::uint8_t uAverage = 0;             // selects QVTMP_Average, table D
+    std::uint32_t calPot0Bits = 0;         // value at 0 %, QVTMP_CalPot0
+    std::uint32_t calPot100Bits = 0;       // value at 100 %, QVTMP_CalPot100
     std::uint8_t uDecimals = 0;            // decimals of the two scale values; selects
-                                           // RadioGroup_uDecimalPointSettings
-    std::int32_t iScaleLow = 0;            // display value at 0 %, Label_iScaleLowSettings
-    std::int32_t iScaleHigh = 0;           // display value at 100 %, Label_iScaleHighSettings
-    std::uint8_t uRound = 0;               // selects RadioGroup_uRoundSettings, table B
+                                           // uDecimalPointSettings
+    std::int32_t iScaleLow = 0;            // display value at 0 %, iScaleLowSettings
+    std::int32_t iScaleHigh = 0;           // display value at 100 %, iScaleHighSettings
+    std::uint8_t uRound = 0;               // selects uRoundSettings, table B
 
     float LeadResistance() const { return std::bit_cast<float>(leadResistanceBits); }
     float CalPot0() const { return std::bit_cast<float>(calPot0Bits); }
@@ -74,16 +74,16 @@ struct QvtmpBlock {
     template <class Self, class Visitor>
     static void VisitFields(Self& b, Visitor&& v)
     {
-        v("RadioGroup_QVTMP_Mode", b.uMode, field::Byte{});
-        v("RadioGroup_QVTMP_Wires", b.uWires, field::Byte{});
-        v("Label_QVTMP_R2W", b.leadResistanceBits, field::SingleBits{});
-        v("RadioGroup_QVTMP_Average", b.uAverage, field::Byte{});
-        v("Label_QVTMP_CalPot0", b.calPot0Bits, field::SingleBits{});
-        v("Label_QVTMP_CalPot100", b.calPot100Bits, field::SingleBits{});
-        v("RadioGroup_uDecimalPointSettings", b.uDecimals, field::Byte{});
-        v("Label_iScaleLowSettings", b.iScaleLow, field::Integer{});
-        v("Label_iScaleHighSettings", b.iScaleHigh, field::Integer{});
-        v("RadioGroup_uRoundSettings", b.uRound, field::Byte{});
+        v("QVTMP_Mode", b.uMode, field::Byte{});
+        v("QVTMP_Wires", b.uWires, field::Byte{});
+        v("QVTMP_R2W", b.leadResistanceBits, field::SingleBits{});
+        v("QVTMP_Average", b.uAverage, field::Byte{});
+        v("QVTMP_CalPot0", b.calPot0Bits, field::SingleBits{});
+        v("QVTMP_CalPot100", b.calPot100Bits, field::SingleBits{});
+        v("uDecimalPointSettings", b.uDecimals, field::Byte{});
+        v("iScaleLowSettings", b.iScaleLow, field::Integer{});
+        v("iScaleHighSettings", b.iScaleHigh, field::Integer{});
+        v("uRoundSettings", b.uRound, field::Byte{});
     }
 
     friend bool operator==(const QvtmpBlock&, const QvtmpBlock&) = default;
@@ -92,9 +92,9 @@ struct QvtmpBlock {
 template <class Self, class Visitor>
 void QvtmpSelection::VisitFields(Self& s, Visitor&& v)
 {
-    v("RadioGroup_QVTMP_Mode", s.mode, field::Radio{3});
-    v("RadioGroup_QVTMP_Wires", s.wires, field::WireCount{3});
-    v("RadioGroup_QVTMP_Average", s.average, kAveragingCode);
-    v("RadioGroup_uDecimalPointSettings", s.decimals, field::Radio{5});
-    v("RadioGroup_uRoundSettings", s.round, kRoundingCode);
+    v("QVTMP_Mode", s.mode, field::Radio{3});
+    v("QVTMP_Wires", s.wires, field::WireCount{3});
+    v("QVTMP_Average", s.average, kAveragingCode);
+    v("uDecimalPointSettings", s.decimals, field::Radio{5});
+    v("uRoundSettings", s.round, kRoundingCode);
 }

@@ -56,34 +56,34 @@ using PtCalibration = CalibrationPoints<std::int32_t, 4>;
 // Point order of InputCalibration; 102..105 take these points one at a time.
 namespace input_cal {
 enum : std::size_t {
-    Low1 = 0,   // 0 mA, Label_RAM1_iCalLow1
-    High1 = 1,  // 20 mA, Label_RAM1_iCalHigh1
-    Low2 = 2,   // 0 V, Label_RAM1_iCalLow2
-    High2 = 3,  // 10 V, Label_RAM1_iCalHigh2
+    Low1 = 0,   // 0 mA, RAM1_iCalLow1
+    High1 = 1,  // 20 mA, RAM1_iCalHigh1
+    Low2 = 2,   // 0 V, RAM1_iCalLow2
+    High2 = 3,  // 10 V, RAM1_iCalHigh2
 };
 }  // namespace input_cal
 
 // Point order of OutputCalibration; 114 takes 4 mA or 2 V, 115 20 mA or 10 V.
 namespace output_cal {
 enum : std::size_t {
-    PWM4mA = 0,   // Label_PWM4mA
-    PWM20mA = 1,  // Label_PWM20mA
-    PWM2V = 2,    // Label_PWM2V
-    PWM10V = 3,   // Label_PWM10V
+    PWM4mA = 0,   // PWM4mA
+    PWM20mA = 1,  // PWM20mA
+    PWM2V = 2,    // PWM2V
+    PWM10V = 3,   // PWM10V
 };
 }  // namespace output_cal
 
 // Point order of PtCalibration; 125..128 take these points one at a time.
 namespace pt_cal {
 enum : std::size_t {
-    Pt0ohm4W = 0,  // 0 ohm, 4 wires, Label_iCalPt0ohm4W
-    PtXohm4W = 1,  // 300 ohm, 4 wires, Label_iCalPtXohm4W
-    Pt0ohm3W = 2,  // 0 ohm, 3 wires, Label_iCalPt0ohm3W
-    PtXohm3W = 3,  // 300 ohm, 3 wires, Label_iCalPtXohm3W
+    Pt0ohm4W = 0,  // 0 ohm, 4 wires, iCalPt0ohm4W
+    PtXohm4W = 1,  // 300 ohm, 4 wires, iCalPtXohm4W
+    Pt0ohm3W = 2,  // 0 ohm, 3 wires, iCalPt0ohm3W
+    PtXohm3W = 3,  // 300 ohm, 3 wires, iCalPtXohm3W
 };
 }  // namespace pt_cal
 
-// The request data of 130, one byte: 1 when CheckBox_bPt1000 is ticked, else 0.
+// The request data of 130, one byte: 1 when bPt1000 is ticked, else 0.
 struct Pt1000Choice {
     bool bPt1000 = false;
 
