@@ -3,6 +3,7 @@
 #include "DeviceTypes.h"
 #include "LinkErrors.h"
 #include "LinkSession.h"
+#include "ModuleDialogBinding.h"
 #include "RequestButtons.h"
 #include "UiBuild.h"
 #include "ui/TColor.h"
@@ -168,7 +169,27 @@ void MainWindow::AttachDialogs(const Dialogs& dialogs)
                                                               dialogs.password, dialogs.qvtmp})
         if (d)
             d->BindRequests(*requests_);
+    delete moduleDialogs_;
+    moduleDialogs_ = new ModuleDialogBinding(*this, dialogs);
     OfferWrites();
+}
+
+void MainWindow::ShowQVAINScaleLabels()
+{
+    if (dialogs_.qvain)
+        dialogs_.qvain->ShowValueLabels(Decimals);
+}
+
+void MainWindow::ShowQVAOScaleLabels()
+{
+    if (dialogs_.qvao)
+        dialogs_.qvao->ShowValueLabels(Decimals);
+}
+
+void MainWindow::ShowQVROValueLabels()
+{
+    if (dialogs_.qvro)
+        dialogs_.qvro->ShowValueLabels(Decimals);
 }
 
 void MainWindow::OfferWrites()

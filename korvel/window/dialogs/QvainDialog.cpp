@@ -1,7 +1,48 @@
 #include "QvainDialog.h"
 
+#include "DialogControls.h"
+#include "UiBuild.h"
+#include "ui/RadioGroup.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
 QvainDialog::QvainDialog(QWidget* parent)
-    : ModuleDialog("Form_QVAIN", "QVAIN", {.readKey = KeyQvainRead, .defaultKey = KeyQvainDefaults, .writeKey = KeyQvainWrite},
-                   parent)
+    : ModuleDialog("Form_QVAIN", "QVAIN", "Bemenet típusa és a bemenet skálázása",
+                   {.readKey = KeyQvainRead, .defaultKey = KeyQvainDefaults, .writeKey = KeyQvainWrite}, parent)
 {
+    QWidget* b = body();
+    RadioGroup_uInputTypeSettings = NamedRadioGroup(b, "RadioGroup_uInputTypeSettings", "Típus", kSignalTypeItems, 0);
+    RadioGroup_DisplayRefresh =
+        NamedRadioGroup(b, "RadioGroup_DisplayRefresh", "Beállási idő (ms)", {"12", "60", "100", "200", "300", "500"}, 3, 6);
+    RadioGroup_uDecimalPointSettings =
+        NamedRadioGroup(b, "RadioGroup_uDecimalPointSettings", "Tizedesjegyek", kDecimalItems, 2);
+    RadioGroup_uRoundSettings = NamedRadioGroup(b, "RadioGroup_uRoundSettings", "Kerekítés", kRoundingItems, 0);
+
+    GroupBox1 = uibuild::Group(b, "GroupBox1", "Bemenő jel skálázása");
+    auto* scale = new QGridLayout(GroupBox1);
+    const ValueRow low = AddValueRow(scale, 0, {{"Label36", "Skála alsó számérték:"}}, "Label_iScaleLowSettings",
+                                     "Button_ScaleLowSettings");
+    const ValueRow high = AddValueRow(scale, 1, {{"Label37", "Skála felső számérték:"}}, "Label_iScaleHighSettings",
+                                      "Button_ScaleHighSettings");
+    scale->setColumnStretch(3, 1);
+    Label_iScaleLowSettings = low.value;
+    Button_ScaleLowSettings = low.button;
+    Label_iScaleHighSettings = high.value;
+    Button_ScaleHighSettings = high.button;
+
+    auto* v = new QVBoxLayout(b);
+    auto* row1 = new QHBoxLayout;
+    row1->addWidget(RadioGroup_uInputTypeSettings);
+    row1->addWidget(RadioGroup_uDecimalPointSettings);
+    row1->addWidget(RadioGroup_uRoundSettings);
+    row1->addStretch(1);
+    auto* row2 = new QHBoxLayout;
+    row2->addWidget(RadioGroup_DisplayRefresh);
+    row2->addWidget(GroupBox1, 1);
+    v->addLayout(row1);
+    v->addLayout(row2);
+    v->addStretch(1);
+    SetValueFields({{"iScaleLowSettings", &iScaleLowSettings}, {"iScaleHighSettings", &iScaleHighSettings}});
 }

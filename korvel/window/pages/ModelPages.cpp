@@ -1,5 +1,6 @@
 #include "ModelPages.h"
 
+#include "ModuleOpeners.h"
 #include "RequestButtons.h"
 #include "UiBuild.h"
 #include "ui/TColor.h"
@@ -140,6 +141,20 @@ void ModelPages::BindRequests(RequestButtons& requests)
     requests.Bind(KeyQv5510Read, SpeedButton_ReadFromDevice_QV5510);
     requests.Bind(KeyQv5510Defaults, SpeedButton_ReadDefault_QV5510);
     requests.Bind(KeyQv5510Write, SpeedButton_WriteToDevice_QV5510);
+}
+
+void ModelPages::BindOpeners(const std::function<void(const ModuleOpener&)>& open)
+{
+    const std::initializer_list<QPushButton*> buttons = {
+        Button_QV3310_QVAO_Fo,  Button_QV3320_QVAIN,        Button_QV3320_QVTMP,        Button_QV3320_QVAO_Fo,
+        Button_QV3320_QVSER_Fo, Button_QV3320_QVRO_Fo,      Button_QV3320_QVAO_Tovabbi, Button_QV3320_QVRO_Tovabbi,
+        Button_QV5510_QVAIN,    Button_QV5510_QVTMP,        Button_QV5510_QVSER_Fo,     Button_QV5510_Rel1,
+        Button_QV5510_Rel2,     Button_QV5530_QVAIN,        Button_QV5530_QVTMP,        Button_QV5530_QVAO_Fo,
+        Button_QV5530_QVSER_Fo};
+    for (const ModuleOpener& row : ModuleOpeners())
+        for (QPushButton* b : buttons)
+            if (b->objectName() == QLatin1String(row.button))
+                connect(b, &QPushButton::clicked, this, [open, &row] { open(row); });
 }
 
 void ModelPages::FillStatusRequest(StatusRequestInputs& in) const

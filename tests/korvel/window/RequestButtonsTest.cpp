@@ -109,11 +109,13 @@ TEST(RequestButtons, WritesWithoutTheirRecordAreNotOffered)
     EXPECT_FALSE(h.w->Settings->SpeedButton_WriteSettings->isEnabled());
     EXPECT_FALSE(h.w->Limits->SpeedButton_WriteSettings2->isEnabled());
     EXPECT_FALSE(h.w->Identity->SpeedButton_GyariSzamAKeszulekbe->isEnabled());
-    EXPECT_FALSE(h.forms->Form_QVAO->SpeedButton_WriteToDevice->isEnabled());
+    EXPECT_FALSE(h.forms->Form_QVSER->SpeedButton_WriteToDevice->isEnabled());
     EXPECT_FALSE(h.forms->Form_Password->SpeedButton_WriteToDevice_Password->isEnabled());
     EXPECT_TRUE(h.w->Settings->SpeedButton_ReadSettings->isEnabled());
     EXPECT_TRUE(h.w->Tests->SpeedButton_ReadDisplay->isEnabled());
     EXPECT_TRUE(h.forms->Form_QVAO->SpeedButton_ReadFromDevice->isEnabled());
+    for (ModuleDialog* d : std::initializer_list<ModuleDialog*>{h.forms->Form_QVAIN, h.forms->Form_QVAO, h.forms->Form_QVRO})
+        EXPECT_TRUE(d->SpeedButton_WriteToDevice->isEnabled()) << d->objectName().toStdString();
     // A write whose record is there is offered.
     h.w->RequestEncoders[CmdSettingsWrite] = [](ByteWriter&) {};
     h.w->OfferWrites();
