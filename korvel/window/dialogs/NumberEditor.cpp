@@ -30,14 +30,14 @@ NumberEditor::NumberEditor(QWidget* parent) : DialogBase("Form_IncDec", QStringL
     using uibuild::Label;
     setFixedSize(550, 460);
 
-    Label_Caption = Label(this, "Label_Caption", QStringLiteral("???"));
+    GroupBox_SzamlaloModositas = uibuild::Group(this, "GroupBox_SzamlaloModositas", QString());
+    GroupBox_SzamlaloModositas->setGeometry(37, 24, 476, 310);
+    QWidget* g = GroupBox_SzamlaloModositas;
+    // The title stands over the digits, centred.
+    Label_Caption = Label(g, "Label_Caption", QStringLiteral("???"));
     Label_Caption->setFont(Arial(24));
     Label_Caption->setAlignment(Qt::AlignCenter);
-    Label_Caption->setGeometry(8, 12, 534, 36);
-
-    GroupBox_SzamlaloModositas = uibuild::Group(this, "GroupBox_SzamlaloModositas", QString());
-    GroupBox_SzamlaloModositas->setGeometry(37, 60, 476, 300);
-    QWidget* g = GroupBox_SzamlaloModositas;
+    Label_Caption->setGeometry(4, 14, 468, 36);
     for (int k = 0; k < kDigits; ++k) {
         const QByteArray n = QByteArray::number(k + 1);
         Button_PlusDigit[k] = Button(g, "Button_PlusDigit" + n, QStringLiteral("+"));
@@ -62,10 +62,10 @@ NumberEditor::NumberEditor(QWidget* parent) : DialogBase("Form_IncDec", QStringL
     Button_NullAll = Button(g, "Button_NullAll", QStringLiteral("A teljes szám nullázása"));
     Button_NullAll->setGeometry(32, 244, 394, 33);
 
-    Button_Esc->setGeometry(37, 392, 120, 41);
+    Button_Esc->setGeometry(37, 370, 120, 41);
     Button_OK = Button(this, "Button_OK", QStringLiteral("OK"));
-    Button_OK->setGeometry(215, 392, 120, 41);
-    Button_RefreshForm->setGeometry(393, 392, 120, 41);
+    Button_OK->setGeometry(215, 370, 120, 41);
+    Button_RefreshForm->setGeometry(393, 370, 120, 41);
     for (QPushButton* b : findChildren<QPushButton*>())
         b->setAutoDefault(false);
 
