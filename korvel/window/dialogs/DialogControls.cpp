@@ -6,6 +6,7 @@
 #include "ui/TypingLimit.h"
 
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,6 +33,18 @@ QLineEdit* NumberEntry(QWidget* parent, const char* name, int maxLength, const Q
     TypingLimit::Install(e, maxLength);
     e->setMaximumWidth(70);
     return e;
+}
+
+ScaleRows AddScaleRows(QWidget* parent, const QString& title, std::initializer_list<NamedCaption> lowCaptions,
+                       std::initializer_list<NamedCaption> highCaptions)
+{
+    ScaleRows s;
+    s.group = uibuild::Group(parent, "GroupBox1", title);
+    auto* grid = new QGridLayout(s.group);
+    s.low = AddValueRow(grid, 0, lowCaptions, "Label_iScaleLowSettings", "Button_ScaleLowSettings");
+    s.high = AddValueRow(grid, 1, highCaptions, "Label_iScaleHighSettings", "Button_ScaleHighSettings");
+    grid->setColumnStretch(3, 1);
+    return s;
 }
 
 QLabel* BoldLabel(QWidget* parent, const char* name, const QString& text)

@@ -6,6 +6,7 @@
 #include <utility>
 
 class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -32,6 +33,16 @@ using NamedCaption = std::pair<const char*, QString>;
 // controls are made children of the grid's parent widget.
 ValueRow AddValueRow(QGridLayout* grid, int row, std::initializer_list<NamedCaption> captions, const char* valueName,
                      const char* buttonName);
+
+// GroupBox1 with the two scale rows (Label_iScaleLowSettings / Button_ScaleLowSettings and
+// Label_iScaleHighSettings / Button_ScaleHighSettings) under their captions.
+struct ScaleRows {
+    QGroupBox* group = nullptr;
+    ValueRow low;
+    ValueRow high;
+};
+ScaleRows AddScaleRows(QWidget* parent, const QString& title, std::initializer_list<NamedCaption> lowCaptions,
+                       std::initializer_list<NamedCaption> highCaptions);
 
 // A bold label.
 QLabel* BoldLabel(QWidget* parent, const char* name, const QString& text);

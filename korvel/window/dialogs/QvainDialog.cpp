@@ -4,13 +4,12 @@
 #include "UiBuild.h"
 #include "ui/RadioGroup.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
 QvainDialog::QvainDialog(QWidget* parent)
-    : ModuleDialog("Form_QVAIN", "QVAIN", "Bemenet típusa és a bemenet skálázása",
-                   {.readKey = KeyQvainRead, .defaultKey = KeyQvainDefaults, .writeKey = KeyQvainWrite}, parent)
+    : ScaleDialog("Form_QVAIN", "QVAIN", "Bemenet típusa és a bemenet skálázása",
+                  {.readKey = KeyQvainRead, .defaultKey = KeyQvainDefaults, .writeKey = KeyQvainWrite}, parent)
 {
     QWidget* b = body();
     RadioGroup_uInputTypeSettings = NamedRadioGroup(b, "RadioGroup_uInputTypeSettings", "Típus", kSignalTypeItems, 0);
@@ -20,17 +19,7 @@ QvainDialog::QvainDialog(QWidget* parent)
         NamedRadioGroup(b, "RadioGroup_uDecimalPointSettings", "Tizedesjegyek", kDecimalItems, 2);
     RadioGroup_uRoundSettings = NamedRadioGroup(b, "RadioGroup_uRoundSettings", "Kerekítés", kRoundingItems, 0);
 
-    GroupBox1 = uibuild::Group(b, "GroupBox1", "Bemenő jel skálázása");
-    auto* scale = new QGridLayout(GroupBox1);
-    const ValueRow low = AddValueRow(scale, 0, {{"Label36", "Skála alsó számérték:"}}, "Label_iScaleLowSettings",
-                                     "Button_ScaleLowSettings");
-    const ValueRow high = AddValueRow(scale, 1, {{"Label37", "Skála felső számérték:"}}, "Label_iScaleHighSettings",
-                                      "Button_ScaleHighSettings");
-    scale->setColumnStretch(3, 1);
-    Label_iScaleLowSettings = low.value;
-    Button_ScaleLowSettings = low.button;
-    Label_iScaleHighSettings = high.value;
-    Button_ScaleHighSettings = high.button;
+    AddScale("Bemenő jel skálázása", {{"Label36", "Skála alsó számérték:"}}, {{"Label37", "Skála felső számérték:"}});
 
     auto* v = new QVBoxLayout(b);
     auto* row1 = new QHBoxLayout;
@@ -44,5 +33,4 @@ QvainDialog::QvainDialog(QWidget* parent)
     v->addLayout(row1);
     v->addLayout(row2);
     v->addStretch(1);
-    SetValueFields({{"iScaleLowSettings", &iScaleLowSettings}, {"iScaleHighSettings", &iScaleHighSettings}});
 }

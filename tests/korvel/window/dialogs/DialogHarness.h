@@ -75,6 +75,21 @@ struct DialogHarness : KorvelHarness {
         return ran && ranModal;
     }
 
+    // Opens the dialog, reads its block, runs `edit` and presses Write, which the meter refuses
+    // (code 5): the write is still pending when the dialog closes.
+    bool leaveWritePending(const char* opener, ModuleDialog* d, std::uint8_t write, const std::function<void()>& edit)
+    {
+        modules.Refuse(write, mbu3::ErrCommand);
+        const bool shown = whileOpen(button(opener), d, [&] {
+            tick();
+            edit();
+            d->SpeedButton_WriteToDevice->click();
+            tick();
+        });
+        EXPECT_TRUE(d->SpeedButton_WriteToDevice->IsDown()) << opener;
+        return shown;
+    }
+
     // The number editor opened through a value button: runs `body` inside, then OK (or Esc).
     bool withEditor(QAbstractButton* valueButton, bool ok, const std::function<void()>& body = [] {})
     {

@@ -194,15 +194,8 @@ TEST(DialogSlot, APendingWriteGoesToTheSlotOfItsDialog)
 {
     for (const char* otherSlot : {"Button_QV5510_Rel2", "Button_QV3320_QVRO_Tovabbi"}) {
         DialogHarness h;
-        h.modules.Refuse(204, mbu3::ErrCommand);
-        EXPECT_TRUE(h.whileOpen(h.button("Button_QV3320_QVAO_Fo"), h.qvao, [&] {
-            h.tick();
-            h.qvao->RadioGroup_uAnalogueType->item(3)->click();
-            h.qvao->SpeedButton_WriteToDevice->click();
-            h.tick();
-            h.tick();
-            EXPECT_TRUE(h.qvao->SpeedButton_WriteToDevice->IsDown()) << otherSlot;
-        }));
+        EXPECT_TRUE(h.leaveWritePending("Button_QV3320_QVAO_Fo", h.qvao, 204,
+                                        [&] { h.qvao->RadioGroup_uAnalogueType->item(3)->click(); }));
         h.meter->clearLog();
         h.modules.Refuse(204, 0);
         EXPECT_TRUE(h.whileOpen(h.button(otherSlot), h.qvro, [&] {
@@ -245,14 +238,8 @@ TEST(DialogSlot, AReplyForTheSlotTheDialogLeftFillsNothing)
 TEST(DialogRequests, PendingRequestsAcrossShowings)
 {
     DialogHarness h;
-    h.modules.Refuse(202, mbu3::ErrCommand);
-    EXPECT_TRUE(h.whileOpen(h.button("Button_QV3320_QVAIN"), h.qvain, [&] {
-        h.tick();
-        h.qvain->RadioGroup_uInputTypeSettings->item(4)->click();
-        h.qvain->SpeedButton_WriteToDevice->click();
-        h.tick();
-    }));
-    EXPECT_TRUE(h.qvain->SpeedButton_WriteToDevice->IsDown());
+    EXPECT_TRUE(h.leaveWritePending("Button_QV3320_QVAIN", h.qvain, 202,
+                                    [&] { h.qvain->RadioGroup_uInputTypeSettings->item(4)->click(); }));
     h.modules.Refuse(202, 0);
     h.tick();
     EXPECT_EQ(h.modules.Stored(201)[1], 4);
