@@ -43,7 +43,7 @@ ModuleDialogBinding::ModuleDialogBinding(MainWindow& window, const MainWindow::D
 {
     BindBlocks();
     BindEditorTargets();
-    window_.Models->BindOpeners([this](const ModuleOpener& opener) { Open(opener); });
+    window_.Models->BindOpeners(this, [this](const ModuleOpener& opener) { Open(opener); });
 }
 
 ModuleDialog* ModuleDialogBinding::DialogOf(Trio trio) const

@@ -143,7 +143,7 @@ void ModelPages::BindRequests(RequestButtons& requests)
     requests.Bind(KeyQv5510Write, SpeedButton_WriteToDevice_QV5510);
 }
 
-void ModelPages::BindOpeners(const std::function<void(const ModuleOpener&)>& open)
+void ModelPages::BindOpeners(QObject* context, const std::function<void(const ModuleOpener&)>& open)
 {
     const std::initializer_list<QPushButton*> buttons = {
         Button_QV3310_QVAO_Fo,  Button_QV3320_QVAIN,        Button_QV3320_QVTMP,        Button_QV3320_QVAO_Fo,
@@ -154,7 +154,7 @@ void ModelPages::BindOpeners(const std::function<void(const ModuleOpener&)>& ope
     for (const ModuleOpener& row : ModuleOpeners())
         for (QPushButton* b : buttons)
             if (b->objectName() == QLatin1String(row.button))
-                connect(b, &QPushButton::clicked, this, [open, &row] { open(row); });
+                connect(b, &QPushButton::clicked, context, [open, &row] { open(row); });
 }
 
 void ModelPages::FillStatusRequest(StatusRequestInputs& in) const

@@ -34,8 +34,8 @@ public:
 
     void BindRequests(RequestButtons& requests);
     // The module buttons' click handlers: each opens its dialog through `open` with its row
-    // of the opener table.
-    void BindOpeners(const std::function<void(const ModuleOpener&)>& open);
+    // of the opener table, for as long as `context` lives.
+    void BindOpeners(QObject* context, const std::function<void(const ModuleOpener&)>& open);
     // The QV5510 display test of the status request (whether the tab is active is the
     // window's to say).
     void FillStatusRequest(StatusRequestInputs& in) const;

@@ -80,6 +80,16 @@ struct Separator {
     char sep;
 };
 
+void PrintTo(const BlockCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+void PrintTo(const Separator& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class ReadDefaultWrite : public ::testing::TestWithParam<std::tuple<BlockCase, Separator>> {};
 
 const Expected kQvroDefaults = {{"RadioGroup_enuLimitMode", "0"}, {"Label_iSettingsA", "00.000"},

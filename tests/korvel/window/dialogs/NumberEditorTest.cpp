@@ -59,6 +59,16 @@ struct Separator {
     char sep;
 };
 
+void PrintTo(const EditorCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+void PrintTo(const Separator& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class EditorCases : public ::testing::TestWithParam<std::tuple<EditorCase, Separator>> {};
 
 }  // namespace
