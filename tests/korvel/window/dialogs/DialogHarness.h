@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 
 class LocaleScope {
@@ -24,6 +25,19 @@ public:
     LocaleScope(const LocaleScope&) = delete;
     LocaleScope& operator=(const LocaleScope&) = delete;
 };
+
+// A locale for a test case, and the decimal separator its numbers show.
+struct Separator {
+    const char* name;
+    QLocale locale;
+    char sep;
+};
+inline void PrintTo(const Separator& s, std::ostream* os)
+{
+    *os << s.name;
+}
+inline const Separator kComma{"Comma", QLocale(QLocale::Hungarian, QLocale::Hungary), ','};
+inline const Separator kPoint{"Point", QLocale::c(), '.'};
 
 struct DialogHarness : KorvelHarness {
     ModuleStore modules{*meter};

@@ -74,18 +74,7 @@ struct BlockCase {
     Expected shownDefaults;
 };
 
-struct Separator {
-    const char* name;
-    QLocale locale;
-    char sep;
-};
-
 void PrintTo(const BlockCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-void PrintTo(const Separator& c, std::ostream* os)
 {
     *os << c.name;
 }
@@ -164,8 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
                        {"Label_iSettingsHysteresis", "00.003"}, {"CheckBox_bHold", "0"}, {"Edit_uSec", "600"},
                        {"Edit_uPulseSec", "10"}},
                       kQvroDefaults}),
-        ::testing::Values(Separator{"Comma", QLocale(QLocale::Hungarian, QLocale::Hungary), ','},
-                          Separator{"Point", QLocale::c(), '.'})),
+        ::testing::Values(kComma, kPoint)),
     [](const auto& info) { return std::string(std::get<0>(info.param).name) + std::get<1>(info.param).name; });
 
 // The edge cases of the three blocks, each a read of a stored block, edits, and the bytes the

@@ -53,18 +53,7 @@ struct EditorCase {
     const char* label;     // its label afterwards, "." standing for the decimal separator
 };
 
-struct Separator {
-    const char* name;
-    QLocale locale;
-    char sep;
-};
-
 void PrintTo(const EditorCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-void PrintTo(const Separator& c, std::ostream* os)
 {
     *os << c.name;
 }
@@ -115,8 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
         EditorCase{"FourDecimals", 1234, 4, "01234", "", "01234", 4, true, 1234, "0.1234"},
         // Five decimals have no comma, and the window's format stays as it was (0 decimals).
         EditorCase{"FiveDecimalsNoComma", 1234, 5, "01234", "-4", "01224", -1, true, 1224, "01224"}),
-                       ::testing::Values(Separator{"Comma", QLocale(QLocale::Hungarian, QLocale::Hungary), ','},
-                                         Separator{"Point", QLocale::c(), '.'})),
+                       ::testing::Values(kComma, kPoint)),
     [](const auto& info) { return std::string(std::get<0>(info.param).name) + std::get<1>(info.param).name; });
 
 // Each of the seven targets: the opener's title, limits and target; OK writes the value back
