@@ -2,6 +2,7 @@
 
 #include "LinkErrors.h"
 #include "UiBuild.h"
+#include "ui/LinkErrorLabels.h"
 #include "ui/TColor.h"
 #include "numbers/LocaleSeparators.h"
 #include "numbers/PictureFormat.h"
@@ -143,20 +144,10 @@ void MonitorPage::ShowTxFrame(const mbu3::Frame& f)
 
 void MonitorPage::ShowLinkError(std::uint8_t code)
 {
-    const linkerror::Marks marks = linkerror::MarksFor(code);
-    SetLabelHighlight(Label_MBURxError, marks.error);
-    if (!linkerror::Text(code).empty())
-        Label_MBURxError->setText(Q(linkerror::Text(code)));
-    SetLabelHighlight(Label_MBUTxCommand, marks.command);
-    SetLabelHighlight(Label_MBUTxDevice, marks.device);
-    SetLabelHighlight(Label_MBURxDevice, marks.device);
-    for (QLabel* l : {Label_MBUTxVerL, Label_MBUTxVerH, Label_MBURxVer})
-        SetLabelHighlight(l, marks.version);
-    if (marks.replyUnknown) {
-        for (QLabel* l : {Label_MBURxDevice, Label_MBURxVer, Label_MBURxCounter})
-            l->setText("?");
-        Memo_MBURx->clear();
-    }
+    const LinkErrorLabels labels{Label_MBURxError,  Label_MBUTxDevice, Label_MBUTxVerL,
+                                 Label_MBUTxVerH,   Label_MBUTxCommand, Label_MBURxDevice,
+                                 Label_MBURxVer,    Label_MBURxCounter, Memo_MBURx};
+    labels.Show(code, linkerror::BufferFull);
 }
 
 void MonitorPage::ShowReply(const mbu3::Frame& f)
