@@ -6,11 +6,9 @@ std::optional<Command> NextCommand(std::uint8_t chainedCommand, const PendingSet
 {
     if (const CommandInfo* chained = FindCommand(chainedCommand))
         return chained->code;
-    const std::vector<PendingSet::Key> keys = pending.Pending();
-    if (!keys.empty())
-        for (const CommandInfo& row : CommandTable())
-            if (row.key == keys.front())
-                return row.code;
+    // A button's key is the command it starts.
+    if (const std::vector<PendingSet::Key> keys = pending.Pending(); !keys.empty())
+        return static_cast<Command>(keys.front());
     if (pollPaused)
         return std::nullopt;
     return CmdStatusPoll;

@@ -111,8 +111,8 @@ void MbuSession::ParseRxData(std::uint8_t echo)
     emit commandCompleted(row->code, DataReader(RxFrame));
     if (row->next && !chainEnded_)
         ChainedCommand = *row->next;
-    else if (row->releases != KeyNone)
-        SetPending(row->releases, false);
+    else if (row->releases)
+        SetPending(*row->releases, false);
 }
 
 void MbuSession::SecondTick()

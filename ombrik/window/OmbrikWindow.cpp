@@ -38,6 +38,14 @@ constexpr std::array<std::pair<const char*, const char*>, 9> kEditKeys{{
     {"Edit_InputText", ""},
 }};
 
+// The record bound to a command, if it has one, on the request or reply data.
+template <typename Bindings, typename Data>
+void RunBound(const Bindings& bindings, Command command, Data& data)
+{
+    if (const auto it = bindings.find(command); it != bindings.end())
+        it->second(data);
+}
+
 }  // namespace
 
 OmbrikWindow::OmbrikWindow(hid::UsbHid& usb, QString iniPath, QWidget* parent)
@@ -110,31 +118,31 @@ void OmbrikWindow::BindRequests()
     const SettingsPages& s = *Settings;
     const DevicePages& d = *Device;
     const std::pair<RequestKey, SpeedButton*> buttons[] = {
-        {KeyCalIn0mA, c.SpeedButton_Cal0mA},
-        {KeyCalIn20mA, c.SpeedButton_Cal20mA},
-        {KeyCalIn0V, c.SpeedButton_Cal0V},
-        {KeyCalIn10V, c.SpeedButton_Cal10V},
-        {KeyEraseFram, d.SpeedButton_EraseFRAM1},
-        {KeySettingsRead, s.SpeedButton_ReadSettings},
-        {KeySettingsRead, s.SpeedButton_ReadSettings2},
-        {KeySettingsDefaults, s.SpeedButton_ReadDefaultSettings},
-        {KeySettingsDefaults, s.SpeedButton_ReadDefaultSettings2},
-        {KeySettingsWrite, s.SpeedButton_WriteSettings},
-        {KeySettingsWrite, s.SpeedButton_WriteSettings2},
-        {KeyInputCalRead, c.SpeedButton_ReadCalIn},
-        {KeyOptionRead, c.SpeedButton_OptionRead},
-        {KeyOptionWrite, c.SpeedButton_OptionWrite},
-        {KeyReset, d.SpeedButton_Reset},
-        {KeyCalPwmLow, c.SpeedButton_CalPWML},
-        {KeyCalPwmHigh, c.SpeedButton_CalPWMH},
-        {KeyPwmCalRead, c.SpeedButton_ReadPWMCal},
-        {KeyDisplayRead, d.SpeedButton_ReadDisplay},
-        {KeyCalPt0Ohm4W, c.SpeedButton_iCalPt0ohm4W},
-        {KeyCalPtXOhm4W, c.SpeedButton_iCalPtXohm4W},
-        {KeyCalPt0Ohm3W, c.SpeedButton_iCalPt0ohm3W},
-        {KeyCalPtXOhm3W, c.SpeedButton_iCalPtXohm3W},
-        {KeyPtCalRead, c.SpeedButton_ReadCalPt},
-        {KeyPt1000Write, c.SpeedButton_bPt1000},
+        {CmdCalIn0mA, c.SpeedButton_Cal0mA},
+        {CmdCalIn20mA, c.SpeedButton_Cal20mA},
+        {CmdCalIn0V, c.SpeedButton_Cal0V},
+        {CmdCalIn10V, c.SpeedButton_Cal10V},
+        {CmdEraseFram, d.SpeedButton_EraseFRAM1},
+        {CmdSettingsRead1, s.SpeedButton_ReadSettings},
+        {CmdSettingsRead1, s.SpeedButton_ReadSettings2},
+        {CmdSettingsDefaults1, s.SpeedButton_ReadDefaultSettings},
+        {CmdSettingsDefaults1, s.SpeedButton_ReadDefaultSettings2},
+        {CmdSettingsWrite1, s.SpeedButton_WriteSettings},
+        {CmdSettingsWrite1, s.SpeedButton_WriteSettings2},
+        {CmdInputCalRead, c.SpeedButton_ReadCalIn},
+        {CmdOptionsRead, c.SpeedButton_OptionRead},
+        {CmdOptionsWrite, c.SpeedButton_OptionWrite},
+        {CmdReset, d.SpeedButton_Reset},
+        {CmdCalPwmLow, c.SpeedButton_CalPWML},
+        {CmdCalPwmHigh, c.SpeedButton_CalPWMH},
+        {CmdPwmCalRead, c.SpeedButton_ReadPWMCal},
+        {CmdDisplayFirstRows, d.SpeedButton_ReadDisplay},
+        {CmdCalPt0Ohm4W, c.SpeedButton_iCalPt0ohm4W},
+        {CmdCalPtXOhm4W, c.SpeedButton_iCalPtXohm4W},
+        {CmdCalPt0Ohm3W, c.SpeedButton_iCalPt0ohm3W},
+        {CmdCalPtXOhm3W, c.SpeedButton_iCalPtXohm3W},
+        {CmdPtCalRead, c.SpeedButton_ReadCalPt},
+        {CmdPt1000Write, c.SpeedButton_bPt1000},
     };
     for (const auto& [key, button] : buttons)
         requests_->Bind(key, button);
@@ -161,14 +169,9 @@ void OmbrikWindow::OfferRequests()
 void OmbrikWindow::BindSession()
 {
     MbuSession& s = *session_;
-    s.SetRequestData([this](Command command, ByteWriter& w) {
-        if (const auto it = RequestEncoders.find(command); it != RequestEncoders.end())
-            it->second(w);
-    });
-    connect(&s, &MbuSession::commandCompleted, this, [this](Command echo, ByteReader reply) {
-        if (const auto it = ReplyDecoders.find(echo); it != ReplyDecoders.end())
-            it->second(reply);
-    });
+    s.SetRequestData([this](Command command, ByteWriter& w) { RunBound(RequestEncoders, command, w); });
+    connect(&s, &MbuSession::commandCompleted, this,
+            [this](Command echo, ByteReader reply) { RunBound(ReplyDecoders, echo, reply); });
     connect(&s, &MbuSession::frameSent, this, [this](const MBUFrame& f) { Monitor->ShowTxFrame(f); });
     connect(&s, &MbuSession::requestBuilt, this, [this](bool full) { Monitor->Label_TXBufferIsFull->setVisible(full); });
     connect(&s, &MbuSession::historyChanged, this,

@@ -31,27 +31,28 @@ public:
     // The header fields and the data dump of a reply with a status other than 1 and 6.
     void ShowReply(const mbu::MBUFrame& f);
 
-    QGroupBox* GroupBox_MBU = nullptr;
-    QCheckBox* CheckBox_MBUPause = nullptr;
+    // In the order the group shows them: the USB device, the request, the reply, the history.
     Shape* Shape_MBUOn = nullptr;
     Shape* Shape_MBUCom = nullptr;
     QLabel* Label_VendorName = nullptr;
-    QLabel* Label_ProductName = nullptr;
     QLabel* Label_VendorID = nullptr;
+    QLabel* Label_ProductName = nullptr;
     QLabel* Label_ProductID = nullptr;
     QLabel* Label_MBUTxDevice = nullptr;
     QLabel* Label_MBUTxVerL = nullptr;
     QLabel* Label_MBUTxVerH = nullptr;
     QLabel* Label_MBUTxCommand = nullptr;
-    QLabel* Label_TXBufferIsFull = nullptr;
-    QPlainTextEdit* Memo_MBUTx = nullptr;
     QLabel* Label_MBURxDevice = nullptr;
     QLabel* Label_MBURxVer = nullptr;
     QLabel* Label_MBURxCounter = nullptr;
     QLabel* Label_MBURxError = nullptr;
+    QLabel* Label_TXBufferIsFull = nullptr;
+    QPlainTextEdit* Memo_MBUTx = nullptr;
     QPlainTextEdit* Memo_MBURx = nullptr;
     QLabel* Label_FPS = nullptr;
     QLabel* Label_Commands = nullptr;
+    QCheckBox* CheckBox_MBUPause = nullptr;
+    QGroupBox* GroupBox_MBU = nullptr;
 };
 
 // A firmware date code as "yyyy", "mm", "dd", each followed by the locale's date separator.

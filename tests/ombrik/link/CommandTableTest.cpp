@@ -16,17 +16,17 @@ TEST(MbuCommandTable, KeysInPriorityOrderChainsAndReleases)
         int releasedBy;          // the command whose reply releases the key
     };
     const Row rows[] = {
-        {KeyCalIn0mA, {102}, 102},          {KeyCalIn20mA, {103}, 103},
-        {KeyCalIn0V, {104}, 104},           {KeyCalIn10V, {105}, 105},
-        {KeyEraseFram, {106}, 106},         {KeySettingsRead, {107, 117, 120}, 120},
-        {KeySettingsDefaults, {108, 118, 121}, 121}, {KeySettingsWrite, {109, 119, 122}, 122},
-        {KeyInputCalRead, {110}, 110},      {KeyOptionRead, {111}, 111},
-        {KeyOptionWrite, {112}, 112},       {KeyReset, {113}, 113},
-        {KeyCalPwmLow, {114}, 114},         {KeyCalPwmHigh, {115}, 115},
-        {KeyPwmCalRead, {116}, 116},        {KeyDisplayRead, {123, 124}, 124},
-        {KeyCalPt0Ohm4W, {125}, 125},       {KeyCalPtXOhm4W, {126}, 126},
-        {KeyCalPt0Ohm3W, {127}, 127},       {KeyCalPtXOhm3W, {128}, 128},
-        {KeyPtCalRead, {129}, 129},         {KeyPt1000Write, {130}, 130},
+        {CmdCalIn0mA, {102}, 102},          {CmdCalIn20mA, {103}, 103},
+        {CmdCalIn0V, {104}, 104},           {CmdCalIn10V, {105}, 105},
+        {CmdEraseFram, {106}, 106},         {CmdSettingsRead1, {107, 117, 120}, 120},
+        {CmdSettingsDefaults1, {108, 118, 121}, 121}, {CmdSettingsWrite1, {109, 119, 122}, 122},
+        {CmdInputCalRead, {110}, 110},      {CmdOptionsRead, {111}, 111},
+        {CmdOptionsWrite, {112}, 112},       {CmdReset, {113}, 113},
+        {CmdCalPwmLow, {114}, 114},         {CmdCalPwmHigh, {115}, 115},
+        {CmdPwmCalRead, {116}, 116},        {CmdDisplayFirstRows, {123, 124}, 124},
+        {CmdCalPt0Ohm4W, {125}, 125},       {CmdCalPtXOhm4W, {126}, 126},
+        {CmdCalPt0Ohm3W, {127}, 127},       {CmdCalPtXOhm3W, {128}, 128},
+        {CmdPtCalRead, {129}, 129},         {CmdPt1000Write, {130}, 130},
     };
     ASSERT_EQ(KeyPriorityOrder().size(), std::size(rows));
     for (std::size_t i = 0; i < std::size(rows); ++i) {
@@ -61,8 +61,8 @@ TEST(MbuScheduler, AChainedCommandFirstThenThePendingKeyThenThePoll)
     PendingSet pending(KeyPriorityOrder());
     EXPECT_EQ(NextCommand(0, pending, false), CmdStatusPoll);
     EXPECT_EQ(NextCommand(0, pending, true), std::nullopt);
-    pending.Set(KeyPt1000Write, true);
-    pending.Set(KeyOptionWrite, true);
+    pending.Set(CmdPt1000Write, true);
+    pending.Set(CmdOptionsWrite, true);
     EXPECT_EQ(NextCommand(0, pending, true), CmdOptionsWrite);
     EXPECT_EQ(NextCommand(CmdSettingsWrite2, pending, true), CmdSettingsWrite2);
     EXPECT_EQ(NextCommand(7, pending, true), CmdOptionsWrite) << "only a command of the table is chained";

@@ -46,7 +46,7 @@ TEST(MbuLink, RequestsWithoutDataGoOutClearedAndLeaveTheBufferMark)
     MbuSessionHarness h;
     h.requestData[CmdCalIn0mA] = [](ByteWriter& w) { w.PutByte(9); };  // never asked for
     h.s->TxFrame.fill(0xEE);
-    h.press(KeyCalIn0mA);
+    h.press(CmdCalIn0mA);
     h.tick();
     const MBUFrame& f = h.meter->framesReceived().at(0);
     EXPECT_EQ(f[off::Command], 102);
@@ -73,7 +73,7 @@ TEST(MbuLink, FiftyFiveDataBytesFitAndTheFiftySixthShowsTheBufferFull)
 TEST(MbuLink, ALostReplyTimesOutAndTheRequestIsSentAgain)
 {
     MbuSessionHarness h;
-    h.press(KeyEraseFram);
+    h.press(CmdEraseFram);
     h.meter->dropNextReplies();
     h.s->Tick();
     EXPECT_TRUE(h.s->Busy());
@@ -86,11 +86,11 @@ TEST(MbuLink, ALostReplyTimesOutAndTheRequestIsSentAgain)
     EXPECT_EQ(h.statuses, Codes{6});
     EXPECT_EQ(h.timeOuts, 1);
     EXPECT_TRUE(h.completed.empty());
-    EXPECT_TRUE(h.pending(KeyEraseFram));
+    EXPECT_TRUE(h.pending(CmdEraseFram));
 
     h.tick();
     EXPECT_EQ(h.sent(), (Codes{106, 106}));
-    EXPECT_FALSE(h.pending(KeyEraseFram));
+    EXPECT_FALSE(h.pending(CmdEraseFram));
     EXPECT_EQ(h.meter->mbu.framErasures, 2);
 }
 
@@ -102,7 +102,7 @@ TEST(MbuLink, CrcFailuresAndUnitStatusesOneAndSixEndAsATimeOut)
     for (const Fault fault : {Fault::BadCrc, Fault::UnitSendsOne, Fault::UnitSendsSix}) {
         SCOPED_TRACE(static_cast<int>(fault));
         MbuSessionHarness h;
-        h.press(KeyReset);
+        h.press(CmdReset);
         if (fault == Fault::BadCrc)
             h.meter->corruptNextReplies();
         else
@@ -117,10 +117,10 @@ TEST(MbuLink, CrcFailuresAndUnitStatusesOneAndSixEndAsATimeOut)
         ASSERT_TRUE(eventloop::WaitFor([&] { return !h.s->Busy(); }));
         EXPECT_EQ(h.statuses, (Codes{first, 6}));
         EXPECT_TRUE(h.completed.empty());
-        EXPECT_TRUE(h.pending(KeyReset));
+        EXPECT_TRUE(h.pending(CmdReset));
         h.tick();
         EXPECT_EQ(h.sent(), (Codes{113, 113}));
-        EXPECT_FALSE(h.pending(KeyReset));
+        EXPECT_FALSE(h.pending(CmdReset));
     }
 }
 
@@ -129,18 +129,18 @@ TEST(MbuLink, UnitStatusesEndTheExchangeUnparsedAndTheRequestRepeats)
     for (const std::uint8_t status : {2, 3, 4, 5, 7, 9}) {
         SCOPED_TRACE(int(status));
         MbuSessionHarness h;
-        h.press(KeyPwmCalRead);
+        h.press(CmdPwmCalRead);
         h.meter->failNextReplies(status);
         h.tick();
         EXPECT_EQ(h.statuses, Codes{status});
         EXPECT_FALSE(h.s->Clock().TimeOutArmed());
         EXPECT_TRUE(h.completed.empty());
-        EXPECT_TRUE(h.pending(KeyPwmCalRead));
+        EXPECT_TRUE(h.pending(CmdPwmCalRead));
         EXPECT_EQ(h.s->LastRxCounter, 0) << "the counter of a handled reply is taken";
         h.tick();
         EXPECT_EQ(h.statuses, (Codes{status, 0}));
         EXPECT_EQ(h.completed.size(), 1u);
-        EXPECT_FALSE(h.pending(KeyPwmCalRead));
+        EXPECT_FALSE(h.pending(CmdPwmCalRead));
     }
 }
 
@@ -175,8 +175,8 @@ TEST(MbuLink, TheUnitsChecksGiveCodesTwoToFive)
 TEST(MbuLink, PressedButtonsGoInPriorityOrderThenThePoll)
 {
     MbuSessionHarness h;
-    for (RequestKey k : {KeyPt1000Write, KeyPtCalRead, KeyCalPwmHigh, KeyReset, KeyOptionRead, KeyInputCalRead,
-                         KeyEraseFram, KeyCalIn10V, KeyCalIn0mA})
+    for (RequestKey k : {CmdPt1000Write, CmdPtCalRead, CmdCalPwmHigh, CmdReset, CmdOptionsRead, CmdInputCalRead,
+                         CmdEraseFram, CmdCalIn10V, CmdCalIn0mA})
         h.press(k);
     for (int i = 0; i < 10; ++i)
         h.tick();
@@ -191,7 +191,7 @@ TEST(MbuLink, ThePauseStopsThePollButNotTheButtons)
     h.tick();
     h.tick();
     EXPECT_TRUE(h.meter->framesReceived().empty());
-    h.press(KeyOptionRead);
+    h.press(CmdOptionsRead);
     h.tick();
     h.tick();
     EXPECT_EQ(h.sent(), Codes{111});
@@ -205,19 +205,19 @@ TEST(MbuLink, ChainsRunToTheirLastStepAndALostStepRestartsThem)
     MbuSessionHarness h;
     for (std::uint8_t c : {107, 117, 120})
         h.meter->setReplyData(c, {});
-    h.press(KeySettingsRead);
+    h.press(CmdSettingsRead1);
     h.tick();
     EXPECT_EQ(h.s->ChainedCommand, 117);
     h.tick();
     h.meter->dropNextReplies();
     h.tick();  // 120 lost
     EXPECT_EQ(h.s->ChainedCommand, 0);
-    EXPECT_TRUE(h.pending(KeySettingsRead));
+    EXPECT_TRUE(h.pending(CmdSettingsRead1));
     for (int i = 0; i < 4; ++i)
         h.tick();
     EXPECT_EQ(h.sent(), (Codes{107, 117, 120, 107, 117, 120, 101}));
-    EXPECT_FALSE(h.pending(KeySettingsRead));
-    EXPECT_EQ(ChainOf(KeySettingsRead).size(), 3u);
+    EXPECT_FALSE(h.pending(CmdSettingsRead1));
+    EXPECT_EQ(ChainOf(CmdSettingsRead1).size(), 3u);
 }
 
 TEST(MbuLink, AChainThatRepeatsItsStepEndsWhenItsReplySaysSo)
@@ -230,11 +230,11 @@ TEST(MbuLink, AChainThatRepeatsItsStepEndsWhenItsReplySaysSo)
         if (c == CmdDisplayNextRows && ++rows == 3)
             h.s->EndChain();
     };
-    h.press(KeyDisplayRead);
+    h.press(CmdDisplayFirstRows);
     for (int i = 0; i < 5; ++i)
         h.tick();
     EXPECT_EQ(h.sent(), (Codes{123, 124, 124, 124, 101}));
-    EXPECT_FALSE(h.pending(KeyDisplayRead));
+    EXPECT_FALSE(h.pending(CmdDisplayFirstRows));
 }
 
 TEST(MbuLink, HistoryKeepsSixteenSlotsAndTheFrameRateWraps)
@@ -242,7 +242,7 @@ TEST(MbuLink, HistoryKeepsSixteenSlotsAndTheFrameRateWraps)
     MbuSessionHarness h;
     for (int i = 0; i < 11; ++i)
         h.tick();
-    h.press(KeyCalIn0mA);
+    h.press(CmdCalIn0mA);
     h.tick();
     EXPECT_EQ(h.s->History.Text(), "n*101, 102, ");
     EXPECT_EQ(h.s->History.Entries().size(), 16u);
@@ -265,7 +265,7 @@ TEST(MbuLink, AnUnplugMidExchangeTimesOutNothingGoesOfflineAndThePollResumes)
     ASSERT_TRUE(eventloop::WaitFor([&] { return !h.s->Busy(); }));
     EXPECT_EQ(h.statuses, Codes{6});
     const std::size_t before = h.meter->framesReceived().size();
-    h.press(KeyReset);
+    h.press(CmdReset);
     for (int i = 0; i < 3; ++i)
         h.s->Tick();
     EXPECT_EQ(h.meter->framesReceived().size(), before);
@@ -286,14 +286,14 @@ TEST(MbuLink, AWriteWithNoDeviceWritesNothingAndTimesOut)
     MbuSessionHarness h;
     h.meter->unplug();  // the event is still on its way
     EXPECT_TRUE(h.s->Online());
-    h.press(KeyOptionRead);
+    h.press(CmdOptionsRead);
     h.s->Tick();
     EXPECT_TRUE(h.s->Busy());
     EXPECT_EQ(h.s->TxFrame[off::Command], 111);
     ASSERT_TRUE(eventloop::WaitFor([&] { return !h.s->Busy(); }));
     EXPECT_EQ(h.statuses, Codes{6});
     EXPECT_TRUE(h.meter->framesReceived().empty());
-    EXPECT_TRUE(h.pending(KeyOptionRead));
+    EXPECT_TRUE(h.pending(CmdOptionsRead));
     EXPECT_FALSE(h.s->Online());
 }
 
