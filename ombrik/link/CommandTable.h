@@ -49,6 +49,10 @@ enum Command : std::uint8_t {
 };
 static_assert(CmdPt1000Write == 130);
 
+// A code outside the table that the unit answers: the developer page's preset "Mért érték
+// kijelzése". Its reply lights the reply lamp in the poll's colour.
+constexpr std::uint8_t CmdShowMeasuredValue = 1;
+
 // A request button is named by the command it starts: that command is its key in the pending
 // set. A pair of buttons on two pages (the settings trio stands on the settings page and on
 // the limit-output page) shares one key.

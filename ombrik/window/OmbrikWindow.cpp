@@ -50,7 +50,9 @@ void RunBound(const Bindings& bindings, Command command, Data& data)
 
 OmbrikWindow::OmbrikWindow(hid::UsbHid& usb, QString iniPath, QWidget* parent)
     : QWidget(parent),
-      IniPath(std::move(iniPath)),
+      IniPath(iniPath.isEmpty() ? QString::fromStdString(
+                                      SettingsPathFor(QCoreApplication::applicationFilePath().toStdString()).string())
+                                : iniPath),
       session_(new MbuSession(usb, this)),
       requests_(new RequestButtonBinder(
           [this](RequestButtonBinder::Key key, bool pending) { session_->SetPending(static_cast<RequestKey>(key), pending); },
@@ -196,7 +198,7 @@ void OmbrikWindow::BindSession()
 void OmbrikWindow::ShowRxActivity(std::uint8_t echo)
 {
     constexpr TColor kOrange = 0x4080FFu;
-    Monitor->Shape_MBUCom->setBrushColor(echo == 1 || echo == CmdStatusPoll ? kOrange : clLime);
+    Monitor->Shape_MBUCom->setBrushColor(echo == CmdShowMeasuredValue || echo == CmdStatusPoll ? kOrange : clLime);
     Timer_RxLED->stop();
     Timer_RxLED->setInterval(100);
     Timer_RxLED->start();
@@ -228,17 +230,10 @@ void OmbrikWindow::FormClose()
     SaveIni();
 }
 
-QString OmbrikWindow::IniFileName() const
-{
-    if (!IniPath.isEmpty())
-        return IniPath;
-    return QString::fromStdString(SettingsPathFor(QCoreApplication::applicationFilePath().toStdString()).string());
-}
-
 void OmbrikWindow::LoadIni()
 {
     // A missing or unreadable file gives the defaults; nothing is reported.
-    IniFile ini(IniFileName().toStdString());
+    IniFile ini(IniPath.toStdString());
     ini.Load();
     const auto edits = Developer->SettingsFileEdits();
     for (std::size_t i = 0; i < edits.size(); ++i)
@@ -248,7 +243,7 @@ void OmbrikWindow::LoadIni()
 void OmbrikWindow::SaveIni()
 {
     // Failures (a read-only folder, say) are swallowed: the program goes on.
-    IniFile ini(IniFileName().toStdString());
+    IniFile ini(IniPath.toStdString());
     ini.Load();
     const QDateTime now = QDateTime::currentDateTime();
     const QString stamp = QLocale().toString(now.date(), QLocale::ShortFormat) + QStringLiteral("   ") +

@@ -56,7 +56,6 @@ public:
     void FormClose();
     void LoadIni();
     void SaveIni();
-    QString IniFileName() const;
     void Timer_RxLEDTimer();
 
     // ---- state the commands share ----
@@ -72,7 +71,7 @@ public:
     PtCalibration PtPoints;          // 0 and 300 ohm on 4 wires, 0 and 300 ohm on 3 wires
     // The report-ready beep.
     std::function<void()> Beep;
-    // The settings file; empty: beside the executable.
+    // The settings file: the program's own path with the extension ".ini", unless given.
     QString IniPath;
 
     // ---- pages ----
@@ -91,11 +90,10 @@ public:
     LiveValuesGroup* Live = nullptr;
     QTimer* Timer_RxLED = nullptr;
 
-protected:
-    void changeEvent(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
 private:
+    MbuSession* session_;
+    RequestButtonBinder* requests_;
+
     void CreatePages();
     void BindRequests();
     void BindSession();
@@ -105,8 +103,10 @@ private:
     void ApplyStatus(const MbuStatusRecord& r);
     void ShowRxActivity(std::uint8_t echo);
 
-    MbuSession* session_;
-    RequestButtonBinder* requests_;
+protected:
+    // Every activation sets the monitor's caption; closing writes the settings file.
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 };
 
 }  // namespace ombrik

@@ -25,7 +25,7 @@ struct MbuStatusRequest {
 // What the request is built from, read from the window when the poll starts: the output
 // drive of the calibration page, the test buttons and the last poll's status bits.
 struct MbuStatusRequestInputs : OutputDriveInputs {
-    // SpeedButton_TestASCII5x7, _TestWhite, _TestFrame, _TestPattern: tests 1..4 in this order.
+    // The display tests "ASCII-kódok 5x7", "Teli fehér", "Keret a kijelzőn", "Minta": 1..4.
     std::array<bool, 4> displayTestDown{};
     std::uint32_t lastStatusBits = 0;  // LastStatusBits of the last poll reply
 };
