@@ -2,8 +2,10 @@
 
 namespace linkerror {
 
-std::string_view Text(std::uint8_t code)
+std::string_view Text(std::uint8_t code, std::uint8_t highest)
 {
+    if (code > highest)
+        return {};
     switch (code) {
     case 0: return "0";
     case 1: return "1: CRC.";

@@ -19,8 +19,10 @@ enum Code : std::uint8_t {
     Oversize = 9,
 };
 
-// The monitor's text of codes 0 to 7; empty for others (the label keeps its text).
-std::string_view Text(std::uint8_t code);
+// The monitor's text of codes 0 to `highest`; empty for others (the label keeps its text).
+// Korvel shows texts up to 7; Ombrik's older protocol knows them up to 6, so its monitor keeps
+// the previous text for a 7.
+std::string_view Text(std::uint8_t code, std::uint8_t highest = BufferFull);
 // The header's short text of codes 1 to 7; empty for others.
 std::string_view ShortText(std::uint8_t code);
 

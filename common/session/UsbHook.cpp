@@ -35,12 +35,15 @@ bool UsbHook::HandleMessage(unsigned message, int event, hid::Handle handle)
         return false;
     switch (event) {
     case hid::Plugged:
-        if (Ours(handle))
-            emit plugged();
-        break;
     case hid::Unplugged:
-        if (Ours(handle))
-            emit unplugged();
+        if (Ours(handle)) {
+            online_ = event == hid::Plugged;
+            emit onlineChanged(online_);
+            if (online_)
+                emit plugged();
+            else
+                emit unplugged();
+        }
         break;
     case hid::Changed:
         usb_.SetReadNotify(DeviceHandle(), true);

@@ -38,10 +38,15 @@ public:
     static QString IdText(std::uint16_t id);
 
     int BeepCount() const { return beeps_; }
+    // Whether the program's device is plugged: set by its plug event, cleared by its unplug
+    // event (not by the unplug itself, which the layer reports later).
+    bool Online() const { return online_; }
 
 signals:
     void plugged();
     void unplugged();
+    // With each plug and unplug event of the program's device.
+    void onlineChanged(bool online);
     // One 64-byte frame behind the report-id byte, as read.
     void frameArrived(const std::array<std::uint8_t, 64>& frame);
     void beep();
@@ -51,4 +56,5 @@ private:
 
     hid::UsbHid& usb_;
     int beeps_ = 0;
+    bool online_ = false;
 };

@@ -5,6 +5,19 @@ MemoText::MemoText(QWidget* parent) : QPlainTextEdit(parent)
     setReadOnly(true);
 }
 
+MemoText* MemoText::Dump(QWidget* parent, const char* name, int height)
+{
+    auto* memo = new MemoText(parent);
+    memo->setObjectName(QString::fromLatin1(name));
+    memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memo->setFixedHeight(height);
+    QFont mono(QStringLiteral("DejaVu Sans Mono"));
+    mono.setStyleHint(QFont::Monospace);
+    mono.setPixelSize(11);
+    memo->setFont(mono);
+    return memo;
+}
+
 void MemoText::SetText(const QString& text)
 {
     if (text == text_ && !stale_)

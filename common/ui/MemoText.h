@@ -10,6 +10,9 @@ class MemoText : public QPlainTextEdit {
     Q_OBJECT
 public:
     explicit MemoText(QWidget* parent = nullptr);
+    // A frame dump of the link monitors: named, a fixed height, the text wrapped at the
+    // memo's width in an 11-pixel monospaced font.
+    static MemoText* Dump(QWidget* parent, const char* name, int height);
 
     void SetText(const QString& text);
     void Clear() { SetText(QString()); }

@@ -63,14 +63,4 @@ ByteReader DataReader(const MBUFrame& f)
     return ByteReader(std::span<const std::uint8_t>(f).subspan(kDataOffset, kDataSize));
 }
 
-std::string_view StatusText(std::uint8_t status)
-{
-    return status < kStatusTable.size() ? kStatusTable[status].text : std::string_view{};
-}
-
-std::uint8_t StatusHighlights(std::uint8_t status)
-{
-    return status < kStatusTable.size() ? kStatusTable[status].highlights : std::uint8_t{HighlightNone};
-}
-
 }  // namespace mbu

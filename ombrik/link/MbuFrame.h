@@ -5,7 +5,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <string_view>
 
 // The MBU frame: one 64-byte HID report each way, multi-byte fields little-endian.
 // A fixed 7-byte header, 55 data bytes and a CRC; every request and every reply fits one
@@ -66,7 +65,8 @@ ByteWriter DataWriter(MBUFrame& f);
 ByteReader DataReader(const MBUFrame& f);
 
 // Status codes of reply byte 4. 0 and 2 to 5 come from the unit; 1 and 6 are set by the host
-// for a CRC mismatch and for a missing reply.
+// for a CRC mismatch and for a missing reply. Their texts and the labels they highlight are
+// the link error rules both programs share (common/session/LinkErrors).
 enum StatusCode : std::uint8_t {
     StatusOk = 0,
     StatusCrc = 1,
@@ -76,41 +76,5 @@ enum StatusCode : std::uint8_t {
     StatusCommand = 5,
     StatusTimeOut = 6,
 };
-
-// Header labels that a status highlights (background white, font red).
-enum Highlight : std::uint8_t {
-    HighlightNone = 0,
-    HighlightDevice = 1,   // Label_MBUTxDevice, Label_MBURxDevice
-    HighlightVersion = 2,  // Label_MBUTxVerL, Label_MBUTxVerH, Label_MBURxVer
-    HighlightCommand = 4,  // Label_MBUTxCommand
-};
-
-struct StatusEntry {
-    std::string_view text;    // text of Label_MBURxError
-    std::uint8_t highlights;  // Highlight bits
-};
-
-// Statuses 0..6, indexed by code.
-inline constexpr std::array<StatusEntry, 7> kStatusTable{{
-    {"0", HighlightNone},
-    {"1: CRC.", HighlightNone},
-    {"2: Unknow device.", HighlightDevice},
-    {"3: This program is old. Use new.", HighlightVersion},
-    {"4: This program is too new. Use earlier.", HighlightVersion},
-    {"5: Unkown command.", HighlightCommand},
-    {"6: Time out.", HighlightNone},
-}};
-
-// The text of a status; empty for 7 and above, whose label keeps its previous text.
-std::string_view StatusText(std::uint8_t status);
-// The Highlight bits of a status; none for 7 and above.
-std::uint8_t StatusHighlights(std::uint8_t status);
-// A frame with status 1 or 6 carries nothing usable: its header is not shown, its data are
-// not parsed, and the exchange it would answer stays open until its time-out ends it.
-// This holds also when the unit itself sends 6.
-constexpr bool IsUnusableReply(std::uint8_t status)
-{
-    return status == StatusCrc || status == StatusTimeOut;
-}
 
 }  // namespace mbu

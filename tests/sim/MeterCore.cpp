@@ -108,6 +108,10 @@ Frame MeterCore::segmentReply(std::uint8_t command, std::uint16_t offset)
 
 void MeterCore::handleFrame(const Frame& frame)
 {
+    if (mbuProtocol_) {
+        handleMbuFrame(frame);
+        return;
+    }
     const std::uint8_t command = frame[off::Command];
     Frame check = frame;
     if (!CheckCRC(check)) {

@@ -1,5 +1,6 @@
 #pragma once
 #include "Mbu3Frame.h"
+#include "MbuMode.h"
 #include "StatusRecord.h"
 
 #include <cstdint>
@@ -14,6 +15,10 @@
 // segmented requests, serves segmented replies, counts its reply frames modulo 256 and
 // answers each command through a handler that tests set. Faults can be injected: corrupt
 // reply CRCs, dropped replies, error codes, oversized length announcements.
+//
+// In MBU mode (useMbuProtocol) it is Ombrik's QV5530 instead: one frame each way, 55 data
+// bytes, status codes 1 to 5 from its checks, the commands of MbuMode.cpp; faults, counter and
+// log work as in MBU3 mode.
 //
 // Plain C++ and single-threaded: the transport that owns it (the simulated meter behind the
 // HID layer, or a fake hidapi device) calls it from one thread at a time and gets each
@@ -52,6 +57,13 @@ public:
     // The status requests received, newest last.
     std::vector<std::uint8_t> lastStatusRequest;
 
+    // Switches to the MBU protocol of the QV5530: firmware 2018-08-28, every request's device
+    // type checked, the handlers of Ombrik's commands on `mbu` (and the poll on the live
+    // block of `status`), the developer page's preset codes answered with status 0.
+    void useMbuProtocol();
+    bool mbuProtocol() const { return mbuProtocol_; }
+    MbuStore mbu;
+
     void setHandler(std::uint8_t command, Handler handler);
     void setReplyData(std::uint8_t command, std::vector<std::uint8_t> data);
 
@@ -86,10 +98,12 @@ protected:
 
 private:
     void handleFrame(const mbu3::Frame& frame);
+    void handleMbuFrame(const mbu3::Frame& frame);
     void sendReply(mbu3::Frame reply);
     mbu3::Frame replyHeader(std::uint8_t command, std::uint8_t error) const;
     mbu3::Frame segmentReply(std::uint8_t command, std::uint16_t offset);
 
+    bool mbuProtocol_ = false;
     std::uint8_t counter_ = 0;
     int corrupt_ = 0;
     int drop_ = 0;

@@ -4,18 +4,7 @@ void StatusRecord::Encode(ByteWriter& w) const
 {
     w.PutByte(uGyariSzamEv);
     w.PutByte(uGyariSzamHonap);
-    w.PutInteger(iADRaw);
-    w.PutInteger(iADAveraged);
-    w.PutCardinal(uErrorBits);
-    w.PutSingle(fFizikaiMennyiseg);
-    w.PutSingle(fKimenetSzazalek);
-    w.PutInteger(iSkalazottKijezesiErtek);
-    w.PutByte(uInputType);
-    w.PutByte(uDecimals);
-    w.PutByte(uCRCOKbits);
-    w.PutByte(uAfterWriteOKbits);
-    w.PutWord(uSPS);
-    w.PutBoolean(bPt1000);
+    EncodeLive(w);
     w.PutByte(uFRAMSizeKB);
     w.PutCardinal(uSecondsOfOperation);
     w.PutByte(uCRCOKbits2);
@@ -34,18 +23,7 @@ StatusRecord StatusRecord::Decode(ByteReader& r)
     StatusRecord s;
     s.uGyariSzamEv = r.GetByte();
     s.uGyariSzamHonap = r.GetByte();
-    s.iADRaw = r.GetInteger();
-    s.iADAveraged = r.GetInteger();
-    s.uErrorBits = r.GetCardinal();
-    s.fFizikaiMennyiseg = r.GetSingle();
-    s.fKimenetSzazalek = r.GetSingle();
-    s.iSkalazottKijezesiErtek = r.GetInteger();
-    s.uInputType = r.GetByte();
-    s.uDecimals = r.GetByte();
-    s.uCRCOKbits = r.GetByte();
-    s.uAfterWriteOKbits = r.GetByte();
-    s.uSPS = r.GetWord();
-    s.bPt1000 = r.GetBoolean();
+    s.DecodeLive(r);
     s.uFRAMSizeKB = r.GetByte();
     s.uSecondsOfOperation = r.GetCardinal();
     s.uCRCOKbits2 = r.GetByte();
@@ -84,27 +62,15 @@ StatusRequestBuild BuildStatusRequest(const StatusRequestInputs& in)
     StatusRequestBuild out;
     StatusRequest& r = out.request;
     StatusRequestButtons& b = out.buttons;
-    b.checkCurrentDown = in.checkCurrentDown;
-    b.checkVoltageDown = in.checkVoltageDown;
     b.digitalOutForceDown = in.digitalOutForceDown;
     b.relayForceDown = in.relayForceDown;
 
-    // Byte 0: output drive and check bits. An uncalibrated output cannot be checked, so a
-    // pressed check button is released instead of sent.
-    if (in.pwmForceDown)
-        r.controlBits |= status_control::PWMForce;
-    if (in.currentOutputSelected)
-        r.controlBits |= status_control::CurrentOutput;
-    const bool uncalibratedOutput = (in.lastErrorBits & status_error::UncalibratedOutput) != 0;
-    if (uncalibratedOutput) {
-        b.checkCurrentDown = false;
-        b.checkVoltageDown = false;
-    } else {
-        if (in.checkCurrentDown)
-            r.controlBits |= status_control::CheckCurrent;
-        if (in.checkVoltageDown)
-            r.controlBits |= status_control::CheckVoltage;
-    }
+    // Byte 0: output drive and check bits (an uncalibrated output cannot be checked), and the
+    // QVAO selection.
+    const OutputDrive drive = BuildOutputDrive(in, (in.lastErrorBits & status_error::UncalibratedOutput) != 0);
+    r.controlBits = drive.controlBits;
+    b.checkCurrentDown = drive.checkCurrentDown;
+    b.checkVoltageDown = drive.checkVoltageDown;
     if (in.qvaoModule1Selected)
         r.controlBits |= status_control::QVAOModule1;
 

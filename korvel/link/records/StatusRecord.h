@@ -1,5 +1,7 @@
 #pragma once
 #include "ByteStream.h"
+#include "LiveStatus.h"
+#include "OutputDrive.h"
 
 #include <array>
 #include <cstddef>
@@ -10,22 +12,12 @@
 
 // ---- reply --------------------------------------------------------------------------------
 
-// The device's live state, in reply order. Everything is 0 before the first reply.
-struct StatusRecord {
+// The device's live state, in reply order: the year and month of manufacture, the live block
+// both programs' polls share (LiveStatus), then the fields of the 32-bit family.
+// Everything is 0 before the first reply.
+struct StatusRecord : LiveStatus {
     std::uint8_t uGyariSzamEv = 0;        // year of manufacture, two digits
     std::uint8_t uGyariSzamHonap = 0;     // month of manufacture
-    std::int32_t iADRaw = 0;              // raw converter reading ("AD nyers:")
-    std::int32_t iADAveraged = 0;         // filtered converter reading ("AD szűrt:")
-    std::uint32_t uErrorBits = 0;         // error flags, bits 0..6 shown
-    float fFizikaiMennyiseg = 0.0f;       // physical value
-    float fKimenetSzazalek = 0.0f;        // output level, 1.0 = 100 %
-    std::int32_t iSkalazottKijezesiErtek = 0;  // displayed value, scaled integer
-    std::uint8_t uInputType = 0;          // analogue input type 0..4
-    std::uint8_t uDecimals = 0;           // decimal places 0..4
-    std::uint8_t uCRCOKbits = 0;          // memory CRC-OK bits at start-up, set 1
-    std::uint8_t uAfterWriteOKbits = 0;   // memory OK-after-write bits, set 1
-    std::uint16_t uSPS = 0;               // converter samples per second
-    bool bPt1000 = false;                 // Pt1000 sensor (false: Pt100)
     std::uint8_t uFRAMSizeKB = 0;         // FRAM size in kB
     std::uint32_t uSecondsOfOperation = 0;
     std::uint8_t uCRCOKbits2 = 0;         // memory CRC-OK bits at start-up, set 2
@@ -50,7 +42,7 @@ constexpr std::size_t kStatusRecordSize = 53;
 // Error bits of StatusRecord::uErrorBits, in the order of the error-flag labels.
 namespace status_error {
 constexpr std::uint32_t UncalibratedInput = 1u << 0;
-constexpr std::uint32_t UncalibratedOutput = 1u << 1;  // also withholds the check buttons
+constexpr std::uint32_t UncalibratedOutput = live_status::OutputNotCalibrated;  // withholds the checks
 constexpr std::uint32_t OutputRange = 1u << 2;
 constexpr std::uint32_t FRAM = 1u << 3;
 constexpr std::uint32_t InputRange = 1u << 4;
@@ -64,14 +56,9 @@ constexpr std::uint32_t RSTimeOut = 1u << 6;
 enum class ActiveModelPage : std::uint8_t { Other, QV5510, QV5530 };
 
 // Everything the request depends on, read from the window when the poll starts.
-struct StatusRequestInputs {
-    // Output calibration page.
-    bool pwmForceDown = false;            // direct PWM drive for the calibration is on
-    bool currentOutputSelected = false;   // output type "Áram" (item 0) selected
-    bool checkCurrentDown = false;        // check "Ellenőrzés: 12 mA" on
-    bool checkVoltageDown = false;        // check "Ellenőrzés: 5 V" on
+// The output calibration page's drive, checks and PWM value come in OutputDriveInputs.
+struct StatusRequestInputs : OutputDriveInputs {
     bool qvaoModule1Selected = false;     // QVAO selector on "#1: További"
-    std::uint16_t pwmValue = 0;           // PWMValue
 
     // Display tests.
     ActiveModelPage activePage = ActiveModelPage::Other;  // the active model tab
@@ -112,10 +99,10 @@ constexpr std::size_t kStatusRequestSize = 5;
 
 // Bits of StatusRequest::controlBits.
 namespace status_control {
-constexpr std::uint8_t PWMForce = 0x01;
-constexpr std::uint8_t CurrentOutput = 0x02;
-constexpr std::uint8_t CheckCurrent = 0x04;
-constexpr std::uint8_t CheckVoltage = 0x08;
+constexpr std::uint8_t PWMForce = output_drive::PWMForce;
+constexpr std::uint8_t CurrentOutput = output_drive::CurrentOutput;
+constexpr std::uint8_t CheckCurrent = output_drive::CheckCurrent;
+constexpr std::uint8_t CheckVoltage = output_drive::CheckVoltage;
 constexpr std::uint8_t QVAOModule1 = 0x10;
 }  // namespace status_control
 

@@ -1,5 +1,6 @@
 #include "CalibrationPage.h"
 
+#include "LiveValues.h"
 #include "RequestButtons.h"
 #include "UiBuild.h"
 #include "ui/TColor.h"
@@ -207,30 +208,10 @@ void CalibrationPage::ApplyStatusButtons(const StatusRequestButtons& buttons)
 void CalibrationPage::ShowStatus(const StatusRecord& r, const QString& shown)
 {
     const std::string sep = LocaleDecimalSeparator();
-    // Converter readings.
-    MBarGraph_IRow->SetMBGValue(r.iADRaw / 8388607.0);
-    MBarGraph_IRow->SetMBGText(Q(FormatInteger(r.iADRaw, "# ### ##0", sep)));
-    MBarGraph_IAveraged->SetMBGValue(r.iADAveraged / 8388607.0);
-    MBarGraph_IAveraged->SetMBGText(Q(FormatInteger(r.iADAveraged, "# ### ##0", sep)));
-    // Input description, unit and format (both start empty on every reply).
-    std::string unit;
-    std::string format;
-    if (r.uQVOptIn == 1) {
-        static const char* const kTypes[] = {"Áram: 4 - 20 mA", "Áram: 0 - 20 mA", "Feszültség: 0 - 10 V",
-                                             "Feszültség: 0 - 5 V", "Feszültség: 2 - 10 V"};
-        if (r.uInputType <= 4) {
-            Label_uInputType->setText(QString::fromUtf8(kTypes[r.uInputType]));
-            unit = r.uInputType <= 1 ? "mA" : "V";
-        }
-    } else if (r.uQVOptIn == 2) {
-        Label_uInputType->setText(r.bPt1000 ? "Pt1000 PIC modul" : "Pt100 PIC modul");
-        unit = "ohm";
-        format = r.bPt1000 ? "#0.00" : "#0.000";
-    }
-    // Physical value, output level, displayed value.
-    Label_fFizikaiMennyiseg->setText(Q(FormatFloat(r.fFizikaiMennyiseg, format, sep) + " " + unit));
-    Label_fKimenetSzazalek->setText(Q(FormatFloat(r.fKimenetSzazalek, "#0.000", sep)));
-    Label_iSkalazottKijezesiErtek->setText(shown);
+    // Converter readings, input description, physical value, output level, displayed value.
+    const LiveValueControls live{MBarGraph_IRow,          MBarGraph_IAveraged,     Label_uInputType,
+                                 Label_fFizikaiMennyiseg, Label_fKimenetSzazalek, Label_iSkalazottKijezesiErtek};
+    const std::string unit = live.Show(r, r.uQVOptIn, {"Pt1000 PIC modul", "Pt100 PIC modul"}, shown).unit;
     // Memory states, converter rate, memory size.
     Label_uCRCOKbits->setText(Q(MemoryOkBitsText(r.uCRCOKbits)));
     Label_uAfterWriteOKbits->setText(Q(MemoryOkBitsText(r.uAfterWriteOKbits)));

@@ -2,6 +2,7 @@
 
 #include "LinkErrors.h"
 #include "UiBuild.h"
+#include "ui/LinkErrorLabels.h"
 #include "ui/TColor.h"
 #include "numbers/LocaleSeparators.h"
 #include "numbers/PictureFormat.h"
@@ -90,19 +91,8 @@ MonitorPage::MonitorPage(QWidget* sheet) : QObject(sheet)
     grid->addWidget(Label_TXBufferIsFull, r, 0, 1, 2);
     ++r;
 
-    auto memo = [&](const char* name) {
-        auto* m = new MemoText(GroupBox_MBU);
-        m->setObjectName(name);
-        m->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-        m->setFixedHeight(64);
-        QFont mono("DejaVu Sans Mono");
-        mono.setStyleHint(QFont::Monospace);
-        mono.setPixelSize(11);
-        m->setFont(mono);
-        return m;
-    };
-    Memo_MBUTx = memo("Memo_MBUTx");
-    Memo_MBURx = memo("Memo_MBURx");
+    Memo_MBUTx = MemoText::Dump(GroupBox_MBU, "Memo_MBUTx", 64);
+    Memo_MBURx = MemoText::Dump(GroupBox_MBU, "Memo_MBURx", 64);
     grid->addWidget(Memo_MBUTx, r, 0, 1, 2);
     grid->addWidget(Memo_MBURx, r, 2, 1, 2);
     ++r;
@@ -142,20 +132,10 @@ void MonitorPage::ShowTxFrame(const mbu3::Frame& f)
 
 void MonitorPage::ShowLinkError(std::uint8_t code)
 {
-    const linkerror::Marks marks = linkerror::MarksFor(code);
-    SetLabelHighlight(Label_MBURxError, marks.error);
-    if (!linkerror::Text(code).empty())
-        Label_MBURxError->setText(Q(linkerror::Text(code)));
-    SetLabelHighlight(Label_MBUTxCommand, marks.command);
-    SetLabelHighlight(Label_MBUTxDevice, marks.device);
-    SetLabelHighlight(Label_MBURxDevice, marks.device);
-    for (QLabel* l : {Label_MBUTxVerL, Label_MBUTxVerH, Label_MBURxVer})
-        SetLabelHighlight(l, marks.version);
-    if (marks.replyUnknown) {
-        for (QLabel* l : {Label_MBURxDevice, Label_MBURxVer, Label_MBURxCounter})
-            l->setText("?");
-        Memo_MBURx->Clear();
-    }
+    const LinkErrorLabels labels{Label_MBURxError,  Label_MBUTxDevice, Label_MBUTxVerL,
+                                 Label_MBUTxVerH,   Label_MBUTxCommand, Label_MBURxDevice,
+                                 Label_MBURxVer,    Label_MBURxCounter, Memo_MBURx};
+    labels.Show(code, linkerror::BufferFull);
 }
 
 void MonitorPage::ShowReply(const mbu3::Frame& f)

@@ -1,6 +1,6 @@
 #include "MbuStatusRequest.h"
 
-#include "MbuStatusRecord.h"
+#include "LiveStatus.h"
 
 void MbuStatusRequest::Encode(ByteWriter& w) const
 {
@@ -20,25 +20,14 @@ MbuStatusRequest MbuStatusRequest::Decode(ByteReader& r)
 
 MbuStatusRequestBuild BuildMbuStatusRequest(const MbuStatusRequestInputs& in)
 {
+    const OutputDrive drive = BuildOutputDrive(in, (in.lastStatusBits & live_status::OutputNotCalibrated) != 0);
     MbuStatusRequestBuild out;
-    MbuStatusRequest& q = out.request;
-    if (in.pwmForceDown)
-        q.controlBits |= mbu_control::PWMForce;
-    if (in.currentOutputSelected)
-        q.controlBits |= mbu_control::CurrentOutput;
-
-    const bool checkable = (in.lastStatusBits & mbu_status::OutputNotCalibrated) == 0;
-    out.buttons.checkCurrentDown = in.checkCurrentDown && checkable;
-    out.buttons.checkVoltageDown = in.checkVoltageDown && checkable;
-    if (out.buttons.checkCurrentDown)
-        q.controlBits |= mbu_control::CheckCurrent;
-    if (out.buttons.checkVoltageDown)
-        q.controlBits |= mbu_control::CheckVoltage;
-
-    q.pwmValue = in.pwmValue;
-    for (std::size_t i = 0; i < in.displayTestDown.size() && q.displayTest == 0; ++i) {
+    out.request.controlBits = drive.controlBits;
+    out.request.pwmValue = in.pwmValue;
+    for (std::size_t i = 0; i < in.displayTestDown.size() && out.request.displayTest == 0; ++i)
         if (in.displayTestDown[i])
-            q.displayTest = static_cast<std::uint8_t>(i + 1);
-    }
+            out.request.displayTest = static_cast<std::uint8_t>(i + 1);
+    out.checkCurrentDown = drive.checkCurrentDown;
+    out.checkVoltageDown = drive.checkVoltageDown;
     return out;
 }

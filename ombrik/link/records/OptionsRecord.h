@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
-// The fitted modules (reply data of 111, request data of 112), 2 bytes. The codes are the
-// item indexes of RadioGroup_InputModul and RadioGroup_OutputModul, Ombrik's own numbering.
+// The fitted modules (reply data of 111, request data of 112), 2 bytes. The codes are the item
+// indexes of the input and output module choices on the page, Ombrik's own numbering.
 struct OptionsRecord {
     std::uint8_t inputModuleKind = 0;   // InputModuleKind: mbu_input_module
     std::uint8_t outputModuleKind = 0;  // OutputModuleKind: mbu_output_module
@@ -15,8 +15,8 @@ struct OptionsRecord {
     void Encode(ByteWriter& w) const;
     static OptionsRecord Decode(ByteReader& r);
 
-    // The record to write from the two radio groups' item indexes; a group with no selection
-    // (index -1) sends item 0, "Nincs". The window selects item 0 in such a group as well.
+    // The record to write from the two choices' item indexes; a choice with no selection
+    // (index -1) sends item 0, "Nincs". The window selects item 0 in such a choice as well.
     static OptionsRecord FromSelection(int inputItemIndex, int outputItemIndex);
 
     friend bool operator==(const OptionsRecord&, const OptionsRecord&) = default;

@@ -35,6 +35,8 @@ TEST(LinkErrors, TextsAndHighlightsByCode)
     for (const Row& r : rows) {
         SCOPED_TRACE(int(r.code));
         EXPECT_EQ(linkerror::Text(r.code), r.text);
+        // Ombrik's monitor has texts up to 6 only.
+        EXPECT_EQ(linkerror::Text(r.code, linkerror::TimeOut), r.code <= 6 ? r.text : "");
         EXPECT_EQ(linkerror::ShortText(r.code), r.shortText);
         const linkerror::Marks m = linkerror::MarksFor(r.code);
         EXPECT_EQ(m.error, r.code != 0);

@@ -428,8 +428,9 @@ TEST(SegmentedTransferReply, RepliesThatDoNotAnswerTheFrameInFlightAreDropped)
         ASSERT_TRUE(t->SendNextFrame());
         linktest::ReplyHeader h = For(*t);
         h.total = 60;
-        if (row.askSecond)
+        if (row.askSecond) {
             ASSERT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46))), Result::SendFrame);
+        }
         const Frame sent = t->TxFrame;
         const std::uint8_t state = t->TransferState;
         const std::uint16_t received = t->RxReceived;

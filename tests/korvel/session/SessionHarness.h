@@ -5,8 +5,8 @@
 #include "LinkSession.h"
 #include "SimulatedMeter.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
+#include "EventLoop.h"
+
 #include <QTimer>
 
 #include <functional>
@@ -62,28 +62,12 @@ struct SessionHarness {
         usb.reset();
     }
 
-    static void pump(int rounds = 3)
-    {
-        for (int i = 0; i < rounds; ++i)
-            QCoreApplication::processEvents(QEventLoop::AllEvents);
-    }
-
+    static void pump(int rounds = 3) { eventloop::Pump(rounds); }
     static bool waitFor(const std::function<bool()>& pred, int timeoutMs = 2000)
     {
-        QElapsedTimer t;
-        t.start();
-        while (!pred() && t.elapsed() < timeoutMs)
-            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
-        return pred();
+        return eventloop::WaitFor(pred, timeoutMs);
     }
-
-    static void waitMs(int ms)
-    {
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < ms)
-            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
-    }
+    static void waitMs(int ms) { eventloop::WaitMs(ms); }
 
     bool idle() const { return !s->Busy() && s->Transfer().TransferState == SegmentedTransfer::Idle; }
 

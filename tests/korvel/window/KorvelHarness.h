@@ -15,8 +15,8 @@
 #include "pages/SettingsPage.h"
 #include "pages/TestsPage.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
+#include "EventLoop.h"
+
 #include <QTimer>
 
 #include <functional>
@@ -50,29 +50,12 @@ struct KorvelHarness {
         usb.reset();
     }
 
-    static void pump(int rounds = 3)
-    {
-        for (int i = 0; i < rounds; ++i)
-            QCoreApplication::processEvents(QEventLoop::AllEvents);
-    }
-
-    // Runs the event loop until pred holds or timeoutMs passes; answers pred().
+    static void pump(int rounds = 3) { eventloop::Pump(rounds); }
     static bool waitFor(const std::function<bool()>& pred, int timeoutMs = 2000)
     {
-        QElapsedTimer t;
-        t.start();
-        while (!pred() && t.elapsed() < timeoutMs)
-            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
-        return pred();
+        return eventloop::WaitFor(pred, timeoutMs);
     }
-
-    static void waitMs(int ms)
-    {
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < ms)
-            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
-    }
+    static void waitMs(int ms) { eventloop::WaitMs(ms); }
 
     // One scheduler tick, then the event loop until the transfer it started has ended.
     void tick()

@@ -105,30 +105,3 @@ TEST(MbuFrame, ReaderYieldsZeroPastTheDataAndNeverReadsTheCrc)
     EXPECT_EQ(r.GetCardinal(), 0u);
     EXPECT_EQ(r.Position(), kDataSize);
 }
-
-TEST(MbuFrame, StatusTextsAndHighlights)
-{
-    struct Row {
-        std::uint8_t status;
-        const char* text;
-        std::uint8_t highlights;
-        bool unusable;
-    };
-    const Row rows[] = {
-        {0, "0", HighlightNone, false},
-        {1, "1: CRC.", HighlightNone, true},
-        {2, "2: Unknow device.", HighlightDevice, false},
-        {3, "3: This program is old. Use new.", HighlightVersion, false},
-        {4, "4: This program is too new. Use earlier.", HighlightVersion, false},
-        {5, "5: Unkown command.", HighlightCommand, false},
-        {6, "6: Time out.", HighlightNone, true},
-        {7, "", HighlightNone, false},
-        {9, "", HighlightNone, false},
-        {255, "", HighlightNone, false},
-    };
-    for (const Row& row : rows) {
-        EXPECT_EQ(StatusText(row.status), row.text) << int(row.status);
-        EXPECT_EQ(StatusHighlights(row.status), row.highlights) << int(row.status);
-        EXPECT_EQ(IsUnusableReply(row.status), row.unusable) << int(row.status);
-    }
-}

@@ -47,28 +47,43 @@ TEST(MbuStatusRequest, BuiltFromThePageAndItsCheckGuard)
         const char* name;
         MbuStatusRequestInputs in;
         const char* hex;
-        MbuCheckButtons buttons;
+        bool checkCurrent, checkVoltage;  // the check buttons after the build
     };
-    auto tests = [](bool a, bool b, bool c, bool d) { return std::array<bool, 4>{a, b, c, d}; };
+    auto drive = [](bool force, bool current, bool checkCurrent, bool checkVoltage, std::uint16_t pwm) {
+        MbuStatusRequestInputs in;
+        in.pwmForceDown = force;
+        in.currentOutputSelected = current;
+        in.checkCurrentDown = checkCurrent;
+        in.checkVoltageDown = checkVoltage;
+        in.pwmValue = pwm;
+        return in;
+    };
+    auto withBits = [](MbuStatusRequestInputs in, std::uint32_t bits) {
+        in.lastStatusBits = bits;
+        return in;
+    };
+    auto withTests = [](bool a, bool b, bool c, bool d) {
+        MbuStatusRequestInputs in;
+        in.displayTestDown = {a, b, c, d};
+        return in;
+    };
     const Row rows[] = {
-        {"nothing pressed", {}, "00 00 00 00", {}},
-        {"force, voltage output, PWM 1234", {.pwmForceDown = true, .pwmValue = 1234}, "01 D2 04 00", {}},
-        {"current output, both checks",
-         {.currentOutputSelected = true, .checkCurrentDown = true, .checkVoltageDown = true, .pwmValue = 65535},
-         "0E FF FF 00", {true, true}},
+        {"nothing pressed", {}, "00 00 00 00", false, false},
+        {"force, voltage output, PWM 1234", drive(true, false, false, false, 1234), "01 D2 04 00", false, false},
+        {"current output, both checks", drive(false, true, true, true, 65535), "0E FF FF 00", true, true},
         {"uncalibrated output releases the checks",
-         {.checkCurrentDown = true, .checkVoltageDown = true, .lastStatusBits = mbu_status::OutputNotCalibrated},
-         "00 00 00 00", {false, false}},
-        {"other status bits do not",
-         {.checkCurrentDown = true, .lastStatusBits = ~mbu_status::OutputNotCalibrated}, "04 00 00 00", {true, false}},
-        {"first pressed test wins", {.displayTestDown = tests(false, true, false, true)}, "00 00 00 02", {}},
-        {"pattern alone", {.displayTestDown = tests(false, false, false, true)}, "00 00 00 04", {}},
+         withBits(drive(false, false, true, true, 0), live_status::OutputNotCalibrated), "00 00 00 00", false, false},
+        {"other status bits do not", withBits(drive(false, false, true, false, 0), ~live_status::OutputNotCalibrated),
+         "04 00 00 00", true, false},
+        {"first pressed test wins", withTests(false, true, false, true), "00 00 00 02", false, false},
+        {"pattern alone", withTests(false, false, false, true), "00 00 00 04", false, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const MbuStatusRequestBuild built = BuildMbuStatusRequest(row.in);
         ExpectBytes(built.request, row.hex);
-        EXPECT_EQ(built.buttons, row.buttons);
+        EXPECT_EQ(built.checkCurrentDown, row.checkCurrent);
+        EXPECT_EQ(built.checkVoltageDown, row.checkVoltage);
     }
 }
 
@@ -77,7 +92,7 @@ TEST(MbuStatusRecord, ThirtyOneBytesInFieldOrder)
     MbuStatusRecord s;
     s.iADRaw = -2;
     s.iADAveraged = 0x123456;
-    s.uStatusBits = 0x80000002u;
+    s.uErrorBits = 0x80000002u;
     s.fFizikaiMennyiseg = -0.25f;
     s.fKimenetSzazalek = 50.0f;
     s.iSkalazottKijezesiErtek = -1500;
@@ -86,16 +101,20 @@ TEST(MbuStatusRecord, ThirtyOneBytesInFieldOrder)
     s.uCRCOKbits = 0x0F;
     s.uAfterWriteOKbits = 0x05;
     s.uSPS = 500;
-    s.uPt1000Flag = 7;
+    s.bPt1000 = true;
     ExpectBytes(s,
                 "FE FF FF FF 56 34 12 00 02 00 00 80 00 00 80 BE 00 00 48 42 24 FA FF FF "
-                "03 02 0F 05 F4 01 07");
+                "03 02 0F 05 F4 01 01");
 
     const auto cut = DecodeShort<MbuStatusRecord>("FE FF FF FF 56 34 12 00 02 00");
     EXPECT_EQ(cut.iADAveraged, 0x123456);
-    EXPECT_EQ(cut.uStatusBits, 2u) << "a field cut by the end keeps the bytes that came";
+    EXPECT_EQ(cut.uErrorBits, 2u) << "a field cut by the end keeps the bytes that came";
     EXPECT_EQ(cut.uSPS, 0);
-    EXPECT_EQ(cut.uPt1000Flag, 0);
+    EXPECT_FALSE(cut.bPt1000);
+    // Any flag byte but 0 is Pt1000.
+    EXPECT_TRUE(DecodeShort<MbuStatusRecord>("00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
+                                             "00 00 00 00 00 00 07")
+                    .bPt1000);
 }
 
 TEST(OptionsRecord, TwoModuleCodesAndTheSelectionToWrite)

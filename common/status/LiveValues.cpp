@@ -1,0 +1,57 @@
+#include "LiveValues.h"
+
+#include "MBarGraph.h"
+#include "numbers/LocaleSeparators.h"
+#include "numbers/PictureFormat.h"
+#include "ui/Named.h"
+
+#include <QLabel>
+
+#include <array>
+
+namespace {
+
+void ShowReading(TMBarGraph* bar, std::int32_t reading, const std::string& sep)
+{
+    bar->SetMBGValue(reading / 8388607.0);
+    bar->SetMBGText(Utf8(FormatInteger(reading, "# ### ##0", sep)));
+}
+
+}  // namespace
+
+InputDescription DescribeInput(std::uint8_t kind, std::uint8_t inputType, bool pt1000, const PtTexts& pt)
+{
+    static constexpr std::array<std::string_view, 5> kTypes{"Áram: 4 - 20 mA", "Áram: 0 - 20 mA",
+                                                            "Feszültség: 0 - 10 V", "Feszültség: 0 - 5 V",
+                                                            "Feszültség: 2 - 10 V"};
+    InputDescription d;
+    if (kind == 1 && inputType < kTypes.size()) {
+        d.text = std::string(kTypes[inputType]);
+        d.unit = inputType <= 1 ? "mA" : "V";
+    } else if (kind == 2) {
+        d.text = std::string(pt1000 ? pt.pt1000 : pt.pt100);
+        d.unit = "ohm";
+        d.picture = pt1000 ? "#0.00" : "#0.000";
+    }
+    return d;
+}
+
+std::string PhysicalValueText(float value, const InputDescription& input, std::string_view decimalSeparator)
+{
+    return FormatFloat(value, input.picture, decimalSeparator) + " " + input.unit;
+}
+
+InputDescription LiveValueControls::Show(const LiveStatus& s, std::uint8_t inputKind, const PtTexts& pt,
+                                         const QString& shown) const
+{
+    const std::string sep = LocaleDecimalSeparator();
+    ShowReading(raw, s.iADRaw, sep);
+    ShowReading(averaged, s.iADAveraged, sep);
+    InputDescription input = DescribeInput(inputKind, s.uInputType, s.bPt1000, pt);
+    if (input.text)
+        inputType->setText(Utf8(*input.text));
+    physical->setText(Utf8(PhysicalValueText(s.fFizikaiMennyiseg, input, sep)));
+    percent->setText(Utf8(FormatFloat(s.fKimenetSzazalek, "#0.000", sep)));
+    displayed->setText(shown);
+    return input;
+}

@@ -1,0 +1,110 @@
+#include "CommandTable.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <vector>
+
+namespace mbu {
+
+namespace {
+
+constexpr std::string_view kPoint = "i32 calibration point";
+constexpr std::string_view kPwmPoint = "u16 calibration point";
+
+constexpr std::optional<RequestKey> kNone = std::nullopt;
+
+// The rows with a button, in priority order; a reply that ends a button's operation
+// releases it.
+constexpr CommandInfo Button(Command code, std::string_view name, std::string_view request, std::string_view reply)
+{
+    return {code, name, request, reply, true, code, std::nullopt};
+}
+
+constexpr std::array<CommandInfo, 30> kTable{{
+    Button(CmdCalIn0mA, "input calibration 0 mA", "", kPoint),
+    Button(CmdCalIn20mA, "input calibration 20 mA", "", kPoint),
+    Button(CmdCalIn0V, "input calibration 0 V", "", kPoint),
+    Button(CmdCalIn10V, "input calibration 10 V", "", kPoint),
+    Button(CmdEraseFram, "erase FRAM1", "", ""),
+    {CmdSettingsRead1, "read settings, part 1", "", "SettingsPart1", true, kNone, CmdSettingsRead2},
+    {CmdSettingsDefaults1, "factory settings, part 1", "", "SettingsPart1", true, kNone, CmdSettingsDefaults2},
+    {CmdSettingsWrite1, "write settings, part 1", "SettingsPart1", "", true, kNone, CmdSettingsWrite2},
+    Button(CmdInputCalRead, "read input calibration", "", "InputCalibration"),
+    Button(CmdOptionsRead, "read options", "", "OptionsRecord"),
+    Button(CmdOptionsWrite, "write options", "OptionsRecord", ""),
+    Button(CmdReset, "reset the device", "", ""),
+    Button(CmdCalPwmLow, "output calibration, low point", "", kPwmPoint),
+    Button(CmdCalPwmHigh, "output calibration, high point", "", kPwmPoint),
+    Button(CmdPwmCalRead, "read output calibration", "", "OutputCalibration"),
+    {CmdDisplayFirstRows, "display image, first rows", "row number", "DisplayRowPair", true, kNone, CmdDisplayNextRows},
+    Button(CmdCalPt0Ohm4W, "Pt calibration 0 ohm, 4 wires", "", kPoint),
+    Button(CmdCalPtXOhm4W, "Pt calibration 300 ohm, 4 wires", "", kPoint),
+    Button(CmdCalPt0Ohm3W, "Pt calibration 0 ohm, 3 wires", "", kPoint),
+    Button(CmdCalPtXOhm3W, "Pt calibration 300 ohm, 3 wires", "", kPoint),
+    Button(CmdPtCalRead, "read Pt calibration", "", "PtCalibration"),
+    Button(CmdPt1000Write, "write Pt1000 choice", "Pt1000Choice", ""),
+    // Chain steps, sent only as the next command of a reply.
+    {CmdSettingsRead2, "read settings, part 2", "", "SettingsPart2", false, kNone, CmdSettingsRead3},
+    {CmdSettingsDefaults2, "factory settings, part 2", "", "SettingsPart2", false, kNone, CmdSettingsDefaults3},
+    {CmdSettingsWrite2, "write settings, part 2", "SettingsPart2", "", false, kNone, CmdSettingsWrite3},
+    {CmdSettingsRead3, "read settings, part 3", "", "SettingsPart3", false, CmdSettingsRead1, std::nullopt},
+    {CmdSettingsDefaults3, "factory settings, part 3", "", "SettingsPart3", false, CmdSettingsDefaults1, std::nullopt},
+    {CmdSettingsWrite3, "write settings, part 3", "SettingsPart3", "", false, CmdSettingsWrite1, std::nullopt},
+    {CmdDisplayNextRows, "display image, next rows", "row number", "DisplayRowPair", false, CmdDisplayFirstRows,
+     CmdDisplayNextRows},
+    {CmdStatusPoll, "status poll", "MbuStatusRequest", "MbuStatusRecord", false, kNone, std::nullopt},
+}};
+
+std::vector<PendingSet::Key> KeysInOrder()
+{
+    std::vector<PendingSet::Key> keys;
+    for (const CommandInfo& row : kTable)
+        if (row.hasButton)
+            keys.push_back(row.code);
+    return keys;
+}
+
+std::map<RequestKey, std::vector<Command>> Chains()
+{
+    std::map<RequestKey, std::vector<Command>> chains;
+    for (const CommandInfo& row : kTable) {
+        if (!row.hasButton)
+            continue;
+        std::vector<Command>& chain = chains[row.code];
+        for (const CommandInfo* step = &row; step;) {
+            chain.push_back(step->code);
+            // A step that chains to itself is the last one listed.
+            step = step->next && *step->next != step->code ? FindCommand(*step->next) : nullptr;
+        }
+    }
+    return chains;
+}
+
+}  // namespace
+
+std::span<const CommandInfo> CommandTable()
+{
+    return kTable;
+}
+
+const CommandInfo* FindCommand(std::uint8_t code)
+{
+    const auto* row = std::find_if(kTable.begin(), kTable.end(), [code](const CommandInfo& r) { return r.code == code; });
+    return row == kTable.end() ? nullptr : row;
+}
+
+std::span<const PendingSet::Key> KeyPriorityOrder()
+{
+    static const std::vector<PendingSet::Key> keys = KeysInOrder();
+    return keys;
+}
+
+std::span<const Command> ChainOf(RequestKey key)
+{
+    static const std::map<RequestKey, std::vector<Command>> chains = Chains();
+    const auto it = chains.find(key);
+    return it == chains.end() ? std::span<const Command>{} : std::span<const Command>(it->second);
+}
+
+}  // namespace mbu

@@ -1,0 +1,123 @@
+#include "MbuSession.h"
+
+#include "LinkErrors.h"
+#include "Scheduler.h"
+
+#include <QTimer>
+
+#include <cstring>
+
+using namespace mbu;
+
+MbuSession::MbuSession(hid::UsbHid& usb, QObject* parent)
+    : QObject(parent), hook_(usb), clock_(kTickMs, kTimeOutMs), second_(new QTimer(this)), pending_(KeyPriorityOrder())
+{
+    connect(&clock_, &LinkClock::idleTick, this, &MbuSession::Dispatch);
+    connect(&clock_, &LinkClock::timedOut, this, [this] {
+        RxFrame[off::Status] = StatusTimeOut;
+        ProcessRxFrame();
+        clock_.ClearBusy();
+        emit timedOut();
+    });
+    connect(&hook_, &UsbHook::onlineChanged, this, &MbuSession::onlineChanged);
+    connect(&hook_, &UsbHook::beep, this, &MbuSession::beep);
+    connect(&hook_, &UsbHook::frameArrived, this, &MbuSession::FrameArrived);
+
+    second_->setObjectName("Timer_1sec");
+    second_->setTimerType(Qt::PreciseTimer);
+    second_->callOnTimeout(this, &MbuSession::SecondTick);
+    second_->start(1000);
+}
+
+MbuSession::~MbuSession() = default;
+
+bool MbuSession::SetPending(RequestKey key, bool pending)
+{
+    if (!pending_.Set(key, pending))
+        return false;
+    emit pendingChanged(key, pending);
+    return true;
+}
+
+void MbuSession::Dispatch()
+{
+    if (!hook_.Online())
+        return;
+    const std::uint8_t chained = ChainedCommand;
+    const std::optional<Command> command = NextCommand(chained, pending_, pollPaused_);
+    if (!command)
+        return;
+    SendCommand(*command);
+    if (chained != 0)
+        ChainedCommand = 0;
+}
+
+void MbuSession::SendCommand(Command command)
+{
+    BuildTxHeader(TxFrame, command);
+    ByteWriter data = DataWriter(TxFrame);
+    const CommandInfo* row = FindCommand(command);
+    if (row && row->CarriesData() && requestData_)
+        requestData_(command, data);
+    // The buffer-full mark follows the last byte put; a request without data leaves it.
+    if (data.Length() > 0 || data.Full())
+        emit requestBuilt(data.Full());
+    SendFrame();
+}
+
+void MbuSession::SendFrame()
+{
+    SetTxCRC(TxFrame);
+    std::array<std::uint8_t, hid::kReportBufferSize> report{};
+    std::memcpy(report.data() + 1, TxFrame.data(), TxFrame.size());
+    clock_.FrameSent();
+    hook_.Write(report.data());
+    History.Enter(TxFrame[off::Command]);
+    emit historyChanged();
+    emit frameSent(TxFrame);
+}
+
+void MbuSession::FrameArrived(const MBUFrame& frame)
+{
+    RxFrame = frame;
+    CheckRxCRC(RxFrame);
+    ProcessRxFrame();
+    // A reply with status 1 (its CRC failed, or the unit sent 1) or 6 answers nothing: the
+    // exchange stays open and its time-out ends it, 100 ms after the request. Stopping the
+    // time-out here would leave the link Busy for good.
+    if (!linkerror::MarksFor(RxFrame[off::Status]).replyUnknown)
+        clock_.StopTimeOut();
+}
+
+void MbuSession::ProcessRxFrame()
+{
+    const std::uint8_t status = RxFrame[off::Status];
+    emit linkError(status);
+    if (linkerror::MarksFor(status).replyUnknown)
+        return;  // Busy stays as it is
+    LastRxCounter = RxFrame[off::Counter];
+    emit frameReceived(RxFrame);
+    if (status == StatusOk)
+        ParseRxData(RxFrame[off::Command]);
+    clock_.ClearBusy();
+}
+
+void MbuSession::ParseRxData(std::uint8_t echo)
+{
+    const CommandInfo* row = FindCommand(echo);
+    if (!row)
+        return;  // another echo (a developer page code) changes nothing
+    chainEnded_ = false;
+    emit commandCompleted(row->code, DataReader(RxFrame));
+    if (row->next && !chainEnded_)
+        ChainedCommand = *row->next;
+    else if (row->releases)
+        SetPending(*row->releases, false);
+}
+
+void MbuSession::SecondTick()
+{
+    FramesPerSecond = CounterDiff(PrevRxCounter, LastRxCounter);
+    PrevRxCounter = LastRxCounter;
+    emit secondElapsed();
+}

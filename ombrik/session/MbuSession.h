@@ -1,0 +1,112 @@
+#pragma once
+#include "ByteStream.h"
+#include "CommandHistory.h"
+#include "CommandTable.h"
+#include "LinkClock.h"
+#include "MbuFrame.h"
+#include "PendingSet.h"
+#include "UsbHook.h"
+
+#include <QObject>
+
+#include <cstdint>
+#include <functional>
+
+class QTimer;
+
+// Ombrik's link to its unit, on Qt Core only: one 64-byte MBU frame each way, Busy, the 30 ms
+// tick, the 100 ms time-out, the pending request keys, ChainedCommand, the monitor counters
+// and the USB hook. It knows commands and request keys, never a control: the window marks
+// keys pending (a request button going Down) and is told when the session releases one; it
+// writes the request data of a command when asked and applies a good reply when told.
+class MbuSession : public QObject {
+    Q_OBJECT
+public:
+    // Writes the request data of a command into the frame's data area, read from the
+    // controls at the moment the command starts. Asked only for commands that carry data.
+    using RequestData = std::function<void(mbu::Command, ByteWriter&)>;
+
+    static constexpr int kTickMs = 30;
+    static constexpr int kTimeOutMs = 100;
+    static constexpr std::size_t kHistorySlots = 16;
+
+    explicit MbuSession(hid::UsbHid& usb, QObject* parent = nullptr);
+    ~MbuSession() override;
+
+    void SetRequestData(RequestData requestData) { requestData_ = std::move(requestData); }
+
+    // ---- pending requests ----
+    // Answers whether the state changed; a change is reported through pendingChanged.
+    bool SetPending(mbu::RequestKey key, bool pending);
+    bool IsPending(mbu::RequestKey key) const { return pending_.IsPending(key); }
+    const PendingSet& Pending() const { return pending_; }
+    void SetPollPaused(bool paused) { pollPaused_ = paused; }
+    bool PollPaused() const { return pollPaused_; }
+    // The next command a reply asked for (0: none); the next free tick sends it first.
+    std::uint8_t ChainedCommand = 0;
+    // Called while a good reply is applied: this reply ends its chain, so its key is released
+    // instead of chaining on (the last row pair of the display).
+    void EndChain() { chainEnded_ = true; }
+
+    // ---- the link ----
+    // One 30 ms tick: starts the next command when the link is free and the unit online.
+    void Tick() { clock_.Tick(); }
+    // Builds and sends one command: the header for the QV5530 and the fixed firmware window,
+    // the command's request data, then SendFrame.
+    void SendCommand(mbu::Command command);
+    // Sends TxFrame as it stands: its CRC, the write (to whatever device is there; with none
+    // nothing is written and the exchange ends as a time-out), the history, the Tx monitor
+    // and the time-out, measured anew from now.
+    void SendFrame();
+    LinkClock& Clock() { return clock_; }
+    bool Busy() const { return clock_.Busy(); }
+    bool Online() const { return hook_.Online(); }
+    UsbHook& Hook() { return hook_; }
+
+    mbu::MBUFrame TxFrame{};  // the request frame last built
+    mbu::MBUFrame RxFrame{};  // the last reply frame, its status byte as handled
+    std::uint8_t LastRxCounter = 0;
+
+    // ---- monitor counters ----
+    CommandHistory History{kHistorySlots};
+    std::uint8_t PrevRxCounter = 0;
+    std::int32_t FramesPerSecond = 0;
+    // The one-second count (Timer_1sec's work).
+    void SecondTick();
+    QTimer* SecondTimer() const { return second_; }
+
+signals:
+    // A request frame went out (the Tx monitor).
+    void frameSent(const mbu::MBUFrame& frame);
+    // A request's data were written; full: its last byte found the data area full.
+    void requestBuilt(bool full);
+    // Every frame handling starts here with the reply's status: 0 good, 1 CRC mismatch,
+    // 2..5 and 7 and above as the unit sent them, 6 for the time-out.
+    void linkError(std::uint8_t status);
+    // A reply with a status other than 1 and 6: its header and data are shown.
+    void frameReceived(const mbu::MBUFrame& frame);
+    // A good reply (status 0) to a command of the table. The window applies it; then the
+    // session releases the row's key or chains to its next command.
+    void commandCompleted(mbu::Command echo, ByteReader reply);
+    void timedOut();
+    void pendingChanged(mbu::RequestKey key, bool pending);
+    void onlineChanged(bool online);
+    void historyChanged();
+    void secondElapsed();
+    void beep();
+
+private:
+    void Dispatch();
+    void FrameArrived(const mbu::MBUFrame& frame);
+    // The one road of every reply and of the time-out.
+    void ProcessRxFrame();
+    void ParseRxData(std::uint8_t echo);
+
+    UsbHook hook_;
+    LinkClock clock_;
+    QTimer* second_;
+    PendingSet pending_;
+    RequestData requestData_;
+    bool pollPaused_ = false;
+    bool chainEnded_ = false;
+};

@@ -1,0 +1,271 @@
+#include "OmbrikWindow.h"
+
+#include "MbuSession.h"
+#include "IniFile.h"
+#include "pages/CalibrationPage.h"
+#include "pages/DevicePages.h"
+#include "pages/DeveloperPage.h"
+#include "pages/LiveValuesGroup.h"
+#include "pages/MonitorGroup.h"
+#include "pages/SettingsPages.h"
+#include "ui/Named.h"
+#include "ui/RequestButtonBinder.h"
+#include "ui/TColor.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QHBoxLayout>
+#include <QLocale>
+#include <QVBoxLayout>
+
+using namespace mbu;
+
+namespace ombrik {
+
+namespace {
+
+// The developer page's edits in the settings file, section Edit, with their defaults.
+constexpr std::array<std::pair<const char*, const char*>, 9> kEditKeys{{
+    {"Edit1", "0"},
+    {"Edit2", "2018"},
+    {"Edit3", "2"},
+    {"Edit4", "26"},
+    {"Edit5", "2040"},
+    {"Edit6", "1"},
+    {"Edit7", "1"},
+    {"Edit8", "1"},
+    {"Edit_InputText", ""},
+}};
+
+// The record bound to a command, if it has one, on the request or reply data.
+template <typename Bindings, typename Data>
+void RunBound(const Bindings& bindings, Command command, Data& data)
+{
+    if (const auto it = bindings.find(command); it != bindings.end())
+        it->second(data);
+}
+
+}  // namespace
+
+OmbrikWindow::OmbrikWindow(hid::UsbHid& usb, QString iniPath, QWidget* parent)
+    : QWidget(parent),
+      IniPath(iniPath.isEmpty() ? QString::fromStdString(
+                                      SettingsPathFor(QCoreApplication::applicationFilePath().toStdString()).string())
+                                : iniPath),
+      session_(new MbuSession(usb, this)),
+      requests_(new RequestButtonBinder(
+          [this](RequestButtonBinder::Key key, bool pending) { session_->SetPending(static_cast<RequestKey>(key), pending); },
+          this))
+{
+    setObjectName("Form1");
+    setWindowTitle(QStringLiteral("Form"));
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
+    setFont(font);
+    resize(1280, 720);
+    Beep = [] { QApplication::beep(); };
+
+    CreatePages();
+    Timer_RxLED = Named<QTimer>(this, "Timer_RxLED");
+    connect(Timer_RxLED, &QTimer::timeout, this, [this] { Timer_RxLEDTimer(); });
+
+    BindRequests();
+    BindSession();
+    BindCommands();
+    OfferRequests();
+    FormCreate();
+    // Without a window manager the window may never be activated; the caption is set now too.
+    FormActivate();
+}
+
+OmbrikWindow::~OmbrikWindow() = default;
+
+void OmbrikWindow::CreatePages()
+{
+    setAutoFillBackground(true);
+    auto* outer = new QHBoxLayout(this);
+    outer->setContentsMargins(6, 6, 6, 6);
+
+    PageControl1 = Named<PageControl>(this, "PageControl1");
+    TabSheet1 = PageControl1->addPage("TabSheet1", "Quorin beállítások");
+    TabSheet2 = PageControl1->addPage("TabSheet2", "Beállítások");
+    TabSheet5 = PageControl1->addPage("TabSheet5", "Határérték kimenetek");
+    TabSheet3 = PageControl1->addPage("TabSheet3", "TabSheet3");
+    TabSheet4 = PageControl1->addPage("TabSheet4", "Fejlesztői segédelemek");
+    TabSheet6 = PageControl1->addPage("TabSheet6", "Tesztek");
+    PageControl1->setActivePage(TabSheet2);
+    outer->addWidget(PageControl1, 1);
+
+    Calibration = new CalibrationPage(TabSheet1);
+    Settings = new SettingsPages(TabSheet2, TabSheet5);
+    Developer = new DeveloperPage(TabSheet3);
+    Device = new DevicePages(TabSheet4, TabSheet6);
+
+    auto* side = new QVBoxLayout;
+    Monitor = new MonitorGroup(this);
+    Live = new LiveValuesGroup(this);
+    side->addWidget(Monitor->GroupBox_MBU);
+    side->addWidget(Live->GroupBox_LiveValues);
+    side->addStretch(1);
+    auto* sideBox = new QWidget(this);
+    sideBox->setLayout(side);
+    sideBox->setFixedWidth(520);
+    outer->addWidget(sideBox);
+}
+
+void OmbrikWindow::BindRequests()
+{
+    const CalibrationPage& c = *Calibration;
+    const SettingsPages& s = *Settings;
+    const DevicePages& d = *Device;
+    const std::pair<RequestKey, SpeedButton*> buttons[] = {
+        {CmdCalIn0mA, c.SpeedButton_Cal0mA},
+        {CmdCalIn20mA, c.SpeedButton_Cal20mA},
+        {CmdCalIn0V, c.SpeedButton_Cal0V},
+        {CmdCalIn10V, c.SpeedButton_Cal10V},
+        {CmdEraseFram, d.SpeedButton_EraseFRAM1},
+        {CmdSettingsRead1, s.SpeedButton_ReadSettings},
+        {CmdSettingsRead1, s.SpeedButton_ReadSettings2},
+        {CmdSettingsDefaults1, s.SpeedButton_ReadDefaultSettings},
+        {CmdSettingsDefaults1, s.SpeedButton_ReadDefaultSettings2},
+        {CmdSettingsWrite1, s.SpeedButton_WriteSettings},
+        {CmdSettingsWrite1, s.SpeedButton_WriteSettings2},
+        {CmdInputCalRead, c.SpeedButton_ReadCalIn},
+        {CmdOptionsRead, c.SpeedButton_OptionRead},
+        {CmdOptionsWrite, c.SpeedButton_OptionWrite},
+        {CmdReset, d.SpeedButton_Reset},
+        {CmdCalPwmLow, c.SpeedButton_CalPWML},
+        {CmdCalPwmHigh, c.SpeedButton_CalPWMH},
+        {CmdPwmCalRead, c.SpeedButton_ReadPWMCal},
+        {CmdDisplayFirstRows, d.SpeedButton_ReadDisplay},
+        {CmdCalPt0Ohm4W, c.SpeedButton_iCalPt0ohm4W},
+        {CmdCalPtXOhm4W, c.SpeedButton_iCalPtXohm4W},
+        {CmdCalPt0Ohm3W, c.SpeedButton_iCalPt0ohm3W},
+        {CmdCalPtXOhm3W, c.SpeedButton_iCalPtXohm3W},
+        {CmdPtCalRead, c.SpeedButton_ReadCalPt},
+        {CmdPt1000Write, c.SpeedButton_bPt1000},
+    };
+    for (const auto& [key, button] : buttons)
+        requests_->Bind(key, button);
+    connect(session_, &MbuSession::pendingChanged, requests_,
+            [this](RequestKey key, bool pending) { requests_->PendingChanged(key, pending); });
+}
+
+void OmbrikWindow::OfferRequests()
+{
+    for (const PendingSet::Key key : KeyPriorityOrder()) {
+        bool served = true;
+        for (const Command command : ChainOf(static_cast<RequestKey>(key))) {
+            const CommandInfo* row = FindCommand(command);
+            served = served && (!row->CarriesData() || RequestEncoders.contains(command)) &&
+                     (row->reply.empty() || ReplyDecoders.contains(command));
+        }
+        for (SpeedButton* button : requests_->ButtonsOf(key))
+            button->setEnabled(served);
+    }
+}
+
+// ---- the session's reports ----
+
+void OmbrikWindow::BindSession()
+{
+    MbuSession& s = *session_;
+    s.SetRequestData([this](Command command, ByteWriter& w) { RunBound(RequestEncoders, command, w); });
+    connect(&s, &MbuSession::commandCompleted, this,
+            [this](Command echo, ByteReader reply) { RunBound(ReplyDecoders, echo, reply); });
+    connect(&s, &MbuSession::frameSent, this, [this](const MBUFrame& f) { Monitor->ShowTxFrame(f); });
+    connect(&s, &MbuSession::requestBuilt, this, [this](bool full) { Monitor->Label_TXBufferIsFull->setVisible(full); });
+    connect(&s, &MbuSession::historyChanged, this,
+            [this] { Monitor->Label_Commands->setText(QString::fromStdString(session_->History.Text())); });
+    connect(&s, &MbuSession::linkError, this, [this](std::uint8_t status) { Monitor->ShowStatus(status); });
+    connect(&s, &MbuSession::frameReceived, this, [this](const MBUFrame& f) {
+        ShowRxActivity(f[off::Command]);
+        Monitor->ShowReply(f);
+    });
+    connect(&s, &MbuSession::onlineChanged, this, [this](bool online) {
+        Monitor->ShowDevice(online, online ? session_->Hook().CurrentDeviceInfo() : UsbHook::DeviceInfo{});
+    });
+    connect(&s, &MbuSession::beep, this, [this] {
+        if (Beep)
+            Beep();
+    });
+    connect(&s, &MbuSession::secondElapsed, this,
+            [this] { Monitor->Label_FPS->setText(QString::number(session_->FramesPerSecond)); });
+    connect(Monitor->CheckBox_MBUPause, &QCheckBox::toggled, this, [this](bool on) { session_->SetPollPaused(on); });
+}
+
+void OmbrikWindow::ShowRxActivity(std::uint8_t echo)
+{
+    constexpr TColor kOrange = 0x4080FFu;
+    Monitor->Shape_MBUCom->setBrushColor(echo == CmdShowMeasuredValue || echo == CmdStatusPoll ? kOrange : clLime);
+    Timer_RxLED->stop();
+    Timer_RxLED->setInterval(100);
+    Timer_RxLED->start();
+}
+
+void OmbrikWindow::Timer_RxLEDTimer()
+{
+    Monitor->Shape_MBUCom->setBrushColor(clBtnFace);
+    Timer_RxLED->stop();
+}
+
+// ---- start-up, activation, close ----
+
+void OmbrikWindow::FormCreate()
+{
+    LoadIni();
+    session_->ChainedCommand = 0;
+    Scaled = DecimalFormat();
+    session_->History.Reset();
+}
+
+void OmbrikWindow::FormActivate()
+{
+    Monitor->ShowCaption();
+}
+
+void OmbrikWindow::FormClose()
+{
+    SaveIni();
+}
+
+void OmbrikWindow::LoadIni()
+{
+    // A missing or unreadable file gives the defaults; nothing is reported.
+    IniFile ini(IniPath.toStdString());
+    ini.Load();
+    const auto edits = Developer->SettingsFileEdits();
+    for (std::size_t i = 0; i < edits.size(); ++i)
+        edits[i]->setText(QString::fromStdString(ini.ReadString("Edit", kEditKeys[i].first, kEditKeys[i].second)));
+}
+
+void OmbrikWindow::SaveIni()
+{
+    // Failures (a read-only folder, say) are swallowed: the program goes on.
+    IniFile ini(IniPath.toStdString());
+    ini.Load();
+    const QDateTime now = QDateTime::currentDateTime();
+    const QString stamp = QLocale().toString(now.date(), QLocale::ShortFormat) + QStringLiteral("   ") +
+                          QLocale().toString(now.time(), QLocale::LongFormat);
+    ini.WriteString("Date", "Date", stamp.toStdString());
+    const auto edits = Developer->SettingsFileEdits();
+    for (std::size_t i = 0; i < edits.size(); ++i)
+        ini.WriteString("Edit", kEditKeys[i].first, edits[i]->text().toStdString());
+    ini.Save();
+}
+
+void OmbrikWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+void OmbrikWindow::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    event->accept();
+}
+
+}  // namespace ombrik

@@ -1,0 +1,112 @@
+#pragma once
+#include "ByteStream.h"
+#include "CalibrationRecords.h"
+#include "CommandTable.h"
+#include "MbuStatusRecord.h"
+#include "hid/UsbHid.h"
+#include "numbers/ScaledNumber.h"
+#include "ui/PageControl.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+
+class MbuSession;
+class RequestButtonBinder;
+
+namespace ombrik {
+
+class CalibrationPage;
+class SettingsPages;
+class DeveloperPage;
+class DevicePages;
+class MonitorGroup;
+class LiveValuesGroup;
+
+// Ombrik's one window ("Form1", caption "Form"): the page control with its six pages, the
+// frame monitor and the status poll's values beside it. It owns the link session and binds
+// it to the pages: request buttons to pending keys, records to the commands
+// (RequestEncoders / ReplyDecoders), the session's reports to the monitor.
+class OmbrikWindow : public QWidget {
+    Q_OBJECT
+public:
+    // iniPath: the settings file; empty: the program's own path with the extension ".ini".
+    explicit OmbrikWindow(hid::UsbHid& usb, QString iniPath = {}, QWidget* parent = nullptr);
+    ~OmbrikWindow() override;
+
+    MbuSession& Session() { return *session_; }
+    RequestButtonBinder& Requests() { return *requests_; }
+
+    // ---- records bound to commands ----
+    // An encoder writes its command's request data from the controls; a decoder reads its
+    // command's reply data and shows it.
+    std::map<mbu::Command, std::function<void(ByteWriter&)>> RequestEncoders;
+    std::map<mbu::Command, std::function<void(ByteReader&)>> ReplyDecoders;
+    // Enables each request button exactly when every command its operation sends has what it
+    // needs (an encoder for request data, a decoder for reply data): no empty record reaches
+    // the unit, and no reply goes unshown.
+    void OfferRequests();
+
+    // ---- start-up and the settings file ----
+    void FormCreate();
+    void FormActivate();
+    void FormClose();
+    void LoadIni();
+    void SaveIni();
+    void Timer_RxLEDTimer();
+
+    // ---- state the commands share ----
+    std::uint16_t PWMValue = 0;  // sent in every poll
+    // The last poll reply: its status bits are LastStatusBits, its Pt1000 flag Pt1000Flag.
+    MbuStatusRecord LastStatus;
+    std::uint8_t InputModuleKind = 0;   // of the last options reply; selects the poll's display
+    std::uint8_t OutputModuleKind = 0;  // of the last options reply
+    // ScaledFormat and ScaledFactor: "00000" and 1 at start, set by the poll's decimals.
+    DecimalFormat Scaled;
+    InputCalibration InputPoints;    // 0 mA, 20 mA, 0 V, 10 V
+    OutputCalibration OutputPoints;  // 4 mA, 20 mA, 2 V, 10 V
+    PtCalibration PtPoints;          // 0 and 300 ohm on 4 wires, 0 and 300 ohm on 3 wires
+    // The report-ready beep.
+    std::function<void()> Beep;
+    // The settings file: the program's own path with the extension ".ini", unless given.
+    QString IniPath;
+
+    // ---- pages ----
+    PageControl* PageControl1 = nullptr;
+    QWidget* TabSheet1 = nullptr;
+    QWidget* TabSheet2 = nullptr;
+    QWidget* TabSheet5 = nullptr;
+    QWidget* TabSheet3 = nullptr;
+    QWidget* TabSheet4 = nullptr;
+    QWidget* TabSheet6 = nullptr;
+    CalibrationPage* Calibration = nullptr;
+    SettingsPages* Settings = nullptr;
+    DeveloperPage* Developer = nullptr;
+    DevicePages* Device = nullptr;
+    MonitorGroup* Monitor = nullptr;
+    LiveValuesGroup* Live = nullptr;
+    QTimer* Timer_RxLED = nullptr;
+
+private:
+    MbuSession* session_;
+    RequestButtonBinder* requests_;
+
+    void CreatePages();
+    void BindRequests();
+    void BindSession();
+    // The records of the commands (CommandBinding.cpp).
+    void BindCommands();
+    void BuildStatusRequest(ByteWriter& w);
+    void ApplyStatus(const MbuStatusRecord& r);
+    void ShowRxActivity(std::uint8_t echo);
+
+protected:
+    // Every activation sets the monitor's caption; closing writes the settings file.
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+};
+
+}  // namespace ombrik

@@ -1,0 +1,14 @@
+#include "OmbrikWindow.h"
+#include "UsbHook.h"
+#include "hid/HidapiBackend.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    hid::UsbHid usb(std::make_unique<hid::HidapiBackend>(UsbHook::kVendorId, UsbHook::kProductId));
+    ombrik::OmbrikWindow window(usb);
+    window.show();
+    return QApplication::exec();
+}

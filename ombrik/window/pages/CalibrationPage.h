@@ -1,0 +1,76 @@
+#pragma once
+#include "MbuStatusRequest.h"
+#include "ui/PageControl.h"
+#include "ui/RadioGroup.h"
+#include "ui/SpeedButton.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QObject>
+
+namespace ombrik {
+
+// "Quorin beállítások" (TabSheet1): the fitted modules, output calibration with its direct
+// drive and checks, and the input calibration of the QVAIN and QVTM inputs.
+class CalibrationPage : public QObject {
+    Q_OBJECT
+public:
+    explicit CalibrationPage(QWidget* sheet);
+
+    // The output drive of the status request: direct drive, output type, checks.
+    void FillOutputDrive(OutputDriveInputs& in) const;
+
+    QGroupBox* GroupBox4 = nullptr;
+    RadioGroup* RadioGroup_InputModul = nullptr;
+    RadioGroup* RadioGroup_OutputModul = nullptr;
+    SpeedButton* SpeedButton_OptionRead = nullptr;
+    SpeedButton* SpeedButton_OptionWrite = nullptr;
+
+    QGroupBox* GroupBox5 = nullptr;
+    SpeedButton* SpeedButton_PWMForce = nullptr;
+    SpeedButton* SpeedButton_CheckCurrent = nullptr;
+    SpeedButton* SpeedButton_CheckVoltage = nullptr;
+    SpeedButton* SpeedButton_ReadPWMCal = nullptr;
+    QGroupBox* GroupBox6 = nullptr;
+    QLabel* Label_PWM4mA = nullptr;
+    QLabel* Label_PWM20mA = nullptr;
+    QLabel* Label_PWM10V = nullptr;
+    QLabel* Label_PWM2V = nullptr;
+    QGroupBox* GroupBox_OutputCal = nullptr;
+    SpeedButton* SpeedButton_CalPWML = nullptr;
+    SpeedButton* SpeedButton_CalPWMH = nullptr;
+    RadioGroup* RadioGroup_KimenetTipusa = nullptr;
+
+    PageControl* PageControl2 = nullptr;
+    QWidget* TabSheet7 = nullptr;
+    QWidget* TabSheet8 = nullptr;
+    QGroupBox* GroupBox_InputCalQVAIN = nullptr;
+    SpeedButton* SpeedButton_Cal0mA = nullptr;
+    SpeedButton* SpeedButton_Cal20mA = nullptr;
+    SpeedButton* SpeedButton_Cal0V = nullptr;
+    SpeedButton* SpeedButton_Cal10V = nullptr;
+    SpeedButton* SpeedButton_ReadCalIn = nullptr;
+    QLabel* Label_RAM1_iCalLow1 = nullptr;
+    QLabel* Label_RAM1_iCalHigh1 = nullptr;
+    QLabel* Label_RAM1_iCalLow2 = nullptr;
+    QLabel* Label_RAM1_iCalHigh2 = nullptr;
+    SpeedButton* SpeedButton_iCalPt0ohm4W = nullptr;
+    SpeedButton* SpeedButton_iCalPtXohm4W = nullptr;
+    SpeedButton* SpeedButton_iCalPt0ohm3W = nullptr;
+    SpeedButton* SpeedButton_iCalPtXohm3W = nullptr;
+    SpeedButton* SpeedButton_ReadCalPt = nullptr;
+    SpeedButton* SpeedButton_bPt1000 = nullptr;
+    QLabel* Label_iCalPt0ohm4W = nullptr;
+    QLabel* Label_iCalPtXohm4W = nullptr;
+    QLabel* Label_iCalPt0ohm3W = nullptr;
+    QLabel* Label_iCalPtXohm3W = nullptr;
+    QCheckBox* CheckBox_bPt1000 = nullptr;
+
+private:
+    void CreateOptions(QWidget* sheet);
+    void CreateOutputCalibration(QWidget* sheet);
+    void CreateInputCalibration(QWidget* sheet);
+};
+
+}  // namespace ombrik

@@ -1,0 +1,41 @@
+#include "DevicePages.h"
+
+#include "Controls.h"
+
+#include <QVBoxLayout>
+
+namespace ombrik {
+
+DevicePages::DevicePages(QWidget* toolsSheet, QWidget* testsSheet) : QObject(toolsSheet)
+{
+    auto* tools = new QGridLayout(toolsSheet);
+    AddRequestButtons(toolsSheet, tools, 0, 0, 2,
+                      {{&SpeedButton_EraseFRAM1, "SpeedButton_EraseFRAM1", "FRAM1 törlése"},
+                       {&SpeedButton_Reset, "SpeedButton_Reset", "RESET"}});
+    GroupBox15 = Named<QGroupBox>(toolsSheet, "GroupBox15", QStringLiteral("Képernyő kép"));
+    auto* image = new QGridLayout(GroupBox15);
+    AddRequestButtons(GroupBox15, image, 0, 0, 1,
+                      {{&SpeedButton_ReadDisplay, "SpeedButton_ReadDisplay", "Kiolvasás a készülékből"}});
+    image->setColumnStretch(1, 1);
+    tools->addWidget(GroupBox15, 1, 0, 1, 3);
+    tools->setColumnStretch(2, 1);
+    tools->setRowStretch(2, 1);
+
+    auto* tests = new QVBoxLayout(testsSheet);
+    GroupBox14 = Named<QGroupBox>(testsSheet, "GroupBox14", QStringLiteral("Kijelző teszt"));
+    auto* grid = new QGridLayout(GroupBox14);
+    AddRequestButtons(GroupBox14, grid, 0, 0, 2,
+                      {{&SpeedButton_TestASCII5x7, "SpeedButton_TestASCII5x7", "ASCII-kódok 5x7"},
+                       {&SpeedButton_TestWhite, "SpeedButton_TestWhite", "Teli fehér"},
+                       {&SpeedButton_TestFrame, "SpeedButton_TestFrame", "Keret a kijelzőn"},
+                       {&SpeedButton_TestPattern, "SpeedButton_TestPattern", "Minta"}});
+    tests->addWidget(GroupBox14);
+    tests->addStretch(1);
+}
+
+std::array<SpeedButton*, 4> DevicePages::TestButtons() const
+{
+    return {SpeedButton_TestASCII5x7, SpeedButton_TestWhite, SpeedButton_TestFrame, SpeedButton_TestPattern};
+}
+
+}  // namespace ombrik

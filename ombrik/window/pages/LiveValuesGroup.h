@@ -1,0 +1,45 @@
+#pragma once
+#include "LiveValues.h"
+#include "MBarGraph.h"
+#include "MbuStatusRecord.h"
+#include "ui/Shape.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QObject>
+
+#include <cstdint>
+
+namespace ombrik {
+
+// The status poll's values, always in view: converter bars, calibration lamps, physical
+// value, output level, displayed value (also large, yellow on black, on Panel1), input type,
+// memory bits and converter rate.
+class LiveValuesGroup : public QObject {
+    Q_OBJECT
+public:
+    explicit LiveValuesGroup(QWidget* parent);
+
+    // A poll reply; inputKind: InputModuleKind; shown: the displayed value already formatted.
+    void Show(const MbuStatusRecord& r, std::uint8_t inputKind, const QString& shown);
+
+    QGroupBox* GroupBox_LiveValues = nullptr;
+    TMBarGraph* MBarGraph_IRow = nullptr;
+    TMBarGraph* MBarGraph_IAveraged = nullptr;
+    Shape* Shape_CalibratedInput = nullptr;
+    Shape* Shape_CalibratedOutput = nullptr;
+    QLabel* Label_fFizikaiMennyiseg = nullptr;
+    QLabel* Label_fKimenetSzazalek = nullptr;
+    QLabel* Label_iSkalazottKijezesiErtek = nullptr;
+    QLabel* Label_uInputType = nullptr;
+    QLabel* Label_uCRCOKbits = nullptr;
+    QLabel* Label_uAfterWriteOKbits = nullptr;
+    QLabel* Label_uSPS = nullptr;
+    QWidget* Panel1 = nullptr;
+    QLabel* Label_iSkalazottKijezesiErtek2 = nullptr;
+};
+
+// Ombrik's descriptions of its temperature input.
+inline constexpr PtTexts kOmbrikPtTexts{"Pt1000 mérőérzékelő", "Pt100 mérőérzékelő"};
+
+}  // namespace ombrik

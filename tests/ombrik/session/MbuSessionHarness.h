@@ -1,0 +1,82 @@
+#pragma once
+// Ombrik's link session on the simulated meter in MBU mode, without a window. The 30 ms and
+// one-second timers are stopped so a test drives the scheduler one tick at a time; every
+// report of the session is recorded.
+#include "EventLoop.h"
+#include "MbuSession.h"
+#include "SimulatedMeter.h"
+
+#include <QTimer>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+struct MbuSessionHarness {
+    SimulatedMeter* meter;
+    std::unique_ptr<hid::UsbHid> usb;
+    std::unique_ptr<MbuSession> s;
+
+    std::vector<std::uint8_t> statuses;  // every linkError, in order
+    std::vector<std::pair<mbu::Command, std::vector<std::uint8_t>>> completed;  // with 8 data bytes
+    std::vector<bool> built;              // requestBuilt
+    int timeOuts = 0;
+    std::map<mbu::Command, std::function<void(ByteWriter&)>> requestData;
+    // Called while a reply is applied (a test may end its chain here).
+    std::function<void(mbu::Command)> onCompleted;
+
+    MbuSessionHarness()
+        : meter(new SimulatedMeter),
+          usb(std::make_unique<hid::UsbHid>(std::unique_ptr<hid::Backend>(meter))),
+          s(std::make_unique<MbuSession>(*usb))
+    {
+        meter->useMbuProtocol();
+        s->Clock().StopTicks();
+        s->SecondTimer()->stop();
+        s->SetRequestData([this](mbu::Command c, ByteWriter& w) {
+            if (requestData.contains(c))
+                requestData.at(c)(w);
+        });
+        QObject::connect(s.get(), &MbuSession::linkError, [this](std::uint8_t c) { statuses.push_back(c); });
+        QObject::connect(s.get(), &MbuSession::commandCompleted, [this](mbu::Command c, ByteReader r) {
+            std::vector<std::uint8_t> bytes(8);
+            r.GetBytes(bytes);
+            completed.emplace_back(c, bytes);
+            if (onCompleted)
+                onCompleted(c);
+        });
+        QObject::connect(s.get(), &MbuSession::requestBuilt, [this](bool full) { built.push_back(full); });
+        QObject::connect(s.get(), &MbuSession::timedOut, [this] { ++timeOuts; });
+        eventloop::Pump();  // plug and change events
+    }
+
+    ~MbuSessionHarness()
+    {
+        s.reset();
+        usb.reset();
+    }
+
+    // One scheduler tick, then the event loop until the exchange it started has ended.
+    void tick()
+    {
+        s->Tick();
+        eventloop::WaitFor([this] { return !s->Busy(); }, 1000);
+    }
+    void press(mbu::RequestKey key) { s->SetPending(key, true); }
+    bool pending(mbu::RequestKey key) const { return s->IsPending(key); }
+    void clear()
+    {
+        meter->clearLog();
+        statuses.clear();
+        completed.clear();
+        built.clear();
+    }
+    // The command of every frame the meter got, in order.
+    std::vector<std::uint8_t> sent() const
+    {
+        std::vector<std::uint8_t> codes;
+        for (const auto& f : meter->framesReceived())
+            codes.push_back(f[mbu::off::Command]);
+        return codes;
+    }
+};

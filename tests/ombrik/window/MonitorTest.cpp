@@ -1,0 +1,193 @@
+// The link as the monitor shows it: the first poll on the wire, one whole exchange, the
+// history and the frame rate, lost and bad replies and the unit's statuses.
+#include "ByteText.h"
+#include "LocaleScope.h"
+#include "OmbrikHarness.h"
+
+#include <gtest/gtest.h>
+
+using bytetext::Hex;
+
+namespace {
+
+QString Zeros(int bytes)
+{
+    QStringList z;
+    for (int i = 0; i < bytes; ++i)
+        z << "00";
+    return z.join(' ');
+}
+
+}  // namespace
+
+TEST(OmbrikMonitor, TheFirstPollAndItsReplyWithEveryLabelAndBothDumps)
+{
+    LocaleScope scope(HungarianLocale());
+    OmbrikHarness h;
+    h.meter->status.iADRaw = 0x00123456;
+    h.meter->status.uSPS = 0x1234;
+    h.tick();
+    ASSERT_EQ(h.meter->framesReceived().size(), 1u);
+    EXPECT_EQ(Hex(h.meter->framesReceived()[0]),
+              "9A 15 18 1B 1F 1B 65 02 00 00 00 " + Zeros(51).toStdString() + " 69 A8");
+
+    ombrik::MonitorGroup& m = h.monitor();
+    EXPECT_EQ(m.Label_MBUTxDevice->text(), "5530");
+    EXPECT_EQ(m.Label_MBUTxVerL->text(), "2018.08.24.");
+    EXPECT_EQ(m.Label_MBUTxVerH->text(), "2018.08.31.");
+    EXPECT_EQ(m.Label_MBUTxCommand->text(), "101");
+    EXPECT_EQ(m.Memo_MBUTx->Text(), "02 00 00 00 " + Zeros(51));
+    EXPECT_EQ(m.Memo_MBUTx->Text().size(), 164);
+    EXPECT_EQ(m.Label_MBURxDevice->text(), "5530");
+    EXPECT_EQ(m.Label_MBURxVer->text(), "2018.08.28.");
+    EXPECT_EQ(m.Label_MBURxCounter->text(), "0");
+    EXPECT_EQ(m.Label_MBURxError->text(), "0");
+    EXPECT_EQ(BackgroundColorOf(m.Label_MBURxError), clBtnFace);
+    EXPECT_EQ(m.Memo_MBURx->Text(), "56 34 12 00 " + Zeros(24) + " 34 12 00 " + Zeros(24));
+    EXPECT_EQ(m.Shape_MBUCom->brushColor(), 0x4080FFu) << "orange for a poll";
+    EXPECT_TRUE(h.w->Timer_RxLED->isActive());
+    EXPECT_EQ(h.w->Timer_RxLED->interval(), 100);
+    EXPECT_EQ(m.Label_Commands->text(), "101, ");
+    h.w->Timer_RxLEDTimer();
+    EXPECT_EQ(m.Shape_MBUCom->brushColor(), clBtnFace);
+
+    h.cal().SpeedButton_ReadCalPt->click();
+    h.tick();
+    EXPECT_EQ(m.Shape_MBUCom->brushColor(), clLime) << "lime for any other reply";
+    EXPECT_EQ(m.Label_MBURxCounter->text(), "1");
+}
+
+TEST(OmbrikMonitor, ElevenPollsAndAn102InTheHistoryAndTheRateAcrossAWrap)
+{
+    OmbrikHarness h;
+    h.tick(11);
+    EXPECT_EQ(h.monitor().Label_Commands->text(), "n*101, ");
+    h.cal().SpeedButton_Cal0mA->click();
+    h.tick();
+    EXPECT_EQ(h.monitor().Label_Commands->text(), "n*101, 102, ");
+
+    h.session().PrevRxCounter = 250;
+    h.session().LastRxCounter = 4;
+    h.session().SecondTick();
+    EXPECT_EQ(h.monitor().Label_FPS->text(), "10");
+}
+
+TEST(OmbrikMonitor, ADroppedReplyTimesOutAndIsSentAgain)
+{
+    OmbrikHarness h;
+    h.tick();
+    h.cal().SpeedButton_ReadPWMCal->click();
+    h.meter->dropNextReplies();
+    h.session().Tick();
+    EXPECT_TRUE(h.session().Clock().TimeOutArmed()) << "100 ms from the request";
+    ASSERT_TRUE(eventloop::WaitFor([&] { return !h.session().Busy(); }));
+    ombrik::MonitorGroup& m = h.monitor();
+    EXPECT_EQ(m.Label_MBURxError->text(), "6: Time out.");
+    EXPECT_EQ(FontColorOf(m.Label_MBURxError), clRed);
+    for (QLabel* l : {m.Label_MBURxDevice, m.Label_MBURxVer, m.Label_MBURxCounter})
+        EXPECT_EQ(l->text(), "?");
+    EXPECT_TRUE(m.Memo_MBURx->Text().isEmpty());
+    EXPECT_TRUE(h.cal().SpeedButton_ReadPWMCal->IsDown());
+    EXPECT_EQ(h.cal().Label_PWM4mA->text(), "?");
+
+    h.meter->mbu.output.points = {100, 200, 300, 400};
+    h.tick();
+    EXPECT_EQ(h.sent(), (std::vector<std::uint8_t>{101, 116, 116}));
+    EXPECT_FALSE(h.cal().SpeedButton_ReadPWMCal->IsDown());
+    EXPECT_EQ(h.cal().Label_PWM10V->text(), "400");
+}
+
+TEST(OmbrikMonitor, ABadCrcShowsOneThenTheTimeOutAndNothingIsParsed)
+{
+    OmbrikHarness h;
+    h.meter->mbu.input.points = {1, 2, 3, 4};
+    h.cal().SpeedButton_ReadCalIn->click();
+    h.meter->corruptNextReplies();
+    h.session().Tick();
+    ombrik::MonitorGroup& m = h.monitor();
+    ASSERT_TRUE(eventloop::WaitFor([&] { return m.Label_MBURxError->text() == "1: CRC."; }));
+    EXPECT_EQ(m.Label_MBURxCounter->text(), "?");
+    EXPECT_TRUE(h.session().Busy());
+    ASSERT_TRUE(eventloop::WaitFor([&] { return !h.session().Busy(); }));
+    EXPECT_EQ(m.Label_MBURxError->text(), "6: Time out.");
+    EXPECT_EQ(h.cal().Label_RAM1_iCalLow1->text(), "?");
+    EXPECT_TRUE(h.cal().SpeedButton_ReadCalIn->IsDown());
+    EXPECT_EQ(m.Shape_MBUCom->brushColor(), clBtnFace) << "no reply lamp for a bad frame";
+}
+
+TEST(OmbrikMonitor, UnitStatusesShowTheirTextsAndHighlightsAndTheRequestRepeats)
+{
+    struct Row {
+        std::uint8_t status;
+        const char* text;
+        bool device, version, command;
+    };
+    const Row rows[] = {
+        {2, "2: Unknow device.", true, false, false},
+        {3, "3: This program is old. Use new.", false, true, false},
+        {4, "4: This program is too new. Use earlier.", false, true, false},
+        {5, "5: Unkown command.", false, false, true},
+        {9, "0", false, false, false},  // keeps the previous text
+        {7, "0", false, false, false},  // no text of its own here
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(int(row.status));
+        OmbrikHarness h;
+        h.tick();
+        h.w->Device->SpeedButton_Reset->click();
+        h.meter->failNextReplies(row.status);
+        h.tick();
+        ombrik::MonitorGroup& m = h.monitor();
+        EXPECT_EQ(m.Label_MBURxError->text(), row.text);
+        EXPECT_EQ(BackgroundColorOf(m.Label_MBURxError), clWhite);
+        EXPECT_EQ(FontColorOf(m.Label_MBURxError), clRed);
+        for (QLabel* l : {m.Label_MBUTxDevice, m.Label_MBURxDevice})
+            EXPECT_EQ(FontColorOf(l), row.device ? clRed : clWindowText);
+        for (QLabel* l : {m.Label_MBUTxVerL, m.Label_MBUTxVerH, m.Label_MBURxVer})
+            EXPECT_EQ(FontColorOf(l), row.version ? clRed : clWindowText);
+        EXPECT_EQ(BackgroundColorOf(m.Label_MBUTxCommand), row.command ? clWhite : clBtnFace);
+        EXPECT_EQ(m.Label_MBURxDevice->text(), "5530") << "the reply's header is shown";
+        EXPECT_FALSE(h.session().Busy());
+        EXPECT_TRUE(h.w->Device->SpeedButton_Reset->IsDown());
+        h.tick();
+        EXPECT_EQ(h.sent(), (std::vector<std::uint8_t>{101, 113, 113}));
+        EXPECT_EQ(m.Label_MBURxError->text(), "0");
+        EXPECT_EQ(FontColorOf(m.Label_MBURxDevice), clWindowText);
+        EXPECT_FALSE(h.w->Device->SpeedButton_Reset->IsDown());
+    }
+}
+
+// A 6 that the unit itself sends answers nothing: the time-out still ends the exchange, and
+// the link goes on.
+TEST(OmbrikMonitor, StatusSixFromTheUnitIsEndedByTheTimeOut)
+{
+    OmbrikHarness h;
+    h.meter->failNextReplies(6);
+    h.session().Tick();
+    ASSERT_TRUE(eventloop::WaitFor([&] { return h.monitor().Label_MBURxError->text() == "6: Time out."; }));
+    EXPECT_TRUE(h.session().Busy());
+    EXPECT_TRUE(h.session().Clock().TimeOutArmed());
+    ASSERT_TRUE(eventloop::WaitFor([&] { return !h.session().Busy(); }));
+    h.tick();
+    EXPECT_EQ(h.sent(), (std::vector<std::uint8_t>{101, 101}));
+    EXPECT_EQ(h.monitor().Label_MBURxError->text(), "0");
+}
+
+TEST(OmbrikMonitor, TheFiftySixthDataByteShowsTheBufferFullUntilABytFits)
+{
+    OmbrikHarness h;
+    auto poll = h.w->RequestEncoders[mbu::CmdStatusPoll];
+    h.w->RequestEncoders[mbu::CmdStatusPoll] = [](ByteWriter& w) {
+        for (int i = 0; i < 56; ++i)
+            w.PutByte(0xA5);
+    };
+    h.tick();
+    EXPECT_FALSE(h.monitor().Label_TXBufferIsFull->isHidden());
+    EXPECT_EQ(h.monitor().Memo_MBUTx->Text().count("A5"), 55);
+    h.cal().SpeedButton_Cal0V->click();
+    h.tick();
+    EXPECT_FALSE(h.monitor().Label_TXBufferIsFull->isHidden()) << "a request without data leaves the mark";
+    h.w->RequestEncoders[mbu::CmdStatusPoll] = poll;
+    h.tick();
+    EXPECT_TRUE(h.monitor().Label_TXBufferIsFull->isHidden());
+}

@@ -1,0 +1,73 @@
+#pragma once
+// Ombrik's window on the simulated meter in MBU mode, headless. The 30 ms tick and the
+// one-second timer are stopped so a test drives the scheduler one tick at a time; the
+// settings file lies in a folder of its own.
+#include "EventLoop.h"
+#include "MbuSession.h"
+#include "OmbrikWindow.h"
+#include "SimulatedMeter.h"
+#include "pages/CalibrationPage.h"
+#include "pages/DevicePages.h"
+#include "pages/DeveloperPage.h"
+#include "pages/LiveValuesGroup.h"
+#include "pages/MonitorGroup.h"
+#include "pages/SettingsPages.h"
+#include "ui/TColor.h"
+
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <memory>
+
+struct OmbrikHarness {
+    QTemporaryDir dir;
+    SimulatedMeter* meter;
+    std::unique_ptr<hid::UsbHid> usb;
+    std::unique_ptr<ombrik::OmbrikWindow> w;
+    int beeps = 0;
+
+    // iniPath: the settings file; empty: one in a fresh folder, not there yet.
+    explicit OmbrikHarness(QString iniPath = {})
+        : meter(new SimulatedMeter), usb(std::make_unique<hid::UsbHid>(std::unique_ptr<hid::Backend>(meter)))
+    {
+        meter->useMbuProtocol();
+        w = std::make_unique<ombrik::OmbrikWindow>(*usb, iniPath.isEmpty() ? dir.filePath("ombrik.ini") : iniPath);
+        w->Beep = [this] { ++beeps; };
+        session().Clock().StopTicks();
+        session().SecondTimer()->stop();
+        eventloop::Pump();  // plug and change events
+    }
+
+    ~OmbrikHarness()
+    {
+        w.reset();
+        usb.reset();
+    }
+
+    MbuSession& session() { return w->Session(); }
+    ombrik::CalibrationPage& cal() { return *w->Calibration; }
+    ombrik::MonitorGroup& monitor() { return *w->Monitor; }
+    ombrik::LiveValuesGroup& live() { return *w->Live; }
+
+    // One scheduler tick, then the event loop until the exchange it started has ended.
+    void tick(int n = 1)
+    {
+        for (int i = 0; i < n; ++i) {
+            session().Tick();
+            eventloop::WaitFor([this] { return !session().Busy(); }, 1000);
+        }
+    }
+    // The request data of the last frame the meter got.
+    std::vector<std::uint8_t> lastData(std::size_t n) const
+    {
+        const auto& f = meter->framesReceived().back();
+        return {f.begin() + 7, f.begin() + 7 + static_cast<std::ptrdiff_t>(n)};
+    }
+    std::vector<std::uint8_t> sent() const
+    {
+        std::vector<std::uint8_t> codes;
+        for (const auto& f : meter->framesReceived())
+            codes.push_back(f[6]);
+        return codes;
+    }
+};

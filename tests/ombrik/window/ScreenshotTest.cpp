@@ -1,0 +1,48 @@
+// Renders Ombrik's window on a connected simulated meter into PNG files, one per page, for
+// looking at the layout. Runs only when QS_SCREENSHOT_DIR names a folder.
+#include "LocaleScope.h"
+#include "OmbrikHarness.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+TEST(OmbrikScreenshot, EveryPage)
+{
+    const QByteArray dir = qgetenv("QS_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        GTEST_SKIP() << "set QS_SCREENSHOT_DIR to render the pages";
+    LocaleScope scope(HungarianLocale());
+    OmbrikHarness h;
+    h.w->show();
+    LiveStatus& s = h.meter->status;
+    s.iADRaw = 3000000;
+    s.iADAveraged = 2990000;
+    s.uErrorBits = live_status::OutputNotCalibrated;
+    s.fFizikaiMennyiseg = 12.5f;
+    s.fKimenetSzazalek = 0.625f;
+    s.iSkalazottKijezesiErtek = 12345;
+    s.uDecimals = 2;
+    s.uSPS = 50;
+    h.meter->mbu.options = {1, 1};
+    h.cal().SpeedButton_OptionRead->click();
+    h.cal().SpeedButton_ReadCalPt->click();
+    h.tick(3);
+    h.session().SecondTick();
+    const QString out = QString::fromUtf8(dir);
+    QDir().mkpath(out);
+    for (int i = 0; i < h.w->PageControl1->pageCount(); ++i) {
+        QWidget* page = h.w->PageControl1->page(i);
+        h.w->PageControl1->setActivePage(page);
+        eventloop::Pump();
+        EXPECT_TRUE(h.w->grab().save(out + "/ombrik-" + page->objectName() + ".png"));
+    }
+    // The calibration page with its hidden controls shown and the QVAIN input.
+    h.w->PageControl1->setActivePage(h.w->TabSheet1);
+    for (QWidget* hidden : {static_cast<QWidget*>(h.cal().GroupBox_OutputCal), static_cast<QWidget*>(h.cal().SpeedButton_CheckCurrent),
+                            static_cast<QWidget*>(h.cal().SpeedButton_CheckVoltage)})
+        hidden->setVisible(true);
+    h.cal().PageControl2->setActivePage(h.cal().TabSheet7);
+    eventloop::Pump();
+    EXPECT_TRUE(h.w->grab().save(out + "/ombrik-TabSheet1-all.png"));
+}

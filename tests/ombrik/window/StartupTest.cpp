@@ -1,0 +1,152 @@
+// Ombrik's window at start: its pages and controls, the monitor's caption, the settings
+// file, the USB events and unplugging.
+#include "LocaleScope.h"
+#include "OmbrikHarness.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+TEST(OmbrikStartup, OneWindowWithSixPagesTheSettingsPageFirst)
+{
+    OmbrikHarness h;
+    ombrik::OmbrikWindow& w = *h.w;
+    EXPECT_EQ(w.objectName(), "Form1");
+    EXPECT_EQ(w.windowTitle(), "Form");
+    const std::pair<const char*, const char*> pages[] = {
+        {"TabSheet1", "Quorin beállítások"}, {"TabSheet2", "Beállítások"}, {"TabSheet5", "Határérték kimenetek"},
+        {"TabSheet3", "TabSheet3"},          {"TabSheet4", "Fejlesztői segédelemek"}, {"TabSheet6", "Tesztek"}};
+    ASSERT_EQ(w.PageControl1->pageCount(), 6);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(w.PageControl1->page(i)->objectName(), pages[i].first);
+    EXPECT_EQ(w.PageControl1->activePage(), w.TabSheet2);
+    EXPECT_EQ(h.cal().PageControl2->activePage(), h.cal().TabSheet8);
+
+    EXPECT_EQ(h.session().Clock().TickTimer()->interval(), 30);
+    EXPECT_EQ(h.session().Clock().TimeOutTimer()->interval(), 100);
+    EXPECT_EQ(h.session().SecondTimer()->interval(), 1000);
+    EXPECT_FALSE(h.session().Clock().TimeOutArmed());
+    EXPECT_FALSE(h.session().Busy());
+    EXPECT_EQ(w.Scaled.ScaledFormat(), "00000");
+    EXPECT_TRUE(h.cal().GroupBox_OutputCal->isHidden());
+    EXPECT_TRUE(h.cal().SpeedButton_CheckCurrent->isHidden());
+    EXPECT_TRUE(h.monitor().Label_TXBufferIsFull->isHidden());
+    EXPECT_EQ(w.findChild<QWidget*>("Label_USBOnline"), nullptr) << "the Online text is a fixed caption";
+}
+
+// Until the settings parts and the display rows have their records, their buttons are not
+// offered: no empty record reaches the unit.
+TEST(OmbrikStartup, OnlyRequestsWithTheirRecordsAreOffered)
+{
+    OmbrikHarness h;
+    for (QWidget* b : h.w->findChildren<SpeedButton*>()) {
+        const QString name = b->objectName();
+        const bool later = name.contains("Settings") || name == "SpeedButton_ReadDisplay";
+        EXPECT_EQ(b->isEnabled(), !later) << name.toStdString();
+    }
+    h.w->ReplyDecoders[mbu::CmdDisplayFirstRows] = [](ByteReader&) {};
+    h.w->ReplyDecoders[mbu::CmdDisplayNextRows] = [](ByteReader&) {};
+    h.w->OfferRequests();
+    EXPECT_FALSE(h.w->Device->SpeedButton_ReadDisplay->isEnabled()) << "its request still has no encoder";
+    h.w->RequestEncoders[mbu::CmdDisplayFirstRows] = [](ByteWriter&) {};
+    h.w->RequestEncoders[mbu::CmdDisplayNextRows] = [](ByteWriter&) {};
+    h.w->OfferRequests();
+    EXPECT_TRUE(h.w->Device->SpeedButton_ReadDisplay->isEnabled());
+}
+
+TEST(OmbrikStartup, TheMonitorCaptionAndVersionsFollowTheLocalesDateSeparator)
+{
+    struct Row {
+        QLocale locale;
+        const char* caption;
+        const char* lowest;
+    };
+    const Row rows[] = {
+        {HungarianLocale(), "MBU   v2018.08.28.", "2018.08.24."},
+        {QLocale(QLocale::English, QLocale::UnitedStates), "MBU   v2018/08/28/", "2018/08/24/"},
+    };
+    for (const Row& row : rows) {
+        LocaleScope scope(row.locale);
+        OmbrikHarness h;
+        EXPECT_EQ(h.monitor().GroupBox_MBU->title(), row.caption);
+        h.tick();
+        EXPECT_EQ(h.monitor().Label_MBUTxVerL->text(), row.lowest);
+    }
+}
+
+TEST(OmbrikSettingsFile, DefaultsWithoutAFileAndTheEditsWrittenInOrderOnClose)
+{
+    OmbrikHarness h;
+    const auto edits = h.w->Developer->SettingsFileEdits();
+    QStringList texts;
+    for (QLineEdit* e : edits)
+        texts << e->text();
+    EXPECT_EQ(texts, (QStringList{"0", "2018", "2", "26", "2040", "1", "1", "1", ""}));
+
+    edits[0]->setText("5530");
+    edits[8]->setText("1, 2, 3");
+    h.w->close();
+    QFile file(h.w->IniPath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 12);
+    EXPECT_EQ(lines[0], "[Date]");
+    EXPECT_TRUE(lines[1].startsWith("Date=") && lines[1].contains("   ")) << lines[1].toStdString();
+    lines.remove(0, 2);
+    EXPECT_EQ(lines, (QStringList{"[Edit]", "Edit1=5530", "Edit2=2018", "Edit3=2", "Edit4=26", "Edit5=2040",
+                                  "Edit6=1", "Edit7=1", "Edit8=1", "Edit_InputText=1, 2, 3"}));
+
+    // Read back at the next start; the Date key is never read.
+    OmbrikHarness again(h.w->IniPath);
+    EXPECT_EQ(again.w->Developer->Edit1->text(), "5530");
+    EXPECT_EQ(again.w->Developer->Edit_InputText->text(), "1, 2, 3");
+}
+
+TEST(OmbrikSettingsFile, AFolderThatCannotBeWrittenGivesNoMessage)
+{
+    OmbrikHarness h("/proc/ombrik-settings/ombrik.ini");
+    EXPECT_EQ(h.w->Developer->Edit2->text(), "2018");
+    h.w->close();
+    EXPECT_FALSE(QFile::exists(h.w->IniPath));
+    for (QWidget* top : QApplication::topLevelWidgets())
+        EXPECT_FALSE(top->isVisible() && top != h.w.get()) << top->metaObject()->className();
+}
+
+TEST(OmbrikUsb, PlugShowsTheDeviceEveryReplyBeepsAndUnplugStopsTheLink)
+{
+    OmbrikHarness h;
+    ombrik::MonitorGroup& m = h.monitor();
+    EXPECT_EQ(m.Shape_MBUOn->brushColor(), clLime);
+    EXPECT_EQ(m.Label_VendorID->text(), "$04D8 = 1240");
+    EXPECT_EQ(m.Label_ProductID->text(), "$003F = 63");
+    EXPECT_EQ(m.Label_ProductName->text(), "Quorin panel meter");
+    h.tick(3);
+    EXPECT_EQ(h.beeps, 3);
+
+    // Unplugged in the middle of an exchange: it ends as a time-out, nothing is sent while
+    // the unit is away, and the poll resumes when it is back.
+    h.meter->latencyMs = 50;
+    h.session().Tick();
+    h.meter->unplug();
+    eventloop::Pump();
+    EXPECT_EQ(m.Shape_MBUOn->brushColor(), clBtnFace);
+    EXPECT_TRUE(m.Label_VendorName->text().isEmpty());
+    ASSERT_TRUE(eventloop::WaitFor([&] { return !h.session().Busy(); }));
+    EXPECT_EQ(m.Label_MBURxError->text(), "6: Time out.");
+    const std::size_t before = h.meter->framesReceived().size();
+    h.cal().SpeedButton_OptionRead->click();
+    h.tick(3);
+    EXPECT_EQ(h.meter->framesReceived().size(), before);
+
+    h.meter->latencyMs = 0;
+    h.meter->plug();
+    eventloop::Pump();
+    EXPECT_EQ(m.Shape_MBUOn->brushColor(), clLime);
+    h.tick(2);
+    EXPECT_EQ(h.sent().back(), 101);
+    EXPECT_EQ(h.sent()[h.sent().size() - 2], 111);
+    EXPECT_EQ(m.Label_MBURxError->text(), "0");
+}

@@ -1,0 +1,20 @@
+#pragma once
+#include "CalibrationRecords.h"
+#include "MbuStatusRequest.h"
+#include "OptionsRecord.h"
+
+#include <cstdint>
+
+// What the QV5530 keeps for Ombrik's commands on the MBU protocol. The calibration commands
+// take the unit's filtered converter reading (input and Pt points) or the PWM value of the
+// last poll (output points, 4 mA / 20 mA with the current output selected in that poll,
+// else 2 V / 10 V); the reads answer the points kept.
+struct MbuStore {
+    InputCalibration input;
+    OutputCalibration output;
+    PtCalibration pt;
+    OptionsRecord options;
+    MbuStatusRequest lastPoll;  // the request data of the last poll
+    int framErasures = 0;       // 106
+    int resets = 0;             // 113
+};
