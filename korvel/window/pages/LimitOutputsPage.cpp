@@ -2,6 +2,7 @@
 
 #include "RequestButtons.h"
 #include "UiBuild.h"
+#include "ui/LimitOutputGroup.h"
 #include "ui/TColor.h"
 
 #include <QGridLayout>
@@ -36,12 +37,10 @@ LimitOutputsPage::LimitOutputsPage(QWidget* sheet) : QObject(sheet)
                                   SpeedButton_ReadDefaultSettings2, SpeedButton_WriteSettings2);
 
     auto* limits = new QHBoxLayout;
-    QGroupBox** groups[] = {&GroupBox_Limit1, &GroupBox_Limit2, &GroupBox_Limit3, &GroupBox_Limit4};
+    const LimitOutputCaptions captions{"%1. határérték kimenet", "Impulzusszélesség:", "sec", true};
     for (int i = 0; i < 4; ++i) {
-        const QByteArray name = "GroupBox_Limit" + QByteArray::number(i + 1);
-        *groups[i] = Group(sheet, name.constData(), QString("%1. határérték kimenet").arg(i + 1));
-        new QGridLayout(*groups[i]);
-        limits->addWidget(*groups[i]);
+        Limit[static_cast<std::size_t>(i)] = BuildLimitOutputGroup(sheet, i + 1, captions);
+        limits->addWidget(Limit[static_cast<std::size_t>(i)].group);
     }
     v->addLayout(limits, 1);
 
