@@ -17,6 +17,8 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTabBar>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -72,6 +74,18 @@ struct KorvelHarness {
         t.start();
         while (t.elapsed() < ms)
             QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+    }
+
+    // Clicks the tab of a page as the user would (the page control's change handler runs).
+    static bool clickTab(PageControl* pc, const QString& caption)
+    {
+        auto* bar = pc->findChild<QTabBar*>();
+        for (int i = 0; bar && i < bar->count(); ++i)
+            if (bar->tabText(i) == caption) {
+                QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(i).center());
+                return true;
+            }
+        return false;
     }
 
     // One scheduler tick, then the event loop until the transfer it started has ended.
