@@ -7,11 +7,16 @@
 
 #include <QLabel>
 
+#include <algorithm>
+
 QLineEdit* AddEditRow(QGridLayout* grid, int row, QWidget* parent, const EditRow& spec)
 {
     grid->addWidget(new QLabel(spec.caption, parent), row, 0);
     auto* edit = new QLineEdit(spec.text, parent);
     edit->setObjectName(QString::fromLatin1(spec.name));
+    // As wide as its longest entry (a number: ten characters), no wider.
+    const int chars = spec.maxLength > 0 ? std::max(spec.maxLength, 5) : 10;
+    edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (chars + 2));
     if (spec.maxLength > 0)
         TypingLimit::Install(edit, spec.maxLength);
     if (spec.decimalKey)
@@ -30,6 +35,8 @@ LimitOutputControls BuildLimitOutputGroup(QWidget* parent, int n, const LimitOut
     c.group = new QGroupBox(captions.group.arg(n), parent);
     c.group->setObjectName("GroupBox_Limit" + number);
     auto* grid = new QGridLayout(c.group);
+    grid->setContentsMargins(2, 4, 2, 2);
+    grid->setHorizontalSpacing(4);
 
     c.mode = new RadioGroup("Üzemmód", settingsitems::LimitModes(), c.group);
     c.mode->setObjectName(named("RadioGroup_enuLimitMode"));

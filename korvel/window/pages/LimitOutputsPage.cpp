@@ -36,7 +36,9 @@ LimitOutputsPage::LimitOutputsPage(QWidget* sheet) : QObject(sheet)
                                   "SpeedButton_WriteSettings2", SpeedButton_ReadSettings2,
                                   SpeedButton_ReadDefaultSettings2, SpeedButton_WriteSettings2);
 
+    v->setContentsMargins(2, 4, 2, 2);
     auto* limits = new QHBoxLayout;
+    limits->setSpacing(2);
     const LimitOutputCaptions captions{"%1. határérték kimenet", "Impulzusszélesség:", "sec", true};
     for (int i = 0; i < 4; ++i) {
         Limit[static_cast<std::size_t>(i)] = BuildLimitOutputGroup(sheet, i + 1, captions);
