@@ -4,50 +4,54 @@
 #include "numbers/PictureFormat.h"
 
 namespace {
-void Show(QLabel* label, std::int64_t value, const char* picture)
+constexpr const char* kPointPicture = "# ### ##0";
+constexpr const char* kPwmPicture = "## ##0";
+
+// Stores one point of a block and shows it in its label.
+template <class Points, class T>
+void SetPoint(Points& block, const std::array<QLabel*, 4>& labels, std::size_t point, T value, const char* picture)
 {
-    if (label)
+    block.points.at(point) = value;
+    if (QLabel* label = labels.at(point))
         label->setText(QString::fromStdString(FormatInteger(value, picture, LocaleDecimalSeparator())));
 }
 
-constexpr const char* kPointPicture = "# ### ##0";
-constexpr const char* kPwmPicture = "## ##0";
+template <class Points>
+void SetAll(Points& block, const std::array<QLabel*, 4>& labels, const Points& read, const char* picture)
+{
+    for (std::size_t i = 0; i < read.points.size(); ++i)
+        SetPoint(block, labels, i, read.points[i], picture);
+}
 }  // namespace
 
 void CalibrationValues::SetInputPoint(std::size_t point, std::int32_t value)
 {
-    Input.points.at(point) = value;
-    Show(InputLabels.at(point), value, kPointPicture);
+    SetPoint(Input, InputLabels, point, value, kPointPicture);
 }
 
 void CalibrationValues::SetInput(const InputCalibration& points)
 {
-    for (std::size_t i = 0; i < points.points.size(); ++i)
-        SetInputPoint(i, points.points[i]);
+    SetAll(Input, InputLabels, points, kPointPicture);
 }
 
 void CalibrationValues::SetOutputPoint(std::size_t point, std::uint16_t value)
 {
-    Output.points.at(point) = value;
-    Show(OutputLabels.at(point), value, kPwmPicture);
+    SetPoint(Output, OutputLabels, point, value, kPwmPicture);
 }
 
 void CalibrationValues::SetOutput(const OutputCalibration& points)
 {
-    for (std::size_t i = 0; i < points.points.size(); ++i)
-        SetOutputPoint(i, points.points[i]);
+    SetAll(Output, OutputLabels, points, kPwmPicture);
 }
 
 void CalibrationValues::SetPtPoint(std::size_t point, std::int32_t value)
 {
-    Pt.points.at(point) = value;
-    Show(PtLabels.at(point), value, kPointPicture);
+    SetPoint(Pt, PtLabels, point, value, kPointPicture);
 }
 
 void CalibrationValues::SetPt(const PtCalibration& points)
 {
-    for (std::size_t i = 0; i < points.points.size(); ++i)
-        SetPtPoint(i, points.points[i]);
+    SetAll(Pt, PtLabels, points, kPointPicture);
 }
 
 std::size_t CalibrationValues::OutputPointFor(bool high, bool currentSelected)

@@ -24,14 +24,25 @@ FactoryCommands::FactoryCommands(MainWindow& window) : QObject(&window), window_
     };
     decoders[CmdIdentityWrite] = [&window](ByteReader&) { window.IdentityReadBackDue = true; };
 
-    // Input calibration: one point per step, all four by the read.
-    const std::pair<Command, std::size_t> inputSteps[] = {{CmdCalIn0mA, input_cal::Low1},
-                                                          {CmdCalIn20mA, input_cal::High1},
-                                                          {CmdCalIn0V, input_cal::Low2},
-                                                          {CmdCalIn10V, input_cal::High2}};
-    for (const auto& [command, point] : inputSteps)
-        decoders[command] = [&values, point](ByteReader& r) {
-            values.SetInputPoint(point, CalibrationPoint::Decode(r).points[0]);
+    // Input and Pt calibration: one point per step, all four by the read.
+    struct Step {
+        Command command;
+        std::size_t point;
+        void (CalibrationValues::*set)(std::size_t, std::int32_t);
+    };
+    const Step steps[] = {
+        {CmdCalIn0mA, input_cal::Low1, &CalibrationValues::SetInputPoint},
+        {CmdCalIn20mA, input_cal::High1, &CalibrationValues::SetInputPoint},
+        {CmdCalIn0V, input_cal::Low2, &CalibrationValues::SetInputPoint},
+        {CmdCalIn10V, input_cal::High2, &CalibrationValues::SetInputPoint},
+        {CmdCalPt0Ohm4W, pt_cal::Pt0ohm4W, &CalibrationValues::SetPtPoint},
+        {CmdCalPtXOhm4W, pt_cal::PtXohm4W, &CalibrationValues::SetPtPoint},
+        {CmdCalPt0Ohm3W, pt_cal::Pt0ohm3W, &CalibrationValues::SetPtPoint},
+        {CmdCalPtXOhm3W, pt_cal::PtXohm3W, &CalibrationValues::SetPtPoint},
+    };
+    for (const Step& step : steps)
+        decoders[step.command] = [&values, step](ByteReader& r) {
+            (values.*step.set)(step.point, CalibrationPoint::Decode(r).points[0]);
         };
     decoders[CmdInputCalRead] = [&values](ByteReader& r) { values.SetInput(InputCalibration::Decode(r)); };
 
@@ -43,15 +54,7 @@ FactoryCommands::FactoryCommands(MainWindow& window) : QObject(&window), window_
         };
     decoders[CmdPwmCalRead] = [&values](ByteReader& r) { values.SetOutput(OutputCalibration::Decode(r)); };
 
-    // Pt calibration; the read also shows the Pt1000 flag of the last status.
-    const std::pair<Command, std::size_t> ptSteps[] = {{CmdCalPt0Ohm4W, pt_cal::Pt0ohm4W},
-                                                       {CmdCalPtXOhm4W, pt_cal::PtXohm4W},
-                                                       {CmdCalPt0Ohm3W, pt_cal::Pt0ohm3W},
-                                                       {CmdCalPtXOhm3W, pt_cal::PtXohm3W}};
-    for (const auto& [command, point] : ptSteps)
-        decoders[command] = [&values, point](ByteReader& r) {
-            values.SetPtPoint(point, CalibrationPoint::Decode(r).points[0]);
-        };
+    // The Pt read also shows the Pt1000 flag of the last status.
     decoders[CmdPtCalRead] = [&window, page, &values](ByteReader& r) {
         values.SetPt(PtCalibration::Decode(r));
         page->CheckBox_bPt1000->setChecked(window.LastStatus.bPt1000);

@@ -24,13 +24,23 @@ MeterCore::Reply Answer(std::vector<std::uint8_t> data)
 FactoryStore::FactoryStore(MeterCore& meter) : meter_(meter)
 {
     using Request = const std::vector<std::uint8_t>&;
-    const std::pair<Command, std::size_t> inputSteps[] = {
-        {CmdCalIn0mA, input_cal::Low1}, {CmdCalIn20mA, input_cal::High1},
-        {CmdCalIn0V, input_cal::Low2},  {CmdCalIn10V, input_cal::High2}};
-    for (const auto& [command, point] : inputSteps)
-        meter.setHandler(command, [this, point](Request) {
-            input.points[point] = inputMeasured[point];
-            return Answer(Bytes(CalibrationPoint{{input.points[point]}}));
+    // Input and Pt steps store what the meter measures for their point.
+    struct Step {
+        Command command;
+        std::size_t point;
+        bool pt;
+    };
+    const Step steps[] = {
+        {CmdCalIn0mA, input_cal::Low1, false},     {CmdCalIn20mA, input_cal::High1, false},
+        {CmdCalIn0V, input_cal::Low2, false},      {CmdCalIn10V, input_cal::High2, false},
+        {CmdCalPt0Ohm4W, pt_cal::Pt0ohm4W, true},  {CmdCalPtXOhm4W, pt_cal::PtXohm4W, true},
+        {CmdCalPt0Ohm3W, pt_cal::Pt0ohm3W, true},  {CmdCalPtXOhm3W, pt_cal::PtXohm3W, true},
+    };
+    for (const Step& step : steps)
+        meter.setHandler(step.command, [this, step](Request) {
+            std::int32_t& stored = (step.pt ? pt : input).points[step.point];
+            stored = (step.pt ? ptMeasured : inputMeasured)[step.point];
+            return Answer(Bytes(CalibrationPoint{{stored}}));
         });
     meter.setHandler(CmdInputCalRead, [this](Request) { return Answer(Bytes(input)); });
 
@@ -46,14 +56,6 @@ FactoryStore::FactoryStore(MeterCore& meter) : meter_(meter)
         });
     meter.setHandler(CmdPwmCalRead, [this](Request) { return Answer(Bytes(output)); });
 
-    const std::pair<Command, std::size_t> ptSteps[] = {
-        {CmdCalPt0Ohm4W, pt_cal::Pt0ohm4W}, {CmdCalPtXOhm4W, pt_cal::PtXohm4W},
-        {CmdCalPt0Ohm3W, pt_cal::Pt0ohm3W}, {CmdCalPtXOhm3W, pt_cal::PtXohm3W}};
-    for (const auto& [command, point] : ptSteps)
-        meter.setHandler(command, [this, point](Request) {
-            pt.points[point] = ptMeasured[point];
-            return Answer(Bytes(CalibrationPoint{{pt.points[point]}}));
-        });
     meter.setHandler(CmdPtCalRead, [this](Request) { return Answer(Bytes(pt)); });
     meter.setHandler(CmdPt1000Write, [this](Request request) {
         const bool pt1000 = !request.empty() && request[0] != 0;
