@@ -23,6 +23,8 @@ std::string_view Prefix(Kind kind)
         return "RadioGroup_";
     case Kind::List:
         return "ComboBox_";
+    case Kind::None:
+        return "";
     case Kind::Text:
     case Kind::Scaled:
     case Kind::Counter:
@@ -42,6 +44,8 @@ bool Fits(Kind kind, QWidget* widget)
         return qobject_cast<RadioGroup*>(widget) != nullptr;
     case Kind::List:
         return qobject_cast<QComboBox*>(widget) != nullptr;
+    case Kind::None:
+        return false;
     case Kind::Text:
     case Kind::Scaled:
     case Kind::Counter:

@@ -22,7 +22,8 @@ class RadioGroup;
 // is named from the field's codec and its device-variable name ("TrackBar_", "Edit_",
 // "CheckBox_", "RadioGroup_", "ComboBox_" + name), unless the binding's exception map names
 // another control; the controls are looked up by objectName once, when the binding is
-// resolved.
+// resolved. A field of a codec no control shows (a value the window keeps beside its
+// controls) is left to the caller.
 //
 // Taking a record from the controls applies the entry rules: scaled edits are converted with
 // the window's current scaled format and rewritten with the value sent, clamped edits are
@@ -32,8 +33,9 @@ class RadioGroup;
 // shown in the current format, clamped counters as plain decimal text.
 namespace recordbind {
 
-// The control kinds a field can be bound to.
-enum class Kind { TrackBar, Text, Check, Radio, List, Scaled, Counter };
+// The control kinds a field can be bound to. None: a value the window keeps beside its
+// controls (a dialog's value field, say), which the binding leaves to its caller.
+enum class Kind { None, TrackBar, Text, Check, Radio, List, Scaled, Counter };
 
 // The control name prefix of a kind.
 std::string_view Prefix(Kind kind);
@@ -56,7 +58,7 @@ constexpr Kind KindOf()
     else if constexpr (std::is_same_v<Codec, field::Clamped>)
         return Kind::Counter;
     else
-        static_assert(sizeof(Codec) == 0, "this codec has no control kind");
+        return Kind::None;
 }
 
 // The value a control of a kind holds, and its setting, for one resolved control.
@@ -104,6 +106,10 @@ public:
         const Record probe{};
         Record::VisitFields(probe, [&](std::string_view name, const auto&, const auto& codec) {
             constexpr Kind kind = KindOf<std::remove_cvref_t<decltype(codec)>>();
+            if constexpr (kind == Kind::None) {
+                controls_.push_back({kind, nullptr});
+                return;
+            }
             const QString controlName = ControlName(kind, name);
             QWidget* w = find_ ? find_(controlName) : nullptr;
             if (!w || !Fits(kind, w)) {
@@ -117,17 +123,18 @@ public:
     // Controls that were not found (or are of the wrong class): a binding error.
     const std::vector<QString>& Missing() const { return missing_; }
 
-    // The record as the controls hold it; edits are rewritten with the values sent.
-    Record Take() const
+    // The record as the controls hold it; edits are rewritten with the values sent. Fields
+    // without a control keep the values `base` has.
+    Record Take(Record base = {}) const
     {
-        Record r{};
         std::size_t i = 0;
-        Record::VisitFields(r, [&](std::string_view, auto& member, const auto& codec) {
+        Record::VisitFields(base, [&](std::string_view, auto& member, const auto& codec) {
             const Control& c = controls_[i++];
-            if (c.widget)
-                member = TakeValue(c, codec);
+            if constexpr (KindOf<std::remove_cvref_t<decltype(codec)>>() != Kind::None)
+                if (c.widget)
+                    member = TakeValue(c, codec);
         });
-        return r;
+        return base;
     }
 
     // Shows the fields of a record in their controls, in field order.
@@ -136,8 +143,9 @@ public:
         std::size_t i = 0;
         Record::VisitFields(r, [&](std::string_view, const auto& member, const auto& codec) {
             const Control& c = controls_[i++];
-            if (c.widget)
-                ShowValue(c, member, codec);
+            if constexpr (KindOf<std::remove_cvref_t<decltype(codec)>>() != Kind::None)
+                if (c.widget)
+                    ShowValue(c, member, codec);
         });
     }
 
@@ -151,8 +159,9 @@ public:
         Record::VisitFields(r, [&](std::string_view name, const auto&, const auto&) { byName[name] = &controls_[i++]; });
         visit(r, [&](std::string_view name, const auto& member, const auto& codec) {
             const Control* c = byName[name];
-            if (c && c->widget)
-                ShowValue(*c, member, codec);
+            if constexpr (KindOf<std::remove_cvref_t<decltype(codec)>>() != Kind::None)
+                if (c && c->widget)
+                    ShowValue(*c, member, codec);
         });
     }
 

@@ -1,6 +1,8 @@
 // The output calibration page and the QV5510 display test on the window: direct drive and
 // its withdrawals, the poll carrying the PWM value and the test pattern.
 #include "KorvelHarness.h"
+#include "ModuleBlocks.h"
+#include "ui/RecordBinder.h"
 
 #include <gtest/gtest.h>
 
@@ -61,6 +63,10 @@ TEST_F(Qv5510Fixture, TheLabelsSayWhatIsSentFromTheStart)
     EXPECT_EQ(g.RadioGroup_uCounterForDisplayRefresh->ItemIndex(), -1);
     EXPECT_TRUE(g.CheckBox_DisplayLeaderZeros_QV5510->isChecked());
     EXPECT_FALSE(g.Button1->isEnabled());
+    // The display block's fields name these controls.
+    recordbind::Binding<Qv5510DisplayBlock> block(
+        [this](const QString& name) { return g.GroupBox_QV5510->findChild<QWidget*>(name); }, h.w->Decimals);
+    EXPECT_TRUE(block.Missing().empty());
     g.TrackBar_Brightness_QV5510->setValue(1);
     EXPECT_EQ(g.Label_Brightness_QV5510->text(), "10%");
     g.TrackBar_Brightness_QV5510->setValue(10);
