@@ -149,18 +149,29 @@ public:
         });
     }
 
-    // Shows only the fields that `visit` walks (one of Ombrik's parts, say); visit(record,
-    // visitor) calls visitor(name, member, codec) for a subset of the fields in order.
+    // The same for only the fields that `visit` walks (one of Ombrik's parts, say):
+    // visit(record, visitor) calls visitor(name, member, codec) for some of the fields.
+    template <class Subset>
+    Record TakeSubset(Record base, Subset&& visit) const
+    {
+        const auto byName = Index(base);
+        visit(base, [&](std::string_view name, auto& member, const auto& codec) {
+            const Control* c = byName.at(name);
+            if constexpr (KindOf<std::remove_cvref_t<decltype(codec)>>() != Kind::None)
+                if (c->widget)
+                    member = TakeValue(*c, codec);
+        });
+        return base;
+    }
+
     template <class Subset>
     void ShowSubset(const Record& r, Subset&& visit) const
     {
-        std::map<std::string_view, const Control*> byName;
-        std::size_t i = 0;
-        Record::VisitFields(r, [&](std::string_view name, const auto&, const auto&) { byName[name] = &controls_[i++]; });
+        const auto byName = Index(r);
         visit(r, [&](std::string_view name, const auto& member, const auto& codec) {
-            const Control* c = byName[name];
+            const Control* c = byName.at(name);
             if constexpr (KindOf<std::remove_cvref_t<decltype(codec)>>() != Kind::None)
-                if (c && c->widget)
+                if (c->widget)
                     ShowValue(*c, member, codec);
         });
     }
@@ -173,6 +184,14 @@ public:
     }
 
 private:
+    std::map<std::string_view, const Control*> Index(const Record& r) const
+    {
+        std::map<std::string_view, const Control*> byName;
+        std::size_t i = 0;
+        Record::VisitFields(r, [&](std::string_view name, const auto&, const auto&) { byName[name] = &controls_[i++]; });
+        return byName;
+    }
+
     template <class Codec>
     auto TakeValue(const Control& c, const Codec& codec) const
     {

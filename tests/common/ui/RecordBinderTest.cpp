@@ -99,3 +99,23 @@ TEST(RecordBinder, ReportsControlsThatAreMissingOrOfTheWrongClass)
     binding.Show({3, 0, 1, true, 0, 9, 0});  // the bound ones still work
     EXPECT_EQ(c.address->currentIndex(), 1);
 }
+
+TEST(RecordBinder, ASubsetTakesAndShowsOnlyItsFields)
+{
+    Controls c;
+    auto binding = c.Bind();
+    // The fields in bytes 1..3 of the record: mode and address.
+    auto middle = [](auto& record, auto&& visitor) { field::VisitFieldRange(record, 1, 3, visitor); };
+    binding.ShowSubset(Sample{4, 1, 2, true, 50, 9, 0}, middle);
+    EXPECT_EQ(c.mode->ItemIndex(), 1);
+    EXPECT_EQ(c.address->currentIndex(), 2);
+    EXPECT_EQ(c.level->value(), 1);  // untouched
+    EXPECT_FALSE(c.on->isChecked());
+
+    c.seconds->setText("1");
+    const Sample taken = binding.TakeSubset(Sample{.level = 9}, middle);
+    EXPECT_EQ(taken.mode, 1);
+    EXPECT_EQ(taken.address, 2);
+    EXPECT_EQ(taken.level, 9);
+    EXPECT_EQ(c.seconds->text(), "1");  // not part of the subset: not rewritten
+}
