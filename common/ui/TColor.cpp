@@ -4,6 +4,9 @@
 #include <QPalette>
 #include <QWidget>
 
+#include <optional>
+#include <unordered_map>
+
 QColor ToQColor(TColor color)
 {
     if (color == clBtnFace)
@@ -14,41 +17,80 @@ QColor ToQColor(TColor color)
                   static_cast<int>((color >> 16) & 0xFFu));
 }
 
-// The TColor a widget was last given is kept as a property, so tests and callers can read
-// the exact value back (a system colour is not reconstructible from its RGB).
-static const char* const kBackgroundProperty = "tcolorBackground";
-static const char* const kFontProperty = "tcolorFont";
+namespace {
+
+// The TColors a widget was last given, so tests and callers can read the exact value back (a
+// system colour is not reconstructible from its RGB). Kept beside the widget rather than as a
+// dynamic property: labels are recoloured on every reply, and a property lookup searches the
+// whole class's property table first. An entry goes with its widget.
+struct Given {
+    std::optional<TColor> background;
+    std::optional<TColor> font;
+    bool fontInText = false;  // the font colour was also given to the text role (edits)
+};
+
+std::unordered_map<const QWidget*, Given>& GivenColors()
+{
+    static std::unordered_map<const QWidget*, Given> given;
+    return given;
+}
+
+Given& GivenOf(QWidget* widget)
+{
+    auto [it, added] = GivenColors().try_emplace(widget);
+    if (added)
+        QObject::connect(widget, &QObject::destroyed, [widget] { GivenColors().erase(widget); });
+    return it->second;
+}
+
+const Given* FindGiven(const QWidget* widget)
+{
+    const auto it = GivenColors().find(widget);
+    return it == GivenColors().end() ? nullptr : &it->second;
+}
+
+}  // namespace
 
 void SetWidgetColors(QWidget* widget, TColor background, TColor font)
 {
+    // A palette change restyles the widget, so a pair it already has is left alone.
+    Given& given = GivenOf(widget);
+    if (given.background == background && given.font == font && widget->autoFillBackground())
+        return;
     QPalette pal = widget->palette();
     pal.setColor(QPalette::Window, ToQColor(background));
     pal.setColor(QPalette::WindowText, ToQColor(font));
     widget->setPalette(pal);
     widget->setAutoFillBackground(true);
-    widget->setProperty(kBackgroundProperty, QVariant::fromValue<quint32>(background));
-    widget->setProperty(kFontProperty, QVariant::fromValue<quint32>(font));
+    given.background = background;
+    if (given.font != font)
+        given.fontInText = false;
+    given.font = font;
 }
 
 void SetFontColor(QWidget* widget, TColor font)
 {
+    Given& given = GivenOf(widget);
+    if (given.font == font && given.fontInText)
+        return;
     QPalette pal = widget->palette();
     pal.setColor(QPalette::WindowText, ToQColor(font));
     pal.setColor(QPalette::Text, ToQColor(font));
     widget->setPalette(pal);
-    widget->setProperty(kFontProperty, QVariant::fromValue<quint32>(font));
+    given.font = font;
+    given.fontInText = true;
 }
 
 TColor BackgroundColorOf(const QWidget* widget)
 {
-    const QVariant v = widget->property(kBackgroundProperty);
-    return v.isValid() ? v.value<quint32>() : clBtnFace;
+    const Given* given = FindGiven(widget);
+    return given && given->background ? *given->background : clBtnFace;
 }
 
 TColor FontColorOf(const QWidget* widget)
 {
-    const QVariant v = widget->property(kFontProperty);
-    return v.isValid() ? v.value<quint32>() : clWindowText;
+    const Given* given = FindGiven(widget);
+    return given && given->font ? *given->font : clWindowText;
 }
 
 void SetLabelHighlight(QWidget* widget, bool highlighted)

@@ -10,6 +10,7 @@ void SegmentedTransfer::Begin(std::uint8_t command, std::uint16_t requestedType)
     request_.Reset();
     TxSent = 0;
     RxReceived = 0;
+    RxSegments = 0;
     TransferFlags = kFlagFirst;
     BuildTxHeader(TxFrame, requestedType, command, kLowestFirmware, kHighestFirmware);
 }
@@ -88,8 +89,25 @@ void SegmentedTransfer::CopyRxSegment(const Frame& reply)
     }
 }
 
+bool SegmentedTransfer::AnswersFrameInFlight(const Frame& reply) const
+{
+    if (reply[off::Command] != TxFrame[off::Command])
+        return false;
+    const bool carriesReplyData =
+        TransferState == WaitRxSegment || (TransferState == TxSegmentSent && (TransferFlags & kFlagLast) != 0);
+    if (!carriesReplyData)
+        return true;  // the acknowledgement of a request segment carries no offset of its own
+    const std::uint16_t asked = TransferState == WaitRxSegment ? Get16(TxFrame, off::SegmentOffset) : 0;
+    return Get16(reply, off::SegmentOffset) == asked;
+}
+
 SegmentedTransfer::StepResult SegmentedTransfer::RxTransferStep(const Frame& reply)
 {
+    // A late reply to an earlier request, or a segment the host did not ask for, must not be
+    // stitched into this request's reply: it is dropped, and the frame in flight still waits
+    // for its own answer.
+    if ((TransferState == TxSegmentSent || TransferState == WaitRxSegment) && !AnswersFrameInFlight(reply))
+        return StepResult::Dropped;
     if (TransferState == TxSegmentSent) {
         if ((TransferFlags & kFlagLast) == 0) {
             TransferState = NextTxSegment;
@@ -105,8 +123,13 @@ SegmentedTransfer::StepResult SegmentedTransfer::RxTransferStep(const Frame& rep
         return StepResult::Ignored;
     }
     CopyRxSegment(reply);
+    ++RxSegments;
     if (LastRxSegment)
         return StepResult::Complete;
+    // Correct offsets end a reply of at most 16384 bytes within 357 segments; a device whose
+    // announced length keeps growing would otherwise hold the link for ever.
+    if (RxSegments >= kMaxReplySegments)
+        return StepResult::Oversize;
     TransferState = AskRxSegment;
     SendNextFrame();
     return StepResult::SendFrame;

@@ -25,11 +25,17 @@ public:
         Ignored,    // not waiting for a reply (idle or between frames): nothing changed
         SendFrame,  // TxFrame holds the next frame to send
         Complete,   // RxData holds the whole reply; parse it, then go idle
-        Oversize,   // the reply announced more than 16384 bytes; nothing was stored
+        Oversize,   // the reply announced more than 16384 bytes, or its segments would not
+                    // end within that many: the transfer ends, nothing is parsed
+        Dropped,    // a reply that does not answer the frame in flight (another command's
+                    // echo, or another segment offset than asked for): nothing changed
     };
 
     static constexpr std::uint16_t kMaxRequest = mbu3::kStreamSize - 1;  // 16383
     static constexpr std::uint32_t kMaxReply = mbu3::kStreamSize;        // 16384
+    // A whole reply fits in this many segments; a transfer that would take more ends.
+    static constexpr std::uint16_t kMaxReplySegments =
+        static_cast<std::uint16_t>((kMaxReply + mbu3::kSegmentSize - 1) / mbu3::kSegmentSize);  // 357
 
     SegmentedTransfer() = default;
     // The request writer points into this object's own buffer.
@@ -45,6 +51,8 @@ public:
     std::uint8_t TransferFlags = 0;
     bool LastTxSegment = false;
     bool LastRxSegment = false;
+    // Reply segments stored by the request under way.
+    std::uint16_t RxSegments = 0;
     mbu3::Frame TxFrame{};
 
     // Starts a request: state Start, streams emptied, flags 1, header built.
@@ -62,6 +70,9 @@ public:
     bool SendNextFrame();
     // The step after a reply with error code 0.
     StepResult RxTransferStep(const mbu3::Frame& reply);
+    // Whether a reply answers the frame in flight: the command's echo, and for a reply that
+    // carries reply data, the segment offset the host asked for (0 for the first one).
+    bool AnswersFrameInFlight(const mbu3::Frame& reply) const;
 
 private:
     void CopyTxSegment();

@@ -85,10 +85,20 @@ void LinkSession::SendNextFrame()
 
 void LinkSession::SendTxFrame()
 {
+    WriteTxFrame();
+    AnnounceTxFrame();
+}
+
+void LinkSession::WriteTxFrame()
+{
     std::array<std::uint8_t, hid::kReportBufferSize> report{};
     std::memcpy(report.data() + 1, transfer_.TxFrame.data(), transfer_.TxFrame.size());
     clock_.FrameSent();
     hook_.Write(report.data());
+}
+
+void LinkSession::AnnounceTxFrame()
+{
     const bool first = (transfer_.TransferFlags & kFlagFirst) != 0;
     if (first) {
         History.Enter(transfer_.TxFrame[off::Command]);
@@ -107,10 +117,27 @@ void LinkSession::HandleFrame(std::uint8_t code, const Frame* reply)
 {
     if (code == linkerror::TimeOut)
         TrafficSeconds = 0;
+    const bool used = reply && !linkerror::MarksFor(code).replyUnknown;
+
+    // A good reply goes through the transfer step first: when it asks for the next frame,
+    // that frame is written before anything is shown, so the device waits only for the link.
+    using Step = SegmentedTransfer::StepResult;
+    Step step = Step::Ignored;
+    bool takesLength = false;
+    if (used && code == linkerror::None) {
+        // The announced length is taken after the last request segment and after each
+        // reply segment.
+        takesLength = transfer_.TransferState == SegmentedTransfer::WaitRxSegment ||
+                      (transfer_.TransferState == SegmentedTransfer::TxSegmentSent &&
+                       (transfer_.TransferFlags & kFlagLast) != 0);
+        step = transfer_.RxTransferStep(*reply);
+        if (step == Step::SendFrame)
+            WriteTxFrame();
+    }
+
     emit linkError(code);
     if (code >= linkerror::Crc && code <= linkerror::BufferFull)
         TransferIdle();
-    const bool used = reply && !linkerror::MarksFor(code).replyUnknown;
     if (used) {
         const Frame& f = *reply;
         ReportedDeviceType = Get16(f, off::DeviceType);
@@ -119,17 +146,11 @@ void LinkSession::HandleFrame(std::uint8_t code, const Frame* reply)
         emit frameReceived(f);
         if (code == linkerror::None) {
             const std::uint8_t echo = f[off::Command];
-            // The announced length is taken after the last request segment and after each
-            // reply segment.
-            const bool takesLength =
-                transfer_.TransferState == SegmentedTransfer::WaitRxSegment ||
-                (transfer_.TransferState == SegmentedTransfer::TxSegmentSent && (transfer_.TransferFlags & kFlagLast) != 0);
-            const SegmentedTransfer::StepResult step = transfer_.RxTransferStep(f);
-            if (takesLength)
+            if (takesLength && step != Step::Dropped)
                 emit replyLength(transfer_.RxDataSize);
             switch (step) {
             case SegmentedTransfer::StepResult::SendFrame:
-                SendTxFrame();
+                AnnounceTxFrame();
                 break;
             case SegmentedTransfer::StepResult::Complete:
                 Complete(echo);
@@ -140,6 +161,9 @@ void LinkSession::HandleFrame(std::uint8_t code, const Frame* reply)
                 TransferIdle();
                 break;
             case SegmentedTransfer::StepResult::Ignored:
+            case SegmentedTransfer::StepResult::Dropped:
+                // Nothing is released and the time-out is not re-armed: the frame in flight
+                // still waits for its own reply, or for its time-out.
                 break;
             }
         }

@@ -105,6 +105,10 @@ private:
     void Dispatch();
     void SendNextFrame();
     void SendTxFrame();
+    // The two halves of sending a frame: the write itself, then the history and the
+    // frameSent report.
+    void WriteTxFrame();
+    void AnnounceTxFrame();
     void TransferIdle();
     // The one road of every frame handling, replies and time-outs alike; clears Busy.
     void HandleFrame(std::uint8_t code, const mbu3::Frame* reply);

@@ -97,6 +97,10 @@ Frame MeterCore::segmentReply(std::uint8_t command, std::uint16_t offset)
     Frame f = replyHeader(command, 0);
     Put16(f, off::TotalLength, replyAnnounced_);
     Put16(f, off::SegmentOffset, offset);
+    if (segmentsAtOffsetZero) {
+        Put16(f, off::TotalLength, static_cast<std::uint16_t>(replyAnnounced_ + kSegmentSize));
+        Put16(f, off::SegmentOffset, 0);
+    }
     for (std::size_t i = 0; i < kSegmentSize && offset + i < replyData_.size(); ++i)
         f[kDataOffset + i] = replyData_[offset + i];
     return f;

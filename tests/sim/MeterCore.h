@@ -61,6 +61,9 @@ public:
     void failNextReplies(std::uint8_t errorCode, int n = 1);
     // The next reply that starts a reply stream announces this length instead of the real one.
     void announceLengthOnce(std::uint16_t length) { announce_ = length; }
+    // A wedged device: every reply segment claims offset 0 and announces 46 bytes more than
+    // the reply holds.
+    bool segmentsAtOffsetZero = false;
 
     // One frame as the host wrote it: logged, then answered through sendFrame().
     void receiveFrame(const mbu3::Frame& frame);

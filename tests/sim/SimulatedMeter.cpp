@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 using namespace mbu3;
 
@@ -57,7 +58,8 @@ bool SimulatedMeter::write(hid::Handle handle, const hid::Report& report)
 void SimulatedMeter::sendFrame(const Frame& reply)
 {
     const std::uint64_t generation = generation_;
-    QTimer::singleShot(latencyMs, Qt::PreciseTimer, this, [this, reply, generation] {
+    const int delay = latencyMs + std::exchange(extraDelayMs_, 0);
+    QTimer::singleShot(delay, Qt::PreciseTimer, this, [this, reply, generation] {
         if (generation != generation_ || !sink_ || handle_ == 0)
             return;
         replies_.push_back(reply);

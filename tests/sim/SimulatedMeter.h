@@ -27,6 +27,8 @@ public:
     std::uint16_t productId = 0x003F;
     // Milliseconds between a request frame and its reply.
     int latencyMs = 0;
+    // The next reply comes this many milliseconds later than the latency says.
+    void delayNextReply(int ms) { extraDelayMs_ = ms; }
 
     // Hands a report to the host exactly as given (no CRC, no counter), from the event loop.
     void injectReport(const mbu3::Frame& frame);
@@ -54,4 +56,5 @@ private:
     hid::Handle nextHandle_ = 1;
     std::uint64_t generation_ = 0;  // replies of an earlier plug are never delivered
     std::vector<mbu3::Frame> replies_;
+    int extraDelayMs_ = 0;
 };

@@ -14,13 +14,13 @@
 // binds a field to the control named by the field's kind and that name (a radio group, a
 // check box, an edit, a drop-down list, a track bar or a label).
 //
-//   block               read / defaults / write     controls
-//   QvainBlock           201 / 211 / 202             the QVAIN dialog
-//   QvaoBlock            203, 205 / 212 / 204, 206   the QVAO dialog (main slot, additional slot)
-//   QvroBlock            207, 209 / 213 / 208, 210   the QVRO dialog (main slot, additional slot)
-//   QvserBlock           214 / 216 / 215             the QVSER dialog
-//   Qv5510DisplayBlock   217 / 219 / 218             the QV5510 page of the main window
-//   PasswordBlock        220 / 221 / 222             the password dialog
+//   block                carried by (CommandTable)         controls
+//   QvainBlock           CmdQvainRead/Defaults/Write        the QVAIN dialog
+//   QvaoBlock            CmdQvaoRead*/Defaults/Write*       the QVAO dialog (main, additional slot)
+//   QvroBlock            CmdQvroRead*/Defaults/Write*       the QVRO dialog (main, additional slot)
+//   QvserBlock           CmdQvserRead/Defaults/Write        the QVSER dialog
+//   Qv5510DisplayBlock   CmdQv5510Read/Defaults/Write       the QV5510 page of the main window
+//   PasswordBlock        CmdPasswordRead/Defaults/Write     the password dialog
 
 // Code table A, the analogue input's settling time: the display refresh codes of the
 // settings record ("12" .. "500" ms as 1 .. 40; an index outside sends 40, a code outside

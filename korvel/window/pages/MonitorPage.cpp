@@ -91,9 +91,8 @@ MonitorPage::MonitorPage(QWidget* sheet) : QObject(sheet)
     ++r;
 
     auto memo = [&](const char* name) {
-        auto* m = new QPlainTextEdit(GroupBox_MBU);
+        auto* m = new MemoText(GroupBox_MBU);
         m->setObjectName(name);
-        m->setReadOnly(true);
         m->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         m->setFixedHeight(64);
         QFont mono("DejaVu Sans Mono");
@@ -138,7 +137,7 @@ void MonitorPage::ShowTxFrame(const mbu3::Frame& f)
     Label_MBUTxVerH->setText(QString::fromStdString(VersionToStr(mbu3::Get16(f, mbu3::off::VersionMax), ".")));
     Label_MBUTxCommand->setText(QString::number(f[mbu3::off::Command]));
     Label_HostID->setText(FormatThousands(mbu3::Get32(f, mbu3::off::HostOrDeviceId)));
-    Memo_MBUTx->setPlainText(QString::fromStdString(mbu3::HexDump(f, mbu3::Direction::Request)));
+    Memo_MBUTx->SetText(QString::fromStdString(mbu3::HexDump(f, mbu3::Direction::Request)));
 }
 
 void MonitorPage::ShowLinkError(std::uint8_t code)
@@ -155,7 +154,7 @@ void MonitorPage::ShowLinkError(std::uint8_t code)
     if (marks.replyUnknown) {
         for (QLabel* l : {Label_MBURxDevice, Label_MBURxVer, Label_MBURxCounter})
             l->setText("?");
-        Memo_MBURx->clear();
+        Memo_MBURx->Clear();
     }
 }
 
@@ -165,7 +164,7 @@ void MonitorPage::ShowReply(const mbu3::Frame& f)
     Label_MBURxVer->setText(QString::fromStdString(VersionToStr(mbu3::Get16(f, mbu3::off::Firmware), ".")));
     Label_MBURxCounter->setText(QString::number(f[mbu3::off::Counter]));
     Label_DeviceID->setText(FormatThousands(mbu3::Get32(f, mbu3::off::HostOrDeviceId)));
-    Memo_MBURx->setPlainText(QString::fromStdString(mbu3::HexDump(f, mbu3::Direction::Reply)));
+    Memo_MBURx->SetText(QString::fromStdString(mbu3::HexDump(f, mbu3::Direction::Reply)));
 }
 
 void MonitorPage::ShowFramesPerSecond(std::int32_t fps)

@@ -7,7 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QObject>
-#include <QPlainTextEdit>
+#include "ui/MemoText.h"
 #include <QPushButton>
 
 #include <cstdint>
@@ -44,14 +44,14 @@ public:
     QLabel* Label_uIndexForDataWrite = nullptr;
     QLabel* Label_HostID = nullptr;
     QLabel* Label_TXBufferIsFull = nullptr;
-    QPlainTextEdit* Memo_MBUTx = nullptr;
+    MemoText* Memo_MBUTx = nullptr;
     QLabel* Label_MBURxDevice = nullptr;
     QLabel* Label_MBURxVer = nullptr;
     QLabel* Label_MBURxCounter = nullptr;
     QLabel* Label_DeviceID = nullptr;
     QLabel* Label_uSumDataByteFromRx = nullptr;
     QLabel* Label_MBURxError = nullptr;
-    QPlainTextEdit* Memo_MBURx = nullptr;
+    MemoText* Memo_MBURx = nullptr;
     QLabel* Label_FPS = nullptr;
     QLabel* Label_Commands = nullptr;
     QPushButton* Button_CommandsClear = nullptr;

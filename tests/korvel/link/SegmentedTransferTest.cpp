@@ -33,6 +33,14 @@ std::string HeaderHex(std::uint8_t command)
     return Hex(f, 0, 7) + " | " + Hex(f, 12, 4);
 }
 
+// A reply header that echoes the command of the request under way.
+linktest::ReplyHeader For(const SegmentedTransfer& t)
+{
+    linktest::ReplyHeader h;
+    h.echo = t.TxFrame[off::Command];
+    return h;
+}
+
 std::string FixedHeaderOf(const Frame& f) { return Hex(f, 0, 7) + " | " + Hex(f, 12, 4); }
 
 bool CrcHolds(Frame f) { return CheckCRC(f); }
@@ -53,7 +61,7 @@ TEST(SegmentedTransferRequest, FirstFrameOfA47ByteRequestByteForByte)
               "C7 B2");
 
     // Its reply is only an acknowledgement: the second segment follows, zero-padded.
-    linktest::ReplyHeader ack;
+    linktest::ReplyHeader ack = For(*t);
     ack.total = 0xFFFF;  // would be refused if it were read
     EXPECT_EQ(t->RxTransferStep(linktest::MakeReply(ack)), Result::SendFrame);
     EXPECT_EQ(Hex(t->TxFrame, 0, 64),
@@ -151,7 +159,7 @@ TEST(SegmentedTransferRequest, BeginStartsAFreshRequestAfterAnAbortedOne)
     // A time-out in the middle of a 139-byte request; the next request starts from frame 1.
     auto t = Started(109, linktest::Counting(139));
     ASSERT_TRUE(t->SendNextFrame());
-    linktest::ReplyHeader ack;
+    linktest::ReplyHeader ack = For(*t);
     ASSERT_EQ(t->RxTransferStep(linktest::MakeReply(ack)), Result::SendFrame);
     t->TransferIdle();
     EXPECT_EQ(t->TransferState, SegmentedTransfer::Idle);
@@ -234,7 +242,7 @@ TEST(SegmentedTransferReply, A139ByteReplyFrameByFrame)
 
     const Bytes reply = linktest::Counting(139, 0x10);
     const std::span<const std::uint8_t> r(reply);
-    linktest::ReplyHeader h;
+    linktest::ReplyHeader h = For(*t);
     h.echo = 131;
     h.total = 139;
 
@@ -265,7 +273,7 @@ TEST(SegmentedTransferReply, OnlyTheAnnouncedPartOfASegmentIsStored)
     auto t = Started(110, {});
     ASSERT_TRUE(t->SendNextFrame());
     t->RxData.fill(0xEE);
-    linktest::ReplyHeader h;
+    linktest::ReplyHeader h = For(*t);
     h.total = 47;
     ASSERT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46))), Result::SendFrame);
     h.offset = 46;
@@ -291,7 +299,7 @@ TEST(SegmentedTransferReply, OversizeReplyStoresNothing)
         ASSERT_TRUE(t->SendNextFrame());
         t->RxData.fill(0xEE);
         const Frame sent = t->TxFrame;
-        linktest::ReplyHeader h;
+        linktest::ReplyHeader h = For(*t);
         h.total = row.total;
         EXPECT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46))), row.result);
         EXPECT_EQ(t->RxDataSize, row.total);
@@ -319,9 +327,13 @@ TEST(SegmentedTransferReply, SegmentReachingPastTheBufferDropsTheExcess)
     // send a segment that straddles the end: only the part inside the buffer is kept.
     auto t = Started(131, {});
     ASSERT_TRUE(t->SendNextFrame());
-    linktest::ReplyHeader h;
+    linktest::ReplyHeader h = For(*t);
     h.total = 16384;
     ASSERT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46))), Result::SendFrame);
+    // Skip ahead: the host has received all but the last 14 bytes and asks for them.
+    t->RxReceived = 16370;
+    t->TransferState = SegmentedTransfer::AskRxSegment;
+    ASSERT_TRUE(t->SendNextFrame());
     ASSERT_EQ(t->TransferState, SegmentedTransfer::WaitRxSegment);
 
     h.total = 20000;
@@ -334,10 +346,11 @@ TEST(SegmentedTransferReply, SegmentReachingPastTheBufferDropsTheExcess)
     EXPECT_EQ(Hex(t->TxFrame, 7, 5), "04 00 00 20 40");  // asks on from 16416
 
     // The last segment lies wholly beyond: nothing is stored, the reply completes.
-    h.offset = 19990;
+    h.total = 16426;
+    h.offset = 16416;
     EXPECT_EQ(t->RxTransferStep(linktest::MakeReply(h, Bytes(46, 0x77))), Result::Complete);
     EXPECT_EQ(t->RxData.back(), 0x4D);
-    // Reading stops at the buffer's end, not at the announced 20000.
+    // Reading stops at the buffer's end, not at the announced length.
     ByteReader reply = t->Reply();
     EXPECT_EQ(reply.Size(), 16384u);
     std::array<std::uint8_t, 16382> skipped{};
@@ -349,10 +362,14 @@ TEST(SegmentedTransferReply, SegmentReachingPastTheBufferDropsTheExcess)
 
 TEST(SegmentedTransferReply, SegmentAtOrBeyondTheAnnouncedEndCompletesWithoutCopying)
 {
+    // The first segment announces 100 bytes; the reply to the request for the second one
+    // announces only 10, so its segment lies beyond the end.
     auto t = Started(131, {});
     ASSERT_TRUE(t->SendNextFrame());
+    linktest::ReplyHeader h = For(*t);
+    h.total = 100;
+    ASSERT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46))), Result::SendFrame);
     t->RxData.fill(0xEE);
-    linktest::ReplyHeader h;
     h.total = 10;
     h.offset = 46;
     EXPECT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46))), Result::Complete);
@@ -375,7 +392,7 @@ TEST(SegmentedTransferReply, StepIsIgnoredWhenNoReplyIsAwaited)
         const Frame sent = t->TxFrame;
         const std::uint8_t flags = t->TransferFlags;
 
-        linktest::ReplyHeader h;
+        linktest::ReplyHeader h = For(*t);
         h.total = 5;
         EXPECT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46))), Result::Ignored);
         EXPECT_EQ(t->TransferState, state);
@@ -385,4 +402,64 @@ TEST(SegmentedTransferReply, StepIsIgnoredWhenNoReplyIsAwaited)
         EXPECT_EQ(t->RxData[0], 0xEE);
         EXPECT_EQ(t->TxFrame, sent);
     }
+}
+
+TEST(SegmentedTransferReply, RepliesThatDoNotAnswerTheFrameInFlightAreDropped)
+{
+    struct Row {
+        const char* name;
+        bool askSecond;        // the reply comes to a request for the second segment
+        std::uint8_t echo;     // 0: the command's own
+        std::uint16_t offset;  // the reply's segment offset
+        Result result;
+    };
+    const Row rows[] = {
+        {"first segment", false, 0, 0, Result::SendFrame},
+        {"another command's reply", false, 101, 0, Result::Dropped},
+        {"first reply at another offset", false, 0, 46, Result::Dropped},
+        {"segment asked for", true, 0, 46, Result::Complete},
+        {"segment asked for, other echo", true, 101, 46, Result::Dropped},
+        {"segment at offset 0 again", true, 0, 0, Result::Dropped},
+        {"segment further on", true, 0, 92, Result::Dropped},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        auto t = Started(131, {});
+        ASSERT_TRUE(t->SendNextFrame());
+        linktest::ReplyHeader h = For(*t);
+        h.total = 60;
+        if (row.askSecond)
+            ASSERT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46))), Result::SendFrame);
+        const Frame sent = t->TxFrame;
+        const std::uint8_t state = t->TransferState;
+        const std::uint16_t received = t->RxReceived;
+        if (row.echo != 0)
+            h.echo = row.echo;
+        h.offset = row.offset;
+        EXPECT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46, 0x60))), row.result);
+        if (row.result == Result::Dropped) {
+            EXPECT_EQ(t->TransferState, state);
+            EXPECT_EQ(t->RxReceived, received);
+            EXPECT_EQ(t->TxFrame, sent) << "nothing is asked for again";
+        }
+    }
+}
+
+TEST(SegmentedTransferReply, AReplyThatWouldNotEndWithin357SegmentsEndsTheTransfer)
+{
+    // Correct offsets, but every segment announces 46 bytes more than the last.
+    auto t = Started(131, {});
+    ASSERT_TRUE(t->SendNextFrame());
+    linktest::ReplyHeader h = For(*t);
+    Result r = Result::SendFrame;
+    int segments = 0;
+    while (r == Result::SendFrame && segments < 1000) {
+        h.offset = Get16(t->TxFrame, off::Flags) == kFlagAskReply ? Get16(t->TxFrame, off::SegmentOffset) : 0;
+        h.total = static_cast<std::uint16_t>(h.offset + 200);
+        r = t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46)));
+        ++segments;
+    }
+    EXPECT_EQ(r, Result::Oversize);
+    EXPECT_EQ(segments, SegmentedTransfer::kMaxReplySegments);
+    EXPECT_EQ(SegmentedTransfer::kMaxReplySegments, 357);
 }

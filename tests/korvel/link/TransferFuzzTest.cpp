@@ -64,18 +64,19 @@ struct Snapshot {
     std::uint16_t txLen;
     std::uint16_t rxSize;
     std::uint16_t rxReceived;
+    std::uint16_t rxSegments;
     Frame frame;
 
     static Snapshot Of(const SegmentedTransfer& t)
     {
         return {t.TransferState, t.TransferFlags, t.LastRxSegment, t.TxSent, t.TxDataLen(),
-                t.RxDataSize,   t.RxReceived,    t.TxFrame};
+                t.RxDataSize,   t.RxReceived,    t.RxSegments,    t.TxFrame};
     }
 };
 
 struct Counts {
     int starts = 0, txSegments = 0, rxAsks = 0, complete = 0, oversize = 0, ignored = 0;
-    int dropped = 0, emptySegments = 0, gets = 0, overflows = 0;
+    int dropped = 0, emptySegments = 0, gets = 0, overflows = 0, strayReplies = 0, segmentCaps = 0;
 };
 
 // The transfer under test and the model of what its streams must hold.
@@ -201,6 +202,21 @@ public:
             ++n.ignored;
             return r;
         }
+        // A reply that does not answer the frame in flight changes nothing.
+        const bool carriesReplyData =
+            pre.state == SegmentedTransfer::WaitRxSegment || (pre.flags & kFlagLast) != 0;
+        const std::uint16_t asked =
+            pre.state == SegmentedTransfer::WaitRxSegment ? Get16(pre.frame, off::SegmentOffset) : 0;
+        if (reply[off::Command] != pre.frame[off::Command] ||
+            (carriesReplyData && Get16(reply, off::SegmentOffset) != asked)) {
+            EXPECT_EQ(r, Result::Dropped);
+            EXPECT_EQ(t->TransferState, pre.state);
+            EXPECT_EQ(t->RxDataSize, pre.rxSize);
+            EXPECT_EQ(t->RxReceived, pre.rxReceived);
+            EXPECT_EQ(t->TxFrame, pre.frame);
+            ++n.strayReplies;
+            return r;
+        }
         if (pre.state == SegmentedTransfer::TxSegmentSent && (pre.flags & kFlagLast) == 0) {
             // The reply only acknowledges a request segment: the next one goes out.
             EXPECT_EQ(r, Result::SendFrame);
@@ -251,11 +267,19 @@ public:
             ++n.complete;
             return r;
         }
+        EXPECT_EQ(t->RxSegments, pre.rxSegments + 1);
+        if (pre.rxSegments + 1 >= SegmentedTransfer::kMaxReplySegments) {
+            // A reply that would not end within 357 segments ends the transfer.
+            EXPECT_EQ(r, Result::Oversize);
+            EXPECT_EQ(t->TxFrame, pre.frame);
+            ++n.segmentCaps;
+            return r;
+        }
         EXPECT_EQ(r, Result::SendFrame);
-        Snapshot asked = pre;
-        asked.state = SegmentedTransfer::AskRxSegment;
-        asked.rxReceived = received;
-        CheckSend(asked, true);
+        Snapshot next = pre;
+        next.state = SegmentedTransfer::AskRxSegment;
+        next.rxReceived = received;
+        CheckSend(next, true);
         return r;
     }
 
@@ -331,6 +355,9 @@ Frame RandomReply(Rng& rng, const SegmentedTransfer& t, std::uint16_t plannedTot
             f[i + k] = static_cast<std::uint8_t>(v >> (8 * k));
     }
     f[off::ErrorCode] = 0;
+    // Mostly the echo of the command in flight; now and then a stray reply to another one.
+    if (!rng.Chance(16))
+        f[off::Command] = t.TxFrame[off::Command];
     const std::uint32_t pickTotal = rng.Below(16);
     const std::uint16_t total = pickTotal < 10   ? plannedTotal
                                 : pickTotal < 12 ? rng.Word()
@@ -411,7 +438,7 @@ TEST(SegmentedTransferFuzz, RandomExchangesFollowTheModel)
     EXPECT_GT(n.rxAsks, 1000);
     EXPECT_GT(n.complete, 1000);
     EXPECT_GT(n.oversize, 100);
-    EXPECT_GT(n.dropped, 100);
+    EXPECT_GT(n.strayReplies, 1000);
     EXPECT_GT(n.emptySegments, 100);
     EXPECT_GT(n.gets, 10000);
     EXPECT_GT(n.overflows, 0);
@@ -458,5 +485,6 @@ TEST(SegmentedTransferFuzz, ArbitraryStatesStayInsideTheStreams)
     h.CheckWholeBuffers();
     EXPECT_GT(h.n.ignored, 1000);
     EXPECT_GT(h.n.complete, 1000);
+    EXPECT_GT(h.n.dropped, 100);  // bytes at 16384 or beyond
     EXPECT_GT(h.n.dropped, 100);
 }

@@ -68,7 +68,7 @@ TEST(LinkErrorLabels, BadCrcShowsQuestionMarksAndLightsNothing)
     EXPECT_EQ(h.w->Header->Label_MBURxError2->text(), "CRC!");
     for (QLabel* l : {m->Label_MBURxDevice, m->Label_MBURxVer, m->Label_MBURxCounter})
         EXPECT_EQ(l->text(), "?");
-    EXPECT_TRUE(m->Memo_MBURx->toPlainText().isEmpty());
+    EXPECT_TRUE(m->Memo_MBURx->Text().isEmpty());
     EXPECT_EQ(m->Shape_MBUCom->brushColor(), clBtnFace);
 }
 

@@ -49,12 +49,12 @@ TEST(Monitor, DumpsAndDecodedFieldsOfTheLastFrames)
     EXPECT_EQ(h.w->Monitor->Label_DeviceID->text(), "1 234 567");
     EXPECT_EQ(h.w->Monitor->Label_MBURxVer->text(), "2020.08.01.");
     EXPECT_EQ(h.w->Header->Label_Firmware->text(), "v2020.08.01.");
-    const QString tx = h.w->Monitor->Memo_MBUTx->toPlainText();
+    const QString tx = h.w->Monitor->Memo_MBUTx->Text();
     // The 53-byte status reply needed one segment request: flags 4, 46 bytes received so far; the
     // data bytes still hold the 5-byte status request.
     EXPECT_TRUE(tx.startsWith("00 00|BD 1D|83 1E|65|04|05 00|2E 00|17 9E 5A 3C(")) << tx.toStdString();
     EXPECT_EQ(tx.size(), 64 * 3 - 1);
-    const QString rx = h.w->Monitor->Memo_MBURx->toPlainText();
+    const QString rx = h.w->Monitor->Memo_MBURx->Text();
     EXPECT_TRUE(rx.startsWith("9A 15|")) << rx.toStdString();
     EXPECT_EQ(rx.mid(16 * 3 - 1, 1), "(");
 }

@@ -1,0 +1,25 @@
+#include "MemoText.h"
+
+MemoText::MemoText(QWidget* parent) : QPlainTextEdit(parent)
+{
+    setReadOnly(true);
+}
+
+void MemoText::SetText(const QString& text)
+{
+    if (text == text_ && !stale_)
+        return;
+    text_ = text;
+    stale_ = !isVisible();
+    if (!stale_)
+        setPlainText(text_);
+}
+
+void MemoText::showEvent(QShowEvent* event)
+{
+    if (stale_) {
+        setPlainText(text_);
+        stale_ = false;
+    }
+    QPlainTextEdit::showEvent(event);
+}
