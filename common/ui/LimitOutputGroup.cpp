@@ -9,21 +9,21 @@
 
 #include <algorithm>
 
-QLineEdit* AddEditRow(QGridLayout* grid, int row, QWidget* parent, const EditRow& spec)
+QLineEdit* AddEditRow(QGridLayout* grid, int row, QWidget* parent, const EditRow& field)
 {
-    grid->addWidget(new QLabel(spec.caption, parent), row, 0);
-    auto* edit = new QLineEdit(spec.text, parent);
-    edit->setObjectName(QString::fromLatin1(spec.name));
+    grid->addWidget(new QLabel(field.caption, parent), row, 0);
+    auto* edit = new QLineEdit(field.text, parent);
+    edit->setObjectName(QString::fromLatin1(field.name));
     // As wide as its longest entry (a number: ten characters), no wider.
-    const int chars = spec.maxLength > 0 ? std::max(spec.maxLength, 5) : 10;
+    const int chars = field.maxLength > 0 ? std::max(field.maxLength, 5) : 10;
     edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (chars + 2));
-    if (spec.maxLength > 0)
-        TypingLimit::Install(edit, spec.maxLength);
-    if (spec.decimalKey)
+    if (field.maxLength > 0)
+        TypingLimit::Install(edit, field.maxLength);
+    if (field.decimalKey)
         DecimalKeyFilter::Install(edit);
     grid->addWidget(edit, row, 1);
-    if (!spec.unit.isEmpty())
-        grid->addWidget(new QLabel(spec.unit, parent), row, 2);
+    if (!field.unit.isEmpty())
+        grid->addWidget(new QLabel(field.unit, parent), row, 2);
     return edit;
 }
 

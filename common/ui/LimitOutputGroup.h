@@ -20,7 +20,7 @@ struct EditRow {
     bool decimalKey = false;
     QString unit = {};
 };
-QLineEdit* AddEditRow(QGridLayout* grid, int row, QWidget* parent, const EditRow& spec);
+QLineEdit* AddEditRow(QGridLayout* grid, int row, QWidget* parent, const EditRow& field);
 
 // One limit output's controls: operating mode, hold, A, B, hysteresis, seconds and pulse
 // width, named with the output's number n (RadioGroup_enuLimitModeLn, CheckBox_bHoldLn,
