@@ -3,8 +3,10 @@
 #include "DeviceTypes.h"
 #include "LinkErrors.h"
 #include "LinkSession.h"
+#include "FactoryCommands.h"
 #include "ModuleDialogBinding.h"
 #include "RequestButtons.h"
+#include "SettingsCommands.h"
 #include "UiBuild.h"
 #include "ui/TColor.h"
 #include "dialogs/DeviceReplacedNotice.h"
@@ -73,6 +75,8 @@ MainWindow::MainWindow(hid::UsbHid& usb, QStringList arguments, QWidget* parent)
     Tests->BindRequests(*requests_);
     BindSession();
     BindStatusPoll();
+    SettingsIO = new SettingsCommands(*this);
+    Factory = new FactoryCommands(*this);
     OfferWrites();
     FormCreate();
     // Factory mode and the tab visibility are decided before the window is first shown too:
@@ -169,6 +173,7 @@ void MainWindow::AttachDialogs(const Dialogs& dialogs)
                                                               dialogs.password, dialogs.qvtmp})
         if (d)
             d->BindRequests(*requests_);
+    SettingsIO->Resolve();
     delete moduleDialogs_;
     moduleDialogs_ = new ModuleDialogBinding(*this, dialogs);
     OfferWrites();
@@ -348,6 +353,10 @@ void MainWindow::ApplyStatusRecord(const StatusRecord& r)
         dialogs_.qvtmp->ShowStatus(r);
     if (dialogs_.qvro)
         dialogs_.qvro->ShowStatus(r, session_->ModuleSlot);
+    if (IdentityReadBackDue) {
+        IdentityReadBackDue = false;
+        Button_GyariSzamToEditsClick();
+    }
 }
 
 // ---- start-up ----
@@ -459,7 +468,8 @@ void MainWindow::PageControl1Change()
 
 void MainWindow::PageControl4Change()
 {
-    Models->EnterQV5510Page();
+    if (PageControl4->activePage() == TabSheet_5510)
+        Models->Qv5510->EnterQV5510Page();
 }
 
 // ---- identity, model pages, device replacement ----

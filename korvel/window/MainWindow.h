@@ -25,6 +25,8 @@ class SettingsPage;
 class LimitOutputsPage;
 class TestsPage;
 class MonitorPage;
+class SettingsCommands;
+class FactoryCommands;
 class DeviceReplacedNotice;
 class QvainDialog;
 class NumberEditor;
@@ -115,6 +117,8 @@ public:
     std::uint32_t LastDeviceID = 0;
     // The report-ready beep.
     std::function<void()> Beep;
+    // The identity just written is read back on the next status reply, which carries it.
+    bool IdentityReadBackDue = false;
     // How often the window was refreshed ("Kép frissítés" or Alt with a key).
     int RefreshCount = 0;
     // Where the settings file goes; empty: beside the executable.
@@ -131,6 +135,9 @@ public:
     LimitOutputsPage* Limits = nullptr;
     TestsPage* Tests = nullptr;
     MonitorPage* Monitor = nullptr;
+    // The settings record's commands and the factory pages' commissioning commands.
+    SettingsCommands* SettingsIO = nullptr;
+    FactoryCommands* Factory = nullptr;
 
     PageControl* PageControl4 = nullptr;  // main: model tabs, factory tab, version pages
     QWidget* TabSheet_3310 = nullptr;

@@ -1,36 +1,76 @@
 #include "ModuleDialogBinding.h"
 
-#include "BlockBinder.h"
 #include "LinkSession.h"
 #include "ModuleBlocks.h"
 #include "ModuleOpeners.h"
 #include "dialogs/ModuleDialogs.h"
 #include "dialogs/NumberEditor.h"
 #include "pages/ModelPages.h"
+#include "ui/RecordBinder.h"
 
 #include <QPushButton>
 
+#include <memory>
+#include <type_traits>
+
 namespace {
 
-blockbind::Controls ControlsOf(ModuleDialog* d)
-{
-    return {d, [d](std::string_view name) { return d->ValueField(name); }};
-}
+// A module block bound to its dialog: the controls through the record binder (looked up in
+// the dialog only, so the settings pages' controls of the same names are never touched), the
+// block's plain integers through the dialog's value fields.
+template <class Block>
+class DialogBlock {
+public:
+    DialogBlock(ModuleDialog* d, const DecimalFormat& format)
+        : dialog_(d), binding_([d](const QString& name) { return d->findChild<QWidget*>(name); }, format)
+    {
+    }
 
-// Every command of a dialog's trio: a write gathers the block from the dialog when it starts;
+    // The block as the dialog shows it now.
+    Block Take() const
+    {
+        Block base{};
+        VisitValueFields(base, [](std::int32_t& member, std::int32_t& field) { member = field; });
+        return binding_.Take(base);
+    }
+
+    // A received block: the controls, then the value fields (their labels are the caller's).
+    void Show(Block b) const
+    {
+        binding_.Show(b);
+        VisitValueFields(b, [](std::int32_t& member, std::int32_t& field) { field = member; });
+    }
+
+private:
+    template <class F>
+    void VisitValueFields(Block& b, F&& f) const
+    {
+        Block::VisitFields(b, [&](std::string_view name, auto& member, const auto& codec) {
+            if constexpr (std::is_same_v<std::remove_cvref_t<decltype(codec)>, field::Integer>)
+                if (std::int32_t* v = dialog_->ValueField(name))
+                    f(member, *v);
+        });
+    }
+
+    ModuleDialog* dialog_;
+    recordbind::Binding<Block> binding_;
+};
+
+// Every command of a dialog's trio: a write takes the block from the dialog when it starts;
 // a read or factory-default reply shows the block in it, then `shown` finishes the reply.
 template <class Block>
 void BindTrio(MainWindow& w, Trio trio, ModuleDialog* d, std::function<void(const Block&)> shown)
 {
+    const auto block = std::make_shared<DialogBlock<Block>>(d, w.Decimals);
     for (const CommandInfo& row : CommandTable()) {
         if (row.trio != trio)
             continue;
         if (row.role == Role::Write)
-            w.RequestEncoders[row.code] = [d](ByteWriter& out) { blockbind::Gather<Block>(ControlsOf(d)).Encode(out); };
+            w.RequestEncoders[row.code] = [block](ByteWriter& out) { block->Take().Encode(out); };
         else
-            w.ReplyDecoders[row.code] = [d, shown](ByteReader& in) {
+            w.ReplyDecoders[row.code] = [block, shown](ByteReader& in) {
                 const Block b = Block::Decode(in);
-                blockbind::Show(b, ControlsOf(d));
+                block->Show(b);
                 shown(b);
             };
     }

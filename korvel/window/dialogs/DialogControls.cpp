@@ -12,9 +12,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-const QStringList kSignalTypeItems = {"Áram 4-20 mA", "Áram 0-20 mA", "Feszültség 0-10 V", "Feszültség 0-5 V",
-                                      "Feszültség 2-10 V"};
-const QStringList kDecimalItems = {"0", "1", "2", "3", "4"};
 const QStringList kRoundingItems = {"1", "2", "5", "10", "20", "50", "100"};
 
 RadioGroup* NamedRadioGroup(QWidget* parent, const char* name, const QString& caption, const QStringList& items,

@@ -15,9 +15,7 @@ class RadioGroup;
 
 // Controls the module dialogs share.
 
-// The signal types of the analogue input and output, the decimal places, the rounding steps.
-extern const QStringList kSignalTypeItems;
-extern const QStringList kDecimalItems;
+// The rounding steps of the module blocks ("1" .. "100").
 extern const QStringList kRoundingItems;
 
 // A row of a value that the number editor changes: its caption label or labels (stacked), the

@@ -3,6 +3,7 @@
 #include "DialogControls.h"
 #include "UiBuild.h"
 #include "ui/RadioGroup.h"
+#include "ui/SettingsItems.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -12,11 +13,11 @@ QvainDialog::QvainDialog(QWidget* parent)
                   {.readKey = KeyQvainRead, .defaultKey = KeyQvainDefaults, .writeKey = KeyQvainWrite}, parent)
 {
     QWidget* b = body();
-    RadioGroup_uInputTypeSettings = NamedRadioGroup(b, "RadioGroup_uInputTypeSettings", "Típus", kSignalTypeItems, 0);
+    RadioGroup_uInputTypeSettings = NamedRadioGroup(b, "RadioGroup_uInputTypeSettings", "Típus", settingsitems::SignalTypes(), 0);
     RadioGroup_DisplayRefresh =
-        NamedRadioGroup(b, "RadioGroup_DisplayRefresh", "Beállási idő (ms)", {"12", "60", "100", "200", "300", "500"}, 3, 6);
+        NamedRadioGroup(b, "RadioGroup_DisplayRefresh", "Beállási idő (ms)", settingsitems::Refresh(), 3, 6);
     RadioGroup_uDecimalPointSettings =
-        NamedRadioGroup(b, "RadioGroup_uDecimalPointSettings", "Tizedesjegyek", kDecimalItems, 2);
+        NamedRadioGroup(b, "RadioGroup_uDecimalPointSettings", "Tizedesjegyek", settingsitems::Decimals(), 2);
     RadioGroup_uRoundSettings = NamedRadioGroup(b, "RadioGroup_uRoundSettings", "Kerekítés", kRoundingItems, 0);
 
     AddScale("Bemenő jel skálázása", {{"Label36", "Skála alsó számérték:"}}, {{"Label37", "Skála felső számérték:"}});

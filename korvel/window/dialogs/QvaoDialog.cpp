@@ -3,6 +3,7 @@
 #include "DialogControls.h"
 #include "UiBuild.h"
 #include "ui/RadioGroup.h"
+#include "ui/SettingsItems.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -13,7 +14,7 @@ QvaoDialog::QvaoDialog(QWidget* parent)
                   {.readKey = KeyQvaoRead, .defaultKey = KeyQvaoDefaults, .writeKey = KeyQvaoWrite}, parent)
 {
     QWidget* b = body();
-    RadioGroup_uAnalogueType = NamedRadioGroup(b, "RadioGroup_uAnalogueType", "Típus", kSignalTypeItems, 0);
+    RadioGroup_uAnalogueType = NamedRadioGroup(b, "RadioGroup_uAnalogueType", "Típus", settingsitems::SignalTypes(), 0);
     CheckBox_bAnalogueErrorHigh = uibuild::CheckBox(b, "CheckBox_bAnalogueErrorHigh", "Magas szint jelzi a hibát");
     CheckBox_bDisableAnalogueError =
         uibuild::CheckBox(b, "CheckBox_bDisableAnalogueError", "Analóg kimenet hibajelzés tiltva");

@@ -1,38 +1,42 @@
 #include "QvserModbusControls.h"
 
-#include "DialogControls.h"
 #include "UiBuild.h"
-#include "ui/RadioGroup.h"
+#include "ui/SettingsItems.h"
 
-#include <QComboBox>
 #include <QGridLayout>
+
+using namespace uibuild;
 
 QvserModbusControls::QvserModbusControls(QWidget* parent) : QWidget(parent)
 {
-    RadioGroup_MODBUSProtocol = NamedRadioGroup(this, "RadioGroup_MODBUSProtocol", "Protokoll", {"RTU", "ASCII"}, 0);
-    RadioGroup_MODBUSParity = NamedRadioGroup(this, "RadioGroup_MODBUSParity", "Paritás bit",
-                                              {"Nincs (None)", "Páros (Even)", "Páratlan (Odd)", "Mindig 1 (Mark)"}, 1);
-    Label71 = uibuild::Label(this, "Label71", "Adatátviteli sebesség:");
+    setObjectName("QvserModbusControls");
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+
+    RadioGroup_MODBUSProtocol = new RadioGroup("Protokoll", settingsitems::ModbusProtocols(), this);
+    RadioGroup_MODBUSProtocol->setObjectName("RadioGroup_MODBUSProtocol");
+    RadioGroup_MODBUSProtocol->setItemIndex(0);
+    RadioGroup_MODBUSParity =
+        new RadioGroup("Paritás bit", settingsitems::ModbusParities(), this);
+    RadioGroup_MODBUSParity->setObjectName("RadioGroup_MODBUSParity");
+    RadioGroup_MODBUSParity->setItemIndex(1);
+    grid->addWidget(RadioGroup_MODBUSProtocol, 0, 0, 1, 2);
+    grid->addWidget(RadioGroup_MODBUSParity, 1, 0, 1, 2);
+
+    Label71 = Label(this, "Label71", "Adatátviteli sebesség:");
     ComboBox_MODBUSBaudRate = new QComboBox(this);
     ComboBox_MODBUSBaudRate->setObjectName("ComboBox_MODBUSBaudRate");
-    for (const char* rate : {"300", "600", "1200", "2400", "4800", "9600", "14400", "19200", "38400", "57600", "76800",
-                             "115200", "230400", "460800", "576000", "921600"})
-        ComboBox_MODBUSBaudRate->addItem(QLatin1String(rate) + QStringLiteral(" bit/sec."));
-    ComboBox_MODBUSBaudRate->setCurrentIndex(-1);
-    Label72 = uibuild::Label(this, "Label72", "Készülékcím:");
+    ComboBox_MODBUSBaudRate->addItems(settingsitems::BaudRates());
+    ComboBox_MODBUSBaudRate->setCurrentIndex(-1);  // no selection until a reply selects one
+    grid->addWidget(Label71, 2, 0);
+    grid->addWidget(ComboBox_MODBUSBaudRate, 2, 1);
+
+    Label72 = Label(this, "Label72", "Készülékcím:");
     ComboBox_MODBUSAddress = new QComboBox(this);
     ComboBox_MODBUSAddress->setObjectName("ComboBox_MODBUSAddress");
-    for (int address = 0; address <= 247; ++address)
-        ComboBox_MODBUSAddress->addItem(QString::number(address));
+    ComboBox_MODBUSAddress->addItems(settingsitems::ModbusAddresses());
     ComboBox_MODBUSAddress->setCurrentIndex(0);
-
-    auto* g = new QGridLayout(this);
-    g->setContentsMargins(0, 0, 0, 0);
-    g->addWidget(RadioGroup_MODBUSProtocol, 0, 0, 1, 2);
-    g->addWidget(RadioGroup_MODBUSParity, 0, 2, 1, 2);
-    g->addWidget(Label71, 1, 0);
-    g->addWidget(ComboBox_MODBUSBaudRate, 1, 1);
-    g->addWidget(Label72, 2, 0);
-    g->addWidget(ComboBox_MODBUSAddress, 2, 1);
-    g->setColumnStretch(3, 1);
+    grid->addWidget(Label72, 3, 0);
+    grid->addWidget(ComboBox_MODBUSAddress, 3, 1);
+    grid->setColumnStretch(1, 1);
 }

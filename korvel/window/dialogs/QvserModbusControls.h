@@ -1,23 +1,23 @@
 #pragma once
+#include "ui/RadioGroup.h"
+
+#include <QComboBox>
+#include <QLabel>
 #include <QWidget>
 
-class QComboBox;
-class QLabel;
-class RadioGroup;
-
-// The RS-485 module's four MODBUS controls: protocol, parity, baud rate and device address.
-// They live in the QVSER dialog and serve two records at once, the module's own block and the
-// base unit's settings record: a reply of either selects them, and a write of either sends
-// what they show, whether or not the dialog has been opened.
+// The MODBUS parameters of the RS-485 module dialog: protocol, parity, baud rate and device
+// address. They are at the same time the source and sink of the dialog's own block and of
+// the base unit's settings record: a reply of either selects them, a write of either sends
+// what they show, whether or not the dialog was ever opened.
 class QvserModbusControls : public QWidget {
     Q_OBJECT
 public:
-    explicit QvserModbusControls(QWidget* parent);
+    explicit QvserModbusControls(QWidget* parent = nullptr);
 
-    RadioGroup* RadioGroup_MODBUSProtocol = nullptr;  // "RTU", "ASCII"; design: "RTU"
-    RadioGroup* RadioGroup_MODBUSParity = nullptr;    // design: "Páros (Even)"
+    RadioGroup* RadioGroup_MODBUSProtocol = nullptr;
+    RadioGroup* RadioGroup_MODBUSParity = nullptr;
     QLabel* Label71 = nullptr;
-    QComboBox* ComboBox_MODBUSBaudRate = nullptr;     // 16 rates; no selection at start
+    QComboBox* ComboBox_MODBUSBaudRate = nullptr;
     QLabel* Label72 = nullptr;
-    QComboBox* ComboBox_MODBUSAddress = nullptr;      // "0" .. "247"; design: "0"
+    QComboBox* ComboBox_MODBUSAddress = nullptr;
 };

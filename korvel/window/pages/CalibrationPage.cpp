@@ -48,37 +48,16 @@ CalibrationPage::CalibrationPage(QWidget* sheet) : QObject(sheet)
         *targets[i] = Label(readBack, pwmLabels[i].first, "?");
         rg->addWidget(*targets[i], i, 1);
     }
+    Values.OutputLabels = {Label_PWM4mA, Label_PWM20mA, Label_PWM2V, Label_PWM10V};  // point order
     oc->addWidget(readBack, 0, 1);
     SpeedButton_ReadPWMCal = Speed(outputCalibration, "SpeedButton_ReadPWMCal", "Kiolvasás a készülékből");
     oc->addWidget(SpeedButton_ReadPWMCal, 1, 0, 1, 2);
-    SpeedButton_PWMForce =
-        Speed(outputCalibration, "SpeedButton_PWMForce", "Kimeneti PWM közvetlen vezérlése a kalibráláshoz", 2);
-    oc->addWidget(SpeedButton_PWMForce, 2, 0, 1, 2);
-    SpeedButton_CheckCurrent = Speed(outputCalibration, "SpeedButton_CheckCurrent", "Ellenőrzés: 12 mA");
-    SpeedButton_CheckVoltage = Speed(outputCalibration, "SpeedButton_CheckVoltage", "Ellenőrzés: 5 V");
-    SpeedButton_CheckCurrent->setVisible(false);
-    SpeedButton_CheckVoltage->setVisible(false);
-    oc->addWidget(SpeedButton_CheckCurrent, 3, 0);
-    oc->addWidget(SpeedButton_CheckVoltage, 3, 1);
-
-    GroupBox_OutputCal = Group(outputCalibration, "GroupBox_OutputCal", "Kimenet kalibrálás");
-    auto* inner = new QGridLayout(GroupBox_OutputCal);
-    RadioGroup_KimenetTipusa = new RadioGroup("Kimenet típusa", {"Áram", "Feszültség"}, GroupBox_OutputCal);
-    RadioGroup_KimenetTipusa->setObjectName("RadioGroup_KimenetTipusa");
-    RadioGroup_KimenetTipusa->setItemIndex(0);
-    inner->addWidget(RadioGroup_KimenetTipusa, 0, 0, 1, 2);
-    MBarGraph_PWM = new TMBarGraph(GroupBox_OutputCal);
-    MBarGraph_PWM->setObjectName("MBarGraph_PWM");
-    MBarGraph_PWM->SetMBGValue(0.5);
-    MBarGraph_PWM->SetMBGValueFrom(0.25);
-    MBarGraph_PWM->SetMBGValueTo(0.75);
-    MBarGraph_PWM->setFixedSize(297, 17);
-    inner->addWidget(MBarGraph_PWM, 1, 0, 1, 2);
-    SpeedButton_CalPWML = Speed(GroupBox_OutputCal, "SpeedButton_CalPWML", "Kalibrálás 4 mA");
-    SpeedButton_CalPWMH = Speed(GroupBox_OutputCal, "SpeedButton_CalPWMH", "Kalibrálás 20 mA");
-    inner->addWidget(SpeedButton_CalPWML, 2, 0);
-    inner->addWidget(SpeedButton_CalPWMH, 2, 1);
-    oc->addWidget(GroupBox_OutputCal, 4, 0, 1, 2);
+    // Direct drive, its checks (one group with the read button) and the calibration group.
+    Output = new OutputCalibrationGroup(outputCalibration, kStripWidth);
+    oc->addWidget(Output->SpeedButton_PWMForce, 2, 0, 1, 2);
+    oc->addWidget(Output->SpeedButton_CheckCurrent, 3, 0);
+    oc->addWidget(Output->SpeedButton_CheckVoltage, 3, 1);
+    oc->addWidget(Output->GroupBox_OutputCal, 4, 0, 1, 2);
     oc->setRowStretch(5, 1);
     left->addWidget(outputCalibration, 1);
     grid->addLayout(left, 0, 0, 2, 1);
@@ -99,31 +78,46 @@ CalibrationPage::CalibrationPage(QWidget* sheet) : QObject(sheet)
     SpeedButton_Cal0V = Speed(GroupBox_InputCalQVAIN, "SpeedButton_Cal0V", "Kalibrálás 0 V");
     SpeedButton_Cal10V = Speed(GroupBox_InputCalQVAIN, "SpeedButton_Cal10V", "Kalibrálás 10 V");
     SpeedButton_ReadCalIn = Speed(GroupBox_InputCalQVAIN, "SpeedButton_ReadCalIn", "Kiolvasás a készülékből");
-    ic->addWidget(SpeedButton_Cal0mA, 0, 0);
-    ic->addWidget(SpeedButton_Cal20mA, 0, 1);
-    ic->addWidget(SpeedButton_Cal0V, 1, 0);
-    ic->addWidget(SpeedButton_Cal10V, 1, 1);
-    ic->addWidget(SpeedButton_ReadCalIn, 2, 0, 1, 2);
-    ic->setRowStretch(3, 1);
+    const std::array<SpeedButton*, 4> inputSteps{SpeedButton_Cal0mA, SpeedButton_Cal20mA, SpeedButton_Cal0V,
+                                                 SpeedButton_Cal10V};
+    const char* const inputLabels[] = {"Label_RAM1_iCalLow1", "Label_RAM1_iCalHigh1", "Label_RAM1_iCalLow2",
+                                       "Label_RAM1_iCalHigh2"};
+    for (std::size_t i = 0; i < 4; ++i) {
+        Values.InputLabels[i] = Label(GroupBox_InputCalQVAIN, inputLabels[i], "?");
+        ic->addWidget(inputSteps[i], static_cast<int>(i), 0);
+        ic->addWidget(Values.InputLabels[i], static_cast<int>(i), 1);
+    }
+    ic->addWidget(SpeedButton_ReadCalIn, 4, 0, 1, 2);
+    ic->setColumnStretch(1, 1);
+    ic->setRowStretch(5, 1);
 
     auto* pt = new QGridLayout(TabSheet8);
-    pt->addWidget(new QLabel("4 vezetékkel kell bekötni a kalibrátort!"), 0, 0, 1, 2);
     SpeedButton_iCalPt0ohm4W = Speed(TabSheet8, "SpeedButton_iCalPt0ohm4W", "Kalibrálás 0 ohm");
     SpeedButton_iCalPtXohm4W = Speed(TabSheet8, "SpeedButton_iCalPtXohm4W", "Kalibrálás 300 ohm");
-    pt->addWidget(SpeedButton_iCalPt0ohm4W, 1, 0);
-    pt->addWidget(SpeedButton_iCalPtXohm4W, 1, 1);
-    pt->addWidget(new QLabel("3 vezetékkel kell bekötni a kalibrátort!"), 2, 0, 1, 2);
     SpeedButton_iCalPt0ohm3W = Speed(TabSheet8, "SpeedButton_iCalPt0ohm3W", "Kalibrálás 0 ohm");
     SpeedButton_iCalPtXohm3W = Speed(TabSheet8, "SpeedButton_iCalPtXohm3W", "Kalibrálás 300 ohm");
-    pt->addWidget(SpeedButton_iCalPt0ohm3W, 3, 0);
-    pt->addWidget(SpeedButton_iCalPtXohm3W, 3, 1);
+    const std::array<SpeedButton*, 4> ptSteps{SpeedButton_iCalPt0ohm4W, SpeedButton_iCalPtXohm4W,
+                                              SpeedButton_iCalPt0ohm3W, SpeedButton_iCalPtXohm3W};
+    const char* const ptLabels[] = {"Label_iCalPt0ohm4W", "Label_iCalPtXohm4W", "Label_iCalPt0ohm3W",
+                                    "Label_iCalPtXohm3W"};
+    int row = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (i % 2 == 0)
+            pt->addWidget(new QLabel(i == 0 ? "4 vezetékkel kell bekötni a kalibrátort!"
+                                            : "3 vezetékkel kell bekötni a kalibrátort!"),
+                          row++, 0, 1, 2);
+        Values.PtLabels[i] = Label(TabSheet8, ptLabels[i], "?");
+        pt->addWidget(ptSteps[i], row, 0);
+        pt->addWidget(Values.PtLabels[i], row++, 1);
+    }
     SpeedButton_ReadCalPt = Speed(TabSheet8, "SpeedButton_ReadCalPt", "Kiolvasás a készülékből");
-    pt->addWidget(SpeedButton_ReadCalPt, 4, 0, 1, 2);
+    pt->addWidget(SpeedButton_ReadCalPt, row++, 0, 1, 2);
     CheckBox_bPt1000 = CheckBox(TabSheet8, "CheckBox_bPt1000", "Pt 1000 (nem Pt 100)");
     SpeedButton_bPt1000 = Speed(TabSheet8, "SpeedButton_bPt1000", "Készülékbe írás");
-    pt->addWidget(CheckBox_bPt1000, 5, 0);
-    pt->addWidget(SpeedButton_bPt1000, 5, 1);
-    pt->setRowStretch(6, 1);
+    pt->addWidget(CheckBox_bPt1000, row, 0);
+    pt->addWidget(SpeedButton_bPt1000, row++, 1);
+    pt->setColumnStretch(1, 1);
+    pt->setRowStretch(row, 1);
 
     GroupBox_SzamitottErtekek = Group(sheet, "GroupBox_SzamitottErtekek", "Számított értékek:");
     auto* live = new QGridLayout(GroupBox_SzamitottErtekek);
@@ -178,8 +172,8 @@ void CalibrationPage::BindRequests(RequestButtons& requests)
     requests.Bind(KeyCalIn0V, SpeedButton_Cal0V);
     requests.Bind(KeyCalIn10V, SpeedButton_Cal10V);
     requests.Bind(KeyInputCalRead, SpeedButton_ReadCalIn);
-    requests.Bind(KeyCalPwmLow, SpeedButton_CalPWML);
-    requests.Bind(KeyCalPwmHigh, SpeedButton_CalPWMH);
+    requests.Bind(KeyCalPwmLow, Output->SpeedButton_CalPWML);
+    requests.Bind(KeyCalPwmHigh, Output->SpeedButton_CalPWMH);
     requests.Bind(KeyPwmCalRead, SpeedButton_ReadPWMCal);
     requests.Bind(KeyCalPt0Ohm4W, SpeedButton_iCalPt0ohm4W);
     requests.Bind(KeyCalPtXOhm4W, SpeedButton_iCalPtXohm4W);
@@ -191,18 +185,18 @@ void CalibrationPage::BindRequests(RequestButtons& requests)
 
 void CalibrationPage::FillStatusRequest(StatusRequestInputs& in) const
 {
-    in.pwmForceDown = SpeedButton_PWMForce->IsDown();
-    in.currentOutputSelected = RadioGroup_KimenetTipusa->ItemIndex() == 0;
-    in.checkCurrentDown = SpeedButton_CheckCurrent->IsDown();
-    in.checkVoltageDown = SpeedButton_CheckVoltage->IsDown();
+    in.pwmForceDown = Output->SpeedButton_PWMForce->IsDown();
+    in.currentOutputSelected = Output->CurrentOutputSelected();
+    in.checkCurrentDown = Output->SpeedButton_CheckCurrent->IsDown();
+    in.checkVoltageDown = Output->SpeedButton_CheckVoltage->IsDown();
     in.qvaoModule1Selected = RadioButton_QVAOModul1->isChecked();
-    in.pwmValue = PWMValue;
+    in.pwmValue = Output->PWMValue;
 }
 
 void CalibrationPage::ApplyStatusButtons(const StatusRequestButtons& buttons)
 {
-    SpeedButton_CheckCurrent->SetDown(buttons.checkCurrentDown);
-    SpeedButton_CheckVoltage->SetDown(buttons.checkVoltageDown);
+    Output->SpeedButton_CheckCurrent->SetDown(buttons.checkCurrentDown);
+    Output->SpeedButton_CheckVoltage->SetDown(buttons.checkVoltageDown);
 }
 
 void CalibrationPage::ShowStatus(const StatusRecord& r, const QString& shown)

@@ -1,5 +1,7 @@
 #pragma once
+#include "CalibrationValues.h"
 #include "MBarGraph.h"
+#include "OutputCalibrationGroup.h"
 #include "StatusRecord.h"
 #include "ui/PageControl.h"
 #include "ui/RadioGroup.h"
@@ -18,8 +20,7 @@ class RequestButtons;
 
 // "Quorin beállítások": output calibration with its direct drive and checks, input
 // calibration (QVAIN and QVTM pages) and the live values of the status poll. The identity
-// group stands on the same page (IdentityGroup). The calibration labels and the output
-// calibration strip go into the groups here.
+// group stands on the same page (IdentityGroup).
 class CalibrationPage : public QObject {
     Q_OBJECT
 public:
@@ -34,8 +35,11 @@ public:
     // The live values of a status reply; shown: the scaled value already formatted.
     void ShowStatus(const StatusRecord& r, const QString& shown);
 
-    // The output calibration value, sent in every status poll.
-    std::uint16_t PWMValue = 0;
+    // The output calibration group (the PWM value sent in every status poll, direct drive,
+    // the strip and the step buttons) and the calibration points with their labels.
+    static constexpr int kStripWidth = 297;
+    OutputCalibrationGroup* Output = nullptr;
+    CalibrationValues Values;
 
     QGroupBox* GroupBox_Opciok = nullptr;
     QRadioButton* RadioButton_QVAOModul1 = nullptr;
@@ -45,14 +49,6 @@ public:
     QLabel* Label_PWM10V = nullptr;
     QLabel* Label_PWM2V = nullptr;
     SpeedButton* SpeedButton_ReadPWMCal = nullptr;
-    SpeedButton* SpeedButton_PWMForce = nullptr;
-    SpeedButton* SpeedButton_CheckCurrent = nullptr;
-    SpeedButton* SpeedButton_CheckVoltage = nullptr;
-    QGroupBox* GroupBox_OutputCal = nullptr;
-    RadioGroup* RadioGroup_KimenetTipusa = nullptr;
-    TMBarGraph* MBarGraph_PWM = nullptr;
-    SpeedButton* SpeedButton_CalPWML = nullptr;
-    SpeedButton* SpeedButton_CalPWMH = nullptr;
 
     PageControl* PageControl2 = nullptr;
     QWidget* TabSheet7 = nullptr;

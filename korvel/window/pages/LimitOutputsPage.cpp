@@ -2,6 +2,7 @@
 
 #include "RequestButtons.h"
 #include "UiBuild.h"
+#include "ui/LimitOutputGroup.h"
 #include "ui/TColor.h"
 
 #include <QGridLayout>
@@ -35,13 +36,13 @@ LimitOutputsPage::LimitOutputsPage(QWidget* sheet) : QObject(sheet)
                                   "SpeedButton_WriteSettings2", SpeedButton_ReadSettings2,
                                   SpeedButton_ReadDefaultSettings2, SpeedButton_WriteSettings2);
 
+    v->setContentsMargins(2, 4, 2, 2);
     auto* limits = new QHBoxLayout;
-    QGroupBox** groups[] = {&GroupBox_Limit1, &GroupBox_Limit2, &GroupBox_Limit3, &GroupBox_Limit4};
+    limits->setSpacing(2);
+    const LimitOutputCaptions captions{"%1. határérték kimenet", "Impulzusszélesség:", "sec", true};
     for (int i = 0; i < 4; ++i) {
-        const QByteArray name = "GroupBox_Limit" + QByteArray::number(i + 1);
-        *groups[i] = Group(sheet, name.constData(), QString("%1. határérték kimenet").arg(i + 1));
-        new QGridLayout(*groups[i]);
-        limits->addWidget(*groups[i]);
+        Limit[static_cast<std::size_t>(i)] = BuildLimitOutputGroup(sheet, i + 1, captions);
+        limits->addWidget(Limit[static_cast<std::size_t>(i)].group);
     }
     v->addLayout(limits, 1);
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "StatusRecord.h"
+#include "ui/LimitOutputGroup.h"
 #include "ui/SpeedButton.h"
 
 #include <QGroupBox>
@@ -9,8 +10,8 @@
 class RequestButtons;
 
 // "Határérték kimenetek": the second settings trio, the four limit-output groups of the
-// settings record (their controls go into GroupBox_Limit1..4) and the direct control of the
-// outputs, which the status poll sends and mirrors.
+// settings record and the direct control of the outputs, which the status poll sends and
+// mirrors.
 class LimitOutputsPage : public QObject {
     Q_OBJECT
 public:
@@ -25,10 +26,9 @@ public:
     SpeedButton* SpeedButton_ReadSettings2 = nullptr;
     SpeedButton* SpeedButton_ReadDefaultSettings2 = nullptr;
     SpeedButton* SpeedButton_WriteSettings2 = nullptr;
-    QGroupBox* GroupBox_Limit1 = nullptr;
-    QGroupBox* GroupBox_Limit2 = nullptr;
-    QGroupBox* GroupBox_Limit3 = nullptr;
-    QGroupBox* GroupBox_Limit4 = nullptr;
+    // The four limit outputs' groups and controls (GroupBox_Limit1..4 and the controls named
+    // with their number).
+    std::array<LimitOutputControls, 4> Limit{};
     SpeedButton* SpeedButton_DigitalOutForceEng = nullptr;
     SpeedButton* SpeedButton_DigitalOut1Force = nullptr;
     SpeedButton* SpeedButton_DigitalOut2Force = nullptr;

@@ -89,35 +89,8 @@ ModelPages::ModelPages(const Sheets& sheets, QObject* parent) : QObject(parent)
         rh->addStretch(1);
         v->addWidget(relays);
 
-        GroupBox_QV5510 = Group(p, "GroupBox_QV5510", "Modulfüggetlen beállítások és tesztek");
-        auto* bh = new QHBoxLayout(GroupBox_QV5510);
-        const RequestTrio trio = MakeTrio(GroupBox_QV5510, bh, "SpeedButton_ReadFromDevice_QV5510",
-                                      "SpeedButton_ReadDefault_QV5510", "SpeedButton_WriteToDevice_QV5510");
-        SpeedButton_ReadFromDevice_QV5510 = trio.read;
-        SpeedButton_ReadDefault_QV5510 = trio.defaults;
-        SpeedButton_WriteToDevice_QV5510 = trio.write;
-        Label_SWLeft = Label(GroupBox_QV5510, "Label_SWLeft", "Balra");
-        Label_SWUp = Label(GroupBox_QV5510, "Label_SWUp", "Fel");
-        Label_SWRight = Label(GroupBox_QV5510, "Label_SWRight", "Jobbra");
-        for (QLabel* l : {Label_SWLeft, Label_SWUp, Label_SWRight}) {
-            SetWidgetColors(l, clLime, clWindowText);
-            l->setVisible(false);
-            bh->addWidget(l);
-        }
-        bh->addStretch(1);
-        v->addWidget(GroupBox_QV5510);
-
-        auto* test = Group(p, "GroupBox_KijelzoTeszt_QV5510", "Kijelző teszt");
-        auto* th = new QHBoxLayout(test);
-        th->addWidget(new QLabel("Tesztminta:", test));
-        Label_KijelzoTeszt_QV5510 = Label(test, "Label_KijelzoTeszt_QV5510", "1");
-        Label_KijelzoTeszt_QV5510->setAlignment(Qt::AlignCenter);
-        Label_KijelzoTeszt_QV5510->setMinimumWidth(30);
-        th->addWidget(Label_KijelzoTeszt_QV5510);
-        CheckBox_KijelzoTeszt_QV5510 = CheckBox(test, "CheckBox_KijelzoTeszt_QV5510", "Kijelző teszt bekapcsolva");
-        th->addWidget(CheckBox_KijelzoTeszt_QV5510);
-        th->addStretch(1);
-        v->addWidget(test);
+        Qv5510 = new Qv5510Group(p);
+        v->addWidget(Qv5510->Group());
         v->addStretch(1);
     }
     // QV5530.
@@ -138,9 +111,7 @@ ModelPages::ModelPages(const Sheets& sheets, QObject* parent) : QObject(parent)
 
 void ModelPages::BindRequests(RequestButtons& requests)
 {
-    requests.Bind(KeyQv5510Read, SpeedButton_ReadFromDevice_QV5510);
-    requests.Bind(KeyQv5510Defaults, SpeedButton_ReadDefault_QV5510);
-    requests.Bind(KeyQv5510Write, SpeedButton_WriteToDevice_QV5510);
+    Qv5510->BindRequests(requests);
 }
 
 void ModelPages::BindOpeners(QObject* context, const std::function<void(const ModuleOpener&)>& open)
@@ -159,8 +130,7 @@ void ModelPages::BindOpeners(QObject* context, const std::function<void(const Mo
 
 void ModelPages::FillStatusRequest(StatusRequestInputs& in) const
 {
-    in.qv5510TestTicked = CheckBox_KijelzoTeszt_QV5510->isChecked();
-    in.testPattern = TestPattern;
+    Qv5510->FillStatusRequest(in);
 }
 
 void ModelPages::ShowStatus(const StatusRecord& r)
@@ -172,12 +142,5 @@ void ModelPages::ShowStatus(const StatusRecord& r)
     Shape_DigitalOut1_QV3320->setBrushColor(out1 ? orange : clBtnFace);
     Shape_DigitalOut2_QV5510->setBrushColor(out2 ? orange : clBtnFace);
     Shape_DigitalOut2_QV3320->setBrushColor(out2 ? orange : clBtnFace);
-    Label_SWRight->setVisible(r.uKeys & 1u);
-    Label_SWUp->setVisible(r.uKeys & 2u);
-    Label_SWLeft->setVisible(r.uKeys & 4u);
-}
-
-void ModelPages::EnterQV5510Page()
-{
-    // The QV5510 page's display-test state is set up here when the page is entered.
+    Qv5510->ShowStatus(r);
 }

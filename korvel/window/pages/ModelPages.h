@@ -1,4 +1,5 @@
 #pragma once
+#include "Qv5510Group.h"
 #include "StatusRecord.h"
 #include "ui/Shape.h"
 #include "ui/SpeedButton.h"
@@ -16,9 +17,8 @@ class RequestButtons;
 struct ModuleOpener;
 
 // The model pages, one tab per base-unit model: the buttons that open the module dialogs,
-// the relay lamps, and on the QV5510 page its display settings trio, key indicators and
-// display test. The QV5510 display settings controls and the test's step buttons go into
-// GroupBox_QV5510 and the test group.
+// the relay lamps, and on the QV5510 page its group of display settings and tests
+// (Qv5510Group).
 class ModelPages : public QObject {
     Q_OBJECT
 public:
@@ -41,11 +41,8 @@ public:
     void FillStatusRequest(StatusRequestInputs& in) const;
     // Relay lamps and key indicators.
     void ShowStatus(const StatusRecord& r);
-    // The QV5510 page's display-test state, set up when the page is entered.
-    void EnterQV5510Page();
-
-    // The QV5510 test pattern (1..21) sent in every status poll while the test is ticked.
-    std::uint8_t TestPattern = 0;
+    // The QV5510 page's display settings and tests.
+    Qv5510Group* Qv5510 = nullptr;
 
     QPushButton* Button_QV3310_QVAO_Fo = nullptr;
     QPushButton* Button_QV3320_QVAIN = nullptr;
@@ -64,15 +61,6 @@ public:
     QPushButton* Button_QV5510_Rel2 = nullptr;
     Shape* Shape_DigitalOut1_QV5510 = nullptr;
     Shape* Shape_DigitalOut2_QV5510 = nullptr;
-    QGroupBox* GroupBox_QV5510 = nullptr;
-    SpeedButton* SpeedButton_ReadFromDevice_QV5510 = nullptr;
-    SpeedButton* SpeedButton_ReadDefault_QV5510 = nullptr;
-    SpeedButton* SpeedButton_WriteToDevice_QV5510 = nullptr;
-    QCheckBox* CheckBox_KijelzoTeszt_QV5510 = nullptr;
-    QLabel* Label_KijelzoTeszt_QV5510 = nullptr;
-    QLabel* Label_SWRight = nullptr;
-    QLabel* Label_SWUp = nullptr;
-    QLabel* Label_SWLeft = nullptr;
     QPushButton* Button_QV5530_QVAIN = nullptr;
     QPushButton* Button_QV5530_QVTMP = nullptr;
     QPushButton* Button_QV5530_QVAO_Fo = nullptr;

@@ -2,81 +2,144 @@
 
 #include "RequestButtons.h"
 #include "UiBuild.h"
-#include "ui/TColor.h"
+#include "ui/LimitOutputGroup.h"
+#include "ui/SettingsItems.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 
 using namespace uibuild;
 
 namespace {
-// The settings trio at the top of a settings page; answers the page's own layout.
-QVBoxLayout* SettingsTrio(QWidget* page, const char* read, const char* defaults, const char* write,
-                          SpeedButton*& r, SpeedButton*& d, SpeedButton*& w)
+RadioGroup* Choice(QWidget* parent, const char* name, const QString& caption, const QStringList& items, int index,
+                   int columns = 1)
 {
-    auto* v = new QVBoxLayout(page);
-    auto* bar = new QHBoxLayout;
-    const RequestTrio t = MakeTrio(page, bar, read, defaults, write, "Gyári alapbeállítások megjelenítése");
-    r = t.read;
-    d = t.defaults;
-    w = t.write;
-    bar->addStretch(1);
-    v->addLayout(bar);
-    return v;
+    auto* g = new RadioGroup(caption, items, parent, columns);
+    g->setObjectName(QLatin1String(name));
+    g->setItemIndex(index);
+    return g;
+}
+
+// A group box filling a page of an inner page control.
+QGroupBox* PageGroup(QWidget* page, const char* name, const QString& title)
+{
+    QGroupBox* g = Group(page, name, title);
+    (new QVBoxLayout(page))->addWidget(g);
+    return g;
 }
 }  // namespace
 
 SettingsPage::SettingsPage(QWidget* sheet) : QObject(sheet)
 {
-    // "Beállítások": the trio above the settings groups.
-
-    QVBoxLayout* v = SettingsTrio(sheet, "SpeedButton_ReadSettings", "SpeedButton_ReadDefaultSettings",
-                                  "SpeedButton_WriteSettings", SpeedButton_ReadSettings,
-                                  SpeedButton_ReadDefaultSettings, SpeedButton_WriteSettings);
+    auto* v = new QVBoxLayout(sheet);
+    auto* bar = new QHBoxLayout;
+    const RequestTrio t = MakeTrio(sheet, bar, "SpeedButton_ReadSettings", "SpeedButton_ReadDefaultSettings",
+                                   "SpeedButton_WriteSettings", "Gyári alapbeállítások megjelenítése");
+    SpeedButton_ReadSettings = t.read;
+    SpeedButton_ReadDefaultSettings = t.defaults;
+    SpeedButton_WriteSettings = t.write;
+    bar->addStretch(1);
+    v->addLayout(bar);
 
     auto* grid = new QGridLayout;
+    using settingsitems::SignalTypes;
+
+    // Input: type and scaling ("UI"), Pt wiring ("QVTM").
     PageControl_Input = new PageControl(sheet);
     PageControl_Input->setObjectName("PageControl_Input");
     QWidget* ui = PageControl_Input->addPage("TabSheet_InputUI", "UI");
     QWidget* qvtm = PageControl_Input->addPage("TabSheet_InputQVTM", "QVTM");
     PageControl_Input->setActivePage(ui);
-    GroupBox_InputTypeAndScale = Group(ui, "GroupBox_InputTypeAndScale", "Bemenet típusa és a bemenet skálázása");
-    (new QVBoxLayout(ui))->addWidget(GroupBox_InputTypeAndScale);
-    new QGridLayout(GroupBox_InputTypeAndScale);
-    GroupBox_PtSensor = Group(qvtm, "GroupBox_PtSensor", "Pt mérőérzékelő");
-    (new QVBoxLayout(qvtm))->addWidget(GroupBox_PtSensor);
-    new QGridLayout(GroupBox_PtSensor);
-    grid->addWidget(PageControl_Input, 0, 0, 2, 1);
+    GroupBox_InputTypeAndScale = PageGroup(ui, "GroupBox_InputTypeAndScale", "Bemenet típusa és a bemenet skálázása");
+    auto* ig = new QGridLayout(GroupBox_InputTypeAndScale);
+    RadioGroup_uInputTypeSettings =
+        Choice(GroupBox_InputTypeAndScale, "RadioGroup_uInputTypeSettings", "Típus", SignalTypes(), 0);
+    ig->addWidget(RadioGroup_uInputTypeSettings, 0, 0, 1, 2);
+    Edit_iScaleLowSettings =
+        AddEditRow(ig, 1, GroupBox_InputTypeAndScale, {"Edit_iScaleLowSettings", "Skála alsó számérték:", "0", 0, true});
+    Edit_iScaleHighSettings = AddEditRow(ig, 2, GroupBox_InputTypeAndScale,
+                                         {"Edit_iScaleHighSettings", "Skála felső számérték:", "100", 0, true});
+    ig->setRowStretch(3, 1);
+    GroupBox_PtSensor = PageGroup(qvtm, "GroupBox_PtSensor", "Pt mérőérzékelő");
+    RadioGroup_uPtWires = Choice(GroupBox_PtSensor, "RadioGroup_uPtWires", "Vezetékszám", settingsitems::PtWires(), 2);
+    auto* pg = new QVBoxLayout(GroupBox_PtSensor);
+    pg->addWidget(RadioGroup_uPtWires);
+    pg->addStretch(1);
+    grid->addWidget(PageControl_Input, 0, 0);
 
+    // Analogue output ("QVAO").
     PageControl_Output = new PageControl(sheet);
     PageControl_Output->setObjectName("PageControl_Output");
     QWidget* qvao = PageControl_Output->addPage("TabSheet_OutputQVAO", "QVAO");
     PageControl_Output->setActivePage(qvao);
-    GroupBox_AnalogOutput = Group(qvao, "GroupBox_AnalogOutput", "Analóg kimenet");
-    (new QVBoxLayout(qvao))->addWidget(GroupBox_AnalogOutput);
-    new QGridLayout(GroupBox_AnalogOutput);
+    GroupBox_AnalogOutput = PageGroup(qvao, "GroupBox_AnalogOutput", "Analóg kimenet");
+    auto* og = new QGridLayout(GroupBox_AnalogOutput);
+    RadioGroup_uAnalogueType = Choice(GroupBox_AnalogOutput, "RadioGroup_uAnalogueType", "Típus", SignalTypes(), 0);
+    og->addWidget(RadioGroup_uAnalogueType, 0, 0, 1, 2);
+    Edit_iAnalogueLow = AddEditRow(og, 1, GroupBox_AnalogOutput,
+                                   {"Edit_iAnalogueLow", "Alsó értékhez tartozó kijelzés:", "0", 0, true});
+    Edit_iAnalogueHigh = AddEditRow(og, 2, GroupBox_AnalogOutput,
+                                    {"Edit_iAnalogueHigh", "Felső értékhez tartozó kijelzés:", "100", 0, true});
+    CheckBox_bAnalogueErrorHigh =
+        CheckBox(GroupBox_AnalogOutput, "CheckBox_bAnalogueErrorHigh", "Magas szint jelzi a hibát");
+    og->addWidget(CheckBox_bAnalogueErrorHigh, 3, 0, 1, 2);
+    CheckBox_bDisableAnalogueError =
+        CheckBox(GroupBox_AnalogOutput, "CheckBox_bDisableAnalogueError", "Analóg kimenet hibajelzés tiltva");
+    og->addWidget(CheckBox_bDisableAnalogueError, 4, 0, 1, 2);
+    og->setRowStretch(5, 1);
     grid->addWidget(PageControl_Output, 0, 1);
 
-    GroupBox_LimitDisplayMode = Group(sheet, "GroupBox_LimitDisplayMode", "Határérték kijelzési mód");
-    new QVBoxLayout(GroupBox_LimitDisplayMode);
-    grid->addWidget(GroupBox_LimitDisplayMode, 1, 1);
+    RadioGroup_enuLimitDisplayMode = Choice(sheet, "RadioGroup_enuLimitDisplayMode", "Határérték kijelzési mód",
+                                            settingsitems::LimitDisplayModes(), 1);
+    grid->addWidget(RadioGroup_enuLimitDisplayMode, 1, 0, Qt::AlignTop);
 
+    // Display: brightness, texts, leading zeros, refresh; its bar graph, decimals, rounding.
     GroupBox_Display = Group(sheet, "GroupBox_Display", "Kijelző");
-    auto* dv = new QGridLayout(GroupBox_Display);
+    auto* dg = new QGridLayout(GroupBox_Display);
+    dg->addWidget(new QLabel("Fényerő:", GroupBox_Display), 0, 0);
+    TrackBar_Brightness = new QSlider(Qt::Horizontal, GroupBox_Display);
+    TrackBar_Brightness->setObjectName("TrackBar_Brightness");
+    TrackBar_Brightness->setRange(1, 10);
+    TrackBar_Brightness->setValue(5);
+    TrackBar_Brightness->setPageStep(1);
+    TrackBar_Brightness->setTickPosition(QSlider::TicksBelow);
+    dg->addWidget(TrackBar_Brightness, 0, 1, 1, 2);
+    Edit_DisplayTagname =
+        AddEditRow(dg, 1, GroupBox_Display, {"Edit_DisplayTagname", "Megnevezés:", QString(), 21});
+    Edit_DisplayDimension =
+        AddEditRow(dg, 2, GroupBox_Display, {"Edit_DisplayDimension", "Dimenzió:", QString(), 8});
+    CheckBox_DisplayLeaderZeros = CheckBox(GroupBox_Display, "CheckBox_DisplayLeaderZeros", "Vezető nullák");
+    CheckBox_DisplayLeaderZeros->setChecked(true);
+    dg->addWidget(CheckBox_DisplayLeaderZeros, 3, 0, 1, 3);
+    RadioGroup_DisplayRefresh = Choice(GroupBox_Display, "RadioGroup_DisplayRefresh", "Frissítési gyakoriság (ms)",
+                                       settingsitems::Refresh(), 3, 3);
+    dg->addWidget(RadioGroup_DisplayRefresh, 4, 0, 1, 3);
+
     GroupBox_Bargraph = Group(GroupBox_Display, "GroupBox_Bargraph", "Bargraph");
-    new QGridLayout(GroupBox_Bargraph);
-    dv->addWidget(GroupBox_Bargraph, 0, 0, 1, 2);
-    GroupBox_Decimals = Group(GroupBox_Display, "GroupBox_Decimals", "Tizedesjegyek");
-    new QVBoxLayout(GroupBox_Decimals);
-    dv->addWidget(GroupBox_Decimals, 1, 0);
-    GroupBox_Rounding = Group(GroupBox_Display, "GroupBox_Rounding", "Kerekítés");
-    new QVBoxLayout(GroupBox_Rounding);
-    dv->addWidget(GroupBox_Rounding, 1, 1);
+    auto* bg = new QGridLayout(GroupBox_Bargraph);
+    CheckBox_BargraphDot = CheckBox(GroupBox_Bargraph, "CheckBox_BargraphDot", "Pont mód");
+    bg->addWidget(CheckBox_BargraphDot, 0, 0, 1, 2);
+    Edit_iBgLow = AddEditRow(bg, 1, GroupBox_Bargraph, {"Edit_iBgLow", "0%-hoz tartozó kijelzés:", "0", 0, true});
+    Edit_iBgHigh = AddEditRow(bg, 2, GroupBox_Bargraph, {"Edit_iBgHigh", "100%-hoz tartozó kijelzés:", "100", 0, true});
+    dg->addWidget(GroupBox_Bargraph, 5, 0, 1, 3);
+
+    RadioGroup_uDecimalPointSettings = Choice(GroupBox_Display, "RadioGroup_uDecimalPointSettings", "Tizedesjegyek",
+                                              settingsitems::Decimals(), 2, 5);
+    dg->addWidget(RadioGroup_uDecimalPointSettings, 6, 0, 1, 3);
+    RadioGroup_uRoundSettings =
+        Choice(GroupBox_Display, "RadioGroup_uRoundSettings", "Kerekítés", settingsitems::Rounding(), 0, 3);
+    dg->addWidget(RadioGroup_uRoundSettings, 7, 0, 1, 3);
+    dg->setColumnStretch(1, 1);
+    dg->setRowStretch(8, 1);
     grid->addWidget(GroupBox_Display, 0, 2, 2, 1);
-    grid->setRowStretch(2, 1);
+
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(1, 1);
     v->addLayout(grid, 1);
-    
 }
 
 void SettingsPage::BindRequests(RequestButtons& requests)

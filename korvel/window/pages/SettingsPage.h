@@ -1,14 +1,19 @@
 #pragma once
 #include "ui/PageControl.h"
+#include "ui/RadioGroup.h"
 #include "ui/SpeedButton.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QObject>
+#include <QSlider>
 
 class RequestButtons;
 
-// "Beállítások": the settings trio above the groups of the base-unit settings record. The
-// settings controls go into these groups, and the record's binding here.
+// "Beállítások": the settings trio above the base-unit settings: input type and scaling, Pt
+// wiring, analogue output, limit display mode, display with its bar graph, decimals and
+// rounding. The controls are named after the record's fields, which a binding moves.
 class SettingsPage : public QObject {
     Q_OBJECT
 public:
@@ -19,14 +24,35 @@ public:
     SpeedButton* SpeedButton_ReadSettings = nullptr;
     SpeedButton* SpeedButton_ReadDefaultSettings = nullptr;
     SpeedButton* SpeedButton_WriteSettings = nullptr;
+
     PageControl* PageControl_Input = nullptr;
     QGroupBox* GroupBox_InputTypeAndScale = nullptr;
+    RadioGroup* RadioGroup_uInputTypeSettings = nullptr;
+    QLineEdit* Edit_iScaleLowSettings = nullptr;
+    QLineEdit* Edit_iScaleHighSettings = nullptr;
     QGroupBox* GroupBox_PtSensor = nullptr;
+    RadioGroup* RadioGroup_uPtWires = nullptr;
+
     PageControl* PageControl_Output = nullptr;
     QGroupBox* GroupBox_AnalogOutput = nullptr;
-    QGroupBox* GroupBox_LimitDisplayMode = nullptr;
+    RadioGroup* RadioGroup_uAnalogueType = nullptr;
+    QLineEdit* Edit_iAnalogueLow = nullptr;
+    QLineEdit* Edit_iAnalogueHigh = nullptr;
+    QCheckBox* CheckBox_bAnalogueErrorHigh = nullptr;
+    QCheckBox* CheckBox_bDisableAnalogueError = nullptr;
+
+    RadioGroup* RadioGroup_enuLimitDisplayMode = nullptr;
+
     QGroupBox* GroupBox_Display = nullptr;
+    QSlider* TrackBar_Brightness = nullptr;
+    QLineEdit* Edit_DisplayTagname = nullptr;
+    QLineEdit* Edit_DisplayDimension = nullptr;
+    QCheckBox* CheckBox_DisplayLeaderZeros = nullptr;
+    RadioGroup* RadioGroup_DisplayRefresh = nullptr;
     QGroupBox* GroupBox_Bargraph = nullptr;
-    QGroupBox* GroupBox_Decimals = nullptr;
-    QGroupBox* GroupBox_Rounding = nullptr;
+    QCheckBox* CheckBox_BargraphDot = nullptr;
+    QLineEdit* Edit_iBgLow = nullptr;
+    QLineEdit* Edit_iBgHigh = nullptr;
+    RadioGroup* RadioGroup_uDecimalPointSettings = nullptr;
+    RadioGroup* RadioGroup_uRoundSettings = nullptr;
 };

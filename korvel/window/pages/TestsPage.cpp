@@ -42,8 +42,11 @@ TestsPage::TestsPage(QWidget* sheet) : QObject(sheet)
     Image_OLEDNormalSize->setFixedSize(128, 64);
     Image_OLED = Label(GroupBox_KepernyoKep, "Image_OLED", "");
     Image_OLED->setFixedSize(512, 256);
+    // Widget pixel (x, y) is picture pixel (x, y): no frame, no margin, no scaling.
     for (QLabel* image : {Image_OLEDNormalSize, Image_OLED}) {
-        image->setFrameShape(QFrame::Box);
+        image->setFrameShape(QFrame::NoFrame);
+        image->setContentsMargins(0, 0, 0, 0);
+        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         SetWidgetColors(image, clWhite, clBlack);
     }
     ig->addWidget(Image_OLEDNormalSize, 1, 0, Qt::AlignTop);

@@ -17,6 +17,8 @@
 
 #include "EventLoop.h"
 
+#include <QTabBar>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -56,6 +58,18 @@ struct KorvelHarness {
         return eventloop::WaitFor(pred, timeoutMs);
     }
     static void waitMs(int ms) { eventloop::WaitMs(ms); }
+
+    // Clicks the tab of a page as the user would (the page control's change handler runs).
+    static bool clickTab(PageControl* pc, const QString& caption)
+    {
+        auto* bar = pc->findChild<QTabBar*>();
+        for (int i = 0; bar && i < bar->count(); ++i)
+            if (bar->tabText(i) == caption) {
+                QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(i).center());
+                return true;
+            }
+        return false;
+    }
 
     // One scheduler tick, then the event loop until the transfer it started has ended.
     void tick()

@@ -104,22 +104,22 @@ TEST(RequestButtons, TheSessionSetsTheButtonsOfAKey)
 TEST(RequestButtons, WritesWithoutTheirRecordAreNotOffered)
 {
     KorvelHarness h({"/VORKAL"});
-    // No settings or identity record is built into the window yet: their writes are disabled,
-    // reads stay available.
-    EXPECT_FALSE(h.w->Settings->SpeedButton_WriteSettings->isEnabled());
-    EXPECT_FALSE(h.w->Limits->SpeedButton_WriteSettings2->isEnabled());
-    EXPECT_FALSE(h.w->Identity->SpeedButton_GyariSzamAKeszulekbe->isEnabled());
-    EXPECT_FALSE(h.forms->Form_QVSER->SpeedButton_WriteToDevice->isEnabled());
+    // The writes whose records the window builds are offered; a write without its record
+    // (the passwords) is not; reads stay available.
+    EXPECT_TRUE(h.w->Settings->SpeedButton_WriteSettings->isEnabled());
+    EXPECT_TRUE(h.w->Limits->SpeedButton_WriteSettings2->isEnabled());
+    EXPECT_TRUE(h.w->Identity->SpeedButton_GyariSzamAKeszulekbe->isEnabled());
+    EXPECT_TRUE(h.w->Calibration->SpeedButton_bPt1000->isEnabled());
     EXPECT_FALSE(h.forms->Form_Password->SpeedButton_WriteToDevice_Password->isEnabled());
-    EXPECT_TRUE(h.w->Settings->SpeedButton_ReadSettings->isEnabled());
     EXPECT_TRUE(h.w->Tests->SpeedButton_ReadDisplay->isEnabled());
     EXPECT_TRUE(h.forms->Form_QVAO->SpeedButton_ReadFromDevice->isEnabled());
     for (ModuleDialog* d : std::initializer_list<ModuleDialog*>{h.forms->Form_QVAIN, h.forms->Form_QVAO, h.forms->Form_QVRO})
         EXPECT_TRUE(d->SpeedButton_WriteToDevice->isEnabled()) << d->objectName().toStdString();
-    // A write whose record is there is offered.
-    h.w->RequestEncoders[CmdSettingsWrite] = [](ByteWriter&) {};
+    EXPECT_FALSE(h.forms->Form_QVSER->SpeedButton_WriteToDevice->isEnabled());
+    // A write whose record is withdrawn is no longer offered, on both pages.
+    h.w->RequestEncoders.erase(CmdSettingsWrite);
     h.w->OfferWrites();
-    EXPECT_TRUE(h.w->Settings->SpeedButton_WriteSettings->isEnabled());
-    EXPECT_TRUE(h.w->Limits->SpeedButton_WriteSettings2->isEnabled());
-    EXPECT_FALSE(h.w->Identity->SpeedButton_GyariSzamAKeszulekbe->isEnabled());
+    EXPECT_FALSE(h.w->Settings->SpeedButton_WriteSettings->isEnabled());
+    EXPECT_FALSE(h.w->Limits->SpeedButton_WriteSettings2->isEnabled());
+    EXPECT_TRUE(h.w->Identity->SpeedButton_GyariSzamAKeszulekbe->isEnabled());
 }

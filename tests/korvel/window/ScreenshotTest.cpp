@@ -53,9 +53,20 @@ TEST(Screenshot, MainWindowPages)
             KorvelHarness::pump();
             EXPECT_TRUE(h.w->grab().save(out + "/" + p.file));
         }
+        h.w->Calibration->Output->SpeedButton_PWMForce->click();
+        h.w->PageControl1->setActivePage(h.w->TabSheet1);
+        KorvelHarness::pump();
+        EXPECT_TRUE(h.w->grab().save(out + "/factory-calibration-direct-drive.png"));
         h.w->PageControl4->setActivePage(h.w->TabSheet_5530);
         KorvelHarness::pump();
         EXPECT_TRUE(h.w->grab().save(out + "/model-5530.png"));
+        h.w->PageControl4->setActivePage(h.w->TabSheet_5510);
+        KorvelHarness::pump();
+        EXPECT_TRUE(h.w->grab().save(out + "/model-5510.png"));
+        h.forms->Form_QVSER->show();
+        KorvelHarness::pump();
+        EXPECT_TRUE(h.forms->Form_QVSER->grab().save(out + "/dialog-qvser.png"));
+        h.forms->Form_QVSER->hide();
     }
     {
         KorvelHarness h;

@@ -3,6 +3,7 @@
 // dialogs driven as the user drives them: an opener's click starts the dialog's modal loop,
 // and the test's steps run inside it.
 #include "KorvelHarness.h"
+#include "LocaleScope.h"
 #include "ModuleOpeners.h"
 #include "ModuleStore.h"
 #include "UiBuild.h"
@@ -18,14 +19,6 @@
 #include <ostream>
 #include <string>
 
-class LocaleScope {
-public:
-    explicit LocaleScope(const QLocale& l) { QLocale::setDefault(l); }
-    ~LocaleScope() { QLocale::setDefault(QLocale::c()); }
-    LocaleScope(const LocaleScope&) = delete;
-    LocaleScope& operator=(const LocaleScope&) = delete;
-};
-
 // A locale for a test case, and the decimal separator its numbers show.
 struct Separator {
     const char* name;
@@ -36,7 +29,7 @@ inline void PrintTo(const Separator& s, std::ostream* os)
 {
     *os << s.name;
 }
-inline const Separator kComma{"Comma", QLocale(QLocale::Hungarian, QLocale::Hungary), ','};
+inline const Separator kComma{"Comma", HungarianLocale(), ','};
 inline const Separator kPoint{"Point", QLocale::c(), '.'};
 
 struct DialogHarness : KorvelHarness {

@@ -9,7 +9,7 @@ TEST(Screenshot, ModuleDialogs)
     const QByteArray dir = qgetenv("QS_SCREENSHOT_DIR");
     if (dir.isEmpty())
         GTEST_SKIP() << "set QS_SCREENSHOT_DIR to render the dialogs";
-    LocaleScope hungarian(QLocale(QLocale::Hungarian, QLocale::Hungary));
+    LocaleScope hungarian(HungarianLocale());
     DialogHarness h;
     h.pollDecimals(2);
     const QString out = QString::fromUtf8(dir);

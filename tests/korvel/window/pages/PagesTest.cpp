@@ -11,17 +11,9 @@
 #include <gtest/gtest.h>
 
 namespace {
-// Clicks the tab of a page as the user would.
 void ClickTab(PageControl* pc, const QString& caption)
 {
-    auto* bar = pc->findChild<QTabBar*>();
-    ASSERT_NE(bar, nullptr);
-    for (int i = 0; i < bar->count(); ++i)
-        if (bar->tabText(i) == caption) {
-            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(i).center());
-            return;
-        }
-    FAIL() << "no tab " << caption.toStdString();
+    ASSERT_TRUE(KorvelHarness::clickTab(pc, caption)) << "no tab " << caption.toStdString();
 }
 }  // namespace
 

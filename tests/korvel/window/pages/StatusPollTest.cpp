@@ -74,9 +74,9 @@ TEST_P(StatusLabels, ReplyFillsTheStatusPageInTheLocalesFormat)
     EXPECT_FALSE(h.w->Limits->Label_DigitalOut3->isHidden());
     EXPECT_EQ(h.w->Models->Shape_DigitalOut1_QV5510->brushColor(), 0x4080FFu);
     EXPECT_EQ(h.w->Models->Shape_DigitalOut2_QV3320->brushColor(), clBtnFace);
-    EXPECT_FALSE(h.w->Models->Label_SWRight->isHidden());
-    EXPECT_TRUE(h.w->Models->Label_SWUp->isHidden());
-    EXPECT_FALSE(h.w->Models->Label_SWLeft->isHidden());
+    EXPECT_FALSE(h.w->Models->Qv5510->Label_SWRight->isHidden());
+    EXPECT_TRUE(h.w->Models->Qv5510->Label_SWUp->isHidden());
+    EXPECT_FALSE(h.w->Models->Qv5510->Label_SWLeft->isHidden());
     EXPECT_EQ(h.w->Calibration->Label_uMainLoopFrequency->text(), "1 234 567");
     EXPECT_EQ(h.forms->Form_QVTMP->Label_bPt1000->text(), "Pt 100");
 
@@ -122,10 +122,10 @@ INSTANTIATE_TEST_SUITE_P(Locales, StatusLabels,
 TEST(StatusRequest, BytesFollowTheControls)
 {
     KorvelHarness h({"/VORKAL"});
-    h.w->Calibration->SpeedButton_PWMForce->SetDown(true);
+    h.w->Calibration->Output->SpeedButton_PWMForce->SetDown(true);
     h.w->Calibration->RadioButton_QVAOModul1->setChecked(true);
-    h.w->Calibration->PWMValue = 0x1234;
-    h.w->Calibration->SpeedButton_CheckCurrent->SetDown(true);
+    h.w->Calibration->Output->PWMValue = 0x1234;
+    h.w->Calibration->Output->SpeedButton_CheckCurrent->SetDown(true);
     h.tick();
     // PWM force, current output, check current, module 1; PWM value; no test; nothing forced.
     EXPECT_EQ(h.meter->lastStatusRequest, (std::vector<std::uint8_t>{0x17, 0x34, 0x12, 0, 0}));
@@ -134,7 +134,7 @@ TEST(StatusRequest, BytesFollowTheControls)
     h.meter->status.uErrorBits = 0b10;
     h.tick();
     h.tick();
-    EXPECT_FALSE(h.w->Calibration->SpeedButton_CheckCurrent->IsDown());
+    EXPECT_FALSE(h.w->Calibration->Output->SpeedButton_CheckCurrent->IsDown());
     EXPECT_EQ(h.meter->lastStatusRequest[0], 0x13);
 }
 
@@ -176,8 +176,8 @@ TEST(StatusRequest, DisplayTestGoesOutOnlyWhileItsModelTabIsActive)
     h.tick();
     EXPECT_EQ(h.meter->lastStatusRequest[3], 3);
     h.w->PageControl4->setActivePage(h.w->TabSheet_5510);
-    h.w->Models->TestPattern = 7;
-    h.w->Models->CheckBox_KijelzoTeszt_QV5510->setChecked(true);
+    h.w->Models->Qv5510->TestPattern = 7;
+    h.w->Models->Qv5510->CheckBox_KijelzoTeszt_QV5510->setChecked(true);
     h.tick();
     EXPECT_EQ(h.meter->lastStatusRequest[3], 7);
 }

@@ -1,0 +1,60 @@
+#include "LimitOutputGroup.h"
+
+#include "NumberEdit.h"
+#include "RadioGroup.h"
+#include "SettingsItems.h"
+#include "TypingLimit.h"
+
+#include <QLabel>
+
+#include <algorithm>
+
+QLineEdit* AddEditRow(QGridLayout* grid, int row, QWidget* parent, const EditRow& field)
+{
+    grid->addWidget(new QLabel(field.caption, parent), row, 0);
+    auto* edit = new QLineEdit(field.text, parent);
+    edit->setObjectName(QString::fromLatin1(field.name));
+    // As wide as its longest entry (a number: ten characters), no wider.
+    const int chars = field.maxLength > 0 ? std::max(field.maxLength, 5) : 10;
+    edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (chars + 2));
+    if (field.maxLength > 0)
+        TypingLimit::Install(edit, field.maxLength);
+    if (field.decimalKey)
+        DecimalKeyFilter::Install(edit);
+    grid->addWidget(edit, row, 1);
+    if (!field.unit.isEmpty())
+        grid->addWidget(new QLabel(field.unit, parent), row, 2);
+    return edit;
+}
+
+LimitOutputControls BuildLimitOutputGroup(QWidget* parent, int n, const LimitOutputCaptions& captions)
+{
+    const QString number = QString::number(n);
+    auto named = [&](const char* stem) { return (QString::fromLatin1(stem) + "L" + number).toLatin1(); };
+    LimitOutputControls c;
+    c.group = new QGroupBox(captions.group.arg(n), parent);
+    c.group->setObjectName("GroupBox_Limit" + number);
+    auto* grid = new QGridLayout(c.group);
+    grid->setContentsMargins(2, 4, 2, 2);
+    grid->setHorizontalSpacing(4);
+
+    c.mode = new RadioGroup("Üzemmód", settingsitems::LimitModes(), c.group);
+    c.mode->setObjectName(named("RadioGroup_enuLimitMode"));
+    c.mode->setItemIndex(0);
+    grid->addWidget(c.mode, 0, 0, 1, 3);
+
+    const bool dk = captions.decimalKeys;
+    const QByteArray low = named("Edit_iLowLimit"), high = named("Edit_iHighLimit"), hyst = named("Edit_iHysteresis"),
+                     sec = named("Edit_uSec"), pulse = named("Edit_uPulseSec");
+    c.low = AddEditRow(grid, 1, c.group, {low.constData(), "A érték vagy delta érték:", "0", 0, dk});
+    c.high = AddEditRow(grid, 2, c.group, {high.constData(), "B érték:", "0", 0, dk});
+    c.hysteresis = AddEditRow(grid, 3, c.group, {hyst.constData(), "Hiszterézis:", "0", 0, dk});
+    c.hold = new QCheckBox("A már bekapcsolt kimenet gombnyomásig úgy marad.", c.group);
+    c.hold->setObjectName(named("CheckBox_bHold"));
+    grid->addWidget(c.hold, 4, 0, 1, 3);
+    c.seconds = AddEditRow(grid, 5, c.group, {sec.constData(), "Másodperc érték:", "0", 5});
+    c.pulseSeconds = AddEditRow(grid, 6, c.group, {pulse.constData(), captions.pulse, "0", 3, false, captions.pulseUnit});
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(7, 1);
+    return c;
+}

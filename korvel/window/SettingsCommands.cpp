@@ -1,0 +1,22 @@
+#include "SettingsCommands.h"
+
+#include "MainWindow.h"
+#include "UiBuild.h"
+#include "dialogs/QvserDialog.h"
+
+SettingsCommands::SettingsCommands(MainWindow& window)
+    : QObject(&window), window_(window),
+      binding_(
+          [this](const QString& name) -> QWidget* {
+              if (QWidget* w = uibuild::FindInWindow<QWidget>(&window_, name))
+                  return w;
+              // Fields 47-50 live on the QVSER dialog, a window of its own.
+              QWidget* qvser = window_.DialogForms().qvser;
+              return qvser ? qvser->findChild<QWidget*>(name) : nullptr;
+          },
+          window.Decimals)
+{
+    window.RequestEncoders[CmdSettingsWrite] = [this](ByteWriter& w) { Take().Encode(w); };
+    for (Command read : {CmdSettingsRead, CmdSettingsDefaults})
+        window.ReplyDecoders[read] = [this](ByteReader& r) { Show(SettingsRecord::Decode(r)); };
+}

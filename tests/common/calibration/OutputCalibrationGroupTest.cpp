@@ -1,0 +1,80 @@
+// The output calibration group both programs use: PWM steps, the click strip, captions by
+// output type and the direct drive switch.
+#include "MBarGraph.h"
+#include "OutputCalibrationGroup.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+TEST(OutputCalibration, StepsSaturateAtBothEnds)
+{
+    struct Row {
+        std::uint16_t from;
+        int delta;
+        std::uint16_t to;
+    };
+    const Row rows[] = {
+        {65535, 1, 65535}, {0, -1, 0},         {65534, 1, 65535},  {10, -20, 0},    {19, -20, 0},
+        {20, -20, 0},      {65515, 20, 65535}, {65516, 20, 65535}, {399, -400, 0},  {65135, 400, 65535},
+        {60536, 5000, 65535}, {60535, 5000, 65535}, {60534, 5000, 65534}, {4999, -5000, 0}, {5000, -5000, 0},
+        {5001, -5000, 1},  {100, 400, 500},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(SteppedPwm(r.from, r.delta), r.to) << r.from << " " << r.delta;
+}
+
+TEST(OutputCalibration, StripClicksRoundHalfToEven)
+{
+    struct Row {
+        int x;
+        int width;
+        std::uint16_t value;
+    };
+    for (const Row& r : {Row{0, 297, 0}, Row{148, 297, 32657}, Row{296, 297, 65314}, Row{164, 329, 32668},
+                         Row{328, 329, 65336}, Row{1, 2, 32768}, Row{3, 2, 32766}})
+        EXPECT_EQ(StripPwm(r.x, r.width), r.value) << r.x << "/" << r.width;
+}
+
+TEST(OutputCalibration, ControlsShowTheValueAndFollowTheSwitch)
+{
+    QWidget container;
+    OutputCalibrationGroup group(&container, 297);
+    EXPECT_EQ(group.Shape1->width(), 297);
+    EXPECT_EQ(group.MBarGraph_PWM->width(), 297);
+    EXPECT_EQ(group.Label_PWM->text(), "0");
+    EXPECT_TRUE(group.GroupBox_OutputCal->isHidden());
+    EXPECT_TRUE(group.SpeedButton_CheckCurrent->isHidden());
+
+    // Any mouse button on the strip; the buttons step from there.
+    QTest::mousePress(group.Shape1, Qt::RightButton, {}, QPoint(148, 5));
+    EXPECT_EQ(group.PWMValue, 32657);
+    EXPECT_EQ(group.Label_PWM->text(), "32 657");
+    EXPECT_DOUBLE_EQ(group.MBarGraph_PWM->MBGValue(), 32657 / 65535.0);
+    group.Button_PWMPppp->click();
+    group.Button_PWMMm->click();
+    EXPECT_EQ(group.PWMValue, 32657 + 5000 - 20);
+    EXPECT_EQ(group.Button_PWMMmm->text(), "---");
+
+    // Direct drive on: the group and checks show, captions follow the output type.
+    group.RadioGroup_KimenetTipusa->setItemIndex(1);
+    EXPECT_EQ(group.SpeedButton_CalPWML->text(), "Kalibrálás 2 V");
+    group.RadioGroup_KimenetTipusa->setItemIndex(-1);  // no item: the captions stay
+    EXPECT_EQ(group.SpeedButton_CalPWMH->text(), "Kalibrálás 10 V");
+    group.RadioGroup_KimenetTipusa->setItemIndex(0);
+    group.SpeedButton_PWMForce->click();
+    EXPECT_FALSE(group.GroupBox_OutputCal->isHidden());
+    EXPECT_FALSE(group.SpeedButton_CheckVoltage->isHidden());
+    EXPECT_EQ(group.SpeedButton_CalPWML->text(), "Kalibrálás 4 mA");
+    EXPECT_EQ(group.SpeedButton_CalPWMH->text(), "Kalibrálás 20 mA");
+
+    // Off again: hidden, and no calibration or check left pending.
+    group.SpeedButton_CalPWML->click();
+    group.SpeedButton_CheckVoltage->click();
+    group.SpeedButton_PWMForce->click();
+    EXPECT_TRUE(group.GroupBox_OutputCal->isHidden());
+    EXPECT_TRUE(group.SpeedButton_CheckVoltage->isHidden());
+    EXPECT_FALSE(group.SpeedButton_CalPWML->IsDown());
+    EXPECT_FALSE(group.SpeedButton_CheckVoltage->IsDown());
+    EXPECT_EQ(group.PWMValue, 32657 + 5000 - 20);  // kept across the switch
+}

@@ -1,0 +1,46 @@
+#pragma once
+#include "CalibrationRecords.h"
+#include "DisplayImage.h"
+#include "IdentityRecord.h"
+#include "MeterCore.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+// What the simulated meter keeps for the factory pages: the three calibration blocks that
+// the calibration steps store into, the display image, the identity writes and the
+// maintenance commands. Installs its handlers on the meter it is given.
+//
+// - An input or Pt step (102-105, 125-128) stores what the meter measures for that point
+//   and answers it; 110 and 129 answer the blocks.
+// - An output step (114 low, 115 high) stores the PWM value of the last status request in
+//   the point of the output type that request selected, and answers it; 116 the block.
+// - 130 stores the Pt1000 choice into the status the poll reports.
+// - 123 answers the display image, cut to displayLength bytes.
+// - 1 takes the identity: the reply headers from then on carry its factory number and
+//   device type, and the status its date and module kinds.
+// - 106 and 113 are acknowledged.
+class FactoryStore {
+public:
+    explicit FactoryStore(MeterCore& meter);
+
+    std::array<std::int32_t, 4> inputMeasured{1000, 20000, 1500, 30000};
+    std::array<std::int32_t, 4> ptMeasured{-12, 300123, -15, 300456};
+    InputCalibration input{{11, 22, 33, 44}};
+    OutputCalibration output{{4000, 20000, 2000, 10000}};
+    PtCalibration pt{{-1, 2, -3, 4}};
+
+    DisplayImage display;
+    std::size_t displayLength = DisplayImage::kSize;
+    std::vector<std::vector<std::uint8_t>> displayRequests;
+
+    std::vector<IdentityRecord> identityWrites;
+    std::vector<bool> pt1000Writes;
+    int erases = 0;
+    int resets = 0;
+
+private:
+    MeterCore& meter_;
+};

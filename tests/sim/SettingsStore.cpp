@@ -1,0 +1,64 @@
+#include "SettingsStore.h"
+
+#include "CommandTable.h"
+
+namespace {
+std::vector<std::uint8_t> Bytes(const SettingsRecord& r)
+{
+    std::vector<std::uint8_t> area(SettingsRecord::kSize);
+    ByteWriter w(area);
+    r.Encode(w);
+    return {w.Data().begin(), w.Data().end()};
+}
+}  // namespace
+
+// Variant 0 and 1 differ in every field; no field sits at its zero or its design state.
+SettingsRecord SettingsStore::Sample(int v)
+{
+    const bool odd = v % 2 == 1;
+    auto pick = [v](int first, int items) { return (first + v) % items; };
+    SettingsRecord r;
+    r.brightness = static_cast<std::uint8_t>(7 - 3 * v);
+    r.displayTagname = odd ? "Quorin" : "Tartály 1";
+    r.displayDimension = odd ? "mA" : "°C";
+    r.displayLeaderZeros = odd;
+    r.displayRefresh = pick(2, 6);
+    r.uAnalogueType = pick(3, 5);
+    r.iAnalogueLow = -1500 + 1000 * v;
+    r.iAnalogueHigh = 123456 - 100000 * v;
+    r.bAnalogueErrorHigh = !odd;
+    r.bargraphDot = !odd;
+    r.iBgLow = -7 + 8 * v;
+    r.iBgHigh = 100000 - 90000 * v;
+    r.uInputTypeSettings = pick(2, 5);
+    r.uDecimalPointSettings = pick(4, 5);
+    r.uRoundSettings = pick(2, 3);
+    r.iScaleLowSettings = -99 + 100 * v;
+    r.iScaleHighSettings = 2000 + 8000 * v;
+    r.enuLimitDisplayMode = pick(5, 6);
+    for (int n = 0; n < 4; ++n) {
+        const int k = n + 1 + 10 * v;
+        r.limits[static_cast<std::size_t>(n)] = {pick(7 + n, 11), (n + v) % 2 == 1, 100 * k, -200 * k, 5 + k};
+        r.uSec[static_cast<std::size_t>(n)] = static_cast<std::uint32_t>(60 * k);
+        r.uPulseSec[static_cast<std::size_t>(n)] = static_cast<std::uint32_t>(2 + k);
+    }
+    r.modbusProtocol = pick(1, 2);
+    r.modbusParity = pick(3, 4);
+    r.modbusBaudRate = pick(15, 16);
+    r.modbusAddress = 247 - 100 * v;
+    r.bDisableAnalogueError = !odd;
+    r.uPtWires = pick(1, 3);
+    return r;
+}
+
+SettingsStore::SettingsStore(MeterCore& meter) : stored(Bytes(Sample(0))), defaults(Bytes(Sample(1)))
+{
+    meter.setHandler(CmdSettingsWrite, [this](const std::vector<std::uint8_t>& request) {
+        writes.push_back(request);
+        stored = request;
+        return MeterCore::Reply{};
+    });
+    meter.setHandler(CmdSettingsRead, [this](const std::vector<std::uint8_t>&) { return MeterCore::Reply{0, stored}; });
+    meter.setHandler(CmdSettingsDefaults,
+                     [this](const std::vector<std::uint8_t>&) { return MeterCore::Reply{0, defaults}; });
+}

@@ -1,0 +1,24 @@
+#pragma once
+#include "MeterCore.h"
+#include "SettingsRecord.h"
+
+#include <cstdint>
+#include <vector>
+
+// The base unit's settings as the simulated meter keeps them: a stored block and a
+// factory-default block that differ in every field. A write (109) stores its 139 bytes as
+// they came; the stored read (131) and the default read (132) answer the blocks. Installs
+// its handlers on the meter it is given, which must outlive no store it answers from.
+class SettingsStore {
+public:
+    explicit SettingsStore(MeterCore& meter);
+
+    // A record with every field off its zero and its design state; variants 0 and 1 differ
+    // in every field. The stored block starts as variant 0, the default block as variant 1.
+    static SettingsRecord Sample(int variant);
+
+    std::vector<std::uint8_t> stored;
+    std::vector<std::uint8_t> defaults;
+    // The request data of every write, in order.
+    std::vector<std::vector<std::uint8_t>> writes;
+};
