@@ -39,14 +39,8 @@ struct DialogHarness : KorvelHarness {
     QvroDialog* qvro = forms->Form_QVRO;
     QvserDialog* qvser = forms->Form_QVSER;
     QvtmpDialog* qvtmp = forms->Form_QVTMP;
+    PasswordDialog* password = forms->Form_Password;
     NumberEditor* editor = forms->Form_IncDec;
-
-    DialogHarness()
-    {
-        // Blocks that are not this harness's concern answer with empty data.
-        for (std::uint8_t c : {214, 215, 216, 223, 224, 225})
-            meter->setReplyData(c, {});
-    }
 
     // A button of the main window's pages by name.
     QPushButton* button(const char* name) const { return uibuild::FindInWindow<QPushButton>(w, QLatin1String(name)); }
@@ -58,6 +52,7 @@ struct DialogHarness : KorvelHarness {
         case Trio::Qvao: return qvao;
         case Trio::Qvro: return qvro;
         case Trio::Qvser: return qvser;
+        case Trio::Password: return password;
         default: return qvtmp;
         }
     }

@@ -106,7 +106,7 @@ TEST(ModuleDialogFrame, CommonControlsRefreshAndEsc)
         {h.qvro, "Form_QVRO", "QVRO", "Határérték relé kimenet üzemmódja, beállításai és tesztelése"},
         {h.qvser, "Form_QVSER", "QVSER", "Soros kommunikáció beállítása"},
         {h.qvtmp, "Form_QVTMP", "QVTMP", "Pt bemenet beállításai"},
-        {h.forms->Form_Password, "Form_Password", "", "A készülékben tárolt kezelői jelszó és mérnöki jelszó módosítása"},
+        {h.forms->Form_Password, "Form_Password", "Password", "A készülékben tárolt kezelői jelszó és mérnöki jelszó módosítása"},
     };
     for (const Row& r : rows) {
         ModuleDialog* d = r.d;
