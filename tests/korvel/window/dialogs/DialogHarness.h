@@ -18,6 +18,7 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 // A locale for a test case, and the decimal separator its numbers show.
 struct Separator {
@@ -31,6 +32,25 @@ inline void PrintTo(const Separator& s, std::ostream* os)
 }
 inline const Separator kComma{"Comma", HungarianLocale(), ','};
 inline const Separator kPoint{"Point", QLocale::c(), '.'};
+
+// The data of the last request the meter took with this command.
+inline std::vector<std::uint8_t> LastRequest(const SimulatedMeter& meter, std::uint8_t command)
+{
+    for (auto it = meter.requests().rbegin(); it != meter.requests().rend(); ++it)
+        if (it->command == command)
+            return it->data;
+    return {};
+}
+
+// The commands the meter took, without the status polls.
+inline std::vector<std::uint8_t> RequestsBesidesPolls(const SimulatedMeter& meter)
+{
+    std::vector<std::uint8_t> codes;
+    for (std::uint8_t c : meter.commandsSeen())
+        if (c != 101)
+            codes.push_back(c);
+    return codes;
+}
 
 struct DialogHarness : KorvelHarness {
     ModuleStore modules{*meter};

@@ -14,14 +14,6 @@ namespace {
 
 using Bytes = ModuleStore::Bytes;
 
-Bytes LastRequest(const SimulatedMeter& meter, std::uint8_t command)
-{
-    for (auto it = meter.requests().rbegin(); it != meter.requests().rend(); ++it)
-        if (it->command == command)
-            return it->data;
-    return {};
-}
-
 struct DisplayFixture : ::testing::Test {
     DialogHarness h;
     Qv5510Group& g = *h.w->Models->Qv5510;

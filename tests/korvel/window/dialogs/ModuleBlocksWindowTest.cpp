@@ -44,15 +44,6 @@ std::map<std::string, std::string> Snapshot(QWidget* in)
     return states;
 }
 
-// The data of the last request the meter took with this command.
-Bytes LastRequest(const SimulatedMeter& meter, std::uint8_t command)
-{
-    for (auto it = meter.requests().rbegin(); it != meter.requests().rend(); ++it)
-        if (it->command == command)
-            return it->data;
-    return {};
-}
-
 using Expected = std::vector<std::pair<const char*, const char*>>;
 
 void ExpectShown(ModuleDialog* d, const Expected& expected, char sep, const std::string& where)

@@ -38,16 +38,6 @@ std::vector<Box> CatchBoxes(PasswordDialog* d, const std::function<void()>& acti
     return boxes;
 }
 
-// The commands the meter took, without the status polls.
-std::vector<std::uint8_t> Requests(const SimulatedMeter& meter)
-{
-    std::vector<std::uint8_t> codes;
-    for (std::uint8_t c : meter.commandsSeen())
-        if (c != 101)
-            codes.push_back(c);
-    return codes;
-}
-
 const char* const kRange = "A jelszó csak 0..9999 közötti szám lehet.";
 const char* const kSame = "A kezelői jelszó és a mérnöki jelszó nem lehet ugyanaz!";
 
@@ -146,11 +136,11 @@ TEST_F(PasswordFixture, TheCheckAtTheClick)
             h.tick();
             h.tick();
             if (r.message) {
-                EXPECT_EQ(Requests(*h.meter), std::vector<std::uint8_t>{}) << r.name;
+                EXPECT_EQ(RequestsBesidesPolls(*h.meter), std::vector<std::uint8_t>{}) << r.name;
                 continue;
             }
             // The write, then its read-back, shown with four digits.
-            EXPECT_EQ(Requests(*h.meter), (std::vector<std::uint8_t>{222, 220})) << r.name;
+            EXPECT_EQ(RequestsBesidesPolls(*h.meter), (std::vector<std::uint8_t>{222, 220})) << r.name;
             EXPECT_EQ(h.modules.Stored(220), r.sent) << r.name;
             EXPECT_EQ(d->Edit_PasswordUser->text().toStdString(), r.readBack) << r.name;
         }
@@ -170,14 +160,14 @@ TEST_F(PasswordFixture, ReleasingAWriteAndEsc)
         EXPECT_TRUE(boxes.empty());
         EXPECT_FALSE(d->SpeedButton_WriteToDevice_Password->IsDown());
         h.tick();
-        EXPECT_EQ(Requests(*h.meter), std::vector<std::uint8_t>{});
+        EXPECT_EQ(RequestsBesidesPolls(*h.meter), std::vector<std::uint8_t>{});
         d->SpeedButton_WriteToDevice_Password->click();
     }));
     EXPECT_FALSE(d->isVisible());
     EXPECT_TRUE(d->SpeedButton_WriteToDevice_Password->IsDown());
     h.tick();
     h.tick();
-    EXPECT_EQ(Requests(*h.meter), (std::vector<std::uint8_t>{222, 220}));
+    EXPECT_EQ(RequestsBesidesPolls(*h.meter), (std::vector<std::uint8_t>{222, 220}));
     EXPECT_EQ(h.modules.Stored(220), (ModuleStore::Bytes{1, 0, 2, 0}));
     EXPECT_EQ(d->Edit_PasswordUser->text(), "0001");
     EXPECT_EQ(d->Edit_PasswordSupervisor->text(), "0002");

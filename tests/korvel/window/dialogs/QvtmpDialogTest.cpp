@@ -11,14 +11,6 @@ namespace {
 
 using Bytes = ModuleStore::Bytes;
 
-Bytes LastRequest(const SimulatedMeter& meter, std::uint8_t command)
-{
-    for (auto it = meter.requests().rbegin(); it != meter.requests().rend(); ++it)
-        if (it->command == command)
-            return it->data;
-    return {};
-}
-
 std::string WithSeparator(std::string text, char sep)
 {
     std::replace(text.begin(), text.end(), '.', sep);
