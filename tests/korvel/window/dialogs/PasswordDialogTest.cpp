@@ -6,6 +6,7 @@
 #include "dialogs/PasswordDialog.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
 
@@ -62,6 +63,10 @@ TEST_F(PasswordFixture, TheOpenerReadsThePasswords)
     EXPECT_EQ(opener->text(), "Jelszó módosítása");
     EXPECT_TRUE(opener->isEnabled());
     EXPECT_EQ(d->windowTitle(), "Password");
+    EXPECT_EQ(d->GroupBox_MODBUSOutputSettings->title(), "Kezelői jelszó");
+    EXPECT_EQ(d->GroupBox1->title(), "Mérnöki jelszó");
+    EXPECT_EQ(d->GroupBox_MODBUSOutputSettings->findChild<QLineEdit*>(), d->Edit_PasswordUser);
+    EXPECT_EQ(d->GroupBox1->findChild<QLineEdit*>(), d->Edit_PasswordSupervisor);
     h.w->move(40, 30);
     EXPECT_TRUE(h.whileOpen(opener, d, [&] {
         EXPECT_EQ(d->windowTitle(), "Jelszó módosítása");

@@ -35,6 +35,63 @@ class QvtmpLocale : public QvtmpFixture, public ::testing::WithParamInterface<Se
 
 }  // namespace
 
+// The dialog's controls with their captions; the measurement boxes keep their design text,
+// and "Megállapítás méréssel", "Rvez = 0", "0%" and "100%" do nothing.
+TEST_F(QvtmpFixture, ControlsCaptionsAndTheButtonsWithoutAction)
+{
+    auto title = [&](const char* name) {
+        auto* g = d->findChild<QGroupBox*>(QLatin1String(name));
+        return g ? g->title().toStdString() : std::string("<missing>");
+    };
+    const std::pair<const char*, const char*> groups[] = {
+        {"GroupBox23", "Mért ellenállás"},
+        {"GroupBox5", "Mért hőmérséklet"},
+        {"RadioGroup_QVTMP_Mode", "Üzemmód"},
+        {"RadioGroup_QVTMP_Wires", "Vezetékszám"},
+        {"GroupBox_QVTMP_R2W", "2 vezetékes mérés: vezeték ellenállás"},
+        {"RadioGroup_QVTMP_Average", "Átlagolt mérések"},
+        {"GroupBox_Pot", "Potenciométer üzemmód beállításai"},
+        {"GroupBox4", "A 0% és a 100% pozíció beállítása"},
+        {"RadioGroup_uDecimalPointSettings", "Tizedesjegyek"},
+        {"GroupBox1", "Potenciométer skálázása"},
+        {"RadioGroup_uRoundSettings", "Kerekítés"},
+    };
+    for (const auto& [name, caption] : groups)
+        EXPECT_EQ(title(name), caption) << name;
+    const std::pair<const char*, const char*> labels[] = {
+        {"Label11", "Érzékelő típusa:"},          {"Label_bPt1000", "Pt1000"},
+        {"Label_QVTMP_R", "000.00"},              {"Label_QVTMP_FokC", "0000.0"},
+        {"Label_QVTMP_R2W", "000.00"},            {"Label_QVTMP_CalPot0", "000.00"},
+        {"Label_QVTMP_CalPot100", "000.00"},      {"Label36", "A potenciométer 0%-ához"},
+        {"Label1", "tartozó kijelzési érték:"},   {"Label_iScaleLowSettings", "xxxxx"},
+        {"Label2", "A potenciométer 100%-ához"},  {"Label3", "tartozó kijelzési érték:"},
+        {"Label_iScaleHighSettings", "xxxxx"},
+    };
+    for (const auto& [name, text] : labels)
+        EXPECT_EQ(h.text(name, d), text) << name;
+    EXPECT_EQ(d->RadioGroup_QVTMP_Average->count(), 6);
+    EXPECT_EQ(d->RadioGroup_uRoundSettings->count(), 7);
+    EXPECT_EQ(d->RadioGroup_uDecimalPointSettings->ItemIndex(), 2);
+
+    EXPECT_TRUE(open([&] {
+        h.tick();
+        const std::vector<QPushButton*> inert = {d->Button_QVTMP_R2W_Meas, d->Button_QVTMP_R2W_Zero,
+                                                 d->Button_QVTMP_CalPot0, d->Button_QVTMP_CalPot100};
+        const std::vector<const char*> captions = {"Megállapítás méréssel", "Rvez = 0", "0%", "100%"};
+        const QvtmpBlock kept = h.w->LastQVTMPBlock;
+        h.meter->clearLog();
+        for (std::size_t i = 0; i < inert.size(); ++i) {
+            EXPECT_EQ(inert[i]->text().toStdString(), captions[i]);
+            inert[i]->click();
+        }
+        h.tick();
+        EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{101}));
+        EXPECT_EQ(h.w->LastQVTMPBlock, kept);
+        EXPECT_EQ(d->Label_QVTMP_R->text(), "000.00");
+        EXPECT_EQ(d->Label_QVTMP_FokC->text(), "0000.0");
+    }));
+}
+
 // Both groups start hidden; each follows its radio group's clicks, and the values inside a
 // hidden group are still sent.
 TEST_F(QvtmpFixture, GroupsFollowTheClicks)
