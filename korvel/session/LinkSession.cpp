@@ -68,8 +68,13 @@ void LinkSession::Dispatch()
 
 void LinkSession::StartCommand(Command command)
 {
-    transfer_.Begin(command, RequestedDeviceType);
     const CommandInfo* info = FindCommand(command);
+    if (requestCheck_ && !requestCheck_(command)) {
+        if (info && info->key != KeyNone)
+            SetPending(info->key, false);
+        return;
+    }
+    transfer_.Begin(command, RequestedDeviceType);
     if (info && info->carriesData && requestData_)
         requestData_(command, transfer_.Request());
     if (transfer_.Request().Length() > 0 || transfer_.Request().Full())

@@ -28,6 +28,9 @@ public:
     // Writes the request data of a command into the stream, read from the controls at the
     // moment the command starts.
     using RequestData = std::function<void(Command, ByteWriter&)>;
+    // Whether a command chosen to start may still go out, asked just before its request is
+    // built (from the same controls the request data then read).
+    using RequestCheck = std::function<bool(Command)>;
 
     static constexpr int kTickMs = 30;
     static constexpr int kTimeOutMs = 200;
@@ -37,6 +40,10 @@ public:
     ~LinkSession() override;
 
     void SetRequestData(RequestData requestData) { requestData_ = std::move(requestData); }
+    // A command the check refuses is withdrawn instead of started: its key is released,
+    // nothing is sent and the link stays idle, so the next tick starts the next request or
+    // the poll as usual.
+    void SetRequestCheck(RequestCheck check) { requestCheck_ = std::move(check); }
 
     // ---- pending requests ----
     // Answers whether the state changed; a change is reported through pendingChanged.
@@ -125,6 +132,7 @@ private:
     SegmentedTransfer transfer_;
     PendingSet pending_;
     RequestData requestData_;
+    RequestCheck requestCheck_;
     bool pollPaused_ = false;
     bool online_ = false;
 };

@@ -5,6 +5,8 @@
 #include "LinkSession.h"
 #include "FactoryCommands.h"
 #include "ModuleDialogBinding.h"
+#include "Qv5510PageBinding.h"
+#include "QvtmpBinding.h"
 #include "RequestButtons.h"
 #include "SettingsCommands.h"
 #include "UiBuild.h"
@@ -176,6 +178,10 @@ void MainWindow::AttachDialogs(const Dialogs& dialogs)
     SettingsIO->Resolve();
     delete moduleDialogs_;
     moduleDialogs_ = new ModuleDialogBinding(*this, dialogs);
+    delete qvtmpBinding_;
+    qvtmpBinding_ = dialogs.qvtmp ? new QvtmpBinding(*this, dialogs.qvtmp, dialogs.numberEditor) : nullptr;
+    delete qv5510Binding_;
+    qv5510Binding_ = new Qv5510PageBinding(*this, dialogs.password);
     OfferWrites();
 }
 
@@ -195,6 +201,12 @@ void MainWindow::ShowQVROValueLabels()
 {
     if (dialogs_.qvro)
         dialogs_.qvro->ShowValueLabels(Decimals);
+}
+
+void MainWindow::ShowQVTMPScaleLabels()
+{
+    if (dialogs_.qvtmp)
+        dialogs_.qvtmp->ShowScaleLabels(LastQVTMPBlock);
 }
 
 void MainWindow::OfferWrites()
@@ -218,6 +230,10 @@ void MainWindow::BindSession()
     s.SetRequestData([this](Command command, ByteWriter& w) {
         if (const auto it = RequestEncoders.find(command); it != RequestEncoders.end())
             it->second(w);
+    });
+    s.SetRequestCheck([this](Command command) {
+        const auto it = RequestChecks.find(command);
+        return it == RequestChecks.end() || it->second();
     });
     connect(&s, &LinkSession::commandCompleted, this, [this](Command echo, ByteReader reply) {
         if (const auto it = ReplyDecoders.find(echo); it != ReplyDecoders.end())

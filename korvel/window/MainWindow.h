@@ -1,6 +1,7 @@
 #pragma once
 #include "ByteStream.h"
 #include "CommandTable.h"
+#include "QvtmpBlock.h"
 #include "StatusRecord.h"
 #include "numbers/ScaledNumber.h"
 #include "hid/UsbHid.h"
@@ -36,6 +37,8 @@ class QvserDialog;
 class PasswordDialog;
 class QvtmpDialog;
 class ModuleDialogBinding;
+class QvtmpBinding;
+class Qv5510PageBinding;
 
 // Korvel's main window ("Form1"): the header, the main page control with the model pages,
 // the factory pages and the version pages, composed of page classes that own their
@@ -71,6 +74,9 @@ public:
     // command's reply record and shows it. A write without an encoder is not offered.
     std::map<Command, std::function<void(ByteWriter&)>> RequestEncoders;
     std::map<Command, std::function<void(ByteReader&)>> ReplyDecoders;
+    // A check asked when its command is about to start: a command whose check fails is
+    // withdrawn (its button released, nothing sent).
+    std::map<Command, std::function<bool()>> RequestChecks;
     // Enables each write button exactly when its command has an encoder.
     void OfferWrites();
 
@@ -106,10 +112,17 @@ public:
     void ShowQVAINScaleLabels();
     void ShowQVAOScaleLabels();
     void ShowQVROValueLabels();
+    // The temperature dialog's two scale labels from LastQVTMPBlock, in the picture of that
+    // block's own decimals.
+    void ShowQVTMPScaleLabels();
 
     std::uint8_t FactoryMode = 0;
     // The last status poll, kept until the next one.
     StatusRecord LastStatus;
+    // The last temperature module block received, kept whole (all zero at start): the
+    // temperature dialog shows its numbers, the number editor changes its two scale values,
+    // and a write sends it back with the dialog's selections.
+    QvtmpBlock LastQVTMPBlock;
     // The window's scaled number format, set by the status poll.
     DecimalFormat Decimals;
     // Device replacement.
@@ -178,5 +191,7 @@ private:
     QStringList arguments_;
     Dialogs dialogs_;
     ModuleDialogBinding* moduleDialogs_ = nullptr;
+    QvtmpBinding* qvtmpBinding_ = nullptr;
+    Qv5510PageBinding* qv5510Binding_ = nullptr;
     bool activeWithinProgram_ = true;
 };

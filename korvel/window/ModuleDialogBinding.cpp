@@ -111,6 +111,9 @@ void ModuleDialogBinding::BindBlocks()
         BindTrio<QvaoBlock>(w, Trio::Qvao, dialogs_.qvao, [&w](const QvaoBlock&) { w.ShowQVAOScaleLabels(); });
     if (dialogs_.qvro)
         BindTrio<QvroBlock>(w, Trio::Qvro, dialogs_.qvro, [&w](const QvroBlock&) { w.ShowQVROValueLabels(); });
+    // The MODBUS controls are the settings record's too; the time-out is the block's own.
+    if (dialogs_.qvser)
+        BindTrio<QvserBlock>(w, Trio::Qvser, dialogs_.qvser, [](const QvserBlock&) {});
 }
 
 void ModuleDialogBinding::BindEditorTargets()

@@ -6,9 +6,9 @@
 struct ModuleOpener;
 class ModuleDialog;
 
-// Binds the analogue input, analogue output and relay dialogs to the link and to each other:
-// their blocks to the read, factory-default and write commands, their value buttons to the
-// number editor (targets 1 to 7), and the model pages' module buttons to the openers.
+// Binds the analogue input, analogue output, relay and RS-485 dialogs to the link and to each
+// other: their blocks to the read, factory-default and write commands, their value buttons to
+// the number editor (targets 1 to 7), and the model pages' module buttons to the openers.
 class ModuleDialogBinding : public QObject {
     Q_OBJECT
 public:

@@ -21,6 +21,29 @@ const ModuleStore::Bytes ModuleStore::kQvroAdditional = {0x08, 0x19, 0x00, 0x00,
 const ModuleStore::Bytes ModuleStore::kQvroDefaults = {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
                                                        0x0A, 0x00, 0x00, 0x00, 0x00, 0x02, 0x00, 0x02};
 
+// ASCII, odd parity, 115200 bit/sec. (11), address 17, time-out 300 s.
+const ModuleStore::Bytes ModuleStore::kQvser = {0x01, 0x02, 0x0B, 0x11, 0x2C, 0x01};
+// RTU, even parity, 9600 bit/sec. (5), address 1, time-out 10 s.
+const ModuleStore::Bytes ModuleStore::kQvserDefaults = {0x00, 0x01, 0x05, 0x01, 0x0A, 0x00};
+// Brightness 7, no leading zeros, refresh 200 ms.
+const ModuleStore::Bytes ModuleStore::kQv5510 = {0x07, 0x00, 0x14};
+// Brightness 10, leading zeros, refresh 500 ms.
+const ModuleStore::Bytes ModuleStore::kQv5510Defaults = {0x0A, 0x01, 0x32};
+// Operator 42, engineer 7.
+const ModuleStore::Bytes ModuleStore::kPasswords = {0x2A, 0x00, 0x07, 0x00};
+// Operator 0, engineer 1111.
+const ModuleStore::Bytes ModuleStore::kPasswordDefaults = {0x00, 0x00, 0x57, 0x04};
+// Potentiometer, 2 wires, lead 0.25 ohm, averaging 10, 0 % = 100.5, 100 % = 2000.75,
+// 3 decimals, scale 1500 .. -250, rounding 20.
+const ModuleStore::Bytes ModuleStore::kQvtmp = {0x02, 0x02, 0x00, 0x00, 0x80, 0x3E, 0x0A, 0x00, 0x00,
+                                                0xC9, 0x42, 0x00, 0x18, 0xFA, 0x44, 0x03, 0xDC, 0x05,
+                                                0x00, 0x00, 0x06, 0xFF, 0xFF, 0xFF, 0x14};
+// °C, 4 wires, lead 0.5 ohm, averaging 1, 0 % = 10, 100 % = 110, 1 decimal, scale 0 .. 1000,
+// rounding 1.
+const ModuleStore::Bytes ModuleStore::kQvtmpDefaults = {0x00, 0x04, 0x00, 0x00, 0x00, 0x3F, 0x01, 0x00, 0x00,
+                                                        0x20, 0x41, 0x00, 0x00, 0xDC, 0x42, 0x01, 0x00, 0x00,
+                                                        0x00, 0x00, 0xE8, 0x03, 0x00, 0x00, 0x01};
+
 ModuleStore::ModuleStore(MeterCore& meter) : meter_(meter)
 {
     AddBlock(201, 202, kQvain);
@@ -31,6 +54,14 @@ ModuleStore::ModuleStore(MeterCore& meter) : meter_(meter)
     AddBlock(207, 208, kQvroMain);
     AddBlock(209, 210, kQvroAdditional);
     AddDefaults(213, kQvroDefaults);
+    AddBlock(214, 215, kQvser);
+    AddDefaults(216, kQvserDefaults);
+    AddBlock(217, 218, kQv5510);
+    AddDefaults(219, kQv5510Defaults);
+    AddBlock(220, 222, kPasswords);
+    AddDefaults(221, kPasswordDefaults);
+    AddBlock(223, 225, kQvtmp);
+    AddDefaults(224, kQvtmpDefaults);
 }
 
 void ModuleStore::AddBlock(std::uint8_t read, std::uint8_t write, Bytes stored)

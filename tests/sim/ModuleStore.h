@@ -5,8 +5,8 @@
 #include <map>
 #include <vector>
 
-// The settings blocks of the plug-in modules as the simulated meter keeps them: per block
-// (and per slot where a module has two) the stored bytes, which a read returns and a write
+// The settings blocks of the plug-in modules, the display block and the passwords as the
+// simulated meter keeps them: per block (and per slot where a module has two) the stored bytes, which a read returns and a write
 // replaces byte for byte, and the factory defaults a default read returns. A write can be
 // refused, with an error code in place of the acknowledgement, until it is allowed again.
 // The handlers are registered on the meter, whose other commands stay as they were.
@@ -15,8 +15,10 @@ public:
     using Bytes = std::vector<std::uint8_t>;
 
     // With the analogue input (201/202, defaults 211), the analogue output's main and
-    // additional slot (203/204, 205/206, defaults 212) and the relay output's (207/208,
-    // 209/210, defaults 213), each stored block and default a distinct valid block.
+    // additional slot (203/204, 205/206, defaults 212), the relay output's (207/208,
+    // 209/210, defaults 213), the RS-485 module (214/215, defaults 216), the display block
+    // (217/218, defaults 219), the passwords (220/222, defaults 221) and the temperature
+    // module (223/225, defaults 224), each stored block and default a distinct valid block.
     explicit ModuleStore(MeterCore& meter);
 
     // A block read by `read`, written by `write`, starting as `stored`.
@@ -33,7 +35,8 @@ public:
 
     // The sample blocks the store starts with.
     static const Bytes kQvain, kQvainDefaults, kQvaoMain, kQvaoAdditional, kQvaoDefaults, kQvroMain, kQvroAdditional,
-        kQvroDefaults;
+        kQvroDefaults, kQvser, kQvserDefaults, kQv5510, kQv5510Defaults, kPasswords, kPasswordDefaults, kQvtmp,
+        kQvtmpDefaults;
 
 private:
     MeterCore& meter_;

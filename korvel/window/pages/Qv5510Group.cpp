@@ -45,7 +45,7 @@ Qv5510Group::Qv5510Group(QWidget* page) : QObject(page)
     RadioGroup_uCounterForDisplayRefresh->setObjectName("RadioGroup_uCounterForDisplayRefresh");
     grid->addWidget(RadioGroup_uCounterForDisplayRefresh, 3, 0, 1, 3);
 
-    // The password dialog opens from here once it exists; until then nothing to open.
+    // Opens the password dialog; enabled once the dialog is bound to it.
     Button1 = Button(GroupBox_QV5510, "Button1", "Jelszó módosítása");
     Button1->setEnabled(false);
     grid->addWidget(Button1, 4, 0, Qt::AlignLeft);

@@ -339,6 +339,44 @@ TEST(Scheduler, WriteAcknowledgementLeadsToExactlyOneRead)
     EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{109, 131, 101, 101}));
 }
 
+// A command its check refuses when it would start is withdrawn: its key is released,
+// nothing is built or sent, and the link stays idle, so the next tick polls as usual. A
+// command the check lets through goes out with its data.
+TEST(Requests, ACommandRefusedByItsCheckIsWithdrawn)
+{
+    SessionHarness h;
+    h.meter->setReplyData(222, {});
+    h.meter->setReplyData(220, {});
+    bool allowed = false;
+    std::vector<Command> asked;
+    h.s->SetRequestCheck([&](Command c) {
+        asked.push_back(c);
+        return c != CmdPasswordWrite || allowed;
+    });
+    h.requestData[CmdPasswordWrite] = [](ByteWriter& w) { w.PutWord(0x1234); };
+    h.press(KeyPasswordWrite);
+    h.clear();
+    h.s->Tick();
+    EXPECT_TRUE(h.idle());
+    EXPECT_FALSE(h.s->Clock().TimeOutArmed());
+    EXPECT_FALSE(h.pending(KeyPasswordWrite));
+    EXPECT_EQ(h.pendingChanges, (std::vector<std::pair<RequestKey, bool>>{{KeyPasswordWrite, false}}));
+    EXPECT_TRUE(h.built.empty());
+    SessionHarness::pump();
+    EXPECT_TRUE(h.meter->framesReceived().empty());
+    h.tick();
+    EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{101}));
+
+    allowed = true;
+    h.press(KeyPasswordWrite);
+    h.clear();
+    h.tick();
+    h.tick();
+    EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{222, 220}));
+    EXPECT_EQ(h.meter->requests()[0].data, (std::vector<std::uint8_t>{0x34, 0x12}));
+    EXPECT_EQ(asked, (std::vector<Command>{CmdPasswordWrite, CmdStatusPoll, CmdPasswordWrite, CmdPasswordRead}));
+}
+
 TEST(Requests, OverfullRequestIsReportedAndStillGoesOutWith16383Bytes)
 {
     SessionHarness h;

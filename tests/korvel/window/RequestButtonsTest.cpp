@@ -104,18 +104,17 @@ TEST(RequestButtons, TheSessionSetsTheButtonsOfAKey)
 TEST(RequestButtons, WritesWithoutTheirRecordAreNotOffered)
 {
     KorvelHarness h({"/VORKAL"});
-    // The writes whose records the window builds are offered; a write without its record
-    // (the passwords) is not; reads stay available.
+    // Every write has its record now, so every write is offered; reads stay available.
     EXPECT_TRUE(h.w->Settings->SpeedButton_WriteSettings->isEnabled());
     EXPECT_TRUE(h.w->Limits->SpeedButton_WriteSettings2->isEnabled());
     EXPECT_TRUE(h.w->Identity->SpeedButton_GyariSzamAKeszulekbe->isEnabled());
     EXPECT_TRUE(h.w->Calibration->SpeedButton_bPt1000->isEnabled());
-    EXPECT_FALSE(h.forms->Form_Password->SpeedButton_WriteToDevice_Password->isEnabled());
+    EXPECT_TRUE(h.w->Models->Qv5510->SpeedButton_WriteToDevice_QV5510->isEnabled());
     EXPECT_TRUE(h.w->Tests->SpeedButton_ReadDisplay->isEnabled());
     EXPECT_TRUE(h.forms->Form_QVAO->SpeedButton_ReadFromDevice->isEnabled());
-    for (ModuleDialog* d : std::initializer_list<ModuleDialog*>{h.forms->Form_QVAIN, h.forms->Form_QVAO, h.forms->Form_QVRO})
+    for (ModuleDialog* d : std::initializer_list<ModuleDialog*>{h.forms->Form_QVAIN, h.forms->Form_QVAO, h.forms->Form_QVRO,
+                                                              h.forms->Form_QVSER, h.forms->Form_QVTMP, h.forms->Form_Password})
         EXPECT_TRUE(d->SpeedButton_WriteToDevice->isEnabled()) << d->objectName().toStdString();
-    EXPECT_FALSE(h.forms->Form_QVSER->SpeedButton_WriteToDevice->isEnabled());
     // A write whose record is withdrawn is no longer offered, on both pages.
     h.w->RequestEncoders.erase(CmdSettingsWrite);
     h.w->OfferWrites();

@@ -132,6 +132,15 @@ TEST(ModuleBlocks, ShortRepliesReadZeros)
     EXPECT_EQ(Decoded<Qv5510DisplayBlock>({}), (Qv5510DisplayBlock{0, false, 4}));
     EXPECT_EQ(Decoded<PasswordBlock>(FromHex("2A")), (PasswordBlock{42, 0}));
     EXPECT_EQ(Decoded<QvtmpBlock>({}), QvtmpBlock{});
+    EXPECT_EQ(Decoded<QvserBlock>(FromHex("01 02 14 05 2C")), (QvserBlock{1, 2, -1, 5, 0x2C}));
+    EXPECT_EQ(Decoded<Qv5510DisplayBlock>(FromHex("07 01")), (Qv5510DisplayBlock{7, true, 4}));
+    // A single cut short: its missing bytes, and every field after it, read as zeros.
+    QvtmpBlock cut;
+    cut.uMode = 2;
+    cut.uWires = 3;
+    cut.leadResistanceBits = 0x00800000;
+    EXPECT_EQ(Decoded<QvtmpBlock>(FromHex("02 03 00 00 80")), cut);
+    EXPECT_EQ(Decoded<QvtmpBlock>(FromHex("02 03 00 00 80")).Selection(), (QvtmpSelection{2, 1, 0, 0, 0}));
 }
 
 // ---- temperature module ---------------------------------------------------------------------

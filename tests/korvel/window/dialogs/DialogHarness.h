@@ -18,6 +18,7 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 // A locale for a test case, and the decimal separator its numbers show.
 struct Separator {
@@ -32,6 +33,25 @@ inline void PrintTo(const Separator& s, std::ostream* os)
 inline const Separator kComma{"Comma", HungarianLocale(), ','};
 inline const Separator kPoint{"Point", QLocale::c(), '.'};
 
+// The data of the last request the meter took with this command.
+inline std::vector<std::uint8_t> LastRequest(const SimulatedMeter& meter, std::uint8_t command)
+{
+    for (auto it = meter.requests().rbegin(); it != meter.requests().rend(); ++it)
+        if (it->command == command)
+            return it->data;
+    return {};
+}
+
+// The commands the meter took, without the status polls.
+inline std::vector<std::uint8_t> RequestsBesidesPolls(const SimulatedMeter& meter)
+{
+    std::vector<std::uint8_t> codes;
+    for (std::uint8_t c : meter.commandsSeen())
+        if (c != 101)
+            codes.push_back(c);
+    return codes;
+}
+
 struct DialogHarness : KorvelHarness {
     ModuleStore modules{*meter};
     QvainDialog* qvain = forms->Form_QVAIN;
@@ -39,14 +59,8 @@ struct DialogHarness : KorvelHarness {
     QvroDialog* qvro = forms->Form_QVRO;
     QvserDialog* qvser = forms->Form_QVSER;
     QvtmpDialog* qvtmp = forms->Form_QVTMP;
+    PasswordDialog* password = forms->Form_Password;
     NumberEditor* editor = forms->Form_IncDec;
-
-    DialogHarness()
-    {
-        // Blocks that are not this harness's concern answer with empty data.
-        for (std::uint8_t c : {214, 215, 216, 223, 224, 225})
-            meter->setReplyData(c, {});
-    }
 
     // A button of the main window's pages by name.
     QPushButton* button(const char* name) const { return uibuild::FindInWindow<QPushButton>(w, QLatin1String(name)); }
@@ -58,6 +72,7 @@ struct DialogHarness : KorvelHarness {
         case Trio::Qvao: return qvao;
         case Trio::Qvro: return qvro;
         case Trio::Qvser: return qvser;
+        case Trio::Password: return password;
         default: return qvtmp;
         }
     }

@@ -1,6 +1,6 @@
-// The QVAIN, QVAO and QVRO blocks through their dialogs on the simulated meter: what a read
-// and a factory-default read show in the named controls, what a write sends, and the edge
-// cases of the blocks' rules.
+// The module blocks and the passwords through their dialogs on the simulated meter: what a
+// read and a factory-default read show in the named controls, what a write sends, and the
+// edge cases of the QVAIN, QVAO and QVRO blocks' rules.
 #include "DialogHarness.h"
 
 #include "ui/RadioGroup.h"
@@ -42,15 +42,6 @@ std::map<std::string, std::string> Snapshot(QWidget* in)
         if (!c->objectName().isEmpty() && c->window() == in->window())
             states[c->objectName().toStdString()] = State(in, c->objectName());
     return states;
-}
-
-// The data of the last request the meter took with this command.
-Bytes LastRequest(const SimulatedMeter& meter, std::uint8_t command)
-{
-    for (auto it = meter.requests().rbegin(); it != meter.requests().rend(); ++it)
-        if (it->command == command)
-            return it->data;
-    return {};
 }
 
 using Expected = std::vector<std::pair<const char*, const char*>>;
@@ -152,7 +143,30 @@ INSTANTIATE_TEST_SUITE_P(
                       {{"RadioGroup_enuLimitMode", "8"}, {"Label_iSettingsA", "00.025"}, {"Label_iSettingsB", "-00.001"},
                        {"Label_iSettingsHysteresis", "00.003"}, {"CheckBox_bHold", "0"}, {"Edit_uSec", "600"},
                        {"Edit_uPulseSec", "10"}},
-                      kQvroDefaults}),
+                      kQvroDefaults},
+            BlockCase{"Qvser", "Button_QV5510_QVSER_Fo", Trio::Qvser, 214, 216, 215, ModuleStore::kQvser,
+                      {{"RadioGroup_MODBUSProtocol", "1"}, {"RadioGroup_MODBUSParity", "2"},
+                       {"ComboBox_MODBUSBaudRate", "11"}, {"ComboBox_MODBUSAddress", "17"},
+                       {"Edit_MODBUSTimeOut", "300"}},
+                      {{"RadioGroup_MODBUSProtocol", "0"}, {"RadioGroup_MODBUSParity", "1"},
+                       {"ComboBox_MODBUSBaudRate", "5"}, {"ComboBox_MODBUSAddress", "1"},
+                       {"Edit_MODBUSTimeOut", "10"}}},
+            // The scale labels in the block's own decimals (3, then 1), not the poll's; the
+            // resistances in "##0.00" (the poll reports a Pt100).
+            BlockCase{"Qvtmp", "Button_QV5530_QVTMP", Trio::Qvtmp, 223, 224, 225, ModuleStore::kQvtmp,
+                      {{"RadioGroup_QVTMP_Mode", "2"}, {"RadioGroup_QVTMP_Wires", "0"},
+                       {"Label_QVTMP_R2W", "0.25"}, {"RadioGroup_QVTMP_Average", "3"},
+                       {"Label_QVTMP_CalPot0", "100.50"}, {"Label_QVTMP_CalPot100", "2000.75"},
+                       {"RadioGroup_uDecimalPointSettings", "3"}, {"Label_iScaleLowSettings", "01.500"},
+                       {"Label_iScaleHighSettings", "-00.250"}, {"RadioGroup_uRoundSettings", "4"}},
+                      {{"RadioGroup_QVTMP_Mode", "0"}, {"RadioGroup_QVTMP_Wires", "2"},
+                       {"Label_QVTMP_R2W", "0.50"}, {"RadioGroup_QVTMP_Average", "0"},
+                       {"Label_QVTMP_CalPot0", "10.00"}, {"Label_QVTMP_CalPot100", "110.00"},
+                       {"RadioGroup_uDecimalPointSettings", "1"}, {"Label_iScaleLowSettings", "0000.0"},
+                       {"Label_iScaleHighSettings", "0100.0"}, {"RadioGroup_uRoundSettings", "0"}}},
+            BlockCase{"Password", "Button1", Trio::Password, 220, 221, 222, ModuleStore::kPasswords,
+                      {{"Edit_PasswordUser", "0042"}, {"Edit_PasswordSupervisor", "0007"}},
+                      {{"Edit_PasswordUser", "0000"}, {"Edit_PasswordSupervisor", "1111"}}}),
         ::testing::Values(kComma, kPoint)),
     [](const auto& info) { return std::string(std::get<0>(info.param).name) + std::get<1>(info.param).name; });
 

@@ -12,16 +12,6 @@
 
 namespace {
 
-// The commands the meter took, without the status polls.
-std::vector<std::uint8_t> Requests(const SimulatedMeter& meter)
-{
-    std::vector<std::uint8_t> codes;
-    for (std::uint8_t c : meter.commandsSeen())
-        if (c != 101)
-            codes.push_back(c);
-    return codes;
-}
-
 void PressKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers)
 {
     QKeyEvent press(QEvent::KeyPress, key, modifiers);
@@ -85,7 +75,7 @@ TEST(ModuleOpeners, EachOpensItsDialogWithItsCaptionSlotAndCommands)
         });
         EXPECT_TRUE(modal) << r.button;
         EXPECT_FALSE(d->isVisible()) << r.button;
-        EXPECT_EQ(Requests(*h.meter), r.commands) << r.button;
+        EXPECT_EQ(RequestsBesidesPolls(*h.meter), r.commands) << r.button;
     }
 }
 
@@ -106,7 +96,7 @@ TEST(ModuleDialogFrame, CommonControlsRefreshAndEsc)
         {h.qvro, "Form_QVRO", "QVRO", "Határérték relé kimenet üzemmódja, beállításai és tesztelése"},
         {h.qvser, "Form_QVSER", "QVSER", "Soros kommunikáció beállítása"},
         {h.qvtmp, "Form_QVTMP", "QVTMP", "Pt bemenet beállításai"},
-        {h.forms->Form_Password, "Form_Password", "", "A készülékben tárolt kezelői jelszó és mérnöki jelszó módosítása"},
+        {h.forms->Form_Password, "Form_Password", "Password", "A készülékben tárolt kezelői jelszó és mérnöki jelszó módosítása"},
     };
     for (const Row& r : rows) {
         ModuleDialog* d = r.d;
@@ -203,7 +193,7 @@ TEST(DialogSlot, APendingWriteGoesToTheSlotOfItsDialog)
             for (int i = 0; i < 3; ++i)
                 h.tick();
         }));
-        EXPECT_EQ(Requests(*h.meter), (std::vector<std::uint8_t>{204, 203, 209})) << otherSlot;
+        EXPECT_EQ(RequestsBesidesPolls(*h.meter), (std::vector<std::uint8_t>{204, 203, 209})) << otherSlot;
         ModuleStore::Bytes written = ModuleStore::kQvaoMain;
         written[0] = 3;
         EXPECT_EQ(h.modules.Stored(203), written) << otherSlot;
@@ -229,7 +219,7 @@ TEST(DialogSlot, AReplyForTheSlotTheDialogLeftFillsNothing)
         EXPECT_EQ(h.qvao->RadioGroup_uAnalogueType->ItemIndex(), 4);  // the additional module's
         EXPECT_FALSE(h.qvao->SpeedButton_ReadFromDevice->IsDown());
     }));
-    EXPECT_EQ(Requests(*h.meter), (std::vector<std::uint8_t>{203, 205}));
+    EXPECT_EQ(RequestsBesidesPolls(*h.meter), (std::vector<std::uint8_t>{203, 205}));
 }
 
 // Requests outlive a showing: a write left pending when the dialog closes goes out later and
@@ -258,7 +248,7 @@ TEST(DialogRequests, PendingRequestsAcrossShowings)
         h.tick();
         h.tick();
     }));
-    EXPECT_EQ(Requests(*h.meter), (std::vector<std::uint8_t>{207}));
+    EXPECT_EQ(RequestsBesidesPolls(*h.meter), (std::vector<std::uint8_t>{207}));
 
     // No device: the opener's read stays down, the values of the last showing stay, and the
     // read goes out once the device is there.
@@ -273,7 +263,7 @@ TEST(DialogRequests, PendingRequestsAcrossShowings)
     h.meter->plug();
     KorvelHarness::pump();
     h.tick();
-    EXPECT_EQ(Requests(*h.meter), (std::vector<std::uint8_t>{205}));
+    EXPECT_EQ(RequestsBesidesPolls(*h.meter), (std::vector<std::uint8_t>{205}));
     EXPECT_EQ(h.qvao->RadioGroup_uAnalogueType->ItemIndex(), 4);
 }
 
@@ -293,5 +283,5 @@ TEST(DialogRequests, TheTrioIsOneGroup)
         h.tick();
         h.tick();
     }));
-    EXPECT_EQ(Requests(*h.meter), (std::vector<std::uint8_t>{210, 209}));
+    EXPECT_EQ(RequestsBesidesPolls(*h.meter), (std::vector<std::uint8_t>{210, 209}));
 }

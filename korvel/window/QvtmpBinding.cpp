@@ -1,0 +1,64 @@
+#include "QvtmpBinding.h"
+
+#include "MainWindow.h"
+#include "dialogs/NumberEditor.h"
+#include "dialogs/QvtmpDialog.h"
+
+#include <QPushButton>
+
+QvtmpBinding::QvtmpBinding(MainWindow& window, QvtmpDialog* dialog, NumberEditor* editor)
+    : QObject(&window), window_(window), dialog_(dialog),
+      // Looked up in the dialog only: the QVAIN dialog has groups of the same names.
+      selections_([dialog](const QString& name) { return dialog->findChild<QWidget*>(name); }, window.Decimals)
+{
+    for (const CommandInfo& row : CommandTable()) {
+        if (row.trio != Trio::Qvtmp)
+            continue;
+        if (row.role == Role::Write)
+            window.RequestEncoders[row.code] = [this](ByteWriter& out) {
+                window_.LastQVTMPBlock.WithSelection(selections_.Take()).Encode(out);
+            };
+        else
+            window.ReplyDecoders[row.code] = [this](ByteReader& in) { Show(QvtmpBlock::Decode(in)); };
+    }
+    if (editor)
+        BindEditorTargets(editor);
+}
+
+void QvtmpBinding::Show(const QvtmpBlock& b)
+{
+    window_.LastQVTMPBlock = b;
+    // Selecting an item runs its group's click handler; the visibility rules run once more,
+    // so that they hold too where the reply cleared a selection (wires below 2).
+    selections_.Show(b.Selection());
+    dialog_->RadioGroup_QVTMP_ModeClick();
+    dialog_->RadioGroup_QVTMP_WiresClick();
+    dialog_->ShowResistances(b, window_.LastStatus.bPt1000);
+    window_.ShowQVTMPScaleLabels();
+}
+
+void QvtmpBinding::BindEditorTargets(NumberEditor* editor)
+{
+    MainWindow& w = window_;
+    struct Row {
+        std::uint32_t target;
+        const char* title;
+        std::int32_t QvtmpBlock::*value;
+        QPushButton* button;
+    };
+    const Row rows[] = {
+        {8, "A 0%-hoz tartozó kijelzési érték", &QvtmpBlock::iScaleLow, dialog_->Button_ScaleLowSettings},
+        {9, "A 100%-hoz tartozó kijelzési érték", &QvtmpBlock::iScaleHigh, dialog_->Button_ScaleHighSettings},
+    };
+    for (const Row& r : rows) {
+        const auto value = r.value;
+        editor->SetTarget(r.target, {QString::fromUtf8(r.title), [&w, value] { return w.LastQVTMPBlock.*value; },
+                                     // The kept block's own decimals (above 4: no comma),
+                                     // whatever the poll or "Tizedesjegyek" says now.
+                                     [&w] { return static_cast<int>(w.LastQVTMPBlock.uDecimals); },
+                                     [&w, value](std::int32_t v) { w.LastQVTMPBlock.*value = v; },
+                                     [&w] { w.ShowQVTMPScaleLabels(); }});
+        const std::uint32_t target = r.target;
+        connect(r.button, &QPushButton::clicked, this, [editor, target] { editor->Open(target); });
+    }
+}
