@@ -49,9 +49,25 @@ enum Command : std::uint8_t {
 };
 static_assert(CmdPt1000Write == 130);
 
-// A code outside the table that the unit answers: the developer page's preset "Mért érték
-// kijelzése". Its reply lights the reply lamp in the poll's colour.
-constexpr std::uint8_t CmdShowMeasuredValue = 1;
+// Codes outside the table that the unit answers: the developer page's presets, tests of the
+// unit's display and memory. No reply to them is parsed; the reply to "Mért érték
+// kijelzése" (CmdShowMeasuredValue) lights the reply lamp in the poll's colour.
+enum DeveloperCode : std::uint8_t {
+    CmdShowMeasuredValue = 1,
+    CmdAllAsciiFonts = 2,
+    CmdFram1Write = 7,
+    CmdFram1Read = 8,
+    CmdShowMeasuredValueStop = 11,
+    CmdMenuTitleNx16 = 12,
+    CmdMenuFramed = 13,
+    CmdMenuLeftArrow = 14,
+    CmdMenuTitle5x7 = 16,
+    CmdMenuTitleNx16FiveRows = 17,
+    CmdMainMenu = 18,
+};
+// The eleven presets in the order of their buttons on the developer page (Button2 ..
+// Button12).
+std::span<const DeveloperCode> DeveloperPresets();
 
 // A request button is named by the command it starts: that command is its key in the pending
 // set. A pair of buttons on two pages (the settings trio stands on the settings page and on
@@ -82,5 +98,9 @@ const CommandInfo* FindCommand(std::uint8_t code);
 std::span<const PendingSet::Key> KeyPriorityOrder();
 // The commands a button's operation sends: its own, then each step of its chain.
 std::span<const Command> ChainOf(RequestKey key);
+// Whether a code belongs to an operation of more than one frame (the settings parts and the
+// display's row pairs). Such a reply is acted on only as the answer to the chain step the
+// scheduler sent.
+bool IsChainCommand(std::uint8_t code);
 
 }  // namespace mbu

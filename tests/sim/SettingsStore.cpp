@@ -2,6 +2,8 @@
 
 #include "CommandTable.h"
 
+#include <algorithm>
+
 namespace {
 std::vector<std::uint8_t> Bytes(const SettingsRecord& r)
 {
@@ -53,6 +55,26 @@ SettingsRecord SettingsStore::Sample(int v)
 
 SettingsStore::SettingsStore(MeterCore& meter) : stored(Bytes(Sample(0))), defaults(Bytes(Sample(1)))
 {
+    if (meter.mbuProtocol()) {
+        // The QV5530's codes of each part: read, defaults, write.
+        constexpr std::uint8_t kPartCodes[3][3] = {{107, 108, 109}, {117, 118, 119}, {120, 121, 122}};
+        for (std::size_t p = 0; p < 3; ++p) {
+            const auto [offset, size] = SettingsRecord::kParts[p];
+            const auto begin = static_cast<std::ptrdiff_t>(offset);
+            const auto end = static_cast<std::ptrdiff_t>(offset + size);
+            auto part = [begin, end](const std::vector<std::uint8_t>& block) {
+                return MeterCore::Reply{0, {block.begin() + begin, block.begin() + end}};
+            };
+            meter.setHandler(kPartCodes[p][0], [this, part](const std::vector<std::uint8_t>&) { return part(stored); });
+            meter.setHandler(kPartCodes[p][1], [this, part](const std::vector<std::uint8_t>&) { return part(defaults); });
+            meter.setHandler(kPartCodes[p][2], [this, begin, end](const std::vector<std::uint8_t>& request) {
+                writes.emplace_back(request.begin(), request.begin() + (end - begin));
+                std::copy(writes.back().begin(), writes.back().end(), stored.begin() + begin);
+                return MeterCore::Reply{};
+            });
+        }
+        return;
+    }
     meter.setHandler(CmdSettingsWrite, [this](const std::vector<std::uint8_t>& request) {
         writes.push_back(request);
         stored = request;

@@ -1,6 +1,6 @@
 #include "QvserDialog.h"
 
-#include "QvserModbusControls.h"
+#include "ui/ModbusControls.h"
 
 #include <QVBoxLayout>
 
@@ -8,6 +8,6 @@ QvserDialog::QvserDialog(QWidget* parent)
     : ModuleDialog("Form_QVSER", "QVSER", {.readKey = KeyQvserRead, .defaultKey = KeyQvserDefaults, .writeKey = KeyQvserWrite},
                    parent)
 {
-    Modbus = new QvserModbusControls(body());
+    Modbus = new ModbusControls(body());
     (new QVBoxLayout(body()))->addWidget(Modbus);
 }

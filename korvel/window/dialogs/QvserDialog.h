@@ -1,7 +1,7 @@
 #pragma once
 #include "ModuleDialog.h"
 
-class QvserModbusControls;
+class ModbusControls;
 
 // The RS-485 module dialog ("QVSER"). Its block controls go into body(); the four MODBUS
 // controls, which the base unit's settings record shares, are a class of their own.
@@ -10,5 +10,5 @@ class QvserDialog : public ModuleDialog {
 public:
     explicit QvserDialog(QWidget* parent = nullptr);
 
-    QvserModbusControls* Modbus = nullptr;
+    ModbusControls* Modbus = nullptr;
 };

@@ -39,8 +39,8 @@ TEST(OmbrikScreenshot, EveryPage)
     }
     // The calibration page with its hidden controls shown and the QVAIN input.
     h.w->PageControl1->setActivePage(h.w->TabSheet1);
-    for (QWidget* hidden : {static_cast<QWidget*>(h.cal().GroupBox_OutputCal), static_cast<QWidget*>(h.cal().SpeedButton_CheckCurrent),
-                            static_cast<QWidget*>(h.cal().SpeedButton_CheckVoltage)})
+    for (QWidget* hidden : {static_cast<QWidget*>(h.cal().Output->GroupBox_OutputCal), static_cast<QWidget*>(h.cal().Output->SpeedButton_CheckCurrent),
+                            static_cast<QWidget*>(h.cal().Output->SpeedButton_CheckVoltage)})
         hidden->setVisible(true);
     h.cal().PageControl2->setActivePage(h.cal().TabSheet7);
     eventloop::Pump();

@@ -3,7 +3,7 @@
 #include "KorvelHarness.h"
 #include "SettingsCommands.h"
 #include "SettingsStore.h"
-#include "dialogs/QvserModbusControls.h"
+#include "ui/ModbusControls.h"
 #include "ui/TypingLimit.h"
 
 #include <QLocale>
@@ -57,7 +57,7 @@ struct SettingsFixture : ::testing::Test {
     SettingsStore store{*h.meter};
     SettingsPage& page = *h.w->Settings;
     LimitOutputsPage& limits = *h.w->Limits;
-    QvserModbusControls& modbus = *h.forms->Form_QVSER->Modbus;
+    ModbusControls& modbus = *h.forms->Form_QVSER->Modbus;
 
     // One status poll that sets the window's decimal places.
     void Poll(std::uint8_t decimals)
