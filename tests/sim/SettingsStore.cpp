@@ -4,15 +4,37 @@
 
 #include <algorithm>
 
-namespace {
-std::vector<std::uint8_t> Bytes(const SettingsRecord& r)
+std::vector<std::uint8_t> SettingsStore::Encoded(const SettingsRecord& r)
 {
     std::vector<std::uint8_t> area(SettingsRecord::kSize);
     ByteWriter w(area);
     r.Encode(w);
     return {w.Data().begin(), w.Data().end()};
 }
-}  // namespace
+
+SettingsRecord SettingsStore::DesignState()
+{
+    SettingsRecord r;
+    r.displayLeaderZeros = true;
+    r.displayRefresh = 3;  // "200"
+    r.uAnalogueType = 0;
+    r.iAnalogueHigh = 100;
+    r.iBgHigh = 100;
+    r.uInputTypeSettings = 0;
+    r.uDecimalPointSettings = 2;
+    r.uRoundSettings = 0;
+    r.iScaleHighSettings = 100;
+    r.enuLimitDisplayMode = 1;  // "Dinamikus"
+    for (auto& limit : r.limits)
+        limit.enuLimitMode = 0;
+    r.uSec = {2, 2, 2, 2};  // "0" is clamped to 2
+    r.uPulseSec = {2, 2, 2, 2};
+    r.modbusProtocol = 0;
+    r.modbusParity = 1;
+    r.modbusAddress = 0;
+    r.uPtWires = 2;  // "4"
+    return r;
+}
 
 // Variant 0 and 1 differ in every field; no field sits at its zero or its design state.
 SettingsRecord SettingsStore::Sample(int v)
@@ -53,7 +75,7 @@ SettingsRecord SettingsStore::Sample(int v)
     return r;
 }
 
-SettingsStore::SettingsStore(MeterCore& meter) : stored(Bytes(Sample(0))), defaults(Bytes(Sample(1)))
+SettingsStore::SettingsStore(MeterCore& meter) : stored(Encoded(Sample(0))), defaults(Encoded(Sample(1)))
 {
     if (meter.mbuProtocol()) {
         // The QV5530's codes of each part: read, defaults, write.

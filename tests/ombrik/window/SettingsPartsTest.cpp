@@ -15,38 +15,17 @@ namespace {
 
 Bytes Encoded(const SettingsRecord& r)
 {
-    Bytes area(SettingsRecord::kSize);
-    ByteWriter w(area);
-    r.Encode(w);
-    return area;
+    return SettingsStore::Encoded(r);
 }
 
 // The controls as the window starts, taken with the start format (no decimals).
 SettingsRecord InitialContents()
 {
-    SettingsRecord r;
+    SettingsRecord r = SettingsStore::DesignState();
     r.brightness = 127;
     r.displayTagname = "123456789012345678901";
     r.displayDimension = "12345678";
-    r.displayLeaderZeros = true;
-    r.displayRefresh = 3;
-    r.uAnalogueType = 0;
-    r.iAnalogueHigh = 100;
-    r.iBgHigh = 100;
-    r.uInputTypeSettings = 0;
-    r.uDecimalPointSettings = 2;
-    r.uRoundSettings = 0;
-    r.iScaleHighSettings = 100;
-    r.enuLimitDisplayMode = 1;
-    for (auto& limit : r.limits)
-        limit.enuLimitMode = 0;
-    r.uSec = {2, 2, 2, 2};  // "0" is clamped to 2
-    r.uPulseSec = {2, 2, 2, 2};
-    r.modbusProtocol = 0;
-    r.modbusParity = 1;
-    r.modbusBaudRate = 5;
-    r.modbusAddress = 0;
-    r.uPtWires = 2;
+    r.modbusBaudRate = 5;  // "9600 bit/sec."
     return r;
 }
 
