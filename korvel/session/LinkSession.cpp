@@ -62,7 +62,7 @@ void LinkSession::Dispatch()
 {
     if (!online_ || transfer_.TransferState != SegmentedTransfer::Idle)
         return;
-    if (const auto command = scheduler::NextCommand(pending_, ModuleSlot, pollPaused_))
+    if (const auto command = scheduler::NextCommand(pending_, DialogSlots, pollPaused_))
         StartCommand(*command);
 }
 
@@ -178,6 +178,8 @@ void LinkSession::Complete(std::uint8_t echo)
     const CommandInfo* info = FindCommand(echo);
     if (!info)
         return;  // an echo without a case changes nothing and releases nothing
+    if (!DialogSlots.Holds(*info))
+        return;  // a reply for the slot its dialog had before it was reopened
     emit commandCompleted(info->code, transfer_.Reply());
     if (info->key != KeyNone)
         SetPending(info->key, false);

@@ -5,6 +5,7 @@
 #include "LinkClock.h"
 #include "Mbu3Frame.h"
 #include "PendingSet.h"
+#include "Scheduler.h"
 #include "SegmentedTransfer.h"
 #include "UsbHook.h"
 
@@ -45,6 +46,10 @@ public:
     void SetPollPaused(bool paused) { pollPaused_ = paused; }
     bool PollPaused() const { return pollPaused_; }
     std::uint8_t ModuleSlot = 0;  // 1 main, 0 additional; set by the module-dialog openers
+    // The slot each module trio's requests go out for, set by its dialog's openers. A reply
+    // for a slot its trio no longer has (already in flight when the dialog was reopened for
+    // the other slot) is not applied and releases nothing.
+    scheduler::TrioSlots DialogSlots;
 
     // ---- the link ----
     // One 30 ms tick: starts the next command when the link is free.

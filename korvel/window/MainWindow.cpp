@@ -4,6 +4,7 @@
 #include "LinkErrors.h"
 #include "LinkSession.h"
 #include "FactoryCommands.h"
+#include "ModuleDialogBinding.h"
 #include "RequestButtons.h"
 #include "SettingsCommands.h"
 #include "UiBuild.h"
@@ -173,7 +174,27 @@ void MainWindow::AttachDialogs(const Dialogs& dialogs)
         if (d)
             d->BindRequests(*requests_);
     SettingsIO->Resolve();
+    delete moduleDialogs_;
+    moduleDialogs_ = new ModuleDialogBinding(*this, dialogs);
     OfferWrites();
+}
+
+void MainWindow::ShowQVAINScaleLabels()
+{
+    if (dialogs_.qvain)
+        dialogs_.qvain->ShowValueLabels(Decimals);
+}
+
+void MainWindow::ShowQVAOScaleLabels()
+{
+    if (dialogs_.qvao)
+        dialogs_.qvao->ShowValueLabels(Decimals);
+}
+
+void MainWindow::ShowQVROValueLabels()
+{
+    if (dialogs_.qvro)
+        dialogs_.qvro->ShowValueLabels(Decimals);
 }
 
 void MainWindow::OfferWrites()

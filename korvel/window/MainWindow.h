@@ -35,6 +35,7 @@ class QvroDialog;
 class QvserDialog;
 class PasswordDialog;
 class QvtmpDialog;
+class ModuleDialogBinding;
 
 // Korvel's main window ("Form1"): the header, the main page control with the model pages,
 // the factory pages and the version pages, composed of page classes that own their
@@ -98,6 +99,13 @@ public:
     void ShowDeviceType(std::uint16_t type);
     void ConfigureModelPage(std::uint16_t type);
     void CheckDeviceChange();
+
+    // ---- module dialogs ----
+    // The value labels of a dialog from its value fields, in the window's scaled format (the
+    // number editor's OK runs them, and the dialog's read replies).
+    void ShowQVAINScaleLabels();
+    void ShowQVAOScaleLabels();
+    void ShowQVROValueLabels();
 
     std::uint8_t FactoryMode = 0;
     // The last status poll, kept until the next one.
@@ -169,5 +177,6 @@ private:
     RequestButtons* requests_;
     QStringList arguments_;
     Dialogs dialogs_;
+    ModuleDialogBinding* moduleDialogs_ = nullptr;
     bool activeWithinProgram_ = true;
 };

@@ -1,17 +1,24 @@
 #pragma once
 #include "CommandTable.h"
+#include "DialogBase.h"
 #include "ui/SpeedButton.h"
 
-#include <QDialog>
+#include <cstdint>
+#include <initializer_list>
+#include <string_view>
+#include <vector>
 
+class DecimalFormat;
+class QGroupBox;
+class QHBoxLayout;
+class QLabel;
 class RequestButtons;
 
-// The frame every module dialog shares, and the password dialog too: the read /
-// factory-default / write trio of request buttons (one group, so pressing one withdraws a
-// pending sibling) above the dialog's own content in body(). Created once at start and
-// hidden, not destroyed, when closed. The frame's further controls (Esc, "Kép frissítés",
-// the Alt refresh and GroupBox9) belong here, beside the trio.
-class ModuleDialog : public QDialog {
+// The frame every module dialog shares, and the password dialog too: 1271 x 538, "Kilépés
+// (Esc)" top left and "Kép frissítés" top right, the dialog's own controls in GroupBox9
+// (body()), and along the bottom edge the read / factory-default / write trio of request
+// buttons (one group, so pressing one withdraws a pending sibling; all may be up).
+class ModuleDialog : public DialogBase {
     Q_OBJECT
 public:
     struct Trio {
@@ -23,20 +30,47 @@ public:
         RequestKey writeKey = KeyNone;
     };
 
-    ModuleDialog(const char* instanceName, const QString& caption, const Trio& trio, QWidget* parent = nullptr);
+    static constexpr int kWidth = 1271;
+    static constexpr int kHeight = 538;
+
+    // groupTitle: the caption of GroupBox9.
+    ModuleDialog(const char* instanceName, const QString& caption, const QString& groupTitle, const Trio& trio,
+                 QWidget* parent = nullptr);
 
     // Binds the trio to its request keys.
     void BindRequests(RequestButtons& requests);
 
+    // The dialog's value field of that name (a scaled integer the number editor changes and
+    // a write sends as it stands); nullptr when the dialog has none of that name.
+    std::int32_t* ValueField(std::string_view name) const;
+    // Each value field's label ("Label_" + its name): the value in the window's current
+    // scaled format, with the locale's decimal separator.
+    void ShowValueLabels(const DecimalFormat& format) const;
+
     SpeedButton* SpeedButton_ReadFromDevice = nullptr;
     SpeedButton* SpeedButton_ReadDefault = nullptr;
     SpeedButton* SpeedButton_WriteToDevice = nullptr;
+    QGroupBox* GroupBox9 = nullptr;
 
 protected:
-    // The dialog's own controls go here.
-    QWidget* body() const { return body_; }
+    // The dialog's own controls go here (GroupBox9).
+    QWidget* body() const;
+    // Room beside GroupBox9 for controls outside it; made on first use.
+    QWidget* side();
+    // The dialog's value fields, by name; each is shown in the label "Label_" + name.
+    struct NamedValue {
+        const char* name;
+        std::int32_t* field;
+    };
+    void SetValueFields(std::initializer_list<NamedValue> fields);
 
 private:
-    QWidget* body_ = nullptr;
+    struct ValueAndLabel {
+        NamedValue value;
+        QLabel* label;
+    };
+    std::vector<ValueAndLabel> values_;
+    QHBoxLayout* middle_ = nullptr;
+    QWidget* side_ = nullptr;
     Trio trio_;
 };

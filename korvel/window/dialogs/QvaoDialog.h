@@ -1,10 +1,18 @@
 #pragma once
-#include "ModuleDialog.h"
+#include "ScaleDialog.h"
 
-// The analogue output module dialog ("QVAO"), for the main or the additional slot. Its block
-// controls go into body().
-class QvaoDialog : public ModuleDialog {
+class QCheckBox;
+class RadioGroup;
+
+// The analogue output module dialog ("QVAO"), for the main or the additional slot (the opener
+// sets the caption): output type, scale and error signalling. The number editor changes the
+// two scale ends (targets 3 and 4).
+class QvaoDialog : public ScaleDialog {
     Q_OBJECT
 public:
     explicit QvaoDialog(QWidget* parent = nullptr);
+
+    RadioGroup* RadioGroup_uAnalogueType = nullptr;
+    QCheckBox* CheckBox_bAnalogueErrorHigh = nullptr;
+    QCheckBox* CheckBox_bDisableAnalogueError = nullptr;
 };

@@ -4,10 +4,14 @@
 
 class QCheckBox;
 class QLabel;
+class QLineEdit;
+class QPushButton;
+class RadioGroup;
 
-// The relay output module dialog ("QVRO"), for the main or the additional slot: the output's
-// present state and its test independent of the operating mode, which the status poll sends
-// and shows. Its block controls go into body().
+// The relay output module dialog ("QVRO"), for the main or the additional slot (the opener
+// sets the caption): the limit mode, the A, B and hysteresis values (number editor targets 5
+// to 7), hold, the delta modes' seconds and pulse width; beside them the output's present
+// state and its test independent of the mode, which the status poll sends and shows.
 class QvroDialog : public ModuleDialog {
     Q_OBJECT
 public:
@@ -19,6 +23,25 @@ public:
     void ApplyStatusButtons(const StatusRequestButtons& buttons);
     void ShowStatus(const StatusRecord& r, std::uint8_t moduleSlot);
 
+    // Closing the dialog, in any way, first ends the output test.
+    void done(int result) override;
+
+    // Scaled integers: 0 at start, set by a read reply and by the number editor, sent by a
+    // write as they stand.
+    std::int32_t iSettingsA = 0;
+    std::int32_t iSettingsB = 0;
+    std::int32_t iSettingsHysteresis = 0;
+
+    RadioGroup* RadioGroup_enuLimitMode = nullptr;
+    QLabel* Label_iSettingsA = nullptr;
+    QPushButton* Button_SettingsA = nullptr;
+    QLabel* Label_iSettingsB = nullptr;
+    QPushButton* Button_SettingsB = nullptr;
+    QLabel* Label_iSettingsHysteresis = nullptr;
+    QPushButton* Button_SettingsHysteresis = nullptr;
+    QCheckBox* CheckBox_bHold = nullptr;
+    QLineEdit* Edit_uSec = nullptr;
+    QLineEdit* Edit_uPulseSec = nullptr;
     QLabel* Label_DigitalOutOff = nullptr;
     QLabel* Label_DigitalOutOn = nullptr;
     QCheckBox* CheckBox_DigitalOutForceEng = nullptr;

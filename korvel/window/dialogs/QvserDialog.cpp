@@ -1,13 +1,34 @@
 #include "QvserDialog.h"
 
+#include "DialogControls.h"
 #include "ui/ModbusControls.h"
+#include "UiBuild.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 QvserDialog::QvserDialog(QWidget* parent)
-    : ModuleDialog("Form_QVSER", "QVSER", {.readKey = KeyQvserRead, .defaultKey = KeyQvserDefaults, .writeKey = KeyQvserWrite},
-                   parent)
+    : ModuleDialog("Form_QVSER", "QVSER", "Soros kommunikáció beállítása",
+                   {.readKey = KeyQvserRead, .defaultKey = KeyQvserDefaults, .writeKey = KeyQvserWrite}, parent)
 {
-    Modbus = new ModbusControls(body());
-    (new QVBoxLayout(body()))->addWidget(Modbus);
+    using uibuild::Label;
+    auto* h = new QHBoxLayout(body());
+    GroupBox_MODBUSOutputSettings = uibuild::Group(body(), "GroupBox_MODBUSOutputSettings", "MODBUS kimenet");
+    h->addWidget(GroupBox_MODBUSOutputSettings, 0, Qt::AlignTop);
+    h->addStretch(1);
+
+    QWidget* g = GroupBox_MODBUSOutputSettings;
+    auto* v = new QVBoxLayout(g);
+    Modbus = new ModbusControls(g);
+    v->addWidget(Modbus);
+    auto* timeOut = new QGridLayout;
+    timeOut->addWidget(Label(g, "Label55", "Időtúllépés hiba: "), 0, 0);
+    timeOut->addWidget(Label(g, "Label2", "(Time out): "), 1, 0);
+    Edit_MODBUSTimeOut = NumberEntry(g, "Edit_MODBUSTimeOut", 5);
+    timeOut->addWidget(Edit_MODBUSTimeOut, 1, 1);
+    timeOut->addWidget(Label(g, "Label1", "másodperc"), 1, 2);
+    timeOut->setColumnStretch(3, 1);
+    v->addLayout(timeOut);
 }

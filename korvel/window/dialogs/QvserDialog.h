@@ -1,14 +1,18 @@
 #pragma once
 #include "ModuleDialog.h"
 
+class QGroupBox;
+class QLineEdit;
 class ModbusControls;
 
-// The RS-485 module dialog ("QVSER"). Its block controls go into body(); the four MODBUS
-// controls, which the base unit's settings record shares, are a class of their own.
+// The RS-485 MODBUS module dialog ("QVSER"; the opener sets the caption): the four MODBUS
+// controls it shares with the base unit's settings record, and the time-out.
 class QvserDialog : public ModuleDialog {
     Q_OBJECT
 public:
     explicit QvserDialog(QWidget* parent = nullptr);
 
+    QGroupBox* GroupBox_MODBUSOutputSettings = nullptr;
     ModbusControls* Modbus = nullptr;
+    QLineEdit* Edit_MODBUSTimeOut = nullptr;
 };

@@ -1,18 +1,19 @@
 #include "QvtmpDialog.h"
 
+#include "UiBuild.h"
+
 #include <QGridLayout>
 #include <QLabel>
 
 QvtmpDialog::QvtmpDialog(QWidget* parent)
-    : ModuleDialog("Form_QVTMP", "QVTMP", {.readKey = KeyQvtmpRead, .defaultKey = KeyQvtmpDefaults, .writeKey = KeyQvtmpWrite},
-                   parent)
+    : ModuleDialog("Form_QVTMP", "QVTMP", "Pt bemenet beállításai",
+                   {.readKey = KeyQvtmpRead, .defaultKey = KeyQvtmpDefaults, .writeKey = KeyQvtmpWrite}, parent)
 {
-    auto* g = new QGridLayout(body());
-    g->addWidget(new QLabel("Érzékelő típusa:", body()), 0, 0);
-    Label_bPt1000 = new QLabel("Pt1000", body());
-    Label_bPt1000->setObjectName("Label_bPt1000");
+    // The sensor type stands outside the settings group.
+    auto* g = new QGridLayout(side());
+    g->addWidget(uibuild::Label(side(), "Label11", "Érzékelő típusa:"), 0, 0);
+    Label_bPt1000 = uibuild::Label(side(), "Label_bPt1000", "Pt1000");
     g->addWidget(Label_bPt1000, 0, 1);
-    g->setColumnStretch(2, 1);
     g->setRowStretch(1, 1);
 }
 

@@ -1,5 +1,6 @@
 #include "ModelPages.h"
 
+#include "ModuleOpeners.h"
 #include "RequestButtons.h"
 #include "UiBuild.h"
 #include "ui/TColor.h"
@@ -111,6 +112,20 @@ ModelPages::ModelPages(const Sheets& sheets, QObject* parent) : QObject(parent)
 void ModelPages::BindRequests(RequestButtons& requests)
 {
     Qv5510->BindRequests(requests);
+}
+
+void ModelPages::BindOpeners(QObject* context, const std::function<void(const ModuleOpener&)>& open)
+{
+    const std::initializer_list<QPushButton*> buttons = {
+        Button_QV3310_QVAO_Fo,  Button_QV3320_QVAIN,        Button_QV3320_QVTMP,        Button_QV3320_QVAO_Fo,
+        Button_QV3320_QVSER_Fo, Button_QV3320_QVRO_Fo,      Button_QV3320_QVAO_Tovabbi, Button_QV3320_QVRO_Tovabbi,
+        Button_QV5510_QVAIN,    Button_QV5510_QVTMP,        Button_QV5510_QVSER_Fo,     Button_QV5510_Rel1,
+        Button_QV5510_Rel2,     Button_QV5530_QVAIN,        Button_QV5530_QVTMP,        Button_QV5530_QVAO_Fo,
+        Button_QV5530_QVSER_Fo};
+    for (const ModuleOpener& row : ModuleOpeners())
+        for (QPushButton* b : buttons)
+            if (b->objectName() == QLatin1String(row.button))
+                connect(b, &QPushButton::clicked, context, [open, &row] { open(row); });
 }
 
 void ModelPages::FillStatusRequest(StatusRequestInputs& in) const

@@ -11,8 +11,10 @@
 #include <QPushButton>
 
 #include <cstdint>
+#include <functional>
 
 class RequestButtons;
+struct ModuleOpener;
 
 // The model pages, one tab per base-unit model: the buttons that open the module dialogs,
 // the relay lamps, and on the QV5510 page its group of display settings and tests
@@ -31,6 +33,9 @@ public:
     ModelPages(const Sheets& sheets, QObject* parent);
 
     void BindRequests(RequestButtons& requests);
+    // The module buttons' click handlers: each opens its dialog through `open` with its row
+    // of the opener table, for as long as `context` lives.
+    void BindOpeners(QObject* context, const std::function<void(const ModuleOpener&)>& open);
     // The QV5510 display test of the status request (whether the tab is active is the
     // window's to say).
     void FillStatusRequest(StatusRequestInputs& in) const;

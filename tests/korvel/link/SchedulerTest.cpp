@@ -103,32 +103,45 @@ TEST(Scheduler, NextCommandPicksTheFirstPendingKeyOrThePoll)
     struct Case {
         const char* name;
         std::initializer_list<RequestKey> pending;
-        std::uint8_t moduleSlot;
+        std::uint8_t qvaoSlot;
+        std::uint8_t qvroSlot;
         bool paused;
         std::optional<int> expected;
     };
     const Case cases[] = {
-        {"nothing pending polls", {}, 1, false, 101},
-        {"nothing pending, poll paused: silence", {}, 1, true, std::nullopt},
-        {"pause stops only the poll", {KeyReset}, 1, true, 113},
-        {"higher row wins", {KeyQvtmpWrite, KeyCalIn20mA}, 1, false, 103},
-        {"serial number write goes first", {KeyIdentityWrite, KeyCalIn0mA}, 1, false, 1},
-        {"settings read before write", {KeySettingsWrite, KeySettingsRead}, 1, false, 131},
-        {"factory defaults before write", {KeySettingsWrite, KeySettingsDefaults}, 1, false, 132},
-        {"QVAO read in the main slot", {KeyQvaoRead}, 1, false, 203},
-        {"QVAO read in the additional slot", {KeyQvaoRead}, 0, false, 205},
-        {"QVRO write in the additional slot", {KeyQvroWrite}, 0, false, 210},
-        {"QVSER read in the main slot", {KeyQvserRead}, 1, false, 214},
-        {"QVSER starts nothing in the additional slot", {KeyQvserRead}, 0, false, 101},
-        {"QVSER default, additional slot, paused", {KeyQvserDefaults}, 0, true, std::nullopt},
-        {"factory defaults after module writes", {KeyQvainDefaults, KeyQvroWrite}, 0, false, 210},
-        {"module default reads ignore the slot", {KeyQvaoDefaults}, 0, false, 212},
-        {"password read", {KeyPasswordRead}, 0, false, 220},
+        {"nothing pending polls", {}, 1, 1, false, 101},
+        {"nothing pending, poll paused: silence", {}, 1, 1, true, std::nullopt},
+        {"pause stops only the poll", {KeyReset}, 1, 1, true, 113},
+        {"higher row wins", {KeyQvtmpWrite, KeyCalIn20mA}, 1, 1, false, 103},
+        {"serial number write goes first", {KeyIdentityWrite, KeyCalIn0mA}, 1, 1, false, 1},
+        {"settings read before write", {KeySettingsWrite, KeySettingsRead}, 1, 1, false, 131},
+        {"factory defaults before write", {KeySettingsWrite, KeySettingsDefaults}, 1, 1, false, 132},
+        {"QVAO read in the main slot", {KeyQvaoRead}, 1, 0, false, 203},
+        {"QVAO read in the additional slot", {KeyQvaoRead}, 0, 1, false, 205},
+        {"QVAO write keeps its own slot", {KeyQvaoWrite, KeyQvroRead}, 1, 0, false, 204},
+        {"QVRO read in the additional slot", {KeyQvroRead, KeyQvaoDefaults}, 1, 0, false, 209},
+        {"QVRO write in the additional slot", {KeyQvroWrite}, 0, 0, false, 210},
+        {"QVRO write in the main slot", {KeyQvroWrite}, 0, 1, false, 208},
+        {"QVSER never waits for a slot", {KeyQvserRead}, 0, 0, false, 214},
+        {"QVSER default, paused", {KeyQvserDefaults}, 0, 0, true, 216},
+        {"factory defaults after module writes", {KeyQvainDefaults, KeyQvroWrite}, 0, 0, false, 210},
+        {"module default reads ignore the slot", {KeyQvaoDefaults}, 0, 0, false, 212},
+        {"password read", {KeyPasswordRead}, 0, 0, false, 220},
     };
     for (const Case& c : cases) {
-        const auto next = NextCommand(With(c.pending), c.moduleSlot, c.paused);
+        TrioSlots slots;
+        slots.Set(Trio::Qvao, c.qvaoSlot);
+        slots.Set(Trio::Qvro, c.qvroSlot);
+        const auto next = NextCommand(With(c.pending), slots, c.paused);
         EXPECT_EQ(next ? std::optional<int>(*next) : std::nullopt, c.expected) << c.name;
     }
+    // The trios start where ModuleSlot starts, at the additional slot; QVSER at the main one.
+    EXPECT_EQ(NextCommand(With({KeyQvaoRead}), TrioSlots{}, false), CmdQvaoReadAdditional);
+    EXPECT_EQ(NextCommand(With({KeyQvserWrite}), TrioSlots{}, false), CmdQvserWrite);
+    // A slot condition set against its trio's slot holds the request back.
+    TrioSlots serOff;
+    serOff.Set(Trio::Qvser, 0);
+    EXPECT_EQ(NextCommand(With({KeyQvserRead}), serOff, true), std::nullopt);
 }
 
 TEST(Scheduler, TheSecondKeyFollowsOnceTheFirstIsReleased)
@@ -136,7 +149,7 @@ TEST(Scheduler, TheSecondKeyFollowsOnceTheFirstIsReleased)
     PendingSet pending = With({KeyQvainWrite, KeyInputCalRead});
     std::vector<int> started;
     for (int tick = 0; tick < 4; ++tick) {
-        const auto cmd = NextCommand(pending, 1, false);
+        const auto cmd = NextCommand(pending, TrioSlots{}, false);
         ASSERT_TRUE(cmd.has_value());
         started.push_back(*cmd);
         // A completed command releases its key.

@@ -261,27 +261,56 @@ TEST(Scheduler, HigherPriorityGoesFirstAndAWithdrawnKeyIsNeverSent)
     EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{110, 113, 129, 101}));
 }
 
-TEST(Scheduler, ModuleSlotSelectsTheCommandPair)
+TEST(Scheduler, EachModuleTrioGoesOutForItsOwnSlot)
 {
     SessionHarness h;
-    for (std::uint8_t c : {203, 205, 214})
+    for (std::uint8_t c : {203, 205, 208, 209, 214})
         h.meter->setReplyData(c, {});
+    // The relay dialog was last opened for the additional slot, the analogue output dialog for
+    // the main slot; the global ModuleSlot (the last opener's) plays no part. QVSER serves the
+    // main slot whatever ModuleSlot says, so it never waits.
+    h.s->DialogSlots.Set(Trio::Qvao, 1);
+    h.s->DialogSlots.Set(Trio::Qvro, 0);
     h.s->ModuleSlot = 0;
-    h.press(KeyQvserRead);
-    h.press(KeyQvaoRead);
+    for (RequestKey k : {KeyQvserRead, KeyQvaoRead, KeyQvroRead})
+        h.press(k);
     h.clear();
-    h.tick();
-    h.tick();  // QVSER waits for the main slot: the poll goes instead
-    EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{205, 101}));
-    EXPECT_TRUE(h.pending(KeyQvserRead));
+    for (int i = 0; i < 4; ++i)
+        h.tick();
+    EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{203, 209, 214, 101}));
 
-    h.s->ModuleSlot = 1;
+    h.s->DialogSlots.Set(Trio::Qvao, 0);
+    h.s->DialogSlots.Set(Trio::Qvro, 1);
+    h.press(KeyQvaoRead);
+    h.press(KeyQvroWrite);
+    h.clear();
+    for (int i = 0; i < 3; ++i)
+        h.tick();
+    EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{205, 208, 207}));
+}
+
+// A read already in flight when its dialog is reopened for the other slot: its reply fills
+// nothing and releases nothing, and the read goes out again for the new slot.
+TEST(Scheduler, AReplyForTheSlotTheDialogNoLongerHasIsNotApplied)
+{
+    SessionHarness h;
+    h.meter->setReplyData(203, {1, 2, 3});
+    h.meter->setReplyData(205, {4, 5, 6});
+    h.meter->latencyMs = 20;
+    h.s->DialogSlots.Set(Trio::Qvao, 1);
     h.press(KeyQvaoRead);
     h.clear();
+    h.s->Tick();  // 203 goes out
+    h.s->DialogSlots.Set(Trio::Qvao, 0);
+    ASSERT_TRUE(h.waitFor([&] { return h.idle(); }));
+    EXPECT_TRUE(h.completed.empty());
+    EXPECT_TRUE(h.pending(KeyQvaoRead));
+    EXPECT_TRUE(h.pendingChanges.empty());
     h.tick();
-    h.tick();
-    EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{203, 214}));
-    EXPECT_FALSE(h.pending(KeyQvserRead));
+    EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{203, 205}));
+    ASSERT_EQ(h.completed.size(), 1u);
+    EXPECT_EQ(h.completed[0].first, CmdQvaoReadAdditional);
+    EXPECT_FALSE(h.pending(KeyQvaoRead));
 }
 
 TEST(Scheduler, PausedPollLeavesTheLinkSilent)

@@ -113,6 +113,9 @@ TEST(RequestButtons, WritesWithoutTheirRecordAreNotOffered)
     EXPECT_FALSE(h.forms->Form_Password->SpeedButton_WriteToDevice_Password->isEnabled());
     EXPECT_TRUE(h.w->Tests->SpeedButton_ReadDisplay->isEnabled());
     EXPECT_TRUE(h.forms->Form_QVAO->SpeedButton_ReadFromDevice->isEnabled());
+    for (ModuleDialog* d : std::initializer_list<ModuleDialog*>{h.forms->Form_QVAIN, h.forms->Form_QVAO, h.forms->Form_QVRO})
+        EXPECT_TRUE(d->SpeedButton_WriteToDevice->isEnabled()) << d->objectName().toStdString();
+    EXPECT_FALSE(h.forms->Form_QVSER->SpeedButton_WriteToDevice->isEnabled());
     // A write whose record is withdrawn is no longer offered, on both pages.
     h.w->RequestEncoders.erase(CmdSettingsWrite);
     h.w->OfferWrites();

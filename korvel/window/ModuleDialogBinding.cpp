@@ -1,0 +1,175 @@
+#include "ModuleDialogBinding.h"
+
+#include "LinkSession.h"
+#include "ModuleBlocks.h"
+#include "ModuleOpeners.h"
+#include "dialogs/ModuleDialogs.h"
+#include "dialogs/NumberEditor.h"
+#include "pages/ModelPages.h"
+#include "ui/RecordBinder.h"
+
+#include <QPushButton>
+
+#include <memory>
+#include <type_traits>
+
+namespace {
+
+// A module block bound to its dialog: the controls through the record binder (looked up in
+// the dialog only, so the settings pages' controls of the same names are never touched), the
+// block's plain integers through the dialog's value fields.
+template <class Block>
+class DialogBlock {
+public:
+    DialogBlock(ModuleDialog* d, const DecimalFormat& format)
+        : dialog_(d), binding_([d](const QString& name) { return d->findChild<QWidget*>(name); }, format)
+    {
+    }
+
+    // The block as the dialog shows it now.
+    Block Take() const
+    {
+        Block base{};
+        VisitValueFields(base, [](std::int32_t& member, std::int32_t& field) { member = field; });
+        return binding_.Take(base);
+    }
+
+    // A received block: the controls, then the value fields (their labels are the caller's).
+    void Show(Block b) const
+    {
+        binding_.Show(b);
+        VisitValueFields(b, [](std::int32_t& member, std::int32_t& field) { field = member; });
+    }
+
+private:
+    template <class F>
+    void VisitValueFields(Block& b, F&& f) const
+    {
+        Block::VisitFields(b, [&](std::string_view name, auto& member, const auto& codec) {
+            if constexpr (std::is_same_v<std::remove_cvref_t<decltype(codec)>, field::Integer>)
+                if (std::int32_t* v = dialog_->ValueField(name))
+                    f(member, *v);
+        });
+    }
+
+    ModuleDialog* dialog_;
+    recordbind::Binding<Block> binding_;
+};
+
+// Every command of a dialog's trio: a write takes the block from the dialog when it starts;
+// a read or factory-default reply shows the block in it, then `shown` finishes the reply.
+template <class Block>
+void BindTrio(MainWindow& w, Trio trio, ModuleDialog* d, std::function<void(const Block&)> shown)
+{
+    const auto block = std::make_shared<DialogBlock<Block>>(d, w.Decimals);
+    for (const CommandInfo& row : CommandTable()) {
+        if (row.trio != trio)
+            continue;
+        if (row.role == Role::Write)
+            w.RequestEncoders[row.code] = [block](ByteWriter& out) { block->Take().Encode(out); };
+        else
+            w.ReplyDecoders[row.code] = [block, shown](ByteReader& in) {
+                const Block b = Block::Decode(in);
+                block->Show(b);
+                shown(b);
+            };
+    }
+}
+
+}  // namespace
+
+ModuleDialogBinding::ModuleDialogBinding(MainWindow& window, const MainWindow::Dialogs& dialogs)
+    : QObject(&window), window_(window), dialogs_(dialogs)
+{
+    BindBlocks();
+    BindEditorTargets();
+    window_.Models->BindOpeners(this, [this](const ModuleOpener& opener) { Open(opener); });
+}
+
+ModuleDialog* ModuleDialogBinding::DialogOf(Trio trio) const
+{
+    switch (trio) {
+    case Trio::Qvain: return dialogs_.qvain;
+    case Trio::Qvao: return dialogs_.qvao;
+    case Trio::Qvro: return dialogs_.qvro;
+    case Trio::Qvser: return dialogs_.qvser;
+    case Trio::Qvtmp: return dialogs_.qvtmp;
+    default: return nullptr;
+    }
+}
+
+void ModuleDialogBinding::BindBlocks()
+{
+    MainWindow& w = window_;
+    if (dialogs_.qvain)
+        BindTrio<QvainBlock>(w, Trio::Qvain, dialogs_.qvain, [&w](const QvainBlock& b) {
+            // The module's decimals set the window's scaled format until the next status poll.
+            w.SetDecimalFormat(b.receivedDecimals);
+            w.ShowQVAINScaleLabels();
+        });
+    if (dialogs_.qvao)
+        BindTrio<QvaoBlock>(w, Trio::Qvao, dialogs_.qvao, [&w](const QvaoBlock&) { w.ShowQVAOScaleLabels(); });
+    if (dialogs_.qvro)
+        BindTrio<QvroBlock>(w, Trio::Qvro, dialogs_.qvro, [&w](const QvroBlock&) { w.ShowQVROValueLabels(); });
+}
+
+void ModuleDialogBinding::BindEditorTargets()
+{
+    NumberEditor* editor = dialogs_.numberEditor;
+    if (!editor || !dialogs_.qvain || !dialogs_.qvao || !dialogs_.qvro)
+        return;
+    MainWindow& w = window_;
+    struct Row {
+        std::uint32_t target;
+        const char* title;
+        ModuleDialog* dialog;
+        const char* field;
+        QPushButton* button;
+        void (MainWindow::*refresh)();
+    };
+    const QvainDialog* in = dialogs_.qvain;
+    const QvaoDialog* out = dialogs_.qvao;
+    const QvroDialog* relay = dialogs_.qvro;
+    const Row rows[] = {
+        {1, "QVAIN skála alsó számérték beállítása", dialogs_.qvain, "iScaleLowSettings", in->Button_ScaleLowSettings,
+         &MainWindow::ShowQVAINScaleLabels},
+        {2, "QVAIN skála felső számérték beállítása", dialogs_.qvain, "iScaleHighSettings", in->Button_ScaleHighSettings,
+         &MainWindow::ShowQVAINScaleLabels},
+        {3, "QVAO skála alsó számérték beállítása", dialogs_.qvao, "iScaleLowSettings", out->Button_ScaleLowSettings,
+         &MainWindow::ShowQVAOScaleLabels},
+        {4, "QVAO skála felső számérték beállítása", dialogs_.qvao, "iScaleHighSettings", out->Button_ScaleHighSettings,
+         &MainWindow::ShowQVAOScaleLabels},
+        {5, "A érték vagy delta érték beállítása", dialogs_.qvro, "iSettingsA", relay->Button_SettingsA,
+         &MainWindow::ShowQVROValueLabels},
+        {6, "B érték beállítása", dialogs_.qvro, "iSettingsB", relay->Button_SettingsB, &MainWindow::ShowQVROValueLabels},
+        {7, "Hiszterézis érték beállítása", dialogs_.qvro, "iSettingsHysteresis", relay->Button_SettingsHysteresis,
+         &MainWindow::ShowQVROValueLabels},
+    };
+    for (const Row& r : rows) {
+        std::int32_t* field = r.dialog->ValueField(r.field);
+        const auto refresh = r.refresh;
+        editor->SetTarget(r.target, {QString::fromUtf8(r.title), [field] { return *field; },
+                                     // The decimals of the last status poll, whatever the
+                                     // window's format or the dialog's own choice is now.
+                                     [&w] { return static_cast<int>(w.LastStatus.uDecimals); },
+                                     [field](std::int32_t v) { *field = v; }, [&w, refresh] { (w.*refresh)(); }});
+        const std::uint32_t target = r.target;
+        connect(r.button, &QPushButton::clicked, editor, [editor, target] { editor->Open(target); });
+    }
+}
+
+void ModuleDialogBinding::Open(const ModuleOpener& opener)
+{
+    ModuleDialog* d = DialogOf(opener.dialog);
+    if (!d)
+        return;
+    if (opener.slot) {
+        LinkSession& session = window_.Session();
+        session.ModuleSlot = *opener.slot;
+        session.DialogSlots.Set(opener.dialog, *opener.slot);
+        d->setWindowTitle(QString::fromUtf8(opener.caption));
+    }
+    d->PlaceAtMainWindow();
+    d->SpeedButton_ReadFromDevice->SetDown(true);
+    d->exec();
+}

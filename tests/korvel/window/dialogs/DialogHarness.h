@@ -1,0 +1,122 @@
+#pragma once
+// Korvel's forms on the simulated meter with the module blocks stored in it, and the module
+// dialogs driven as the user drives them: an opener's click starts the dialog's modal loop,
+// and the test's steps run inside it.
+#include "KorvelHarness.h"
+#include "LocaleScope.h"
+#include "ModuleOpeners.h"
+#include "ModuleStore.h"
+#include "UiBuild.h"
+#include "dialogs/NumberEditor.h"
+
+#include <QAbstractButton>
+#include <QLocale>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+#include <string>
+
+// A locale for a test case, and the decimal separator its numbers show.
+struct Separator {
+    const char* name;
+    QLocale locale;
+    char sep;
+};
+inline void PrintTo(const Separator& s, std::ostream* os)
+{
+    *os << s.name;
+}
+inline const Separator kComma{"Comma", HungarianLocale(), ','};
+inline const Separator kPoint{"Point", QLocale::c(), '.'};
+
+struct DialogHarness : KorvelHarness {
+    ModuleStore modules{*meter};
+    QvainDialog* qvain = forms->Form_QVAIN;
+    QvaoDialog* qvao = forms->Form_QVAO;
+    QvroDialog* qvro = forms->Form_QVRO;
+    QvserDialog* qvser = forms->Form_QVSER;
+    QvtmpDialog* qvtmp = forms->Form_QVTMP;
+    NumberEditor* editor = forms->Form_IncDec;
+
+    DialogHarness()
+    {
+        // Blocks that are not this harness's concern answer with empty data.
+        for (std::uint8_t c : {214, 215, 216, 223, 224, 225})
+            meter->setReplyData(c, {});
+    }
+
+    // A button of the main window's pages by name.
+    QPushButton* button(const char* name) const { return uibuild::FindInWindow<QPushButton>(w, QLatin1String(name)); }
+
+    ModuleDialog* dialogOf(Trio trio) const
+    {
+        switch (trio) {
+        case Trio::Qvain: return qvain;
+        case Trio::Qvao: return qvao;
+        case Trio::Qvro: return qvro;
+        case Trio::Qvser: return qvser;
+        default: return qvtmp;
+        }
+    }
+
+    // Clicks `opener` and runs `body` inside the modal loop it starts; then, if `dialog` is
+    // still shown, closes it with its Esc button. Answers whether the body ran while the
+    // dialog was shown modally.
+    static bool whileOpen(QAbstractButton* opener, DialogBase* dialog, const std::function<void()>& body)
+    {
+        bool ranModal = false;
+        bool ran = false;
+        QTimer::singleShot(0, dialog, [&] {
+            ran = true;
+            ranModal = dialog->isVisible() && dialog->isModal();
+            body();
+            if (dialog->isVisible())
+                dialog->Button_Esc->click();
+        });
+        opener->click();
+        if (!ran)
+            QCoreApplication::processEvents();
+        return ran && ranModal;
+    }
+
+    // Opens the dialog, reads its block, runs `edit` and presses Write, which the meter refuses
+    // (code 5): the write is still pending when the dialog closes.
+    bool leaveWritePending(const char* opener, ModuleDialog* d, std::uint8_t write, const std::function<void()>& edit)
+    {
+        modules.Refuse(write, mbu3::ErrCommand);
+        const bool shown = whileOpen(button(opener), d, [&] {
+            tick();
+            edit();
+            d->SpeedButton_WriteToDevice->click();
+            tick();
+        });
+        EXPECT_TRUE(d->SpeedButton_WriteToDevice->IsDown()) << opener;
+        return shown;
+    }
+
+    // The number editor opened through a value button: runs `body` inside, then OK (or Esc).
+    bool withEditor(QAbstractButton* valueButton, bool ok, const std::function<void()>& body = [] {})
+    {
+        return whileOpen(valueButton, editor, [&] {
+            body();
+            (ok ? editor->Button_OK : editor->Button_Esc)->click();
+        });
+    }
+
+    // A status poll with these decimals, so the window's scaled format and the editor's
+    // decimals follow them.
+    void pollDecimals(std::uint8_t decimals)
+    {
+        meter->status.uDecimals = decimals;
+        tick();
+    }
+
+    std::string text(const char* widgetName, QWidget* in) const
+    {
+        auto* l = in->findChild<QLabel*>(QLatin1String(widgetName));
+        return l ? l->text().toStdString() : std::string("<no ") + widgetName + ">";
+    }
+};

@@ -1,0 +1,34 @@
+// Renders the module dialogs and the number editor, filled from the simulated meter, into PNG
+// files for looking at the layout. Runs only when QS_SCREENSHOT_DIR names a folder.
+#include "DialogHarness.h"
+
+#include <QDir>
+
+TEST(Screenshot, ModuleDialogs)
+{
+    const QByteArray dir = qgetenv("QS_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        GTEST_SKIP() << "set QS_SCREENSHOT_DIR to render the dialogs";
+    LocaleScope hungarian(HungarianLocale());
+    DialogHarness h;
+    h.pollDecimals(2);
+    const QString out = QString::fromUtf8(dir);
+    QDir().mkpath(out);
+    struct Shot {
+        const char* opener;
+        DialogBase* dialog;
+        const char* file;
+    };
+    for (const Shot& s : {Shot{"Button_QV3320_QVAIN", h.qvain, "qvain.png"}, Shot{"Button_QV3320_QVAO_Tovabbi", h.qvao, "qvao.png"},
+                          Shot{"Button_QV5510_Rel1", h.qvro, "qvro.png"}, Shot{"Button_QV5530_QVSER_Fo", h.qvser, "qvser.png"},
+                          Shot{"Button_QV5510_QVTMP", h.qvtmp, "qvtmp.png"}})
+        EXPECT_TRUE(h.whileOpen(h.button(s.opener), s.dialog, [&] {
+            h.tick();
+            KorvelHarness::pump();
+            EXPECT_TRUE(s.dialog->grab().save(out + "/" + s.file));
+        }));
+    EXPECT_TRUE(h.withEditor(h.qvro->Button_SettingsB, false, [&] {
+        KorvelHarness::pump();
+        EXPECT_TRUE(h.editor->grab().save(out + "/number-editor.png"));
+    }));
+}

@@ -1,0 +1,52 @@
+#include "ModuleStore.h"
+
+// Settling 60 ms (5), voltage 0-10 V, 2 decimals, scale 123.45 .. -5.00, rounding 5.
+const ModuleStore::Bytes ModuleStore::kQvain = {0x05, 0x02, 0x02, 0x39, 0x30, 0x00, 0x00, 0x0C, 0xFE, 0xFF, 0xFF, 0x05};
+// Settling 200 ms (16), current 4-20 mA, 1 decimal, scale 0 .. 1000, rounding 1.
+const ModuleStore::Bytes ModuleStore::kQvainDefaults = {0x10, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00,
+                                                        0xE8, 0x03, 0x00, 0x00, 0x01};
+// 0-20 mA, 100 .. 20000, error by the high level.
+const ModuleStore::Bytes ModuleStore::kQvaoMain = {0x01, 0x64, 0x00, 0x00, 0x00, 0x20, 0x4E, 0x00, 0x00, 0x01, 0x00};
+// 2-10 V, -250 .. 7500, error signalling disabled.
+const ModuleStore::Bytes ModuleStore::kQvaoAdditional = {0x04, 0x06, 0xFF, 0xFF, 0xFF, 0x4C, 0x1D, 0x00, 0x00, 0x00, 0x01};
+// 4-20 mA, 0 .. 10000.
+const ModuleStore::Bytes ModuleStore::kQvaoDefaults = {0x00, 0x00, 0x00, 0x00, 0x00, 0x10, 0x27, 0x00, 0x00, 0x00, 0x00};
+// Between A and B (3): 1000, 2000, hysteresis 50, hold, 30 s, pulse 5 s.
+const ModuleStore::Bytes ModuleStore::kQvroMain = {0x03, 0xE8, 0x03, 0x00, 0x00, 0xD0, 0x07, 0x00, 0x00,
+                                                   0x32, 0x00, 0x00, 0x00, 0x01, 0x1E, 0x00, 0x05};
+// Delta t rising (8): 25, -1, 3, no hold, 600 s, pulse 10 s.
+const ModuleStore::Bytes ModuleStore::kQvroAdditional = {0x08, 0x19, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF,
+                                                         0x03, 0x00, 0x00, 0x00, 0x00, 0x58, 0x02, 0x0A};
+// Off: 0, 0, 10, no hold, 2 s, pulse 2 s.
+const ModuleStore::Bytes ModuleStore::kQvroDefaults = {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+                                                       0x0A, 0x00, 0x00, 0x00, 0x00, 0x02, 0x00, 0x02};
+
+ModuleStore::ModuleStore(MeterCore& meter) : meter_(meter)
+{
+    AddBlock(201, 202, kQvain);
+    AddDefaults(211, kQvainDefaults);
+    AddBlock(203, 204, kQvaoMain);
+    AddBlock(205, 206, kQvaoAdditional);
+    AddDefaults(212, kQvaoDefaults);
+    AddBlock(207, 208, kQvroMain);
+    AddBlock(209, 210, kQvroAdditional);
+    AddDefaults(213, kQvroDefaults);
+}
+
+void ModuleStore::AddBlock(std::uint8_t read, std::uint8_t write, Bytes stored)
+{
+    stored_[read] = std::move(stored);
+    meter_.setHandler(read, [this, read](const Bytes&) { return MeterCore::Reply{0, stored_.at(read)}; });
+    meter_.setHandler(write, [this, read, write](const Bytes& request) {
+        if (const auto it = refused_.find(write); it != refused_.end() && it->second != 0)
+            return MeterCore::Reply{it->second, {}};
+        stored_.at(read) = request;
+        return MeterCore::Reply{0, {}};
+    });
+}
+
+void ModuleStore::AddDefaults(std::uint8_t read, Bytes defaults)
+{
+    defaults_[read] = std::move(defaults);
+    meter_.setHandler(read, [this, read](const Bytes&) { return MeterCore::Reply{0, defaults_.at(read)}; });
+}

@@ -1,0 +1,43 @@
+#pragma once
+#include "MeterCore.h"
+
+#include <cstdint>
+#include <map>
+#include <vector>
+
+// The settings blocks of the plug-in modules as the simulated meter keeps them: per block
+// (and per slot where a module has two) the stored bytes, which a read returns and a write
+// replaces byte for byte, and the factory defaults a default read returns. A write can be
+// refused, with an error code in place of the acknowledgement, until it is allowed again.
+// The handlers are registered on the meter, whose other commands stay as they were.
+class ModuleStore {
+public:
+    using Bytes = std::vector<std::uint8_t>;
+
+    // With the analogue input (201/202, defaults 211), the analogue output's main and
+    // additional slot (203/204, 205/206, defaults 212) and the relay output's (207/208,
+    // 209/210, defaults 213), each stored block and default a distinct valid block.
+    explicit ModuleStore(MeterCore& meter);
+
+    // A block read by `read`, written by `write`, starting as `stored`.
+    void AddBlock(std::uint8_t read, std::uint8_t write, Bytes stored);
+    // A factory-default read.
+    void AddDefaults(std::uint8_t read, Bytes defaults);
+
+    // The stored block that `read` returns (the one `write` replaces).
+    Bytes& Stored(std::uint8_t read) { return stored_.at(read); }
+    Bytes& Defaults(std::uint8_t read) { return defaults_.at(read); }
+
+    // Answers `write` with `errorCode` (0: accepts it again).
+    void Refuse(std::uint8_t write, std::uint8_t errorCode) { refused_[write] = errorCode; }
+
+    // The sample blocks the store starts with.
+    static const Bytes kQvain, kQvainDefaults, kQvaoMain, kQvaoAdditional, kQvaoDefaults, kQvroMain, kQvroAdditional,
+        kQvroDefaults;
+
+private:
+    MeterCore& meter_;
+    std::map<std::uint8_t, Bytes> stored_;
+    std::map<std::uint8_t, Bytes> defaults_;
+    std::map<std::uint8_t, std::uint8_t> refused_;
+};
