@@ -51,7 +51,6 @@ TEST_F(OmbrikDeveloper, EveryChangeOfTheDataTextIsParsedIntoTheFrameAndTheTxMoni
     };
     const Row rows[] = {
         {"1, 2, 3; 255 256 -7", "Adat bájtok száma = 5", clWindow, "01 02 03 FF 07 00"},
-        {"0x1F", "Adat bájtok száma = 2", clWindow, "00 01 00"},
         {numbers, "Adat bájtok száma = 55", clRed, "01 02 03"},
         {"", "Adat bájtok száma = 0", clWindow, "00 00"},
     };
@@ -144,9 +143,8 @@ TEST_F(OmbrikDeveloper, DatesWithoutASixteenBitCodeGiveToday)
         int code;  // -1: today
     };
     const Row rows[] = {
-        {"2018", "2", "26", 6752}, {"2040", "1", "1", 14880}, {"2000", "1", "1", 0}, {"2176", "3", "2", 65535},
-        {"2018", "2", "30", -1},   {"1999", "12", "31", -1},  {"2176", "3", "3", -1}, {"abc", "1", "1", -1},
-        {"2018", "", "1", -1},
+        {"2018", "2", "26", 6752}, {"2176", "3", "2", 65535}, {"2018", "2", "30", -1},
+        {"1999", "12", "31", -1},  {"2176", "3", "3", -1},    {"abc", "1", "1", -1},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.year) + "-" + row.month + "-" + row.day);
