@@ -117,14 +117,4 @@ bool IsChainCommand(std::uint8_t code)
     return false;
 }
 
-std::span<const DeveloperCode> DeveloperPresets()
-{
-    static constexpr DeveloperCode kPresets[] = {
-        CmdFram1Write,   CmdFram1Read,     CmdMenuFramed,   CmdMenuTitleNx16,         CmdShowMeasuredValue,
-        CmdMenuLeftArrow, CmdAllAsciiFonts, CmdMenuTitle5x7, CmdMenuTitleNx16FiveRows, CmdShowMeasuredValueStop,
-        CmdMainMenu,
-    };
-    return kPresets;
-}
-
 }  // namespace mbu

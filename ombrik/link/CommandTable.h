@@ -1,6 +1,7 @@
 #pragma once
 #include "PendingSet.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -51,23 +52,14 @@ static_assert(CmdPt1000Write == 130);
 
 // Codes outside the table that the unit answers: the developer page's presets, tests of the
 // unit's display and memory. No reply to them is parsed; the reply to "Mért érték
-// kijelzése" (CmdShowMeasuredValue) lights the reply lamp in the poll's colour.
-enum DeveloperCode : std::uint8_t {
-    CmdShowMeasuredValue = 1,
-    CmdAllAsciiFonts = 2,
-    CmdFram1Write = 7,
-    CmdFram1Read = 8,
-    CmdShowMeasuredValueStop = 11,
-    CmdMenuTitleNx16 = 12,
-    CmdMenuFramed = 13,
-    CmdMenuLeftArrow = 14,
-    CmdMenuTitle5x7 = 16,
-    CmdMenuTitleNx16FiveRows = 17,
-    CmdMainMenu = 18,
-};
+// kijelzése" lights the reply lamp in the poll's colour.
+constexpr std::uint8_t CmdShowMeasuredValue = 1;
 // The eleven presets in the order of their buttons on the developer page (Button2 ..
-// Button12).
-std::span<const DeveloperCode> DeveloperPresets();
+// Button12): FRAM1 write and read, framed menu, menu title Nx16, measured value, menu left
+// arrow, all ASCII fonts, menu title 5x7, menu title Nx16 in 5 rows, measured value stop,
+// main menu.
+inline constexpr std::array<std::uint8_t, 11> kDeveloperPresets = {7, 8, 13, 12, CmdShowMeasuredValue, 14, 2, 16,
+                                                                    17, 11, 18};
 
 // A request button is named by the command it starts: that command is its key in the pending
 // set. A pair of buttons on two pages (the settings trio stands on the settings page and on

@@ -14,7 +14,7 @@ namespace ombrik {
 
 namespace {
 
-// The preset captions, in the order of mbu::DeveloperPresets().
+// The preset captions, in the order of mbu::kDeveloperPresets.
 constexpr const char* kPresetCaptions[] = {
     "FRAM1 írás",           "FRAM1 olvasás",        "Menü kerettel",           "Menü cím = eSfNx16",
     "Mért érték kijelzése", "Menü Bal nyíl",        "Összes ASCII font",       "Menü Cím = 5x7 font",
@@ -56,7 +56,7 @@ DeveloperPage::DeveloperPage(QWidget* sheet, MbuSession& session) : QObject(shee
     grid->addWidget(Button1, r++, 1, 1, 3);
 
     auto* presets = new QGridLayout;
-    const auto codes = mbu::DeveloperPresets();
+    const auto& codes = mbu::kDeveloperPresets;
     for (std::size_t i = 0; i < presets_.size(); ++i) {
         const QByteArray name = "Button" + QByteArray::number(static_cast<int>(i) + 2);
         presets_[i] = Named<QPushButton>(sheet, name.constData(), QString::fromUtf8(kPresetCaptions[i]));
@@ -108,7 +108,7 @@ void DeveloperPage::Button1Click()
     session_.SendHandMadeFrame();
 }
 
-void DeveloperPage::PresetClick(mbu::DeveloperCode code)
+void DeveloperPage::PresetClick(std::uint8_t code)
 {
     Edit8->setText(QString::number(code));
     Button1Click();

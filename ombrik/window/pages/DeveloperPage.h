@@ -28,13 +28,13 @@ public:
 
     // The nine edits in the settings file's order: Edit1 .. Edit8, Edit_InputText.
     std::array<QLineEdit*, 9> SettingsFileEdits() const;
-    // Button2 .. Button12, in the order of their codes (mbu::DeveloperPresets()).
+    // Button2 .. Button12, in the order of their codes (mbu::kDeveloperPresets).
     std::array<QPushButton*, 11> PresetButtons() const { return presets_; }
 
     // Sends the hand-made request at once, whatever the link is doing.
     void Button1Click();
     // A preset: its code into Edit8, then Button1Click.
-    void PresetClick(mbu::DeveloperCode code);
+    void PresetClick(std::uint8_t code);
     // The data bytes of Edit_InputText: the count shown, the edit red when a 56th number was
     // found, the bytes put into the request frame and the Tx monitor refreshed.
     mbu::InputData ParseInputText();

@@ -18,25 +18,26 @@ class DevicePages : public QObject {
 public:
     DevicePages(QWidget* toolsSheet, QWidget* testsSheet);
 
-    // The four test buttons in the order of their test numbers 1..4.
-    std::array<SpeedButton*, 4> TestButtons() const;
-
-    // Draws a reply's two rows, those its own row byte names, into both images. The images
-    // are never cleared: a pixel keeps its colour until a reply paints it again.
-    void DrawRows(const DisplayRowPair& rows);
-    const DisplayPainter& Painter() const { return painter_; }
-
     SpeedButton* SpeedButton_EraseFRAM1 = nullptr;
     SpeedButton* SpeedButton_Reset = nullptr;
+
+    // "Képernyő kép"
     QGroupBox* GroupBox15 = nullptr;
     SpeedButton* SpeedButton_ReadDisplay = nullptr;
     QLabel* Image_OLED = nullptr;
     QLabel* Image_OLEDNormalSize = nullptr;
+    // Draws a reply's two rows, those its own row byte names, into both images. The images
+    // are never cleared: a pixel keeps its colour until a reply paints it again.
+    void DrawRows(const DisplayRowPair& rows);
+
+    // "Kijelző teszt"
     QGroupBox* GroupBox14 = nullptr;
     SpeedButton* SpeedButton_TestASCII5x7 = nullptr;
     SpeedButton* SpeedButton_TestWhite = nullptr;
     SpeedButton* SpeedButton_TestFrame = nullptr;
     SpeedButton* SpeedButton_TestPattern = nullptr;
+    // The four test buttons in the order of their test numbers 1..4.
+    std::array<SpeedButton*, 4> TestButtons() const;
 
 private:
     void ShowImages();
