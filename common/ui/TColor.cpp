@@ -13,6 +13,8 @@ QColor ToQColor(TColor color)
         return QApplication::palette().color(QPalette::Button);
     if (color == clWindowText)
         return QApplication::palette().color(QPalette::WindowText);
+    if (color == clWindow)
+        return QApplication::palette().color(QPalette::Base);
     return QColor(static_cast<int>(color & 0xFFu), static_cast<int>((color >> 8) & 0xFFu),
                   static_cast<int>((color >> 16) & 0xFFu));
 }
@@ -79,6 +81,17 @@ void SetFontColor(QWidget* widget, TColor font)
     widget->setPalette(pal);
     given.font = font;
     given.fontInText = true;
+}
+
+void SetEditBackground(QWidget* edit, TColor background)
+{
+    Given& given = GivenOf(edit);
+    if (given.background == background)
+        return;
+    QPalette pal = edit->palette();
+    pal.setColor(QPalette::Base, ToQColor(background));
+    edit->setPalette(pal);
+    given.background = background;
 }
 
 TColor BackgroundColorOf(const QWidget* widget)

@@ -10,6 +10,7 @@ using TColor = std::uint32_t;
 
 constexpr TColor clBtnFace = 0xFF00000Fu;     // button face (palette Button)
 constexpr TColor clWindowText = 0xFF000008u;  // window text (palette WindowText)
+constexpr TColor clWindow = 0xFF000005u;      // an edit's background (palette Base)
 constexpr TColor clRed = 0x0000FFu;
 constexpr TColor clLime = 0x00FF00u;
 constexpr TColor clYellow = 0x00FFFFu;
@@ -24,6 +25,8 @@ QColor ToQColor(TColor color);
 // A label's (or any widget's) background and font colour; the background is painted.
 void SetWidgetColors(QWidget* widget, TColor background, TColor font);
 void SetFontColor(QWidget* widget, TColor font);
+// An edit's background (the colour behind its text).
+void SetEditBackground(QWidget* edit, TColor background);
 TColor BackgroundColorOf(const QWidget* widget);
 // A monitor label highlighted on a link error: background white, font red; normal: button
 // face and window text.

@@ -107,4 +107,14 @@ std::span<const Command> ChainOf(RequestKey key)
     return it == chains.end() ? std::span<const Command>{} : std::span<const Command>(it->second);
 }
 
+bool IsChainCommand(std::uint8_t code)
+{
+    for (const PendingSet::Key key : KeyPriorityOrder()) {
+        const std::span<const Command> chain = ChainOf(static_cast<RequestKey>(key));
+        if (chain.size() > 1 && std::find(chain.begin(), chain.end(), code) != chain.end())
+            return true;
+    }
+    return false;
+}
+
 }  // namespace mbu

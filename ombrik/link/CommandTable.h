@@ -1,6 +1,7 @@
 #pragma once
 #include "PendingSet.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -49,9 +50,16 @@ enum Command : std::uint8_t {
 };
 static_assert(CmdPt1000Write == 130);
 
-// A code outside the table that the unit answers: the developer page's preset "Mért érték
-// kijelzése". Its reply lights the reply lamp in the poll's colour.
+// Codes outside the table that the unit answers: the developer page's presets, tests of the
+// unit's display and memory. No reply to them is parsed; the reply to "Mért érték
+// kijelzése" lights the reply lamp in the poll's colour.
 constexpr std::uint8_t CmdShowMeasuredValue = 1;
+// The eleven presets in the order of their buttons on the developer page (Button2 ..
+// Button12): FRAM1 write and read, framed menu, menu title Nx16, measured value, menu left
+// arrow, all ASCII fonts, menu title 5x7, menu title Nx16 in 5 rows, measured value stop,
+// main menu.
+inline constexpr std::array<std::uint8_t, 11> kDeveloperPresets = {7, 8, 13, 12, CmdShowMeasuredValue, 14, 2, 16,
+                                                                    17, 11, 18};
 
 // A request button is named by the command it starts: that command is its key in the pending
 // set. A pair of buttons on two pages (the settings trio stands on the settings page and on
@@ -82,5 +90,9 @@ const CommandInfo* FindCommand(std::uint8_t code);
 std::span<const PendingSet::Key> KeyPriorityOrder();
 // The commands a button's operation sends: its own, then each step of its chain.
 std::span<const Command> ChainOf(RequestKey key);
+// Whether a code belongs to an operation of more than one frame (the settings parts and the
+// display's row pairs). Such a reply is acted on only as the answer to the chain step the
+// scheduler sent.
+bool IsChainCommand(std::uint8_t code);
 
 }  // namespace mbu

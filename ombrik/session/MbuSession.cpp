@@ -47,6 +47,7 @@ void MbuSession::Dispatch()
     const std::optional<Command> command = NextCommand(chained, pending_, pollPaused_);
     if (!command)
         return;
+    chainStep_ = IsChainCommand(*command) ? *command : 0;
     SendCommand(*command);
     if (chained != 0)
         ChainedCommand = 0;
@@ -77,6 +78,13 @@ void MbuSession::SendFrame()
     emit frameSent(TxFrame);
 }
 
+void MbuSession::SendHandMadeFrame()
+{
+    ChainedCommand = 0;
+    chainStep_ = 0;
+    SendFrame();
+}
+
 void MbuSession::FrameArrived(const MBUFrame& frame)
 {
     RxFrame = frame;
@@ -92,6 +100,9 @@ void MbuSession::FrameArrived(const MBUFrame& frame)
 void MbuSession::ProcessRxFrame()
 {
     const std::uint8_t status = RxFrame[off::Status];
+    // A failed frame ends its chain; the button still Down starts it again.
+    if (status != StatusOk)
+        chainStep_ = 0;
     emit linkError(status);
     if (linkerror::MarksFor(status).replyUnknown)
         return;  // Busy stays as it is
@@ -107,6 +118,11 @@ void MbuSession::ParseRxData(std::uint8_t echo)
     const CommandInfo* row = FindCommand(echo);
     if (!row)
         return;  // another echo (a developer page code) changes nothing
+    if (IsChainCommand(echo)) {
+        if (echo != chainStep_)
+            return;  // not the step the chain waits for: nothing filled, chained or released
+        chainStep_ = 0;
+    }
     chainEnded_ = false;
     emit commandCompleted(row->code, DataReader(RxFrame));
     if (row->next && !chainEnded_)

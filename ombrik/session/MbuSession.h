@@ -58,6 +58,10 @@ public:
     // nothing is written and the exchange ends as a time-out), the history, the Tx monitor
     // and the time-out, measured anew from now.
     void SendFrame();
+    // Sends a request composed by hand in TxFrame at once, whether or not the link is Busy or
+    // the unit online. It abandons a chain under way: the chain's button, still Down, starts
+    // it again from its first part.
+    void SendHandMadeFrame();
     LinkClock& Clock() { return clock_; }
     bool Busy() const { return clock_.Busy(); }
     bool Online() const { return hook_.Online(); }
@@ -86,7 +90,9 @@ signals:
     // A reply with a status other than 1 and 6: its header and data are shown.
     void frameReceived(const mbu::MBUFrame& frame);
     // A good reply (status 0) to a command of the table. The window applies it; then the
-    // session releases the row's key or chains to its next command.
+    // session releases the row's key or chains to its next command. A reply of a chain's
+    // command comes here only as the answer to the chain step the scheduler sent last; any
+    // other (a hand-made request's, one after a failed step) changes nothing.
     void commandCompleted(mbu::Command echo, ByteReader reply);
     void timedOut();
     void pendingChanged(mbu::RequestKey key, bool pending);
@@ -109,4 +115,6 @@ private:
     RequestData requestData_;
     bool pollPaused_ = false;
     bool chainEnded_ = false;
+    // The chain step the scheduler sent and whose reply is awaited (0: none).
+    std::uint8_t chainStep_ = 0;
 };

@@ -1,5 +1,6 @@
 // The records of Ombrik's commands bound to the window: the status poll both ways, the
-// options, the calibration points and the Pt1000 choice.
+// options, the calibration points, the Pt1000 choice, the settings parts and the display's
+// row pairs.
 #include "OmbrikWindow.h"
 
 #include "MbuStatusRequest.h"
@@ -7,6 +8,8 @@
 #include "pages/CalibrationPage.h"
 #include "pages/DevicePages.h"
 #include "pages/LiveValuesGroup.h"
+#include "MbuSession.h"
+#include "SettingsParts.h"
 #include "numbers/LocaleSeparators.h"
 #include "numbers/PictureFormat.h"
 #include "ui/Named.h"
@@ -85,6 +88,8 @@ void OmbrikWindow::BindCommands()
         c.CheckBox_bPt1000->setChecked(LastStatus.bPt1000);
     };
     RequestEncoders[CmdPt1000Write] = [&c](ByteWriter& w) { Pt1000Choice{c.CheckBox_bPt1000->isChecked()}.Encode(w); };
+    SettingsIO = new SettingsParts(*this);
+    BindDisplay();
 
     const std::array<QLabel*, 4> pwmLabels{c.Label_PWM4mA, c.Label_PWM20mA, c.Label_PWM2V, c.Label_PWM10V};
     BindPoints(ReplyDecoders, OutputPoints, pwmLabels, CmdPwmCalRead);
@@ -94,18 +99,37 @@ void OmbrikWindow::BindCommands()
          {std::tuple{CmdCalPwmLow, output_cal::PWM4mA, output_cal::PWM2V},
           std::tuple{CmdCalPwmHigh, output_cal::PWM20mA, output_cal::PWM10V}}) {
         ReplyDecoders[command] = [this, &c, pwmLabels, currentPoint, voltagePoint](ByteReader& r) {
-            const std::size_t point = c.RadioGroup_KimenetTipusa->ItemIndex() == 0 ? currentPoint : voltagePoint;
+            const std::size_t point = c.Output->CurrentOutputSelected() ? currentPoint : voltagePoint;
             OutputPoints.points[point] = PwmCalibrationPoint::Decode(r).points[0];
             ShowPoint(pwmLabels[point], OutputPoints.points[point]);
         };
     }
 }
 
+void OmbrikWindow::BindDisplay()
+{
+    // 123 asks for rows 0 and 1, each 124 for the pair at the counter; each reply draws the
+    // rows its own row byte names and moves the counter on. The reply that takes the counter
+    // past 63 ends the readout.
+    RequestEncoders[CmdDisplayFirstRows] = [this](ByteWriter& w) {
+        DisplayRowCounter = 0;
+        w.PutByte(0);
+    };
+    RequestEncoders[CmdDisplayNextRows] = [this](ByteWriter& w) { w.PutByte(DisplayRowCounter); };
+    for (const Command command : {CmdDisplayFirstRows, CmdDisplayNextRows})
+        ReplyDecoders[command] = [this, command](ByteReader& r) {
+            Device->DrawRows(DisplayRowPair::Decode(r));
+            DisplayRowCounter = static_cast<std::uint8_t>(DisplayRowCounter + 2);
+            if (command == CmdDisplayNextRows && DisplayRowCounter > 63)
+                session_->EndChain();
+        };
+}
+
 void OmbrikWindow::BuildStatusRequest(ByteWriter& w)
 {
     MbuStatusRequestInputs in;
     Calibration->FillOutputDrive(in);
-    in.pwmValue = PWMValue;
+    in.pwmValue = Calibration->Output->PWMValue;
     const auto tests = Device->TestButtons();
     for (std::size_t i = 0; i < tests.size(); ++i)
         in.displayTestDown[i] = tests[i]->IsDown();
@@ -113,9 +137,9 @@ void OmbrikWindow::BuildStatusRequest(ByteWriter& w)
     const MbuStatusRequestBuild built = BuildMbuStatusRequest(in);
     // An output the unit reports as not calibrated cannot be checked: its check is released.
     if (!built.checkCurrentDown)
-        Calibration->SpeedButton_CheckCurrent->SetDown(false);
+        Calibration->Output->SpeedButton_CheckCurrent->SetDown(false);
     if (!built.checkVoltageDown)
-        Calibration->SpeedButton_CheckVoltage->SetDown(false);
+        Calibration->Output->SpeedButton_CheckVoltage->SetDown(false);
     built.request.Encode(w);
 }
 

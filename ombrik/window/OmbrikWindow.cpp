@@ -8,6 +8,7 @@
 #include "pages/LiveValuesGroup.h"
 #include "pages/MonitorGroup.h"
 #include "pages/SettingsPages.h"
+#include "SettingsParts.h"
 #include "ui/Named.h"
 #include "ui/RequestButtonBinder.h"
 #include "ui/TColor.h"
@@ -96,10 +97,11 @@ void OmbrikWindow::CreatePages()
     TabSheet6 = PageControl1->addPage("TabSheet6", "Tesztek");
     PageControl1->setActivePage(TabSheet2);
     outer->addWidget(PageControl1, 1);
+    connect(PageControl1, &PageControl::userChanged, this, [this] { PageControl1Change(); });
 
     Calibration = new CalibrationPage(TabSheet1);
     Settings = new SettingsPages(TabSheet2, TabSheet5);
-    Developer = new DeveloperPage(TabSheet3);
+    Developer = new DeveloperPage(TabSheet3, *session_);
     Device = new DevicePages(TabSheet4, TabSheet6);
 
     auto* side = new QVBoxLayout;
@@ -135,8 +137,8 @@ void OmbrikWindow::BindRequests()
         {CmdOptionsRead, c.SpeedButton_OptionRead},
         {CmdOptionsWrite, c.SpeedButton_OptionWrite},
         {CmdReset, d.SpeedButton_Reset},
-        {CmdCalPwmLow, c.SpeedButton_CalPWML},
-        {CmdCalPwmHigh, c.SpeedButton_CalPWMH},
+        {CmdCalPwmLow, c.Output->SpeedButton_CalPWML},
+        {CmdCalPwmHigh, c.Output->SpeedButton_CalPWMH},
         {CmdPwmCalRead, c.SpeedButton_ReadPWMCal},
         {CmdDisplayFirstRows, d.SpeedButton_ReadDisplay},
         {CmdCalPt0Ohm4W, c.SpeedButton_iCalPt0ohm4W},
@@ -150,6 +152,19 @@ void OmbrikWindow::BindRequests()
         requests_->Bind(key, button);
     connect(session_, &MbuSession::pendingChanged, requests_,
             [this](RequestKey key, bool pending) { requests_->PendingChanged(key, pending); });
+}
+
+void OmbrikWindow::PageControl1Change()
+{
+    // Pressing a read releases the other buttons of its group: a pending calibration, check,
+    // Pt1000 write, or the page's factory read or write.
+    QWidget* page = PageControl1->activePage();
+    if (page == TabSheet1)
+        Calibration->PressReads();
+    else if (page == TabSheet2)
+        Settings->SpeedButton_ReadSettings->SetDown(true);
+    else if (page == TabSheet5)
+        Settings->SpeedButton_ReadSettings2->SetDown(true);
 }
 
 void OmbrikWindow::OfferRequests()
@@ -175,6 +190,7 @@ void OmbrikWindow::BindSession()
     connect(&s, &MbuSession::commandCompleted, this,
             [this](Command echo, ByteReader reply) { RunBound(ReplyDecoders, echo, reply); });
     connect(&s, &MbuSession::frameSent, this, [this](const MBUFrame& f) { Monitor->ShowTxFrame(f); });
+    connect(Developer, &DeveloperPage::txFrameChanged, this, [this] { Monitor->ShowTxFrame(session_->TxFrame); });
     connect(&s, &MbuSession::requestBuilt, this, [this](bool full) { Monitor->Label_TXBufferIsFull->setVisible(full); });
     connect(&s, &MbuSession::historyChanged, this,
             [this] { Monitor->Label_Commands->setText(QString::fromStdString(session_->History.Text())); });

@@ -25,6 +25,7 @@ class DeveloperPage;
 class DevicePages;
 class MonitorGroup;
 class LiveValuesGroup;
+class SettingsParts;
 
 // Ombrik's one window ("Form1", caption "Form"): the page control with its six pages, the
 // frame monitor and the status poll's values beside it. It owns the link session and binds
@@ -57,9 +58,11 @@ public:
     void LoadIni();
     void SaveIni();
     void Timer_RxLEDTimer();
+    // The user's change of PageControl1's page: entering TabSheet1 reads the options and the
+    // calibration points, entering a settings page reads the settings.
+    void PageControl1Change();
 
     // ---- state the commands share ----
-    std::uint16_t PWMValue = 0;  // sent in every poll
     // The last poll reply: its status bits are LastStatusBits, its Pt1000 flag Pt1000Flag.
     MbuStatusRecord LastStatus;
     std::uint8_t InputModuleKind = 0;   // of the last options reply; selects the poll's display
@@ -69,6 +72,9 @@ public:
     InputCalibration InputPoints;    // 0 mA, 20 mA, 0 V, 10 V
     OutputCalibration OutputPoints;  // 4 mA, 20 mA, 2 V, 10 V
     PtCalibration PtPoints;          // 0 and 300 ohm on 4 wires, 0 and 300 ohm on 3 wires
+    // The first display row of the next pair to ask for: 0 when 123 is sent, 2 more with
+    // every row-pair reply.
+    std::uint8_t DisplayRowCounter = 0;
     // The report-ready beep.
     std::function<void()> Beep;
     // The settings file: the program's own path with the extension ".ini", unless given.
@@ -88,6 +94,7 @@ public:
     DevicePages* Device = nullptr;
     MonitorGroup* Monitor = nullptr;
     LiveValuesGroup* Live = nullptr;
+    SettingsParts* SettingsIO = nullptr;
     QTimer* Timer_RxLED = nullptr;
 
 private:
@@ -101,6 +108,7 @@ private:
     void BindCommands();
     void BuildStatusRequest(ByteWriter& w);
     void ApplyStatus(const MbuStatusRecord& r);
+    void BindDisplay();
     void ShowRxActivity(std::uint8_t echo);
 
 protected:

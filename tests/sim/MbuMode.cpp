@@ -89,6 +89,13 @@ void MeterCore::useMbuProtocol()
         ++m.resets;
         return Reply{};
     });
+    // The display, a pair of rows a frame from the row asked for.
+    for (const std::uint8_t code : {123, 124})
+        setHandler(code, [&m](const Data& data) {
+            const std::uint8_t row = data.empty() ? 0 : data[0];
+            m.displayRowsAsked.push_back(row);
+            return ReplyWith(DisplayRowPair::Of(m.display, row));
+        });
     for (std::uint8_t code : kPresetCodes)
         setHandler(code, [](const Data&) { return Reply{}; });
 }

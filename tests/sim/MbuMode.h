@@ -1,14 +1,18 @@
 #pragma once
 #include "CalibrationRecords.h"
+#include "DisplayImage.h"
 #include "MbuStatusRequest.h"
 #include "OptionsRecord.h"
 
 #include <cstdint>
+#include <vector>
 
 // What the QV5530 keeps for Ombrik's commands on the MBU protocol. The calibration commands
 // take the unit's filtered converter reading (input and Pt points) or the PWM value of the
 // last poll (output points, 4 mA / 20 mA with the current output selected in that poll,
-// else 2 V / 10 V); the reads answer the points kept.
+// else 2 V / 10 V); the reads answer the points kept. The display is read two rows a frame:
+// 123 and 124 answer the pair of rows their request asks for. (The settings parts are the
+// SettingsStore's.)
 struct MbuStore {
     InputCalibration input;
     OutputCalibration output;
@@ -17,4 +21,6 @@ struct MbuStore {
     MbuStatusRequest lastPoll;  // the request data of the last poll
     int framErasures = 0;       // 106
     int resets = 0;             // 113
+    DisplayImage display;
+    std::vector<std::uint8_t> displayRowsAsked;  // the row byte of every 123 and 124
 };

@@ -2,15 +2,39 @@
 
 #include "CommandTable.h"
 
-namespace {
-std::vector<std::uint8_t> Bytes(const SettingsRecord& r)
+#include <algorithm>
+
+std::vector<std::uint8_t> SettingsStore::Encoded(const SettingsRecord& r)
 {
     std::vector<std::uint8_t> area(SettingsRecord::kSize);
     ByteWriter w(area);
     r.Encode(w);
     return {w.Data().begin(), w.Data().end()};
 }
-}  // namespace
+
+SettingsRecord SettingsStore::DesignState()
+{
+    SettingsRecord r;
+    r.displayLeaderZeros = true;
+    r.displayRefresh = 3;  // "200"
+    r.uAnalogueType = 0;
+    r.iAnalogueHigh = 100;
+    r.iBgHigh = 100;
+    r.uInputTypeSettings = 0;
+    r.uDecimalPointSettings = 2;
+    r.uRoundSettings = 0;
+    r.iScaleHighSettings = 100;
+    r.enuLimitDisplayMode = 1;  // "Dinamikus"
+    for (auto& limit : r.limits)
+        limit.enuLimitMode = 0;
+    r.uSec = {2, 2, 2, 2};  // "0" is clamped to 2
+    r.uPulseSec = {2, 2, 2, 2};
+    r.modbusProtocol = 0;
+    r.modbusParity = 1;
+    r.modbusAddress = 0;
+    r.uPtWires = 2;  // "4"
+    return r;
+}
 
 // Variant 0 and 1 differ in every field; no field sits at its zero or its design state.
 SettingsRecord SettingsStore::Sample(int v)
@@ -51,8 +75,28 @@ SettingsRecord SettingsStore::Sample(int v)
     return r;
 }
 
-SettingsStore::SettingsStore(MeterCore& meter) : stored(Bytes(Sample(0))), defaults(Bytes(Sample(1)))
+SettingsStore::SettingsStore(MeterCore& meter) : stored(Encoded(Sample(0))), defaults(Encoded(Sample(1)))
 {
+    if (meter.mbuProtocol()) {
+        // The QV5530's codes of each part: read, defaults, write.
+        constexpr std::uint8_t kPartCodes[3][3] = {{107, 108, 109}, {117, 118, 119}, {120, 121, 122}};
+        for (std::size_t p = 0; p < 3; ++p) {
+            const auto [offset, size] = SettingsRecord::kParts[p];
+            const auto begin = static_cast<std::ptrdiff_t>(offset);
+            const auto end = static_cast<std::ptrdiff_t>(offset + size);
+            auto part = [begin, end](const std::vector<std::uint8_t>& block) {
+                return MeterCore::Reply{0, {block.begin() + begin, block.begin() + end}};
+            };
+            meter.setHandler(kPartCodes[p][0], [this, part](const std::vector<std::uint8_t>&) { return part(stored); });
+            meter.setHandler(kPartCodes[p][1], [this, part](const std::vector<std::uint8_t>&) { return part(defaults); });
+            meter.setHandler(kPartCodes[p][2], [this, begin, end](const std::vector<std::uint8_t>& request) {
+                writes.emplace_back(request.begin(), request.begin() + (end - begin));
+                std::copy(writes.back().begin(), writes.back().end(), stored.begin() + begin);
+                return MeterCore::Reply{};
+            });
+        }
+        return;
+    }
     meter.setHandler(CmdSettingsWrite, [this](const std::vector<std::uint8_t>& request) {
         writes.push_back(request);
         stored = request;

@@ -9,6 +9,10 @@
 // factory-default block that differ in every field. A write (109) stores its 139 bytes as
 // they came; the stored read (131) and the default read (132) answer the blocks. Installs
 // its handlers on the meter it is given, which must outlive no store it answers from.
+//
+// A meter in MBU mode moves the same blocks in three parts, bytes 0-52, 53-106 and 107-138:
+// reads 107, 117, 120 and defaults 108, 118, 121 answer their part of a block, writes 109,
+// 119, 122 store their part into the stored block.
 class SettingsStore {
 public:
     explicit SettingsStore(MeterCore& meter);
@@ -16,9 +20,15 @@ public:
     // A record with every field off its zero and its design state; variants 0 and 1 differ
     // in every field. The stored block starts as variant 0, the default block as variant 1.
     static SettingsRecord Sample(int variant);
+    // The settings controls as both programs' windows create them, taken with no decimals:
+    // the selections, numbers and clamps they share. Each program then sets what its own
+    // form differs in (brightness, texts, baud rate); here they are 0, empty and none.
+    static SettingsRecord DesignState();
+    // The record's 139 bytes.
+    static std::vector<std::uint8_t> Encoded(const SettingsRecord& r);
 
     std::vector<std::uint8_t> stored;
     std::vector<std::uint8_t> defaults;
-    // The request data of every write, in order.
+    // The request data of every write (in MBU mode: of every part written), in order.
     std::vector<std::vector<std::uint8_t>> writes;
 };

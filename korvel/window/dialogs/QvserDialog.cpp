@@ -1,7 +1,7 @@
 #include "QvserDialog.h"
 
 #include "DialogControls.h"
-#include "QvserModbusControls.h"
+#include "ui/ModbusControls.h"
 #include "UiBuild.h"
 
 #include <QGridLayout>
@@ -21,7 +21,7 @@ QvserDialog::QvserDialog(QWidget* parent)
 
     QWidget* g = GroupBox_MODBUSOutputSettings;
     auto* v = new QVBoxLayout(g);
-    Modbus = new QvserModbusControls(g);
+    Modbus = new ModbusControls(g);
     v->addWidget(Modbus);
     auto* timeOut = new QGridLayout;
     timeOut->addWidget(Label(g, "Label55", "Időtúllépés hiba: "), 0, 0);

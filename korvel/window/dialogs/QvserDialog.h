@@ -3,7 +3,7 @@
 
 class QGroupBox;
 class QLineEdit;
-class QvserModbusControls;
+class ModbusControls;
 
 // The RS-485 MODBUS module dialog ("QVSER"; the opener sets the caption): the four MODBUS
 // controls it shares with the base unit's settings record, and the time-out.
@@ -13,6 +13,6 @@ public:
     explicit QvserDialog(QWidget* parent = nullptr);
 
     QGroupBox* GroupBox_MODBUSOutputSettings = nullptr;
-    QvserModbusControls* Modbus = nullptr;
+    ModbusControls* Modbus = nullptr;
     QLineEdit* Edit_MODBUSTimeOut = nullptr;
 };

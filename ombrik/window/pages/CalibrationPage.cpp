@@ -52,16 +52,13 @@ void CalibrationPage::CreateOutputCalibration(QWidget* sheet)
 {
     GroupBox5 = Named<QGroupBox>(sheet, "GroupBox5", QStringLiteral("Kimenet kalibrálás"));
     auto* g = new QGridLayout(GroupBox5);
-    // The direct drive is a toggle with a group of its own.
-    SpeedButton_PWMForce = Named<SpeedButton>(GroupBox5, "SpeedButton_PWMForce",
-                                              QStringLiteral("Kimeneti PWM közvetlen vezérlése a kalibráláshoz"), 2);
-    g->addWidget(SpeedButton_PWMForce, 0, 0, 1, 2);
-    AddRequestButtons(GroupBox5, g, 1, 0, 2,
-                      {{&SpeedButton_CheckCurrent, "SpeedButton_CheckCurrent", "Ellenőrzés: 12 mA"},
-                       {&SpeedButton_CheckVoltage, "SpeedButton_CheckVoltage", "Ellenőrzés: 5 V"},
-                       {&SpeedButton_ReadPWMCal, "SpeedButton_ReadPWMCal", "Kiolvasás a készülékből"}});
-    SpeedButton_CheckCurrent->setVisible(false);
-    SpeedButton_CheckVoltage->setVisible(false);
+    // The checks exclude the read of the calibration points: one group in GroupBox5.
+    Output = new OutputCalibrationGroup(GroupBox5, kStripWidth);
+    g->addWidget(Output->SpeedButton_PWMForce, 0, 0, 1, 2);
+    g->addWidget(Output->SpeedButton_CheckCurrent, 1, 0);
+    g->addWidget(Output->SpeedButton_CheckVoltage, 1, 1);
+    AddRequestButtons(GroupBox5, g, 2, 0, 1,
+                      {{&SpeedButton_ReadPWMCal, "SpeedButton_ReadPWMCal", "Kiolvasás a készülékből"}});
 
     GroupBox6 = Named<QGroupBox>(GroupBox5, "GroupBox6", QStringLiteral("Kiolvasott PWM értékek:"));
     auto* points = new QGridLayout(GroupBox6);
@@ -72,18 +69,7 @@ void CalibrationPage::CreateOutputCalibration(QWidget* sheet)
                   {&Label_PWM2V, "Label_PWM2V", "2 V =", "?"}});
     points->setColumnStretch(1, 1);
     g->addWidget(GroupBox6, 2, 1, 2, 1);
-
-    GroupBox_OutputCal = Named<QGroupBox>(GroupBox5, "GroupBox_OutputCal", QStringLiteral("Kimenet kalibrálás"));
-    auto* cal = new QGridLayout(GroupBox_OutputCal);
-    RadioGroup_KimenetTipusa = Named<RadioGroup>(GroupBox_OutputCal, "RadioGroup_KimenetTipusa",
-                                                 QStringLiteral("Kimenet típusa"), QStringList{"Áram", "Feszültség"});
-    RadioGroup_KimenetTipusa->setItemIndex(0);
-    cal->addWidget(RadioGroup_KimenetTipusa, 0, 0, 1, 2);
-    AddRequestButtons(GroupBox_OutputCal, cal, 1, 0, 2,
-                      {{&SpeedButton_CalPWML, "SpeedButton_CalPWML", "Kalibrálás 4 mA"},
-                       {&SpeedButton_CalPWMH, "SpeedButton_CalPWMH", "Kalibrálás 20 mA"}});
-    GroupBox_OutputCal->setVisible(false);
-    g->addWidget(GroupBox_OutputCal, 4, 0, 1, 2);
+    g->addWidget(Output->GroupBox_OutputCal, 4, 0, 1, 2);
     g->setRowStretch(5, 1);
 }
 
@@ -141,10 +127,18 @@ void CalibrationPage::CreateInputCalibration(QWidget* sheet)
 
 void CalibrationPage::FillOutputDrive(OutputDriveInputs& in) const
 {
-    in.pwmForceDown = SpeedButton_PWMForce->IsDown();
-    in.currentOutputSelected = RadioGroup_KimenetTipusa->ItemIndex() == 0;
-    in.checkCurrentDown = SpeedButton_CheckCurrent->IsDown();
-    in.checkVoltageDown = SpeedButton_CheckVoltage->IsDown();
+    in.pwmForceDown = Output->SpeedButton_PWMForce->IsDown();
+    in.currentOutputSelected = Output->CurrentOutputSelected();
+    in.checkCurrentDown = Output->SpeedButton_CheckCurrent->IsDown();
+    in.checkVoltageDown = Output->SpeedButton_CheckVoltage->IsDown();
+}
+
+void CalibrationPage::PressReads()
+{
+    // Each press releases the other buttons of its group: a pending input or Pt calibration,
+    // the Pt1000 write, a check.
+    for (SpeedButton* read : {SpeedButton_OptionRead, SpeedButton_ReadCalIn, SpeedButton_ReadPWMCal, SpeedButton_ReadCalPt})
+        read->SetDown(true);
 }
 
 }  // namespace ombrik

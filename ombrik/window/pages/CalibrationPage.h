@@ -1,5 +1,6 @@
 #pragma once
 #include "MbuStatusRequest.h"
+#include "OutputCalibrationGroup.h"
 #include "ui/PageControl.h"
 #include "ui/RadioGroup.h"
 #include "ui/SpeedButton.h"
@@ -12,7 +13,9 @@
 namespace ombrik {
 
 // "Quorin beállítások" (TabSheet1): the fitted modules, output calibration with its direct
-// drive and checks, and the input calibration of the QVAIN and QVTM inputs.
+// drive and checks, and the input calibration of the QVAIN and QVTM inputs. The output's
+// PWM value, step buttons, click strip (329 pixels) and direct drive are the calibration
+// group both programs share.
 class CalibrationPage : public QObject {
     Q_OBJECT
 public:
@@ -20,6 +23,10 @@ public:
 
     // The output drive of the status request: direct drive, output type, checks.
     void FillOutputDrive(OutputDriveInputs& in) const;
+    // Entering the page reads the options and the three calibration blocks.
+    void PressReads();
+
+    static constexpr int kStripWidth = 329;
 
     QGroupBox* GroupBox4 = nullptr;
     RadioGroup* RadioGroup_InputModul = nullptr;
@@ -28,19 +35,15 @@ public:
     SpeedButton* SpeedButton_OptionWrite = nullptr;
 
     QGroupBox* GroupBox5 = nullptr;
-    SpeedButton* SpeedButton_PWMForce = nullptr;
-    SpeedButton* SpeedButton_CheckCurrent = nullptr;
-    SpeedButton* SpeedButton_CheckVoltage = nullptr;
+    // Direct drive, the checks, GroupBox_OutputCal with the calibration buttons, output type,
+    // PWMValue, Label_PWM, Shape1, MBarGraph_PWM and the step buttons.
+    OutputCalibrationGroup* Output = nullptr;
     SpeedButton* SpeedButton_ReadPWMCal = nullptr;
     QGroupBox* GroupBox6 = nullptr;
     QLabel* Label_PWM4mA = nullptr;
     QLabel* Label_PWM20mA = nullptr;
     QLabel* Label_PWM10V = nullptr;
     QLabel* Label_PWM2V = nullptr;
-    QGroupBox* GroupBox_OutputCal = nullptr;
-    SpeedButton* SpeedButton_CalPWML = nullptr;
-    SpeedButton* SpeedButton_CalPWMH = nullptr;
-    RadioGroup* RadioGroup_KimenetTipusa = nullptr;
 
     PageControl* PageControl2 = nullptr;
     QWidget* TabSheet7 = nullptr;

@@ -1,13 +1,29 @@
 #include "DeveloperPage.h"
 
+#include "CommandTable.h"
+#include "MbuSession.h"
+#include "numbers/TextNumber.h"
 #include "ui/Named.h"
+#include "ui/NumberEdit.h"
+#include "ui/TColor.h"
 
+#include <QDate>
 #include <QGridLayout>
-#include <QLabel>
 
 namespace ombrik {
 
-DeveloperPage::DeveloperPage(QWidget* sheet) : QObject(sheet)
+namespace {
+
+// The preset captions, in the order of mbu::kDeveloperPresets.
+constexpr const char* kPresetCaptions[] = {
+    "FRAM1 írás",           "FRAM1 olvasás",        "Menü kerettel",           "Menü cím = eSfNx16",
+    "Mért érték kijelzése", "Menü Bal nyíl",        "Összes ASCII font",       "Menü Cím = 5x7 font",
+    "Menü cím = eSfNx16 5 sor", "Mért érték kijelzés STOP", "Főmenü lekezelése",
+};
+
+}  // namespace
+
+DeveloperPage::DeveloperPage(QWidget* sheet, MbuSession& session) : QObject(sheet), session_(session)
 {
     auto* grid = new QGridLayout(sheet);
     struct Row {
@@ -32,16 +48,70 @@ DeveloperPage::DeveloperPage(QWidget* sheet) : QObject(sheet)
         }
         ++r;
     }
-    grid->addWidget(new QLabel(QStringLiteral("Adat bájtok:"), sheet), r, 0);
+    Label_InputSequence = Named<QLabel>(sheet, "Label_InputSequence", QStringLiteral("Adat bájtok:"));
+    grid->addWidget(Label_InputSequence, r, 0);
     Edit_InputText = Named<QLineEdit>(sheet, "Edit_InputText", QStringLiteral("0"));
     grid->addWidget(Edit_InputText, r++, 1, 1, 4);
+    Button1 = Named<QPushButton>(sheet, "Button1", QStringLiteral("Parancs küldés"));
+    grid->addWidget(Button1, r++, 1, 1, 3);
+
+    auto* presets = new QGridLayout;
+    const auto& codes = mbu::kDeveloperPresets;
+    for (std::size_t i = 0; i < presets_.size(); ++i) {
+        const QByteArray name = "Button" + QByteArray::number(static_cast<int>(i) + 2);
+        presets_[i] = Named<QPushButton>(sheet, name.constData(), QString::fromUtf8(kPresetCaptions[i]));
+        presets->addWidget(presets_[i], static_cast<int>(i) / 3, static_cast<int>(i) % 3);
+        connect(presets_[i], &QPushButton::clicked, this, [this, code = codes[i]] { PresetClick(code); });
+    }
+    grid->addLayout(presets, r++, 0, 1, 5);
     grid->setColumnStretch(4, 1);
     grid->setRowStretch(r, 1);
+
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(Edit_InputText, &QLineEdit::textChanged, this, [this] { ParseInputText(); });
 }
 
 std::array<QLineEdit*, 9> DeveloperPage::SettingsFileEdits() const
 {
     return {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit_InputText};
+}
+
+mbu::CalendarDate DeveloperPage::EditsToDate(const QLineEdit* year, const QLineEdit* month, const QLineEdit* day)
+{
+    const QDate now = QDate::currentDate();
+    const mbu::CalendarDate today{now.year(), now.month(), now.day()};
+    const auto y = TextToInt32(year->text().toStdString());
+    const auto m = TextToInt32(month->text().toStdString());
+    const auto d = TextToInt32(day->text().toStdString());
+    if (!y || !m || !d)
+        return today;
+    return mbu::MakeDate(*y, *m, *d, today);
+}
+
+mbu::InputData DeveloperPage::ParseInputText()
+{
+    const mbu::InputData data = mbu::ParseInputText(Edit_InputText->text().toStdString());
+    SetEditBackground(Edit_InputText, data.tooLong ? clRed : clWindow);
+    Label_InputSequence->setText(QStringLiteral("Adat bájtok száma = ") + QString::number(data.bytes.size()));
+    mbu::PutInputData(session_.TxFrame, data);
+    emit txFrameChanged();
+    return data;
+}
+
+void DeveloperPage::Button1Click()
+{
+    const mbu::CalendarDate lowest = EditsToDate(Edit2, Edit3, Edit4);
+    const mbu::CalendarDate highest = EditsToDate(Edit5, Edit6, Edit7);
+    const std::int32_t command = EditToInt(Edit8);
+    const std::int32_t device = EditToInt(Edit1);
+    mbu::BuildManualTxHeader(session_.TxFrame, device, command, lowest, highest, ParseInputText());
+    session_.SendHandMadeFrame();
+}
+
+void DeveloperPage::PresetClick(std::uint8_t code)
+{
+    Edit8->setText(QString::number(code));
+    Button1Click();
 }
 
 }  // namespace ombrik

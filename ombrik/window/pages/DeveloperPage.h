@@ -1,20 +1,46 @@
 #pragma once
+#include "CommandTable.h"
+#include "HandMadeRequest.h"
+
+#include <QLabel>
 #include <QLineEdit>
 #include <QObject>
+#include <QPushButton>
 
 #include <array>
 
+class MbuSession;
+
 namespace ombrik {
 
-// "TabSheet3", the developer page: the header and data of a hand-made request. Its nine
-// edits are kept in the settings file.
+// "TabSheet3", the developer page: a request composed by hand (device type, firmware window,
+// command code and up to 55 data bytes typed as decimal numbers), sent at once with
+// "Parancs küldés", and eleven presets that send fixed codes. Its nine edits are kept in the
+// settings file.
+//
+// The page writes the session's request frame itself: every change of the data text puts the
+// parsed bytes into bytes 7..63 of the frame last sent and refreshes the Tx monitor, and a
+// send builds the whole frame.
 class DeveloperPage : public QObject {
     Q_OBJECT
 public:
-    explicit DeveloperPage(QWidget* sheet);
+    DeveloperPage(QWidget* sheet, MbuSession& session);
 
     // The nine edits in the settings file's order: Edit1 .. Edit8, Edit_InputText.
     std::array<QLineEdit*, 9> SettingsFileEdits() const;
+    // Button2 .. Button12, in the order of their codes (mbu::kDeveloperPresets).
+    std::array<QPushButton*, 11> PresetButtons() const { return presets_; }
+
+    // Sends the hand-made request at once, whatever the link is doing.
+    void Button1Click();
+    // A preset: its code into Edit8, then Button1Click.
+    void PresetClick(std::uint8_t code);
+    // The data bytes of Edit_InputText: the count shown, the edit red when a 56th number was
+    // found, the bytes put into the request frame and the Tx monitor refreshed.
+    mbu::InputData ParseInputText();
+    // Three edits as a date at 12:00: today when they are no date whose code fits 16 bits.
+    // The edits keep what was typed.
+    static mbu::CalendarDate EditsToDate(const QLineEdit* year, const QLineEdit* month, const QLineEdit* day);
 
     QLineEdit* Edit1 = nullptr;  // device type
     QLineEdit* Edit2 = nullptr;  // lowest version: year, month, day
@@ -24,7 +50,17 @@ public:
     QLineEdit* Edit6 = nullptr;
     QLineEdit* Edit7 = nullptr;
     QLineEdit* Edit8 = nullptr;  // command code
+    QLabel* Label_InputSequence = nullptr;
     QLineEdit* Edit_InputText = nullptr;  // data bytes as decimal numbers
+    QPushButton* Button1 = nullptr;
+
+signals:
+    // The request frame changed without being sent (the Tx monitor shows it).
+    void txFrameChanged();
+
+private:
+    MbuSession& session_;
+    std::array<QPushButton*, 11> presets_{};
 };
 
 }  // namespace ombrik

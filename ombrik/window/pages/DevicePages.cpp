@@ -2,6 +2,7 @@
 
 #include "Controls.h"
 
+#include <QPixmap>
 #include <QVBoxLayout>
 
 namespace ombrik {
@@ -16,6 +17,13 @@ DevicePages::DevicePages(QWidget* toolsSheet, QWidget* testsSheet) : QObject(too
     auto* image = new QGridLayout(GroupBox15);
     AddRequestButtons(GroupBox15, image, 0, 0, 1,
                       {{&SpeedButton_ReadDisplay, "SpeedButton_ReadDisplay", "Kiolvasás a készülékből"}});
+    Image_OLED = Named<QLabel>(GroupBox15, "Image_OLED");
+    Image_OLED->setFixedSize(painter_.Large().size());
+    Image_OLEDNormalSize = Named<QLabel>(GroupBox15, "Image_OLEDNormalSize");
+    Image_OLEDNormalSize->setFixedSize(painter_.Small().size());
+    image->addWidget(Image_OLED, 1, 0, 1, 2);
+    image->addWidget(Image_OLEDNormalSize, 2, 0, Qt::AlignLeft | Qt::AlignTop);
+    ShowImages();
     image->setColumnStretch(1, 1);
     tools->addWidget(GroupBox15, 1, 0, 1, 3);
     tools->setColumnStretch(2, 1);
@@ -31,6 +39,19 @@ DevicePages::DevicePages(QWidget* toolsSheet, QWidget* testsSheet) : QObject(too
                        {&SpeedButton_TestPattern, "SpeedButton_TestPattern", "Minta"}});
     tests->addWidget(GroupBox14);
     tests->addStretch(1);
+}
+
+void DevicePages::DrawRows(const DisplayRowPair& rows)
+{
+    rows.StoreIn(image_);
+    painter_.PaintRows(image_, rows.row, 2);
+    ShowImages();
+}
+
+void DevicePages::ShowImages()
+{
+    Image_OLED->setPixmap(QPixmap::fromImage(painter_.Large()));
+    Image_OLEDNormalSize->setPixmap(QPixmap::fromImage(painter_.Small()));
 }
 
 std::array<SpeedButton*, 4> DevicePages::TestButtons() const

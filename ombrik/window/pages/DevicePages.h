@@ -1,32 +1,49 @@
 #pragma once
+#include "DisplayPainter.h"
 #include "ui/SpeedButton.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QObject>
 
 #include <array>
 
 namespace ombrik {
 
-// "Fejlesztői segédelemek" (TabSheet4): erase FRAM1, reset and the display image read-out;
-// "Tesztek" (TabSheet6): the display tests the status poll sends.
+// "Fejlesztői segédelemek" (TabSheet4): erase FRAM1, reset and the display image read-out,
+// enlarged four times on Image_OLED (512 x 256) and at its own size on Image_OLEDNormalSize
+// (128 x 64); "Tesztek" (TabSheet6): the display tests the status poll sends.
 class DevicePages : public QObject {
     Q_OBJECT
 public:
     DevicePages(QWidget* toolsSheet, QWidget* testsSheet);
 
-    // The four test buttons in the order of their test numbers 1..4.
-    std::array<SpeedButton*, 4> TestButtons() const;
-
     SpeedButton* SpeedButton_EraseFRAM1 = nullptr;
     SpeedButton* SpeedButton_Reset = nullptr;
+
+    // "Képernyő kép"
     QGroupBox* GroupBox15 = nullptr;
     SpeedButton* SpeedButton_ReadDisplay = nullptr;
+    QLabel* Image_OLED = nullptr;
+    QLabel* Image_OLEDNormalSize = nullptr;
+    // Draws a reply's two rows, those its own row byte names, into both images. The images
+    // are never cleared: a pixel keeps its colour until a reply paints it again.
+    void DrawRows(const DisplayRowPair& rows);
+
+    // "Kijelző teszt"
     QGroupBox* GroupBox14 = nullptr;
     SpeedButton* SpeedButton_TestASCII5x7 = nullptr;
     SpeedButton* SpeedButton_TestWhite = nullptr;
     SpeedButton* SpeedButton_TestFrame = nullptr;
     SpeedButton* SpeedButton_TestPattern = nullptr;
+    // The four test buttons in the order of their test numbers 1..4.
+    std::array<SpeedButton*, 4> TestButtons() const;
+
+private:
+    void ShowImages();
+
+    DisplayImage image_;
+    DisplayPainter painter_;
 };
 
 }  // namespace ombrik

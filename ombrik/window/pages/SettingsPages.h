@@ -1,13 +1,25 @@
 #pragma once
+#include "ui/LimitOutputGroup.h"
+#include "ui/ModbusControls.h"
+#include "ui/RadioGroup.h"
 #include "ui/SpeedButton.h"
 
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QObject>
+#include <QSlider>
+
+#include <array>
 
 namespace ombrik {
 
 // "Beállítások" (TabSheet2) and "Határérték kimenetek" (TabSheet5): each page's read /
-// factory-default / write trio of the settings, one group per page. The settings controls
-// come with the settings record's three parts.
+// factory-default / write trio of the settings, one group per page, and the controls of the
+// settings record's fields, named after them. TabSheet2 holds the display, analogue output,
+// bar graph, input scaling, limit display mode, MODBUS, analogue error and Pt wiring;
+// TabSheet5 the four limit outputs with their seconds and pulse seconds. Their contents at
+// start are the ones a write sends before any read.
 class SettingsPages : public QObject {
     Q_OBJECT
 public:
@@ -19,6 +31,47 @@ public:
     SpeedButton* SpeedButton_ReadSettings2 = nullptr;
     SpeedButton* SpeedButton_ReadDefaultSettings2 = nullptr;
     SpeedButton* SpeedButton_WriteSettings2 = nullptr;
+
+    QGroupBox* GroupBox_Display = nullptr;
+    QSlider* TrackBar_DisplayBrightness = nullptr;  // 0..255
+    QLineEdit* Edit_DisplayTagname = nullptr;
+    QLineEdit* Edit_DisplayDimension = nullptr;
+    QCheckBox* CheckBox_DisplayLeaderZeros = nullptr;
+    RadioGroup* RadioGroup_DisplayRefresh = nullptr;
+    RadioGroup* RadioGroup_uDecimalPointSettings = nullptr;
+    RadioGroup* RadioGroup_uRoundSettings = nullptr;
+
+    QGroupBox* GroupBox_AnalogOutput = nullptr;
+    RadioGroup* RadioGroup_uAnalogueType = nullptr;
+    QLineEdit* Edit_iAnalogueLow = nullptr;
+    QLineEdit* Edit_iAnalogueHigh = nullptr;
+    QCheckBox* CheckBox_bAnalogueErrorHigh = nullptr;
+    QCheckBox* CheckBox_bDisableAnalogueError = nullptr;
+
+    QGroupBox* GroupBox_Bargraph = nullptr;
+    QCheckBox* CheckBox_BargraphDot = nullptr;
+    QLineEdit* Edit_iBgLow = nullptr;
+    QLineEdit* Edit_iBgHigh = nullptr;
+
+    QGroupBox* GroupBox_InputTypeAndScale = nullptr;
+    RadioGroup* RadioGroup_uInputTypeSettings = nullptr;
+    QLineEdit* Edit_iScaleLowSettings = nullptr;
+    QLineEdit* Edit_iScaleHighSettings = nullptr;
+    RadioGroup* RadioGroup_enuLimitDisplayMode = nullptr;
+
+    QGroupBox* GroupBox_Modbus = nullptr;
+    // RadioGroup_MODBUSProtocol, RadioGroup_MODBUSParity, ComboBox_MODBUSBaudRate,
+    // ComboBox_MODBUSAddress.
+    ModbusControls* Modbus = nullptr;
+    QGroupBox* GroupBox_PtSensor = nullptr;
+    RadioGroup* RadioGroup_uPtWires = nullptr;
+
+    // The four limit outputs (GroupBox_Limit1..4 and the controls named with their number).
+    std::array<LimitOutputControls, 4> Limit{};
+
+private:
+    void CreateSettings(QWidget* sheet, QGridLayout* grid);
+    void CreateLimits(QWidget* sheet, QGridLayout* grid);
 };
 
 }  // namespace ombrik

@@ -16,6 +16,7 @@
 #include "pages/TestsPage.h"
 
 #include "EventLoop.h"
+#include "PageTabs.h"
 
 #include <QTabBar>
 #include <QTest>
@@ -60,16 +61,7 @@ struct KorvelHarness {
     static void waitMs(int ms) { eventloop::WaitMs(ms); }
 
     // Clicks the tab of a page as the user would (the page control's change handler runs).
-    static bool clickTab(PageControl* pc, const QString& caption)
-    {
-        auto* bar = pc->findChild<QTabBar*>();
-        for (int i = 0; bar && i < bar->count(); ++i)
-            if (bar->tabText(i) == caption) {
-                QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(i).center());
-                return true;
-            }
-        return false;
-    }
+    static bool clickTab(PageControl* pc, const QString& caption) { return ClickPageTab(pc, caption); }
 
     // One scheduler tick, then the event loop until the transfer it started has ended.
     void tick()

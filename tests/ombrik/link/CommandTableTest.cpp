@@ -56,6 +56,16 @@ TEST(MbuCommandTable, RequestsWithDataAndEchoesWithoutACase)
         EXPECT_EQ(FindCommand(static_cast<std::uint8_t>(code)), nullptr) << code;
 }
 
+TEST(MbuCommandTable, ChainCommandsAndDeveloperPresets)
+{
+    std::vector<int> chained;
+    for (int code = 0; code < 256; ++code)
+        if (IsChainCommand(static_cast<std::uint8_t>(code)))
+            chained.push_back(code);
+    EXPECT_EQ(chained, (std::vector<int>{107, 108, 109, 117, 118, 119, 120, 121, 122, 123, 124}));
+    EXPECT_EQ(std::vector<int>(kDeveloperPresets.begin(), kDeveloperPresets.end()), (std::vector<int>{7, 8, 13, 12, 1, 14, 2, 16, 17, 11, 18}));
+}
+
 TEST(MbuScheduler, AChainedCommandFirstThenThePendingKeyThenThePoll)
 {
     PendingSet pending(KeyPriorityOrder());

@@ -313,3 +313,46 @@ TEST(MbuLink, AGoodReplyWithAnotherEchoIsShownButNotParsed)
     EXPECT_EQ(h.s->LastRxCounter, 42);
     EXPECT_TRUE(h.completed.empty());
 }
+
+// Replies of a chain's commands act only as the answer to the step the scheduler sent: a
+// hand-made 107, 109 or 123 fills nothing, chains nothing and releases nothing.
+TEST(MbuLink, HandMadeChainCommandsStartNothing)
+{
+    MbuSessionHarness h;
+    for (std::uint8_t c : {107, 109})
+        h.meter->setReplyData(c, {1, 2, 3});
+    for (const Command code : {CmdSettingsRead1, CmdSettingsWrite1, CmdDisplayFirstRows}) {
+        SCOPED_TRACE(int(code));
+        h.clear();
+        BuildTxHeader(h.s->TxFrame, code);
+        h.s->SendHandMadeFrame();
+        ASSERT_TRUE(eventloop::WaitFor([&] { return !h.s->Busy(); }));
+        EXPECT_EQ(h.statuses, Codes{0}) << "the reply is shown";
+        EXPECT_TRUE(h.completed.empty());
+        EXPECT_EQ(h.s->ChainedCommand, 0);
+    }
+}
+
+// A hand-made send abandons a chain under way, even with a step in flight; the chain's
+// button, still Down, starts it again from its first part.
+TEST(MbuLink, AHandMadeSendAbandonsAChainItsButtonRestartsIt)
+{
+    MbuSessionHarness h;
+    for (std::uint8_t c : {107, 117, 120})
+        h.meter->setReplyData(c, {});
+    h.press(CmdSettingsRead1);
+    h.tick();
+    h.meter->latencyMs = 20;
+    h.s->Tick();  // 117 on its way
+    BuildTxHeader(h.s->TxFrame, CmdShowMeasuredValue);
+    h.s->SendHandMadeFrame();
+    ASSERT_TRUE(eventloop::WaitFor([&] { return h.statuses.size() == 3; }));
+    h.meter->latencyMs = 0;
+    EXPECT_EQ(h.completed.size(), 1u) << "only the first part's reply was acted on";
+    EXPECT_EQ(h.s->ChainedCommand, 0);
+    EXPECT_TRUE(h.pending(CmdSettingsRead1));
+    for (int i = 0; i < 4; ++i)
+        h.tick();
+    EXPECT_EQ(h.sent(), (Codes{107, 117, 1, 107, 117, 120, 101}));
+    EXPECT_FALSE(h.pending(CmdSettingsRead1));
+}

@@ -13,22 +13,22 @@ TEST(OmbrikPoll, RequestBytesFollowTheDriveChecksAndTests)
 {
     OmbrikHarness h;
     ombrik::CalibrationPage& c = h.cal();
-    c.SpeedButton_PWMForce->SetDown(true);
-    c.RadioGroup_KimenetTipusa->setItemIndex(1);
-    h.w->PWMValue = 1234;
+    c.Output->SpeedButton_PWMForce->SetDown(true);
+    c.Output->RadioGroup_KimenetTipusa->setItemIndex(1);
+    h.cal().Output->PWMValue = 1234;
     h.tick();
     EXPECT_EQ(Hex(h.lastData(5)), "01 D2 04 00 00");
 
     // A check goes out while its button is Down, until a poll reports the output as not
     // calibrated: then the next poll releases it and sends its bit clear.
-    c.RadioGroup_KimenetTipusa->setItemIndex(0);
-    c.SpeedButton_CheckCurrent->SetDown(true);
+    c.Output->RadioGroup_KimenetTipusa->setItemIndex(0);
+    c.Output->SpeedButton_CheckCurrent->SetDown(true);
     h.meter->status.uErrorBits = live_status::OutputNotCalibrated;
     h.tick();
     EXPECT_EQ(Hex(h.lastData(4)), "07 D2 04 00");
     h.tick();
     EXPECT_EQ(Hex(h.lastData(4)), "03 D2 04 00");
-    EXPECT_FALSE(c.SpeedButton_CheckCurrent->IsDown());
+    EXPECT_FALSE(c.Output->SpeedButton_CheckCurrent->IsDown());
 
     // The test buttons exclude each other; the Down one goes out in every poll.
     ombrik::DevicePages& d = *h.w->Device;
@@ -198,18 +198,18 @@ TEST(OmbrikCommands, OutputPointsGoWhereTheOutputTypeIsWhenTheReplyArrives)
 {
     OmbrikHarness h;
     ombrik::CalibrationPage& c = h.cal();
-    h.w->PWMValue = 40000;
+    h.cal().Output->PWMValue = 40000;
     h.tick();  // the poll carries the PWM value, and "Áram"
-    c.SpeedButton_CalPWML->SetDown(true);
+    c.Output->SpeedButton_CalPWML->SetDown(true);
     h.tick();
     EXPECT_EQ(c.Label_PWM4mA->text(), "40 000");
-    EXPECT_FALSE(c.SpeedButton_CalPWML->IsDown());
+    EXPECT_FALSE(c.Output->SpeedButton_CalPWML->IsDown());
 
     // Switched to "Feszültség" while the 115 is on its way: the point is shown as 10 V.
     h.meter->latencyMs = 30;
-    c.SpeedButton_CalPWMH->SetDown(true);
+    c.Output->SpeedButton_CalPWMH->SetDown(true);
     h.session().Tick();
-    c.RadioGroup_KimenetTipusa->setItemIndex(1);
+    c.Output->RadioGroup_KimenetTipusa->setItemIndex(1);
     ASSERT_TRUE(eventloop::WaitFor([&] { return !h.session().Busy(); }));
     EXPECT_EQ(c.Label_PWM10V->text(), "40 000");
     EXPECT_EQ(c.Label_PWM20mA->text(), "?");

@@ -1,8 +1,10 @@
 #pragma once
-// Ombrik's window on the simulated meter in MBU mode, headless. The 30 ms tick and the
-// one-second timer are stopped so a test drives the scheduler one tick at a time; the
-// settings file lies in a folder of its own.
+// Ombrik's window on the simulated meter in MBU mode, headless, the meter keeping the
+// settings record. The 30 ms tick and the one-second timer are stopped so a test drives the
+// scheduler one tick at a time; the settings file lies in a folder of its own.
 #include "EventLoop.h"
+#include "PageTabs.h"
+#include "SettingsStore.h"
 #include "MbuSession.h"
 #include "OmbrikWindow.h"
 #include "SimulatedMeter.h"
@@ -15,6 +17,7 @@
 #include "ui/TColor.h"
 
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 #include <QTimer>
 
 #include <memory>
@@ -23,6 +26,7 @@ struct OmbrikHarness {
     QTemporaryDir dir;
     SimulatedMeter* meter;
     std::unique_ptr<hid::UsbHid> usb;
+    std::unique_ptr<SettingsStore> settings;
     std::unique_ptr<ombrik::OmbrikWindow> w;
     int beeps = 0;
 
@@ -31,6 +35,7 @@ struct OmbrikHarness {
         : meter(new SimulatedMeter), usb(std::make_unique<hid::UsbHid>(std::unique_ptr<hid::Backend>(meter)))
     {
         meter->useMbuProtocol();
+        settings = std::make_unique<SettingsStore>(*meter);
         w = std::make_unique<ombrik::OmbrikWindow>(*usb, iniPath.isEmpty() ? dir.filePath("ombrik.ini") : iniPath);
         w->Beep = [this] { ++beeps; };
         session().Clock().StopTicks();
@@ -46,6 +51,7 @@ struct OmbrikHarness {
 
     MbuSession& session() { return w->Session(); }
     ombrik::CalibrationPage& cal() { return *w->Calibration; }
+    ombrik::SettingsPages& pages() { return *w->Settings; }
     ombrik::MonitorGroup& monitor() { return *w->Monitor; }
     ombrik::LiveValuesGroup& live() { return *w->Live; }
 
@@ -62,6 +68,12 @@ struct OmbrikHarness {
     {
         const auto& f = meter->framesReceived().back();
         return {f.begin() + 7, f.begin() + 7 + static_cast<std::ptrdiff_t>(n)};
+    }
+    // The user switches PageControl1 to the page of that caption.
+    void enter(const char* caption)
+    {
+        w->show();
+        ASSERT_TRUE(ClickPageTab(w->PageControl1, QString::fromUtf8(caption))) << caption;
     }
     std::vector<std::uint8_t> sent() const
     {

@@ -28,6 +28,16 @@ TEST(OmbrikScreenshot, EveryPage)
     h.cal().SpeedButton_OptionRead->click();
     h.cal().SpeedButton_ReadCalPt->click();
     h.tick(3);
+    // The settings read, and a display image (a frame and a diagonal) read two rows a frame.
+    h.pages().SpeedButton_ReadSettings->click();
+    h.tick(3);
+    DisplayImage& image = h.meter->mbu.display;
+    for (int y = 0; y < DisplayImage::kHeight; ++y)
+        for (int x = 0; x < DisplayImage::kWidth; ++x)
+            if (x == 0 || y == 0 || x == 127 || y == 63 || x == 2 * y)
+                image.bytes[16 * static_cast<std::size_t>(y) + static_cast<std::size_t>(x / 8)] |= 0x80 >> (x % 8);
+    h.w->Device->SpeedButton_ReadDisplay->click();
+    h.tick(32);
     h.session().SecondTick();
     const QString out = QString::fromUtf8(dir);
     QDir().mkpath(out);
@@ -39,8 +49,8 @@ TEST(OmbrikScreenshot, EveryPage)
     }
     // The calibration page with its hidden controls shown and the QVAIN input.
     h.w->PageControl1->setActivePage(h.w->TabSheet1);
-    for (QWidget* hidden : {static_cast<QWidget*>(h.cal().GroupBox_OutputCal), static_cast<QWidget*>(h.cal().SpeedButton_CheckCurrent),
-                            static_cast<QWidget*>(h.cal().SpeedButton_CheckVoltage)})
+    for (QWidget* hidden : {static_cast<QWidget*>(h.cal().Output->GroupBox_OutputCal), static_cast<QWidget*>(h.cal().Output->SpeedButton_CheckCurrent),
+                            static_cast<QWidget*>(h.cal().Output->SpeedButton_CheckVoltage)})
         hidden->setVisible(true);
     h.cal().PageControl2->setActivePage(h.cal().TabSheet7);
     eventloop::Pump();

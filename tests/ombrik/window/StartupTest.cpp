@@ -31,30 +31,24 @@ TEST(OmbrikStartup, OneWindowWithSixPagesTheSettingsPageFirst)
     EXPECT_FALSE(h.session().Clock().TimeOutArmed());
     EXPECT_FALSE(h.session().Busy());
     EXPECT_EQ(w.Scaled.ScaledFormat(), "00000");
-    EXPECT_TRUE(h.cal().GroupBox_OutputCal->isHidden());
-    EXPECT_TRUE(h.cal().SpeedButton_CheckCurrent->isHidden());
+    EXPECT_TRUE(h.cal().Output->GroupBox_OutputCal->isHidden());
+    EXPECT_TRUE(h.cal().Output->SpeedButton_CheckCurrent->isHidden());
     EXPECT_TRUE(h.monitor().Label_TXBufferIsFull->isHidden());
     EXPECT_EQ(w.findChild<QWidget*>("Label_USBOnline"), nullptr) << "the Online text is a fixed caption";
 }
 
-// Until the settings parts and the display rows have their records, their buttons are not
-// offered: no empty record reaches the unit.
-TEST(OmbrikStartup, OnlyRequestsWithTheirRecordsAreOffered)
+// Every request button is offered once its commands have their records; a chain's button
+// only when every step has them, so no empty record reaches the unit.
+TEST(OmbrikStartup, RequestsAreOfferedWithTheirRecords)
 {
     OmbrikHarness h;
-    for (QWidget* b : h.w->findChildren<SpeedButton*>()) {
-        const QString name = b->objectName();
-        const bool later = name.contains("Settings") || name == "SpeedButton_ReadDisplay";
-        EXPECT_EQ(b->isEnabled(), !later) << name.toStdString();
-    }
-    h.w->ReplyDecoders[mbu::CmdDisplayFirstRows] = [](ByteReader&) {};
-    h.w->ReplyDecoders[mbu::CmdDisplayNextRows] = [](ByteReader&) {};
+    for (QWidget* b : h.w->findChildren<SpeedButton*>())
+        EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
+    h.w->RequestEncoders.erase(mbu::CmdSettingsWrite3);
     h.w->OfferRequests();
-    EXPECT_FALSE(h.w->Device->SpeedButton_ReadDisplay->isEnabled()) << "its request still has no encoder";
-    h.w->RequestEncoders[mbu::CmdDisplayFirstRows] = [](ByteWriter&) {};
-    h.w->RequestEncoders[mbu::CmdDisplayNextRows] = [](ByteWriter&) {};
-    h.w->OfferRequests();
-    EXPECT_TRUE(h.w->Device->SpeedButton_ReadDisplay->isEnabled());
+    EXPECT_FALSE(h.w->Settings->SpeedButton_WriteSettings->isEnabled());
+    EXPECT_FALSE(h.w->Settings->SpeedButton_WriteSettings2->isEnabled());
+    EXPECT_TRUE(h.w->Settings->SpeedButton_ReadSettings2->isEnabled());
 }
 
 TEST(OmbrikStartup, TheMonitorCaptionAndVersionsFollowTheLocalesDateSeparator)

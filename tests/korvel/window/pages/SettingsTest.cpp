@@ -3,7 +3,7 @@
 #include "KorvelHarness.h"
 #include "SettingsCommands.h"
 #include "SettingsStore.h"
-#include "dialogs/QvserModbusControls.h"
+#include "ui/ModbusControls.h"
 #include "ui/TypingLimit.h"
 
 #include <QLocale>
@@ -19,36 +19,15 @@ public:
 
 std::vector<std::uint8_t> Bytes(const SettingsRecord& r)
 {
-    std::vector<std::uint8_t> area(SettingsRecord::kSize);
-    ByteWriter w(area);
-    r.Encode(w);
-    return {w.Data().begin(), w.Data().end()};
+    return SettingsStore::Encoded(r);
 }
 
 // The controls as the form creates them, taken with the window's start format (0 decimals).
 SettingsRecord DesignState()
 {
-    SettingsRecord r;
+    SettingsRecord r = SettingsStore::DesignState();
     r.brightness = 5;
-    r.displayLeaderZeros = true;
-    r.displayRefresh = 3;
-    r.uAnalogueType = 0;
-    r.iAnalogueHigh = 100;
-    r.iBgHigh = 100;
-    r.uInputTypeSettings = 0;
-    r.uDecimalPointSettings = 2;
-    r.uRoundSettings = 0;
-    r.iScaleHighSettings = 100;
-    r.enuLimitDisplayMode = 1;
-    for (auto& limit : r.limits)
-        limit.enuLimitMode = 0;
-    r.uSec = {2, 2, 2, 2};  // "0" is clamped to 2
-    r.uPulseSec = {2, 2, 2, 2};
-    r.modbusProtocol = 0;
-    r.modbusParity = 1;
     r.modbusBaudRate = -1;  // no selection: 255
-    r.modbusAddress = 0;
-    r.uPtWires = 2;
     return r;
 }
 
@@ -57,7 +36,7 @@ struct SettingsFixture : ::testing::Test {
     SettingsStore store{*h.meter};
     SettingsPage& page = *h.w->Settings;
     LimitOutputsPage& limits = *h.w->Limits;
-    QvserModbusControls& modbus = *h.forms->Form_QVSER->Modbus;
+    ModbusControls& modbus = *h.forms->Form_QVSER->Modbus;
 
     // One status poll that sets the window's decimal places.
     void Poll(std::uint8_t decimals)

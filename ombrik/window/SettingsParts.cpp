@@ -1,0 +1,51 @@
+#include "SettingsParts.h"
+
+#include "CommandTable.h"
+#include "OmbrikWindow.h"
+
+using namespace mbu;
+
+namespace ombrik {
+
+namespace {
+
+// Walks the fields of one part.
+auto PartFields(SettingsPart part)
+{
+    return [part](auto& record, auto&& visit) { SettingsRecord::VisitPartFields(record, part, visit); };
+}
+
+}  // namespace
+
+SettingsParts::SettingsParts(OmbrikWindow& window)
+    : QObject(&window),
+      binding_([&window](const QString& name) { return window.findChild<QWidget*>(name); }, window.Scaled,
+               {{"Brightness", QStringLiteral("TrackBar_DisplayBrightness")}})
+{
+    constexpr SettingsPart kParts[] = {SettingsPart::Part1, SettingsPart::Part2, SettingsPart::Part3};
+    // Each chain sends its parts in order: step p of a chain moves part p.
+    for (std::size_t p = 0; p < 3; ++p) {
+        const SettingsPart part = kParts[p];
+        window.RequestEncoders[ChainOf(CmdSettingsWrite1)[p]] = [this, part](ByteWriter& w) {
+            Take(part);
+            Record.EncodePart(part, w);
+        };
+        for (const RequestKey read : {CmdSettingsRead1, CmdSettingsDefaults1})
+            window.ReplyDecoders[ChainOf(read)[p]] = [this, part](ByteReader& r) {
+                Record.DecodePart(part, r);
+                Show(part);
+            };
+    }
+}
+
+void SettingsParts::Take(SettingsPart part)
+{
+    Record = binding_.TakeSubset(Record, PartFields(part));
+}
+
+void SettingsParts::Show(SettingsPart part)
+{
+    binding_.ShowSubset(Record, PartFields(part));
+}
+
+}  // namespace ombrik

@@ -1,0 +1,35 @@
+#pragma once
+#include "SettingsRecord.h"
+#include "ui/RecordBinder.h"
+
+#include <QObject>
+
+namespace ombrik {
+
+class OmbrikWindow;
+
+// The base unit's settings record on Ombrik's pages, in three parts that are byte ranges of
+// the record: each write part (109, 119, 122) is taken from the controls when its request is
+// built, its edits rewritten with the values sent; each read or factory part (107/108,
+// 117/118, 120/121) fills its own fields' controls on both pages as soon as it arrives.
+// Scaled fields use the window's current scaled format; the brightness is the 0..255 track
+// bar TrackBar_DisplayBrightness.
+class SettingsParts : public QObject {
+    Q_OBJECT
+public:
+    explicit SettingsParts(OmbrikWindow& window);
+
+    const recordbind::Binding<SettingsRecord>& Binding() const { return binding_; }
+
+    // The fields of one part as the controls hold them (edits rewritten), and one part shown.
+    void Take(SettingsPart part);
+    void Show(SettingsPart part);
+
+    // The record as last taken or shown, part by part.
+    SettingsRecord Record;
+
+private:
+    recordbind::Binding<SettingsRecord> binding_;
+};
+
+}  // namespace ombrik

@@ -1,0 +1,192 @@
+// The developer page end to end: the typed data, the hand-made frame on the wire, the
+// presets, a send with no device, the dates, and hand-made chain commands.
+#include "ByteText.h"
+#include "OmbrikHarness.h"
+#include "SettingsParts.h"
+
+#include <QDate>
+
+#include <gtest/gtest.h>
+
+using bytetext::Hex;
+using Codes = std::vector<std::uint8_t>;
+
+namespace {
+
+struct OmbrikDeveloper : ::testing::Test {
+    OmbrikHarness h;
+    ombrik::DeveloperPage& p = *h.w->Developer;
+
+    // The edits of a request to the unit: its type and a window around its firmware date.
+    void Address(const char* command, const char* data)
+    {
+        const std::pair<QLineEdit*, const char*> edits[] = {{p.Edit1, "5530"}, {p.Edit2, "2018"}, {p.Edit3, "8"},
+                                                            {p.Edit4, "24"},   {p.Edit5, "2018"}, {p.Edit6, "8"},
+                                                            {p.Edit7, "31"},   {p.Edit8, command}};
+        for (const auto& [edit, text] : edits)
+            edit->setText(QString::fromLatin1(text));
+        p.Edit_InputText->setText(QString::fromLatin1(data));
+    }
+    // Button1, then the event loop until the exchange has ended.
+    void Send()
+    {
+        p.Button1->click();
+        ASSERT_TRUE(eventloop::WaitFor([&] { return !h.session().Busy(); }));
+    }
+};
+
+}  // namespace
+
+TEST_F(OmbrikDeveloper, EveryChangeOfTheDataTextIsParsedIntoTheFrameAndTheTxMonitor)
+{
+    EXPECT_EQ(p.Label_InputSequence->text(), "Adat bájtok száma = 0") << "parsed when the settings file was loaded";
+    std::string numbers;
+    for (int i = 1; i <= 56; ++i)
+        numbers += std::to_string(i) + ";";
+    struct Row {
+        std::string text;
+        const char* label;
+        TColor colour;
+        const char* dump;  // the first data bytes in the Tx monitor
+    };
+    const Row rows[] = {
+        {"1, 2, 3; 255 256 -7", "Adat bájtok száma = 5", clWindow, "01 02 03 FF 07 00"},
+        {numbers, "Adat bájtok száma = 55", clRed, "01 02 03"},
+        {"", "Adat bájtok száma = 0", clWindow, "00 00"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        p.Edit_InputText->setText(QString::fromStdString(row.text));
+        EXPECT_EQ(p.Label_InputSequence->text(), QString::fromUtf8(row.label));
+        EXPECT_EQ(BackgroundColorOf(p.Edit_InputText), row.colour);
+        EXPECT_TRUE(h.monitor().Memo_MBUTx->Text().startsWith(row.dump)) << h.monitor().Memo_MBUTx->Text().toStdString();
+    }
+    EXPECT_EQ(h.session().TxFrame[61], 0) << "the 56th number is never put";
+}
+
+TEST_F(OmbrikDeveloper, AHandMadeFrameByteForByteAndItsReplyOnlyInTheMonitor)
+{
+    Address("7", "1 2 3");
+    Send();
+    mbu::MBUFrame expected{};
+    const auto head = bytetext::FromHex("9A 15 18 1B 1F 1B 07 01 02 03");
+    std::copy(head.begin(), head.end(), expected.begin());
+    mbu::SetTxCRC(expected);
+    EXPECT_EQ(Hex(h.meter->framesReceived().back()), Hex(expected));
+    EXPECT_EQ(h.monitor().Label_MBUTxCommand->text(), "7");
+    EXPECT_EQ(h.monitor().Label_MBURxError->text(), "0");
+    EXPECT_EQ(h.session().History.Text(), "7, ");
+
+    // The edits as converted: type and command rewritten as integers, the dates left as typed.
+    Address("300", "");
+    p.Edit1->setText("70000");
+    p.Edit3->setText("08");
+    Send();
+    const auto& f = h.meter->framesReceived().back();
+    EXPECT_EQ(Hex(std::span(f).first(7)), "70 11 18 1B 1F 1B 2C");
+    EXPECT_EQ(p.Edit8->text(), "300");
+    EXPECT_EQ(p.Edit3->text(), "08");
+    EXPECT_EQ(h.monitor().Label_MBURxError->text(), "2: Unknow device.");
+    p.Edit8->setText("x");
+    p.Edit1->setText(" 5530");
+    Send();
+    EXPECT_EQ(p.Edit8->text(), "0");
+    EXPECT_EQ(p.Edit1->text(), "5530");
+    EXPECT_EQ(h.meter->framesReceived().back()[6], 0);
+}
+
+TEST_F(OmbrikDeveloper, APresetSetsItsCodeAndSendsTheOtherEditsAsTheyStand)
+{
+    Address("1", "9");
+    p.PresetButtons()[7]->click();  // "Menü Cím = 5x7 font"
+    ASSERT_TRUE(eventloop::WaitFor([&] { return !h.session().Busy(); }));
+    EXPECT_EQ(p.PresetButtons()[7]->text(), "Menü Cím = 5x7 font");
+    EXPECT_EQ(p.Edit8->text(), "16");
+    EXPECT_EQ(Hex(std::span(h.meter->framesReceived().back()).first(8)), "9A 15 18 1B 1F 1B 10 09");
+    Send();
+    EXPECT_EQ(h.sent(), (Codes{16, 16})) << "the code stays in Edit8";
+}
+
+// No device: the frame is built and shown, nothing is written, the exchange ends as a
+// time-out; and a hand-made send goes out while a scheduled exchange is in flight.
+TEST_F(OmbrikDeveloper, ASendWithNoDeviceEndsAsATimeOut)
+{
+    h.meter->unplug();
+    eventloop::Pump();
+    ASSERT_FALSE(h.session().Online());
+    Address("7", "5");
+    p.Button1->click();
+    EXPECT_TRUE(h.session().Busy());
+    EXPECT_EQ(h.monitor().Label_MBUTxCommand->text(), "7");
+    EXPECT_TRUE(h.monitor().Memo_MBUTx->Text().startsWith("05 00"));
+    ASSERT_TRUE(eventloop::WaitFor([&] { return !h.session().Busy(); }));
+    EXPECT_EQ(h.monitor().Label_MBURxError->text(), "6: Time out.");
+    EXPECT_TRUE(h.meter->framesReceived().empty());
+
+    h.meter->plug();
+    eventloop::Pump();
+    h.meter->latencyMs = 20;
+    h.session().Tick();  // a poll in flight
+    p.Button1->click();
+    ASSERT_TRUE(eventloop::WaitFor([&] { return h.meter->repliesSent().size() == 2; }));
+    EXPECT_EQ(h.sent(), (Codes{101, 7}));
+}
+
+TEST_F(OmbrikDeveloper, DatesWithoutASixteenBitCodeGiveToday)
+{
+    const QDate now = QDate::currentDate();
+    const int today = (now.year() - 2000) * 372 + (now.month() - 1) * 31 + now.day() - 1;
+    struct Row {
+        const char* year;
+        const char* month;
+        const char* day;
+        int code;  // -1: today
+    };
+    const Row rows[] = {
+        {"2018", "2", "26", 6752}, {"2176", "3", "2", 65535}, {"2018", "2", "30", -1},
+        {"1999", "12", "31", -1},  {"2176", "3", "3", -1},    {"abc", "1", "1", -1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.year) + "-" + row.month + "-" + row.day);
+        Address("7", "");
+        p.Edit2->setText(row.year);
+        p.Edit3->setText(row.month);
+        p.Edit4->setText(row.day);
+        Send();
+        EXPECT_EQ(mbu::FrameWord(h.session().TxFrame, mbu::off::VersionMin), row.code < 0 ? today : row.code);
+        EXPECT_EQ(p.Edit2->text(), row.year) << "the edits keep what was typed";
+    }
+}
+
+// Fault 1: a hand-made 107, 109 or 123 fills nothing, chains nothing and releases nothing;
+// a chain started from a page runs to its end (a hand-made send only makes it start over).
+TEST_F(OmbrikDeveloper, HandMadeChainCommandsStartNothing)
+{
+    ombrik::SettingsPages& s = h.pages();
+    const QImage before = h.w->Device->Image_OLEDNormalSize->pixmap().toImage();
+    h.meter->mbu.display.bytes.fill(0xFF);
+    for (const char* code : {"107", "109", "123"}) {
+        SCOPED_TRACE(code);
+        h.meter->clearLog();
+        Address(code, "");
+        Send();
+        EXPECT_EQ(h.monitor().Label_MBURxError->text(), "0");
+        EXPECT_EQ(h.session().ChainedCommand, 0);
+        h.tick();
+        EXPECT_EQ(h.sent(), (Codes{static_cast<std::uint8_t>(std::stoi(code)), 101}));
+    }
+    EXPECT_EQ(s.Edit_DisplayTagname->text(), "123456789012345678901");
+    EXPECT_EQ(h.settings->writes.size(), 1u) << "the unit took the hand-made part 1; no part 2 or 3 followed";
+    EXPECT_EQ(h.w->Device->Image_OLEDNormalSize->pixmap().toImage(), before);
+
+    h.meter->clearLog();
+    s.SpeedButton_ReadSettings->click();
+    h.tick();
+    Address("109", "");
+    Send();
+    h.tick(4);
+    EXPECT_EQ(h.sent(), (Codes{107, 109, 107, 117, 120, 101}));
+    ByteReader stored(h.settings->stored);
+    EXPECT_EQ(h.w->SettingsIO->Binding().Take(), SettingsRecord::Decode(stored));
+    EXPECT_FALSE(s.SpeedButton_ReadSettings->IsDown());
+}
