@@ -4,7 +4,7 @@
 // time-out entry).
 #include "DialogHarness.h"
 
-#include "dialogs/QvserModbusControls.h"
+#include "ui/ModbusControls.h"
 #include "ui/RadioGroup.h"
 
 #include <QComboBox>
