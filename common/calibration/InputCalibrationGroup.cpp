@@ -2,11 +2,13 @@
 
 #include "ui/Named.h"
 
-InputCalibrationGroup::InputCalibrationGroup(QWidget* parent, const QString& caption,
-                                             const CalibrationGroupLayout& layout)
-    : QObject(parent)
+#include <QVBoxLayout>
+
+InputCalibrationGroup::InputCalibrationGroup(QWidget* page, const QString& caption, const CalibrationGroupLayout& layout)
+    : QObject(page)
 {
-    GroupBox_InputCalQVAIN = Named<QGroupBox>(parent, "GroupBox_InputCalQVAIN", caption);
+    GroupBox_InputCalQVAIN = Named<QGroupBox>(page, "GroupBox_InputCalQVAIN", caption);
+    (new QVBoxLayout(page))->addWidget(GroupBox_InputCalQVAIN);
     QWidget* box = GroupBox_InputCalQVAIN;
     auto* grid = new QGridLayout(box);
     const CalibrationStep steps[] = {

@@ -7,13 +7,13 @@
 
 #include <array>
 
-// The analogue input's calibration group: a step button for each of the four points
-// (0 mA, 20 mA, 0 V, 10 V) with the label of its point beside it, and the read of all four.
-// The five buttons are request buttons of one group, so they exclude each other. The caller
-// places GroupBox_InputCalQVAIN; caption: its title.
+// The analogue input's calibration group, filling the page given: a step button for each of
+// the four points (0 mA, 20 mA, 0 V, 10 V) with the label of its point beside it, and the
+// read of all four. The five buttons are request buttons of one group, so they exclude each
+// other. caption: the group's title.
 class InputCalibrationGroup : public QObject {
 public:
-    InputCalibrationGroup(QWidget* parent, const QString& caption, const CalibrationGroupLayout& layout);
+    InputCalibrationGroup(QWidget* page, const QString& caption, const CalibrationGroupLayout& layout);
 
     // The point labels in the point order of the input calibration block.
     std::array<QLabel*, 4> PointLabels() const

@@ -73,7 +73,6 @@ CalibrationPage::CalibrationPage(QWidget* sheet) : QObject(sheet)
     // Input and Pt calibration: the read spans both columns, the labels take the spare width.
     const CalibrationGroupLayout layout{.readAcrossLabels = true, .stretchColumn = 1, .labelMinimumWidth = 0};
     Input = new InputCalibrationGroup(TabSheet7, "Bemenet kalibrálás", layout);
-    (new QVBoxLayout(TabSheet7))->addWidget(Input->GroupBox_InputCalQVAIN);
     Values.InputLabels = Input->PointLabels();
     Pt = new PtCalibrationGroup(TabSheet8, layout);
     Values.PtLabels = Pt->PointLabels();
