@@ -57,9 +57,9 @@ FactoryCommands::FactoryCommands(MainWindow& window) : QObject(&window), window_
     // The Pt read also shows the Pt1000 flag of the last status.
     decoders[CmdPtCalRead] = [&window, page, &values](ByteReader& r) {
         values.SetPt(PtCalibration::Decode(r));
-        page->CheckBox_bPt1000->setChecked(window.LastStatus.bPt1000);
+        page->Pt->CheckBox_bPt1000->setChecked(window.LastStatus.bPt1000);
     };
-    encoders[CmdPt1000Write] = [page](ByteWriter& w) { Pt1000Choice{page->CheckBox_bPt1000->isChecked()}.Encode(w); };
+    encoders[CmdPt1000Write] = [page](ByteWriter& w) { Pt1000Choice{page->Pt->CheckBox_bPt1000->isChecked()}.Encode(w); };
 
     // Display image: the row index byte, always 0; the reply is drawn into both pictures.
     encoders[CmdDisplayRead] = [](ByteWriter& w) { w.PutByte(0); };

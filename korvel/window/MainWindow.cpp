@@ -474,9 +474,9 @@ void MainWindow::PageControl1Change()
 {
     QWidget* page = PageControl1->activePage();
     if (page == TabSheet1) {
-        Calibration->SpeedButton_ReadCalIn->SetDown(true);
+        Calibration->Input->SpeedButton_ReadCalIn->SetDown(true);
         Calibration->SpeedButton_ReadPWMCal->SetDown(true);
-        Calibration->SpeedButton_ReadCalPt->SetDown(true);
+        Calibration->Pt->SpeedButton_ReadCalPt->SetDown(true);
     } else if (page == TabSheet5) {
         Limits->SpeedButton_ReadSettings2->SetDown(true);
     }

@@ -11,48 +11,11 @@
 #include "MbuSession.h"
 #include "SettingsParts.h"
 #include "numbers/LocaleSeparators.h"
-#include "numbers/PictureFormat.h"
 #include "ui/Named.h"
-
-#include <array>
 
 using namespace mbu;
 
 namespace ombrik {
-
-namespace {
-
-// Calibration points as shown: converter points "# ### ##0", PWM points "## ##0".
-template <typename T>
-void ShowPoint(QLabel* label, T value)
-{
-    const char* picture = std::is_same_v<T, std::uint16_t> ? "## ##0" : "# ### ##0";
-    label->setText(Utf8(FormatInteger(value, picture, LocaleDecimalSeparator())));
-}
-
-// A family of four points: the read keeps and shows all four; each taking command given
-// (none, or one a point) keeps and shows its own point.
-template <typename Points>
-void BindPoints(std::map<Command, std::function<void(ByteReader&)>>& decoders, Points& kept,
-                const std::array<QLabel*, 4>& labels, Command read, std::initializer_list<Command> takes = {})
-{
-    using Single = CalibrationPoints<typename decltype(Points::points)::value_type, 1>;
-    std::size_t i = 0;
-    for (const Command take : takes) {
-        decoders[take] = [&kept, label = labels[i], i](ByteReader& r) {
-            kept.points[i] = Single::Decode(r).points[0];
-            ShowPoint(label, kept.points[i]);
-        };
-        ++i;
-    }
-    decoders[read] = [&kept, labels](ByteReader& r) {
-        kept = Points::Decode(r);
-        for (std::size_t i = 0; i < labels.size(); ++i)
-            ShowPoint(labels[i], kept.points[i]);
-    };
-}
-
-}  // namespace
 
 void OmbrikWindow::BindCommands()
 {
@@ -76,34 +39,39 @@ void OmbrikWindow::BindCommands()
             .Encode(w);
     };
 
-    BindPoints(ReplyDecoders, InputPoints,
-               {c.Label_RAM1_iCalLow1, c.Label_RAM1_iCalHigh1, c.Label_RAM1_iCalLow2, c.Label_RAM1_iCalHigh2},
-               CmdInputCalRead, {CmdCalIn0mA, CmdCalIn20mA, CmdCalIn0V, CmdCalIn10V});
-    BindPoints(ReplyDecoders, PtPoints,
-               {c.Label_iCalPt0ohm4W, c.Label_iCalPtXohm4W, c.Label_iCalPt0ohm3W, c.Label_iCalPtXohm3W},
-               CmdPtCalRead, {CmdCalPt0Ohm4W, CmdCalPtXOhm4W, CmdCalPt0Ohm3W, CmdCalPtXOhm3W});
-    // The Pt read also shows the Pt1000 flag, from the last poll.
-    ReplyDecoders[CmdPtCalRead] = [this, &c, read = ReplyDecoders[CmdPtCalRead]](ByteReader& r) {
-        read(r);
-        c.CheckBox_bPt1000->setChecked(LastStatus.bPt1000);
-    };
-    RequestEncoders[CmdPt1000Write] = [&c](ByteWriter& w) { Pt1000Choice{c.CheckBox_bPt1000->isChecked()}.Encode(w); };
-    SettingsIO = new SettingsParts(*this);
-    BindDisplay();
-
-    const std::array<QLabel*, 4> pwmLabels{c.Label_PWM4mA, c.Label_PWM20mA, c.Label_PWM2V, c.Label_PWM10V};
-    BindPoints(ReplyDecoders, OutputPoints, pwmLabels, CmdPwmCalRead);
-    // The low and high points go to the current or the voltage points by the output type
-    // selected when the reply arrives.
-    for (const auto& [command, currentPoint, voltagePoint] :
-         {std::tuple{CmdCalPwmLow, output_cal::PWM4mA, output_cal::PWM2V},
-          std::tuple{CmdCalPwmHigh, output_cal::PWM20mA, output_cal::PWM10V}}) {
-        ReplyDecoders[command] = [this, &c, pwmLabels, currentPoint, voltagePoint](ByteReader& r) {
-            const std::size_t point = c.Output->CurrentOutputSelected() ? currentPoint : voltagePoint;
-            OutputPoints.points[point] = PwmCalibrationPoint::Decode(r).points[0];
-            ShowPoint(pwmLabels[point], OutputPoints.points[point]);
+    // Calibration points: each step keeps and shows its own point, each read all four. The
+    // steps are listed in point order.
+    CalibrationValues& values = c.Values;
+    const Command inputSteps[] = {CmdCalIn0mA, CmdCalIn20mA, CmdCalIn0V, CmdCalIn10V};
+    const Command ptSteps[] = {CmdCalPt0Ohm4W, CmdCalPtXOhm4W, CmdCalPt0Ohm3W, CmdCalPtXOhm3W};
+    for (std::size_t i = 0; i < 4; ++i) {
+        ReplyDecoders[inputSteps[i]] = [&values, i](ByteReader& r) {
+            values.SetInputPoint(i, CalibrationPoint::Decode(r).points[0]);
+        };
+        ReplyDecoders[ptSteps[i]] = [&values, i](ByteReader& r) {
+            values.SetPtPoint(i, CalibrationPoint::Decode(r).points[0]);
         };
     }
+    ReplyDecoders[CmdInputCalRead] = [&values](ByteReader& r) { values.SetInput(InputCalibration::Decode(r)); };
+    ReplyDecoders[CmdPwmCalRead] = [&values](ByteReader& r) { values.SetOutput(OutputCalibration::Decode(r)); };
+    // The low and high output points go to the current or the voltage points by the output
+    // type selected when the reply arrives.
+    for (const auto& [command, high] : {std::pair{CmdCalPwmLow, false}, std::pair{CmdCalPwmHigh, true}})
+        ReplyDecoders[command] = [&c, high](ByteReader& r) {
+            const std::size_t point = CalibrationValues::OutputPointFor(high, c.Output->CurrentOutputSelected());
+            c.Values.SetOutputPoint(point, PwmCalibrationPoint::Decode(r).points[0]);
+        };
+    // The Pt read also shows the Pt1000 flag, from the last poll.
+    ReplyDecoders[CmdPtCalRead] = [this, &c](ByteReader& r) {
+        c.Values.SetPt(PtCalibration::Decode(r));
+        c.Pt->CheckBox_bPt1000->setChecked(LastStatus.bPt1000);
+    };
+    RequestEncoders[CmdPt1000Write] = [&c](ByteWriter& w) {
+        Pt1000Choice{c.Pt->CheckBox_bPt1000->isChecked()}.Encode(w);
+    };
+
+    SettingsIO = new SettingsParts(*this);
+    BindDisplay();
 }
 
 void OmbrikWindow::BindDisplay()

@@ -122,10 +122,10 @@ void OmbrikWindow::BindRequests()
     const SettingsPages& s = *Settings;
     const DevicePages& d = *Device;
     const std::pair<RequestKey, SpeedButton*> buttons[] = {
-        {CmdCalIn0mA, c.SpeedButton_Cal0mA},
-        {CmdCalIn20mA, c.SpeedButton_Cal20mA},
-        {CmdCalIn0V, c.SpeedButton_Cal0V},
-        {CmdCalIn10V, c.SpeedButton_Cal10V},
+        {CmdCalIn0mA, c.Input->SpeedButton_Cal0mA},
+        {CmdCalIn20mA, c.Input->SpeedButton_Cal20mA},
+        {CmdCalIn0V, c.Input->SpeedButton_Cal0V},
+        {CmdCalIn10V, c.Input->SpeedButton_Cal10V},
         {CmdEraseFram, d.SpeedButton_EraseFRAM1},
         {CmdSettingsRead1, s.SpeedButton_ReadSettings},
         {CmdSettingsRead1, s.SpeedButton_ReadSettings2},
@@ -133,7 +133,7 @@ void OmbrikWindow::BindRequests()
         {CmdSettingsDefaults1, s.SpeedButton_ReadDefaultSettings2},
         {CmdSettingsWrite1, s.SpeedButton_WriteSettings},
         {CmdSettingsWrite1, s.SpeedButton_WriteSettings2},
-        {CmdInputCalRead, c.SpeedButton_ReadCalIn},
+        {CmdInputCalRead, c.Input->SpeedButton_ReadCalIn},
         {CmdOptionsRead, c.SpeedButton_OptionRead},
         {CmdOptionsWrite, c.SpeedButton_OptionWrite},
         {CmdReset, d.SpeedButton_Reset},
@@ -141,12 +141,12 @@ void OmbrikWindow::BindRequests()
         {CmdCalPwmHigh, c.Output->SpeedButton_CalPWMH},
         {CmdPwmCalRead, c.SpeedButton_ReadPWMCal},
         {CmdDisplayFirstRows, d.SpeedButton_ReadDisplay},
-        {CmdCalPt0Ohm4W, c.SpeedButton_iCalPt0ohm4W},
-        {CmdCalPtXOhm4W, c.SpeedButton_iCalPtXohm4W},
-        {CmdCalPt0Ohm3W, c.SpeedButton_iCalPt0ohm3W},
-        {CmdCalPtXOhm3W, c.SpeedButton_iCalPtXohm3W},
-        {CmdPtCalRead, c.SpeedButton_ReadCalPt},
-        {CmdPt1000Write, c.SpeedButton_bPt1000},
+        {CmdCalPt0Ohm4W, c.Pt->SpeedButton_iCalPt0ohm4W},
+        {CmdCalPtXOhm4W, c.Pt->SpeedButton_iCalPtXohm4W},
+        {CmdCalPt0Ohm3W, c.Pt->SpeedButton_iCalPt0ohm3W},
+        {CmdCalPtXOhm3W, c.Pt->SpeedButton_iCalPtXohm3W},
+        {CmdPtCalRead, c.Pt->SpeedButton_ReadCalPt},
+        {CmdPt1000Write, c.Pt->SpeedButton_bPt1000},
     };
     for (const auto& [key, button] : buttons)
         requests_->Bind(key, button);

@@ -1,6 +1,5 @@
 #pragma once
 #include "ByteStream.h"
-#include "CalibrationRecords.h"
 #include "CommandTable.h"
 #include "MbuStatusRecord.h"
 #include "hid/UsbHid.h"
@@ -69,9 +68,6 @@ public:
     std::uint8_t OutputModuleKind = 0;  // of the last options reply
     // ScaledFormat and ScaledFactor: "00000" and 1 at start, set by the poll's decimals.
     DecimalFormat Scaled;
-    InputCalibration InputPoints;    // 0 mA, 20 mA, 0 V, 10 V
-    OutputCalibration OutputPoints;  // 4 mA, 20 mA, 2 V, 10 V
-    PtCalibration PtPoints;          // 0 and 300 ohm on 4 wires, 0 and 300 ohm on 3 wires
     // The first display row of the next pair to ask for: 0 when 123 is sent, 2 more with
     // every row-pair reply.
     std::uint8_t DisplayRowCounter = 0;

@@ -70,54 +70,12 @@ CalibrationPage::CalibrationPage(QWidget* sheet) : QObject(sheet)
     PageControl2->setActivePage(TabSheet7);
     grid->addWidget(PageControl2, 0, 1);
 
-    GroupBox_InputCalQVAIN = Group(TabSheet7, "GroupBox_InputCalQVAIN", "Bemenet kalibrálás");
-    (new QVBoxLayout(TabSheet7))->addWidget(GroupBox_InputCalQVAIN);
-    auto* ic = new QGridLayout(GroupBox_InputCalQVAIN);
-    SpeedButton_Cal0mA = Speed(GroupBox_InputCalQVAIN, "SpeedButton_Cal0mA", "Kalibrálás 0 mA");
-    SpeedButton_Cal20mA = Speed(GroupBox_InputCalQVAIN, "SpeedButton_Cal20mA", "Kalibrálás 20 mA");
-    SpeedButton_Cal0V = Speed(GroupBox_InputCalQVAIN, "SpeedButton_Cal0V", "Kalibrálás 0 V");
-    SpeedButton_Cal10V = Speed(GroupBox_InputCalQVAIN, "SpeedButton_Cal10V", "Kalibrálás 10 V");
-    SpeedButton_ReadCalIn = Speed(GroupBox_InputCalQVAIN, "SpeedButton_ReadCalIn", "Kiolvasás a készülékből");
-    const std::array<SpeedButton*, 4> inputSteps{SpeedButton_Cal0mA, SpeedButton_Cal20mA, SpeedButton_Cal0V,
-                                                 SpeedButton_Cal10V};
-    const char* const inputLabels[] = {"Label_RAM1_iCalLow1", "Label_RAM1_iCalHigh1", "Label_RAM1_iCalLow2",
-                                       "Label_RAM1_iCalHigh2"};
-    for (std::size_t i = 0; i < 4; ++i) {
-        Values.InputLabels[i] = Label(GroupBox_InputCalQVAIN, inputLabels[i], "?");
-        ic->addWidget(inputSteps[i], static_cast<int>(i), 0);
-        ic->addWidget(Values.InputLabels[i], static_cast<int>(i), 1);
-    }
-    ic->addWidget(SpeedButton_ReadCalIn, 4, 0, 1, 2);
-    ic->setColumnStretch(1, 1);
-    ic->setRowStretch(5, 1);
-
-    auto* pt = new QGridLayout(TabSheet8);
-    SpeedButton_iCalPt0ohm4W = Speed(TabSheet8, "SpeedButton_iCalPt0ohm4W", "Kalibrálás 0 ohm");
-    SpeedButton_iCalPtXohm4W = Speed(TabSheet8, "SpeedButton_iCalPtXohm4W", "Kalibrálás 300 ohm");
-    SpeedButton_iCalPt0ohm3W = Speed(TabSheet8, "SpeedButton_iCalPt0ohm3W", "Kalibrálás 0 ohm");
-    SpeedButton_iCalPtXohm3W = Speed(TabSheet8, "SpeedButton_iCalPtXohm3W", "Kalibrálás 300 ohm");
-    const std::array<SpeedButton*, 4> ptSteps{SpeedButton_iCalPt0ohm4W, SpeedButton_iCalPtXohm4W,
-                                              SpeedButton_iCalPt0ohm3W, SpeedButton_iCalPtXohm3W};
-    const char* const ptLabels[] = {"Label_iCalPt0ohm4W", "Label_iCalPtXohm4W", "Label_iCalPt0ohm3W",
-                                    "Label_iCalPtXohm3W"};
-    int row = 0;
-    for (std::size_t i = 0; i < 4; ++i) {
-        if (i % 2 == 0)
-            pt->addWidget(new QLabel(i == 0 ? "4 vezetékkel kell bekötni a kalibrátort!"
-                                            : "3 vezetékkel kell bekötni a kalibrátort!"),
-                          row++, 0, 1, 2);
-        Values.PtLabels[i] = Label(TabSheet8, ptLabels[i], "?");
-        pt->addWidget(ptSteps[i], row, 0);
-        pt->addWidget(Values.PtLabels[i], row++, 1);
-    }
-    SpeedButton_ReadCalPt = Speed(TabSheet8, "SpeedButton_ReadCalPt", "Kiolvasás a készülékből");
-    pt->addWidget(SpeedButton_ReadCalPt, row++, 0, 1, 2);
-    CheckBox_bPt1000 = CheckBox(TabSheet8, "CheckBox_bPt1000", "Pt 1000 (nem Pt 100)");
-    SpeedButton_bPt1000 = Speed(TabSheet8, "SpeedButton_bPt1000", "Készülékbe írás");
-    pt->addWidget(CheckBox_bPt1000, row, 0);
-    pt->addWidget(SpeedButton_bPt1000, row++, 1);
-    pt->setColumnStretch(1, 1);
-    pt->setRowStretch(row, 1);
+    // Input and Pt calibration: the read spans both columns, the labels take the spare width.
+    const CalibrationGroupLayout layout{.readAcrossLabels = true, .stretchColumn = 1, .labelMinimumWidth = 0};
+    Input = new InputCalibrationGroup(TabSheet7, "Bemenet kalibrálás", layout);
+    Values.InputLabels = Input->PointLabels();
+    Pt = new PtCalibrationGroup(TabSheet8, layout);
+    Values.PtLabels = Pt->PointLabels();
 
     GroupBox_SzamitottErtekek = Group(sheet, "GroupBox_SzamitottErtekek", "Számított értékek:");
     auto* live = new QGridLayout(GroupBox_SzamitottErtekek);
@@ -167,20 +125,20 @@ void CalibrationPage::PlaceIdentityGroup(QWidget* group)
 
 void CalibrationPage::BindRequests(RequestButtons& requests)
 {
-    requests.Bind(KeyCalIn0mA, SpeedButton_Cal0mA);
-    requests.Bind(KeyCalIn20mA, SpeedButton_Cal20mA);
-    requests.Bind(KeyCalIn0V, SpeedButton_Cal0V);
-    requests.Bind(KeyCalIn10V, SpeedButton_Cal10V);
-    requests.Bind(KeyInputCalRead, SpeedButton_ReadCalIn);
+    requests.Bind(KeyCalIn0mA, Input->SpeedButton_Cal0mA);
+    requests.Bind(KeyCalIn20mA, Input->SpeedButton_Cal20mA);
+    requests.Bind(KeyCalIn0V, Input->SpeedButton_Cal0V);
+    requests.Bind(KeyCalIn10V, Input->SpeedButton_Cal10V);
+    requests.Bind(KeyInputCalRead, Input->SpeedButton_ReadCalIn);
     requests.Bind(KeyCalPwmLow, Output->SpeedButton_CalPWML);
     requests.Bind(KeyCalPwmHigh, Output->SpeedButton_CalPWMH);
     requests.Bind(KeyPwmCalRead, SpeedButton_ReadPWMCal);
-    requests.Bind(KeyCalPt0Ohm4W, SpeedButton_iCalPt0ohm4W);
-    requests.Bind(KeyCalPtXOhm4W, SpeedButton_iCalPtXohm4W);
-    requests.Bind(KeyCalPt0Ohm3W, SpeedButton_iCalPt0ohm3W);
-    requests.Bind(KeyCalPtXOhm3W, SpeedButton_iCalPtXohm3W);
-    requests.Bind(KeyPtCalRead, SpeedButton_ReadCalPt);
-    requests.Bind(KeyPt1000Write, SpeedButton_bPt1000);
+    requests.Bind(KeyCalPt0Ohm4W, Pt->SpeedButton_iCalPt0ohm4W);
+    requests.Bind(KeyCalPtXOhm4W, Pt->SpeedButton_iCalPtXohm4W);
+    requests.Bind(KeyCalPt0Ohm3W, Pt->SpeedButton_iCalPt0ohm3W);
+    requests.Bind(KeyCalPtXOhm3W, Pt->SpeedButton_iCalPtXohm3W);
+    requests.Bind(KeyPtCalRead, Pt->SpeedButton_ReadCalPt);
+    requests.Bind(KeyPt1000Write, Pt->SpeedButton_bPt1000);
 }
 
 void CalibrationPage::FillStatusRequest(StatusRequestInputs& in) const

@@ -1,13 +1,14 @@
 #pragma once
 #include "CalibrationValues.h"
+#include "InputCalibrationGroup.h"
 #include "MBarGraph.h"
 #include "OutputCalibrationGroup.h"
+#include "PtCalibrationGroup.h"
 #include "StatusRecord.h"
 #include "ui/PageControl.h"
 #include "ui/RadioGroup.h"
 #include "ui/SpeedButton.h"
 
-#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -53,19 +54,9 @@ public:
     PageControl* PageControl2 = nullptr;
     QWidget* TabSheet7 = nullptr;
     QWidget* TabSheet8 = nullptr;
-    QGroupBox* GroupBox_InputCalQVAIN = nullptr;
-    SpeedButton* SpeedButton_Cal0mA = nullptr;
-    SpeedButton* SpeedButton_Cal20mA = nullptr;
-    SpeedButton* SpeedButton_Cal0V = nullptr;
-    SpeedButton* SpeedButton_Cal10V = nullptr;
-    SpeedButton* SpeedButton_ReadCalIn = nullptr;
-    SpeedButton* SpeedButton_iCalPt0ohm4W = nullptr;
-    SpeedButton* SpeedButton_iCalPtXohm4W = nullptr;
-    SpeedButton* SpeedButton_iCalPt0ohm3W = nullptr;
-    SpeedButton* SpeedButton_iCalPtXohm3W = nullptr;
-    SpeedButton* SpeedButton_ReadCalPt = nullptr;
-    QCheckBox* CheckBox_bPt1000 = nullptr;
-    SpeedButton* SpeedButton_bPt1000 = nullptr;
+    // The input calibration group on TabSheet7 and the Pt calibration controls on TabSheet8.
+    InputCalibrationGroup* Input = nullptr;
+    PtCalibrationGroup* Pt = nullptr;
 
     QGroupBox* GroupBox_SzamitottErtekek = nullptr;
     TMBarGraph* MBarGraph_IRow = nullptr;

@@ -1,11 +1,13 @@
 #pragma once
+#include "CalibrationValues.h"
+#include "InputCalibrationGroup.h"
 #include "MbuStatusRequest.h"
 #include "OutputCalibrationGroup.h"
+#include "PtCalibrationGroup.h"
 #include "ui/PageControl.h"
 #include "ui/RadioGroup.h"
 #include "ui/SpeedButton.h"
 
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QObject>
@@ -27,6 +29,8 @@ public:
     void PressReads();
 
     static constexpr int kStripWidth = 329;
+    // The calibration points the replies keep, shown in their labels.
+    CalibrationValues Values;
 
     QGroupBox* GroupBox4 = nullptr;
     RadioGroup* RadioGroup_InputModul = nullptr;
@@ -48,27 +52,9 @@ public:
     PageControl* PageControl2 = nullptr;
     QWidget* TabSheet7 = nullptr;
     QWidget* TabSheet8 = nullptr;
-    QGroupBox* GroupBox_InputCalQVAIN = nullptr;
-    SpeedButton* SpeedButton_Cal0mA = nullptr;
-    SpeedButton* SpeedButton_Cal20mA = nullptr;
-    SpeedButton* SpeedButton_Cal0V = nullptr;
-    SpeedButton* SpeedButton_Cal10V = nullptr;
-    SpeedButton* SpeedButton_ReadCalIn = nullptr;
-    QLabel* Label_RAM1_iCalLow1 = nullptr;
-    QLabel* Label_RAM1_iCalHigh1 = nullptr;
-    QLabel* Label_RAM1_iCalLow2 = nullptr;
-    QLabel* Label_RAM1_iCalHigh2 = nullptr;
-    SpeedButton* SpeedButton_iCalPt0ohm4W = nullptr;
-    SpeedButton* SpeedButton_iCalPtXohm4W = nullptr;
-    SpeedButton* SpeedButton_iCalPt0ohm3W = nullptr;
-    SpeedButton* SpeedButton_iCalPtXohm3W = nullptr;
-    SpeedButton* SpeedButton_ReadCalPt = nullptr;
-    SpeedButton* SpeedButton_bPt1000 = nullptr;
-    QLabel* Label_iCalPt0ohm4W = nullptr;
-    QLabel* Label_iCalPtXohm4W = nullptr;
-    QLabel* Label_iCalPt0ohm3W = nullptr;
-    QLabel* Label_iCalPtXohm3W = nullptr;
-    QCheckBox* CheckBox_bPt1000 = nullptr;
+    // The input calibration group on TabSheet7 and the Pt calibration controls on TabSheet8.
+    InputCalibrationGroup* Input = nullptr;
+    PtCalibrationGroup* Pt = nullptr;
 
 private:
     void CreateOptions(QWidget* sheet);

@@ -69,10 +69,10 @@ TEST(RequestButtons, HigherPriorityGoesFirstAndAReleasedButtonIsNeverSent)
     for (std::uint8_t c : {110, 116, 129, 113})
         h.meter->setReplyData(c, {});
     // Pressed from code in reverse priority order.
-    h.w->Calibration->SpeedButton_ReadCalPt->SetDown(true);
+    h.w->Calibration->Pt->SpeedButton_ReadCalPt->SetDown(true);
     h.w->Calibration->SpeedButton_ReadPWMCal->SetDown(true);
     h.w->Header->SpeedButton_Reset->SetDown(true);
-    h.w->Calibration->SpeedButton_ReadCalIn->SetDown(true);
+    h.w->Calibration->Input->SpeedButton_ReadCalIn->SetDown(true);
     h.meter->clearLog();
     h.tick();
     h.w->Calibration->SpeedButton_ReadPWMCal->click();  // the user withdraws it before its turn
@@ -108,7 +108,7 @@ TEST(RequestButtons, WritesWithoutTheirRecordAreNotOffered)
     EXPECT_TRUE(h.w->Settings->SpeedButton_WriteSettings->isEnabled());
     EXPECT_TRUE(h.w->Limits->SpeedButton_WriteSettings2->isEnabled());
     EXPECT_TRUE(h.w->Identity->SpeedButton_GyariSzamAKeszulekbe->isEnabled());
-    EXPECT_TRUE(h.w->Calibration->SpeedButton_bPt1000->isEnabled());
+    EXPECT_TRUE(h.w->Calibration->Pt->SpeedButton_bPt1000->isEnabled());
     EXPECT_TRUE(h.w->Models->Qv5510->SpeedButton_WriteToDevice_QV5510->isEnabled());
     EXPECT_TRUE(h.w->Tests->SpeedButton_ReadDisplay->isEnabled());
     EXPECT_TRUE(h.forms->Form_QVAO->SpeedButton_ReadFromDevice->isEnabled());

@@ -138,19 +138,20 @@ TEST(OmbrikCommands, CalibrationOptionEraseResetAndPtCommandsWithTheirLabels)
         QStringList texts;
     };
     const Row rows[] = {
-        {c.SpeedButton_ReadCalIn, 110,
-         {c.Label_RAM1_iCalLow1, c.Label_RAM1_iCalHigh1, c.Label_RAM1_iCalLow2, c.Label_RAM1_iCalHigh2},
+        {c.Input->SpeedButton_ReadCalIn, 110,
+         {c.Input->Label_RAM1_iCalLow1, c.Input->Label_RAM1_iCalHigh1, c.Input->Label_RAM1_iCalLow2,
+          c.Input->Label_RAM1_iCalHigh2},
          {"-5", "20 000", "300", "4 000 000"}},
-        {c.SpeedButton_Cal0mA, 102, {c.Label_RAM1_iCalLow1}, {"1 234 567"}},
-        {c.SpeedButton_Cal20mA, 103, {c.Label_RAM1_iCalHigh1}, {"1 234 567"}},
-        {c.SpeedButton_Cal0V, 104, {c.Label_RAM1_iCalLow2}, {"1 234 567"}},
-        {c.SpeedButton_Cal10V, 105, {c.Label_RAM1_iCalHigh2}, {"1 234 567"}},
-        {c.SpeedButton_iCalPt0ohm4W, 125, {c.Label_iCalPt0ohm4W}, {"1 234 567"}},
-        {c.SpeedButton_iCalPtXohm4W, 126, {c.Label_iCalPtXohm4W}, {"1 234 567"}},
-        {c.SpeedButton_iCalPt0ohm3W, 127, {c.Label_iCalPt0ohm3W}, {"1 234 567"}},
-        {c.SpeedButton_iCalPtXohm3W, 128, {c.Label_iCalPtXohm3W}, {"1 234 567"}},
-        {c.SpeedButton_ReadCalPt, 129,
-         {c.Label_iCalPt0ohm4W, c.Label_iCalPtXohm4W, c.Label_iCalPt0ohm3W, c.Label_iCalPtXohm3W},
+        {c.Input->SpeedButton_Cal0mA, 102, {c.Input->Label_RAM1_iCalLow1}, {"1 234 567"}},
+        {c.Input->SpeedButton_Cal20mA, 103, {c.Input->Label_RAM1_iCalHigh1}, {"1 234 567"}},
+        {c.Input->SpeedButton_Cal0V, 104, {c.Input->Label_RAM1_iCalLow2}, {"1 234 567"}},
+        {c.Input->SpeedButton_Cal10V, 105, {c.Input->Label_RAM1_iCalHigh2}, {"1 234 567"}},
+        {c.Pt->SpeedButton_iCalPt0ohm4W, 125, {c.Pt->Label_iCalPt0ohm4W}, {"1 234 567"}},
+        {c.Pt->SpeedButton_iCalPtXohm4W, 126, {c.Pt->Label_iCalPtXohm4W}, {"1 234 567"}},
+        {c.Pt->SpeedButton_iCalPt0ohm3W, 127, {c.Pt->Label_iCalPt0ohm3W}, {"1 234 567"}},
+        {c.Pt->SpeedButton_iCalPtXohm3W, 128, {c.Pt->Label_iCalPtXohm3W}, {"1 234 567"}},
+        {c.Pt->SpeedButton_ReadCalPt, 129,
+         {c.Pt->Label_iCalPt0ohm4W, c.Pt->Label_iCalPtXohm4W, c.Pt->Label_iCalPt0ohm3W, c.Pt->Label_iCalPtXohm3W},
          {"1 234 567", "1 234 567", "1 234 567", "1 234 567"}},  // the points just taken
         {h.w->Device->SpeedButton_EraseFRAM1, 106, {}, {}},
         {h.w->Device->SpeedButton_Reset, 113, {}, {}},
@@ -166,7 +167,7 @@ TEST(OmbrikCommands, CalibrationOptionEraseResetAndPtCommandsWithTheirLabels)
         for (std::size_t i = 0; i < row.labels.size(); ++i)
             EXPECT_EQ(row.labels[i]->text(), row.texts[static_cast<int>(i)]);
     }
-    EXPECT_TRUE(c.CheckBox_bPt1000->isChecked()) << "129 shows the last poll's Pt1000 flag";
+    EXPECT_TRUE(c.Pt->CheckBox_bPt1000->isChecked()) << "129 shows the last poll's Pt1000 flag";
     EXPECT_EQ(h.meter->mbu.framErasures, 1);
     EXPECT_EQ(h.meter->mbu.resets, 1);
     EXPECT_EQ(c.RadioGroup_InputModul->ItemIndex(), 1);
@@ -184,12 +185,12 @@ TEST(OmbrikCommands, WritesSendTheControlsAndReadNothingBack)
     EXPECT_EQ(c.RadioGroup_InputModul->ItemIndex(), 0);
     EXPECT_EQ(h.meter->mbu.options, (OptionsRecord{0, 2}));
 
-    c.CheckBox_bPt1000->setChecked(true);
-    c.SpeedButton_bPt1000->click();
+    c.Pt->CheckBox_bPt1000->setChecked(true);
+    c.Pt->SpeedButton_bPt1000->click();
     h.tick();
     EXPECT_EQ(Hex(h.lastData(2)), "01 00");
     EXPECT_TRUE(h.meter->status.bPt1000);
-    EXPECT_FALSE(c.SpeedButton_bPt1000->IsDown());
+    EXPECT_FALSE(c.Pt->SpeedButton_bPt1000->IsDown());
     h.tick();
     EXPECT_EQ(h.sent(), (Codes{112, 130, 101}));
 }
@@ -229,8 +230,8 @@ TEST(OmbrikCommands, SeveralPressedButtonsGoInPriorityOrder)
 {
     OmbrikHarness h;
     ombrik::CalibrationPage& c = h.cal();
-    for (SpeedButton* b : {c.SpeedButton_bPt1000, c.SpeedButton_ReadPWMCal, h.w->Device->SpeedButton_Reset,
-                           c.SpeedButton_OptionRead, c.SpeedButton_Cal10V, h.w->Device->SpeedButton_TestFrame})
+    for (SpeedButton* b : {c.Pt->SpeedButton_bPt1000, c.SpeedButton_ReadPWMCal, h.w->Device->SpeedButton_Reset,
+                           c.SpeedButton_OptionRead, c.Input->SpeedButton_Cal10V, h.w->Device->SpeedButton_TestFrame})
         b->click();
     h.tick(6);
     EXPECT_EQ(h.sent(), (Codes{105, 111, 113, 116, 130, 101}));

@@ -51,7 +51,7 @@ TEST(OmbrikMonitor, TheFirstPollAndItsReplyWithEveryLabelAndBothDumps)
     h.w->Timer_RxLEDTimer();
     EXPECT_EQ(m.Shape_MBUCom->brushColor(), clBtnFace);
 
-    h.cal().SpeedButton_ReadCalPt->click();
+    h.cal().Pt->SpeedButton_ReadCalPt->click();
     h.tick();
     EXPECT_EQ(m.Shape_MBUCom->brushColor(), clLime) << "lime for any other reply";
     EXPECT_EQ(m.Label_MBURxCounter->text(), "1");
@@ -62,7 +62,7 @@ TEST(OmbrikMonitor, ElevenPollsAndAn102InTheHistoryAndTheRateAcrossAWrap)
     OmbrikHarness h;
     h.tick(11);
     EXPECT_EQ(h.monitor().Label_Commands->text(), "n*101, ");
-    h.cal().SpeedButton_Cal0mA->click();
+    h.cal().Input->SpeedButton_Cal0mA->click();
     h.tick();
     EXPECT_EQ(h.monitor().Label_Commands->text(), "n*101, 102, ");
 
@@ -101,7 +101,7 @@ TEST(OmbrikMonitor, ABadCrcShowsOneThenTheTimeOutAndNothingIsParsed)
 {
     OmbrikHarness h;
     h.meter->mbu.input.points = {1, 2, 3, 4};
-    h.cal().SpeedButton_ReadCalIn->click();
+    h.cal().Input->SpeedButton_ReadCalIn->click();
     h.meter->corruptNextReplies();
     h.session().Tick();
     ombrik::MonitorGroup& m = h.monitor();
@@ -110,8 +110,8 @@ TEST(OmbrikMonitor, ABadCrcShowsOneThenTheTimeOutAndNothingIsParsed)
     EXPECT_TRUE(h.session().Busy());
     ASSERT_TRUE(eventloop::WaitFor([&] { return !h.session().Busy(); }));
     EXPECT_EQ(m.Label_MBURxError->text(), "6: Time out.");
-    EXPECT_EQ(h.cal().Label_RAM1_iCalLow1->text(), "?");
-    EXPECT_TRUE(h.cal().SpeedButton_ReadCalIn->IsDown());
+    EXPECT_EQ(h.cal().Input->Label_RAM1_iCalLow1->text(), "?");
+    EXPECT_TRUE(h.cal().Input->SpeedButton_ReadCalIn->IsDown());
     EXPECT_EQ(m.Shape_MBUCom->brushColor(), clBtnFace) << "no reply lamp for a bad frame";
 }
 
@@ -184,7 +184,7 @@ TEST(OmbrikMonitor, TheFiftySixthDataByteShowsTheBufferFullUntilABytFits)
     h.tick();
     EXPECT_FALSE(h.monitor().Label_TXBufferIsFull->isHidden());
     EXPECT_EQ(h.monitor().Memo_MBUTx->Text().count("A5"), 55);
-    h.cal().SpeedButton_Cal0V->click();
+    h.cal().Input->SpeedButton_Cal0V->click();
     h.tick();
     EXPECT_FALSE(h.monitor().Label_TXBufferIsFull->isHidden()) << "a request without data leaves the mark";
     h.w->RequestEncoders[mbu::CmdStatusPoll] = poll;

@@ -17,7 +17,7 @@ TEST(OmbrikPages, EnteringAPageReadsItAndWithdrawsWhatItsReadsExclude)
     OmbrikHarness h;
     ombrik::CalibrationPage& c = h.cal();
     ombrik::SettingsPages& s = h.pages();
-    for (SpeedButton* b : {c.SpeedButton_Cal0mA, c.SpeedButton_bPt1000, c.Output->SpeedButton_CheckCurrent})
+    for (SpeedButton* b : {c.Input->SpeedButton_Cal0mA, c.Pt->SpeedButton_bPt1000, c.Output->SpeedButton_CheckCurrent})
         b->SetDown(true);
     h.enter("Quorin beállítások");
     h.tick(5);
@@ -58,13 +58,15 @@ TEST(OmbrikPages, ButtonsOfOneGroupExcludeEachOtherAndGroupsAreIndependent)
     ombrik::CalibrationPage& c = h.cal();
     ombrik::SettingsPages& s = h.pages();
     ombrik::DevicePages& d = *h.w->Device;
+    const InputCalibrationGroup& in = *c.Input;
+    const PtCalibrationGroup& pt = *c.Pt;
     const std::vector<std::vector<SpeedButton*>> groups = {
         {c.SpeedButton_OptionRead, c.SpeedButton_OptionWrite},
         {c.SpeedButton_ReadPWMCal, c.Output->SpeedButton_CheckCurrent, c.Output->SpeedButton_CheckVoltage},
         {c.Output->SpeedButton_CalPWML, c.Output->SpeedButton_CalPWMH},
-        {c.SpeedButton_Cal0mA, c.SpeedButton_Cal20mA, c.SpeedButton_Cal0V, c.SpeedButton_Cal10V, c.SpeedButton_ReadCalIn},
-        {c.SpeedButton_iCalPt0ohm4W, c.SpeedButton_iCalPtXohm4W, c.SpeedButton_iCalPt0ohm3W, c.SpeedButton_iCalPtXohm3W,
-         c.SpeedButton_ReadCalPt, c.SpeedButton_bPt1000},
+        {in.SpeedButton_Cal0mA, in.SpeedButton_Cal20mA, in.SpeedButton_Cal0V, in.SpeedButton_Cal10V, in.SpeedButton_ReadCalIn},
+        {pt.SpeedButton_iCalPt0ohm4W, pt.SpeedButton_iCalPtXohm4W, pt.SpeedButton_iCalPt0ohm3W, pt.SpeedButton_iCalPtXohm3W,
+         pt.SpeedButton_ReadCalPt, pt.SpeedButton_bPt1000},
         {s.SpeedButton_ReadSettings, s.SpeedButton_ReadDefaultSettings, s.SpeedButton_WriteSettings},
         {s.SpeedButton_ReadSettings2, s.SpeedButton_ReadDefaultSettings2, s.SpeedButton_WriteSettings2},
         {d.SpeedButton_EraseFRAM1, d.SpeedButton_Reset},

@@ -26,7 +26,7 @@ TEST(OmbrikScreenshot, EveryPage)
     s.uSPS = 50;
     h.meter->mbu.options = {1, 1};
     h.cal().SpeedButton_OptionRead->click();
-    h.cal().SpeedButton_ReadCalPt->click();
+    h.cal().Pt->SpeedButton_ReadCalPt->click();
     h.tick(3);
     // The settings read, and a display image (a frame and a diagonal) read two rows a frame.
     h.pages().SpeedButton_ReadSettings->click();

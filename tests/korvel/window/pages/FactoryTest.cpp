@@ -45,43 +45,43 @@ TEST_F(FactoryFixture, InputAndPtStepsFillTheirLabelAndTheReadsAllFour)
     EXPECT_EQ(cal.Values.InputLabels[0]->objectName(), "Label_RAM1_iCalLow1");
     EXPECT_EQ(cal.Values.PtLabels[3]->objectName(), "Label_iCalPtXohm3W");
 
-    Run(cal.SpeedButton_Cal20mA);
+    Run(cal.Input->SpeedButton_Cal20mA);
     EXPECT_EQ(Texts(cal.Values.InputLabels), (std::vector<QString>{"?", "20 000", "?", "?"}));
-    Run(cal.SpeedButton_Cal0mA);
-    Run(cal.SpeedButton_Cal0V);
-    Run(cal.SpeedButton_Cal10V);
+    Run(cal.Input->SpeedButton_Cal0mA);
+    Run(cal.Input->SpeedButton_Cal0V);
+    Run(cal.Input->SpeedButton_Cal10V);
     EXPECT_EQ(Texts(cal.Values.InputLabels), (std::vector<QString>{"1 000", "20 000", "1 500", "30 000"}));
     EXPECT_EQ(store.input.points, (std::array<std::int32_t, 4>{1000, 20000, 1500, 30000}));
 
     store.input.points = {-1234567, 0, 7, 2147483647};
-    Run(cal.SpeedButton_ReadCalIn);
+    Run(cal.Input->SpeedButton_ReadCalIn);
     EXPECT_EQ(Texts(cal.Values.InputLabels), (std::vector<QString>{"-1 234 567", "0", "7", "2 147 483 647"}));
 
-    Run(cal.SpeedButton_iCalPtXohm3W);
+    Run(cal.Pt->SpeedButton_iCalPtXohm3W);
     EXPECT_EQ(Texts(cal.Values.PtLabels), (std::vector<QString>{"?", "?", "?", "300 456"}));
-    Run(cal.SpeedButton_iCalPt0ohm4W);
-    Run(cal.SpeedButton_iCalPtXohm4W);
-    Run(cal.SpeedButton_iCalPt0ohm3W);
+    Run(cal.Pt->SpeedButton_iCalPt0ohm4W);
+    Run(cal.Pt->SpeedButton_iCalPtXohm4W);
+    Run(cal.Pt->SpeedButton_iCalPt0ohm3W);
     EXPECT_EQ(Texts(cal.Values.PtLabels), (std::vector<QString>{"-12", "300 123", "-15", "300 456"}));
 }
 
 TEST_F(FactoryFixture, PtReadTakesThePt1000FlagOfTheLastStatusAndItsWriteSendsOneByte)
 {
     store.pt.points = {1, 22, 333, 4444};
-    cal.CheckBox_bPt1000->setChecked(true);
+    cal.Pt->CheckBox_bPt1000->setChecked(true);
     h.tick();  // the last status reports a Pt100 sensor
-    Run(cal.SpeedButton_ReadCalPt);
+    Run(cal.Pt->SpeedButton_ReadCalPt);
     EXPECT_EQ(Texts(cal.Values.PtLabels), (std::vector<QString>{"1", "22", "333", "4 444"}));
-    EXPECT_FALSE(cal.CheckBox_bPt1000->isChecked());
+    EXPECT_FALSE(cal.Pt->CheckBox_bPt1000->isChecked());
 
-    cal.CheckBox_bPt1000->setChecked(true);
-    Run(cal.SpeedButton_bPt1000);
+    cal.Pt->CheckBox_bPt1000->setChecked(true);
+    Run(cal.Pt->SpeedButton_bPt1000);
     EXPECT_EQ(SentData(130), (std::vector<std::uint8_t>{1}));
     h.tick();
-    Run(cal.SpeedButton_ReadCalPt);
-    EXPECT_TRUE(cal.CheckBox_bPt1000->isChecked());
-    cal.CheckBox_bPt1000->setChecked(false);
-    Run(cal.SpeedButton_bPt1000);
+    Run(cal.Pt->SpeedButton_ReadCalPt);
+    EXPECT_TRUE(cal.Pt->CheckBox_bPt1000->isChecked());
+    cal.Pt->CheckBox_bPt1000->setChecked(false);
+    Run(cal.Pt->SpeedButton_bPt1000);
     EXPECT_EQ(SentData(130), (std::vector<std::uint8_t>{0}));
     EXPECT_EQ(store.pt1000Writes, (std::vector<bool>{true, false}));
 }

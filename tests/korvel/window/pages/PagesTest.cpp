@@ -24,11 +24,11 @@ TEST(Pages, EnteringTheCalibrationPageReadsInSchedulerOrderAndSkipsWithdrawnRead
     for (std::uint8_t c : {110, 116, 129, 131})
         h.meter->setReplyData(c, {});
     ClickTab(h.w->PageControl1, "Tesztek");
-    EXPECT_FALSE(h.w->Calibration->SpeedButton_ReadCalIn->IsDown());  // no reads for this page
+    EXPECT_FALSE(h.w->Calibration->Input->SpeedButton_ReadCalIn->IsDown());  // no reads for this page
     ClickTab(h.w->PageControl1, "Quorin beállítások");
-    EXPECT_TRUE(h.w->Calibration->SpeedButton_ReadCalIn->IsDown());
+    EXPECT_TRUE(h.w->Calibration->Input->SpeedButton_ReadCalIn->IsDown());
     EXPECT_TRUE(h.w->Calibration->SpeedButton_ReadPWMCal->IsDown());
-    EXPECT_TRUE(h.w->Calibration->SpeedButton_ReadCalPt->IsDown());
+    EXPECT_TRUE(h.w->Calibration->Pt->SpeedButton_ReadCalPt->IsDown());
     h.w->Calibration->SpeedButton_ReadPWMCal->click();  // withdrawn before its turn
     h.meter->clearLog();
     for (int i = 0; i < 3; ++i)
@@ -50,7 +50,7 @@ TEST(Pages, SettingsPageReadsNothingLimitOutputPageReadsTheSettings)
     h.w->PageControl1->setActivePage(h.w->TabSheet1);
     h.w->PageControl1->setActivePage(h.w->TabSheet5);
     EXPECT_FALSE(h.w->Limits->SpeedButton_ReadSettings2->IsDown());
-    EXPECT_FALSE(h.w->Calibration->SpeedButton_ReadCalIn->IsDown());
+    EXPECT_FALSE(h.w->Calibration->Input->SpeedButton_ReadCalIn->IsDown());
 }
 
 TEST(Pages, AltWithAnyKeyRefreshesOtherModifiersDoNot)

@@ -1,0 +1,34 @@
+#pragma once
+#include "CalibrationGroupLayout.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QObject>
+
+#include <array>
+
+// The analogue input's calibration group, filling the page given: a step button for each of
+// the four points (0 mA, 20 mA, 0 V, 10 V) with the label of its point beside it, and the
+// read of all four. The five buttons are request buttons of one group, so they exclude each
+// other. caption: the group's title.
+class InputCalibrationGroup : public QObject {
+public:
+    InputCalibrationGroup(QWidget* page, const QString& caption, const CalibrationGroupLayout& layout);
+
+    // The point labels in the point order of the input calibration block.
+    std::array<QLabel*, 4> PointLabels() const
+    {
+        return {Label_RAM1_iCalLow1, Label_RAM1_iCalHigh1, Label_RAM1_iCalLow2, Label_RAM1_iCalHigh2};
+    }
+
+    QGroupBox* GroupBox_InputCalQVAIN = nullptr;
+    SpeedButton* SpeedButton_Cal0mA = nullptr;
+    SpeedButton* SpeedButton_Cal20mA = nullptr;
+    SpeedButton* SpeedButton_Cal0V = nullptr;
+    SpeedButton* SpeedButton_Cal10V = nullptr;
+    SpeedButton* SpeedButton_ReadCalIn = nullptr;
+    QLabel* Label_RAM1_iCalLow1 = nullptr;
+    QLabel* Label_RAM1_iCalHigh1 = nullptr;
+    QLabel* Label_RAM1_iCalLow2 = nullptr;
+    QLabel* Label_RAM1_iCalHigh2 = nullptr;
+};

@@ -1,0 +1,35 @@
+#pragma once
+#include "CalibrationGroupLayout.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QObject>
+
+#include <array>
+
+// The Pt temperature input's calibration controls, laid out on the page given: under the
+// note for four wires the 0 and 300 ohm steps, under the note for three wires the same two,
+// each with the label of its point; the read of all four points; the Pt1000 choice with its
+// write. The six buttons are request buttons of one group, so they exclude each other.
+class PtCalibrationGroup : public QObject {
+public:
+    PtCalibrationGroup(QWidget* page, const CalibrationGroupLayout& layout);
+
+    // The point labels in the point order of the Pt calibration block.
+    std::array<QLabel*, 4> PointLabels() const
+    {
+        return {Label_iCalPt0ohm4W, Label_iCalPtXohm4W, Label_iCalPt0ohm3W, Label_iCalPtXohm3W};
+    }
+
+    SpeedButton* SpeedButton_iCalPt0ohm4W = nullptr;
+    SpeedButton* SpeedButton_iCalPtXohm4W = nullptr;
+    SpeedButton* SpeedButton_iCalPt0ohm3W = nullptr;
+    SpeedButton* SpeedButton_iCalPtXohm3W = nullptr;
+    SpeedButton* SpeedButton_ReadCalPt = nullptr;
+    QLabel* Label_iCalPt0ohm4W = nullptr;
+    QLabel* Label_iCalPtXohm4W = nullptr;
+    QLabel* Label_iCalPt0ohm3W = nullptr;
+    QLabel* Label_iCalPtXohm3W = nullptr;
+    QCheckBox* CheckBox_bPt1000 = nullptr;
+    SpeedButton* SpeedButton_bPt1000 = nullptr;
+};
