@@ -2,6 +2,7 @@
 
 #include "ui/Shape.h"
 
+#include <algorithm>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QResizeEvent>
@@ -93,10 +94,16 @@ void TMBarGraph::Apply()
     if (FontColorOf(textLabel_) != label.fontColor)
         SetFontColor(textLabel_, label.fontColor);
 
-    // Changing the minimum size can resize the control, which redraws it once more.
+    // The constraints are lower limits only: a minimum the owner set itself (a fixed size)
+    // stays where it is larger. Changing the minimum size can resize the control, which
+    // redraws it once more.
     const BarConstraints& c = model_.Constraints();
-    if (minimumWidth() != c.minWidth || minimumHeight() != c.minHeight)
-        setMinimumSize(c.minWidth, c.minHeight);
+    if (minimumSize() != appliedMinimum_)
+        ownerMinimum_ = minimumSize();  // set by the owner since the last redraw
+    const QSize wanted = ownerMinimum_.expandedTo(QSize(c.minWidth, c.minHeight));
+    if (wanted != minimumSize())
+        setMinimumSize(wanted);
+    appliedMinimum_ = wanted;
 }
 
 void TMBarGraph::SetMBGOrientation(TMBGOrientation value)
@@ -181,6 +188,13 @@ void TMBarGraph::SetMBGText(const QString& value)
     SyncSize();
     model_.SetMBGText(value.toStdString());
     Apply();
+}
+
+void TMBarGraph::SetFormValues()
+{
+    SetMBGValue(0.5);
+    SetMBGValueFrom(0.25);
+    SetMBGValueTo(0.75);
 }
 
 void TMBarGraph::SetMBGValueFrom(double value)

@@ -36,6 +36,10 @@ public:
     explicit TMBarGraph(QWidget* parent = nullptr);
     ~TMBarGraph() override;
 
+    // The values both programs' windows store for every bar graph they place: value 0.5,
+    // from 0.25, to 0.75.
+    void SetFormValues();
+
     void SetMBGOrientation(TMBGOrientation value);
     void SetMBGValue(double value);  // redraws only if the clamped value moved
     void SetMBGMinusColorAt0(TColor value);
@@ -75,6 +79,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The minimum size the owner gave the control, and the one the last redraw left it with.
+    QSize ownerMinimum_{0, 0};
+    QSize appliedMinimum_{0, 0};
+
     TextExtent MeasureText(const std::string& utf8Text) const;
     void SyncSize();
     void BarGraphResize();

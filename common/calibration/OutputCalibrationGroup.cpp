@@ -78,6 +78,7 @@ OutputCalibrationGroup::OutputCalibrationGroup(QWidget* container, int stripWidt
     Shape1->setFixedSize(stripWidth, 17);
     MBarGraph_PWM = new TMBarGraph(strip);
     MBarGraph_PWM->setObjectName("MBarGraph_PWM");
+    MBarGraph_PWM->SetFormValues();
     MBarGraph_PWM->setFixedSize(stripWidth, 17);
     sv->addWidget(Shape1);
     sv->addWidget(MBarGraph_PWM);

@@ -14,3 +14,8 @@ QString DateSeparatorOf(const QString& shortDateFormat);
 
 // The date separator of the current locale's short date format, as UTF-8.
 std::string LocaleDateSeparator();
+
+class QDateTime;
+// The settings file's date stamp: the locale's short date, three blanks, and its long time
+// format without the time zone Qt adds to it ("2024. 03. 05.   14:07:09").
+QString LocaleDateTimeStamp(const QDateTime& when);

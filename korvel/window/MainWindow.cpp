@@ -28,11 +28,14 @@
 #include "ui/AppRefresh.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QLocale>
 #include <QScrollArea>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using uibuild::Q;
 
@@ -50,6 +53,12 @@ MainWindow::MainWindow(hid::UsbHid& usb, QStringList arguments, QWidget* parent)
     font.setPixelSize(11);
     setFont(font);
     resize(1321, 946);
+    // Centred on the screen (a window larger than the screen keeps its top-left corner on it).
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.left() + std::max(0, (area.width() - width()) / 2),
+             area.top() + std::max(0, (area.height() - height()) / 2));
+    }
     Beep = [] { QApplication::beep(); };
 
     CreatePages();
@@ -423,9 +432,7 @@ void MainWindow::SaveIni()
     // Failures (a read-only folder, say) are swallowed: the program goes on.
     IniFile ini(IniFileName().toStdString());
     ini.Load();
-    const QDateTime now = QDateTime::currentDateTime();
-    const QString stamp = QLocale().toString(now.date(), QLocale::ShortFormat) + QStringLiteral("   ") +
-                          QLocale().toString(now.time(), QLocale::LongFormat);
+    const QString stamp = LocaleDateTimeStamp(QDateTime::currentDateTime());
     if (ini.WriteString("Date", "Date", stamp.toStdString()))
         ini.Save();
 }

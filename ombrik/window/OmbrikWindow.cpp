@@ -2,6 +2,7 @@
 
 #include "MbuSession.h"
 #include "IniFile.h"
+#include "numbers/LocaleSeparators.h"
 #include "pages/CalibrationPage.h"
 #include "pages/DevicePages.h"
 #include "pages/DeveloperPage.h"
@@ -261,9 +262,7 @@ void OmbrikWindow::SaveIni()
     // Failures (a read-only folder, say) are swallowed: the program goes on.
     IniFile ini(IniPath.toStdString());
     ini.Load();
-    const QDateTime now = QDateTime::currentDateTime();
-    const QString stamp = QLocale().toString(now.date(), QLocale::ShortFormat) + QStringLiteral("   ") +
-                          QLocale().toString(now.time(), QLocale::LongFormat);
+    const QString stamp = LocaleDateTimeStamp(QDateTime::currentDateTime());
     ini.WriteString("Date", "Date", stamp.toStdString());
     const auto edits = Developer->SettingsFileEdits();
     for (std::size_t i = 0; i < edits.size(); ++i)

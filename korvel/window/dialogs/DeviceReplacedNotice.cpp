@@ -1,8 +1,10 @@
 #include "DeviceReplacedNotice.h"
+#include "ui/AppRefresh.h"
 
 #include "ui/TColor.h"
 
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -80,7 +82,7 @@ void DeviceReplacedNotice::Button_OkClick()
 void DeviceReplacedNotice::keyPressEvent(QKeyEvent* event)
 {
     // Alt alone with any key repaints the notice; Esc presses "Ok" (the cancel button).
-    if (event->modifiers() == Qt::AltModifier) {
+    if (IsExactlyAlt(event->modifiers(), QGuiApplication::mouseButtons())) {
         repaint();
         return;
     }

@@ -75,7 +75,7 @@ QvroDialog::QvroDialog(QWidget* parent)
         l->setFixedSize(110, 22);
         sh->addWidget(l);
     }
-    SetFontColor(Label_DigitalOutOff, clRed);
+    SetWidgetColors(Label_DigitalOutOff, clRed, clWindowText);
     SetWidgetColors(Label_DigitalOutOn, clLime, clWindowText);
     sh->addStretch(1);
     right->addWidget(state);

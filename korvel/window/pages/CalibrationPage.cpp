@@ -84,10 +84,8 @@ CalibrationPage::CalibrationPage(QWidget* sheet) : QObject(sheet)
         live->addWidget(new QLabel(caption), r, 0);
         target = new TMBarGraph(GroupBox_SzamitottErtekek);
         target->setObjectName(name);
-        target->SetMBGValue(0.5);
+        target->SetFormValues();
         target->SetMBGPlusColorAt1(0xFFFF00u);  // aqua
-        target->SetMBGValueFrom(0.25);
-        target->SetMBGValueTo(0.75);
         target->setFixedSize(180, 17);
         live->addWidget(target, r++, 1);
     };

@@ -116,11 +116,9 @@ HeaderPage::HeaderPage(QWidget* window) : QObject(window)
 
         MBarGraph_OutputPercent = new TMBarGraph(TabSheet_Header);
         MBarGraph_OutputPercent->setObjectName("MBarGraph_OutputPercent");
-        MBarGraph_OutputPercent->SetMBGValue(0.5);
+        MBarGraph_OutputPercent->SetFormValues();
         MBarGraph_OutputPercent->SetMBGPlusColorAt1(clYellow);
         MBarGraph_OutputPercent->SetMBGText(QStringLiteral("???%"));
-        MBarGraph_OutputPercent->SetMBGValueFrom(0.25);
-        MBarGraph_OutputPercent->SetMBGValueTo(0.75);
         MBarGraph_OutputPercent->setFixedSize(200, 24);
         mv->addWidget(MBarGraph_OutputPercent);
 

@@ -136,6 +136,13 @@ void MonitorPage::ShowLinkError(std::uint8_t code)
                                  Label_MBUTxVerH,   Label_MBUTxCommand, Label_MBURxDevice,
                                  Label_MBURxVer,    Label_MBURxCounter, Memo_MBURx};
     labels.Show(code, linkerror::BufferFull);
+    // The host's own code 9 stands in the reply it was given for: the dump shows that reply
+    // with its error byte as the host judged it.
+    if (code == linkerror::Oversize) {
+        mbu3::Frame judged = lastReply_;
+        judged[mbu3::off::ErrorCode] = code;
+        Memo_MBURx->SetText(QString::fromStdString(mbu3::HexDump(judged, mbu3::Direction::Reply)));
+    }
 }
 
 void MonitorPage::ShowReply(const mbu3::Frame& f)
@@ -145,6 +152,7 @@ void MonitorPage::ShowReply(const mbu3::Frame& f)
     Label_MBURxCounter->setText(QString::number(f[mbu3::off::Counter]));
     Label_DeviceID->setText(FormatThousands(mbu3::Get32(f, mbu3::off::HostOrDeviceId)));
     Memo_MBURx->SetText(QString::fromStdString(mbu3::HexDump(f, mbu3::Direction::Reply)));
+    lastReply_ = f;
 }
 
 void MonitorPage::ShowFramesPerSecond(std::int32_t fps)

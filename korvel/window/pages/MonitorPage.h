@@ -55,6 +55,9 @@ public:
     QLabel* Label_FPS = nullptr;
     QLabel* Label_Commands = nullptr;
     QPushButton* Button_CommandsClear = nullptr;
+
+private:
+    mbu3::Frame lastReply_{};  // the last reply shown in the dump
 };
 
 // The program's date, shown in the title and on the frame monitor.

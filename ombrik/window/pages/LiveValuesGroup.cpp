@@ -13,6 +13,7 @@ namespace {
 TMBarGraph* ReadingBar(QWidget* parent, const char* name)
 {
     auto* bar = Named<TMBarGraph>(parent, name);
+    bar->SetFormValues();
     bar->SetMBGPlusColorAt1(0xFFFF00u);  // aqua
     bar->setFixedSize(180, 17);
     return bar;

@@ -119,6 +119,20 @@ TEST(BarGraphWidget, HorizontalOrientationRaisesTheMinimumHeight)
     EXPECT_EQ(graph.minimumWidth(), 30);
 }
 
+TEST(BarGraphWidget, ConstraintsNeverLowerAFixedSizeTheOwnerGave)
+{
+    TMBarGraph graph;
+    graph.setFixedSize(180, 17);
+    for (double v : {0.25, 0.5, -0.75}) {
+        graph.SetMBGValue(v);
+        EXPECT_EQ(graph.minimumSize(), QSize(180, 17)) << v;
+    }
+    // A vertical bar needs a taller minimum than the owner gave: the larger one wins.
+    graph.SetMBGOrientation(orientationVertical);
+    EXPECT_EQ(graph.minimumWidth(), 180);
+    EXPECT_GE(graph.minimumHeight(), 17);
+}
+
 TEST(BarGraphWidget, LabelTakesTheFontAndColourWhenItsTextIsPlaced)
 {
     Shown s;

@@ -2,6 +2,7 @@
 #include "LocaleSeparators.h"
 #include "StatusTexts.h"
 
+#include <QDateTime>
 #include <QLocale>
 
 #include <gtest/gtest.h>
@@ -67,4 +68,25 @@ TEST_F(LocaleSeparators, FollowTheDefaultLocale)
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(LocaleDecimalSeparator(), ",");
     EXPECT_EQ(LocaleDateSeparator(), ".");
+}
+
+TEST(LocaleDateTimeStamp, ShortDateThreeBlanksAndTheTimeWithoutAZone)
+{
+    const QDateTime when(QDate(2024, 3, 5), QTime(14, 7, 9), Qt::UTC);
+    struct Row {
+        QLocale::Language language;
+        QLocale::Territory territory;
+        const char* stamp;
+    };
+    const Row rows[] = {
+        {QLocale::Hungarian, QLocale::Hungary, "2024. 03. 05.   14:07:09"},
+        {QLocale::English, QLocale::UnitedStates, "3/5/24   2:07:09 PM"},
+        {QLocale::German, QLocale::Germany, "05.03.24   14:07:09"},
+    };
+    const QLocale saved;
+    for (const Row& row : rows) {
+        QLocale::setDefault(QLocale(row.language, row.territory));
+        EXPECT_EQ(LocaleDateTimeStamp(when).toStdString(), row.stamp) << QLocale().name().toStdString();
+    }
+    QLocale::setDefault(saved);
 }

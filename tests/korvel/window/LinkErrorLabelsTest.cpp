@@ -109,6 +109,8 @@ TEST(LinkErrorLabels, OversizeAndUnknownCodesKeepThePreviousTexts)
     EXPECT_EQ(FontColorOf(h.w->Monitor->Label_MBURxError), clRed);
     EXPECT_EQ(h.w->Monitor->Label_uSumDataByteFromRx->text(), "16385");
     EXPECT_TRUE(h.w->Settings->SpeedButton_ReadSettings->IsDown());
+    // The dump shows the reply with the host's code 9 in its error byte.
+    EXPECT_EQ(h.w->Monitor->Memo_MBURx->Text().section(QChar('|'), 2, 2), "09");
 
     h.meter->failNextReplies(mbu3::ErrDevice);
     h.tick();
