@@ -1,4 +1,5 @@
 #include "ByteStream.h"
+#include "HexText.h"
 
 #include <gtest/gtest.h>
 
@@ -8,22 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-std::string Hex(std::span<const std::uint8_t> bytes)
-{
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string text;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (i != 0)
-            text += ' ';
-        text += kDigits[bytes[i] >> 4];
-        text += kDigits[bytes[i] & 0xF];
-    }
-    return text;
-}
-
-}  // namespace
+using hextext::Hex;
 
 TEST(ByteWriter, PutsLittleEndianAndReadsBackTheSameValues)
 {

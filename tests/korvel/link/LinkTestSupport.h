@@ -3,6 +3,7 @@
 // builds them, and a stand-in device that answers a whole segmented transfer.
 #include "Mbu3Frame.h"
 #include "SegmentedTransfer.h"
+#include "HexText.h"
 
 #include <gtest/gtest.h>
 
@@ -15,22 +16,9 @@
 
 namespace linktest {
 
-using Bytes = std::vector<std::uint8_t>;
+using hextext::Hex;
 
-// "03 02 BD": upper-case pairs with one blank between them. Comparing these strings
-// shows a failing frame byte by byte.
-inline std::string Hex(std::span<const std::uint8_t> bytes)
-{
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string text;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (i != 0)
-            text += ' ';
-        text += kDigits[bytes[i] >> 4];
-        text += kDigits[bytes[i] & 0xF];
-    }
-    return text;
-}
+using Bytes = std::vector<std::uint8_t>;
 
 inline std::string Hex(const Bytes& bytes) { return Hex(std::span<const std::uint8_t>(bytes)); }
 

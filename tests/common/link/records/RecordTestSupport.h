@@ -1,6 +1,7 @@
 #pragma once
 // Byte views for record tests: hex text both ways, and a record's encoding and decoding.
 #include "ByteStream.h"
+#include "HexText.h"
 
 #include <cstdint>
 #include <string>
@@ -10,37 +11,8 @@
 namespace recordtest {
 
 using Bytes = std::vector<std::uint8_t>;
-
-// "03 02 BD": upper-case pairs with one blank between them.
-inline std::string Hex(std::span<const std::uint8_t> bytes)
-{
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string text;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (i != 0)
-            text += ' ';
-        text += kDigits[bytes[i] >> 4];
-        text += kDigits[bytes[i] & 0xF];
-    }
-    return text;
-}
-
-// Hex pairs, blanks between them ignored.
-inline Bytes FromHex(std::string_view hex)
-{
-    Bytes bytes;
-    std::string pair;
-    for (char c : hex) {
-        if (c == ' ')
-            continue;
-        pair += c;
-        if (pair.size() == 2) {
-            bytes.push_back(static_cast<std::uint8_t>(std::stoul(pair, nullptr, 16)));
-            pair.clear();
-        }
-    }
-    return bytes;
-}
+using hextext::FromHex;
+using hextext::Hex;
 
 template <class Record>
 Bytes Encoded(const Record& record)
