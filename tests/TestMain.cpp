@@ -1,3 +1,5 @@
+#include "ui/DesignFonts.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -19,6 +21,7 @@ int main(int argc, char** argv)
     }
     QLocale::setDefault(QLocale::c());
     QApplication app(argc, argv);
+    designfonts::Install();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

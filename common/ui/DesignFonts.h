@@ -1,0 +1,15 @@
+#pragma once
+#include <QString>
+
+// The windows were designed for "MS Sans Serif" and "Arial". Neither ships with Linux, and
+// fontconfig's own fallback for an unknown family can be a monospaced face, which cuts
+// captions. Both names are mapped to one proportional sans-serif family: Liberation Sans
+// (Arial's metrics) where it is installed, else DejaVu Sans.
+namespace designfonts {
+
+// The family the design faces resolve to on this machine.
+QString SansFamily();
+// Maps the design faces to SansFamily(); call once, after the application is created.
+void Install();
+
+}  // namespace designfonts
