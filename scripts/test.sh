@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds and runs the tests, each way in a build folder of its own:
+# Builds (warnings are errors) and runs the tests, each way in a build folder of its own:
 #   ./scripts/test.sh                    every test, plain
-#   QS_SANITIZE=1 ./scripts/test.sh       every test under AddressSanitizer and UBSan
+#   QS_SANITIZE=1 ./scripts/test.sh       every test under AddressSanitizer (leaks fail too) and UBSan
 #   QS_SANITIZE=thread ./scripts/test.sh  the HID layer's tests (the only threads) under
 #                                         ThreadSanitizer; any report fails the run
 set -euo pipefail
@@ -12,7 +12,7 @@ case "${QS_SANITIZE:-0}" in
   1)
     dir=build-asan
     extra=(-DQS_SANITIZE=ON -DQS_BUILD_BENCH=OFF)
-    export ASAN_OPTIONS=detect_leaks=0
+    export ASAN_OPTIONS=detect_leaks=1
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
     ;;
   thread)
@@ -26,6 +26,6 @@ case "${QS_SANITIZE:-0}" in
     extra=()
     ;;
 esac
-cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${extra[@]}"
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_COMPILE_WARNING_AS_ERROR=ON "${extra[@]}"
 cmake --build "$dir" "${target[@]}"
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"
