@@ -251,6 +251,24 @@ TEST(LayoutDialogFrame, CommonControlsStandAtTheirDesignPlaces)
     }
 }
 
+// The number editor: outer size 550 x 460 likewise, its digit columns where the design has
+// them.
+TEST(LayoutDialogFrame, TheNumberEditorKeepsItsDesignGeometry)
+{
+    DialogHarness h;
+    NumberEditor* e = h.editor;
+    EXPECT_EQ(e->size().grownBy(screenfit::kUsualFrame), QSize(550, 460));
+    const int columns[] = {32, 120, 208, 296, 384};
+    for (int k = 0; k < NumberEditor::kDigits; ++k) {
+        EXPECT_EQ(e->Button_PlusDigit[k]->pos(), QPoint(columns[k], 64)) << k;
+        EXPECT_EQ(e->Label_Digit[k]->pos(), QPoint(columns[k], 128)) << k;
+        EXPECT_EQ(e->Button_MinusDigit[k]->pos(), QPoint(columns[k], 176)) << k;
+    }
+    const int commas[] = {419, 339, 251, 163, 74};  // Label_uDecimal0 .. Label_uDecimal4
+    for (int d = 0; d < NumberEditor::kDigits; ++d)
+        EXPECT_EQ(e->Label_uDecimal[d]->x(), commas[d]) << d;
+}
+
 // The header's groups and lamps keep their places whatever the operating time reads, however
 // long the command history grows and whether the link error shows.
 TEST_F(ShownWindow, LayoutHeaderGroupsKeepTheirPlaces)
