@@ -375,7 +375,8 @@ TEST_F(ShownWindow, LayoutEveryPageFitsItsControls)
 }
 
 // Every module dialog, the password dialog and the number editor, with every optional group
-// shown: no control past its parent's edge, no text cut, number edits wide enough.
+// shown: no control past its parent's edge, no text cut (the relay dialog's "A érték vagy
+// delta érték:" and its hold check box among them), number edits wide enough.
 TEST(LayoutDialogs, EveryDialogFitsItsControls)
 {
     DialogHarness h;
