@@ -8,11 +8,19 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
+#include <string_view>
 
 int main(int argc, char** argv)
 {
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Headless, on one screen of a desktop's size: the offscreen platform's own screen is
+    // 800 x 800, smaller than the windows. QS_TEST_SCREEN names another screen description.
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (!platform || std::string_view(platform) == "offscreen") {
+        const char* screen = std::getenv("QS_TEST_SCREEN");
+        const std::string spec = std::string("offscreen:configfile=") + (screen ? screen : QS_DESKTOP_SCREEN);
+        setenv("QT_QPA_PLATFORM", spec.c_str(), 1);
+    }
     if (!std::getenv("XDG_RUNTIME_DIR")) {
         const QByteArray dir = QDir::tempPath().toUtf8() + "/qs-test-runtime";
         QDir().mkpath(QString::fromUtf8(dir));

@@ -26,6 +26,7 @@
 #include "IniFile.h"
 #include "numbers/LocaleSeparators.h"
 #include "ui/AppRefresh.h"
+#include "ui/ScreenFit.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -52,12 +53,15 @@ MainWindow::MainWindow(hid::UsbHid& usb, QStringList arguments, QWidget* parent)
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(11);
     setFont(font);
-    resize(1321, 946);
-    // Centred on the screen (a window larger than the screen keeps its top-left corner on it).
+    // 1321 x 946, centred on the screen. On a screen too small for it the window takes the
+    // screen's available area (its page area scrolls) and stands wholly on the screen.
+    const QRect available = screenfit::AvailableAreaAt({});
+    resize(screenfit::FittedSize(kDesignSize, screenfit::kUsualFrame, available));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
-        move(area.left() + std::max(0, (area.width() - width()) / 2),
-             area.top() + std::max(0, (area.height() - height()) / 2));
+        const QPoint centred(area.left() + std::max(0, (area.width() - width()) / 2),
+                             area.top() + std::max(0, (area.height() - height()) / 2));
+        move(screenfit::KeptOnScreen(centred, size().grownBy(screenfit::kUsualFrame), available));
     }
     Beep = [] { QApplication::beep(); };
 

@@ -60,6 +60,9 @@ public:
         QvtmpDialog* qvtmp = nullptr;
     };
 
+    // The window's size where the screen has room for it.
+    static constexpr QSize kDesignSize{1321, 946};
+
     // usb: the HID layer; arguments: the command-line parameters (without the program name).
     MainWindow(hid::UsbHid& usb, QStringList arguments, QWidget* parent = nullptr);
     ~MainWindow() override;

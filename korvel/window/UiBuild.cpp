@@ -43,6 +43,13 @@ QRadioButton* Radio(QWidget* parent, const char* name, const QString& caption)
     return r;
 }
 
+void KeepRoomWhenHidden(QWidget* control)
+{
+    QSizePolicy policy = control->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    control->setSizePolicy(policy);
+}
+
 SpeedButton* Speed(QWidget* container, const char* name, const QString& caption, int groupIndex)
 {
     auto* b = new SpeedButton(caption, groupIndex, container);
@@ -56,9 +63,11 @@ RequestTrio MakeTrio(QWidget* container, QBoxLayout* row, const char* read, cons
     RequestTrio t{Speed(container, read, QStringLiteral("Kiolvasás a készülékből")),
                   Speed(container, defaults, defaultsCaption),
                   Speed(container, write, QStringLiteral("Beírás a készülékbe"))};
-    row->addWidget(t.read);
-    row->addWidget(t.defaults);
-    row->addWidget(t.write);
+    if (row) {
+        row->addWidget(t.read);
+        row->addWidget(t.defaults);
+        row->addWidget(t.write);
+    }
     return t;
 }
 

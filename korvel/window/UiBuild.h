@@ -20,11 +20,15 @@ QGroupBox* Group(QWidget* parent, const char* name, const QString& title);
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption);
 QCheckBox* CheckBox(QWidget* parent, const char* name, const QString& caption);
 QRadioButton* Radio(QWidget* parent, const char* name, const QString& caption);
+// A control that comes and goes keeps its room while hidden, so showing or hiding it moves no
+// other control.
+void KeepRoomWhenHidden(QWidget* control);
 // A request button: container is the widget whose buttons of the same group exclude each other.
 SpeedButton* Speed(QWidget* container, const char* name, const QString& caption, int groupIndex = 1);
 
 // A read / factory-default / write trio of request buttons: one group in one container, laid
-// out in a row. The default button's caption differs on the base-unit settings pages.
+// out in a row (when a row is given; else placed by the caller). The default button's
+// caption differs on the base-unit settings pages.
 struct RequestTrio {
     SpeedButton* read;
     SpeedButton* defaults;

@@ -2,6 +2,7 @@
 
 #include "UiBuild.h"
 #include "ui/AppRefresh.h"
+#include "ui/ScreenFit.h"
 
 #include <QKeyEvent>
 
@@ -26,8 +27,15 @@ DialogBase::DialogBase(const char* instanceName, const QString& caption, QWidget
 
 void DialogBase::PlaceAtMainWindow()
 {
-    if (QWidget* main = parentWidget())
-        move(main->pos() + QPoint(kLeftOffset, kTopOffset));
+    QWidget* main = parentWidget();
+    if (!main)
+        return;
+    // Where that would put part of the dialog off the screen (a laptop's, say), the dialog is
+    // moved just enough to lie on it, so its buttons stay within reach. Its frame is the
+    // main window's, or the usual one before the main window is shown.
+    const QPoint place = main->pos() + QPoint(kLeftOffset, kTopOffset);
+    const QSize outer = size().grownBy(screenfit::FrameOf(main));
+    move(screenfit::KeptOnScreen(place, outer, screenfit::AvailableAreaAt(place)));
 }
 
 void DialogBase::Button_EscClick()

@@ -16,7 +16,8 @@ public:
 
     DialogBase(const char* instanceName, const QString& caption, QWidget* parent);
 
-    // Left := the main window's Left + 21, Top := its Top + 355, wherever it stands now.
+    // Left := the main window's Left + 21, Top := its Top + 355, wherever it stands now;
+    // moved just enough to lie on the screen where that place would put part of it off.
     void PlaceAtMainWindow();
 
     // Closes the dialog (ends the modal loop); nothing is reset.

@@ -8,54 +8,30 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QHBoxLayout>
-#include <QVBoxLayout>
 
 ModuleDialog::ModuleDialog(const char* instanceName, const QString& caption, const QString& groupTitle,
                            const Trio& trio, QWidget* parent)
     : DialogBase(instanceName, caption, parent), trio_(trio)
 {
-    setFixedSize(kWidth, kHeight);
-    auto* v = new QVBoxLayout(this);
-    v->setContentsMargins(8, 8, 22, 8);
-
-    auto* top = new QHBoxLayout;
-    Button_Esc->setMinimumSize(89, 33);
-    Button_RefreshForm->setMinimumSize(97, 33);
-    top->addWidget(Button_Esc);
-    top->addStretch(1);
-    top->addWidget(Button_RefreshForm);
-    v->addLayout(top);
-
-    middle_ = new QHBoxLayout;
+    setFixedSize(kClientSize);
+    Button_Esc->setGeometry(8, 8, 89, 33);
+    Button_RefreshForm->setGeometry(1142, 8, 97, 33);
     GroupBox9 = uibuild::Group(this, "GroupBox9", groupTitle);
-    middle_->addWidget(GroupBox9, 1);
-    v->addLayout(middle_, 1);
+    GroupBox9->setGeometry(kBodyRect);
 
-    auto* bottom = new QHBoxLayout;
-    const uibuild::RequestTrio buttons = uibuild::MakeTrio(this, bottom, trio.read, trio.defaults, trio.write);
+    const uibuild::RequestTrio buttons = uibuild::MakeTrio(this, nullptr, trio.read, trio.defaults, trio.write);
     SpeedButton_ReadFromDevice = buttons.read;
     SpeedButton_ReadDefault = buttons.defaults;
     SpeedButton_WriteToDevice = buttons.write;
-    SpeedButton_ReadFromDevice->setMinimumSize(145, 33);
-    SpeedButton_ReadDefault->setMinimumSize(187, 33);
-    SpeedButton_WriteToDevice->setMinimumSize(145, 33);
-    bottom->insertStretch(2, 1);  // the write button stands at the right edge
-    v->addLayout(bottom);
+    SpeedButton_ReadFromDevice->setGeometry(6, 456, 145, 33);
+    SpeedButton_ReadDefault->setGeometry(158, 456, 187, 33);
+    // The write button's right edge at 1249.
+    SpeedButton_WriteToDevice->setGeometry(1249 - 145, 456, 145, 33);
 }
 
 QWidget* ModuleDialog::body() const
 {
     return GroupBox9;
-}
-
-QWidget* ModuleDialog::side()
-{
-    if (!side_) {
-        side_ = new QWidget(this);
-        middle_->addWidget(side_);
-    }
-    return side_;
 }
 
 void ModuleDialog::SetValueFields(std::initializer_list<NamedValue> fields)

@@ -1,7 +1,11 @@
 #pragma once
 #include "CommandTable.h"
 #include "DialogBase.h"
+#include "ui/ScreenFit.h"
 #include "ui/SpeedButton.h"
+
+#include <QRect>
+#include <QSize>
 
 #include <cstdint>
 #include <initializer_list>
@@ -10,14 +14,15 @@
 
 class DecimalFormat;
 class QGroupBox;
-class QHBoxLayout;
 class QLabel;
 class RequestButtons;
 
-// The frame every module dialog shares, and the password dialog too: 1271 x 538, "Kilépés
-// (Esc)" top left and "Kép frissítés" top right, the dialog's own controls in GroupBox9
-// (body()), and along the bottom edge the read / factory-default / write trio of request
-// buttons (one group, so pressing one withdraws a pending sibling; all may be up).
+// The frame every module dialog shares, and the password dialog too: outer size 1271 x 538
+// with the usual window frame round it, "Kilépés (Esc)" top left and "Kép frissítés" top
+// right, the dialog's own controls in GroupBox9 (body()), and along the bottom edge the read /
+// factory-default / write trio of request buttons (one group, so pressing one withdraws a
+// pending sibling; all may be up). Every frame control stands at a fixed place in client
+// coordinates, whatever the fonts; the dialogs place their own groups at fixed places too.
 class ModuleDialog : public DialogBase {
     Q_OBJECT
 public:
@@ -30,8 +35,11 @@ public:
         RequestKey writeKey = KeyNone;
     };
 
-    static constexpr int kWidth = 1271;
-    static constexpr int kHeight = 538;
+    // The design's outer size, and the client area inside the usual frame (1255 x 500).
+    static constexpr QSize kOuterSize{1271, 538};
+    static constexpr QSize kClientSize = screenfit::ClientOf(kOuterSize);
+    // GroupBox9's place unless the dialog narrows it: from 8, 56 down to 8 px above the trio.
+    static constexpr QRect kBodyRect{8, 56, 1239, 392};
 
     // groupTitle: the caption of GroupBox9.
     ModuleDialog(const char* instanceName, const QString& caption, const QString& groupTitle, const Trio& trio,
@@ -55,8 +63,6 @@ public:
 protected:
     // The dialog's own controls go here (GroupBox9).
     QWidget* body() const;
-    // Room beside GroupBox9 for controls outside it; made on first use.
-    QWidget* side();
     // The dialog's value fields, by name; each is shown in the label "Label_" + name.
     struct NamedValue {
         const char* name;
@@ -70,7 +76,5 @@ private:
         QLabel* label;
     };
     std::vector<ValueAndLabel> values_;
-    QHBoxLayout* middle_ = nullptr;
-    QWidget* side_ = nullptr;
     Trio trio_;
 };

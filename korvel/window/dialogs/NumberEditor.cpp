@@ -1,6 +1,7 @@
 #include "NumberEditor.h"
 
 #include "UiBuild.h"
+#include "ui/ScreenFit.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -28,10 +29,11 @@ NumberEditor::NumberEditor(QWidget* parent) : DialogBase("Form_IncDec", QStringL
 {
     using uibuild::Button;
     using uibuild::Label;
-    setFixedSize(550, 460);
+    // Outer size 550 x 460 with the usual frame round the client area.
+    setFixedSize(screenfit::ClientOf({550, 460}));
 
     GroupBox_SzamlaloModositas = uibuild::Group(this, "GroupBox_SzamlaloModositas", QString());
-    GroupBox_SzamlaloModositas->setGeometry(37, 24, 476, 310);
+    GroupBox_SzamlaloModositas->setGeometry(29, 24, 476, 310);
     QWidget* g = GroupBox_SzamlaloModositas;
     // The title stands over the digits, centred.
     Label_Caption = Label(g, "Label_Caption", QStringLiteral("???"));
@@ -62,10 +64,10 @@ NumberEditor::NumberEditor(QWidget* parent) : DialogBase("Form_IncDec", QStringL
     Button_NullAll = Button(g, "Button_NullAll", QStringLiteral("A teljes szám nullázása"));
     Button_NullAll->setGeometry(32, 244, 394, 33);
 
-    Button_Esc->setGeometry(37, 370, 120, 41);
+    Button_Esc->setGeometry(29, 370, 120, 41);
     Button_OK = Button(this, "Button_OK", QStringLiteral("OK"));
-    Button_OK->setGeometry(215, 370, 120, 41);
-    Button_RefreshForm->setGeometry(393, 370, 120, 41);
+    Button_OK->setGeometry(207, 370, 120, 41);
+    Button_RefreshForm->setGeometry(385, 370, 120, 41);
     for (QPushButton* b : findChildren<QPushButton*>())
         b->setAutoDefault(false);
 

@@ -50,10 +50,8 @@ PasswordDialog::PasswordDialog(QWidget* parent)
                                       QStringLiteral("Kezelői jelszó"), "Edit_PasswordUser");
     Edit_PasswordSupervisor =
         PasswordGroup(body(), GroupBox1, "GroupBox1", QStringLiteral("Mérnöki jelszó"), "Edit_PasswordSupervisor");
-    auto* h = new QHBoxLayout(body());
-    h->addWidget(GroupBox_MODBUSOutputSettings, 0, Qt::AlignTop);
-    h->addWidget(GroupBox1, 0, Qt::AlignTop);
-    h->addStretch(1);
+    GroupBox_MODBUSOutputSettings->setGeometry(10, 20, 300, 100);
+    GroupBox1->setGeometry(320, 20, 300, 100);
     connect(SpeedButton_WriteToDevice, &SpeedButton::clicked, this, [this] { SpeedButton_WriteToDevice_PasswordClick(); });
 }
 

@@ -5,8 +5,6 @@
 #include "ui/RadioGroup.h"
 #include "ui/SettingsItems.h"
 
-#include <QHBoxLayout>
-#include <QVBoxLayout>
 
 QvainDialog::QvainDialog(QWidget* parent)
     : ScaleDialog("Form_QVAIN", "QVAIN", "Bemenet típusa és a bemenet skálázása",
@@ -22,16 +20,10 @@ QvainDialog::QvainDialog(QWidget* parent)
 
     AddScale("Bemenő jel skálázása", {{"Label36", "Skála alsó számérték:"}}, {{"Label37", "Skála felső számérték:"}});
 
-    auto* v = new QVBoxLayout(b);
-    auto* row1 = new QHBoxLayout;
-    row1->addWidget(RadioGroup_uInputTypeSettings);
-    row1->addWidget(RadioGroup_uDecimalPointSettings);
-    row1->addWidget(RadioGroup_uRoundSettings);
-    row1->addStretch(1);
-    auto* row2 = new QHBoxLayout;
-    row2->addWidget(RadioGroup_DisplayRefresh);
-    row2->addWidget(GroupBox1, 1);
-    v->addLayout(row1);
-    v->addLayout(row2);
-    v->addStretch(1);
+    // Fixed places in GroupBox9: no text moves another group.
+    RadioGroup_uInputTypeSettings->setGeometry(10, 20, 180, 160);
+    RadioGroup_uDecimalPointSettings->setGeometry(200, 20, 110, 160);
+    RadioGroup_uRoundSettings->setGeometry(320, 20, 110, 210);
+    RadioGroup_DisplayRefresh->setGeometry(10, 240, 420, 60);
+    GroupBox1->setGeometry(440, 20, 420, 110);
 }

@@ -6,8 +6,6 @@
 #include "ui/SettingsItems.h"
 
 #include <QCheckBox>
-#include <QHBoxLayout>
-#include <QVBoxLayout>
 
 QvaoDialog::QvaoDialog(QWidget* parent)
     : ScaleDialog("Form_QVAO", "QVAO", "Analóg kimenet típusa, skálázása, hibajelzés módja",
@@ -22,12 +20,9 @@ QvaoDialog::QvaoDialog(QWidget* parent)
     AddScale("Analóg kimenet skálázása", {{"Label36", "Alsó értékhez tartozó"}, {"Label1", "skálázott bemenő jel:"}},
              {{"Label2", "Felső értékhez tartozó"}, {"Label3", "skálázott bemenő jel:"}});
 
-    auto* h = new QHBoxLayout(b);
-    h->addWidget(RadioGroup_uAnalogueType, 0, Qt::AlignTop);
-    auto* right = new QVBoxLayout;
-    right->addWidget(CheckBox_bAnalogueErrorHigh);
-    right->addWidget(CheckBox_bDisableAnalogueError);
-    right->addWidget(GroupBox1);
-    right->addStretch(1);
-    h->addLayout(right, 1);
+    // Fixed places in GroupBox9: no text moves another group.
+    RadioGroup_uAnalogueType->setGeometry(10, 20, 180, 160);
+    CheckBox_bAnalogueErrorHigh->setGeometry(200, 26, 420, 20);
+    CheckBox_bDisableAnalogueError->setGeometry(200, 50, 420, 20);
+    GroupBox1->setGeometry(200, 80, 420, 110);
 }

@@ -5,6 +5,7 @@
 #include "ui/RadioGroup.h"
 #include "ui/TColor.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -33,14 +34,17 @@ QvroDialog::QvroDialog(QWidget* parent)
 {
     using uibuild::Label;
     QWidget* b = body();
-    auto* h = new QHBoxLayout(b);
     RadioGroup_enuLimitMode = NamedRadioGroup(b, "RadioGroup_enuLimitMode", "Üzemmód", kLimitModes, 0);
-    h->addWidget(RadioGroup_enuLimitMode, 0, Qt::AlignTop);
+    RadioGroup_enuLimitMode->setGeometry(10, 20, 290, 330);
 
     // The values: A (or the delta), B, hysteresis; hold; the delta modes' seconds and pulse.
-    auto* values = new QGridLayout;
-    values->addWidget(BoldLabel(b, "Label41", "Beállított számértékek:"), 0, 0, 1, 3);
-    const ValueRow a = AddValueRow(values, 1, {{"Label38", "A érték vagy delta érték:"}}, "Label_iSettingsA", "Button_SettingsA");
+    auto* valueArea = new QWidget(b);
+    valueArea->setGeometry(310, 20, 590, 250);
+    auto* values = new QGridLayout(valueArea);
+    values->setContentsMargins(0, 0, 0, 0);
+    values->addWidget(BoldLabel(valueArea, "Label41", "Beállított számértékek:"), 0, 0, 1, 3);
+    const ValueRow a =
+        AddValueRow(values, 1, {{"Label38", "A érték vagy delta érték:"}}, "Label_iSettingsA", "Button_SettingsA");
     const ValueRow bRow = AddValueRow(values, 2, {{"Label39", "B érték:"}}, "Label_iSettingsB", "Button_SettingsB");
     const ValueRow hyst =
         AddValueRow(values, 3, {{"Label40", "Hiszterézis:"}}, "Label_iSettingsHysteresis", "Button_SettingsHysteresis");
@@ -51,22 +55,23 @@ QvroDialog::QvroDialog(QWidget* parent)
     Label_iSettingsHysteresis = hyst.value;
     Button_SettingsHysteresis = hyst.button;
     CheckBox_bHold = uibuild::CheckBox(
-        b, "CheckBox_bHold",
+        valueArea, "CheckBox_bHold",
         "A már bekapcsolt kimenet gombnyomásig vagy a készülék kikapcsolásáig bekapcsolva marad.");
     values->addWidget(CheckBox_bHold, 4, 0, 1, 4);
-    values->addWidget(BoldLabel(b, "Label3", "Delta üzemmód számértékek:"), 5, 0, 1, 3);
-    values->addWidget(Label(b, "Label55", "Másodperc érték:"), 6, 0);
-    Edit_uSec = NumberEntry(b, "Edit_uSec", 5);
+    values->addWidget(BoldLabel(valueArea, "Label3", "Delta üzemmód számértékek:"), 5, 0, 1, 3);
+    values->addWidget(Label(valueArea, "Label55", "Másodperc érték:"), 6, 0);
+    Edit_uSec = NumberEntry(valueArea, "Edit_uSec", 5);
     values->addWidget(Edit_uSec, 6, 1);
-    values->addWidget(Label(b, "Label56", "Impulzusszélesség:"), 7, 0);
-    Edit_uPulseSec = NumberEntry(b, "Edit_uPulseSec", 3);
+    values->addWidget(Label(valueArea, "Label56", "Impulzusszélesség:"), 7, 0);
+    Edit_uPulseSec = NumberEntry(valueArea, "Edit_uPulseSec", 3);
     values->addWidget(Edit_uPulseSec, 7, 1);
-    values->addWidget(Label(b, "Label96", "másodperc"), 7, 2);
+    values->addWidget(Label(valueArea, "Label96", "másodperc"), 7, 2);
+    values->setColumnStretch(3, 1);
     values->setRowStretch(8, 1);
-    h->addLayout(values, 1);
 
-    auto* right = new QVBoxLayout;
+    // The output's present state, and its test independent of the mode.
     auto* state = uibuild::Group(b, "GroupBox2", "A határérték kimenet jelenlegi állapota");
+    state->setGeometry(910, 20, 319, 64);
     auto* sh = new QHBoxLayout(state);
     Label_DigitalOutOff = Label(state, "Label_DigitalOutOff", "Kikapcsolva");
     Label_DigitalOutOn = Label(state, "Label_DigitalOutOn", "Bekapcsolva");
@@ -75,12 +80,12 @@ QvroDialog::QvroDialog(QWidget* parent)
         l->setFixedSize(110, 22);
         sh->addWidget(l);
     }
-    SetWidgetColors(Label_DigitalOutOff, clRed, clWindowText);
-    SetWidgetColors(Label_DigitalOutOn, clLime, clWindowText);
+    ShowState(Label_DigitalOutOff, true, clRed);
+    ShowState(Label_DigitalOutOn, true, clLime);
     sh->addStretch(1);
-    right->addWidget(state);
 
     auto* test = uibuild::Group(b, "GroupBox1", "A határérték kimenet üzemmódtól független tesztelése");
+    test->setGeometry(910, 96, 319, 86);
     auto* tv = new QVBoxLayout(test);
     CheckBox_DigitalOutForceEng =
         uibuild::CheckBox(test, "CheckBox_DigitalOutForceEng", "Üzemmódtól független teszt engedélyezve");
@@ -88,9 +93,7 @@ QvroDialog::QvroDialog(QWidget* parent)
         uibuild::Speed(test, "SpeedButton_DigitalOut1Force", "Határérték kimenet bekapcsolás", 21);
     tv->addWidget(CheckBox_DigitalOutForceEng);
     tv->addWidget(SpeedButton_DigitalOut1Force, 0, Qt::AlignLeft);
-    right->addWidget(test);
-    right->addStretch(1);
-    h->addLayout(right);
+    tv->addStretch(1);
     SetValueFields({{"iSettingsA", &iSettingsA}, {"iSettingsB", &iSettingsB}, {"iSettingsHysteresis", &iSettingsHysteresis}});
 }
 
@@ -115,8 +118,18 @@ void QvroDialog::ShowStatus(const StatusRecord& r, std::uint8_t moduleSlot)
 {
     // The output of the dialog's slot: main slot bit 0, additional slot bit 1.
     const bool on = (r.uDigitalOutputs >> (moduleSlot == 1 ? 0 : 1)) & 1u;
-    Label_DigitalOutOn->setEnabled(on);
-    Label_DigitalOutOff->setEnabled(!on);
-    SetWidgetColors(Label_DigitalOutOn, on ? clLime : clBtnFace, clWindowText);
-    SetWidgetColors(Label_DigitalOutOff, on ? clBtnFace : clRed, clWindowText);
+    ShowState(Label_DigitalOutOn, on, clLime);
+    ShowState(Label_DigitalOutOff, !on, clRed);
+}
+
+void QvroDialog::ShowState(QLabel* label, bool lit, TColor colour)
+{
+    label->setEnabled(lit);
+    SetWidgetColors(label, lit ? colour : clBtnFace, clWindowText);
+    // A disabled label's text greys as every disabled control's does; only the enabled
+    // states get the window text colour.
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::Disabled, QPalette::WindowText,
+                 QApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
+    label->setPalette(pal);
 }

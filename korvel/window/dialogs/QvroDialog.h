@@ -1,6 +1,7 @@
 #pragma once
 #include "ModuleDialog.h"
 #include "StatusRecord.h"
+#include "ui/TColor.h"
 
 class QCheckBox;
 class QLabel;
@@ -46,4 +47,9 @@ public:
     QLabel* Label_DigitalOutOn = nullptr;
     QCheckBox* CheckBox_DigitalOutForceEng = nullptr;
     SpeedButton* SpeedButton_DigitalOut1Force = nullptr;
+
+private:
+    // A state label: lit in its colour and enabled, or unlit in the button face, disabled and
+    // with greyed text.
+    static void ShowState(QLabel* label, bool lit, TColor colour);
 };

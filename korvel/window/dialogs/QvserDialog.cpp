@@ -5,7 +5,6 @@
 #include "UiBuild.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -14,10 +13,8 @@ QvserDialog::QvserDialog(QWidget* parent)
                    {.readKey = KeyQvserRead, .defaultKey = KeyQvserDefaults, .writeKey = KeyQvserWrite}, parent)
 {
     using uibuild::Label;
-    auto* h = new QHBoxLayout(body());
     GroupBox_MODBUSOutputSettings = uibuild::Group(body(), "GroupBox_MODBUSOutputSettings", "MODBUS kimenet");
-    h->addWidget(GroupBox_MODBUSOutputSettings, 0, Qt::AlignTop);
-    h->addStretch(1);
+    GroupBox_MODBUSOutputSettings->setGeometry(10, 20, 300, 360);
 
     QWidget* g = GroupBox_MODBUSOutputSettings;
     auto* v = new QVBoxLayout(g);
@@ -31,4 +28,5 @@ QvserDialog::QvserDialog(QWidget* parent)
     timeOut->addWidget(Label(g, "Label1", "másodperc"), 1, 2);
     timeOut->setColumnStretch(3, 1);
     v->addLayout(timeOut);
+    v->addStretch(1);
 }

@@ -12,7 +12,6 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -33,7 +32,6 @@ QLabel* Reading(QWidget* parent, QGroupBox*& box, const char* boxName, const QSt
     f.setBold(true);
     l->setFont(f);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    l->setMinimumWidth(150);
     v->addWidget(l);
     return l;
 }
@@ -51,29 +49,26 @@ QvtmpDialog::QvtmpDialog(QWidget* parent)
     : ModuleDialog("Form_QVTMP", "QVTMP", "Pt bemenet beállításai",
                    {.readKey = KeyQvtmpRead, .defaultKey = KeyQvtmpDefaults, .writeKey = KeyQvtmpWrite}, parent)
 {
-    // Beside the settings group: the sensor type and the two measurement boxes, which keep
-    // their design text.
-    auto* s = new QVBoxLayout(side());
-    auto* sensor = new QHBoxLayout;
-    Label11 = uibuild::Label(side(), "Label11", "Érzékelő típusa:");
-    Label_bPt1000 = uibuild::Label(side(), "Label_bPt1000", "Pt1000");
-    sensor->addWidget(Label11);
-    sensor->addWidget(Label_bPt1000);
-    sensor->addStretch(1);
-    s->addLayout(sensor);
-    Label_QVTMP_R = Reading(side(), GroupBox23, "GroupBox23", "Mért ellenállás", "Label_QVTMP_R", "000.00");
-    Label_QVTMP_FokC = Reading(side(), GroupBox5, "GroupBox5", "Mért hőmérséklet", "Label_QVTMP_FokC", "0000.0");
-    s->addWidget(GroupBox23);
-    s->addWidget(GroupBox5);
-    s->addStretch(1);
+    // GroupBox9 leaves room on its right for the sensor type and the two measurement boxes,
+    // which keep their design text.
+    GroupBox9->setGeometry(kBodyRect.adjusted(0, 0, -kSideWidth, 0));
+    const int side = kBodyRect.right() + 1 - kSideWidth + 10;
+    Label11 = uibuild::Label(this, "Label11", "Érzékelő típusa:");
+    Label11->setGeometry(side, 56, 100, 16);
+    Label_bPt1000 = uibuild::Label(this, "Label_bPt1000", "Pt1000");
+    Label_bPt1000->setGeometry(side + 100, 56, kSideWidth - 110, 16);
+    Label_QVTMP_R = Reading(this, GroupBox23, "GroupBox23", "Mért ellenállás", "Label_QVTMP_R", "000.00");
+    GroupBox23->setGeometry(side, 80, kSideWidth - 10, 76);
+    Label_QVTMP_FokC = Reading(this, GroupBox5, "GroupBox5", "Mért hőmérséklet", "Label_QVTMP_FokC", "0000.0");
+    GroupBox5->setGeometry(side, 166, kSideWidth - 10, 76);
 
     QWidget* b = body();
     RadioGroup_QVTMP_Mode =
         NamedRadioGroup(b, "RadioGroup_QVTMP_Mode", "Üzemmód", {"°C", "Ellenállás", "Potenciométer"}, 0);
     RadioGroup_QVTMP_Wires = NamedRadioGroup(b, "RadioGroup_QVTMP_Wires", "Vezetékszám", {"2", "3", "4"}, 2);
     RadioGroup_QVTMP_Average =
-        NamedRadioGroup(b, "RadioGroup_QVTMP_Average", "Átlagolt mérések", {"1", "2", "5", "10", "20", "50"}, 0);
-    RadioGroup_uRoundSettings = NamedRadioGroup(b, "RadioGroup_uRoundSettings", "Kerekítés", kRoundingItems, 0);
+        NamedRadioGroup(b, "RadioGroup_QVTMP_Average", "Átlagolt mérések", {"1", "2", "5", "10", "20", "50"}, 0, 2);
+    RadioGroup_uRoundSettings = NamedRadioGroup(b, "RadioGroup_uRoundSettings", "Kerekítés", kRoundingItems, 0, 2);
 
     GroupBox_QVTMP_R2W = uibuild::Group(b, "GroupBox_QVTMP_R2W", "2 vezetékes mérés: vezeték ellenállás");
     auto* r2w = new QVBoxLayout(GroupBox_QVTMP_R2W);
@@ -103,6 +98,7 @@ QvtmpDialog::QvtmpDialog(QWidget* parent)
     cal->addWidget(Button_QVTMP_CalPot100, row, 0);
     cal->addWidget(Label_QVTMP_CalPot100, row, 1);
     cal->setColumnStretch(1, 1);
+    cal->setRowStretch(row + 1, 1);
     RadioGroup_uDecimalPointSettings =
         NamedRadioGroup(pot, "RadioGroup_uDecimalPointSettings", "Tizedesjegyek", settingsitems::Decimals(), 2);
     const ScaleRows scale = AddScaleRows(pot, "Potenciométer skálázása",
@@ -113,22 +109,17 @@ QvtmpDialog::QvtmpDialog(QWidget* parent)
     Button_ScaleLowSettings = scale.low.button;
     Label_iScaleHighSettings = scale.high.value;
     Button_ScaleHighSettings = scale.high.button;
-    auto* potRow = new QHBoxLayout(pot);
-    potRow->addWidget(GroupBox4, 0, Qt::AlignTop);
-    potRow->addWidget(RadioGroup_uDecimalPointSettings, 0, Qt::AlignTop);
-    potRow->addWidget(GroupBox1, 0, Qt::AlignTop);
-    potRow->addStretch(1);
 
-    auto* v = new QVBoxLayout(b);
-    auto* top = new QHBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*>{RadioGroup_QVTMP_Mode, RadioGroup_QVTMP_Wires,
-                                                      RadioGroup_QVTMP_Average, RadioGroup_uRoundSettings,
-                                                      GroupBox_QVTMP_R2W})
-        top->addWidget(w, 0, Qt::AlignTop);
-    top->addStretch(1);
-    v->addLayout(top);
-    v->addWidget(GroupBox_Pot);
-    v->addStretch(1);
+    // Fixed places: a group that appears or disappears moves no other.
+    RadioGroup_QVTMP_Mode->setGeometry(10, 20, 135, 110);
+    RadioGroup_QVTMP_Wires->setGeometry(155, 20, 100, 110);
+    RadioGroup_QVTMP_Average->setGeometry(265, 20, 120, 110);
+    RadioGroup_uRoundSettings->setGeometry(395, 20, 120, 135);
+    GroupBox_QVTMP_R2W->setGeometry(525, 20, 260, 110);
+    GroupBox_Pot->setGeometry(10, 165, 730, 212);
+    GroupBox4->setGeometry(10, 20, 230, 182);
+    RadioGroup_uDecimalPointSettings->setGeometry(250, 20, 100, 160);
+    GroupBox1->setGeometry(360, 20, 360, 110);
 
     connect(RadioGroup_QVTMP_Mode, &RadioGroup::itemClicked, this, [this] { RadioGroup_QVTMP_ModeClick(); });
     connect(RadioGroup_QVTMP_Wires, &RadioGroup::itemClicked, this, [this] { RadioGroup_QVTMP_WiresClick(); });

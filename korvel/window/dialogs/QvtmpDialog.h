@@ -15,6 +15,9 @@ struct QvtmpBlock;
 class QvtmpDialog : public ModuleDialog {
     Q_OBJECT
 public:
+    // The room beside GroupBox9 for the sensor type and the measurement boxes.
+    static constexpr int kSideWidth = 180;
+
     explicit QvtmpDialog(QWidget* parent = nullptr);
 
     // The sensor type of the last status poll.

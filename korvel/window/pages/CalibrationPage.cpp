@@ -24,12 +24,14 @@ CalibrationPage::CalibrationPage(QWidget* sheet) : QObject(sheet)
     auto* left = new QVBoxLayout;
     GroupBox_Opciok = Group(sheet, "GroupBox_Opciok", "Opciók");
     GroupBox_Opciok->setMinimumHeight(40);
+    GroupBox_Opciok->setFixedWidth(kLeftWidth);
     left->addWidget(GroupBox_Opciok);
 
     // "Kimenet kalibrálás": the read-back, the direct drive and its checks share one group;
     // the calibration points sit in the inner group.
     auto* outputCalibration = Group(sheet, "GroupBox_OutputCalibration", "Kimenet kalibrálás");
     auto* oc = new QGridLayout(outputCalibration);
+    oc->setContentsMargins(4, 4, 4, 4);
     auto* selector = Group(outputCalibration, "GroupBox_QVAOValaszto", "QVAO választó");
     auto* sv = new QVBoxLayout(selector);
     RadioButton_QVAOModul1 = Radio(selector, "RadioButton_QVAOModul1", "#1: További");
@@ -59,6 +61,11 @@ CalibrationPage::CalibrationPage(QWidget* sheet) : QObject(sheet)
     oc->addWidget(Output->SpeedButton_CheckVoltage, 3, 1);
     oc->addWidget(Output->GroupBox_OutputCal, 4, 0, 1, 2);
     oc->setRowStretch(5, 1);
+    // The step buttons wide enough for "++++" in either font family.
+    for (QPushButton* b : {Output->Button_PWMMmmm, Output->Button_PWMMmm, Output->Button_PWMMm, Output->Button_PWMM,
+                           Output->Button_PWMP, Output->Button_PWMPp, Output->Button_PWMPpp, Output->Button_PWMPppp})
+        b->setFixedWidth(kStepButtonWidth);
+    outputCalibration->setFixedWidth(kLeftWidth);
     left->addWidget(outputCalibration, 1);
     grid->addLayout(left, 0, 0, 2, 1);
 
@@ -68,6 +75,7 @@ CalibrationPage::CalibrationPage(QWidget* sheet) : QObject(sheet)
     TabSheet7 = PageControl2->addPage("TabSheet7", "QVAIN");
     TabSheet8 = PageControl2->addPage("TabSheet8", "QVTM");
     PageControl2->setActivePage(TabSheet7);
+    PageControl2->setFixedWidth(kMiddleWidth);
     grid->addWidget(PageControl2, 0, 1);
 
     // Input and Pt calibration: the read spans both columns, the labels take the spare width.
@@ -79,6 +87,7 @@ CalibrationPage::CalibrationPage(QWidget* sheet) : QObject(sheet)
 
     GroupBox_SzamitottErtekek = Group(sheet, "GroupBox_SzamitottErtekek", "Számított értékek:");
     auto* live = new QGridLayout(GroupBox_SzamitottErtekek);
+    live->setContentsMargins(6, 6, 6, 6);
     int r = 0;
     auto bar = [&](const QString& caption, TMBarGraph*& target, const char* name) {
         live->addWidget(new QLabel(caption), r, 0);
@@ -94,6 +103,7 @@ CalibrationPage::CalibrationPage(QWidget* sheet) : QObject(sheet)
     auto value = [&](const QString& caption, QLabel*& target, const char* name) {
         live->addWidget(new QLabel(caption), r, 0);
         target = Label(GroupBox_SzamitottErtekek, name, "");
+        target->setMinimumWidth(1);  // a long value is cut at the group's edge
         live->addWidget(target, r++, 1);
     };
     value("Fizikai érték: ", Label_fFizikaiMennyiseg, "Label_fFizikaiMennyiseg");
@@ -110,14 +120,19 @@ CalibrationPage::CalibrationPage(QWidget* sheet) : QObject(sheet)
     value("Főhurok frekv.:", Label_uMainLoopFrequency, "Label_uMainLoopFrequency");
     live->setRowStretch(r, 1);
     live->setColumnStretch(1, 1);
+    GroupBox_SzamitottErtekek->setFixedWidth(kMiddleWidth);
     grid->addWidget(GroupBox_SzamitottErtekek, 1, 1);
 
-    grid->setColumnStretch(1, 1);
+    // The left and middle columns have fixed widths, so nothing shown or hidden in them (the
+    // direct drive's group, say) moves a column; the identity group takes the rest.
+    grid->setColumnStretch(2, 1);
     grid->setRowStretch(1, 1);
 }
 
 void CalibrationPage::PlaceIdentityGroup(QWidget* group)
 {
+    // The rest of the page's width, whatever its title needs.
+    group->setSizePolicy(QSizePolicy::Ignored, group->sizePolicy().verticalPolicy());
     grid_->addWidget(group, 0, 2, 2, 1);
 }
 

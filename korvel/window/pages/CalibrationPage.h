@@ -39,6 +39,11 @@ public:
     // The output calibration group (the PWM value sent in every status poll, direct drive,
     // the strip and the step buttons) and the calibration points with their labels.
     static constexpr int kStripWidth = 297;
+    static constexpr int kStepButtonWidth = 39;
+    // The fixed widths of the left (output calibration) and middle (input calibration, live
+    // values) columns.
+    static constexpr int kLeftWidth = 366;
+    static constexpr int kMiddleWidth = 312;
     OutputCalibrationGroup* Output = nullptr;
     CalibrationValues Values;
 

@@ -48,6 +48,8 @@ HeaderPage::HeaderPage(QWidget* window) : QObject(window)
         row(grid, 2, "Gyári szám:", Label_KeszulekGyariSzam);
         row(grid, 3, "Firmware:", Label_Firmware);
         row(grid, 4, "Üzemidő:", Label_uSecondsOfOperation);
+        grid->setColumnStretch(1, 1);
+        idBox->setFixedWidth(kIdentityWidth);
         h->addWidget(idBox);
 
         auto* usb = Group(TabSheet_Header, "GroupBox_USB", "USB");
@@ -62,6 +64,8 @@ HeaderPage::HeaderPage(QWidget* window) : QObject(window)
         Label_MBURxError2 = Label(usb, "Label_MBURxError2", "Error");
         SetFontColor(Label_MBURxError2, clRed);
         Label_MBURxError2->setVisible(false);
+        for (QLabel* lamp : {Label_USBOnline, Label_USBData, Label_MBURxError2})
+            KeepRoomWhenHidden(lamp);
         Label_MBU_Commands = Label(usb, "Label_MBU_Commands", "");
         ug->addWidget(Label_USBOnline, 0, 0);
         ug->addWidget(Label_USBData, 0, 1);
@@ -69,7 +73,7 @@ HeaderPage::HeaderPage(QWidget* window) : QObject(window)
         ug->addWidget(Label_FPS2, 1, 1);
         ug->addWidget(Label_MBURxError2, 2, 0, 1, 2);
         ug->addWidget(Label_MBU_Commands, 3, 0, 1, 2);
-        usb->setMinimumWidth(150);
+        usb->setFixedWidth(kUsbWidth);
         h->addWidget(usb);
 
         auto* errors = Group(TabSheet_Header, "GroupBox_Errors", "Hibajelzések");
@@ -100,6 +104,7 @@ HeaderPage::HeaderPage(QWidget* window) : QObject(window)
             eg->addWidget(l, i % 5, i / 5);
             ++i;
         }
+        errors->setFixedWidth(kErrorsWidth);
         h->addWidget(errors);
 
         auto* measured = Group(TabSheet_Header, "GroupBox_MertErtek", "Mért érték");
@@ -110,7 +115,7 @@ HeaderPage::HeaderPage(QWidget* window) : QObject(window)
         big.setBold(true);
         Label_iSkalazottKijezesiErtek2->setFont(big);
         mv->addWidget(Label_iSkalazottKijezesiErtek2);
-        measured->setMinimumWidth(220);
+        measured->setFixedWidth(kMeasuredWidth);
         h->addWidget(measured);
         h->addStretch(1);
 
@@ -124,6 +129,12 @@ HeaderPage::HeaderPage(QWidget* window) : QObject(window)
 
         Button_RefreshForm = Button(TabSheet_Header, "Button_RefreshForm", "Kép frissítés");
         h->addWidget(Button_RefreshForm, 0, Qt::AlignTop);
+
+        // The texts that change while the device runs (operating time, commands, measured
+        // value, ...) are cut at their group's edge rather than moving the groups beside them.
+        for (QLabel* l : {Label_KeszulekTipus, Label_KeszulekGyariSzam, Label_Firmware, Label_uSecondsOfOperation,
+                          Label_MBU_Commands, Label_MBURxError2, Label_FPS2, Label_iSkalazottKijezesiErtek2})
+            l->setMinimumWidth(1);
     }
     {
         auto* v = new QVBoxLayout(TabSheet_NoComm);

@@ -20,6 +20,14 @@ class RequestButtons;
 class HeaderPage : public QObject {
     Q_OBJECT
 public:
+    // The groups' fixed widths, each wide enough for its longest text in either font family
+    // (the operating time up to "49710 nap, 6 óra, 28 perc, 15 mp"), so no text that changes
+    // moves a group.
+    static constexpr int kIdentityWidth = 290;
+    static constexpr int kUsbWidth = 160;
+    static constexpr int kErrorsWidth = 340;
+    static constexpr int kMeasuredWidth = 230;
+
     explicit HeaderPage(QWidget* window);
 
     void BindRequests(RequestButtons& requests);

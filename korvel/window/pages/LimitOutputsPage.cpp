@@ -40,9 +40,15 @@ LimitOutputsPage::LimitOutputsPage(QWidget* sheet) : QObject(sheet)
     auto* limits = new QHBoxLayout;
     limits->setSpacing(2);
     const LimitOutputCaptions captions{"%1. határérték kimenet", "Impulzusszélesség:", "sec", true};
+    // Four equal shares of the page's width, whatever their texts need, so no group pushes
+    // another (or the page) wider.
     for (int i = 0; i < 4; ++i) {
-        Limit[static_cast<std::size_t>(i)] = BuildLimitOutputGroup(sheet, i + 1, captions);
-        limits->addWidget(Limit[static_cast<std::size_t>(i)].group);
+        QGroupBox* group = (Limit[static_cast<std::size_t>(i)] = BuildLimitOutputGroup(sheet, i + 1, captions)).group;
+        group->setSizePolicy(QSizePolicy::Ignored, group->sizePolicy().verticalPolicy());
+        limits->addWidget(group, 1);
+        // The long hold caption is the one that gives way (cut at the group's edge) where a
+        // wide font family leaves a quarter of the page too narrow for it.
+        Limit[static_cast<std::size_t>(i)].hold->setMinimumWidth(1);
     }
     v->addLayout(limits, 1);
 
@@ -59,6 +65,7 @@ LimitOutputsPage::LimitOutputsPage(QWidget* sheet) : QObject(sheet)
         onLabels[i] = Label(force, lname.constData(), QString("%1. Bekapcsolva").arg(i + 1));
         SetWidgetColors(onLabels[i], clLime, clWindowText);
         onLabels[i]->setVisible(false);
+        KeepRoomWhenHidden(onLabels[i]);
         fg->addWidget(forceButtons[i], 0, 1 + i);
         fg->addWidget(onLabels[i], 1, 1 + i);
     }

@@ -88,6 +88,7 @@ MonitorPage::MonitorPage(QWidget* sheet) : QObject(sheet)
     Label_TXBufferIsFull = Label(GroupBox_MBU, "Label_TXBufferIsFull", "Buffer is full!");
     SetFontColor(Label_TXBufferIsFull, clRed);
     Label_TXBufferIsFull->setVisible(false);
+    KeepRoomWhenHidden(Label_TXBufferIsFull);
     grid->addWidget(Label_TXBufferIsFull, r, 0, 1, 2);
     ++r;
 

@@ -77,6 +77,7 @@ Qv5510Group::Qv5510Group(QWidget* page) : QObject(page)
     for (QLabel* l : {Label_SWLeft, Label_SWUp, Label_SWRight}) {
         SetWidgetColors(l, clLime, clWindowText);
         l->setVisible(false);
+        KeepRoomWhenHidden(l);
         kh->addWidget(l);
     }
     kh->addStretch(1);

@@ -135,6 +135,9 @@ SettingsPage::SettingsPage(QWidget* sheet) : QObject(sheet)
     dg->setRowStretch(8, 1);
     grid->addWidget(GroupBox_Display, 0, 2, 2, 1);
 
+    // Three equal shares of the page's width, whatever their texts need.
+    for (QWidget* column : std::initializer_list<QWidget*>{PageControl_Input, PageControl_Output, GroupBox_Display})
+        column->setSizePolicy(QSizePolicy::Ignored, column->sizePolicy().verticalPolicy());
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);

@@ -16,7 +16,7 @@ TEST(Startup, FormsAreCreatedInOrder)
     EXPECT_EQ(names, (QStringList{"Form1", "Form_Keszulekcsere", "Form_QVAIN", "Form_IncDec", "Form_QVAO",
                                   "Form_QVRO", "Form_QVSER", "Form_Password", "Form_QVTMP"}));
     EXPECT_EQ(h.w->size(), QSize(1321, 946));
-    // Centred on the screen (the offscreen screen is 800 x 600: the window keeps its corner on it).
+    // Centred on the screen (the tests' offscreen screen has room for it).
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     EXPECT_EQ(h.w->pos(), QPoint(screen.left() + std::max(0, (screen.width() - 1321) / 2),
                                  screen.top() + std::max(0, (screen.height() - 946) / 2)));

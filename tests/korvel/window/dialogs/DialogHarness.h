@@ -53,6 +53,8 @@ inline std::vector<std::uint8_t> RequestsBesidesPolls(const SimulatedMeter& mete
 }
 
 struct DialogHarness : KorvelHarness {
+    using KorvelHarness::KorvelHarness;
+
     ModuleStore modules{*meter};
     QvainDialog* qvain = forms->Form_QVAIN;
     QvaoDialog* qvao = forms->Form_QVAO;
