@@ -5,6 +5,7 @@
 #include "OmbrikHarness.h"
 
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -172,4 +173,31 @@ TEST(OmbrikPages, DirectDriveShowsTheCaptionsOfTheOutputTypeAndItsReleaseDropsCa
     EXPECT_EQ(h.sent().back(), 101);
     EXPECT_EQ(h.sent()[h.sent().size() - 2], 101);
     EXPECT_EQ(Hex(h.lastData(4)), "02 D2 04 00");
+}
+
+// Right on the tab bar, Ctrl+Tab and the wheel each show "Határérték kimenetek" from
+// "Beállítások" and run its entry read once, as a click does; a change from code runs none.
+TEST(OmbrikPages, KeyboardAndWheelPageChangesShowThePageAndReadItOnce)
+{
+    for (const PageRoad road : kPageRoads) {
+        SCOPED_TRACE(PageRoadName(road));
+        OmbrikHarness h;
+        h.w->show();
+        QSignalSpy changes(h.w->PageControl1, &PageControl::userChanged);
+        StepPage(h.w->PageControl1, road);
+        EXPECT_EQ(h.w->PageControl1->activePage(), h.w->TabSheet5);
+        EXPECT_TRUE(h.w->TabSheet5->isVisible());
+        EXPECT_FALSE(h.w->TabSheet2->isVisible());
+        EXPECT_EQ(PageTabBar(h.w->PageControl1)->currentIndex(), 2);
+        EXPECT_EQ(changes.count(), 1);
+        EXPECT_TRUE(h.pages().SpeedButton_ReadSettings2->IsDown());
+        h.tick(4);
+        EXPECT_EQ(h.sent(), (Codes{107, 117, 120, 101}));
+    }
+    OmbrikHarness h;
+    h.w->show();
+    h.w->PageControl1->setActivePage(h.w->TabSheet1);
+    h.w->PageControl1->setActivePage(h.w->TabSheet5);
+    h.tick();
+    EXPECT_EQ(h.sent(), (Codes{101}));
 }
