@@ -3,6 +3,7 @@
 #include "ByteText.h"
 #include "MBarGraph.h"
 #include "OmbrikHarness.h"
+#include "PendingLook.h"
 
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -200,4 +201,20 @@ TEST(OmbrikPages, KeyboardAndWheelPageChangesShowThePageAndReadItOnce)
     h.w->PageControl1->setActivePage(h.w->TabSheet5);
     h.tick();
     EXPECT_EQ(h.sent(), (Codes{101}));
+}
+
+// A request waiting for its reply looks pressed beside the idle buttons of its trio.
+TEST(OmbrikPages, APendingRequestLooksPressed)
+{
+    OmbrikHarness h;
+    h.w->show();
+    ombrik::SettingsPages& s = h.pages();
+    h.tick();  // a poll: the monitor and the values show the unit
+    s.SpeedButton_ReadSettings->click();
+    eventloop::Pump();
+    EXPECT_GE(FaceGrey(s.SpeedButton_ReadDefaultSettings) - FaceGrey(s.SpeedButton_ReadSettings), 40.0);
+    SavePendingShot(h.w.get(), "ombrik-pending.png");
+    h.tick(3);
+    EXPECT_FALSE(s.SpeedButton_ReadSettings->IsDown());
+    EXPECT_NEAR(FaceGrey(s.SpeedButton_ReadSettings), FaceGrey(s.SpeedButton_ReadDefaultSettings), 1.0);
 }
