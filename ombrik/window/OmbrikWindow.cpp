@@ -19,6 +19,7 @@
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QLocale>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 using namespace mbu;
@@ -253,8 +254,13 @@ void OmbrikWindow::LoadIni()
     IniFile ini(IniPath.toStdString());
     ini.Load();
     const auto edits = Developer->SettingsFileEdits();
-    for (std::size_t i = 0; i < edits.size(); ++i)
+    for (std::size_t i = 0; i < edits.size(); ++i) {
+        // The data text is parsed once whatever it holds: a text equal to the edit's own
+        // would give no change signal.
+        const QSignalBlocker quiet(edits[i] == Developer->Edit_InputText ? edits[i] : nullptr);
         edits[i]->setText(QString::fromStdString(ini.ReadString("Edit", kEditKeys[i].first, kEditKeys[i].second)));
+    }
+    Developer->ParseInputText();
 }
 
 void OmbrikWindow::SaveIni()
