@@ -160,6 +160,15 @@ TEST(OmbrikPages, DirectDriveShowsTheCaptionsOfTheOutputTypeAndItsReleaseDropsCa
         h.tick();
         EXPECT_EQ(Hex(h.lastData(4)), step.poll);
     }
+    // The two checks stand side by side, equally wide.
+    h.w->show();
+    h.w->PageControl1->setActivePage(h.w->TabSheet1);
+    eventloop::Pump();
+    const QRect current = o.SpeedButton_CheckCurrent->geometry();
+    const QRect voltage = o.SpeedButton_CheckVoltage->geometry();
+    EXPECT_EQ(current.width(), voltage.width());
+    EXPECT_EQ(current.top(), voltage.top());
+    EXPECT_LT(current.right(), voltage.left());
 
     // Released with a calibration and a check pending: both are dropped, nothing but polls
     // goes out, and the value stays.
