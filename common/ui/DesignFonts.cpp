@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QGuiApplication>
 
 namespace designfonts {
 
@@ -16,6 +17,11 @@ void Install()
     const QString family = SansFamily();
     for (const char* design : {"MS Sans Serif", "Arial"})
         QFont::insertSubstitution(QString::fromLatin1(design), family);
+    // A window that names no face takes the application's (not its owner's), and the
+    // platform's default face may resolve to a monospaced one where few fonts are installed.
+    QFont base = QGuiApplication::font();
+    base.setFamilies({family});
+    QGuiApplication::setFont(base);
 }
 
 }  // namespace designfonts

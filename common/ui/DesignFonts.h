@@ -9,7 +9,8 @@ namespace designfonts {
 
 // The family the design faces resolve to on this machine.
 QString SansFamily();
-// Maps the design faces to SansFamily(); call once, after the application is created.
+// Maps the design faces to SansFamily() and makes it the application's face; call once,
+// after the application is created.
 void Install();
 
 }  // namespace designfonts

@@ -6,17 +6,39 @@
 #include "TypingLimit.h"
 
 #include <QLabel>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include <algorithm>
+
+namespace {
+// A line edit keeps two pixels free on either side of its text, and one more for the cursor.
+constexpr int kLineEditMargins = 2 * 2 + 1;
+}  // namespace
+
+int EditWidthFor(const QLineEdit* edit, const QString& text)
+{
+    // The text, the edit's own margins, and the frame the style draws round it.
+    const QMargins margins = edit->textMargins();
+    const int inner = edit->fontMetrics().horizontalAdvance(text) + margins.left() + margins.right() + kLineEditMargins;
+    QStyleOptionFrame frame;
+    frame.initFrom(edit);
+    frame.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, edit);
+    return edit->style()->sizeFromContents(QStyle::CT_LineEdit, &frame, QSize(inner, edit->fontMetrics().height()), edit)
+        .width();
+}
 
 QLineEdit* AddEditRow(QGridLayout* grid, int row, QWidget* parent, const EditRow& field)
 {
     grid->addWidget(new QLabel(field.caption, parent), row, 0);
     auto* edit = new QLineEdit(field.text, parent);
     edit->setObjectName(QString::fromLatin1(field.name));
-    // As wide as its longest entry (a number: ten characters), no wider.
+    // As wide as its longest entry (a number: ten characters), no wider; and never so
+    // narrow that it cuts the digits of a usual entry (up to seven: "-0000,0"), whatever
+    // font the machine gives it.
     const int chars = field.maxLength > 0 ? std::max(field.maxLength, 5) : 10;
     edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (chars + 2));
+    edit->setMinimumWidth(EditWidthFor(edit, QString(std::min(chars, 7), QLatin1Char('0'))));
     if (field.maxLength > 0)
         TypingLimit::Install(edit, field.maxLength);
     if (field.decimalKey)

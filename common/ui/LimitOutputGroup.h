@@ -22,6 +22,9 @@ struct EditRow {
 };
 QLineEdit* AddEditRow(QGridLayout* grid, int row, QWidget* parent, const EditRow& field);
 
+// The width an edit needs to show the text whole in its font.
+int EditWidthFor(const QLineEdit* edit, const QString& text);
+
 // One limit output's controls: operating mode, hold, A, B, hysteresis, seconds and pulse
 // width, named with the output's number n (RadioGroup_enuLimitModeLn, CheckBox_bHoldLn,
 // Edit_iLowLimitLn, Edit_iHighLimitLn, Edit_iHysteresisLn, Edit_uSecLn, Edit_uPulseSecLn).

@@ -11,10 +11,6 @@ MemoText* MemoText::Dump(QWidget* parent, const char* name, int height)
     memo->setObjectName(QString::fromLatin1(name));
     memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memo->setFixedHeight(height);
-    QFont mono(QStringLiteral("DejaVu Sans Mono"));
-    mono.setStyleHint(QFont::Monospace);
-    mono.setPixelSize(11);
-    memo->setFont(mono);
     return memo;
 }
 

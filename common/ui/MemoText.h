@@ -11,7 +11,7 @@ class MemoText : public QPlainTextEdit {
 public:
     explicit MemoText(QWidget* parent = nullptr);
     // A frame dump of the link monitors: named, a fixed height, the text wrapped at the
-    // memo's width in an 11-pixel monospaced font.
+    // memo's width, in the window's font as every other control.
     static MemoText* Dump(QWidget* parent, const char* name, int height);
 
     void SetText(const QString& text);

@@ -1,9 +1,18 @@
 #include "PageControl.h"
 
+#include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include <cstdlib>
+
+namespace {
+// One notch of a usual mouse wheel, in eighths of a degree.
+constexpr int kWheelNotch = 120;
+}  // namespace
 
 PageControl::PageControl(QWidget* parent)
     : QWidget(parent), tabs_(new QTabBar(this)), stack_(new QStackedWidget(this)), empty_(new QWidget)
@@ -17,7 +26,10 @@ PageControl::PageControl(QWidget* parent)
     layout->addWidget(stack_, 1);
     stack_->setFrameShape(QFrame::StyledPanel);
     stack_->addWidget(empty_);
-    connect(tabs_, &QTabBar::tabBarClicked, this, &PageControl::onTabClicked);
+    tabs_->addTab(QString());  // the "no page" tab
+    tabs_->installEventFilter(this);
+    connect(tabs_, &QTabBar::currentChanged, this, &PageControl::onCurrentChanged);
+    showActive();
 }
 
 QWidget* PageControl::addPage(const QString& objectName, const QString& caption)
@@ -25,8 +37,12 @@ QWidget* PageControl::addPage(const QString& objectName, const QString& caption)
     auto* w = new QWidget;
     w->setObjectName(objectName);
     stack_->addWidget(w);
-    pages_.push_back({w, caption, true});
-    rebuildTabs();
+    {
+        const QSignalBlocker block(tabs_);
+        tabs_->insertTab(pageCount(), caption);
+    }
+    pages_.push_back({w, true});
+    showActive();
     return w;
 }
 
@@ -60,7 +76,7 @@ void PageControl::setTabVisible(QWidget* page, bool visible)
                 next = pages_[static_cast<std::size_t>(j)].widget;
         active_ = next;
     }
-    rebuildTabs();
+    showActive();
 }
 
 bool PageControl::isTabVisible(const QWidget* page) const
@@ -82,41 +98,106 @@ void PageControl::setActivePage(QWidget* page)
     if (page && indexOf(page) < 0)
         return;
     active_ = page;
-    rebuildTabs();
+    showActive();
 }
 
-void PageControl::rebuildTabs()
+void PageControl::showActive()
 {
     const QSignalBlocker block(tabs_);
-    while (tabs_->count() > 0)
-        tabs_->removeTab(0);
-    tabToPage_.clear();
-    int current = -1;
-    for (int i = 0; i < pageCount(); ++i) {
-        const Page& p = pages_[static_cast<std::size_t>(i)];
-        if (!p.tabVisible)
-            continue;
-        if (p.widget == active_)
-            current = static_cast<int>(tabToPage_.size());
-        tabs_->addTab(p.caption);
-        tabToPage_.push_back(i);
-    }
-    tabs_->setVisible(!tabToPage_.empty());
+    for (int i = 0; i < pageCount(); ++i)
+        tabs_->setTabVisible(i, pages_[static_cast<std::size_t>(i)].tabVisible);
+    const int none = pageCount();
+    tabs_->setTabVisible(none, false);
+    // With no page active, or one whose tab is hidden, the "no page" tab is the current one
+    // and no visible tab looks selected. (The tab bar draws its current tab even when it is
+    // hidden, so a hidden page's own tab would show its caption.)
+    tabs_->setCurrentIndex(active_ && isTabVisible(active_) ? indexOf(active_) : none);
+    tabs_->setVisible(visibleTabCount() > 0);
     // The tab bar tells its new size only while it is on screen; a page control built or
     // changed before its window shows would keep the empty bar's height otherwise.
     tabs_->updateGeometry();
-    // With the active page's tab hidden, no tab looks selected.
-    tabs_->setCurrentIndex(current);
     stack_->setCurrentWidget(active_ ? active_ : empty_);
 }
 
-void PageControl::onTabClicked(int tabIndex)
+void PageControl::onCurrentChanged(int index)
 {
-    if (tabIndex < 0 || tabIndex >= static_cast<int>(tabToPage_.size()))
+    if (index < 0 || index >= pageCount())
         return;
-    QWidget* page = pages_[static_cast<std::size_t>(tabToPage_[static_cast<std::size_t>(tabIndex)])].widget;
-    if (page == active_)
+    const Page& p = pages_[static_cast<std::size_t>(index)];
+    if (p.widget == active_ || !p.tabVisible)
         return;
-    setActivePage(page);
+    active_ = p.widget;
+    stack_->setCurrentWidget(active_);
     emit userChanged();
+}
+
+bool PageControl::step(int direction, bool wrap)
+{
+    const int n = pageCount();
+    int i = active_ ? indexOf(active_) : (direction > 0 ? -1 : n);
+    for (int tried = 0; tried < n; ++tried) {
+        i += direction;
+        if (i < 0 || i >= n) {
+            if (!wrap)
+                return false;
+            i = i < 0 ? n - 1 : 0;
+        }
+        QWidget* w = pages_[static_cast<std::size_t>(i)].widget;
+        if (w == active_)
+            return false;
+        if (pages_[static_cast<std::size_t>(i)].tabVisible) {
+            tabs_->setCurrentIndex(i);  // runs onCurrentChanged as a click does
+            return true;
+        }
+    }
+    return false;
+}
+
+void PageControl::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    int direction = 0;
+    if (mods & Qt::ControlModifier) {
+        const bool shift = mods & Qt::ShiftModifier;
+        switch (event->key()) {
+        case Qt::Key_Tab: direction = shift ? -1 : 1; break;
+        case Qt::Key_Backtab: direction = -1; break;
+        case Qt::Key_PageDown: direction = 1; break;
+        case Qt::Key_PageUp: direction = -1; break;
+        default: break;
+        }
+    }
+    // With no other tab to go to, an outer page control may take the key.
+    if (direction == 0 || !step(direction, true))
+        QWidget::keyPressEvent(event);
+}
+
+bool PageControl::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != tabs_)
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
+        // The tab bar's own arrow keys would stop on hidden tabs.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right) {
+            const bool forward = (key->key() == Qt::Key_Right) != tabs_->isRightToLeft();
+            step(forward ? 1 : -1, false);
+            return true;
+        }
+    } else if (event->type() == QEvent::Wheel) {
+        // Each notch turned away from the user goes one tab back, towards the user one on; the
+        // small turns of a fine wheel add up to a notch.
+        const QPoint turn = static_cast<QWheelEvent*>(event)->angleDelta();
+        const int delta = std::abs(turn.y()) >= std::abs(turn.x()) ? turn.y() : turn.x();
+        if ((delta > 0) != (wheelRest_ > 0))
+            wheelRest_ = 0;
+        wheelRest_ += delta;
+        while (std::abs(wheelRest_) >= kWheelNotch) {
+            const int direction = wheelRest_ > 0 ? -1 : 1;
+            wheelRest_ += direction * kWheelNotch;
+            step(direction, false);
+        }
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }

@@ -11,7 +11,11 @@ class QTabBar;
 //   tab selected.
 // - Hiding the active page's tab moves the selection to the next visible tab, or to no page
 //   at all; with no active page no page content shows.
-// - userChanged() is emitted only when the user picks a tab, never for changes from code.
+// - The user changes the page by clicking a tab, by Left / Right on the focused tab bar, by
+//   Ctrl+Tab / Ctrl+Shift+Tab or Ctrl+PgDn / Ctrl+PgUp anywhere in the control (wrapping
+//   round), and by the mouse wheel over the tab bar. Each of these shows the page whose tab
+//   is highlighted and emits userChanged() once; hidden tabs are skipped.
+// - Changes made from code (setActivePage, hiding tabs) emit nothing.
 class PageControl : public QWidget {
     Q_OBJECT
 public:
@@ -35,19 +39,29 @@ public:
 signals:
     void userChanged();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     struct Page {
         QWidget* widget;
-        QString caption;
         bool tabVisible;
     };
-    void rebuildTabs();
-    void onTabClicked(int tabIndex);
+    // Shows the active page and selects its tab (or the "no page" tab) without signals.
+    void showActive();
+    // The user moved the tab bar's selection: its page becomes the active one.
+    void onCurrentChanged(int index);
+    // The user steps to the next (+1) or previous (-1) visible tab, round from the last to
+    // the first when wrap is set. Answers whether there was a tab to step to.
+    bool step(int direction, bool wrap);
 
+    // One tab per page, in page order, hidden with their pages; one more, always hidden and
+    // without caption, is the selection while no page with a visible tab is active.
     QTabBar* tabs_;
     QStackedWidget* stack_;
     QWidget* empty_;
     std::vector<Page> pages_;
-    std::vector<int> tabToPage_;
     QWidget* active_ = nullptr;
+    int wheelRest_ = 0;  // wheel turn not yet used up by a step (in eighths of a degree)
 };

@@ -1,5 +1,6 @@
 #include "ScreenFit.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -7,6 +8,37 @@
 #include <algorithm>
 
 namespace screenfit {
+
+namespace {
+
+// Places the window again on its first show, when the window system has given it a frame.
+class PlaceOnShow : public QObject {
+public:
+    PlaceOnShow(QWidget* window, QSize design)
+        : QObject(window), design_(design), placedAt_(window->pos()), placedSize_(window->size())
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            auto* window = static_cast<QWidget*>(watched);
+            // A window's position is its frame's.
+            if (window->pos() == placedAt_ && window->size() == placedSize_)
+                FitAndCentre(window, design_);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QSize design_;
+    QPoint placedAt_;
+    QSize placedSize_;
+};
+
+}  // namespace
 
 QMargins FrameOf(const QWidget* window)
 {
@@ -43,6 +75,33 @@ QRect AvailableAreaAt(QPoint point)
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry() : QRect();
+}
+
+QRect FrameOn(const QRect& area, QSize design, const QMargins& frame)
+{
+    const QSize outer = FittedSize(design, frame, area).grownBy(frame);
+    return {area.left() + (area.width() - outer.width()) / 2, area.top() + (area.height() - outer.height()) / 2,
+            outer.width(), outer.height()};
+}
+
+void FitAndCentre(QWidget* window, QSize design)
+{
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // A shown window without a frame (no window manager) is placed as if it had the usual one.
+    QMargins frame = FrameOf(window);
+    if (frame.isNull())
+        frame = kUsualFrame;
+    const QRect placed = FrameOn(screen->availableGeometry(), design, frame);
+    window->resize(placed.size().shrunkBy(frame));
+    window->move(placed.topLeft());  // a window's position is its frame's
+}
+
+void Place(QWidget* window, QSize design)
+{
+    FitAndCentre(window, design);
+    new PlaceOnShow(window, design);
 }
 
 }  // namespace screenfit

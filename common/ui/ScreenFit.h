@@ -9,9 +9,9 @@ class QWidget;
 // Windows on screens of any size. The forms were designed with their outer sizes, on a
 // platform whose windows carry 8-pixel sizing borders on every side and a 22-pixel caption
 // above the top border. On a screen too small for a form, the form shrinks to the screen's
-// available area and keeps every control reachable (its page area scrolls); a window that
-// would stand partly off the screen is moved just enough to lie on it. On a screen large
-// enough nothing changes.
+// available area (without task bars) and keeps every control reachable (its page area
+// scrolls); a window that would stand partly off the screen is moved just enough to lie on
+// it. On a screen large enough nothing changes.
 namespace screenfit {
 
 // The usual window frame: 8 px left, right and bottom; 8 px border plus a 22 px caption on top.
@@ -36,8 +36,20 @@ QSize FittedSize(QSize design, QMargins frame, QRect available);
 // enough to lie within `available`; one larger than the area keeps its top-left corner in it.
 QPoint KeptOnScreen(QPoint topLeft, QSize outer, QRect available);
 
-// The available area (without task bars) of the screen holding `point`, or of the primary
-// screen where none does; empty without a screen.
+// The available area of the screen holding `point`, or of the primary screen where none
+// does; empty without a screen.
 QRect AvailableAreaAt(QPoint point);
+
+// The outer rectangle of a window designed at `design` with `frame` round it, fitted into
+// `area` (FittedSize) and centred on it.
+QRect FrameOn(const QRect& area, QSize design, const QMargins& frame);
+
+// Resizes and moves a main window as FrameOn gives for its screen's available area, with its
+// own frame once it has one (the usual frame before).
+void FitAndCentre(QWidget* window, QSize design);
+
+// FitAndCentre now, and again when the window is first shown and its own frame is known,
+// unless its size or position was changed in between.
+void Place(QWidget* window, QSize design);
 
 }  // namespace screenfit

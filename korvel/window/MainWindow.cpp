@@ -29,7 +29,6 @@
 #include "ui/ScreenFit.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QLocale>
@@ -53,16 +52,9 @@ MainWindow::MainWindow(hid::UsbHid& usb, QStringList arguments, QWidget* parent)
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(11);
     setFont(font);
-    // 1321 x 946, centred on the screen. On a screen too small for it the window takes the
-    // screen's available area (its page area scrolls) and stands wholly on the screen.
-    const QRect available = screenfit::AvailableAreaAt({});
-    resize(screenfit::FittedSize(kDesignSize, screenfit::kUsualFrame, available));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        const QPoint centred(area.left() + std::max(0, (area.width() - width()) / 2),
-                             area.top() + std::max(0, (area.height() - height()) / 2));
-        move(screenfit::KeptOnScreen(centred, size().grownBy(screenfit::kUsualFrame), available));
-    }
+    // 1321 x 946, centred on the screen's available area. On a screen too small for it the
+    // window takes the available area (its page area scrolls).
+    screenfit::Place(this, kDesignSize);
     Beep = [] { QApplication::beep(); };
 
     CreatePages();

@@ -12,6 +12,7 @@
 #include "SettingsParts.h"
 #include "ui/Named.h"
 #include "ui/RequestButtonBinder.h"
+#include "ui/ScreenFit.h"
 #include "ui/TColor.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QLocale>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 using namespace mbu;
@@ -65,10 +67,13 @@ OmbrikWindow::OmbrikWindow(hid::UsbHid& usb, QString iniPath, QWidget* parent)
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(11);
     setFont(font);
-    resize(1280, 720);
     Beep = [] { QApplication::beep(); };
 
     CreatePages();
+    // At least 1280 x 720, and as large as the pages and the monitor need; on a smaller
+    // screen the window takes the available area and its content scrolls.
+    designSize_ = QSize(1280, 720).expandedTo(ScrollBox_Form->widget()->minimumSizeHint());
+    screenfit::Place(this, designSize_);
     Timer_RxLED = Named<QTimer>(this, "Timer_RxLED");
     connect(Timer_RxLED, &QTimer::timeout, this, [this] { Timer_RxLEDTimer(); });
 
@@ -86,10 +91,20 @@ OmbrikWindow::~OmbrikWindow() = default;
 void OmbrikWindow::CreatePages()
 {
     setAutoFillBackground(true);
-    auto* outer = new QHBoxLayout(this);
+    // Everything in one scroll area: on a screen smaller than the window's design size every
+    // control stays within reach; on a larger one the area shows all and no scroll bar.
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    ScrollBox_Form = Named<QScrollArea>(this, "ScrollBox_Form");
+    ScrollBox_Form->setFrameShape(QFrame::NoFrame);
+    ScrollBox_Form->setWidgetResizable(true);
+    frame->addWidget(ScrollBox_Form);
+    // Made in the scroll area, so that the controls are built in the window's font.
+    auto* content = new QWidget(ScrollBox_Form);
+    auto* outer = new QHBoxLayout(content);
     outer->setContentsMargins(6, 6, 6, 6);
 
-    PageControl1 = Named<PageControl>(this, "PageControl1");
+    PageControl1 = Named<PageControl>(content, "PageControl1");
     TabSheet1 = PageControl1->addPage("TabSheet1", "Quorin beállítások");
     TabSheet2 = PageControl1->addPage("TabSheet2", "Beállítások");
     TabSheet5 = PageControl1->addPage("TabSheet5", "Határérték kimenetek");
@@ -111,10 +126,11 @@ void OmbrikWindow::CreatePages()
     side->addWidget(Monitor->GroupBox_MBU);
     side->addWidget(Live->GroupBox_LiveValues);
     side->addStretch(1);
-    auto* sideBox = new QWidget(this);
+    auto* sideBox = new QWidget(content);
     sideBox->setLayout(side);
     sideBox->setFixedWidth(520);
     outer->addWidget(sideBox);
+    ScrollBox_Form->setWidget(content);
 }
 
 void OmbrikWindow::BindRequests()
@@ -253,8 +269,13 @@ void OmbrikWindow::LoadIni()
     IniFile ini(IniPath.toStdString());
     ini.Load();
     const auto edits = Developer->SettingsFileEdits();
-    for (std::size_t i = 0; i < edits.size(); ++i)
+    for (std::size_t i = 0; i < edits.size(); ++i) {
+        // The data text is parsed once whatever it holds: a text equal to the edit's own
+        // would give no change signal.
+        const QSignalBlocker quiet(edits[i] == Developer->Edit_InputText ? edits[i] : nullptr);
         edits[i]->setText(QString::fromStdString(ini.ReadString("Edit", kEditKeys[i].first, kEditKeys[i].second)));
+    }
+    Developer->ParseInputText();
 }
 
 void OmbrikWindow::SaveIni()

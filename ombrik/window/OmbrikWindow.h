@@ -6,6 +6,7 @@
 #include "numbers/ScaledNumber.h"
 #include "ui/PageControl.h"
 
+#include <QScrollArea>
 #include <QTimer>
 #include <QWidget>
 
@@ -38,6 +39,9 @@ public:
     ~OmbrikWindow() override;
 
     MbuSession& Session() { return *session_; }
+    // The size the window takes on a screen that holds it: the pages and the monitor at
+    // their full size, no scroll bar.
+    QSize DesignSize() const { return designSize_; }
     RequestButtonBinder& Requests() { return *requests_; }
 
     // ---- records bound to commands ----
@@ -77,6 +81,7 @@ public:
     QString IniPath;
 
     // ---- pages ----
+    QScrollArea* ScrollBox_Form = nullptr;  // holds the page control and the monitor
     PageControl* PageControl1 = nullptr;
     QWidget* TabSheet1 = nullptr;
     QWidget* TabSheet2 = nullptr;
@@ -94,6 +99,7 @@ public:
     QTimer* Timer_RxLED = nullptr;
 
 private:
+    QSize designSize_;
     MbuSession* session_;
     RequestButtonBinder* requests_;
 

@@ -3,6 +3,9 @@
 #include "Controls.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
+
+#include <algorithm>
 
 namespace ombrik {
 
@@ -42,9 +45,24 @@ void CalibrationPage::CreateOutputCalibration(QWidget* sheet)
     auto* g = new QGridLayout(GroupBox5);
     // The checks exclude the read of the calibration points: one group in GroupBox5.
     Output = new OutputCalibrationGroup(GroupBox5, kStripWidth);
-    g->addWidget(Output->SpeedButton_PWMForce, 0, 0, 1, 2);
-    g->addWidget(Output->SpeedButton_CheckCurrent, 1, 0);
-    g->addWidget(Output->SpeedButton_CheckVoltage, 1, 1);
+    // The two checks side by side and equally wide, together as wide as the direct-drive
+    // button above them.
+    SpeedButton* force = Output->SpeedButton_PWMForce;
+    SpeedButton* current = Output->SpeedButton_CheckCurrent;
+    SpeedButton* voltage = Output->SpeedButton_CheckVoltage;
+    const int gap = g->horizontalSpacing();
+    const int checkWidth = std::max({current->sizeHint().width(), voltage->sizeHint().width(),
+                                     (force->sizeHint().width() - gap + 1) / 2});
+    force->setFixedWidth(2 * checkWidth + gap);
+    g->addWidget(force, 0, 0, 1, 2, Qt::AlignLeft);
+    auto* checks = new QHBoxLayout;
+    checks->setSpacing(gap);
+    for (SpeedButton* check : {current, voltage}) {
+        check->setFixedWidth(checkWidth);
+        checks->addWidget(check);
+    }
+    checks->addStretch(1);
+    g->addLayout(checks, 1, 0, 1, 2);
     AddRequestButtons(GroupBox5, g, 2, 0, 1,
                       {{&SpeedButton_ReadPWMCal, "SpeedButton_ReadPWMCal", "Kiolvasás a készülékből"}});
 

@@ -1,9 +1,15 @@
+#include "PageTabs.h"
 #include "ui/PageControl.h"
 
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QTabBar>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -13,33 +19,133 @@ struct Pages {
     QWidget* a = pc.addPage("A", "a");
     QWidget* b = pc.addPage("B", "b");
     QWidget* hidden = pc.addPage("Hidden", "h");
+    QWidget* d = pc.addPage("D", "d");
+    QTabBar* bar = pc.findChild<QTabBar*>();
     Pages()
     {
         pc.setTabVisible(hidden, false);
         pc.setActivePage(a);
+        pc.resize(400, 200);
+        pc.show();
+        QCoreApplication::processEvents();
     }
+    // The tab bar highlights the active page's tab, and only that page's content shows.
+    void expectAgreeOn(QWidget* page) const
+    {
+        EXPECT_EQ(pc.activePage(), page);
+        // With no page, or a page whose tab is hidden, the caption-less hidden last tab.
+        EXPECT_EQ(bar->currentIndex(), page && pc.isTabVisible(page) ? pc.indexOf(page) : pc.pageCount());
+        EXPECT_FALSE(bar->isTabVisible(pc.pageCount()));
+        for (int i = 0; i < pc.pageCount(); ++i)
+            EXPECT_EQ(pc.page(i)->isVisible(), pc.page(i) == page) << i;
+    }
+};
+
+struct Road {
+    const char* name;
+    const char* from;
+    std::function<void(Pages&)> act;
+    const char* to;  // nullptr: the page stays
 };
 }  // namespace
 
-TEST(PageControl, AHiddenTabsPageCanStillBeMadeActive)
+TEST(PageControl, EveryUserRoadShowsTheHighlightedPageAndSignalsOnce)
+{
+    auto key = [](Qt::Key k, Qt::KeyboardModifiers m = {}) {
+        return [k, m](Pages& p) { QTest::keyClick(p.bar, k, m); };
+    };
+    auto click = [](int tab) { return [tab](Pages& p) { QTest::mouseClick(p.bar, Qt::LeftButton, {}, p.bar->tabRect(tab).center()); }; };
+    const Road roads[] = {
+        {"click", "A", click(1), "B"},
+        {"click on the active tab", "B", click(1), nullptr},
+        {"Right", "A", key(Qt::Key_Right), "B"},
+        {"Right skips a hidden tab", "B", key(Qt::Key_Right), "D"},
+        {"Right on the last tab", "D", key(Qt::Key_Right), nullptr},
+        {"Left skips a hidden tab", "D", key(Qt::Key_Left), "B"},
+        {"Left on the first tab", "A", key(Qt::Key_Left), nullptr},
+        {"Ctrl+Tab", "A", key(Qt::Key_Tab, Qt::ControlModifier), "B"},
+        {"Ctrl+Tab wraps round", "D", key(Qt::Key_Tab, Qt::ControlModifier), "A"},
+        {"Ctrl+Shift+Tab", "B", key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier), "A"},
+        {"Ctrl+Shift+Tab wraps round", "A", key(Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier), "D"},
+        {"Ctrl+PgDn", "B", key(Qt::Key_PageDown, Qt::ControlModifier), "D"},
+        {"Ctrl+PgUp", "D", key(Qt::Key_PageUp, Qt::ControlModifier), "B"},
+        {"PgDn without Ctrl", "A", key(Qt::Key_PageDown), nullptr},
+        {"wheel towards the user", "A", [](Pages& p) { WheelOnTabBar(&p.pc, -120); }, "B"},
+        {"wheel away from the user", "D", [](Pages& p) { WheelOnTabBar(&p.pc, 120); }, "B"},
+        {"a fine wheel's small turns make one notch", "A",
+         [](Pages& p) {
+             for (int i = 0; i < 3; ++i)
+                 WheelOnTabBar(&p.pc, -40);
+         },
+         "B"},
+        {"a turn short of a notch", "A", [](Pages& p) { WheelOnTabBar(&p.pc, -119); }, nullptr},
+    };
+    for (const Road& r : roads) {
+        SCOPED_TRACE(r.name);
+        Pages p;
+        QWidget* from = p.pc.findChild<QWidget*>(r.from);
+        p.pc.setActivePage(from);
+        QSignalSpy changes(&p.pc, &PageControl::userChanged);
+        r.act(p);
+        QWidget* to = r.to ? p.pc.findChild<QWidget*>(r.to) : from;
+        p.expectAgreeOn(to);
+        EXPECT_EQ(changes.count(), r.to ? 1 : 0);
+    }
+}
+
+TEST(PageControl, CtrlTabFromAControlOnThePageAndPassedOnWithNoOtherTab)
+{
+    // The key reaches the innermost page control around the focus; one with no other tab
+    // to go to leaves it to the page control outside.
+    PageControl outer;
+    QWidget* first = outer.addPage("first", "1");
+    QWidget* second = outer.addPage("second", "2");
+    auto* inner = new PageControl(first);
+    (new QVBoxLayout(first))->addWidget(inner);
+    QWidget* x = inner->addPage("x", "x");
+    QWidget* y = inner->addPage("y", "y");
+    auto* edit = new QLineEdit(x);
+    outer.setActivePage(first);
+    inner->setActivePage(x);
+    outer.show();
+    QSignalSpy outerChanges(&outer, &PageControl::userChanged);
+    QSignalSpy innerChanges(inner, &PageControl::userChanged);
+    QTest::keyClick(edit, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(inner->activePage(), y);
+    EXPECT_EQ(outer.activePage(), first);
+    inner->setTabVisible(x, false);
+    QTest::keyClick(inner, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(outer.activePage(), second);
+    EXPECT_EQ(innerChanges.count(), 1);
+    EXPECT_EQ(outerChanges.count(), 1);
+}
+
+TEST(PageControl, AHiddenTabsPageCanStillBeMadeActiveWithNoTabSelected)
 {
     Pages p;
     p.pc.setActivePage(p.hidden);
-    EXPECT_EQ(p.pc.activePage(), p.hidden);
+    p.expectAgreeOn(p.hidden);
     EXPECT_FALSE(p.pc.isTabVisible(p.hidden));
-    EXPECT_EQ(p.pc.visibleTabCount(), 2);
+    EXPECT_EQ(p.pc.visibleTabCount(), 3);
+    // From there a click on the first tab, whichever tab the bar held before, shows it.
+    QSignalSpy changes(&p.pc, &PageControl::userChanged);
+    QTest::mouseClick(p.bar, Qt::LeftButton, {}, p.bar->tabRect(0).center());
+    p.expectAgreeOn(p.a);
+    EXPECT_EQ(changes.count(), 1);
 }
 
 TEST(PageControl, HidingTheActiveTabMovesOnAndWithNoVisibleTabNothingShows)
 {
     Pages p;
     p.pc.setTabVisible(p.a, false);
-    EXPECT_EQ(p.pc.activePage(), p.b);
+    p.expectAgreeOn(p.b);
+    p.pc.setTabVisible(p.d, false);
     p.pc.setTabVisible(p.b, false);
-    EXPECT_EQ(p.pc.activePage(), nullptr);
+    p.expectAgreeOn(nullptr);
     EXPECT_EQ(p.pc.visibleTabCount(), 0);
+    EXPECT_FALSE(p.bar->isVisible());
     p.pc.setTabVisible(p.a, true);
-    EXPECT_EQ(p.pc.activePage(), nullptr);  // showing a tab selects nothing by itself
+    p.expectAgreeOn(nullptr);  // showing a tab selects nothing by itself
 }
 
 TEST(PageControl, ChangeSignalOnlyForTheUsersChoice)
@@ -48,6 +154,8 @@ TEST(PageControl, ChangeSignalOnlyForTheUsersChoice)
     QSignalSpy changes(&p.pc, &PageControl::userChanged);
     p.pc.setActivePage(p.b);
     p.pc.setTabVisible(p.b, false);
+    p.pc.setTabVisible(p.b, true);
+    p.pc.addPage("E", "e");
     EXPECT_EQ(changes.count(), 0);
 }
 

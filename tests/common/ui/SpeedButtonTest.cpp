@@ -1,10 +1,14 @@
+#include "PendingLook.h"
 #include "ui/SpeedButton.h"
 
+#include <QImage>
 #include <QSignalSpy>
 #include <QVBoxLayout>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace {
 struct Trio {
@@ -79,4 +83,33 @@ TEST(SpeedButton, GroupIndexZeroNeverLatches)
     EXPECT_FALSE(plain->IsDown());
     plain->SetDown(true);
     EXPECT_FALSE(plain->IsDown());
+}
+
+
+// A pending request shows at a glance: Down is sunken (dark edge top and left, light edge
+// bottom and right) with a face at least 40 grey levels darker; up is raised, the other way.
+TEST(SpeedButton, ADownButtonLooksSunkenAndDarkerThanAnUpOne)
+{
+    QWidget page;
+    auto* up = new SpeedButton("Kiolvasás a készülékből", 1, &page);
+    auto* down = new SpeedButton("Beírás a készülékbe", 1, &page);
+    down->SetDown(true);
+    std::map<bool, QImage> look;
+    for (SpeedButton* b : {up, down}) {
+        b->setFixedSize(200, 33);
+        look[b->IsDown()] = b->grab().toImage();
+    }
+    EXPECT_GE(FaceGrey(up) - FaceGrey(down), 40.0);
+    for (const auto& [isDown, image] : look) {
+        SCOPED_TRACE(isDown ? "Down" : "up");
+        const int topLeft = qGray(image.pixel(0, 16)) + qGray(image.pixel(100, 0));
+        const int bottomRight = qGray(image.pixel(199, 16)) + qGray(image.pixel(100, 32));
+        if (isDown)
+            EXPECT_LT(topLeft, bottomRight);
+        else
+            EXPECT_GT(topLeft, bottomRight);
+    }
+    // A click from the user releases it; it then looks like the up button.
+    down->click();
+    EXPECT_EQ(down->grab().toImage().pixel(10, 10), look[false].pixel(10, 10));
 }

@@ -158,8 +158,9 @@ TEST_F(OmbrikDeveloper, DatesWithoutASixteenBitCodeGiveToday)
     }
 }
 
-// Fault 1: a hand-made 107, 109 or 123 fills nothing, chains nothing and releases nothing;
-// a chain started from a page runs to its end (a hand-made send only makes it start over).
+// A hand-made first part of a chain (settings read 107, settings write 109, display read
+// 123) fills nothing, chains nothing and releases nothing; a chain started from a page runs
+// to its end (a hand-made send only makes it start over).
 TEST_F(OmbrikDeveloper, HandMadeChainCommandsStartNothing)
 {
     ombrik::SettingsPages& s = h.pages();

@@ -31,13 +31,17 @@ struct OmbrikHarness {
     int beeps = 0;
 
     // iniPath: the settings file; empty: one in a fresh folder, not there yet.
-    explicit OmbrikHarness(QString iniPath = {})
+    // fittedToScreen: the window as it opens on the test's screen; otherwise at its design
+    // size, as on a screen larger than that.
+    explicit OmbrikHarness(QString iniPath = {}, bool fittedToScreen = false)
         : meter(new SimulatedMeter), usb(std::make_unique<hid::UsbHid>(std::unique_ptr<hid::Backend>(meter)))
     {
         meter->useMbuProtocol();
         settings = std::make_unique<SettingsStore>(*meter);
         w = std::make_unique<ombrik::OmbrikWindow>(*usb, iniPath.isEmpty() ? dir.filePath("ombrik.ini") : iniPath);
         w->Beep = [this] { ++beeps; };
+        if (!fittedToScreen)
+            w->resize(w->DesignSize());
         session().Clock().StopTicks();
         session().SecondTimer()->stop();
         eventloop::Pump();  // plug and change events

@@ -3,8 +3,10 @@
 #include "ByteText.h"
 #include "MBarGraph.h"
 #include "OmbrikHarness.h"
+#include "PendingLook.h"
 
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -158,6 +160,15 @@ TEST(OmbrikPages, DirectDriveShowsTheCaptionsOfTheOutputTypeAndItsReleaseDropsCa
         h.tick();
         EXPECT_EQ(Hex(h.lastData(4)), step.poll);
     }
+    // The two checks stand side by side, equally wide.
+    h.w->show();
+    h.w->PageControl1->setActivePage(h.w->TabSheet1);
+    eventloop::Pump();
+    const QRect current = o.SpeedButton_CheckCurrent->geometry();
+    const QRect voltage = o.SpeedButton_CheckVoltage->geometry();
+    EXPECT_EQ(current.width(), voltage.width());
+    EXPECT_EQ(current.top(), voltage.top());
+    EXPECT_LT(current.right(), voltage.left());
 
     // Released with a calibration and a check pending: both are dropped, nothing but polls
     // goes out, and the value stays.
@@ -172,4 +183,47 @@ TEST(OmbrikPages, DirectDriveShowsTheCaptionsOfTheOutputTypeAndItsReleaseDropsCa
     EXPECT_EQ(h.sent().back(), 101);
     EXPECT_EQ(h.sent()[h.sent().size() - 2], 101);
     EXPECT_EQ(Hex(h.lastData(4)), "02 D2 04 00");
+}
+
+// Right on the tab bar, Ctrl+Tab and the wheel each show "Határérték kimenetek" from
+// "Beállítások" and run its entry read once, as a click does; a change from code runs none.
+TEST(OmbrikPages, KeyboardAndWheelPageChangesShowThePageAndReadItOnce)
+{
+    for (const PageRoad road : kPageRoads) {
+        SCOPED_TRACE(PageRoadName(road));
+        OmbrikHarness h;
+        h.w->show();
+        QSignalSpy changes(h.w->PageControl1, &PageControl::userChanged);
+        StepPage(h.w->PageControl1, road);
+        EXPECT_EQ(h.w->PageControl1->activePage(), h.w->TabSheet5);
+        EXPECT_TRUE(h.w->TabSheet5->isVisible());
+        EXPECT_FALSE(h.w->TabSheet2->isVisible());
+        EXPECT_EQ(PageTabBar(h.w->PageControl1)->currentIndex(), 2);
+        EXPECT_EQ(changes.count(), 1);
+        EXPECT_TRUE(h.pages().SpeedButton_ReadSettings2->IsDown());
+        h.tick(4);
+        EXPECT_EQ(h.sent(), (Codes{107, 117, 120, 101}));
+    }
+    OmbrikHarness h;
+    h.w->show();
+    h.w->PageControl1->setActivePage(h.w->TabSheet1);
+    h.w->PageControl1->setActivePage(h.w->TabSheet5);
+    h.tick();
+    EXPECT_EQ(h.sent(), (Codes{101}));
+}
+
+// A request waiting for its reply looks pressed beside the idle buttons of its trio.
+TEST(OmbrikPages, APendingRequestLooksPressed)
+{
+    OmbrikHarness h;
+    h.w->show();
+    ombrik::SettingsPages& s = h.pages();
+    h.tick();  // a poll: the monitor and the values show the unit
+    s.SpeedButton_ReadSettings->click();
+    eventloop::Pump();
+    EXPECT_GE(FaceGrey(s.SpeedButton_ReadDefaultSettings) - FaceGrey(s.SpeedButton_ReadSettings), 40.0);
+    SavePendingShot(h.w.get(), "ombrik-pending.png");
+    h.tick(3);
+    EXPECT_FALSE(s.SpeedButton_ReadSettings->IsDown());
+    EXPECT_NEAR(FaceGrey(s.SpeedButton_ReadSettings), FaceGrey(s.SpeedButton_ReadDefaultSettings), 1.0);
 }

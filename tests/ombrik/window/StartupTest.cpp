@@ -99,6 +99,23 @@ TEST(OmbrikSettingsFile, DefaultsWithoutAFileAndTheEditsWrittenInOrderOnClose)
     EXPECT_EQ(again.w->Developer->Edit_InputText->text(), "1, 2, 3");
 }
 
+// The data text is parsed at start-up whatever it holds, the edit's own "0" included.
+TEST(OmbrikSettingsFile, TheDataTextIsParsedAtStartUpWhateverItHolds)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        {"0", "Adat bájtok száma = 1"}, {"", "Adat bájtok száma = 0"}, {"7 8", "Adat bájtok száma = 2"}};
+    for (const auto& [text, count] : rows) {
+        SCOPED_TRACE(text);
+        QTemporaryDir dir;
+        QFile file(dir.filePath("ombrik.ini"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("[Edit]\nEdit_InputText=") + text + "\n");
+        file.close();
+        OmbrikHarness h(file.fileName());
+        EXPECT_EQ(h.w->Developer->Label_InputSequence->text().toStdString(), count);
+    }
+}
+
 TEST(OmbrikSettingsFile, AFolderThatCannotBeWrittenGivesNoMessage)
 {
     OmbrikHarness h("/proc/ombrik-settings/ombrik.ini");
