@@ -1,6 +1,8 @@
 #include "CalibrationGroupLayout.h"
 
-#include "ui/Named.h"
+#include "ui/ControlBuilder.h"
+
+using namespace build;
 
 void CalibrationGroupLayout::AddStep(QWidget* container, QGridLayout* grid, int row, const CalibrationStep& step) const
 {

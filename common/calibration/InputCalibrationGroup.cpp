@@ -1,8 +1,10 @@
 #include "InputCalibrationGroup.h"
 
-#include "ui/Named.h"
+#include "ui/ControlBuilder.h"
 
 #include <QVBoxLayout>
+
+using namespace build;
 
 InputCalibrationGroup::InputCalibrationGroup(QWidget* page, const QString& caption, const CalibrationGroupLayout& layout)
     : QObject(page)

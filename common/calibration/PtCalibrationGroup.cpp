@@ -1,6 +1,8 @@
 #include "PtCalibrationGroup.h"
 
-#include "ui/Named.h"
+#include "ui/ControlBuilder.h"
+
+using namespace build;
 
 PtCalibrationGroup::PtCalibrationGroup(QWidget* page, const CalibrationGroupLayout& layout) : QObject(page)
 {

@@ -3,11 +3,13 @@
 #include "MBarGraph.h"
 #include "numbers/LocaleSeparators.h"
 #include "numbers/PictureFormat.h"
-#include "ui/Named.h"
+#include "ui/ControlBuilder.h"
 
 #include <QLabel>
 
 #include <array>
+
+using namespace build;
 
 namespace {
 

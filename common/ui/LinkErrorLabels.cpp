@@ -2,11 +2,13 @@
 #include "MemoText.h"
 
 #include "LinkErrors.h"
-#include "Named.h"
+#include "ControlBuilder.h"
 #include "TColor.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
+
+using namespace build;
 
 void LinkErrorLabels::Show(std::uint8_t code, std::uint8_t highest) const
 {

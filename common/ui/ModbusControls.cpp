@@ -1,10 +1,12 @@
 #include "ModbusControls.h"
 
 #include "ComboIndex.h"
-#include "Named.h"
+#include "ControlBuilder.h"
 #include "SettingsItems.h"
 
 #include <QGridLayout>
+
+using namespace build;
 
 ModbusControls::ModbusControls(QWidget* parent, int baudIndex) : QWidget(parent)
 {

@@ -9,7 +9,7 @@
 #include "QvtmpBinding.h"
 #include "RequestButtons.h"
 #include "SettingsCommands.h"
-#include "UiBuild.h"
+#include "ui/ControlBuilder.h"
 #include "ui/TColor.h"
 #include "dialogs/DeviceReplacedNotice.h"
 #include "dialogs/ModuleDialogs.h"
@@ -37,7 +37,8 @@
 
 #include <algorithm>
 
-using uibuild::Q;
+using namespace build;
+
 
 namespace {
 // The factory switch, compared with every parameter in upper case.
@@ -130,7 +131,7 @@ void MainWindow::CreatePages()
     PageControl4->setTabVisible(TabSheet_TooNew, false);
     PageControl4->setActivePage(TabSheet_Quorin);
 
-    using uibuild::Button;
+    using build::Button;
     auto versionPage = [](QWidget* page, const QString& l1, const QString& l2, const char* button,
                           QPushButton*& target) {
         auto* v = new QVBoxLayout(page);
@@ -252,8 +253,8 @@ void MainWindow::BindSession()
     connect(&s, &LinkSession::requestBuilt, this,
             [this](std::size_t, bool full) { Monitor->Label_TXBufferIsFull->setVisible(full); });
     connect(&s, &LinkSession::historyChanged, this, [this] {
-        Monitor->Label_Commands->setText(Q(session_->History.Text()));
-        Header->Label_MBU_Commands->setText(Q(session_->History.FilteredText()));
+        Monitor->Label_Commands->setText(Utf8(session_->History.Text()));
+        Header->Label_MBU_Commands->setText(Utf8(session_->History.FilteredText()));
     });
     connect(&s, &LinkSession::linkError, this, [this](std::uint8_t code) { ShowLinkError(code); });
     connect(&s, &LinkSession::frameReceived, this, [this](const mbu3::Frame& f) {
@@ -365,7 +366,7 @@ void MainWindow::ApplyStatusRecord(const StatusRecord& r)
     LastStatus = r;
     // The decimal places set the scaled format of the whole window.
     SetDecimalFormat(r.uDecimals);
-    const QString shown = Q(Decimals.Format(r.iSkalazottKijezesiErtek, LocaleDecimalSeparator()));
+    const QString shown = Utf8(Decimals.Format(r.iSkalazottKijezesiErtek, LocaleDecimalSeparator()));
     Header->ShowStatus(r, session_->DeviceID, shown);
     Calibration->ShowStatus(r, shown);
     Limits->ShowStatus(r);
@@ -496,7 +497,7 @@ void MainWindow::PageControl4Change()
 void MainWindow::ShowDeviceType(std::uint16_t type)
 {
     const DeviceTypeLabel label = DeviceTypeLabelFor(type);
-    Header->Label_KeszulekTipus->setText(Q(label.text));
+    Header->Label_KeszulekTipus->setText(Utf8(label.text));
     SetFontColor(Header->Label_KeszulekTipus, label.known ? clWindowText : clRed);
 }
 
@@ -542,7 +543,7 @@ void MainWindow::ConfigureModelPage(std::uint16_t type)
     if (d.row == ModelRow::None)
         return;
     auto widget = [this](std::string_view name) {
-        return uibuild::FindInWindow<QWidget>(this, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        return build::FindInWindow<QWidget>(this, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     };
     for (std::string_view n : d.radiosEnabled)
         widget(n)->setEnabled(true);

@@ -1,13 +1,13 @@
 #include "Qv5510PageBinding.h"
 
 #include "MainWindow.h"
-#include "UiBuild.h"
+#include "ui/ControlBuilder.h"
 #include "dialogs/PasswordDialog.h"
 #include "pages/ModelPages.h"
 
 Qv5510PageBinding::Qv5510PageBinding(MainWindow& window, PasswordDialog* password)
     : QObject(&window), window_(window), password_(password),
-      display_([&window](const QString& name) { return uibuild::FindInWindow<QWidget>(&window, name); },
+      display_([&window](const QString& name) { return build::FindInWindow<QWidget>(&window, name); },
                window.Decimals)
 {
     BindDisplayBlock();

@@ -1,14 +1,14 @@
 #include "SettingsCommands.h"
 
 #include "MainWindow.h"
-#include "UiBuild.h"
+#include "ui/ControlBuilder.h"
 #include "dialogs/QvserDialog.h"
 
 SettingsCommands::SettingsCommands(MainWindow& window)
     : QObject(&window), window_(window),
       binding_(
           [this](const QString& name) -> QWidget* {
-              if (QWidget* w = uibuild::FindInWindow<QWidget>(&window_, name))
+              if (QWidget* w = build::FindInWindow<QWidget>(&window_, name))
                   return w;
               // Fields 47-50 live on the QVSER dialog, a window of its own.
               QWidget* qvser = window_.DialogForms().qvser;

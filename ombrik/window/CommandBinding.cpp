@@ -11,7 +11,9 @@
 #include "MbuSession.h"
 #include "SettingsParts.h"
 #include "numbers/LocaleSeparators.h"
-#include "ui/Named.h"
+#include "ui/ControlBuilder.h"
+
+using namespace build;
 
 using namespace mbu;
 

@@ -10,7 +10,7 @@
 #include "pages/MonitorGroup.h"
 #include "pages/SettingsPages.h"
 #include "SettingsParts.h"
-#include "ui/Named.h"
+#include "ui/ControlBuilder.h"
 #include "ui/RequestButtonBinder.h"
 #include "ui/ScreenFit.h"
 #include "ui/TColor.h"
@@ -22,6 +22,8 @@
 #include <QLocale>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+
+using namespace build;
 
 using namespace mbu;
 

@@ -1,6 +1,6 @@
 #include "DialogBase.h"
 
-#include "UiBuild.h"
+#include "ui/ControlBuilder.h"
 #include "ui/AppRefresh.h"
 #include "ui/ScreenFit.h"
 
@@ -16,8 +16,8 @@ DialogBase::DialogBase(const char* instanceName, const QString& caption, QWidget
     font.setPixelSize(11);
     setFont(font);
 
-    Button_Esc = uibuild::Button(this, "Button_Esc", QStringLiteral("Kilépés (Esc)"));
-    Button_RefreshForm = uibuild::Button(this, "Button_RefreshForm", QStringLiteral("Kép frissítés"));
+    Button_Esc = build::Button(this, "Button_Esc", QStringLiteral("Kilépés (Esc)"));
+    Button_RefreshForm = build::Button(this, "Button_RefreshForm", QStringLiteral("Kép frissítés"));
     for (QPushButton* b : {Button_Esc, Button_RefreshForm})
         b->setAutoDefault(false);
     connect(Button_Esc, &QPushButton::clicked, this, [this] { Button_EscClick(); });

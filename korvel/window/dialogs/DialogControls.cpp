@@ -1,6 +1,6 @@
 #include "DialogControls.h"
 
-#include "UiBuild.h"
+#include "ui/ControlBuilder.h"
 
 #include "ui/RadioGroup.h"
 #include "ui/TypingLimit.h"
@@ -36,7 +36,7 @@ ScaleRows AddScaleRows(QWidget* parent, const QString& title, std::initializer_l
                        std::initializer_list<NamedCaption> highCaptions)
 {
     ScaleRows s;
-    s.group = uibuild::Group(parent, "GroupBox1", title);
+    s.group = build::Group(parent, "GroupBox1", title);
     auto* grid = new QGridLayout(s.group);
     s.low = AddValueRow(grid, 0, lowCaptions, "Label_iScaleLowSettings", "Button_ScaleLowSettings");
     s.high = AddValueRow(grid, 1, highCaptions, "Label_iScaleHighSettings", "Button_ScaleHighSettings");
@@ -46,7 +46,7 @@ ScaleRows AddScaleRows(QWidget* parent, const QString& title, std::initializer_l
 
 QLabel* BoldLabel(QWidget* parent, const char* name, const QString& text)
 {
-    QLabel* l = uibuild::Label(parent, name, text);
+    QLabel* l = build::Label(parent, name, text);
     QFont f = l->font();
     f.setBold(true);
     l->setFont(f);
@@ -60,12 +60,12 @@ ValueRow AddValueRow(QGridLayout* grid, int row, std::initializer_list<NamedCapt
     auto* lines = new QVBoxLayout;
     lines->setSpacing(0);
     for (const NamedCaption& c : captions)
-        lines->addWidget(uibuild::Label(parent, c.first, c.second));
+        lines->addWidget(build::Label(parent, c.first, c.second));
     grid->addLayout(lines, row, 0);
     ValueRow r;
     r.value = BoldLabel(parent, valueName, QStringLiteral("xxxxx"));
     r.value->setMinimumWidth(80);
-    r.button = uibuild::Button(parent, buttonName, QStringLiteral("Módosítás"));
+    r.button = build::Button(parent, buttonName, QStringLiteral("Módosítás"));
     r.button->setAutoDefault(false);
     grid->addWidget(r.value, row, 1);
     grid->addWidget(r.button, row, 2);

@@ -1,7 +1,7 @@
 #include "ModuleDialog.h"
 
 #include "RequestButtons.h"
-#include "UiBuild.h"
+#include "ui/ControlBuilder.h"
 
 #include "numbers/LocaleSeparators.h"
 #include "numbers/ScaledNumber.h"
@@ -16,10 +16,10 @@ ModuleDialog::ModuleDialog(const char* instanceName, const QString& caption, con
     setFixedSize(kClientSize);
     Button_Esc->setGeometry(8, 8, 89, 33);
     Button_RefreshForm->setGeometry(1142, 8, 97, 33);
-    GroupBox9 = uibuild::Group(this, "GroupBox9", groupTitle);
+    GroupBox9 = build::Group(this, "GroupBox9", groupTitle);
     GroupBox9->setGeometry(kBodyRect);
 
-    const uibuild::RequestTrio buttons = uibuild::MakeTrio(this, nullptr, trio.read, trio.defaults, trio.write);
+    const build::RequestTrio buttons = build::MakeTrio(this, nullptr, trio.read, trio.defaults, trio.write);
     SpeedButton_ReadFromDevice = buttons.read;
     SpeedButton_ReadDefault = buttons.defaults;
     SpeedButton_WriteToDevice = buttons.write;

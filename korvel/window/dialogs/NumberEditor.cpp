@@ -1,6 +1,6 @@
 #include "NumberEditor.h"
 
-#include "UiBuild.h"
+#include "ui/ControlBuilder.h"
 #include "ui/ScreenFit.h"
 
 #include <QGroupBox>
@@ -8,6 +8,8 @@
 #include <QPushButton>
 
 #include <cstdlib>
+
+using namespace build;
 
 namespace {
 constexpr std::array<int, NumberEditor::kDigits> kColumnX = {32, 120, 208, 296, 384};
@@ -27,12 +29,12 @@ QFont Arial(int pixels, bool bold = false)
 
 NumberEditor::NumberEditor(QWidget* parent) : DialogBase("Form_IncDec", QStringLiteral("Számérték módosítása"), parent)
 {
-    using uibuild::Button;
-    using uibuild::Label;
+    using build::Button;
+    using build::Label;
     // Outer size 550 x 460 with the usual frame round the client area.
     setFixedSize(screenfit::ClientOf({550, 460}));
 
-    GroupBox_SzamlaloModositas = uibuild::Group(this, "GroupBox_SzamlaloModositas", QString());
+    GroupBox_SzamlaloModositas = build::Group(this, "GroupBox_SzamlaloModositas", QString());
     GroupBox_SzamlaloModositas->setGeometry(29, 24, 476, 310);
     QWidget* g = GroupBox_SzamlaloModositas;
     // The title stands over the digits, centred.

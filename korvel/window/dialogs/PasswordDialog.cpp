@@ -1,7 +1,7 @@
 #include "PasswordDialog.h"
 
 #include "DialogControls.h"
-#include "UiBuild.h"
+#include "ui/ControlBuilder.h"
 
 #include "numbers/PictureFormat.h"
 
@@ -20,15 +20,15 @@ const QString kSame = QStringLiteral("A kezelői jelszó és a mérnöki jelszó
 QLineEdit* PasswordGroup(QWidget* parent, QGroupBox*& group, const char* groupName, const QString& title,
                          const char* entryName)
 {
-    group = uibuild::Group(parent, groupName, title);
+    group = build::Group(parent, groupName, title);
     auto* v = new QVBoxLayout(group);
     auto* row = new QHBoxLayout;
-    row->addWidget(uibuild::Caption(group, QStringLiteral("A kívánt új jelszó:")));
+    row->addWidget(build::Caption(group, QStringLiteral("A kívánt új jelszó:")));
     QLineEdit* entry = NumberEntry(group, entryName, PasswordDialog::kEntryLength, QString());
     row->addWidget(entry);
     row->addStretch(1);
     v->addLayout(row);
-    v->addWidget(uibuild::Caption(group, kRange));
+    v->addWidget(build::Caption(group, kRange));
     v->addStretch(1);
     return entry;
 }

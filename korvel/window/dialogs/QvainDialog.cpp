@@ -1,7 +1,7 @@
 #include "QvainDialog.h"
 
 #include "DialogControls.h"
-#include "UiBuild.h"
+#include "ui/ControlBuilder.h"
 #include "ui/RadioGroup.h"
 #include "ui/SettingsItems.h"
 

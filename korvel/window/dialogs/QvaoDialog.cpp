@@ -1,7 +1,7 @@
 #include "QvaoDialog.h"
 
 #include "DialogControls.h"
-#include "UiBuild.h"
+#include "ui/ControlBuilder.h"
 #include "ui/RadioGroup.h"
 #include "ui/SettingsItems.h"
 
@@ -13,9 +13,9 @@ QvaoDialog::QvaoDialog(QWidget* parent)
 {
     QWidget* b = body();
     RadioGroup_uAnalogueType = NamedRadioGroup(b, "RadioGroup_uAnalogueType", "Típus", settingsitems::SignalTypes(), 0);
-    CheckBox_bAnalogueErrorHigh = uibuild::CheckBox(b, "CheckBox_bAnalogueErrorHigh", "Magas szint jelzi a hibát");
+    CheckBox_bAnalogueErrorHigh = build::CheckBox(b, "CheckBox_bAnalogueErrorHigh", "Magas szint jelzi a hibát");
     CheckBox_bDisableAnalogueError =
-        uibuild::CheckBox(b, "CheckBox_bDisableAnalogueError", "Analóg kimenet hibajelzés tiltva");
+        build::CheckBox(b, "CheckBox_bDisableAnalogueError", "Analóg kimenet hibajelzés tiltva");
 
     AddScale("Analóg kimenet skálázása", {{"Label36", "Alsó értékhez tartozó"}, {"Label1", "skálázott bemenő jel:"}},
              {{"Label2", "Felső értékhez tartozó"}, {"Label3", "skálázott bemenő jel:"}});

@@ -1,7 +1,7 @@
 #include "QvroDialog.h"
 
 #include "DialogControls.h"
-#include "UiBuild.h"
+#include "ui/ControlBuilder.h"
 #include "ui/RadioGroup.h"
 #include "ui/TColor.h"
 
@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
+
+using namespace build;
 
 namespace {
 const QStringList kLimitModes = {"1. Kikapcsolva (OFF)",
@@ -32,7 +34,7 @@ QvroDialog::QvroDialog(QWidget* parent)
     : ModuleDialog("Form_QVRO", "QVRO", "Határérték relé kimenet üzemmódja, beállításai és tesztelése",
                    {.readKey = KeyQvroRead, .defaultKey = KeyQvroDefaults, .writeKey = KeyQvroWrite}, parent)
 {
-    using uibuild::Label;
+    using build::Label;
     QWidget* b = body();
     RadioGroup_enuLimitMode = NamedRadioGroup(b, "RadioGroup_enuLimitMode", "Üzemmód", kLimitModes, 0);
     RadioGroup_enuLimitMode->setGeometry(10, 20, 290, 330);
@@ -54,7 +56,7 @@ QvroDialog::QvroDialog(QWidget* parent)
     Button_SettingsB = bRow.button;
     Label_iSettingsHysteresis = hyst.value;
     Button_SettingsHysteresis = hyst.button;
-    CheckBox_bHold = uibuild::CheckBox(
+    CheckBox_bHold = build::CheckBox(
         valueArea, "CheckBox_bHold",
         "A már bekapcsolt kimenet gombnyomásig vagy a készülék kikapcsolásáig bekapcsolva marad.");
     values->addWidget(CheckBox_bHold, 4, 0, 1, 4);
@@ -70,7 +72,7 @@ QvroDialog::QvroDialog(QWidget* parent)
     values->setRowStretch(8, 1);
 
     // The output's present state, and its test independent of the mode.
-    auto* state = uibuild::Group(b, "GroupBox2", "A határérték kimenet jelenlegi állapota");
+    auto* state = build::Group(b, "GroupBox2", "A határérték kimenet jelenlegi állapota");
     state->setGeometry(910, 20, 319, 64);
     auto* sh = new QHBoxLayout(state);
     Label_DigitalOutOff = Label(state, "Label_DigitalOutOff", "Kikapcsolva");
@@ -84,13 +86,13 @@ QvroDialog::QvroDialog(QWidget* parent)
     ShowState(Label_DigitalOutOn, true, clLime);
     sh->addStretch(1);
 
-    auto* test = uibuild::Group(b, "GroupBox1", "A határérték kimenet üzemmódtól független tesztelése");
+    auto* test = build::Group(b, "GroupBox1", "A határérték kimenet üzemmódtól független tesztelése");
     test->setGeometry(910, 96, 319, 86);
     auto* tv = new QVBoxLayout(test);
     CheckBox_DigitalOutForceEng =
-        uibuild::CheckBox(test, "CheckBox_DigitalOutForceEng", "Üzemmódtól független teszt engedélyezve");
+        build::CheckBox(test, "CheckBox_DigitalOutForceEng", "Üzemmódtól független teszt engedélyezve");
     SpeedButton_DigitalOut1Force =
-        uibuild::Speed(test, "SpeedButton_DigitalOut1Force", "Határérték kimenet bekapcsolás", 21);
+        build::Speed(test, "SpeedButton_DigitalOut1Force", "Határérték kimenet bekapcsolás", 21);
     tv->addWidget(CheckBox_DigitalOutForceEng);
     tv->addWidget(SpeedButton_DigitalOut1Force, 0, Qt::AlignLeft);
     tv->addStretch(1);

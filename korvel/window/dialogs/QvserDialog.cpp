@@ -2,18 +2,20 @@
 
 #include "DialogControls.h"
 #include "ui/ModbusControls.h"
-#include "UiBuild.h"
+#include "ui/ControlBuilder.h"
 
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+using namespace build;
+
 QvserDialog::QvserDialog(QWidget* parent)
     : ModuleDialog("Form_QVSER", "QVSER", "Soros kommunikáció beállítása",
                    {.readKey = KeyQvserRead, .defaultKey = KeyQvserDefaults, .writeKey = KeyQvserWrite}, parent)
 {
-    using uibuild::Label;
-    GroupBox_MODBUSOutputSettings = uibuild::Group(body(), "GroupBox_MODBUSOutputSettings", "MODBUS kimenet");
+    using build::Label;
+    GroupBox_MODBUSOutputSettings = build::Group(body(), "GroupBox_MODBUSOutputSettings", "MODBUS kimenet");
     GroupBox_MODBUSOutputSettings->setGeometry(10, 20, 300, 360);
 
     QWidget* g = GroupBox_MODBUSOutputSettings;

@@ -2,7 +2,7 @@
 
 #include "DialogControls.h"
 #include "QvtmpBlock.h"
-#include "UiBuild.h"
+#include "ui/ControlBuilder.h"
 
 #include "numbers/LocaleSeparators.h"
 #include "numbers/PictureFormat.h"
@@ -24,9 +24,9 @@ const QString kNoScale = QStringLiteral("xxxxx");
 QLabel* Reading(QWidget* parent, QGroupBox*& box, const char* boxName, const QString& title, const char* name,
                 const QString& text)
 {
-    box = uibuild::Group(parent, boxName, title);
+    box = build::Group(parent, boxName, title);
     auto* v = new QVBoxLayout(box);
-    QLabel* l = uibuild::Label(box, name, text);
+    QLabel* l = build::Label(box, name, text);
     QFont f = l->font();
     f.setPixelSize(32);
     f.setBold(true);
@@ -38,7 +38,7 @@ QLabel* Reading(QWidget* parent, QGroupBox*& box, const char* boxName, const QSt
 
 QPushButton* PlainButton(QWidget* parent, const char* name, const QString& caption)
 {
-    QPushButton* b = uibuild::Button(parent, name, caption);
+    QPushButton* b = build::Button(parent, name, caption);
     b->setAutoDefault(false);
     return b;
 }
@@ -53,9 +53,9 @@ QvtmpDialog::QvtmpDialog(QWidget* parent)
     // which keep their design text.
     GroupBox9->setGeometry(kBodyRect.adjusted(0, 0, -kSideWidth, 0));
     const int side = kBodyRect.right() + 1 - kSideWidth + 10;
-    Label11 = uibuild::Label(this, "Label11", "Érzékelő típusa:");
+    Label11 = build::Label(this, "Label11", "Érzékelő típusa:");
     Label11->setGeometry(side, 56, 100, 16);
-    Label_bPt1000 = uibuild::Label(this, "Label_bPt1000", "Pt1000");
+    Label_bPt1000 = build::Label(this, "Label_bPt1000", "Pt1000");
     Label_bPt1000->setGeometry(side + 100, 56, kSideWidth - 110, 16);
     Label_QVTMP_R = Reading(this, GroupBox23, "GroupBox23", "Mért ellenállás", "Label_QVTMP_R", "000.00");
     GroupBox23->setGeometry(side, 80, kSideWidth - 10, 76);
@@ -70,7 +70,7 @@ QvtmpDialog::QvtmpDialog(QWidget* parent)
         NamedRadioGroup(b, "RadioGroup_QVTMP_Average", "Átlagolt mérések", {"1", "2", "5", "10", "20", "50"}, 0, 2);
     RadioGroup_uRoundSettings = NamedRadioGroup(b, "RadioGroup_uRoundSettings", "Kerekítés", kRoundingItems, 0, 2);
 
-    GroupBox_QVTMP_R2W = uibuild::Group(b, "GroupBox_QVTMP_R2W", "2 vezetékes mérés: vezeték ellenállás");
+    GroupBox_QVTMP_R2W = build::Group(b, "GroupBox_QVTMP_R2W", "2 vezetékes mérés: vezeték ellenállás");
     auto* r2w = new QVBoxLayout(GroupBox_QVTMP_R2W);
     Label_QVTMP_R2W = BoldLabel(GroupBox_QVTMP_R2W, "Label_QVTMP_R2W", "000.00");
     Button_QVTMP_R2W_Meas = PlainButton(GroupBox_QVTMP_R2W, "Button_QVTMP_R2W_Meas", "Megállapítás méréssel");
@@ -81,18 +81,18 @@ QvtmpDialog::QvtmpDialog(QWidget* parent)
     r2w->addStretch(1);
 
     // The potentiometer mode's settings.
-    GroupBox_Pot = uibuild::Group(b, "GroupBox_Pot", "Potenciométer üzemmód beállításai");
+    GroupBox_Pot = build::Group(b, "GroupBox_Pot", "Potenciométer üzemmód beállításai");
     QWidget* pot = GroupBox_Pot;
-    GroupBox4 = uibuild::Group(pot, "GroupBox4", "A 0% és a 100% pozíció beállítása");
+    GroupBox4 = build::Group(pot, "GroupBox4", "A 0% és a 100% pozíció beállítása");
     auto* cal = new QGridLayout(GroupBox4);
     int row = 0;
     for (const char* line : {"Tekerje a potenciométert a 0%-nak", "megfelelő állásba, majd nyomja meg",
                              "a 0% gombot. Ugyanezt tegye meg ", "a 100% állással is."})
-        cal->addWidget(uibuild::Caption(GroupBox4, QString::fromUtf8(line)), row++, 0, 1, 2);
+        cal->addWidget(build::Caption(GroupBox4, QString::fromUtf8(line)), row++, 0, 1, 2);
     Button_QVTMP_CalPot0 = PlainButton(GroupBox4, "Button_QVTMP_CalPot0", "0%");
-    Label_QVTMP_CalPot0 = uibuild::Label(GroupBox4, "Label_QVTMP_CalPot0", "000.00");
+    Label_QVTMP_CalPot0 = build::Label(GroupBox4, "Label_QVTMP_CalPot0", "000.00");
     Button_QVTMP_CalPot100 = PlainButton(GroupBox4, "Button_QVTMP_CalPot100", "100%");
-    Label_QVTMP_CalPot100 = uibuild::Label(GroupBox4, "Label_QVTMP_CalPot100", "000.00");
+    Label_QVTMP_CalPot100 = build::Label(GroupBox4, "Label_QVTMP_CalPot100", "000.00");
     cal->addWidget(Button_QVTMP_CalPot0, row, 0);
     cal->addWidget(Label_QVTMP_CalPot0, row++, 1);
     cal->addWidget(Button_QVTMP_CalPot100, row, 0);

@@ -2,7 +2,7 @@
 
 #include "LiveValues.h"
 #include "RequestButtons.h"
-#include "UiBuild.h"
+#include "ui/ControlBuilder.h"
 #include "ui/TColor.h"
 #include "numbers/LocaleSeparators.h"
 #include "numbers/PictureFormat.h"
@@ -11,7 +11,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-using namespace uibuild;
+using namespace build;
 
 CalibrationPage::CalibrationPage(QWidget* sheet) : QObject(sheet)
 {
@@ -178,16 +178,16 @@ void CalibrationPage::ShowStatus(const StatusRecord& r, const QString& shown)
                                  Label_fFizikaiMennyiseg, Label_fKimenetSzazalek, Label_iSkalazottKijezesiErtek};
     const std::string unit = live.Show(r, r.uQVOptIn, {"Pt1000 PIC modul", "Pt100 PIC modul"}, shown).unit;
     // Memory states, converter rate, memory size.
-    Label_uCRCOKbits->setText(Q(MemoryOkBitsText(r.uCRCOKbits)));
-    Label_uAfterWriteOKbits->setText(Q(MemoryOkBitsText(r.uAfterWriteOKbits)));
+    Label_uCRCOKbits->setText(Utf8(MemoryOkBitsText(r.uCRCOKbits)));
+    Label_uAfterWriteOKbits->setText(Utf8(MemoryOkBitsText(r.uAfterWriteOKbits)));
     Label_uSPS->setText(QString::number(r.uSPS));
     Label_recFRAMCommon_uSizeKB->setText(QString::number(r.uFRAMSizeKB) + " kB");
-    Label_uCRCOKbits2->setText(Q(MemoryOkBitsText(r.uCRCOKbits2)));
-    Label_uAfterWriteOKbits2->setText(Q(MemoryOkBitsText(r.uAfterWriteOKbits2)));
+    Label_uCRCOKbits2->setText(Utf8(MemoryOkBitsText(r.uCRCOKbits2)));
+    Label_uAfterWriteOKbits2->setText(Utf8(MemoryOkBitsText(r.uAfterWriteOKbits2)));
     // Lead resistance.
     if (r.bPt1000)
-        Label_fResistanceOfWires->setText(Q(FormatFloat(r.fResistanceOfWires, "#0.00", sep)));
+        Label_fResistanceOfWires->setText(Utf8(FormatFloat(r.fResistanceOfWires, "#0.00", sep)));
     else
-        Label_fResistanceOfWires->setText(Q("Rvez = " + FormatFloat(r.fResistanceOfWires, "#0.000", sep) + " " + unit));
-    Label_uMainLoopFrequency->setText(Q(FormatInteger(r.uMainLoopFrequency, "# ### ##0", sep)));
+        Label_fResistanceOfWires->setText(Utf8("Rvez = " + FormatFloat(r.fResistanceOfWires, "#0.000", sep) + " " + unit));
+    Label_uMainLoopFrequency->setText(Utf8(FormatInteger(r.uMainLoopFrequency, "# ### ##0", sep)));
 }

@@ -2,7 +2,7 @@
 
 #include "LinkErrors.h"
 #include "RequestButtons.h"
-#include "UiBuild.h"
+#include "ui/ControlBuilder.h"
 #include "ui/TColor.h"
 #include "numbers/LocaleSeparators.h"
 #include "numbers/PictureFormat.h"
@@ -13,7 +13,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-using namespace uibuild;
+using namespace build;
 
 namespace {
 // Adds "caption value" as one row of a grid.
@@ -156,7 +156,7 @@ void HeaderPage::BindRequests(RequestButtons& requests)
 void HeaderPage::ShowStatus(const StatusRecord& r, std::uint32_t deviceId, const QString& shown)
 {
     const std::string sep = LocaleDecimalSeparator();
-    Label_KeszulekGyariSzam->setText(Q(FormatInteger(deviceId, "000000", sep) + "/" +
+    Label_KeszulekGyariSzam->setText(Utf8(FormatInteger(deviceId, "000000", sep) + "/" +
                                        FormatInteger(r.uGyariSzamEv, "00", sep) + "." +
                                        FormatInteger(r.uGyariSzamHonap, "00", sep)));
     QLabel* flags[] = {Label_cErrorUncalibratedInput, Label_cErrorUncalibratedOutput, Label_cErrorOutputRange,
@@ -168,13 +168,13 @@ void HeaderPage::ShowStatus(const StatusRecord& r, std::uint32_t deviceId, const
     MBarGraph_OutputPercent->SetMBGText(
         QString::number(RoundToInt32Saturated(static_cast<double>(r.fKimenetSzazalek) * 100.0)) + "%");
     Label_iSkalazottKijezesiErtek2->setText(shown);
-    Label_uSecondsOfOperation->setText(Q(SecondsToText(r.uSecondsOfOperation)));
+    Label_uSecondsOfOperation->setText(Utf8(SecondsToText(r.uSecondsOfOperation)));
 }
 
 void HeaderPage::ShowLinkError(std::uint8_t code, bool factoryMode)
 {
     Label_MBURxError2->setVisible(code != 0);
     if (!linkerror::ShortText(code).empty())
-        Label_MBURxError2->setText(Q(linkerror::ShortText(code)));
+        Label_MBURxError2->setText(Utf8(linkerror::ShortText(code)));
     PageControl5->setActivePage(code == linkerror::TimeOut && !factoryMode ? TabSheet_NoComm : TabSheet_Header);
 }

@@ -2,7 +2,7 @@
 
 #include "DeviceTypes.h"
 #include "RequestButtons.h"
-#include "UiBuild.h"
+#include "ui/ControlBuilder.h"
 #include "ui/TColor.h"
 #include "ui/TypingLimit.h"
 
@@ -11,7 +11,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-using namespace uibuild;
+using namespace build;
 
 namespace {
 // Checks one radio of an auto-exclusive group, or clears the group (-1).
@@ -129,9 +129,9 @@ void IdentityGroup::ReadIdentityEdits()
                           CheckedRadio(GroupBox_OutputModul1)};
     const IdentityTaken taken = ::ReadIdentityEdits(edits);
     IdentityToWrite = taken.identity;
-    Edit_GyariSzam->setText(Q(taken.gyariSzamText));
-    Edit_GyariSzamEv->setText(Q(taken.gyariSzamEvText));
-    Edit_GyariSzamHonap->setText(Q(taken.gyariSzamHonapText));
+    Edit_GyariSzam->setText(Utf8(taken.gyariSzamText));
+    Edit_GyariSzamEv->setText(Utf8(taken.gyariSzamEvText));
+    Edit_GyariSzamHonap->setText(Utf8(taken.gyariSzamHonapText));
     ListBox_uDeviceType->setCurrentRow(taken.deviceListIndex);
 }
 
@@ -139,21 +139,21 @@ void IdentityGroup::Button_GyariSzamPlusz1Click()
 {
     ReadIdentityEdits();
     IdentityToWrite.uGyariSzam = FactoryNumberPlus1(IdentityToWrite.uGyariSzam);
-    Edit_GyariSzam->setText(Q(FactoryNumberText(IdentityToWrite.uGyariSzam)));
+    Edit_GyariSzam->setText(Utf8(FactoryNumberText(IdentityToWrite.uGyariSzam)));
 }
 
 void IdentityGroup::Button_GyariSzamMinusz1Click()
 {
     ReadIdentityEdits();
     IdentityToWrite.uGyariSzam = FactoryNumberMinus1(IdentityToWrite.uGyariSzam);
-    Edit_GyariSzam->setText(Q(FactoryNumberText(IdentityToWrite.uGyariSzam)));
+    Edit_GyariSzam->setText(Utf8(FactoryNumberText(IdentityToWrite.uGyariSzam)));
 }
 
 void IdentityGroup::ShowPolledIdentity(std::uint32_t deviceId, std::uint8_t year, std::uint8_t month, std::uint16_t type)
 {
-    Edit_GyariSzam->setText(Q(FactoryNumberText(deviceId)));
-    Edit_GyariSzamEv->setText(Q(TwoDigitText(year)));
-    Edit_GyariSzamHonap->setText(Q(TwoDigitText(month)));
+    Edit_GyariSzam->setText(Utf8(FactoryNumberText(deviceId)));
+    Edit_GyariSzamEv->setText(Utf8(TwoDigitText(year)));
+    Edit_GyariSzamHonap->setText(Utf8(TwoDigitText(month)));
     ListBox_uDeviceType->setCurrentRow(DeviceTypeToIndex(type));
 }
 

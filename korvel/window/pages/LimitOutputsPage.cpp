@@ -1,7 +1,7 @@
 #include "LimitOutputsPage.h"
 
 #include "RequestButtons.h"
-#include "UiBuild.h"
+#include "ui/ControlBuilder.h"
 #include "ui/LimitOutputGroup.h"
 #include "ui/TColor.h"
 
@@ -9,7 +9,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-using namespace uibuild;
+using namespace build;
 
 namespace {
 // The settings trio at the top of a settings page; answers the page's own layout.

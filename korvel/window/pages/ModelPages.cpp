@@ -2,13 +2,13 @@
 
 #include "ModuleOpeners.h"
 #include "RequestButtons.h"
-#include "UiBuild.h"
+#include "ui/ControlBuilder.h"
 #include "ui/TColor.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-using namespace uibuild;
+using namespace build;
 
 namespace {
 Shape* RelayLamp(QWidget* parent, const char* name)

@@ -1,7 +1,7 @@
 #include "MonitorPage.h"
 
 #include "LinkErrors.h"
-#include "UiBuild.h"
+#include "ui/ControlBuilder.h"
 #include "ui/LinkErrorLabels.h"
 #include "ui/TColor.h"
 #include "numbers/LocaleSeparators.h"
@@ -11,7 +11,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-using namespace uibuild;
+using namespace build;
 
 QString ProgramDateText()
 {

@@ -1,18 +1,18 @@
 #include "Qv5510Group.h"
 
 #include "RequestButtons.h"
-#include "UiBuild.h"
+#include "ui/ControlBuilder.h"
 #include "ui/TColor.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-using namespace uibuild;
+using namespace build;
 
 Qv5510Group::Qv5510Group(QWidget* page) : QObject(page)
 {
-    GroupBox_QV5510 = uibuild::Group(page, "GroupBox_QV5510", "Modulfüggetlen beállítások és tesztek");
+    GroupBox_QV5510 = build::Group(page, "GroupBox_QV5510", "Modulfüggetlen beállítások és tesztek");
     auto* grid = new QGridLayout(GroupBox_QV5510);
     auto* bar = new QHBoxLayout;
     const RequestTrio trio = MakeTrio(GroupBox_QV5510, bar, "SpeedButton_ReadFromDevice_QV5510",
@@ -51,7 +51,7 @@ Qv5510Group::Qv5510Group(QWidget* page) : QObject(page)
     grid->addWidget(Button1, 4, 0, Qt::AlignLeft);
 
     // Display test.
-    auto* test = uibuild::Group(GroupBox_QV5510, "GroupBox_KijelzoTeszt_QV5510", "Kijelző teszt");
+    auto* test = build::Group(GroupBox_QV5510, "GroupBox_KijelzoTeszt_QV5510", "Kijelző teszt");
     auto* th = new QHBoxLayout(test);
     th->addWidget(Caption(test, "Tesztminta:"));
     Label_KijelzoTeszt_QV5510 = Label(test, "Label_KijelzoTeszt_QV5510", QString());
@@ -69,7 +69,7 @@ Qv5510Group::Qv5510Group(QWidget* page) : QObject(page)
     grid->addWidget(test, 5, 0, 1, 3);
 
     // Pressed keys, shown by the status poll.
-    auto* keys = uibuild::Group(GroupBox_QV5510, "GroupBox_Nyomogombok", "Nyomógombok lenyomottsága");
+    auto* keys = build::Group(GroupBox_QV5510, "GroupBox_Nyomogombok", "Nyomógombok lenyomottsága");
     auto* kh = new QHBoxLayout(keys);
     Label_SWLeft = Label(keys, "Label_SWLeft", "Balra");
     Label_SWUp = Label(keys, "Label_SWUp", "Fel");

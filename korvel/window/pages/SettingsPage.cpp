@@ -1,7 +1,7 @@
 #include "SettingsPage.h"
 
 #include "RequestButtons.h"
-#include "UiBuild.h"
+#include "ui/ControlBuilder.h"
 #include "ui/LimitOutputGroup.h"
 #include "ui/SettingsItems.h"
 
@@ -10,7 +10,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-using namespace uibuild;
+using namespace build;
 
 namespace {
 RadioGroup* Choice(QWidget* parent, const char* name, const QString& caption, const QStringList& items, int index,

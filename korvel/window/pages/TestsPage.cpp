@@ -1,13 +1,13 @@
 #include "TestsPage.h"
 
 #include "RequestButtons.h"
-#include "UiBuild.h"
+#include "ui/ControlBuilder.h"
 #include "ui/TColor.h"
 
 #include <QGridLayout>
 #include <QVBoxLayout>
 
-using namespace uibuild;
+using namespace build;
 
 TestsPage::TestsPage(QWidget* sheet) : QObject(sheet)
 {

@@ -1,11 +1,13 @@
 #include "CalibrationPage.h"
 
-#include "Controls.h"
+#include "ui/ControlBuilder.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 
 #include <algorithm>
+
+using namespace build;
 
 namespace ombrik {
 

@@ -3,12 +3,14 @@
 #include "CommandTable.h"
 #include "MbuSession.h"
 #include "numbers/TextNumber.h"
-#include "ui/Named.h"
+#include "ui/ControlBuilder.h"
 #include "ui/NumberEdit.h"
 #include "ui/TColor.h"
 
 #include <QDate>
 #include <QGridLayout>
+
+using namespace build;
 
 namespace ombrik {
 

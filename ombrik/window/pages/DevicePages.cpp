@@ -1,9 +1,11 @@
 #include "DevicePages.h"
 
-#include "Controls.h"
+#include "ui/ControlBuilder.h"
 
 #include <QPixmap>
 #include <QVBoxLayout>
+
+using namespace build;
 
 namespace ombrik {
 

@@ -1,10 +1,12 @@
 #include "LiveValuesGroup.h"
 
-#include "Controls.h"
+#include "ui/ControlBuilder.h"
 #include "ui/TColor.h"
 
 #include <QGridLayout>
 #include <QVBoxLayout>
+
+using namespace build;
 
 namespace ombrik {
 

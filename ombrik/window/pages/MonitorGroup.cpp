@@ -1,6 +1,6 @@
 #include "MonitorGroup.h"
 
-#include "Controls.h"
+#include "ui/ControlBuilder.h"
 #include "HexDump.h"
 #include "LinkErrors.h"
 #include "ui/LinkErrorLabels.h"
@@ -10,6 +10,8 @@
 #include <QGridLayout>
 
 #include <span>
+
+using namespace build;
 
 namespace ombrik {
 

@@ -1,12 +1,14 @@
 #include "SettingsPages.h"
 
-#include "Controls.h"
-#include "ui/Named.h"
+#include "ui/ControlBuilder.h"
+#include "ui/ControlBuilder.h"
 #include "ui/SettingsItems.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+
+using namespace build;
 
 namespace ombrik {
 

@@ -311,7 +311,7 @@ TEST_F(ShownWindow, LayoutCalibrationColumnsKeepTheirPlacesWithDirectDriveOnAndO
     auto places = [&] {
         std::vector<QRect> r;
         for (const char* c : columns)
-            r.push_back(InWindow(uibuild::FindInWindow<QWidget>(h.w, QLatin1String(c))));
+            r.push_back(InWindow(build::FindInWindow<QWidget>(h.w, QLatin1String(c))));
         return r;
     };
     const std::vector<QRect> off = places();

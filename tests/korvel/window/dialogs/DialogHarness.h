@@ -6,7 +6,7 @@
 #include "LocaleScope.h"
 #include "ModuleOpeners.h"
 #include "ModuleStore.h"
-#include "UiBuild.h"
+#include "ui/ControlBuilder.h"
 #include "dialogs/NumberEditor.h"
 
 #include <QAbstractButton>
@@ -65,7 +65,7 @@ struct DialogHarness : KorvelHarness {
     NumberEditor* editor = forms->Form_IncDec;
 
     // A button of the main window's pages by name.
-    QPushButton* button(const char* name) const { return uibuild::FindInWindow<QPushButton>(w, QLatin1String(name)); }
+    QPushButton* button(const char* name) const { return build::FindInWindow<QPushButton>(w, QLatin1String(name)); }
 
     ModuleDialog* dialogOf(Trio trio) const
     {
