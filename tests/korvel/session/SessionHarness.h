@@ -3,9 +3,7 @@
 // timers are stopped so a test drives the scheduler one tick at a time; every report of the
 // session is recorded.
 #include "LinkSession.h"
-#include "SimulatedMeter.h"
-
-#include "EventLoop.h"
+#include "MeterHarness.h"
 
 #include <QTimer>
 
@@ -14,9 +12,7 @@
 #include <memory>
 #include <vector>
 
-struct SessionHarness {
-    SimulatedMeter* meter;
-    std::unique_ptr<hid::UsbHid> usb;
+struct SessionHarness : MeterHarness {
     std::unique_ptr<LinkSession> s;
 
     // What the session reported.
@@ -30,10 +26,7 @@ struct SessionHarness {
     std::map<Command, std::function<void(ByteWriter&)>> requestData;
     std::size_t readLimit = 20000;
 
-    SessionHarness()
-        : meter(new SimulatedMeter),
-          usb(std::make_unique<hid::UsbHid>(std::unique_ptr<hid::Backend>(meter))),
-          s(std::make_unique<LinkSession>(*usb))
+    SessionHarness() : s(std::make_unique<LinkSession>(*usb))
     {
         s->Clock().StopTicks();
         s->SecondTimer()->stop();
@@ -55,19 +48,6 @@ struct SessionHarness {
         QObject::connect(s.get(), &LinkSession::timedOut, [this] { ++timeOuts; });
         pump();  // plug and change events
     }
-
-    ~SessionHarness()
-    {
-        s.reset();
-        usb.reset();
-    }
-
-    static void pump(int rounds = 3) { eventloop::Pump(rounds); }
-    static bool waitFor(const std::function<bool()>& pred, int timeoutMs = 2000)
-    {
-        return eventloop::WaitFor(pred, timeoutMs);
-    }
-    static void waitMs(int ms) { eventloop::WaitMs(ms); }
 
     bool idle() const { return !s->Busy() && s->Transfer().TransferState == SegmentedTransfer::Idle; }
 

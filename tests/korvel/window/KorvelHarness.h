@@ -2,7 +2,7 @@
 #include "KorvelApp.h"
 #include "LinkSession.h"
 #include "MainWindow.h"
-#include "SimulatedMeter.h"
+#include "MeterHarness.h"
 #include "dialogs/DeviceReplacedNotice.h"
 #include "dialogs/ModuleDialogs.h"
 #include "dialogs/PasswordDialog.h"
@@ -27,16 +27,12 @@
 
 // Korvel's nine forms on the simulated meter, headless. The 30 ms tick can be left running
 // or stopped so that a test drives the scheduler one tick at a time.
-struct KorvelHarness {
-    SimulatedMeter* meter;
-    std::unique_ptr<hid::UsbHid> usb;
+struct KorvelHarness : MeterHarness {
     std::unique_ptr<KorvelForms> forms;
     MainWindow* w;
 
     explicit KorvelHarness(QStringList arguments = {}, bool runTicks = false)
-        : meter(new SimulatedMeter),
-          usb(std::make_unique<hid::UsbHid>(std::unique_ptr<hid::Backend>(meter))),
-          forms(std::make_unique<KorvelForms>(*usb, arguments)),
+        : forms(std::make_unique<KorvelForms>(*usb, arguments)),
           w(forms->Form1)
     {
         w->Beep = {};
@@ -47,18 +43,6 @@ struct KorvelHarness {
         pump();  // plug and change events
     }
 
-    ~KorvelHarness()
-    {
-        forms.reset();
-        usb.reset();
-    }
-
-    static void pump(int rounds = 3) { eventloop::Pump(rounds); }
-    static bool waitFor(const std::function<bool()>& pred, int timeoutMs = 2000)
-    {
-        return eventloop::WaitFor(pred, timeoutMs);
-    }
-    static void waitMs(int ms) { eventloop::WaitMs(ms); }
 
     // Clicks the tab of a page as the user would (the page control's change handler runs).
     static bool clickTab(PageControl* pc, const QString& caption) { return ClickPageTab(pc, caption); }

@@ -2,9 +2,8 @@
 // Ombrik's link session on the simulated meter in MBU mode, without a window. The 30 ms and
 // one-second timers are stopped so a test drives the scheduler one tick at a time; every
 // report of the session is recorded.
-#include "EventLoop.h"
 #include "MbuSession.h"
-#include "SimulatedMeter.h"
+#include "MeterHarness.h"
 
 #include <QTimer>
 
@@ -12,9 +11,7 @@
 #include <memory>
 #include <vector>
 
-struct MbuSessionHarness {
-    SimulatedMeter* meter;
-    std::unique_ptr<hid::UsbHid> usb;
+struct MbuSessionHarness : MeterHarness {
     std::unique_ptr<MbuSession> s;
 
     std::vector<std::uint8_t> statuses;  // every linkError, in order
@@ -25,12 +22,8 @@ struct MbuSessionHarness {
     // Called while a reply is applied (a test may end its chain here).
     std::function<void(mbu::Command)> onCompleted;
 
-    MbuSessionHarness()
-        : meter(new SimulatedMeter),
-          usb(std::make_unique<hid::UsbHid>(std::unique_ptr<hid::Backend>(meter))),
-          s(std::make_unique<MbuSession>(*usb))
+    MbuSessionHarness() : MeterHarness(Protocol::Mbu), s(std::make_unique<MbuSession>(*usb))
     {
-        meter->useMbuProtocol();
         s->Clock().StopTicks();
         s->SecondTimer()->stop();
         s->SetRequestData([this](mbu::Command c, ByteWriter& w) {
@@ -48,12 +41,6 @@ struct MbuSessionHarness {
         QObject::connect(s.get(), &MbuSession::requestBuilt, [this](bool full) { built.push_back(full); });
         QObject::connect(s.get(), &MbuSession::timedOut, [this] { ++timeOuts; });
         eventloop::Pump();  // plug and change events
-    }
-
-    ~MbuSessionHarness()
-    {
-        s.reset();
-        usb.reset();
     }
 
     // One scheduler tick, then the event loop until the exchange it started has ended.

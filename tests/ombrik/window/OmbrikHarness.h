@@ -7,7 +7,7 @@
 #include "SettingsStore.h"
 #include "MbuSession.h"
 #include "OmbrikWindow.h"
-#include "SimulatedMeter.h"
+#include "MeterHarness.h"
 #include "pages/CalibrationPage.h"
 #include "pages/DevicePages.h"
 #include "pages/DeveloperPage.h"
@@ -22,10 +22,8 @@
 
 #include <memory>
 
-struct OmbrikHarness {
+struct OmbrikHarness : MeterHarness {
     QTemporaryDir dir;
-    SimulatedMeter* meter;
-    std::unique_ptr<hid::UsbHid> usb;
     std::unique_ptr<SettingsStore> settings;
     std::unique_ptr<ombrik::OmbrikWindow> w;
     int beeps = 0;
@@ -34,9 +32,8 @@ struct OmbrikHarness {
     // fittedToScreen: the window as it opens on the test's screen; otherwise at its design
     // size, as on a screen larger than that.
     explicit OmbrikHarness(QString iniPath = {}, bool fittedToScreen = false)
-        : meter(new SimulatedMeter), usb(std::make_unique<hid::UsbHid>(std::unique_ptr<hid::Backend>(meter)))
+        : MeterHarness(Protocol::Mbu)
     {
-        meter->useMbuProtocol();
         settings = std::make_unique<SettingsStore>(*meter);
         w = std::make_unique<ombrik::OmbrikWindow>(*usb, iniPath.isEmpty() ? dir.filePath("ombrik.ini") : iniPath);
         w->Beep = [this] { ++beeps; };
@@ -45,12 +42,6 @@ struct OmbrikHarness {
         session().Clock().StopTicks();
         session().SecondTimer()->stop();
         eventloop::Pump();  // plug and change events
-    }
-
-    ~OmbrikHarness()
-    {
-        w.reset();
-        usb.reset();
     }
 
     MbuSession& session() { return w->Session(); }

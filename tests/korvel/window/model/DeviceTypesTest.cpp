@@ -1,4 +1,5 @@
 #include "DeviceTypes.h"
+#include "HexText.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -11,20 +12,9 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using ::testing::UnorderedElementsAre;
 
-namespace {
+using hextext::Hex;
 
-std::string Hex(std::span<const std::uint8_t> bytes)
-{
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string text;
-    for (std::uint8_t b : bytes) {
-        if (!text.empty())
-            text += ' ';
-        text += kDigits[b >> 4];
-        text += kDigits[b & 0xF];
-    }
-    return text;
-}
+namespace {
 
 std::string IdentityBytes(const IdentityRecord& id)
 {
