@@ -63,6 +63,9 @@ void UsbHid::post(int event, Handle handle)
         [this, event, handle] {
             if (hook_)
                 hook_(kNotifyMessage, event, handle);
+            // The hook has checked the departed device's ids: nothing asks for them again.
+            if (event == Unplugged)
+                forget(handle);
         },
         Qt::QueuedConnection);
 }
@@ -101,6 +104,13 @@ void UsbHid::reportArrived(Handle handle, const Report& report)
     device.pending.push_back(report);
     if (device.readNotify)
         post(ReportReady, handle);
+}
+
+void UsbHid::forget(Handle handle)
+{
+    const auto it = devices_.find(handle);
+    if (it != devices_.end() && !it->second.attached)
+        devices_.erase(it);
 }
 
 const UsbHid::Device* UsbHid::find(Handle handle) const

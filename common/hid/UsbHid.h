@@ -33,7 +33,8 @@ public:
     bool Connect(Hook hook);
     // The handle of an attached device with this identity, 0 when there is none.
     Handle GetHandle(std::uint16_t vendorId, std::uint16_t productId) const;
-    // Ids of a device; a departed device's ids stay known, so its unplugged event can be checked.
+    // Ids of a device; a departed device's ids stay known until its unplugged event has been
+    // handled, so the hook can check it. Then the layer forgets the device.
     std::uint16_t GetVendorID(Handle handle) const;
     std::uint16_t GetProductID(Handle handle) const;
     // Copies the name, NUL-terminated and cut to the buffer, into buffer (size bytes).
@@ -49,6 +50,9 @@ public:
     bool Write(Handle handle, const std::uint8_t* buffer);
 
     Backend& backend() { return *backend_; }
+    // Devices the layer knows: attached ones, and departed ones whose unplugged event has not
+    // been handled yet.
+    std::size_t DevicesKnown() const { return devices_.size(); }
 
 private:
     class SinkImpl;
@@ -63,6 +67,7 @@ private:
     void deviceArrived(Handle handle, const DeviceIdentity& identity);
     void deviceLeft(Handle handle);
     void reportArrived(Handle handle, const Report& report);
+    void forget(Handle handle);
     const Device* find(Handle handle) const;
 
     std::unique_ptr<Backend> backend_;
