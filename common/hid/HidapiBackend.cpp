@@ -37,16 +37,16 @@ constexpr int kReadTimeoutMs = 50;
 // seconds, and that writer closes its handle on its own when the write returns. This only
 // bounds the wait should a thread not be scheduled.
 constexpr auto kShutdownWait = std::chrono::milliseconds(80);
-// A listed device that fails to open this many polls in a row gets the access hint. One
-// failure alone may be an unplug racing the device list, which needs no hint.
-constexpr int kOpenFailuresBeforeHint = 2;
+// A listed path that could not be opened is tried again no sooner than this: a meter the
+// user may not open is not opened and closed again on every listing. A replug (a new path)
+// is tried at once. Its access hint is printed once, at the next listing that still shows
+// the path: a failure whose path then has gone was an unplug racing the list.
+constexpr auto kOpenRetryInterval = std::chrono::seconds(2);
 // Output reports waiting for one device's writer; more are refused.
 constexpr std::size_t kMaxQueuedWrites = 64;
 // Input reports waiting for the GUI thread; while it is this far behind, newer ones are
 // dropped, as the kernel does for a reader that does not keep up.
 constexpr std::size_t kMaxQueuedReports = 1024;
-
-constexpr const char* kRulesFile = "packaging/70-quorin-meter.rules";
 
 bool retryable(int error)
 {
@@ -143,6 +143,15 @@ struct Listed {
     DeviceIdentity identity;
 };
 
+// A listed path that could not be opened: why, when it may be tried again, and whether the
+// access hint has been printed.
+struct OpenFailure {
+    std::string reason;
+    std::chrono::steady_clock::time_point retryAt;
+    bool hinted = false;
+};
+using OpenFailures = std::map<std::string, OpenFailure>;
+
 }  // namespace
 
 // What the GUI thread, the finder and the device threads share. Lock order: mutex, then a
@@ -197,7 +206,7 @@ struct Shared : std::enable_shared_from_this<Shared> {
     }
 
     void runFinder();
-    void scan(std::map<std::string, std::pair<int, bool>>& openFailures);
+    void scan(OpenFailures& openFailures);
     std::vector<Listed> listDevices();
     void runReader(const std::shared_ptr<Link>& link, hid_device* dev);
     void runWriter(const std::shared_ptr<Link>& link, hid_device* dev);
@@ -217,10 +226,13 @@ std::string openFailureMessage(const std::string& path, const std::string& reaso
     std::string line = "USB meter at " + path + " cannot be opened";
     if (!reason.empty())
         line += " (" + reason + ")";
-    line += ". To allow access, install ";
-    line += kRulesFile;
-    line += " into /etc/udev/rules.d/ and run "
-            "'udevadm control --reload-rules && udevadm trigger' as root, or replug the meter.";
+    line += ". To allow access, install the udev rule ";
+    line += kUdevRuleFile;
+    line += " (README, section \"";
+    line += kUdevReadmeSection;
+    line += "\"): sudo cp ";
+    line += kUdevRuleFile;
+    line += " /etc/udev/rules.d/ && sudo udevadm control --reload-rules && sudo udevadm trigger";
     return line;
 }
 
@@ -230,8 +242,7 @@ std::string openFailureMessage(const std::string& path, const std::string& reaso
 
 void Shared::runFinder()
 {
-    // Listed paths that failed to open: consecutive failures, and whether the hint was shown.
-    std::map<std::string, std::pair<int, bool>> openFailures;
+    OpenFailures openFailures;
     if (!Library::instance().acquire())
         return;
     std::unique_lock lock(mutex);
@@ -265,7 +276,7 @@ std::vector<Listed> Shared::listDevices()
     return listed;
 }
 
-void Shared::scan(std::map<std::string, std::pair<int, bool>>& openFailures)
+void Shared::scan(OpenFailures& openFailures)
 {
     std::vector<Listed> listed = listDevices();
     std::set<std::string> listedPaths;
@@ -286,9 +297,19 @@ void Shared::scan(std::map<std::string, std::pair<int, bool>>& openFailures)
     // A path that left the list starts afresh: a later failure there gets its own hint.
     std::erase_if(openFailures, [&](const auto& entry) { return !listedPaths.count(entry.first); });
 
+    const auto now = std::chrono::steady_clock::now();
     for (Listed& entry : listed) {
         if (heldPaths.count(entry.path))
             continue;
+        if (const auto failed = openFailures.find(entry.path); failed != openFailures.end()) {
+            OpenFailure& failure = failed->second;
+            if (!failure.hinted) {
+                failure.hinted = true;
+                std::fprintf(stderr, "%s\n", detail::openFailureMessage(entry.path, failure.reason).c_str());
+            }
+            if (now < failure.retryAt)
+                continue;
+        }
         hid_device* readDev = nullptr;
         hid_device* writeDev = nullptr;
         std::string reason;
@@ -306,11 +327,9 @@ void Shared::scan(std::map<std::string, std::pair<int, bool>>& openFailures)
         if (!writeDev) {
             if (readDev)
                 hid_close(readDev);
-            auto& [failures, hinted] = openFailures[entry.path];
-            if (++failures >= kOpenFailuresBeforeHint && !hinted) {
-                hinted = true;
-                std::fprintf(stderr, "%s\n", detail::openFailureMessage(entry.path, reason).c_str());
-            }
+            OpenFailure& failure = openFailures[entry.path];
+            failure.reason = reason;
+            failure.retryAt = now + kOpenRetryInterval;
             continue;
         }
         openFailures.erase(entry.path);
