@@ -129,6 +129,7 @@ public:
             onWrite(report);
         return inner_->write(handle, report);
     }
+    bool callsSinkFromEventLoop() const override { return inner_->callsSinkFromEventLoop(); }
     void deviceArrived(hid::Handle handle, const hid::DeviceIdentity& identity) override
     {
         sink_->deviceArrived(handle, identity);

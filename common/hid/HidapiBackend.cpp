@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstring>
 #include <deque>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -444,6 +445,8 @@ struct HidapiBackend::Impl {
     int wakeFd = -1;
     std::unique_ptr<QSocketNotifier> wakeNotifier;
     std::thread finder;
+    // Events taken from the shared queue and not yet handed to the Sink.
+    std::deque<Event> inbox;
 };
 
 void HidapiBackend::Impl::start(Sink& s)
@@ -471,16 +474,21 @@ void HidapiBackend::Impl::deliver()
 {
     eventfd_t count;
     eventfd_read(wakeFd, &count);
-    std::deque<Event> batch;
     {
         std::lock_guard lock(shared->mutex);
         shared->wakePending = false;
         shared->queuedReports = 0;
-        batch.swap(shared->events);
+        if (inbox.empty())
+            inbox.swap(shared->events);
+        else
+            std::move(shared->events.begin(), shared->events.end(), std::back_inserter(inbox));
+        shared->events.clear();
     }
-    for (Event& event : batch) {
-        if (!sink)
-            return;
+    // Taken one by one from the front: should a Sink call run an event loop of its own that
+    // delivers again, the newer events queue behind the ones still here.
+    while (!inbox.empty() && sink) {
+        Event event = std::move(inbox.front());
+        inbox.pop_front();
         switch (event.kind) {
         case Event::Arrived:
             sink->deviceArrived(event.handle, event.identity);
@@ -529,6 +537,7 @@ void HidapiBackend::Impl::shutdown()
         close(wakeFd);
     wakeFd = -1;
     sink = nullptr;
+    inbox.clear();
 }
 
 HidapiBackend::HidapiBackend(std::uint16_t vendorId, std::uint16_t productId)
@@ -546,21 +555,31 @@ void HidapiBackend::start(Sink& sink)
     impl_->start(sink);
 }
 
+bool HidapiBackend::callsSinkFromEventLoop() const
+{
+    return true;
+}
+
 bool HidapiBackend::write(Handle handle, const Report& report)
 {
     Shared& shared = *impl_->shared;
-    std::lock_guard lock(shared.mutex);
-    auto it = shared.links.find(handle);
-    if (it == shared.links.end() || it->second->gone)
-        return false;
-    Link& link = *it->second;
+    std::shared_ptr<Link> link;
     {
-        std::lock_guard queueLock(link.writeMutex);
-        if (link.writes.size() >= kMaxQueuedWrites)
+        std::lock_guard lock(shared.mutex);
+        auto it = shared.links.find(handle);
+        if (it == shared.links.end() || it->second->gone)
             return false;
-        link.writes.push_back(report);
+        link = it->second;
     }
-    link.writeWake.notify_one();
+    // The writer is woken with no lock held here, so it never wakes only to wait for one.
+    // Should the device go meanwhile, its writer drops the report with the others queued.
+    {
+        std::lock_guard queueLock(link->writeMutex);
+        if (link->writes.size() >= kMaxQueuedWrites)
+            return false;
+        link->writes.push_back(report);
+    }
+    link->writeWake.notify_one();
     return true;
 }
 

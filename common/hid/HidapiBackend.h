@@ -41,6 +41,8 @@ public:
     // Queues the report for the device's writer; false when the device is not attached (or
     // its departure is on its way to the Sink) or 64 reports are already waiting.
     bool write(Handle handle, const Report& report) override;
+    // Every Sink call comes from the notifier of its event queue.
+    bool callsSinkFromEventLoop() const override;
 
     // Devices the backend still holds: attached ones, and departed ones whose departure has
     // not reached the Sink yet.

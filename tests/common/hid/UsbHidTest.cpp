@@ -13,12 +13,14 @@ class FakeBackend : public hid::Backend {
 public:
     Sink* sink = nullptr;
     std::vector<hid::Report> written;
+    bool fromEventLoop = false;
     void start(Sink& s) override { sink = &s; }
     bool write(hid::Handle, const hid::Report& r) override
     {
         written.push_back(r);
         return true;
     }
+    bool callsSinkFromEventLoop() const override { return fromEventLoop; }
 };
 
 struct Events {
@@ -159,4 +161,36 @@ TEST(UsbHid, AThousandReplugsLeaveAtMostOneDeviceKnown)
     EXPECT_LE(most, 1u);
     EXPECT_EQ(usb.DevicesKnown(), 0u);
     EXPECT_EQ(events.seen.size(), 4000u);  // plugged, changed, unplugged, changed
+}
+
+TEST(UsbHid, ABackendCallingFromTheEventLoopHasItsEventsHandedOnAtOnceAndNeverNested)
+{
+    auto* backend = new FakeBackend;
+    backend->fromEventLoop = true;
+    hid::UsbHid usb{std::unique_ptr<hid::Backend>(backend)};
+    std::vector<std::pair<int, hid::Handle>> seen;
+    int running = 0;
+    usb.Connect([&](unsigned, int event, hid::Handle h) {
+        EXPECT_EQ(running++, 0) << "a hook nested in another";
+        seen.emplace_back(event, h);
+        // A report of the device's that comes while the hook runs waits for it.
+        if (event == hid::Plugged)
+            backend->sink->reportArrived(h, ReportOf(0xA1));
+        --running;
+        return true;
+    });
+    backend->sink->deviceArrived(4, {0x04D8, 0x003F, "", ""});
+    EXPECT_EQ(seen, (std::vector<std::pair<int, hid::Handle>>{{hid::Plugged, 4}, {hid::Changed, 4}}));
+    ASSERT_TRUE(usb.SetReadNotify(4, true));  // the report that waited is announced ...
+    EXPECT_EQ(seen.size(), 2u);                // ... from the event loop, not from in here
+    backend->sink->reportArrived(4, ReportOf(0xA2));  // after it, even though it comes at once
+    Pump();
+    const std::vector<std::pair<int, hid::Handle>> expected{
+        {hid::Plugged, 4}, {hid::Changed, 4}, {hid::ReportReady, 4}, {hid::ReportReady, 4}};
+    EXPECT_EQ(seen, expected);
+    std::uint8_t buffer[hid::kReportBufferSize];
+    ASSERT_TRUE(usb.Read(4, buffer));
+    EXPECT_EQ(buffer[1], 0xA1);
+    ASSERT_TRUE(usb.Read(4, buffer));
+    EXPECT_EQ(buffer[1], 0xA2);
 }
