@@ -3,6 +3,7 @@
 #include "MBarGraph.h"
 #include "numbers/LocaleSeparators.h"
 #include "numbers/PictureFormat.h"
+#include "ui/LabelText.h"
 #include "ui/Named.h"
 
 #include <QLabel>
@@ -48,10 +49,14 @@ InputDescription LiveValueControls::Show(const LiveStatus& s, std::uint8_t input
     ShowReading(raw, s.iADRaw, sep);
     ShowReading(averaged, s.iADAveraged, sep);
     InputDescription input = DescribeInput(inputKind, s.uInputType, s.bPt1000, pt);
+    // Texts made only when what they show changes.
     if (input.text)
-        inputType->setText(Utf8(*input.text));
-    physical->setText(Utf8(PhysicalValueText(s.fFizikaiMennyiseg, input, sep)));
-    percent->setText(Utf8(FormatFloat(s.fKimenetSzazalek, "#0.000", sep)));
+        labeltext::Set(inputType, [&] { return Utf8(*input.text); }, *input.text);
+    labeltext::Set(
+        physical, [&] { return Utf8(PhysicalValueText(s.fFizikaiMennyiseg, input, sep)); }, s.fFizikaiMennyiseg,
+        input.picture, input.unit, sep);
+    labeltext::Set(
+        percent, [&] { return Utf8(FormatFloat(s.fKimenetSzazalek, "#0.000", sep)); }, s.fKimenetSzazalek, sep);
     displayed->setText(shown);
     return input;
 }

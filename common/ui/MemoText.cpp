@@ -20,6 +20,7 @@ MemoText* MemoText::Dump(QWidget* parent, const char* name, int height)
 
 void MemoText::SetText(const QString& text)
 {
+    make_ = nullptr;
     if (text == text_ && !stale_)
         return;
     text_ = text;
@@ -28,10 +29,29 @@ void MemoText::SetText(const QString& text)
         setPlainText(text_);
 }
 
+void MemoText::SetTextFrom(std::function<QString()> make)
+{
+    if (isVisible()) {
+        SetText(make());
+        return;
+    }
+    make_ = std::move(make);
+    stale_ = true;
+}
+
+const QString& MemoText::Text() const
+{
+    if (make_) {
+        text_ = make_();
+        make_ = nullptr;
+    }
+    return text_;
+}
+
 void MemoText::showEvent(QShowEvent* event)
 {
     if (stale_) {
-        setPlainText(text_);
+        setPlainText(Text());
         stale_ = false;
     }
     QPlainTextEdit::showEvent(event);

@@ -81,8 +81,20 @@ void PageControl::setActivePage(QWidget* page)
 {
     if (page && indexOf(page) < 0)
         return;
+    // Making the active page active again (every reply does so for the header) rebuilds
+    // nothing while the tabs and the content already show it.
+    if (page == active_ && tabs_->currentIndex() == tabIndexOf(page) && stack_->currentWidget() == (page ? page : empty_))
+        return;
     active_ = page;
     rebuildTabs();
+}
+
+int PageControl::tabIndexOf(const QWidget* page) const
+{
+    for (std::size_t tab = 0; tab < tabToPage_.size(); ++tab)
+        if (pages_[static_cast<std::size_t>(tabToPage_[tab])].widget == page)
+            return static_cast<int>(tab);
+    return -1;
 }
 
 void PageControl::rebuildTabs()

@@ -42,6 +42,8 @@ private:
         bool tabVisible;
     };
     void rebuildTabs();
+    // The tab showing the page, -1 when its tab is hidden (or it is none).
+    int tabIndexOf(const QWidget* page) const;
     void onTabClicked(int tabIndex);
 
     QTabBar* tabs_;

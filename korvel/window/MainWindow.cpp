@@ -10,6 +10,7 @@
 #include "RequestButtons.h"
 #include "SettingsCommands.h"
 #include "UiBuild.h"
+#include "ui/LabelText.h"
 #include "ui/TColor.h"
 #include "dialogs/DeviceReplacedNotice.h"
 #include "dialogs/ModuleDialogs.h"
@@ -263,7 +264,8 @@ void MainWindow::BindSession()
     connect(&s, &LinkSession::frameReceived, this, [this](const mbu3::Frame& f) {
         ShowRxActivity(f[mbu3::off::Command]);
         Monitor->ShowReply(f);
-        Header->Label_Firmware->setText("v" + Monitor->Label_MBURxVer->text());
+        const QString version = Monitor->Label_MBURxVer->text();
+        labeltext::Set(Header->Label_Firmware, [&] { return "v" + version; }, version);
     });
     connect(&s, &LinkSession::replyLength, this,
             [this](std::uint16_t n) { Monitor->Label_uSumDataByteFromRx->setText(QString::number(n)); });
@@ -499,9 +501,15 @@ void MainWindow::PageControl4Change()
 
 void MainWindow::ShowDeviceType(std::uint16_t type)
 {
-    const DeviceTypeLabel label = DeviceTypeLabelFor(type);
-    Header->Label_KeszulekTipus->setText(Q(label.text));
-    SetFontColor(Header->Label_KeszulekTipus, label.known ? clWindowText : clRed);
+    // Every reply shows the type: the text and its colour are made only when it changes.
+    labeltext::Set(
+        Header->Label_KeszulekTipus,
+        [&] {
+            const DeviceTypeLabel label = DeviceTypeLabelFor(type);
+            SetFontColor(Header->Label_KeszulekTipus, label.known ? clWindowText : clRed);
+            return Q(label.text);
+        },
+        type);
 }
 
 void MainWindow::Button_GyariSzamToEditsClick()

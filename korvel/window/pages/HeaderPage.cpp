@@ -3,6 +3,7 @@
 #include "LinkErrors.h"
 #include "RequestButtons.h"
 #include "UiBuild.h"
+#include "ui/LabelText.h"
 #include "ui/TColor.h"
 #include "numbers/LocaleSeparators.h"
 #include "numbers/PictureFormat.h"
@@ -145,9 +146,13 @@ void HeaderPage::BindRequests(RequestButtons& requests)
 void HeaderPage::ShowStatus(const StatusRecord& r, std::uint32_t deviceId, const QString& shown)
 {
     const std::string sep = LocaleDecimalSeparator();
-    Label_KeszulekGyariSzam->setText(Q(FormatInteger(deviceId, "000000", sep) + "/" +
-                                       FormatInteger(r.uGyariSzamEv, "00", sep) + "." +
-                                       FormatInteger(r.uGyariSzamHonap, "00", sep)));
+    labeltext::Set(
+        Label_KeszulekGyariSzam,
+        [&] {
+            return Q(FormatInteger(deviceId, "000000", sep) + "/" + FormatInteger(r.uGyariSzamEv, "00", sep) + "." +
+                     FormatInteger(r.uGyariSzamHonap, "00", sep));
+        },
+        deviceId, r.uGyariSzamEv, r.uGyariSzamHonap);
     QLabel* flags[] = {Label_cErrorUncalibratedInput, Label_cErrorUncalibratedOutput, Label_cErrorOutputRange,
                        Label_cErrorFRAM,              Label_cErrorInputRange,         Label_cErrorInputModul,
                        Label_cErrorRSTimeOut};
@@ -157,13 +162,14 @@ void HeaderPage::ShowStatus(const StatusRecord& r, std::uint32_t deviceId, const
     MBarGraph_OutputPercent->SetMBGText(
         QString::number(RoundToInt32Saturated(static_cast<double>(r.fKimenetSzazalek) * 100.0)) + "%");
     Label_iSkalazottKijezesiErtek2->setText(shown);
-    Label_uSecondsOfOperation->setText(Q(SecondsToText(r.uSecondsOfOperation)));
+    labeltext::Set(Label_uSecondsOfOperation, [&] { return Q(SecondsToText(r.uSecondsOfOperation)); },
+                   r.uSecondsOfOperation);
 }
 
 void HeaderPage::ShowLinkError(std::uint8_t code, bool factoryMode)
 {
     Label_MBURxError2->setVisible(code != 0);
-    if (!linkerror::ShortText(code).empty())
-        Label_MBURxError2->setText(Q(linkerror::ShortText(code)));
+    if (const std::string_view text = linkerror::ShortText(code); !text.empty())
+        labeltext::Set(Label_MBURxError2, [&] { return Q(text); }, code);
     PageControl5->setActivePage(code == linkerror::TimeOut && !factoryMode ? TabSheet_NoComm : TabSheet_Header);
 }

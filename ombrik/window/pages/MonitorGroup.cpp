@@ -3,6 +3,7 @@
 #include "Controls.h"
 #include "HexDump.h"
 #include "LinkErrors.h"
+#include "ui/LabelText.h"
 #include "ui/LinkErrorLabels.h"
 #include "ui/TColor.h"
 #include "numbers/LocaleSeparators.h"
@@ -112,11 +113,18 @@ void MonitorGroup::ShowDevice(bool online, const UsbHook::DeviceInfo& info)
 
 void MonitorGroup::ShowTxFrame(const mbu::MBUFrame& f)
 {
-    Label_MBUTxDevice->setText(QString::number(mbu::FrameWord(f, mbu::off::DeviceType)));
-    Label_MBUTxVerL->setText(VersionText(mbu::FrameWord(f, mbu::off::VersionMin)));
-    Label_MBUTxVerH->setText(VersionText(mbu::FrameWord(f, mbu::off::VersionMax)));
-    Label_MBUTxCommand->setText(QString::number(f[mbu::off::Command]));
-    Memo_MBUTx->SetText(DataDump(f));
+    // Made only when they change (most stay the same from one frame to the next).
+    const std::string sep = LocaleDateSeparator();
+    const std::uint16_t device = mbu::FrameWord(f, mbu::off::DeviceType);
+    const std::uint16_t low = mbu::FrameWord(f, mbu::off::VersionMin);
+    const std::uint16_t high = mbu::FrameWord(f, mbu::off::VersionMax);
+    const std::uint8_t command = f[mbu::off::Command];
+    labeltext::Set(Label_MBUTxDevice, [&] { return QString::number(device); }, device);
+    labeltext::Set(Label_MBUTxVerL, [&] { return VersionText(low); }, low, sep);
+    labeltext::Set(Label_MBUTxVerH, [&] { return VersionText(high); }, high, sep);
+    labeltext::Set(Label_MBUTxCommand, [&] { return QString::number(command); }, command);
+    lastRequest_ = f;
+    Memo_MBUTx->SetTextFrom([this] { return DataDump(lastRequest_); });
 }
 
 void MonitorGroup::ShowStatus(std::uint8_t status)
@@ -129,10 +137,14 @@ void MonitorGroup::ShowStatus(std::uint8_t status)
 
 void MonitorGroup::ShowReply(const mbu::MBUFrame& f)
 {
-    Label_MBURxDevice->setText(QString::number(mbu::FrameWord(f, mbu::off::DeviceType)));
-    Label_MBURxVer->setText(VersionText(mbu::FrameWord(f, mbu::off::Firmware)));
-    Label_MBURxCounter->setText(QString::number(f[mbu::off::Counter]));
-    Memo_MBURx->SetText(DataDump(f));
+    const std::uint16_t device = mbu::FrameWord(f, mbu::off::DeviceType);
+    const std::uint16_t firmware = mbu::FrameWord(f, mbu::off::Firmware);
+    const std::uint8_t counter = f[mbu::off::Counter];
+    labeltext::Set(Label_MBURxDevice, [&] { return QString::number(device); }, device);
+    labeltext::Set(Label_MBURxVer, [&] { return VersionText(firmware); }, firmware, LocaleDateSeparator());
+    labeltext::Set(Label_MBURxCounter, [&] { return QString::number(counter); }, counter);
+    lastReply_ = f;
+    Memo_MBURx->SetTextFrom([this] { return DataDump(lastReply_); });
 }
 
 }  // namespace ombrik

@@ -68,3 +68,18 @@ TEST(PageControl, TabsAddedBeforeTheWindowShowsGetTheirHeight)
     EXPECT_GT(bar->height(), 0);
     EXPECT_EQ(bar->height(), bar->sizeHint().height());
 }
+
+TEST(PageControl, MakingTheActivePageActiveAgainPutsTheTabsBackInStep)
+{
+    // The keyboard moves a tab bar's selection without picking a page; a page control told to
+    // show its active page again shows that page's tab once more.
+    Pages p;
+    auto* bar = p.pc.findChild<QTabBar*>();
+    bar->setCurrentIndex(1);
+    p.pc.setActivePage(p.a);
+    EXPECT_EQ(bar->currentIndex(), 0);
+    EXPECT_EQ(p.pc.activePage(), p.a);
+    p.pc.setActivePage(p.a);
+    EXPECT_EQ(bar->currentIndex(), 0);
+    EXPECT_EQ(bar->count(), 2);
+}

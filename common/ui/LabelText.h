@@ -1,0 +1,84 @@
+#pragma once
+#include <QLabel>
+#include <QString>
+
+#include <array>
+#include <cstddef>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+// Texts the status poll writes to labels 33 times a second mostly repeat. labeltext::Set
+// makes and sets a label's text only when what the text is made from has changed since it
+// last set that label, or when the label shows another text now (one set elsewhere: "?"
+// after a time-out, say). What a text is made from, its sources, is compared byte for byte:
+// numbers, flags and characters by value, strings by content.
+namespace labeltext {
+
+// The sources of a text, packed. Sources too long to keep make a key that never matches,
+// so such a text is made every time.
+class Key {
+public:
+    template <class T>
+        requires std::is_arithmetic_v<T> || std::is_enum_v<T>
+    void Add(const T& value)
+    {
+        Append(&value, sizeof value);
+    }
+    void Add(std::string_view text)
+    {
+        const std::size_t n = text.size();
+        Append(&n, sizeof n);
+        Append(text.data(), n);
+    }
+    void Add(const std::string& text) { Add(std::string_view(text)); }
+    void Add(const char* text) { Add(std::string_view(text)); }
+    void Add(const QString& text)
+    {
+        const qsizetype n = text.size();
+        Append(&n, sizeof n);
+        Append(text.constData(), static_cast<std::size_t>(n) * sizeof(QChar));
+    }
+
+    bool Matches(const Key& other) const
+    {
+        return !overflow_ && !other.overflow_ && size_ == other.size_ &&
+               std::memcmp(bytes_.data(), other.bytes_.data(), size_) == 0;
+    }
+
+private:
+    void Append(const void* data, std::size_t n)
+    {
+        if (overflow_ || n > bytes_.size() - size_) {
+            overflow_ = true;
+            return;
+        }
+        std::memcpy(bytes_.data() + size_, data, n);
+        size_ += n;
+    }
+
+    std::array<unsigned char, 64> bytes_{};
+    std::size_t size_ = 0;
+    bool overflow_ = false;
+};
+
+// Whether the label still shows the text it was last given for this key.
+bool Shows(const QLabel* label, const Key& key);
+// Notes that the label now shows its text for this key.
+void Remember(QLabel* label, const Key& key);
+
+// Sets the label's text to make() unless the label still shows the text made from the same
+// sources.
+template <class Make, class... Sources>
+void Set(QLabel* label, Make&& make, const Sources&... sources)
+{
+    Key key;
+    (key.Add(sources), ...);
+    if (Shows(label, key))
+        return;
+    label->setText(make());
+    Remember(label, key);
+}
+
+}  // namespace labeltext

@@ -1,0 +1,83 @@
+#include "ui/LabelText.h"
+#include "ui/MemoText.h"
+
+#include <QLabel>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+// Sets the label through labeltext; answers whether the text was made.
+struct Setter {
+    QLabel label;
+    int made = 0;
+    template <class... Sources>
+    bool Set(const QString& text, const Sources&... sources)
+    {
+        const int before = made;
+        labeltext::Set(&label, [&] { ++made; return text; }, sources...);
+        return made != before;
+    }
+};
+}  // namespace
+
+TEST(LabelText, ATextIsMadeOnlyWhenItsSourcesOrTheLabelChange)
+{
+    Setter s;
+    EXPECT_TRUE(s.Set("12,5", 12.5f, std::string(",")));
+    EXPECT_FALSE(s.Set("12,5", 12.5f, std::string(",")));
+    EXPECT_EQ(s.label.text(), "12,5");
+    // Any source: the value, the separator (same length, other content), another count.
+    EXPECT_TRUE(s.Set("12.5", 12.5f, std::string(".")));
+    EXPECT_TRUE(s.Set("13.5", 13.5f, std::string(".")));
+    EXPECT_TRUE(s.Set("13.5", 13.5f));
+    EXPECT_FALSE(s.Set("13.5", 13.5f));
+    // Set elsewhere ("?" after a time-out): the same sources bring the text back.
+    s.label.setText("?");
+    EXPECT_TRUE(s.Set("13.5", 13.5f));
+    EXPECT_EQ(s.label.text(), "13.5");
+}
+
+TEST(LabelText, SourcesTooLongToKeepMakeTheTextEveryTime)
+{
+    Setter s;
+    // A string source takes its length (8 bytes) and its characters; the key holds 64 bytes.
+    const std::string fits(56, 'x');
+    EXPECT_TRUE(s.Set("a", fits));
+    EXPECT_FALSE(s.Set("a", fits));
+    const std::string tooLong(57, 'x');
+    EXPECT_TRUE(s.Set("b", tooLong));
+    EXPECT_TRUE(s.Set("b", tooLong));
+}
+
+TEST(MemoText, ATextFromASourceIsMadeOnlyWhenLookedAt)
+{
+    QWidget page;
+    auto* memo = new MemoText(&page);
+    int made = 0;
+    QString source = "01 02";
+    memo->SetTextFrom([&] { ++made; return source; });
+    memo->SetTextFrom([&] { ++made; return source; });
+    EXPECT_EQ(made, 0) << "hidden: nothing made";
+    EXPECT_EQ(memo->Text(), "01 02");
+    EXPECT_EQ(made, 1);
+    source = "03 04";
+    memo->SetTextFrom([&] { ++made; return source; });
+    page.show();
+    EXPECT_EQ(memo->toPlainText(), "03 04");
+    EXPECT_EQ(made, 2);
+    // In view: made at once, every time.
+    source = "05";
+    memo->SetTextFrom([&] { ++made; return source; });
+    EXPECT_EQ(memo->toPlainText(), "05");
+    EXPECT_EQ(made, 3);
+    // A text set after a source replaces it.
+    page.hide();
+    memo->SetTextFrom([&] { ++made; return source; });
+    memo->Clear();
+    page.show();
+    EXPECT_TRUE(memo->toPlainText().isEmpty());
+    EXPECT_EQ(made, 3);
+}
