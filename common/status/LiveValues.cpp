@@ -14,7 +14,11 @@ namespace {
 
 void ShowReading(TMBarGraph* bar, std::int32_t reading, const std::string& sep)
 {
-    bar->SetMBGValue(reading / 8388607.0);
+    const double value = reading / 8388607.0;
+    // The bar is set again only for another reading (or a value set elsewhere).
+    if (labeltext::Repeats(bar, labeltext::KeyOf(reading, sep)) && bar->MBGValue() == value)
+        return;
+    bar->SetMBGValue(value);
     bar->SetMBGText(Utf8(FormatInteger(reading, "# ### ##0", sep)));
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstring>
+#include <span>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -34,6 +35,15 @@ public:
     }
     void Add(const std::string& text) { Add(std::string_view(text)); }
     void Add(const char* text) { Add(std::string_view(text)); }
+    // A run of plain values (a table of entries), by their bytes.
+    template <class T>
+        requires std::is_trivially_copyable_v<T>
+    void Add(std::span<const T> values)
+    {
+        const std::size_t n = values.size();
+        Append(&n, sizeof n);
+        Append(values.data(), n * sizeof(T));
+    }
     void Add(const QString& text)
     {
         const qsizetype n = text.size();
@@ -63,22 +73,60 @@ private:
     bool overflow_ = false;
 };
 
+template <class... Sources>
+Key KeyOf(const Sources&... sources)
+{
+    Key key;
+    (key.Add(sources), ...);
+    return key;
+}
+
 // Whether the label still shows the text it was last given for this key.
 bool Shows(const QLabel* label, const Key& key);
 // Notes that the label now shows its text for this key.
 void Remember(QLabel* label, const Key& key);
+// For a control whose shown value this code alone writes (a bar graph's reading): whether
+// it was last given this key; it is remembered for the next call either way.
+bool Repeats(QObject* control, const Key& key);
 
 // Sets the label's text to make() unless the label still shows the text made from the same
 // sources.
 template <class Make, class... Sources>
 void Set(QLabel* label, Make&& make, const Sources&... sources)
 {
-    Key key;
-    (key.Add(sources), ...);
+    const Key key = KeyOf(sources...);
     if (Shows(label, key))
         return;
     label->setText(make());
     Remember(label, key);
 }
+
+// Fixes the label's size to what the widest of its texts takes (or the one it has, if
+// wider). A label's new text makes its page lay out again, the window around it included;
+// a label of fixed size is only painted again. For texts that change with every frame (the
+// frame counter). The size follows the label's font and style.
+void KeepSize(QLabel* label, const QString& widest);
+
+// One text made from its sources, kept until they change: for a text several labels show.
+// The text depends on the sources alone, so one memo may serve any number of windows.
+class Memo {
+public:
+    template <class Make, class... Sources>
+    const QString& Get(Make&& make, const Sources&... sources)
+    {
+        const Key key = KeyOf(sources...);
+        if (!made_ || !key.Matches(key_)) {
+            text_ = make();
+            key_ = key;
+            made_ = true;
+        }
+        return text_;
+    }
+
+private:
+    Key key_;
+    QString text_;
+    bool made_ = false;
+};
 
 }  // namespace labeltext

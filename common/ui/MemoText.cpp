@@ -21,6 +21,7 @@ MemoText* MemoText::Dump(QWidget* parent, const char* name, int height)
 void MemoText::SetText(const QString& text)
 {
     make_ = nullptr;
+    keyed_ = false;
     if (text == text_ && !stale_)
         return;
     text_ = text;
@@ -29,8 +30,18 @@ void MemoText::SetText(const QString& text)
         setPlainText(text_);
 }
 
+void MemoText::SetTextFrom(std::function<QString()> make, const labeltext::Key& key)
+{
+    if (keyed_ && key.Matches(key_))
+        return;
+    SetTextFrom(std::move(make));
+    key_ = key;
+    keyed_ = true;
+}
+
 void MemoText::SetTextFrom(std::function<QString()> make)
 {
+    keyed_ = false;
     if (isVisible()) {
         SetText(make());
         return;

@@ -2,6 +2,8 @@
 #include <QPlainTextEdit>
 #include <QString>
 
+#include "LabelText.h"
+
 #include <functional>
 
 // A read-only memo for text that is rewritten many times a second (the link monitor's frame
@@ -22,6 +24,9 @@ public:
     // every reply is then not even made while its page is hidden. `make` must stay callable
     // until another text is set.
     void SetTextFrom(std::function<QString()> make);
+    // The same, but nothing is made or set while `key` (the text's sources) is the key of
+    // the text the memo has from the last such call.
+    void SetTextFrom(std::function<QString()> make, const labeltext::Key& key);
     void Clear() { SetText(QString()); }
     // The text the memo shows, or will show as soon as it is visible.
     const QString& Text() const;
@@ -32,5 +37,7 @@ protected:
 private:
     mutable QString text_;
     mutable std::function<QString()> make_;  // the source of a text not made yet
+    labeltext::Key key_;                     // the sources of the text, when it has a key
+    bool keyed_ = false;
     bool stale_ = false;
 };

@@ -257,8 +257,11 @@ void MainWindow::BindSession()
     connect(&s, &LinkSession::requestBuilt, this,
             [this](std::size_t, bool full) { Monitor->Label_TXBufferIsFull->setVisible(full); });
     connect(&s, &LinkSession::historyChanged, this, [this] {
-        Monitor->Label_Commands->setText(Q(session_->History.Text()));
-        Header->Label_MBU_Commands->setText(Q(session_->History.FilteredText()));
+        // Made only when the entries change (a repeated poll stops counting at 10).
+        const CommandHistory& h = session_->History;
+        const std::span<const CommandHistory::Entry> entries(h.Entries());
+        labeltext::Set(Monitor->Label_Commands, [&] { return Q(h.Text()); }, entries);
+        labeltext::Set(Header->Label_MBU_Commands, [&] { return Q(h.FilteredText()); }, entries);
     });
     connect(&s, &LinkSession::linkError, this, [this](std::uint8_t code) { ShowLinkError(code); });
     connect(&s, &LinkSession::frameReceived, this, [this](const mbu3::Frame& f) {
@@ -371,7 +374,11 @@ void MainWindow::ApplyStatusRecord(const StatusRecord& r)
     LastStatus = r;
     // The decimal places set the scaled format of the whole window.
     SetDecimalFormat(r.uDecimals);
-    const QString shown = Q(Decimals.Format(r.iSkalazottKijezesiErtek, LocaleDecimalSeparator()));
+    // The displayed value in the window's format, made again only when it changes.
+    static labeltext::Memo shownMemo;
+    const std::string sep = LocaleDecimalSeparator();
+    const QString& shown = shownMemo.Get([&] { return Q(Decimals.Format(r.iSkalazottKijezesiErtek, sep)); },
+                                         r.iSkalazottKijezesiErtek, Decimals.Decimals(), sep);
     Header->ShowStatus(r, session_->DeviceID, shown);
     Calibration->ShowStatus(r, shown);
     Limits->ShowStatus(r);

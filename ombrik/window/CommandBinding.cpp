@@ -11,6 +11,7 @@
 #include "MbuSession.h"
 #include "SettingsParts.h"
 #include "numbers/LocaleSeparators.h"
+#include "ui/LabelText.h"
 #include "ui/Named.h"
 
 using namespace mbu;
@@ -117,7 +118,12 @@ void OmbrikWindow::ApplyStatus(const MbuStatusRecord& r)
     // The decimals set the scaled format only while the input is known.
     if (InputModuleKind == mbu_input_module::QVAIN || InputModuleKind == mbu_input_module::QVTM)
         Scaled.SetDecimalFormat(r.uDecimals);
-    Live->Show(r, InputModuleKind, Utf8(Scaled.Format(r.iSkalazottKijezesiErtek, LocaleDecimalSeparator())));
+    // The displayed value in the window's format, made again only when it changes.
+    static labeltext::Memo shownMemo;
+    const std::string sep = LocaleDecimalSeparator();
+    Live->Show(r, InputModuleKind,
+               shownMemo.Get([&] { return Utf8(Scaled.Format(r.iSkalazottKijezesiErtek, sep)); },
+                             r.iSkalazottKijezesiErtek, Scaled.Decimals(), sep));
 }
 
 }  // namespace ombrik

@@ -158,9 +158,13 @@ void HeaderPage::ShowStatus(const StatusRecord& r, std::uint32_t deviceId, const
                        Label_cErrorRSTimeOut};
     for (int bit = 0; bit < 7; ++bit)
         SetWidgetColors(flags[bit], (r.uErrorBits >> bit) & 1u ? clRed : clBtnFace, clWindowText);
-    MBarGraph_OutputPercent->SetMBGValue(r.fKimenetSzazalek);
-    MBarGraph_OutputPercent->SetMBGText(
-        QString::number(RoundToInt32Saturated(static_cast<double>(r.fKimenetSzazalek) * 100.0)) + "%");
+    // The bar is set again only for another level.
+    if (!labeltext::Repeats(MBarGraph_OutputPercent, labeltext::KeyOf(r.fKimenetSzazalek)) ||
+        MBarGraph_OutputPercent->MBGValue() != r.fKimenetSzazalek) {
+        MBarGraph_OutputPercent->SetMBGValue(r.fKimenetSzazalek);
+        MBarGraph_OutputPercent->SetMBGText(
+            QString::number(RoundToInt32Saturated(static_cast<double>(r.fKimenetSzazalek) * 100.0)) + "%");
+    }
     Label_iSkalazottKijezesiErtek2->setText(shown);
     labeltext::Set(Label_uSecondsOfOperation, [&] { return Q(SecondsToText(r.uSecondsOfOperation)); },
                    r.uSecondsOfOperation);

@@ -79,6 +79,7 @@ MonitorPage::MonitorPage(QWidget* sheet) : QObject(sheet)
     pair(top + 0, 2, "Valid device:", Label_MBURxDevice, "Label_MBURxDevice", "?");
     pair(top + 1, 2, "Valid version:", Label_MBURxVer, "Label_MBURxVer", "?");
     pair(top + 2, 2, "Counter:", Label_MBURxCounter, "Label_MBURxCounter", "?");
+    labeltext::KeepSize(Label_MBURxCounter, QStringLiteral("888"));  // new with every reply
     pair(top + 3, 2, "Device ID:", Label_DeviceID, "Label_DeviceID", "");
     pair(top + 4, 2, "Rx data bytes:", Label_uSumDataByteFromRx, "Label_uSumDataByteFromRx", "");
     grid->addWidget(new QLabel("Error:"), top + 5, 2);

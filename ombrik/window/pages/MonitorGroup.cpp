@@ -22,6 +22,13 @@ QString DataDump(const mbu::MBUFrame& f)
     return QString::fromStdString(PlainHexDump(std::span<const std::uint8_t>(f).subspan(mbu::kDataOffset, mbu::kDataSize)));
 }
 
+// The data bytes as the sources of their dump: a dump is made again only when they change.
+labeltext::Key DataKey(const mbu::MBUFrame& f)
+{
+    return labeltext::KeyOf(
+        std::string_view(reinterpret_cast<const char*>(f.data()) + mbu::kDataOffset, mbu::kDataSize));
+}
+
 Shape* Lamp(QWidget* parent, const char* name)
 {
     auto* lamp = Named<Shape>(parent, name, Shape::Circle);
@@ -76,6 +83,7 @@ MonitorGroup::MonitorGroup(QWidget* parent) : QObject(parent)
     for (QLabel* l : {Label_MBUTxDevice, Label_MBUTxVerL, Label_MBUTxVerH, Label_MBUTxCommand, Label_MBURxDevice,
                       Label_MBURxVer, Label_MBURxCounter, Label_MBURxError})
         SetLabelHighlight(l, false);
+    labeltext::KeepSize(Label_MBURxCounter, QStringLiteral("888"));  // new with every reply
     Label_TXBufferIsFull = Named<QLabel>(g, "Label_TXBufferIsFull", QStringLiteral("Buffer is full!"));
     SetFontColor(Label_TXBufferIsFull, clRed);
     Label_TXBufferIsFull->setVisible(false);
@@ -124,7 +132,7 @@ void MonitorGroup::ShowTxFrame(const mbu::MBUFrame& f)
     labeltext::Set(Label_MBUTxVerH, [&] { return VersionText(high); }, high, sep);
     labeltext::Set(Label_MBUTxCommand, [&] { return QString::number(command); }, command);
     lastRequest_ = f;
-    Memo_MBUTx->SetTextFrom([this] { return DataDump(lastRequest_); });
+    Memo_MBUTx->SetTextFrom([this] { return DataDump(lastRequest_); }, DataKey(f));
 }
 
 void MonitorGroup::ShowStatus(std::uint8_t status)
@@ -144,7 +152,7 @@ void MonitorGroup::ShowReply(const mbu::MBUFrame& f)
     labeltext::Set(Label_MBURxVer, [&] { return VersionText(firmware); }, firmware, LocaleDateSeparator());
     labeltext::Set(Label_MBURxCounter, [&] { return QString::number(counter); }, counter);
     lastReply_ = f;
-    Memo_MBURx->SetTextFrom([this] { return DataDump(lastReply_); });
+    Memo_MBURx->SetTextFrom([this] { return DataDump(lastReply_); }, DataKey(f));
 }
 
 }  // namespace ombrik

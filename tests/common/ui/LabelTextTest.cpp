@@ -81,3 +81,22 @@ TEST(MemoText, ATextFromASourceIsMadeOnlyWhenLookedAt)
     EXPECT_TRUE(memo->toPlainText().isEmpty());
     EXPECT_EQ(made, 3);
 }
+
+TEST(MemoText, AKeyedSourceIsMadeOnlyForANewKeyOrAfterAnotherText)
+{
+    QWidget page;
+    auto* memo = new MemoText(&page);
+    page.show();
+    int made = 0;
+    const auto make = [&] { ++made; return QStringLiteral("01 02"); };
+    memo->SetTextFrom(make, labeltext::KeyOf(1));
+    memo->SetTextFrom(make, labeltext::KeyOf(1));
+    EXPECT_EQ(made, 1);
+    memo->SetTextFrom(make, labeltext::KeyOf(2));
+    EXPECT_EQ(made, 2);
+    // Emptied after a lost reply: the same key shows its text again.
+    memo->Clear();
+    memo->SetTextFrom(make, labeltext::KeyOf(2));
+    EXPECT_EQ(made, 3);
+    EXPECT_EQ(memo->toPlainText(), "01 02");
+}
