@@ -1,6 +1,8 @@
 #include "LabelText.h"
 
 #include <QEvent>
+#include <QLayout>
+#include <QResizeEvent>
 
 #include <unordered_map>
 
@@ -29,36 +31,61 @@ Given& Entry(QObject* control)
     return it->second;
 }
 
-// Keeps a label at the size its widest text takes.
-class SizeKeeper final : public QObject {
+// Stands in a layout for a label whose text changes with every frame: it asks the layout
+// for the room the widest text takes and gives the label all of its own room, so the
+// label's size is fixed and a new text only paints it again. A label of free size would
+// have the layout of its page (and of the window around it) worked out anew each time.
+class SizeKeeper final : public QWidget {
 public:
-    SizeKeeper(QLabel* label, QString widest) : QObject(label), label_(label), widest_(std::move(widest))
+    SizeKeeper(QLabel* label, QString widest) : QWidget(label->parentWidget()), label_(label), widest_(std::move(widest))
     {
+        setSizePolicy(label->sizePolicy());
+        if (QWidget* parent = parentWidget(); parent && parent->layout())
+            delete parent->layout()->replaceWidget(label, this);
+        label_->setParent(this);
+        label_->move(0, 0);
+        label_->show();
         label_->installEventFilter(this);
-        Fix();
+        Measure();
     }
 
+    QSize sizeHint() const override { return hint_; }
+    QSize minimumSizeHint() const override { return minimumHint_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QWidget::resizeEvent(event);
+        label_->setFixedSize(size());
+    }
     bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
-            Fix();
+            Measure();
         return false;
     }
 
 private:
-    void Fix()
+    // The label's hints with its widest text (or the one it has, if wider).
+    void Measure()
     {
         label_->setMinimumSize(0, 0);
         label_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         const QString text = label_->text();
         label_->setText(widest_);
-        QSize size = label_->sizeHint();
+        hint_ = label_->sizeHint();
+        minimumHint_ = label_->minimumSizeHint();
         label_->setText(text);
-        label_->setFixedSize(size.expandedTo(label_->sizeHint()));
+        hint_ = hint_.expandedTo(label_->sizeHint());
+        minimumHint_ = minimumHint_.expandedTo(label_->minimumSizeHint());
+        label_->setFixedSize(size().expandedTo(minimumHint_));
+        updateGeometry();
     }
 
     QLabel* label_;
     QString widest_;
+    QSize hint_;
+    QSize minimumHint_;
 };
 
 }  // namespace

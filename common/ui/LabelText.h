@@ -101,10 +101,11 @@ void Set(QLabel* label, Make&& make, const Sources&... sources)
     Remember(label, key);
 }
 
-// Fixes the label's size to what the widest of its texts takes (or the one it has, if
-// wider). A label's new text makes its page lay out again, the window around it included;
-// a label of fixed size is only painted again. For texts that change with every frame (the
-// frame counter). The size follows the label's font and style.
+// For a label whose text changes with every frame (the frame counter): a new text of a
+// label lays out its page again, the window around it included. The label is put in a
+// holder that takes its place in the layout, asks for the room the widest of its texts
+// takes (`widest`) and gives the label all of its room at a fixed size, so a new text only
+// paints it again. The page looks as before; the size follows the label's font and style.
 void KeepSize(QLabel* label, const QString& widest);
 
 // One text made from its sources, kept until they change: for a text several labels show.

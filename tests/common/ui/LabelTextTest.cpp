@@ -1,6 +1,8 @@
 #include "ui/LabelText.h"
 #include "ui/MemoText.h"
 
+#include <QCoreApplication>
+#include <QGridLayout>
 #include <QLabel>
 #include <QWidget>
 
@@ -99,4 +101,41 @@ TEST(MemoText, AKeyedSourceIsMadeOnlyForANewKeyOrAfterAnotherText)
     memo->SetTextFrom(make, labeltext::KeyOf(2));
     EXPECT_EQ(made, 3);
     EXPECT_EQ(memo->toPlainText(), "01 02");
+}
+
+TEST(LabelText, AKeptLabelsNewTextLaysOutNothingAndItFillsItsCell)
+{
+    QWidget group;
+    auto* grid = new QGridLayout(&group);
+    auto* counter = new QLabel("?", &group);
+    counter->setObjectName("Counter");
+    auto* other = new QLabel("Valid version", &group);  // the same column, a free label
+    grid->addWidget(counter, 0, 0);
+    grid->addWidget(other, 1, 0);
+    labeltext::KeepSize(counter, "888");
+    group.resize(300, 80);
+    group.show();
+    QCoreApplication::processEvents();
+
+    struct Count : QObject {
+        int layouts = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            layouts += e->type() == QEvent::LayoutRequest;
+            return false;
+        }
+    } count;
+    group.installEventFilter(&count);
+    for (int i = 0; i < 20; ++i) {
+        counter->setText(QString::number(i * 37 % 256));
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(count.layouts, 0);
+    other->setText("Valid version 2");  // a free label does lay out its page
+    QCoreApplication::processEvents();
+    EXPECT_GE(count.layouts, 1);
+
+    EXPECT_EQ(group.findChild<QLabel*>("Counter"), counter);
+    EXPECT_EQ(counter->width(), other->width()) << "the whole cell, as a free label has it";
+    EXPECT_EQ(counter->mapTo(&group, QPoint()).x(), other->mapTo(&group, QPoint()).x());
 }
