@@ -1,6 +1,11 @@
 #include "LabelText.h"
 
 #include <QEvent>
+#include <QHash>
+#include <QPainter>
+#include <QStaticText>
+#include <QStyle>
+#include <QTextDocument>
 #include <QLayout>
 #include <QResizeEvent>
 
@@ -60,8 +65,12 @@ protected:
     }
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        if (event->type() == QEvent::Paint && PaintsPlainText())
+            return PaintText();
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+            laidOut_.clear();
             Measure();
+        }
         return false;
     }
 
@@ -82,10 +91,53 @@ private:
         updateGeometry();
     }
 
+    // A one-line plain text without frame, margin or indent: painted from a text laid out
+    // once (the label lays its text out again for every paint).
+    bool PaintsPlainText() const
+    {
+        return label_->frameShape() == QFrame::NoFrame && label_->margin() == 0 && label_->indent() <= 0 &&
+               !label_->wordWrap() && label_->textFormat() != Qt::RichText &&
+               (label_->textFormat() == Qt::PlainText || !Qt::mightBeRichText(label_->text())) &&
+               !label_->text().contains(QLatin1Char('\n')) && !label_->text().contains(QLatin1Char('&'));
+    }
+
+    bool PaintText()
+    {
+        QPainter painter(label_);
+        const QString text = label_->text();
+        auto it = laidOut_.find(text);
+        if (it == laidOut_.end()) {
+            if (laidOut_.size() > 512)
+                laidOut_.clear();
+            QStaticText laid(text);
+            laid.setTextFormat(Qt::PlainText);
+            laid.prepare(QTransform(), label_->font());
+            it = laidOut_.insert(text, laid);
+        }
+        const QRectF r = label_->contentsRect();
+        const QSizeF size = it->size();
+        const Qt::Alignment align = QStyle::visualAlignment(label_->layoutDirection(), label_->alignment());
+        qreal x = r.left();
+        if (align & Qt::AlignRight)
+            x = r.right() - size.width();
+        else if (align & Qt::AlignHCenter)
+            x = r.left() + (r.width() - size.width()) / 2;
+        qreal y = r.top();
+        if (align & Qt::AlignBottom)
+            y = r.bottom() - size.height();
+        else if (align & Qt::AlignVCenter)
+            y = r.top() + (r.height() - size.height()) / 2;
+        const QPalette::ColorGroup group = label_->isEnabled() ? QPalette::Active : QPalette::Disabled;
+        painter.setPen(label_->palette().color(group, label_->foregroundRole()));
+        painter.drawStaticText(QPointF(x, y), *it);
+        return true;
+    }
+
     QLabel* label_;
     QString widest_;
     QSize hint_;
     QSize minimumHint_;
+    QHash<QString, QStaticText> laidOut_;  // the texts shown so far, laid out
 };
 
 }  // namespace

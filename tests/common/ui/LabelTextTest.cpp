@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QGridLayout>
+#include <QImage>
 #include <QLabel>
 #include <QWidget>
 
@@ -138,4 +139,31 @@ TEST(LabelText, AKeptLabelsNewTextLaysOutNothingAndItFillsItsCell)
     EXPECT_EQ(group.findChild<QLabel*>("Counter"), counter);
     EXPECT_EQ(counter->width(), other->width()) << "the whole cell, as a free label has it";
     EXPECT_EQ(counter->mapTo(&group, QPoint()).x(), other->mapTo(&group, QPoint()).x());
+}
+
+TEST(LabelText, AKeptLabelLooksLikeAFreeOne)
+{
+    // Painted from a text laid out once: pixel for pixel what the label itself paints, for
+    // each alignment the monitors could give it.
+    for (const Qt::Alignment align : {Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignRight | Qt::AlignVCenter,
+                                      Qt::AlignHCenter | Qt::AlignTop, Qt::AlignLeft | Qt::AlignBottom}) {
+        QWidget kept, free;
+        for (QWidget* w : {&kept, &free}) {
+            auto* grid = new QGridLayout(w);
+            auto* label = new QLabel("?", w);
+            label->setObjectName("Counter");
+            label->setAlignment(align);
+            grid->addWidget(label, 0, 0);
+            w->resize(120, 40);
+        }
+        labeltext::KeepSize(kept.findChild<QLabel*>("Counter"), "888");
+        kept.show();
+        free.show();
+        for (const char* text : {"?", "5", "123", "255"}) {
+            kept.findChild<QLabel*>("Counter")->setText(text);
+            free.findChild<QLabel*>("Counter")->setText(text);
+            QCoreApplication::processEvents();
+            EXPECT_EQ(kept.grab().toImage(), free.grab().toImage()) << text << " aligned " << int(align);
+        }
+    }
 }
