@@ -68,6 +68,7 @@ HeaderPage::HeaderPage(QWidget* window) : QObject(window)
         ug->addWidget(Label_USBData, 0, 1);
         ug->addWidget(new QLabel("FpS"), 1, 0);
         ug->addWidget(Label_FPS2, 1, 1);
+        labeltext::KeepSize(Label_FPS2, QStringLiteral("888"));  // new every second
         ug->addWidget(Label_MBURxError2, 2, 0, 1, 2);
         ug->addWidget(Label_MBU_Commands, 3, 0, 1, 2);
         usb->setMinimumWidth(150);

@@ -102,6 +102,7 @@ MonitorPage::MonitorPage(QWidget* sheet) : QObject(sheet)
     grid->addWidget(new QLabel("FpS:"), r, 0);
     Label_FPS = Label(GroupBox_MBU, "Label_FPS", "0");
     grid->addWidget(Label_FPS, r, 1);
+    labeltext::KeepSize(Label_FPS, QStringLiteral("888"));  // new every second
     ++r;
     Label_Commands = Label(GroupBox_MBU, "Label_Commands", "");
     Label_Commands->setWordWrap(true);

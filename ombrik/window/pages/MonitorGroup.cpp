@@ -94,6 +94,7 @@ MonitorGroup::MonitorGroup(QWidget* parent) : QObject(parent)
     grid->addWidget(Memo_MBURx, row++, 0, 1, 4);
 
     row = AddValueRows(g, grid, row, 0, {{&Label_FPS, "Label_FPS", "FpS:", "0"}});
+    labeltext::KeepSize(Label_FPS, QStringLiteral("888"));  // new every second
     Label_Commands = Named<QLabel>(g, "Label_Commands", QString());
     Label_Commands->setWordWrap(true);
     grid->addWidget(Label_Commands, row++, 0, 1, 4);
