@@ -16,6 +16,7 @@ namespace labeltext {
 namespace {
 
 struct Given {
+    bool known = false;  // a key was remembered
     Key key;
     QString text;  // a label's text as it stood after the set: shared with the label's own
 };
@@ -152,12 +153,14 @@ bool Shows(const QLabel* label, const Key& key)
     const auto it = Registry().find(label);
     // The label's text is still the very string that was set (not an equal one made again):
     // nothing else has set it since.
-    return it != Registry().end() && it->second.key.Matches(key) && label->text().isSharedWith(it->second.text);
+    return it != Registry().end() && it->second.known && it->second.key.Matches(key) &&
+           label->text().isSharedWith(it->second.text);
 }
 
 void Remember(QLabel* label, const Key& key)
 {
     Given& given = Entry(label);
+    given.known = true;
     given.key = key;
     given.text = label->text();
 }
@@ -165,7 +168,8 @@ void Remember(QLabel* label, const Key& key)
 bool Repeats(QObject* control, const Key& key)
 {
     Given& given = Entry(control);
-    const bool same = given.key.Matches(key);
+    const bool same = given.known && given.key.Matches(key);
+    given.known = true;
     given.key = key;
     return same;
 }

@@ -178,11 +178,12 @@ TEST_F(HidapiFake, ClosingWhileAReadWaitsEndsEveryThread)
 struct RefusedOpen {
     const char* name;
     void (*refuse)(const fakehid::DevicePtr& device, bool on);
+    int attemptsPerTry;  // the read open, and the write open when the read open succeeds
 };
 
 const RefusedOpen kRefusals[] = {
-    {"EveryOpen", [](const fakehid::DevicePtr& d, bool on) { d->setOpenFails(on); }},
-    {"WriteOpenOnly", [](const fakehid::DevicePtr& d, bool on) { d->refuseSecondOpen(on); }},
+    {"EveryOpen", [](const fakehid::DevicePtr& d, bool on) { d->setOpenFails(on); }, 1},
+    {"WriteOpenOnly", [](const fakehid::DevicePtr& d, bool on) { d->refuseSecondOpen(on); }, 2},
 };
 
 class RefusedOpens : public HidapiFake, public ::testing::WithParamInterface<RefusedOpen> {};
@@ -193,9 +194,9 @@ TEST_P(RefusedOpens, GiveTheHintOnceAndAreRetriedAtMostEveryTwoSeconds)
     GetParam().refuse(device, true);
     ::testing::internal::CaptureStderr();
     startBackend();
-    ASSERT_TRUE(waitFor([&] { return device->openAttempts() > 0; }));
+    const int perTry = GetParam().attemptsPerTry;
+    ASSERT_TRUE(waitFor([&] { return device->openAttempts() >= perTry; }));
     const auto firstTry = std::chrono::steady_clock::now();
-    const int perTry = device->openAttempts();  // 1, or 2 when only the write open fails
     runFor(1500);  // seven more listings
     const std::string printed = ::testing::internal::GetCapturedStderr();
     const auto elapsed = std::chrono::steady_clock::now() - firstTry;
