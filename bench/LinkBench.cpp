@@ -18,11 +18,14 @@
 #include "pages/SettingsPage.h"
 #include "KorvelApp.h"
 #include "SimulatedMeter.h"
+#include "OmbrikWindowFactory.h"
 #include "hid/HidapiBackend.h"
+#include "ui/DesignFonts.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -126,6 +129,7 @@ public:
             onWrite(report);
         return inner_->write(handle, report);
     }
+    bool callsSinkFromEventLoop() const override { return inner_->callsSinkFromEventLoop(); }
     void deviceArrived(hid::Handle handle, const hid::DeviceIdentity& identity) override
     {
         sink_->deviceArrived(handle, identity);
@@ -362,6 +366,78 @@ int runHidapiFake()
     fakehid::waitUntilIdle(3s);
     return 0;
 }
+// The real windows idling on the status poll, shown as the programs show them, on the real
+// HID backend over the fake hidapi, the meter answering each request after 1 ms. Prints the
+// poll rate and the CPU time of the whole process and of the GUI thread alone.
+struct IdleFigures {
+    double polls = 0, process = 0, gui = 0;
+};
+
+// Makes a window on the HID layer: what owns it, and the window to show.
+using WindowFactory = std::function<std::pair<std::shared_ptr<void>, QWidget*>(hid::UsbHid&)>;
+
+IdleFigures measureIdle(bool mbu, const WindowFactory& makeWindow)
+{
+    FakeMeter meter;
+    meter.withCore([mbu](MeterCore& core) {
+        if (mbu)
+            core.useMbuProtocol();
+    });
+    meter.setLatency(1ms);
+    IdleFigures figures;
+    {
+        hid::UsbHid usb{std::make_unique<hid::HidapiBackend>(0x04D8, 0x003F)};
+        const auto [owner, window] = makeWindow(usb);
+        window->show();
+        // Past the first two seconds of traffic, after which Korvel shows the model's page.
+        runFor(3000);
+        auto polls = [&] {
+            return meter.withCore([](MeterCore& core) {
+                const std::vector<std::uint8_t> seen = core.commandsSeen();
+                return std::count(seen.begin(), seen.end(), std::uint8_t{101});
+            });
+        };
+        const auto pollsBefore = polls();
+        const double cpuBefore = cpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
+        const double guiBefore = cpuSeconds(CLOCK_THREAD_CPUTIME_ID);
+        QElapsedTimer t;
+        t.start();
+        runFor(10000);
+        const double seconds = t.elapsed() / 1000.0;
+        figures.process = 100.0 * (cpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - cpuBefore) / seconds;
+        figures.gui = 100.0 * (cpuSeconds(CLOCK_THREAD_CPUTIME_ID) - guiBefore) / seconds;
+        figures.polls = (polls() - pollsBefore) / seconds;
+    }
+    fakehid::waitUntilIdle(3s);
+    return figures;
+}
+
+void printIdle(const char* what, const IdleFigures& f)
+{
+    std::printf("%-22s idle on the status poll, %.2f polls/s: whole process %.2f %%, GUI thread %.2f %% of one core"
+                " (targets <= 1.5 %%, <= 1 %%)\n",
+                what, f.polls, f.process, f.gui);
+}
+
+int runIdleWindows()
+{
+    fakehid::reset();
+    for (const char* mode : {"", "/VORKAL"}) {
+        const QStringList arguments = *mode ? QStringList{mode} : QStringList{};
+        const IdleFigures f = measureIdle(false, [&arguments](hid::UsbHid& usb) {
+            auto forms = std::make_shared<KorvelForms>(usb, arguments);
+            return std::pair<std::shared_ptr<void>, QWidget*>(forms, forms->Form1);
+        });
+        printIdle(*mode ? "Korvel /VORKAL" : "Korvel", f);
+    }
+    const QTemporaryDir dir;
+    const IdleFigures f = measureIdle(true, [&dir](hid::UsbHid& usb) {
+        std::shared_ptr<QWidget> window = MakeOmbrikWindow(usb, dir.filePath("ombrik.ini"));
+        return std::pair<std::shared_ptr<void>, QWidget*>(window, window.get());
+    });
+    printIdle("Ombrik", f);
+    return 0;
+}
 }  // namespace
 
 int main(int argc, char** argv)
@@ -374,15 +450,21 @@ int main(int argc, char** argv)
         QFile::setPermissions(QString::fromUtf8(dir), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         setenv("XDG_RUNTIME_DIR", dir.constData(), 1);
     }
-    bool hidapiFake = false;
+    enum { Simulated, HidapiFake, IdleWindows } mode = Simulated;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--backend=hidapi-fake") == 0) {
-            hidapiFake = true;
+            mode = HidapiFake;
+        } else if (std::strcmp(argv[i], "--idle-windows") == 0) {
+            mode = IdleWindows;
         } else if (std::strcmp(argv[i], "--backend=simulated") != 0) {
-            std::fprintf(stderr, "usage: %s [--backend=simulated|--backend=hidapi-fake]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--backend=simulated|--backend=hidapi-fake|--idle-windows]\n", argv[0]);
             return 2;
         }
     }
     QApplication app(argc, argv);
-    return hidapiFake ? runHidapiFake() : runSimulated();
+    if (mode == IdleWindows) {
+        designfonts::Install();
+        return runIdleWindows();
+    }
+    return mode == HidapiFake ? runHidapiFake() : runSimulated();
 }

@@ -42,6 +42,10 @@ public:
     virtual void start(Sink& sink) = 0;
     // Sends one output report (64 data bytes; the backend adds the report id 0).
     virtual bool write(Handle handle, const Report& report) = 0;
+    // Whether every Sink call comes straight from the event loop (a callback of the
+    // backend's own) and never from inside one of its calls: the layer may then hand each
+    // event to the program at once instead of posting it for a later pass of the loop.
+    virtual bool callsSinkFromEventLoop() const { return false; }
 };
 
 }  // namespace hid

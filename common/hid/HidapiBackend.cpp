@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstring>
 #include <deque>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -37,16 +38,16 @@ constexpr int kReadTimeoutMs = 50;
 // seconds, and that writer closes its handle on its own when the write returns. This only
 // bounds the wait should a thread not be scheduled.
 constexpr auto kShutdownWait = std::chrono::milliseconds(80);
-// A listed device that fails to open this many polls in a row gets the access hint. One
-// failure alone may be an unplug racing the device list, which needs no hint.
-constexpr int kOpenFailuresBeforeHint = 2;
+// A listed path that could not be opened is tried again no sooner than this: a meter the
+// user may not open is not opened and closed again on every listing. A replug (a new path)
+// is tried at once. Its access hint is printed once, at the next listing that still shows
+// the path: a failure whose path then has gone was an unplug racing the list.
+constexpr auto kOpenRetryInterval = std::chrono::seconds(2);
 // Output reports waiting for one device's writer; more are refused.
 constexpr std::size_t kMaxQueuedWrites = 64;
 // Input reports waiting for the GUI thread; while it is this far behind, newer ones are
 // dropped, as the kernel does for a reader that does not keep up.
 constexpr std::size_t kMaxQueuedReports = 1024;
-
-constexpr const char* kRulesFile = "packaging/70-quorin-meter.rules";
 
 bool retryable(int error)
 {
@@ -143,6 +144,15 @@ struct Listed {
     DeviceIdentity identity;
 };
 
+// A listed path that could not be opened: why, when it may be tried again, and whether the
+// access hint has been printed.
+struct OpenFailure {
+    std::string reason;
+    std::chrono::steady_clock::time_point retryAt;
+    bool hinted = false;
+};
+using OpenFailures = std::map<std::string, OpenFailure>;
+
 }  // namespace
 
 // What the GUI thread, the finder and the device threads share. Lock order: mutex, then a
@@ -197,7 +207,7 @@ struct Shared : std::enable_shared_from_this<Shared> {
     }
 
     void runFinder();
-    void scan(std::map<std::string, std::pair<int, bool>>& openFailures);
+    void scan(OpenFailures& openFailures);
     std::vector<Listed> listDevices();
     void runReader(const std::shared_ptr<Link>& link, hid_device* dev);
     void runWriter(const std::shared_ptr<Link>& link, hid_device* dev);
@@ -217,10 +227,13 @@ std::string openFailureMessage(const std::string& path, const std::string& reaso
     std::string line = "USB meter at " + path + " cannot be opened";
     if (!reason.empty())
         line += " (" + reason + ")";
-    line += ". To allow access, install ";
-    line += kRulesFile;
-    line += " into /etc/udev/rules.d/ and run "
-            "'udevadm control --reload-rules && udevadm trigger' as root, or replug the meter.";
+    line += ". To allow access, install the udev rule ";
+    line += kUdevRuleFile;
+    line += " (README, section \"";
+    line += kUdevReadmeSection;
+    line += "\"): sudo cp ";
+    line += kUdevRuleFile;
+    line += " /etc/udev/rules.d/ && sudo udevadm control --reload-rules && sudo udevadm trigger";
     return line;
 }
 
@@ -230,8 +243,7 @@ std::string openFailureMessage(const std::string& path, const std::string& reaso
 
 void Shared::runFinder()
 {
-    // Listed paths that failed to open: consecutive failures, and whether the hint was shown.
-    std::map<std::string, std::pair<int, bool>> openFailures;
+    OpenFailures openFailures;
     if (!Library::instance().acquire())
         return;
     std::unique_lock lock(mutex);
@@ -265,7 +277,7 @@ std::vector<Listed> Shared::listDevices()
     return listed;
 }
 
-void Shared::scan(std::map<std::string, std::pair<int, bool>>& openFailures)
+void Shared::scan(OpenFailures& openFailures)
 {
     std::vector<Listed> listed = listDevices();
     std::set<std::string> listedPaths;
@@ -286,9 +298,19 @@ void Shared::scan(std::map<std::string, std::pair<int, bool>>& openFailures)
     // A path that left the list starts afresh: a later failure there gets its own hint.
     std::erase_if(openFailures, [&](const auto& entry) { return !listedPaths.count(entry.first); });
 
+    const auto now = std::chrono::steady_clock::now();
     for (Listed& entry : listed) {
         if (heldPaths.count(entry.path))
             continue;
+        if (const auto failed = openFailures.find(entry.path); failed != openFailures.end()) {
+            OpenFailure& failure = failed->second;
+            if (!failure.hinted) {
+                failure.hinted = true;
+                std::fprintf(stderr, "%s\n", detail::openFailureMessage(entry.path, failure.reason).c_str());
+            }
+            if (now < failure.retryAt)
+                continue;
+        }
         hid_device* readDev = nullptr;
         hid_device* writeDev = nullptr;
         std::string reason;
@@ -306,11 +328,9 @@ void Shared::scan(std::map<std::string, std::pair<int, bool>>& openFailures)
         if (!writeDev) {
             if (readDev)
                 hid_close(readDev);
-            auto& [failures, hinted] = openFailures[entry.path];
-            if (++failures >= kOpenFailuresBeforeHint && !hinted) {
-                hinted = true;
-                std::fprintf(stderr, "%s\n", detail::openFailureMessage(entry.path, reason).c_str());
-            }
+            OpenFailure& failure = openFailures[entry.path];
+            failure.reason = reason;
+            failure.retryAt = now + kOpenRetryInterval;
             continue;
         }
         openFailures.erase(entry.path);
@@ -425,6 +445,8 @@ struct HidapiBackend::Impl {
     int wakeFd = -1;
     std::unique_ptr<QSocketNotifier> wakeNotifier;
     std::thread finder;
+    // Events taken from the shared queue and not yet handed to the Sink.
+    std::deque<Event> inbox;
 };
 
 void HidapiBackend::Impl::start(Sink& s)
@@ -452,16 +474,21 @@ void HidapiBackend::Impl::deliver()
 {
     eventfd_t count;
     eventfd_read(wakeFd, &count);
-    std::deque<Event> batch;
     {
         std::lock_guard lock(shared->mutex);
         shared->wakePending = false;
         shared->queuedReports = 0;
-        batch.swap(shared->events);
+        if (inbox.empty())
+            inbox.swap(shared->events);
+        else
+            std::move(shared->events.begin(), shared->events.end(), std::back_inserter(inbox));
+        shared->events.clear();
     }
-    for (Event& event : batch) {
-        if (!sink)
-            return;
+    // Taken one by one from the front: should a Sink call run an event loop of its own that
+    // delivers again, the newer events queue behind the ones still here.
+    while (!inbox.empty() && sink) {
+        Event event = std::move(inbox.front());
+        inbox.pop_front();
         switch (event.kind) {
         case Event::Arrived:
             sink->deviceArrived(event.handle, event.identity);
@@ -510,6 +537,7 @@ void HidapiBackend::Impl::shutdown()
         close(wakeFd);
     wakeFd = -1;
     sink = nullptr;
+    inbox.clear();
 }
 
 HidapiBackend::HidapiBackend(std::uint16_t vendorId, std::uint16_t productId)
@@ -527,21 +555,31 @@ void HidapiBackend::start(Sink& sink)
     impl_->start(sink);
 }
 
+bool HidapiBackend::callsSinkFromEventLoop() const
+{
+    return true;
+}
+
 bool HidapiBackend::write(Handle handle, const Report& report)
 {
     Shared& shared = *impl_->shared;
-    std::lock_guard lock(shared.mutex);
-    auto it = shared.links.find(handle);
-    if (it == shared.links.end() || it->second->gone)
-        return false;
-    Link& link = *it->second;
+    std::shared_ptr<Link> link;
     {
-        std::lock_guard queueLock(link.writeMutex);
-        if (link.writes.size() >= kMaxQueuedWrites)
+        std::lock_guard lock(shared.mutex);
+        auto it = shared.links.find(handle);
+        if (it == shared.links.end() || it->second->gone)
             return false;
-        link.writes.push_back(report);
+        link = it->second;
     }
-    link.writeWake.notify_one();
+    // The writer is woken with no lock held here, so it never wakes only to wait for one.
+    // Should the device go meanwhile, its writer drops the report with the others queued.
+    {
+        std::lock_guard queueLock(link->writeMutex);
+        if (link->writes.size() >= kMaxQueuedWrites)
+            return false;
+        link->writes.push_back(report);
+    }
+    link->writeWake.notify_one();
     return true;
 }
 

@@ -15,7 +15,8 @@ namespace hid {
 // makes every call on it (hidapi keeps one unlocked error string per device, so two threads
 // must never call on the same one):
 //  - a finder thread lists the devices every 200 ms and opens new paths. It opens each path
-//    twice: a read handle and a write handle.
+//    twice: a read handle and a write handle. A path it cannot open is named once on stderr
+//    with the access hint and tried again at most every 2 s; a replug (a new path) at once.
 //  - per device, a reader thread owns the read handle: it reads, queues each report for the
 //    GUI thread, and closes the handle when it stops.
 //  - per device, a writer thread owns the write handle: it waits on the device's queue of
@@ -40,6 +41,8 @@ public:
     // Queues the report for the device's writer; false when the device is not attached (or
     // its departure is on its way to the Sink) or 64 reports are already waiting.
     bool write(Handle handle, const Report& report) override;
+    // Every Sink call comes from the notifier of its event queue.
+    bool callsSinkFromEventLoop() const override;
 
     // Devices the backend still holds: attached ones, and departed ones whose departure has
     // not reached the Sink yet.
@@ -53,8 +56,12 @@ private:
 namespace detail {
 // hidapi gives device names as wide strings; the layer hands out UTF-8. nullptr gives "".
 std::string wideToUtf8(const wchar_t* text);
+// The udev rule that grants a logged-in user access to the meter, by its file name (it
+// ships in the source tree's packaging folder), and the README section that installs it.
+inline constexpr const char* kUdevRuleFile = "70-quorin-meter.rules";
+inline constexpr const char* kUdevReadmeSection = "USB access";
 // The one line printed when a listed meter cannot be opened: names the path, the reason
-// (may be empty) and how to grant access.
+// (may be empty), the rule and its README section, and the commands that install it.
 std::string openFailureMessage(const std::string& path, const std::string& reason);
 }  // namespace detail
 

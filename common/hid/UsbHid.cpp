@@ -57,14 +57,44 @@ bool UsbHid::Connect(Hook hook)
 
 void UsbHid::post(int event, Handle handle)
 {
-    // Queued, so the hook always runs from the event loop, as a window message would.
-    QMetaObject::invokeMethod(
-        this,
-        [this, event, handle] {
-            if (hook_)
-                hook_(kNotifyMessage, event, handle);
-        },
-        Qt::QueuedConnection);
+    // At once when the backend calls from the event loop, no hook is running and nothing
+    // is waiting before it; otherwise queued, so the hook always runs from the event loop,
+    // as a window message would, and events keep their order.
+    if (backend_->callsSinkFromEventLoop() && hookDepth_ == 0 && queued_.empty()) {
+        dispatch(event, handle);
+        return;
+    }
+    queue(event, handle);
+}
+
+void UsbHid::queue(int event, Handle handle)
+{
+    queued_.emplace_back(event, handle);
+    if (!drainPosted_) {
+        drainPosted_ = true;
+        QMetaObject::invokeMethod(this, [this] { drain(); }, Qt::QueuedConnection);
+    }
+}
+
+void UsbHid::drain()
+{
+    drainPosted_ = false;
+    while (!queued_.empty()) {
+        const auto [event, handle] = queued_.front();
+        queued_.pop_front();
+        dispatch(event, handle);
+    }
+}
+
+void UsbHid::dispatch(int event, Handle handle)
+{
+    ++hookDepth_;
+    if (hook_)
+        hook_(kNotifyMessage, event, handle);
+    --hookDepth_;
+    // The hook has checked the departed device's ids: nothing asks for them again.
+    if (event == Unplugged)
+        forget(handle);
 }
 
 void UsbHid::deviceArrived(Handle handle, const DeviceIdentity& identity)
@@ -101,6 +131,13 @@ void UsbHid::reportArrived(Handle handle, const Report& report)
     device.pending.push_back(report);
     if (device.readNotify)
         post(ReportReady, handle);
+}
+
+void UsbHid::forget(Handle handle)
+{
+    const auto it = devices_.find(handle);
+    if (it != devices_.end() && !it->second.attached)
+        devices_.erase(it);
 }
 
 const UsbHid::Device* UsbHid::find(Handle handle) const
@@ -155,7 +192,7 @@ bool UsbHid::SetReadNotify(Handle handle, bool enable)
     // Reports that came before notification was asked for are announced now.
     if (enable && !wasOn)
         for (std::size_t i = 0; i < device.pending.size(); ++i)
-            post(ReportReady, handle);
+            queue(ReportReady, handle);
     return true;
 }
 

@@ -4,9 +4,30 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+namespace {
+
+// A text taken from the default locale, worked out again only when the default changes:
+// the status poll asks for the separators many times a second. GUI thread only.
+template <class Make>
+const std::string& FromDefaultLocale(QLocale& seen, std::string& text, bool& made, Make make)
+{
+    const QLocale now;
+    if (!made || now != seen) {
+        text = make(now);
+        seen = now;
+        made = true;
+    }
+    return text;
+}
+
+}  // namespace
+
 std::string LocaleDecimalSeparator()
 {
-    return QLocale().decimalPoint().toStdString();
+    static QLocale seen;
+    static std::string text;
+    static bool made = false;
+    return FromDefaultLocale(seen, text, made, [](const QLocale& l) { return l.decimalPoint().toStdString(); });
 }
 
 QString DateSeparatorOf(const QString& shortDateFormat)
@@ -20,7 +41,12 @@ QString DateSeparatorOf(const QString& shortDateFormat)
 
 std::string LocaleDateSeparator()
 {
-    return DateSeparatorOf(QLocale().dateFormat(QLocale::ShortFormat)).toStdString();
+    static QLocale seen;
+    static std::string text;
+    static bool made = false;
+    return FromDefaultLocale(seen, text, made, [](const QLocale& l) {
+        return DateSeparatorOf(l.dateFormat(QLocale::ShortFormat)).toStdString();
+    });
 }
 
 QString LocaleDateTimeStamp(const QDateTime& when)

@@ -1,5 +1,6 @@
 #include "PictureFormat.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <vector>
@@ -93,10 +94,15 @@ DecimalDigits FromDouble(double value)
 {
     DecimalDigits d;
     d.negative = std::signbit(value);
-    // 309 integer digits at most, 1074 fraction digits make any double exact.
+    // A double is m * 2^e with an integer m of at most 53 bits, and 2^-k has exactly k
+    // fraction digits: -e of them (1074 at most) make this one exact. 309 integer digits at
+    // most.
+    int exponent = 0;
+    std::frexp(value, &exponent);  // value = f * 2^exponent, 0.5 <= |f| < 1: m * 2^(exponent - 53)
+    const int places = value == 0 ? 0 : std::clamp(53 - exponent, 0, 1074);
     char buffer[1500];
     const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, 1074);
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, places);
     const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
     const auto point = text.find('.');
     d.integer = std::string(text.substr(0, point));
@@ -311,7 +317,8 @@ std::string GeneralFromDigits(const DecimalDigits& d, std::string_view separator
         out += separator;
         out += digits.substr(1);
     }
-    out += "E" + std::to_string(exponent - 1);
+    out += 'E';
+    out += std::to_string(exponent - 1);
     return out;
 }
 

@@ -4,6 +4,7 @@
 #include "numbers/LocaleSeparators.h"
 #include "numbers/PictureFormat.h"
 #include "ui/ControlBuilder.h"
+#include "ui/LabelText.h"
 
 #include <QLabel>
 
@@ -15,7 +16,11 @@ namespace {
 
 void ShowReading(TMBarGraph* bar, std::int32_t reading, const std::string& sep)
 {
-    bar->SetMBGValue(reading / 8388607.0);
+    const double value = reading / 8388607.0;
+    // The bar is set again only for another reading (or a value set elsewhere).
+    if (labeltext::Repeats(bar, labeltext::KeyOf(reading, sep)) && bar->MBGValue() == value)
+        return;
+    bar->SetMBGValue(value);
     bar->SetMBGText(Utf8(FormatInteger(reading, "# ### ##0", sep)));
 }
 
@@ -50,10 +55,14 @@ InputDescription LiveValueControls::Show(const LiveStatus& s, std::uint8_t input
     ShowReading(raw, s.iADRaw, sep);
     ShowReading(averaged, s.iADAveraged, sep);
     InputDescription input = DescribeInput(inputKind, s.uInputType, s.bPt1000, pt);
+    // Texts made only when what they show changes.
     if (input.text)
-        inputType->setText(Utf8(*input.text));
-    physical->setText(Utf8(PhysicalValueText(s.fFizikaiMennyiseg, input, sep)));
-    percent->setText(Utf8(FormatFloat(s.fKimenetSzazalek, "#0.000", sep)));
+        labeltext::Set(inputType, [&] { return Utf8(*input.text); }, *input.text);
+    labeltext::Set(
+        physical, [&] { return Utf8(PhysicalValueText(s.fFizikaiMennyiseg, input, sep)); }, s.fFizikaiMennyiseg,
+        input.picture, input.unit, sep);
+    labeltext::Set(
+        percent, [&] { return Utf8(FormatFloat(s.fKimenetSzazalek, "#0.000", sep)); }, s.fKimenetSzazalek, sep);
     displayed->setText(shown);
     return input;
 }

@@ -1,5 +1,6 @@
 #include "LinkErrorLabels.h"
 #include "MemoText.h"
+#include "LabelText.h"
 
 #include "LinkErrors.h"
 #include "ControlBuilder.h"
@@ -15,7 +16,7 @@ void LinkErrorLabels::Show(std::uint8_t code, std::uint8_t highest) const
     const linkerror::Marks marks = linkerror::MarksFor(code);
     SetLabelHighlight(error, marks.error);
     if (const std::string_view text = linkerror::Text(code, highest); !text.empty())
-        error->setText(Utf8(text));
+        labeltext::Set(error, [&] { return Utf8(text); }, code, highest);
     SetLabelHighlight(txCommand, marks.command);
     for (QLabel* l : {txDevice, rxDevice})
         SetLabelHighlight(l, marks.device);

@@ -97,8 +97,17 @@ void PageControl::setActivePage(QWidget* page)
 {
     if (page && indexOf(page) < 0)
         return;
+    // Making the active page active again (every reply does so for the header) changes
+    // nothing while the tab bar and the content already show it.
+    if (page == active_ && tabs_->currentIndex() == selectedTab() && stack_->currentWidget() == (page ? page : empty_))
+        return;
     active_ = page;
     showActive();
+}
+
+int PageControl::selectedTab() const
+{
+    return active_ && isTabVisible(active_) ? indexOf(active_) : pageCount();
 }
 
 void PageControl::showActive()
@@ -111,7 +120,7 @@ void PageControl::showActive()
     // With no page active, or one whose tab is hidden, the "no page" tab is the current one
     // and no visible tab looks selected. (The tab bar draws its current tab even when it is
     // hidden, so a hidden page's own tab would show its caption.)
-    tabs_->setCurrentIndex(active_ && isTabVisible(active_) ? indexOf(active_) : none);
+    tabs_->setCurrentIndex(selectedTab());
     tabs_->setVisible(visibleTabCount() > 0);
     // The tab bar tells its new size only while it is on screen; a page control built or
     // changed before its window shows would keep the empty bar's height otherwise.

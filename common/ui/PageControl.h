@@ -50,6 +50,8 @@ private:
     };
     // Shows the active page and selects its tab (or the "no page" tab) without signals.
     void showActive();
+    // The tab the tab bar selects for the active page: its own, or the "no page" tab.
+    int selectedTab() const;
     // The user moved the tab bar's selection: its page becomes the active one.
     void onCurrentChanged(int index);
     // The user steps to the next (+1) or previous (-1) visible tab, round from the last to

@@ -93,19 +93,27 @@ bool SegmentedTransfer::AnswersFrameInFlight(const Frame& reply) const
 {
     if (reply[off::Command] != TxFrame[off::Command])
         return false;
-    const bool carriesReplyData =
-        TransferState == WaitRxSegment || (TransferState == TxSegmentSent && (TransferFlags & kFlagLast) != 0);
-    if (!carriesReplyData)
-        return true;  // the acknowledgement of a request segment carries no offset of its own
-    const std::uint16_t asked = TransferState == WaitRxSegment ? Get16(TxFrame, off::SegmentOffset) : 0;
-    return Get16(reply, off::SegmentOffset) == asked;
+    const std::uint16_t offset = Get16(reply, off::SegmentOffset);
+    if (TransferState == TxSegmentSent && (TransferFlags & kFlagLast) == 0) {
+        // An acknowledgement names the request bytes the device has received: all sent so
+        // far. A late acknowledgement of an earlier request (or the late reply to its last
+        // segment) names another count and must not let the next segment out.
+        return offset == TxSent;
+    }
+    if (TransferState == TxSegmentSent)
+        return offset == 0;  // the reply's first segment
+    if (TransferState != WaitRxSegment)
+        return true;
+    // A later segment: the one asked for, of the reply whose total the first segment
+    // announced. Another total belongs to another reply.
+    return offset == Get16(TxFrame, off::SegmentOffset) && Get16(reply, off::TotalLength) == RxDataSize;
 }
 
 SegmentedTransfer::StepResult SegmentedTransfer::RxTransferStep(const Frame& reply)
 {
-    // A late reply to an earlier request, or a segment the host did not ask for, must not be
-    // stitched into this request's reply: it is dropped, and the frame in flight still waits
-    // for its own answer.
+    // A late reply to an earlier request, an acknowledgement of another count, or a segment
+    // the host did not ask for must not move this request on: it is dropped, and the frame in
+    // flight still waits for its own answer.
     if ((TransferState == TxSegmentSent || TransferState == WaitRxSegment) && !AnswersFrameInFlight(reply))
         return StepResult::Dropped;
     if (TransferState == TxSegmentSent) {
@@ -117,17 +125,15 @@ SegmentedTransfer::StepResult SegmentedTransfer::RxTransferStep(const Frame& rep
         RxDataSize = Get16(reply, off::TotalLength);
         if (RxDataSize > kMaxReply)
             return StepResult::Oversize;
-    } else if (TransferState == WaitRxSegment) {
-        RxDataSize = Get16(reply, off::TotalLength);
-    } else {
+    } else if (TransferState != WaitRxSegment) {
         return StepResult::Ignored;
     }
     CopyRxSegment(reply);
     ++RxSegments;
     if (LastRxSegment)
         return StepResult::Complete;
-    // Correct offsets end a reply of at most 16384 bytes within 357 segments; a device whose
-    // announced length keeps growing would otherwise hold the link for ever.
+    // Correct offsets and one total of at most 16384 bytes end a reply within 357 segments;
+    // the cap keeps the link free whatever state the transfer was left in.
     if (RxSegments >= kMaxReplySegments)
         return StepResult::Oversize;
     TransferState = AskRxSegment;

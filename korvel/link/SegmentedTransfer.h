@@ -28,7 +28,9 @@ public:
         Oversize,   // the reply announced more than 16384 bytes, or its segments would not
                     // end within that many: the transfer ends, nothing is parsed
         Dropped,    // a reply that does not answer the frame in flight (another command's
-                    // echo, or another segment offset than asked for): nothing changed
+                    // echo, an acknowledgement of another received count, another segment
+                    // offset than asked for, or a later segment announcing another total):
+                    // nothing changed
     };
 
     static constexpr std::uint16_t kMaxRequest = mbu3::kStreamSize - 1;  // 16383
@@ -70,8 +72,10 @@ public:
     bool SendNextFrame();
     // The step after a reply with error code 0.
     StepResult RxTransferStep(const mbu3::Frame& reply);
-    // Whether a reply answers the frame in flight: the command's echo, and for a reply that
-    // carries reply data, the segment offset the host asked for (0 for the first one).
+    // Whether a reply answers the frame in flight: the command's echo; for the acknowledgement
+    // of a request segment, the received count (bytes 10-11) equal to the request bytes sent
+    // so far; for a reply segment, the offset the host asked for (0 for the first one) and,
+    // after the first, the total the first one announced.
     bool AnswersFrameInFlight(const mbu3::Frame& reply) const;
 
 private:

@@ -10,6 +10,7 @@
 #include "RequestButtons.h"
 #include "SettingsCommands.h"
 #include "ui/ControlBuilder.h"
+#include "ui/LabelText.h"
 #include "ui/TColor.h"
 #include "dialogs/DeviceReplacedNotice.h"
 #include "dialogs/ModuleDialogs.h"
@@ -253,14 +254,18 @@ void MainWindow::BindSession()
     connect(&s, &LinkSession::requestBuilt, this,
             [this](std::size_t, bool full) { Monitor->Label_TXBufferIsFull->setVisible(full); });
     connect(&s, &LinkSession::historyChanged, this, [this] {
-        Monitor->Label_Commands->setText(Utf8(session_->History.Text()));
-        Header->Label_MBU_Commands->setText(Utf8(session_->History.FilteredText()));
+        // Made only when the entries change (a repeated poll stops counting at 10).
+        const CommandHistory& h = session_->History;
+        const std::span<const CommandHistory::Entry> entries(h.Entries());
+        labeltext::Set(Monitor->Label_Commands, [&] { return Utf8(h.Text()); }, entries);
+        labeltext::Set(Header->Label_MBU_Commands, [&] { return Utf8(h.FilteredText()); }, entries);
     });
     connect(&s, &LinkSession::linkError, this, [this](std::uint8_t code) { ShowLinkError(code); });
     connect(&s, &LinkSession::frameReceived, this, [this](const mbu3::Frame& f) {
         ShowRxActivity(f[mbu3::off::Command]);
         Monitor->ShowReply(f);
-        Header->Label_Firmware->setText("v" + Monitor->Label_MBURxVer->text());
+        const QString version = Monitor->Label_MBURxVer->text();
+        labeltext::Set(Header->Label_Firmware, [&] { return "v" + version; }, version);
     });
     connect(&s, &LinkSession::replyLength, this,
             [this](std::uint16_t n) { Monitor->Label_uSumDataByteFromRx->setText(QString::number(n)); });
@@ -366,7 +371,11 @@ void MainWindow::ApplyStatusRecord(const StatusRecord& r)
     LastStatus = r;
     // The decimal places set the scaled format of the whole window.
     SetDecimalFormat(r.uDecimals);
-    const QString shown = Utf8(Decimals.Format(r.iSkalazottKijezesiErtek, LocaleDecimalSeparator()));
+    // The displayed value in the window's format, made again only when it changes.
+    static labeltext::Memo shownMemo;
+    const std::string sep = LocaleDecimalSeparator();
+    const QString& shown = shownMemo.Get([&] { return Utf8(Decimals.Format(r.iSkalazottKijezesiErtek, sep)); },
+                                         r.iSkalazottKijezesiErtek, Decimals.Decimals(), sep);
     Header->ShowStatus(r, session_->DeviceID, shown);
     Calibration->ShowStatus(r, shown);
     Limits->ShowStatus(r);
@@ -496,9 +505,15 @@ void MainWindow::PageControl4Change()
 
 void MainWindow::ShowDeviceType(std::uint16_t type)
 {
-    const DeviceTypeLabel label = DeviceTypeLabelFor(type);
-    Header->Label_KeszulekTipus->setText(Utf8(label.text));
-    SetFontColor(Header->Label_KeszulekTipus, label.known ? clWindowText : clRed);
+    // Every reply shows the type: the text and its colour are made only when it changes.
+    labeltext::Set(
+        Header->Label_KeszulekTipus,
+        [&] {
+            const DeviceTypeLabel label = DeviceTypeLabelFor(type);
+            SetFontColor(Header->Label_KeszulekTipus, label.known ? clWindowText : clRed);
+            return Utf8(label.text);
+        },
+        type);
 }
 
 void MainWindow::Button_GyariSzamToEditsClick()

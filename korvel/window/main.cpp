@@ -4,6 +4,7 @@
 #include "hid/HidapiBackend.h"
 
 #include "ui/DesignFonts.h"
+#include "ui/SignalClose.h"
 
 #include <QApplication>
 
@@ -16,5 +17,6 @@ int main(int argc, char** argv)
     arguments.removeFirst();
     KorvelForms forms(usb, arguments);
     forms.Form1->show();
+    CloseOnTerminationSignals(forms.Form1);
     return QApplication::exec();
 }

@@ -109,12 +109,18 @@ std::span<const Command> ChainOf(RequestKey key)
 
 bool IsChainCommand(std::uint8_t code)
 {
-    for (const PendingSet::Key key : KeyPriorityOrder()) {
-        const std::span<const Command> chain = ChainOf(static_cast<RequestKey>(key));
-        if (chain.size() > 1 && std::find(chain.begin(), chain.end(), code) != chain.end())
-            return true;
-    }
-    return false;
+    // Asked for every reply: the codes are sorted out once.
+    static const std::array<bool, 256> chained = [] {
+        std::array<bool, 256> table{};
+        for (const PendingSet::Key key : KeyPriorityOrder()) {
+            const std::span<const Command> chain = ChainOf(static_cast<RequestKey>(key));
+            if (chain.size() > 1)
+                for (const Command c : chain)
+                    table[static_cast<std::uint8_t>(c)] = true;
+        }
+        return table;
+    }();
+    return chained[code];
 }
 
 }  // namespace mbu

@@ -12,6 +12,7 @@
 #include "SettingsParts.h"
 #include "numbers/LocaleSeparators.h"
 #include "ui/ControlBuilder.h"
+#include "ui/LabelText.h"
 
 using namespace build;
 
@@ -119,7 +120,12 @@ void OmbrikWindow::ApplyStatus(const MbuStatusRecord& r)
     // The decimals set the scaled format only while the input is known.
     if (InputModuleKind == mbu_input_module::QVAIN || InputModuleKind == mbu_input_module::QVTM)
         Scaled.SetDecimalFormat(r.uDecimals);
-    Live->Show(r, InputModuleKind, Utf8(Scaled.Format(r.iSkalazottKijezesiErtek, LocaleDecimalSeparator())));
+    // The displayed value in the window's format, made again only when it changes.
+    static labeltext::Memo shownMemo;
+    const std::string sep = LocaleDecimalSeparator();
+    Live->Show(r, InputModuleKind,
+               shownMemo.Get([&] { return Utf8(Scaled.Format(r.iSkalazottKijezesiErtek, sep)); },
+                             r.iSkalazottKijezesiErtek, Scaled.Decimals(), sep));
 }
 
 }  // namespace ombrik

@@ -11,6 +11,7 @@
 #include "pages/SettingsPages.h"
 #include "SettingsParts.h"
 #include "ui/ControlBuilder.h"
+#include "ui/LabelText.h"
 #include "ui/RequestButtonBinder.h"
 #include "ui/ScreenFit.h"
 #include "ui/TColor.h"
@@ -211,8 +212,12 @@ void OmbrikWindow::BindSession()
     connect(&s, &MbuSession::frameSent, this, [this](const MBUFrame& f) { Monitor->ShowTxFrame(f); });
     connect(Developer, &DeveloperPage::txFrameChanged, this, [this] { Monitor->ShowTxFrame(session_->TxFrame); });
     connect(&s, &MbuSession::requestBuilt, this, [this](bool full) { Monitor->Label_TXBufferIsFull->setVisible(full); });
-    connect(&s, &MbuSession::historyChanged, this,
-            [this] { Monitor->Label_Commands->setText(QString::fromStdString(session_->History.Text())); });
+    connect(&s, &MbuSession::historyChanged, this, [this] {
+        // Made only when the entries change (a repeated poll stops counting at 10).
+        const CommandHistory& h = session_->History;
+        labeltext::Set(Monitor->Label_Commands, [&] { return QString::fromStdString(h.Text()); },
+                       std::span<const CommandHistory::Entry>(h.Entries()));
+    });
     connect(&s, &MbuSession::linkError, this, [this](std::uint8_t status) { Monitor->ShowStatus(status); });
     connect(&s, &MbuSession::frameReceived, this, [this](const MBUFrame& f) {
         ShowRxActivity(f[off::Command]);

@@ -3,6 +3,7 @@
 #include "hid/HidapiBackend.h"
 
 #include "ui/DesignFonts.h"
+#include "ui/SignalClose.h"
 
 #include <QApplication>
 
@@ -13,5 +14,6 @@ int main(int argc, char** argv)
     hid::UsbHid usb(std::make_unique<hid::HidapiBackend>(UsbHook::kVendorId, UsbHook::kProductId));
     ombrik::OmbrikWindow window(usb);
     window.show();
+    CloseOnTerminationSignals(&window);
     return QApplication::exec();
 }

@@ -132,6 +132,12 @@ void Device::setOpenFails(bool fail)
     f_.openFails = fail;
 }
 
+void Device::refuseSecondOpen(bool refuse)
+{
+    std::lock_guard lock(state().m);
+    f_.refuseSecondOpen = refuse;
+}
+
 void Device::interruptReads(int n, int error)
 {
     std::lock_guard lock(state().m);
@@ -331,7 +337,7 @@ hid_device HID_API_EXPORT* HID_API_CALL hid_open_path(const char* path)
     }
     fakehid::Device::Fields& device = Access::of(*it);
     ++device.attempts;
-    if (device.openFails) {
+    if (device.openFails || (device.refuseSecondOpen && device.open > 0)) {
         s.globalError = L"Permission denied";
         return nullptr;
     }

@@ -50,6 +50,10 @@ public:
     void stallWrites(std::chrono::milliseconds hold, int n = 1);
     // While set, hid_open_path on this device fails with "Permission denied".
     void setOpenFails(bool fail);
+    // While set, hid_open_path fails the same way whenever the device already has a handle
+    // open: a first open (the backend's read handle) succeeds, a second (its write handle)
+    // is refused.
+    void refuseSecondOpen(bool refuse);
     // The next n reads on the device fail with this errno (EINTR: a read interrupted by a
     // signal; EAGAIN: nothing to read after all).
     void interruptReads(int n, int error);
@@ -67,6 +71,7 @@ public:
     struct Fields {
         bool listed = true;
         bool openFails = false;
+        bool refuseSecondOpen = false;
         int interrupts = 0;
         int interruptError = 0;
         int stalls = 0;

@@ -1,6 +1,7 @@
 #include "FakeMeter.h"
 
 #include <algorithm>
+#include <thread>
 
 FakeMeter::FakeMeter(fakehid::DeviceInfo info) : info_(std::move(info))
 {
@@ -39,6 +40,8 @@ void FakeMeter::unplug()
 
 void FakeMeter::Link::take(const fakehid::Report& report)
 {
+    if (const auto wait = latency.load(); wait.count() > 0)
+        std::this_thread::sleep_for(wait);
     std::lock_guard lock(mutex);
     mbu3::Frame frame;
     std::copy(report.begin(), report.end(), frame.begin());

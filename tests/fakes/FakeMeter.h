@@ -2,6 +2,8 @@
 #include "FakeHidapi.h"
 #include "MeterCore.h"
 
+#include <atomic>
+#include <chrono>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -23,6 +25,9 @@ public:
     void plug();
     void unplug();
     const fakehid::DevicePtr& device() const { return device_; }
+    // How long the meter takes before it answers a report (on the writing thread); none at
+    // first.
+    void setLatency(std::chrono::microseconds latency) { link_->latency = latency; }
 
     template <class F>
     decltype(auto) withCore(F&& f)
@@ -41,6 +46,7 @@ private:
     };
     // Shared with the device's responder, so a writer still inside it keeps it alive.
     struct Link {
+        std::atomic<std::chrono::microseconds> latency{std::chrono::microseconds(0)};
         std::mutex mutex;
         Core core;
         void take(const fakehid::Report& report);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <utility>
 
 using namespace mbu3;
 
@@ -145,7 +146,10 @@ void MeterCore::handleFrame(const Frame& frame)
     for (std::size_t i = 0; i < kSegmentSize && offset + i < rxData_.size(); ++i)
         rxData_[offset + i] = frame[kDataOffset + i];
     if (!(flags & kFlagLast)) {
-        sendReply(replyHeader(command, 0));  // segment acknowledged
+        // Segment acknowledged with the count of request bytes received so far.
+        Frame ack = replyHeader(command, 0);
+        Put16(ack, off::SegmentOffset, static_cast<std::uint16_t>(std::min<std::size_t>(offset + kSegmentSize, total)));
+        sendReply(ack);
         return;
     }
 
@@ -178,6 +182,12 @@ void MeterCore::handleFrame(const Frame& frame)
     sendReply(segmentReply(command, 0));
 }
 
+void MeterCore::releaseHeldReply()
+{
+    if (const std::optional<Frame> reply = std::exchange(held_, std::nullopt))
+        sendFrame(*reply);
+}
+
 void MeterCore::clearLog()
 {
     frames_.clear();
@@ -200,6 +210,12 @@ void MeterCore::sendReply(Frame reply)
 {
     reply[off::Counter] = counter_;
     SetCRC(reply);
+    if (holdNext_) {
+        holdNext_ = false;
+        held_ = reply;
+        ++counter_;
+        return;
+    }
     if (drop_ > 0) {
         --drop_;
         return;

@@ -73,6 +73,10 @@ public:
     void failNextReplies(std::uint8_t errorCode, int n = 1);
     // The next reply that starts a reply stream announces this length instead of the real one.
     void announceLengthOnce(std::uint16_t length) { announce_ = length; }
+    // The next reply is made (and counted) but kept back until releaseHeldReply() sends it:
+    // a reply that comes late, at the moment the test chooses.
+    void holdNextReply() { holdNext_ = true; }
+    void releaseHeldReply();
     // A wedged device: every reply segment claims offset 0 and announces 46 bytes more than
     // the reply holds.
     bool segmentsAtOffsetZero = false;
@@ -109,6 +113,8 @@ private:
     int drop_ = 0;
     std::deque<std::uint8_t> failures_;
     std::optional<std::uint16_t> announce_;
+    bool holdNext_ = false;
+    std::optional<mbu3::Frame> held_;
     std::map<std::uint8_t, Handler> handlers_;
 
     // Request being received and reply being served.

@@ -3,6 +3,7 @@
 #include "LiveValues.h"
 #include "RequestButtons.h"
 #include "ui/ControlBuilder.h"
+#include "ui/LabelText.h"
 #include "ui/TColor.h"
 #include "numbers/LocaleSeparators.h"
 #include "numbers/PictureFormat.h"
@@ -177,17 +178,25 @@ void CalibrationPage::ShowStatus(const StatusRecord& r, const QString& shown)
     const LiveValueControls live{MBarGraph_IRow,          MBarGraph_IAveraged,     Label_uInputType,
                                  Label_fFizikaiMennyiseg, Label_fKimenetSzazalek, Label_iSkalazottKijezesiErtek};
     const std::string unit = live.Show(r, r.uQVOptIn, {"Pt1000 PIC modul", "Pt100 PIC modul"}, shown).unit;
-    // Memory states, converter rate, memory size.
-    Label_uCRCOKbits->setText(Utf8(MemoryOkBitsText(r.uCRCOKbits)));
-    Label_uAfterWriteOKbits->setText(Utf8(MemoryOkBitsText(r.uAfterWriteOKbits)));
-    Label_uSPS->setText(QString::number(r.uSPS));
-    Label_recFRAMCommon_uSizeKB->setText(QString::number(r.uFRAMSizeKB) + " kB");
-    Label_uCRCOKbits2->setText(Utf8(MemoryOkBitsText(r.uCRCOKbits2)));
-    Label_uAfterWriteOKbits2->setText(Utf8(MemoryOkBitsText(r.uAfterWriteOKbits2)));
+    // Memory states, converter rate, memory size; each text made only when it changes.
+    const auto bits = [](QLabel* label, std::uint8_t value) {
+        labeltext::Set(label, [&] { return Utf8(MemoryOkBitsText(value)); }, value);
+    };
+    bits(Label_uCRCOKbits, r.uCRCOKbits);
+    bits(Label_uAfterWriteOKbits, r.uAfterWriteOKbits);
+    labeltext::Set(Label_uSPS, [&] { return QString::number(r.uSPS); }, r.uSPS);
+    labeltext::Set(Label_recFRAMCommon_uSizeKB, [&] { return QString::number(r.uFRAMSizeKB) + " kB"; }, r.uFRAMSizeKB);
+    bits(Label_uCRCOKbits2, r.uCRCOKbits2);
+    bits(Label_uAfterWriteOKbits2, r.uAfterWriteOKbits2);
     // Lead resistance.
-    if (r.bPt1000)
-        Label_fResistanceOfWires->setText(Utf8(FormatFloat(r.fResistanceOfWires, "#0.00", sep)));
-    else
-        Label_fResistanceOfWires->setText(Utf8("Rvez = " + FormatFloat(r.fResistanceOfWires, "#0.000", sep) + " " + unit));
-    Label_uMainLoopFrequency->setText(Utf8(FormatInteger(r.uMainLoopFrequency, "# ### ##0", sep)));
+    labeltext::Set(
+        Label_fResistanceOfWires,
+        [&] {
+            if (r.bPt1000)
+                return Utf8(FormatFloat(r.fResistanceOfWires, "#0.00", sep));
+            return Utf8("Rvez = " + FormatFloat(r.fResistanceOfWires, "#0.000", sep) + " " + unit);
+        },
+        r.bPt1000, r.fResistanceOfWires, sep, unit);
+    labeltext::Set(Label_uMainLoopFrequency, [&] { return Utf8(FormatInteger(r.uMainLoopFrequency, "# ### ##0", sep)); },
+                   r.uMainLoopFrequency);
 }

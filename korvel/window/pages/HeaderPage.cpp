@@ -3,6 +3,7 @@
 #include "LinkErrors.h"
 #include "RequestButtons.h"
 #include "ui/ControlBuilder.h"
+#include "ui/LabelText.h"
 #include "ui/TColor.h"
 #include "numbers/LocaleSeparators.h"
 #include "numbers/PictureFormat.h"
@@ -71,6 +72,7 @@ HeaderPage::HeaderPage(QWidget* window) : QObject(window)
         ug->addWidget(Label_USBData, 0, 1);
         ug->addWidget(new QLabel("FpS"), 1, 0);
         ug->addWidget(Label_FPS2, 1, 1);
+        labeltext::KeepSize(Label_FPS2, QStringLiteral("888"));  // new every second
         ug->addWidget(Label_MBURxError2, 2, 0, 1, 2);
         ug->addWidget(Label_MBU_Commands, 3, 0, 1, 2);
         usb->setFixedWidth(kUsbWidth);
@@ -156,25 +158,34 @@ void HeaderPage::BindRequests(RequestButtons& requests)
 void HeaderPage::ShowStatus(const StatusRecord& r, std::uint32_t deviceId, const QString& shown)
 {
     const std::string sep = LocaleDecimalSeparator();
-    Label_KeszulekGyariSzam->setText(Utf8(FormatInteger(deviceId, "000000", sep) + "/" +
-                                       FormatInteger(r.uGyariSzamEv, "00", sep) + "." +
-                                       FormatInteger(r.uGyariSzamHonap, "00", sep)));
+    labeltext::Set(
+        Label_KeszulekGyariSzam,
+        [&] {
+            return Utf8(FormatInteger(deviceId, "000000", sep) + "/" + FormatInteger(r.uGyariSzamEv, "00", sep) + "." +
+                     FormatInteger(r.uGyariSzamHonap, "00", sep));
+        },
+        deviceId, r.uGyariSzamEv, r.uGyariSzamHonap);
     QLabel* flags[] = {Label_cErrorUncalibratedInput, Label_cErrorUncalibratedOutput, Label_cErrorOutputRange,
                        Label_cErrorFRAM,              Label_cErrorInputRange,         Label_cErrorInputModul,
                        Label_cErrorRSTimeOut};
     for (int bit = 0; bit < 7; ++bit)
         SetWidgetColors(flags[bit], (r.uErrorBits >> bit) & 1u ? clRed : clBtnFace, clWindowText);
-    MBarGraph_OutputPercent->SetMBGValue(r.fKimenetSzazalek);
-    MBarGraph_OutputPercent->SetMBGText(
-        QString::number(RoundToInt32Saturated(static_cast<double>(r.fKimenetSzazalek) * 100.0)) + "%");
+    // The bar is set again only for another level.
+    if (!labeltext::Repeats(MBarGraph_OutputPercent, labeltext::KeyOf(r.fKimenetSzazalek)) ||
+        MBarGraph_OutputPercent->MBGValue() != r.fKimenetSzazalek) {
+        MBarGraph_OutputPercent->SetMBGValue(r.fKimenetSzazalek);
+        MBarGraph_OutputPercent->SetMBGText(
+            QString::number(RoundToInt32Saturated(static_cast<double>(r.fKimenetSzazalek) * 100.0)) + "%");
+    }
     Label_iSkalazottKijezesiErtek2->setText(shown);
-    Label_uSecondsOfOperation->setText(Utf8(SecondsToText(r.uSecondsOfOperation)));
+    labeltext::Set(Label_uSecondsOfOperation, [&] { return Utf8(SecondsToText(r.uSecondsOfOperation)); },
+                   r.uSecondsOfOperation);
 }
 
 void HeaderPage::ShowLinkError(std::uint8_t code, bool factoryMode)
 {
     Label_MBURxError2->setVisible(code != 0);
-    if (!linkerror::ShortText(code).empty())
-        Label_MBURxError2->setText(Utf8(linkerror::ShortText(code)));
+    if (const std::string_view text = linkerror::ShortText(code); !text.empty())
+        labeltext::Set(Label_MBURxError2, [&] { return Utf8(text); }, code);
     PageControl5->setActivePage(code == linkerror::TimeOut && !factoryMode ? TabSheet_NoComm : TabSheet_Header);
 }

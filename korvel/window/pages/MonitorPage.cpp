@@ -2,6 +2,7 @@
 
 #include "LinkErrors.h"
 #include "ui/ControlBuilder.h"
+#include "ui/LabelText.h"
 #include "ui/LinkErrorLabels.h"
 #include "ui/TColor.h"
 #include "numbers/LocaleSeparators.h"
@@ -78,6 +79,7 @@ MonitorPage::MonitorPage(QWidget* sheet) : QObject(sheet)
     pair(top + 0, 2, "Valid device:", Label_MBURxDevice, "Label_MBURxDevice", "?");
     pair(top + 1, 2, "Valid version:", Label_MBURxVer, "Label_MBURxVer", "?");
     pair(top + 2, 2, "Counter:", Label_MBURxCounter, "Label_MBURxCounter", "?");
+    labeltext::KeepSize(Label_MBURxCounter, QStringLiteral("888"));  // new with every reply
     pair(top + 3, 2, "Device ID:", Label_DeviceID, "Label_DeviceID", "");
     pair(top + 4, 2, "Rx data bytes:", Label_uSumDataByteFromRx, "Label_uSumDataByteFromRx", "");
     grid->addWidget(new QLabel("Error:"), top + 5, 2);
@@ -101,6 +103,7 @@ MonitorPage::MonitorPage(QWidget* sheet) : QObject(sheet)
     grid->addWidget(new QLabel("FpS:"), r, 0);
     Label_FPS = Label(GroupBox_MBU, "Label_FPS", "0");
     grid->addWidget(Label_FPS, r, 1);
+    labeltext::KeepSize(Label_FPS, QStringLiteral("888"));  // new every second
     ++r;
     Label_Commands = Label(GroupBox_MBU, "Label_Commands", "");
     Label_Commands->setWordWrap(true);
@@ -123,12 +126,20 @@ void MonitorPage::ShowOnline(bool online, const UsbHook::DeviceInfo& info)
 
 void MonitorPage::ShowTxFrame(const mbu3::Frame& f)
 {
-    Label_MBUTxDevice->setText(QString::number(mbu3::Get16(f, mbu3::off::DeviceType)));
-    Label_MBUTxVerL->setText(QString::fromStdString(VersionToStr(mbu3::Get16(f, mbu3::off::VersionMin), ".")));
-    Label_MBUTxVerH->setText(QString::fromStdString(VersionToStr(mbu3::Get16(f, mbu3::off::VersionMax), ".")));
-    Label_MBUTxCommand->setText(QString::number(f[mbu3::off::Command]));
-    Label_HostID->setText(FormatThousands(mbu3::Get32(f, mbu3::off::HostOrDeviceId)));
-    Memo_MBUTx->SetText(QString::fromStdString(mbu3::HexDump(f, mbu3::Direction::Request)));
+    // Made only when they change (most stay the same from one frame to the next).
+    const std::uint16_t device = mbu3::Get16(f, mbu3::off::DeviceType);
+    const std::uint16_t low = mbu3::Get16(f, mbu3::off::VersionMin);
+    const std::uint16_t high = mbu3::Get16(f, mbu3::off::VersionMax);
+    const std::uint8_t command = f[mbu3::off::Command];
+    const std::uint32_t host = mbu3::Get32(f, mbu3::off::HostOrDeviceId);
+    labeltext::Set(Label_MBUTxDevice, [&] { return QString::number(device); }, device);
+    labeltext::Set(Label_MBUTxVerL, [&] { return QString::fromStdString(VersionToStr(low, ".")); }, low);
+    labeltext::Set(Label_MBUTxVerH, [&] { return QString::fromStdString(VersionToStr(high, ".")); }, high);
+    labeltext::Set(Label_MBUTxCommand, [&] { return QString::number(command); }, command);
+    labeltext::Set(Label_HostID, [&] { return FormatThousands(host); }, host);
+    lastRequest_ = f;
+    Memo_MBUTx->SetTextFrom(
+        [this] { return QString::fromStdString(mbu3::HexDump(lastRequest_, mbu3::Direction::Request)); });
 }
 
 void MonitorPage::ShowLinkError(std::uint8_t code)
@@ -148,12 +159,16 @@ void MonitorPage::ShowLinkError(std::uint8_t code)
 
 void MonitorPage::ShowReply(const mbu3::Frame& f)
 {
-    Label_MBURxDevice->setText(QString::number(mbu3::Get16(f, mbu3::off::DeviceType)));
-    Label_MBURxVer->setText(QString::fromStdString(VersionToStr(mbu3::Get16(f, mbu3::off::Firmware), ".")));
-    Label_MBURxCounter->setText(QString::number(f[mbu3::off::Counter]));
-    Label_DeviceID->setText(FormatThousands(mbu3::Get32(f, mbu3::off::HostOrDeviceId)));
-    Memo_MBURx->SetText(QString::fromStdString(mbu3::HexDump(f, mbu3::Direction::Reply)));
+    const std::uint16_t device = mbu3::Get16(f, mbu3::off::DeviceType);
+    const std::uint16_t firmware = mbu3::Get16(f, mbu3::off::Firmware);
+    const std::uint8_t counter = f[mbu3::off::Counter];
+    const std::uint32_t id = mbu3::Get32(f, mbu3::off::HostOrDeviceId);
+    labeltext::Set(Label_MBURxDevice, [&] { return QString::number(device); }, device);
+    labeltext::Set(Label_MBURxVer, [&] { return QString::fromStdString(VersionToStr(firmware, ".")); }, firmware);
+    labeltext::Set(Label_MBURxCounter, [&] { return QString::number(counter); }, counter);
+    labeltext::Set(Label_DeviceID, [&] { return FormatThousands(id); }, id);
     lastReply_ = f;
+    Memo_MBURx->SetTextFrom([this] { return QString::fromStdString(mbu3::HexDump(lastReply_, mbu3::Direction::Reply)); });
 }
 
 void MonitorPage::ShowFramesPerSecond(std::int32_t fps)

@@ -57,7 +57,8 @@ public:
     QPushButton* Button_CommandsClear = nullptr;
 
 private:
-    mbu3::Frame lastReply_{};  // the last reply shown in the dump
+    mbu3::Frame lastRequest_{};  // the last request frame, the source of its dump
+    mbu3::Frame lastReply_{};    // the last reply shown in the dump
 };
 
 // The program's date, shown in the title and on the frame monitor.

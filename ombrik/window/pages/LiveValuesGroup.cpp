@@ -1,6 +1,7 @@
 #include "LiveValuesGroup.h"
 
 #include "ui/ControlBuilder.h"
+#include "ui/LabelText.h"
 #include "ui/TColor.h"
 
 #include <QGridLayout>
@@ -84,9 +85,10 @@ void LiveValuesGroup::Show(const MbuStatusRecord& r, std::uint8_t inputKind, con
     Label_iSkalazottKijezesiErtek2->setText(shown);
     Shape_CalibratedInput->setBrushColor(r.uErrorBits & live_status::InputNotCalibrated ? clRed : clLime);
     Shape_CalibratedOutput->setBrushColor(r.uErrorBits & live_status::OutputNotCalibrated ? clRed : clLime);
-    Label_uCRCOKbits->setText(QString::number(r.uCRCOKbits));
-    Label_uAfterWriteOKbits->setText(QString::number(r.uAfterWriteOKbits));
-    Label_uSPS->setText(QString::number(r.uSPS));
+    // Made only when they change.
+    labeltext::Set(Label_uCRCOKbits, [&] { return QString::number(r.uCRCOKbits); }, r.uCRCOKbits);
+    labeltext::Set(Label_uAfterWriteOKbits, [&] { return QString::number(r.uAfterWriteOKbits); }, r.uAfterWriteOKbits);
+    labeltext::Set(Label_uSPS, [&] { return QString::number(r.uSPS); }, r.uSPS);
 }
 
 }  // namespace ombrik

@@ -3,6 +3,7 @@
 #include "ui/ControlBuilder.h"
 #include "HexDump.h"
 #include "LinkErrors.h"
+#include "ui/LabelText.h"
 #include "ui/LinkErrorLabels.h"
 #include "ui/TColor.h"
 #include "numbers/LocaleSeparators.h"
@@ -21,6 +22,13 @@ namespace {
 QString DataDump(const mbu::MBUFrame& f)
 {
     return QString::fromStdString(PlainHexDump(std::span<const std::uint8_t>(f).subspan(mbu::kDataOffset, mbu::kDataSize)));
+}
+
+// The data bytes as the sources of their dump: a dump is made again only when they change.
+labeltext::Key DataKey(const mbu::MBUFrame& f)
+{
+    return labeltext::KeyOf(
+        std::string_view(reinterpret_cast<const char*>(f.data()) + mbu::kDataOffset, mbu::kDataSize));
 }
 
 Shape* Lamp(QWidget* parent, const char* name)
@@ -77,6 +85,7 @@ MonitorGroup::MonitorGroup(QWidget* parent) : QObject(parent)
     for (QLabel* l : {Label_MBUTxDevice, Label_MBUTxVerL, Label_MBUTxVerH, Label_MBUTxCommand, Label_MBURxDevice,
                       Label_MBURxVer, Label_MBURxCounter, Label_MBURxError})
         SetLabelHighlight(l, false);
+    labeltext::KeepSize(Label_MBURxCounter, QStringLiteral("888"));  // new with every reply
     Label_TXBufferIsFull = Named<QLabel>(g, "Label_TXBufferIsFull", QStringLiteral("Buffer is full!"));
     SetFontColor(Label_TXBufferIsFull, clRed);
     Label_TXBufferIsFull->setVisible(false);
@@ -87,6 +96,7 @@ MonitorGroup::MonitorGroup(QWidget* parent) : QObject(parent)
     grid->addWidget(Memo_MBURx, row++, 0, 1, 4);
 
     row = AddValueRows(g, grid, row, 0, {{&Label_FPS, "Label_FPS", "FpS:", "0"}});
+    labeltext::KeepSize(Label_FPS, QStringLiteral("888"));  // new every second
     Label_Commands = Named<QLabel>(g, "Label_Commands", QString());
     Label_Commands->setWordWrap(true);
     grid->addWidget(Label_Commands, row++, 0, 1, 4);
@@ -114,11 +124,18 @@ void MonitorGroup::ShowDevice(bool online, const UsbHook::DeviceInfo& info)
 
 void MonitorGroup::ShowTxFrame(const mbu::MBUFrame& f)
 {
-    Label_MBUTxDevice->setText(QString::number(mbu::FrameWord(f, mbu::off::DeviceType)));
-    Label_MBUTxVerL->setText(VersionText(mbu::FrameWord(f, mbu::off::VersionMin)));
-    Label_MBUTxVerH->setText(VersionText(mbu::FrameWord(f, mbu::off::VersionMax)));
-    Label_MBUTxCommand->setText(QString::number(f[mbu::off::Command]));
-    Memo_MBUTx->SetText(DataDump(f));
+    // Made only when they change (most stay the same from one frame to the next).
+    const std::string sep = LocaleDateSeparator();
+    const std::uint16_t device = mbu::FrameWord(f, mbu::off::DeviceType);
+    const std::uint16_t low = mbu::FrameWord(f, mbu::off::VersionMin);
+    const std::uint16_t high = mbu::FrameWord(f, mbu::off::VersionMax);
+    const std::uint8_t command = f[mbu::off::Command];
+    labeltext::Set(Label_MBUTxDevice, [&] { return QString::number(device); }, device);
+    labeltext::Set(Label_MBUTxVerL, [&] { return VersionText(low); }, low, sep);
+    labeltext::Set(Label_MBUTxVerH, [&] { return VersionText(high); }, high, sep);
+    labeltext::Set(Label_MBUTxCommand, [&] { return QString::number(command); }, command);
+    lastRequest_ = f;
+    Memo_MBUTx->SetTextFrom([this] { return DataDump(lastRequest_); }, DataKey(f));
 }
 
 void MonitorGroup::ShowStatus(std::uint8_t status)
@@ -131,10 +148,14 @@ void MonitorGroup::ShowStatus(std::uint8_t status)
 
 void MonitorGroup::ShowReply(const mbu::MBUFrame& f)
 {
-    Label_MBURxDevice->setText(QString::number(mbu::FrameWord(f, mbu::off::DeviceType)));
-    Label_MBURxVer->setText(VersionText(mbu::FrameWord(f, mbu::off::Firmware)));
-    Label_MBURxCounter->setText(QString::number(f[mbu::off::Counter]));
-    Memo_MBURx->SetText(DataDump(f));
+    const std::uint16_t device = mbu::FrameWord(f, mbu::off::DeviceType);
+    const std::uint16_t firmware = mbu::FrameWord(f, mbu::off::Firmware);
+    const std::uint8_t counter = f[mbu::off::Counter];
+    labeltext::Set(Label_MBURxDevice, [&] { return QString::number(device); }, device);
+    labeltext::Set(Label_MBURxVer, [&] { return VersionText(firmware); }, firmware, LocaleDateSeparator());
+    labeltext::Set(Label_MBURxCounter, [&] { return QString::number(counter); }, counter);
+    lastReply_ = f;
+    Memo_MBURx->SetTextFrom([this] { return DataDump(lastReply_); }, DataKey(f));
 }
 
 }  // namespace ombrik

@@ -54,6 +54,11 @@ public:
     QLabel* Label_Commands = nullptr;
     QCheckBox* CheckBox_MBUPause = nullptr;
     QGroupBox* GroupBox_MBU = nullptr;
+
+private:
+    // The last request and reply, the sources of their dumps.
+    mbu::MBUFrame lastRequest_{};
+    mbu::MBUFrame lastReply_{};
 };
 
 // A firmware date code as "yyyy", "mm", "dd", each followed by the locale's date separator.

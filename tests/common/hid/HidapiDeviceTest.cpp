@@ -175,22 +175,66 @@ TEST_F(HidapiFake, ClosingWhileAReadWaitsEndsEveryThread)
     EXPECT_EQ(sink.count(Kind::Left), 0);
 }
 
-TEST_F(HidapiFake, ADeviceThatCannotBeOpenedGivesTheHintOnce)
+struct RefusedOpen {
+    const char* name;
+    void (*refuse)(const fakehid::DevicePtr& device, bool on);
+    int attemptsPerTry;  // the read open, and the write open when the read open succeeds
+};
+
+const RefusedOpen kRefusals[] = {
+    {"EveryOpen", [](const fakehid::DevicePtr& d, bool on) { d->setOpenFails(on); }, 1},
+    {"WriteOpenOnly", [](const fakehid::DevicePtr& d, bool on) { d->refuseSecondOpen(on); }, 2},
+};
+
+class RefusedOpens : public HidapiFake, public ::testing::WithParamInterface<RefusedOpen> {};
+
+TEST_P(RefusedOpens, GiveTheHintOnceAndAreRetriedAtMostEveryTwoSeconds)
 {
     fakehid::DevicePtr device = fakehid::plug();
-    device->setOpenFails(true);
+    GetParam().refuse(device, true);
     ::testing::internal::CaptureStderr();
     startBackend();
-    const bool tried = waitFor([&] { return device->openAttempts() >= 5; });
+    const int perTry = GetParam().attemptsPerTry;
+    ASSERT_TRUE(waitFor([&] { return device->openAttempts() >= perTry; }));
+    const auto firstTry = std::chrono::steady_clock::now();
+    runFor(1500);  // seven more listings
     const std::string printed = ::testing::internal::GetCapturedStderr();
-    ASSERT_TRUE(tried);
-    const std::string hint = hid::detail::openFailureMessage(device->info().path, "Permission denied") + "\n";
-    EXPECT_EQ(printed, hint);
+    const auto elapsed = std::chrono::steady_clock::now() - firstTry;
+    ASSERT_LT(elapsed, 2s) << "the machine was too slow for the count below to mean anything";
+    EXPECT_EQ(device->openAttempts(), perTry) << "not tried again within 2 s";
+    EXPECT_EQ(device->openHandles(), 0);  // the read handle of a refused write open is closed
+    EXPECT_EQ(printed, hid::detail::openFailureMessage(device->info().path, "Permission denied") + "\n");
     EXPECT_TRUE(sink.entries.empty());
 
-    device->setOpenFails(false);
+    // Access granted while the meter stays plugged: the retry after 2 s opens it.
+    GetParam().refuse(device, false);
     EXPECT_NE(waitForArrival(), 0u);
+    EXPECT_EQ(device->openAttempts(), perTry + 2);
 }
+
+TEST_P(RefusedOpens, AReplugUnderANewPathIsOpenedAtOnce)
+{
+    fakehid::DevicePtr device = fakehid::plug();
+    GetParam().refuse(device, true);
+    ::testing::internal::CaptureStderr();
+    startBackend();
+    ASSERT_TRUE(waitFor([&] { return device->openAttempts() > 0; }));
+    fakehid::unplug(device);
+    runFor(300);  // a listing without the path
+    fakehid::DevicePtr again = fakehid::plug({"/dev/hidraw-fake1"});
+    const auto plugged = std::chrono::steady_clock::now();
+    const bool arrived = waitForArrival() != 0;
+    const auto took = std::chrono::steady_clock::now() - plugged;
+    const std::string printed = ::testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(arrived);
+    EXPECT_LT(took, 1500ms) << "a new path waits for no retry";
+    // The hint came once for the first path (if a listing still showed it), never for the second.
+    EXPECT_EQ(printed.find("/dev/hidraw-fake1"), std::string::npos);
+    EXPECT_LE(std::count(printed.begin(), printed.end(), '\n'), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(HidapiFake, RefusedOpens, ::testing::ValuesIn(kRefusals),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(HidapiFake, AStalledWriteHoldsNeitherTheGuiThreadNorShutdown)
 {

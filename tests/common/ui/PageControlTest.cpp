@@ -176,3 +176,17 @@ TEST(PageControl, TabsAddedBeforeTheWindowShowsGetTheirHeight)
     EXPECT_GT(bar->height(), 0);
     EXPECT_EQ(bar->height(), bar->sizeHint().height());
 }
+
+TEST(PageControl, MakingTheActivePageActiveAgainChangesNothing)
+{
+    Pages p;
+    auto* bar = p.pc.findChild<QTabBar*>();
+    QSignalSpy changes(&p.pc, &PageControl::userChanged);
+    const int tabs = bar->count();
+    p.pc.setActivePage(p.a);
+    p.pc.setActivePage(p.a);
+    EXPECT_EQ(p.pc.activePage(), p.a);
+    EXPECT_EQ(bar->currentIndex(), 0);
+    EXPECT_EQ(bar->count(), tabs);
+    EXPECT_EQ(changes.count(), 0);
+}

@@ -65,8 +65,17 @@ inline mbu3::Frame MakeReply(const ReplyHeader& h, std::span<const std::uint8_t>
     return f;
 }
 
+// The received count a device acknowledges a request segment with: the request bytes up to
+// the end of that segment.
+inline std::uint16_t AckCount(const mbu3::Frame& request)
+{
+    const std::size_t end = mbu3::Get16(request, mbu3::off::SegmentOffset) + mbu3::kSegmentSize;
+    return static_cast<std::uint16_t>(std::min<std::size_t>(end, mbu3::Get16(request, mbu3::off::TotalLength)));
+}
+
 // Answers like a well-behaved device: request segments before the last are acknowledged
-// with a frame whose length field would be refused if the host read it (0xFFFF); the reply
+// with their received count and a length field that would be refused if the host read it
+// (0xFFFF); the reply
 // to the last request segment carries reply segment 0; a flags-4 frame gets the segment at
 // the received count it names.
 struct FakeDevice {
@@ -83,6 +92,7 @@ struct FakeDevice {
         const std::uint8_t flags = request[mbu3::off::Flags];
         if (flags != mbu3::kFlagAskReply && (flags & mbu3::kFlagLast) == 0) {
             h.total = 0xFFFF;
+            h.offset = AckCount(request);
             return MakeReply(h);
         }
         const std::uint16_t at =

@@ -63,6 +63,7 @@ TEST(SegmentedTransferRequest, FirstFrameOfA47ByteRequestByteForByte)
     // Its reply is only an acknowledgement: the second segment follows, zero-padded.
     linktest::ReplyHeader ack = For(*t);
     ack.total = 0xFFFF;  // would be refused if it were read
+    ack.offset = 46;     // the request bytes received
     EXPECT_EQ(t->RxTransferStep(linktest::MakeReply(ack)), Result::SendFrame);
     EXPECT_EQ(Hex(t->TxFrame, 0, 64),
               "03 02 BD 1D 83 1E 6D 02 2F 00 2E 00 17 9E 5A 3C "
@@ -160,6 +161,7 @@ TEST(SegmentedTransferRequest, BeginStartsAFreshRequestAfterAnAbortedOne)
     auto t = Started(109, linktest::Counting(139));
     ASSERT_TRUE(t->SendNextFrame());
     linktest::ReplyHeader ack = For(*t);
+    ack.offset = 46;
     ASSERT_EQ(t->RxTransferStep(linktest::MakeReply(ack)), Result::SendFrame);
     t->TransferIdle();
     EXPECT_EQ(t->TransferState, SegmentedTransfer::Idle);
@@ -323,15 +325,18 @@ TEST(SegmentedTransferReply, OversizeReplyStoresNothing)
 
 TEST(SegmentedTransferReply, SegmentReachingPastTheBufferDropsTheExcess)
 {
-    // Later segments are not checked against the limit, so a device may announce more and
-    // send a segment that straddles the end: only the part inside the buffer is kept.
+    // The steps keep one total of at most 16384 bytes per transfer; should a transfer still
+    // be left with a larger one, a segment that straddles the end keeps only the part inside
+    // the buffer.
     auto t = Started(131, {});
     ASSERT_TRUE(t->SendNextFrame());
     linktest::ReplyHeader h = For(*t);
     h.total = 16384;
     ASSERT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46))), Result::SendFrame);
-    // Skip ahead: the host has received all but the last 14 bytes and asks for them.
+    // Skip ahead: the host has received all but the last 14 bytes and asks for them, with a
+    // total past the buffer.
     t->RxReceived = 16370;
+    t->RxDataSize = 20000;
     t->TransferState = SegmentedTransfer::AskRxSegment;
     ASSERT_TRUE(t->SendNextFrame());
     ASSERT_EQ(t->TransferState, SegmentedTransfer::WaitRxSegment);
@@ -346,8 +351,9 @@ TEST(SegmentedTransferReply, SegmentReachingPastTheBufferDropsTheExcess)
     EXPECT_EQ(Hex(t->TxFrame, 7, 5), "04 00 00 20 40");  // asks on from 16416
 
     // The last segment lies wholly beyond: nothing is stored, the reply completes.
-    h.total = 16426;
     h.offset = 16416;
+    t->RxDataSize = 16426;
+    h.total = 16426;
     EXPECT_EQ(t->RxTransferStep(linktest::MakeReply(h, Bytes(46, 0x77))), Result::Complete);
     EXPECT_EQ(t->RxData.back(), 0x4D);
     // Reading stops at the buffer's end, not at the announced length.
@@ -360,16 +366,81 @@ TEST(SegmentedTransferReply, SegmentReachingPastTheBufferDropsTheExcess)
     EXPECT_EQ(reply.Position(), 16384u);
 }
 
-TEST(SegmentedTransferReply, SegmentAtOrBeyondTheAnnouncedEndCompletesWithoutCopying)
+TEST(SegmentedTransferReply, ALaterSegmentAnnouncingAnotherTotalIsDropped)
 {
     // The first segment announces 100 bytes; the reply to the request for the second one
-    // announces only 10, so its segment lies beyond the end.
+    // announces another total. It answers no frame of this transfer: nothing is stored,
+    // nothing more is asked for, and the segment with the first total still completes it.
+    const std::uint16_t totals[] = {20000, 16384, 101, 99, 47, 10, 0};
+    for (const std::uint16_t other : totals) {
+        SCOPED_TRACE(other);
+        auto t = Started(131, {});
+        ASSERT_TRUE(t->SendNextFrame());
+        t->RxData.fill(0xEE);
+        linktest::ReplyHeader h = For(*t);
+        h.total = 100;
+        ASSERT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46))), Result::SendFrame);
+        const Frame asked = t->TxFrame;
+        EXPECT_EQ(Hex(asked, 7, 5), "04 00 00 2E 00");
+
+        h.total = other;
+        h.offset = 46;
+        EXPECT_EQ(t->RxTransferStep(linktest::MakeReply(h, Bytes(46, 0x77))), Result::Dropped);
+        EXPECT_EQ(t->TransferState, SegmentedTransfer::WaitRxSegment);
+        EXPECT_EQ(t->RxDataSize, 100);
+        EXPECT_EQ(t->RxReceived, 46);
+        EXPECT_EQ(t->RxData[46], 0xEE);
+        EXPECT_EQ(t->TxFrame, asked) << "nothing is asked for";
+
+        h.total = 100;
+        ASSERT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46, 0x50))), Result::SendFrame);
+        EXPECT_EQ(Hex(t->TxFrame, 7, 5), "04 00 00 5C 00");
+        h.offset = 92;
+        ASSERT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46, 0x90))), Result::Complete);
+        EXPECT_EQ(t->RxReceived, 100);
+        EXPECT_EQ(Hex(Bytes(t->RxData.begin() + 44, t->RxData.begin() + 48)), "2D 2E 50 51");
+        EXPECT_EQ(Hex(Bytes(t->RxData.begin() + 90, t->RxData.begin() + 101)),
+                  "7C 7D 90 91 92 93 94 95 96 97 EE");
+    }
+}
+
+TEST(SegmentedTransferRequest, AnAcknowledgementCountsTheRequestBytesSent)
+{
+    // A 139-byte request: its first three segments are acknowledged with the received counts
+    // 46, 92 and 138. Any other count (a late acknowledgement of an earlier request, or the
+    // late reply to its last segment, which carries reply offset 0) lets nothing out.
+    auto t = Started(109, linktest::Counting(139));
+    ASSERT_TRUE(t->SendNextFrame());
+    for (const std::uint16_t count : {46, 92, 138}) {
+        SCOPED_TRACE(count);
+        const Frame inFlight = t->TxFrame;
+        EXPECT_EQ(Get16(inFlight, off::SegmentOffset), count - 46);
+        linktest::ReplyHeader ack = For(*t);
+        for (const int other : {0, count - 46, count - 1, count + 1, count + 46}) {
+            ack.offset = static_cast<std::uint16_t>(other);
+            EXPECT_EQ(t->RxTransferStep(linktest::MakeReply(ack)), Result::Dropped) << other;
+            EXPECT_EQ(t->TransferState, SegmentedTransfer::TxSegmentSent);
+            EXPECT_EQ(t->TxFrame, inFlight);
+        }
+        ack.offset = count;
+        ASSERT_EQ(t->RxTransferStep(linktest::MakeReply(ack)), Result::SendFrame);
+        EXPECT_EQ(Get16(t->TxFrame, off::SegmentOffset), count);
+    }
+    EXPECT_EQ(t->TxFrame[off::Flags], kFlagLast);
+}
+
+TEST(SegmentedTransferReply, SegmentAtOrBeyondTheAnnouncedEndCompletesWithoutCopying)
+{
+    // A transfer left with a received count at its announced total (by a caller's state):
+    // the segment asked for there lies at the end, and completes the reply with nothing
+    // copied.
     auto t = Started(131, {});
     ASSERT_TRUE(t->SendNextFrame());
     linktest::ReplyHeader h = For(*t);
     h.total = 100;
     ASSERT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46))), Result::SendFrame);
     t->RxData.fill(0xEE);
+    t->RxDataSize = 10;
     h.total = 10;
     h.offset = 46;
     EXPECT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46))), Result::Complete);
@@ -448,19 +519,37 @@ TEST(SegmentedTransferReply, RepliesThatDoNotAnswerTheFrameInFlightAreDropped)
 
 TEST(SegmentedTransferReply, AReplyThatWouldNotEndWithin357SegmentsEndsTheTransfer)
 {
-    // Correct offsets, but every segment announces 46 bytes more than the last.
-    auto t = Started(131, {});
-    ASSERT_TRUE(t->SendNextFrame());
-    linktest::ReplyHeader h = For(*t);
-    Result r = Result::SendFrame;
-    int segments = 0;
-    while (r == Result::SendFrame && segments < 1000) {
-        h.offset = Get16(t->TxFrame, off::Flags) == kFlagAskReply ? Get16(t->TxFrame, off::SegmentOffset) : 0;
-        h.total = static_cast<std::uint16_t>(h.offset + 200);
-        r = t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46)));
-        ++segments;
+    // A device whose every segment announces 46 bytes more than the last is held to the first
+    // total: the second segment is dropped, and the frame in flight is left to its time-out.
+    {
+        auto t = Started(131, {});
+        ASSERT_TRUE(t->SendNextFrame());
+        linktest::ReplyHeader h = For(*t);
+        h.total = 200;
+        ASSERT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46))), Result::SendFrame);
+        h.offset = 46;
+        h.total = 246;
+        EXPECT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46))), Result::Dropped);
     }
-    EXPECT_EQ(r, Result::Oversize);
-    EXPECT_EQ(segments, SegmentedTransfer::kMaxReplySegments);
+    // With one total of 16384 bytes the reply ends in exactly 357 segments. A transfer left
+    // with a larger total (by a caller's state) ends at the 357th segment all the same.
+    for (const std::uint16_t total : {std::uint16_t{16384}, std::uint16_t{0xFFFF}}) {
+        SCOPED_TRACE(total);
+        auto t = Started(131, {});
+        ASSERT_TRUE(t->SendNextFrame());
+        linktest::ReplyHeader h = For(*t);
+        h.total = 16384;
+        Result r = t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46)));
+        t->RxDataSize = total;
+        h.total = total;
+        int segments = 1;
+        while (r == Result::SendFrame && segments < 1000) {
+            h.offset = Get16(t->TxFrame, off::SegmentOffset);
+            r = t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46)));
+            ++segments;
+        }
+        EXPECT_EQ(r, total == 16384 ? Result::Complete : Result::Oversize);
+        EXPECT_EQ(segments, SegmentedTransfer::kMaxReplySegments);
+    }
     EXPECT_EQ(SegmentedTransfer::kMaxReplySegments, 357);
 }

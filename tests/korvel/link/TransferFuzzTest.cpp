@@ -202,13 +202,14 @@ public:
             ++n.ignored;
             return r;
         }
-        // A reply that does not answer the frame in flight changes nothing.
-        const bool carriesReplyData =
-            pre.state == SegmentedTransfer::WaitRxSegment || (pre.flags & kFlagLast) != 0;
-        const std::uint16_t asked =
-            pre.state == SegmentedTransfer::WaitRxSegment ? Get16(pre.frame, off::SegmentOffset) : 0;
-        if (reply[off::Command] != pre.frame[off::Command] ||
-            (carriesReplyData && Get16(reply, off::SegmentOffset) != asked)) {
+        // A reply that does not answer the frame in flight changes nothing: another echo, an
+        // acknowledgement of another received count than the request bytes sent, a segment
+        // at another offset than asked for, or a later segment announcing another total.
+        const bool acknowledges = pre.state == SegmentedTransfer::TxSegmentSent && (pre.flags & kFlagLast) == 0;
+        const bool later = pre.state == SegmentedTransfer::WaitRxSegment;
+        const std::uint16_t expected = acknowledges ? pre.txSent : later ? Get16(pre.frame, off::SegmentOffset) : 0;
+        if (reply[off::Command] != pre.frame[off::Command] || Get16(reply, off::SegmentOffset) != expected ||
+            (later && total != pre.rxSize)) {
             EXPECT_EQ(r, Result::Dropped);
             EXPECT_EQ(t->TransferState, pre.state);
             EXPECT_EQ(t->RxDataSize, pre.rxSize);
@@ -343,8 +344,8 @@ public:
     }
 };
 
-// A reply the device might send for the frame in flight: mostly the segment asked for,
-// often something else. The step reads only bytes 8-11 and 16-61; the rest is noise (the
+// A reply the device might send for the frame in flight: mostly the acknowledgement or the
+// segment asked for, often something else. The step reads only bytes 8-11 and 16-61; the rest is noise (the
 // CRC is checked before the step, so it is left random here).
 Frame RandomReply(Rng& rng, const SegmentedTransfer& t, std::uint16_t plannedTotal)
 {
@@ -358,15 +359,22 @@ Frame RandomReply(Rng& rng, const SegmentedTransfer& t, std::uint16_t plannedTot
     // Mostly the echo of the command in flight; now and then a stray reply to another one.
     if (!rng.Chance(16))
         f[off::Command] = t.TxFrame[off::Command];
+    // Mostly the total of the transfer: the planned one for its first segment, the one the
+    // first announced for the later ones.
+    const std::uint16_t usual = t.TransferState == SegmentedTransfer::WaitRxSegment ? t.RxDataSize : plannedTotal;
     const std::uint32_t pickTotal = rng.Below(16);
-    const std::uint16_t total = pickTotal < 10   ? plannedTotal
+    const std::uint16_t total = pickTotal < 10   ? usual
                                 : pickTotal < 12 ? rng.Word()
                                 : pickTotal < 14 ? static_cast<std::uint16_t>(16381 + rng.Below(6))
                                 : pickTotal < 15 ? 0
                                                  : static_cast<std::uint16_t>(rng.Below(100));
-    const std::uint16_t natural = t.TransferState == SegmentedTransfer::WaitRxSegment
-                                      ? Get16(t.TxFrame, off::SegmentOffset)
-                                      : 0;
+    // The offset field a proper answer carries: an acknowledgement's received count, or the
+    // offset of the reply segment asked for.
+    const bool acknowledges =
+        t.TransferState == SegmentedTransfer::TxSegmentSent && (t.TransferFlags & kFlagLast) == 0;
+    const std::uint16_t natural = acknowledges                                        ? t.TxSent
+                                  : t.TransferState == SegmentedTransfer::WaitRxSegment ? Get16(t.TxFrame, off::SegmentOffset)
+                                                                                      : 0;
     const std::uint32_t pickOffset = rng.Below(16);
     const std::uint16_t offset =
         pickOffset < 11   ? natural

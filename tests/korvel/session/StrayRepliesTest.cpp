@@ -2,6 +2,10 @@
 // out, and a device whose reply segments all claim offset 0. Neither may reach another
 // command's data nor hold the link.
 #include "SessionHarness.h"
+#include "HexText.h"
+
+#include <span>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -17,7 +21,68 @@ std::vector<std::uint8_t> Pattern(std::size_t n, std::uint8_t seed)
     return v;
 }
 
+// One line of the exchange as the meter sees it: "tx" and a request frame's flags, total
+// length and segment offset (bytes 7-11), or "rx" and a reply's code, counter, echo, flags
+// byte, total and offset (bytes 4-11).
+std::string Line(const char* way, const Frame& f)
+{
+    const bool tx = way[0] == 't';
+    return std::string(way) + " " + hextext::Hex(std::span<const std::uint8_t>(f).subspan(tx ? 7 : 4, tx ? 5 : 8));
+}
+
 }  // namespace
+
+TEST(StrayReplies, ALateAcknowledgementLetsNoSegmentOutBeforeItsOwn)
+{
+    // A 139-byte settings write goes out in four segments. The reply to its last segment is
+    // held back past the time-out; the write is sent again, and the late reply arrives while
+    // the repeat's first segment waits for its acknowledgement. That reply's offset field
+    // (0, the start of its reply data) is not the received count 46: it is dropped, and each
+    // segment goes out only after the meter has acknowledged the one before it.
+    SessionHarness h;
+    const std::vector<std::uint8_t> record = Pattern(139, 0x40);
+    h.requestData[CmdSettingsWrite] = [&](ByteWriter& w) { w.PutBytes(record); };
+    h.meter->setReplyData(109, {});
+    std::vector<std::string> seen;
+    bool holdLast = true;
+    h.meter->onFrameWritten = [&](const Frame& f) {
+        seen.push_back(Line("tx", f));
+        if (holdLast && (f[off::Flags] & kFlagLast) != 0) {
+            holdLast = false;
+            h.meter->holdNextReply();
+        }
+    };
+    h.meter->onReplyDelivered = [&] { seen.push_back(Line("rx", h.meter->repliesSent().back())); };
+    h.press(KeySettingsWrite);
+    h.clear();
+    h.s->Tick();
+    ASSERT_TRUE(SessionHarness::waitFor([&] { return h.timeOuts == 1; }, 1000));
+
+    h.meter->releaseHeldReply();  // on the next pass of the event loop
+    h.meter->latencyMs = 20;
+    h.s->Tick();
+    ASSERT_TRUE(SessionHarness::waitFor([&] { return !h.completed.empty(); }, 2000));
+    h.meter->latencyMs = 0;
+
+    //                      code ctr echo flags total  offset
+    const std::vector<std::string> expected = {
+        "tx 01 8B 00 00 00", "rx 00 00 6D 00 00 00 2E 00",  // segment 0, acknowledged: 46
+        "tx 00 8B 00 2E 00", "rx 00 01 6D 00 00 00 5C 00",  // segment 46: 92
+        "tx 00 8B 00 5C 00", "rx 00 02 6D 00 00 00 8A 00",  // segment 92: 138
+        "tx 02 8B 00 8A 00",                                // segment 138; its reply held
+        "tx 01 8B 00 00 00", "rx 00 03 6D 00 00 00 00 00",  // again segment 0; the late reply
+        "rx 00 04 6D 00 00 00 2E 00",                       // its own acknowledgement
+        "tx 00 8B 00 2E 00", "rx 00 05 6D 00 00 00 5C 00",
+        "tx 00 8B 00 5C 00", "rx 00 06 6D 00 00 00 8A 00",
+        "tx 02 8B 00 8A 00", "rx 00 07 6D 00 00 00 00 00",  // the write's reply: no data
+    };
+    EXPECT_EQ(seen, expected);
+    ASSERT_EQ(h.meter->requests().size(), 2u);
+    EXPECT_EQ(h.meter->requests()[1].data, record);
+    EXPECT_EQ(h.completed.size(), 1u);
+    EXPECT_EQ(h.timeOuts, 1) << "the late reply neither ended nor re-armed the repeat";
+    EXPECT_FALSE(h.pending(KeySettingsWrite));
+}
 
 TEST(StrayReplies, ALateReplyIsDroppedAndTheCommandInFlightGetsItsOwnData)
 {

@@ -229,6 +229,45 @@ TEST_P(SettingsLocales, ReadsShowTheBlocksAndAWriteSendsThemBack)
     EXPECT_EQ(store.writes.back(), expected);
 }
 
+TEST_P(SettingsLocales, ASegmentAnnouncingAnotherTotalIsNotTaken)
+{
+    // Before the meter's second and third segments of a settings read, a stray segment at the
+    // offset asked for arrives announcing another total (20000, then one byte less than the
+    // 139): neither is stored nor asked on from, and the read shows the meter's own block.
+    LocaleScope scope(GetParam().locale);
+    const QString sep = GetParam().sep;
+    Poll(2);
+    std::vector<std::uint16_t> asked;
+    h.meter->onFrameWritten = [&](const mbu3::Frame& f) {
+        if (f[mbu3::off::Flags] != mbu3::kFlagAskReply)
+            return;
+        const std::uint16_t at = mbu3::Get16(f, mbu3::off::SegmentOffset);
+        asked.push_back(at);
+        if (at != 46 && at != 92)
+            return;
+        mbu3::Frame stray{};
+        mbu3::Put16(stray, mbu3::off::DeviceType, h.meter->deviceType);
+        mbu3::Put16(stray, mbu3::off::Firmware, h.meter->firmware);
+        stray[mbu3::off::Command] = 131;
+        mbu3::Put16(stray, mbu3::off::TotalLength, at == 46 ? 20000 : 138);
+        mbu3::Put16(stray, mbu3::off::SegmentOffset, at);
+        mbu3::Put32(stray, mbu3::off::HostOrDeviceId, h.meter->deviceId);
+        std::fill(stray.begin() + mbu3::kDataOffset, stray.begin() + mbu3::kCrcOffset, std::uint8_t{0xEE});
+        mbu3::SetCRC(stray);
+        h.meter->injectReport(stray);  // ahead of the meter's own reply
+    };
+    Run(page.SpeedButton_ReadSettings);
+    h.meter->onFrameWritten = {};
+
+    EXPECT_EQ(asked, (std::vector<std::uint16_t>{46, 92, 138}));
+    EXPECT_FALSE(page.SpeedButton_ReadSettings->IsDown());
+    EXPECT_EQ(h.w->SettingsIO->Take(), SettingsStore::Sample(0));
+    EXPECT_EQ(page.Edit_iScaleHighSettings->text(), "020" + sep + "00");
+    EXPECT_EQ(page.Edit_iAnalogueLow->text(), "-015" + sep + "00");
+    EXPECT_EQ(h.w->Monitor->Label_uSumDataByteFromRx->text(), "139");
+    EXPECT_EQ(h.w->Monitor->Label_MBURxError->text(), "0");
+}
+
 INSTANTIATE_TEST_SUITE_P(Locales, SettingsLocales,
                          ::testing::Values(Separator{"Hungarian", QLocale(QLocale::Hungarian, QLocale::Hungary), ","},
                                            Separator{"English", QLocale(QLocale::English, QLocale::UnitedKingdom), "."}),
