@@ -11,16 +11,16 @@
 // hid_read_timeout returns the reply to the moment the writer enters hid_write, and also
 // prints the process's CPU time while idling on the status poll for 10 s, and how long
 // shutdown takes with a meter attached and a write held in the device.
-#include "FakeMeter.h"
-#include "LinkSession.h"
-#include "MainWindow.h"
-#include "pages/MonitorPage.h"
-#include "pages/SettingsPage.h"
-#include "KorvelApp.h"
-#include "SimulatedMeter.h"
+#include "tests/fakes/FakeMeter.h"
+#include "korvel/session/LinkSession.h"
+#include "korvel/window/MainWindow.h"
+#include "korvel/window/pages/MonitorPage.h"
+#include "korvel/window/pages/SettingsPage.h"
+#include "korvel/window/KorvelApp.h"
+#include "tests/sim/SimulatedMeter.h"
 #include "OmbrikWindowFactory.h"
-#include "hid/HidapiBackend.h"
-#include "ui/DesignFonts.h"
+#include "common/hid/HidapiBackend.h"
+#include "common/ui/DesignFonts.h"
 
 #include <QApplication>
 #include <QDir>

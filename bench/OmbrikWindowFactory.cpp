@@ -1,6 +1,6 @@
 #include "OmbrikWindowFactory.h"
 
-#include "OmbrikWindow.h"
+#include "ombrik/window/OmbrikWindow.h"
 
 std::unique_ptr<QWidget> MakeOmbrikWindow(hid::UsbHid& usb, const QString& iniPath)
 {

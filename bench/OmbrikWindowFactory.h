@@ -1,7 +1,7 @@
 #pragma once
 // Ombrik's window for the link benchmark, built in a library of its own: its headers share
 // names with Korvel's, so no source sees both programs' include folders.
-#include "hid/UsbHid.h"
+#include "common/hid/UsbHid.h"
 
 #include <QString>
 #include <QWidget>

@@ -2,8 +2,8 @@
 // What every harness of the session and window tests starts from: the simulated meter behind
 // the HID layer (which owns it), and the event loop through which its replies arrive.
 #include "EventLoop.h"
-#include "SimulatedMeter.h"
-#include "hid/UsbHid.h"
+#include "tests/sim/SimulatedMeter.h"
+#include "common/hid/UsbHid.h"
 
 #include <functional>
 #include <memory>

@@ -1,7 +1,7 @@
 #pragma once
 // A user's ways to change a page control's page, as the window's page-change handlers see
 // them: a click on a tab, and the keyboard and wheel roads to a neighbouring tab.
-#include "ui/PageControl.h"
+#include "common/ui/PageControl.h"
 
 #include <QCoreApplication>
 #include <QTabBar>

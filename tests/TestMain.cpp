@@ -1,4 +1,4 @@
-#include "ui/DesignFonts.h"
+#include "common/ui/DesignFonts.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "MBarGraph.h"
 
-#include "ui/Shape.h"
+#include "common/ui/Shape.h"
 
 #include <algorithm>
 #include <QFontMetrics>

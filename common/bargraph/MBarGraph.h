@@ -1,6 +1,6 @@
 #pragma once
 #include "MBarGraphModel.h"
-#include "ui/TColor.h"
+#include "common/ui/TColor.h"
 
 #include <QFrame>
 #include <QString>

@@ -1,5 +1,5 @@
 #pragma once
-#include "ui/TColor.h"
+#include "common/ui/TColor.h"
 
 // Colour arithmetic of the bar graph: channels, blends and inverses of $00BBGGRR values.
 // None of them reads any state; they are used for the bar and text colours.

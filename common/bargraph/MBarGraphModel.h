@@ -1,5 +1,5 @@
 #pragma once
-#include "ui/TColor.h"
+#include "common/ui/TColor.h"
 
 #include <functional>
 #include <string>

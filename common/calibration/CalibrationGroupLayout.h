@@ -1,5 +1,5 @@
 #pragma once
-#include "ui/SpeedButton.h"
+#include "common/ui/SpeedButton.h"
 
 #include <QGridLayout>
 #include <QLabel>

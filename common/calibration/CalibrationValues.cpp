@@ -1,7 +1,7 @@
 #include "CalibrationValues.h"
 
-#include "numbers/LocaleSeparators.h"
-#include "numbers/PictureFormat.h"
+#include "common/numbers/LocaleSeparators.h"
+#include "common/numbers/PictureFormat.h"
 
 namespace {
 constexpr const char* kPointPicture = "# ### ##0";

@@ -1,5 +1,5 @@
 #pragma once
-#include "CalibrationRecords.h"
+#include "common/link/records/CalibrationRecords.h"
 
 #include <QLabel>
 

@@ -1,6 +1,6 @@
 #include "InputCalibrationGroup.h"
 
-#include "ui/ControlBuilder.h"
+#include "common/ui/ControlBuilder.h"
 
 #include <QVBoxLayout>
 

@@ -1,9 +1,9 @@
 #include "OutputCalibrationGroup.h"
 
-#include "MBarGraph.h"
-#include "numbers/LocaleSeparators.h"
-#include "numbers/PictureFormat.h"
-#include "numbers/Rounding.h"
+#include "common/bargraph/MBarGraph.h"
+#include "common/numbers/LocaleSeparators.h"
+#include "common/numbers/PictureFormat.h"
+#include "common/numbers/Rounding.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
-#include "ui/RadioGroup.h"
-#include "ui/Shape.h"
-#include "ui/SpeedButton.h"
+#include "common/ui/RadioGroup.h"
+#include "common/ui/Shape.h"
+#include "common/ui/SpeedButton.h"
 
 #include <QGroupBox>
 #include <QLabel>

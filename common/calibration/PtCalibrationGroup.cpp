@@ -1,6 +1,6 @@
 #include "PtCalibrationGroup.h"
 
-#include "ui/ControlBuilder.h"
+#include "common/ui/ControlBuilder.h"
 
 using namespace build;
 

@@ -1,10 +1,10 @@
 #include "LiveValues.h"
 
-#include "MBarGraph.h"
-#include "numbers/LocaleSeparators.h"
-#include "numbers/PictureFormat.h"
-#include "ui/ControlBuilder.h"
-#include "ui/LabelText.h"
+#include "common/bargraph/MBarGraph.h"
+#include "common/numbers/LocaleSeparators.h"
+#include "common/numbers/PictureFormat.h"
+#include "common/ui/ControlBuilder.h"
+#include "common/ui/LabelText.h"
 
 #include <QLabel>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "LiveStatus.h"
+#include "common/link/records/LiveStatus.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 #include "MemoText.h"
 #include "LabelText.h"
 
-#include "LinkErrors.h"
+#include "common/session/LinkErrors.h"
 #include "ControlBuilder.h"
 #include "TColor.h"
 

@@ -1,9 +1,9 @@
 #include "NumberEdit.h"
 
-#include "numbers/DecimalKey.h"
-#include "numbers/IntegerEntry.h"
-#include "numbers/LocaleSeparators.h"
-#include "numbers/ScaledNumber.h"
+#include "common/numbers/DecimalKey.h"
+#include "common/numbers/IntegerEntry.h"
+#include "common/numbers/LocaleSeparators.h"
+#include "common/numbers/ScaledNumber.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

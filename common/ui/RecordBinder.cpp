@@ -3,7 +3,7 @@
 #include "ComboIndex.h"
 #include "NumberEdit.h"
 #include "RadioGroup.h"
-#include "numbers/LocaleSeparators.h"
+#include "common/numbers/LocaleSeparators.h"
 
 #include <QCheckBox>
 #include <QComboBox>

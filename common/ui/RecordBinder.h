@@ -1,6 +1,6 @@
 #pragma once
-#include "FieldCodec.h"
-#include "numbers/ScaledNumber.h"
+#include "common/link/records/FieldCodec.h"
+#include "common/numbers/ScaledNumber.h"
 
 #include <QString>
 #include <QWidget>

@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "PendingSet.h"
+#include "common/link/PendingSet.h"
 
 // Korvel's command set in one table: every code with what travels each way, the request
 // button (key) that makes it pending, the read / default / write trio it belongs to, its

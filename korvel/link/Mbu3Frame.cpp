@@ -1,7 +1,7 @@
 #include "Mbu3Frame.h"
 
-#include "Crc16.h"
-#include "HexDump.h"
+#include "common/Crc16.h"
+#include "common/link/HexDump.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "VersionDate.h"
+#include "common/VersionDate.h"
 
 #include <array>
 #include <cstddef>

@@ -1,6 +1,6 @@
 #pragma once
 #include "CommandTable.h"
-#include "PendingSet.h"
+#include "common/link/PendingSet.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "LinkSession.h"
 
-#include "LinkErrors.h"
-#include "Scheduler.h"
+#include "common/session/LinkErrors.h"
+#include "korvel/link/Scheduler.h"
 
 #include <QTimer>
 

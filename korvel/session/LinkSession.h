@@ -1,13 +1,13 @@
 #pragma once
-#include "ByteStream.h"
-#include "CommandHistory.h"
-#include "CommandTable.h"
-#include "LinkClock.h"
-#include "Mbu3Frame.h"
-#include "PendingSet.h"
-#include "Scheduler.h"
-#include "SegmentedTransfer.h"
-#include "UsbHook.h"
+#include "common/link/ByteStream.h"
+#include "common/link/CommandHistory.h"
+#include "korvel/link/CommandTable.h"
+#include "common/session/LinkClock.h"
+#include "korvel/link/Mbu3Frame.h"
+#include "common/link/PendingSet.h"
+#include "korvel/link/Scheduler.h"
+#include "korvel/link/SegmentedTransfer.h"
+#include "common/session/UsbHook.h"
 
 #include <QObject>
 

@@ -1,10 +1,10 @@
 #include "FactoryCommands.h"
 
-#include "CalibrationRecords.h"
+#include "common/link/records/CalibrationRecords.h"
 #include "MainWindow.h"
-#include "pages/CalibrationPage.h"
-#include "pages/IdentityGroup.h"
-#include "pages/TestsPage.h"
+#include "korvel/window/pages/CalibrationPage.h"
+#include "korvel/window/pages/IdentityGroup.h"
+#include "korvel/window/pages/TestsPage.h"
 
 #include <QPixmap>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "DisplayPainter.h"
+#include "common/display/DisplayPainter.h"
 
 #include <QObject>
 

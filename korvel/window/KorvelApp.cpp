@@ -1,10 +1,10 @@
 #include "KorvelApp.h"
 
 #include "MainWindow.h"
-#include "dialogs/DeviceReplacedNotice.h"
-#include "dialogs/ModuleDialogs.h"
-#include "dialogs/NumberEditor.h"
-#include "dialogs/PasswordDialog.h"
+#include "korvel/window/dialogs/DeviceReplacedNotice.h"
+#include "korvel/window/dialogs/ModuleDialogs.h"
+#include "korvel/window/dialogs/NumberEditor.h"
+#include "korvel/window/dialogs/PasswordDialog.h"
 
 KorvelForms::KorvelForms(hid::UsbHid& usb, const QStringList& arguments)
 {

@@ -1,5 +1,5 @@
 #pragma once
-#include "hid/UsbHid.h"
+#include "common/hid/UsbHid.h"
 
 #include <QStringList>
 

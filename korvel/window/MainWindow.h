@@ -1,11 +1,11 @@
 #pragma once
-#include "ByteStream.h"
-#include "CommandTable.h"
-#include "QvtmpBlock.h"
-#include "StatusRecord.h"
-#include "numbers/ScaledNumber.h"
-#include "hid/UsbHid.h"
-#include "ui/PageControl.h"
+#include "common/link/ByteStream.h"
+#include "korvel/link/CommandTable.h"
+#include "korvel/link/records/QvtmpBlock.h"
+#include "korvel/link/records/StatusRecord.h"
+#include "common/numbers/ScaledNumber.h"
+#include "common/hid/UsbHid.h"
+#include "common/ui/PageControl.h"
 
 #include <QPushButton>
 #include <QStringList>

@@ -1,12 +1,12 @@
 #include "ModuleDialogBinding.h"
 
-#include "LinkSession.h"
-#include "ModuleBlocks.h"
-#include "ModuleOpeners.h"
-#include "dialogs/ModuleDialogs.h"
-#include "dialogs/NumberEditor.h"
-#include "pages/ModelPages.h"
-#include "ui/RecordBinder.h"
+#include "korvel/session/LinkSession.h"
+#include "korvel/link/records/ModuleBlocks.h"
+#include "korvel/window/dialogs/ModuleOpeners.h"
+#include "korvel/window/dialogs/ModuleDialogs.h"
+#include "korvel/window/dialogs/NumberEditor.h"
+#include "korvel/window/pages/ModelPages.h"
+#include "common/ui/RecordBinder.h"
 
 #include <QPushButton>
 

@@ -1,9 +1,9 @@
 #include "Qv5510PageBinding.h"
 
 #include "MainWindow.h"
-#include "ui/ControlBuilder.h"
-#include "dialogs/PasswordDialog.h"
-#include "pages/ModelPages.h"
+#include "common/ui/ControlBuilder.h"
+#include "korvel/window/dialogs/PasswordDialog.h"
+#include "korvel/window/pages/ModelPages.h"
 
 Qv5510PageBinding::Qv5510PageBinding(MainWindow& window, PasswordDialog* password)
     : QObject(&window), window_(window), password_(password),

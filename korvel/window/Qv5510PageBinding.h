@@ -1,6 +1,6 @@
 #pragma once
-#include "ModuleBlocks.h"
-#include "ui/RecordBinder.h"
+#include "korvel/link/records/ModuleBlocks.h"
+#include "common/ui/RecordBinder.h"
 
 #include <QObject>
 

@@ -1,8 +1,8 @@
 #include "QvtmpBinding.h"
 
 #include "MainWindow.h"
-#include "dialogs/NumberEditor.h"
-#include "dialogs/QvtmpDialog.h"
+#include "korvel/window/dialogs/NumberEditor.h"
+#include "korvel/window/dialogs/QvtmpDialog.h"
 
 #include <QPushButton>
 

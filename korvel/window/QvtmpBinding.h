@@ -1,6 +1,6 @@
 #pragma once
-#include "QvtmpBlock.h"
-#include "ui/RecordBinder.h"
+#include "korvel/link/records/QvtmpBlock.h"
+#include "common/ui/RecordBinder.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
 #include "RequestButtons.h"
 
-#include "LinkSession.h"
+#include "korvel/session/LinkSession.h"
 
 RequestButtons::RequestButtons(LinkSession& session, QObject* parent)
     : RequestButtonBinder([&session](Key key, bool pending) { session.SetPending(static_cast<RequestKey>(key), pending); },

@@ -1,6 +1,6 @@
 #pragma once
-#include "CommandTable.h"
-#include "ui/RequestButtonBinder.h"
+#include "korvel/link/CommandTable.h"
+#include "common/ui/RequestButtonBinder.h"
 
 class LinkSession;
 

@@ -1,8 +1,8 @@
 #include "SettingsCommands.h"
 
 #include "MainWindow.h"
-#include "ui/ControlBuilder.h"
-#include "dialogs/QvserDialog.h"
+#include "common/ui/ControlBuilder.h"
+#include "korvel/window/dialogs/QvserDialog.h"
 
 SettingsCommands::SettingsCommands(MainWindow& window)
     : QObject(&window), window_(window),

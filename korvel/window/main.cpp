@@ -1,10 +1,10 @@
 #include "KorvelApp.h"
 #include "MainWindow.h"
-#include "UsbHook.h"
-#include "hid/HidapiBackend.h"
+#include "common/session/UsbHook.h"
+#include "common/hid/HidapiBackend.h"
 
-#include "ui/DesignFonts.h"
-#include "ui/SignalClose.h"
+#include "common/ui/DesignFonts.h"
+#include "common/ui/SignalClose.h"
 
 #include <QApplication>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "PendingSet.h"
+#include "common/link/PendingSet.h"
 
 #include <array>
 #include <cstdint>

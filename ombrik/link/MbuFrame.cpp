@@ -1,6 +1,6 @@
 #include "MbuFrame.h"
 
-#include "Crc16.h"
+#include "common/Crc16.h"
 
 #include <algorithm>
 #include <span>

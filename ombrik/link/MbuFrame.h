@@ -1,6 +1,6 @@
 #pragma once
-#include "ByteStream.h"
-#include "VersionDate.h"
+#include "common/link/ByteStream.h"
+#include "common/VersionDate.h"
 
 #include <array>
 #include <cstddef>

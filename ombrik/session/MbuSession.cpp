@@ -1,7 +1,7 @@
 #include "MbuSession.h"
 
-#include "LinkErrors.h"
-#include "Scheduler.h"
+#include "common/session/LinkErrors.h"
+#include "ombrik/link/Scheduler.h"
 
 #include <QTimer>
 

@@ -1,11 +1,11 @@
 #pragma once
-#include "ByteStream.h"
-#include "CommandHistory.h"
-#include "CommandTable.h"
-#include "LinkClock.h"
-#include "MbuFrame.h"
-#include "PendingSet.h"
-#include "UsbHook.h"
+#include "common/link/ByteStream.h"
+#include "common/link/CommandHistory.h"
+#include "ombrik/link/CommandTable.h"
+#include "common/session/LinkClock.h"
+#include "ombrik/link/MbuFrame.h"
+#include "common/link/PendingSet.h"
+#include "common/session/UsbHook.h"
 
 #include <QObject>
 

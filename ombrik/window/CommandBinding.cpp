@@ -3,16 +3,16 @@
 // row pairs.
 #include "OmbrikWindow.h"
 
-#include "MbuStatusRequest.h"
-#include "OptionsRecord.h"
-#include "pages/CalibrationPage.h"
-#include "pages/DevicePages.h"
-#include "pages/LiveValuesGroup.h"
-#include "MbuSession.h"
+#include "ombrik/link/records/MbuStatusRequest.h"
+#include "ombrik/link/records/OptionsRecord.h"
+#include "ombrik/window/pages/CalibrationPage.h"
+#include "ombrik/window/pages/DevicePages.h"
+#include "ombrik/window/pages/LiveValuesGroup.h"
+#include "ombrik/session/MbuSession.h"
 #include "SettingsParts.h"
-#include "numbers/LocaleSeparators.h"
-#include "ui/ControlBuilder.h"
-#include "ui/LabelText.h"
+#include "common/numbers/LocaleSeparators.h"
+#include "common/ui/ControlBuilder.h"
+#include "common/ui/LabelText.h"
 
 using namespace build;
 

@@ -1,10 +1,10 @@
 #pragma once
-#include "ByteStream.h"
-#include "CommandTable.h"
-#include "MbuStatusRecord.h"
-#include "hid/UsbHid.h"
-#include "numbers/ScaledNumber.h"
-#include "ui/PageControl.h"
+#include "common/link/ByteStream.h"
+#include "ombrik/link/CommandTable.h"
+#include "ombrik/link/records/MbuStatusRecord.h"
+#include "common/hid/UsbHid.h"
+#include "common/numbers/ScaledNumber.h"
+#include "common/ui/PageControl.h"
 
 #include <QScrollArea>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #include "SettingsParts.h"
 
-#include "CommandTable.h"
+#include "ombrik/link/CommandTable.h"
 #include "OmbrikWindow.h"
 
 using namespace mbu;

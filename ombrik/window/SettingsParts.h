@@ -1,6 +1,6 @@
 #pragma once
-#include "SettingsRecord.h"
-#include "ui/RecordBinder.h"
+#include "common/link/records/SettingsRecord.h"
+#include "common/ui/RecordBinder.h"
 
 #include <QObject>
 

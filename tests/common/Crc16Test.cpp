@@ -1,5 +1,5 @@
-#include "Crc16.h"
-#include "VersionDate.h"
+#include "common/Crc16.h"
+#include "common/VersionDate.h"
 
 #include <gtest/gtest.h>
 

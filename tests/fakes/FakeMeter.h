@@ -1,6 +1,6 @@
 #pragma once
 #include "FakeHidapi.h"
-#include "MeterCore.h"
+#include "tests/sim/MeterCore.h"
 
 #include <atomic>
 #include <chrono>

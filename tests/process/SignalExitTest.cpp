@@ -2,7 +2,7 @@
 // written and the exit code is 0. A second signal while one is closing ends it at once.
 // Each program runs as a copy in a temporary folder, so its settings file (the program's
 // path with ".ini") lands there.
-#include "IniFile.h"
+#include "common/IniFile.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "FactoryStore.h"
 
-#include "CommandTable.h"
-#include "StatusRecord.h"
+#include "korvel/link/CommandTable.h"
+#include "korvel/link/records/StatusRecord.h"
 
 #include <algorithm>
 

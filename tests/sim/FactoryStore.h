@@ -1,7 +1,7 @@
 #pragma once
-#include "CalibrationRecords.h"
-#include "DisplayImage.h"
-#include "IdentityRecord.h"
+#include "common/link/records/CalibrationRecords.h"
+#include "common/display/DisplayImage.h"
+#include "korvel/link/records/IdentityRecord.h"
 #include "MeterCore.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 // The simulated meter's MBU mode: the QV5530 as Ombrik talks to it.
-#include "MbuFrame.h"
-#include "MbuStatusRecord.h"
+#include "ombrik/link/MbuFrame.h"
+#include "ombrik/link/records/MbuStatusRecord.h"
 #include "MeterCore.h"
 
 #include <algorithm>

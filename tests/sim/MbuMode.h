@@ -1,8 +1,8 @@
 #pragma once
-#include "CalibrationRecords.h"
-#include "DisplayImage.h"
-#include "MbuStatusRequest.h"
-#include "OptionsRecord.h"
+#include "common/link/records/CalibrationRecords.h"
+#include "common/display/DisplayImage.h"
+#include "ombrik/link/records/MbuStatusRequest.h"
+#include "ombrik/link/records/OptionsRecord.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
-#include "Mbu3Frame.h"
+#include "korvel/link/Mbu3Frame.h"
 #include "MbuMode.h"
-#include "StatusRecord.h"
+#include "korvel/link/records/StatusRecord.h"
 
 #include <cstdint>
 #include <deque>

@@ -1,6 +1,6 @@
 #include "SettingsStore.h"
 
-#include "CommandTable.h"
+#include "korvel/link/CommandTable.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 #include "MeterCore.h"
-#include "SettingsRecord.h"
+#include "common/link/records/SettingsRecord.h"
 
 #include <cstdint>
 #include <vector>

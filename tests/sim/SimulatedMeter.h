@@ -1,6 +1,6 @@
 #pragma once
 #include "MeterCore.h"
-#include "hid/HidBackend.h"
+#include "common/hid/HidBackend.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
 #include "FieldCodec.h"
 
-#include "Win1250.h"
+#include "common/text/Win1250.h"
 
 namespace field {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "ByteStream.h"
+#include "common/link/ByteStream.h"
 
 #include <cstddef>
 #include <cstdint>

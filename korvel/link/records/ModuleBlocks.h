@@ -1,7 +1,7 @@
 #pragma once
-#include "ByteStream.h"
-#include "FieldCodec.h"
-#include "SettingsRecord.h"
+#include "common/link/ByteStream.h"
+#include "common/link/records/FieldCodec.h"
+#include "common/link/records/SettingsRecord.h"
 
 #include <array>
 #include <cstddef>

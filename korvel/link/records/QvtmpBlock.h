@@ -1,6 +1,6 @@
 #pragma once
-#include "ByteStream.h"
-#include "FieldCodec.h"
+#include "common/link/ByteStream.h"
+#include "common/link/records/FieldCodec.h"
 #include "ModuleBlocks.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
-#include "ByteStream.h"
-#include "LiveStatus.h"
-#include "OutputDrive.h"
+#include "common/link/ByteStream.h"
+#include "common/link/records/LiveStatus.h"
+#include "common/link/records/OutputDrive.h"
 
 #include <array>
 #include <cstddef>

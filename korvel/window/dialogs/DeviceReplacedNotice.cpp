@@ -1,7 +1,7 @@
 #include "DeviceReplacedNotice.h"
-#include "ui/AppRefresh.h"
+#include "common/ui/AppRefresh.h"
 
-#include "ui/TColor.h"
+#include "common/ui/TColor.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 #include "DialogBase.h"
 
-#include "ui/ControlBuilder.h"
-#include "ui/AppRefresh.h"
-#include "ui/ScreenFit.h"
+#include "common/ui/ControlBuilder.h"
+#include "common/ui/AppRefresh.h"
+#include "common/ui/ScreenFit.h"
 
 #include <QKeyEvent>
 

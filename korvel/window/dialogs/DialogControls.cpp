@@ -1,9 +1,9 @@
 #include "DialogControls.h"
 
-#include "ui/ControlBuilder.h"
+#include "common/ui/ControlBuilder.h"
 
-#include "ui/RadioGroup.h"
-#include "ui/TypingLimit.h"
+#include "common/ui/RadioGroup.h"
+#include "common/ui/TypingLimit.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,10 +1,10 @@
 #include "ModuleDialog.h"
 
-#include "RequestButtons.h"
-#include "ui/ControlBuilder.h"
+#include "korvel/window/RequestButtons.h"
+#include "common/ui/ControlBuilder.h"
 
-#include "numbers/LocaleSeparators.h"
-#include "numbers/ScaledNumber.h"
+#include "common/numbers/LocaleSeparators.h"
+#include "common/numbers/ScaledNumber.h"
 
 #include <QGroupBox>
 #include <QLabel>

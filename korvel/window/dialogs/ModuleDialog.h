@@ -1,8 +1,8 @@
 #pragma once
-#include "CommandTable.h"
+#include "korvel/link/CommandTable.h"
 #include "DialogBase.h"
-#include "ui/ScreenFit.h"
-#include "ui/SpeedButton.h"
+#include "common/ui/ScreenFit.h"
+#include "common/ui/SpeedButton.h"
 
 #include <QRect>
 #include <QSize>

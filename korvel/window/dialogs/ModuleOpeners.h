@@ -1,5 +1,5 @@
 #pragma once
-#include "CommandTable.h"
+#include "korvel/link/CommandTable.h"
 
 #include <cstdint>
 #include <optional>

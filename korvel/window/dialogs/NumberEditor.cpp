@@ -1,7 +1,7 @@
 #include "NumberEditor.h"
 
-#include "ui/ControlBuilder.h"
-#include "ui/ScreenFit.h"
+#include "common/ui/ControlBuilder.h"
+#include "common/ui/ScreenFit.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "PasswordDialog.h"
 
 #include "DialogControls.h"
-#include "ui/ControlBuilder.h"
+#include "common/ui/ControlBuilder.h"
 
-#include "numbers/PictureFormat.h"
+#include "common/numbers/PictureFormat.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,5 +1,5 @@
 #pragma once
-#include "ModuleBlocks.h"
+#include "korvel/link/records/ModuleBlocks.h"
 #include "ModuleDialog.h"
 
 class QGroupBox;

@@ -1,9 +1,9 @@
 #include "QvainDialog.h"
 
 #include "DialogControls.h"
-#include "ui/ControlBuilder.h"
-#include "ui/RadioGroup.h"
-#include "ui/SettingsItems.h"
+#include "common/ui/ControlBuilder.h"
+#include "common/ui/RadioGroup.h"
+#include "common/ui/SettingsItems.h"
 
 
 QvainDialog::QvainDialog(QWidget* parent)

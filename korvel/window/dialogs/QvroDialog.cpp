@@ -1,9 +1,9 @@
 #include "QvroDialog.h"
 
 #include "DialogControls.h"
-#include "ui/ControlBuilder.h"
-#include "ui/RadioGroup.h"
-#include "ui/TColor.h"
+#include "common/ui/ControlBuilder.h"
+#include "common/ui/RadioGroup.h"
+#include "common/ui/TColor.h"
 
 #include <QApplication>
 #include <QCheckBox>

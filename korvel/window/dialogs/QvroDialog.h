@@ -1,7 +1,7 @@
 #pragma once
 #include "ModuleDialog.h"
-#include "StatusRecord.h"
-#include "ui/TColor.h"
+#include "korvel/link/records/StatusRecord.h"
+#include "common/ui/TColor.h"
 
 class QCheckBox;
 class QLabel;

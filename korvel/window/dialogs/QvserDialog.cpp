@@ -1,8 +1,8 @@
 #include "QvserDialog.h"
 
 #include "DialogControls.h"
-#include "ui/ModbusControls.h"
-#include "ui/ControlBuilder.h"
+#include "common/ui/ModbusControls.h"
+#include "common/ui/ControlBuilder.h"
 
 #include <QGridLayout>
 #include <QLineEdit>

@@ -1,14 +1,14 @@
 #include "QvtmpDialog.h"
 
 #include "DialogControls.h"
-#include "QvtmpBlock.h"
-#include "ui/ControlBuilder.h"
+#include "korvel/link/records/QvtmpBlock.h"
+#include "common/ui/ControlBuilder.h"
 
-#include "numbers/LocaleSeparators.h"
-#include "numbers/PictureFormat.h"
-#include "numbers/ScaledNumber.h"
-#include "ui/RadioGroup.h"
-#include "ui/SettingsItems.h"
+#include "common/numbers/LocaleSeparators.h"
+#include "common/numbers/PictureFormat.h"
+#include "common/numbers/ScaledNumber.h"
+#include "common/ui/RadioGroup.h"
+#include "common/ui/SettingsItems.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

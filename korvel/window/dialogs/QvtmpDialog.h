@@ -1,6 +1,6 @@
 #pragma once
 #include "ModuleDialog.h"
-#include "StatusRecord.h"
+#include "korvel/link/records/StatusRecord.h"
 
 class QGroupBox;
 class QLabel;

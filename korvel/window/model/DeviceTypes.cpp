@@ -1,7 +1,7 @@
 #include "DeviceTypes.h"
 
-#include "PictureFormat.h"
-#include "TextNumber.h"
+#include "common/numbers/PictureFormat.h"
+#include "common/numbers/TextNumber.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "IdentityRecord.h"
+#include "korvel/link/records/IdentityRecord.h"
 
 #include <array>
 #include <cstdint>

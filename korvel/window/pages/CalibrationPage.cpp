@@ -1,13 +1,13 @@
 #include "CalibrationPage.h"
 
-#include "LiveValues.h"
-#include "RequestButtons.h"
-#include "ui/ControlBuilder.h"
-#include "ui/LabelText.h"
-#include "ui/TColor.h"
-#include "numbers/LocaleSeparators.h"
-#include "numbers/PictureFormat.h"
-#include "numbers/StatusTexts.h"
+#include "common/status/LiveValues.h"
+#include "korvel/window/RequestButtons.h"
+#include "common/ui/ControlBuilder.h"
+#include "common/ui/LabelText.h"
+#include "common/ui/TColor.h"
+#include "common/numbers/LocaleSeparators.h"
+#include "common/numbers/PictureFormat.h"
+#include "common/numbers/StatusTexts.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

@@ -1,13 +1,13 @@
 #pragma once
-#include "CalibrationValues.h"
-#include "InputCalibrationGroup.h"
-#include "MBarGraph.h"
-#include "OutputCalibrationGroup.h"
-#include "PtCalibrationGroup.h"
-#include "StatusRecord.h"
-#include "ui/PageControl.h"
-#include "ui/RadioGroup.h"
-#include "ui/SpeedButton.h"
+#include "common/calibration/CalibrationValues.h"
+#include "common/calibration/InputCalibrationGroup.h"
+#include "common/bargraph/MBarGraph.h"
+#include "common/calibration/OutputCalibrationGroup.h"
+#include "common/calibration/PtCalibrationGroup.h"
+#include "korvel/link/records/StatusRecord.h"
+#include "common/ui/PageControl.h"
+#include "common/ui/RadioGroup.h"
+#include "common/ui/SpeedButton.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,8 +1,8 @@
 #pragma once
-#include "MBarGraph.h"
-#include "StatusRecord.h"
-#include "ui/PageControl.h"
-#include "ui/SpeedButton.h"
+#include "common/bargraph/MBarGraph.h"
+#include "korvel/link/records/StatusRecord.h"
+#include "common/ui/PageControl.h"
+#include "common/ui/SpeedButton.h"
 
 #include <QLabel>
 #include <QObject>

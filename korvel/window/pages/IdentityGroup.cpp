@@ -1,10 +1,10 @@
 #include "IdentityGroup.h"
 
-#include "DeviceTypes.h"
-#include "RequestButtons.h"
-#include "ui/ControlBuilder.h"
-#include "ui/TColor.h"
-#include "ui/TypingLimit.h"
+#include "korvel/window/model/DeviceTypes.h"
+#include "korvel/window/RequestButtons.h"
+#include "common/ui/ControlBuilder.h"
+#include "common/ui/TColor.h"
+#include "common/ui/TypingLimit.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
-#include "IdentityRecord.h"
-#include "ui/SpeedButton.h"
+#include "korvel/link/records/IdentityRecord.h"
+#include "common/ui/SpeedButton.h"
 
 #include <QGroupBox>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
 #include "LimitOutputsPage.h"
 
-#include "RequestButtons.h"
-#include "ui/ControlBuilder.h"
-#include "ui/LimitOutputGroup.h"
-#include "ui/TColor.h"
+#include "korvel/window/RequestButtons.h"
+#include "common/ui/ControlBuilder.h"
+#include "common/ui/LimitOutputGroup.h"
+#include "common/ui/TColor.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

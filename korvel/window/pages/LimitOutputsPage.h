@@ -1,7 +1,7 @@
 #pragma once
-#include "StatusRecord.h"
-#include "ui/LimitOutputGroup.h"
-#include "ui/SpeedButton.h"
+#include "korvel/link/records/StatusRecord.h"
+#include "common/ui/LimitOutputGroup.h"
+#include "common/ui/SpeedButton.h"
 
 #include <QGroupBox>
 #include <QLabel>

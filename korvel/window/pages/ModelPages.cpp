@@ -1,9 +1,9 @@
 #include "ModelPages.h"
 
-#include "ModuleOpeners.h"
-#include "RequestButtons.h"
-#include "ui/ControlBuilder.h"
-#include "ui/TColor.h"
+#include "korvel/window/dialogs/ModuleOpeners.h"
+#include "korvel/window/RequestButtons.h"
+#include "common/ui/ControlBuilder.h"
+#include "common/ui/TColor.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

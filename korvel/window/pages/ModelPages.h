@@ -1,8 +1,8 @@
 #pragma once
 #include "Qv5510Group.h"
-#include "StatusRecord.h"
-#include "ui/Shape.h"
-#include "ui/SpeedButton.h"
+#include "korvel/link/records/StatusRecord.h"
+#include "common/ui/Shape.h"
+#include "common/ui/SpeedButton.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

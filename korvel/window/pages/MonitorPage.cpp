@@ -1,12 +1,12 @@
 #include "MonitorPage.h"
 
-#include "LinkErrors.h"
-#include "ui/ControlBuilder.h"
-#include "ui/LabelText.h"
-#include "ui/LinkErrorLabels.h"
-#include "ui/TColor.h"
-#include "numbers/LocaleSeparators.h"
-#include "numbers/PictureFormat.h"
+#include "common/session/LinkErrors.h"
+#include "common/ui/ControlBuilder.h"
+#include "common/ui/LabelText.h"
+#include "common/ui/LinkErrorLabels.h"
+#include "common/ui/TColor.h"
+#include "common/numbers/LocaleSeparators.h"
+#include "common/numbers/PictureFormat.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

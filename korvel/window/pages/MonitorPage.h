@@ -1,13 +1,13 @@
 #pragma once
-#include "Mbu3Frame.h"
-#include "UsbHook.h"
-#include "ui/Shape.h"
+#include "korvel/link/Mbu3Frame.h"
+#include "common/session/UsbHook.h"
+#include "common/ui/Shape.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QObject>
-#include "ui/MemoText.h"
+#include "common/ui/MemoText.h"
 #include <QPushButton>
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
-#include "StatusRecord.h"
-#include "ui/RadioGroup.h"
-#include "ui/SpeedButton.h"
+#include "korvel/link/records/StatusRecord.h"
+#include "common/ui/RadioGroup.h"
+#include "common/ui/SpeedButton.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

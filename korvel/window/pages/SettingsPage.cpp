@@ -1,9 +1,9 @@
 #include "SettingsPage.h"
 
-#include "RequestButtons.h"
-#include "ui/ControlBuilder.h"
-#include "ui/LimitOutputGroup.h"
-#include "ui/SettingsItems.h"
+#include "korvel/window/RequestButtons.h"
+#include "common/ui/ControlBuilder.h"
+#include "common/ui/LimitOutputGroup.h"
+#include "common/ui/SettingsItems.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
-#include "ui/PageControl.h"
-#include "ui/RadioGroup.h"
-#include "ui/SpeedButton.h"
+#include "common/ui/PageControl.h"
+#include "common/ui/RadioGroup.h"
+#include "common/ui/SpeedButton.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

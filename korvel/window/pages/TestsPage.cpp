@@ -1,8 +1,8 @@
 #include "TestsPage.h"
 
-#include "RequestButtons.h"
-#include "ui/ControlBuilder.h"
-#include "ui/TColor.h"
+#include "korvel/window/RequestButtons.h"
+#include "common/ui/ControlBuilder.h"
+#include "common/ui/TColor.h"
 
 #include <QGridLayout>
 #include <QVBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
-#include "StatusRecord.h"
-#include "ui/SpeedButton.h"
+#include "korvel/link/records/StatusRecord.h"
+#include "common/ui/SpeedButton.h"
 
 #include <QGroupBox>
 #include <QLabel>

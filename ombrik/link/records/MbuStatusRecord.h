@@ -1,6 +1,6 @@
 #pragma once
-#include "ByteStream.h"
-#include "LiveStatus.h"
+#include "common/link/ByteStream.h"
+#include "common/link/records/LiveStatus.h"
 
 #include <cstddef>
 

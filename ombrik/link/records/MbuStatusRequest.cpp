@@ -1,6 +1,6 @@
 #include "MbuStatusRequest.h"
 
-#include "LiveStatus.h"
+#include "common/link/records/LiveStatus.h"
 
 void MbuStatusRequest::Encode(ByteWriter& w) const
 {

@@ -1,6 +1,6 @@
 #pragma once
-#include "ByteStream.h"
-#include "OutputDrive.h"
+#include "common/link/ByteStream.h"
+#include "common/link/records/OutputDrive.h"
 
 #include <array>
 #include <cstddef>

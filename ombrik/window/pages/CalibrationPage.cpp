@@ -1,6 +1,6 @@
 #include "CalibrationPage.h"
 
-#include "ui/ControlBuilder.h"
+#include "common/ui/ControlBuilder.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

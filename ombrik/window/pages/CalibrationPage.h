@@ -1,12 +1,12 @@
 #pragma once
-#include "CalibrationValues.h"
-#include "InputCalibrationGroup.h"
-#include "MbuStatusRequest.h"
-#include "OutputCalibrationGroup.h"
-#include "PtCalibrationGroup.h"
-#include "ui/PageControl.h"
-#include "ui/RadioGroup.h"
-#include "ui/SpeedButton.h"
+#include "common/calibration/CalibrationValues.h"
+#include "common/calibration/InputCalibrationGroup.h"
+#include "ombrik/link/records/MbuStatusRequest.h"
+#include "common/calibration/OutputCalibrationGroup.h"
+#include "common/calibration/PtCalibrationGroup.h"
+#include "common/ui/PageControl.h"
+#include "common/ui/RadioGroup.h"
+#include "common/ui/SpeedButton.h"
 
 #include <QGroupBox>
 #include <QLabel>

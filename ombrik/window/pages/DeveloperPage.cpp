@@ -1,11 +1,11 @@
 #include "DeveloperPage.h"
 
-#include "CommandTable.h"
-#include "MbuSession.h"
-#include "numbers/TextNumber.h"
-#include "ui/ControlBuilder.h"
-#include "ui/NumberEdit.h"
-#include "ui/TColor.h"
+#include "ombrik/link/CommandTable.h"
+#include "ombrik/session/MbuSession.h"
+#include "common/numbers/TextNumber.h"
+#include "common/ui/ControlBuilder.h"
+#include "common/ui/NumberEdit.h"
+#include "common/ui/TColor.h"
 
 #include <QDate>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
-#include "CommandTable.h"
-#include "HandMadeRequest.h"
+#include "ombrik/link/CommandTable.h"
+#include "ombrik/link/HandMadeRequest.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #include "DevicePages.h"
 
-#include "ui/ControlBuilder.h"
+#include "common/ui/ControlBuilder.h"
 
 #include <QPixmap>
 #include <QVBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
-#include "DisplayPainter.h"
-#include "ui/SpeedButton.h"
+#include "common/display/DisplayPainter.h"
+#include "common/ui/SpeedButton.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "LiveValuesGroup.h"
 
-#include "ui/ControlBuilder.h"
-#include "ui/LabelText.h"
-#include "ui/TColor.h"
+#include "common/ui/ControlBuilder.h"
+#include "common/ui/LabelText.h"
+#include "common/ui/TColor.h"
 
 #include <QGridLayout>
 #include <QVBoxLayout>

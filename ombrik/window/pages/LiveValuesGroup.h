@@ -1,8 +1,8 @@
 #pragma once
-#include "LiveValues.h"
-#include "MBarGraph.h"
-#include "MbuStatusRecord.h"
-#include "ui/Shape.h"
+#include "common/status/LiveValues.h"
+#include "common/bargraph/MBarGraph.h"
+#include "ombrik/link/records/MbuStatusRecord.h"
+#include "common/ui/Shape.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #pragma once
-#include "ui/MemoText.h"
-#include "MbuFrame.h"
-#include "UsbHook.h"
-#include "ui/Shape.h"
+#include "common/ui/MemoText.h"
+#include "ombrik/link/MbuFrame.h"
+#include "common/session/UsbHook.h"
+#include "common/ui/Shape.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,8 +1,8 @@
 #include "SettingsPages.h"
 
-#include "ui/ControlBuilder.h"
-#include "ui/ControlBuilder.h"
-#include "ui/SettingsItems.h"
+#include "common/ui/ControlBuilder.h"
+#include "common/ui/ControlBuilder.h"
+#include "common/ui/SettingsItems.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

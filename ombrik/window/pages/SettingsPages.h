@@ -1,8 +1,8 @@
 #pragma once
-#include "ui/LimitOutputGroup.h"
-#include "ui/ModbusControls.h"
-#include "ui/RadioGroup.h"
-#include "ui/SpeedButton.h"
+#include "common/ui/LimitOutputGroup.h"
+#include "common/ui/ModbusControls.h"
+#include "common/ui/RadioGroup.h"
+#include "common/ui/SpeedButton.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

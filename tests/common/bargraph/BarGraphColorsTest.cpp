@@ -1,4 +1,4 @@
-#include "MBarGraphColors.h"
+#include "common/bargraph/MBarGraphColors.h"
 
 #include <gtest/gtest.h>
 

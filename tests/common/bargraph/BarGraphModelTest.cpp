@@ -1,4 +1,4 @@
-#include "MBarGraphModel.h"
+#include "common/bargraph/MBarGraphModel.h"
 
 #include <gtest/gtest.h>
 

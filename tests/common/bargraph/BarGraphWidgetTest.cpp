@@ -1,5 +1,5 @@
-#include "MBarGraph.h"
-#include "ui/Shape.h"
+#include "common/bargraph/MBarGraph.h"
+#include "common/ui/Shape.h"
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // The input and Pt calibration groups both programs use: names and captions, the labels
 // "?" until read in point order, and what the layout chooses.
-#include "InputCalibrationGroup.h"
-#include "PtCalibrationGroup.h"
+#include "common/calibration/InputCalibrationGroup.h"
+#include "common/calibration/PtCalibrationGroup.h"
 
 #include <QAbstractButton>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 // The output calibration group both programs use: PWM steps, the click strip, captions by
 // output type and the direct drive switch.
-#include "MBarGraph.h"
-#include "OutputCalibrationGroup.h"
+#include "common/bargraph/MBarGraph.h"
+#include "common/calibration/OutputCalibrationGroup.h"
 
 #include <QTest>
 

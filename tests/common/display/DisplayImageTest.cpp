@@ -1,5 +1,5 @@
-#include "DisplayImage.h"
-#include "DisplayPainter.h"
+#include "common/display/DisplayImage.h"
+#include "common/display/DisplayPainter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 // The real hidapi backend on the fake hidapi: one fixture for every test of it. The test's
 // own thread is the GUI thread; the fake counts any hidapi call made on it as a fault.
-#include "FakeHidapi.h"
-#include "hid/HidapiBackend.h"
+#include "tests/fakes/FakeHidapi.h"
+#include "common/hid/HidapiBackend.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "hid/UsbHid.h"
+#include "common/hid/UsbHid.h"
 
 #include <QCoreApplication>
 

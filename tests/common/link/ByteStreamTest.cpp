@@ -1,5 +1,5 @@
-#include "ByteStream.h"
-#include "HexText.h"
+#include "common/link/ByteStream.h"
+#include "tests/HexText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The monitor pieces both programs share: command history, counter difference, hex dumps.
-#include "CommandHistory.h"
-#include "HexDump.h"
+#include "common/link/CommandHistory.h"
+#include "common/link/HexDump.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "PendingSet.h"
+#include "common/link/PendingSet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "IntegerEntry.h"
-#include "TextNumber.h"
+#include "common/numbers/IntegerEntry.h"
+#include "common/numbers/TextNumber.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "PictureFormat.h"
-#include "Rounding.h"
+#include "common/numbers/PictureFormat.h"
+#include "common/numbers/Rounding.h"
 
 #include <gtest/gtest.h>
 

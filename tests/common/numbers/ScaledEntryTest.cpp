@@ -1,4 +1,4 @@
-#include "ScaledNumber.h"
+#include "common/numbers/ScaledNumber.h"
 
 #include <gtest/gtest.h>
 

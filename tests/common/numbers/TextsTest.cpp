@@ -1,6 +1,6 @@
-#include "DecimalKey.h"
-#include "LocaleSeparators.h"
-#include "StatusTexts.h"
+#include "common/numbers/DecimalKey.h"
+#include "common/numbers/LocaleSeparators.h"
+#include "common/numbers/StatusTexts.h"
 
 #include <QDateTime>
 #include <QLocale>

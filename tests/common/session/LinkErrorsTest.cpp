@@ -1,8 +1,8 @@
 // The link machinery both programs share: error texts and highlights, the USB id labels and
 // the link clock's Busy and time-out.
-#include "LinkClock.h"
-#include "LinkErrors.h"
-#include "UsbHook.h"
+#include "common/session/LinkClock.h"
+#include "common/session/LinkErrors.h"
+#include "common/session/UsbHook.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

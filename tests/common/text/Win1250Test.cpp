@@ -1,4 +1,4 @@
-#include "Win1250.h"
+#include "common/text/Win1250.h"
 
 #include <gtest/gtest.h>
 

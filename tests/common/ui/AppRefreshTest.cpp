@@ -1,4 +1,4 @@
-#include "ui/AppRefresh.h"
+#include "common/ui/AppRefresh.h"
 
 #include <QApplication>
 #include <QEventLoop>

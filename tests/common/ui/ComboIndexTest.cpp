@@ -1,4 +1,4 @@
-#include "ui/ComboIndex.h"
+#include "common/ui/ComboIndex.h"
 
 #include <QComboBox>
 #include <QSignalSpy>

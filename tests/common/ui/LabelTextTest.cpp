@@ -1,5 +1,5 @@
-#include "ui/LabelText.h"
-#include "ui/MemoText.h"
+#include "common/ui/LabelText.h"
+#include "common/ui/MemoText.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>

@@ -1,4 +1,4 @@
-#include "ui/MemoText.h"
+#include "common/ui/MemoText.h"
 
 #include <QWidget>
 

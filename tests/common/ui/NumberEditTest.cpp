@@ -1,5 +1,5 @@
-#include "numbers/ScaledNumber.h"
-#include "ui/NumberEdit.h"
+#include "common/numbers/ScaledNumber.h"
+#include "common/ui/NumberEdit.h"
 
 #include <QLineEdit>
 #include <QLocale>

@@ -1,5 +1,5 @@
-#include "PageTabs.h"
-#include "ui/PageControl.h"
+#include "tests/PageTabs.h"
+#include "common/ui/PageControl.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "ui/RadioGroup.h"
+#include "common/ui/RadioGroup.h"
 
 #include <QRadioButton>
 #include <QSignalSpy>

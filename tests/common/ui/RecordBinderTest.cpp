@@ -1,7 +1,7 @@
 // A record bound to controls by name: kinds, exception names, missing controls, fields that
 // the caller keeps, and the entry rules applied on the way.
-#include "ui/RadioGroup.h"
-#include "ui/RecordBinder.h"
+#include "common/ui/RadioGroup.h"
+#include "common/ui/RecordBinder.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 // Windows on screens of any size: the client size that fits, and the move that keeps a
 // window on the screen, each at its bound and one past it.
-#include "ui/ScreenFit.h"
+#include "common/ui/ScreenFit.h"
 
 #include <gtest/gtest.h>
 

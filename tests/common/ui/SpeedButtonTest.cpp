@@ -1,5 +1,5 @@
-#include "PendingLook.h"
-#include "ui/SpeedButton.h"
+#include "tests/PendingLook.h"
+#include "common/ui/SpeedButton.h"
 
 #include <QImage>
 #include <QSignalSpy>

@@ -1,9 +1,9 @@
 #pragma once
 // Helpers shared by the link tests: hex views of byte ranges, reply frames as the device
 // builds them, and a stand-in device that answers a whole segmented transfer.
-#include "Mbu3Frame.h"
-#include "SegmentedTransfer.h"
-#include "HexText.h"
+#include "korvel/link/Mbu3Frame.h"
+#include "korvel/link/SegmentedTransfer.h"
+#include "tests/HexText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "LinkTestSupport.h"
-#include "Mbu3Frame.h"
+#include "korvel/link/Mbu3Frame.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The command table and the scheduling decision over pending request keys.
-#include "CommandTable.h"
-#include "Scheduler.h"
+#include "korvel/link/CommandTable.h"
+#include "korvel/link/Scheduler.h"
 
 #include <gtest/gtest.h>
 

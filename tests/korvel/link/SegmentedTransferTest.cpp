@@ -1,5 +1,5 @@
 #include "LinkTestSupport.h"
-#include "SegmentedTransfer.h"
+#include "korvel/link/SegmentedTransfer.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // before the call. Run also under AddressSanitizer, where any read or write past the
 // 16384-byte streams stops the test.
 #include "LinkTestSupport.h"
-#include "SegmentedTransfer.h"
+#include "korvel/link/SegmentedTransfer.h"
 
 #include <gtest/gtest.h>
 

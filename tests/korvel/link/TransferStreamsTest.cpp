@@ -1,7 +1,7 @@
 // The transfer's two streams: a request writer of 16383 bytes over TxData and a reply reader
 // over the announced part of RxData. Encodings themselves are tested with the byte streams.
 #include "LinkTestSupport.h"
-#include "SegmentedTransfer.h"
+#include "korvel/link/SegmentedTransfer.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // Korvel's link session on the simulated meter, without a window. The 30 ms and one-second
 // timers are stopped so a test drives the scheduler one tick at a time; every report of the
 // session is recorded.
-#include "LinkSession.h"
-#include "MeterHarness.h"
+#include "korvel/session/LinkSession.h"
+#include "tests/MeterHarness.h"
 
 #include <QTimer>
 

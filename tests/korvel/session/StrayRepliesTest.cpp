@@ -2,7 +2,7 @@
 // out, and a device whose reply segments all claim offset 0. Neither may reach another
 // command's data nor hold the link.
 #include "SessionHarness.h"
-#include "HexText.h"
+#include "tests/HexText.h"
 
 #include <span>
 #include <string>

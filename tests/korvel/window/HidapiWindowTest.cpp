@@ -1,12 +1,12 @@
 // Korvel's window on the real HID backend with its threads, over the fake hidapi and a
 // meter on it: a device that holds a write must not hold the window.
-#include "FakeMeter.h"
-#include "LinkSession.h"
-#include "MainWindow.h"
-#include "pages/MonitorPage.h"
-#include "pages/SettingsPage.h"
-#include "KorvelApp.h"
-#include "hid/HidapiBackend.h"
+#include "tests/fakes/FakeMeter.h"
+#include "korvel/session/LinkSession.h"
+#include "korvel/window/MainWindow.h"
+#include "korvel/window/pages/MonitorPage.h"
+#include "korvel/window/pages/SettingsPage.h"
+#include "korvel/window/KorvelApp.h"
+#include "common/hid/HidapiBackend.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -3,10 +3,10 @@
 // dialog and showing its whole text whatever sans-serif family the machine has (this binary
 // also runs under a fontconfig with DejaVu only and one with Liberation only), and windows
 // that stay reachable on a laptop's 1366 x 768 screen (a run of its own on that screen).
-#include "dialogs/DialogHarness.h"
+#include "tests/korvel/window/dialogs/DialogHarness.h"
 
-#include "ui/ScreenFit.h"
-#include "ui/TypingLimit.h"
+#include "common/ui/ScreenFit.h"
+#include "common/ui/TypingLimit.h"
 
 #include <QAbstractButton>
 #include <QApplication>

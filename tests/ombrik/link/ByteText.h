@@ -1,6 +1,6 @@
 #pragma once
 // Byte tables as text for Ombrik's tests.
-#include "HexText.h"
+#include "tests/HexText.h"
 
 namespace bytetext {
 using hextext::FromHex;

@@ -1,6 +1,6 @@
 // Ombrik's command table and the scheduling decision.
-#include "CommandTable.h"
-#include "Scheduler.h"
+#include "ombrik/link/CommandTable.h"
+#include "ombrik/link/Scheduler.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The developer page's hand-made request on bytes: the typed data and the header.
 #include "ByteText.h"
-#include "HandMadeRequest.h"
+#include "ombrik/link/HandMadeRequest.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "ByteText.h"
-#include "MbuFrame.h"
+#include "ombrik/link/MbuFrame.h"
 
 #include <gtest/gtest.h>
 

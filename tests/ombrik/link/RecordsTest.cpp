@@ -1,8 +1,8 @@
 #include "ByteText.h"
-#include "CalibrationRecords.h"
-#include "MbuStatusRecord.h"
-#include "MbuStatusRequest.h"
-#include "OptionsRecord.h"
+#include "common/link/records/CalibrationRecords.h"
+#include "ombrik/link/records/MbuStatusRecord.h"
+#include "ombrik/link/records/MbuStatusRequest.h"
+#include "ombrik/link/records/OptionsRecord.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "RequestDate.h"
+#include "ombrik/link/RequestDate.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // Ombrik's link session on the simulated meter in MBU mode, without a window. The 30 ms and
 // one-second timers are stopped so a test drives the scheduler one tick at a time; every
 // report of the session is recorded.
-#include "MbuSession.h"
-#include "MeterHarness.h"
+#include "ombrik/session/MbuSession.h"
+#include "tests/MeterHarness.h"
 
 #include <QTimer>
 

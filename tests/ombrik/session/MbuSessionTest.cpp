@@ -1,6 +1,6 @@
 // Ombrik's link end to end on the session and the simulated meter in MBU mode: the frames
 // on the wire, statuses and time-outs, chains, priority, the monitor counters and unplug.
-#include "ByteText.h"
+#include "tests/ombrik/link/ByteText.h"
 #include "MbuSessionHarness.h"
 
 #include <gtest/gtest.h>

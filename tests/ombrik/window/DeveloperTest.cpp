@@ -1,8 +1,8 @@
 // The developer page end to end: the typed data, the hand-made frame on the wire, the
 // presets, a send with no device, the dates, and hand-made chain commands.
-#include "ByteText.h"
+#include "tests/ombrik/link/ByteText.h"
 #include "OmbrikHarness.h"
-#include "SettingsParts.h"
+#include "ombrik/window/SettingsParts.h"
 
 #include <QDate>
 

@@ -1,7 +1,7 @@
 // The link as the monitor shows it: the first poll on the wire, one whole exchange, the
 // history and the frame rate, lost and bad replies and the unit's statuses.
-#include "ByteText.h"
-#include "LocaleScope.h"
+#include "tests/ombrik/link/ByteText.h"
+#include "tests/LocaleScope.h"
 #include "OmbrikHarness.h"
 
 #include <gtest/gtest.h>

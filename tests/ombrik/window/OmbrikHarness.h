@@ -2,19 +2,19 @@
 // Ombrik's window on the simulated meter in MBU mode, headless, the meter keeping the
 // settings record. The 30 ms tick and the one-second timer are stopped so a test drives the
 // scheduler one tick at a time; the settings file lies in a folder of its own.
-#include "EventLoop.h"
-#include "PageTabs.h"
-#include "SettingsStore.h"
-#include "MbuSession.h"
-#include "OmbrikWindow.h"
-#include "MeterHarness.h"
-#include "pages/CalibrationPage.h"
-#include "pages/DevicePages.h"
-#include "pages/DeveloperPage.h"
-#include "pages/LiveValuesGroup.h"
-#include "pages/MonitorGroup.h"
-#include "pages/SettingsPages.h"
-#include "ui/TColor.h"
+#include "tests/EventLoop.h"
+#include "tests/PageTabs.h"
+#include "tests/sim/SettingsStore.h"
+#include "ombrik/session/MbuSession.h"
+#include "ombrik/window/OmbrikWindow.h"
+#include "tests/MeterHarness.h"
+#include "ombrik/window/pages/CalibrationPage.h"
+#include "ombrik/window/pages/DevicePages.h"
+#include "ombrik/window/pages/DeveloperPage.h"
+#include "ombrik/window/pages/LiveValuesGroup.h"
+#include "ombrik/window/pages/MonitorGroup.h"
+#include "ombrik/window/pages/SettingsPages.h"
+#include "common/ui/TColor.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // Ombrik's pages end to end: the reads on entering a page, the exclusive button groups, and
 // the output calibration controls with the poll bytes they give.
-#include "ByteText.h"
-#include "MBarGraph.h"
+#include "tests/ombrik/link/ByteText.h"
+#include "common/bargraph/MBarGraph.h"
 #include "OmbrikHarness.h"
-#include "PendingLook.h"
+#include "tests/PendingLook.h"
 
 #include <QRadioButton>
 #include <QSignalSpy>

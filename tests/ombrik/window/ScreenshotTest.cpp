@@ -1,6 +1,6 @@
 // Renders Ombrik's window on a connected simulated meter into PNG files, one per page, for
 // looking at the layout. Runs only when QS_SCREENSHOT_DIR names a folder.
-#include "LocaleScope.h"
+#include "tests/LocaleScope.h"
 #include "OmbrikHarness.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
 // The settings record in three chained parts end to end, on both settings pages and the
 // simulated meter's stored and factory blocks.
-#include "ByteText.h"
-#include "LocaleScope.h"
+#include "tests/ombrik/link/ByteText.h"
+#include "tests/LocaleScope.h"
 #include "OmbrikHarness.h"
-#include "SettingsParts.h"
+#include "ombrik/window/SettingsParts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Ombrik's window at start: its pages and controls, the monitor's caption, the settings
 // file, the USB events and unplugging.
-#include "LocaleScope.h"
+#include "tests/LocaleScope.h"
 #include "OmbrikHarness.h"
 
 #include <QApplication>

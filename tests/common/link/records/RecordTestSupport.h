@@ -1,7 +1,7 @@
 #pragma once
 // Byte views for record tests: hex text both ways, and a record's encoding and decoding.
-#include "ByteStream.h"
-#include "HexText.h"
+#include "common/link/ByteStream.h"
+#include "tests/HexText.h"
 
 #include <cstdint>
 #include <string>

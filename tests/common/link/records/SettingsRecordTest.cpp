@@ -1,5 +1,5 @@
 #include "RecordTestSupport.h"
-#include "SettingsRecord.h"
+#include "common/link/records/SettingsRecord.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "ModuleBlocks.h"
-#include "QvtmpBlock.h"
-#include "RecordTestSupport.h"
+#include "korvel/link/records/ModuleBlocks.h"
+#include "korvel/link/records/QvtmpBlock.h"
+#include "tests/common/link/records/RecordTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "CommandTable.h"
-#include "IdentityRecord.h"
-#include "LinkTestSupport.h"
-#include "StatusRecord.h"
+#include "korvel/link/CommandTable.h"
+#include "korvel/link/records/IdentityRecord.h"
+#include "tests/korvel/link/LinkTestSupport.h"
+#include "korvel/link/records/StatusRecord.h"
 
 #include <gtest/gtest.h>
 

@@ -2,12 +2,12 @@
 // Korvel's forms on the simulated meter with the module blocks stored in it, and the module
 // dialogs driven as the user drives them: an opener's click starts the dialog's modal loop,
 // and the test's steps run inside it.
-#include "KorvelHarness.h"
-#include "LocaleScope.h"
-#include "ModuleOpeners.h"
-#include "ModuleStore.h"
-#include "ui/ControlBuilder.h"
-#include "dialogs/NumberEditor.h"
+#include "tests/korvel/window/KorvelHarness.h"
+#include "tests/LocaleScope.h"
+#include "korvel/window/dialogs/ModuleOpeners.h"
+#include "tests/sim/ModuleStore.h"
+#include "common/ui/ControlBuilder.h"
+#include "korvel/window/dialogs/NumberEditor.h"
 
 #include <QAbstractButton>
 #include <QLocale>

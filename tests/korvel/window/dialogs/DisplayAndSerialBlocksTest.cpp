@@ -4,8 +4,8 @@
 // time-out entry).
 #include "DialogHarness.h"
 
-#include "ui/ModbusControls.h"
-#include "ui/RadioGroup.h"
+#include "common/ui/ModbusControls.h"
+#include "common/ui/RadioGroup.h"
 
 #include <QComboBox>
 #include <QLineEdit>

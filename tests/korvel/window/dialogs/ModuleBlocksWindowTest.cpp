@@ -3,7 +3,7 @@
 // edge cases of the QVAIN, QVAO and QVRO blocks' rules.
 #include "DialogHarness.h"
 
-#include "ui/RadioGroup.h"
+#include "common/ui/RadioGroup.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,8 +3,8 @@
 // Alt-alone refresh.
 #include "DialogHarness.h"
 
-#include "dialogs/PasswordDialog.h"
-#include "ui/RadioGroup.h"
+#include "korvel/window/dialogs/PasswordDialog.h"
+#include "common/ui/RadioGroup.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -3,7 +3,7 @@
 // when the write is built.
 #include "DialogHarness.h"
 
-#include "dialogs/PasswordDialog.h"
+#include "korvel/window/dialogs/PasswordDialog.h"
 
 #include <QApplication>
 #include <QGroupBox>

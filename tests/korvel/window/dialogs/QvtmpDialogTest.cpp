@@ -3,7 +3,7 @@
 // number editor on its two scale values, and a block whose decimals have no picture.
 #include "DialogHarness.h"
 
-#include "ui/RadioGroup.h"
+#include "common/ui/RadioGroup.h"
 
 #include <QGroupBox>
 

@@ -1,5 +1,5 @@
-#include "DeviceTypes.h"
-#include "HexText.h"
+#include "korvel/window/model/DeviceTypes.h"
+#include "tests/HexText.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

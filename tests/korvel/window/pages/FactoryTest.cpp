@@ -1,8 +1,8 @@
 // The commissioning commands of the factory pages end to end: identity write and read-back,
 // input, output and Pt calibration, the Pt1000 choice and the display image.
-#include "FactoryCommands.h"
-#include "FactoryStore.h"
-#include "KorvelHarness.h"
+#include "korvel/window/FactoryCommands.h"
+#include "tests/sim/FactoryStore.h"
+#include "tests/korvel/window/KorvelHarness.h"
 
 #include <QLocale>
 

@@ -1,7 +1,7 @@
 // The design faces ("Arial", "MS Sans Serif") resolve to a proportional face on every form,
 // whichever of the shipped families the machine has.
-#include "ControlBounds.h"
-#include "KorvelHarness.h"
+#include "tests/ControlBounds.h"
+#include "tests/korvel/window/KorvelHarness.h"
 
 #include <QApplication>
 

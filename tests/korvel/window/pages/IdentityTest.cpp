@@ -1,5 +1,5 @@
 // Identity read-back, the identity to write, and the model pages, on the simulated meter.
-#include "KorvelHarness.h"
+#include "tests/korvel/window/KorvelHarness.h"
 
 #include <QApplication>
 #include <QKeyEvent>

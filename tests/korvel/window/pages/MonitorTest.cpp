@@ -1,5 +1,5 @@
 // The link monitor: dumps, command history, frame rate, receive lamp.
-#include "KorvelHarness.h"
+#include "tests/korvel/window/KorvelHarness.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The output calibration page and the QV5510 display test on the window: direct drive and
 // its withdrawals, the poll carrying the PWM value and the test pattern.
-#include "KorvelHarness.h"
-#include "ModuleBlocks.h"
-#include "ui/RecordBinder.h"
+#include "tests/korvel/window/KorvelHarness.h"
+#include "korvel/link/records/ModuleBlocks.h"
+#include "common/ui/RecordBinder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The user's keyboard and wheel roads between the main window's pages: each shows the page
 // whose tab it highlights and runs that page's entry handler once, as a click does.
-#include "KorvelHarness.h"
-#include "pages/Qv5510Group.h"
+#include "tests/korvel/window/KorvelHarness.h"
+#include "korvel/window/pages/Qv5510Group.h"
 
 #include <QSignalSpy>
 

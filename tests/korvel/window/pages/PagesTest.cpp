@@ -1,5 +1,5 @@
 // The main window's pages: automatic reads on entering factory pages, version pages, refresh.
-#include "KorvelHarness.h"
+#include "tests/korvel/window/KorvelHarness.h"
 
 #include <QDir>
 #include <QFile>

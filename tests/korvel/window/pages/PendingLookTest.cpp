@@ -1,7 +1,7 @@
 // A request waiting for its reply looks pressed beside the idle buttons of its trio.
-#include "KorvelHarness.h"
-#include "PendingLook.h"
-#include "SettingsStore.h"
+#include "tests/korvel/window/KorvelHarness.h"
+#include "tests/PendingLook.h"
+#include "tests/sim/SettingsStore.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The base-unit settings record end to end: the two settings pages and the QVSER dialog's
 // MODBUS controls on the simulated meter's stored and default blocks.
-#include "KorvelHarness.h"
-#include "SettingsCommands.h"
-#include "SettingsStore.h"
-#include "ui/ModbusControls.h"
-#include "ui/TypingLimit.h"
+#include "tests/korvel/window/KorvelHarness.h"
+#include "korvel/window/SettingsCommands.h"
+#include "tests/sim/SettingsStore.h"
+#include "common/ui/ModbusControls.h"
+#include "common/ui/TypingLimit.h"
 
 #include <QLocale>
 

@@ -1,5 +1,5 @@
 // The status poll end to end: request bytes from the controls, reply fields on the labels.
-#include "KorvelHarness.h"
+#include "tests/korvel/window/KorvelHarness.h"
 
 #include <QLocale>
 
