@@ -40,6 +40,10 @@
 #include <mutex>
 #include <vector>
 
+using namespace qs;
+using namespace korvel;
+using namespace ombrik;
+
 namespace {
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;

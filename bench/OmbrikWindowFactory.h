@@ -8,4 +8,4 @@
 
 #include <memory>
 
-std::unique_ptr<QWidget> MakeOmbrikWindow(hid::UsbHid& usb, const QString& iniPath);
+std::unique_ptr<QWidget> MakeOmbrikWindow(qs::hid::UsbHid& usb, const QString& iniPath);

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace qs {
+
 namespace {
 
 // The CRC of each byte value alone, from 0: the bitwise loop's eight steps at once.
@@ -28,3 +30,5 @@ std::uint16_t CRC16Modbus(const std::uint8_t* bytes, std::size_t count)
         crc = static_cast<std::uint16_t>((crc >> 8) ^ kTable[(crc ^ bytes[i]) & 0xFFu]);
     return crc;
 }
+
+}  // namespace qs

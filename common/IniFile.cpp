@@ -4,6 +4,8 @@
 #include <sstream>
 #include <system_error>
 
+namespace qs {
+
 namespace {
 
 std::string_view Trim(std::string_view text)
@@ -228,3 +230,5 @@ std::filesystem::path SettingsPathFor(const std::filesystem::path& executable)
     path.replace_extension(".ini");
     return path;
 }
+
+}  // namespace qs

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+namespace qs {
+
 // A settings file of the private-profile kind:
 //   [Section]
 //   Key=value
@@ -54,3 +56,5 @@ private:
 
 // The settings file of a program: its own path with the extension replaced by ".ini".
 std::filesystem::path SettingsPathFor(const std::filesystem::path& executable);
+
+}  // namespace qs

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+namespace qs {
+
 std::string VersionToStr(std::uint16_t code, std::string_view separator)
 {
     const unsigned year = code / 372u + 2000u;
@@ -20,3 +22,5 @@ std::string VersionToStr(std::uint16_t code, std::string_view separator)
     text += separator;
     return text;
 }
+
+}  // namespace qs

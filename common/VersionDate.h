@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace qs {
+
 // Firmware versions travel as a 16-bit date code:
 // (year - 2000) * 372 + (month - 1) * 31 + (day - 1).
 constexpr std::uint16_t VersionDateCode(int year, int month, int day)
@@ -12,3 +14,5 @@ constexpr std::uint16_t VersionDateCode(int year, int month, int day)
 
 // "yyyy" sep "mm" sep "dd" sep: the separator also ends the text (7613 -> "2020.06.19.").
 std::string VersionToStr(std::uint16_t code, std::string_view separator);
+
+}  // namespace qs

@@ -12,10 +12,10 @@ struct MeterHarness {
     enum class Protocol { Mbu3, Mbu };
 
     SimulatedMeter* meter;
-    std::unique_ptr<hid::UsbHid> usb;
+    std::unique_ptr<qs::hid::UsbHid> usb;
 
     explicit MeterHarness(Protocol protocol = Protocol::Mbu3)
-        : meter(new SimulatedMeter), usb(std::make_unique<hid::UsbHid>(std::unique_ptr<hid::Backend>(meter)))
+        : meter(new SimulatedMeter), usb(std::make_unique<qs::hid::UsbHid>(std::unique_ptr<qs::hid::Backend>(meter)))
     {
         if (protocol == Protocol::Mbu)
             meter->useMbuProtocol();

@@ -8,13 +8,13 @@
 #include <QTest>
 #include <QWheelEvent>
 
-inline QTabBar* PageTabBar(PageControl* pc)
+inline QTabBar* PageTabBar(qs::PageControl* pc)
 {
     return pc->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 // Clicks the tab with that caption; answers whether there is one.
-inline bool ClickPageTab(PageControl* pc, const QString& caption)
+inline bool ClickPageTab(qs::PageControl* pc, const QString& caption)
 {
     QTabBar* bar = PageTabBar(pc);
     for (int i = 0; bar && i < bar->count(); ++i)
@@ -26,7 +26,7 @@ inline bool ClickPageTab(PageControl* pc, const QString& caption)
 }
 
 // One notch of the mouse wheel over the tab bar: away from the user (delta > 0) or towards.
-inline void WheelOnTabBar(PageControl* pc, int delta)
+inline void WheelOnTabBar(qs::PageControl* pc, int delta)
 {
     QTabBar* bar = PageTabBar(pc);
     const QPoint at = bar->rect().center();
@@ -49,7 +49,7 @@ inline const char* PageRoadName(PageRoad road)
 
 // Goes one visible tab on (forward) or back by that road: Right / Left on the tab bar,
 // Ctrl+Tab / Ctrl+Shift+Tab from the active page, the wheel towards / away from the user.
-inline void StepPage(PageControl* pc, PageRoad road, bool forward = true)
+inline void StepPage(qs::PageControl* pc, PageRoad road, bool forward = true)
 {
     switch (road) {
     case PageRoad::Arrow:

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+using namespace qs;
+
 int main(int argc, char** argv)
 {
     // Headless, on one screen of a desktop's size: the offscreen platform's own screen is

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QResizeEvent>
 
+namespace qs {
+
 namespace {
 
 Shape* MakeBar(QWidget* parent, const char* name)
@@ -72,7 +74,7 @@ void TMBarGraph::BarGraphResize()
 
 void TMBarGraph::Apply()
 {
-    const auto applyShape = [](::Shape* shape, const BarShapeState& s) {
+    const auto applyShape = [](qs::Shape* shape, const BarShapeState& s) {
         shape->setGeometry(s.left, s.top, s.width, s.height);
         shape->setBrushColor(s.brushColor);
         shape->setVisible(s.visible);
@@ -210,3 +212,5 @@ void TMBarGraph::SetMBGValueTo(double value)
     model_.SetMBGValueTo(value);
     Apply();
 }
+
+}  // namespace qs

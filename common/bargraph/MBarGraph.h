@@ -7,6 +7,9 @@
 
 class QLabel;
 class QResizeEvent;
+
+namespace qs {
+
 class Shape;
 
 // The bar graph control: a lowered panel that shows a number between -1 and 1 as a
@@ -89,8 +92,10 @@ private:
     void Apply();
 
     MBarGraphModel model_;
-    ::Shape* minusBar_ = nullptr;
-    ::Shape* plusBar_ = nullptr;
-    ::Shape* centreGap_ = nullptr;
+    qs::Shape* minusBar_ = nullptr;
+    qs::Shape* plusBar_ = nullptr;
+    qs::Shape* centreGap_ = nullptr;
     QLabel* textLabel_ = nullptr;
 };
+
+}  // namespace qs

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdint>
 
+namespace qs {
+
 int ColorChannel(TColor color, char letter)
 {
     // Signed arithmetic on purpose: C++ division truncates toward zero and % takes the
@@ -53,3 +55,5 @@ TColor InverseColor(TColor color)
     const TColor b = static_cast<TColor>(255 - ColorChannel(color, 'B'));
     return r + g * 256u + b * 65536u;
 }
+
+}  // namespace qs

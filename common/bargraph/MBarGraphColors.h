@@ -1,6 +1,8 @@
 #pragma once
 #include "common/ui/TColor.h"
 
+namespace qs {
+
 // Colour arithmetic of the bar graph: channels, blends and inverses of $00BBGGRR values.
 // None of them reads any state; they are used for the bar and text colours.
 
@@ -16,3 +18,5 @@ TColor BlendColor(TColor color0, TColor color1, double fraction);
 
 // Each channel replaced by 255 minus itself.
 TColor InverseColor(TColor color);
+
+}  // namespace qs

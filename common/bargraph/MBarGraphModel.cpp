@@ -5,6 +5,8 @@
 #include <cmath>
 #include <utility>
 
+namespace qs {
+
 namespace {
 
 // Nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4, -127.5 -> -128).
@@ -409,3 +411,5 @@ void MBarGraphModel::RedrawFromToHorizontal(bool barTest, bool bandTest)
         Paint(minusBar_, BlendColor(minusColorAt0_, minusColorAt1_, (lo + hi) / 2));
     }
 }
+
+}  // namespace qs

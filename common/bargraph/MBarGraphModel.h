@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+namespace qs {
+
 // The bar graph's state and layout, without any widget: given the control's size, its
 // properties and a way to measure text, it keeps the picture of the four children
 // (MinusBar, PlusBar, CentreGap, TextLabel) exactly as the control shows them. The widget
@@ -181,3 +183,5 @@ private:
     BarConstraints constraints_{30, 5};
     RedrawReport lastRedraw_;
 };
+
+}  // namespace qs

@@ -2,6 +2,8 @@
 
 #include "common/ui/ControlBuilder.h"
 
+namespace qs {
+
 using namespace build;
 
 void CalibrationGroupLayout::AddStep(QWidget* container, QGridLayout* grid, int row, const CalibrationStep& step) const
@@ -27,3 +29,5 @@ void CalibrationGroupLayout::Stretch(QGridLayout* grid, int rows) const
         grid->setColumnStretch(stretchColumn, 1);
     grid->setRowStretch(rows, 1);
 }
+
+}  // namespace qs

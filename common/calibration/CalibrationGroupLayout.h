@@ -4,6 +4,8 @@
 #include <QGridLayout>
 #include <QLabel>
 
+namespace qs {
+
 // One row of a calibration group: a step button (a request button of group index 1) and,
 // beside it, the label of the point it takes.
 struct CalibrationStep {
@@ -31,3 +33,5 @@ struct CalibrationGroupLayout {
     // Spare width to the stretch column, spare height below the `rows` rows.
     void Stretch(QGridLayout* grid, int rows) const;
 };
+
+}  // namespace qs

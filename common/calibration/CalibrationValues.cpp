@@ -3,6 +3,8 @@
 #include "common/numbers/LocaleSeparators.h"
 #include "common/numbers/PictureFormat.h"
 
+namespace qs {
+
 namespace {
 constexpr const char* kPointPicture = "# ### ##0";
 constexpr const char* kPwmPicture = "## ##0";
@@ -60,3 +62,5 @@ std::size_t CalibrationValues::OutputPointFor(bool high, bool currentSelected)
         return high ? output_cal::PWM20mA : output_cal::PWM4mA;
     return high ? output_cal::PWM10V : output_cal::PWM2V;
 }
+
+}  // namespace qs

@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace qs {
+
 // The calibration points a window keeps, each shown in its label: input and Pt points as
 // "# ### ##0", output (PWM) points as "## ##0". The labels show "?" until their point is
 // read. Label order follows the point order of input_cal, output_cal and pt_cal.
@@ -32,3 +34,5 @@ public:
     // by the output type selected when the reply arrives.
     static std::size_t OutputPointFor(bool high, bool currentSelected);
 };
+
+}  // namespace qs

@@ -4,6 +4,8 @@
 
 #include <QVBoxLayout>
 
+namespace qs {
+
 using namespace build;
 
 InputCalibrationGroup::InputCalibrationGroup(QWidget* page, const QString& caption, const CalibrationGroupLayout& layout)
@@ -25,3 +27,5 @@ InputCalibrationGroup::InputCalibrationGroup(QWidget* page, const QString& capti
     SpeedButton_ReadCalIn = layout.AddRead(box, grid, row++, "SpeedButton_ReadCalIn");
     layout.Stretch(grid, row);
 }
+
+}  // namespace qs

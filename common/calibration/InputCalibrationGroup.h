@@ -7,6 +7,8 @@
 
 #include <array>
 
+namespace qs {
+
 // The analogue input's calibration group, filling the page given: a step button for each of
 // the four points (0 mA, 20 mA, 0 V, 10 V) with the label of its point beside it, and the
 // read of all four. The five buttons are request buttons of one group, so they exclude each
@@ -32,3 +34,5 @@ public:
     QLabel* Label_RAM1_iCalLow2 = nullptr;
     QLabel* Label_RAM1_iCalHigh2 = nullptr;
 };
+
+}  // namespace qs

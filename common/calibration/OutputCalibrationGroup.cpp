@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+namespace qs {
+
 std::uint16_t SteppedPwm(std::uint16_t value, int delta)
 {
     return static_cast<std::uint16_t>(std::clamp(static_cast<int>(value) + delta, 0, 65535));
@@ -165,3 +167,5 @@ void OutputCalibrationGroup::RadioGroup_KimenetTipusaClick()
         break;
     }
 }
+
+}  // namespace qs

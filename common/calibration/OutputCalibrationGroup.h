@@ -11,6 +11,8 @@
 #include <array>
 #include <cstdint>
 
+namespace qs {
+
 class TMBarGraph;
 
 // The PWM value stepped by delta, saturating at 0 and 65535.
@@ -90,3 +92,5 @@ public:
 private:
     int stripWidth_;
 };
+
+}  // namespace qs

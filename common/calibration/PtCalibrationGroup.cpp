@@ -2,6 +2,8 @@
 
 #include "common/ui/ControlBuilder.h"
 
+namespace qs {
+
 using namespace build;
 
 PtCalibrationGroup::PtCalibrationGroup(QWidget* page, const CalibrationGroupLayout& layout) : QObject(page)
@@ -29,3 +31,5 @@ PtCalibrationGroup::PtCalibrationGroup(QWidget* page, const CalibrationGroupLayo
     grid->addWidget(SpeedButton_bPt1000, row++, 1);
     layout.Stretch(grid, row);
 }
+
+}  // namespace qs

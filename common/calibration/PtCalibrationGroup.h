@@ -7,6 +7,8 @@
 
 #include <array>
 
+namespace qs {
+
 // The Pt temperature input's calibration controls, laid out on the page given: under the
 // note for four wires the 0 and 300 ohm steps, under the note for three wires the same two,
 // each with the label of its point; the read of all four points; the Pt1000 choice with its
@@ -33,3 +35,5 @@ public:
     QCheckBox* CheckBox_bPt1000 = nullptr;
     SpeedButton* SpeedButton_bPt1000 = nullptr;
 };
+
+}  // namespace qs

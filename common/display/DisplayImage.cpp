@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace qs {
+
 bool DisplayImage::Pixel(int x, int y) const
 {
     if (x < 0 || x >= kWidth || y < 0 || y >= kHeight)
@@ -62,3 +64,5 @@ void DisplayRowPair::StoreIn(DisplayImage& image) const
                     image.bytes.begin() + static_cast<std::ptrdiff_t>(y * DisplayImage::kBytesPerRow));
     }
 }
+
+}  // namespace qs

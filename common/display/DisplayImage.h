@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace qs {
+
 // The device's display as 128 x 64 one-bit pixels in 1024 bytes: 16 bytes a row, rows from
 // the top, bytes from the left, the most significant bit the leftmost pixel. A set bit is a
 // lit pixel, drawn black; a clear bit is drawn white.
@@ -46,3 +48,5 @@ struct DisplayRowPair {
 
     friend bool operator==(const DisplayRowPair&, const DisplayRowPair&) = default;
 };
+
+}  // namespace qs

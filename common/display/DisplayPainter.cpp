@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace qs {
+
 namespace {
 
 void SetPixelClipped(QImage& image, int x, int y, QRgb colour)
@@ -39,3 +41,5 @@ void DisplayPainter::PaintRows(const DisplayImage& image, int firstRow, int rowC
             DrawDisplayPixel(x, y, image.Pixel(x, y) ? kBlack : kWhite, kScale);
     }
 }
+
+}  // namespace qs

@@ -3,6 +3,8 @@
 
 #include <QImage>
 
+namespace qs {
+
 // Draws the display image into the two pictures the windows show: enlarged four times
 // (Image_OLED, 512 x 256) and at its own size (Image_OLEDNormalSize, 128 x 64). A reply is
 // painted into these off-screen pictures in one go; the window then shows them once.
@@ -34,3 +36,5 @@ private:
     QImage large_;
     QImage small_;
 };
+
+}  // namespace qs

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace qs {
+
 namespace hid {
 
 // A device handle as the programs see it. 0 is "no device"; handles are never reused,
@@ -49,3 +51,5 @@ public:
 };
 
 }  // namespace hid
+
+}  // namespace qs

@@ -24,6 +24,8 @@
 #include <thread>
 #include <vector>
 
+namespace qs {
+
 namespace hid {
 
 namespace {
@@ -590,3 +592,5 @@ std::size_t HidapiBackend::devicesHeld() const
 }
 
 }  // namespace hid
+
+}  // namespace qs

@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+namespace qs {
+
 namespace hid {
 
 // The real backend on hidapi: finds the meter by polling the device list and moves its
@@ -66,3 +68,5 @@ std::string openFailureMessage(const std::string& path, const std::string& reaso
 }  // namespace detail
 
 }  // namespace hid
+
+}  // namespace qs

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace qs {
+
 namespace hid {
 
 namespace {
@@ -219,3 +221,5 @@ bool UsbHid::Write(Handle handle, const std::uint8_t* buffer)
 }
 
 }  // namespace hid
+
+}  // namespace qs

@@ -8,6 +8,8 @@
 #include <map>
 #include <memory>
 
+namespace qs {
+
 namespace hid {
 
 // USB event codes, delivered with the notification message.
@@ -90,3 +92,5 @@ private:
 };
 
 }  // namespace hid
+
+}  // namespace qs

@@ -2,6 +2,8 @@
 
 #include <bit>
 
+namespace qs {
+
 void ByteWriter::PutByte(std::uint8_t b)
 {
     if (length_ < area_.size()) {
@@ -67,3 +69,5 @@ void ByteReader::GetBytes(std::span<std::uint8_t> out)
     for (std::uint8_t& b : out)
         b = GetByte();
 }
+
+}  // namespace qs

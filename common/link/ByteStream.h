@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <span>
 
+namespace qs {
+
 // Little-endian request and reply data streams, shared by both programs' links.
 //
 // A writer appends to a fixed area; a byte that finds the area full is dropped and the
@@ -69,3 +71,5 @@ private:
     std::span<const std::uint8_t> data_;
     std::size_t pos_ = 0;
 };
+
+}  // namespace qs

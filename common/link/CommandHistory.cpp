@@ -1,5 +1,7 @@
 #include "CommandHistory.h"
 
+namespace qs {
+
 CommandHistory::CommandHistory(std::size_t slots, std::optional<std::uint8_t> omitted)
     : entries_(slots), omitted_(omitted)
 {
@@ -57,3 +59,5 @@ std::string CommandHistory::FilteredText() const
     }
     return text;
 }
+
+}  // namespace qs

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace qs {
+
 // The link monitor's history of the commands sent: a fixed number of slots, slot 0 the
 // newest, each a command code (0: empty) with a repeat count of 1 to 10. Korvel keeps 15
 // slots and a second text without its status poll; Ombrik keeps 16 and one text.
@@ -44,3 +46,5 @@ constexpr std::uint8_t CounterDiff(std::uint8_t a, std::uint8_t b)
 {
     return static_cast<std::uint8_t>(b >= a ? b - a : b - a + 256);
 }
+
+}  // namespace qs

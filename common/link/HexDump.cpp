@@ -1,5 +1,7 @@
 #include "HexDump.h"
 
+namespace qs {
+
 std::string HexDump(std::span<const std::uint8_t> bytes,
                     const std::function<char(std::size_t)>& separatorAfter)
 {
@@ -19,3 +21,5 @@ std::string PlainHexDump(std::span<const std::uint8_t> bytes)
 {
     return HexDump(bytes, [](std::size_t) { return ' '; });
 }
+
+}  // namespace qs

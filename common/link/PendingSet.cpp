@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace qs {
+
 PendingSet::PendingSet(std::span<const Key> order) : order_(order.begin(), order.end()), pending_(order.size())
 {
 }
@@ -50,3 +52,5 @@ std::vector<PendingSet::Key> PendingSet::Pending() const
             keys.push_back(order_[i]);
     return keys;
 }
+
+}  // namespace qs

@@ -4,6 +4,8 @@
 #include <span>
 #include <vector>
 
+namespace qs {
+
 // The requests waiting to be sent, as keys of a program's request table. There is no queue:
 // a key is pending or not, and the pending keys are always visited in the table's fixed
 // order of priority, whatever order they were set in.
@@ -30,3 +32,5 @@ private:
 
     std::ptrdiff_t PositionOf(Key key) const;
 };
+
+}  // namespace qs

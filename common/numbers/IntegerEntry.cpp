@@ -2,6 +2,8 @@
 
 #include "TextNumber.h"
 
+namespace qs {
+
 std::uint32_t ClampUnsigned(std::uint32_t value, std::uint32_t minimum, std::uint32_t maximum)
 {
     if (value < minimum)
@@ -23,3 +25,5 @@ IntEntry Int32Entry(std::string_view text)
     const std::int32_t value = TextToInt32(text).value_or(0);
     return {value, std::to_string(value)};
 }
+
+}  // namespace qs

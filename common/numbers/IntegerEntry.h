@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace qs {
+
 // Integer edits: the value to send and the text the edit is rewritten with.
 
 // value clamped by an unsigned comparison: below the minimum gives the minimum, above the
@@ -26,3 +28,5 @@ struct IntEntry {
 
 // A plain integer entry: a signed 32-bit decimal integer, no integer counting as 0.
 IntEntry Int32Entry(std::string_view text);
+
+}  // namespace qs

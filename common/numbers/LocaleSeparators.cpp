@@ -4,6 +4,8 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+namespace qs {
+
 namespace {
 
 // A text taken from the default locale, worked out again only when the default changes:
@@ -58,3 +60,5 @@ QString LocaleDateTimeStamp(const QDateTime& when)
     return locale.toString(when.date(), QLocale::ShortFormat) + QStringLiteral("   ") +
            locale.toString(when.time(), timeFormat.trimmed());
 }
+
+}  // namespace qs

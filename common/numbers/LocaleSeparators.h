@@ -3,6 +3,10 @@
 
 #include <string>
 
+class QDateTime;
+
+namespace qs {
+
 // Separators of the current locale (QLocale(), the default locale, which tests can pin).
 
 // The decimal separator as UTF-8 ("," on a Hungarian system).
@@ -15,7 +19,8 @@ QString DateSeparatorOf(const QString& shortDateFormat);
 // The date separator of the current locale's short date format, as UTF-8.
 std::string LocaleDateSeparator();
 
-class QDateTime;
 // The settings file's date stamp: the locale's short date, three blanks, and its long time
 // format without the time zone Qt adds to it ("2024. 03. 05.   14:07:09").
 QString LocaleDateTimeStamp(const QDateTime& when);
+
+}  // namespace qs

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <vector>
 
+namespace qs {
+
 namespace {
 
 // A non-negative decimal number as its digits, with the sign kept apart.
@@ -365,3 +367,5 @@ std::string FormatGeneral(double value, std::string_view decimalSeparator)
         return NonFiniteText(value);
     return GeneralFromDigits(FromDouble(value), decimalSeparator);
 }
+
+}  // namespace qs

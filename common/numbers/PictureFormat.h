@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace qs {
+
 // Number pictures such as "00000", "000.00", "#0.000", "## ##0" and "# ### ### ##0".
 //
 // - "0" is a digit that is always shown, leading and trailing zeros included.
@@ -39,3 +41,5 @@ std::string FormatFloat(double value, std::string_view picture, std::string_view
 // 15 integer digits. A single-precision value widened to double keeps its binary digits:
 // 12.3456f gives "12.3456001281738".
 std::string FormatGeneral(double value, std::string_view decimalSeparator);
+
+}  // namespace qs

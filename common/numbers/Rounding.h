@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <limits>
 
+namespace qs {
+
 // Every conversion of a real number to an integer goes to the nearest integer, an exact half
 // to the even neighbour (2.5 -> 2, 3.5 -> 4, -2.5 -> -2). std::nearbyint does exactly that in
 // the default rounding mode, which the programs never change.
@@ -24,3 +26,5 @@ inline std::int32_t RoundToInt32Saturated(double value)
         return std::numeric_limits<std::int32_t>::min();
     return static_cast<std::int32_t>(rounded);
 }
+
+}  // namespace qs

@@ -9,6 +9,8 @@
 #include <cmath>
 #include <limits>
 
+namespace qs {
+
 namespace {
 
 constexpr std::array<std::string_view, 5> kPictures = {"00000", "0000.0", "000.00", "00.000",
@@ -90,3 +92,5 @@ std::string FormatWithDecimals(std::int64_t scaled, int decimals, std::string_vi
     return FormatScaled(scaled, decimals, kPictures[static_cast<std::size_t>(decimals)],
                         decimalSeparator);
 }
+
+}  // namespace qs

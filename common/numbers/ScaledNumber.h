@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace qs {
+
 // Scaled integers: decimal quantities kept by the device as a signed 32-bit integer equal to
 // the shown value times 10^decimals, with a decimal count of 0 to 4 that the device reports.
 //
@@ -72,3 +74,5 @@ private:
 // A value that carries its own decimal count (0..4) in the picture of that count. A count
 // outside 0..4 has no scale: the integer is shown as it is, in plain digits.
 std::string FormatWithDecimals(std::int64_t scaled, int decimals, std::string_view decimalSeparator);
+
+}  // namespace qs

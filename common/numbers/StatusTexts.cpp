@@ -1,5 +1,7 @@
 #include "StatusTexts.h"
 
+namespace qs {
+
 std::string MemoryOkBitsText(std::uint8_t mask)
 {
     if (mask == 0)
@@ -29,3 +31,5 @@ std::string SecondsToText(std::uint32_t seconds)
     }
     return text + std::to_string(seconds) + " mp";
 }
+
+}  // namespace qs

@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <string>
 
+namespace qs {
+
 // Display texts of the status poll (UTF-8).
 
 // The memories whose bit is set, in the order RAM1, RAM2, FRAM1, FRAM2, each followed by
@@ -11,3 +13,5 @@ std::string MemoryOkBitsText(std::uint8_t mask);
 // Operating time: "<d> nap, " when a day has passed, "<h> óra, " and "<m> perc, " when at
 // least an hour or a minute is left, then always "<s> mp" (90061 -> "1 nap, 1 óra, 1 perc, 1 mp").
 std::string SecondsToText(std::uint32_t seconds);
+
+}  // namespace qs

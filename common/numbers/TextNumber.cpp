@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+namespace qs {
+
 namespace {
 
 bool IsBlank(char c)
@@ -103,3 +105,5 @@ std::optional<std::int32_t> TextToInt32(std::string_view text)
         return std::nullopt;
     return value;
 }
+
+}  // namespace qs

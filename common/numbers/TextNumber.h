@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace qs {
+
 // The text rules shared by the number entries.
 
 // The text without leading and trailing blanks (spaces, tabs and other control characters).
@@ -27,3 +29,5 @@ std::optional<DecimalText> ParseDecimalText(std::string_view text, std::string_v
 // Optional blanks, optional "+" or "-", decimal digits, optional blanks, within the signed
 // 32-bit range; anything else (hexadecimal, a point, an overflow) is no integer.
 std::optional<std::int32_t> TextToInt32(std::string_view text);
+
+}  // namespace qs

@@ -2,6 +2,8 @@
 
 #include <QTimer>
 
+namespace qs {
+
 LinkClock::LinkClock(int tickMs, int timeOutMs, QObject* parent)
     : QObject(parent), tick_(new QTimer(this)), timeOut_(new QTimer(this))
 {
@@ -51,3 +53,5 @@ void LinkClock::Tick()
     if (!busy_)
         emit idleTick();
 }
+
+}  // namespace qs

@@ -3,6 +3,8 @@
 
 class QTimer;
 
+namespace qs {
+
 // The timing of a link that has one frame in flight at a time: a precise periodic tick that
 // looks for the next request while the link is not busy, and a one-shot time-out armed anew
 // for every frame sent. Busy is set when a frame is written and cleared by ClearBusy only.
@@ -37,3 +39,5 @@ private:
     QTimer* timeOut_;
     bool busy_ = false;
 };
+
+}  // namespace qs

@@ -1,5 +1,7 @@
 #include "LinkErrors.h"
 
+namespace qs {
+
 namespace linkerror {
 
 std::string_view Text(std::uint8_t code, std::uint8_t highest)
@@ -40,3 +42,5 @@ Marks MarksFor(std::uint8_t code)
 }
 
 }  // namespace linkerror
+
+}  // namespace qs

@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <string_view>
 
+namespace qs {
+
 // The link error codes both programs show, and which monitor labels each highlights.
 // Codes 0 to 7 come from the device; the host itself gives 1 for a reply whose CRC fails,
 // 6 when no reply came in time, and (Korvel) 9 for a reply that announces too much data.
@@ -37,3 +39,5 @@ struct Marks {
 Marks MarksFor(std::uint8_t code);
 
 }  // namespace linkerror
+
+}  // namespace qs

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+namespace qs {
+
 UsbHook::UsbHook(hid::UsbHid& usb, QObject* parent) : QObject(parent), usb_(usb)
 {
     usb_.Connect([this](unsigned message, int event, hid::Handle handle) {
@@ -83,3 +85,5 @@ UsbHook::DeviceInfo UsbHook::CurrentDeviceInfo() const
     info.productIdText = IdText(usb_.GetProductID(handle));
     return info;
 }
+
+}  // namespace qs

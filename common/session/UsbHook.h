@@ -7,6 +7,8 @@
 #include <array>
 #include <cstdint>
 
+namespace qs {
+
 // A program's side of the USB notifications: decodes the layer's message, tests the event's
 // device against the program's vendor and product id, and reports plug, unplug and reply
 // frames. Every report-ready event beeps, whatever the device. Installed on construction,
@@ -58,3 +60,5 @@ private:
     int beeps_ = 0;
     bool online_ = false;
 };
+
+}  // namespace qs

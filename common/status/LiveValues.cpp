@@ -10,6 +10,8 @@
 
 #include <array>
 
+namespace qs {
+
 using namespace build;
 
 namespace {
@@ -66,3 +68,5 @@ InputDescription LiveValueControls::Show(const LiveStatus& s, std::uint8_t input
     displayed->setText(shown);
     return input;
 }
+
+}  // namespace qs

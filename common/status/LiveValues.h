@@ -9,6 +9,9 @@
 #include <string_view>
 
 class QLabel;
+
+namespace qs {
+
 class TMBarGraph;
 
 // The live values both programs show from their status poll: the two converter bars, the
@@ -55,3 +58,5 @@ struct LiveValueControls {
     // decimal separator. Answers the description, whose unit other labels use.
     InputDescription Show(const LiveStatus& s, std::uint8_t inputKind, const PtTexts& pt, const QString& shown) const;
 };
+
+}  // namespace qs

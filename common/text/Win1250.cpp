@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace qs {
+
 namespace {
 
 // Characters of the codes 0x80..0xFF; 0 marks the undefined ones.
@@ -141,3 +143,5 @@ std::string Win1250ToUtf8(std::string_view bytes)
         text.push_back(win1250::ToCodePoint(static_cast<std::uint8_t>(b)));
     return CodePointsToUtf8(text);
 }
+
+}  // namespace qs

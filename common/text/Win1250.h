@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace qs {
+
 // The devices store their texts in the Central European code page (Windows-1250), one byte
 // a character; the programs hold texts as UTF-8. A character the code page has no code for
 // goes to the device as "?", and one of the five codes the code page leaves undefined
@@ -31,3 +33,5 @@ std::string Utf8ToWin1250(std::string_view utf8);
 
 // Windows-1250 bytes as a UTF-8 text.
 std::string Win1250ToUtf8(std::string_view bytes);
+
+}  // namespace qs

@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+namespace qs {
+
 void RefreshAllWindows()
 {
     const auto windows = QApplication::topLevelWidgets();
@@ -60,3 +62,5 @@ void ExitWithoutCloseHandling(bool& skipCloseHandling)
     skipCloseHandling = true;
     QCoreApplication::exit(0);
 }
+
+}  // namespace qs

@@ -6,6 +6,8 @@
 
 class QWidget;
 
+namespace qs {
+
 // "Kép frissítés": repaints every visible top-level window at once, as minimising the
 // application and restoring it does.
 void RefreshAllWindows();
@@ -42,3 +44,5 @@ private:
 // Leaves the program without the main window's close handling: sets the flag its close
 // handler checks (so nothing is written) and ends every event loop with exit code 0.
 void ExitWithoutCloseHandling(bool& skipCloseHandling);
+
+}  // namespace qs

@@ -3,6 +3,8 @@
 
 class QComboBox;
 
+namespace qs {
+
 // Drop-down lists (non-editable QComboBox) selected from device values.
 
 // Selects the item; an index outside the items (negative or past the last) leaves nothing
@@ -14,3 +16,5 @@ constexpr std::uint8_t IndexByte(int itemIndex)
 {
     return static_cast<std::uint8_t>(itemIndex & 0xFF);
 }
+
+}  // namespace qs

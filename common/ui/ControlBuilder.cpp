@@ -1,5 +1,7 @@
 #include "ControlBuilder.h"
 
+namespace qs {
+
 namespace build {
 
 
@@ -95,3 +97,5 @@ int AddValueRows(QWidget* parent, QGridLayout* grid, int row, int column, std::i
 }
 
 }  // namespace build
+
+}  // namespace qs

@@ -14,6 +14,8 @@
 #include <string_view>
 #include <utility>
 
+namespace qs {
+
 // The one way both programs build their controls: every control gets its objectName, so
 // that binders and tests find it by the name the design gives it.
 namespace build {
@@ -94,3 +96,5 @@ T* FindInWindow(QWidget* window, const QString& name)
 }
 
 }  // namespace build
+
+}  // namespace qs

@@ -4,6 +4,8 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 
+namespace qs {
+
 namespace designfonts {
 
 QString SansFamily()
@@ -25,3 +27,5 @@ void Install()
 }
 
 }  // namespace designfonts
+
+}  // namespace qs

@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 
+namespace qs {
+
 // The windows were designed for "MS Sans Serif" and "Arial". Neither ships with Linux, and
 // fontconfig's own fallback for an unknown family can be a monospaced face, which cuts
 // captions. Both names are mapped to one proportional sans-serif family: Liberation Sans
@@ -14,3 +16,5 @@ QString SansFamily();
 void Install();
 
 }  // namespace designfonts
+
+}  // namespace qs

@@ -11,6 +11,8 @@
 
 #include <unordered_map>
 
+namespace qs {
+
 namespace labeltext {
 
 namespace {
@@ -175,3 +177,5 @@ bool Repeats(QObject* control, const Key& key)
 }
 
 }  // namespace labeltext
+
+}  // namespace qs

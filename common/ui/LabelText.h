@@ -10,6 +10,8 @@
 #include <string_view>
 #include <type_traits>
 
+namespace qs {
+
 // Texts the status poll writes to labels 33 times a second mostly repeat. labeltext::Set
 // makes and sets a label's text only when what the text is made from has changed since it
 // last set that label, or when the label shows another text now (one set elsewhere: "?"
@@ -131,3 +133,5 @@ private:
 };
 
 }  // namespace labeltext
+
+}  // namespace qs

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+namespace qs {
+
 namespace {
 // A line edit keeps two pixels free on either side of its text, and one more for the cursor.
 constexpr int kLineEditMargins = 2 * 2 + 1;
@@ -80,3 +82,5 @@ LimitOutputControls BuildLimitOutputGroup(QWidget* parent, int n, const LimitOut
     grid->setRowStretch(7, 1);
     return c;
 }
+
+}  // namespace qs

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QString>
 
+namespace qs {
+
 class RadioGroup;
 
 // Builders for the settings pages of both programs.
@@ -49,3 +51,5 @@ struct LimitOutputControls {
 // Design state: the first mode, hold unticked, every edit "0"; seconds take at most 5
 // characters, the pulse width 3.
 LimitOutputControls BuildLimitOutputGroup(QWidget* parent, int n, const LimitOutputCaptions& captions);
+
+}  // namespace qs

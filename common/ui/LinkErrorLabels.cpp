@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
+namespace qs {
+
 using namespace build;
 
 void LinkErrorLabels::Show(std::uint8_t code, std::uint8_t highest) const
@@ -28,3 +30,5 @@ void LinkErrorLabels::Show(std::uint8_t code, std::uint8_t highest) const
         rxDump->Clear();
     }
 }
+
+}  // namespace qs

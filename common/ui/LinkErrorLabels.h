@@ -2,6 +2,9 @@
 #include <cstdint>
 
 class QLabel;
+
+namespace qs {
+
 class MemoText;
 
 // The frame monitor's labels that a link error code changes, in both programs: the error
@@ -25,3 +28,5 @@ struct LinkErrorLabels {
     // an empty reply dump.
     void Show(std::uint8_t code, std::uint8_t highest) const;
 };
+
+}  // namespace qs

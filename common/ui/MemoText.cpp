@@ -1,5 +1,7 @@
 #include "MemoText.h"
 
+namespace qs {
+
 MemoText::MemoText(QWidget* parent) : QPlainTextEdit(parent)
 {
     setReadOnly(true);
@@ -63,3 +65,5 @@ void MemoText::showEvent(QShowEvent* event)
     }
     QPlainTextEdit::showEvent(event);
 }
+
+}  // namespace qs

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+namespace qs {
+
 // A read-only memo for text that is rewritten many times a second (the link monitor's frame
 // dumps). Laying out a text document costs far more than anything else the window does on a
 // reply, so the memo lays out only what can be seen: a text that has not changed is not set
@@ -41,3 +43,5 @@ private:
     bool keyed_ = false;
     bool stale_ = false;
 };
+
+}  // namespace qs

@@ -6,6 +6,8 @@
 
 #include <QGridLayout>
 
+namespace qs {
+
 using namespace build;
 
 ModbusControls::ModbusControls(QWidget* parent, int baudIndex) : QWidget(parent)
@@ -38,3 +40,5 @@ ModbusControls::ModbusControls(QWidget* parent, int baudIndex) : QWidget(parent)
     grid->addWidget(ComboBox_MODBUSAddress, 3, 1);
     grid->setColumnStretch(1, 1);
 }
+
+}  // namespace qs

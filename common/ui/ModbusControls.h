@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QWidget>
 
+namespace qs {
+
 // The MODBUS parameters of the base unit's settings record: protocol, parity, baud rate and
 // device address. Korvel shows them in its RS-485 module dialog, where they are at the same
 // time the source and sink of the dialog's own block and of the settings record (a reply of
@@ -25,3 +27,5 @@ public:
     QLabel* Label72 = nullptr;
     QComboBox* ComboBox_MODBUSAddress = nullptr;
 };
+
+}  // namespace qs

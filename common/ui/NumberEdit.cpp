@@ -9,6 +9,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+namespace qs {
+
 std::int32_t EditToScaledInt(QLineEdit* edit, const DecimalFormat& format)
 {
     const ScaledEntry entry = format.Entry(edit->text().toStdString(), LocaleDecimalSeparator());
@@ -60,3 +62,5 @@ bool DecimalKeyFilter::eventFilter(QObject* watched, QEvent* event)
     QCoreApplication::sendEvent(watched, &separatorKey);
     return true;
 }
+
+}  // namespace qs

@@ -3,8 +3,11 @@
 
 #include <cstdint>
 
-class DecimalFormat;
 class QLineEdit;
+
+namespace qs {
+
+class DecimalFormat;
 
 // Number edits: read the value to send and rewrite the edit with it, using the current
 // locale's decimal separator.
@@ -32,3 +35,5 @@ protected:
 private:
     explicit DecimalKeyFilter(QLineEdit* edit);
 };
+
+}  // namespace qs

@@ -9,6 +9,8 @@
 
 #include <cstdlib>
 
+namespace qs {
+
 namespace {
 // One notch of a usual mouse wheel, in eighths of a degree.
 constexpr int kWheelNotch = 120;
@@ -210,3 +212,5 @@ bool PageControl::eventFilter(QObject* watched, QEvent* event)
     }
     return QWidget::eventFilter(watched, event);
 }
+
+}  // namespace qs

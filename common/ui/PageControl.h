@@ -6,6 +6,8 @@
 class QStackedWidget;
 class QTabBar;
 
+namespace qs {
+
 // A page control whose tabs can be hidden while a page stays selectable from code.
 // - A hidden tab's page can still be made the active page; its content then shows with no
 //   tab selected.
@@ -67,3 +69,5 @@ private:
     QWidget* active_ = nullptr;
     int wheelRest_ = 0;  // wheel turn not yet used up by a step (in eighths of a degree)
 };
+
+}  // namespace qs

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace qs {
+
 RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget* parent, int columns)
     : QGroupBox(caption, parent), grid_(new QGridLayout(this)), columns_(std::max(1, columns))
 {
@@ -72,3 +74,5 @@ void RadioGroup::nameItems()
     for (std::size_t i = 0; i < buttons_.size(); ++i)
         buttons_[i]->setObjectName(prefix + QStringLiteral("Item") + QString::number(i));
 }
+
+}  // namespace qs

@@ -7,6 +7,8 @@
 class QGridLayout;
 class QRadioButton;
 
+namespace qs {
+
 // A titled group of radio buttons with an item index.
 // - ItemIndex() is the selected item, -1 when none is selected.
 // - setItemIndex(i): i past the last item selects the last; i below 0 clears the selection.
@@ -41,3 +43,5 @@ private:
     std::vector<QRadioButton*> buttons_;
     int columns_;
 };
+
+}  // namespace qs

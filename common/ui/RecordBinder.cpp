@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QSlider>
 
+namespace qs {
+
 namespace recordbind {
 
 std::string_view Prefix(Kind kind)
@@ -121,3 +123,5 @@ void ShowCounter(const Control& c, std::uint32_t value)
 }
 
 }  // namespace recordbind
+
+}  // namespace qs

@@ -16,6 +16,9 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QSlider;
+
+namespace qs {
+
 class RadioGroup;
 
 // Binds a device record to the window controls that hold its fields. Each field's control
@@ -236,3 +239,5 @@ private:
 };
 
 }  // namespace recordbind
+
+}  // namespace qs

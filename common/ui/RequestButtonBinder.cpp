@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace qs {
+
 namespace {
 bool AnyDown(const std::vector<SpeedButton*>& buttons)
 {
@@ -47,3 +49,5 @@ void RequestButtonBinder::PendingChanged(Key key, bool pending)
             b->SetDown(pending);
     syncing_.erase(key);
 }
+
+}  // namespace qs

@@ -7,6 +7,8 @@
 #include <set>
 #include <vector>
 
+namespace qs {
+
 class SpeedButton;
 
 // Binds a program's request buttons to its link's pending request keys, both ways. Any Down
@@ -36,3 +38,5 @@ private:
     std::map<Key, std::vector<SpeedButton*>> buttons_;
     std::set<Key> syncing_;  // keys whose buttons the link is setting right now
 };
+
+}  // namespace qs

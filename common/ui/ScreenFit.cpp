@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+namespace qs {
+
 namespace screenfit {
 
 namespace {
@@ -105,3 +107,5 @@ void Place(QWidget* window, QSize design)
 }
 
 }  // namespace screenfit
+
+}  // namespace qs

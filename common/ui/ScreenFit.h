@@ -6,6 +6,8 @@
 
 class QWidget;
 
+namespace qs {
+
 // Windows on screens of any size. The forms were designed with their outer sizes, on a
 // platform whose windows carry 8-pixel sizing borders on every side and a 22-pixel caption
 // above the top border. On a screen too small for a form, the form shrinks to the screen's
@@ -53,3 +55,5 @@ void FitAndCentre(QWidget* window, QSize design);
 void Place(QWidget* window, QSize design);
 
 }  // namespace screenfit
+
+}  // namespace qs

@@ -1,6 +1,8 @@
 #pragma once
 #include <QStringList>
 
+namespace qs {
+
 // Item lists of the base unit's settings controls, the same in both programs.
 namespace settingsitems {
 
@@ -84,3 +86,5 @@ inline QStringList PtWires()
 }
 
 }  // namespace settingsitems
+
+}  // namespace qs

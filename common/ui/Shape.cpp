@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+namespace qs {
+
 Shape::Shape(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {}
 
 void Shape::setBrushColor(TColor color)
@@ -26,3 +28,5 @@ void Shape::paintEvent(QPaintEvent*)
         p.drawRect(r);
     }
 }
+
+}  // namespace qs

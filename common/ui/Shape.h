@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+namespace qs {
+
 // A painted rectangle or circle with a 1-pixel black pen and a solid brush.
 class Shape : public QWidget {
     Q_OBJECT
@@ -22,3 +24,5 @@ private:
     Kind kind_;
     TColor brush_ = clWhite;
 };
+
+}  // namespace qs

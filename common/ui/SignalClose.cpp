@@ -12,6 +12,8 @@
 #include <csignal>
 #include <cstdio>
 
+namespace qs {
+
 namespace {
 
 int wakePipe[2] = {-1, -1};
@@ -62,3 +64,5 @@ void CloseOnTerminationSignals(QWidget* mainWindow)
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
 }
+
+}  // namespace qs

@@ -2,6 +2,8 @@
 
 class QWidget;
 
+namespace qs {
+
 // Ends the program on SIGINT (Ctrl+C in its terminal) or SIGTERM (a session manager, kill) as
 // closing its main window does: the window's close handling runs (the settings file is
 // written), then the event loop ends with exit code 0, and what main owns (the HID layer and
@@ -12,3 +14,5 @@ class QWidget;
 // on the pipe's other end does the closing from the event loop. Install once, after the main
 // window has been created; the notifier lives as long as the window.
 void CloseOnTerminationSignals(QWidget* mainWindow);
+
+}  // namespace qs

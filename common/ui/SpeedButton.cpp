@@ -5,6 +5,8 @@
 #include <QStyleOptionFocusRect>
 #include <qdrawutil.h>
 
+namespace qs {
+
 SpeedButton::SpeedButton(const QString& caption, int groupIndex, QWidget* container)
     : QToolButton(container), groupIndex_(groupIndex), container_(container)
 {
@@ -71,3 +73,5 @@ void SpeedButton::paintEvent(QPaintEvent*)
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
     }
 }
+
+}  // namespace qs

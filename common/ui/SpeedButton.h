@@ -2,6 +2,8 @@
 #include <QColor>
 #include <QToolButton>
 
+namespace qs {
+
 // A latched speed button. With a group index of 1 or more it stays Down after a click; the
 // buttons with the same group index and the same container exclude each other, and all of
 // them may be up. Going Down, by a click or from code, releases the siblings; a click on a
@@ -36,3 +38,5 @@ private:
     int groupIndex_;
     QWidget* container_;
 };
+
+}  // namespace qs

@@ -7,6 +7,8 @@
 #include <optional>
 #include <unordered_map>
 
+namespace qs {
+
 QColor ToQColor(TColor color)
 {
     if (color == clBtnFace)
@@ -113,3 +115,5 @@ void SetLabelHighlight(QWidget* widget, bool highlighted)
     else
         SetWidgetColors(widget, clBtnFace, clWindowText);
 }
+
+}  // namespace qs

@@ -4,6 +4,8 @@
 
 class QWidget;
 
+namespace qs {
+
 // Colours as the device tools write them: $00BBGGRR (blue in the high byte, red in the low),
 // plus two system colours that follow the palette.
 using TColor = std::uint32_t;
@@ -32,3 +34,5 @@ TColor BackgroundColorOf(const QWidget* widget);
 // face and window text.
 void SetLabelHighlight(QWidget* widget, bool highlighted);
 TColor FontColorOf(const QWidget* widget);
+
+}  // namespace qs

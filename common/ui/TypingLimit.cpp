@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+namespace qs {
+
 TypingLimit::TypingLimit(QLineEdit* edit, int maxLength) : QObject(edit), edit_(edit), max_(maxLength) {}
 
 void TypingLimit::Install(QLineEdit* edit, int maxLength)
@@ -27,3 +29,5 @@ bool TypingLimit::eventFilter(QObject* watched, QEvent* event)
     const qsizetype after = edit_->text().size() - edit_->selectedText().size() + inserted.size();
     return after > max_;  // dropped when it would grow past the limit
 }
+
+}  // namespace qs

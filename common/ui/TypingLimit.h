@@ -3,6 +3,8 @@
 
 class QLineEdit;
 
+namespace qs {
+
 // A character limit that applies to typing and pasting only: text set by code is never cut
 // (QLineEdit::setMaxLength would cut it). A key or paste that would make the text longer
 // than the limit is dropped; keys that delete or move always pass.
@@ -20,3 +22,5 @@ private:
     QLineEdit* edit_;
     int max_;
 };
+
+}  // namespace qs

@@ -4,6 +4,10 @@
 #include <array>
 #include <vector>
 
+namespace korvel {
+
+using namespace qs;
+
 namespace {
 
 using T = Trio;
@@ -92,3 +96,5 @@ std::span<const PendingSet::Key> KeyPriorityOrder()
     static const std::vector<PendingSet::Key> keys = KeysInOrder();
     return keys;
 }
+
+}  // namespace korvel

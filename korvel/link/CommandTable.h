@@ -6,6 +6,8 @@
 
 #include "common/link/PendingSet.h"
 
+namespace korvel {
+
 // Korvel's command set in one table: every code with what travels each way, the request
 // button (key) that makes it pending, the read / default / write trio it belongs to, its
 // module-slot condition and, for a write, the read its acknowledgement presses. The rows
@@ -136,4 +138,6 @@ std::span<const CommandInfo> CommandTable();
 // The row of a code; nullptr for a code Korvel never sends (an echo without a case).
 const CommandInfo* FindCommand(std::uint8_t code);
 // Every key once, in the order of its first row: the priority order of the pending set.
-std::span<const PendingSet::Key> KeyPriorityOrder();
+std::span<const qs::PendingSet::Key> KeyPriorityOrder();
+
+}  // namespace korvel

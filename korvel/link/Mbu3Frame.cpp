@@ -5,6 +5,10 @@
 
 #include <algorithm>
 
+namespace korvel {
+
+using namespace qs;
+
 namespace mbu3 {
 
 std::uint16_t Get16(const Frame& f, std::size_t at)
@@ -67,7 +71,7 @@ void BuildTxHeader(Frame& f, std::uint16_t requestedType, std::uint8_t command,
 std::string HexDump(const Frame& f, Direction direction)
 {
     // Header fields stand apart, the 46 data bytes in parentheses, the CRC after them.
-    return ::HexDump(f, [direction](std::size_t i) {
+    return qs::HexDump(f, [direction](std::size_t i) {
         switch (i) {
         case 15: return '(';
         case 61: return ')';
@@ -79,3 +83,5 @@ std::string HexDump(const Frame& f, Direction direction)
 }
 
 }  // namespace mbu3
+
+}  // namespace korvel

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace korvel {
+
 // The MBU3 frame: one 64-byte HID report each way, little-endian fields.
 namespace mbu3 {
 
@@ -39,8 +41,8 @@ constexpr std::uint8_t kFlagAskReply = 4;  // alone: asks for the next reply seg
 
 constexpr std::uint32_t HostID = 0x3C5A9E17u;
 // The firmware window this program accepts.
-constexpr std::uint16_t kLowestFirmware = VersionDateCode(2020, 6, 19);   // 7613
-constexpr std::uint16_t kHighestFirmware = VersionDateCode(2020, 12, 31);  // 7811
+constexpr std::uint16_t kLowestFirmware = qs::VersionDateCode(2020, 6, 19);   // 7613
+constexpr std::uint16_t kHighestFirmware = qs::VersionDateCode(2020, 12, 31);  // 7811
 
 // Stream limits: a request carries at most 16383 bytes, a reply at most 16384.
 constexpr std::size_t kStreamSize = 16384;
@@ -82,3 +84,5 @@ enum class Direction { Request, Reply };
 std::string HexDump(const Frame& f, Direction direction);
 
 }  // namespace mbu3
+
+}  // namespace korvel

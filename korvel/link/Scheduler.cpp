@@ -1,5 +1,9 @@
 #include "Scheduler.h"
 
+namespace korvel {
+
+using namespace qs;
+
 namespace scheduler {
 
 bool SlotHolds(Slot slot, std::uint8_t moduleSlot)
@@ -44,3 +48,5 @@ std::optional<Command> NextCommand(const PendingSet& pending, const TrioSlots& s
 }
 
 }  // namespace scheduler
+
+}  // namespace korvel

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 
+namespace korvel {
+
 // Which command the 30 ms tick starts. There is no queue: the pending request keys are
 // looked at in the command table's order of priority.
 namespace scheduler {
@@ -33,6 +35,8 @@ private:
 // The first row whose key is pending and whose slot condition holds for its trio; else the
 // status poll unless it is paused. (Whether the link is free to start anything is the
 // caller's test.)
-std::optional<Command> NextCommand(const PendingSet& pending, const TrioSlots& slots, bool pollPaused);
+std::optional<Command> NextCommand(const qs::PendingSet& pending, const TrioSlots& slots, bool pollPaused);
 
 }  // namespace scheduler
+
+}  // namespace korvel

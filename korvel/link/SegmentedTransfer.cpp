@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+namespace korvel {
+
+using namespace qs;
+
 using namespace mbu3;
 
 void SegmentedTransfer::Begin(std::uint8_t command, std::uint16_t requestedType)
@@ -140,3 +144,5 @@ SegmentedTransfer::StepResult SegmentedTransfer::RxTransferStep(const Frame& rep
     SendNextFrame();
     return StepResult::SendFrame;
 }
+
+}  // namespace korvel

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+namespace korvel {
+
 // One request under way: the request-data and reply-data streams, and the state machine that
 // cuts the request into 46-byte segments and asks for the reply's segments one by one. No
 // I/O here: the owner writes TxFrame when SendNextFrame or RxTransferStep says a frame is
@@ -62,11 +64,11 @@ public:
     void Begin(std::uint8_t command, std::uint16_t requestedType);
     void TransferIdle() { TransferState = Idle; }
 
-    ByteWriter& Request() { return request_; }
-    const ByteWriter& Request() const { return request_; }
+    qs::ByteWriter& Request() { return request_; }
+    const qs::ByteWriter& Request() const { return request_; }
     std::uint16_t TxDataLen() const { return static_cast<std::uint16_t>(request_.Length()); }
     // A reader over the reply data from their start.
-    ByteReader Reply() const;
+    qs::ByteReader Reply() const;
 
     // Prepares TxFrame for the next frame of the state; answers whether one is ready to send.
     bool SendNextFrame();
@@ -83,5 +85,7 @@ private:
     void FinishRequestFrame();
     void CopyRxSegment(const mbu3::Frame& reply);
 
-    ByteWriter request_{std::span<std::uint8_t>(TxData).first(kMaxRequest)};
+    qs::ByteWriter request_{std::span<std::uint8_t>(TxData).first(kMaxRequest)};
 };
+
+}  // namespace korvel

@@ -7,6 +7,10 @@
 
 #include <cstring>
 
+namespace korvel {
+
+using namespace qs;
+
 using namespace mbu3;
 
 LinkSession::LinkSession(hid::UsbHid& usb, QObject* parent)
@@ -203,3 +207,5 @@ void LinkSession::SecondTick()
         ++TrafficSeconds;
     emit secondElapsed();
 }
+
+}  // namespace korvel

@@ -16,6 +16,8 @@
 
 class QTimer;
 
+namespace korvel {
+
 // Korvel's link to the device, on Qt Core only: the frames, the segmented transfer, Busy,
 // the 30 ms tick, the 200 ms time-out, the set of pending requests with ModuleSlot, the
 // monitor counters and the USB hook. It knows commands and request keys, never a control:
@@ -27,7 +29,7 @@ class LinkSession : public QObject {
 public:
     // Writes the request data of a command into the stream, read from the controls at the
     // moment the command starts.
-    using RequestData = std::function<void(Command, ByteWriter&)>;
+    using RequestData = std::function<void(Command, qs::ByteWriter&)>;
     // Whether a command chosen to start may still go out, asked just before its request is
     // built (from the same controls the request data then read).
     using RequestCheck = std::function<bool(Command)>;
@@ -36,7 +38,7 @@ public:
     static constexpr int kTimeOutMs = 200;
     static constexpr std::size_t kHistorySlots = 15;
 
-    explicit LinkSession(hid::UsbHid& usb, QObject* parent = nullptr);
+    explicit LinkSession(qs::hid::UsbHid& usb, QObject* parent = nullptr);
     ~LinkSession() override;
 
     void SetRequestData(RequestData requestData) { requestData_ = std::move(requestData); }
@@ -49,7 +51,7 @@ public:
     // Answers whether the state changed; a change is reported through pendingChanged.
     bool SetPending(RequestKey key, bool pending);
     bool IsPending(RequestKey key) const { return pending_.IsPending(key); }
-    const PendingSet& Pending() const { return pending_; }
+    const qs::PendingSet& Pending() const { return pending_; }
     void SetPollPaused(bool paused) { pollPaused_ = paused; }
     bool PollPaused() const { return pollPaused_; }
     std::uint8_t ModuleSlot = 0;  // 1 main, 0 additional; set by the module-dialog openers
@@ -63,11 +65,11 @@ public:
     void Tick() { clock_.Tick(); }
     // Starts one command now (the tick's work once it has chosen).
     void StartCommand(Command command);
-    LinkClock& Clock() { return clock_; }
+    qs::LinkClock& Clock() { return clock_; }
     bool Busy() const { return clock_.Busy(); }
     bool Online() const { return online_; }
     const SegmentedTransfer& Transfer() const { return transfer_; }
-    UsbHook& Hook() { return hook_; }
+    qs::UsbHook& Hook() { return hook_; }
 
     std::uint16_t RequestedDeviceType = 0;
     std::uint16_t ReportedDeviceType = 0;
@@ -75,7 +77,7 @@ public:
     std::uint8_t LastRxCounter = 0;
 
     // ---- monitor counters ----
-    CommandHistory History{kHistorySlots, CmdStatusPoll};
+    qs::CommandHistory History{kHistorySlots, CmdStatusPoll};
     std::uint8_t PrevRxCounter = 0;
     std::int32_t FramesPerSecond = 0;
     std::int32_t TrafficSeconds = 0;
@@ -102,7 +104,7 @@ signals:
     void replyLength(std::uint16_t length);
     // A command's whole reply. The window applies it; then the session releases the
     // command's key and, for a write, presses its read's key.
-    void commandCompleted(Command echo, ByteReader reply);
+    void commandCompleted(Command echo, qs::ByteReader reply);
     // The handling of a reply other than code 1 or 6 has ended (the device-change check).
     void replyHandled();
     // The time-out ran out (after its code 6 was reported).
@@ -126,13 +128,15 @@ private:
     void HandleFrame(std::uint8_t code, const mbu3::Frame* reply);
     void Complete(std::uint8_t echo);
 
-    UsbHook hook_;
-    LinkClock clock_;
+    qs::UsbHook hook_;
+    qs::LinkClock clock_;
     QTimer* second_;
     SegmentedTransfer transfer_;
-    PendingSet pending_;
+    qs::PendingSet pending_;
     RequestData requestData_;
     RequestCheck requestCheck_;
     bool pollPaused_ = false;
     bool online_ = false;
 };
+
+}  // namespace korvel

@@ -8,6 +8,10 @@
 
 #include <QPixmap>
 
+namespace korvel {
+
+using namespace qs;
+
 FactoryCommands::FactoryCommands(MainWindow& window) : QObject(&window), window_(window)
 {
     auto& encoders = window.RequestEncoders;
@@ -72,3 +76,5 @@ void FactoryCommands::ShowDisplayImage(const DisplayImage& image)
     window_.Tests->Image_OLED->setPixmap(QPixmap::fromImage(painter_.Large()));
     window_.Tests->Image_OLEDNormalSize->setPixmap(QPixmap::fromImage(painter_.Small()));
 }
+
+}  // namespace korvel

@@ -3,6 +3,8 @@
 
 #include <QObject>
 
+namespace korvel {
+
 class MainWindow;
 
 // The commissioning commands of the factory pages on Korvel's window: the identity write
@@ -15,11 +17,13 @@ public:
     explicit FactoryCommands(MainWindow& window);
 
     // The two pictures of the display image, drawn once per reply.
-    const DisplayPainter& Painter() const { return painter_; }
+    const qs::DisplayPainter& Painter() const { return painter_; }
 
 private:
-    void ShowDisplayImage(const DisplayImage& image);
+    void ShowDisplayImage(const qs::DisplayImage& image);
 
     MainWindow& window_;
-    DisplayPainter painter_;
+    qs::DisplayPainter painter_;
 };
+
+}  // namespace korvel

@@ -6,6 +6,10 @@
 #include "korvel/window/dialogs/NumberEditor.h"
 #include "korvel/window/dialogs/PasswordDialog.h"
 
+namespace korvel {
+
+using namespace qs;
+
 KorvelForms::KorvelForms(hid::UsbHid& usb, const QStringList& arguments)
 {
     Form1 = new MainWindow(usb, arguments);
@@ -27,3 +31,5 @@ KorvelForms::~KorvelForms()
 {
     delete Form1;  // the dialogs are its children
 }
+
+}  // namespace korvel

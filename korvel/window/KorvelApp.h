@@ -6,6 +6,9 @@
 #include <vector>
 
 class QWidget;
+
+namespace korvel {
+
 class MainWindow;
 class DeviceReplacedNotice;
 class QvainDialog;
@@ -32,8 +35,10 @@ struct KorvelForms {
 
     std::vector<QWidget*> creationOrder;
 
-    KorvelForms(hid::UsbHid& usb, const QStringList& arguments);
+    KorvelForms(qs::hid::UsbHid& usb, const QStringList& arguments);
     ~KorvelForms();
     KorvelForms(const KorvelForms&) = delete;
     KorvelForms& operator=(const KorvelForms&) = delete;
 };
+
+}  // namespace korvel

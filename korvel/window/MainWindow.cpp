@@ -38,6 +38,10 @@
 
 #include <algorithm>
 
+namespace korvel {
+
+using namespace qs;
+
 using namespace build;
 
 
@@ -358,7 +362,7 @@ void MainWindow::BuildStatusRequest(ByteWriter& w)
     in.lastErrorBits = LastStatus.uErrorBits;
     in.lastDigitalOutputs = LastStatus.uDigitalOutputs;
 
-    const StatusRequestBuild built = ::BuildStatusRequest(in);
+    const StatusRequestBuild built = korvel::BuildStatusRequest(in);
     Calibration->ApplyStatusButtons(built.buttons);
     Limits->ApplyStatusButtons(built.buttons);
     if (dialogs_.qvro)
@@ -554,7 +558,7 @@ void MainWindow::ConfigureModelPage(std::uint16_t type)
     Identity->ClearModuleRadioButtons();
     const PolledModules polled{LastStatus.uQVOptIn, LastStatus.uQVOptOut2, LastStatus.uQVOptOut1};
     const ModelPageDecision d =
-        ::ConfigureModelPage(type, polled, FactoryMode == 1, PageControl4->activePage() == TabSheet_Quorin);
+        korvel::ConfigureModelPage(type, polled, FactoryMode == 1, PageControl4->activePage() == TabSheet_Quorin);
     if (d.row == ModelRow::None)
         return;
     auto widget = [this](std::string_view name) {
@@ -581,3 +585,5 @@ void MainWindow::ConfigureModelPage(std::uint16_t type)
     if (d.activateTab)
         PageControl4->setActivePage(tab);
 }
+
+}  // namespace korvel

@@ -16,6 +16,8 @@
 #include <functional>
 #include <map>
 
+namespace korvel {
+
 class LinkSession;
 class RequestButtons;
 class HeaderPage;
@@ -64,7 +66,7 @@ public:
     static constexpr QSize kDesignSize{1321, 946};
 
     // usb: the HID layer; arguments: the command-line parameters (without the program name).
-    MainWindow(hid::UsbHid& usb, QStringList arguments, QWidget* parent = nullptr);
+    MainWindow(qs::hid::UsbHid& usb, QStringList arguments, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Binds the dialogs' request buttons and the status poll's dialog controls.
@@ -75,8 +77,8 @@ public:
     // ---- records bound to commands ----
     // An encoder writes its command's request record from the controls; a decoder reads its
     // command's reply record and shows it. A write without an encoder is not offered.
-    std::map<Command, std::function<void(ByteWriter&)>> RequestEncoders;
-    std::map<Command, std::function<void(ByteReader&)>> ReplyDecoders;
+    std::map<Command, std::function<void(qs::ByteWriter&)>> RequestEncoders;
+    std::map<Command, std::function<void(qs::ByteReader&)>> ReplyDecoders;
     // A check asked when its command is about to start: a command whose check fails is
     // withdrawn (its button released, nothing sent).
     std::map<Command, std::function<bool()>> RequestChecks;
@@ -127,7 +129,7 @@ public:
     // and a write sends it back with the dialog's selections.
     QvtmpBlock LastQVTMPBlock;
     // The window's scaled number format, set by the status poll.
-    DecimalFormat Decimals;
+    qs::DecimalFormat Decimals;
     // Device replacement.
     std::uint16_t LastDeviceType = 0;
     std::uint32_t LastDeviceID = 0;
@@ -155,7 +157,7 @@ public:
     SettingsCommands* SettingsIO = nullptr;
     FactoryCommands* Factory = nullptr;
 
-    PageControl* PageControl4 = nullptr;  // main: model tabs, factory tab, version pages
+    qs::PageControl* PageControl4 = nullptr;  // main: model tabs, factory tab, version pages
     QWidget* TabSheet_3310 = nullptr;
     QWidget* TabSheet_3320 = nullptr;
     QWidget* TabSheet_3330 = nullptr;
@@ -167,7 +169,7 @@ public:
     QWidget* TabSheet_TooNew = nullptr;
     QPushButton* Button_ExitFromApplication = nullptr;
     QPushButton* Button_ExitFromApplication2 = nullptr;
-    PageControl* PageControl1 = nullptr;  // factory pages
+    qs::PageControl* PageControl1 = nullptr;  // factory pages
     QWidget* TabSheet1 = nullptr;
     QWidget* TabSheet_Settings = nullptr;
     QWidget* TabSheet5 = nullptr;
@@ -183,7 +185,7 @@ private:
     void CreatePages();
     void BindSession();
     void BindStatusPoll();
-    void BuildStatusRequest(ByteWriter& w);
+    void BuildStatusRequest(qs::ByteWriter& w);
     void ApplyStatusRecord(const StatusRecord& r);
     void ShowLinkError(std::uint8_t code);
     void ShowRxActivity(std::uint8_t echo);
@@ -198,3 +200,5 @@ private:
     Qv5510PageBinding* qv5510Binding_ = nullptr;
     bool activeWithinProgram_ = true;
 };
+
+}  // namespace korvel

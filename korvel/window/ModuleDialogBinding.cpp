@@ -13,6 +13,10 @@
 #include <memory>
 #include <type_traits>
 
+namespace korvel {
+
+using namespace qs;
+
 namespace {
 
 // A module block bound to its dialog: the controls through the record binder (looked up in
@@ -176,3 +180,5 @@ void ModuleDialogBinding::Open(const ModuleOpener& opener)
     d->SpeedButton_ReadFromDevice->SetDown(true);
     d->exec();
 }
+
+}  // namespace korvel

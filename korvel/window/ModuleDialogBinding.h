@@ -3,6 +3,8 @@
 
 #include <QObject>
 
+namespace korvel {
+
 struct ModuleOpener;
 class ModuleDialog;
 
@@ -28,3 +30,5 @@ private:
     MainWindow& window_;
     MainWindow::Dialogs dialogs_;
 };
+
+}  // namespace korvel

@@ -5,6 +5,10 @@
 #include "korvel/window/dialogs/PasswordDialog.h"
 #include "korvel/window/pages/ModelPages.h"
 
+namespace korvel {
+
+using namespace qs;
+
 Qv5510PageBinding::Qv5510PageBinding(MainWindow& window, PasswordDialog* password)
     : QObject(&window), window_(window), password_(password),
       display_([&window](const QString& name) { return build::FindInWindow<QWidget>(&window, name); },
@@ -61,3 +65,5 @@ void Qv5510PageBinding::Button1Click()
     password_->SpeedButton_ReadFromDevice_Password->SetDown(true);
     password_->exec();
 }
+
+}  // namespace korvel

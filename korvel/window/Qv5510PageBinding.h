@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+namespace korvel {
+
 class MainWindow;
 class PasswordDialog;
 
@@ -17,7 +19,7 @@ class Qv5510PageBinding : public QObject {
 public:
     Qv5510PageBinding(MainWindow& window, PasswordDialog* password);
 
-    const recordbind::Binding<Qv5510DisplayBlock>& Display() const { return display_; }
+    const qs::recordbind::Binding<Qv5510DisplayBlock>& Display() const { return display_; }
 
     // The opener of the password dialog: caption, place below the main window, the read
     // pending, and the modal show.
@@ -29,5 +31,7 @@ private:
 
     MainWindow& window_;
     PasswordDialog* password_;
-    recordbind::Binding<Qv5510DisplayBlock> display_;
+    qs::recordbind::Binding<Qv5510DisplayBlock> display_;
 };
+
+}  // namespace korvel

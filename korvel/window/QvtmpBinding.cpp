@@ -6,6 +6,10 @@
 
 #include <QPushButton>
 
+namespace korvel {
+
+using namespace qs;
+
 QvtmpBinding::QvtmpBinding(MainWindow& window, QvtmpDialog* dialog, NumberEditor* editor)
     : QObject(&window), window_(window), dialog_(dialog),
       // Looked up in the dialog only: the QVAIN dialog has groups of the same names.
@@ -62,3 +66,5 @@ void QvtmpBinding::BindEditorTargets(NumberEditor* editor)
         connect(r.button, &QPushButton::clicked, this, [editor, target] { editor->Open(target); });
     }
 }
+
+}  // namespace korvel

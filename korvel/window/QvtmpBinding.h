@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+namespace korvel {
+
 class MainWindow;
 class NumberEditor;
 class QvtmpDialog;
@@ -18,7 +20,7 @@ class QvtmpBinding : public QObject {
 public:
     QvtmpBinding(MainWindow& window, QvtmpDialog* dialog, NumberEditor* editor);
 
-    const recordbind::Binding<QvtmpSelection>& Selections() const { return selections_; }
+    const qs::recordbind::Binding<QvtmpSelection>& Selections() const { return selections_; }
 
     // A received block: kept, then shown.
     void Show(const QvtmpBlock& b);
@@ -28,5 +30,7 @@ private:
 
     MainWindow& window_;
     QvtmpDialog* dialog_;
-    recordbind::Binding<QvtmpSelection> selections_;
+    qs::recordbind::Binding<QvtmpSelection> selections_;
 };
+
+}  // namespace korvel

@@ -2,6 +2,10 @@
 
 #include "korvel/session/LinkSession.h"
 
+namespace korvel {
+
+using namespace qs;
+
 RequestButtons::RequestButtons(LinkSession& session, QObject* parent)
     : RequestButtonBinder([&session](Key key, bool pending) { session.SetPending(static_cast<RequestKey>(key), pending); },
                           parent)
@@ -9,3 +13,5 @@ RequestButtons::RequestButtons(LinkSession& session, QObject* parent)
     connect(&session, &LinkSession::pendingChanged, this,
             [this](RequestKey key, bool pending) { PendingChanged(key, pending); });
 }
+
+}  // namespace korvel

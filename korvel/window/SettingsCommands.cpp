@@ -4,6 +4,10 @@
 #include "common/ui/ControlBuilder.h"
 #include "korvel/window/dialogs/QvserDialog.h"
 
+namespace korvel {
+
+using namespace qs;
+
 SettingsCommands::SettingsCommands(MainWindow& window)
     : QObject(&window), window_(window),
       binding_(
@@ -20,3 +24,5 @@ SettingsCommands::SettingsCommands(MainWindow& window)
     for (Command read : {CmdSettingsRead, CmdSettingsDefaults})
         window.ReplyDecoders[read] = [this](ByteReader& r) { Show(SettingsRecord::Decode(r)); };
 }
+
+}  // namespace korvel

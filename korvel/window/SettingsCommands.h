@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+namespace korvel {
+
 class MainWindow;
 
 // The base-unit settings record on Korvel's window: the write (109) takes it from the
@@ -17,13 +19,15 @@ public:
 
     // Looks the controls up again once the dialogs exist.
     void Resolve() { binding_.Resolve(); }
-    const recordbind::Binding<SettingsRecord>& Binding() const { return binding_; }
+    const qs::recordbind::Binding<qs::SettingsRecord>& Binding() const { return binding_; }
 
     // The record the controls hold (edits rewritten with the values sent).
-    SettingsRecord Take() const { return binding_.Take(); }
-    void Show(const SettingsRecord& r) const { binding_.Show(r); }
+    qs::SettingsRecord Take() const { return binding_.Take(); }
+    void Show(const qs::SettingsRecord& r) const { binding_.Show(r); }
 
 private:
     MainWindow& window_;
-    recordbind::Binding<SettingsRecord> binding_;
+    qs::recordbind::Binding<qs::SettingsRecord> binding_;
 };
+
+}  // namespace korvel

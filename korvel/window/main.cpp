@@ -11,12 +11,12 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    designfonts::Install();
-    hid::UsbHid usb(std::make_unique<hid::HidapiBackend>(UsbHook::kVendorId, UsbHook::kProductId));
+    qs::designfonts::Install();
+    qs::hid::UsbHid usb(std::make_unique<qs::hid::HidapiBackend>(qs::UsbHook::kVendorId, qs::UsbHook::kProductId));
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
-    KorvelForms forms(usb, arguments);
+    korvel::KorvelForms forms(usb, arguments);
     forms.Form1->show();
-    CloseOnTerminationSignals(forms.Form1);
+    qs::CloseOnTerminationSignals(forms.Form1);
     return QApplication::exec();
 }

@@ -5,6 +5,10 @@
 #include <map>
 #include <vector>
 
+namespace ombrik {
+
+using namespace qs;
+
 namespace mbu {
 
 namespace {
@@ -124,3 +128,5 @@ bool IsChainCommand(std::uint8_t code)
 }
 
 }  // namespace mbu
+
+}  // namespace ombrik

@@ -7,6 +7,8 @@
 #include <span>
 #include <string_view>
 
+namespace ombrik {
+
 // Ombrik's command set in one table: every code with the records that travel each way,
 // whether a request button starts it, the button its reply releases and the next command of
 // a chain. Multi-frame operations are chains: each reply names the next command, the starting
@@ -87,7 +89,7 @@ std::span<const CommandInfo> CommandTable();
 // The row of a code; nullptr for any other echo (a developer page code, say).
 const CommandInfo* FindCommand(std::uint8_t code);
 // Every button's key once, in priority order: the order of the pending set.
-std::span<const PendingSet::Key> KeyPriorityOrder();
+std::span<const qs::PendingSet::Key> KeyPriorityOrder();
 // The commands a button's operation sends: its own, then each step of its chain.
 std::span<const Command> ChainOf(RequestKey key);
 // Whether a code belongs to an operation of more than one frame (the settings parts and the
@@ -96,3 +98,5 @@ std::span<const Command> ChainOf(RequestKey key);
 bool IsChainCommand(std::uint8_t code);
 
 }  // namespace mbu
+
+}  // namespace ombrik

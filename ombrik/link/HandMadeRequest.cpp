@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+namespace ombrik {
+
+using namespace qs;
+
 namespace mbu {
 
 InputData ParseInputText(std::string_view text)
@@ -48,3 +52,5 @@ void BuildManualTxHeader(MBUFrame& f, std::int32_t device, std::int32_t command,
 }
 
 }  // namespace mbu
+
+}  // namespace ombrik

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+namespace ombrik {
+
 // A request composed by hand on the developer page: any device type, firmware window and
 // command code, and up to 55 data bytes typed as decimal numbers.
 namespace mbu {
@@ -32,3 +34,5 @@ void BuildManualTxHeader(MBUFrame& f, std::int32_t device, std::int32_t command,
                          CalendarDate highest, const InputData& data);
 
 }  // namespace mbu
+
+}  // namespace ombrik

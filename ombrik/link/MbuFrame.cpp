@@ -5,6 +5,10 @@
 #include <algorithm>
 #include <span>
 
+namespace ombrik {
+
+using namespace qs;
+
 namespace mbu {
 
 namespace {
@@ -64,3 +68,5 @@ ByteReader DataReader(const MBUFrame& f)
 }
 
 }  // namespace mbu
+
+}  // namespace ombrik

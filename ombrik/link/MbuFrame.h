@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace ombrik {
+
 // The MBU frame: one 64-byte HID report each way, multi-byte fields little-endian.
 // A fixed 7-byte header, 55 data bytes and a CRC; every request and every reply fits one
 // frame, so there is no segmentation.
@@ -33,8 +35,8 @@ constexpr std::size_t Command = 6;     // request: command code; reply: its echo
 // The header every scheduled request carries: the QV5530 and the firmware window
 // 2018-08-24 .. 2018-08-31.
 constexpr std::uint16_t kDeviceType = 5530;
-constexpr std::uint16_t kLowestFirmware = VersionDateCode(2018, 8, 24);   // 6936
-constexpr std::uint16_t kHighestFirmware = VersionDateCode(2018, 8, 31);  // 6943
+constexpr std::uint16_t kLowestFirmware = qs::VersionDateCode(2018, 8, 24);   // 6936
+constexpr std::uint16_t kHighestFirmware = qs::VersionDateCode(2018, 8, 31);  // 6943
 
 // The 16-bit field at `at` (a header field or the CRC), low byte first.
 std::uint16_t FrameWord(const MBUFrame& f, std::size_t at);
@@ -59,10 +61,10 @@ bool CheckRxCRC(MBUFrame& f);
 // byte (1..55); a byte that finds all 55 written is dropped and the writer reports Full()
 // until a later byte fits, so a 16-bit value put at the 55th byte keeps only its low byte.
 // The CRC bytes are never written.
-ByteWriter DataWriter(MBUFrame& f);
+qs::ByteWriter DataWriter(MBUFrame& f);
 // The reply data reader over bytes 7..61. Reads past the 55th data byte yield 0: they never
 // reach the CRC or anything beyond the frame.
-ByteReader DataReader(const MBUFrame& f);
+qs::ByteReader DataReader(const MBUFrame& f);
 
 // Status codes of reply byte 4. 0 and 2 to 5 come from the unit; 1 and 6 are set by the host
 // for a CRC mismatch and for a missing reply. Their texts and the labels they highlight are
@@ -78,3 +80,5 @@ enum StatusCode : std::uint8_t {
 };
 
 }  // namespace mbu
+
+}  // namespace ombrik

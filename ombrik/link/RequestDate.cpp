@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace ombrik {
+
 namespace mbu {
 
 namespace {
@@ -42,3 +44,5 @@ std::uint16_t DateCode(CalendarDate date)
 }
 
 }  // namespace mbu
+
+}  // namespace ombrik

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+namespace ombrik {
+
 // The calendar dates of a request's firmware window. A request carries each as a 16-bit
 // date code, (year - 2000) * 372 + (month - 1) * 31 + (day - 1), so only the days from
 // 2000-01-01 (code 0) to 2176-03-02 (code 65535) can travel. The program takes its dates at
@@ -27,3 +29,5 @@ CalendarDate MakeDate(int year, int month, int day, CalendarDate today);
 std::uint16_t DateCode(CalendarDate date);
 
 }  // namespace mbu
+
+}  // namespace ombrik

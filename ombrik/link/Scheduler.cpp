@@ -1,5 +1,9 @@
 #include "Scheduler.h"
 
+namespace ombrik {
+
+using namespace qs;
+
 namespace mbu {
 
 std::optional<Command> NextCommand(std::uint8_t chainedCommand, const PendingSet& pending, bool pollPaused)
@@ -15,3 +19,5 @@ std::optional<Command> NextCommand(std::uint8_t chainedCommand, const PendingSet
 }
 
 }  // namespace mbu
+
+}  // namespace ombrik

@@ -7,6 +7,10 @@
 
 #include <cstring>
 
+namespace ombrik {
+
+using namespace qs;
+
 using namespace mbu;
 
 MbuSession::MbuSession(hid::UsbHid& usb, QObject* parent)
@@ -137,3 +141,5 @@ void MbuSession::SecondTick()
     PrevRxCounter = LastRxCounter;
     emit secondElapsed();
 }
+
+}  // namespace ombrik

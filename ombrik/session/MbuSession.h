@@ -14,6 +14,8 @@
 
 class QTimer;
 
+namespace ombrik {
+
 // Ombrik's link to its unit, on Qt Core only: one 64-byte MBU frame each way, Busy, the 30 ms
 // tick, the 100 ms time-out, the pending request keys, ChainedCommand, the monitor counters
 // and the USB hook. It knows commands and request keys, never a control: the window marks
@@ -24,13 +26,13 @@ class MbuSession : public QObject {
 public:
     // Writes the request data of a command into the frame's data area, read from the
     // controls at the moment the command starts. Asked only for commands that carry data.
-    using RequestData = std::function<void(mbu::Command, ByteWriter&)>;
+    using RequestData = std::function<void(mbu::Command, qs::ByteWriter&)>;
 
     static constexpr int kTickMs = 30;
     static constexpr int kTimeOutMs = 100;
     static constexpr std::size_t kHistorySlots = 16;
 
-    explicit MbuSession(hid::UsbHid& usb, QObject* parent = nullptr);
+    explicit MbuSession(qs::hid::UsbHid& usb, QObject* parent = nullptr);
     ~MbuSession() override;
 
     void SetRequestData(RequestData requestData) { requestData_ = std::move(requestData); }
@@ -39,7 +41,7 @@ public:
     // Answers whether the state changed; a change is reported through pendingChanged.
     bool SetPending(mbu::RequestKey key, bool pending);
     bool IsPending(mbu::RequestKey key) const { return pending_.IsPending(key); }
-    const PendingSet& Pending() const { return pending_; }
+    const qs::PendingSet& Pending() const { return pending_; }
     void SetPollPaused(bool paused) { pollPaused_ = paused; }
     bool PollPaused() const { return pollPaused_; }
     // The next command a reply asked for (0: none); the next free tick sends it first.
@@ -62,17 +64,17 @@ public:
     // the unit online. It abandons a chain under way: the chain's button, still Down, starts
     // it again from its first part.
     void SendHandMadeFrame();
-    LinkClock& Clock() { return clock_; }
+    qs::LinkClock& Clock() { return clock_; }
     bool Busy() const { return clock_.Busy(); }
     bool Online() const { return hook_.Online(); }
-    UsbHook& Hook() { return hook_; }
+    qs::UsbHook& Hook() { return hook_; }
 
     mbu::MBUFrame TxFrame{};  // the request frame last built
     mbu::MBUFrame RxFrame{};  // the last reply frame, its status byte as handled
     std::uint8_t LastRxCounter = 0;
 
     // ---- monitor counters ----
-    CommandHistory History{kHistorySlots};
+    qs::CommandHistory History{kHistorySlots};
     std::uint8_t PrevRxCounter = 0;
     std::int32_t FramesPerSecond = 0;
     // The one-second count (Timer_1sec's work).
@@ -93,7 +95,7 @@ signals:
     // session releases the row's key or chains to its next command. A reply of a chain's
     // command comes here only as the answer to the chain step the scheduler sent last; any
     // other (a hand-made request's, one after a failed step) changes nothing.
-    void commandCompleted(mbu::Command echo, ByteReader reply);
+    void commandCompleted(mbu::Command echo, qs::ByteReader reply);
     void timedOut();
     void pendingChanged(mbu::RequestKey key, bool pending);
     void onlineChanged(bool online);
@@ -108,13 +110,15 @@ private:
     void ProcessRxFrame();
     void ParseRxData(std::uint8_t echo);
 
-    UsbHook hook_;
-    LinkClock clock_;
+    qs::UsbHook hook_;
+    qs::LinkClock clock_;
     QTimer* second_;
-    PendingSet pending_;
+    qs::PendingSet pending_;
     RequestData requestData_;
     bool pollPaused_ = false;
     bool chainEnded_ = false;
     // The chain step the scheduler sent and whose reply is awaited (0: none).
     std::uint8_t chainStep_ = 0;
 };
+
+}  // namespace ombrik

@@ -14,11 +14,14 @@
 #include "common/ui/ControlBuilder.h"
 #include "common/ui/LabelText.h"
 
+namespace ombrik {
+
+using namespace qs;
+
 using namespace build;
 
 using namespace mbu;
 
-namespace ombrik {
 
 void OmbrikWindow::BindCommands()
 {

@@ -24,11 +24,14 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+namespace ombrik {
+
+using namespace qs;
+
 using namespace build;
 
 using namespace mbu;
 
-namespace ombrik {
 
 namespace {
 

@@ -14,10 +14,14 @@
 #include <functional>
 #include <map>
 
-class MbuSession;
+namespace qs {
 class RequestButtonBinder;
+}
 
 namespace ombrik {
+
+class MbuSession;
+
 
 class CalibrationPage;
 class SettingsPages;
@@ -35,20 +39,20 @@ class OmbrikWindow : public QWidget {
     Q_OBJECT
 public:
     // iniPath: the settings file; empty: the program's own path with the extension ".ini".
-    explicit OmbrikWindow(hid::UsbHid& usb, QString iniPath = {}, QWidget* parent = nullptr);
+    explicit OmbrikWindow(qs::hid::UsbHid& usb, QString iniPath = {}, QWidget* parent = nullptr);
     ~OmbrikWindow() override;
 
     MbuSession& Session() { return *session_; }
     // The size the window takes on a screen that holds it: the pages and the monitor at
     // their full size, no scroll bar.
     QSize DesignSize() const { return designSize_; }
-    RequestButtonBinder& Requests() { return *requests_; }
+    qs::RequestButtonBinder& Requests() { return *requests_; }
 
     // ---- records bound to commands ----
     // An encoder writes its command's request data from the controls; a decoder reads its
     // command's reply data and shows it.
-    std::map<mbu::Command, std::function<void(ByteWriter&)>> RequestEncoders;
-    std::map<mbu::Command, std::function<void(ByteReader&)>> ReplyDecoders;
+    std::map<mbu::Command, std::function<void(qs::ByteWriter&)>> RequestEncoders;
+    std::map<mbu::Command, std::function<void(qs::ByteReader&)>> ReplyDecoders;
     // Enables each request button exactly when every command its operation sends has what it
     // needs (an encoder for request data, a decoder for reply data): no empty record reaches
     // the unit, and no reply goes unshown.
@@ -71,7 +75,7 @@ public:
     std::uint8_t InputModuleKind = 0;   // of the last options reply; selects the poll's display
     std::uint8_t OutputModuleKind = 0;  // of the last options reply
     // ScaledFormat and ScaledFactor: "00000" and 1 at start, set by the poll's decimals.
-    DecimalFormat Scaled;
+    qs::DecimalFormat Scaled;
     // The first display row of the next pair to ask for: 0 when 123 is sent, 2 more with
     // every row-pair reply.
     std::uint8_t DisplayRowCounter = 0;
@@ -82,7 +86,7 @@ public:
 
     // ---- pages ----
     QScrollArea* ScrollBox_Form = nullptr;  // holds the page control and the monitor
-    PageControl* PageControl1 = nullptr;
+    qs::PageControl* PageControl1 = nullptr;
     QWidget* TabSheet1 = nullptr;
     QWidget* TabSheet2 = nullptr;
     QWidget* TabSheet5 = nullptr;
@@ -101,14 +105,14 @@ public:
 private:
     QSize designSize_;
     MbuSession* session_;
-    RequestButtonBinder* requests_;
+    qs::RequestButtonBinder* requests_;
 
     void CreatePages();
     void BindRequests();
     void BindSession();
     // The records of the commands (CommandBinding.cpp).
     void BindCommands();
-    void BuildStatusRequest(ByteWriter& w);
+    void BuildStatusRequest(qs::ByteWriter& w);
     void ApplyStatus(const MbuStatusRecord& r);
     void BindDisplay();
     void ShowRxActivity(std::uint8_t echo);

@@ -3,9 +3,12 @@
 #include "ombrik/link/CommandTable.h"
 #include "OmbrikWindow.h"
 
+namespace ombrik {
+
+using namespace qs;
+
 using namespace mbu;
 
-namespace ombrik {
 
 namespace {
 

@@ -19,17 +19,17 @@ class SettingsParts : public QObject {
 public:
     explicit SettingsParts(OmbrikWindow& window);
 
-    const recordbind::Binding<SettingsRecord>& Binding() const { return binding_; }
+    const qs::recordbind::Binding<qs::SettingsRecord>& Binding() const { return binding_; }
 
     // The fields of one part as the controls hold them (edits rewritten), and one part shown.
-    void Take(SettingsPart part);
-    void Show(SettingsPart part);
+    void Take(qs::SettingsPart part);
+    void Show(qs::SettingsPart part);
 
     // The record as last taken or shown, part by part.
-    SettingsRecord Record;
+    qs::SettingsRecord Record;
 
 private:
-    recordbind::Binding<SettingsRecord> binding_;
+    qs::recordbind::Binding<qs::SettingsRecord> binding_;
 };
 
 }  // namespace ombrik

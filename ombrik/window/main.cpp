@@ -10,10 +10,10 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    designfonts::Install();
-    hid::UsbHid usb(std::make_unique<hid::HidapiBackend>(UsbHook::kVendorId, UsbHook::kProductId));
+    qs::designfonts::Install();
+    qs::hid::UsbHid usb(std::make_unique<qs::hid::HidapiBackend>(qs::UsbHook::kVendorId, qs::UsbHook::kProductId));
     ombrik::OmbrikWindow window(usb);
     window.show();
-    CloseOnTerminationSignals(&window);
+    qs::CloseOnTerminationSignals(&window);
     return QApplication::exec();
 }

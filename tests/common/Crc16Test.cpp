@@ -5,6 +5,8 @@
 
 #include <string_view>
 
+using namespace qs;
+
 TEST(Crc16, CheckValueAndEmptyInput)
 {
     constexpr std::string_view text = "123456789";

@@ -12,6 +12,7 @@
 #include <deque>
 #include <mutex>
 
+
 // One hid_open_path result. Closed handles are kept (marked closed) until reset(), so a call
 // on a closed handle is recorded as a fault instead of touching freed memory.
 struct hid_device_ {

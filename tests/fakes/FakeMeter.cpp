@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <thread>
 
+using namespace qs;
+using namespace korvel;
+using namespace ombrik;
+
 FakeMeter::FakeMeter(fakehid::DeviceInfo info) : info_(std::move(info))
 {
     plug();

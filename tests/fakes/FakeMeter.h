@@ -42,7 +42,7 @@ private:
         fakehid::DevicePtr device;
 
     private:
-        void sendFrame(const mbu3::Frame& reply) override;
+        void sendFrame(const korvel::mbu3::Frame& reply) override;
     };
     // Shared with the device's responder, so a writer still inside it keeps it alive.
     struct Link {

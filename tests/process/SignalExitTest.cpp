@@ -21,6 +21,8 @@
 #include <fstream>
 #include <string>
 
+using namespace qs;
+
 namespace {
 
 struct Program {

@@ -5,6 +5,10 @@
 
 #include <algorithm>
 
+using namespace qs;
+using namespace korvel;
+using namespace ombrik;
+
 namespace {
 template <class Record>
 std::vector<std::uint8_t> Bytes(const Record& r)

@@ -28,15 +28,15 @@ public:
 
     std::array<std::int32_t, 4> inputMeasured{1000, 20000, 1500, 30000};
     std::array<std::int32_t, 4> ptMeasured{-12, 300123, -15, 300456};
-    InputCalibration input{{11, 22, 33, 44}};
-    OutputCalibration output{{4000, 20000, 2000, 10000}};
-    PtCalibration pt{{-1, 2, -3, 4}};
+    qs::InputCalibration input{{11, 22, 33, 44}};
+    qs::OutputCalibration output{{4000, 20000, 2000, 10000}};
+    qs::PtCalibration pt{{-1, 2, -3, 4}};
 
-    DisplayImage display;
-    std::size_t displayLength = DisplayImage::kSize;
+    qs::DisplayImage display;
+    std::size_t displayLength = qs::DisplayImage::kSize;
     std::vector<std::vector<std::uint8_t>> displayRequests;
 
-    std::vector<IdentityRecord> identityWrites;
+    std::vector<korvel::IdentityRecord> identityWrites;
     std::vector<bool> pt1000Writes;
     int erases = 0;
     int resets = 0;

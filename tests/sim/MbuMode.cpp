@@ -6,6 +6,10 @@
 #include <algorithm>
 #include <array>
 
+using namespace qs;
+using namespace korvel;
+using namespace ombrik;
+
 namespace {
 
 using Reply = MeterCore::Reply;

@@ -14,13 +14,13 @@
 // 123 and 124 answer the pair of rows their request asks for. (The settings parts are the
 // SettingsStore's.)
 struct MbuStore {
-    InputCalibration input;
-    OutputCalibration output;
-    PtCalibration pt;
-    OptionsRecord options;
-    MbuStatusRequest lastPoll;  // the request data of the last poll
+    qs::InputCalibration input;
+    qs::OutputCalibration output;
+    qs::PtCalibration pt;
+    ombrik::OptionsRecord options;
+    ombrik::MbuStatusRequest lastPoll;  // the request data of the last poll
     int framErasures = 0;       // 106
     int resets = 0;             // 113
-    DisplayImage display;
+    qs::DisplayImage display;
     std::vector<std::uint8_t> displayRowsAsked;  // the row byte of every 123 and 124
 };

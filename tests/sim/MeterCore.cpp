@@ -4,6 +4,10 @@
 #include <bit>
 #include <utility>
 
+using namespace qs;
+using namespace korvel;
+using namespace ombrik;
+
 using namespace mbu3;
 
 MeterCore::MeterCore()

@@ -45,15 +45,15 @@ public:
 
     // Identity the meter reports in every reply header.
     std::uint16_t deviceType = 5530;
-    std::uint16_t firmware = VersionDateCode(2020, 8, 1);
+    std::uint16_t firmware = qs::VersionDateCode(2020, 8, 1);
     std::uint32_t deviceId = 1234567;
     // Largest request the meter accepts; longer ones are answered with code 7.
-    std::size_t rxCapacity = mbu3::kStreamSize;
+    std::size_t rxCapacity = korvel::mbu3::kStreamSize;
     // Answer requests for another device type with code 2 (0 is always accepted).
     bool checkRequestedType = false;
 
     // The live state the status poll (101) reports; tests set its fields.
-    StatusRecord status;
+    korvel::StatusRecord status;
     // The status requests received, newest last.
     std::vector<std::uint8_t> lastStatusRequest;
 
@@ -82,30 +82,30 @@ public:
     bool segmentsAtOffsetZero = false;
 
     // One frame as the host wrote it: logged, then answered through sendFrame().
-    void receiveFrame(const mbu3::Frame& frame);
+    void receiveFrame(const korvel::mbu3::Frame& frame);
     // The link went down: a request being received and a reply being served are forgotten.
     void resetLink();
 
     // What the host sent.
-    const std::vector<mbu3::Frame>& framesReceived() const { return frames_; }
+    const std::vector<korvel::mbu3::Frame>& framesReceived() const { return frames_; }
     const std::vector<Request>& requests() const { return requests_; }
     std::vector<std::uint8_t> commandsSeen() const;
     virtual void clearLog();
     std::uint8_t frameCounter() const { return counter_; }
 
     // The 53 bytes of a status record, as the meter sends them.
-    static std::vector<std::uint8_t> EncodeStatusRecord(const StatusRecord& r);
+    static std::vector<std::uint8_t> EncodeStatusRecord(const korvel::StatusRecord& r);
 
 protected:
     // One finished reply frame (counter and CRC set, faults applied) for the host.
-    virtual void sendFrame(const mbu3::Frame& reply) = 0;
+    virtual void sendFrame(const korvel::mbu3::Frame& reply) = 0;
 
 private:
-    void handleFrame(const mbu3::Frame& frame);
-    void handleMbuFrame(const mbu3::Frame& frame);
-    void sendReply(mbu3::Frame reply);
-    mbu3::Frame replyHeader(std::uint8_t command, std::uint8_t error) const;
-    mbu3::Frame segmentReply(std::uint8_t command, std::uint16_t offset);
+    void handleFrame(const korvel::mbu3::Frame& frame);
+    void handleMbuFrame(const korvel::mbu3::Frame& frame);
+    void sendReply(korvel::mbu3::Frame reply);
+    korvel::mbu3::Frame replyHeader(std::uint8_t command, std::uint8_t error) const;
+    korvel::mbu3::Frame segmentReply(std::uint8_t command, std::uint16_t offset);
 
     bool mbuProtocol_ = false;
     std::uint8_t counter_ = 0;
@@ -114,7 +114,7 @@ private:
     std::deque<std::uint8_t> failures_;
     std::optional<std::uint16_t> announce_;
     bool holdNext_ = false;
-    std::optional<mbu3::Frame> held_;
+    std::optional<korvel::mbu3::Frame> held_;
     std::map<std::uint8_t, Handler> handlers_;
 
     // Request being received and reply being served.
@@ -125,6 +125,6 @@ private:
     std::vector<std::uint8_t> replyData_;
     std::uint16_t replyAnnounced_ = 0;
 
-    std::vector<mbu3::Frame> frames_;
+    std::vector<korvel::mbu3::Frame> frames_;
     std::vector<Request> requests_;
 };

@@ -1,5 +1,9 @@
 #include "ModuleStore.h"
 
+using namespace qs;
+using namespace korvel;
+using namespace ombrik;
+
 // Settling 60 ms (5), voltage 0-10 V, 2 decimals, scale 123.45 .. -5.00, rounding 5.
 const ModuleStore::Bytes ModuleStore::kQvain = {0x05, 0x02, 0x02, 0x39, 0x30, 0x00, 0x00, 0x0C, 0xFE, 0xFF, 0xFF, 0x05};
 // Settling 200 ms (16), current 4-20 mA, 1 decimal, scale 0 .. 1000, rounding 1.

@@ -4,6 +4,10 @@
 
 #include <algorithm>
 
+using namespace qs;
+using namespace korvel;
+using namespace ombrik;
+
 std::vector<std::uint8_t> SettingsStore::Encoded(const SettingsRecord& r)
 {
     std::vector<std::uint8_t> area(SettingsRecord::kSize);

@@ -19,13 +19,13 @@ public:
 
     // A record with every field off its zero and its design state; variants 0 and 1 differ
     // in every field. The stored block starts as variant 0, the default block as variant 1.
-    static SettingsRecord Sample(int variant);
+    static qs::SettingsRecord Sample(int variant);
     // The settings controls as both programs' windows create them, taken with no decimals:
     // the selections, numbers and clamps they share. Each program then sets what its own
     // form differs in (brightness, texts, baud rate); here they are 0, empty and none.
-    static SettingsRecord DesignState();
+    static qs::SettingsRecord DesignState();
     // The record's 139 bytes.
-    static std::vector<std::uint8_t> Encoded(const SettingsRecord& r);
+    static std::vector<std::uint8_t> Encoded(const qs::SettingsRecord& r);
 
     std::vector<std::uint8_t> stored;
     std::vector<std::uint8_t> defaults;

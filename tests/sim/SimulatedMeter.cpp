@@ -5,6 +5,10 @@
 #include <algorithm>
 #include <utility>
 
+using namespace qs;
+using namespace korvel;
+using namespace ombrik;
+
 using namespace mbu3;
 
 SimulatedMeter::SimulatedMeter(QObject* parent) : QObject(parent) {}

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace qs {
+
 // The replies of the calibration commands: calibration points as the unit stores them,
 // little-endian, in the order below. Input and Pt points are signed 32-bit converter values,
 // output points 16-bit PWM values.
@@ -95,3 +97,5 @@ struct Pt1000Choice {
 
     friend bool operator==(const Pt1000Choice&, const Pt1000Choice&) = default;
 };
+
+}  // namespace qs

@@ -2,6 +2,8 @@
 
 #include "common/text/Win1250.h"
 
+namespace qs {
+
 namespace field {
 
 std::uint8_t Coded::Code(int index) const
@@ -80,3 +82,5 @@ std::string Text::Get(ByteReader& r) const
 }
 
 }  // namespace field
+
+}  // namespace qs

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <type_traits>
 
+namespace qs {
+
 // How one field of a device record travels, for a value that a window control holds.
 //
 // Each codec turns the control's value into the field's bytes (Put) and the field's bytes
@@ -188,3 +190,5 @@ Record DecodeFields(ByteReader& r)
 }
 
 }  // namespace field
+
+}  // namespace qs

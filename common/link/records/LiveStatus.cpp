@@ -1,5 +1,7 @@
 #include "LiveStatus.h"
 
+namespace qs {
+
 void LiveStatus::EncodeLive(ByteWriter& w) const
 {
     w.PutInteger(iADRaw);
@@ -27,3 +29,5 @@ void LiveStatus::DecodeLive(ByteReader& r)
     uSPS = r.GetWord();
     bPt1000 = r.GetBoolean();
 }
+
+}  // namespace qs

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace qs {
+
 // The live measurement both programs' status polls report, in this order, little-endian:
 // converter readings, status bits, physical value, output level, displayed value, input
 // type, decimal places, memory bits, converter rate and the Pt1000 flag (31 bytes). Ombrik's
@@ -37,3 +39,5 @@ namespace live_status {
 constexpr std::uint32_t InputNotCalibrated = 1u << 0;
 constexpr std::uint32_t OutputNotCalibrated = 1u << 1;  // also withholds the output checks
 }  // namespace live_status
+
+}  // namespace qs

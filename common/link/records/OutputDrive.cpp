@@ -1,5 +1,7 @@
 #include "OutputDrive.h"
 
+namespace qs {
+
 OutputDrive BuildOutputDrive(const OutputDriveInputs& in, bool outputNotCalibrated)
 {
     OutputDrive d;
@@ -15,3 +17,5 @@ OutputDrive BuildOutputDrive(const OutputDriveInputs& in, bool outputNotCalibrat
     bit(d.checkVoltageDown, output_drive::CheckVoltage);
     return d;
 }
+
+}  // namespace qs

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+namespace qs {
+
 // The output drive both programs' status polls send first: control bits 0..3, then the PWM
 // value. It carries the calibration page's direct PWM drive, the output type and the two
 // output checks to the unit with every poll.
@@ -31,3 +33,5 @@ struct OutputDrive {
 // button is released instead and its bit stays 0. Otherwise the buttons keep their state, so
 // a check goes out in every poll while its button stays Down.
 OutputDrive BuildOutputDrive(const OutputDriveInputs& in, bool outputNotCalibrated);
+
+}  // namespace qs

@@ -1,5 +1,7 @@
 #include "SettingsRecord.h"
 
+namespace qs {
+
 void SettingsRecord::Encode(ByteWriter& w) const
 {
     field::EncodeFields(*this, w);
@@ -19,3 +21,5 @@ void SettingsRecord::DecodePart(SettingsPart part, ByteReader& r)
 {
     VisitPartFields(*this, part, [&](std::string_view, auto& member, const auto& codec) { member = codec.Get(r); });
 }
+
+}  // namespace qs

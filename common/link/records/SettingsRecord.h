@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+namespace qs {
+
 // The base unit's settings: display, analogue output, bar graph, input scaling, the four
 // limit outputs, the MODBUS parameters and the Pt wiring. 139 bytes, 52 fields,
 // little-endian, nothing padded. Korvel moves it whole (read 131, defaults 132, write 109);
@@ -167,3 +169,5 @@ void SettingsRecord::VisitFields(Self& r, Visitor&& v)
     v("bDisableAnalogueError", r.bDisableAnalogueError, Check{});
     v("uPtWires", r.uPtWires, WireCount{3});
 }
+
+}  // namespace qs

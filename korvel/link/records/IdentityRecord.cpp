@@ -1,5 +1,9 @@
 #include "IdentityRecord.h"
 
+namespace korvel {
+
+using namespace qs;
+
 void IdentityRecord::Encode(ByteWriter& w) const
 {
     w.PutDWord(uGyariSzam);
@@ -23,3 +27,5 @@ IdentityRecord IdentityRecord::Decode(ByteReader& r)
     id.uQVOptOut1 = r.GetByte();
     return id;
 }
+
+}  // namespace korvel

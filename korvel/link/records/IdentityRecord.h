@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace korvel {
+
 // The identity that command 1 writes into a device: factory number, date of manufacture,
 // model and the kinds of the three fitted modules. 11 bytes, little-endian.
 struct IdentityRecord {
@@ -16,10 +18,12 @@ struct IdentityRecord {
     std::uint8_t uQVOptOut1 = 0;        // module kind of output module 1 (additional)
 
     // u32, byte, byte, u16, byte, byte, byte.
-    void Encode(ByteWriter& w) const;
-    static IdentityRecord Decode(ByteReader& r);
+    void Encode(qs::ByteWriter& w) const;
+    static IdentityRecord Decode(qs::ByteReader& r);
 
     friend bool operator==(const IdentityRecord&, const IdentityRecord&) = default;
 };
 
 constexpr std::size_t kIdentityRecordSize = 11;
+
+}  // namespace korvel

@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <optional>
 
+namespace korvel {
+
+using namespace qs;
+
 namespace {
 
 // Plain decimal digits with an optional sign, within 0..9999; anything else gives nothing.
@@ -64,3 +68,5 @@ Qv5510DisplayBlock Qv5510DisplayBlock::Decode(ByteReader& r) { return field::Dec
 
 void PasswordBlock::Encode(ByteWriter& w) const { field::EncodeFields(*this, w); }
 PasswordBlock PasswordBlock::Decode(ByteReader& r) { return field::DecodeFields<PasswordBlock>(r); }
+
+}  // namespace korvel

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string_view>
 
+namespace korvel {
+
 // The settings blocks of the plug-in modules and of the base unit's display and passwords.
 // Each member holds what its control holds and names the device variable it carries (or the
 // dialog's value field); VisitFields lists them in wire order with their codecs. A window
@@ -25,18 +27,18 @@
 // Code table A, the analogue input's settling time: the display refresh codes of the
 // settings record ("12" .. "500" ms as 1 .. 40; an index outside sends 40, a code outside
 // selects "500").
-inline constexpr field::Coded kSettlingTimeCode = kRefreshCode;
+inline constexpr qs::field::Coded kSettlingTimeCode = qs::kRefreshCode;
 
 // Code table B, the rounding step: items "1", "2", "5", "10", "20", "50", "100" travel as
 // their numbers. An index outside the table sends 1; a code outside selects "1".
 inline constexpr std::array<std::uint8_t, 7> kRoundingCodes = {1, 2, 5, 10, 20, 50, 100};
-inline constexpr field::Coded kRoundingCode{kRoundingCodes, 1, 0};
+inline constexpr qs::field::Coded kRoundingCode{kRoundingCodes, 1, 0};
 
 // Code table C, the QV5510 display refresh: "Leggyorsabb", "100 ms", "200 ms", "300 ms",
 // "500 ms", "1 s", "2 s" travel as 1, 10, 20, 30, 50, 100, 200. No selection or any other
 // index sends 50; a code outside selects "500 ms".
 inline constexpr std::array<std::uint8_t, 7> kRefreshCountCodes = {1, 10, 20, 30, 50, 100, 200};
-inline constexpr field::Coded kRefreshCountCode{kRefreshCountCodes, 50, 4};
+inline constexpr qs::field::Coded kRefreshCountCode{kRefreshCountCodes, 50, 4};
 
 // Analogue input module, 12 bytes.
 struct QvainBlock {
@@ -54,17 +56,17 @@ struct QvainBlock {
     // A write sends uDecimalPointSettings.
     std::uint8_t receivedDecimals = 0;
 
-    void Encode(ByteWriter& w) const;
-    static QvainBlock Decode(ByteReader& r);
+    void Encode(qs::ByteWriter& w) const;
+    static QvainBlock Decode(qs::ByteReader& r);
 
     template <class Self, class Visitor>
     static void VisitFields(Self& b, Visitor&& v)
     {
         v("DisplayRefresh", b.displayRefresh, kSettlingTimeCode);
-        v("uInputTypeSettings", b.uInputTypeSettings, field::Radio{5});
-        v("uDecimalPointSettings", b.uDecimalPointSettings, field::Radio{5});
-        v("iScaleLowSettings", b.iScaleLowSettings, field::Integer{});
-        v("iScaleHighSettings", b.iScaleHighSettings, field::Integer{});
+        v("uInputTypeSettings", b.uInputTypeSettings, qs::field::Radio{5});
+        v("uDecimalPointSettings", b.uDecimalPointSettings, qs::field::Radio{5});
+        v("iScaleLowSettings", b.iScaleLowSettings, qs::field::Integer{});
+        v("iScaleHighSettings", b.iScaleHighSettings, qs::field::Integer{});
         v("uRoundSettings", b.uRoundSettings, kRoundingCode);
     }
 
@@ -81,17 +83,17 @@ struct QvaoBlock {
     bool bAnalogueErrorHigh = false;      // bAnalogueErrorHigh
     bool bDisableAnalogueError = false;   // bDisableAnalogueError
 
-    void Encode(ByteWriter& w) const;
-    static QvaoBlock Decode(ByteReader& r);
+    void Encode(qs::ByteWriter& w) const;
+    static QvaoBlock Decode(qs::ByteReader& r);
 
     template <class Self, class Visitor>
     static void VisitFields(Self& b, Visitor&& v)
     {
-        v("uAnalogueType", b.uAnalogueType, field::Radio{5});
-        v("iScaleLowSettings", b.iScaleLowSettings, field::Integer{});
-        v("iScaleHighSettings", b.iScaleHighSettings, field::Integer{});
-        v("bAnalogueErrorHigh", b.bAnalogueErrorHigh, field::Check{});
-        v("bDisableAnalogueError", b.bDisableAnalogueError, field::Check{});
+        v("uAnalogueType", b.uAnalogueType, qs::field::Radio{5});
+        v("iScaleLowSettings", b.iScaleLowSettings, qs::field::Integer{});
+        v("iScaleHighSettings", b.iScaleHighSettings, qs::field::Integer{});
+        v("bAnalogueErrorHigh", b.bAnalogueErrorHigh, qs::field::Check{});
+        v("bDisableAnalogueError", b.bDisableAnalogueError, qs::field::Check{});
     }
 
     friend bool operator==(const QvaoBlock&, const QvaoBlock&) = default;
@@ -100,8 +102,8 @@ struct QvaoBlock {
 // One relay (limit) output, 17 bytes; both slots carry the same block.
 struct QvroBlock {
     static constexpr std::size_t kSize = 17;
-    static constexpr field::Clamped kSeconds = SettingsRecord::kSeconds;            // 2..65535
-    static constexpr field::Clamped kPulseSeconds = SettingsRecord::kPulseSeconds;  // 2..255
+    static constexpr qs::field::Clamped kSeconds = qs::SettingsRecord::kSeconds;            // 2..65535
+    static constexpr qs::field::Clamped kPulseSeconds = qs::SettingsRecord::kPulseSeconds;  // 2..255
 
     int enuLimitMode = -1;                 // enuLimitMode "Üzemmód", 11 modes
     std::int32_t iSettingsA = 0;           // iSettingsA, shown in iSettingsA
@@ -111,17 +113,17 @@ struct QvroBlock {
     std::uint32_t uSec = 0;                // uSec, kSeconds
     std::uint32_t uPulseSec = 0;           // uPulseSec, kPulseSeconds
 
-    void Encode(ByteWriter& w) const;
-    static QvroBlock Decode(ByteReader& r);
+    void Encode(qs::ByteWriter& w) const;
+    static QvroBlock Decode(qs::ByteReader& r);
 
     template <class Self, class Visitor>
     static void VisitFields(Self& b, Visitor&& v)
     {
-        v("enuLimitMode", b.enuLimitMode, field::Radio{11});
-        v("iSettingsA", b.iSettingsA, field::Integer{});
-        v("iSettingsB", b.iSettingsB, field::Integer{});
-        v("iSettingsHysteresis", b.iSettingsHysteresis, field::Integer{});
-        v("bHold", b.bHold, field::Check{});
+        v("enuLimitMode", b.enuLimitMode, qs::field::Radio{11});
+        v("iSettingsA", b.iSettingsA, qs::field::Integer{});
+        v("iSettingsB", b.iSettingsB, qs::field::Integer{});
+        v("iSettingsHysteresis", b.iSettingsHysteresis, qs::field::Integer{});
+        v("bHold", b.bHold, qs::field::Check{});
         v("uSec", b.uSec, kSeconds);
         v("uPulseSec", b.uPulseSec, kPulseSeconds);
     }
@@ -133,7 +135,7 @@ struct QvroBlock {
 // settings record.
 struct QvserBlock {
     static constexpr std::size_t kSize = 6;
-    static constexpr field::Clamped kTimeOut{2, 0, 65535};
+    static constexpr qs::field::Clamped kTimeOut{2, 0, 65535};
 
     int modbusProtocol = -1;   // MODBUSProtocol, "RTU", "ASCII"
     int modbusParity = -1;     // MODBUSParity, 4 items
@@ -141,16 +143,16 @@ struct QvserBlock {
     int modbusAddress = -1;    // MODBUSAddress, "0".."247" (no selection: 255)
     std::uint32_t uTimeOut = 0;  // MODBUSTimeOut, seconds, kTimeOut
 
-    void Encode(ByteWriter& w) const;
-    static QvserBlock Decode(ByteReader& r);
+    void Encode(qs::ByteWriter& w) const;
+    static QvserBlock Decode(qs::ByteReader& r);
 
     template <class Self, class Visitor>
     static void VisitFields(Self& b, Visitor&& v)
     {
-        v("MODBUSProtocol", b.modbusProtocol, field::Radio{2});
-        v("MODBUSParity", b.modbusParity, field::Radio{4});
-        v("MODBUSBaudRate", b.modbusBaudRate, field::List{16});
-        v("MODBUSAddress", b.modbusAddress, field::List{248});
+        v("MODBUSProtocol", b.modbusProtocol, qs::field::Radio{2});
+        v("MODBUSParity", b.modbusParity, qs::field::Radio{4});
+        v("MODBUSBaudRate", b.modbusBaudRate, qs::field::List{16});
+        v("MODBUSAddress", b.modbusAddress, qs::field::List{248});
         v("MODBUSTimeOut", b.uTimeOut, kTimeOut);
     }
 
@@ -167,14 +169,14 @@ struct Qv5510DisplayBlock {
     bool displayLeaderZeros = false;     // DisplayLeaderZeros_QV5510
     int uCounterForDisplayRefresh = -1;  // uCounterForDisplayRefresh, table C
 
-    void Encode(ByteWriter& w) const;
-    static Qv5510DisplayBlock Decode(ByteReader& r);
+    void Encode(qs::ByteWriter& w) const;
+    static Qv5510DisplayBlock Decode(qs::ByteReader& r);
 
     template <class Self, class Visitor>
     static void VisitFields(Self& b, Visitor&& v)
     {
-        v("Brightness_QV5510", b.brightness, field::Byte{});
-        v("DisplayLeaderZeros_QV5510", b.displayLeaderZeros, field::Check{});
+        v("Brightness_QV5510", b.brightness, qs::field::Byte{});
+        v("DisplayLeaderZeros_QV5510", b.displayLeaderZeros, qs::field::Check{});
         v("uCounterForDisplayRefresh", b.uCounterForDisplayRefresh, kRefreshCountCode);
     }
 
@@ -190,14 +192,14 @@ struct PasswordBlock {
     std::uint16_t passwordUser = 0;        // PasswordUser "Kezelői jelszó"
     std::uint16_t passwordSupervisor = 0;  // PasswordSupervisor "Mérnöki jelszó"
 
-    void Encode(ByteWriter& w) const;
-    static PasswordBlock Decode(ByteReader& r);
+    void Encode(qs::ByteWriter& w) const;
+    static PasswordBlock Decode(qs::ByteReader& r);
 
     template <class Self, class Visitor>
     static void VisitFields(Self& b, Visitor&& v)
     {
-        v("PasswordUser", b.passwordUser, field::Word{});
-        v("PasswordSupervisor", b.passwordSupervisor, field::Word{});
+        v("PasswordUser", b.passwordUser, qs::field::Word{});
+        v("PasswordSupervisor", b.passwordSupervisor, qs::field::Word{});
     }
 
     friend bool operator==(const PasswordBlock&, const PasswordBlock&) = default;
@@ -214,3 +216,5 @@ struct PasswordEntryCheck {
     PasswordBlock block;  // the block to send, when the entries are Valid
 };
 PasswordEntryCheck CheckPasswordEntries(std::string_view user, std::string_view supervisor);
+
+}  // namespace korvel

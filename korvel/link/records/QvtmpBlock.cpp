@@ -2,6 +2,10 @@
 
 #include <string_view>
 
+namespace korvel {
+
+using namespace qs;
+
 std::optional<int> QvtmpBlock::ScaleDecimals() const
 {
     if (uDecimals > 4)
@@ -30,3 +34,5 @@ QvtmpBlock QvtmpBlock::WithSelection(const QvtmpSelection& s) const
 
 void QvtmpBlock::Encode(ByteWriter& w) const { field::EncodeFields(*this, w); }
 QvtmpBlock QvtmpBlock::Decode(ByteReader& r) { return field::DecodeFields<QvtmpBlock>(r); }
+
+}  // namespace korvel

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <optional>
 
+namespace korvel {
+
 // The Pt100/Pt1000 temperature module's block, 25 bytes: read 223, defaults 224, write 225.
 //
 // The window keeps the last block received whole (LastQVTMPBlock, all zero at start): a
@@ -19,7 +21,7 @@
 // Code table D, averaged measurements: items "1", "2", "5", "10", "20", "50" travel as their
 // numbers. Any other index sends 1; a code outside selects "1".
 inline constexpr std::array<std::uint8_t, 6> kAveragingCodes = {1, 2, 5, 10, 20, 50};
-inline constexpr field::Coded kAveragingCode{kAveragingCodes, 1, 0};
+inline constexpr qs::field::Coded kAveragingCode{kAveragingCodes, 1, 0};
 
 // The dialog's five radio groups (the QVTMP dialog), as item indexes (-1 no selection).
 struct QvtmpSelection {
@@ -68,22 +70,22 @@ struct QvtmpBlock {
     // their tables send 1.
     QvtmpBlock WithSelection(const QvtmpSelection& s) const;
 
-    void Encode(ByteWriter& w) const;
-    static QvtmpBlock Decode(ByteReader& r);
+    void Encode(qs::ByteWriter& w) const;
+    static QvtmpBlock Decode(qs::ByteReader& r);
 
     template <class Self, class Visitor>
     static void VisitFields(Self& b, Visitor&& v)
     {
-        v("QVTMP_Mode", b.uMode, field::Byte{});
-        v("QVTMP_Wires", b.uWires, field::Byte{});
-        v("QVTMP_R2W", b.leadResistanceBits, field::SingleBits{});
-        v("QVTMP_Average", b.uAverage, field::Byte{});
-        v("QVTMP_CalPot0", b.calPot0Bits, field::SingleBits{});
-        v("QVTMP_CalPot100", b.calPot100Bits, field::SingleBits{});
-        v("uDecimalPointSettings", b.uDecimals, field::Byte{});
-        v("iScaleLowSettings", b.iScaleLow, field::Integer{});
-        v("iScaleHighSettings", b.iScaleHigh, field::Integer{});
-        v("uRoundSettings", b.uRound, field::Byte{});
+        v("QVTMP_Mode", b.uMode, qs::field::Byte{});
+        v("QVTMP_Wires", b.uWires, qs::field::Byte{});
+        v("QVTMP_R2W", b.leadResistanceBits, qs::field::SingleBits{});
+        v("QVTMP_Average", b.uAverage, qs::field::Byte{});
+        v("QVTMP_CalPot0", b.calPot0Bits, qs::field::SingleBits{});
+        v("QVTMP_CalPot100", b.calPot100Bits, qs::field::SingleBits{});
+        v("uDecimalPointSettings", b.uDecimals, qs::field::Byte{});
+        v("iScaleLowSettings", b.iScaleLow, qs::field::Integer{});
+        v("iScaleHighSettings", b.iScaleHigh, qs::field::Integer{});
+        v("uRoundSettings", b.uRound, qs::field::Byte{});
     }
 
     friend bool operator==(const QvtmpBlock&, const QvtmpBlock&) = default;
@@ -92,9 +94,11 @@ struct QvtmpBlock {
 template <class Self, class Visitor>
 void QvtmpSelection::VisitFields(Self& s, Visitor&& v)
 {
-    v("QVTMP_Mode", s.mode, field::Radio{3});
-    v("QVTMP_Wires", s.wires, field::WireCount{3});
+    v("QVTMP_Mode", s.mode, qs::field::Radio{3});
+    v("QVTMP_Wires", s.wires, qs::field::WireCount{3});
     v("QVTMP_Average", s.average, kAveragingCode);
-    v("uDecimalPointSettings", s.decimals, field::Radio{5});
+    v("uDecimalPointSettings", s.decimals, qs::field::Radio{5});
     v("uRoundSettings", s.round, kRoundingCode);
 }
+
+}  // namespace korvel

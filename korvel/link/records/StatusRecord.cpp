@@ -1,5 +1,9 @@
 #include "StatusRecord.h"
 
+namespace korvel {
+
+using namespace qs;
+
 void StatusRecord::Encode(ByteWriter& w) const
 {
     w.PutByte(uGyariSzamEv);
@@ -120,3 +124,5 @@ StatusRequest StatusRequest::Decode(ByteReader& r)
     s.digitalOutForce = r.GetByte();
     return s;
 }
+
+}  // namespace korvel

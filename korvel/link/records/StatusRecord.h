@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace korvel {
+
 // The status poll: the 5-byte request that carries the live test and force
 // settings of the factory pages, and the 53-byte record of the device's live state.
 
@@ -15,7 +17,7 @@
 // The device's live state, in reply order: the year and month of manufacture, the live block
 // both programs' polls share (LiveStatus), then the fields of the 32-bit family.
 // Everything is 0 before the first reply.
-struct StatusRecord : LiveStatus {
+struct StatusRecord : qs::LiveStatus {
     std::uint8_t uGyariSzamEv = 0;        // year of manufacture, two digits
     std::uint8_t uGyariSzamHonap = 0;     // month of manufacture
     std::uint8_t uFRAMSizeKB = 0;         // FRAM size in kB
@@ -31,8 +33,8 @@ struct StatusRecord : LiveStatus {
     std::uint32_t uMainLoopFrequency = 0;
 
     // Field order, little-endian. A short reply reads 0 for the fields past its end.
-    void Encode(ByteWriter& w) const;
-    static StatusRecord Decode(ByteReader& r);
+    void Encode(qs::ByteWriter& w) const;
+    static StatusRecord Decode(qs::ByteReader& r);
 
     friend bool operator==(const StatusRecord&, const StatusRecord&) = default;
 };
@@ -42,7 +44,7 @@ constexpr std::size_t kStatusRecordSize = 53;
 // Error bits of StatusRecord::uErrorBits, in the order of the error-flag labels.
 namespace status_error {
 constexpr std::uint32_t UncalibratedInput = 1u << 0;
-constexpr std::uint32_t UncalibratedOutput = live_status::OutputNotCalibrated;  // withholds the checks
+constexpr std::uint32_t UncalibratedOutput = qs::live_status::OutputNotCalibrated;  // withholds the checks
 constexpr std::uint32_t OutputRange = 1u << 2;
 constexpr std::uint32_t FRAM = 1u << 3;
 constexpr std::uint32_t InputRange = 1u << 4;
@@ -57,7 +59,7 @@ enum class ActiveModelPage : std::uint8_t { Other, QV5510, QV5530 };
 
 // Everything the request depends on, read from the window when the poll starts.
 // The output calibration page's drive, checks and PWM value come in OutputDriveInputs.
-struct StatusRequestInputs : OutputDriveInputs {
+struct StatusRequestInputs : qs::OutputDriveInputs {
     bool qvaoModule1Selected = false;     // QVAO selector on "#1: További"
 
     // Display tests.
@@ -89,8 +91,8 @@ struct StatusRequest {
     std::uint8_t uTestForce = 0;
     std::uint8_t digitalOutForce = 0;
 
-    void Encode(ByteWriter& w) const;
-    static StatusRequest Decode(ByteReader& r);
+    void Encode(qs::ByteWriter& w) const;
+    static StatusRequest Decode(qs::ByteReader& r);
 
     friend bool operator==(const StatusRequest&, const StatusRequest&) = default;
 };
@@ -99,10 +101,10 @@ constexpr std::size_t kStatusRequestSize = 5;
 
 // Bits of StatusRequest::controlBits.
 namespace status_control {
-constexpr std::uint8_t PWMForce = output_drive::PWMForce;
-constexpr std::uint8_t CurrentOutput = output_drive::CurrentOutput;
-constexpr std::uint8_t CheckCurrent = output_drive::CheckCurrent;
-constexpr std::uint8_t CheckVoltage = output_drive::CheckVoltage;
+constexpr std::uint8_t PWMForce = qs::output_drive::PWMForce;
+constexpr std::uint8_t CurrentOutput = qs::output_drive::CurrentOutput;
+constexpr std::uint8_t CheckCurrent = qs::output_drive::CheckCurrent;
+constexpr std::uint8_t CheckVoltage = qs::output_drive::CheckVoltage;
 constexpr std::uint8_t QVAOModule1 = 0x10;
 }  // namespace status_control
 
@@ -127,3 +129,5 @@ struct StatusRequestBuild {
 // - with the main window's force switch up, its four output buttons mirror the outputs;
 // - with the relay dialog's test unticked, its button mirrors its slot's output.
 StatusRequestBuild BuildStatusRequest(const StatusRequestInputs& in);
+
+}  // namespace korvel

@@ -10,6 +10,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace korvel {
+
+using namespace qs;
+
 DeviceReplacedNotice::DeviceReplacedNotice(QWidget* parent) : QDialog(parent)
 {
     setObjectName("Form_Keszulekcsere");
@@ -92,3 +96,5 @@ void DeviceReplacedNotice::keyPressEvent(QKeyEvent* event)
     }
     QDialog::keyPressEvent(event);
 }
+
+}  // namespace korvel

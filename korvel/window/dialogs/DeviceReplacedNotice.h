@@ -6,6 +6,8 @@
 class QLabel;
 class QPushButton;
 
+namespace korvel {
+
 // The device-replacement notice: a small non-modal window that tells the user another
 // device has been plugged in and work goes on with its settings.
 class DeviceReplacedNotice : public QDialog {
@@ -29,3 +31,5 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
+
+}  // namespace korvel

@@ -6,6 +6,10 @@
 
 #include <QKeyEvent>
 
+namespace korvel {
+
+using namespace qs;
+
 DialogBase::DialogBase(const char* instanceName, const QString& caption, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QLatin1String(instanceName));
@@ -58,3 +62,5 @@ void DialogBase::keyPressEvent(QKeyEvent* event)
     }
     QDialog::keyPressEvent(event);
 }
+
+}  // namespace korvel

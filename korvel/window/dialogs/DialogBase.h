@@ -3,6 +3,8 @@
 
 class QPushButton;
 
+namespace korvel {
+
 // What Korvel's modal dialogs share (the module dialogs, the number editor and the password
 // dialog): no border icons, "Kilépés (Esc)" that the Esc key clicks, "Kép frissítés" and the
 // key preview that runs it for any key pressed with Alt alone, and the place they open at,
@@ -33,3 +35,5 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
+
+}  // namespace korvel

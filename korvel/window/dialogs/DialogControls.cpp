@@ -12,6 +12,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace korvel {
+
+using namespace qs;
+
 const QStringList kRoundingItems = {"1", "2", "5", "10", "20", "50", "100"};
 
 RadioGroup* NamedRadioGroup(QWidget* parent, const char* name, const QString& caption, const QStringList& items,
@@ -71,3 +75,5 @@ ValueRow AddValueRow(QGridLayout* grid, int row, std::initializer_list<NamedCapt
     grid->addWidget(r.button, row, 2);
     return r;
 }
+
+}  // namespace korvel

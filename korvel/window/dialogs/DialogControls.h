@@ -11,7 +11,12 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
+
+namespace qs {
 class RadioGroup;
+}
+
+namespace korvel {
 
 // Controls the module dialogs share.
 
@@ -46,8 +51,10 @@ ScaleRows AddScaleRows(QWidget* parent, const QString& title, std::initializer_l
 QLabel* BoldLabel(QWidget* parent, const char* name, const QString& text);
 
 // A radio group with its name, items and design selection, its items in `columns` columns.
-RadioGroup* NamedRadioGroup(QWidget* parent, const char* name, const QString& caption, const QStringList& items,
+qs::RadioGroup* NamedRadioGroup(QWidget* parent, const char* name, const QString& caption, const QStringList& items,
                             int designIndex, int columns = 1);
 
 // An edit of a whole number: its design text and the most characters typing may give it.
 QLineEdit* NumberEntry(QWidget* parent, const char* name, int maxLength, const QString& text = QStringLiteral("0"));
+
+}  // namespace korvel

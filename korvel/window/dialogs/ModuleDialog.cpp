@@ -9,6 +9,10 @@
 #include <QGroupBox>
 #include <QLabel>
 
+namespace korvel {
+
+using namespace qs;
+
 ModuleDialog::ModuleDialog(const char* instanceName, const QString& caption, const QString& groupTitle,
                            const Trio& trio, QWidget* parent)
     : DialogBase(instanceName, caption, parent), trio_(trio)
@@ -63,3 +67,5 @@ void ModuleDialog::BindRequests(RequestButtons& requests)
     requests.Bind(trio_.defaultKey, SpeedButton_ReadDefault);
     requests.Bind(trio_.writeKey, SpeedButton_WriteToDevice);
 }
+
+}  // namespace korvel

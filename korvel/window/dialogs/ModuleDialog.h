@@ -12,9 +12,15 @@
 #include <string_view>
 #include <vector>
 
-class DecimalFormat;
 class QGroupBox;
 class QLabel;
+
+namespace qs {
+class DecimalFormat;
+}
+
+namespace korvel {
+
 class RequestButtons;
 
 // The frame every module dialog shares, and the password dialog too: outer size 1271 x 538
@@ -37,7 +43,7 @@ public:
 
     // The design's outer size, and the client area inside the usual frame (1255 x 500).
     static constexpr QSize kOuterSize{1271, 538};
-    static constexpr QSize kClientSize = screenfit::ClientOf(kOuterSize);
+    static constexpr QSize kClientSize = qs::screenfit::ClientOf(kOuterSize);
     // GroupBox9's place unless the dialog narrows it: from 8, 56 down to 8 px above the trio.
     static constexpr QRect kBodyRect{8, 56, 1239, 392};
 
@@ -53,11 +59,11 @@ public:
     std::int32_t* ValueField(std::string_view name) const;
     // Each value field's label ("Label_" + its name): the value in the window's current
     // scaled format, with the locale's decimal separator.
-    void ShowValueLabels(const DecimalFormat& format) const;
+    void ShowValueLabels(const qs::DecimalFormat& format) const;
 
-    SpeedButton* SpeedButton_ReadFromDevice = nullptr;
-    SpeedButton* SpeedButton_ReadDefault = nullptr;
-    SpeedButton* SpeedButton_WriteToDevice = nullptr;
+    qs::SpeedButton* SpeedButton_ReadFromDevice = nullptr;
+    qs::SpeedButton* SpeedButton_ReadDefault = nullptr;
+    qs::SpeedButton* SpeedButton_WriteToDevice = nullptr;
     QGroupBox* GroupBox9 = nullptr;
 
 protected:
@@ -78,3 +84,5 @@ private:
     std::vector<ValueAndLabel> values_;
     Trio trio_;
 };
+
+}  // namespace korvel

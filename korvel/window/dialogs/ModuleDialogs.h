@@ -5,3 +5,9 @@
 #include "QvroDialog.h"
 #include "QvserDialog.h"
 #include "QvtmpDialog.h"
+
+namespace korvel {
+
+
+
+}  // namespace korvel

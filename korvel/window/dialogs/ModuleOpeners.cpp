@@ -2,6 +2,10 @@
 
 #include <array>
 
+namespace korvel {
+
+using namespace qs;
+
 namespace {
 using T = Trio;
 constexpr std::uint8_t kMain = 1;
@@ -34,3 +38,5 @@ std::span<const ModuleOpener> ModuleOpeners()
 {
     return kOpeners;
 }
+
+}  // namespace korvel

@@ -5,6 +5,8 @@
 #include <optional>
 #include <span>
 
+namespace korvel {
+
 // The module buttons of the model pages and the dialog each opens. A slot opener sets
 // ModuleSlot, and with it the slot the dialog's requests go out for, and the dialog's
 // caption; the others leave both as they are.
@@ -18,3 +20,5 @@ struct ModuleOpener {
 
 // Every opener, in the order of the model pages.
 std::span<const ModuleOpener> ModuleOpeners();
+
+}  // namespace korvel

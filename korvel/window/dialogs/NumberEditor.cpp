@@ -9,6 +9,10 @@
 
 #include <cstdlib>
 
+namespace korvel {
+
+using namespace qs;
+
 using namespace build;
 
 namespace {
@@ -138,3 +142,5 @@ void NumberEditor::Button_OKClick()
     }
     accept();
 }
+
+}  // namespace korvel

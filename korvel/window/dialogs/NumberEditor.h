@@ -9,6 +9,8 @@
 class QGroupBox;
 class QLabel;
 
+namespace korvel {
+
 // "Számérték módosítása" (Form_IncDec): the modal editor of one scaled integer of a module
 // dialog, changed digit by digit with a "+" and a "-" per digit; a comma shows where the
 // decimal places begin. OK writes the value back into its target and rewrites that dialog's
@@ -68,3 +70,5 @@ public:
 private:
     std::map<std::uint32_t, Target> targets_;
 };
+
+}  // namespace korvel

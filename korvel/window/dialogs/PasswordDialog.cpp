@@ -11,6 +11,10 @@
 #include <QMessageBox>
 #include <QVBoxLayout>
 
+namespace korvel {
+
+using namespace qs;
+
 namespace {
 
 const QString kRange = QStringLiteral("A jelszó csak 0..9999 közötti szám lehet.");
@@ -82,3 +86,5 @@ void PasswordDialog::ValidatePasswords()
                     QMessageBox::Ok, this);
     box.exec();
 }
+
+}  // namespace korvel

@@ -5,6 +5,8 @@
 class QGroupBox;
 class QLineEdit;
 
+namespace korvel {
+
 // The password dialog: reads, shows the factory values of and writes the operator and
 // engineer passwords. It shares the module dialogs' frame; its trio has names of its own.
 // A write may stay pending only while both entries are numbers 0..9999 that differ: the
@@ -28,11 +30,13 @@ public:
     // information box says why. An invalid pair is never compared.
     void ValidatePasswords();
 
-    SpeedButton* const& SpeedButton_ReadFromDevice_Password = SpeedButton_ReadFromDevice;
-    SpeedButton* const& SpeedButton_ReadDefault_Password = SpeedButton_ReadDefault;
-    SpeedButton* const& SpeedButton_WriteToDevice_Password = SpeedButton_WriteToDevice;
+    qs::SpeedButton* const& SpeedButton_ReadFromDevice_Password = SpeedButton_ReadFromDevice;
+    qs::SpeedButton* const& SpeedButton_ReadDefault_Password = SpeedButton_ReadDefault;
+    qs::SpeedButton* const& SpeedButton_WriteToDevice_Password = SpeedButton_WriteToDevice;
     QGroupBox* GroupBox_MODBUSOutputSettings = nullptr;
     QLineEdit* Edit_PasswordUser = nullptr;
     QGroupBox* GroupBox1 = nullptr;
     QLineEdit* Edit_PasswordSupervisor = nullptr;
 };
+
+}  // namespace korvel

@@ -5,6 +5,9 @@
 #include "common/ui/RadioGroup.h"
 #include "common/ui/SettingsItems.h"
 
+namespace korvel {
+
+using namespace qs;
 
 QvainDialog::QvainDialog(QWidget* parent)
     : ScaleDialog("Form_QVAIN", "QVAIN", "Bemenet típusa és a bemenet skálázása",
@@ -27,3 +30,5 @@ QvainDialog::QvainDialog(QWidget* parent)
     RadioGroup_DisplayRefresh->setGeometry(10, 240, 420, 60);
     GroupBox1->setGeometry(440, 20, 420, 110);
 }
+
+}  // namespace korvel

@@ -1,7 +1,11 @@
 #pragma once
 #include "ScaleDialog.h"
 
+namespace qs {
 class RadioGroup;
+}
+
+namespace korvel {
 
 // The analogue input module dialog ("QVAIN"): input type, settling time, decimals, rounding,
 // and the input scale, whose two ends the number editor changes (targets 1 and 2).
@@ -10,8 +14,10 @@ class QvainDialog : public ScaleDialog {
 public:
     explicit QvainDialog(QWidget* parent = nullptr);
 
-    RadioGroup* RadioGroup_uInputTypeSettings = nullptr;
-    RadioGroup* RadioGroup_DisplayRefresh = nullptr;
-    RadioGroup* RadioGroup_uDecimalPointSettings = nullptr;
-    RadioGroup* RadioGroup_uRoundSettings = nullptr;
+    qs::RadioGroup* RadioGroup_uInputTypeSettings = nullptr;
+    qs::RadioGroup* RadioGroup_DisplayRefresh = nullptr;
+    qs::RadioGroup* RadioGroup_uDecimalPointSettings = nullptr;
+    qs::RadioGroup* RadioGroup_uRoundSettings = nullptr;
 };
+
+}  // namespace korvel

@@ -7,6 +7,10 @@
 
 #include <QCheckBox>
 
+namespace korvel {
+
+using namespace qs;
+
 QvaoDialog::QvaoDialog(QWidget* parent)
     : ScaleDialog("Form_QVAO", "QVAO", "Analóg kimenet típusa, skálázása, hibajelzés módja",
                   {.readKey = KeyQvaoRead, .defaultKey = KeyQvaoDefaults, .writeKey = KeyQvaoWrite}, parent)
@@ -26,3 +30,5 @@ QvaoDialog::QvaoDialog(QWidget* parent)
     CheckBox_bDisableAnalogueError->setGeometry(200, 50, 420, 20);
     GroupBox1->setGeometry(200, 80, 420, 110);
 }
+
+}  // namespace korvel

@@ -2,7 +2,12 @@
 #include "ScaleDialog.h"
 
 class QCheckBox;
+
+namespace qs {
 class RadioGroup;
+}
+
+namespace korvel {
 
 // The analogue output module dialog ("QVAO"), for the main or the additional slot (the opener
 // sets the caption): output type, scale and error signalling. The number editor changes the
@@ -12,7 +17,9 @@ class QvaoDialog : public ScaleDialog {
 public:
     explicit QvaoDialog(QWidget* parent = nullptr);
 
-    RadioGroup* RadioGroup_uAnalogueType = nullptr;
+    qs::RadioGroup* RadioGroup_uAnalogueType = nullptr;
     QCheckBox* CheckBox_bAnalogueErrorHigh = nullptr;
     QCheckBox* CheckBox_bDisableAnalogueError = nullptr;
 };
+
+}  // namespace korvel

@@ -14,6 +14,10 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+namespace korvel {
+
+using namespace qs;
+
 using namespace build;
 
 namespace {
@@ -135,3 +139,5 @@ void QvroDialog::ShowState(QLabel* label, bool lit, TColor colour)
                  QApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
     label->setPalette(pal);
 }
+
+}  // namespace korvel

@@ -7,7 +7,12 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace qs {
 class RadioGroup;
+}
+
+namespace korvel {
 
 // The relay output module dialog ("QVRO"), for the main or the additional slot (the opener
 // sets the caption): the limit mode, the A, B and hysteresis values (number editor targets 5
@@ -33,7 +38,7 @@ public:
     std::int32_t iSettingsB = 0;
     std::int32_t iSettingsHysteresis = 0;
 
-    RadioGroup* RadioGroup_enuLimitMode = nullptr;
+    qs::RadioGroup* RadioGroup_enuLimitMode = nullptr;
     QLabel* Label_iSettingsA = nullptr;
     QPushButton* Button_SettingsA = nullptr;
     QLabel* Label_iSettingsB = nullptr;
@@ -46,10 +51,12 @@ public:
     QLabel* Label_DigitalOutOff = nullptr;
     QLabel* Label_DigitalOutOn = nullptr;
     QCheckBox* CheckBox_DigitalOutForceEng = nullptr;
-    SpeedButton* SpeedButton_DigitalOut1Force = nullptr;
+    qs::SpeedButton* SpeedButton_DigitalOut1Force = nullptr;
 
 private:
     // A state label: lit in its colour and enabled, or unlit in the button face, disabled and
     // with greyed text.
-    static void ShowState(QLabel* label, bool lit, TColor colour);
+    static void ShowState(QLabel* label, bool lit, qs::TColor colour);
 };
+
+}  // namespace korvel

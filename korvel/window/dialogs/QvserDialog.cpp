@@ -8,6 +8,10 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+namespace korvel {
+
+using namespace qs;
+
 using namespace build;
 
 QvserDialog::QvserDialog(QWidget* parent)
@@ -32,3 +36,5 @@ QvserDialog::QvserDialog(QWidget* parent)
     v->addLayout(timeOut);
     v->addStretch(1);
 }
+
+}  // namespace korvel

@@ -3,7 +3,12 @@
 
 class QGroupBox;
 class QLineEdit;
+
+namespace qs {
 class ModbusControls;
+}
+
+namespace korvel {
 
 // The RS-485 MODBUS module dialog ("QVSER"; the opener sets the caption): the four MODBUS
 // controls it shares with the base unit's settings record, and the time-out.
@@ -13,6 +18,8 @@ public:
     explicit QvserDialog(QWidget* parent = nullptr);
 
     QGroupBox* GroupBox_MODBUSOutputSettings = nullptr;
-    ModbusControls* Modbus = nullptr;
+    qs::ModbusControls* Modbus = nullptr;
     QLineEdit* Edit_MODBUSTimeOut = nullptr;
 };
+
+}  // namespace korvel

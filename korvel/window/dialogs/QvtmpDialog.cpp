@@ -16,6 +16,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace korvel {
+
+using namespace qs;
+
 namespace {
 
 const QString kNoScale = QStringLiteral("xxxxx");
@@ -166,3 +170,5 @@ void QvtmpDialog::ShowScaleLabels(const QvtmpBlock& b)
     show(Label_iScaleLowSettings, b.iScaleLow);
     show(Label_iScaleHighSettings, b.iScaleHigh);
 }
+
+}  // namespace korvel

@@ -5,7 +5,13 @@
 class QGroupBox;
 class QLabel;
 class QPushButton;
+
+namespace qs {
 class RadioGroup;
+}
+
+namespace korvel {
+
 struct QvtmpBlock;
 
 // The temperature module dialog ("QVTMP"): measuring mode, wires, averaging and rounding, and
@@ -42,24 +48,26 @@ public:
     QGroupBox* GroupBox5 = nullptr;
     QLabel* Label_QVTMP_FokC = nullptr;
 
-    RadioGroup* RadioGroup_QVTMP_Mode = nullptr;
-    RadioGroup* RadioGroup_QVTMP_Wires = nullptr;
+    qs::RadioGroup* RadioGroup_QVTMP_Mode = nullptr;
+    qs::RadioGroup* RadioGroup_QVTMP_Wires = nullptr;
     QGroupBox* GroupBox_QVTMP_R2W = nullptr;
     QLabel* Label_QVTMP_R2W = nullptr;
     QPushButton* Button_QVTMP_R2W_Meas = nullptr;
     QPushButton* Button_QVTMP_R2W_Zero = nullptr;
-    RadioGroup* RadioGroup_QVTMP_Average = nullptr;
+    qs::RadioGroup* RadioGroup_QVTMP_Average = nullptr;
     QGroupBox* GroupBox_Pot = nullptr;
     QGroupBox* GroupBox4 = nullptr;
     QPushButton* Button_QVTMP_CalPot0 = nullptr;
     QPushButton* Button_QVTMP_CalPot100 = nullptr;
     QLabel* Label_QVTMP_CalPot0 = nullptr;
     QLabel* Label_QVTMP_CalPot100 = nullptr;
-    RadioGroup* RadioGroup_uDecimalPointSettings = nullptr;
+    qs::RadioGroup* RadioGroup_uDecimalPointSettings = nullptr;
     QGroupBox* GroupBox1 = nullptr;
     QLabel* Label_iScaleLowSettings = nullptr;
     QPushButton* Button_ScaleLowSettings = nullptr;
     QLabel* Label_iScaleHighSettings = nullptr;
     QPushButton* Button_ScaleHighSettings = nullptr;
-    RadioGroup* RadioGroup_uRoundSettings = nullptr;
+    qs::RadioGroup* RadioGroup_uRoundSettings = nullptr;
 };
+
+}  // namespace korvel

@@ -1,5 +1,9 @@
 #include "ScaleDialog.h"
 
+namespace korvel {
+
+using namespace qs;
+
 QGroupBox* ScaleDialog::AddScale(const QString& title, std::initializer_list<NamedCaption> lowCaptions,
                                  std::initializer_list<NamedCaption> highCaptions)
 {
@@ -12,3 +16,5 @@ QGroupBox* ScaleDialog::AddScale(const QString& title, std::initializer_list<Nam
     SetValueFields({{"iScaleLowSettings", &iScaleLowSettings}, {"iScaleHighSettings", &iScaleHighSettings}});
     return GroupBox1;
 }
+
+}  // namespace korvel

@@ -6,6 +6,8 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 
+namespace korvel {
+
 // A module dialog with a scale (the analogue input's and output's): its two ends are scaled
 // integers of the dialog, 0 at start, set by a read reply and by the number editor, sent by a
 // write as they stand, and shown in their labels ("xxxxx" until the first reply or edit).
@@ -29,3 +31,5 @@ protected:
     QGroupBox* AddScale(const QString& title, std::initializer_list<NamedCaption> lowCaptions,
                         std::initializer_list<NamedCaption> highCaptions);
 };
+
+}  // namespace korvel

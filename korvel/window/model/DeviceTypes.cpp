@@ -5,6 +5,10 @@
 
 #include <algorithm>
 
+namespace korvel {
+
+using namespace qs;
+
 namespace {
 
 constexpr std::array<DeviceTypeRow, 8> kDeviceTypes{{
@@ -356,3 +360,5 @@ IdentityReadBack ReadBackIdentity(const PolledIdentity& polled, bool factoryMode
     r.taken = ReadIdentityEdits(r.written);
     return r;
 }
+
+}  // namespace korvel

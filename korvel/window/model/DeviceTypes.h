@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+namespace korvel {
+
 // Device identity without widgets: the device-type and module-kind tables, the rules that
 // take the identity to write from the identity group's edits, and the model-page decision.
 // The window reads its controls into these structs and applies the results by objectName.
@@ -196,3 +198,5 @@ struct IdentityReadBack {
 };
 IdentityReadBack ReadBackIdentity(const PolledIdentity& polled, bool factoryMode,
                                   bool factoryTabActive);
+
+}  // namespace korvel

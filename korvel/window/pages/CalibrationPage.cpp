@@ -12,6 +12,10 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+namespace korvel {
+
+using namespace qs;
+
 using namespace build;
 
 CalibrationPage::CalibrationPage(QWidget* sheet) : QObject(sheet)
@@ -200,3 +204,5 @@ void CalibrationPage::ShowStatus(const StatusRecord& r, const QString& shown)
     labeltext::Set(Label_uMainLoopFrequency, [&] { return Utf8(FormatInteger(r.uMainLoopFrequency, "# ### ##0", sep)); },
                    r.uMainLoopFrequency);
 }
+
+}  // namespace korvel

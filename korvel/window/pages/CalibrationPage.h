@@ -17,6 +17,8 @@
 
 #include <cstdint>
 
+namespace korvel {
+
 class RequestButtons;
 
 // "Quorin beállítások": output calibration with its direct drive and checks, input
@@ -44,8 +46,8 @@ public:
     // values) columns.
     static constexpr int kLeftWidth = 366;
     static constexpr int kMiddleWidth = 312;
-    OutputCalibrationGroup* Output = nullptr;
-    CalibrationValues Values;
+    qs::OutputCalibrationGroup* Output = nullptr;
+    qs::CalibrationValues Values;
 
     QGroupBox* GroupBox_Opciok = nullptr;
     QRadioButton* RadioButton_QVAOModul1 = nullptr;
@@ -54,18 +56,18 @@ public:
     QLabel* Label_PWM20mA = nullptr;
     QLabel* Label_PWM10V = nullptr;
     QLabel* Label_PWM2V = nullptr;
-    SpeedButton* SpeedButton_ReadPWMCal = nullptr;
+    qs::SpeedButton* SpeedButton_ReadPWMCal = nullptr;
 
-    PageControl* PageControl2 = nullptr;
+    qs::PageControl* PageControl2 = nullptr;
     QWidget* TabSheet7 = nullptr;
     QWidget* TabSheet8 = nullptr;
     // The input calibration group on TabSheet7 and the Pt calibration controls on TabSheet8.
-    InputCalibrationGroup* Input = nullptr;
-    PtCalibrationGroup* Pt = nullptr;
+    qs::InputCalibrationGroup* Input = nullptr;
+    qs::PtCalibrationGroup* Pt = nullptr;
 
     QGroupBox* GroupBox_SzamitottErtekek = nullptr;
-    TMBarGraph* MBarGraph_IRow = nullptr;
-    TMBarGraph* MBarGraph_IAveraged = nullptr;
+    qs::TMBarGraph* MBarGraph_IRow = nullptr;
+    qs::TMBarGraph* MBarGraph_IAveraged = nullptr;
     QLabel* Label_fFizikaiMennyiseg = nullptr;
     QLabel* Label_fKimenetSzazalek = nullptr;
     QLabel* Label_iSkalazottKijezesiErtek = nullptr;
@@ -82,3 +84,5 @@ public:
 private:
     QGridLayout* grid_ = nullptr;
 };
+
+}  // namespace korvel

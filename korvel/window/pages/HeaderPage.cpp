@@ -14,6 +14,10 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+namespace korvel {
+
+using namespace qs;
+
 using namespace build;
 
 namespace {
@@ -189,3 +193,5 @@ void HeaderPage::ShowLinkError(std::uint8_t code, bool factoryMode)
         labeltext::Set(Label_MBURxError2, [&] { return Utf8(text); }, code);
     PageControl5->setActivePage(code == linkerror::TimeOut && !factoryMode ? TabSheet_NoComm : TabSheet_Header);
 }
+
+}  // namespace korvel

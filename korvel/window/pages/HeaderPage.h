@@ -11,6 +11,8 @@
 #include <array>
 #include <cstdint>
 
+namespace korvel {
+
 class RequestButtons;
 
 // The header every user sees: device, serial number, firmware and operating time, the "USB"
@@ -36,11 +38,11 @@ public:
     // The short error text and the page by link error code.
     void ShowLinkError(std::uint8_t code, bool factoryMode);
 
-    PageControl* PageControl5 = nullptr;
+    qs::PageControl* PageControl5 = nullptr;
     QWidget* TabSheet_Header = nullptr;
     QWidget* TabSheet_NoComm = nullptr;
 
-    SpeedButton* SpeedButton_Reset = nullptr;
+    qs::SpeedButton* SpeedButton_Reset = nullptr;
     QLabel* Label_KeszulekTipus = nullptr;
     QLabel* Label_KeszulekGyariSzam = nullptr;
     QLabel* Label_Firmware = nullptr;
@@ -59,8 +61,10 @@ public:
     QLabel* Label_cErrorInputModul = nullptr;
     QLabel* Label_cErrorRSTimeOut = nullptr;
     QPushButton* Button_RefreshForm = nullptr;
-    TMBarGraph* MBarGraph_OutputPercent = nullptr;
+    qs::TMBarGraph* MBarGraph_OutputPercent = nullptr;
 
 private:
     void CreateHeader();
 };
+
+}  // namespace korvel

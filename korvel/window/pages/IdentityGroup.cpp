@@ -11,6 +11,10 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+namespace korvel {
+
+using namespace qs;
+
 using namespace build;
 
 namespace {
@@ -127,7 +131,7 @@ void IdentityGroup::ReadIdentityEdits()
     edits.deviceListIndex = ListBox_uDeviceType->currentRow();
     edits.checkedRadio = {CheckedRadio(GroupBox_InputModul), CheckedRadio(GroupBox_OutputModul2),
                           CheckedRadio(GroupBox_OutputModul1)};
-    const IdentityTaken taken = ::ReadIdentityEdits(edits);
+    const IdentityTaken taken = korvel::ReadIdentityEdits(edits);
     IdentityToWrite = taken.identity;
     Edit_GyariSzam->setText(Utf8(taken.gyariSzamText));
     Edit_GyariSzamEv->setText(Utf8(taken.gyariSzamEvText));
@@ -162,3 +166,5 @@ void IdentityGroup::ClearModuleRadioButtons()
     for (QGroupBox* g : {GroupBox_InputModul, GroupBox_OutputModul2, GroupBox_OutputModul1})
         CheckRadio(g, -1);
 }
+
+}  // namespace korvel

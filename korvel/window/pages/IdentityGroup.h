@@ -11,6 +11,8 @@
 
 #include <cstdint>
 
+namespace korvel {
+
 class RequestButtons;
 
 // The identity group on the calibration page: factory number, year and month of manufacture,
@@ -40,7 +42,7 @@ public:
     QPushButton* Button_GyariSzamPlusz1 = nullptr;
     QPushButton* Button_GyariSzamMinusz1 = nullptr;
     QPushButton* Button_GyariSzamToEdits = nullptr;
-    SpeedButton* SpeedButton_GyariSzamAKeszulekbe = nullptr;
+    qs::SpeedButton* SpeedButton_GyariSzamAKeszulekbe = nullptr;
     QListWidget* ListBox_uDeviceType = nullptr;
     QGroupBox* GroupBox_InputModul = nullptr;
     QGroupBox* GroupBox_OutputModul2 = nullptr;
@@ -58,3 +60,5 @@ public:
     QRadioButton* RadioButton_OutputModul1QVSER = nullptr;
     QRadioButton* RadioButton_OutputModul1QVRO = nullptr;
 };
+
+}  // namespace korvel

@@ -9,6 +9,10 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+namespace korvel {
+
+using namespace qs;
+
 using namespace build;
 
 namespace {
@@ -116,3 +120,5 @@ void LimitOutputsPage::ShowStatus(const StatusRecord& r)
     for (int n = 0; n < 4; ++n)
         outputs[n]->setVisible((r.uDigitalOutputs >> n) & 1u);
 }
+
+}  // namespace korvel

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QObject>
 
+namespace korvel {
+
 class RequestButtons;
 
 // "Határérték kimenetek": the second settings trio, the four limit-output groups of the
@@ -23,22 +25,24 @@ public:
     // The "Bekapcsolva" labels of the outputs that are on.
     void ShowStatus(const StatusRecord& r);
 
-    SpeedButton* SpeedButton_ReadSettings2 = nullptr;
-    SpeedButton* SpeedButton_ReadDefaultSettings2 = nullptr;
-    SpeedButton* SpeedButton_WriteSettings2 = nullptr;
+    qs::SpeedButton* SpeedButton_ReadSettings2 = nullptr;
+    qs::SpeedButton* SpeedButton_ReadDefaultSettings2 = nullptr;
+    qs::SpeedButton* SpeedButton_WriteSettings2 = nullptr;
     // The four limit outputs' groups and controls (GroupBox_Limit1..4 and the controls named
     // with their number).
-    std::array<LimitOutputControls, 4> Limit{};
-    SpeedButton* SpeedButton_DigitalOutForceEng = nullptr;
-    SpeedButton* SpeedButton_DigitalOut1Force = nullptr;
-    SpeedButton* SpeedButton_DigitalOut2Force = nullptr;
-    SpeedButton* SpeedButton_DigitalOut3Force = nullptr;
-    SpeedButton* SpeedButton_DigitalOut4Force = nullptr;
+    std::array<qs::LimitOutputControls, 4> Limit{};
+    qs::SpeedButton* SpeedButton_DigitalOutForceEng = nullptr;
+    qs::SpeedButton* SpeedButton_DigitalOut1Force = nullptr;
+    qs::SpeedButton* SpeedButton_DigitalOut2Force = nullptr;
+    qs::SpeedButton* SpeedButton_DigitalOut3Force = nullptr;
+    qs::SpeedButton* SpeedButton_DigitalOut4Force = nullptr;
     QLabel* Label_DigitalOut1 = nullptr;
     QLabel* Label_DigitalOut2 = nullptr;
     QLabel* Label_DigitalOut3 = nullptr;
     QLabel* Label_DigitalOut4 = nullptr;
 
 private:
-    std::array<SpeedButton*, 4> Force() const;
+    std::array<qs::SpeedButton*, 4> Force() const;
 };
+
+}  // namespace korvel

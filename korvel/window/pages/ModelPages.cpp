@@ -8,6 +8,10 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+namespace korvel {
+
+using namespace qs;
+
 using namespace build;
 
 namespace {
@@ -144,3 +148,5 @@ void ModelPages::ShowStatus(const StatusRecord& r)
     Shape_DigitalOut2_QV3320->setBrushColor(out2 ? orange : clBtnFace);
     Qv5510->ShowStatus(r);
 }
+
+}  // namespace korvel

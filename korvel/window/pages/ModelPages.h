@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <functional>
 
+namespace korvel {
+
 class RequestButtons;
 struct ModuleOpener;
 
@@ -52,17 +54,19 @@ public:
     QPushButton* Button_QV3320_QVRO_Fo = nullptr;
     QPushButton* Button_QV3320_QVAO_Tovabbi = nullptr;
     QPushButton* Button_QV3320_QVRO_Tovabbi = nullptr;
-    Shape* Shape_DigitalOut1_QV3320 = nullptr;
-    Shape* Shape_DigitalOut2_QV3320 = nullptr;
+    qs::Shape* Shape_DigitalOut1_QV3320 = nullptr;
+    qs::Shape* Shape_DigitalOut2_QV3320 = nullptr;
     QPushButton* Button_QV5510_QVAIN = nullptr;
     QPushButton* Button_QV5510_QVTMP = nullptr;
     QPushButton* Button_QV5510_QVSER_Fo = nullptr;
     QPushButton* Button_QV5510_Rel1 = nullptr;
     QPushButton* Button_QV5510_Rel2 = nullptr;
-    Shape* Shape_DigitalOut1_QV5510 = nullptr;
-    Shape* Shape_DigitalOut2_QV5510 = nullptr;
+    qs::Shape* Shape_DigitalOut1_QV5510 = nullptr;
+    qs::Shape* Shape_DigitalOut2_QV5510 = nullptr;
     QPushButton* Button_QV5530_QVAIN = nullptr;
     QPushButton* Button_QV5530_QVTMP = nullptr;
     QPushButton* Button_QV5530_QVAO_Fo = nullptr;
     QPushButton* Button_QV5530_QVSER_Fo = nullptr;
 };
+
+}  // namespace korvel

@@ -12,6 +12,10 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+namespace korvel {
+
+using namespace qs;
+
 using namespace build;
 
 QString ProgramDateText()
@@ -176,3 +180,5 @@ void MonitorPage::ShowFramesPerSecond(std::int32_t fps)
     Label_FPS->setText(QString::number(fps));
     SetFontColor(Label_FPS, fps != 0 ? clGreen : clRed);
 }
+
+}  // namespace korvel

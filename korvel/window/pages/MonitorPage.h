@@ -12,6 +12,8 @@
 
 #include <cstdint>
 
+namespace korvel {
+
 // "MBU": the frame monitor. The USB device, the last request and reply decoded and in
 // hexadecimal, the link error, the commands sent, the replies per second, and the switch
 // that pauses the status poll.
@@ -20,7 +22,7 @@ class MonitorPage : public QObject {
 public:
     explicit MonitorPage(QWidget* sheet);
 
-    void ShowOnline(bool online, const UsbHook::DeviceInfo& info);
+    void ShowOnline(bool online, const qs::UsbHook::DeviceInfo& info);
     void ShowTxFrame(const mbu3::Frame& f);
     // The error label, its text and the highlights of a link error code; for 1 and 6 the
     // reply labels show "?" and the reply dump is emptied.
@@ -31,8 +33,8 @@ public:
 
     QGroupBox* GroupBox_MBU = nullptr;
     QCheckBox* CheckBox_MBUPause = nullptr;
-    Shape* Shape_MBUOn = nullptr;
-    Shape* Shape_MBUCom = nullptr;
+    qs::Shape* Shape_MBUOn = nullptr;
+    qs::Shape* Shape_MBUCom = nullptr;
     QLabel* Label_VendorName = nullptr;
     QLabel* Label_ProductName = nullptr;
     QLabel* Label_VendorID = nullptr;
@@ -44,14 +46,14 @@ public:
     QLabel* Label_uIndexForDataWrite = nullptr;
     QLabel* Label_HostID = nullptr;
     QLabel* Label_TXBufferIsFull = nullptr;
-    MemoText* Memo_MBUTx = nullptr;
+    qs::MemoText* Memo_MBUTx = nullptr;
     QLabel* Label_MBURxDevice = nullptr;
     QLabel* Label_MBURxVer = nullptr;
     QLabel* Label_MBURxCounter = nullptr;
     QLabel* Label_DeviceID = nullptr;
     QLabel* Label_uSumDataByteFromRx = nullptr;
     QLabel* Label_MBURxError = nullptr;
-    MemoText* Memo_MBURx = nullptr;
+    qs::MemoText* Memo_MBURx = nullptr;
     QLabel* Label_FPS = nullptr;
     QLabel* Label_Commands = nullptr;
     QPushButton* Button_CommandsClear = nullptr;
@@ -65,3 +67,5 @@ private:
 QString ProgramDateText();
 // An unsigned number in the format "# ### ### ##0".
 QString FormatThousands(std::uint32_t value);
+
+}  // namespace korvel

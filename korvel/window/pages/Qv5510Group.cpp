@@ -8,6 +8,10 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+namespace korvel {
+
+using namespace qs;
+
 using namespace build;
 
 Qv5510Group::Qv5510Group(QWidget* page) : QObject(page)
@@ -155,3 +159,5 @@ void Qv5510Group::Button_KijelzoTeszt_QV5510_1Click()
     TestPattern = 1;
     ShowTestPatternNumber();
 }
+
+}  // namespace korvel

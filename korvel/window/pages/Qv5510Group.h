@@ -12,6 +12,8 @@
 
 #include <cstdint>
 
+namespace korvel {
+
 class RequestButtons;
 
 // "Modulfüggetlen beállítások és tesztek" on the QV5510 page: the display settings with
@@ -46,13 +48,13 @@ public:
     std::uint8_t TestPattern = 1;
 
     QGroupBox* GroupBox_QV5510 = nullptr;
-    SpeedButton* SpeedButton_ReadFromDevice_QV5510 = nullptr;
-    SpeedButton* SpeedButton_ReadDefault_QV5510 = nullptr;
-    SpeedButton* SpeedButton_WriteToDevice_QV5510 = nullptr;
+    qs::SpeedButton* SpeedButton_ReadFromDevice_QV5510 = nullptr;
+    qs::SpeedButton* SpeedButton_ReadDefault_QV5510 = nullptr;
+    qs::SpeedButton* SpeedButton_WriteToDevice_QV5510 = nullptr;
     QSlider* TrackBar_Brightness_QV5510 = nullptr;
     QLabel* Label_Brightness_QV5510 = nullptr;
     QCheckBox* CheckBox_DisplayLeaderZeros_QV5510 = nullptr;
-    RadioGroup* RadioGroup_uCounterForDisplayRefresh = nullptr;
+    qs::RadioGroup* RadioGroup_uCounterForDisplayRefresh = nullptr;
     QPushButton* Button1 = nullptr;
     QLabel* Label_KijelzoTeszt_QV5510 = nullptr;
     QCheckBox* CheckBox_KijelzoTeszt_QV5510 = nullptr;
@@ -63,3 +65,5 @@ public:
     QLabel* Label_SWUp = nullptr;
     QLabel* Label_SWRight = nullptr;
 };
+
+}  // namespace korvel

@@ -10,6 +10,10 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+namespace korvel {
+
+using namespace qs;
+
 using namespace build;
 
 namespace {
@@ -151,3 +155,5 @@ void SettingsPage::BindRequests(RequestButtons& requests)
     requests.Bind(KeySettingsDefaults, SpeedButton_ReadDefaultSettings);
     requests.Bind(KeySettingsWrite, SpeedButton_WriteSettings);
 }
+
+}  // namespace korvel

@@ -9,6 +9,8 @@
 #include <QObject>
 #include <QSlider>
 
+namespace korvel {
+
 class RequestButtons;
 
 // "Beállítások": the settings trio above the base-unit settings: input type and scaling, Pt
@@ -21,38 +23,40 @@ public:
 
     void BindRequests(RequestButtons& requests);
 
-    SpeedButton* SpeedButton_ReadSettings = nullptr;
-    SpeedButton* SpeedButton_ReadDefaultSettings = nullptr;
-    SpeedButton* SpeedButton_WriteSettings = nullptr;
+    qs::SpeedButton* SpeedButton_ReadSettings = nullptr;
+    qs::SpeedButton* SpeedButton_ReadDefaultSettings = nullptr;
+    qs::SpeedButton* SpeedButton_WriteSettings = nullptr;
 
-    PageControl* PageControl_Input = nullptr;
+    qs::PageControl* PageControl_Input = nullptr;
     QGroupBox* GroupBox_InputTypeAndScale = nullptr;
-    RadioGroup* RadioGroup_uInputTypeSettings = nullptr;
+    qs::RadioGroup* RadioGroup_uInputTypeSettings = nullptr;
     QLineEdit* Edit_iScaleLowSettings = nullptr;
     QLineEdit* Edit_iScaleHighSettings = nullptr;
     QGroupBox* GroupBox_PtSensor = nullptr;
-    RadioGroup* RadioGroup_uPtWires = nullptr;
+    qs::RadioGroup* RadioGroup_uPtWires = nullptr;
 
-    PageControl* PageControl_Output = nullptr;
+    qs::PageControl* PageControl_Output = nullptr;
     QGroupBox* GroupBox_AnalogOutput = nullptr;
-    RadioGroup* RadioGroup_uAnalogueType = nullptr;
+    qs::RadioGroup* RadioGroup_uAnalogueType = nullptr;
     QLineEdit* Edit_iAnalogueLow = nullptr;
     QLineEdit* Edit_iAnalogueHigh = nullptr;
     QCheckBox* CheckBox_bAnalogueErrorHigh = nullptr;
     QCheckBox* CheckBox_bDisableAnalogueError = nullptr;
 
-    RadioGroup* RadioGroup_enuLimitDisplayMode = nullptr;
+    qs::RadioGroup* RadioGroup_enuLimitDisplayMode = nullptr;
 
     QGroupBox* GroupBox_Display = nullptr;
     QSlider* TrackBar_Brightness = nullptr;
     QLineEdit* Edit_DisplayTagname = nullptr;
     QLineEdit* Edit_DisplayDimension = nullptr;
     QCheckBox* CheckBox_DisplayLeaderZeros = nullptr;
-    RadioGroup* RadioGroup_DisplayRefresh = nullptr;
+    qs::RadioGroup* RadioGroup_DisplayRefresh = nullptr;
     QGroupBox* GroupBox_Bargraph = nullptr;
     QCheckBox* CheckBox_BargraphDot = nullptr;
     QLineEdit* Edit_iBgLow = nullptr;
     QLineEdit* Edit_iBgHigh = nullptr;
-    RadioGroup* RadioGroup_uDecimalPointSettings = nullptr;
-    RadioGroup* RadioGroup_uRoundSettings = nullptr;
+    qs::RadioGroup* RadioGroup_uDecimalPointSettings = nullptr;
+    qs::RadioGroup* RadioGroup_uRoundSettings = nullptr;
 };
+
+}  // namespace korvel

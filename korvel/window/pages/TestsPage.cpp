@@ -7,6 +7,10 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 
+namespace korvel {
+
+using namespace qs;
+
 using namespace build;
 
 TestsPage::TestsPage(QWidget* sheet) : QObject(sheet)
@@ -69,3 +73,5 @@ void TestsPage::FillStatusRequest(StatusRequestInputs& in) const
     for (std::size_t i = 0; i < in.displayTestDown.size(); ++i)
         in.displayTestDown[i] = tests[i]->IsDown();
 }
+
+}  // namespace korvel

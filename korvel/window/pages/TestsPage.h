@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QObject>
 
+namespace korvel {
+
 class RequestButtons;
 
 // "Tesztek": erase FRAM, the display tests the status poll sends, and the display image
@@ -18,16 +20,18 @@ public:
     void BindRequests(RequestButtons& requests);
     void FillStatusRequest(StatusRequestInputs& in) const;
 
-    SpeedButton* SpeedButton_EraseFRAM1 = nullptr;
+    qs::SpeedButton* SpeedButton_EraseFRAM1 = nullptr;
     QGroupBox* GroupBox_KijelzoTeszt = nullptr;
-    SpeedButton* SpeedButton_TestASCII5x7 = nullptr;
-    SpeedButton* SpeedButton_TestWhite = nullptr;
-    SpeedButton* SpeedButton_TestFrame = nullptr;
-    SpeedButton* SpeedButton_TestPattern = nullptr;
-    SpeedButton* SpeedButton_TimeAfterReset = nullptr;
-    SpeedButton* SpeedButton_IntADC = nullptr;
+    qs::SpeedButton* SpeedButton_TestASCII5x7 = nullptr;
+    qs::SpeedButton* SpeedButton_TestWhite = nullptr;
+    qs::SpeedButton* SpeedButton_TestFrame = nullptr;
+    qs::SpeedButton* SpeedButton_TestPattern = nullptr;
+    qs::SpeedButton* SpeedButton_TimeAfterReset = nullptr;
+    qs::SpeedButton* SpeedButton_IntADC = nullptr;
     QGroupBox* GroupBox_KepernyoKep = nullptr;
-    SpeedButton* SpeedButton_ReadDisplay = nullptr;
+    qs::SpeedButton* SpeedButton_ReadDisplay = nullptr;
     QLabel* Image_OLEDNormalSize = nullptr;
     QLabel* Image_OLED = nullptr;
 };
+
+}  // namespace korvel

@@ -4,15 +4,17 @@
 
 #include <cstddef>
 
+namespace ombrik {
+
 // The reply data of the status poll (101), 31 bytes: the unit's live measurement, the block
 // both programs' polls share. Its status bits are LastStatusBits and its Pt1000 flag is
 // Pt1000Flag. Everything is 0 before the first reply.
-struct MbuStatusRecord : LiveStatus {
+struct MbuStatusRecord : qs::LiveStatus {
     static constexpr std::size_t kSize = kLiveSize;
 
-    void Encode(ByteWriter& w) const { EncodeLive(w); }
+    void Encode(qs::ByteWriter& w) const { EncodeLive(w); }
     // A short reply reads 0 for the fields past its end.
-    static MbuStatusRecord Decode(ByteReader& r)
+    static MbuStatusRecord Decode(qs::ByteReader& r)
     {
         MbuStatusRecord s;
         s.DecodeLive(r);
@@ -21,3 +23,5 @@ struct MbuStatusRecord : LiveStatus {
 
     friend bool operator==(const MbuStatusRecord&, const MbuStatusRecord&) = default;
 };
+
+}  // namespace ombrik

@@ -2,6 +2,10 @@
 
 #include "common/link/records/LiveStatus.h"
 
+namespace ombrik {
+
+using namespace qs;
+
 void MbuStatusRequest::Encode(ByteWriter& w) const
 {
     w.PutByte(controlBits);
@@ -31,3 +35,5 @@ MbuStatusRequestBuild BuildMbuStatusRequest(const MbuStatusRequestInputs& in)
     out.checkVoltageDown = drive.checkVoltageDown;
     return out;
 }
+
+}  // namespace ombrik

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace ombrik {
+
 // The request data of the status poll (101), 4 bytes: the output drive's control bits, the
 // PWM value and the display test. It carries the live drive, check and test settings of the
 // pages, so they reach the unit with every poll.
@@ -16,15 +18,15 @@ struct MbuStatusRequest {
 
     static constexpr std::size_t kSize = 4;
 
-    void Encode(ByteWriter& w) const;
-    static MbuStatusRequest Decode(ByteReader& r);
+    void Encode(qs::ByteWriter& w) const;
+    static MbuStatusRequest Decode(qs::ByteReader& r);
 
     friend bool operator==(const MbuStatusRequest&, const MbuStatusRequest&) = default;
 };
 
 // What the request is built from, read from the window when the poll starts: the output
 // drive of the calibration page, the test buttons and the last poll's status bits.
-struct MbuStatusRequestInputs : OutputDriveInputs {
+struct MbuStatusRequestInputs : qs::OutputDriveInputs {
     // The display tests "ASCII-kódok 5x7", "Teli fehér", "Keret a kijelzőn", "Minta": 1..4.
     std::array<bool, 4> displayTestDown{};
     std::uint32_t lastStatusBits = 0;  // LastStatusBits of the last poll reply
@@ -41,3 +43,5 @@ struct MbuStatusRequestBuild {
 // reported as not calibrated cannot be checked (BuildOutputDrive). Test buttons are never
 // released here, so a test goes out in every poll while its button stays Down.
 MbuStatusRequestBuild BuildMbuStatusRequest(const MbuStatusRequestInputs& in);
+
+}  // namespace ombrik

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+namespace ombrik {
+
+using namespace qs;
+
 void OptionsRecord::Encode(ByteWriter& w) const
 {
     w.PutByte(inputModuleKind);
@@ -21,3 +25,5 @@ OptionsRecord OptionsRecord::FromSelection(int inputItemIndex, int outputItemInd
     auto code = [](int index) { return static_cast<std::uint8_t>(std::clamp(index, 0, 255)); };
     return OptionsRecord{code(inputItemIndex), code(outputItemIndex)};
 }
+
+}  // namespace ombrik

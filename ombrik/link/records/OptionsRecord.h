@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace ombrik {
+
 // The fitted modules (reply data of 111, request data of 112), 2 bytes. The codes are the item
 // indexes of the input and output module choices on the page, Ombrik's own numbering.
 struct OptionsRecord {
@@ -12,8 +14,8 @@ struct OptionsRecord {
 
     static constexpr std::size_t kSize = 2;
 
-    void Encode(ByteWriter& w) const;
-    static OptionsRecord Decode(ByteReader& r);
+    void Encode(qs::ByteWriter& w) const;
+    static OptionsRecord Decode(qs::ByteReader& r);
 
     // The record to write from the two choices' item indexes; a choice with no selection
     // (index -1) sends item 0, "Nincs". The window selects item 0 in such a choice as well.
@@ -33,3 +35,5 @@ constexpr std::uint8_t None = 0;   // "Nincs"
 constexpr std::uint8_t QVAO = 1;   // analogue output
 constexpr std::uint8_t QVSER = 2;  // RS-485
 }  // namespace mbu_output_module
+
+}  // namespace ombrik

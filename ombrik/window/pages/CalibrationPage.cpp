@@ -7,9 +7,12 @@
 
 #include <algorithm>
 
+namespace ombrik {
+
+using namespace qs;
+
 using namespace build;
 
-namespace ombrik {
 
 CalibrationPage::CalibrationPage(QWidget* sheet) : QObject(sheet)
 {

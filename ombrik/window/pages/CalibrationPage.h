@@ -24,37 +24,37 @@ public:
     explicit CalibrationPage(QWidget* sheet);
 
     // The output drive of the status request: direct drive, output type, checks.
-    void FillOutputDrive(OutputDriveInputs& in) const;
+    void FillOutputDrive(qs::OutputDriveInputs& in) const;
     // Entering the page reads the options and the three calibration blocks.
     void PressReads();
 
     static constexpr int kStripWidth = 329;
     // The calibration points the replies keep, shown in their labels.
-    CalibrationValues Values;
+    qs::CalibrationValues Values;
 
     QGroupBox* GroupBox4 = nullptr;
-    RadioGroup* RadioGroup_InputModul = nullptr;
-    RadioGroup* RadioGroup_OutputModul = nullptr;
-    SpeedButton* SpeedButton_OptionRead = nullptr;
-    SpeedButton* SpeedButton_OptionWrite = nullptr;
+    qs::RadioGroup* RadioGroup_InputModul = nullptr;
+    qs::RadioGroup* RadioGroup_OutputModul = nullptr;
+    qs::SpeedButton* SpeedButton_OptionRead = nullptr;
+    qs::SpeedButton* SpeedButton_OptionWrite = nullptr;
 
     QGroupBox* GroupBox5 = nullptr;
     // Direct drive, the checks, GroupBox_OutputCal with the calibration buttons, output type,
     // PWMValue, Label_PWM, Shape1, MBarGraph_PWM and the step buttons.
-    OutputCalibrationGroup* Output = nullptr;
-    SpeedButton* SpeedButton_ReadPWMCal = nullptr;
+    qs::OutputCalibrationGroup* Output = nullptr;
+    qs::SpeedButton* SpeedButton_ReadPWMCal = nullptr;
     QGroupBox* GroupBox6 = nullptr;
     QLabel* Label_PWM4mA = nullptr;
     QLabel* Label_PWM20mA = nullptr;
     QLabel* Label_PWM10V = nullptr;
     QLabel* Label_PWM2V = nullptr;
 
-    PageControl* PageControl2 = nullptr;
+    qs::PageControl* PageControl2 = nullptr;
     QWidget* TabSheet7 = nullptr;
     QWidget* TabSheet8 = nullptr;
     // The input calibration group on TabSheet7 and the Pt calibration controls on TabSheet8.
-    InputCalibrationGroup* Input = nullptr;
-    PtCalibrationGroup* Pt = nullptr;
+    qs::InputCalibrationGroup* Input = nullptr;
+    qs::PtCalibrationGroup* Pt = nullptr;
 
 private:
     void CreateOptions(QWidget* sheet);

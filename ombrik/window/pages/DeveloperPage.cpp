@@ -10,9 +10,12 @@
 #include <QDate>
 #include <QGridLayout>
 
+namespace ombrik {
+
+using namespace qs;
+
 using namespace build;
 
-namespace ombrik {
 
 namespace {
 

@@ -9,9 +9,10 @@
 
 #include <array>
 
+namespace ombrik {
+
 class MbuSession;
 
-namespace ombrik {
 
 // "TabSheet3", the developer page: a request composed by hand (device type, firmware window,
 // command code and up to 55 data bytes typed as decimal numbers), sent at once with

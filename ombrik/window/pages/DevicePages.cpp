@@ -5,9 +5,12 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 
+namespace ombrik {
+
+using namespace qs;
+
 using namespace build;
 
-namespace ombrik {
 
 DevicePages::DevicePages(QWidget* toolsSheet, QWidget* testsSheet) : QObject(toolsSheet)
 {

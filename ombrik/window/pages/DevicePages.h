@@ -18,32 +18,32 @@ class DevicePages : public QObject {
 public:
     DevicePages(QWidget* toolsSheet, QWidget* testsSheet);
 
-    SpeedButton* SpeedButton_EraseFRAM1 = nullptr;
-    SpeedButton* SpeedButton_Reset = nullptr;
+    qs::SpeedButton* SpeedButton_EraseFRAM1 = nullptr;
+    qs::SpeedButton* SpeedButton_Reset = nullptr;
 
     // "Képernyő kép"
     QGroupBox* GroupBox15 = nullptr;
-    SpeedButton* SpeedButton_ReadDisplay = nullptr;
+    qs::SpeedButton* SpeedButton_ReadDisplay = nullptr;
     QLabel* Image_OLED = nullptr;
     QLabel* Image_OLEDNormalSize = nullptr;
     // Draws a reply's two rows, those its own row byte names, into both images. The images
     // are never cleared: a pixel keeps its colour until a reply paints it again.
-    void DrawRows(const DisplayRowPair& rows);
+    void DrawRows(const qs::DisplayRowPair& rows);
 
     // "Kijelző teszt"
     QGroupBox* GroupBox14 = nullptr;
-    SpeedButton* SpeedButton_TestASCII5x7 = nullptr;
-    SpeedButton* SpeedButton_TestWhite = nullptr;
-    SpeedButton* SpeedButton_TestFrame = nullptr;
-    SpeedButton* SpeedButton_TestPattern = nullptr;
+    qs::SpeedButton* SpeedButton_TestASCII5x7 = nullptr;
+    qs::SpeedButton* SpeedButton_TestWhite = nullptr;
+    qs::SpeedButton* SpeedButton_TestFrame = nullptr;
+    qs::SpeedButton* SpeedButton_TestPattern = nullptr;
     // The four test buttons in the order of their test numbers 1..4.
-    std::array<SpeedButton*, 4> TestButtons() const;
+    std::array<qs::SpeedButton*, 4> TestButtons() const;
 
 private:
     void ShowImages();
 
-    DisplayImage image_;
-    DisplayPainter painter_;
+    qs::DisplayImage image_;
+    qs::DisplayPainter painter_;
 };
 
 }  // namespace ombrik

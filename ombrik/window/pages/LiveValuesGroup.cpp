@@ -7,9 +7,12 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 
+namespace ombrik {
+
+using namespace qs;
+
 using namespace build;
 
-namespace ombrik {
 
 namespace {
 

@@ -24,10 +24,10 @@ public:
     void Show(const MbuStatusRecord& r, std::uint8_t inputKind, const QString& shown);
 
     QGroupBox* GroupBox_LiveValues = nullptr;
-    TMBarGraph* MBarGraph_IRow = nullptr;
-    TMBarGraph* MBarGraph_IAveraged = nullptr;
-    Shape* Shape_CalibratedInput = nullptr;
-    Shape* Shape_CalibratedOutput = nullptr;
+    qs::TMBarGraph* MBarGraph_IRow = nullptr;
+    qs::TMBarGraph* MBarGraph_IAveraged = nullptr;
+    qs::Shape* Shape_CalibratedInput = nullptr;
+    qs::Shape* Shape_CalibratedOutput = nullptr;
     QLabel* Label_fFizikaiMennyiseg = nullptr;
     QLabel* Label_fKimenetSzazalek = nullptr;
     QLabel* Label_iSkalazottKijezesiErtek = nullptr;
@@ -40,6 +40,6 @@ public:
 };
 
 // Ombrik's descriptions of its temperature input.
-inline constexpr PtTexts kOmbrikPtTexts{"Pt1000 mérőérzékelő", "Pt100 mérőérzékelő"};
+inline constexpr qs::PtTexts kOmbrikPtTexts{"Pt1000 mérőérzékelő", "Pt100 mérőérzékelő"};
 
 }  // namespace ombrik

@@ -12,9 +12,12 @@
 
 #include <span>
 
+namespace ombrik {
+
+using namespace qs;
+
 using namespace build;
 
-namespace ombrik {
 
 namespace {
 

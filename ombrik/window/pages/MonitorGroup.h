@@ -24,7 +24,7 @@ public:
 
     // "MBU   v2018.08.28." with the locale's date separator after each part.
     void ShowCaption();
-    void ShowDevice(bool online, const UsbHook::DeviceInfo& info);
+    void ShowDevice(bool online, const qs::UsbHook::DeviceInfo& info);
     void ShowTxFrame(const mbu::MBUFrame& f);
     // The status label, its text (statuses 0..6) and highlights; "?" and an empty reply dump
     // for 1 and 6.
@@ -33,8 +33,8 @@ public:
     void ShowReply(const mbu::MBUFrame& f);
 
     // In the order the group shows them: the USB device, the request, the reply, the history.
-    Shape* Shape_MBUOn = nullptr;
-    Shape* Shape_MBUCom = nullptr;
+    qs::Shape* Shape_MBUOn = nullptr;
+    qs::Shape* Shape_MBUCom = nullptr;
     QLabel* Label_VendorName = nullptr;
     QLabel* Label_VendorID = nullptr;
     QLabel* Label_ProductName = nullptr;
@@ -48,8 +48,8 @@ public:
     QLabel* Label_MBURxCounter = nullptr;
     QLabel* Label_MBURxError = nullptr;
     QLabel* Label_TXBufferIsFull = nullptr;
-    MemoText* Memo_MBUTx = nullptr;
-    MemoText* Memo_MBURx = nullptr;
+    qs::MemoText* Memo_MBUTx = nullptr;
+    qs::MemoText* Memo_MBURx = nullptr;
     QLabel* Label_FPS = nullptr;
     QLabel* Label_Commands = nullptr;
     QCheckBox* CheckBox_MBUPause = nullptr;

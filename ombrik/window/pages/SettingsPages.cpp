@@ -8,9 +8,12 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+namespace ombrik {
+
+using namespace qs;
+
 using namespace build;
 
-namespace ombrik {
 
 namespace {
 

@@ -25,24 +25,24 @@ class SettingsPages : public QObject {
 public:
     SettingsPages(QWidget* settingsSheet, QWidget* limitsSheet);
 
-    SpeedButton* SpeedButton_ReadSettings = nullptr;
-    SpeedButton* SpeedButton_ReadDefaultSettings = nullptr;
-    SpeedButton* SpeedButton_WriteSettings = nullptr;
-    SpeedButton* SpeedButton_ReadSettings2 = nullptr;
-    SpeedButton* SpeedButton_ReadDefaultSettings2 = nullptr;
-    SpeedButton* SpeedButton_WriteSettings2 = nullptr;
+    qs::SpeedButton* SpeedButton_ReadSettings = nullptr;
+    qs::SpeedButton* SpeedButton_ReadDefaultSettings = nullptr;
+    qs::SpeedButton* SpeedButton_WriteSettings = nullptr;
+    qs::SpeedButton* SpeedButton_ReadSettings2 = nullptr;
+    qs::SpeedButton* SpeedButton_ReadDefaultSettings2 = nullptr;
+    qs::SpeedButton* SpeedButton_WriteSettings2 = nullptr;
 
     QGroupBox* GroupBox_Display = nullptr;
     QSlider* TrackBar_DisplayBrightness = nullptr;  // 0..255
     QLineEdit* Edit_DisplayTagname = nullptr;
     QLineEdit* Edit_DisplayDimension = nullptr;
     QCheckBox* CheckBox_DisplayLeaderZeros = nullptr;
-    RadioGroup* RadioGroup_DisplayRefresh = nullptr;
-    RadioGroup* RadioGroup_uDecimalPointSettings = nullptr;
-    RadioGroup* RadioGroup_uRoundSettings = nullptr;
+    qs::RadioGroup* RadioGroup_DisplayRefresh = nullptr;
+    qs::RadioGroup* RadioGroup_uDecimalPointSettings = nullptr;
+    qs::RadioGroup* RadioGroup_uRoundSettings = nullptr;
 
     QGroupBox* GroupBox_AnalogOutput = nullptr;
-    RadioGroup* RadioGroup_uAnalogueType = nullptr;
+    qs::RadioGroup* RadioGroup_uAnalogueType = nullptr;
     QLineEdit* Edit_iAnalogueLow = nullptr;
     QLineEdit* Edit_iAnalogueHigh = nullptr;
     QCheckBox* CheckBox_bAnalogueErrorHigh = nullptr;
@@ -54,20 +54,20 @@ public:
     QLineEdit* Edit_iBgHigh = nullptr;
 
     QGroupBox* GroupBox_InputTypeAndScale = nullptr;
-    RadioGroup* RadioGroup_uInputTypeSettings = nullptr;
+    qs::RadioGroup* RadioGroup_uInputTypeSettings = nullptr;
     QLineEdit* Edit_iScaleLowSettings = nullptr;
     QLineEdit* Edit_iScaleHighSettings = nullptr;
-    RadioGroup* RadioGroup_enuLimitDisplayMode = nullptr;
+    qs::RadioGroup* RadioGroup_enuLimitDisplayMode = nullptr;
 
     QGroupBox* GroupBox_Modbus = nullptr;
     // RadioGroup_MODBUSProtocol, RadioGroup_MODBUSParity, ComboBox_MODBUSBaudRate,
     // ComboBox_MODBUSAddress.
-    ModbusControls* Modbus = nullptr;
+    qs::ModbusControls* Modbus = nullptr;
     QGroupBox* GroupBox_PtSensor = nullptr;
-    RadioGroup* RadioGroup_uPtWires = nullptr;
+    qs::RadioGroup* RadioGroup_uPtWires = nullptr;
 
     // The four limit outputs (GroupBox_Limit1..4 and the controls named with their number).
-    std::array<LimitOutputControls, 4> Limit{};
+    std::array<qs::LimitOutputControls, 4> Limit{};
 
 private:
     void CreateSettings(QWidget* sheet, QGridLayout* grid);

@@ -4,6 +4,8 @@
 
 #include <limits>
 
+using namespace qs;
+
 TEST(BarGraphColors, ChannelsOfAnRgbColour)
 {
     const TColor c = 0x123456u;  // blue 0x12, green 0x34, red 0x56

@@ -4,6 +4,8 @@
 
 #include <limits>
 
+using namespace qs;
+
 namespace {
 
 // Every character 7 pixels wide, 13 high.

@@ -8,6 +8,8 @@
 
 #include <memory>
 
+using namespace qs;
+
 namespace {
 
 // The widget must show exactly what its model holds.

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace qs;
+
 TEST(OutputCalibration, StepsSaturateAtBothEnds)
 {
     struct Row {

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+using namespace qs;
+
 namespace {
 
 constexpr QRgb kBlack = DisplayPainter::kBlack;

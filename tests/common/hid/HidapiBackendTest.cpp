@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QTimer>
 
+using namespace qs;
+
 namespace {
 
 using hid::HidapiBackend;

@@ -11,6 +11,8 @@
 #include <chrono>
 #include <thread>
 
+using namespace qs;
+
 namespace {
 
 using Kind = RecordingSink::Entry::Kind;

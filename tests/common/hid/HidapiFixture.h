@@ -17,16 +17,16 @@
 
 // Records what the backend hands to the GUI thread and checks its order on the way: per
 // handle an arrival first, then reports, then at most one departure, and nothing after it.
-struct RecordingSink final : hid::Backend::Sink {
+struct RecordingSink final : qs::hid::Backend::Sink {
     struct Entry {
         enum Kind { Arrived, Input, Left } kind;
-        hid::Handle handle;
-        hid::Report report{};
+        qs::hid::Handle handle;
+        qs::hid::Report report{};
     };
     std::vector<Entry> entries;
     std::vector<std::string> orderFaults;
 
-    void deviceArrived(hid::Handle handle, const hid::DeviceIdentity& identity) override
+    void deviceArrived(qs::hid::Handle handle, const qs::hid::DeviceIdentity& identity) override
     {
         if (state(handle) != None)
             orderFaults.push_back("second arrival of " + std::to_string(handle));
@@ -34,35 +34,35 @@ struct RecordingSink final : hid::Backend::Sink {
             orderFaults.push_back("wrong identity of " + std::to_string(handle));
         entries.push_back({Entry::Arrived, handle});
     }
-    void deviceLeft(hid::Handle handle) override
+    void deviceLeft(qs::hid::Handle handle) override
     {
         if (state(handle) != Attached)
             orderFaults.push_back("departure of " + std::to_string(handle) + " not attached");
         entries.push_back({Entry::Left, handle});
     }
-    void reportArrived(hid::Handle handle, const hid::Report& report) override
+    void reportArrived(qs::hid::Handle handle, const qs::hid::Report& report) override
     {
         if (state(handle) != Attached)
             orderFaults.push_back("report of " + std::to_string(handle) + " not attached");
         entries.push_back({Entry::Input, handle, report});
     }
 
-    int count(Entry::Kind kind, hid::Handle handle = 0) const
+    int count(Entry::Kind kind, qs::hid::Handle handle = 0) const
     {
         int n = 0;
         for (const Entry& e : entries)
             n += e.kind == kind && (handle == 0 || e.handle == handle);
         return n;
     }
-    std::vector<hid::Report> reports(hid::Handle handle) const
+    std::vector<qs::hid::Report> reports(qs::hid::Handle handle) const
     {
-        std::vector<hid::Report> out;
+        std::vector<qs::hid::Report> out;
         for (const Entry& e : entries)
             if (e.kind == Entry::Input && e.handle == handle)
                 out.push_back(e.report);
         return out;
     }
-    hid::Handle lastArrived() const
+    qs::hid::Handle lastArrived() const
     {
         for (auto it = entries.rbegin(); it != entries.rend(); ++it)
             if (it->kind == Entry::Arrived)
@@ -72,7 +72,7 @@ struct RecordingSink final : hid::Backend::Sink {
 
 private:
     enum State { None, Attached, Gone };
-    State state(hid::Handle handle) const
+    State state(qs::hid::Handle handle) const
     {
         State s = None;
         for (const Entry& e : entries)
@@ -110,7 +110,7 @@ protected:
 
     void startBackend()
     {
-        backend = std::make_unique<hid::HidapiBackend>(kVendor, kProduct);
+        backend = std::make_unique<qs::hid::HidapiBackend>(kVendor, kProduct);
         backend->start(sink);
     }
 
@@ -131,7 +131,7 @@ protected:
 
     // Waits for a device to arrive under a handle newer than `after`; answers its handle
     // (0 when none came).
-    hid::Handle waitForArrival(hid::Handle after = 0)
+    qs::hid::Handle waitForArrival(qs::hid::Handle after = 0)
     {
         if (!waitFor([&] { return sink.lastArrived() > after; }))
             return 0;
@@ -139,13 +139,13 @@ protected:
     }
 
     RecordingSink sink;
-    std::unique_ptr<hid::HidapiBackend> backend;
+    std::unique_ptr<qs::hid::HidapiBackend> backend;
 };
 
 // A report whose every byte depends on its number, so a torn or mixed-up report shows.
-inline hid::Report NumberedReport(int n)
+inline qs::hid::Report NumberedReport(int n)
 {
-    hid::Report r;
+    qs::hid::Report r;
     for (std::size_t i = 0; i < r.size(); ++i)
         r[i] = static_cast<std::uint8_t>(n * 31 + i * 7 + (n >> 8));
     r[0] = static_cast<std::uint8_t>(n);

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <vector>
 
+using namespace qs;
+
 namespace {
 // A backend that tests drive by hand.
 class FakeBackend : public hid::Backend {

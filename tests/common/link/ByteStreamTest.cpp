@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+using namespace qs;
+
 using hextext::Hex;
 
 TEST(ByteWriter, PutsLittleEndianAndReadsBackTheSameValues)

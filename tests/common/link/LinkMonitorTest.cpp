@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <vector>
 
+using namespace qs;
+
 TEST(CommandHistory, CountsRepeatsSkipsEmptySlotsAndDropsTheOldest)
 {
     CommandHistory h(15, 101);

@@ -4,6 +4,8 @@
 
 #include <array>
 
+using namespace qs;
+
 TEST(PendingSet, KeepsThePriorityOrderWhateverTheOrderOfSetting)
 {
     constexpr std::array<PendingSet::Key, 5> order{40, 10, 30, 20, 50};

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace qs;
+
 TEST(IntClampedEntry, UnsignedComparisonAndRewrittenText)
 {
     auto e = IntClampedEntry("-1", 2, 255);

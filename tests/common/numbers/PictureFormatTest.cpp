@@ -6,6 +6,8 @@
 #include <cmath>
 #include <limits>
 
+using namespace qs;
+
 // Every number format is checked with both decimal separators.
 class PictureFormat : public ::testing::TestWithParam<const char*> {
 protected:

@@ -4,6 +4,8 @@
 
 #include <limits>
 
+using namespace qs;
+
 namespace {
 
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace qs;
+
 TEST(MemoryOkBitsText, NamesInBitOrder)
 {
     EXPECT_EQ(MemoryOkBitsText(15), "RAM1, RAM2, FRAM1, FRAM2, ");

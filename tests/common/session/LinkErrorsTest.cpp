@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace qs;
+
 TEST(LinkErrors, TextsAndHighlightsByCode)
 {
     struct Row {

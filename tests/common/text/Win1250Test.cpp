@@ -4,6 +4,8 @@
 
 #include <string>
 
+using namespace qs;
+
 namespace {
 
 std::string Bytes(std::initializer_list<int> codes)

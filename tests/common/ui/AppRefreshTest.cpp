@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace qs;
+
 namespace {
 
 class PaintCounter : public QWidget {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace qs;
+
 TEST(ComboIndex, IndexOutsideTheItemsLeavesNothingSelected)
 {
     QComboBox combo;

@@ -7,6 +7,8 @@
 #include <fstream>
 #include <sstream>
 
+using namespace qs;
+
 namespace {
 
 std::filesystem::path PathIn(const QTemporaryDir& dir, const char* name)

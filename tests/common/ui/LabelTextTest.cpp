@@ -11,6 +11,8 @@
 
 #include <string>
 
+using namespace qs;
+
 namespace {
 // Sets the label through labeltext; answers whether the text was made.
 struct Setter {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace qs;
+
 TEST(MemoText, AHiddenMemoShowsItsNewestTextWhenItAppears)
 {
     QWidget page;

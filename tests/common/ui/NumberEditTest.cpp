@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace qs;
+
 class NumberEdit : public ::testing::Test {
 protected:
     void TearDown() override { QLocale::setDefault(QLocale::c()); }

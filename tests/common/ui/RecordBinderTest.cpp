@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace qs;
+
 namespace {
 struct Sample {
     std::uint8_t level = 0;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace qs;
+
 using namespace screenfit;
 
 TEST(ScreenFit, TheUsualFrameMakesTheDesignOuterSize)

@@ -10,6 +10,8 @@
 
 #include <map>
 
+using namespace qs;
+
 namespace {
 struct Trio {
     QWidget page;

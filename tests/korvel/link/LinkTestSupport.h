@@ -22,7 +22,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 inline std::string Hex(const Bytes& bytes) { return Hex(std::span<const std::uint8_t>(bytes)); }
 
-inline std::string Hex(const mbu3::Frame& f, std::size_t at, std::size_t count)
+inline std::string Hex(const korvel::mbu3::Frame& f, std::size_t at, std::size_t count)
 {
     return Hex(std::span<const std::uint8_t>(f).subspan(at, count));
 }
@@ -48,29 +48,29 @@ struct ReplyHeader {
 };
 
 // A reply frame with up to 46 data bytes (the rest 0) and a correct CRC.
-inline mbu3::Frame MakeReply(const ReplyHeader& h, std::span<const std::uint8_t> data = {})
+inline korvel::mbu3::Frame MakeReply(const ReplyHeader& h, std::span<const std::uint8_t> data = {})
 {
-    mbu3::Frame f{};
-    mbu3::Put16(f, 0, h.deviceType);
-    mbu3::Put16(f, 2, h.firmware);
+    korvel::mbu3::Frame f{};
+    korvel::mbu3::Put16(f, 0, h.deviceType);
+    korvel::mbu3::Put16(f, 2, h.firmware);
     f[4] = h.error;
     f[5] = h.counter;
     f[6] = h.echo;
-    mbu3::Put16(f, 8, h.total);
-    mbu3::Put16(f, 10, h.offset);
-    mbu3::Put32(f, 12, h.deviceId);
-    std::copy_n(data.begin(), std::min<std::size_t>(data.size(), mbu3::kSegmentSize),
-                f.begin() + mbu3::kDataOffset);
-    mbu3::SetCRC(f);
+    korvel::mbu3::Put16(f, 8, h.total);
+    korvel::mbu3::Put16(f, 10, h.offset);
+    korvel::mbu3::Put32(f, 12, h.deviceId);
+    std::copy_n(data.begin(), std::min<std::size_t>(data.size(), korvel::mbu3::kSegmentSize),
+                f.begin() + korvel::mbu3::kDataOffset);
+    korvel::mbu3::SetCRC(f);
     return f;
 }
 
 // The received count a device acknowledges a request segment with: the request bytes up to
 // the end of that segment.
-inline std::uint16_t AckCount(const mbu3::Frame& request)
+inline std::uint16_t AckCount(const korvel::mbu3::Frame& request)
 {
-    const std::size_t end = mbu3::Get16(request, mbu3::off::SegmentOffset) + mbu3::kSegmentSize;
-    return static_cast<std::uint16_t>(std::min<std::size_t>(end, mbu3::Get16(request, mbu3::off::TotalLength)));
+    const std::size_t end = korvel::mbu3::Get16(request, korvel::mbu3::off::SegmentOffset) + korvel::mbu3::kSegmentSize;
+    return static_cast<std::uint16_t>(std::min<std::size_t>(end, korvel::mbu3::Get16(request, korvel::mbu3::off::TotalLength)));
 }
 
 // Answers like a well-behaved device: request segments before the last are acknowledged
@@ -81,22 +81,22 @@ inline std::uint16_t AckCount(const mbu3::Frame& request)
 struct FakeDevice {
     Bytes replyData;
     std::uint8_t echo = 0;
-    std::vector<mbu3::Frame> requests;  // every frame the host sent, in order
+    std::vector<korvel::mbu3::Frame> requests;  // every frame the host sent, in order
 
-    mbu3::Frame Answer(const mbu3::Frame& request)
+    korvel::mbu3::Frame Answer(const korvel::mbu3::Frame& request)
     {
         requests.push_back(request);
         ReplyHeader h;
-        h.echo = request[mbu3::off::Command];
+        h.echo = request[korvel::mbu3::off::Command];
         h.counter = static_cast<std::uint8_t>(requests.size());
-        const std::uint8_t flags = request[mbu3::off::Flags];
-        if (flags != mbu3::kFlagAskReply && (flags & mbu3::kFlagLast) == 0) {
+        const std::uint8_t flags = request[korvel::mbu3::off::Flags];
+        if (flags != korvel::mbu3::kFlagAskReply && (flags & korvel::mbu3::kFlagLast) == 0) {
             h.total = 0xFFFF;
             h.offset = AckCount(request);
             return MakeReply(h);
         }
         const std::uint16_t at =
-            flags == mbu3::kFlagAskReply ? mbu3::Get16(request, mbu3::off::SegmentOffset) : 0;
+            flags == korvel::mbu3::kFlagAskReply ? korvel::mbu3::Get16(request, korvel::mbu3::off::SegmentOffset) : 0;
         h.total = static_cast<std::uint16_t>(replyData.size());
         h.offset = at;
         std::span<const std::uint8_t> rest;
@@ -108,16 +108,16 @@ struct FakeDevice {
 
 // Sends the request prepared in t (Begin and puts done) and plays the exchange with the
 // device until the transfer stops asking for frames. Answers the last step's result.
-inline SegmentedTransfer::StepResult Exchange(SegmentedTransfer& t, FakeDevice& device)
+inline korvel::SegmentedTransfer::StepResult Exchange(korvel::SegmentedTransfer& t, FakeDevice& device)
 {
     EXPECT_TRUE(t.SendNextFrame());
     for (int guard = 0; guard < 2000; ++guard) {
         const auto r = t.RxTransferStep(device.Answer(t.TxFrame));
-        if (r != SegmentedTransfer::StepResult::SendFrame)
+        if (r != korvel::SegmentedTransfer::StepResult::SendFrame)
             return r;
     }
     ADD_FAILURE() << "transfer never ended";
-    return SegmentedTransfer::StepResult::Ignored;
+    return korvel::SegmentedTransfer::StepResult::Ignored;
 }
 
 }  // namespace linktest

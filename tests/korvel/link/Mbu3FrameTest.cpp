@@ -6,6 +6,9 @@
 #include <string>
 #include <string_view>
 
+using namespace qs;
+using namespace korvel;
+
 using namespace mbu3;
 using linktest::Hex;
 

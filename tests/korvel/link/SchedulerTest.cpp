@@ -10,6 +10,9 @@
 #include <set>
 #include <vector>
 
+using namespace qs;
+using namespace korvel;
+
 using namespace scheduler;
 
 namespace {

@@ -7,6 +7,9 @@
 #include <memory>
 #include <vector>
 
+using namespace qs;
+using namespace korvel;
+
 using namespace mbu3;
 using linktest::Bytes;
 using linktest::Hex;

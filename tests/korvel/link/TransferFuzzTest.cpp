@@ -13,6 +13,9 @@
 #include <memory>
 #include <span>
 
+using namespace qs;
+using namespace korvel;
+
 using namespace mbu3;
 using linktest::Bytes;
 using linktest::Hex;

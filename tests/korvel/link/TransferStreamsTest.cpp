@@ -8,6 +8,9 @@
 #include <bit>
 #include <memory>
 
+using namespace qs;
+using namespace korvel;
+
 using linktest::Bytes;
 using linktest::Hex;
 

@@ -6,6 +6,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+using namespace qs;
+using namespace korvel;
+
 using namespace mbu3;
 
 namespace {

@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+using namespace qs;
+using namespace korvel;
+
 using namespace mbu3;
 
 namespace {

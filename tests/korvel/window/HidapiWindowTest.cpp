@@ -21,6 +21,9 @@
 #include <thread>
 #include <vector>
 
+using namespace qs;
+using namespace korvel;
+
 namespace {
 
 using namespace std::chrono_literals;

@@ -28,11 +28,11 @@
 // Korvel's nine forms on the simulated meter, headless. The 30 ms tick can be left running
 // or stopped so that a test drives the scheduler one tick at a time.
 struct KorvelHarness : MeterHarness {
-    std::unique_ptr<KorvelForms> forms;
-    MainWindow* w;
+    std::unique_ptr<korvel::KorvelForms> forms;
+    korvel::MainWindow* w;
 
     explicit KorvelHarness(QStringList arguments = {}, bool runTicks = false)
-        : forms(std::make_unique<KorvelForms>(*usb, arguments)),
+        : forms(std::make_unique<korvel::KorvelForms>(*usb, arguments)),
           w(forms->Form1)
     {
         w->Beep = {};
@@ -45,7 +45,7 @@ struct KorvelHarness : MeterHarness {
 
 
     // Clicks the tab of a page as the user would (the page control's change handler runs).
-    static bool clickTab(PageControl* pc, const QString& caption) { return ClickPageTab(pc, caption); }
+    static bool clickTab(qs::PageControl* pc, const QString& caption) { return ClickPageTab(pc, caption); }
 
     // One scheduler tick, then the event loop until the transfer it started has ended.
     void tick()

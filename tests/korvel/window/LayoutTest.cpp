@@ -27,6 +27,9 @@
 #include <string>
 #include <vector>
 
+using namespace qs;
+using namespace korvel;
+
 // Rectangles in failure messages as "x,y wxh".
 void PrintTo(const QRect& r, std::ostream* os)
 {

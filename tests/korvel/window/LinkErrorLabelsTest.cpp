@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+using namespace qs;
+using namespace korvel;
+
 TEST(LinkErrorLabels, DeviceCodesShowTheirTextsAndHighlights)
 {
     struct Row {

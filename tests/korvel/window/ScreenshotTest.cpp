@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+using namespace qs;
+using namespace korvel;
+
 TEST(Screenshot, MainWindowPages)
 {
     const QByteArray dir = qgetenv("QS_SCREENSHOT_DIR");

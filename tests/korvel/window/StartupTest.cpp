@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+using namespace qs;
+using namespace korvel;
+
 TEST(Startup, FormsAreCreatedInOrder)
 {
     KorvelHarness h({"/VORKAL"});

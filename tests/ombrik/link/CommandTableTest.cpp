@@ -6,6 +6,9 @@
 
 #include <vector>
 
+using namespace qs;
+using namespace ombrik;
+
 using namespace mbu;
 
 TEST(MbuCommandTable, KeysInPriorityOrderChainsAndReleases)

@@ -6,6 +6,9 @@
 
 #include <string>
 
+using namespace qs;
+using namespace ombrik;
+
 using bytetext::Hex;
 using namespace mbu;
 

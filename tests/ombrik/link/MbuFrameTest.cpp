@@ -7,6 +7,9 @@
 #include <numeric>
 #include <vector>
 
+using namespace qs;
+using namespace ombrik;
+
 using bytetext::Hex;
 using namespace mbu;
 

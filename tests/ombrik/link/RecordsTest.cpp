@@ -9,6 +9,9 @@
 #include <array>
 #include <limits>
 
+using namespace qs;
+using namespace ombrik;
+
 using bytetext::FromHex;
 using bytetext::Hex;
 

@@ -4,6 +4,8 @@
 
 #include <limits>
 
+using namespace ombrik;
+
 using mbu::CalendarDate;
 
 TEST(RequestDate, DatesWithoutASixteenBitCodeGiveToday)

@@ -12,34 +12,34 @@
 #include <vector>
 
 struct MbuSessionHarness : MeterHarness {
-    std::unique_ptr<MbuSession> s;
+    std::unique_ptr<ombrik::MbuSession> s;
 
     std::vector<std::uint8_t> statuses;  // every linkError, in order
-    std::vector<std::pair<mbu::Command, std::vector<std::uint8_t>>> completed;  // with 8 data bytes
+    std::vector<std::pair<ombrik::mbu::Command, std::vector<std::uint8_t>>> completed;  // with 8 data bytes
     std::vector<bool> built;              // requestBuilt
     int timeOuts = 0;
-    std::map<mbu::Command, std::function<void(ByteWriter&)>> requestData;
+    std::map<ombrik::mbu::Command, std::function<void(qs::ByteWriter&)>> requestData;
     // Called while a reply is applied (a test may end its chain here).
-    std::function<void(mbu::Command)> onCompleted;
+    std::function<void(ombrik::mbu::Command)> onCompleted;
 
-    MbuSessionHarness() : MeterHarness(Protocol::Mbu), s(std::make_unique<MbuSession>(*usb))
+    MbuSessionHarness() : MeterHarness(Protocol::Mbu), s(std::make_unique<ombrik::MbuSession>(*usb))
     {
         s->Clock().StopTicks();
         s->SecondTimer()->stop();
-        s->SetRequestData([this](mbu::Command c, ByteWriter& w) {
+        s->SetRequestData([this](ombrik::mbu::Command c, qs::ByteWriter& w) {
             if (requestData.contains(c))
                 requestData.at(c)(w);
         });
-        QObject::connect(s.get(), &MbuSession::linkError, [this](std::uint8_t c) { statuses.push_back(c); });
-        QObject::connect(s.get(), &MbuSession::commandCompleted, [this](mbu::Command c, ByteReader r) {
+        QObject::connect(s.get(), &ombrik::MbuSession::linkError, [this](std::uint8_t c) { statuses.push_back(c); });
+        QObject::connect(s.get(), &ombrik::MbuSession::commandCompleted, [this](ombrik::mbu::Command c, qs::ByteReader r) {
             std::vector<std::uint8_t> bytes(8);
             r.GetBytes(bytes);
             completed.emplace_back(c, bytes);
             if (onCompleted)
                 onCompleted(c);
         });
-        QObject::connect(s.get(), &MbuSession::requestBuilt, [this](bool full) { built.push_back(full); });
-        QObject::connect(s.get(), &MbuSession::timedOut, [this] { ++timeOuts; });
+        QObject::connect(s.get(), &ombrik::MbuSession::requestBuilt, [this](bool full) { built.push_back(full); });
+        QObject::connect(s.get(), &ombrik::MbuSession::timedOut, [this] { ++timeOuts; });
         eventloop::Pump();  // plug and change events
     }
 
@@ -49,8 +49,8 @@ struct MbuSessionHarness : MeterHarness {
         s->Tick();
         eventloop::WaitFor([this] { return !s->Busy(); }, 1000);
     }
-    void press(mbu::RequestKey key) { s->SetPending(key, true); }
-    bool pending(mbu::RequestKey key) const { return s->IsPending(key); }
+    void press(ombrik::mbu::RequestKey key) { s->SetPending(key, true); }
+    bool pending(ombrik::mbu::RequestKey key) const { return s->IsPending(key); }
     void clear()
     {
         meter->clearLog();
@@ -63,7 +63,7 @@ struct MbuSessionHarness : MeterHarness {
     {
         std::vector<std::uint8_t> codes;
         for (const auto& f : meter->framesReceived())
-            codes.push_back(f[mbu::off::Command]);
+            codes.push_back(f[ombrik::mbu::off::Command]);
         return codes;
     }
 };

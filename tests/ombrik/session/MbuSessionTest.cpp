@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+using namespace qs;
+using namespace ombrik;
+
 using namespace mbu;
 using bytetext::Hex;
 using Codes = std::vector<std::uint8_t>;

@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+using namespace qs;
+using namespace ombrik;
+
 using bytetext::Hex;
 using Codes = std::vector<std::uint8_t>;
 

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+using namespace qs;
+using namespace ombrik;
+
 using Codes = std::vector<std::uint8_t>;
 
 namespace {

@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+using namespace qs;
+using namespace ombrik;
+
 using controlbounds::GlobalRect;
 
 namespace {

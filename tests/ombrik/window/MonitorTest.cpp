@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+using namespace qs;
+using namespace ombrik;
+
 using bytetext::Hex;
 
 namespace {

@@ -44,7 +44,7 @@ struct OmbrikHarness : MeterHarness {
         eventloop::Pump();  // plug and change events
     }
 
-    MbuSession& session() { return w->Session(); }
+    ombrik::MbuSession& session() { return w->Session(); }
     ombrik::CalibrationPage& cal() { return *w->Calibration; }
     ombrik::SettingsPages& pages() { return *w->Settings; }
     ombrik::MonitorGroup& monitor() { return *w->Monitor; }

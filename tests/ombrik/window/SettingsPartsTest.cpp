@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+using namespace qs;
+using namespace ombrik;
+
 using bytetext::Hex;
 using Bytes = std::vector<std::uint8_t>;
 using Codes = std::vector<std::uint8_t>;

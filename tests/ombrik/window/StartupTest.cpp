@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+using namespace qs;
+using namespace ombrik;
+
 TEST(OmbrikStartup, OneWindowWithSixPagesTheSettingsPageFirst)
 {
     OmbrikHarness h;

@@ -18,7 +18,7 @@ template <class Record>
 Bytes Encoded(const Record& record)
 {
     Bytes area(4096);
-    ByteWriter w(area);
+    qs::ByteWriter w(area);
     record.Encode(w);
     return Bytes(w.Data().begin(), w.Data().end());
 }
@@ -26,7 +26,7 @@ Bytes Encoded(const Record& record)
 template <class Record>
 Record Decoded(const Bytes& bytes)
 {
-    ByteReader r(bytes);
+    qs::ByteReader r(bytes);
     return Record::Decode(r);
 }
 

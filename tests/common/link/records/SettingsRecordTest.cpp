@@ -5,6 +5,8 @@
 
 #include <functional>
 
+using namespace qs;
+
 using recordtest::Bytes;
 using recordtest::Decoded;
 using recordtest::Encoded;

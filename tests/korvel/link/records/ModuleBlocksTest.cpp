@@ -7,6 +7,9 @@
 #include <bit>
 #include <functional>
 
+using namespace qs;
+using namespace korvel;
+
 using recordtest::Bytes;
 using recordtest::Decoded;
 using recordtest::Encoded;

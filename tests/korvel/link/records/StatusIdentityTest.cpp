@@ -9,6 +9,9 @@
 #include <memory>
 #include <string>
 
+using namespace qs;
+using namespace korvel;
+
 using linktest::Bytes;
 using linktest::Hex;
 

@@ -56,25 +56,25 @@ struct DialogHarness : KorvelHarness {
     using KorvelHarness::KorvelHarness;
 
     ModuleStore modules{*meter};
-    QvainDialog* qvain = forms->Form_QVAIN;
-    QvaoDialog* qvao = forms->Form_QVAO;
-    QvroDialog* qvro = forms->Form_QVRO;
-    QvserDialog* qvser = forms->Form_QVSER;
-    QvtmpDialog* qvtmp = forms->Form_QVTMP;
-    PasswordDialog* password = forms->Form_Password;
-    NumberEditor* editor = forms->Form_IncDec;
+    korvel::QvainDialog* qvain = forms->Form_QVAIN;
+    korvel::QvaoDialog* qvao = forms->Form_QVAO;
+    korvel::QvroDialog* qvro = forms->Form_QVRO;
+    korvel::QvserDialog* qvser = forms->Form_QVSER;
+    korvel::QvtmpDialog* qvtmp = forms->Form_QVTMP;
+    korvel::PasswordDialog* password = forms->Form_Password;
+    korvel::NumberEditor* editor = forms->Form_IncDec;
 
     // A button of the main window's pages by name.
-    QPushButton* button(const char* name) const { return build::FindInWindow<QPushButton>(w, QLatin1String(name)); }
+    QPushButton* button(const char* name) const { return qs::build::FindInWindow<QPushButton>(w, QLatin1String(name)); }
 
-    ModuleDialog* dialogOf(Trio trio) const
+    korvel::ModuleDialog* dialogOf(korvel::Trio trio) const
     {
         switch (trio) {
-        case Trio::Qvain: return qvain;
-        case Trio::Qvao: return qvao;
-        case Trio::Qvro: return qvro;
-        case Trio::Qvser: return qvser;
-        case Trio::Password: return password;
+        case korvel::Trio::Qvain: return qvain;
+        case korvel::Trio::Qvao: return qvao;
+        case korvel::Trio::Qvro: return qvro;
+        case korvel::Trio::Qvser: return qvser;
+        case korvel::Trio::Password: return password;
         default: return qvtmp;
         }
     }
@@ -82,7 +82,7 @@ struct DialogHarness : KorvelHarness {
     // Clicks `opener` and runs `body` inside the modal loop it starts; then, if `dialog` is
     // still shown, closes it with its Esc button. Answers whether the body ran while the
     // dialog was shown modally.
-    static bool whileOpen(QAbstractButton* opener, DialogBase* dialog, const std::function<void()>& body)
+    static bool whileOpen(QAbstractButton* opener, korvel::DialogBase* dialog, const std::function<void()>& body)
     {
         bool ranModal = false;
         bool ran = false;
@@ -101,9 +101,9 @@ struct DialogHarness : KorvelHarness {
 
     // Opens the dialog, reads its block, runs `edit` and presses Write, which the meter refuses
     // (code 5): the write is still pending when the dialog closes.
-    bool leaveWritePending(const char* opener, ModuleDialog* d, std::uint8_t write, const std::function<void()>& edit)
+    bool leaveWritePending(const char* opener, korvel::ModuleDialog* d, std::uint8_t write, const std::function<void()>& edit)
     {
-        modules.Refuse(write, mbu3::ErrCommand);
+        modules.Refuse(write, korvel::mbu3::ErrCommand);
         const bool shown = whileOpen(button(opener), d, [&] {
             tick();
             edit();

@@ -4,6 +4,9 @@
 
 #include <QDir>
 
+using namespace qs;
+using namespace korvel;
+
 TEST(Screenshot, ModuleDialogs)
 {
     const QByteArray dir = qgetenv("QS_SCREENSHOT_DIR");

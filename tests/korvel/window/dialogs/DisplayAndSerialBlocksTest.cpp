@@ -10,6 +10,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+using namespace qs;
+using namespace korvel;
+
 namespace {
 
 using Bytes = ModuleStore::Bytes;

@@ -13,6 +13,9 @@
 #include <map>
 #include <tuple>
 
+using namespace qs;
+using namespace korvel;
+
 namespace {
 
 using Bytes = ModuleStore::Bytes;

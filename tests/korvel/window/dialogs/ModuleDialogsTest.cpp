@@ -10,6 +10,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+using namespace qs;
+using namespace korvel;
+
 namespace {
 
 void PressKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers)

@@ -8,6 +8,9 @@
 #include <climits>
 #include <tuple>
 
+using namespace qs;
+using namespace korvel;
+
 namespace {
 
 // The digit labels as one text: "-0001".

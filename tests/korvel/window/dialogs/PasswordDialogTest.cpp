@@ -10,6 +10,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
+using namespace qs;
+using namespace korvel;
+
 namespace {
 
 struct Box {

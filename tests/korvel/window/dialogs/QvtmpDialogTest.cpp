@@ -7,6 +7,9 @@
 
 #include <QGroupBox>
 
+using namespace qs;
+using namespace korvel;
+
 namespace {
 
 using Bytes = ModuleStore::Bytes;

@@ -8,6 +8,9 @@
 #include <array>
 #include <string>
 
+using namespace qs;
+using namespace korvel;
+
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using ::testing::UnorderedElementsAre;

@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+using namespace qs;
+using namespace korvel;
+
 namespace {
 struct FactoryFixture : ::testing::Test {
     KorvelHarness h{{"/VORKAL"}};

@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+using namespace qs;
+using namespace korvel;
+
 namespace {
 // Two seconds of traffic, as the one-second timer sees it.
 void TwoSecondsOfTraffic(KorvelHarness& h)

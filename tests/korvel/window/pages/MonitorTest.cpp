@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+using namespace qs;
+using namespace korvel;
+
 TEST(Monitor, HistoryLabelsFollowTheCommandsSentAndClClearsTheOlderOnes)
 {
     KorvelHarness h({"/VORKAL"});

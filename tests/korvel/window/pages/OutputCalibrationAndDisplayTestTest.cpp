@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+using namespace qs;
+using namespace korvel;
+
 TEST(OutputCalibrationPage, DirectDriveShowsTheGroupAndItsReleaseWithdrawsTheRequests)
 {
     KorvelHarness h({"/VORKAL"});

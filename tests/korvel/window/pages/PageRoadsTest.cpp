@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+using namespace qs;
+using namespace korvel;
+
 namespace {
 using Codes = std::vector<std::uint8_t>;
 

@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+using namespace qs;
+using namespace korvel;
+
 namespace {
 void ClickTab(PageControl* pc, const QString& caption)
 {

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+using namespace qs;
+using namespace korvel;
+
 TEST(PendingLook, APendingRequestLooksPressedUntilItsReplyReleasesIt)
 {
     KorvelHarness h({"/VORKAL"});
