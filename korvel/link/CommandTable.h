@@ -14,55 +14,60 @@ namespace korvel {
 // stand in the scheduler's order of priority. This is the only place that spells a command
 // code as a number.
 
-enum Command : std::uint8_t {
-    CmdIdentityWrite = 1,
-    CmdStatusPoll = 101,
-    CmdCalIn0mA = 102,
-    CmdCalIn20mA = 103,
-    CmdCalIn0V = 104,
-    CmdCalIn10V = 105,
-    CmdEraseFram = 106,
-    CmdSettingsWrite = 109,
-    CmdInputCalRead = 110,
-    CmdReset = 113,
-    CmdCalPwmLow = 114,
-    CmdCalPwmHigh = 115,
-    CmdPwmCalRead = 116,
-    CmdDisplayRead = 123,
-    CmdCalPt0Ohm4W = 125,
-    CmdCalPtXOhm4W = 126,
-    CmdCalPt0Ohm3W = 127,
-    CmdCalPtXOhm3W = 128,
-    CmdPtCalRead = 129,
-    CmdPt1000Write = 130,
-    CmdSettingsRead = 131,
-    CmdSettingsDefaults = 132,
-    CmdQvainRead = 201,
-    CmdQvainWrite = 202,
-    CmdQvaoReadMain = 203,
-    CmdQvaoWriteMain = 204,
-    CmdQvaoReadAdditional = 205,
-    CmdQvaoWriteAdditional = 206,
-    CmdQvroReadMain = 207,
-    CmdQvroWriteMain = 208,
-    CmdQvroReadAdditional = 209,
-    CmdQvroWriteAdditional = 210,
-    CmdQvainDefaults = 211,
-    CmdQvaoDefaults = 212,
-    CmdQvroDefaults = 213,
-    CmdQvserRead = 214,
-    CmdQvserWrite = 215,
-    CmdQvserDefaults = 216,
-    CmdQv5510Read = 217,
-    CmdQv5510Write = 218,
-    CmdQv5510Defaults = 219,
-    CmdPasswordRead = 220,
-    CmdPasswordDefaults = 221,
-    CmdPasswordWrite = 222,
-    CmdQvtmpRead = 223,
-    CmdQvtmpDefaults = 224,
-    CmdQvtmpWrite = 225,
+enum class Command : std::uint8_t {
+    IdentityWrite = 1,
+    StatusPoll = 101,
+    CalIn0mA = 102,
+    CalIn20mA = 103,
+    CalIn0V = 104,
+    CalIn10V = 105,
+    EraseFram = 106,
+    SettingsWrite = 109,
+    InputCalRead = 110,
+    Reset = 113,
+    CalPwmLow = 114,
+    CalPwmHigh = 115,
+    PwmCalRead = 116,
+    DisplayRead = 123,
+    CalPt0Ohm4W = 125,
+    CalPtXOhm4W = 126,
+    CalPt0Ohm3W = 127,
+    CalPtXOhm3W = 128,
+    PtCalRead = 129,
+    Pt1000Write = 130,
+    SettingsRead = 131,
+    SettingsDefaults = 132,
+    QvainRead = 201,
+    QvainWrite = 202,
+    QvaoReadMain = 203,
+    QvaoWriteMain = 204,
+    QvaoReadAdditional = 205,
+    QvaoWriteAdditional = 206,
+    QvroReadMain = 207,
+    QvroWriteMain = 208,
+    QvroReadAdditional = 209,
+    QvroWriteAdditional = 210,
+    QvainDefaults = 211,
+    QvaoDefaults = 212,
+    QvroDefaults = 213,
+    QvserRead = 214,
+    QvserWrite = 215,
+    QvserDefaults = 216,
+    Qv5510Read = 217,
+    Qv5510Write = 218,
+    Qv5510Defaults = 219,
+    PasswordRead = 220,
+    PasswordDefaults = 221,
+    PasswordWrite = 222,
+    QvtmpRead = 223,
+    QvtmpDefaults = 224,
+    QvtmpWrite = 225,
 };
+// The code of a command as it travels in a frame.
+constexpr std::uint8_t Code(Command c)
+{
+    return static_cast<std::uint8_t>(c);
+}
 
 // A request button, or a pair of buttons on two pages that count as one (the settings trio
 // stands on the settings page and on the limit-output page). A module dialog's read button
@@ -137,6 +142,10 @@ struct CommandInfo {
 std::span<const CommandInfo> CommandTable();
 // The row of a code; nullptr for a code Korvel never sends (an echo without a case).
 const CommandInfo* FindCommand(std::uint8_t code);
+inline const CommandInfo* FindCommand(Command c)
+{
+    return FindCommand(Code(c));
+}
 // Every key once, in the order of its first row: the priority order of the pending set.
 std::span<const qs::PendingSet::Key> KeyPriorityOrder();
 

@@ -43,7 +43,7 @@ std::optional<Command> NextCommand(const PendingSet& pending, const TrioSlots& s
             if (row.key != KeyNone && pending.IsPending(row.key) && slots.Holds(row))
                 return row.code;
     if (!pollPaused)
-        return CmdStatusPoll;
+        return Command::StatusPoll;
     return std::nullopt;
 }
 

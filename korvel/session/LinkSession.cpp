@@ -78,7 +78,7 @@ void LinkSession::StartCommand(Command command)
             SetPending(info->key, false);
         return;
     }
-    transfer_.Begin(command, RequestedDeviceType);
+    transfer_.Begin(Code(command), RequestedDeviceType);
     if (info && info->carriesData && requestData_)
         requestData_(command, transfer_.Request());
     if (transfer_.Request().Length() > 0 || transfer_.Request().Full())

@@ -77,7 +77,7 @@ public:
     std::uint8_t LastRxCounter = 0;
 
     // ---- monitor counters ----
-    qs::CommandHistory History{kHistorySlots, CmdStatusPoll};
+    qs::CommandHistory History{kHistorySlots, Code(Command::StatusPoll)};
     std::uint8_t PrevRxCounter = 0;
     std::int32_t FramesPerSecond = 0;
     std::int32_t TrafficSeconds = 0;

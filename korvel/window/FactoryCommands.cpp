@@ -22,11 +22,11 @@ FactoryCommands::FactoryCommands(MainWindow& window) : QObject(&window), window_
     // Identity: taken from the edits (clamped, rewritten) when the write starts; the group is
     // refilled from the first status reply after the acknowledgement, which already carries
     // the identity just written.
-    encoders[CmdIdentityWrite] = [&window](ByteWriter& w) {
+    encoders[Command::IdentityWrite] = [&window](ByteWriter& w) {
         window.Identity->ReadIdentityEdits();
         window.Identity->IdentityToWrite.Encode(w);
     };
-    decoders[CmdIdentityWrite] = [&window](ByteReader&) { window.IdentityReadBackDue = true; };
+    decoders[Command::IdentityWrite] = [&window](ByteReader&) { window.IdentityReadBackDue = true; };
 
     // Input and Pt calibration: one point per step, all four by the read.
     struct Step {
@@ -35,39 +35,39 @@ FactoryCommands::FactoryCommands(MainWindow& window) : QObject(&window), window_
         void (CalibrationValues::*set)(std::size_t, std::int32_t);
     };
     const Step steps[] = {
-        {CmdCalIn0mA, input_cal::Low1, &CalibrationValues::SetInputPoint},
-        {CmdCalIn20mA, input_cal::High1, &CalibrationValues::SetInputPoint},
-        {CmdCalIn0V, input_cal::Low2, &CalibrationValues::SetInputPoint},
-        {CmdCalIn10V, input_cal::High2, &CalibrationValues::SetInputPoint},
-        {CmdCalPt0Ohm4W, pt_cal::Pt0ohm4W, &CalibrationValues::SetPtPoint},
-        {CmdCalPtXOhm4W, pt_cal::PtXohm4W, &CalibrationValues::SetPtPoint},
-        {CmdCalPt0Ohm3W, pt_cal::Pt0ohm3W, &CalibrationValues::SetPtPoint},
-        {CmdCalPtXOhm3W, pt_cal::PtXohm3W, &CalibrationValues::SetPtPoint},
+        {Command::CalIn0mA, input_cal::Low1, &CalibrationValues::SetInputPoint},
+        {Command::CalIn20mA, input_cal::High1, &CalibrationValues::SetInputPoint},
+        {Command::CalIn0V, input_cal::Low2, &CalibrationValues::SetInputPoint},
+        {Command::CalIn10V, input_cal::High2, &CalibrationValues::SetInputPoint},
+        {Command::CalPt0Ohm4W, pt_cal::Pt0ohm4W, &CalibrationValues::SetPtPoint},
+        {Command::CalPtXOhm4W, pt_cal::PtXohm4W, &CalibrationValues::SetPtPoint},
+        {Command::CalPt0Ohm3W, pt_cal::Pt0ohm3W, &CalibrationValues::SetPtPoint},
+        {Command::CalPtXOhm3W, pt_cal::PtXohm3W, &CalibrationValues::SetPtPoint},
     };
     for (const Step& step : steps)
         decoders[step.command] = [&values, step](ByteReader& r) {
             (values.*step.set)(step.point, CalibrationPoint::Decode(r).points[0]);
         };
-    decoders[CmdInputCalRead] = [&values](ByteReader& r) { values.SetInput(InputCalibration::Decode(r)); };
+    decoders[Command::InputCalRead] = [&values](ByteReader& r) { values.SetInput(InputCalibration::Decode(r)); };
 
     // Output calibration: the label of the output type selected when the reply arrives.
-    for (const auto& [command, high] : {std::pair{CmdCalPwmLow, false}, std::pair{CmdCalPwmHigh, true}})
+    for (const auto& [command, high] : {std::pair{Command::CalPwmLow, false}, std::pair{Command::CalPwmHigh, true}})
         decoders[command] = [page, &values, high](ByteReader& r) {
             const std::size_t point = CalibrationValues::OutputPointFor(high, page->Output->CurrentOutputSelected());
             values.SetOutputPoint(point, PwmCalibrationPoint::Decode(r).points[0]);
         };
-    decoders[CmdPwmCalRead] = [&values](ByteReader& r) { values.SetOutput(OutputCalibration::Decode(r)); };
+    decoders[Command::PwmCalRead] = [&values](ByteReader& r) { values.SetOutput(OutputCalibration::Decode(r)); };
 
     // The Pt read also shows the Pt1000 flag of the last status.
-    decoders[CmdPtCalRead] = [&window, page, &values](ByteReader& r) {
+    decoders[Command::PtCalRead] = [&window, page, &values](ByteReader& r) {
         values.SetPt(PtCalibration::Decode(r));
         page->Pt->CheckBox_bPt1000->setChecked(window.LastStatus.bPt1000);
     };
-    encoders[CmdPt1000Write] = [page](ByteWriter& w) { Pt1000Choice{page->Pt->CheckBox_bPt1000->isChecked()}.Encode(w); };
+    encoders[Command::Pt1000Write] = [page](ByteWriter& w) { Pt1000Choice{page->Pt->CheckBox_bPt1000->isChecked()}.Encode(w); };
 
     // Display image: the row index byte, always 0; the reply is drawn into both pictures.
-    encoders[CmdDisplayRead] = [](ByteWriter& w) { w.PutByte(0); };
-    decoders[CmdDisplayRead] = [this](ByteReader& r) { ShowDisplayImage(DisplayImage::Decode(r)); };
+    encoders[Command::DisplayRead] = [](ByteWriter& w) { w.PutByte(0); };
+    decoders[Command::DisplayRead] = [this](ByteReader& r) { ShowDisplayImage(DisplayImage::Decode(r)); };
 }
 
 void FactoryCommands::ShowDisplayImage(const DisplayImage& image)

@@ -313,7 +313,7 @@ void MainWindow::ShowLinkError(std::uint8_t code)
 
 void MainWindow::ShowRxActivity(std::uint8_t echo)
 {
-    Monitor->Shape_MBUCom->setBrushColor(echo == CmdIdentityWrite || echo == CmdStatusPoll ? clYellow : clLime);
+    Monitor->Shape_MBUCom->setBrushColor(echo == Code(Command::IdentityWrite) || echo == Code(Command::StatusPoll) ? clYellow : clLime);
     Header->Label_USBData->setVisible(true);
     Timer_RxLED->stop();
     Timer_RxLED->setInterval(100);
@@ -336,8 +336,8 @@ void MainWindow::Button_CommandsClearClick()
 
 void MainWindow::BindStatusPoll()
 {
-    RequestEncoders[CmdStatusPoll] = [this](ByteWriter& w) { BuildStatusRequest(w); };
-    ReplyDecoders[CmdStatusPoll] = [this](ByteReader& r) { ApplyStatusRecord(StatusRecord::Decode(r)); };
+    RequestEncoders[Command::StatusPoll] = [this](ByteWriter& w) { BuildStatusRequest(w); };
+    ReplyDecoders[Command::StatusPoll] = [this](ByteReader& r) { ApplyStatusRecord(StatusRecord::Decode(r)); };
 }
 
 void MainWindow::SetDecimalFormat(int decimals)

@@ -20,8 +20,8 @@ SettingsCommands::SettingsCommands(MainWindow& window)
           },
           window.Decimals)
 {
-    window.RequestEncoders[CmdSettingsWrite] = [this](ByteWriter& w) { Take().Encode(w); };
-    for (Command read : {CmdSettingsRead, CmdSettingsDefaults})
+    window.RequestEncoders[Command::SettingsWrite] = [this](ByteWriter& w) { Take().Encode(w); };
+    for (Command read : {Command::SettingsRead, Command::SettingsDefaults})
         window.ReplyDecoders[read] = [this](ByteReader& r) { Show(SettingsRecord::Decode(r)); };
 }
 

@@ -26,38 +26,38 @@ constexpr CommandInfo Button(Command code, std::string_view name, std::string_vi
 }
 
 constexpr std::array<CommandInfo, 30> kTable{{
-    Button(CmdCalIn0mA, "input calibration 0 mA", "", kPoint),
-    Button(CmdCalIn20mA, "input calibration 20 mA", "", kPoint),
-    Button(CmdCalIn0V, "input calibration 0 V", "", kPoint),
-    Button(CmdCalIn10V, "input calibration 10 V", "", kPoint),
-    Button(CmdEraseFram, "erase FRAM1", "", ""),
-    {CmdSettingsRead1, "read settings, part 1", "", "SettingsPart1", true, kNone, CmdSettingsRead2},
-    {CmdSettingsDefaults1, "factory settings, part 1", "", "SettingsPart1", true, kNone, CmdSettingsDefaults2},
-    {CmdSettingsWrite1, "write settings, part 1", "SettingsPart1", "", true, kNone, CmdSettingsWrite2},
-    Button(CmdInputCalRead, "read input calibration", "", "InputCalibration"),
-    Button(CmdOptionsRead, "read options", "", "OptionsRecord"),
-    Button(CmdOptionsWrite, "write options", "OptionsRecord", ""),
-    Button(CmdReset, "reset the device", "", ""),
-    Button(CmdCalPwmLow, "output calibration, low point", "", kPwmPoint),
-    Button(CmdCalPwmHigh, "output calibration, high point", "", kPwmPoint),
-    Button(CmdPwmCalRead, "read output calibration", "", "OutputCalibration"),
-    {CmdDisplayFirstRows, "display image, first rows", "row number", "DisplayRowPair", true, kNone, CmdDisplayNextRows},
-    Button(CmdCalPt0Ohm4W, "Pt calibration 0 ohm, 4 wires", "", kPoint),
-    Button(CmdCalPtXOhm4W, "Pt calibration 300 ohm, 4 wires", "", kPoint),
-    Button(CmdCalPt0Ohm3W, "Pt calibration 0 ohm, 3 wires", "", kPoint),
-    Button(CmdCalPtXOhm3W, "Pt calibration 300 ohm, 3 wires", "", kPoint),
-    Button(CmdPtCalRead, "read Pt calibration", "", "PtCalibration"),
-    Button(CmdPt1000Write, "write Pt1000 choice", "Pt1000Choice", ""),
+    Button(Command::CalIn0mA, "input calibration 0 mA", "", kPoint),
+    Button(Command::CalIn20mA, "input calibration 20 mA", "", kPoint),
+    Button(Command::CalIn0V, "input calibration 0 V", "", kPoint),
+    Button(Command::CalIn10V, "input calibration 10 V", "", kPoint),
+    Button(Command::EraseFram, "erase FRAM1", "", ""),
+    {Command::SettingsRead1, "read settings, part 1", "", "SettingsPart1", true, kNone, Command::SettingsRead2},
+    {Command::SettingsDefaults1, "factory settings, part 1", "", "SettingsPart1", true, kNone, Command::SettingsDefaults2},
+    {Command::SettingsWrite1, "write settings, part 1", "SettingsPart1", "", true, kNone, Command::SettingsWrite2},
+    Button(Command::InputCalRead, "read input calibration", "", "InputCalibration"),
+    Button(Command::OptionsRead, "read options", "", "OptionsRecord"),
+    Button(Command::OptionsWrite, "write options", "OptionsRecord", ""),
+    Button(Command::Reset, "reset the device", "", ""),
+    Button(Command::CalPwmLow, "output calibration, low point", "", kPwmPoint),
+    Button(Command::CalPwmHigh, "output calibration, high point", "", kPwmPoint),
+    Button(Command::PwmCalRead, "read output calibration", "", "OutputCalibration"),
+    {Command::DisplayFirstRows, "display image, first rows", "row number", "DisplayRowPair", true, kNone, Command::DisplayNextRows},
+    Button(Command::CalPt0Ohm4W, "Pt calibration 0 ohm, 4 wires", "", kPoint),
+    Button(Command::CalPtXOhm4W, "Pt calibration 300 ohm, 4 wires", "", kPoint),
+    Button(Command::CalPt0Ohm3W, "Pt calibration 0 ohm, 3 wires", "", kPoint),
+    Button(Command::CalPtXOhm3W, "Pt calibration 300 ohm, 3 wires", "", kPoint),
+    Button(Command::PtCalRead, "read Pt calibration", "", "PtCalibration"),
+    Button(Command::Pt1000Write, "write Pt1000 choice", "Pt1000Choice", ""),
     // Chain steps, sent only as the next command of a reply.
-    {CmdSettingsRead2, "read settings, part 2", "", "SettingsPart2", false, kNone, CmdSettingsRead3},
-    {CmdSettingsDefaults2, "factory settings, part 2", "", "SettingsPart2", false, kNone, CmdSettingsDefaults3},
-    {CmdSettingsWrite2, "write settings, part 2", "SettingsPart2", "", false, kNone, CmdSettingsWrite3},
-    {CmdSettingsRead3, "read settings, part 3", "", "SettingsPart3", false, CmdSettingsRead1, std::nullopt},
-    {CmdSettingsDefaults3, "factory settings, part 3", "", "SettingsPart3", false, CmdSettingsDefaults1, std::nullopt},
-    {CmdSettingsWrite3, "write settings, part 3", "SettingsPart3", "", false, CmdSettingsWrite1, std::nullopt},
-    {CmdDisplayNextRows, "display image, next rows", "row number", "DisplayRowPair", false, CmdDisplayFirstRows,
-     CmdDisplayNextRows},
-    {CmdStatusPoll, "status poll", "MbuStatusRequest", "MbuStatusRecord", false, kNone, std::nullopt},
+    {Command::SettingsRead2, "read settings, part 2", "", "SettingsPart2", false, kNone, Command::SettingsRead3},
+    {Command::SettingsDefaults2, "factory settings, part 2", "", "SettingsPart2", false, kNone, Command::SettingsDefaults3},
+    {Command::SettingsWrite2, "write settings, part 2", "SettingsPart2", "", false, kNone, Command::SettingsWrite3},
+    {Command::SettingsRead3, "read settings, part 3", "", "SettingsPart3", false, Command::SettingsRead1, std::nullopt},
+    {Command::SettingsDefaults3, "factory settings, part 3", "", "SettingsPart3", false, Command::SettingsDefaults1, std::nullopt},
+    {Command::SettingsWrite3, "write settings, part 3", "SettingsPart3", "", false, Command::SettingsWrite1, std::nullopt},
+    {Command::DisplayNextRows, "display image, next rows", "row number", "DisplayRowPair", false, Command::DisplayFirstRows,
+     Command::DisplayNextRows},
+    {Command::StatusPoll, "status poll", "MbuStatusRequest", "MbuStatusRecord", false, kNone, std::nullopt},
 }};
 
 std::vector<PendingSet::Key> KeysInOrder()
@@ -65,7 +65,7 @@ std::vector<PendingSet::Key> KeysInOrder()
     std::vector<PendingSet::Key> keys;
     for (const CommandInfo& row : kTable)
         if (row.hasButton)
-            keys.push_back(row.code);
+            keys.push_back(Code(row.code));
     return keys;
 }
 
@@ -79,7 +79,7 @@ std::map<RequestKey, std::vector<Command>> Chains()
         for (const CommandInfo* step = &row; step;) {
             chain.push_back(step->code);
             // A step that chains to itself is the last one listed.
-            step = step->next && *step->next != step->code ? FindCommand(*step->next) : nullptr;
+            step = step->next && *step->next != step->code ? FindCommand(Code(*step->next)) : nullptr;
         }
     }
     return chains;
@@ -94,7 +94,7 @@ std::span<const CommandInfo> CommandTable()
 
 const CommandInfo* FindCommand(std::uint8_t code)
 {
-    const auto* row = std::find_if(kTable.begin(), kTable.end(), [code](const CommandInfo& r) { return r.code == code; });
+    const auto* row = std::find_if(kTable.begin(), kTable.end(), [code](const CommandInfo& r) { return Code(r.code) == code; });
     return row == kTable.end() ? nullptr : row;
 }
 
@@ -120,7 +120,7 @@ bool IsChainCommand(std::uint8_t code)
             const std::span<const Command> chain = ChainOf(static_cast<RequestKey>(key));
             if (chain.size() > 1)
                 for (const Command c : chain)
-                    table[static_cast<std::uint8_t>(c)] = true;
+                    table[Code(c)] = true;
         }
         return table;
     }();

@@ -18,49 +18,54 @@ namespace ombrik {
 namespace mbu {
 
 // The codes run from 101 to 130 without a gap, in this order.
-enum Command : std::uint8_t {
-    CmdStatusPoll = 101,
-    CmdCalIn0mA,
-    CmdCalIn20mA,
-    CmdCalIn0V,
-    CmdCalIn10V,
-    CmdEraseFram,
-    CmdSettingsRead1,
-    CmdSettingsDefaults1,
-    CmdSettingsWrite1,
-    CmdInputCalRead,
-    CmdOptionsRead,
-    CmdOptionsWrite,
-    CmdReset,
-    CmdCalPwmLow,
-    CmdCalPwmHigh,
-    CmdPwmCalRead,
-    CmdSettingsRead2,
-    CmdSettingsDefaults2,
-    CmdSettingsWrite2,
-    CmdSettingsRead3,
-    CmdSettingsDefaults3,
-    CmdSettingsWrite3,
-    CmdDisplayFirstRows,
-    CmdDisplayNextRows,
-    CmdCalPt0Ohm4W,
-    CmdCalPtXOhm4W,
-    CmdCalPt0Ohm3W,
-    CmdCalPtXOhm3W,
-    CmdPtCalRead,
-    CmdPt1000Write,
+enum class Command : std::uint8_t {
+    StatusPoll = 101,
+    CalIn0mA,
+    CalIn20mA,
+    CalIn0V,
+    CalIn10V,
+    EraseFram,
+    SettingsRead1,
+    SettingsDefaults1,
+    SettingsWrite1,
+    InputCalRead,
+    OptionsRead,
+    OptionsWrite,
+    Reset,
+    CalPwmLow,
+    CalPwmHigh,
+    PwmCalRead,
+    SettingsRead2,
+    SettingsDefaults2,
+    SettingsWrite2,
+    SettingsRead3,
+    SettingsDefaults3,
+    SettingsWrite3,
+    DisplayFirstRows,
+    DisplayNextRows,
+    CalPt0Ohm4W,
+    CalPtXOhm4W,
+    CalPt0Ohm3W,
+    CalPtXOhm3W,
+    PtCalRead,
+    Pt1000Write,
 };
-static_assert(CmdPt1000Write == 130);
+// The code of a command as it travels in a frame.
+constexpr std::uint8_t Code(Command c)
+{
+    return static_cast<std::uint8_t>(c);
+}
+static_assert(Code(Command::Pt1000Write) == 130);
 
 // Codes outside the table that the unit answers: the developer page's presets, tests of the
 // unit's display and memory. No reply to them is parsed; the reply to "Mért érték
 // kijelzése" lights the reply lamp in the poll's colour.
-constexpr std::uint8_t CmdShowMeasuredValue = 1;
+constexpr std::uint8_t kShowMeasuredValue = 1;
 // The eleven presets in the order of their buttons on the developer page (Button2 ..
 // Button12): FRAM1 write and read, framed menu, menu title Nx16, measured value, menu left
 // arrow, all ASCII fonts, menu title 5x7, menu title Nx16 in 5 rows, measured value stop,
 // main menu.
-inline constexpr std::array<std::uint8_t, 11> kDeveloperPresets = {7, 8, 13, 12, CmdShowMeasuredValue, 14, 2, 16,
+inline constexpr std::array<std::uint8_t, 11> kDeveloperPresets = {7, 8, 13, 12, kShowMeasuredValue, 14, 2, 16,
                                                                     17, 11, 18};
 
 // A request button is named by the command it starts: that command is its key in the pending
@@ -88,6 +93,10 @@ struct CommandInfo {
 std::span<const CommandInfo> CommandTable();
 // The row of a code; nullptr for any other echo (a developer page code, say).
 const CommandInfo* FindCommand(std::uint8_t code);
+inline const CommandInfo* FindCommand(Command c)
+{
+    return FindCommand(Code(c));
+}
 // Every button's key once, in priority order: the order of the pending set.
 std::span<const qs::PendingSet::Key> KeyPriorityOrder();
 // The commands a button's operation sends: its own, then each step of its chain.

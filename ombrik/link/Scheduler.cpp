@@ -15,7 +15,7 @@ std::optional<Command> NextCommand(std::uint8_t chainedCommand, const PendingSet
         return static_cast<Command>(keys.front());
     if (pollPaused)
         return std::nullopt;
-    return CmdStatusPoll;
+    return Command::StatusPoll;
 }
 
 }  // namespace mbu

@@ -37,7 +37,7 @@ MbuSession::~MbuSession() = default;
 
 bool MbuSession::SetPending(RequestKey key, bool pending)
 {
-    if (!pending_.Set(key, pending))
+    if (!pending_.Set(Code(key), pending))
         return false;
     emit pendingChanged(key, pending);
     return true;
@@ -51,7 +51,7 @@ void MbuSession::Dispatch()
     const std::optional<Command> command = NextCommand(chained, pending_, pollPaused_);
     if (!command)
         return;
-    chainStep_ = IsChainCommand(*command) ? *command : 0;
+    chainStep_ = IsChainCommand(Code(*command)) ? Code(*command) : 0;
     SendCommand(*command);
     if (chained != 0)
         ChainedCommand = 0;
@@ -59,7 +59,7 @@ void MbuSession::Dispatch()
 
 void MbuSession::SendCommand(Command command)
 {
-    BuildTxHeader(TxFrame, command);
+    BuildTxHeader(TxFrame, Code(command));
     ByteWriter data = DataWriter(TxFrame);
     const CommandInfo* row = FindCommand(command);
     if (row && row->CarriesData() && requestData_)
@@ -130,7 +130,7 @@ void MbuSession::ParseRxData(std::uint8_t echo)
     chainEnded_ = false;
     emit commandCompleted(row->code, DataReader(RxFrame));
     if (row->next && !chainEnded_)
-        ChainedCommand = *row->next;
+        ChainedCommand = Code(*row->next);
     else if (row->releases)
         SetPending(*row->releases, false);
 }

@@ -40,7 +40,7 @@ public:
     // ---- pending requests ----
     // Answers whether the state changed; a change is reported through pendingChanged.
     bool SetPending(mbu::RequestKey key, bool pending);
-    bool IsPending(mbu::RequestKey key) const { return pending_.IsPending(key); }
+    bool IsPending(mbu::RequestKey key) const { return pending_.IsPending(Code(key)); }
     const qs::PendingSet& Pending() const { return pending_; }
     void SetPollPaused(bool paused) { pollPaused_ = paused; }
     bool PollPaused() const { return pollPaused_; }

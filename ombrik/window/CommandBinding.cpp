@@ -26,17 +26,17 @@ using namespace mbu;
 void OmbrikWindow::BindCommands()
 {
     CalibrationPage& c = *Calibration;
-    RequestEncoders[CmdStatusPoll] = [this](ByteWriter& w) { BuildStatusRequest(w); };
-    ReplyDecoders[CmdStatusPoll] = [this](ByteReader& r) { ApplyStatus(MbuStatusRecord::Decode(r)); };
+    RequestEncoders[Command::StatusPoll] = [this](ByteWriter& w) { BuildStatusRequest(w); };
+    ReplyDecoders[Command::StatusPoll] = [this](ByteReader& r) { ApplyStatus(MbuStatusRecord::Decode(r)); };
 
-    ReplyDecoders[CmdOptionsRead] = [this, &c](ByteReader& r) {
+    ReplyDecoders[Command::OptionsRead] = [this, &c](ByteReader& r) {
         const OptionsRecord o = OptionsRecord::Decode(r);
         InputModuleKind = o.inputModuleKind;
         OutputModuleKind = o.outputModuleKind;
         c.RadioGroup_InputModul->setItemIndex(o.inputModuleKind);
         c.RadioGroup_OutputModul->setItemIndex(o.outputModuleKind);
     };
-    RequestEncoders[CmdOptionsWrite] = [&c](ByteWriter& w) {
+    RequestEncoders[Command::OptionsWrite] = [&c](ByteWriter& w) {
         // A group with no selection is set to "Nincs" and sent as such.
         for (RadioGroup* g : {c.RadioGroup_InputModul, c.RadioGroup_OutputModul})
             if (g->ItemIndex() < 0)
@@ -48,8 +48,8 @@ void OmbrikWindow::BindCommands()
     // Calibration points: each step keeps and shows its own point, each read all four. The
     // steps are listed in point order.
     CalibrationValues& values = c.Values;
-    const Command inputSteps[] = {CmdCalIn0mA, CmdCalIn20mA, CmdCalIn0V, CmdCalIn10V};
-    const Command ptSteps[] = {CmdCalPt0Ohm4W, CmdCalPtXOhm4W, CmdCalPt0Ohm3W, CmdCalPtXOhm3W};
+    const Command inputSteps[] = {Command::CalIn0mA, Command::CalIn20mA, Command::CalIn0V, Command::CalIn10V};
+    const Command ptSteps[] = {Command::CalPt0Ohm4W, Command::CalPtXOhm4W, Command::CalPt0Ohm3W, Command::CalPtXOhm3W};
     for (std::size_t i = 0; i < 4; ++i) {
         ReplyDecoders[inputSteps[i]] = [&values, i](ByteReader& r) {
             values.SetInputPoint(i, CalibrationPoint::Decode(r).points[0]);
@@ -58,21 +58,21 @@ void OmbrikWindow::BindCommands()
             values.SetPtPoint(i, CalibrationPoint::Decode(r).points[0]);
         };
     }
-    ReplyDecoders[CmdInputCalRead] = [&values](ByteReader& r) { values.SetInput(InputCalibration::Decode(r)); };
-    ReplyDecoders[CmdPwmCalRead] = [&values](ByteReader& r) { values.SetOutput(OutputCalibration::Decode(r)); };
+    ReplyDecoders[Command::InputCalRead] = [&values](ByteReader& r) { values.SetInput(InputCalibration::Decode(r)); };
+    ReplyDecoders[Command::PwmCalRead] = [&values](ByteReader& r) { values.SetOutput(OutputCalibration::Decode(r)); };
     // The low and high output points go to the current or the voltage points by the output
     // type selected when the reply arrives.
-    for (const auto& [command, high] : {std::pair{CmdCalPwmLow, false}, std::pair{CmdCalPwmHigh, true}})
+    for (const auto& [command, high] : {std::pair{Command::CalPwmLow, false}, std::pair{Command::CalPwmHigh, true}})
         ReplyDecoders[command] = [&c, high](ByteReader& r) {
             const std::size_t point = CalibrationValues::OutputPointFor(high, c.Output->CurrentOutputSelected());
             c.Values.SetOutputPoint(point, PwmCalibrationPoint::Decode(r).points[0]);
         };
     // The Pt read also shows the Pt1000 flag, from the last poll.
-    ReplyDecoders[CmdPtCalRead] = [this, &c](ByteReader& r) {
+    ReplyDecoders[Command::PtCalRead] = [this, &c](ByteReader& r) {
         c.Values.SetPt(PtCalibration::Decode(r));
         c.Pt->CheckBox_bPt1000->setChecked(LastStatus.bPt1000);
     };
-    RequestEncoders[CmdPt1000Write] = [&c](ByteWriter& w) {
+    RequestEncoders[Command::Pt1000Write] = [&c](ByteWriter& w) {
         Pt1000Choice{c.Pt->CheckBox_bPt1000->isChecked()}.Encode(w);
     };
 
@@ -85,16 +85,16 @@ void OmbrikWindow::BindDisplay()
     // 123 asks for rows 0 and 1, each 124 for the pair at the counter; each reply draws the
     // rows its own row byte names and moves the counter on. The reply that takes the counter
     // past 63 ends the readout.
-    RequestEncoders[CmdDisplayFirstRows] = [this](ByteWriter& w) {
+    RequestEncoders[Command::DisplayFirstRows] = [this](ByteWriter& w) {
         DisplayRowCounter = 0;
         w.PutByte(0);
     };
-    RequestEncoders[CmdDisplayNextRows] = [this](ByteWriter& w) { w.PutByte(DisplayRowCounter); };
-    for (const Command command : {CmdDisplayFirstRows, CmdDisplayNextRows})
+    RequestEncoders[Command::DisplayNextRows] = [this](ByteWriter& w) { w.PutByte(DisplayRowCounter); };
+    for (const Command command : {Command::DisplayFirstRows, Command::DisplayNextRows})
         ReplyDecoders[command] = [this, command](ByteReader& r) {
             Device->DrawRows(DisplayRowPair::Decode(r));
             DisplayRowCounter = static_cast<std::uint8_t>(DisplayRowCounter + 2);
-            if (command == CmdDisplayNextRows && DisplayRowCounter > 63)
+            if (command == Command::DisplayNextRows && DisplayRowCounter > 63)
                 session_->EndChain();
         };
 }

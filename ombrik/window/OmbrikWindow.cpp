@@ -145,36 +145,36 @@ void OmbrikWindow::BindRequests()
     const SettingsPages& s = *Settings;
     const DevicePages& d = *Device;
     const std::pair<RequestKey, SpeedButton*> buttons[] = {
-        {CmdCalIn0mA, c.Input->SpeedButton_Cal0mA},
-        {CmdCalIn20mA, c.Input->SpeedButton_Cal20mA},
-        {CmdCalIn0V, c.Input->SpeedButton_Cal0V},
-        {CmdCalIn10V, c.Input->SpeedButton_Cal10V},
-        {CmdEraseFram, d.SpeedButton_EraseFRAM1},
-        {CmdSettingsRead1, s.SpeedButton_ReadSettings},
-        {CmdSettingsRead1, s.SpeedButton_ReadSettings2},
-        {CmdSettingsDefaults1, s.SpeedButton_ReadDefaultSettings},
-        {CmdSettingsDefaults1, s.SpeedButton_ReadDefaultSettings2},
-        {CmdSettingsWrite1, s.SpeedButton_WriteSettings},
-        {CmdSettingsWrite1, s.SpeedButton_WriteSettings2},
-        {CmdInputCalRead, c.Input->SpeedButton_ReadCalIn},
-        {CmdOptionsRead, c.SpeedButton_OptionRead},
-        {CmdOptionsWrite, c.SpeedButton_OptionWrite},
-        {CmdReset, d.SpeedButton_Reset},
-        {CmdCalPwmLow, c.Output->SpeedButton_CalPWML},
-        {CmdCalPwmHigh, c.Output->SpeedButton_CalPWMH},
-        {CmdPwmCalRead, c.SpeedButton_ReadPWMCal},
-        {CmdDisplayFirstRows, d.SpeedButton_ReadDisplay},
-        {CmdCalPt0Ohm4W, c.Pt->SpeedButton_iCalPt0ohm4W},
-        {CmdCalPtXOhm4W, c.Pt->SpeedButton_iCalPtXohm4W},
-        {CmdCalPt0Ohm3W, c.Pt->SpeedButton_iCalPt0ohm3W},
-        {CmdCalPtXOhm3W, c.Pt->SpeedButton_iCalPtXohm3W},
-        {CmdPtCalRead, c.Pt->SpeedButton_ReadCalPt},
-        {CmdPt1000Write, c.Pt->SpeedButton_bPt1000},
+        {Command::CalIn0mA, c.Input->SpeedButton_Cal0mA},
+        {Command::CalIn20mA, c.Input->SpeedButton_Cal20mA},
+        {Command::CalIn0V, c.Input->SpeedButton_Cal0V},
+        {Command::CalIn10V, c.Input->SpeedButton_Cal10V},
+        {Command::EraseFram, d.SpeedButton_EraseFRAM1},
+        {Command::SettingsRead1, s.SpeedButton_ReadSettings},
+        {Command::SettingsRead1, s.SpeedButton_ReadSettings2},
+        {Command::SettingsDefaults1, s.SpeedButton_ReadDefaultSettings},
+        {Command::SettingsDefaults1, s.SpeedButton_ReadDefaultSettings2},
+        {Command::SettingsWrite1, s.SpeedButton_WriteSettings},
+        {Command::SettingsWrite1, s.SpeedButton_WriteSettings2},
+        {Command::InputCalRead, c.Input->SpeedButton_ReadCalIn},
+        {Command::OptionsRead, c.SpeedButton_OptionRead},
+        {Command::OptionsWrite, c.SpeedButton_OptionWrite},
+        {Command::Reset, d.SpeedButton_Reset},
+        {Command::CalPwmLow, c.Output->SpeedButton_CalPWML},
+        {Command::CalPwmHigh, c.Output->SpeedButton_CalPWMH},
+        {Command::PwmCalRead, c.SpeedButton_ReadPWMCal},
+        {Command::DisplayFirstRows, d.SpeedButton_ReadDisplay},
+        {Command::CalPt0Ohm4W, c.Pt->SpeedButton_iCalPt0ohm4W},
+        {Command::CalPtXOhm4W, c.Pt->SpeedButton_iCalPtXohm4W},
+        {Command::CalPt0Ohm3W, c.Pt->SpeedButton_iCalPt0ohm3W},
+        {Command::CalPtXOhm3W, c.Pt->SpeedButton_iCalPtXohm3W},
+        {Command::PtCalRead, c.Pt->SpeedButton_ReadCalPt},
+        {Command::Pt1000Write, c.Pt->SpeedButton_bPt1000},
     };
     for (const auto& [key, button] : buttons)
-        requests_->Bind(key, button);
+        requests_->Bind(Code(key), button);
     connect(session_, &MbuSession::pendingChanged, requests_,
-            [this](RequestKey key, bool pending) { requests_->PendingChanged(key, pending); });
+            [this](RequestKey key, bool pending) { requests_->PendingChanged(Code(key), pending); });
 }
 
 void OmbrikWindow::PageControl1Change()
@@ -241,7 +241,7 @@ void OmbrikWindow::BindSession()
 void OmbrikWindow::ShowRxActivity(std::uint8_t echo)
 {
     constexpr TColor kOrange = 0x4080FFu;
-    Monitor->Shape_MBUCom->setBrushColor(echo == CmdShowMeasuredValue || echo == CmdStatusPoll ? kOrange : clLime);
+    Monitor->Shape_MBUCom->setBrushColor(echo == kShowMeasuredValue || echo == Code(Command::StatusPoll) ? kOrange : clLime);
     Timer_RxLED->stop();
     Timer_RxLED->setInterval(100);
     Timer_RxLED->start();

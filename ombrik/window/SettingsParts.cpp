@@ -29,11 +29,11 @@ SettingsParts::SettingsParts(OmbrikWindow& window)
     // Each chain sends its parts in order: step p of a chain moves part p.
     for (std::size_t p = 0; p < 3; ++p) {
         const SettingsPart part = kParts[p];
-        window.RequestEncoders[ChainOf(CmdSettingsWrite1)[p]] = [this, part](ByteWriter& w) {
+        window.RequestEncoders[ChainOf(Command::SettingsWrite1)[p]] = [this, part](ByteWriter& w) {
             Take(part);
             Record.EncodePart(part, w);
         };
-        for (const RequestKey read : {CmdSettingsRead1, CmdSettingsDefaults1})
+        for (const RequestKey read : {Command::SettingsRead1, Command::SettingsDefaults1})
             window.ReplyDecoders[ChainOf(read)[p]] = [this, part](ByteReader& r) {
                 Record.DecodePart(part, r);
                 Show(part);

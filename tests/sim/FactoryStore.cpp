@@ -35,21 +35,21 @@ FactoryStore::FactoryStore(MeterCore& meter) : meter_(meter)
         bool pt;
     };
     const Step steps[] = {
-        {CmdCalIn0mA, input_cal::Low1, false},     {CmdCalIn20mA, input_cal::High1, false},
-        {CmdCalIn0V, input_cal::Low2, false},      {CmdCalIn10V, input_cal::High2, false},
-        {CmdCalPt0Ohm4W, pt_cal::Pt0ohm4W, true},  {CmdCalPtXOhm4W, pt_cal::PtXohm4W, true},
-        {CmdCalPt0Ohm3W, pt_cal::Pt0ohm3W, true},  {CmdCalPtXOhm3W, pt_cal::PtXohm3W, true},
+        {Command::CalIn0mA, input_cal::Low1, false},     {Command::CalIn20mA, input_cal::High1, false},
+        {Command::CalIn0V, input_cal::Low2, false},      {Command::CalIn10V, input_cal::High2, false},
+        {Command::CalPt0Ohm4W, pt_cal::Pt0ohm4W, true},  {Command::CalPtXOhm4W, pt_cal::PtXohm4W, true},
+        {Command::CalPt0Ohm3W, pt_cal::Pt0ohm3W, true},  {Command::CalPtXOhm3W, pt_cal::PtXohm3W, true},
     };
     for (const Step& step : steps)
-        meter.setHandler(step.command, [this, step](Request) {
+        meter.setHandler(Code(step.command), [this, step](Request) {
             std::int32_t& stored = (step.pt ? pt : input).points[step.point];
             stored = (step.pt ? ptMeasured : inputMeasured)[step.point];
             return Answer(Bytes(CalibrationPoint{{stored}}));
         });
-    meter.setHandler(CmdInputCalRead, [this](Request) { return Answer(Bytes(input)); });
+    meter.setHandler(Code(Command::InputCalRead), [this](Request) { return Answer(Bytes(input)); });
 
-    for (const auto& [command, high] : {std::pair{CmdCalPwmLow, false}, std::pair{CmdCalPwmHigh, true}})
-        meter.setHandler(command, [this, high](Request) {
+    for (const auto& [command, high] : {std::pair{Command::CalPwmLow, false}, std::pair{Command::CalPwmHigh, true}})
+        meter.setHandler(Code(command), [this, high](Request) {
             ByteReader r(meter_.lastStatusRequest);
             const StatusRequest poll = StatusRequest::Decode(r);
             const bool current = poll.controlBits & status_control::CurrentOutput;
@@ -58,24 +58,24 @@ FactoryStore::FactoryStore(MeterCore& meter) : meter_(meter)
             output.points[point] = poll.pwmValue;
             return Answer(Bytes(PwmCalibrationPoint{{poll.pwmValue}}));
         });
-    meter.setHandler(CmdPwmCalRead, [this](Request) { return Answer(Bytes(output)); });
+    meter.setHandler(Code(Command::PwmCalRead), [this](Request) { return Answer(Bytes(output)); });
 
-    meter.setHandler(CmdPtCalRead, [this](Request) { return Answer(Bytes(pt)); });
-    meter.setHandler(CmdPt1000Write, [this](Request request) {
+    meter.setHandler(Code(Command::PtCalRead), [this](Request) { return Answer(Bytes(pt)); });
+    meter.setHandler(Code(Command::Pt1000Write), [this](Request request) {
         const bool pt1000 = !request.empty() && request[0] != 0;
         pt1000Writes.push_back(pt1000);
         meter_.status.bPt1000 = pt1000;
         return Answer({});
     });
 
-    meter.setHandler(CmdDisplayRead, [this](Request request) {
+    meter.setHandler(Code(Command::DisplayRead), [this](Request request) {
         displayRequests.push_back(request);
         std::vector<std::uint8_t> bytes(display.bytes.begin(), display.bytes.end());
         bytes.resize(std::min(displayLength, bytes.size()));
         return Answer(std::move(bytes));
     });
 
-    meter.setHandler(CmdIdentityWrite, [this](Request request) {
+    meter.setHandler(Code(Command::IdentityWrite), [this](Request request) {
         ByteReader r(request);
         const IdentityRecord id = IdentityRecord::Decode(r);
         identityWrites.push_back(id);
@@ -88,11 +88,11 @@ FactoryStore::FactoryStore(MeterCore& meter) : meter_(meter)
         meter_.status.uQVOptOut1 = id.uQVOptOut1;
         return Answer({});
     });
-    meter.setHandler(CmdEraseFram, [this](Request) {
+    meter.setHandler(Code(Command::EraseFram), [this](Request) {
         ++erases;
         return Answer({});
     });
-    meter.setHandler(CmdReset, [this](Request) {
+    meter.setHandler(Code(Command::Reset), [this](Request) {
         ++resets;
         return Answer({});
     });

@@ -101,12 +101,12 @@ SettingsStore::SettingsStore(MeterCore& meter) : stored(Encoded(Sample(0))), def
         }
         return;
     }
-    meter.setHandler(CmdSettingsWrite, [this](const std::vector<std::uint8_t>& request) {
+    meter.setHandler(Code(Command::SettingsWrite), [this](const std::vector<std::uint8_t>& request) {
         writes.push_back(request);
         stored = request;
         return MeterCore::Reply{};
     });
-    meter.setHandler(CmdSettingsRead, [this](const std::vector<std::uint8_t>&) { return MeterCore::Reply{0, stored}; });
-    meter.setHandler(CmdSettingsDefaults,
+    meter.setHandler(Code(Command::SettingsRead), [this](const std::vector<std::uint8_t>&) { return MeterCore::Reply{0, stored}; });
+    meter.setHandler(Code(Command::SettingsDefaults),
                      [this](const std::vector<std::uint8_t>&) { return MeterCore::Reply{0, defaults}; });
 }

@@ -17,12 +17,12 @@ namespace korvel {
 // check box, an edit, a drop-down list, a track bar or a label).
 //
 //   block                carried by (CommandTable)         controls
-//   QvainBlock           CmdQvainRead/Defaults/Write        the QVAIN dialog
-//   QvaoBlock            CmdQvaoRead*/Defaults/Write*       the QVAO dialog (main, additional slot)
-//   QvroBlock            CmdQvroRead*/Defaults/Write*       the QVRO dialog (main, additional slot)
-//   QvserBlock           CmdQvserRead/Defaults/Write        the QVSER dialog
-//   Qv5510DisplayBlock   CmdQv5510Read/Defaults/Write       the QV5510 page of the main window
-//   PasswordBlock        CmdPasswordRead/Defaults/Write     the password dialog
+//   QvainBlock           Command::QvainRead/Defaults/Write        the QVAIN dialog
+//   QvaoBlock            Command::QvaoRead*/Defaults/Write*       the QVAO dialog (main, additional slot)
+//   QvroBlock            Command::QvroRead*/Defaults/Write*       the QVRO dialog (main, additional slot)
+//   QvserBlock           Command::QvserRead/Defaults/Write        the QVSER dialog
+//   Qv5510DisplayBlock   Command::Qv5510Read/Defaults/Write       the QV5510 page of the main window
+//   PasswordBlock        Command::PasswordRead/Defaults/Write     the password dialog
 
 // Code table A, the analogue input's settling time: the display refresh codes of the
 // settings record ("12" .. "500" ms as 1 .. 40; an index outside sends 40, a code outside

@@ -31,7 +31,7 @@ TEST(CommandTable, RowsStandInPriorityOrderWithThePollLast)
 {
     std::vector<int> codes;
     for (const CommandInfo& r : CommandTable())
-        codes.push_back(r.code);
+        codes.push_back(Code(r.code));
     const std::vector<int> expected = {
         1,   102, 103, 104, 105, 106, 131, 132, 109, 110, 113, 114, 115, 116, 123, 125,
         126, 127, 128, 129, 130, 201, 202, 203, 204, 205, 206, 207, 208, 209, 210, 211,
@@ -47,16 +47,16 @@ TEST(CommandTable, DataWritesSlotsAndReadBacks)
     std::vector<std::pair<int, int>> readBacks;
     for (const CommandInfo& r : CommandTable()) {
         if (r.carriesData)
-            carries.push_back(r.code);
+            carries.push_back(Code(r.code));
         if (r.writesDevice)
-            writes.push_back(r.code);
+            writes.push_back(Code(r.code));
         if (r.slot == Slot::Main)
-            main.push_back(r.code);
+            main.push_back(Code(r.code));
         if (r.slot == Slot::Additional)
-            additional.push_back(r.code);
+            additional.push_back(Code(r.code));
         if (r.readBack)
-            readBacks.emplace_back(r.code, *r.readBack);
-        EXPECT_EQ(r.writesDevice, r.readBack.has_value() || r.code == 1 || r.code == 130) << int(r.code);
+            readBacks.emplace_back(Code(r.code), Code(*r.readBack));
+        EXPECT_EQ(r.writesDevice, r.readBack.has_value() || Code(r.code) == 1 || Code(r.code) == 130) << int(r.code);
     }
     std::sort(carries.begin(), carries.end());
     EXPECT_EQ(carries, (std::vector<int>{1, 101, 109, 123, 130, 202, 204, 206, 208, 210, 215, 218, 222, 225}));
@@ -136,11 +136,11 @@ TEST(Scheduler, NextCommandPicksTheFirstPendingKeyOrThePoll)
         slots.Set(Trio::Qvao, c.qvaoSlot);
         slots.Set(Trio::Qvro, c.qvroSlot);
         const auto next = NextCommand(With(c.pending), slots, c.paused);
-        EXPECT_EQ(next ? std::optional<int>(*next) : std::nullopt, c.expected) << c.name;
+        EXPECT_EQ(next ? std::optional<int>(Code(*next)) : std::nullopt, c.expected) << c.name;
     }
     // The trios start where ModuleSlot starts, at the additional slot; QVSER at the main one.
-    EXPECT_EQ(NextCommand(With({KeyQvaoRead}), TrioSlots{}, false), CmdQvaoReadAdditional);
-    EXPECT_EQ(NextCommand(With({KeyQvserWrite}), TrioSlots{}, false), CmdQvserWrite);
+    EXPECT_EQ(NextCommand(With({KeyQvaoRead}), TrioSlots{}, false), Command::QvaoReadAdditional);
+    EXPECT_EQ(NextCommand(With({KeyQvserWrite}), TrioSlots{}, false), Command::QvserWrite);
     // A slot condition set against its trio's slot holds the request back.
     TrioSlots serOff;
     serOff.Set(Trio::Qvser, 0);
@@ -154,7 +154,7 @@ TEST(Scheduler, TheSecondKeyFollowsOnceTheFirstIsReleased)
     for (int tick = 0; tick < 4; ++tick) {
         const auto cmd = NextCommand(pending, TrioSlots{}, false);
         ASSERT_TRUE(cmd.has_value());
-        started.push_back(*cmd);
+        started.push_back(Code(*cmd));
         // A completed command releases its key.
         pending.Set(FindCommand(*cmd)->key, false);
     }

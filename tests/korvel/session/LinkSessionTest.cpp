@@ -52,7 +52,7 @@ TEST_P(RequestSegmentation, RequestIsCutInto46ByteSegments)
     SessionHarness h;
     const std::size_t n = GetParam();
     const auto data = Pattern(n);
-    h.requestData[CmdSettingsWrite] = [&](ByteWriter& w) { w.PutBytes(data); };
+    h.requestData[Command::SettingsWrite] = [&](ByteWriter& w) { w.PutBytes(data); };
     h.meter->setReplyData(109, {});
     h.meter->setReplyData(131, {});
     h.press(KeySettingsWrite);
@@ -97,7 +97,7 @@ TEST_P(ReplySegmentation, ReplyIsAskedForSegmentBySegment)
         EXPECT_THAT(seen[i], IsFrame(kFlagAskReply, 0, i * 46)) << "ask " << i;
     // Everything announced is stored; reads past the end give zeros.
     ASSERT_EQ(h.completed.size(), 1u);
-    EXPECT_EQ(h.completed[0].first, CmdSettingsRead);
+    EXPECT_EQ(h.completed[0].first, Command::SettingsRead);
     std::vector<std::uint8_t> expected = data;
     expected.resize(n + 4, 0);
     EXPECT_EQ(h.completed[0].second, expected);
@@ -312,7 +312,7 @@ TEST(Scheduler, AReplyForTheSlotTheDialogNoLongerHasIsNotApplied)
     h.tick();
     EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{203, 205}));
     ASSERT_EQ(h.completed.size(), 1u);
-    EXPECT_EQ(h.completed[0].first, CmdQvaoReadAdditional);
+    EXPECT_EQ(h.completed[0].first, Command::QvaoReadAdditional);
     EXPECT_FALSE(h.pending(KeyQvaoRead));
 }
 
@@ -354,9 +354,9 @@ TEST(Requests, ACommandRefusedByItsCheckIsWithdrawn)
     std::vector<Command> asked;
     h.s->SetRequestCheck([&](Command c) {
         asked.push_back(c);
-        return c != CmdPasswordWrite || allowed;
+        return c != Command::PasswordWrite || allowed;
     });
-    h.requestData[CmdPasswordWrite] = [](ByteWriter& w) { w.PutWord(0x1234); };
+    h.requestData[Command::PasswordWrite] = [](ByteWriter& w) { w.PutWord(0x1234); };
     h.press(KeyPasswordWrite);
     h.clear();
     h.s->Tick();
@@ -377,13 +377,13 @@ TEST(Requests, ACommandRefusedByItsCheckIsWithdrawn)
     h.tick();
     EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{222, 220}));
     EXPECT_EQ(h.meter->requests()[0].data, (std::vector<std::uint8_t>{0x34, 0x12}));
-    EXPECT_EQ(asked, (std::vector<Command>{CmdPasswordWrite, CmdStatusPoll, CmdPasswordWrite, CmdPasswordRead}));
+    EXPECT_EQ(asked, (std::vector<Command>{Command::PasswordWrite, Command::StatusPoll, Command::PasswordWrite, Command::PasswordRead}));
 }
 
 TEST(Requests, OverfullRequestIsReportedAndStillGoesOutWith16383Bytes)
 {
     SessionHarness h;
-    h.requestData[CmdSettingsWrite] = [](ByteWriter& w) {
+    h.requestData[Command::SettingsWrite] = [](ByteWriter& w) {
         for (int i = 0; i < 16390; ++i)
             w.PutByte(static_cast<std::uint8_t>(i));
     };
@@ -399,7 +399,7 @@ TEST(Requests, OverfullRequestIsReportedAndStillGoesOutWith16383Bytes)
     // A request without data reports nothing; the poll reports its five bytes.
     h.tick();
     EXPECT_EQ(h.meter->commandsSeen().back(), 131);
-    h.requestData[CmdStatusPoll] = [](ByteWriter& w) { StatusRequest{}.Encode(w); };
+    h.requestData[Command::StatusPoll] = [](ByteWriter& w) { StatusRequest{}.Encode(w); };
     h.tick();
     EXPECT_EQ(h.meter->commandsSeen().back(), 101);
     EXPECT_EQ(h.built, (std::vector<std::pair<std::size_t, bool>>{{16383, true}, {5, false}}));

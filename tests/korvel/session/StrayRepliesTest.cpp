@@ -44,7 +44,7 @@ TEST(StrayReplies, ALateAcknowledgementLetsNoSegmentOutBeforeItsOwn)
     // segment goes out only after the meter has acknowledged the one before it.
     SessionHarness h;
     const std::vector<std::uint8_t> record = Pattern(139, 0x40);
-    h.requestData[CmdSettingsWrite] = [&](ByteWriter& w) { w.PutBytes(record); };
+    h.requestData[Command::SettingsWrite] = [&](ByteWriter& w) { w.PutBytes(record); };
     h.meter->setReplyData(109, {});
     std::vector<std::string> seen;
     bool holdLast = true;
@@ -111,7 +111,7 @@ TEST(StrayReplies, ALateReplyIsDroppedAndTheCommandInFlightGetsItsOwnData)
     ASSERT_EQ(h.meter->repliesSent().size(), 5u) << "the late poll reply, then the settings read's four";
     EXPECT_EQ(h.meter->repliesSent().front()[off::Command], 101);
     ASSERT_EQ(h.completed.size(), 1u);
-    EXPECT_EQ(h.completed[0].first, CmdSettingsRead);
+    EXPECT_EQ(h.completed[0].first, Command::SettingsRead);
     const std::vector<std::uint8_t>& got = h.completed[0].second;
     EXPECT_EQ(std::vector<std::uint8_t>(got.begin(), got.begin() + 139), settings);
     EXPECT_EQ(h.timeOuts, 1) << "the late reply neither ended nor re-armed the settings read";

@@ -127,7 +127,7 @@ TEST(LinkErrorLabels, OversizeAndUnknownCodesKeepThePreviousTexts)
 TEST(LinkErrorLabels, OverfullRequestShowsBufferFullUntilARequestPutsDataThatFits)
 {
     KorvelHarness h({"/VORKAL"});
-    h.w->RequestEncoders[CmdSettingsWrite] = [](ByteWriter& w) {
+    h.w->RequestEncoders[Command::SettingsWrite] = [](ByteWriter& w) {
         for (int i = 0; i < 16390; ++i)
             w.PutByte(static_cast<std::uint8_t>(i));
     };

@@ -11,6 +11,18 @@ using namespace ombrik;
 
 using namespace mbu;
 
+namespace {
+
+std::vector<int> CodesOf(std::span<const Command> commands)
+{
+    std::vector<int> codes;
+    for (const Command c : commands)
+        codes.push_back(Code(c));
+    return codes;
+}
+
+}  // namespace
+
 TEST(MbuCommandTable, KeysInPriorityOrderChainsAndReleases)
 {
     struct Row {
@@ -19,29 +31,29 @@ TEST(MbuCommandTable, KeysInPriorityOrderChainsAndReleases)
         int releasedBy;          // the command whose reply releases the key
     };
     const Row rows[] = {
-        {CmdCalIn0mA, {102}, 102},          {CmdCalIn20mA, {103}, 103},
-        {CmdCalIn0V, {104}, 104},           {CmdCalIn10V, {105}, 105},
-        {CmdEraseFram, {106}, 106},         {CmdSettingsRead1, {107, 117, 120}, 120},
-        {CmdSettingsDefaults1, {108, 118, 121}, 121}, {CmdSettingsWrite1, {109, 119, 122}, 122},
-        {CmdInputCalRead, {110}, 110},      {CmdOptionsRead, {111}, 111},
-        {CmdOptionsWrite, {112}, 112},       {CmdReset, {113}, 113},
-        {CmdCalPwmLow, {114}, 114},         {CmdCalPwmHigh, {115}, 115},
-        {CmdPwmCalRead, {116}, 116},        {CmdDisplayFirstRows, {123, 124}, 124},
-        {CmdCalPt0Ohm4W, {125}, 125},       {CmdCalPtXOhm4W, {126}, 126},
-        {CmdCalPt0Ohm3W, {127}, 127},       {CmdCalPtXOhm3W, {128}, 128},
-        {CmdPtCalRead, {129}, 129},         {CmdPt1000Write, {130}, 130},
+        {Command::CalIn0mA, {102}, 102},          {Command::CalIn20mA, {103}, 103},
+        {Command::CalIn0V, {104}, 104},           {Command::CalIn10V, {105}, 105},
+        {Command::EraseFram, {106}, 106},         {Command::SettingsRead1, {107, 117, 120}, 120},
+        {Command::SettingsDefaults1, {108, 118, 121}, 121}, {Command::SettingsWrite1, {109, 119, 122}, 122},
+        {Command::InputCalRead, {110}, 110},      {Command::OptionsRead, {111}, 111},
+        {Command::OptionsWrite, {112}, 112},       {Command::Reset, {113}, 113},
+        {Command::CalPwmLow, {114}, 114},         {Command::CalPwmHigh, {115}, 115},
+        {Command::PwmCalRead, {116}, 116},        {Command::DisplayFirstRows, {123, 124}, 124},
+        {Command::CalPt0Ohm4W, {125}, 125},       {Command::CalPtXOhm4W, {126}, 126},
+        {Command::CalPt0Ohm3W, {127}, 127},       {Command::CalPtXOhm3W, {128}, 128},
+        {Command::PtCalRead, {129}, 129},         {Command::Pt1000Write, {130}, 130},
     };
     ASSERT_EQ(KeyPriorityOrder().size(), std::size(rows));
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         const Row& row = rows[i];
         SCOPED_TRACE(row.chain.front());
-        EXPECT_EQ(KeyPriorityOrder()[i], row.key);
+        EXPECT_EQ(KeyPriorityOrder()[i], Code(row.key));
         const auto chain = ChainOf(row.key);
-        EXPECT_EQ(std::vector<int>(chain.begin(), chain.end()), row.chain);
+        EXPECT_EQ(CodesOf(chain), row.chain);
         int releasedBy = 0;
         for (const CommandInfo& c : CommandTable())
             if (c.releases == row.key)
-                releasedBy = c.code;
+                releasedBy = Code(c.code);
         EXPECT_EQ(releasedBy, row.releasedBy);
     }
 }
@@ -51,7 +63,7 @@ TEST(MbuCommandTable, RequestsWithDataAndEchoesWithoutACase)
     std::vector<int> carries;
     for (const CommandInfo& c : CommandTable())
         if (c.CarriesData())
-            carries.push_back(c.code);
+            carries.push_back(Code(c.code));
     std::sort(carries.begin(), carries.end());
     EXPECT_EQ(carries, (std::vector<int>{101, 109, 112, 119, 122, 123, 124, 130}));
     EXPECT_EQ(CommandTable().size(), 30u);
@@ -72,11 +84,11 @@ TEST(MbuCommandTable, ChainCommandsAndDeveloperPresets)
 TEST(MbuScheduler, AChainedCommandFirstThenThePendingKeyThenThePoll)
 {
     PendingSet pending(KeyPriorityOrder());
-    EXPECT_EQ(NextCommand(0, pending, false), CmdStatusPoll);
+    EXPECT_EQ(NextCommand(0, pending, false), Command::StatusPoll);
     EXPECT_EQ(NextCommand(0, pending, true), std::nullopt);
-    pending.Set(CmdPt1000Write, true);
-    pending.Set(CmdOptionsWrite, true);
-    EXPECT_EQ(NextCommand(0, pending, true), CmdOptionsWrite);
-    EXPECT_EQ(NextCommand(CmdSettingsWrite2, pending, true), CmdSettingsWrite2);
-    EXPECT_EQ(NextCommand(7, pending, true), CmdOptionsWrite) << "only a command of the table is chained";
+    pending.Set(Code(Command::Pt1000Write), true);
+    pending.Set(Code(Command::OptionsWrite), true);
+    EXPECT_EQ(NextCommand(0, pending, true), Command::OptionsWrite);
+    EXPECT_EQ(NextCommand(Code(Command::SettingsWrite2), pending, true), Command::SettingsWrite2);
+    EXPECT_EQ(NextCommand(7, pending, true), Command::OptionsWrite) << "only a command of the table is chained";
 }

@@ -24,7 +24,7 @@ std::string FrameHex(const MBUFrame& f)
 TEST(MbuLink, APollGoesOutInOneFrameAndItsReplyIsHandedOver)
 {
     MbuSessionHarness h;
-    h.requestData[CmdStatusPoll] = [](ByteWriter& w) {
+    h.requestData[Command::StatusPoll] = [](ByteWriter& w) {
         for (std::uint8_t b : {0x01, 0xD2, 0x04, 0x00})
             w.PutByte(b);
     };
@@ -37,7 +37,7 @@ TEST(MbuLink, APollGoesOutInOneFrameAndItsReplyIsHandedOver)
               "00 00 00 00 48 F6");
     EXPECT_EQ(h.statuses, Codes{0});
     ASSERT_EQ(h.completed.size(), 1u);
-    EXPECT_EQ(h.completed[0].first, CmdStatusPoll);
+    EXPECT_EQ(h.completed[0].first, Command::StatusPoll);
     EXPECT_EQ(Hex(h.completed[0].second), "04 03 02 01 00 00 00 00");
     EXPECT_FALSE(h.s->Clock().TimeOutArmed());
     EXPECT_EQ(h.s->History.Text(), "101, ") << "the very first request is in the history";
@@ -47,9 +47,9 @@ TEST(MbuLink, APollGoesOutInOneFrameAndItsReplyIsHandedOver)
 TEST(MbuLink, RequestsWithoutDataGoOutClearedAndLeaveTheBufferMark)
 {
     MbuSessionHarness h;
-    h.requestData[CmdCalIn0mA] = [](ByteWriter& w) { w.PutByte(9); };  // never asked for
+    h.requestData[Command::CalIn0mA] = [](ByteWriter& w) { w.PutByte(9); };  // never asked for
     h.s->TxFrame.fill(0xEE);
-    h.press(CmdCalIn0mA);
+    h.press(Command::CalIn0mA);
     h.tick();
     const MBUFrame& f = h.meter->framesReceived().at(0);
     EXPECT_EQ(f[off::Command], 102);
@@ -61,7 +61,7 @@ TEST(MbuLink, FiftyFiveDataBytesFitAndTheFiftySixthShowsTheBufferFull)
 {
     for (const int n : {55, 56}) {
         MbuSessionHarness h;
-        h.requestData[CmdStatusPoll] = [n](ByteWriter& w) {
+        h.requestData[Command::StatusPoll] = [n](ByteWriter& w) {
             for (int i = 0; i < n; ++i)
                 w.PutByte(static_cast<std::uint8_t>(i + 1));
         };
@@ -76,7 +76,7 @@ TEST(MbuLink, FiftyFiveDataBytesFitAndTheFiftySixthShowsTheBufferFull)
 TEST(MbuLink, ALostReplyTimesOutAndTheRequestIsSentAgain)
 {
     MbuSessionHarness h;
-    h.press(CmdEraseFram);
+    h.press(Command::EraseFram);
     h.meter->dropNextReplies();
     h.s->Tick();
     EXPECT_TRUE(h.s->Busy());
@@ -89,11 +89,11 @@ TEST(MbuLink, ALostReplyTimesOutAndTheRequestIsSentAgain)
     EXPECT_EQ(h.statuses, Codes{6});
     EXPECT_EQ(h.timeOuts, 1);
     EXPECT_TRUE(h.completed.empty());
-    EXPECT_TRUE(h.pending(CmdEraseFram));
+    EXPECT_TRUE(h.pending(Command::EraseFram));
 
     h.tick();
     EXPECT_EQ(h.sent(), (Codes{106, 106}));
-    EXPECT_FALSE(h.pending(CmdEraseFram));
+    EXPECT_FALSE(h.pending(Command::EraseFram));
     EXPECT_EQ(h.meter->mbu.framErasures, 2);
 }
 
@@ -105,7 +105,7 @@ TEST(MbuLink, CrcFailuresAndUnitStatusesOneAndSixEndAsATimeOut)
     for (const Fault fault : {Fault::BadCrc, Fault::UnitSendsOne, Fault::UnitSendsSix}) {
         SCOPED_TRACE(static_cast<int>(fault));
         MbuSessionHarness h;
-        h.press(CmdReset);
+        h.press(Command::Reset);
         if (fault == Fault::BadCrc)
             h.meter->corruptNextReplies();
         else
@@ -120,10 +120,10 @@ TEST(MbuLink, CrcFailuresAndUnitStatusesOneAndSixEndAsATimeOut)
         ASSERT_TRUE(eventloop::WaitFor([&] { return !h.s->Busy(); }));
         EXPECT_EQ(h.statuses, (Codes{first, 6}));
         EXPECT_TRUE(h.completed.empty());
-        EXPECT_TRUE(h.pending(CmdReset));
+        EXPECT_TRUE(h.pending(Command::Reset));
         h.tick();
         EXPECT_EQ(h.sent(), (Codes{113, 113}));
-        EXPECT_FALSE(h.pending(CmdReset));
+        EXPECT_FALSE(h.pending(Command::Reset));
     }
 }
 
@@ -132,18 +132,18 @@ TEST(MbuLink, UnitStatusesEndTheExchangeUnparsedAndTheRequestRepeats)
     for (const std::uint8_t status : {2, 3, 4, 5, 7, 9}) {
         SCOPED_TRACE(int(status));
         MbuSessionHarness h;
-        h.press(CmdPwmCalRead);
+        h.press(Command::PwmCalRead);
         h.meter->failNextReplies(status);
         h.tick();
         EXPECT_EQ(h.statuses, Codes{status});
         EXPECT_FALSE(h.s->Clock().TimeOutArmed());
         EXPECT_TRUE(h.completed.empty());
-        EXPECT_TRUE(h.pending(CmdPwmCalRead));
+        EXPECT_TRUE(h.pending(Command::PwmCalRead));
         EXPECT_EQ(h.s->LastRxCounter, 0) << "the counter of a handled reply is taken";
         h.tick();
         EXPECT_EQ(h.statuses, (Codes{status, 0}));
         EXPECT_EQ(h.completed.size(), 1u);
-        EXPECT_FALSE(h.pending(CmdPwmCalRead));
+        EXPECT_FALSE(h.pending(Command::PwmCalRead));
     }
 }
 
@@ -178,8 +178,8 @@ TEST(MbuLink, TheUnitsChecksGiveCodesTwoToFive)
 TEST(MbuLink, PressedButtonsGoInPriorityOrderThenThePoll)
 {
     MbuSessionHarness h;
-    for (RequestKey k : {CmdPt1000Write, CmdPtCalRead, CmdCalPwmHigh, CmdReset, CmdOptionsRead, CmdInputCalRead,
-                         CmdEraseFram, CmdCalIn10V, CmdCalIn0mA})
+    for (RequestKey k : {Command::Pt1000Write, Command::PtCalRead, Command::CalPwmHigh, Command::Reset, Command::OptionsRead, Command::InputCalRead,
+                         Command::EraseFram, Command::CalIn10V, Command::CalIn0mA})
         h.press(k);
     for (int i = 0; i < 10; ++i)
         h.tick();
@@ -194,7 +194,7 @@ TEST(MbuLink, ThePauseStopsThePollButNotTheButtons)
     h.tick();
     h.tick();
     EXPECT_TRUE(h.meter->framesReceived().empty());
-    h.press(CmdOptionsRead);
+    h.press(Command::OptionsRead);
     h.tick();
     h.tick();
     EXPECT_EQ(h.sent(), Codes{111});
@@ -208,19 +208,19 @@ TEST(MbuLink, ChainsRunToTheirLastStepAndALostStepRestartsThem)
     MbuSessionHarness h;
     for (std::uint8_t c : {107, 117, 120})
         h.meter->setReplyData(c, {});
-    h.press(CmdSettingsRead1);
+    h.press(Command::SettingsRead1);
     h.tick();
     EXPECT_EQ(h.s->ChainedCommand, 117);
     h.tick();
     h.meter->dropNextReplies();
     h.tick();  // 120 lost
     EXPECT_EQ(h.s->ChainedCommand, 0);
-    EXPECT_TRUE(h.pending(CmdSettingsRead1));
+    EXPECT_TRUE(h.pending(Command::SettingsRead1));
     for (int i = 0; i < 4; ++i)
         h.tick();
     EXPECT_EQ(h.sent(), (Codes{107, 117, 120, 107, 117, 120, 101}));
-    EXPECT_FALSE(h.pending(CmdSettingsRead1));
-    EXPECT_EQ(ChainOf(CmdSettingsRead1).size(), 3u);
+    EXPECT_FALSE(h.pending(Command::SettingsRead1));
+    EXPECT_EQ(ChainOf(Command::SettingsRead1).size(), 3u);
 }
 
 TEST(MbuLink, AChainThatRepeatsItsStepEndsWhenItsReplySaysSo)
@@ -230,14 +230,14 @@ TEST(MbuLink, AChainThatRepeatsItsStepEndsWhenItsReplySaysSo)
     h.meter->setReplyData(124, {});
     int rows = 0;
     h.onCompleted = [&](Command c) {
-        if (c == CmdDisplayNextRows && ++rows == 3)
+        if (c == Command::DisplayNextRows && ++rows == 3)
             h.s->EndChain();
     };
-    h.press(CmdDisplayFirstRows);
+    h.press(Command::DisplayFirstRows);
     for (int i = 0; i < 5; ++i)
         h.tick();
     EXPECT_EQ(h.sent(), (Codes{123, 124, 124, 124, 101}));
-    EXPECT_FALSE(h.pending(CmdDisplayFirstRows));
+    EXPECT_FALSE(h.pending(Command::DisplayFirstRows));
 }
 
 TEST(MbuLink, HistoryKeepsSixteenSlotsAndTheFrameRateWraps)
@@ -245,7 +245,7 @@ TEST(MbuLink, HistoryKeepsSixteenSlotsAndTheFrameRateWraps)
     MbuSessionHarness h;
     for (int i = 0; i < 11; ++i)
         h.tick();
-    h.press(CmdCalIn0mA);
+    h.press(Command::CalIn0mA);
     h.tick();
     EXPECT_EQ(h.s->History.Text(), "n*101, 102, ");
     EXPECT_EQ(h.s->History.Entries().size(), 16u);
@@ -268,7 +268,7 @@ TEST(MbuLink, AnUnplugMidExchangeTimesOutNothingGoesOfflineAndThePollResumes)
     ASSERT_TRUE(eventloop::WaitFor([&] { return !h.s->Busy(); }));
     EXPECT_EQ(h.statuses, Codes{6});
     const std::size_t before = h.meter->framesReceived().size();
-    h.press(CmdReset);
+    h.press(Command::Reset);
     for (int i = 0; i < 3; ++i)
         h.s->Tick();
     EXPECT_EQ(h.meter->framesReceived().size(), before);
@@ -289,14 +289,14 @@ TEST(MbuLink, AWriteWithNoDeviceWritesNothingAndTimesOut)
     MbuSessionHarness h;
     h.meter->unplug();  // the event is still on its way
     EXPECT_TRUE(h.s->Online());
-    h.press(CmdOptionsRead);
+    h.press(Command::OptionsRead);
     h.s->Tick();
     EXPECT_TRUE(h.s->Busy());
     EXPECT_EQ(h.s->TxFrame[off::Command], 111);
     ASSERT_TRUE(eventloop::WaitFor([&] { return !h.s->Busy(); }));
     EXPECT_EQ(h.statuses, Codes{6});
     EXPECT_TRUE(h.meter->framesReceived().empty());
-    EXPECT_TRUE(h.pending(CmdOptionsRead));
+    EXPECT_TRUE(h.pending(Command::OptionsRead));
     EXPECT_FALSE(h.s->Online());
 }
 
@@ -324,10 +324,10 @@ TEST(MbuLink, HandMadeChainCommandsStartNothing)
     MbuSessionHarness h;
     for (std::uint8_t c : {107, 109})
         h.meter->setReplyData(c, {1, 2, 3});
-    for (const Command code : {CmdSettingsRead1, CmdSettingsWrite1, CmdDisplayFirstRows}) {
+    for (const Command code : {Command::SettingsRead1, Command::SettingsWrite1, Command::DisplayFirstRows}) {
         SCOPED_TRACE(int(code));
         h.clear();
-        BuildTxHeader(h.s->TxFrame, code);
+        BuildTxHeader(h.s->TxFrame, Code(code));
         h.s->SendHandMadeFrame();
         ASSERT_TRUE(eventloop::WaitFor([&] { return !h.s->Busy(); }));
         EXPECT_EQ(h.statuses, Codes{0}) << "the reply is shown";
@@ -343,19 +343,19 @@ TEST(MbuLink, AHandMadeSendAbandonsAChainItsButtonRestartsIt)
     MbuSessionHarness h;
     for (std::uint8_t c : {107, 117, 120})
         h.meter->setReplyData(c, {});
-    h.press(CmdSettingsRead1);
+    h.press(Command::SettingsRead1);
     h.tick();
     h.meter->latencyMs = 20;
     h.s->Tick();  // 117 on its way
-    BuildTxHeader(h.s->TxFrame, CmdShowMeasuredValue);
+    BuildTxHeader(h.s->TxFrame, kShowMeasuredValue);
     h.s->SendHandMadeFrame();
     ASSERT_TRUE(eventloop::WaitFor([&] { return h.statuses.size() == 3; }));
     h.meter->latencyMs = 0;
     EXPECT_EQ(h.completed.size(), 1u) << "only the first part's reply was acted on";
     EXPECT_EQ(h.s->ChainedCommand, 0);
-    EXPECT_TRUE(h.pending(CmdSettingsRead1));
+    EXPECT_TRUE(h.pending(Command::SettingsRead1));
     for (int i = 0; i < 4; ++i)
         h.tick();
     EXPECT_EQ(h.sent(), (Codes{107, 117, 1, 107, 117, 120, 101}));
-    EXPECT_FALSE(h.pending(CmdSettingsRead1));
+    EXPECT_FALSE(h.pending(Command::SettingsRead1));
 }

@@ -179,8 +179,8 @@ TEST(OmbrikMonitor, StatusSixFromTheUnitIsEndedByTheTimeOut)
 TEST(OmbrikMonitor, TheFiftySixthDataByteShowsTheBufferFullUntilABytFits)
 {
     OmbrikHarness h;
-    auto poll = h.w->RequestEncoders[mbu::CmdStatusPoll];
-    h.w->RequestEncoders[mbu::CmdStatusPoll] = [](ByteWriter& w) {
+    auto poll = h.w->RequestEncoders[mbu::Command::StatusPoll];
+    h.w->RequestEncoders[mbu::Command::StatusPoll] = [](ByteWriter& w) {
         for (int i = 0; i < 56; ++i)
             w.PutByte(0xA5);
     };
@@ -190,7 +190,7 @@ TEST(OmbrikMonitor, TheFiftySixthDataByteShowsTheBufferFullUntilABytFits)
     h.cal().Input->SpeedButton_Cal0V->click();
     h.tick();
     EXPECT_FALSE(h.monitor().Label_TXBufferIsFull->isHidden()) << "a request without data leaves the mark";
-    h.w->RequestEncoders[mbu::CmdStatusPoll] = poll;
+    h.w->RequestEncoders[mbu::Command::StatusPoll] = poll;
     h.tick();
     EXPECT_TRUE(h.monitor().Label_TXBufferIsFull->isHidden());
 }

@@ -176,11 +176,11 @@ TEST(OmbrikPages, DirectDriveShowsTheCaptionsOfTheOutputTypeAndItsReleaseDropsCa
     // Released with a calibration and a check pending: both are dropped, nothing but polls
     // goes out, and the value stays.
     o.SpeedButton_CalPWML->click();
-    EXPECT_TRUE(h.session().IsPending(mbu::CmdCalPwmLow));
+    EXPECT_TRUE(h.session().IsPending(mbu::Command::CalPwmLow));
     o.SpeedButton_PWMForce->click();
     EXPECT_TRUE(o.GroupBox_OutputCal->isHidden());
     EXPECT_TRUE(o.SpeedButton_CheckVoltage->isHidden());
-    EXPECT_FALSE(h.session().IsPending(mbu::CmdCalPwmLow));
+    EXPECT_FALSE(h.session().IsPending(mbu::Command::CalPwmLow));
     EXPECT_FALSE(o.SpeedButton_CheckVoltage->IsDown());
     h.tick(2);
     EXPECT_EQ(h.sent().back(), 101);

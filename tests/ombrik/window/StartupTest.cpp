@@ -47,7 +47,7 @@ TEST(OmbrikStartup, RequestsAreOfferedWithTheirRecords)
     OmbrikHarness h;
     for (QWidget* b : h.w->findChildren<SpeedButton*>())
         EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
-    h.w->RequestEncoders.erase(mbu::CmdSettingsWrite3);
+    h.w->RequestEncoders.erase(mbu::Command::SettingsWrite3);
     h.w->OfferRequests();
     EXPECT_FALSE(h.w->Settings->SpeedButton_WriteSettings->isEnabled());
     EXPECT_FALSE(h.w->Settings->SpeedButton_WriteSettings2->isEnabled());

@@ -257,7 +257,7 @@ TEST(StatusRecordCodec, PollExchangeCarriesTheRequestAndTheTwoSegmentReply)
     linktest::FakeDevice device;
     device.replyData = FromHex(kStatusHex + " AA BB");  // bytes past the record are ignored
     auto t = std::make_unique<SegmentedTransfer>();
-    t->Begin(CmdStatusPoll, 5530);
+    t->Begin(Code(Command::StatusPoll), 5530);
     StatusRequestInputs in;
     in.pwmForceDown = true;
     in.pwmValue = 32657;
@@ -310,7 +310,7 @@ TEST(IdentityRecordCodec, ElevenBytesInFieldOrderBothWays)
     id.uQVOptOut2 = 3;
     id.uQVOptOut1 = 5;
     auto t = std::make_unique<SegmentedTransfer>();
-    t->Begin(CmdIdentityWrite, 5530);
+    t->Begin(Code(Command::IdentityWrite), 5530);
     id.Encode(t->Request());
     ASSERT_EQ(t->TxDataLen(), kIdentityRecordSize);
     EXPECT_EQ(Hex(t->Request().Data()), "40 E2 01 00 14 08 9A 15 01 03 05");
