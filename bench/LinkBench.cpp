@@ -173,7 +173,7 @@ int runSimulated()
     hid::UsbHid usb{std::unique_ptr<hid::Backend>(meter)};
     KorvelForms forms(usb, {"/VORKAL"});
     MainWindow* w = forms.Form1;
-    w->Beep = {};
+    w->SetBeep({});
     meter->setReplyData(101, std::vector<std::uint8_t>(53, 0));
     meter->setReplyData(131, bigReply());
 
@@ -282,7 +282,7 @@ int runHidapiFake()
     auto usb = std::make_unique<hid::UsbHid>(std::move(timedBackend));
     auto forms = std::make_unique<KorvelForms>(*usb, QStringList{"/VORKAL"});
     MainWindow* w = forms->Form1;
-    w->Beep = {};
+    w->SetBeep({});
     if (!waitFor([w] { return w->Session().Online(); }, 3000)) {
         std::puts("the meter did not arrive");
         return 1;

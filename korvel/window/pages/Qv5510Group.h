@@ -11,6 +11,7 @@
 #include <QSlider>
 
 #include <cstdint>
+#include <functional>
 
 namespace korvel {
 
@@ -32,6 +33,10 @@ public:
     void FillStatusRequest(StatusRequestInputs& in) const;
     // The pressed-key indicators.
     void ShowStatus(const StatusRecord& r);
+
+    // "Jelszó módosítása": enabled with an opener, which its click then runs; without one
+    // (no password dialog) disabled.
+    void OfferPasswordChange(QObject* context, std::function<void()> open);
 
     // Entering the page: pattern 1, the test unticked, the display settings read.
     void EnterQV5510Page();

@@ -46,7 +46,7 @@ TEST(KorvelOnHidapi, AStalledWriteTimesTheRequestOutWhileTheTickRuns)
         hid::UsbHid usb(std::make_unique<hid::HidapiBackend>(0x04D8, 0x003F));
         KorvelForms forms(usb, {});
         MainWindow* w = forms.Form1;
-        w->Beep = {};
+        w->SetBeep({});
 
         std::vector<std::chrono::steady_clock::time_point> ticks;
         QObject::connect(w->Session().Clock().TickTimer(), &QTimer::timeout, [&] { ticks.push_back(std::chrono::steady_clock::now()); });

@@ -35,7 +35,7 @@ struct KorvelHarness : MeterHarness {
         : forms(std::make_unique<korvel::KorvelForms>(*usb, arguments)),
           w(forms->Form1)
     {
-        w->Beep = {};
+        w->SetBeep({});
         if (!runTicks) {
             w->Session().Clock().StopTicks();
             w->Session().SecondTimer()->stop();

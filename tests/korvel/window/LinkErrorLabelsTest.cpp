@@ -127,10 +127,10 @@ TEST(LinkErrorLabels, OversizeAndUnknownCodesKeepThePreviousTexts)
 TEST(LinkErrorLabels, OverfullRequestShowsBufferFullUntilARequestPutsDataThatFits)
 {
     KorvelHarness h({"/VORKAL"});
-    h.w->RequestEncoders[Command::SettingsWrite] = [](ByteWriter& w) {
+    h.w->CommandBindings().SetEncoder(Command::SettingsWrite, [](ByteWriter& w) {
         for (int i = 0; i < 16390; ++i)
             w.PutByte(static_cast<std::uint8_t>(i));
-    };
+    });
     h.w->OfferWrites();
     h.meter->setReplyData(109, {});
     h.meter->setReplyData(131, {});

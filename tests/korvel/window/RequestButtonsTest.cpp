@@ -33,7 +33,7 @@ TEST(RequestButtons, APairOnTwoPagesIsOneKeyAndTheReplyReleasesBoth)
 TEST(RequestButtons, AWriteAcknowledgementPressesBothReadButtons)
 {
     KorvelHarness h({"/VORKAL"});
-    h.w->RequestEncoders[Command::SettingsWrite] = [](ByteWriter&) {};  // the settings record's place
+    h.w->CommandBindings().SetEncoder(Command::SettingsWrite, [](ByteWriter&) {});  // the settings record's place
     h.w->OfferWrites();
     h.meter->setReplyData(109, {});
     h.meter->setReplyData(131, {});
@@ -54,7 +54,7 @@ TEST(RequestButtons, AWriteAcknowledgementPressesBothReadButtons)
 TEST(RequestButtons, PressingASiblingWithdrawsItsKey)
 {
     KorvelHarness h({"/VORKAL"});
-    h.w->RequestEncoders[Command::SettingsWrite] = [](ByteWriter&) {};
+    h.w->CommandBindings().SetEncoder(Command::SettingsWrite, [](ByteWriter&) {});
     h.w->OfferWrites();
     h.meter->setReplyData(109, {});
     h.w->Settings->SpeedButton_ReadSettings->click();
@@ -119,7 +119,7 @@ TEST(RequestButtons, WritesWithoutTheirRecordAreNotOffered)
                                                               h.forms->Form_QVSER, h.forms->Form_QVTMP, h.forms->Form_Password})
         EXPECT_TRUE(d->SpeedButton_WriteToDevice->isEnabled()) << d->objectName().toStdString();
     // A write whose record is withdrawn is no longer offered, on both pages.
-    h.w->RequestEncoders.erase(Command::SettingsWrite);
+    h.w->CommandBindings().RemoveEncoder(Command::SettingsWrite);
     h.w->OfferWrites();
     EXPECT_FALSE(h.w->Settings->SpeedButton_WriteSettings->isEnabled());
     EXPECT_FALSE(h.w->Limits->SpeedButton_WriteSettings2->isEnabled());

@@ -67,7 +67,7 @@ TEST(Startup, FactorySwitchIsAcceptedInAnyCaseAndPosition)
     };
     for (const Case& c : cases) {
         KorvelHarness h(c.args);
-        EXPECT_EQ(h.w->FactoryMode, c.factory) << c.args.join(' ').toStdString();
+        EXPECT_EQ(h.w->State().FactoryMode, c.factory) << c.args.join(' ').toStdString();
         EXPECT_EQ(h.w->PageControl4->isTabVisible(h.w->TabSheet_Quorin), c.factory == 1);
         EXPECT_EQ(h.w->PageControl4->isTabVisible(h.w->TabSheet_3310), c.factory == 1);
     }
@@ -81,7 +81,7 @@ TEST(Startup, OutsideFactoryModeNoPageContentShows)
     EXPECT_EQ(h.w->Header->PageControl5->activePage(), h.w->Header->TabSheet_NoComm);
     // A re-activation hides model tabs shown meanwhile.
     h.w->PageControl4->setTabVisible(h.w->TabSheet_3320, true);
-    h.w->ReActivate();
+    h.w->FormActivate();
     EXPECT_FALSE(h.w->PageControl4->isTabVisible(h.w->TabSheet_3320));
 }
 
@@ -198,7 +198,7 @@ TEST(Startup, FactoryModeAndTabsAreDecidedBeforeTheFirstShowWithoutAnyActivation
         MainWindow* w = forms.Form1;
         // Never shown, so never activated: what the first show would present.
         ASSERT_FALSE(w->isVisible());
-        EXPECT_EQ(w->FactoryMode, factory ? 1 : 0);
+        EXPECT_EQ(w->State().FactoryMode, factory ? 1 : 0);
         EXPECT_EQ(w->PageControl4->isTabVisible(w->TabSheet_Quorin), factory);
         EXPECT_EQ(w->PageControl4->visibleTabCount(), factory ? 7 : 0);
         EXPECT_EQ(w->PageControl4->activePage(), factory ? w->TabSheet_Quorin : nullptr);

@@ -279,7 +279,7 @@ TEST(ModuleBlocks, QvainDecimalsReformatOnlyAfterTheReadBack)
     // The next status poll sets the base unit's format again; the labels are rewritten only
     // by the next reply or edit.
     h.tick();
-    EXPECT_EQ(h.w->Decimals.Decimals(), 0);
+    EXPECT_EQ(h.w->State().Decimals.Decimals(), 0);
     EXPECT_EQ(h.qvain->Label_iScaleLowSettings->text(), "1.2345");
 }
 

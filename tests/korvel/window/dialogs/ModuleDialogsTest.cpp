@@ -128,7 +128,7 @@ TEST(ModuleDialogFrame, CommonControlsRefreshAndEsc)
         d->Button_RefreshForm->click();
         EXPECT_EQ(d->RefreshCount, 2) << d->objectName().toStdString();
     }
-    EXPECT_EQ(h.w->RefreshCount, 0);
+    EXPECT_EQ(h.w->RefreshCount(), 0);
 
     // The Esc key closes the dialog through its button; the relay dialog first ends its test.
     bool closedByKey = false;

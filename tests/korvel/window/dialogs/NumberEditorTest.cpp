@@ -164,7 +164,7 @@ TEST(NumberEditor, DecimalsComeFromTheLastStatusPoll)
     h.modules.Stored(201)[2] = 1;
     h.qvain->SpeedButton_ReadFromDevice->SetDown(true);
     h.tick();
-    ASSERT_EQ(h.w->Decimals.Decimals(), 1);
+    ASSERT_EQ(h.w->State().Decimals.Decimals(), 1);
     h.qvain->RadioGroup_uDecimalPointSettings->item(4)->click();
     EXPECT_TRUE(h.withEditor(h.qvain->Button_ScaleHighSettings, false,
                              [&] { EXPECT_EQ(CommaShown(h.editor), 3); }));

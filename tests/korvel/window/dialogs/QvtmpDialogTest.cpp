@@ -81,7 +81,7 @@ TEST_F(QvtmpFixture, ControlsCaptionsAndTheButtonsWithoutAction)
         const std::vector<QPushButton*> inert = {d->Button_QVTMP_R2W_Meas, d->Button_QVTMP_R2W_Zero,
                                                  d->Button_QVTMP_CalPot0, d->Button_QVTMP_CalPot100};
         const std::vector<const char*> captions = {"Megállapítás méréssel", "Rvez = 0", "0%", "100%"};
-        const QvtmpBlock kept = h.w->LastQVTMPBlock;
+        const QvtmpBlock kept = h.w->State().LastQVTMPBlock;
         h.meter->clearLog();
         for (std::size_t i = 0; i < inert.size(); ++i) {
             EXPECT_EQ(inert[i]->text().toStdString(), captions[i]);
@@ -89,7 +89,7 @@ TEST_F(QvtmpFixture, ControlsCaptionsAndTheButtonsWithoutAction)
         }
         h.tick();
         EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{101}));
-        EXPECT_EQ(h.w->LastQVTMPBlock, kept);
+        EXPECT_EQ(h.w->State().LastQVTMPBlock, kept);
         EXPECT_EQ(d->Label_QVTMP_R->text(), "000.00");
         EXPECT_EQ(d->Label_QVTMP_FokC->text(), "0000.0");
     }));
@@ -270,7 +270,7 @@ TEST_F(QvtmpFixture, TheEditorChangesTheKeptScaleValues)
             EXPECT_EQ(h.editor->IncDecValue, 1500);
             h.editor->Button_PlusDigit[1]->click();
         }));
-        EXPECT_EQ(h.w->LastQVTMPBlock.iScaleLow, 2500);
+        EXPECT_EQ(h.w->State().LastQVTMPBlock.iScaleLow, 2500);
         EXPECT_EQ(d->Label_iScaleLowSettings->text(), "02.500");
         EXPECT_TRUE(h.withEditor(d->Button_ScaleHighSettings, false, [&] {
             EXPECT_EQ(h.editor->Label_Caption->text(), "A 100%-hoz tartozó kijelzési érték");
@@ -278,7 +278,7 @@ TEST_F(QvtmpFixture, TheEditorChangesTheKeptScaleValues)
             EXPECT_EQ(h.editor->IncDecValue, -250);
             h.editor->Button_NullAll->click();
         }));
-        EXPECT_EQ(h.w->LastQVTMPBlock.iScaleHigh, -250);
+        EXPECT_EQ(h.w->State().LastQVTMPBlock.iScaleHigh, -250);
         EXPECT_EQ(d->Label_iScaleHighSettings->text(), "-00.250");
         d->SpeedButton_WriteToDevice->click();
         h.tick();
@@ -306,13 +306,13 @@ TEST_F(QvtmpFixture, DecimalsAbove4HaveNoPicture)
             EXPECT_EQ(d->Label_iScaleHighSettings->text(), "xxxxx");
             EXPECT_EQ(d->RadioGroup_uDecimalPointSettings->ItemIndex(), 4);
             EXPECT_EQ(d->RadioGroup_uRoundSettings->ItemIndex(), 5);
-            EXPECT_EQ(h.w->LastQVTMPBlock.uDecimals, decimals);
+            EXPECT_EQ(h.w->State().LastQVTMPBlock.uDecimals, decimals);
             EXPECT_TRUE(h.withEditor(d->Button_ScaleHighSettings, true, [&] {
                 for (QLabel* comma : h.editor->Label_uDecimal)
                     EXPECT_FALSE(comma->isVisibleTo(h.editor));
                 h.editor->Button_MinusDigit[4]->click();
             }));
-            EXPECT_EQ(h.w->LastQVTMPBlock.iScaleHigh, -251);
+            EXPECT_EQ(h.w->State().LastQVTMPBlock.iScaleHigh, -251);
             EXPECT_EQ(d->Label_iScaleHighSettings->text(), "xxxxx");
             h.meter->clearLog();
             h.tick();

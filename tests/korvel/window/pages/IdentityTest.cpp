@@ -156,6 +156,6 @@ TEST(ModelPages, ReturningFromADialogKeepsTheReportedModelsPage)
     EXPECT_EQ(h.w->PageControl4->visibleTabCount(), 1);
 
     // Re-activation itself still hides the model tabs (the time-out path relies on it).
-    h.w->ReActivate();
+    h.w->FormActivate();
     EXPECT_EQ(h.w->PageControl4->visibleTabCount(), 0);
 }

@@ -68,7 +68,7 @@ TEST_F(Qv5510Fixture, TheLabelsSayWhatIsSentFromTheStart)
     EXPECT_TRUE(g.Button1->isEnabled());  // the password dialog is bound to it
     // The display block's fields name these controls.
     recordbind::Binding<Qv5510DisplayBlock> block(
-        [this](const QString& name) { return g.GroupBox_QV5510->findChild<QWidget*>(name); }, h.w->Decimals);
+        [this](const QString& name) { return g.GroupBox_QV5510->findChild<QWidget*>(name); }, h.w->State().Decimals);
     EXPECT_TRUE(block.Missing().empty());
     g.TrackBar_Brightness_QV5510->setValue(1);
     EXPECT_EQ(g.Label_Brightness_QV5510->text(), "10%");

@@ -70,9 +70,9 @@ TEST(Pages, AltWithAnyKeyRefreshesOtherModifiersDoNot)
     press(Qt::AltModifier | Qt::ShiftModifier);
     press(Qt::AltModifier | Qt::ControlModifier);
     press(Qt::NoModifier);
-    EXPECT_EQ(h.w->RefreshCount, 1);
+    EXPECT_EQ(h.w->RefreshCount(), 1);
     h.w->Header->Button_RefreshForm->click();
-    EXPECT_EQ(h.w->RefreshCount, 2);
+    EXPECT_EQ(h.w->RefreshCount(), 2);
 }
 
 TEST(Pages, ExitButtonEndsWithoutWritingTheSettingsFile)
@@ -80,14 +80,14 @@ TEST(Pages, ExitButtonEndsWithoutWritingTheSettingsFile)
     KorvelHarness h;
     const QString ini = QDir::temp().filePath("korvel-exit-test.ini");
     QFile::remove(ini);
-    h.w->IniPath = ini;
+    h.w->SetIniPath(ini);
     h.w->Button_ExitFromApplication->click();
-    EXPECT_TRUE(h.w->ExitWithoutClose);
+    EXPECT_TRUE(h.w->ExitsWithoutClose());
     h.w->close();
     EXPECT_FALSE(QFile::exists(ini));
 
     KorvelHarness h2;
-    h2.w->IniPath = ini;
+    h2.w->SetIniPath(ini);
     h2.w->show();
     h2.w->close();
     ASSERT_TRUE(QFile::exists(ini));

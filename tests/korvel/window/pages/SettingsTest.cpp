@@ -57,8 +57,8 @@ struct SettingsFixture : ::testing::Test {
 
 TEST_F(SettingsFixture, EveryFieldHasItsControl)
 {
-    EXPECT_TRUE(h.w->SettingsIO->Binding().Missing().empty())
-        << h.w->SettingsIO->Binding().Missing().front().toStdString();
+    EXPECT_TRUE(h.w->SettingsIO().Binding().Missing().empty())
+        << h.w->SettingsIO().Binding().Missing().front().toStdString();
     auto limitOf = [](QLineEdit* e) { return e->findChild<TypingLimit*>()->maxLength(); };
     EXPECT_EQ(limitOf(page.Edit_DisplayTagname), 21);
     EXPECT_EQ(limitOf(page.Edit_DisplayDimension), 8);
@@ -192,7 +192,7 @@ TEST_P(SettingsLocales, ReadsShowTheBlocksAndAWriteSendsThemBack)
     EXPECT_EQ(modbus.ComboBox_MODBUSAddress->currentIndex(), 147);
 
     Run(limits.SpeedButton_ReadSettings2);
-    EXPECT_EQ(h.w->SettingsIO->Take(), SettingsStore::Sample(0));  // every field shown
+    EXPECT_EQ(h.w->SettingsIO().Take(), SettingsStore::Sample(0));  // every field shown
     EXPECT_EQ(page.TrackBar_Brightness->value(), 7);
     EXPECT_EQ(page.Edit_DisplayTagname->text(), "Tartály 1");
     EXPECT_EQ(page.Edit_DisplayDimension->text(), "°C");
@@ -264,7 +264,7 @@ TEST_P(SettingsLocales, ASegmentAnnouncingAnotherTotalIsNotTaken)
 
     EXPECT_EQ(asked, (std::vector<std::uint16_t>{46, 92, 138}));
     EXPECT_FALSE(page.SpeedButton_ReadSettings->IsDown());
-    EXPECT_EQ(h.w->SettingsIO->Take(), SettingsStore::Sample(0));
+    EXPECT_EQ(h.w->SettingsIO().Take(), SettingsStore::Sample(0));
     EXPECT_EQ(page.Edit_iScaleHighSettings->text(), "020" + sep + "00");
     EXPECT_EQ(page.Edit_iAnalogueLow->text(), "-015" + sep + "00");
     EXPECT_EQ(h.w->Monitor->Label_uSumDataByteFromRx->text(), "139");
