@@ -62,9 +62,6 @@ public:
     QLabel* Label_cErrorRSTimeOut = nullptr;
     QPushButton* Button_RefreshForm = nullptr;
     qs::TMBarGraph* MBarGraph_OutputPercent = nullptr;
-
-private:
-    void CreateHeader();
 };
 
 }  // namespace korvel
