@@ -313,7 +313,7 @@ TEST_F(ShownWindow, LayoutCalibrationColumnsKeepTheirPlacesWithDirectDriveOnAndO
     auto places = [&] {
         std::vector<QRect> r;
         for (const char* c : columns)
-            r.push_back(InWindow(build::FindInWindow<QWidget>(h.w, QLatin1String(c))));
+            r.push_back(InWindow(h.C(c)));
         return r;
     };
     const std::vector<QRect> off = places();
@@ -361,7 +361,7 @@ TEST(LayoutQvtmp, GroupsKeepTheirPlacesWhenTheOptionalGroupsAppear)
 TEST_F(ShownWindow, LayoutEveryPageFitsItsControls)
 {
     h.C<qs::SpeedButton>("SpeedButton_PWMForce")->click();
-    auto* view = h.w->findChild<QScrollArea*>("ScrollBox_Pages");
+    auto* view = h.C<QScrollArea>("ScrollBox_Pages");
     for (QWidget* model : {h.C("TabSheet_3310"), h.C("TabSheet_3320"), h.C("TabSheet_5510"), h.C("TabSheet_5530"),
                            h.C("TabSheet_TooOld"), h.C("TabSheet_Quorin")})
         for (QWidget* page : {h.C("TabSheet1"), h.C("TabSheet_Settings"), h.C("TabSheet5"), h.C("TabSheet6"), h.C("TabSheet9")}) {
@@ -437,7 +437,7 @@ TEST(LayoutSmallScreen, WindowsAndRequestButtonsLieOnTheScreen)
     KorvelHarness::pump();
     EXPECT_TRUE(area.contains(h.w->frameGeometry())) << h.w->frameGeometry().height();
     EXPECT_EQ(h.w->width(), 1321);
-    auto* view = h.w->findChild<QScrollArea*>("ScrollBox_Pages");
+    auto* view = h.C<QScrollArea>("ScrollBox_Pages");
     EXPECT_GT(view->verticalScrollBar()->maximum(), 0);  // the rest of the page is reachable
 
     struct Opener {
