@@ -6,7 +6,6 @@
 #include "tests/LocaleScope.h"
 #include "korvel/window/dialogs/ModuleOpeners.h"
 #include "tests/sim/ModuleStore.h"
-#include "common/ui/ControlBuilder.h"
 #include "korvel/window/dialogs/NumberEditor.h"
 
 #include <QAbstractButton>

@@ -23,8 +23,10 @@ struct DisplayFixture : ::testing::Test {
     // brightness position, its label, leading zeros, refresh item
     std::tuple<int, std::string, bool, int> shown() const
     {
-        return {h.C<QSlider>("TrackBar_Brightness_QV5510")->value(), h.C<QLabel>("Label_Brightness_QV5510")->text().toStdString(),
-                h.C<QCheckBox>("CheckBox_DisplayLeaderZeros_QV5510")->isChecked(), h.C<qs::RadioGroup>("RadioGroup_uCounterForDisplayRefresh")->ItemIndex()};
+        return {h.C<QSlider>("TrackBar_Brightness_QV5510")->value(),
+                h.C<QLabel>("Label_Brightness_QV5510")->text().toStdString(),
+                h.C<QCheckBox>("CheckBox_DisplayLeaderZeros_QV5510")->isChecked(),
+                h.C<RadioGroup>("RadioGroup_uCounterForDisplayRefresh")->ItemIndex()};
     }
     void press(SpeedButton* b)
     {

@@ -110,10 +110,11 @@ TEST_F(QvtmpFixture, GroupsFollowTheClicks)
             int item;
             bool pot, lead;
         };
-        for (const Click& c : {Click{C<qs::RadioGroup>(d, "RadioGroup_QVTMP_Mode"), 0, false, true}, Click{C<qs::RadioGroup>(d, "RadioGroup_QVTMP_Mode"), 2, true, true},
-                               Click{C<qs::RadioGroup>(d, "RadioGroup_QVTMP_Mode"), 1, false, true}, Click{C<qs::RadioGroup>(d, "RadioGroup_QVTMP_Wires"), 1, false, false},
-                               Click{C<qs::RadioGroup>(d, "RadioGroup_QVTMP_Mode"), 2, true, false}, Click{C<qs::RadioGroup>(d, "RadioGroup_QVTMP_Wires"), 2, true, false},
-                               Click{C<qs::RadioGroup>(d, "RadioGroup_QVTMP_Wires"), 0, true, true}}) {
+        RadioGroup* mode = C<RadioGroup>(d, "RadioGroup_QVTMP_Mode");
+        RadioGroup* wires = C<RadioGroup>(d, "RadioGroup_QVTMP_Wires");
+        for (const Click& c : {Click{mode, 0, false, true}, Click{mode, 2, true, true}, Click{mode, 1, false, true},
+                               Click{wires, 1, false, false}, Click{mode, 2, true, false}, Click{wires, 2, true, false},
+                               Click{wires, 0, true, true}}) {
             c.group->item(c.item)->click();
             EXPECT_EQ(potShown(), c.pot) << c.group->objectName().toStdString() << " " << c.item;
             EXPECT_EQ(leadShown(), c.lead) << c.group->objectName().toStdString() << " " << c.item;
