@@ -14,15 +14,15 @@
 #include "tests/fakes/FakeMeter.h"
 #include "korvel/session/LinkSession.h"
 #include "korvel/window/MainWindow.h"
-#include "korvel/window/pages/MonitorPage.h"
-#include "korvel/window/pages/SettingsPage.h"
 #include "korvel/window/KorvelApp.h"
 #include "tests/sim/SimulatedMeter.h"
 #include "OmbrikWindowFactory.h"
 #include "common/hid/HidapiBackend.h"
 #include "common/ui/DesignFonts.h"
+#include "common/ui/SpeedButton.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -56,6 +56,27 @@ void runFor(int ms)
     QEventLoop loop;
     QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// The one control of that name in the window (a missing name ends the run: the figures would
+// mean nothing).
+template <class T>
+T* Control(QWidget* window, const char* name)
+{
+    T* found = nullptr;
+    for (T* child : window->findChildren<T*>(QString::fromLatin1(name)))
+        if (child->window() == window) {
+            if (found) {
+                std::fprintf(stderr, "two controls named %s\n", name);
+                std::exit(2);
+            }
+            found = child;
+        }
+    if (!found) {
+        std::fprintf(stderr, "no control named %s\n", name);
+        std::exit(2);
+    }
+    return found;
 }
 
 // Runs the event loop until pred holds (checked every 10 ms) or timeoutMs passes.
@@ -93,11 +114,12 @@ std::vector<std::uint8_t> bigReply()
 // Reads the settings `reads` times with the status poll paused.
 void readSettings(MainWindow* w, int reads)
 {
-    w->Monitor->CheckBox_MBUPause->setChecked(true);
+    Control<QCheckBox>(w, "CheckBox_MBUPause")->setChecked(true);
     runFor(100);
+    SpeedButton* read = Control<SpeedButton>(w, "SpeedButton_ReadSettings");
     for (int i = 0; i < reads; ++i) {
-        w->Settings->SpeedButton_ReadSettings->SetDown(true);
-        waitFor([w] { return !w->Settings->SpeedButton_ReadSettings->IsDown(); }, 5000);
+        read->SetDown(true);
+        waitFor([read] { return !read->IsDown(); }, 5000);
     }
 }
 
@@ -199,7 +221,7 @@ int runSimulated()
     // Poll rate with nothing pending.
     meter->onReplyDelivered = {};
     meter->onFrameWritten = {};
-    w->Monitor->CheckBox_MBUPause->setChecked(false);
+    Control<QCheckBox>(w, "CheckBox_MBUPause")->setChecked(false);
     runFor(500);
     meter->clearLog();
     QElapsedTimer t;
@@ -334,7 +356,7 @@ int runHidapiFake()
                 median(inbound), median(window), median(outbound));
 
     // Idle on the status poll: poll rate and the process's CPU time over the same 10 s.
-    w->Monitor->CheckBox_MBUPause->setChecked(false);
+    Control<QCheckBox>(w, "CheckBox_MBUPause")->setChecked(false);
     runFor(500);
     auto polls = [&] {
         return meter.withCore([](MeterCore& core) {

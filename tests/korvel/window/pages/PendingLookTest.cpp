@@ -14,12 +14,14 @@ TEST(PendingLook, APendingRequestLooksPressedUntilItsReplyReleasesIt)
     SettingsStore store(*h.meter);
     h.w->show();
     h.C<qs::PageControl>("PageControl1")->setActivePage(h.C<QWidget>("TabSheet_Settings"));
+    SpeedButton* read = h.C<SpeedButton>("SpeedButton_ReadSettings");
+    SpeedButton* defaults = h.C<SpeedButton>("SpeedButton_ReadDefaultSettings");
     h.tick();  // a poll: the header shows the device
-    h.C<qs::SpeedButton>("SpeedButton_ReadSettings")->click();
+    read->click();
     KorvelHarness::pump();
-    EXPECT_GE(FaceGrey(h.C<qs::SpeedButton>("SpeedButton_ReadDefaultSettings")) - FaceGrey(h.C<qs::SpeedButton>("SpeedButton_ReadSettings")), 40.0);
+    EXPECT_GE(FaceGrey(defaults) - FaceGrey(read), 40.0);
     SavePendingShot(h.w, "korvel-pending.png");
     h.tick();
-    EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_ReadSettings")->IsDown());
-    EXPECT_NEAR(FaceGrey(h.C<qs::SpeedButton>("SpeedButton_ReadSettings")), FaceGrey(h.C<qs::SpeedButton>("SpeedButton_ReadDefaultSettings")), 1.0);
+    EXPECT_FALSE(read->IsDown());
+    EXPECT_NEAR(FaceGrey(read), FaceGrey(defaults), 1.0);
 }
