@@ -68,7 +68,7 @@ MainWindow::MainWindow(hid::UsbHid& usb, QStringList arguments, QWidget* parent)
     Timer_RxLED = new QTimer(this);
     Timer_RxLED->setObjectName("Timer_RxLED");
     connect(Timer_RxLED, &QTimer::timeout, this, [this] { Timer_RxLEDTimer(); });
-    connect(Header->Button_RefreshForm, &QPushButton::clicked, this, [this] { Button_RefreshFormClick(); });
+    connect(Header, &HeaderPage::refreshClicked, this, [this] { Button_RefreshFormClick(); });
     connect(PageControl1, &PageControl::userChanged, this, [this] { PageControl1Change(); });
     connect(PageControl4, &PageControl::userChanged, this, [this] { PageControl4Change(); });
     // Key preview: Alt with any key refreshes every window, whatever control has the focus.
@@ -109,8 +109,9 @@ void MainWindow::CreatePages()
     Header = new HeaderPage(this);
     // Where fonts set the header wider than the window, it is cut at the right edge rather
     // than widening the window.
-    Header->PageControl5->setSizePolicy(QSizePolicy::Ignored, Header->PageControl5->sizePolicy().verticalPolicy());
-    outer->addWidget(Header->PageControl5);
+    QWidget* header = Header->Widget();
+    header->setSizePolicy(QSizePolicy::Ignored, header->sizePolicy().verticalPolicy());
+    outer->addWidget(header);
 
     // ---------------- main pages ----------------
     PageControl4 = new PageControl(this);
@@ -227,14 +228,13 @@ void MainWindow::BindSession()
         const CommandHistory& h = session_->History;
         const std::span<const CommandHistory::Entry> entries(h.Entries());
         labeltext::Set(Monitor->Label_Commands, [&] { return Utf8(h.Text()); }, entries);
-        labeltext::Set(Header->Label_MBU_Commands, [&] { return Utf8(h.FilteredText()); }, entries);
+        Header->ShowCommands(h);
     });
     connect(&s, &LinkSession::linkError, this, [this](std::uint8_t code) { ShowLinkError(code); });
     connect(&s, &LinkSession::frameReceived, this, [this](const mbu3::Frame& f) {
         ShowRxActivity(f[mbu3::off::Command]);
         Monitor->ShowReply(f);
-        const QString version = Monitor->Label_MBURxVer->text();
-        labeltext::Set(Header->Label_Firmware, [&] { return "v" + version; }, version);
+        Header->ShowFirmware(f);
     });
     connect(&s, &LinkSession::replyLength, this,
             [this](std::uint16_t n) { Monitor->Label_uSumDataByteFromRx->setText(QString::number(n)); });
@@ -251,8 +251,7 @@ void MainWindow::BindSession()
     connect(&s, &LinkSession::secondElapsed, this, [this] {
         const std::int32_t fps = session_->FramesPerSecond;
         Monitor->ShowFramesPerSecond(fps);
-        Header->Label_FPS2->setText(QString::number(fps));
-        SetFontColor(Header->Label_FPS2, fps != 0 ? clGreen : clRed);
+        Header->ShowFramesPerSecond(fps);
         if (session_->TrafficSeconds == 2)
             Button_GyariSzamToEditsClick();
     });
@@ -260,7 +259,7 @@ void MainWindow::BindSession()
 
 void MainWindow::ShowOnline(bool online)
 {
-    Header->Label_USBOnline->setVisible(online);
+    Header->ShowOnline(online);
     Monitor->ShowOnline(online, online ? session_->Hook().CurrentDeviceInfo() : UsbHook::DeviceInfo{});
 }
 
@@ -279,7 +278,7 @@ void MainWindow::ShowLinkError(std::uint8_t code)
 void MainWindow::ShowRxActivity(std::uint8_t echo)
 {
     Monitor->Shape_MBUCom->setBrushColor(echo == Code(Command::IdentityWrite) || echo == Code(Command::StatusPoll) ? clYellow : clLime);
-    Header->Label_USBData->setVisible(true);
+    Header->ShowRxActivity(true);
     Timer_RxLED->stop();
     Timer_RxLED->setInterval(100);
     Timer_RxLED->start();
@@ -288,7 +287,7 @@ void MainWindow::ShowRxActivity(std::uint8_t echo)
 void MainWindow::Timer_RxLEDTimer()
 {
     Monitor->Shape_MBUCom->setBrushColor(clBtnFace);
-    Header->Label_USBData->setVisible(false);
+    Header->ShowRxActivity(false);
     Timer_RxLED->stop();
 }
 
@@ -363,7 +362,7 @@ void MainWindow::FormCreate()
     LoadIni();
     session_->Reset();
     state_.Decimals.SetDecimalFormat(0);
-    Header->PageControl5->setActivePage(Header->TabSheet_NoComm);
+    Header->ShowNoCommunication();
 }
 
 void MainWindow::FormActivate()
@@ -468,25 +467,12 @@ void MainWindow::PageControl4Change()
 
 // ---- identity, model pages, device replacement ----
 
-void MainWindow::ShowDeviceType(std::uint16_t type)
-{
-    // Every reply shows the type: the text and its colour are made only when it changes.
-    labeltext::Set(
-        Header->Label_KeszulekTipus,
-        [&] {
-            const DeviceTypeLabel label = DeviceTypeLabelFor(type);
-            SetFontColor(Header->Label_KeszulekTipus, label.known ? clWindowText : clRed);
-            return Utf8(label.text);
-        },
-        type);
-}
-
 void MainWindow::Button_GyariSzamToEditsClick()
 {
     const std::uint16_t type = session_->ReportedDeviceType;
     const StatusRecord& last = state_.LastStatus;
     Identity->ShowPolledIdentity(session_->DeviceID, last.uGyariSzamEv, last.uGyariSzamHonap, type);
-    ShowDeviceType(type);
+    Header->ShowDeviceType(type);
     ConfigureModelPage(type);
     Identity->ReadIdentityEdits();
 }
@@ -495,7 +481,7 @@ void MainWindow::CheckDeviceChange()
 {
     const std::uint16_t type = session_->ReportedDeviceType;
     const std::uint32_t id = session_->DeviceID;
-    ShowDeviceType(type);
+    Header->ShowDeviceType(type);
     DeviceReplacedNotice* notice = dialogs_.notice;
     if (notice && notice->isVisible())
         return;

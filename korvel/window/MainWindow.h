@@ -76,36 +76,6 @@ public:
     // The receive lamp's timer ran out: the lamps go dark.
     void Timer_RxLEDTimer();
 
-    // ---- pages ----
-    HeaderPage* Header = nullptr;
-    ModelPages* Models = nullptr;
-    CalibrationPage* Calibration = nullptr;
-    IdentityGroup* Identity = nullptr;
-    SettingsPage* Settings = nullptr;
-    LimitOutputsPage* Limits = nullptr;
-    TestsPage* Tests = nullptr;
-    MonitorPage* Monitor = nullptr;
-
-    qs::PageControl* PageControl4 = nullptr;  // main: model tabs, factory tab, version pages
-    QWidget* TabSheet_3310 = nullptr;
-    QWidget* TabSheet_3320 = nullptr;
-    QWidget* TabSheet_3330 = nullptr;
-    QWidget* TabSheet_3340 = nullptr;
-    QWidget* TabSheet_5510 = nullptr;
-    QWidget* TabSheet_5530 = nullptr;
-    QWidget* TabSheet_Quorin = nullptr;
-    QWidget* TabSheet_TooOld = nullptr;
-    QWidget* TabSheet_TooNew = nullptr;
-    QPushButton* Button_ExitFromApplication = nullptr;
-    QPushButton* Button_ExitFromApplication2 = nullptr;
-    qs::PageControl* PageControl1 = nullptr;  // factory pages
-    QWidget* TabSheet1 = nullptr;
-    QWidget* TabSheet_Settings = nullptr;
-    QWidget* TabSheet5 = nullptr;
-    QWidget* TabSheet6 = nullptr;
-    QWidget* TabSheet9 = nullptr;
-    QTimer* Timer_RxLED = nullptr;
-
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -122,7 +92,6 @@ private:
     void PageControl4Change();
     // "Kiolvasás a készülékből" of the identity group (also after two seconds of traffic).
     void Button_GyariSzamToEditsClick();
-    void ShowDeviceType(std::uint16_t type);
     void ConfigureModelPage(std::uint16_t type);
     void CheckDeviceChange();
     void CreatePages();
@@ -153,6 +122,36 @@ private:
     QvtmpBinding* qvtmpBinding_ = nullptr;
     Qv5510PageBinding* qv5510Binding_ = nullptr;
     bool activeWithinProgram_ = true;
+
+    // ---- pages ----
+    HeaderPage* Header = nullptr;
+    ModelPages* Models = nullptr;
+    CalibrationPage* Calibration = nullptr;
+    IdentityGroup* Identity = nullptr;
+    SettingsPage* Settings = nullptr;
+    LimitOutputsPage* Limits = nullptr;
+    TestsPage* Tests = nullptr;
+    MonitorPage* Monitor = nullptr;
+
+    qs::PageControl* PageControl4 = nullptr;  // main: model tabs, factory tab, version pages
+    QWidget* TabSheet_3310 = nullptr;
+    QWidget* TabSheet_3320 = nullptr;
+    QWidget* TabSheet_3330 = nullptr;
+    QWidget* TabSheet_3340 = nullptr;
+    QWidget* TabSheet_5510 = nullptr;
+    QWidget* TabSheet_5530 = nullptr;
+    QWidget* TabSheet_Quorin = nullptr;
+    QWidget* TabSheet_TooOld = nullptr;
+    QWidget* TabSheet_TooNew = nullptr;
+    QPushButton* Button_ExitFromApplication = nullptr;
+    QPushButton* Button_ExitFromApplication2 = nullptr;
+    qs::PageControl* PageControl1 = nullptr;  // factory pages
+    QWidget* TabSheet1 = nullptr;
+    QWidget* TabSheet_Settings = nullptr;
+    QWidget* TabSheet5 = nullptr;
+    QWidget* TabSheet6 = nullptr;
+    QWidget* TabSheet9 = nullptr;
+    QTimer* Timer_RxLED = nullptr;
 };
 
 }  // namespace korvel

@@ -83,6 +83,16 @@ struct KorvelHarness : MeterHarness {
         return ::C<T>(root, name);
     }
 
+    // A page or group of the main window by its class, for what it keeps besides controls
+    // (the values a reply filled in, the test pattern, the identity to write).
+    template <class T>
+    T* Part() const
+    {
+        T* part = w->findChild<T*>();
+        EXPECT_NE(part, nullptr);
+        return part;
+    }
+
     // Clicks the tab of a page as the user would (the page control's change handler runs).
     static bool clickTab(qs::PageControl* pc, const QString& caption) { return ClickPageTab(pc, caption); }
 

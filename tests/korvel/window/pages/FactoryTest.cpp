@@ -15,7 +15,7 @@ namespace {
 struct FactoryFixture : ::testing::Test {
     KorvelHarness h{{"/VORKAL"}};
     FactoryStore store{*h.meter};
-    CalibrationPage& cal = *h.w->Calibration;
+    CalibrationPage& cal = *h.Part<korvel::CalibrationPage>();
 
     void Run(SpeedButton* button)
     {

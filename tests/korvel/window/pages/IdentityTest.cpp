@@ -82,8 +82,8 @@ TEST(Identity, ReadBackFillsAndClampsTheEdits)
     EXPECT_EQ(h.C<QLineEdit>("Edit_GyariSzamHonap")->text(), "03");
     EXPECT_EQ(h.C<QListWidget>("ListBox_uDeviceType")->currentItem()->text(), "QV5510");
     EXPECT_TRUE(h.C<QRadioButton>("RadioButton_InputModulQVSER")->isChecked());
-    EXPECT_EQ(h.w->Identity->IdentityToWrite.uDeviceType, 5510);
-    EXPECT_EQ(h.w->Identity->IdentityToWrite.uQVOptIn, 6);
+    EXPECT_EQ(h.Part<korvel::IdentityGroup>()->IdentityToWrite.uDeviceType, 5510);
+    EXPECT_EQ(h.Part<korvel::IdentityGroup>()->IdentityToWrite.uQVOptIn, 6);
 
     // An unknown type: first row, red "unknown" header text.
     h.meter->deviceType = 4242;
@@ -114,7 +114,7 @@ TEST(Identity, EditsAreClampedAndTheRecordIsExact)
 
     std::array<std::uint8_t, 16> area{};
     ByteWriter w(area);
-    h.w->Identity->IdentityToWrite.Encode(w);
+    h.Part<korvel::IdentityGroup>()->IdentityToWrite.Encode(w);
     const std::vector<std::uint8_t> bytes(w.Data().begin(), w.Data().end());
     EXPECT_EQ(bytes, (std::vector<std::uint8_t>{0x3F, 0xE2, 0x01, 0x00, 7, 1, 0xF8, 0x0C, 2, 5, 3}));
 }

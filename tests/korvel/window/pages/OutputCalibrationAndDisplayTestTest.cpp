@@ -47,7 +47,7 @@ TEST(OutputCalibrationPage, EveryPollCarriesThePwmValueAndTheDirectDriveBit)
 namespace {
 struct Qv5510Fixture : ::testing::Test {
     KorvelHarness h{{"/VORKAL"}};
-    Qv5510Group& g = *h.w->Models->Qv5510;
+    Qv5510Group& g = *h.Part<korvel::Qv5510Group>();
 
     std::uint8_t TestForce()
     {

@@ -66,8 +66,7 @@ TEST(PageRoads, EnteringTheQv5510TabByKeyOrWheelRestartsItsTest)
     for (const PageRoad road : kPageRoads) {
         SCOPED_TRACE(PageRoadName(road));
         RoadFixture f;
-        MainWindow& w = *f.h.w;
-        Qv5510Group& g = *w.Models->Qv5510;
+        Qv5510Group& g = *f.h.Part<korvel::Qv5510Group>();
         g.TestPattern = 9;
         ASSERT_TRUE(ClickPageTab(f.h.C<qs::PageControl>("PageControl4"), "QV3340"));
         QSignalSpy changes(f.h.C<qs::PageControl>("PageControl4"), &PageControl::userChanged);
@@ -82,11 +81,10 @@ TEST(PageRoads, EnteringTheQv5510TabByKeyOrWheelRestartsItsTest)
 TEST(PageRoads, PageChangesFromCodeRunNoEntryHandler)
 {
     RoadFixture f;
-    MainWindow& w = *f.h.w;
-    w.Models->Qv5510->TestPattern = 9;
+    f.h.Part<korvel::Qv5510Group>()->TestPattern = 9;
     f.h.C<qs::PageControl>("PageControl1")->setActivePage(f.h.C<QWidget>("TabSheet_Settings"));
     f.h.C<qs::PageControl>("PageControl1")->setActivePage(f.h.C<QWidget>("TabSheet1"));
     f.h.C<qs::PageControl>("PageControl4")->setActivePage(f.h.C<QWidget>("TabSheet_5510"));
-    EXPECT_EQ(w.Models->Qv5510->TestPattern, 9);
+    EXPECT_EQ(f.h.Part<korvel::Qv5510Group>()->TestPattern, 9);
     EXPECT_EQ(f.ReadsAfterEntry(), (Codes{101, 101, 101, 101}));
 }

@@ -127,7 +127,7 @@ TEST(StatusRequest, BytesFollowTheControls)
     KorvelHarness h({"/VORKAL"});
     h.C<qs::SpeedButton>("SpeedButton_PWMForce")->SetDown(true);
     h.C<QRadioButton>("RadioButton_QVAOModul1")->setChecked(true);
-    h.w->Calibration->Output->PWMValue = 0x1234;
+    h.Part<qs::OutputCalibrationGroup>()->PWMValue = 0x1234;
     h.C<qs::SpeedButton>("SpeedButton_CheckCurrent")->SetDown(true);
     h.tick();
     // PWM force, current output, check current, module 1; PWM value; no test; nothing forced.
@@ -179,7 +179,7 @@ TEST(StatusRequest, DisplayTestGoesOutOnlyWhileItsModelTabIsActive)
     h.tick();
     EXPECT_EQ(h.meter->lastStatusRequest[3], 3);
     h.C<qs::PageControl>("PageControl4")->setActivePage(h.C<QWidget>("TabSheet_5510"));
-    h.w->Models->Qv5510->TestPattern = 7;
+    h.Part<korvel::Qv5510Group>()->TestPattern = 7;
     h.C<QCheckBox>("CheckBox_KijelzoTeszt_QV5510")->setChecked(true);
     h.tick();
     EXPECT_EQ(h.meter->lastStatusRequest[3], 7);
