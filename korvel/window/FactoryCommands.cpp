@@ -52,7 +52,7 @@ FactoryCommands::FactoryCommands(Bindings& bindings, WindowState& state, Calibra
     // Output calibration: the label of the output type selected when the reply arrives.
     for (const auto& [command, high] : {std::pair{Command::CalPwmLow, false}, std::pair{Command::CalPwmHigh, true}})
         bindings.SetDecoder(command, [page, &values, high](ByteReader& r) {
-            const std::size_t point = CalibrationValues::OutputPointFor(high, page->Output->CurrentOutputSelected());
+            const std::size_t point = CalibrationValues::OutputPointFor(high, page->CurrentOutputSelected());
             values.SetOutputPoint(point, PwmCalibrationPoint::Decode(r).points[0]);
         });
     bindings.SetDecoder(Command::PwmCalRead, [&values](ByteReader& r) { values.SetOutput(OutputCalibration::Decode(r)); });
@@ -60,10 +60,10 @@ FactoryCommands::FactoryCommands(Bindings& bindings, WindowState& state, Calibra
     // The Pt read also shows the Pt1000 flag of the last status.
     bindings.SetDecoder(Command::PtCalRead, [&state, page, &values](ByteReader& r) {
         values.SetPt(PtCalibration::Decode(r));
-        page->Pt->CheckBox_bPt1000->setChecked(state.LastStatus.bPt1000);
+        page->ShowPt1000(state.LastStatus.bPt1000);
     });
     bindings.SetEncoder(Command::Pt1000Write,
-                        [page](ByteWriter& w) { Pt1000Choice{page->Pt->CheckBox_bPt1000->isChecked()}.Encode(w); });
+                        [page](ByteWriter& w) { Pt1000Choice{page->Pt1000Chosen()}.Encode(w); });
 
     // Display image: the row index byte, always 0; the reply is drawn into both pictures.
     bindings.SetEncoder(Command::DisplayRead, [](ByteWriter& w) { w.PutByte(0); });
@@ -73,8 +73,7 @@ FactoryCommands::FactoryCommands(Bindings& bindings, WindowState& state, Calibra
 void FactoryCommands::ShowDisplayImage(const DisplayImage& image)
 {
     painter_.PaintAll(image);
-    tests_.Image_OLED->setPixmap(QPixmap::fromImage(painter_.Large()));
-    tests_.Image_OLEDNormalSize->setPixmap(QPixmap::fromImage(painter_.Small()));
+    tests_.ShowDisplayImage(QPixmap::fromImage(painter_.Large()), QPixmap::fromImage(painter_.Small()));
 }
 
 }  // namespace korvel

@@ -77,7 +77,7 @@ MainWindow::MainWindow(hid::UsbHid& usb, QStringList arguments, QWidget* parent)
     connect(Button_ExitFromApplication2, &QPushButton::clicked, this, [this] { Button_ExitFromApplicationClick(); });
     connect(Monitor->Button_CommandsClear, &QPushButton::clicked, this, [this] { Button_CommandsClearClick(); });
     connect(Monitor->CheckBox_MBUPause, &QCheckBox::toggled, this, [this](bool on) { session_->SetPollPaused(on); });
-    connect(Identity->Button_GyariSzamToEdits, &QPushButton::clicked, this, [this] { Button_GyariSzamToEditsClick(); });
+    connect(Identity, &IdentityGroup::readFromDeviceClicked, this, [this] { Button_GyariSzamToEditsClick(); });
 
     Header->BindRequests(*requests_);
     Models->BindRequests(*requests_);
@@ -173,7 +173,7 @@ void MainWindow::CreatePages()
 
     Calibration = new CalibrationPage(TabSheet1);
     Identity = new IdentityGroup(TabSheet1);
-    Calibration->PlaceIdentityGroup(Identity->GroupBox1);
+    Calibration->PlaceIdentityGroup(Identity->Widget());
     Settings = new SettingsPage(TabSheet_Settings);
     Limits = new LimitOutputsPage(TabSheet5);
     Tests = new TestsPage(TabSheet6);
@@ -451,11 +451,9 @@ void MainWindow::PageControl1Change()
 {
     QWidget* page = PageControl1->activePage();
     if (page == TabSheet1) {
-        Calibration->Input->SpeedButton_ReadCalIn->SetDown(true);
-        Calibration->SpeedButton_ReadPWMCal->SetDown(true);
-        Calibration->Pt->SpeedButton_ReadCalPt->SetDown(true);
+        Calibration->PressEntryReads();
     } else if (page == TabSheet5) {
-        Limits->SpeedButton_ReadSettings2->SetDown(true);
+        Limits->PressEntryReads();
     }
 }
 

@@ -100,7 +100,7 @@ TEST_F(FactoryFixture, PtReadTakesThePt1000FlagOfTheLastStatusAndItsWriteSendsOn
 
 TEST_F(FactoryFixture, OutputStepsFillTheLabelOfTheTypeSelectedWhenTheReplyArrives)
 {
-    OutputCalibrationGroup& out = *cal.Output;
+    OutputCalibrationGroup& out = *h.Part<OutputCalibrationGroup>();
     const std::array<const char*, 4> labels{"Label_PWM4mA", "Label_PWM20mA", "Label_PWM2V", "Label_PWM10V"};
     h.C<qs::SpeedButton>("SpeedButton_PWMForce")->click();
     out.PWMValue = 12345;
