@@ -194,7 +194,7 @@ void MainWindow::AttachDialogs(const Dialogs& dialogs)
     qvtmpBinding_ =
         dialogs.qvtmp ? new QvtmpBinding(bindings_, state_, dialogs.qvtmp, dialogs.numberEditor, this) : nullptr;
     delete qv5510Binding_;
-    qv5510Binding_ = new Qv5510PageBinding(bindings_, state_.Decimals, *Models->Qv5510, dialogs.password, this);
+    qv5510Binding_ = new Qv5510PageBinding(bindings_, state_.Decimals, Models->Qv5510(), dialogs.password, this);
     OfferWrites();
 }
 
@@ -460,7 +460,7 @@ void MainWindow::PageControl1Change()
 void MainWindow::PageControl4Change()
 {
     if (PageControl4->activePage() == TabSheet_5510)
-        Models->Qv5510->EnterQV5510Page();
+        Models->Qv5510().EnterQV5510Page();
 }
 
 // ---- identity, model pages, device replacement ----

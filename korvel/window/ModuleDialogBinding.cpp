@@ -140,19 +140,16 @@ void ModuleDialogBinding::BindEditorTargets()
         const char* title;
         ModuleDialog* dialog;
         const char* field;
-        QPushButton* button;
+        const char* button;
     };
-    const QvainDialog* in = dialogs_.qvain;
-    const QvaoDialog* out = dialogs_.qvao;
-    const QvroDialog* relay = dialogs_.qvro;
     const Row rows[] = {
-        {1, "QVAIN skála alsó számérték beállítása", dialogs_.qvain, "iScaleLowSettings", in->Button_ScaleLowSettings},
-        {2, "QVAIN skála felső számérték beállítása", dialogs_.qvain, "iScaleHighSettings", in->Button_ScaleHighSettings},
-        {3, "QVAO skála alsó számérték beállítása", dialogs_.qvao, "iScaleLowSettings", out->Button_ScaleLowSettings},
-        {4, "QVAO skála felső számérték beállítása", dialogs_.qvao, "iScaleHighSettings", out->Button_ScaleHighSettings},
-        {5, "A érték vagy delta érték beállítása", dialogs_.qvro, "iSettingsA", relay->Button_SettingsA},
-        {6, "B érték beállítása", dialogs_.qvro, "iSettingsB", relay->Button_SettingsB},
-        {7, "Hiszterézis érték beállítása", dialogs_.qvro, "iSettingsHysteresis", relay->Button_SettingsHysteresis},
+        {1, "QVAIN skála alsó számérték beállítása", dialogs_.qvain, "iScaleLowSettings", "Button_ScaleLowSettings"},
+        {2, "QVAIN skála felső számérték beállítása", dialogs_.qvain, "iScaleHighSettings", "Button_ScaleHighSettings"},
+        {3, "QVAO skála alsó számérték beállítása", dialogs_.qvao, "iScaleLowSettings", "Button_ScaleLowSettings"},
+        {4, "QVAO skála felső számérték beállítása", dialogs_.qvao, "iScaleHighSettings", "Button_ScaleHighSettings"},
+        {5, "A érték vagy delta érték beállítása", dialogs_.qvro, "iSettingsA", "Button_SettingsA"},
+        {6, "B érték beállítása", dialogs_.qvro, "iSettingsB", "Button_SettingsB"},
+        {7, "Hiszterézis érték beállítása", dialogs_.qvro, "iSettingsHysteresis", "Button_SettingsHysteresis"},
     };
     const WindowState& state = state_;
     for (const Row& r : rows) {
@@ -165,7 +162,7 @@ void ModuleDialogBinding::BindEditorTargets()
                                      [field](std::int32_t v) { *field = v; },
                                      [this, dialog] { ShowValueLabels(dialog); }});
         const std::uint32_t target = r.target;
-        connect(r.button, &QPushButton::clicked, editor, [editor, target] { editor->Open(target); });
+        r.dialog->BindValueButton(r.button, editor, [editor, target] { editor->Open(target); });
     }
 }
 
@@ -181,7 +178,7 @@ void ModuleDialogBinding::Open(const ModuleOpener& opener)
         d->setWindowTitle(QString::fromUtf8(opener.caption));
     }
     d->PlaceAtMainWindow();
-    d->SpeedButton_ReadFromDevice->SetDown(true);
+    d->PressRead();
     d->exec();
 }
 

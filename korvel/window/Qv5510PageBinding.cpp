@@ -58,7 +58,7 @@ void Qv5510PageBinding::Button1Click()
 {
     password_->setWindowTitle(QStringLiteral("Jelszó módosítása"));
     password_->PlaceAtMainWindow();
-    password_->SpeedButton_ReadFromDevice_Password->SetDown(true);
+    password_->PressRead();
     password_->exec();
 }
 

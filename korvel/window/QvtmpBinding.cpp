@@ -53,11 +53,11 @@ void QvtmpBinding::BindEditorTargets(NumberEditor* editor)
         std::uint32_t target;
         const char* title;
         std::int32_t QvtmpBlock::*value;
-        QPushButton* button;
+        const char* button;
     };
     const Row rows[] = {
-        {8, "A 0%-hoz tartozó kijelzési érték", &QvtmpBlock::iScaleLow, dialog_->Button_ScaleLowSettings},
-        {9, "A 100%-hoz tartozó kijelzési érték", &QvtmpBlock::iScaleHigh, dialog_->Button_ScaleHighSettings},
+        {8, "A 0%-hoz tartozó kijelzési érték", &QvtmpBlock::iScaleLow, "Button_ScaleLowSettings"},
+        {9, "A 100%-hoz tartozó kijelzési érték", &QvtmpBlock::iScaleHigh, "Button_ScaleHighSettings"},
     };
     for (const Row& r : rows) {
         const auto value = r.value;
@@ -68,7 +68,7 @@ void QvtmpBinding::BindEditorTargets(NumberEditor* editor)
                                      [&w, value](std::int32_t v) { w.LastQVTMPBlock.*value = v; },
                                      [this] { ShowScaleLabels(); }});
         const std::uint32_t target = r.target;
-        connect(r.button, &QPushButton::clicked, this, [editor, target] { editor->Open(target); });
+        dialog_->BindValueButton(r.button, this, [editor, target] { editor->Open(target); });
     }
 }
 

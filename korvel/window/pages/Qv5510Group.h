@@ -52,6 +52,7 @@ public:
     // number its label shows.
     std::uint8_t TestPattern = 1;
 
+private:
     QGroupBox* GroupBox_QV5510 = nullptr;
     qs::SpeedButton* SpeedButton_ReadFromDevice_QV5510 = nullptr;
     qs::SpeedButton* SpeedButton_ReadDefault_QV5510 = nullptr;
