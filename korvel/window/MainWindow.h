@@ -48,7 +48,6 @@ public:
 
     // Binds the dialogs' request buttons and the status poll's dialog controls.
     void AttachDialogs(const Dialogs& dialogs);
-    const Dialogs& DialogForms() const { return dialogs_; }
     LinkSession& Session() { return *session_; }
 
     // The records bound to the commands. A write without an encoder is not offered: after a
@@ -65,7 +64,6 @@ public:
     void SetBeep(std::function<void()> beep) { beep_ = std::move(beep); }
     // Where the settings file goes; empty: beside the executable.
     void SetIniPath(const QString& path) { iniPath_ = path; }
-    QString IniFileName() const;
     // How often the window was refreshed ("Kép frissítés" or Alt with a key).
     int RefreshCount() const { return refreshCount_; }
     // Whether the program was ended by an exit button (so the close handling is skipped).
@@ -81,6 +79,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QString IniFileName() const;
     void FormCreate();
     void FormClose();
     void LoadIni();
