@@ -9,9 +9,11 @@
 #include "ombrik/window/pages/LiveValuesGroup.h"
 #include "ombrik/window/pages/MonitorGroup.h"
 #include "ombrik/window/pages/SettingsPages.h"
+#include "CommandBinding.h"
 #include "SettingsParts.h"
 #include "common/ui/ControlBuilder.h"
 #include "common/ui/LabelText.h"
+#include "common/ui/PageControl.h"
 #include "common/ui/RequestButtonBinder.h"
 #include "common/ui/ScreenFit.h"
 #include "common/ui/TColor.h"
@@ -21,7 +23,9 @@
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QLocale>
+#include <QScrollArea>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace ombrik {
@@ -48,22 +52,15 @@ constexpr std::array<std::pair<const char*, const char*>, 9> kEditKeys{{
     {"Edit_InputText", ""},
 }};
 
-// The record bound to a command, if it has one, on the request or reply data.
-template <typename Bindings, typename Data>
-void RunBound(const Bindings& bindings, Command command, Data& data)
-{
-    if (const auto it = bindings.find(command); it != bindings.end())
-        it->second(data);
-}
-
 }  // namespace
 
 OmbrikWindow::OmbrikWindow(hid::UsbHid& usb, QString iniPath, QWidget* parent)
     : QWidget(parent),
-      IniPath(iniPath.isEmpty() ? QString::fromStdString(
+      iniPath_(iniPath.isEmpty() ? QString::fromStdString(
                                       SettingsPathFor(QCoreApplication::applicationFilePath().toStdString()).string())
                                 : iniPath),
-      session_(new MbuSession(usb, this)),
+      beep_([] { QApplication::beep(); }),
+      session_(new MbuSession(usb, bindings_, this)),
       requests_(new RequestButtonBinder(
           [this](RequestButtonBinder::Key key, bool pending) { session_->SetPending(static_cast<RequestKey>(key), pending); },
           this))
@@ -73,7 +70,6 @@ OmbrikWindow::OmbrikWindow(hid::UsbHid& usb, QString iniPath, QWidget* parent)
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(11);
     setFont(font);
-    Beep = [] { QApplication::beep(); };
 
     CreatePages();
     // At least 1280 x 720, and as large as the pages and the monitor need; on a smaller
@@ -85,7 +81,8 @@ OmbrikWindow::OmbrikWindow(hid::UsbHid& usb, QString iniPath, QWidget* parent)
 
     BindRequests();
     BindSession();
-    BindCommands();
+    BindCommands(bindings_, state_, *Calibration, *Device, *Live, *session_);
+    settingsIO_ = new SettingsParts(bindings_, *TabSheet2, *TabSheet5, state_.Scaled, this);
     OfferRequests();
     FormCreate();
     // Without a window manager the window may never be activated; the caption is set now too.
@@ -196,8 +193,8 @@ void OmbrikWindow::OfferRequests()
         bool served = true;
         for (const Command command : ChainOf(static_cast<RequestKey>(key))) {
             const CommandInfo* row = FindCommand(command);
-            served = served && (!row->CarriesData() || RequestEncoders.contains(command)) &&
-                     (row->reply.empty() || ReplyDecoders.contains(command));
+            served = served && (!row->CarriesData() || bindings_.HasEncoder(command)) &&
+                     (row->reply.empty() || bindings_.HasDecoder(command));
         }
         for (SpeedButton* button : requests_->ButtonsOf(key))
             button->setEnabled(served);
@@ -209,9 +206,6 @@ void OmbrikWindow::OfferRequests()
 void OmbrikWindow::BindSession()
 {
     MbuSession& s = *session_;
-    s.SetRequestData([this](Command command, ByteWriter& w) { RunBound(RequestEncoders, command, w); });
-    connect(&s, &MbuSession::commandCompleted, this,
-            [this](Command echo, ByteReader reply) { RunBound(ReplyDecoders, echo, reply); });
     connect(&s, &MbuSession::frameSent, this, [this](const MBUFrame& f) { Monitor->ShowTxFrame(f); });
     connect(Developer, &DeveloperPage::txFrameChanged, this, [this] { Monitor->ShowTxFrame(session_->TxFrame); });
     connect(&s, &MbuSession::requestBuilt, this, [this](bool full) { Monitor->Label_TXBufferIsFull->setVisible(full); });
@@ -230,8 +224,8 @@ void OmbrikWindow::BindSession()
         Monitor->ShowDevice(online, online ? session_->Hook().CurrentDeviceInfo() : UsbHook::DeviceInfo{});
     });
     connect(&s, &MbuSession::beep, this, [this] {
-        if (Beep)
-            Beep();
+        if (beep_)
+            beep_();
     });
     connect(&s, &MbuSession::secondElapsed, this,
             [this] { Monitor->Label_FPS->setText(QString::number(session_->FramesPerSecond)); });
@@ -259,7 +253,7 @@ void OmbrikWindow::FormCreate()
 {
     LoadIni();
     session_->ChainedCommand = 0;
-    Scaled = DecimalFormat();
+    state_.Scaled = DecimalFormat();
     session_->History.Reset();
 }
 
@@ -276,7 +270,7 @@ void OmbrikWindow::FormClose()
 void OmbrikWindow::LoadIni()
 {
     // A missing or unreadable file gives the defaults; nothing is reported.
-    IniFile ini(IniPath.toStdString());
+    IniFile ini(iniPath_.toStdString());
     ini.Load();
     const auto edits = Developer->SettingsFileEdits();
     for (std::size_t i = 0; i < edits.size(); ++i) {
@@ -291,7 +285,7 @@ void OmbrikWindow::LoadIni()
 void OmbrikWindow::SaveIni()
 {
     // Failures (a read-only folder, say) are swallowed: the program goes on.
-    IniFile ini(IniPath.toStdString());
+    IniFile ini(iniPath_.toStdString());
     ini.Load();
     const QString stamp = LocaleDateTimeStamp(QDateTime::currentDateTime());
     ini.WriteString("Date", "Date", stamp.toStdString());
