@@ -28,18 +28,12 @@ void BuildStatusRequest(const WindowState& state, CalibrationPage& calibration, 
                         ByteWriter& w)
 {
     MbuStatusRequestInputs in;
-    calibration.FillOutputDrive(in);
-    in.pwmValue = calibration.Output->PWMValue;
-    const auto tests = device.TestButtons();
-    for (std::size_t i = 0; i < tests.size(); ++i)
-        in.displayTestDown[i] = tests[i]->IsDown();
+    calibration.FillStatusRequest(in);
+    in.displayTestDown = device.TestsDown();
     in.lastStatusBits = state.LastStatus.uErrorBits;
     const MbuStatusRequestBuild built = BuildMbuStatusRequest(in);
     // An output the unit reports as not calibrated cannot be checked: its check is released.
-    if (!built.checkCurrentDown)
-        calibration.Output->SpeedButton_CheckCurrent->SetDown(false);
-    if (!built.checkVoltageDown)
-        calibration.Output->SpeedButton_CheckVoltage->SetDown(false);
+    calibration.KeepChecks(built.checkCurrentDown, built.checkVoltageDown);
     built.request.Encode(w);
 }
 
@@ -92,21 +86,14 @@ void BindCommands(MbuSession::Bindings& bindings, WindowState& state, Calibratio
         const OptionsRecord o = OptionsRecord::Decode(r);
         state.InputModuleKind = o.inputModuleKind;
         state.OutputModuleKind = o.outputModuleKind;
-        c.RadioGroup_InputModul->setItemIndex(o.inputModuleKind);
-        c.RadioGroup_OutputModul->setItemIndex(o.outputModuleKind);
+        c.ShowOptions(o);
     });
-    bindings.SetEncoder(Command::OptionsWrite, [&c](ByteWriter& w) {
-        // A group with no selection is set to "Nincs" and sent as such.
-        for (RadioGroup* g : {c.RadioGroup_InputModul, c.RadioGroup_OutputModul})
-            if (g->ItemIndex() < 0)
-                g->setItemIndex(0);
-        OptionsRecord::FromSelection(c.RadioGroup_InputModul->ItemIndex(), c.RadioGroup_OutputModul->ItemIndex())
-            .Encode(w);
-    });
+    // A group with no selection is set to "Nincs" and sent as such.
+    bindings.SetEncoder(Command::OptionsWrite, [&c](ByteWriter& w) { c.TakeOptions().Encode(w); });
 
     // Calibration points: each step keeps and shows its own point, each read all four. The
     // steps are listed in point order.
-    CalibrationValues& values = c.Values;
+    CalibrationValues& values = c.Values();
     const Command inputSteps[] = {Command::CalIn0mA, Command::CalIn20mA, Command::CalIn0V, Command::CalIn10V};
     const Command ptSteps[] = {Command::CalPt0Ohm4W, Command::CalPtXOhm4W, Command::CalPt0Ohm3W, Command::CalPtXOhm3W};
     for (std::size_t i = 0; i < 4; ++i) {
@@ -123,16 +110,16 @@ void BindCommands(MbuSession::Bindings& bindings, WindowState& state, Calibratio
     // type selected when the reply arrives.
     for (const auto& [command, high] : {std::pair{Command::CalPwmLow, false}, std::pair{Command::CalPwmHigh, true}})
         bindings.SetDecoder(command, [&c, high](ByteReader& r) {
-            const std::size_t point = CalibrationValues::OutputPointFor(high, c.Output->CurrentOutputSelected());
-            c.Values.SetOutputPoint(point, PwmCalibrationPoint::Decode(r).points[0]);
+            const std::size_t point = CalibrationValues::OutputPointFor(high, c.CurrentOutputSelected());
+            c.Values().SetOutputPoint(point, PwmCalibrationPoint::Decode(r).points[0]);
         });
     // The Pt read also shows the Pt1000 flag, from the last poll.
     bindings.SetDecoder(Command::PtCalRead, [&state, &c](ByteReader& r) {
-        c.Values.SetPt(PtCalibration::Decode(r));
-        c.Pt->CheckBox_bPt1000->setChecked(state.LastStatus.bPt1000);
+        c.Values().SetPt(PtCalibration::Decode(r));
+        c.ShowPt1000(state.LastStatus.bPt1000);
     });
     bindings.SetEncoder(Command::Pt1000Write, [&c](ByteWriter& w) {
-        Pt1000Choice{c.Pt->CheckBox_bPt1000->isChecked()}.Encode(w);
+        Pt1000Choice{c.Pt1000Chosen()}.Encode(w);
     });
     BindDisplay(bindings, state, device, session);
 }

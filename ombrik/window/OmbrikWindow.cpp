@@ -8,7 +8,8 @@
 #include "ombrik/window/pages/DeveloperPage.h"
 #include "ombrik/window/pages/LiveValuesGroup.h"
 #include "ombrik/window/pages/MonitorGroup.h"
-#include "ombrik/window/pages/SettingsPages.h"
+#include "ombrik/window/pages/LimitsPage.h"
+#include "ombrik/window/pages/SettingsPage.h"
 #include "CommandBinding.h"
 #include "SettingsParts.h"
 #include "common/ui/ControlBuilder.h"
@@ -119,7 +120,8 @@ void OmbrikWindow::CreatePages()
     connect(PageControl1, &PageControl::userChanged, this, [this] { PageControl1Change(); });
 
     Calibration = new CalibrationPage(TabSheet1);
-    Settings = new SettingsPages(TabSheet2, TabSheet5);
+    Settings = new SettingsPage(TabSheet2);
+    Limits = new LimitsPage(TabSheet5);
     Developer = new DeveloperPage(TabSheet3, *session_);
     Device = new DevicePages(TabSheet4, TabSheet6);
 
@@ -127,7 +129,7 @@ void OmbrikWindow::CreatePages()
     Monitor = new MonitorGroup(this);
     Live = new LiveValuesGroup(this);
     side->addWidget(Monitor->GroupBox_MBU);
-    side->addWidget(Live->GroupBox_LiveValues);
+    side->addWidget(Live);
     side->addStretch(1);
     auto* sideBox = new QWidget(content);
     sideBox->setLayout(side);
@@ -138,38 +140,10 @@ void OmbrikWindow::CreatePages()
 
 void OmbrikWindow::BindRequests()
 {
-    const CalibrationPage& c = *Calibration;
-    const SettingsPages& s = *Settings;
-    const DevicePages& d = *Device;
-    const std::pair<RequestKey, SpeedButton*> buttons[] = {
-        {Command::CalIn0mA, c.Input->SpeedButton_Cal0mA},
-        {Command::CalIn20mA, c.Input->SpeedButton_Cal20mA},
-        {Command::CalIn0V, c.Input->SpeedButton_Cal0V},
-        {Command::CalIn10V, c.Input->SpeedButton_Cal10V},
-        {Command::EraseFram, d.SpeedButton_EraseFRAM1},
-        {Command::SettingsRead1, s.SpeedButton_ReadSettings},
-        {Command::SettingsRead1, s.SpeedButton_ReadSettings2},
-        {Command::SettingsDefaults1, s.SpeedButton_ReadDefaultSettings},
-        {Command::SettingsDefaults1, s.SpeedButton_ReadDefaultSettings2},
-        {Command::SettingsWrite1, s.SpeedButton_WriteSettings},
-        {Command::SettingsWrite1, s.SpeedButton_WriteSettings2},
-        {Command::InputCalRead, c.Input->SpeedButton_ReadCalIn},
-        {Command::OptionsRead, c.SpeedButton_OptionRead},
-        {Command::OptionsWrite, c.SpeedButton_OptionWrite},
-        {Command::Reset, d.SpeedButton_Reset},
-        {Command::CalPwmLow, c.Output->SpeedButton_CalPWML},
-        {Command::CalPwmHigh, c.Output->SpeedButton_CalPWMH},
-        {Command::PwmCalRead, c.SpeedButton_ReadPWMCal},
-        {Command::DisplayFirstRows, d.SpeedButton_ReadDisplay},
-        {Command::CalPt0Ohm4W, c.Pt->SpeedButton_iCalPt0ohm4W},
-        {Command::CalPtXOhm4W, c.Pt->SpeedButton_iCalPtXohm4W},
-        {Command::CalPt0Ohm3W, c.Pt->SpeedButton_iCalPt0ohm3W},
-        {Command::CalPtXOhm3W, c.Pt->SpeedButton_iCalPtXohm3W},
-        {Command::PtCalRead, c.Pt->SpeedButton_ReadCalPt},
-        {Command::Pt1000Write, c.Pt->SpeedButton_bPt1000},
-    };
-    for (const auto& [key, button] : buttons)
-        requests_->Bind(Code(key), button);
+    Calibration->BindRequests(*requests_);
+    Device->BindRequests(*requests_);
+    Settings->BindRequests(*requests_);
+    Limits->BindRequests(*requests_);
     connect(session_, &MbuSession::pendingChanged, requests_,
             [this](RequestKey key, bool pending) { requests_->PendingChanged(Code(key), pending); });
 }
@@ -182,9 +156,9 @@ void OmbrikWindow::PageControl1Change()
     if (page == TabSheet1)
         Calibration->PressReads();
     else if (page == TabSheet2)
-        Settings->SpeedButton_ReadSettings->SetDown(true);
+        Settings->PressRead();
     else if (page == TabSheet5)
-        Settings->SpeedButton_ReadSettings2->SetDown(true);
+        Limits->PressRead();
 }
 
 void OmbrikWindow::OfferRequests()
@@ -272,14 +246,10 @@ void OmbrikWindow::LoadIni()
     // A missing or unreadable file gives the defaults; nothing is reported.
     IniFile ini(iniPath_.toStdString());
     ini.Load();
-    const auto edits = Developer->SettingsFileEdits();
-    for (std::size_t i = 0; i < edits.size(); ++i) {
-        // The data text is parsed once whatever it holds: a text equal to the edit's own
-        // would give no change signal.
-        const QSignalBlocker quiet(edits[i] == Developer->Edit_InputText ? edits[i] : nullptr);
-        edits[i]->setText(QString::fromStdString(ini.ReadString("Edit", kEditKeys[i].first, kEditKeys[i].second)));
-    }
-    Developer->ParseInputText();
+    std::array<QString, DeveloperPage::kSettingsFileEdits> texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = QString::fromStdString(ini.ReadString("Edit", kEditKeys[i].first, kEditKeys[i].second));
+    Developer->LoadSettingsFileTexts(texts);
 }
 
 void OmbrikWindow::SaveIni()
@@ -289,9 +259,9 @@ void OmbrikWindow::SaveIni()
     ini.Load();
     const QString stamp = LocaleDateTimeStamp(QDateTime::currentDateTime());
     ini.WriteString("Date", "Date", stamp.toStdString());
-    const auto edits = Developer->SettingsFileEdits();
-    for (std::size_t i = 0; i < edits.size(); ++i)
-        ini.WriteString("Edit", kEditKeys[i].first, edits[i]->text().toStdString());
+    const auto texts = Developer->SettingsFileTexts();
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        ini.WriteString("Edit", kEditKeys[i].first, texts[i].toStdString());
     ini.Save();
 }
 

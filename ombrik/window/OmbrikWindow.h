@@ -17,7 +17,8 @@ class RequestButtonBinder;
 namespace ombrik {
 
 class CalibrationPage;
-class SettingsPages;
+class SettingsPage;
+class LimitsPage;
 class DeveloperPage;
 class DevicePages;
 class MonitorGroup;
@@ -77,7 +78,8 @@ private:
     QWidget* TabSheet4 = nullptr;
     QWidget* TabSheet6 = nullptr;
     CalibrationPage* Calibration = nullptr;
-    SettingsPages* Settings = nullptr;
+    SettingsPage* Settings = nullptr;
+    LimitsPage* Limits = nullptr;
     DeveloperPage* Developer = nullptr;
     DevicePages* Device = nullptr;
     MonitorGroup* Monitor = nullptr;

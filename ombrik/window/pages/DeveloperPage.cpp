@@ -9,6 +9,7 @@
 
 #include <QDate>
 #include <QGridLayout>
+#include <QSignalBlocker>
 
 namespace ombrik {
 
@@ -76,9 +77,28 @@ DeveloperPage::DeveloperPage(QWidget* sheet, MbuSession& session) : QObject(shee
     connect(Edit_InputText, &QLineEdit::textChanged, this, [this] { ParseInputText(); });
 }
 
-std::array<QLineEdit*, 9> DeveloperPage::SettingsFileEdits() const
+std::array<QLineEdit*, DeveloperPage::kSettingsFileEdits> DeveloperPage::SettingsFileEdits() const
 {
     return {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit_InputText};
+}
+
+std::array<QString, DeveloperPage::kSettingsFileEdits> DeveloperPage::SettingsFileTexts() const
+{
+    std::array<QString, kSettingsFileEdits> texts;
+    const auto edits = SettingsFileEdits();
+    for (std::size_t i = 0; i < edits.size(); ++i)
+        texts[i] = edits[i]->text();
+    return texts;
+}
+
+void DeveloperPage::LoadSettingsFileTexts(const std::array<QString, kSettingsFileEdits>& texts)
+{
+    const auto edits = SettingsFileEdits();
+    for (std::size_t i = 0; i < edits.size(); ++i) {
+        const QSignalBlocker quiet(edits[i] == Edit_InputText ? edits[i] : nullptr);
+        edits[i]->setText(texts[i]);
+    }
+    ParseInputText();
 }
 
 mbu::CalendarDate DeveloperPage::EditsToDate(const QLineEdit* year, const QLineEdit* month, const QLineEdit* day)

@@ -1,6 +1,8 @@
 #include "DevicePages.h"
 
 #include "common/ui/ControlBuilder.h"
+#include "common/ui/RequestButtonBinder.h"
+#include "ombrik/link/CommandTable.h"
 
 #include <QPixmap>
 #include <QVBoxLayout>
@@ -59,9 +61,17 @@ void DevicePages::ShowImages()
     Image_OLEDNormalSize->setPixmap(QPixmap::fromImage(painter_.Small()));
 }
 
-std::array<SpeedButton*, 4> DevicePages::TestButtons() const
+std::array<bool, 4> DevicePages::TestsDown() const
 {
-    return {SpeedButton_TestASCII5x7, SpeedButton_TestWhite, SpeedButton_TestFrame, SpeedButton_TestPattern};
+    return {SpeedButton_TestASCII5x7->IsDown(), SpeedButton_TestWhite->IsDown(), SpeedButton_TestFrame->IsDown(),
+            SpeedButton_TestPattern->IsDown()};
+}
+
+void DevicePages::BindRequests(RequestButtonBinder& requests) const
+{
+    requests.Bind(Code(mbu::Command::EraseFram), SpeedButton_EraseFRAM1);
+    requests.Bind(Code(mbu::Command::Reset), SpeedButton_Reset);
+    requests.Bind(Code(mbu::Command::DisplayFirstRows), SpeedButton_ReadDisplay);
 }
 
 }  // namespace ombrik

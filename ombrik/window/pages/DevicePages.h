@@ -8,6 +8,10 @@
 
 #include <array>
 
+namespace qs {
+class RequestButtonBinder;
+}
+
 namespace ombrik {
 
 // "Fejlesztői segédelemek" (TabSheet4): erase FRAM1, reset and the display image read-out,
@@ -18,6 +22,20 @@ class DevicePages : public QObject {
 public:
     DevicePages(QWidget* toolsSheet, QWidget* testsSheet);
 
+    // Each request button of the pages bound to the request it makes.
+    void BindRequests(qs::RequestButtonBinder& requests) const;
+    // Draws a reply's two rows, those its own row byte names, into both images. The images
+    // are never cleared: a pixel keeps its colour until a reply paints it again.
+    void DrawRows(const qs::DisplayRowPair& rows);
+    // Which of the four display tests are Down, in the order of their test numbers 1..4.
+    std::array<bool, 4> TestsDown() const;
+
+private:
+    void ShowImages();
+
+    qs::DisplayImage image_;
+    qs::DisplayPainter painter_;
+
     qs::SpeedButton* SpeedButton_EraseFRAM1 = nullptr;
     qs::SpeedButton* SpeedButton_Reset = nullptr;
 
@@ -26,9 +44,6 @@ public:
     qs::SpeedButton* SpeedButton_ReadDisplay = nullptr;
     QLabel* Image_OLED = nullptr;
     QLabel* Image_OLEDNormalSize = nullptr;
-    // Draws a reply's two rows, those its own row byte names, into both images. The images
-    // are never cleared: a pixel keeps its colour until a reply paints it again.
-    void DrawRows(const qs::DisplayRowPair& rows);
 
     // "Kijelző teszt"
     QGroupBox* GroupBox14 = nullptr;
@@ -36,14 +51,6 @@ public:
     qs::SpeedButton* SpeedButton_TestWhite = nullptr;
     qs::SpeedButton* SpeedButton_TestFrame = nullptr;
     qs::SpeedButton* SpeedButton_TestPattern = nullptr;
-    // The four test buttons in the order of their test numbers 1..4.
-    std::array<qs::SpeedButton*, 4> TestButtons() const;
-
-private:
-    void ShowImages();
-
-    qs::DisplayImage image_;
-    qs::DisplayPainter painter_;
 };
 
 }  // namespace ombrik
