@@ -24,12 +24,12 @@ namespace {
 
 // The poll's request from the output drive, the PWM value, the display tests and the last
 // status bits.
-void BuildStatusRequest(const WindowState& state, CalibrationPage& calibration, const DevicePages& device,
+void BuildStatusRequest(const WindowState& state, CalibrationPage& calibration, const TestsPage& tests,
                         ByteWriter& w)
 {
     MbuStatusRequestInputs in;
     calibration.FillStatusRequest(in);
-    in.displayTestDown = device.TestsDown();
+    in.displayTestDown = tests.TestsDown();
     in.lastStatusBits = state.LastStatus.uErrorBits;
     const MbuStatusRequestBuild built = BuildMbuStatusRequest(in);
     // An output the unit reports as not calibrated cannot be checked: its check is released.
@@ -52,7 +52,7 @@ void ApplyStatus(WindowState& state, LiveValuesGroup& live, const MbuStatusRecor
                             r.iSkalazottKijezesiErtek, scaled.Decimals(), sep));
 }
 
-void BindDisplay(MbuSession::Bindings& bindings, WindowState& state, DevicePages& device, MbuSession& session)
+void BindDisplay(MbuSession::Bindings& bindings, WindowState& state, ToolsPage& tools, MbuSession& session)
 {
     // 123 asks for rows 0 and 1, each 124 for the pair at the counter; each reply draws the
     // rows its own row byte names and moves the counter on. The reply that takes the counter
@@ -63,8 +63,8 @@ void BindDisplay(MbuSession::Bindings& bindings, WindowState& state, DevicePages
     });
     bindings.SetEncoder(Command::DisplayNextRows, [&state](ByteWriter& w) { w.PutByte(state.DisplayRowCounter); });
     for (const Command command : {Command::DisplayFirstRows, Command::DisplayNextRows})
-        bindings.SetDecoder(command, [&state, &device, &session, command](ByteReader& r) {
-            device.DrawRows(DisplayRowPair::Decode(r));
+        bindings.SetDecoder(command, [&state, &tools, &session, command](ByteReader& r) {
+            tools.DrawRows(DisplayRowPair::Decode(r));
             state.DisplayRowCounter = static_cast<std::uint8_t>(state.DisplayRowCounter + 2);
             if (command == Command::DisplayNextRows && state.DisplayRowCounter > 63)
                 session.EndChain();
@@ -73,12 +73,12 @@ void BindDisplay(MbuSession::Bindings& bindings, WindowState& state, DevicePages
 
 }  // namespace
 
-void BindCommands(MbuSession::Bindings& bindings, WindowState& state, CalibrationPage& calibration,
-                  DevicePages& device, LiveValuesGroup& live, MbuSession& session)
+void BindCommands(MbuSession::Bindings& bindings, WindowState& state, CalibrationPage& calibration, ToolsPage& tools,
+                  const TestsPage& tests, LiveValuesGroup& live, MbuSession& session)
 {
     CalibrationPage& c = calibration;
     bindings.SetEncoder(Command::StatusPoll,
-                        [&state, &c, &device](ByteWriter& w) { BuildStatusRequest(state, c, device, w); });
+                        [&state, &c, &tests](ByteWriter& w) { BuildStatusRequest(state, c, tests, w); });
     bindings.SetDecoder(Command::StatusPoll,
                         [&state, &live](ByteReader& r) { ApplyStatus(state, live, MbuStatusRecord::Decode(r)); });
 
@@ -121,7 +121,7 @@ void BindCommands(MbuSession::Bindings& bindings, WindowState& state, Calibratio
     bindings.SetEncoder(Command::Pt1000Write, [&c](ByteWriter& w) {
         Pt1000Choice{c.Pt1000Chosen()}.Encode(w);
     });
-    BindDisplay(bindings, state, device, session);
+    BindDisplay(bindings, state, tools, session);
 }
 
 }  // namespace ombrik

@@ -82,8 +82,8 @@ OmbrikWindow::OmbrikWindow(hid::UsbHid& usb, QString iniPath, QWidget* parent)
 
     BindRequests();
     BindSession();
-    BindCommands(bindings_, state_, *Calibration, *Device, *Live, *session_);
-    settingsIO_ = new SettingsParts(bindings_, *TabSheet2, *TabSheet5, state_.Scaled, this);
+    BindCommands(bindings_, state_, *Calibration, *Tools, *Tests, *Live, *session_);
+    settingsIO_ = new SettingsParts(bindings_, *Settings, *Limits, state_.Scaled, this);
     OfferRequests();
     FormCreate();
     // Without a window manager the window may never be activated; the caption is set now too.
@@ -123,7 +123,8 @@ void OmbrikWindow::CreatePages()
     Settings = new SettingsPage(TabSheet2);
     Limits = new LimitsPage(TabSheet5);
     Developer = new DeveloperPage(TabSheet3, *session_);
-    Device = new DevicePages(TabSheet4, TabSheet6);
+    Tools = new ToolsPage(TabSheet4);
+    Tests = new TestsPage(TabSheet6);
 
     auto* side = new QVBoxLayout;
     Monitor = new MonitorGroup(this);
@@ -141,7 +142,7 @@ void OmbrikWindow::CreatePages()
 void OmbrikWindow::BindRequests()
 {
     Calibration->BindRequests(*requests_);
-    Device->BindRequests(*requests_);
+    Tools->BindRequests(*requests_);
     Settings->BindRequests(*requests_);
     Limits->BindRequests(*requests_);
     connect(session_, &MbuSession::pendingChanged, requests_,

@@ -1,5 +1,6 @@
 #include "CalibrationPage.h"
 
+#include "PageSheet.h"
 #include "common/ui/ControlBuilder.h"
 #include "common/ui/RequestButtonBinder.h"
 #include "ombrik/link/CommandTable.h"
@@ -16,13 +17,14 @@ using namespace qs;
 using namespace build;
 
 
-CalibrationPage::CalibrationPage(QWidget* sheet) : QObject(sheet)
+CalibrationPage::CalibrationPage(QWidget* sheet) : QWidget(sheet)
 {
-    auto* grid = new QGridLayout(sheet);
+    FillSheet(sheet, this);
+    auto* grid = new QGridLayout(this);
     grid->setContentsMargins(4, 4, 4, 4);
-    CreateOptions(sheet);
-    CreateOutputCalibration(sheet);
-    CreateInputCalibration(sheet);
+    CreateOptions(this);
+    CreateOutputCalibration(this);
+    CreateInputCalibration(this);
     grid->addWidget(GroupBox4, 0, 0);
     grid->addWidget(GroupBox5, 1, 0);
     grid->addWidget(PageControl2, 0, 1, 2, 1);

@@ -23,9 +23,10 @@ namespace ombrik {
 // drive and checks, and the input calibration of the QVAIN and QVTM inputs. The output's
 // PWM value, step buttons, click strip (329 pixels) and direct drive are the calibration
 // group both programs share.
-class CalibrationPage : public QObject {
+class CalibrationPage : public QWidget {
     Q_OBJECT
 public:
+    // Fills the page control's sheet.
     explicit CalibrationPage(QWidget* sheet);
 
     // Each request button of the page bound to the request it makes.

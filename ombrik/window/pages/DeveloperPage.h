@@ -4,7 +4,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QObject>
+#include <QWidget>
 #include <QPushButton>
 
 #include <array>
@@ -22,9 +22,10 @@ class MbuSession;
 // The page writes the session's request frame itself: every change of the data text puts the
 // parsed bytes into bytes 7..63 of the frame last sent and refreshes the Tx monitor, and a
 // send builds the whole frame.
-class DeveloperPage : public QObject {
+class DeveloperPage : public QWidget {
     Q_OBJECT
 public:
+    // Fills the page control's sheet.
     DeveloperPage(QWidget* sheet, MbuSession& session);
 
     // The texts of the nine edits the settings file keeps, in its order: Edit1 .. Edit8,

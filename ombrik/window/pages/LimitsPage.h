@@ -2,7 +2,7 @@
 #include "common/ui/LimitOutputGroup.h"
 #include "common/ui/SpeedButton.h"
 
-#include <QObject>
+#include <QWidget>
 
 #include <array>
 
@@ -16,9 +16,10 @@ namespace ombrik {
 // settings and the four limit outputs with their seconds and pulse seconds, the part of the
 // settings record they show. Their contents at start are the ones a write sends before any
 // read.
-class LimitsPage : public QObject {
+class LimitsPage : public QWidget {
     Q_OBJECT
 public:
+    // Fills the page control's sheet.
     explicit LimitsPage(QWidget* sheet);
 
     // The trio bound to the settings chains.

@@ -1,5 +1,6 @@
 #include "SettingsPage.h"
 
+#include "PageSheet.h"
 #include "SettingsTrio.h"
 #include "common/ui/ControlBuilder.h"
 #include "common/ui/LimitOutputGroup.h"
@@ -68,13 +69,14 @@ QGroupBox* Box(QWidget* sheet, const char* name, const char* title)
 
 }  // namespace
 
-SettingsPage::SettingsPage(QWidget* sheet) : QObject(sheet)
+SettingsPage::SettingsPage(QWidget* sheet) : QWidget(sheet)
 {
+    FillSheet(sheet, this);
     QGridLayout* grid =
-        BuildSettingsTrio(sheet, &SpeedButton_ReadSettings, &SpeedButton_ReadDefaultSettings, &SpeedButton_WriteSettings,
+        BuildSettingsTrio(this, &SpeedButton_ReadSettings, &SpeedButton_ReadDefaultSettings, &SpeedButton_WriteSettings,
                           {"SpeedButton_ReadSettings", "SpeedButton_ReadDefaultSettings", "SpeedButton_WriteSettings"});
-    CreateSettings(sheet, grid);
-    TightenChoices(sheet);
+    CreateSettings(this, grid);
+    TightenChoices(this);
 }
 
 void SettingsPage::BindRequests(RequestButtonBinder& requests) const

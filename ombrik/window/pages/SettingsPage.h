@@ -22,9 +22,10 @@ namespace ombrik {
 // bar graph, input scaling, limit display mode, MODBUS, analogue error and Pt wiring (the
 // limit outputs are LimitsPage's). Their contents at start are the ones a write sends before
 // any read.
-class SettingsPage : public QObject {
+class SettingsPage : public QWidget {
     Q_OBJECT
 public:
+    // Fills the page control's sheet.
     explicit SettingsPage(QWidget* sheet);
 
     // The trio bound to the settings chains.
