@@ -25,7 +25,6 @@
 #include <QHBoxLayout>
 #include <QLocale>
 #include <QScrollArea>
-#include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
 
