@@ -20,6 +20,8 @@ public:
     void SetEncoder(Command command, Encoder encoder) { encoders_[command] = std::move(encoder); }
     void SetDecoder(Command command, Decoder decoder) { decoders_[command] = std::move(decoder); }
     void SetCheck(Command command, Check check) { checks_[command] = std::move(check); }
+    // Withdraws a command's encoder: its write is no longer offered.
+    void RemoveEncoder(Command command) { encoders_.erase(command); }
 
     bool HasEncoder(Command command) const { return encoders_.contains(command); }
     bool HasDecoder(Command command) const { return decoders_.contains(command); }

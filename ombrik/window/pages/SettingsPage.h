@@ -1,5 +1,4 @@
 #pragma once
-#include "common/ui/LimitOutputGroup.h"
 #include "common/ui/ModbusControls.h"
 #include "common/ui/RadioGroup.h"
 #include "common/ui/SpeedButton.h"
@@ -10,27 +9,36 @@
 #include <QObject>
 #include <QSlider>
 
-#include <array>
+class QGridLayout;
+
+namespace qs {
+class RequestButtonBinder;
+}
 
 namespace ombrik {
 
-// "Beállítások" (TabSheet2) and "Határérték kimenetek" (TabSheet5): each page's read /
-// factory-default / write trio of the settings, one group per page, and the controls of the
-// settings record's fields, named after them. TabSheet2 holds the display, analogue output,
-// bar graph, input scaling, limit display mode, MODBUS, analogue error and Pt wiring;
-// TabSheet5 the four limit outputs with their seconds and pulse seconds. Their contents at
-// start are the ones a write sends before any read.
-class SettingsPages : public QObject {
+// "Beállítások" (TabSheet2): the read / factory-default / write trio of the settings and the
+// controls of the settings record's fields, named after them: the display, analogue output,
+// bar graph, input scaling, limit display mode, MODBUS, analogue error and Pt wiring (the
+// limit outputs are LimitsPage's). Their contents at start are the ones a write sends before
+// any read.
+class SettingsPage : public QWidget {
     Q_OBJECT
 public:
-    SettingsPages(QWidget* settingsSheet, QWidget* limitsSheet);
+    // Fills the page control's sheet.
+    explicit SettingsPage(QWidget* sheet);
+
+    // The trio bound to the settings chains.
+    void BindRequests(qs::RequestButtonBinder& requests) const;
+    // Entering the page reads the settings.
+    void PressRead();
+
+private:
+    void CreateSettings(QWidget* sheet, QGridLayout* grid);
 
     qs::SpeedButton* SpeedButton_ReadSettings = nullptr;
     qs::SpeedButton* SpeedButton_ReadDefaultSettings = nullptr;
     qs::SpeedButton* SpeedButton_WriteSettings = nullptr;
-    qs::SpeedButton* SpeedButton_ReadSettings2 = nullptr;
-    qs::SpeedButton* SpeedButton_ReadDefaultSettings2 = nullptr;
-    qs::SpeedButton* SpeedButton_WriteSettings2 = nullptr;
 
     QGroupBox* GroupBox_Display = nullptr;
     QSlider* TrackBar_DisplayBrightness = nullptr;  // 0..255
@@ -65,13 +73,6 @@ public:
     qs::ModbusControls* Modbus = nullptr;
     QGroupBox* GroupBox_PtSensor = nullptr;
     qs::RadioGroup* RadioGroup_uPtWires = nullptr;
-
-    // The four limit outputs (GroupBox_Limit1..4 and the controls named with their number).
-    std::array<qs::LimitOutputControls, 4> Limit{};
-
-private:
-    void CreateSettings(QWidget* sheet, QGridLayout* grid);
-    void CreateLimits(QWidget* sheet, QGridLayout* grid);
 };
 
 }  // namespace ombrik

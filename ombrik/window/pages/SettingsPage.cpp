@@ -1,7 +1,9 @@
-#include "SettingsPages.h"
+#include "SettingsPage.h"
 
+#include "PageSheet.h"
+#include "SettingsTrio.h"
 #include "common/ui/ControlBuilder.h"
-#include "common/ui/ControlBuilder.h"
+#include "common/ui/LimitOutputGroup.h"
 #include "common/ui/SettingsItems.h"
 
 #include <QHBoxLayout>
@@ -67,50 +69,28 @@ QGroupBox* Box(QWidget* sheet, const char* name, const char* title)
 
 }  // namespace
 
-SettingsPages::SettingsPages(QWidget* settingsSheet, QWidget* limitsSheet) : QObject(settingsSheet)
+SettingsPage::SettingsPage(QWidget* sheet) : QWidget(sheet)
 {
-    struct Trio {
-        QWidget* sheet;
-        SpeedButton** read;
-        SpeedButton** defaults;
-        SpeedButton** write;
-        const char* names[3];
-    };
-    const Trio trios[] = {
-        {settingsSheet,
-         &SpeedButton_ReadSettings,
-         &SpeedButton_ReadDefaultSettings,
-         &SpeedButton_WriteSettings,
-         {"SpeedButton_ReadSettings", "SpeedButton_ReadDefaultSettings", "SpeedButton_WriteSettings"}},
-        {limitsSheet,
-         &SpeedButton_ReadSettings2,
-         &SpeedButton_ReadDefaultSettings2,
-         &SpeedButton_WriteSettings2,
-         {"SpeedButton_ReadSettings2", "SpeedButton_ReadDefaultSettings2", "SpeedButton_WriteSettings2"}},
-    };
-    for (const Trio& t : trios) {
-        auto* grid = new QGridLayout(t.sheet);
-        grid->setContentsMargins(4, 4, 4, 4);
-        auto* bar = new QGridLayout;
-        AddRequestButtons(t.sheet, bar, 0, 0, 3,
-                          {{t.read, t.names[0], "Kiolvasás a készülékből"},
-                           {t.defaults, t.names[1], "Gyári alapbeállítások megjelenítése"},
-                           {t.write, t.names[2], "Beírás a készülékbe"}});
-        bar->setColumnStretch(3, 1);
-        grid->addLayout(bar, 0, 0, 1, 4);
-        if (t.sheet == settingsSheet)
-            CreateSettings(t.sheet, grid);
-        else
-            CreateLimits(t.sheet, grid);
-        // The choices stand close, so that both pages fit beside the monitor.
-        for (RadioGroup* g : t.sheet->findChildren<RadioGroup*>()) {
-            g->layout()->setContentsMargins(6, 2, 6, 2);
-            g->layout()->setSpacing(0);
-        }
-    }
+    FillSheet(sheet, this);
+    QGridLayout* grid =
+        BuildSettingsTrio(this, &SpeedButton_ReadSettings, &SpeedButton_ReadDefaultSettings, &SpeedButton_WriteSettings,
+                          {"SpeedButton_ReadSettings", "SpeedButton_ReadDefaultSettings", "SpeedButton_WriteSettings"});
+    CreateSettings(this, grid);
+    TightenChoices(this);
 }
 
-void SettingsPages::CreateSettings(QWidget* sheet, QGridLayout* grid)
+void SettingsPage::BindRequests(RequestButtonBinder& requests) const
+{
+    BindSettingsTrio(requests, SpeedButton_ReadSettings, SpeedButton_ReadDefaultSettings, SpeedButton_WriteSettings);
+}
+
+void SettingsPage::PressRead()
+{
+    // Pressing the read releases the page's factory read or write.
+    SpeedButton_ReadSettings->SetDown(true);
+}
+
+void SettingsPage::CreateSettings(QWidget* sheet, QGridLayout* grid)
 {
     using namespace settingsitems;
     GroupBox_Display = Box(sheet, "GroupBox_Display", "Kijelző");
@@ -183,18 +163,6 @@ void SettingsPages::CreateSettings(QWidget* sheet, QGridLayout* grid)
     grid->addWidget(GroupBox_Modbus, 2, 2);
     for (int column = 0; column < 3; ++column)
         grid->setColumnStretch(column, 1);
-    grid->setRowStretch(3, 1);
-}
-
-void SettingsPages::CreateLimits(QWidget* sheet, QGridLayout* grid)
-{
-    const LimitOutputCaptions captions{QStringLiteral("%1. határérték kimenet"), QStringLiteral("Impulzus másodperc:"), {},
-                                       false};
-    for (int n = 1; n <= 4; ++n) {
-        LimitOutputControls& limit = Limit[static_cast<std::size_t>(n - 1)];
-        limit = BuildLimitOutputGroup(sheet, n, captions);
-        grid->addWidget(limit.group, 1 + (n - 1) / 2, (n - 1) % 2);
-    }
     grid->setRowStretch(3, 1);
 }
 
