@@ -4,6 +4,7 @@
 
 #include "ombrik/link/records/MbuStatusRequest.h"
 #include "ombrik/link/records/OptionsRecord.h"
+#include "common/calibration/CalibrationReplies.h"
 #include "ombrik/window/pages/CalibrationPage.h"
 #include "ombrik/window/pages/DevicePages.h"
 #include "ombrik/window/pages/LiveValuesGroup.h"
@@ -91,33 +92,19 @@ void BindCommands(MbuSession::Bindings& bindings, WindowState& state, Calibratio
     // A group with no selection is set to "Nincs" and sent as such.
     bindings.SetEncoder(Command::OptionsWrite, [&c](ByteWriter& w) { c.TakeOptions().Encode(w); });
 
-    // Calibration points: each step keeps and shows its own point, each read all four. The
-    // steps are listed in point order.
-    CalibrationValues& values = c.Values();
-    const Command inputSteps[] = {Command::CalIn0mA, Command::CalIn20mA, Command::CalIn0V, Command::CalIn10V};
-    const Command ptSteps[] = {Command::CalPt0Ohm4W, Command::CalPtXOhm4W, Command::CalPt0Ohm3W, Command::CalPtXOhm3W};
-    for (std::size_t i = 0; i < 4; ++i) {
-        bindings.SetDecoder(inputSteps[i], [&values, i](ByteReader& r) {
-            values.SetInputPoint(i, CalibrationPoint::Decode(r).points[0]);
-        });
-        bindings.SetDecoder(ptSteps[i], [&values, i](ByteReader& r) {
-            values.SetPtPoint(i, CalibrationPoint::Decode(r).points[0]);
-        });
-    }
-    bindings.SetDecoder(Command::InputCalRead, [&values](ByteReader& r) { values.SetInput(InputCalibration::Decode(r)); });
-    bindings.SetDecoder(Command::PwmCalRead, [&values](ByteReader& r) { values.SetOutput(OutputCalibration::Decode(r)); });
-    // The low and high output points go to the current or the voltage points by the output
-    // type selected when the reply arrives.
-    for (const auto& [command, high] : {std::pair{Command::CalPwmLow, false}, std::pair{Command::CalPwmHigh, true}})
-        bindings.SetDecoder(command, [&c, high](ByteReader& r) {
-            const std::size_t point = CalibrationValues::OutputPointFor(high, c.CurrentOutputSelected());
-            c.Values().SetOutputPoint(point, PwmCalibrationPoint::Decode(r).points[0]);
-        });
-    // The Pt read also shows the Pt1000 flag, from the last poll.
-    bindings.SetDecoder(Command::PtCalRead, [&state, &c](ByteReader& r) {
-        c.Values().SetPt(PtCalibration::Decode(r));
-        c.ShowPt1000(state.LastStatus.bPt1000);
-    });
+    // Calibration points; the Pt read also shows the Pt1000 flag, from the last poll.
+    const CalibrationCommands<Command> calibrationCommands{
+        {Command::CalIn0mA, Command::CalIn20mA, Command::CalIn0V, Command::CalIn10V},
+        {Command::CalPt0Ohm4W, Command::CalPtXOhm4W, Command::CalPt0Ohm3W, Command::CalPtXOhm3W},
+        Command::InputCalRead,
+        Command::PtCalRead,
+        Command::PwmCalRead,
+        Command::CalPwmLow,
+        Command::CalPwmHigh,
+    };
+    BindCalibrationReplies(bindings, calibrationCommands, c.Values(),
+                           {[&c] { return c.CurrentOutputSelected(); },
+                            [&state, &c] { c.ShowPt1000(state.LastStatus.bPt1000); }});
     bindings.SetEncoder(Command::Pt1000Write, [&c](ByteWriter& w) {
         Pt1000Choice{c.Pt1000Chosen()}.Encode(w);
     });
