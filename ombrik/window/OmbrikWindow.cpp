@@ -163,16 +163,16 @@ void OmbrikWindow::PageControl1Change()
 
 void OmbrikWindow::OfferRequests()
 {
-    for (const PendingSet::Key key : KeyPriorityOrder()) {
+    // A request is offered when every frame of its chain can be filled and its reply shown.
+    requests_->Offer(KeyPriorityOrder(), [this](PendingSet::Key key) {
         bool served = true;
         for (const Command command : ChainOf(static_cast<RequestKey>(key))) {
             const CommandInfo* row = FindCommand(command);
             served = served && (!row->CarriesData() || bindings_.HasEncoder(command)) &&
                      (row->reply.empty() || bindings_.HasDecoder(command));
         }
-        for (SpeedButton* button : requests_->ButtonsOf(key))
-            button->setEnabled(served);
-    }
+        return served;
+    });
 }
 
 // ---- the session's reports ----
