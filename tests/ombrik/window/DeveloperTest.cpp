@@ -1,5 +1,6 @@
 // The developer page end to end: the typed data, the hand-made frame on the wire, the
 // presets, a send with no device, the dates, and hand-made chain commands.
+#include "tests/FindControl.h"
 #include "tests/ombrik/link/ByteText.h"
 #include "OmbrikHarness.h"
 #include "ombrik/window/SettingsParts.h"
@@ -179,7 +180,7 @@ TEST_F(OmbrikDeveloper, HandMadeChainCommandsStartNothing)
         h.tick();
         EXPECT_EQ(h.sent(), (Codes{static_cast<std::uint8_t>(std::stoi(code)), 101}));
     }
-    EXPECT_EQ(s.Edit_DisplayTagname->text(), "123456789012345678901");
+    EXPECT_EQ(findcontrol::Find<QLineEdit>(h.w.get(), "Edit_DisplayTagname")->text(), "123456789012345678901");
     EXPECT_EQ(h.settings->writes.size(), 1u) << "the unit took the hand-made part 1; no part 2 or 3 followed";
     EXPECT_EQ(h.w->Device->Image_OLEDNormalSize->pixmap().toImage(), before);
 

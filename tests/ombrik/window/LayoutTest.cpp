@@ -1,5 +1,6 @@
 // The window on screens of any size and with one font family only: every control within
 // reach and within its page, no monospaced face, edits wide enough for their digits.
+#include "tests/FindControl.h"
 #include "tests/ControlBounds.h"
 #include "OmbrikHarness.h"
 
@@ -86,6 +87,6 @@ TEST(OmbrikBounds, EveryControlOfEveryPageLiesWithinItsPage)
     }
     w.PageControl1->setActivePage(w.TabSheet2);
     eventloop::Pump();
-    for (QLineEdit* edit : {h.pages().Edit_iAnalogueLow, h.pages().Edit_iAnalogueHigh})
+    for (QLineEdit* edit : {findcontrol::Find<QLineEdit>(h.w.get(), "Edit_iAnalogueLow"), findcontrol::Find<QLineEdit>(h.w.get(), "Edit_iAnalogueHigh")})
         EXPECT_TRUE(controlbounds::ShowsWhole(edit, "10000")) << edit->objectName().toStdString();
 }

@@ -1,5 +1,6 @@
 // The settings record in three chained parts end to end, on both settings pages and the
 // simulated meter's stored and factory blocks.
+#include "tests/FindControl.h"
 #include "tests/ombrik/link/ByteText.h"
 #include "tests/LocaleScope.h"
 #include "OmbrikHarness.h"
@@ -59,8 +60,8 @@ struct OmbrikSettings : ::testing::Test {
 TEST_F(OmbrikSettings, EveryFieldHasItsControlAndTheBrightnessRunsTo255)
 {
     EXPECT_TRUE(h.w->SettingsIO->Binding().Missing().empty()) << h.w->SettingsIO->Binding().Missing().front().toStdString();
-    EXPECT_EQ(s.TrackBar_DisplayBrightness->maximum(), 255);
-    EXPECT_EQ(s.TrackBar_DisplayBrightness->pageStep(), 25);
+    EXPECT_EQ(findcontrol::Find<QSlider>(h.w.get(), "TrackBar_DisplayBrightness")->maximum(), 255);
+    EXPECT_EQ(findcontrol::Find<QSlider>(h.w.get(), "TrackBar_DisplayBrightness")->pageStep(), 25);
     EXPECT_EQ(s.Modbus->parentWidget(), s.GroupBox_Modbus);
     EXPECT_TRUE(h.w->TabSheet2->isAncestorOf(s.RadioGroup_uPtWires));
     EXPECT_TRUE(h.w->TabSheet5->isAncestorOf(s.Limit[3].pulseSeconds));
@@ -83,7 +84,7 @@ TEST_F(OmbrikSettings, EachChainsFramesFollowEachOtherWithNothingBetween)
     Run(s.SpeedButton_ReadSettings2);
     EXPECT_EQ(h.sent(), (Codes{107, 117, 120}));
     EXPECT_EQ(Shown(), SettingsStore::Sample(0));
-    EXPECT_EQ(s.Edit_DisplayTagname->text(), "Tartály 1");
+    EXPECT_EQ(findcontrol::Find<QLineEdit>(h.w.get(), "Edit_DisplayTagname")->text(), "Tartály 1");
     EXPECT_EQ(s.Limit[1].seconds->text(), "120");
     EXPECT_FALSE(s.SpeedButton_ReadSettings2->IsDown());
 
@@ -104,7 +105,7 @@ TEST_F(OmbrikSettings, ALostMiddleFrameRestartsItsChainAndPartsShownStay)
     h.tick();  // 117 times out
     EXPECT_EQ(h.monitor().Label_MBURxError->text(), "6: Time out.");
     EXPECT_EQ(h.session().ChainedCommand, 0);
-    EXPECT_EQ(s.Edit_DisplayTagname->text(), "Tartály 1") << "part 1 stays shown";
+    EXPECT_EQ(findcontrol::Find<QLineEdit>(h.w.get(), "Edit_DisplayTagname")->text(), "Tartály 1") << "part 1 stays shown";
     EXPECT_EQ(s.Limit[0].seconds->text(), "0") << "part 3 not read yet";
     EXPECT_TRUE(s.SpeedButton_ReadSettings->IsDown());
     h.tick(4);
@@ -149,8 +150,8 @@ TEST_P(OmbrikSettingsLocales, EntryRulesOnWriteAndSelectionRulesOnRead)
     };
     const Edit edits[] = {
         {s.Edit_iScaleHighSettings, "12" + sep + "345", 60, 1235, "012" + sep + "35"},
-        {s.Edit_iBgLow, "1" + sep + "005", 45, 100, "001" + sep + "00"},  // just below 1.005 as a single
-        {s.Edit_iAnalogueHigh, "abc", 39, 0, "000" + sep + "00"},
+        {findcontrol::Find<QLineEdit>(h.w.get(), "Edit_iBgLow"), "1" + sep + "005", 45, 100, "001" + sep + "00"},  // just below 1.005 as a single
+        {findcontrol::Find<QLineEdit>(h.w.get(), "Edit_iAnalogueHigh"), "abc", 39, 0, "000" + sep + "00"},
         {s.Limit[3].low, "12" + other + "5", 109, 0, "000" + sep + "00"},  // only the locale's separator
         {s.Limit[0].seconds, "1", 121, 2, "2"},
         {s.Limit[1].seconds, "70000", 123, 65535, "65535"},
@@ -159,9 +160,9 @@ TEST_P(OmbrikSettingsLocales, EntryRulesOnWriteAndSelectionRulesOnRead)
     };
     for (const Edit& e : edits)
         e.edit->setText(e.text);
-    s.Edit_DisplayTagname->setText("  Tűzoltó 1  ");
-    s.Edit_DisplayDimension->setText("ABCDEFGHIJ");
-    s.RadioGroup_DisplayRefresh->setItemIndex(2);  // "100"
+    findcontrol::Find<QLineEdit>(h.w.get(), "Edit_DisplayTagname")->setText("  Tűzoltó 1  ");
+    findcontrol::Find<QLineEdit>(h.w.get(), "Edit_DisplayDimension")->setText("ABCDEFGHIJ");
+    findcontrol::Find<RadioGroup>(h.w.get(), "RadioGroup_DisplayRefresh")->setItemIndex(2);  // "100"
     s.RadioGroup_uPtWires->setItemIndex(1);         // "3"
     Run(s.SpeedButton_WriteSettings);
     const Bytes sent = Written();
@@ -190,14 +191,14 @@ TEST_P(OmbrikSettingsLocales, EntryRulesOnWriteAndSelectionRulesOnRead)
     store.stored[135] = 16;  // baud past the list
     store.stored[138] = 1;   // wires below 2
     Run(s.SpeedButton_ReadSettings);
-    EXPECT_EQ(s.TrackBar_DisplayBrightness->value(), 200);
-    EXPECT_EQ(s.RadioGroup_DisplayRefresh->ItemIndex(), 5);
-    EXPECT_EQ(s.RadioGroup_uRoundSettings->ItemIndex(), 0);
+    EXPECT_EQ(findcontrol::Find<QSlider>(h.w.get(), "TrackBar_DisplayBrightness")->value(), 200);
+    EXPECT_EQ(findcontrol::Find<RadioGroup>(h.w.get(), "RadioGroup_DisplayRefresh")->ItemIndex(), 5);
+    EXPECT_EQ(findcontrol::Find<RadioGroup>(h.w.get(), "RadioGroup_uRoundSettings")->ItemIndex(), 0);
     EXPECT_EQ(s.Modbus->ComboBox_MODBUSBaudRate->currentIndex(), -1);
     EXPECT_EQ(s.RadioGroup_uPtWires->ItemIndex(), -1);
     EXPECT_EQ(s.Edit_iScaleHighSettings->text(), "020" + sep + "00");
-    EXPECT_EQ(s.Edit_iAnalogueLow->text(), "-015" + sep + "00");
-    EXPECT_EQ(s.Edit_DisplayDimension->text(), "°C");
+    EXPECT_EQ(findcontrol::Find<QLineEdit>(h.w.get(), "Edit_iAnalogueLow")->text(), "-015" + sep + "00");
+    EXPECT_EQ(findcontrol::Find<QLineEdit>(h.w.get(), "Edit_DisplayDimension")->text(), "°C");
     store.stored[138] = 4;
     Run(s.SpeedButton_ReadSettings);
     EXPECT_EQ(s.RadioGroup_uPtWires->ItemIndex(), 2);
