@@ -1,5 +1,6 @@
 // Ombrik's command set end to end: the poll's request from the pages and its reply on the
 // labels, and the calibration, option, erase, reset and Pt commands.
+#include "tests/FindControl.h"
 #include "tests/ombrik/link/ByteText.h"
 #include "tests/LocaleScope.h"
 #include "OmbrikHarness.h"
@@ -45,7 +46,7 @@ TEST(OmbrikPoll, RequestBytesFollowTheDriveChecksAndTests)
     EXPECT_EQ(Hex(h.lastData(4)), "03 D2 04 00");
 
     // Paused, nothing goes out at all.
-    h.monitor().CheckBox_MBUPause->setChecked(true);
+    findcontrol::Find<QCheckBox>(h.w.get(), "CheckBox_MBUPause")->setChecked(true);
     const std::size_t before = h.meter->framesReceived().size();
     h.tick(3);
     EXPECT_EQ(h.meter->framesReceived().size(), before);

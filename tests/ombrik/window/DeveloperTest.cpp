@@ -1,6 +1,7 @@
 // The developer page end to end: the typed data, the hand-made frame on the wire, the
 // presets, a send with no device, the dates, and hand-made chain commands.
 #include "tests/FindControl.h"
+#include "common/ui/MemoText.h"
 #include "tests/ombrik/link/ByteText.h"
 #include "OmbrikHarness.h"
 #include "ombrik/window/SettingsParts.h"
@@ -63,7 +64,7 @@ TEST_F(OmbrikDeveloper, EveryChangeOfTheDataTextIsParsedIntoTheFrameAndTheTxMoni
         p.Edit_InputText->setText(QString::fromStdString(row.text));
         EXPECT_EQ(p.Label_InputSequence->text(), QString::fromUtf8(row.label));
         EXPECT_EQ(BackgroundColorOf(p.Edit_InputText), row.colour);
-        EXPECT_TRUE(h.monitor().Memo_MBUTx->Text().startsWith(row.dump)) << h.monitor().Memo_MBUTx->Text().toStdString();
+        EXPECT_TRUE(findcontrol::Find<qs::MemoText>(h.w.get(), "Memo_MBUTx")->Text().startsWith(row.dump)) << findcontrol::Find<qs::MemoText>(h.w.get(), "Memo_MBUTx")->Text().toStdString();
     }
     EXPECT_EQ(h.session().TxFrame[61], 0) << "the 56th number is never put";
 }
@@ -77,8 +78,8 @@ TEST_F(OmbrikDeveloper, AHandMadeFrameByteForByteAndItsReplyOnlyInTheMonitor)
     std::copy(head.begin(), head.end(), expected.begin());
     mbu::SetTxCRC(expected);
     EXPECT_EQ(Hex(h.meter->framesReceived().back()), Hex(expected));
-    EXPECT_EQ(h.monitor().Label_MBUTxCommand->text(), "7");
-    EXPECT_EQ(h.monitor().Label_MBURxError->text(), "0");
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w.get(), "Label_MBUTxCommand")->text(), "7");
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w.get(), "Label_MBURxError")->text(), "0");
     EXPECT_EQ(h.session().History.Text(), "7, ");
 
     // The edits as converted: type and command rewritten as integers, the dates left as typed.
@@ -90,7 +91,7 @@ TEST_F(OmbrikDeveloper, AHandMadeFrameByteForByteAndItsReplyOnlyInTheMonitor)
     EXPECT_EQ(Hex(std::span(f).first(7)), "70 11 18 1B 1F 1B 2C");
     EXPECT_EQ(p.Edit8->text(), "300");
     EXPECT_EQ(p.Edit3->text(), "08");
-    EXPECT_EQ(h.monitor().Label_MBURxError->text(), "2: Unknow device.");
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w.get(), "Label_MBURxError")->text(), "2: Unknow device.");
     p.Edit8->setText("x");
     p.Edit1->setText(" 5530");
     Send();
@@ -121,10 +122,10 @@ TEST_F(OmbrikDeveloper, ASendWithNoDeviceEndsAsATimeOut)
     Address("7", "5");
     p.Button1->click();
     EXPECT_TRUE(h.session().Busy());
-    EXPECT_EQ(h.monitor().Label_MBUTxCommand->text(), "7");
-    EXPECT_TRUE(h.monitor().Memo_MBUTx->Text().startsWith("05 00"));
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w.get(), "Label_MBUTxCommand")->text(), "7");
+    EXPECT_TRUE(findcontrol::Find<qs::MemoText>(h.w.get(), "Memo_MBUTx")->Text().startsWith("05 00"));
     ASSERT_TRUE(eventloop::WaitFor([&] { return !h.session().Busy(); }));
-    EXPECT_EQ(h.monitor().Label_MBURxError->text(), "6: Time out.");
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w.get(), "Label_MBURxError")->text(), "6: Time out.");
     EXPECT_TRUE(h.meter->framesReceived().empty());
 
     h.meter->plug();
@@ -175,7 +176,7 @@ TEST_F(OmbrikDeveloper, HandMadeChainCommandsStartNothing)
         h.meter->clearLog();
         Address(code, "");
         Send();
-        EXPECT_EQ(h.monitor().Label_MBURxError->text(), "0");
+        EXPECT_EQ(findcontrol::Find<QLabel>(h.w.get(), "Label_MBURxError")->text(), "0");
         EXPECT_EQ(h.session().ChainedCommand, 0);
         h.tick();
         EXPECT_EQ(h.sent(), (Codes{static_cast<std::uint8_t>(std::stoi(code)), 101}));

@@ -1,5 +1,8 @@
 // The link as the monitor shows it: the first poll on the wire, one whole exchange, the
 // history and the frame rate, lost and bad replies and the unit's statuses.
+#include "tests/FindControl.h"
+#include "common/ui/Shape.h"
+#include "common/ui/MemoText.h"
 #include "tests/ombrik/link/ByteText.h"
 #include "tests/LocaleScope.h"
 #include "OmbrikHarness.h"
@@ -34,45 +37,45 @@ TEST(OmbrikMonitor, TheFirstPollAndItsReplyWithEveryLabelAndBothDumps)
     EXPECT_EQ(Hex(h.meter->framesReceived()[0]),
               "9A 15 18 1B 1F 1B 65 02 00 00 00 " + Zeros(51).toStdString() + " 69 A8");
 
-    ombrik::MonitorGroup& m = h.monitor();
-    EXPECT_EQ(m.Label_MBUTxDevice->text(), "5530");
-    EXPECT_EQ(m.Label_MBUTxVerL->text(), "2018.08.24.");
-    EXPECT_EQ(m.Label_MBUTxVerH->text(), "2018.08.31.");
-    EXPECT_EQ(m.Label_MBUTxCommand->text(), "101");
-    EXPECT_EQ(m.Memo_MBUTx->Text(), "02 00 00 00 " + Zeros(51));
-    EXPECT_EQ(m.Memo_MBUTx->Text().size(), 164);
-    EXPECT_EQ(m.Label_MBURxDevice->text(), "5530");
-    EXPECT_EQ(m.Label_MBURxVer->text(), "2018.08.28.");
-    EXPECT_EQ(m.Label_MBURxCounter->text(), "0");
-    EXPECT_EQ(m.Label_MBURxError->text(), "0");
-    EXPECT_EQ(BackgroundColorOf(m.Label_MBURxError), clBtnFace);
-    EXPECT_EQ(m.Memo_MBURx->Text(), "56 34 12 00 " + Zeros(24) + " 34 12 00 " + Zeros(24));
-    EXPECT_EQ(m.Shape_MBUCom->brushColor(), 0x4080FFu) << "orange for a poll";
+    QWidget* m = h.w.get();
+    EXPECT_EQ(findcontrol::Find<QLabel>(m, "Label_MBUTxDevice")->text(), "5530");
+    EXPECT_EQ(findcontrol::Find<QLabel>(m, "Label_MBUTxVerL")->text(), "2018.08.24.");
+    EXPECT_EQ(findcontrol::Find<QLabel>(m, "Label_MBUTxVerH")->text(), "2018.08.31.");
+    EXPECT_EQ(findcontrol::Find<QLabel>(m, "Label_MBUTxCommand")->text(), "101");
+    EXPECT_EQ(findcontrol::Find<qs::MemoText>(m, "Memo_MBUTx")->Text(), "02 00 00 00 " + Zeros(51));
+    EXPECT_EQ(findcontrol::Find<qs::MemoText>(m, "Memo_MBUTx")->Text().size(), 164);
+    EXPECT_EQ(findcontrol::Find<QLabel>(m, "Label_MBURxDevice")->text(), "5530");
+    EXPECT_EQ(findcontrol::Find<QLabel>(m, "Label_MBURxVer")->text(), "2018.08.28.");
+    EXPECT_EQ(findcontrol::Find<QLabel>(m, "Label_MBURxCounter")->text(), "0");
+    EXPECT_EQ(findcontrol::Find<QLabel>(m, "Label_MBURxError")->text(), "0");
+    EXPECT_EQ(BackgroundColorOf(findcontrol::Find<QLabel>(m, "Label_MBURxError")), clBtnFace);
+    EXPECT_EQ(findcontrol::Find<qs::MemoText>(m, "Memo_MBURx")->Text(), "56 34 12 00 " + Zeros(24) + " 34 12 00 " + Zeros(24));
+    EXPECT_EQ(findcontrol::Find<qs::Shape>(m, "Shape_MBUCom")->brushColor(), 0x4080FFu) << "orange for a poll";
     EXPECT_TRUE(h.w->Timer_RxLED->isActive());
     EXPECT_EQ(h.w->Timer_RxLED->interval(), 100);
-    EXPECT_EQ(m.Label_Commands->text(), "101, ");
+    EXPECT_EQ(findcontrol::Find<QLabel>(m, "Label_Commands")->text(), "101, ");
     h.w->Timer_RxLEDTimer();
-    EXPECT_EQ(m.Shape_MBUCom->brushColor(), clBtnFace);
+    EXPECT_EQ(findcontrol::Find<qs::Shape>(m, "Shape_MBUCom")->brushColor(), clBtnFace);
 
     h.cal().Pt->SpeedButton_ReadCalPt->click();
     h.tick();
-    EXPECT_EQ(m.Shape_MBUCom->brushColor(), clLime) << "lime for any other reply";
-    EXPECT_EQ(m.Label_MBURxCounter->text(), "1");
+    EXPECT_EQ(findcontrol::Find<qs::Shape>(m, "Shape_MBUCom")->brushColor(), clLime) << "lime for any other reply";
+    EXPECT_EQ(findcontrol::Find<QLabel>(m, "Label_MBURxCounter")->text(), "1");
 }
 
 TEST(OmbrikMonitor, ElevenPollsAndAn102InTheHistoryAndTheRateAcrossAWrap)
 {
     OmbrikHarness h;
     h.tick(11);
-    EXPECT_EQ(h.monitor().Label_Commands->text(), "n*101, ");
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w.get(), "Label_Commands")->text(), "n*101, ");
     h.cal().Input->SpeedButton_Cal0mA->click();
     h.tick();
-    EXPECT_EQ(h.monitor().Label_Commands->text(), "n*101, 102, ");
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w.get(), "Label_Commands")->text(), "n*101, 102, ");
 
     h.session().PrevRxCounter = 250;
     h.session().LastRxCounter = 4;
     h.session().SecondTick();
-    EXPECT_EQ(h.monitor().Label_FPS->text(), "10");
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w.get(), "Label_FPS")->text(), "10");
 }
 
 TEST(OmbrikMonitor, ADroppedReplyTimesOutAndIsSentAgain)
@@ -84,12 +87,12 @@ TEST(OmbrikMonitor, ADroppedReplyTimesOutAndIsSentAgain)
     h.session().Tick();
     EXPECT_TRUE(h.session().Clock().TimeOutArmed()) << "100 ms from the request";
     ASSERT_TRUE(eventloop::WaitFor([&] { return !h.session().Busy(); }));
-    ombrik::MonitorGroup& m = h.monitor();
-    EXPECT_EQ(m.Label_MBURxError->text(), "6: Time out.");
-    EXPECT_EQ(FontColorOf(m.Label_MBURxError), clRed);
-    for (QLabel* l : {m.Label_MBURxDevice, m.Label_MBURxVer, m.Label_MBURxCounter})
+    QWidget* m = h.w.get();
+    EXPECT_EQ(findcontrol::Find<QLabel>(m, "Label_MBURxError")->text(), "6: Time out.");
+    EXPECT_EQ(FontColorOf(findcontrol::Find<QLabel>(m, "Label_MBURxError")), clRed);
+    for (QLabel* l : {findcontrol::Find<QLabel>(m, "Label_MBURxDevice"), findcontrol::Find<QLabel>(m, "Label_MBURxVer"), findcontrol::Find<QLabel>(m, "Label_MBURxCounter")})
         EXPECT_EQ(l->text(), "?");
-    EXPECT_TRUE(m.Memo_MBURx->Text().isEmpty());
+    EXPECT_TRUE(findcontrol::Find<qs::MemoText>(m, "Memo_MBURx")->Text().isEmpty());
     EXPECT_TRUE(h.cal().SpeedButton_ReadPWMCal->IsDown());
     EXPECT_EQ(h.cal().Label_PWM4mA->text(), "?");
 
@@ -107,15 +110,15 @@ TEST(OmbrikMonitor, ABadCrcShowsOneThenTheTimeOutAndNothingIsParsed)
     h.cal().Input->SpeedButton_ReadCalIn->click();
     h.meter->corruptNextReplies();
     h.session().Tick();
-    ombrik::MonitorGroup& m = h.monitor();
-    ASSERT_TRUE(eventloop::WaitFor([&] { return m.Label_MBURxError->text() == "1: CRC."; }));
-    EXPECT_EQ(m.Label_MBURxCounter->text(), "?");
+    QWidget* m = h.w.get();
+    ASSERT_TRUE(eventloop::WaitFor([&] { return findcontrol::Find<QLabel>(m, "Label_MBURxError")->text() == "1: CRC."; }));
+    EXPECT_EQ(findcontrol::Find<QLabel>(m, "Label_MBURxCounter")->text(), "?");
     EXPECT_TRUE(h.session().Busy());
     ASSERT_TRUE(eventloop::WaitFor([&] { return !h.session().Busy(); }));
-    EXPECT_EQ(m.Label_MBURxError->text(), "6: Time out.");
+    EXPECT_EQ(findcontrol::Find<QLabel>(m, "Label_MBURxError")->text(), "6: Time out.");
     EXPECT_EQ(h.cal().Input->Label_RAM1_iCalLow1->text(), "?");
     EXPECT_TRUE(h.cal().Input->SpeedButton_ReadCalIn->IsDown());
-    EXPECT_EQ(m.Shape_MBUCom->brushColor(), clBtnFace) << "no reply lamp for a bad frame";
+    EXPECT_EQ(findcontrol::Find<qs::Shape>(m, "Shape_MBUCom")->brushColor(), clBtnFace) << "no reply lamp for a bad frame";
 }
 
 TEST(OmbrikMonitor, UnitStatusesShowTheirTextsAndHighlightsAndTheRequestRepeats)
@@ -140,22 +143,22 @@ TEST(OmbrikMonitor, UnitStatusesShowTheirTextsAndHighlightsAndTheRequestRepeats)
         h.w->Device->SpeedButton_Reset->click();
         h.meter->failNextReplies(row.status);
         h.tick();
-        ombrik::MonitorGroup& m = h.monitor();
-        EXPECT_EQ(m.Label_MBURxError->text(), row.text);
-        EXPECT_EQ(BackgroundColorOf(m.Label_MBURxError), clWhite);
-        EXPECT_EQ(FontColorOf(m.Label_MBURxError), clRed);
-        for (QLabel* l : {m.Label_MBUTxDevice, m.Label_MBURxDevice})
+        QWidget* m = h.w.get();
+        EXPECT_EQ(findcontrol::Find<QLabel>(m, "Label_MBURxError")->text(), row.text);
+        EXPECT_EQ(BackgroundColorOf(findcontrol::Find<QLabel>(m, "Label_MBURxError")), clWhite);
+        EXPECT_EQ(FontColorOf(findcontrol::Find<QLabel>(m, "Label_MBURxError")), clRed);
+        for (QLabel* l : {findcontrol::Find<QLabel>(m, "Label_MBUTxDevice"), findcontrol::Find<QLabel>(m, "Label_MBURxDevice")})
             EXPECT_EQ(FontColorOf(l), row.device ? clRed : clWindowText);
-        for (QLabel* l : {m.Label_MBUTxVerL, m.Label_MBUTxVerH, m.Label_MBURxVer})
+        for (QLabel* l : {findcontrol::Find<QLabel>(m, "Label_MBUTxVerL"), findcontrol::Find<QLabel>(m, "Label_MBUTxVerH"), findcontrol::Find<QLabel>(m, "Label_MBURxVer")})
             EXPECT_EQ(FontColorOf(l), row.version ? clRed : clWindowText);
-        EXPECT_EQ(BackgroundColorOf(m.Label_MBUTxCommand), row.command ? clWhite : clBtnFace);
-        EXPECT_EQ(m.Label_MBURxDevice->text(), "5530") << "the reply's header is shown";
+        EXPECT_EQ(BackgroundColorOf(findcontrol::Find<QLabel>(m, "Label_MBUTxCommand")), row.command ? clWhite : clBtnFace);
+        EXPECT_EQ(findcontrol::Find<QLabel>(m, "Label_MBURxDevice")->text(), "5530") << "the reply's header is shown";
         EXPECT_FALSE(h.session().Busy());
         EXPECT_TRUE(h.w->Device->SpeedButton_Reset->IsDown());
         h.tick();
         EXPECT_EQ(h.sent(), (std::vector<std::uint8_t>{101, 113, 113}));
-        EXPECT_EQ(m.Label_MBURxError->text(), "0");
-        EXPECT_EQ(FontColorOf(m.Label_MBURxDevice), clWindowText);
+        EXPECT_EQ(findcontrol::Find<QLabel>(m, "Label_MBURxError")->text(), "0");
+        EXPECT_EQ(FontColorOf(findcontrol::Find<QLabel>(m, "Label_MBURxDevice")), clWindowText);
         EXPECT_FALSE(h.w->Device->SpeedButton_Reset->IsDown());
     }
 }
@@ -167,13 +170,13 @@ TEST(OmbrikMonitor, StatusSixFromTheUnitIsEndedByTheTimeOut)
     OmbrikHarness h;
     h.meter->failNextReplies(6);
     h.session().Tick();
-    ASSERT_TRUE(eventloop::WaitFor([&] { return h.monitor().Label_MBURxError->text() == "6: Time out."; }));
+    ASSERT_TRUE(eventloop::WaitFor([&] { return findcontrol::Find<QLabel>(h.w.get(), "Label_MBURxError")->text() == "6: Time out."; }));
     EXPECT_TRUE(h.session().Busy());
     EXPECT_TRUE(h.session().Clock().TimeOutArmed());
     ASSERT_TRUE(eventloop::WaitFor([&] { return !h.session().Busy(); }));
     h.tick();
     EXPECT_EQ(h.sent(), (std::vector<std::uint8_t>{101, 101}));
-    EXPECT_EQ(h.monitor().Label_MBURxError->text(), "0");
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w.get(), "Label_MBURxError")->text(), "0");
 }
 
 TEST(OmbrikMonitor, TheFiftySixthDataByteShowsTheBufferFullUntilABytFits)
@@ -185,12 +188,12 @@ TEST(OmbrikMonitor, TheFiftySixthDataByteShowsTheBufferFullUntilABytFits)
             w.PutByte(0xA5);
     };
     h.tick();
-    EXPECT_FALSE(h.monitor().Label_TXBufferIsFull->isHidden());
-    EXPECT_EQ(h.monitor().Memo_MBUTx->Text().count("A5"), 55);
+    EXPECT_FALSE(findcontrol::Find<QLabel>(h.w.get(), "Label_TXBufferIsFull")->isHidden());
+    EXPECT_EQ(findcontrol::Find<qs::MemoText>(h.w.get(), "Memo_MBUTx")->Text().count("A5"), 55);
     h.cal().Input->SpeedButton_Cal0V->click();
     h.tick();
-    EXPECT_FALSE(h.monitor().Label_TXBufferIsFull->isHidden()) << "a request without data leaves the mark";
+    EXPECT_FALSE(findcontrol::Find<QLabel>(h.w.get(), "Label_TXBufferIsFull")->isHidden()) << "a request without data leaves the mark";
     h.w->RequestEncoders[mbu::Command::StatusPoll] = poll;
     h.tick();
-    EXPECT_TRUE(h.monitor().Label_TXBufferIsFull->isHidden());
+    EXPECT_TRUE(findcontrol::Find<QLabel>(h.w.get(), "Label_TXBufferIsFull")->isHidden());
 }

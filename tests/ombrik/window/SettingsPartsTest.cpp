@@ -103,7 +103,7 @@ TEST_F(OmbrikSettings, ALostMiddleFrameRestartsItsChainAndPartsShownStay)
     h.tick();
     h.meter->dropNextReplies();
     h.tick();  // 117 times out
-    EXPECT_EQ(h.monitor().Label_MBURxError->text(), "6: Time out.");
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w.get(), "Label_MBURxError")->text(), "6: Time out.");
     EXPECT_EQ(h.session().ChainedCommand, 0);
     EXPECT_EQ(findcontrol::Find<QLineEdit>(h.w.get(), "Edit_DisplayTagname")->text(), "Tartály 1") << "part 1 stays shown";
     EXPECT_EQ(s.Limit[0].seconds->text(), "0") << "part 3 not read yet";

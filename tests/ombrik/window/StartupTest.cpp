@@ -1,5 +1,7 @@
 // Ombrik's window at start: its pages and controls, the monitor's caption, the settings
 // file, the USB events and unplugging.
+#include "tests/FindControl.h"
+#include "common/ui/Shape.h"
 #include "tests/LocaleScope.h"
 #include "OmbrikHarness.h"
 
@@ -36,7 +38,7 @@ TEST(OmbrikStartup, OneWindowWithSixPagesTheSettingsPageFirst)
     EXPECT_EQ(w.Scaled.ScaledFormat(), "00000");
     EXPECT_TRUE(h.cal().Output->GroupBox_OutputCal->isHidden());
     EXPECT_TRUE(h.cal().Output->SpeedButton_CheckCurrent->isHidden());
-    EXPECT_TRUE(h.monitor().Label_TXBufferIsFull->isHidden());
+    EXPECT_TRUE(findcontrol::Find<QLabel>(h.w.get(), "Label_TXBufferIsFull")->isHidden());
     EXPECT_EQ(w.findChild<QWidget*>("Label_USBOnline"), nullptr) << "the Online text is a fixed caption";
 }
 
@@ -68,9 +70,9 @@ TEST(OmbrikStartup, TheMonitorCaptionAndVersionsFollowTheLocalesDateSeparator)
     for (const Row& row : rows) {
         LocaleScope scope(row.locale);
         OmbrikHarness h;
-        EXPECT_EQ(h.monitor().GroupBox_MBU->title(), row.caption);
+        EXPECT_EQ(findcontrol::Find<QGroupBox>(h.w.get(), "GroupBox_MBU")->title(), row.caption);
         h.tick();
-        EXPECT_EQ(h.monitor().Label_MBUTxVerL->text(), row.lowest);
+        EXPECT_EQ(findcontrol::Find<QLabel>(h.w.get(), "Label_MBUTxVerL")->text(), row.lowest);
     }
 }
 
@@ -132,11 +134,11 @@ TEST(OmbrikSettingsFile, AFolderThatCannotBeWrittenGivesNoMessage)
 TEST(OmbrikUsb, PlugShowsTheDeviceEveryReplyBeepsAndUnplugStopsTheLink)
 {
     OmbrikHarness h;
-    ombrik::MonitorGroup& m = h.monitor();
-    EXPECT_EQ(m.Shape_MBUOn->brushColor(), clLime);
-    EXPECT_EQ(m.Label_VendorID->text(), "$04D8 = 1240");
-    EXPECT_EQ(m.Label_ProductID->text(), "$003F = 63");
-    EXPECT_EQ(m.Label_ProductName->text(), "Quorin panel meter");
+    QWidget* m = h.w.get();
+    EXPECT_EQ(findcontrol::Find<qs::Shape>(m, "Shape_MBUOn")->brushColor(), clLime);
+    EXPECT_EQ(findcontrol::Find<QLabel>(m, "Label_VendorID")->text(), "$04D8 = 1240");
+    EXPECT_EQ(findcontrol::Find<QLabel>(m, "Label_ProductID")->text(), "$003F = 63");
+    EXPECT_EQ(findcontrol::Find<QLabel>(m, "Label_ProductName")->text(), "Quorin panel meter");
     h.tick(3);
     EXPECT_EQ(h.beeps, 3);
 
@@ -146,10 +148,10 @@ TEST(OmbrikUsb, PlugShowsTheDeviceEveryReplyBeepsAndUnplugStopsTheLink)
     h.session().Tick();
     h.meter->unplug();
     eventloop::Pump();
-    EXPECT_EQ(m.Shape_MBUOn->brushColor(), clBtnFace);
-    EXPECT_TRUE(m.Label_VendorName->text().isEmpty());
+    EXPECT_EQ(findcontrol::Find<qs::Shape>(m, "Shape_MBUOn")->brushColor(), clBtnFace);
+    EXPECT_TRUE(findcontrol::Find<QLabel>(m, "Label_VendorName")->text().isEmpty());
     ASSERT_TRUE(eventloop::WaitFor([&] { return !h.session().Busy(); }));
-    EXPECT_EQ(m.Label_MBURxError->text(), "6: Time out.");
+    EXPECT_EQ(findcontrol::Find<QLabel>(m, "Label_MBURxError")->text(), "6: Time out.");
     const std::size_t before = h.meter->framesReceived().size();
     h.cal().SpeedButton_OptionRead->click();
     h.tick(3);
@@ -158,9 +160,9 @@ TEST(OmbrikUsb, PlugShowsTheDeviceEveryReplyBeepsAndUnplugStopsTheLink)
     h.meter->latencyMs = 0;
     h.meter->plug();
     eventloop::Pump();
-    EXPECT_EQ(m.Shape_MBUOn->brushColor(), clLime);
+    EXPECT_EQ(findcontrol::Find<qs::Shape>(m, "Shape_MBUOn")->brushColor(), clLime);
     h.tick(2);
     EXPECT_EQ(h.sent().back(), 101);
     EXPECT_EQ(h.sent()[h.sent().size() - 2], 111);
-    EXPECT_EQ(m.Label_MBURxError->text(), "0");
+    EXPECT_EQ(findcontrol::Find<QLabel>(m, "Label_MBURxError")->text(), "0");
 }

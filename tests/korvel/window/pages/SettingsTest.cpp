@@ -268,8 +268,8 @@ TEST_P(SettingsLocales, ASegmentAnnouncingAnotherTotalIsNotTaken)
     EXPECT_EQ(h.w->SettingsIO->Take(), SettingsStore::Sample(0));
     EXPECT_EQ(page.Edit_iScaleHighSettings->text(), "020" + sep + "00");
     EXPECT_EQ(findcontrol::Find<QLineEdit>(h.w, "Edit_iAnalogueLow")->text(), "-015" + sep + "00");
-    EXPECT_EQ(h.w->Monitor->Label_uSumDataByteFromRx->text(), "139");
-    EXPECT_EQ(h.w->Monitor->Label_MBURxError->text(), "0");
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_uSumDataByteFromRx")->text(), "139");
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_MBURxError")->text(), "0");
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, SettingsLocales,
