@@ -42,6 +42,15 @@ int AddRows(QWidget* parent, QGridLayout* grid, int row, int column, const std::
     return row;
 }
 
+// A dump made only when it is looked at, and with a key only when its sources changed.
+void ShowDump(MemoText* memo, FrameMonitor::Dump dump, const std::optional<labeltext::Key>& key)
+{
+    if (key)
+        memo->SetTextFrom(std::move(dump), *key);
+    else
+        memo->SetTextFrom(std::move(dump));
+}
+
 }  // namespace
 
 FrameMonitor::FrameMonitor(QWidget* parent, const FrameMonitorLook& look)
@@ -171,35 +180,34 @@ void FrameMonitor::ShowBufferFull(bool full)
     Label_TXBufferIsFull->setVisible(full);
 }
 
+std::string FrameMonitor::VersionSeparator() const
+{
+    return look_.localeVersionSeparator ? LocaleDateSeparator() : std::string(".");
+}
+
 QString FrameMonitor::VersionText(std::uint16_t code) const
 {
-    return QString::fromStdString(VersionToStr(code, look_.localeVersionSeparator ? LocaleDateSeparator() : "."));
+    return QString::fromStdString(VersionToStr(code, VersionSeparator()));
 }
 
 void FrameMonitor::ShowRequest(const RequestHeader& h, Dump dump, const std::optional<labeltext::Key>& key)
 {
     // Made only when they change (most stay the same from one frame to the next).
-    const std::string sep = look_.localeVersionSeparator ? LocaleDateSeparator() : ".";
+    const std::string sep = VersionSeparator();
     labeltext::Set(Label_MBUTxDevice, [&] { return QString::number(h.device); }, h.device);
     labeltext::Set(Label_MBUTxVerL, [&] { return VersionText(h.versionMin); }, h.versionMin, sep);
     labeltext::Set(Label_MBUTxVerH, [&] { return VersionText(h.versionMax); }, h.versionMax, sep);
     labeltext::Set(Label_MBUTxCommand, [&] { return QString::number(h.command); }, h.command);
-    if (key)
-        Memo_MBUTx->SetTextFrom(std::move(dump), *key);
-    else
-        Memo_MBUTx->SetTextFrom(std::move(dump));
+    ShowDump(Memo_MBUTx, std::move(dump), key);
 }
 
 void FrameMonitor::ShowReply(const ReplyHeader& h, Dump dump, const std::optional<labeltext::Key>& key)
 {
-    const std::string sep = look_.localeVersionSeparator ? LocaleDateSeparator() : ".";
+    const std::string sep = VersionSeparator();
     labeltext::Set(Label_MBURxDevice, [&] { return QString::number(h.device); }, h.device);
     labeltext::Set(Label_MBURxVer, [&] { return VersionText(h.firmware); }, h.firmware, sep);
     labeltext::Set(Label_MBURxCounter, [&] { return QString::number(h.counter); }, h.counter);
-    if (key)
-        Memo_MBURx->SetTextFrom(std::move(dump), *key);
-    else
-        Memo_MBURx->SetTextFrom(std::move(dump));
+    ShowDump(Memo_MBURx, std::move(dump), key);
 }
 
 void FrameMonitor::ShowReplyDump(const QString& text)

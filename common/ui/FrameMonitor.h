@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QBoxLayout;
@@ -95,6 +96,8 @@ signals:
     void clearCommandsClicked();
 
 private:
+    std::string VersionSeparator() const;
+
     FrameMonitorLook look_;
     QCheckBox* CheckBox_MBUPause = nullptr;
     Shape* Shape_MBUOn = nullptr;
