@@ -54,7 +54,11 @@ void ShowDump(MemoText* memo, FrameMonitor::Dump dump, const std::optional<label
 }  // namespace
 
 FrameMonitor::FrameMonitor(QWidget* parent, const FrameMonitorLook& look)
-    : QGroupBox(look.title, parent), look_(look)
+    : QGroupBox(look.title, parent),
+      title_(look.title),
+      colourFramesPerSecond_(look.colourFramesPerSecond),
+      localeVersionSeparator_(look.localeVersionSeparator),
+      highestLinkError_(look.highestLinkError)
 {
     setObjectName(QStringLiteral("GroupBox_MBU"));
     const QString pauseCaption = QStringLiteral("Automatikus lekérdezés tiltva");
@@ -153,12 +157,11 @@ FrameMonitor::FrameMonitor(QWidget* parent, const FrameMonitorLook& look)
     connect(CheckBox_MBUPause, &QCheckBox::toggled, this, &FrameMonitor::pollPauseToggled);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
-    look_.outer = nullptr;  // not kept: the page owns it
 }
 
 void FrameMonitor::ShowProgramDate(const QString& date)
 {
-    setTitle(look_.title + date);
+    setTitle(title_ + date);
 }
 
 void FrameMonitor::ShowDevice(bool online, const UsbHook::DeviceInfo& info)
@@ -182,7 +185,7 @@ void FrameMonitor::ShowBufferFull(bool full)
 
 std::string FrameMonitor::VersionSeparator() const
 {
-    return look_.localeVersionSeparator ? LocaleDateSeparator() : std::string(".");
+    return localeVersionSeparator_ ? LocaleDateSeparator() : std::string(".");
 }
 
 QString FrameMonitor::VersionText(std::uint16_t code) const
@@ -220,13 +223,13 @@ void FrameMonitor::ShowLinkError(std::uint8_t code)
     const LinkErrorLabels labels{Label_MBURxError,   Label_MBUTxDevice, Label_MBUTxVerL, Label_MBUTxVerH,
                                  Label_MBUTxCommand, Label_MBURxDevice, Label_MBURxVer,  Label_MBURxCounter,
                                  Memo_MBURx};
-    labels.Show(code, look_.highestLinkError);
+    labels.Show(code, highestLinkError_);
 }
 
 void FrameMonitor::ShowFramesPerSecond(std::int32_t fps)
 {
     Label_FPS->setText(QString::number(fps));
-    if (look_.colourFramesPerSecond)
+    if (colourFramesPerSecond_)
         SetFontColor(Label_FPS, fps != 0 ? clGreen : clRed);
 }
 

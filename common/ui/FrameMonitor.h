@@ -98,7 +98,11 @@ signals:
 private:
     std::string VersionSeparator() const;
 
-    FrameMonitorLook look_;
+    // What the look says of the texts once the group is built.
+    QString title_;
+    bool colourFramesPerSecond_;
+    bool localeVersionSeparator_;
+    std::uint8_t highestLinkError_;
     QCheckBox* CheckBox_MBUPause = nullptr;
     Shape* Shape_MBUOn = nullptr;
     Shape* Shape_MBUCom = nullptr;

@@ -3,13 +3,9 @@
 #include "common/session/LinkErrors.h"
 #include "common/ui/ControlBuilder.h"
 #include "common/ui/LabelText.h"
-#include "common/ui/LinkErrorLabels.h"
-#include "common/ui/TColor.h"
 #include "common/numbers/LocaleSeparators.h"
 #include "common/numbers/PictureFormat.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace korvel {

@@ -4,11 +4,6 @@
 #include "common/link/HexDump.h"
 #include "common/session/LinkErrors.h"
 #include "common/ui/LabelText.h"
-#include "common/ui/LinkErrorLabels.h"
-#include "common/ui/TColor.h"
-#include "common/numbers/LocaleSeparators.h"
-
-#include <QGridLayout>
 
 #include <span>
 
