@@ -11,6 +11,7 @@
 // hid_read_timeout returns the reply to the moment the writer enters hid_write, and also
 // prints the process's CPU time while idling on the status poll for 10 s, and how long
 // shutdown takes with a meter attached and a write held in the device.
+#include "common/ui/ControlBuilder.h"
 #include "tests/fakes/FakeMeter.h"
 #include "korvel/session/LinkSession.h"
 #include "korvel/window/MainWindow.h"
@@ -93,7 +94,7 @@ std::vector<std::uint8_t> bigReply()
 // Reads the settings `reads` times with the status poll paused.
 void readSettings(MainWindow* w, int reads)
 {
-    w->Monitor->CheckBox_MBUPause->setChecked(true);
+    build::FindInWindow<QCheckBox>(w, "CheckBox_MBUPause")->setChecked(true);
     runFor(100);
     for (int i = 0; i < reads; ++i) {
         w->Settings->SpeedButton_ReadSettings->SetDown(true);
@@ -199,7 +200,7 @@ int runSimulated()
     // Poll rate with nothing pending.
     meter->onReplyDelivered = {};
     meter->onFrameWritten = {};
-    w->Monitor->CheckBox_MBUPause->setChecked(false);
+    build::FindInWindow<QCheckBox>(w, "CheckBox_MBUPause")->setChecked(false);
     runFor(500);
     meter->clearLog();
     QElapsedTimer t;
@@ -334,7 +335,7 @@ int runHidapiFake()
                 median(inbound), median(window), median(outbound));
 
     // Idle on the status poll: poll rate and the process's CPU time over the same 10 s.
-    w->Monitor->CheckBox_MBUPause->setChecked(false);
+    build::FindInWindow<QCheckBox>(w, "CheckBox_MBUPause")->setChecked(false);
     runFor(500);
     auto polls = [&] {
         return meter.withCore([](MeterCore& core) {

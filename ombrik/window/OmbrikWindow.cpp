@@ -128,7 +128,7 @@ void OmbrikWindow::CreatePages()
     auto* side = new QVBoxLayout;
     Monitor = new MonitorGroup(this);
     Live = new LiveValuesGroup(this);
-    side->addWidget(Monitor->GroupBox_MBU);
+    side->addWidget(&Monitor->Frames());
     side->addWidget(Live);
     side->addStretch(1);
     auto* sideBox = new QWidget(content);
@@ -182,12 +182,12 @@ void OmbrikWindow::BindSession()
     MbuSession& s = *session_;
     connect(&s, &MbuSession::frameSent, this, [this](const MBUFrame& f) { Monitor->ShowTxFrame(f); });
     connect(Developer, &DeveloperPage::txFrameChanged, this, [this] { Monitor->ShowTxFrame(session_->TxFrame); });
-    connect(&s, &MbuSession::requestBuilt, this, [this](bool full) { Monitor->Label_TXBufferIsFull->setVisible(full); });
+    connect(&s, &MbuSession::requestBuilt, this, [this](bool full) { Monitor->Frames().ShowBufferFull(full); });
     connect(&s, &MbuSession::historyChanged, this, [this] {
         // Made only when the entries change (a repeated poll stops counting at 10).
         const CommandHistory& h = session_->History;
-        labeltext::Set(Monitor->Label_Commands, [&] { return QString::fromStdString(h.Text()); },
-                       std::span<const CommandHistory::Entry>(h.Entries()));
+        Monitor->Frames().ShowCommands([&] { return QString::fromStdString(h.Text()); },
+                                       std::span<const CommandHistory::Entry>(h.Entries()));
     });
     connect(&s, &MbuSession::linkError, this, [this](std::uint8_t status) { Monitor->ShowStatus(status); });
     connect(&s, &MbuSession::frameReceived, this, [this](const MBUFrame& f) {
@@ -202,14 +202,14 @@ void OmbrikWindow::BindSession()
             beep_();
     });
     connect(&s, &MbuSession::secondElapsed, this,
-            [this] { Monitor->Label_FPS->setText(QString::number(session_->FramesPerSecond)); });
-    connect(Monitor->CheckBox_MBUPause, &QCheckBox::toggled, this, [this](bool on) { session_->SetPollPaused(on); });
+            [this] { Monitor->Frames().ShowFramesPerSecond(session_->FramesPerSecond); });
+    connect(&Monitor->Frames(), &FrameMonitor::pollPauseToggled, this, [this](bool on) { session_->SetPollPaused(on); });
 }
 
 void OmbrikWindow::ShowRxActivity(std::uint8_t echo)
 {
     constexpr TColor kOrange = 0x4080FFu;
-    Monitor->Shape_MBUCom->setBrushColor(echo == kShowMeasuredValue || echo == Code(Command::StatusPoll) ? kOrange : clLime);
+    Monitor->Frames().ShowReplyLamp(echo == kShowMeasuredValue || echo == Code(Command::StatusPoll) ? kOrange : clLime);
     Timer_RxLED->stop();
     Timer_RxLED->setInterval(100);
     Timer_RxLED->start();
@@ -217,7 +217,7 @@ void OmbrikWindow::ShowRxActivity(std::uint8_t echo)
 
 void OmbrikWindow::Timer_RxLEDTimer()
 {
-    Monitor->Shape_MBUCom->setBrushColor(clBtnFace);
+    Monitor->Frames().ShowReplyLamp(clBtnFace);
     Timer_RxLED->stop();
 }
 

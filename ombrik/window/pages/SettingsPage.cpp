@@ -4,6 +4,7 @@
 #include "SettingsTrio.h"
 #include "common/ui/ControlBuilder.h"
 #include "common/ui/LimitOutputGroup.h"
+#include "common/ui/SettingsGroups.h"
 #include "common/ui/SettingsItems.h"
 
 #include <QHBoxLayout>
@@ -93,44 +94,14 @@ void SettingsPage::PressRead()
 void SettingsPage::CreateSettings(QWidget* sheet, QGridLayout* grid)
 {
     using namespace settingsitems;
-    GroupBox_Display = Box(sheet, "GroupBox_Display", "Kijelző");
-    Rows display(GroupBox_Display);
-    auto* brightness = new QWidget(GroupBox_Display);
-    auto* bl = new QHBoxLayout(brightness);
-    bl->setContentsMargins(0, 0, 0, 0);
-    bl->addWidget(new QLabel(QStringLiteral("Fényerő:"), brightness));
-    TrackBar_DisplayBrightness = Named<QSlider>(brightness, "TrackBar_DisplayBrightness", Qt::Horizontal);
-    TrackBar_DisplayBrightness->setRange(0, 255);
-    TrackBar_DisplayBrightness->setValue(127);
-    TrackBar_DisplayBrightness->setPageStep(25);
-    TrackBar_DisplayBrightness->setTickInterval(25);
-    TrackBar_DisplayBrightness->setTickPosition(QSlider::TicksBelow);
-    bl->addWidget(TrackBar_DisplayBrightness, 1);
-    display.Add(brightness);
-    Edit_DisplayTagname = display.Edit("Edit_DisplayTagname", "Megnevezés:", "123456789012345678901", 21);
-    Edit_DisplayDimension = display.Edit("Edit_DisplayDimension", "Dimenzió:", "12345678", 8);
-    CheckBox_DisplayLeaderZeros = display.Check("CheckBox_DisplayLeaderZeros", "Vezető nullák", true);
-    RadioGroup_DisplayRefresh = display.Choice("RadioGroup_DisplayRefresh", "Frissítés (ms)", Refresh(), 3, 3);
-    RadioGroup_uDecimalPointSettings =
-        display.Choice("RadioGroup_uDecimalPointSettings", "Kijelzés tizedesjegyek száma", Decimals(), 2, 5);
-    RadioGroup_uRoundSettings = display.Choice("RadioGroup_uRoundSettings", "Kijelzés kerekítés", Rounding(), 0, 3);
-    display.End();
-
-    GroupBox_AnalogOutput = Box(sheet, "GroupBox_AnalogOutput", "Analóg kimenet");
-    Rows output(GroupBox_AnalogOutput);
-    RadioGroup_uAnalogueType = output.Choice("RadioGroup_uAnalogueType", "Típus", SignalTypes(), 0);
-    Edit_iAnalogueLow = output.Edit("Edit_iAnalogueLow", "Alsó értékhez tartozó kijelzés:", "0");
-    Edit_iAnalogueHigh = output.Edit("Edit_iAnalogueHigh", "Felső értékhez tartozó kijelzés:", "100");
-    CheckBox_bAnalogueErrorHigh = output.Check("CheckBox_bAnalogueErrorHigh", "Magas szint jelzi a hibát");
-    CheckBox_bDisableAnalogueError = output.Check("CheckBox_bDisableAnalogueError", "Analóg kimenet hibajelzés tiltva");
-    output.End();
-
-    GroupBox_Bargraph = Box(sheet, "GroupBox_Bargraph", "Bargraph");
-    Rows bargraph(GroupBox_Bargraph);
-    CheckBox_BargraphDot = bargraph.Check("CheckBox_BargraphDot", "Pont mód");
-    Edit_iBgLow = bargraph.Edit("Edit_iBgLow", "0%-hoz tartozó kijelzés:", "0");
-    Edit_iBgHigh = bargraph.Edit("Edit_iBgHigh", "100%-hoz tartozó kijelzés:", "100");
-    bargraph.End();
+    const GroupRowsLook rows{true, true, 3, true, false};
+    GroupBox_Display = new DisplayGroup(sheet, {rows, "TrackBar_DisplayBrightness", 0, 255, 127, 25, 25, true,
+                                                QStringLiteral("123456789012345678901"), QStringLiteral("12345678"),
+                                                QStringLiteral("Frissítés (ms)"),
+                                                QStringLiteral("Kijelzés tizedesjegyek száma"),
+                                                QStringLiteral("Kijelzés kerekítés")});
+    GroupBox_AnalogOutput = new AnalogOutputGroup(sheet, rows);
+    GroupBox_Bargraph = new BargraphGroup(sheet, rows);
 
     GroupBox_InputTypeAndScale = Box(sheet, "GroupBox_InputTypeAndScale", "Bemenet típusa és a bemenet skálázása");
     Rows input(GroupBox_InputTypeAndScale);

@@ -1,6 +1,7 @@
 #pragma once
 #include "common/ui/ModbusControls.h"
 #include "common/ui/RadioGroup.h"
+#include "common/ui/SettingsGroups.h"
 #include "common/ui/SpeedButton.h"
 
 #include <QCheckBox>
@@ -40,26 +41,9 @@ private:
     qs::SpeedButton* SpeedButton_ReadDefaultSettings = nullptr;
     qs::SpeedButton* SpeedButton_WriteSettings = nullptr;
 
-    QGroupBox* GroupBox_Display = nullptr;
-    QSlider* TrackBar_DisplayBrightness = nullptr;  // 0..255
-    QLineEdit* Edit_DisplayTagname = nullptr;
-    QLineEdit* Edit_DisplayDimension = nullptr;
-    QCheckBox* CheckBox_DisplayLeaderZeros = nullptr;
-    qs::RadioGroup* RadioGroup_DisplayRefresh = nullptr;
-    qs::RadioGroup* RadioGroup_uDecimalPointSettings = nullptr;
-    qs::RadioGroup* RadioGroup_uRoundSettings = nullptr;
-
-    QGroupBox* GroupBox_AnalogOutput = nullptr;
-    qs::RadioGroup* RadioGroup_uAnalogueType = nullptr;
-    QLineEdit* Edit_iAnalogueLow = nullptr;
-    QLineEdit* Edit_iAnalogueHigh = nullptr;
-    QCheckBox* CheckBox_bAnalogueErrorHigh = nullptr;
-    QCheckBox* CheckBox_bDisableAnalogueError = nullptr;
-
-    QGroupBox* GroupBox_Bargraph = nullptr;
-    QCheckBox* CheckBox_BargraphDot = nullptr;
-    QLineEdit* Edit_iBgLow = nullptr;
-    QLineEdit* Edit_iBgHigh = nullptr;
+    qs::DisplayGroup* GroupBox_Display = nullptr;
+    qs::AnalogOutputGroup* GroupBox_AnalogOutput = nullptr;
+    qs::BargraphGroup* GroupBox_Bargraph = nullptr;
 
     QGroupBox* GroupBox_InputTypeAndScale = nullptr;
     qs::RadioGroup* RadioGroup_uInputTypeSettings = nullptr;

@@ -1,5 +1,6 @@
 // Korvel's window on the real HID backend with its threads, over the fake hidapi and a
 // meter on it: a device that holds a write must not hold the window.
+#include "tests/FindControl.h"
 #include "tests/fakes/FakeMeter.h"
 #include "korvel/session/LinkSession.h"
 #include "korvel/window/MainWindow.h"
@@ -54,13 +55,13 @@ TEST(KorvelOnHidapi, AStalledWriteTimesTheRequestOutWhileTheTickRuns)
         // The status poll runs through the backend's threads to the meter and back.
         auto polls = [&] { return meter.withCore([](MeterCore& core) { return core.commandsSeen().size(); }); };
         ASSERT_TRUE(waitFor([&] { return polls() >= 5; }, 3000));
-        ASSERT_EQ(w->Monitor->Label_MBURxError->text(), "0");
+        ASSERT_EQ(findcontrol::Find<QLabel>(w, "Label_MBURxError")->text(), "0");
 
         // The device now holds the next write for 2 s.
         meter.device()->stallWrites(2000ms);
         ASSERT_TRUE(waitFor([&] { return meter.device()->writesHeld() == 1; }, 1000));
         ticks.clear();
-        ASSERT_TRUE(waitFor([&] { return w->Monitor->Label_MBURxError->text() == "6: Time out."; }, 1500));
+        ASSERT_TRUE(waitFor([&] { return findcontrol::Find<QLabel>(w, "Label_MBURxError")->text() == "6: Time out."; }, 1500));
         // It timed out on its own 200 ms, not when the device let go of the write.
         EXPECT_EQ(meter.device()->writesHeld(), 1);
         waitFor([] { return false; }, 200);

@@ -1,5 +1,8 @@
 // What a user sees of the link errors: the monitor and header labels, their highlights and
 // the page switches. (The link's own handling of each code is tested on the session.)
+#include "tests/FindControl.h"
+#include "common/ui/Shape.h"
+#include "common/ui/MemoText.h"
 #include "KorvelHarness.h"
 
 #include <gtest/gtest.h>
@@ -25,27 +28,27 @@ TEST(LinkErrorLabels, DeviceCodesShowTheirTextsAndHighlights)
     for (const Row& r : rows) {
         SCOPED_TRACE(int(r.code));
         KorvelHarness h({"/VORKAL"});
-        MonitorPage* m = h.w->Monitor;
+        QWidget* m = h.w;
         h.meter->failNextReplies(r.code);
         h.tick();
-        EXPECT_EQ(m->Label_MBURxError->text(), r.text);
+        EXPECT_EQ(findcontrol::Find<QLabel>(m, "Label_MBURxError")->text(), r.text);
         EXPECT_EQ(h.w->Header->Label_MBURxError2->text(), r.shortText);
         EXPECT_FALSE(h.w->Header->Label_MBURxError2->isHidden());
-        EXPECT_EQ(BackgroundColorOf(m->Label_MBURxError), clWhite);
-        EXPECT_EQ(FontColorOf(m->Label_MBURxError), clRed);
-        EXPECT_EQ(FontColorOf(m->Label_MBUTxCommand), r.command ? clRed : clWindowText);
-        EXPECT_EQ(FontColorOf(m->Label_MBUTxDevice), r.device ? clRed : clWindowText);
-        EXPECT_EQ(FontColorOf(m->Label_MBURxDevice), r.device ? clRed : clWindowText);
-        for (QLabel* l : {m->Label_MBUTxVerL, m->Label_MBUTxVerH, m->Label_MBURxVer})
+        EXPECT_EQ(BackgroundColorOf(findcontrol::Find<QLabel>(m, "Label_MBURxError")), clWhite);
+        EXPECT_EQ(FontColorOf(findcontrol::Find<QLabel>(m, "Label_MBURxError")), clRed);
+        EXPECT_EQ(FontColorOf(findcontrol::Find<QLabel>(m, "Label_MBUTxCommand")), r.command ? clRed : clWindowText);
+        EXPECT_EQ(FontColorOf(findcontrol::Find<QLabel>(m, "Label_MBUTxDevice")), r.device ? clRed : clWindowText);
+        EXPECT_EQ(FontColorOf(findcontrol::Find<QLabel>(m, "Label_MBURxDevice")), r.device ? clRed : clWindowText);
+        for (QLabel* l : {findcontrol::Find<QLabel>(m, "Label_MBUTxVerL"), findcontrol::Find<QLabel>(m, "Label_MBUTxVerH"), findcontrol::Find<QLabel>(m, "Label_MBURxVer")})
             EXPECT_EQ(FontColorOf(l), r.version ? clRed : clWindowText);
         EXPECT_EQ(h.w->PageControl4->activePage(), h.w->TabSheet_Quorin) << "factory mode switches no page";
 
         // A good reply puts everything back.
         h.tick();
-        EXPECT_EQ(m->Label_MBURxError->text(), "0");
+        EXPECT_EQ(findcontrol::Find<QLabel>(m, "Label_MBURxError")->text(), "0");
         EXPECT_TRUE(h.w->Header->Label_MBURxError2->isHidden());
-        EXPECT_EQ(BackgroundColorOf(m->Label_MBURxError), clBtnFace);
-        EXPECT_EQ(FontColorOf(m->Label_MBURxDevice), clWindowText);
+        EXPECT_EQ(BackgroundColorOf(findcontrol::Find<QLabel>(m, "Label_MBURxError")), clBtnFace);
+        EXPECT_EQ(FontColorOf(findcontrol::Find<QLabel>(m, "Label_MBURxDevice")), clWindowText);
     }
 }
 
@@ -66,13 +69,13 @@ TEST(LinkErrorLabels, BadCrcShowsQuestionMarksAndLightsNothing)
     h.w->Timer_RxLEDTimer();
     h.meter->corruptNextReplies();
     h.tick();
-    MonitorPage* m = h.w->Monitor;
-    EXPECT_EQ(m->Label_MBURxError->text(), "1: CRC.");
+    QWidget* m = h.w;
+    EXPECT_EQ(findcontrol::Find<QLabel>(m, "Label_MBURxError")->text(), "1: CRC.");
     EXPECT_EQ(h.w->Header->Label_MBURxError2->text(), "CRC!");
-    for (QLabel* l : {m->Label_MBURxDevice, m->Label_MBURxVer, m->Label_MBURxCounter})
+    for (QLabel* l : {findcontrol::Find<QLabel>(m, "Label_MBURxDevice"), findcontrol::Find<QLabel>(m, "Label_MBURxVer"), findcontrol::Find<QLabel>(m, "Label_MBURxCounter")})
         EXPECT_EQ(l->text(), "?");
-    EXPECT_TRUE(m->Memo_MBURx->Text().isEmpty());
-    EXPECT_EQ(m->Shape_MBUCom->brushColor(), clBtnFace);
+    EXPECT_TRUE(findcontrol::Find<qs::MemoText>(m, "Memo_MBURx")->Text().isEmpty());
+    EXPECT_EQ(findcontrol::Find<qs::Shape>(m, "Shape_MBUCom")->brushColor(), clBtnFace);
 }
 
 TEST(LinkErrorLabels, TimeOutShowsNoConnectionOutsideFactoryModeAndRunsTheActivation)
@@ -86,9 +89,9 @@ TEST(LinkErrorLabels, TimeOutShowsNoConnectionOutsideFactoryModeAndRunsTheActiva
         h.meter->dropNextReplies();
         h.w->Session().Tick();
         ASSERT_TRUE(KorvelHarness::waitFor([&] { return !h.w->Session().Busy(); }, 1000));
-        EXPECT_EQ(h.w->Monitor->Label_MBURxError->text(), "6: Time out.");
+        EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_MBURxError")->text(), "6: Time out.");
         EXPECT_EQ(h.w->Header->Label_MBURxError2->text(), "Time out!");
-        EXPECT_EQ(h.w->Monitor->Label_MBURxCounter->text(), "?");
+        EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_MBURxCounter")->text(), "?");
         EXPECT_EQ(h.w->Header->PageControl5->activePage(),
                   factory ? h.w->Header->TabSheet_Header : h.w->Header->TabSheet_NoComm);
         // The activation ran again: outside factory mode the model tabs are hidden.
@@ -108,20 +111,20 @@ TEST(LinkErrorLabels, OversizeAndUnknownCodesKeepThePreviousTexts)
     h.tick();
     EXPECT_FALSE(h.w->Header->Label_MBURxError2->isHidden());
     EXPECT_EQ(h.w->Header->Label_MBURxError2->text(), "Error");  // no earlier error: the design caption
-    EXPECT_EQ(h.w->Monitor->Label_MBURxError->text(), "0");
-    EXPECT_EQ(FontColorOf(h.w->Monitor->Label_MBURxError), clRed);
-    EXPECT_EQ(h.w->Monitor->Label_uSumDataByteFromRx->text(), "16385");
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_MBURxError")->text(), "0");
+    EXPECT_EQ(FontColorOf(findcontrol::Find<QLabel>(h.w, "Label_MBURxError")), clRed);
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_uSumDataByteFromRx")->text(), "16385");
     EXPECT_TRUE(h.w->Settings->SpeedButton_ReadSettings->IsDown());
     // The dump shows the reply with the host's code 9 in its error byte.
-    EXPECT_EQ(h.w->Monitor->Memo_MBURx->Text().section(QChar('|'), 2, 2), "09");
+    EXPECT_EQ(findcontrol::Find<qs::MemoText>(h.w, "Memo_MBURx")->Text().section(QChar('|'), 2, 2), "09");
 
     h.meter->failNextReplies(mbu3::ErrDevice);
     h.tick();
     h.meter->failNextReplies(42);
     h.w->Session().Tick();
     ASSERT_TRUE(KorvelHarness::waitFor([&] { return !h.w->Session().Busy(); }, 500));
-    EXPECT_EQ(h.w->Monitor->Label_MBURxError->text(), "2: Unknow device.");
-    EXPECT_EQ(FontColorOf(h.w->Monitor->Label_MBURxError), clRed);
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_MBURxError")->text(), "2: Unknow device.");
+    EXPECT_EQ(FontColorOf(findcontrol::Find<QLabel>(h.w, "Label_MBURxError")), clRed);
 }
 
 TEST(LinkErrorLabels, OverfullRequestShowsBufferFullUntilARequestPutsDataThatFits)
@@ -136,10 +139,10 @@ TEST(LinkErrorLabels, OverfullRequestShowsBufferFullUntilARequestPutsDataThatFit
     h.meter->setReplyData(131, {});
     h.w->Settings->SpeedButton_WriteSettings->SetDown(true);
     h.tick();
-    EXPECT_FALSE(h.w->Monitor->Label_TXBufferIsFull->isHidden());
-    EXPECT_EQ(h.w->Monitor->Label_uIndexForDataWrite->text(), "16383");
+    EXPECT_FALSE(findcontrol::Find<QLabel>(h.w, "Label_TXBufferIsFull")->isHidden());
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_uIndexForDataWrite")->text(), "16383");
     h.tick();  // 131 puts nothing: the label stays
-    EXPECT_FALSE(h.w->Monitor->Label_TXBufferIsFull->isHidden());
+    EXPECT_FALSE(findcontrol::Find<QLabel>(h.w, "Label_TXBufferIsFull")->isHidden());
     h.tick();  // the poll's five bytes fit
-    EXPECT_TRUE(h.w->Monitor->Label_TXBufferIsFull->isHidden());
+    EXPECT_TRUE(findcontrol::Find<QLabel>(h.w, "Label_TXBufferIsFull")->isHidden());
 }

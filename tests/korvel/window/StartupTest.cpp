@@ -1,4 +1,6 @@
 // Start-up, activation, the factory switch and the USB events of the main window.
+#include "tests/FindControl.h"
+#include "common/ui/Shape.h"
 #include "KorvelHarness.h"
 
 #include <QGuiApplication>
@@ -36,7 +38,7 @@ TEST(Startup, TitleAndMonitorCaptionCarryTheProgramDateInTheLocale)
     {
         KorvelHarness h;
         EXPECT_EQ(h.w->windowTitle(), QString("A Quorin 32 bites készülékcsalád beállító programja   v2020.08.27."));
-        EXPECT_EQ(h.w->Monitor->GroupBox_MBU->title(), "MBU3   v2020.08.27.");
+        EXPECT_EQ(findcontrol::Find<QGroupBox>(h.w, "GroupBox_MBU")->title(), "MBU3   v2020.08.27.");
     }
     QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));  // dd-MM-y
     {
@@ -89,18 +91,18 @@ TEST(UsbEvents, PlugShowsTheDeviceAndUnplugClearsIt)
 {
     KorvelHarness h({"/VORKAL"});
     EXPECT_EQ(h.w->Session().Online(), 1);
-    EXPECT_EQ(h.w->Monitor->Shape_MBUOn->brushColor(), clLime);
+    EXPECT_EQ(findcontrol::Find<qs::Shape>(h.w, "Shape_MBUOn")->brushColor(), clLime);
     EXPECT_FALSE(h.w->Header->Label_USBOnline->isHidden());
-    EXPECT_EQ(h.w->Monitor->Label_VendorID->text(), "$04D8 = 1240");
-    EXPECT_EQ(h.w->Monitor->Label_ProductID->text(), "$003F = 63");
-    EXPECT_EQ(h.w->Monitor->Label_VendorName->text(), "Quorin Kft.");
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_VendorID")->text(), "$04D8 = 1240");
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_ProductID")->text(), "$003F = 63");
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_VendorName")->text(), "Quorin Kft.");
 
     h.meter->unplug();
     KorvelHarness::pump();
     EXPECT_EQ(h.w->Session().Online(), 0);
-    EXPECT_EQ(h.w->Monitor->Shape_MBUOn->brushColor(), clBtnFace);
+    EXPECT_EQ(findcontrol::Find<qs::Shape>(h.w, "Shape_MBUOn")->brushColor(), clBtnFace);
     EXPECT_TRUE(h.w->Header->Label_USBOnline->isHidden());
-    EXPECT_TRUE(h.w->Monitor->Label_ProductID->text().isEmpty());
+    EXPECT_TRUE(findcontrol::Find<QLabel>(h.w, "Label_ProductID")->text().isEmpty());
 }
 
 TEST(UsbEvents, OtherDevicesAndMessagesAreIgnoredButEveryReportBeeps)

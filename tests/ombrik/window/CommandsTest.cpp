@@ -1,5 +1,6 @@
 // Ombrik's command set end to end: the poll's request from the pages and its reply on the
 // labels, and the calibration, option, erase, reset and Pt commands.
+#include "tests/FindControl.h"
 #include "tests/ombrik/link/ByteText.h"
 #include "tests/LocaleScope.h"
 #include "OmbrikHarness.h"

@@ -1,5 +1,7 @@
 // The developer page end to end: the typed data, the hand-made frame on the wire, the
 // presets, a send with no device, the dates, and hand-made chain commands.
+#include "tests/FindControl.h"
+#include "common/ui/MemoText.h"
 #include "tests/ombrik/link/ByteText.h"
 #include "OmbrikHarness.h"
 #include "ombrik/window/SettingsParts.h"

@@ -1,5 +1,6 @@
 // The window on screens of any size and with one font family only: every control within
 // reach and within its page, no monospaced face, edits wide enough for their digits.
+#include "tests/FindControl.h"
 #include "tests/ControlBounds.h"
 #include "OmbrikHarness.h"
 

@@ -1,5 +1,8 @@
 // The link as the monitor shows it: the first poll on the wire, one whole exchange, the
 // history and the frame rate, lost and bad replies and the unit's statuses.
+#include "tests/FindControl.h"
+#include "common/ui/Shape.h"
+#include "common/ui/MemoText.h"
 #include "tests/ombrik/link/ByteText.h"
 #include "tests/LocaleScope.h"
 #include "OmbrikHarness.h"

@@ -1,5 +1,6 @@
 // The settings record in three chained parts end to end, on both settings pages and the
 // simulated meter's stored and factory blocks.
+#include "tests/FindControl.h"
 #include "tests/ombrik/link/ByteText.h"
 #include "tests/LocaleScope.h"
 #include "OmbrikHarness.h"

@@ -1,5 +1,7 @@
 // Ombrik's window at start: its pages and controls, the monitor's caption, the settings
 // file, the USB events and unplugging.
+#include "tests/FindControl.h"
+#include "common/ui/Shape.h"
 #include "tests/LocaleScope.h"
 #include "OmbrikHarness.h"
 

@@ -1,4 +1,7 @@
 // The link monitor: dumps, command history, frame rate, receive lamp.
+#include "tests/FindControl.h"
+#include "common/ui/Shape.h"
+#include "common/ui/MemoText.h"
 #include "tests/korvel/window/KorvelHarness.h"
 
 #include <gtest/gtest.h>
@@ -15,13 +18,13 @@ TEST(Monitor, HistoryLabelsFollowTheCommandsSentAndClClearsTheOlderOnes)
     h.w->Header->SpeedButton_Reset->SetDown(true);
     h.tick();
     h.tick();
-    EXPECT_EQ(h.w->Monitor->Label_Commands->text(), "n*101, 113, 101, ");
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_Commands")->text(), "n*101, 113, 101, ");
     EXPECT_EQ(h.w->Header->Label_MBU_Commands->text(), " 113");
 
-    h.w->Monitor->Button_CommandsClear->click();
-    EXPECT_EQ(h.w->Monitor->Label_Commands->text(), "n*101, 113, 101, ") << "labels change with the next entry";
+    findcontrol::Find<QPushButton>(h.w, "Button_CommandsClear")->click();
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_Commands")->text(), "n*101, 113, 101, ") << "labels change with the next entry";
     h.tick();
-    EXPECT_EQ(h.w->Monitor->Label_Commands->text(), "2*101, ");
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_Commands")->text(), "2*101, ");
     EXPECT_EQ(h.w->Header->Label_MBU_Commands->text(), "");
 }
 
@@ -32,12 +35,12 @@ TEST(Monitor, FramesPerSecondAcrossACounterWrap)
     h.w->Session().LastRxCounter = 4;
     h.w->Session().SecondTick();
     EXPECT_EQ(h.w->Session().FramesPerSecond, 10);
-    EXPECT_EQ(h.w->Monitor->Label_FPS->text(), "10");
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_FPS")->text(), "10");
     EXPECT_EQ(FontColorOf(h.w->Header->Label_FPS2), clGreen);
     EXPECT_EQ(h.w->Session().TrafficSeconds, 1);
     h.w->Session().SecondTick();  // a silent second
     EXPECT_EQ(h.w->Session().FramesPerSecond, 0);
-    EXPECT_EQ(FontColorOf(h.w->Monitor->Label_FPS), clRed);
+    EXPECT_EQ(FontColorOf(findcontrol::Find<QLabel>(h.w, "Label_FPS")), clRed);
     EXPECT_EQ(h.w->Session().TrafficSeconds, 0);
 }
 
@@ -45,19 +48,19 @@ TEST(Monitor, DumpsAndDecodedFieldsOfTheLastFrames)
 {
     KorvelHarness h({"/VORKAL"});
     h.tick();
-    EXPECT_EQ(h.w->Monitor->Label_MBUTxVerL->text(), "2020.06.19.");
-    EXPECT_EQ(h.w->Monitor->Label_MBUTxVerH->text(), "2020.12.31.");
-    EXPECT_EQ(h.w->Monitor->Label_MBUTxCommand->text(), "101");
-    EXPECT_EQ(h.w->Monitor->Label_HostID->text(), "1 012 571 671");
-    EXPECT_EQ(h.w->Monitor->Label_DeviceID->text(), "1 234 567");
-    EXPECT_EQ(h.w->Monitor->Label_MBURxVer->text(), "2020.08.01.");
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_MBUTxVerL")->text(), "2020.06.19.");
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_MBUTxVerH")->text(), "2020.12.31.");
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_MBUTxCommand")->text(), "101");
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_HostID")->text(), "1 012 571 671");
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_DeviceID")->text(), "1 234 567");
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_MBURxVer")->text(), "2020.08.01.");
     EXPECT_EQ(h.w->Header->Label_Firmware->text(), "v2020.08.01.");
-    const QString tx = h.w->Monitor->Memo_MBUTx->Text();
+    const QString tx = findcontrol::Find<qs::MemoText>(h.w, "Memo_MBUTx")->Text();
     // The 53-byte status reply needed one segment request: flags 4, 46 bytes received so far; the
     // data bytes still hold the 5-byte status request.
     EXPECT_TRUE(tx.startsWith("00 00|BD 1D|83 1E|65|04|05 00|2E 00|17 9E 5A 3C(")) << tx.toStdString();
     EXPECT_EQ(tx.size(), 64 * 3 - 1);
-    const QString rx = h.w->Monitor->Memo_MBURx->Text();
+    const QString rx = findcontrol::Find<qs::MemoText>(h.w, "Memo_MBURx")->Text();
     EXPECT_TRUE(rx.startsWith("9A 15|")) << rx.toStdString();
     EXPECT_EQ(rx.mid(16 * 3 - 1, 1), "(");
 }
@@ -66,18 +69,18 @@ TEST(Monitor, ReceiveLampYellowForPollAndIdentityLimeOtherwise)
 {
     KorvelHarness h({"/VORKAL"});
     h.tick();
-    EXPECT_EQ(h.w->Monitor->Shape_MBUCom->brushColor(), clYellow);
+    EXPECT_EQ(findcontrol::Find<qs::Shape>(h.w, "Shape_MBUCom")->brushColor(), clYellow);
     EXPECT_FALSE(h.w->Header->Label_USBData->isHidden());
     ASSERT_TRUE(KorvelHarness::waitFor([&] { return h.w->Header->Label_USBData->isHidden(); }, 1000));
-    EXPECT_EQ(h.w->Monitor->Shape_MBUCom->brushColor(), clBtnFace);
+    EXPECT_EQ(findcontrol::Find<qs::Shape>(h.w, "Shape_MBUCom")->brushColor(), clBtnFace);
 
     h.meter->setReplyData(113, {});
     h.w->Header->SpeedButton_Reset->SetDown(true);
     h.tick();
-    EXPECT_EQ(h.w->Monitor->Shape_MBUCom->brushColor(), clLime);
+    EXPECT_EQ(findcontrol::Find<qs::Shape>(h.w, "Shape_MBUCom")->brushColor(), clLime);
 
     h.w->Timer_RxLEDTimer();
     h.meter->corruptNextReplies();
     h.tick();
-    EXPECT_EQ(h.w->Monitor->Shape_MBUCom->brushColor(), clBtnFace);  // a CRC error does not light it
+    EXPECT_EQ(findcontrol::Find<qs::Shape>(h.w, "Shape_MBUCom")->brushColor(), clBtnFace);  // a CRC error does not light it
 }

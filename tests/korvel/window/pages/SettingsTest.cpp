@@ -1,5 +1,6 @@
 // The base-unit settings record end to end: the two settings pages and the QVSER dialog's
 // MODBUS controls on the simulated meter's stored and default blocks.
+#include "tests/FindControl.h"
 #include "tests/korvel/window/KorvelHarness.h"
 #include "korvel/window/SettingsCommands.h"
 #include "tests/sim/SettingsStore.h"
@@ -60,8 +61,8 @@ TEST_F(SettingsFixture, EveryFieldHasItsControl)
     EXPECT_TRUE(h.w->SettingsIO->Binding().Missing().empty())
         << h.w->SettingsIO->Binding().Missing().front().toStdString();
     auto limitOf = [](QLineEdit* e) { return e->findChild<TypingLimit*>()->maxLength(); };
-    EXPECT_EQ(limitOf(page.Edit_DisplayTagname), 21);
-    EXPECT_EQ(limitOf(page.Edit_DisplayDimension), 8);
+    EXPECT_EQ(limitOf(findcontrol::Find<QLineEdit>(h.w, "Edit_DisplayTagname")), 21);
+    EXPECT_EQ(limitOf(findcontrol::Find<QLineEdit>(h.w, "Edit_DisplayDimension")), 8);
     EXPECT_EQ(limitOf(limits.Limit[2].seconds), 5);
     EXPECT_EQ(limitOf(limits.Limit[3].pulseSeconds), 3);
     EXPECT_EQ(modbus.ComboBox_MODBUSAddress->count(), 248);
@@ -96,18 +97,18 @@ TEST_F(SettingsFixture, AShortReplyReadsZerosForTheMissingFields)
 {
     store.stored.resize(40);  // up to the analogue high value
     Run(page.SpeedButton_ReadSettings);
-    EXPECT_EQ(page.TrackBar_Brightness->value(), 7);
-    EXPECT_EQ(page.Edit_DisplayTagname->text(), "Tartály 1");
-    EXPECT_EQ(page.RadioGroup_uRoundSettings->ItemIndex(), 0);  // "1"
+    EXPECT_EQ(findcontrol::Find<QSlider>(h.w, "TrackBar_Brightness")->value(), 7);
+    EXPECT_EQ(findcontrol::Find<QLineEdit>(h.w, "Edit_DisplayTagname")->text(), "Tartály 1");
+    EXPECT_EQ(findcontrol::Find<RadioGroup>(h.w, "RadioGroup_uRoundSettings")->ItemIndex(), 0);  // "1"
     EXPECT_EQ(page.RadioGroup_uPtWires->ItemIndex(), -1);
-    EXPECT_EQ(page.Edit_iBgHigh->text(), "00000");
+    EXPECT_EQ(findcontrol::Find<QLineEdit>(h.w, "Edit_iBgHigh")->text(), "00000");
     EXPECT_EQ(modbus.ComboBox_MODBUSBaudRate->currentIndex(), 0);
 
     store.stored.clear();
     Run(page.SpeedButton_ReadSettings);
-    EXPECT_EQ(page.TrackBar_Brightness->value(), 1);  // held within 1..10
-    EXPECT_EQ(page.Edit_DisplayTagname->text(), "");
-    EXPECT_EQ(page.RadioGroup_DisplayRefresh->ItemIndex(), 5);  // "500"
+    EXPECT_EQ(findcontrol::Find<QSlider>(h.w, "TrackBar_Brightness")->value(), 1);  // held within 1..10
+    EXPECT_EQ(findcontrol::Find<QLineEdit>(h.w, "Edit_DisplayTagname")->text(), "");
+    EXPECT_EQ(findcontrol::Find<RadioGroup>(h.w, "RadioGroup_DisplayRefresh")->ItemIndex(), 5);  // "500"
 }
 
 TEST_F(SettingsFixture, ReplyValuesTheControlsCannotShowAreHeldOrDropped)
@@ -119,7 +120,7 @@ TEST_F(SettingsFixture, ReplyValuesTheControlsCannotShowAreHeldOrDropped)
     store.stored[135] = 16;  // baud past the list
     store.stored[136] = 250;  // address past the list
     Run(page.SpeedButton_ReadSettings);
-    EXPECT_EQ(page.TrackBar_Brightness->value(), 10);
+    EXPECT_EQ(findcontrol::Find<QSlider>(h.w, "TrackBar_Brightness")->value(), 10);
     EXPECT_EQ(page.RadioGroup_uPtWires->ItemIndex(), -1);
     EXPECT_EQ(modbus.ComboBox_MODBUSBaudRate->currentIndex(), -1);
     EXPECT_EQ(modbus.ComboBox_MODBUSAddress->currentIndex(), -1);
@@ -153,8 +154,8 @@ TEST_F(SettingsFixture, CounterEditsAreClampedAndRewritten)
 
 TEST_F(SettingsFixture, TextsAreCutTrimmedAndCodedInWindows1250)
 {
-    page.Edit_DisplayTagname->setText("  Tűz 1  ");
-    page.Edit_DisplayDimension->setText("kg/m2 abcd");
+    findcontrol::Find<QLineEdit>(h.w, "Edit_DisplayTagname")->setText("  Tűz 1  ");
+    findcontrol::Find<QLineEdit>(h.w, "Edit_DisplayDimension")->setText("kg/m2 abcd");
     Run(page.SpeedButton_WriteSettings);
     const std::vector<std::uint8_t> tag(store.writes[0].begin() + 1, store.writes[0].begin() + 23);
     std::vector<std::uint8_t> expected{'T', 0xFB, 'z', ' ', '1'};
@@ -163,9 +164,9 @@ TEST_F(SettingsFixture, TextsAreCutTrimmedAndCodedInWindows1250)
     EXPECT_EQ(std::string(store.writes[0].begin() + 23, store.writes[0].begin() + 32), std::string("kg/m2 ab\0", 9));
 
     h.tick();  // the read-back shows what the meter stored
-    EXPECT_EQ(page.Edit_DisplayTagname->text(), "Tűz 1");
+    EXPECT_EQ(findcontrol::Find<QLineEdit>(h.w, "Edit_DisplayTagname")->text(), "Tűz 1");
 
-    page.Edit_DisplayTagname->setText("ABCDEFGHIJKLMNOPQRST  XYZ");  // 25 characters
+    findcontrol::Find<QLineEdit>(h.w, "Edit_DisplayTagname")->setText("ABCDEFGHIJKLMNOPQRST  XYZ");  // 25 characters
     Run(page.SpeedButton_WriteSettings);
     ASSERT_EQ(store.writes.size(), 2u);
     std::string cut = "ABCDEFGHIJKLMNOPQRST";  // 21 characters kept, the blank trimmed
@@ -188,20 +189,20 @@ TEST_P(SettingsLocales, ReadsShowTheBlocksAndAWriteSendsThemBack)
     Poll(2);
     Run(page.SpeedButton_ReadDefaultSettings);
     EXPECT_FALSE(page.SpeedButton_ReadDefaultSettings->IsDown());
-    EXPECT_EQ(page.Edit_DisplayTagname->text(), "Quorin");
+    EXPECT_EQ(findcontrol::Find<QLineEdit>(h.w, "Edit_DisplayTagname")->text(), "Quorin");
     EXPECT_EQ(modbus.ComboBox_MODBUSAddress->currentIndex(), 147);
 
     Run(limits.SpeedButton_ReadSettings2);
     EXPECT_EQ(h.w->SettingsIO->Take(), SettingsStore::Sample(0));  // every field shown
-    EXPECT_EQ(page.TrackBar_Brightness->value(), 7);
-    EXPECT_EQ(page.Edit_DisplayTagname->text(), "Tartály 1");
-    EXPECT_EQ(page.Edit_DisplayDimension->text(), "°C");
+    EXPECT_EQ(findcontrol::Find<QSlider>(h.w, "TrackBar_Brightness")->value(), 7);
+    EXPECT_EQ(findcontrol::Find<QLineEdit>(h.w, "Edit_DisplayTagname")->text(), "Tartály 1");
+    EXPECT_EQ(findcontrol::Find<QLineEdit>(h.w, "Edit_DisplayDimension")->text(), "°C");
     EXPECT_EQ(page.Edit_iScaleHighSettings->text(), "020" + sep + "00");
-    EXPECT_EQ(page.Edit_iAnalogueLow->text(), "-015" + sep + "00");
-    EXPECT_EQ(page.RadioGroup_DisplayRefresh->ItemIndex(), 2);
-    EXPECT_EQ(page.RadioGroup_uRoundSettings->ItemIndex(), 2);
+    EXPECT_EQ(findcontrol::Find<QLineEdit>(h.w, "Edit_iAnalogueLow")->text(), "-015" + sep + "00");
+    EXPECT_EQ(findcontrol::Find<RadioGroup>(h.w, "RadioGroup_DisplayRefresh")->ItemIndex(), 2);
+    EXPECT_EQ(findcontrol::Find<RadioGroup>(h.w, "RadioGroup_uRoundSettings")->ItemIndex(), 2);
     EXPECT_EQ(page.RadioGroup_uPtWires->ItemIndex(), 1);
-    EXPECT_TRUE(page.CheckBox_BargraphDot->isChecked());
+    EXPECT_TRUE(findcontrol::Find<QCheckBox>(h.w, "CheckBox_BargraphDot")->isChecked());
     EXPECT_EQ(limits.Limit[3].mode->ItemIndex(), 10);
     EXPECT_EQ(limits.Limit[1].seconds->text(), "120");
     EXPECT_EQ(modbus.RadioGroup_MODBUSProtocol->ItemIndex(), 1);
@@ -266,9 +267,9 @@ TEST_P(SettingsLocales, ASegmentAnnouncingAnotherTotalIsNotTaken)
     EXPECT_FALSE(page.SpeedButton_ReadSettings->IsDown());
     EXPECT_EQ(h.w->SettingsIO->Take(), SettingsStore::Sample(0));
     EXPECT_EQ(page.Edit_iScaleHighSettings->text(), "020" + sep + "00");
-    EXPECT_EQ(page.Edit_iAnalogueLow->text(), "-015" + sep + "00");
-    EXPECT_EQ(h.w->Monitor->Label_uSumDataByteFromRx->text(), "139");
-    EXPECT_EQ(h.w->Monitor->Label_MBURxError->text(), "0");
+    EXPECT_EQ(findcontrol::Find<QLineEdit>(h.w, "Edit_iAnalogueLow")->text(), "-015" + sep + "00");
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_uSumDataByteFromRx")->text(), "139");
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_MBURxError")->text(), "0");
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, SettingsLocales,
