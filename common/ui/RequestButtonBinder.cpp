@@ -50,4 +50,9 @@ void RequestButtonBinder::PendingChanged(Key key, bool pending)
     syncing_.erase(key);
 }
 
+void RequestButtonBinder::SetEnabled(SpeedButton* button, bool enabled)
+{
+    button->setEnabled(enabled);
+}
+
 }  // namespace qs

@@ -30,9 +30,22 @@ public:
     const std::vector<SpeedButton*>& ButtonsOf(Key key) const;
     // The link changed a key: sets its buttons.
     void PendingChanged(Key key, bool pending);
+    // Enables the buttons of each of the keys exactly when `served` answers true for it: a
+    // request the program cannot fill or show is not offered. Other keys' buttons stay as
+    // they are.
+    template <class Keys, class Served>
+    void Offer(const Keys& keys, Served&& served)
+    {
+        for (const auto key : keys) {
+            const bool enabled = served(static_cast<Key>(key));
+            for (SpeedButton* button : ButtonsOf(static_cast<Key>(key)))
+                SetEnabled(button, enabled);
+        }
+    }
 
 private:
     void ButtonChanged(Key key);
+    static void SetEnabled(SpeedButton* button, bool enabled);
 
     SetPending setPending_;
     std::map<Key, std::vector<SpeedButton*>> buttons_;

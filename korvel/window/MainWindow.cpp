@@ -75,8 +75,8 @@ MainWindow::MainWindow(hid::UsbHid& usb, QStringList arguments, QWidget* parent)
     new AltKeyFilter(this, [this] { Button_RefreshFormClick(); });
     connect(Button_ExitFromApplication, &QPushButton::clicked, this, [this] { Button_ExitFromApplicationClick(); });
     connect(Button_ExitFromApplication2, &QPushButton::clicked, this, [this] { Button_ExitFromApplicationClick(); });
-    connect(Monitor->Button_CommandsClear, &QPushButton::clicked, this, [this] { Button_CommandsClearClick(); });
-    connect(Monitor->CheckBox_MBUPause, &QCheckBox::toggled, this, [this](bool on) { session_->SetPollPaused(on); });
+    connect(&Monitor->Frames(), &FrameMonitor::clearCommandsClicked, this, [this] { Button_CommandsClearClick(); });
+    connect(&Monitor->Frames(), &FrameMonitor::pollPauseToggled, this, [this](bool on) { session_->SetPollPaused(on); });
     connect(Identity, &IdentityGroup::readFromDeviceClicked, this, [this] { Button_GyariSzamToEditsClick(); });
 
     Header->BindRequests(*requests_);
@@ -218,16 +218,16 @@ void MainWindow::BindSession()
     LinkSession& s = *session_;
     connect(&s, &LinkSession::frameSent, this, [this](const mbu3::Frame& f, bool first) {
         if (first)
-            Monitor->Label_uIndexForDataWrite->setText(QString::number(session_->Transfer().TxDataLen()));
+            Monitor->ShowTxDataLength(session_->Transfer().TxDataLen());
         Monitor->ShowTxFrame(f);
     });
     connect(&s, &LinkSession::requestBuilt, this,
-            [this](std::size_t, bool full) { Monitor->Label_TXBufferIsFull->setVisible(full); });
+            [this](std::size_t, bool full) { Monitor->Frames().ShowBufferFull(full); });
     connect(&s, &LinkSession::historyChanged, this, [this] {
         // Made only when the entries change (a repeated poll stops counting at 10).
         const CommandHistory& h = session_->History;
         const std::span<const CommandHistory::Entry> entries(h.Entries());
-        labeltext::Set(Monitor->Label_Commands, [&] { return Utf8(h.Text()); }, entries);
+        Monitor->Frames().ShowCommands([&] { return Utf8(h.Text()); }, entries);
         Header->ShowCommands(h);
     });
     connect(&s, &LinkSession::linkError, this, [this](std::uint8_t code) { ShowLinkError(code); });
@@ -237,7 +237,7 @@ void MainWindow::BindSession()
         Header->ShowFirmware(f);
     });
     connect(&s, &LinkSession::replyLength, this,
-            [this](std::uint16_t n) { Monitor->Label_uSumDataByteFromRx->setText(QString::number(n)); });
+            [this](std::uint16_t n) { Monitor->ShowRxDataLength(n); });
     connect(&s, &LinkSession::replyHandled, this, [this] { CheckDeviceChange(); });
     connect(&s, &LinkSession::timedOut, this, [this] {
         if (dialogs_.notice && dialogs_.notice->isVisible())
@@ -277,7 +277,7 @@ void MainWindow::ShowLinkError(std::uint8_t code)
 
 void MainWindow::ShowRxActivity(std::uint8_t echo)
 {
-    Monitor->Shape_MBUCom->setBrushColor(echo == Code(Command::IdentityWrite) || echo == Code(Command::StatusPoll) ? clYellow : clLime);
+    Monitor->Frames().ShowReplyLamp(echo == Code(Command::IdentityWrite) || echo == Code(Command::StatusPoll) ? clYellow : clLime);
     Header->ShowRxActivity(true);
     Timer_RxLED->stop();
     Timer_RxLED->setInterval(100);
@@ -286,7 +286,7 @@ void MainWindow::ShowRxActivity(std::uint8_t echo)
 
 void MainWindow::Timer_RxLEDTimer()
 {
-    Monitor->Shape_MBUCom->setBrushColor(clBtnFace);
+    Monitor->Frames().ShowReplyLamp(clBtnFace);
     Header->ShowRxActivity(false);
     Timer_RxLED->stop();
 }
@@ -367,7 +367,7 @@ void MainWindow::FormCreate()
 
 void MainWindow::FormActivate()
 {
-    Monitor->GroupBox_MBU->setTitle(QStringLiteral("MBU3   v") + ProgramDateText());
+    Monitor->Frames().ShowProgramDate(ProgramDateText());
     state_.FactoryMode = 0;
     for (const QString& parameter : arguments_)
         if (parameter.toUpper() == kFactorySwitch)

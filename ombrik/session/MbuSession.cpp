@@ -13,8 +13,9 @@ using namespace qs;
 
 using namespace mbu;
 
-MbuSession::MbuSession(hid::UsbHid& usb, QObject* parent)
-    : QObject(parent), hook_(usb), clock_(kTickMs, kTimeOutMs), second_(new QTimer(this)), pending_(KeyPriorityOrder())
+MbuSession::MbuSession(hid::UsbHid& usb, const Bindings& bindings, QObject* parent)
+    : QObject(parent), hook_(usb), clock_(kTickMs, kTimeOutMs), second_(new QTimer(this)), pending_(KeyPriorityOrder()),
+      bindings_(bindings)
 {
     connect(&clock_, &LinkClock::idleTick, this, &MbuSession::Dispatch);
     connect(&clock_, &LinkClock::timedOut, this, [this] {
@@ -62,8 +63,8 @@ void MbuSession::SendCommand(Command command)
     BuildTxHeader(TxFrame, Code(command));
     ByteWriter data = DataWriter(TxFrame);
     const CommandInfo* row = FindCommand(command);
-    if (row && row->CarriesData() && requestData_)
-        requestData_(command, data);
+    if (row && row->CarriesData())
+        bindings_.Encode(command, data);
     // The buffer-full mark follows the last byte put; a request without data leaves it.
     if (data.Length() > 0 || data.Full())
         emit requestBuilt(data.Full());
@@ -128,6 +129,8 @@ void MbuSession::ParseRxData(std::uint8_t echo)
         chainStep_ = 0;
     }
     chainEnded_ = false;
+    ByteReader reply = DataReader(RxFrame);
+    bindings_.Decode(row->code, reply);
     emit commandCompleted(row->code, DataReader(RxFrame));
     if (row->next && !chainEnded_)
         ChainedCommand = Code(*row->next);

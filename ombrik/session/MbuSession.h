@@ -1,5 +1,6 @@
 #pragma once
 #include "common/link/ByteStream.h"
+#include "common/link/CommandBindings.h"
 #include "common/link/CommandHistory.h"
 #include "ombrik/link/CommandTable.h"
 #include "common/session/LinkClock.h"
@@ -19,23 +20,21 @@ namespace ombrik {
 // Ombrik's link to its unit, on Qt Core only: one 64-byte MBU frame each way, Busy, the 30 ms
 // tick, the 100 ms time-out, the pending request keys, ChainedCommand, the monitor counters
 // and the USB hook. It knows commands and request keys, never a control: the window marks
-// keys pending (a request button going Down) and is told when the session releases one; it
-// writes the request data of a command when asked and applies a good reply when told.
+// keys pending (a request button going Down) and is told when the session releases one. The
+// window's bindings write the request data of a command (asked only for commands that carry
+// data, at the moment the command starts) and apply a good reply.
 class MbuSession : public QObject {
     Q_OBJECT
 public:
-    // Writes the request data of a command into the frame's data area, read from the
-    // controls at the moment the command starts. Asked only for commands that carry data.
-    using RequestData = std::function<void(mbu::Command, qs::ByteWriter&)>;
+    using Bindings = qs::CommandBindings<mbu::Command>;
 
     static constexpr int kTickMs = 30;
     static constexpr int kTimeOutMs = 100;
     static constexpr std::size_t kHistorySlots = 16;
 
-    explicit MbuSession(qs::hid::UsbHid& usb, QObject* parent = nullptr);
+    // bindings: the records of the commands, kept by the caller for the session's lifetime.
+    MbuSession(qs::hid::UsbHid& usb, const Bindings& bindings, QObject* parent = nullptr);
     ~MbuSession() override;
-
-    void SetRequestData(RequestData requestData) { requestData_ = std::move(requestData); }
 
     // ---- pending requests ----
     // Answers whether the state changed; a change is reported through pendingChanged.
@@ -43,7 +42,6 @@ public:
     bool IsPending(mbu::RequestKey key) const { return pending_.IsPending(Code(key)); }
     const qs::PendingSet& Pending() const { return pending_; }
     void SetPollPaused(bool paused) { pollPaused_ = paused; }
-    bool PollPaused() const { return pollPaused_; }
     // The next command a reply asked for (0: none); the next free tick sends it first.
     std::uint8_t ChainedCommand = 0;
     // Called while a good reply is applied: this reply ends its chain, so its key is released
@@ -91,8 +89,8 @@ signals:
     void linkError(std::uint8_t status);
     // A reply with a status other than 1 and 6: its header and data are shown.
     void frameReceived(const mbu::MBUFrame& frame);
-    // A good reply (status 0) to a command of the table. The window applies it; then the
-    // session releases the row's key or chains to its next command. A reply of a chain's
+    // A good reply (status 0) to a command of the table, just applied by its decoder; then
+    // the session releases the row's key or chains to its next command. A reply of a chain's
     // command comes here only as the answer to the chain step the scheduler sent last; any
     // other (a hand-made request's, one after a failed step) changes nothing.
     void commandCompleted(mbu::Command echo, qs::ByteReader reply);
@@ -114,7 +112,7 @@ private:
     qs::LinkClock clock_;
     QTimer* second_;
     qs::PendingSet pending_;
-    RequestData requestData_;
+    const Bindings& bindings_;
     bool pollPaused_ = false;
     bool chainEnded_ = false;
     // The chain step the scheduler sent and whose reply is awaited (0: none).

@@ -8,10 +8,13 @@
 #include "ombrik/window/pages/DeveloperPage.h"
 #include "ombrik/window/pages/LiveValuesGroup.h"
 #include "ombrik/window/pages/MonitorGroup.h"
-#include "ombrik/window/pages/SettingsPages.h"
+#include "ombrik/window/pages/LimitsPage.h"
+#include "ombrik/window/pages/SettingsPage.h"
+#include "CommandBinding.h"
 #include "SettingsParts.h"
 #include "common/ui/ControlBuilder.h"
 #include "common/ui/LabelText.h"
+#include "common/ui/PageControl.h"
 #include "common/ui/RequestButtonBinder.h"
 #include "common/ui/ScreenFit.h"
 #include "common/ui/TColor.h"
@@ -21,7 +24,8 @@
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QLocale>
-#include <QSignalBlocker>
+#include <QScrollArea>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace ombrik {
@@ -48,22 +52,15 @@ constexpr std::array<std::pair<const char*, const char*>, 9> kEditKeys{{
     {"Edit_InputText", ""},
 }};
 
-// The record bound to a command, if it has one, on the request or reply data.
-template <typename Bindings, typename Data>
-void RunBound(const Bindings& bindings, Command command, Data& data)
-{
-    if (const auto it = bindings.find(command); it != bindings.end())
-        it->second(data);
-}
-
 }  // namespace
 
 OmbrikWindow::OmbrikWindow(hid::UsbHid& usb, QString iniPath, QWidget* parent)
     : QWidget(parent),
-      IniPath(iniPath.isEmpty() ? QString::fromStdString(
+      iniPath_(iniPath.isEmpty() ? QString::fromStdString(
                                       SettingsPathFor(QCoreApplication::applicationFilePath().toStdString()).string())
                                 : iniPath),
-      session_(new MbuSession(usb, this)),
+      beep_([] { QApplication::beep(); }),
+      session_(new MbuSession(usb, bindings_, this)),
       requests_(new RequestButtonBinder(
           [this](RequestButtonBinder::Key key, bool pending) { session_->SetPending(static_cast<RequestKey>(key), pending); },
           this))
@@ -73,7 +70,6 @@ OmbrikWindow::OmbrikWindow(hid::UsbHid& usb, QString iniPath, QWidget* parent)
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(11);
     setFont(font);
-    Beep = [] { QApplication::beep(); };
 
     CreatePages();
     // At least 1280 x 720, and as large as the pages and the monitor need; on a smaller
@@ -85,7 +81,8 @@ OmbrikWindow::OmbrikWindow(hid::UsbHid& usb, QString iniPath, QWidget* parent)
 
     BindRequests();
     BindSession();
-    BindCommands();
+    BindCommands(bindings_, state_, *Calibration, *Tools, *Tests, *Live, *session_);
+    settingsIO_ = new SettingsParts(bindings_, *Settings, *Limits, state_.Scaled, this);
     OfferRequests();
     FormCreate();
     // Without a window manager the window may never be activated; the caption is set now too.
@@ -122,15 +119,17 @@ void OmbrikWindow::CreatePages()
     connect(PageControl1, &PageControl::userChanged, this, [this] { PageControl1Change(); });
 
     Calibration = new CalibrationPage(TabSheet1);
-    Settings = new SettingsPages(TabSheet2, TabSheet5);
+    Settings = new SettingsPage(TabSheet2);
+    Limits = new LimitsPage(TabSheet5);
     Developer = new DeveloperPage(TabSheet3, *session_);
-    Device = new DevicePages(TabSheet4, TabSheet6);
+    Tools = new ToolsPage(TabSheet4);
+    Tests = new TestsPage(TabSheet6);
 
     auto* side = new QVBoxLayout;
     Monitor = new MonitorGroup(this);
     Live = new LiveValuesGroup(this);
-    side->addWidget(Monitor->GroupBox_MBU);
-    side->addWidget(Live->GroupBox_LiveValues);
+    side->addWidget(&Monitor->Frames());
+    side->addWidget(Live);
     side->addStretch(1);
     auto* sideBox = new QWidget(content);
     sideBox->setLayout(side);
@@ -141,38 +140,10 @@ void OmbrikWindow::CreatePages()
 
 void OmbrikWindow::BindRequests()
 {
-    const CalibrationPage& c = *Calibration;
-    const SettingsPages& s = *Settings;
-    const DevicePages& d = *Device;
-    const std::pair<RequestKey, SpeedButton*> buttons[] = {
-        {Command::CalIn0mA, c.Input->SpeedButton_Cal0mA},
-        {Command::CalIn20mA, c.Input->SpeedButton_Cal20mA},
-        {Command::CalIn0V, c.Input->SpeedButton_Cal0V},
-        {Command::CalIn10V, c.Input->SpeedButton_Cal10V},
-        {Command::EraseFram, d.SpeedButton_EraseFRAM1},
-        {Command::SettingsRead1, s.SpeedButton_ReadSettings},
-        {Command::SettingsRead1, s.SpeedButton_ReadSettings2},
-        {Command::SettingsDefaults1, s.SpeedButton_ReadDefaultSettings},
-        {Command::SettingsDefaults1, s.SpeedButton_ReadDefaultSettings2},
-        {Command::SettingsWrite1, s.SpeedButton_WriteSettings},
-        {Command::SettingsWrite1, s.SpeedButton_WriteSettings2},
-        {Command::InputCalRead, c.Input->SpeedButton_ReadCalIn},
-        {Command::OptionsRead, c.SpeedButton_OptionRead},
-        {Command::OptionsWrite, c.SpeedButton_OptionWrite},
-        {Command::Reset, d.SpeedButton_Reset},
-        {Command::CalPwmLow, c.Output->SpeedButton_CalPWML},
-        {Command::CalPwmHigh, c.Output->SpeedButton_CalPWMH},
-        {Command::PwmCalRead, c.SpeedButton_ReadPWMCal},
-        {Command::DisplayFirstRows, d.SpeedButton_ReadDisplay},
-        {Command::CalPt0Ohm4W, c.Pt->SpeedButton_iCalPt0ohm4W},
-        {Command::CalPtXOhm4W, c.Pt->SpeedButton_iCalPtXohm4W},
-        {Command::CalPt0Ohm3W, c.Pt->SpeedButton_iCalPt0ohm3W},
-        {Command::CalPtXOhm3W, c.Pt->SpeedButton_iCalPtXohm3W},
-        {Command::PtCalRead, c.Pt->SpeedButton_ReadCalPt},
-        {Command::Pt1000Write, c.Pt->SpeedButton_bPt1000},
-    };
-    for (const auto& [key, button] : buttons)
-        requests_->Bind(Code(key), button);
+    Calibration->BindRequests(*requests_);
+    Tools->BindRequests(*requests_);
+    Settings->BindRequests(*requests_);
+    Limits->BindRequests(*requests_);
     connect(session_, &MbuSession::pendingChanged, requests_,
             [this](RequestKey key, bool pending) { requests_->PendingChanged(Code(key), pending); });
 }
@@ -185,23 +156,23 @@ void OmbrikWindow::PageControl1Change()
     if (page == TabSheet1)
         Calibration->PressReads();
     else if (page == TabSheet2)
-        Settings->SpeedButton_ReadSettings->SetDown(true);
+        Settings->PressRead();
     else if (page == TabSheet5)
-        Settings->SpeedButton_ReadSettings2->SetDown(true);
+        Limits->PressRead();
 }
 
 void OmbrikWindow::OfferRequests()
 {
-    for (const PendingSet::Key key : KeyPriorityOrder()) {
+    // A request is offered when every frame of its chain can be filled and its reply shown.
+    requests_->Offer(KeyPriorityOrder(), [this](PendingSet::Key key) {
         bool served = true;
         for (const Command command : ChainOf(static_cast<RequestKey>(key))) {
             const CommandInfo* row = FindCommand(command);
-            served = served && (!row->CarriesData() || RequestEncoders.contains(command)) &&
-                     (row->reply.empty() || ReplyDecoders.contains(command));
+            served = served && (!row->CarriesData() || bindings_.HasEncoder(command)) &&
+                     (row->reply.empty() || bindings_.HasDecoder(command));
         }
-        for (SpeedButton* button : requests_->ButtonsOf(key))
-            button->setEnabled(served);
-    }
+        return served;
+    });
 }
 
 // ---- the session's reports ----
@@ -209,17 +180,14 @@ void OmbrikWindow::OfferRequests()
 void OmbrikWindow::BindSession()
 {
     MbuSession& s = *session_;
-    s.SetRequestData([this](Command command, ByteWriter& w) { RunBound(RequestEncoders, command, w); });
-    connect(&s, &MbuSession::commandCompleted, this,
-            [this](Command echo, ByteReader reply) { RunBound(ReplyDecoders, echo, reply); });
     connect(&s, &MbuSession::frameSent, this, [this](const MBUFrame& f) { Monitor->ShowTxFrame(f); });
     connect(Developer, &DeveloperPage::txFrameChanged, this, [this] { Monitor->ShowTxFrame(session_->TxFrame); });
-    connect(&s, &MbuSession::requestBuilt, this, [this](bool full) { Monitor->Label_TXBufferIsFull->setVisible(full); });
+    connect(&s, &MbuSession::requestBuilt, this, [this](bool full) { Monitor->Frames().ShowBufferFull(full); });
     connect(&s, &MbuSession::historyChanged, this, [this] {
         // Made only when the entries change (a repeated poll stops counting at 10).
         const CommandHistory& h = session_->History;
-        labeltext::Set(Monitor->Label_Commands, [&] { return QString::fromStdString(h.Text()); },
-                       std::span<const CommandHistory::Entry>(h.Entries()));
+        Monitor->Frames().ShowCommands([&] { return QString::fromStdString(h.Text()); },
+                                       std::span<const CommandHistory::Entry>(h.Entries()));
     });
     connect(&s, &MbuSession::linkError, this, [this](std::uint8_t status) { Monitor->ShowStatus(status); });
     connect(&s, &MbuSession::frameReceived, this, [this](const MBUFrame& f) {
@@ -230,18 +198,18 @@ void OmbrikWindow::BindSession()
         Monitor->ShowDevice(online, online ? session_->Hook().CurrentDeviceInfo() : UsbHook::DeviceInfo{});
     });
     connect(&s, &MbuSession::beep, this, [this] {
-        if (Beep)
-            Beep();
+        if (beep_)
+            beep_();
     });
     connect(&s, &MbuSession::secondElapsed, this,
-            [this] { Monitor->Label_FPS->setText(QString::number(session_->FramesPerSecond)); });
-    connect(Monitor->CheckBox_MBUPause, &QCheckBox::toggled, this, [this](bool on) { session_->SetPollPaused(on); });
+            [this] { Monitor->Frames().ShowFramesPerSecond(session_->FramesPerSecond); });
+    connect(&Monitor->Frames(), &FrameMonitor::pollPauseToggled, this, [this](bool on) { session_->SetPollPaused(on); });
 }
 
 void OmbrikWindow::ShowRxActivity(std::uint8_t echo)
 {
     constexpr TColor kOrange = 0x4080FFu;
-    Monitor->Shape_MBUCom->setBrushColor(echo == kShowMeasuredValue || echo == Code(Command::StatusPoll) ? kOrange : clLime);
+    Monitor->Frames().ShowReplyLamp(echo == kShowMeasuredValue || echo == Code(Command::StatusPoll) ? kOrange : clLime);
     Timer_RxLED->stop();
     Timer_RxLED->setInterval(100);
     Timer_RxLED->start();
@@ -249,7 +217,7 @@ void OmbrikWindow::ShowRxActivity(std::uint8_t echo)
 
 void OmbrikWindow::Timer_RxLEDTimer()
 {
-    Monitor->Shape_MBUCom->setBrushColor(clBtnFace);
+    Monitor->Frames().ShowReplyLamp(clBtnFace);
     Timer_RxLED->stop();
 }
 
@@ -259,7 +227,7 @@ void OmbrikWindow::FormCreate()
 {
     LoadIni();
     session_->ChainedCommand = 0;
-    Scaled = DecimalFormat();
+    state_.Scaled = DecimalFormat();
     session_->History.Reset();
 }
 
@@ -276,28 +244,24 @@ void OmbrikWindow::FormClose()
 void OmbrikWindow::LoadIni()
 {
     // A missing or unreadable file gives the defaults; nothing is reported.
-    IniFile ini(IniPath.toStdString());
+    IniFile ini(iniPath_.toStdString());
     ini.Load();
-    const auto edits = Developer->SettingsFileEdits();
-    for (std::size_t i = 0; i < edits.size(); ++i) {
-        // The data text is parsed once whatever it holds: a text equal to the edit's own
-        // would give no change signal.
-        const QSignalBlocker quiet(edits[i] == Developer->Edit_InputText ? edits[i] : nullptr);
-        edits[i]->setText(QString::fromStdString(ini.ReadString("Edit", kEditKeys[i].first, kEditKeys[i].second)));
-    }
-    Developer->ParseInputText();
+    std::array<QString, DeveloperPage::kSettingsFileEdits> texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = QString::fromStdString(ini.ReadString("Edit", kEditKeys[i].first, kEditKeys[i].second));
+    Developer->LoadSettingsFileTexts(texts);
 }
 
 void OmbrikWindow::SaveIni()
 {
     // Failures (a read-only folder, say) are swallowed: the program goes on.
-    IniFile ini(IniPath.toStdString());
+    IniFile ini(iniPath_.toStdString());
     ini.Load();
     const QString stamp = LocaleDateTimeStamp(QDateTime::currentDateTime());
     ini.WriteString("Date", "Date", stamp.toStdString());
-    const auto edits = Developer->SettingsFileEdits();
-    for (std::size_t i = 0; i < edits.size(); ++i)
-        ini.WriteString("Edit", kEditKeys[i].first, edits[i]->text().toStdString());
+    const auto texts = Developer->SettingsFileTexts();
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        ini.WriteString("Edit", kEditKeys[i].first, texts[i].toStdString());
     ini.Save();
 }
 

@@ -1,7 +1,8 @@
 #include "SettingsParts.h"
 
 #include "ombrik/link/CommandTable.h"
-#include "OmbrikWindow.h"
+
+#include <QWidget>
 
 namespace ombrik {
 
@@ -20,24 +21,29 @@ auto PartFields(SettingsPart part)
 
 }  // namespace
 
-SettingsParts::SettingsParts(OmbrikWindow& window)
-    : QObject(&window),
-      binding_([&window](const QString& name) { return window.findChild<QWidget*>(name); }, window.Scaled,
-               {{"Brightness", QStringLiteral("TrackBar_DisplayBrightness")}})
+SettingsParts::SettingsParts(MbuSession::Bindings& bindings, const QWidget& settingsPage, const QWidget& limitsPage,
+                             const DecimalFormat& scaled, QObject* parent)
+    : QObject(parent),
+      binding_(
+          [&settingsPage, &limitsPage](const QString& name) {
+              QWidget* control = settingsPage.findChild<QWidget*>(name);
+              return control ? control : limitsPage.findChild<QWidget*>(name);
+          },
+          scaled, {{"Brightness", QStringLiteral("TrackBar_DisplayBrightness")}})
 {
     constexpr SettingsPart kParts[] = {SettingsPart::Part1, SettingsPart::Part2, SettingsPart::Part3};
     // Each chain sends its parts in order: step p of a chain moves part p.
     for (std::size_t p = 0; p < 3; ++p) {
         const SettingsPart part = kParts[p];
-        window.RequestEncoders[ChainOf(Command::SettingsWrite1)[p]] = [this, part](ByteWriter& w) {
+        bindings.SetEncoder(ChainOf(Command::SettingsWrite1)[p], [this, part](ByteWriter& w) {
             Take(part);
             Record.EncodePart(part, w);
-        };
+        });
         for (const RequestKey read : {Command::SettingsRead1, Command::SettingsDefaults1})
-            window.ReplyDecoders[ChainOf(read)[p]] = [this, part](ByteReader& r) {
+            bindings.SetDecoder(ChainOf(read)[p], [this, part](ByteReader& r) {
                 Record.DecodePart(part, r);
                 Show(part);
-            };
+            });
     }
 }
 

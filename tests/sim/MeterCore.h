@@ -1,6 +1,6 @@
 #pragma once
 #include "korvel/link/Mbu3Frame.h"
-#include "MbuMode.h"
+#include "MbuStore.h"
 #include "korvel/link/records/StatusRecord.h"
 
 #include <cstdint>

@@ -3,6 +3,7 @@
 #include "korvel/window/RequestButtons.h"
 #include "common/ui/ControlBuilder.h"
 #include "common/ui/LimitOutputGroup.h"
+#include "common/ui/SettingsGroups.h"
 #include "common/ui/SettingsItems.h"
 
 #include <QGridLayout>
@@ -78,21 +79,8 @@ SettingsPage::SettingsPage(QWidget* sheet) : QObject(sheet)
     PageControl_Output->setObjectName("PageControl_Output");
     QWidget* qvao = PageControl_Output->addPage("TabSheet_OutputQVAO", "QVAO");
     PageControl_Output->setActivePage(qvao);
-    GroupBox_AnalogOutput = PageGroup(qvao, "GroupBox_AnalogOutput", "Analóg kimenet");
-    auto* og = new QGridLayout(GroupBox_AnalogOutput);
-    RadioGroup_uAnalogueType = Choice(GroupBox_AnalogOutput, "RadioGroup_uAnalogueType", "Típus", SignalTypes(), 0);
-    og->addWidget(RadioGroup_uAnalogueType, 0, 0, 1, 2);
-    Edit_iAnalogueLow = AddEditRow(og, 1, GroupBox_AnalogOutput,
-                                   {"Edit_iAnalogueLow", "Alsó értékhez tartozó kijelzés:", "0", 0, true});
-    Edit_iAnalogueHigh = AddEditRow(og, 2, GroupBox_AnalogOutput,
-                                    {"Edit_iAnalogueHigh", "Felső értékhez tartozó kijelzés:", "100", 0, true});
-    CheckBox_bAnalogueErrorHigh =
-        CheckBox(GroupBox_AnalogOutput, "CheckBox_bAnalogueErrorHigh", "Magas szint jelzi a hibát");
-    og->addWidget(CheckBox_bAnalogueErrorHigh, 3, 0, 1, 2);
-    CheckBox_bDisableAnalogueError =
-        CheckBox(GroupBox_AnalogOutput, "CheckBox_bDisableAnalogueError", "Analóg kimenet hibajelzés tiltva");
-    og->addWidget(CheckBox_bDisableAnalogueError, 4, 0, 1, 2);
-    og->setRowStretch(5, 1);
+    GroupBox_AnalogOutput = new AnalogOutputGroup(qvao, {false, false, 2, true, true});
+    (new QVBoxLayout(qvao))->addWidget(GroupBox_AnalogOutput);
     grid->addWidget(PageControl_Output, 0, 1);
 
     RadioGroup_enuLimitDisplayMode = Choice(sheet, "RadioGroup_enuLimitDisplayMode", "Határérték kijelzési mód",
@@ -100,43 +88,12 @@ SettingsPage::SettingsPage(QWidget* sheet) : QObject(sheet)
     grid->addWidget(RadioGroup_enuLimitDisplayMode, 1, 0, Qt::AlignTop);
 
     // Display: brightness, texts, leading zeros, refresh; its bar graph, decimals, rounding.
-    GroupBox_Display = Group(sheet, "GroupBox_Display", "Kijelző");
-    auto* dg = new QGridLayout(GroupBox_Display);
-    dg->addWidget(new QLabel("Fényerő:", GroupBox_Display), 0, 0);
-    TrackBar_Brightness = new QSlider(Qt::Horizontal, GroupBox_Display);
-    TrackBar_Brightness->setObjectName("TrackBar_Brightness");
-    TrackBar_Brightness->setRange(1, 10);
-    TrackBar_Brightness->setValue(5);
-    TrackBar_Brightness->setPageStep(1);
-    TrackBar_Brightness->setTickPosition(QSlider::TicksBelow);
-    dg->addWidget(TrackBar_Brightness, 0, 1, 1, 2);
-    Edit_DisplayTagname =
-        AddEditRow(dg, 1, GroupBox_Display, {"Edit_DisplayTagname", "Megnevezés:", QString(), 21});
-    Edit_DisplayDimension =
-        AddEditRow(dg, 2, GroupBox_Display, {"Edit_DisplayDimension", "Dimenzió:", QString(), 8});
-    CheckBox_DisplayLeaderZeros = CheckBox(GroupBox_Display, "CheckBox_DisplayLeaderZeros", "Vezető nullák");
-    CheckBox_DisplayLeaderZeros->setChecked(true);
-    dg->addWidget(CheckBox_DisplayLeaderZeros, 3, 0, 1, 3);
-    RadioGroup_DisplayRefresh = Choice(GroupBox_Display, "RadioGroup_DisplayRefresh", "Frissítési gyakoriság (ms)",
-                                       settingsitems::Refresh(), 3, 3);
-    dg->addWidget(RadioGroup_DisplayRefresh, 4, 0, 1, 3);
-
-    GroupBox_Bargraph = Group(GroupBox_Display, "GroupBox_Bargraph", "Bargraph");
-    auto* bg = new QGridLayout(GroupBox_Bargraph);
-    CheckBox_BargraphDot = CheckBox(GroupBox_Bargraph, "CheckBox_BargraphDot", "Pont mód");
-    bg->addWidget(CheckBox_BargraphDot, 0, 0, 1, 2);
-    Edit_iBgLow = AddEditRow(bg, 1, GroupBox_Bargraph, {"Edit_iBgLow", "0%-hoz tartozó kijelzés:", "0", 0, true});
-    Edit_iBgHigh = AddEditRow(bg, 2, GroupBox_Bargraph, {"Edit_iBgHigh", "100%-hoz tartozó kijelzés:", "100", 0, true});
-    dg->addWidget(GroupBox_Bargraph, 5, 0, 1, 3);
-
-    RadioGroup_uDecimalPointSettings = Choice(GroupBox_Display, "RadioGroup_uDecimalPointSettings", "Tizedesjegyek",
-                                              settingsitems::Decimals(), 2, 5);
-    dg->addWidget(RadioGroup_uDecimalPointSettings, 6, 0, 1, 3);
-    RadioGroup_uRoundSettings =
-        Choice(GroupBox_Display, "RadioGroup_uRoundSettings", "Kerekítés", settingsitems::Rounding(), 0, 3);
-    dg->addWidget(RadioGroup_uRoundSettings, 7, 0, 1, 3);
-    dg->setColumnStretch(1, 1);
-    dg->setRowStretch(8, 1);
+    const GroupRowsLook bargraph{false, false, 2, false, true};
+    GroupBox_Display = new DisplayGroup(sheet, {{false, true, 3, true, false},
+                                                "TrackBar_Brightness", 1, 10, 5, 1, 0, false,
+                                                QString(), QString(),
+                                                "Frissítési gyakoriság (ms)", "Tizedesjegyek", "Kerekítés",
+                                                &bargraph});
     grid->addWidget(GroupBox_Display, 0, 2, 2, 1);
 
     // Three equal shares of the page's width, whatever their texts need.

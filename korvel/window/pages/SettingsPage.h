@@ -1,6 +1,7 @@
 #pragma once
 #include "common/ui/PageControl.h"
 #include "common/ui/RadioGroup.h"
+#include "common/ui/SettingsGroups.h"
 #include "common/ui/SpeedButton.h"
 
 #include <QCheckBox>
@@ -36,27 +37,11 @@ public:
     qs::RadioGroup* RadioGroup_uPtWires = nullptr;
 
     qs::PageControl* PageControl_Output = nullptr;
-    QGroupBox* GroupBox_AnalogOutput = nullptr;
-    qs::RadioGroup* RadioGroup_uAnalogueType = nullptr;
-    QLineEdit* Edit_iAnalogueLow = nullptr;
-    QLineEdit* Edit_iAnalogueHigh = nullptr;
-    QCheckBox* CheckBox_bAnalogueErrorHigh = nullptr;
-    QCheckBox* CheckBox_bDisableAnalogueError = nullptr;
+    qs::AnalogOutputGroup* GroupBox_AnalogOutput = nullptr;
 
     qs::RadioGroup* RadioGroup_enuLimitDisplayMode = nullptr;
 
-    QGroupBox* GroupBox_Display = nullptr;
-    QSlider* TrackBar_Brightness = nullptr;
-    QLineEdit* Edit_DisplayTagname = nullptr;
-    QLineEdit* Edit_DisplayDimension = nullptr;
-    QCheckBox* CheckBox_DisplayLeaderZeros = nullptr;
-    qs::RadioGroup* RadioGroup_DisplayRefresh = nullptr;
-    QGroupBox* GroupBox_Bargraph = nullptr;
-    QCheckBox* CheckBox_BargraphDot = nullptr;
-    QLineEdit* Edit_iBgLow = nullptr;
-    QLineEdit* Edit_iBgHigh = nullptr;
-    qs::RadioGroup* RadioGroup_uDecimalPointSettings = nullptr;
-    qs::RadioGroup* RadioGroup_uRoundSettings = nullptr;
+    qs::DisplayGroup* GroupBox_Display = nullptr;
 };
 
 }  // namespace korvel

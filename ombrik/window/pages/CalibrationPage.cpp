@@ -1,6 +1,9 @@
 #include "CalibrationPage.h"
 
+#include "PageSheet.h"
 #include "common/ui/ControlBuilder.h"
+#include "common/ui/RequestButtonBinder.h"
+#include "ombrik/link/CommandTable.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,13 +17,14 @@ using namespace qs;
 using namespace build;
 
 
-CalibrationPage::CalibrationPage(QWidget* sheet) : QObject(sheet)
+CalibrationPage::CalibrationPage(QWidget* sheet) : QWidget(sheet)
 {
-    auto* grid = new QGridLayout(sheet);
+    FillSheet(sheet, this);
+    auto* grid = new QGridLayout(this);
     grid->setContentsMargins(4, 4, 4, 4);
-    CreateOptions(sheet);
-    CreateOutputCalibration(sheet);
-    CreateInputCalibration(sheet);
+    CreateOptions(this);
+    CreateOutputCalibration(this);
+    CreateInputCalibration(this);
     grid->addWidget(GroupBox4, 0, 0);
     grid->addWidget(GroupBox5, 1, 0);
     grid->addWidget(PageControl2, 0, 1, 2, 1);
@@ -78,7 +82,7 @@ void CalibrationPage::CreateOutputCalibration(QWidget* sheet)
                   {&Label_PWM20mA, "Label_PWM20mA", "20 mA =", "?"},
                   {&Label_PWM10V, "Label_PWM10V", "10 V =", "?"},
                   {&Label_PWM2V, "Label_PWM2V", "2 V =", "?"}});
-    Values.OutputLabels = {Label_PWM4mA, Label_PWM20mA, Label_PWM2V, Label_PWM10V};  // point order
+    values_.OutputLabels = {Label_PWM4mA, Label_PWM20mA, Label_PWM2V, Label_PWM10V};  // point order
     points->setColumnStretch(1, 1);
     g->addWidget(GroupBox6, 2, 1, 2, 1);
     g->addWidget(Output->GroupBox_OutputCal, 4, 0, 1, 2);
@@ -96,17 +100,80 @@ void CalibrationPage::CreateInputCalibration(QWidget* sheet)
     // pixels wide; the QVAIN group's columns share the spare width, the Pt page's stay.
     Input = new InputCalibrationGroup(TabSheet7, QStringLiteral("Bemenet kalibrálás QVAIN"),
                                       {.readAcrossLabels = false, .stretchColumn = -1, .labelMinimumWidth = 80});
-    Values.InputLabels = Input->PointLabels();
+    values_.InputLabels = Input->PointLabels();
     Pt = new PtCalibrationGroup(TabSheet8, {.readAcrossLabels = false, .stretchColumn = 2, .labelMinimumWidth = 80});
-    Values.PtLabels = Pt->PointLabels();
+    values_.PtLabels = Pt->PointLabels();
 }
 
-void CalibrationPage::FillOutputDrive(OutputDriveInputs& in) const
+void CalibrationPage::BindRequests(RequestButtonBinder& requests) const
+{
+    using mbu::Command;
+    const std::pair<mbu::RequestKey, SpeedButton*> buttons[] = {
+        {Command::CalIn0mA, Input->SpeedButton_Cal0mA},
+        {Command::CalIn20mA, Input->SpeedButton_Cal20mA},
+        {Command::CalIn0V, Input->SpeedButton_Cal0V},
+        {Command::CalIn10V, Input->SpeedButton_Cal10V},
+        {Command::InputCalRead, Input->SpeedButton_ReadCalIn},
+        {Command::OptionsRead, SpeedButton_OptionRead},
+        {Command::OptionsWrite, SpeedButton_OptionWrite},
+        {Command::CalPwmLow, Output->SpeedButton_CalPWML},
+        {Command::CalPwmHigh, Output->SpeedButton_CalPWMH},
+        {Command::PwmCalRead, SpeedButton_ReadPWMCal},
+        {Command::CalPt0Ohm4W, Pt->SpeedButton_iCalPt0ohm4W},
+        {Command::CalPtXOhm4W, Pt->SpeedButton_iCalPtXohm4W},
+        {Command::CalPt0Ohm3W, Pt->SpeedButton_iCalPt0ohm3W},
+        {Command::CalPtXOhm3W, Pt->SpeedButton_iCalPtXohm3W},
+        {Command::PtCalRead, Pt->SpeedButton_ReadCalPt},
+        {Command::Pt1000Write, Pt->SpeedButton_bPt1000},
+    };
+    for (const auto& [key, button] : buttons)
+        requests.Bind(Code(key), button);
+}
+
+void CalibrationPage::FillStatusRequest(MbuStatusRequestInputs& in) const
 {
     in.pwmForceDown = Output->SpeedButton_PWMForce->IsDown();
     in.currentOutputSelected = Output->CurrentOutputSelected();
     in.checkCurrentDown = Output->SpeedButton_CheckCurrent->IsDown();
     in.checkVoltageDown = Output->SpeedButton_CheckVoltage->IsDown();
+    in.pwmValue = Output->PWMValue;
+}
+
+void CalibrationPage::KeepChecks(bool current, bool voltage)
+{
+    if (!current)
+        Output->SpeedButton_CheckCurrent->SetDown(false);
+    if (!voltage)
+        Output->SpeedButton_CheckVoltage->SetDown(false);
+}
+
+void CalibrationPage::ShowOptions(const OptionsRecord& options)
+{
+    RadioGroup_InputModul->setItemIndex(options.inputModuleKind);
+    RadioGroup_OutputModul->setItemIndex(options.outputModuleKind);
+}
+
+OptionsRecord CalibrationPage::TakeOptions()
+{
+    for (RadioGroup* g : {RadioGroup_InputModul, RadioGroup_OutputModul})
+        if (g->ItemIndex() < 0)
+            g->setItemIndex(0);
+    return OptionsRecord::FromSelection(RadioGroup_InputModul->ItemIndex(), RadioGroup_OutputModul->ItemIndex());
+}
+
+bool CalibrationPage::CurrentOutputSelected() const
+{
+    return Output->CurrentOutputSelected();
+}
+
+void CalibrationPage::ShowPt1000(bool on)
+{
+    Pt->CheckBox_bPt1000->setChecked(on);
+}
+
+bool CalibrationPage::Pt1000Chosen() const
+{
+    return Pt->CheckBox_bPt1000->isChecked();
 }
 
 void CalibrationPage::PressReads()

@@ -7,10 +7,15 @@
 #include "common/ui/PageControl.h"
 #include "common/ui/RadioGroup.h"
 #include "common/ui/SpeedButton.h"
+#include "ombrik/link/records/OptionsRecord.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QObject>
+
+namespace qs {
+class RequestButtonBinder;
+}
 
 namespace ombrik {
 
@@ -18,19 +23,43 @@ namespace ombrik {
 // drive and checks, and the input calibration of the QVAIN and QVTM inputs. The output's
 // PWM value, step buttons, click strip (329 pixels) and direct drive are the calibration
 // group both programs share.
-class CalibrationPage : public QObject {
+class CalibrationPage : public QWidget {
     Q_OBJECT
 public:
+    // Fills the page control's sheet.
     explicit CalibrationPage(QWidget* sheet);
 
-    // The output drive of the status request: direct drive, output type, checks.
-    void FillOutputDrive(qs::OutputDriveInputs& in) const;
+    // Each request button of the page bound to the request it makes.
+    void BindRequests(qs::RequestButtonBinder& requests) const;
     // Entering the page reads the options and the three calibration blocks.
     void PressReads();
 
-    static constexpr int kStripWidth = 329;
+    // ---- the status poll ----
+    // The output drive (direct drive, output type, checks) and the PWM value.
+    void FillStatusRequest(MbuStatusRequestInputs& in) const;
+    // The checks the poll keeps; one it drops (its output not calibrated) is released.
+    void KeepChecks(bool current, bool voltage);
+
+    // ---- the records ----
+    // The fitted modules of an options reply selected.
+    void ShowOptions(const OptionsRecord& options);
+    // The modules selected; a group with no selection is set to "Nincs" and sent as such.
+    OptionsRecord TakeOptions();
+    // Item 0, "Áram", of the output type is selected.
+    bool CurrentOutputSelected() const;
     // The calibration points the replies keep, shown in their labels.
-    qs::CalibrationValues Values;
+    qs::CalibrationValues& Values() { return values_; }
+    void ShowPt1000(bool on);
+    bool Pt1000Chosen() const;
+
+    static constexpr int kStripWidth = 329;
+
+private:
+    void CreateOptions(QWidget* sheet);
+    void CreateOutputCalibration(QWidget* sheet);
+    void CreateInputCalibration(QWidget* sheet);
+
+    qs::CalibrationValues values_;
 
     QGroupBox* GroupBox4 = nullptr;
     qs::RadioGroup* RadioGroup_InputModul = nullptr;
@@ -55,11 +84,6 @@ public:
     // The input calibration group on TabSheet7 and the Pt calibration controls on TabSheet8.
     qs::InputCalibrationGroup* Input = nullptr;
     qs::PtCalibrationGroup* Pt = nullptr;
-
-private:
-    void CreateOptions(QWidget* sheet);
-    void CreateOutputCalibration(QWidget* sheet);
-    void CreateInputCalibration(QWidget* sheet);
 };
 
 }  // namespace ombrik

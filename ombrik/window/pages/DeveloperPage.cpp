@@ -1,5 +1,6 @@
 #include "DeveloperPage.h"
 
+#include "PageSheet.h"
 #include "ombrik/link/CommandTable.h"
 #include "ombrik/session/MbuSession.h"
 #include "common/numbers/TextNumber.h"
@@ -9,6 +10,7 @@
 
 #include <QDate>
 #include <QGridLayout>
+#include <QSignalBlocker>
 
 namespace ombrik {
 
@@ -28,9 +30,10 @@ constexpr const char* kPresetCaptions[] = {
 
 }  // namespace
 
-DeveloperPage::DeveloperPage(QWidget* sheet, MbuSession& session) : QObject(sheet), session_(session)
+DeveloperPage::DeveloperPage(QWidget* sheet, MbuSession& session) : QWidget(sheet), session_(session)
 {
-    auto* grid = new QGridLayout(sheet);
+    FillSheet(sheet, this);
+    auto* grid = new QGridLayout(this);
     struct Row {
         const char* caption;
         std::array<QLineEdit**, 3> edits;
@@ -45,26 +48,26 @@ DeveloperPage::DeveloperPage(QWidget* sheet, MbuSession& session) : QObject(shee
     };
     int r = 0;
     for (const Row& row : rows) {
-        grid->addWidget(new QLabel(QString::fromUtf8(row.caption), sheet), r, 0);
+        grid->addWidget(new QLabel(QString::fromUtf8(row.caption), this), r, 0);
         for (int i = 0; i < 3 && row.edits[i]; ++i) {
-            *row.edits[i] = Named<QLineEdit>(sheet, row.names[i], QString::fromLatin1(row.text));
+            *row.edits[i] = Named<QLineEdit>(this, row.names[i], QString::fromLatin1(row.text));
             (*row.edits[i])->setFixedWidth(60);
             grid->addWidget(*row.edits[i], r, 1 + i);
         }
         ++r;
     }
-    Label_InputSequence = Named<QLabel>(sheet, "Label_InputSequence", QStringLiteral("Adat bájtok:"));
+    Label_InputSequence = Named<QLabel>(this, "Label_InputSequence", QStringLiteral("Adat bájtok:"));
     grid->addWidget(Label_InputSequence, r, 0);
-    Edit_InputText = Named<QLineEdit>(sheet, "Edit_InputText", QStringLiteral("0"));
+    Edit_InputText = Named<QLineEdit>(this, "Edit_InputText", QStringLiteral("0"));
     grid->addWidget(Edit_InputText, r++, 1, 1, 4);
-    Button1 = Named<QPushButton>(sheet, "Button1", QStringLiteral("Parancs küldés"));
+    Button1 = Named<QPushButton>(this, "Button1", QStringLiteral("Parancs küldés"));
     grid->addWidget(Button1, r++, 1, 1, 3);
 
     auto* presets = new QGridLayout;
     const auto& codes = mbu::kDeveloperPresets;
     for (std::size_t i = 0; i < presets_.size(); ++i) {
         const QByteArray name = "Button" + QByteArray::number(static_cast<int>(i) + 2);
-        presets_[i] = Named<QPushButton>(sheet, name.constData(), QString::fromUtf8(kPresetCaptions[i]));
+        presets_[i] = Named<QPushButton>(this, name.constData(), QString::fromUtf8(kPresetCaptions[i]));
         presets->addWidget(presets_[i], static_cast<int>(i) / 3, static_cast<int>(i) % 3);
         connect(presets_[i], &QPushButton::clicked, this, [this, code = codes[i]] { PresetClick(code); });
     }
@@ -76,9 +79,28 @@ DeveloperPage::DeveloperPage(QWidget* sheet, MbuSession& session) : QObject(shee
     connect(Edit_InputText, &QLineEdit::textChanged, this, [this] { ParseInputText(); });
 }
 
-std::array<QLineEdit*, 9> DeveloperPage::SettingsFileEdits() const
+std::array<QLineEdit*, DeveloperPage::kSettingsFileEdits> DeveloperPage::SettingsFileEdits() const
 {
     return {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit_InputText};
+}
+
+std::array<QString, DeveloperPage::kSettingsFileEdits> DeveloperPage::SettingsFileTexts() const
+{
+    std::array<QString, kSettingsFileEdits> texts;
+    const auto edits = SettingsFileEdits();
+    for (std::size_t i = 0; i < edits.size(); ++i)
+        texts[i] = edits[i]->text();
+    return texts;
+}
+
+void DeveloperPage::LoadSettingsFileTexts(const std::array<QString, kSettingsFileEdits>& texts)
+{
+    const auto edits = SettingsFileEdits();
+    for (std::size_t i = 0; i < edits.size(); ++i) {
+        const QSignalBlocker quiet(edits[i] == Edit_InputText ? edits[i] : nullptr);
+        edits[i]->setText(texts[i]);
+    }
+    ParseInputText();
 }
 
 mbu::CalendarDate DeveloperPage::EditsToDate(const QLineEdit* year, const QLineEdit* month, const QLineEdit* day)

@@ -4,7 +4,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QObject>
+#include <QWidget>
 #include <QPushButton>
 
 #include <array>
@@ -22,15 +22,19 @@ class MbuSession;
 // The page writes the session's request frame itself: every change of the data text puts the
 // parsed bytes into bytes 7..63 of the frame last sent and refreshes the Tx monitor, and a
 // send builds the whole frame.
-class DeveloperPage : public QObject {
+class DeveloperPage : public QWidget {
     Q_OBJECT
 public:
+    // Fills the page control's sheet.
     DeveloperPage(QWidget* sheet, MbuSession& session);
 
-    // The nine edits in the settings file's order: Edit1 .. Edit8, Edit_InputText.
-    std::array<QLineEdit*, 9> SettingsFileEdits() const;
-    // Button2 .. Button12, in the order of their codes (mbu::kDeveloperPresets).
-    std::array<QPushButton*, 11> PresetButtons() const { return presets_; }
+    // The texts of the nine edits the settings file keeps, in its order: Edit1 .. Edit8,
+    // Edit_InputText.
+    static constexpr std::size_t kSettingsFileEdits = 9;
+    std::array<QString, kSettingsFileEdits> SettingsFileTexts() const;
+    // The edits as the settings file has them; the data text is parsed once whatever it
+    // holds (a text equal to the edit's own would give no change signal).
+    void LoadSettingsFileTexts(const std::array<QString, kSettingsFileEdits>& texts);
 
     // Sends the hand-made request at once, whatever the link is doing.
     void Button1Click();
@@ -43,6 +47,17 @@ public:
     // The edits keep what was typed.
     static mbu::CalendarDate EditsToDate(const QLineEdit* year, const QLineEdit* month, const QLineEdit* day);
 
+signals:
+    // The request frame changed without being sent (the Tx monitor shows it).
+    void txFrameChanged();
+
+private:
+    std::array<QLineEdit*, kSettingsFileEdits> SettingsFileEdits() const;
+
+    MbuSession& session_;
+    // Button2 .. Button12, in the order of their codes (mbu::kDeveloperPresets).
+    std::array<QPushButton*, 11> presets_{};
+
     QLineEdit* Edit1 = nullptr;  // device type
     QLineEdit* Edit2 = nullptr;  // lowest version: year, month, day
     QLineEdit* Edit3 = nullptr;
@@ -54,14 +69,6 @@ public:
     QLabel* Label_InputSequence = nullptr;
     QLineEdit* Edit_InputText = nullptr;  // data bytes as decimal numbers
     QPushButton* Button1 = nullptr;
-
-signals:
-    // The request frame changed without being sent (the Tx monitor shows it).
-    void txFrameChanged();
-
-private:
-    MbuSession& session_;
-    std::array<QPushButton*, 11> presets_{};
 };
 
 }  // namespace ombrik

@@ -35,10 +35,10 @@ Shape* CalibrationLamp(QWidget* parent, const char* name)
 
 }  // namespace
 
-LiveValuesGroup::LiveValuesGroup(QWidget* parent) : QObject(parent)
+LiveValuesGroup::LiveValuesGroup(QWidget* parent) : QGroupBox(QStringLiteral("Mért értékek"), parent)
 {
-    GroupBox_LiveValues = Named<QGroupBox>(parent, "GroupBox_LiveValues", QStringLiteral("Mért értékek"));
-    QWidget* g = GroupBox_LiveValues;
+    setObjectName(QStringLiteral("GroupBox_LiveValues"));
+    QWidget* g = this;
     auto* grid = new QGridLayout(g);
     grid->setVerticalSpacing(2);
     MBarGraph_IRow = ReadingBar(g, "MBarGraph_IRow");

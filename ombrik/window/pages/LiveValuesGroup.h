@@ -6,7 +6,6 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QObject>
 
 #include <cstdint>
 
@@ -14,8 +13,8 @@ namespace ombrik {
 
 // The status poll's values, always in view: converter bars, calibration lamps, physical
 // value, output level, displayed value (also large, yellow on black, on Panel1), input type,
-// memory bits and converter rate.
-class LiveValuesGroup : public QObject {
+// memory bits and converter rate. The group itself is GroupBox_LiveValues.
+class LiveValuesGroup : public QGroupBox {
     Q_OBJECT
 public:
     explicit LiveValuesGroup(QWidget* parent);
@@ -23,7 +22,7 @@ public:
     // A poll reply; inputKind: InputModuleKind; shown: the displayed value already formatted.
     void Show(const MbuStatusRecord& r, std::uint8_t inputKind, const QString& shown);
 
-    QGroupBox* GroupBox_LiveValues = nullptr;
+private:
     qs::TMBarGraph* MBarGraph_IRow = nullptr;
     qs::TMBarGraph* MBarGraph_IAveraged = nullptr;
     qs::Shape* Shape_CalibratedInput = nullptr;

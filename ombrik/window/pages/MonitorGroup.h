@@ -1,14 +1,9 @@
 #pragma once
-#include "common/ui/MemoText.h"
 #include "ombrik/link/MbuFrame.h"
 #include "common/session/UsbHook.h"
-#include "common/ui/Shape.h"
+#include "common/ui/FrameMonitor.h"
 
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QObject>
-#include <QPlainTextEdit>
 
 #include <cstdint>
 
@@ -22,6 +17,9 @@ class MonitorGroup : public QObject {
 public:
     explicit MonitorGroup(QWidget* parent);
 
+    // The group both programs show.
+    qs::FrameMonitor& Frames() { return *GroupBox_MBU; }
+
     // "MBU   v2018.08.28." with the locale's date separator after each part.
     void ShowCaption();
     void ShowDevice(bool online, const qs::UsbHook::DeviceInfo& info);
@@ -32,36 +30,11 @@ public:
     // The header fields and the data dump of a reply with a status other than 1 and 6.
     void ShowReply(const mbu::MBUFrame& f);
 
-    // In the order the group shows them: the USB device, the request, the reply, the history.
-    qs::Shape* Shape_MBUOn = nullptr;
-    qs::Shape* Shape_MBUCom = nullptr;
-    QLabel* Label_VendorName = nullptr;
-    QLabel* Label_VendorID = nullptr;
-    QLabel* Label_ProductName = nullptr;
-    QLabel* Label_ProductID = nullptr;
-    QLabel* Label_MBUTxDevice = nullptr;
-    QLabel* Label_MBUTxVerL = nullptr;
-    QLabel* Label_MBUTxVerH = nullptr;
-    QLabel* Label_MBUTxCommand = nullptr;
-    QLabel* Label_MBURxDevice = nullptr;
-    QLabel* Label_MBURxVer = nullptr;
-    QLabel* Label_MBURxCounter = nullptr;
-    QLabel* Label_MBURxError = nullptr;
-    QLabel* Label_TXBufferIsFull = nullptr;
-    qs::MemoText* Memo_MBUTx = nullptr;
-    qs::MemoText* Memo_MBURx = nullptr;
-    QLabel* Label_FPS = nullptr;
-    QLabel* Label_Commands = nullptr;
-    QCheckBox* CheckBox_MBUPause = nullptr;
-    QGroupBox* GroupBox_MBU = nullptr;
-
 private:
+    qs::FrameMonitor* GroupBox_MBU = nullptr;
     // The last request and reply, the sources of their dumps.
     mbu::MBUFrame lastRequest_{};
     mbu::MBUFrame lastReply_{};
 };
-
-// A firmware date code as "yyyy", "mm", "dd", each followed by the locale's date separator.
-QString VersionText(std::uint16_t code);
 
 }  // namespace ombrik

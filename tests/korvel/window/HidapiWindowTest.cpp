@@ -1,5 +1,6 @@
 // Korvel's window on the real HID backend with its threads, over the fake hidapi and a
 // meter on it: a device that holds a write must not hold the window.
+#include "tests/FindControl.h"
 #include "tests/fakes/FakeMeter.h"
 #include "korvel/session/LinkSession.h"
 #include "korvel/window/MainWindow.h"

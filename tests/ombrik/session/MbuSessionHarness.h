@@ -12,24 +12,21 @@
 #include <vector>
 
 struct MbuSessionHarness : MeterHarness {
+    // The records a test gives its commands (none at start).
+    ombrik::MbuSession::Bindings bindings;
     std::unique_ptr<ombrik::MbuSession> s;
 
     std::vector<std::uint8_t> statuses;  // every linkError, in order
     std::vector<std::pair<ombrik::mbu::Command, std::vector<std::uint8_t>>> completed;  // with 8 data bytes
     std::vector<bool> built;              // requestBuilt
     int timeOuts = 0;
-    std::map<ombrik::mbu::Command, std::function<void(qs::ByteWriter&)>> requestData;
     // Called while a reply is applied (a test may end its chain here).
     std::function<void(ombrik::mbu::Command)> onCompleted;
 
-    MbuSessionHarness() : MeterHarness(Protocol::Mbu), s(std::make_unique<ombrik::MbuSession>(*usb))
+    MbuSessionHarness() : MeterHarness(Protocol::Mbu), s(std::make_unique<ombrik::MbuSession>(*usb, bindings))
     {
         s->Clock().StopTicks();
         s->SecondTimer()->stop();
-        s->SetRequestData([this](ombrik::mbu::Command c, qs::ByteWriter& w) {
-            if (requestData.contains(c))
-                requestData.at(c)(w);
-        });
         QObject::connect(s.get(), &ombrik::MbuSession::linkError, [this](std::uint8_t c) { statuses.push_back(c); });
         QObject::connect(s.get(), &ombrik::MbuSession::commandCompleted, [this](ombrik::mbu::Command c, qs::ByteReader r) {
             std::vector<std::uint8_t> bytes(8);

@@ -24,10 +24,10 @@ std::string FrameHex(const MBUFrame& f)
 TEST(MbuLink, APollGoesOutInOneFrameAndItsReplyIsHandedOver)
 {
     MbuSessionHarness h;
-    h.requestData[Command::StatusPoll] = [](ByteWriter& w) {
+    h.bindings.SetEncoder(Command::StatusPoll, [](ByteWriter& w) {
         for (std::uint8_t b : {0x01, 0xD2, 0x04, 0x00})
             w.PutByte(b);
-    };
+    });
     h.meter->status.iADRaw = 0x01020304;
     h.tick();
     ASSERT_EQ(h.meter->framesReceived().size(), 1u);
@@ -47,7 +47,7 @@ TEST(MbuLink, APollGoesOutInOneFrameAndItsReplyIsHandedOver)
 TEST(MbuLink, RequestsWithoutDataGoOutClearedAndLeaveTheBufferMark)
 {
     MbuSessionHarness h;
-    h.requestData[Command::CalIn0mA] = [](ByteWriter& w) { w.PutByte(9); };  // never asked for
+    h.bindings.SetEncoder(Command::CalIn0mA, [](ByteWriter& w) { w.PutByte(9); });  // never asked for
     h.s->TxFrame.fill(0xEE);
     h.press(Command::CalIn0mA);
     h.tick();
@@ -61,10 +61,10 @@ TEST(MbuLink, FiftyFiveDataBytesFitAndTheFiftySixthShowsTheBufferFull)
 {
     for (const int n : {55, 56}) {
         MbuSessionHarness h;
-        h.requestData[Command::StatusPoll] = [n](ByteWriter& w) {
+        h.bindings.SetEncoder(Command::StatusPoll, [n](ByteWriter& w) {
             for (int i = 0; i < n; ++i)
                 w.PutByte(static_cast<std::uint8_t>(i + 1));
-        };
+        });
         h.tick();
         EXPECT_EQ(h.built, std::vector<bool>{n == 56}) << n;
         const MBUFrame& f = h.meter->framesReceived().at(0);

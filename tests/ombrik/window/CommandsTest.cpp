@@ -1,5 +1,6 @@
 // Ombrik's command set end to end: the poll's request from the pages and its reply on the
 // labels, and the calibration, option, erase, reset and Pt commands.
+#include "tests/FindControl.h"
 #include "tests/ombrik/link/ByteText.h"
 #include "tests/LocaleScope.h"
 #include "OmbrikHarness.h"
@@ -15,37 +16,35 @@ using Codes = std::vector<std::uint8_t>;
 TEST(OmbrikPoll, RequestBytesFollowTheDriveChecksAndTests)
 {
     OmbrikHarness h;
-    ombrik::CalibrationPage& c = h.cal();
-    c.Output->SpeedButton_PWMForce->SetDown(true);
-    c.Output->RadioGroup_KimenetTipusa->setItemIndex(1);
-    h.cal().Output->PWMValue = 1234;
+    h.button("SpeedButton_PWMForce")->SetDown(true);
+    h.find<qs::RadioGroup>("RadioGroup_KimenetTipusa")->setItemIndex(1);
+    h.output().PWMValue = 1234;
     h.tick();
     EXPECT_EQ(Hex(h.lastData(5)), "01 D2 04 00 00");
 
     // A check goes out while its button is Down, until a poll reports the output as not
     // calibrated: then the next poll releases it and sends its bit clear.
-    c.Output->RadioGroup_KimenetTipusa->setItemIndex(0);
-    c.Output->SpeedButton_CheckCurrent->SetDown(true);
+    h.find<qs::RadioGroup>("RadioGroup_KimenetTipusa")->setItemIndex(0);
+    h.button("SpeedButton_CheckCurrent")->SetDown(true);
     h.meter->status.uErrorBits = live_status::OutputNotCalibrated;
     h.tick();
     EXPECT_EQ(Hex(h.lastData(4)), "07 D2 04 00");
     h.tick();
     EXPECT_EQ(Hex(h.lastData(4)), "03 D2 04 00");
-    EXPECT_FALSE(c.Output->SpeedButton_CheckCurrent->IsDown());
+    EXPECT_FALSE(h.button("SpeedButton_CheckCurrent")->IsDown());
 
     // The test buttons exclude each other; the Down one goes out in every poll.
-    ombrik::DevicePages& d = *h.w->Device;
-    d.SpeedButton_TestWhite->click();
-    d.SpeedButton_TestPattern->click();
-    EXPECT_FALSE(d.SpeedButton_TestWhite->IsDown());
+    h.button("SpeedButton_TestWhite")->click();
+    h.button("SpeedButton_TestPattern")->click();
+    EXPECT_FALSE(h.button("SpeedButton_TestWhite")->IsDown());
     h.tick(2);
     EXPECT_EQ(Hex(h.lastData(4)), "03 D2 04 04");
-    d.SpeedButton_TestPattern->click();
+    h.button("SpeedButton_TestPattern")->click();
     h.tick();
     EXPECT_EQ(Hex(h.lastData(4)), "03 D2 04 00");
 
     // Paused, nothing goes out at all.
-    h.monitor().CheckBox_MBUPause->setChecked(true);
+    h.find<QCheckBox>("CheckBox_MBUPause")->setChecked(true);
     const std::size_t before = h.meter->framesReceived().size();
     h.tick(3);
     EXPECT_EQ(h.meter->framesReceived().size(), before);
@@ -98,27 +97,26 @@ TEST_P(PollDisplayInLocale, TheInputKindDecidesTextsUnitAndFormat)
         s.uAfterWriteOKbits = 3;
         s.uSPS = 500;
         h.meter->mbu.options = {row.kind, 2};
-        h.cal().SpeedButton_OptionRead->click();
+        h.button("SpeedButton_OptionRead")->click();
         h.tick(2);
-        EXPECT_EQ(h.w->InputModuleKind, row.kind);
-        EXPECT_EQ(h.w->OutputModuleKind, 2);
+        EXPECT_EQ(h.w->State().InputModuleKind, row.kind);
+        EXPECT_EQ(h.w->State().OutputModuleKind, 2);
 
         const QString sep = hungarian ? "," : ".";
         auto local = [&](const char* text) { return QString::fromUtf8(text).replace(",", sep); };
-        ombrik::LiveValuesGroup& l = h.live();
-        EXPECT_EQ(l.Label_uInputType->text(), QString::fromUtf8(row.inputText));
-        EXPECT_EQ(l.Label_fFizikaiMennyiseg->text(), local(row.physicalText));
-        EXPECT_EQ(l.Label_iSkalazottKijezesiErtek->text(), local(row.shownText));
-        EXPECT_EQ(l.Label_iSkalazottKijezesiErtek2->text(), local(row.shownText));
-        EXPECT_EQ(l.Label_fKimenetSzazalek->text(), local("0,125"));
-        EXPECT_EQ(l.MBarGraph_IRow->MBGText(), "4 194 304");
-        EXPECT_DOUBLE_EQ(l.MBarGraph_IRow->MBGValue(), 4194304 / 8388607.0);
-        EXPECT_EQ(l.MBarGraph_IAveraged->MBGText(), "-1 234");
-        EXPECT_EQ(l.Shape_CalibratedInput->brushColor(), clRed);
-        EXPECT_EQ(l.Shape_CalibratedOutput->brushColor(), clLime);
-        EXPECT_EQ(l.Label_uCRCOKbits->text(), "15");
-        EXPECT_EQ(l.Label_uAfterWriteOKbits->text(), "3");
-        EXPECT_EQ(l.Label_uSPS->text(), "500");
+        EXPECT_EQ(h.label("Label_uInputType")->text(), QString::fromUtf8(row.inputText));
+        EXPECT_EQ(h.label("Label_fFizikaiMennyiseg")->text(), local(row.physicalText));
+        EXPECT_EQ(h.label("Label_iSkalazottKijezesiErtek")->text(), local(row.shownText));
+        EXPECT_EQ(h.label("Label_iSkalazottKijezesiErtek2")->text(), local(row.shownText));
+        EXPECT_EQ(h.label("Label_fKimenetSzazalek")->text(), local("0,125"));
+        EXPECT_EQ(h.find<qs::TMBarGraph>("MBarGraph_IRow")->MBGText(), "4 194 304");
+        EXPECT_DOUBLE_EQ(h.find<qs::TMBarGraph>("MBarGraph_IRow")->MBGValue(), 4194304 / 8388607.0);
+        EXPECT_EQ(h.find<qs::TMBarGraph>("MBarGraph_IAveraged")->MBGText(), "-1 234");
+        EXPECT_EQ(h.find<qs::Shape>("Shape_CalibratedInput")->brushColor(), clRed);
+        EXPECT_EQ(h.find<qs::Shape>("Shape_CalibratedOutput")->brushColor(), clLime);
+        EXPECT_EQ(h.label("Label_uCRCOKbits")->text(), "15");
+        EXPECT_EQ(h.label("Label_uAfterWriteOKbits")->text(), "3");
+        EXPECT_EQ(h.label("Label_uSPS")->text(), "500");
     }
 }
 
@@ -127,7 +125,6 @@ INSTANTIATE_TEST_SUITE_P(Separators, PollDisplayInLocale, ::testing::Values(true
 TEST(OmbrikCommands, CalibrationOptionEraseResetAndPtCommandsWithTheirLabels)
 {
     OmbrikHarness h;
-    ombrik::CalibrationPage& c = h.cal();
     h.meter->status.iADAveraged = 1234567;
     h.meter->status.bPt1000 = true;
     h.meter->mbu.input.points = {-5, 20000, 300, 4000000};
@@ -141,24 +138,24 @@ TEST(OmbrikCommands, CalibrationOptionEraseResetAndPtCommandsWithTheirLabels)
         QStringList texts;
     };
     const Row rows[] = {
-        {c.Input->SpeedButton_ReadCalIn, 110,
-         {c.Input->Label_RAM1_iCalLow1, c.Input->Label_RAM1_iCalHigh1, c.Input->Label_RAM1_iCalLow2,
-          c.Input->Label_RAM1_iCalHigh2},
+        {h.button("SpeedButton_ReadCalIn"), 110,
+         {h.label("Label_RAM1_iCalLow1"), h.label("Label_RAM1_iCalHigh1"), h.label("Label_RAM1_iCalLow2"),
+          h.label("Label_RAM1_iCalHigh2")},
          {"-5", "20 000", "300", "4 000 000"}},
-        {c.Input->SpeedButton_Cal0mA, 102, {c.Input->Label_RAM1_iCalLow1}, {"1 234 567"}},
-        {c.Input->SpeedButton_Cal20mA, 103, {c.Input->Label_RAM1_iCalHigh1}, {"1 234 567"}},
-        {c.Input->SpeedButton_Cal0V, 104, {c.Input->Label_RAM1_iCalLow2}, {"1 234 567"}},
-        {c.Input->SpeedButton_Cal10V, 105, {c.Input->Label_RAM1_iCalHigh2}, {"1 234 567"}},
-        {c.Pt->SpeedButton_iCalPt0ohm4W, 125, {c.Pt->Label_iCalPt0ohm4W}, {"1 234 567"}},
-        {c.Pt->SpeedButton_iCalPtXohm4W, 126, {c.Pt->Label_iCalPtXohm4W}, {"1 234 567"}},
-        {c.Pt->SpeedButton_iCalPt0ohm3W, 127, {c.Pt->Label_iCalPt0ohm3W}, {"1 234 567"}},
-        {c.Pt->SpeedButton_iCalPtXohm3W, 128, {c.Pt->Label_iCalPtXohm3W}, {"1 234 567"}},
-        {c.Pt->SpeedButton_ReadCalPt, 129,
-         {c.Pt->Label_iCalPt0ohm4W, c.Pt->Label_iCalPtXohm4W, c.Pt->Label_iCalPt0ohm3W, c.Pt->Label_iCalPtXohm3W},
+        {h.button("SpeedButton_Cal0mA"), 102, {h.label("Label_RAM1_iCalLow1")}, {"1 234 567"}},
+        {h.button("SpeedButton_Cal20mA"), 103, {h.label("Label_RAM1_iCalHigh1")}, {"1 234 567"}},
+        {h.button("SpeedButton_Cal0V"), 104, {h.label("Label_RAM1_iCalLow2")}, {"1 234 567"}},
+        {h.button("SpeedButton_Cal10V"), 105, {h.label("Label_RAM1_iCalHigh2")}, {"1 234 567"}},
+        {h.button("SpeedButton_iCalPt0ohm4W"), 125, {h.label("Label_iCalPt0ohm4W")}, {"1 234 567"}},
+        {h.button("SpeedButton_iCalPtXohm4W"), 126, {h.label("Label_iCalPtXohm4W")}, {"1 234 567"}},
+        {h.button("SpeedButton_iCalPt0ohm3W"), 127, {h.label("Label_iCalPt0ohm3W")}, {"1 234 567"}},
+        {h.button("SpeedButton_iCalPtXohm3W"), 128, {h.label("Label_iCalPtXohm3W")}, {"1 234 567"}},
+        {h.button("SpeedButton_ReadCalPt"), 129,
+         {h.label("Label_iCalPt0ohm4W"), h.label("Label_iCalPtXohm4W"), h.label("Label_iCalPt0ohm3W"), h.label("Label_iCalPtXohm3W")},
          {"1 234 567", "1 234 567", "1 234 567", "1 234 567"}},  // the points just taken
-        {h.w->Device->SpeedButton_EraseFRAM1, 106, {}, {}},
-        {h.w->Device->SpeedButton_Reset, 113, {}, {}},
-        {c.SpeedButton_OptionRead, 111, {}, {}},
+        {h.button("SpeedButton_EraseFRAM1"), 106, {}, {}},
+        {h.button("SpeedButton_Reset"), 113, {}, {}},
+        {h.button("SpeedButton_OptionRead"), 111, {}, {}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(int(row.command));
@@ -170,30 +167,29 @@ TEST(OmbrikCommands, CalibrationOptionEraseResetAndPtCommandsWithTheirLabels)
         for (std::size_t i = 0; i < row.labels.size(); ++i)
             EXPECT_EQ(row.labels[i]->text(), row.texts[static_cast<int>(i)]);
     }
-    EXPECT_TRUE(c.Pt->CheckBox_bPt1000->isChecked()) << "129 shows the last poll's Pt1000 flag";
+    EXPECT_TRUE(h.find<QCheckBox>("CheckBox_bPt1000")->isChecked()) << "129 shows the last poll's Pt1000 flag";
     EXPECT_EQ(h.meter->mbu.framErasures, 1);
     EXPECT_EQ(h.meter->mbu.resets, 1);
-    EXPECT_EQ(c.RadioGroup_InputModul->ItemIndex(), 1);
-    EXPECT_EQ(c.RadioGroup_OutputModul->ItemIndex(), 2) << "a code past the list selects the last item";
+    EXPECT_EQ(h.find<qs::RadioGroup>("RadioGroup_InputModul")->ItemIndex(), 1);
+    EXPECT_EQ(h.find<qs::RadioGroup>("RadioGroup_OutputModul")->ItemIndex(), 2) << "a code past the list selects the last item";
 }
 
 TEST(OmbrikCommands, WritesSendTheControlsAndReadNothingBack)
 {
     OmbrikHarness h;
-    ombrik::CalibrationPage& c = h.cal();
-    c.RadioGroup_OutputModul->setItemIndex(2);
-    c.SpeedButton_OptionWrite->click();
+    h.find<qs::RadioGroup>("RadioGroup_OutputModul")->setItemIndex(2);
+    h.button("SpeedButton_OptionWrite")->click();
     h.tick();
     EXPECT_EQ(Hex(h.lastData(3)), "00 02 00") << "no input selected: \"Nincs\"";
-    EXPECT_EQ(c.RadioGroup_InputModul->ItemIndex(), 0);
+    EXPECT_EQ(h.find<qs::RadioGroup>("RadioGroup_InputModul")->ItemIndex(), 0);
     EXPECT_EQ(h.meter->mbu.options, (OptionsRecord{0, 2}));
 
-    c.Pt->CheckBox_bPt1000->setChecked(true);
-    c.Pt->SpeedButton_bPt1000->click();
+    h.find<QCheckBox>("CheckBox_bPt1000")->setChecked(true);
+    h.button("SpeedButton_bPt1000")->click();
     h.tick();
     EXPECT_EQ(Hex(h.lastData(2)), "01 00");
     EXPECT_TRUE(h.meter->status.bPt1000);
-    EXPECT_FALSE(c.Pt->SpeedButton_bPt1000->IsDown());
+    EXPECT_FALSE(h.button("SpeedButton_bPt1000")->IsDown());
     h.tick();
     EXPECT_EQ(h.sent(), (Codes{112, 130, 101}));
 }
@@ -201,40 +197,38 @@ TEST(OmbrikCommands, WritesSendTheControlsAndReadNothingBack)
 TEST(OmbrikCommands, OutputPointsGoWhereTheOutputTypeIsWhenTheReplyArrives)
 {
     OmbrikHarness h;
-    ombrik::CalibrationPage& c = h.cal();
-    h.cal().Output->PWMValue = 40000;
+    h.output().PWMValue = 40000;
     h.tick();  // the poll carries the PWM value, and "Áram"
-    c.Output->SpeedButton_CalPWML->SetDown(true);
+    h.button("SpeedButton_CalPWML")->SetDown(true);
     h.tick();
-    EXPECT_EQ(c.Label_PWM4mA->text(), "40 000");
-    EXPECT_FALSE(c.Output->SpeedButton_CalPWML->IsDown());
+    EXPECT_EQ(h.label("Label_PWM4mA")->text(), "40 000");
+    EXPECT_FALSE(h.button("SpeedButton_CalPWML")->IsDown());
 
     // Switched to "Feszültség" while the 115 is on its way: the point is shown as 10 V.
     h.meter->latencyMs = 30;
-    c.Output->SpeedButton_CalPWMH->SetDown(true);
+    h.button("SpeedButton_CalPWMH")->SetDown(true);
     h.session().Tick();
-    c.Output->RadioGroup_KimenetTipusa->setItemIndex(1);
+    h.find<qs::RadioGroup>("RadioGroup_KimenetTipusa")->setItemIndex(1);
     ASSERT_TRUE(eventloop::WaitFor([&] { return !h.session().Busy(); }));
-    EXPECT_EQ(c.Label_PWM10V->text(), "40 000");
-    EXPECT_EQ(c.Label_PWM20mA->text(), "?");
+    EXPECT_EQ(h.label("Label_PWM10V")->text(), "40 000");
+    EXPECT_EQ(h.label("Label_PWM20mA")->text(), "?");
     EXPECT_EQ(h.meter->mbu.output.points[output_cal::PWM20mA], 40000) << "the unit took it as 20 mA";
 
     h.meter->latencyMs = 0;
     h.meter->mbu.output.points = {1, 2, 3, 65535};
-    c.SpeedButton_ReadPWMCal->click();
+    h.button("SpeedButton_ReadPWMCal")->click();
     h.tick();
-    EXPECT_EQ(c.Label_PWM4mA->text(), "1");
-    EXPECT_EQ(c.Label_PWM20mA->text(), "2");
-    EXPECT_EQ(c.Label_PWM2V->text(), "3");
-    EXPECT_EQ(c.Label_PWM10V->text(), "65 535");
+    EXPECT_EQ(h.label("Label_PWM4mA")->text(), "1");
+    EXPECT_EQ(h.label("Label_PWM20mA")->text(), "2");
+    EXPECT_EQ(h.label("Label_PWM2V")->text(), "3");
+    EXPECT_EQ(h.label("Label_PWM10V")->text(), "65 535");
 }
 
 TEST(OmbrikCommands, SeveralPressedButtonsGoInPriorityOrder)
 {
     OmbrikHarness h;
-    ombrik::CalibrationPage& c = h.cal();
-    for (SpeedButton* b : {c.Pt->SpeedButton_bPt1000, c.SpeedButton_ReadPWMCal, h.w->Device->SpeedButton_Reset,
-                           c.SpeedButton_OptionRead, c.Input->SpeedButton_Cal10V, h.w->Device->SpeedButton_TestFrame})
+    for (SpeedButton* b : {h.button("SpeedButton_bPt1000"), h.button("SpeedButton_ReadPWMCal"), h.button("SpeedButton_Reset"),
+                           h.button("SpeedButton_OptionRead"), h.button("SpeedButton_Cal10V"), h.button("SpeedButton_TestFrame")})
         b->click();
     h.tick(6);
     EXPECT_EQ(h.sent(), (Codes{105, 111, 113, 116, 130, 101}));

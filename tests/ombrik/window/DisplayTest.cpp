@@ -1,6 +1,7 @@
 // The display image read two rows a frame end to end: the requests on the wire, both images,
 // a broken readout and row bytes the images cannot hold.
 #include "OmbrikHarness.h"
+#include "common/display/DisplayPainter.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +14,13 @@ namespace {
 
 struct OmbrikDisplay : ::testing::Test {
     OmbrikHarness h;
-    ombrik::DevicePages& d = *h.w->Device;
     DisplayImage& shown = h.meter->mbu.display;
 
     // The image as the window shows it: from the small picture, and the large picture's
     // blocks that agree with it (each pixel's 4 x 4 block from (4x + 1, 4y + 1), clipped).
     DisplayImage Small() const
     {
-        const QImage small = d.Image_OLEDNormalSize->pixmap().toImage();
+        const QImage small = h.label("Image_OLEDNormalSize")->pixmap().toImage();
         DisplayImage image;
         for (int y = 0; y < DisplayImage::kHeight; ++y)
             for (int x = 0; x < DisplayImage::kWidth; ++x)
@@ -30,7 +30,7 @@ struct OmbrikDisplay : ::testing::Test {
     }
     int LargeBlocksOff(const DisplayImage& image) const
     {
-        const QImage large = d.Image_OLED->pixmap().toImage();
+        const QImage large = h.label("Image_OLED")->pixmap().toImage();
         int off = 0;
         for (int Y = 1; Y < large.height(); ++Y)
             for (int X = 1; X < large.width(); ++X)
@@ -55,22 +55,22 @@ TEST_F(OmbrikDisplay, AWholeReadoutAsksFor32RowPairsAndPaintsBothImages)
     // The pixel cases: $81 in row 10 gives (0, 10) and (7, 10) black, $01 in row 11 (7, 11).
     shown.bytes[16 * 10] = 0x81;
     shown.bytes[16 * 11] = 0x01;
-    d.SpeedButton_ReadDisplay->click();
+    h.button("SpeedButton_ReadDisplay")->click();
     h.tick(32);
     const Codes sent = h.sent();
     ASSERT_EQ(sent.size(), 32u);
     EXPECT_EQ(sent.front(), 123);
     EXPECT_EQ(std::count(sent.begin(), sent.end(), 124), 31);
     EXPECT_EQ(h.meter->mbu.displayRowsAsked, RowsAsked(0, 62));
-    EXPECT_EQ(h.w->DisplayRowCounter, 64);
-    EXPECT_FALSE(d.SpeedButton_ReadDisplay->IsDown());
+    EXPECT_EQ(h.w->State().DisplayRowCounter, 64);
+    EXPECT_FALSE(h.button("SpeedButton_ReadDisplay")->IsDown());
     h.tick(2);
     EXPECT_EQ(h.sent().back(), 101) << "no further 124; the poll goes on";
     EXPECT_EQ(h.sent()[h.sent().size() - 2], 101);
 
     EXPECT_EQ(Small(), shown);
     EXPECT_EQ(LargeBlocksOff(shown), 0);
-    const QImage large = d.Image_OLED->pixmap().toImage();
+    const QImage large = h.label("Image_OLED")->pixmap().toImage();
     for (int x = 0; x < 8; ++x)
         EXPECT_EQ(Small().Pixel(x, 10), x == 0 || x == 7) << x;
     EXPECT_EQ(large.pixel(1, 41), DisplayPainter::kBlack);
@@ -83,12 +83,12 @@ TEST_F(OmbrikDisplay, AWholeReadoutAsksFor32RowPairsAndPaintsBothImages)
 TEST_F(OmbrikDisplay, ATimeOutMidWayRestartsAtRowZeroAndKeepsWhatWasPainted)
 {
     shown.bytes.fill(0xFF);
-    d.SpeedButton_ReadDisplay->click();
+    h.button("SpeedButton_ReadDisplay")->click();
     h.tick(15);  // rows 0 .. 29
     h.meter->dropNextReplies();
     h.tick();    // the 124 for row 30 times out
     EXPECT_EQ(h.session().ChainedCommand, 0);
-    EXPECT_TRUE(d.SpeedButton_ReadDisplay->IsDown());
+    EXPECT_TRUE(h.button("SpeedButton_ReadDisplay")->IsDown());
     EXPECT_TRUE(Small().Pixel(127, 29));
     EXPECT_FALSE(Small().Pixel(0, 30));
 
@@ -100,7 +100,7 @@ TEST_F(OmbrikDisplay, ATimeOutMidWayRestartsAtRowZeroAndKeepsWhatWasPainted)
     h.tick(31);
     EXPECT_EQ(h.meter->mbu.displayRowsAsked.size(), 16u + 32u);
     EXPECT_EQ(Small(), shown);
-    EXPECT_FALSE(d.SpeedButton_ReadDisplay->IsDown());
+    EXPECT_FALSE(h.button("SpeedButton_ReadDisplay")->IsDown());
 }
 
 // The row byte comes from the unit: a pair is drawn where it says, and rows past 63 change
@@ -120,17 +120,16 @@ TEST(OmbrikDisplayRows, RowBytesPastTheDisplayChangeNothing)
             return MeterCore::Reply{0, data};
         });
         h.meter->mbu.display.bytes.fill(0xFF);
-        ombrik::DevicePages& pages = *h.w->Device;
-        pages.SpeedButton_ReadDisplay->click();
+        h.button("SpeedButton_ReadDisplay")->click();
         h.tick(33);
-        EXPECT_FALSE(pages.SpeedButton_ReadDisplay->IsDown());
+        EXPECT_FALSE(h.button("SpeedButton_ReadDisplay")->IsDown());
         EXPECT_EQ(h.sent().back(), 101);
-        const QImage small = pages.Image_OLEDNormalSize->pixmap().toImage();
+        const QImage small = h.label("Image_OLEDNormalSize")->pixmap().toImage();
         int black = 0;
         for (int y = 0; y < 64; ++y)
             for (int x = 0; x < 128; ++x)
                 black += small.pixel(x, y) == DisplayPainter::kBlack;
         EXPECT_EQ(black, 128 * (answered == 63 ? 3 : 2)) << "rows 0 and 1 from 123, row 63 only when named";
-        EXPECT_EQ(pages.Image_OLED->pixmap().size(), QSize(512, 256));
+        EXPECT_EQ(h.label("Image_OLED")->pixmap().size(), QSize(512, 256));
     }
 }

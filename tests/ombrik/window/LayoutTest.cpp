@@ -1,5 +1,6 @@
 // The window on screens of any size and with one font family only: every control within
 // reach and within its page, no monospaced face, edits wide enough for their digits.
+#include "tests/FindControl.h"
 #include "tests/ControlBounds.h"
 #include "OmbrikHarness.h"
 
@@ -41,17 +42,17 @@ TEST(OmbrikScreen, TheWindowFitsTheScreenAndLimitOutput4IsWithinReach)
                        frame.height() - w.height() + design.height() <= area.height();
     if (holds) {
         EXPECT_EQ(w.size(), design);
-        EXPECT_FALSE(w.ScrollBox_Form->horizontalScrollBar()->isVisible());
-        EXPECT_FALSE(w.ScrollBox_Form->verticalScrollBar()->isVisible());
+        EXPECT_FALSE(h.find<QScrollArea>("ScrollBox_Form")->horizontalScrollBar()->isVisible());
+        EXPECT_FALSE(h.find<QScrollArea>("ScrollBox_Form")->verticalScrollBar()->isVisible());
     } else {
         EXPECT_LT(w.height() * w.width(), design.height() * design.width());
     }
 
     h.enter("Határérték kimenetek");
-    QWidget* limit4 = h.pages().Limit[3].group;
-    w.ScrollBox_Form->ensureWidgetVisible(limit4, 0, 0);
+    QWidget* limit4 = h.find("GroupBox_Limit4");
+    h.find<QScrollArea>("ScrollBox_Form")->ensureWidgetVisible(limit4, 0, 0);
     eventloop::Pump();
-    const QRect view = GlobalRect(w.ScrollBox_Form->viewport());
+    const QRect view = GlobalRect(h.find<QScrollArea>("ScrollBox_Form")->viewport());
     EXPECT_TRUE(area.contains(view)) << Text(view);
     EXPECT_TRUE(view.contains(GlobalRect(limit4))) << Text(GlobalRect(limit4));
     EXPECT_TRUE(controlbounds::PastRightEdge(limit4).empty());
@@ -64,9 +65,9 @@ TEST(OmbrikBounds, EveryControlOfEveryPageLiesWithinItsPage)
     OmbrikHarness h;
     ombrik::OmbrikWindow& w = *h.w;
     w.show();
-    h.cal().Output->SpeedButton_PWMForce->click();  // shows the output calibration group
-    QWidget* content = w.ScrollBox_Form->widget();
-    const QWidget* view = w.ScrollBox_Form->viewport();
+    h.button("SpeedButton_PWMForce")->click();  // shows the output calibration group
+    QWidget* content = h.find<QScrollArea>("ScrollBox_Form")->widget();
+    const QWidget* view = h.find<QScrollArea>("ScrollBox_Form")->viewport();
     auto check = [&](const std::string& where) {
         SCOPED_TRACE(where);
         eventloop::Pump();
@@ -75,17 +76,17 @@ TEST(OmbrikBounds, EveryControlOfEveryPageLiesWithinItsPage)
     };
     for (const std::string& mono : controlbounds::Monospaced(&w))
         ADD_FAILURE() << "monospaced: " << mono;
-    for (int i = 0; i < w.PageControl1->pageCount(); ++i) {
-        QWidget* page = w.PageControl1->page(i);
-        w.PageControl1->setActivePage(page);
+    for (int i = 0; i < h.find<qs::PageControl>("PageControl1")->pageCount(); ++i) {
+        QWidget* page = h.find<qs::PageControl>("PageControl1")->page(i);
+        h.find<qs::PageControl>("PageControl1")->setActivePage(page);
         check(page->objectName().toStdString());
-        if (page == w.TabSheet1) {
-            w.Calibration->PageControl2->setActivePage(w.Calibration->TabSheet7);
+        if (page == h.find<QWidget>("TabSheet1")) {
+            h.find<qs::PageControl>("PageControl2")->setActivePage(h.find<QWidget>("TabSheet7"));
             check("TabSheet7");
         }
     }
-    w.PageControl1->setActivePage(w.TabSheet2);
+    h.find<qs::PageControl>("PageControl1")->setActivePage(h.find<QWidget>("TabSheet2"));
     eventloop::Pump();
-    for (QLineEdit* edit : {h.pages().Edit_iAnalogueLow, h.pages().Edit_iAnalogueHigh})
+    for (QLineEdit* edit : {h.edit("Edit_iAnalogueLow"), h.edit("Edit_iAnalogueHigh")})
         EXPECT_TRUE(controlbounds::ShowsWhole(edit, "10000")) << edit->objectName().toStdString();
 }

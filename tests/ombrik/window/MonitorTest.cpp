@@ -1,5 +1,8 @@
 // The link as the monitor shows it: the first poll on the wire, one whole exchange, the
 // history and the frame rate, lost and bad replies and the unit's statuses.
+#include "tests/FindControl.h"
+#include "common/ui/Shape.h"
+#include "common/ui/MemoText.h"
 #include "tests/ombrik/link/ByteText.h"
 #include "tests/LocaleScope.h"
 #include "OmbrikHarness.h"
@@ -33,89 +36,85 @@ TEST(OmbrikMonitor, TheFirstPollAndItsReplyWithEveryLabelAndBothDumps)
     ASSERT_EQ(h.meter->framesReceived().size(), 1u);
     EXPECT_EQ(Hex(h.meter->framesReceived()[0]),
               "9A 15 18 1B 1F 1B 65 02 00 00 00 " + Zeros(51).toStdString() + " 69 A8");
-
-    ombrik::MonitorGroup& m = h.monitor();
-    EXPECT_EQ(m.Label_MBUTxDevice->text(), "5530");
-    EXPECT_EQ(m.Label_MBUTxVerL->text(), "2018.08.24.");
-    EXPECT_EQ(m.Label_MBUTxVerH->text(), "2018.08.31.");
-    EXPECT_EQ(m.Label_MBUTxCommand->text(), "101");
-    EXPECT_EQ(m.Memo_MBUTx->Text(), "02 00 00 00 " + Zeros(51));
-    EXPECT_EQ(m.Memo_MBUTx->Text().size(), 164);
-    EXPECT_EQ(m.Label_MBURxDevice->text(), "5530");
-    EXPECT_EQ(m.Label_MBURxVer->text(), "2018.08.28.");
-    EXPECT_EQ(m.Label_MBURxCounter->text(), "0");
-    EXPECT_EQ(m.Label_MBURxError->text(), "0");
-    EXPECT_EQ(BackgroundColorOf(m.Label_MBURxError), clBtnFace);
-    EXPECT_EQ(m.Memo_MBURx->Text(), "56 34 12 00 " + Zeros(24) + " 34 12 00 " + Zeros(24));
-    EXPECT_EQ(m.Shape_MBUCom->brushColor(), 0x4080FFu) << "orange for a poll";
-    EXPECT_TRUE(h.w->Timer_RxLED->isActive());
-    EXPECT_EQ(h.w->Timer_RxLED->interval(), 100);
-    EXPECT_EQ(m.Label_Commands->text(), "101, ");
+    EXPECT_EQ(h.label("Label_MBUTxDevice")->text(), "5530");
+    EXPECT_EQ(h.label("Label_MBUTxVerL")->text(), "2018.08.24.");
+    EXPECT_EQ(h.label("Label_MBUTxVerH")->text(), "2018.08.31.");
+    EXPECT_EQ(h.label("Label_MBUTxCommand")->text(), "101");
+    EXPECT_EQ(h.find<qs::MemoText>("Memo_MBUTx")->Text(), "02 00 00 00 " + Zeros(51));
+    EXPECT_EQ(h.find<qs::MemoText>("Memo_MBUTx")->Text().size(), 164);
+    EXPECT_EQ(h.label("Label_MBURxDevice")->text(), "5530");
+    EXPECT_EQ(h.label("Label_MBURxVer")->text(), "2018.08.28.");
+    EXPECT_EQ(h.label("Label_MBURxCounter")->text(), "0");
+    EXPECT_EQ(h.label("Label_MBURxError")->text(), "0");
+    EXPECT_EQ(BackgroundColorOf(h.label("Label_MBURxError")), clBtnFace);
+    EXPECT_EQ(h.find<qs::MemoText>("Memo_MBURx")->Text(), "56 34 12 00 " + Zeros(24) + " 34 12 00 " + Zeros(24));
+    EXPECT_EQ(h.find<qs::Shape>("Shape_MBUCom")->brushColor(), 0x4080FFu) << "orange for a poll";
+    EXPECT_TRUE(h.w->findChild<QTimer*>("Timer_RxLED")->isActive());
+    EXPECT_EQ(h.w->findChild<QTimer*>("Timer_RxLED")->interval(), 100);
+    EXPECT_EQ(h.label("Label_Commands")->text(), "101, ");
     h.w->Timer_RxLEDTimer();
-    EXPECT_EQ(m.Shape_MBUCom->brushColor(), clBtnFace);
+    EXPECT_EQ(h.find<qs::Shape>("Shape_MBUCom")->brushColor(), clBtnFace);
 
-    h.cal().Pt->SpeedButton_ReadCalPt->click();
+    h.button("SpeedButton_ReadCalPt")->click();
     h.tick();
-    EXPECT_EQ(m.Shape_MBUCom->brushColor(), clLime) << "lime for any other reply";
-    EXPECT_EQ(m.Label_MBURxCounter->text(), "1");
+    EXPECT_EQ(h.find<qs::Shape>("Shape_MBUCom")->brushColor(), clLime) << "lime for any other reply";
+    EXPECT_EQ(h.label("Label_MBURxCounter")->text(), "1");
 }
 
 TEST(OmbrikMonitor, ElevenPollsAndAn102InTheHistoryAndTheRateAcrossAWrap)
 {
     OmbrikHarness h;
     h.tick(11);
-    EXPECT_EQ(h.monitor().Label_Commands->text(), "n*101, ");
-    h.cal().Input->SpeedButton_Cal0mA->click();
+    EXPECT_EQ(h.label("Label_Commands")->text(), "n*101, ");
+    h.button("SpeedButton_Cal0mA")->click();
     h.tick();
-    EXPECT_EQ(h.monitor().Label_Commands->text(), "n*101, 102, ");
+    EXPECT_EQ(h.label("Label_Commands")->text(), "n*101, 102, ");
 
     h.session().PrevRxCounter = 250;
     h.session().LastRxCounter = 4;
     h.session().SecondTick();
-    EXPECT_EQ(h.monitor().Label_FPS->text(), "10");
+    EXPECT_EQ(h.label("Label_FPS")->text(), "10");
 }
 
 TEST(OmbrikMonitor, ADroppedReplyTimesOutAndIsSentAgain)
 {
     OmbrikHarness h;
     h.tick();
-    h.cal().SpeedButton_ReadPWMCal->click();
+    h.button("SpeedButton_ReadPWMCal")->click();
     h.meter->dropNextReplies();
     h.session().Tick();
     EXPECT_TRUE(h.session().Clock().TimeOutArmed()) << "100 ms from the request";
     ASSERT_TRUE(eventloop::WaitFor([&] { return !h.session().Busy(); }));
-    ombrik::MonitorGroup& m = h.monitor();
-    EXPECT_EQ(m.Label_MBURxError->text(), "6: Time out.");
-    EXPECT_EQ(FontColorOf(m.Label_MBURxError), clRed);
-    for (QLabel* l : {m.Label_MBURxDevice, m.Label_MBURxVer, m.Label_MBURxCounter})
+    EXPECT_EQ(h.label("Label_MBURxError")->text(), "6: Time out.");
+    EXPECT_EQ(FontColorOf(h.label("Label_MBURxError")), clRed);
+    for (QLabel* l : {h.label("Label_MBURxDevice"), h.label("Label_MBURxVer"), h.label("Label_MBURxCounter")})
         EXPECT_EQ(l->text(), "?");
-    EXPECT_TRUE(m.Memo_MBURx->Text().isEmpty());
-    EXPECT_TRUE(h.cal().SpeedButton_ReadPWMCal->IsDown());
-    EXPECT_EQ(h.cal().Label_PWM4mA->text(), "?");
+    EXPECT_TRUE(h.find<qs::MemoText>("Memo_MBURx")->Text().isEmpty());
+    EXPECT_TRUE(h.button("SpeedButton_ReadPWMCal")->IsDown());
+    EXPECT_EQ(h.label("Label_PWM4mA")->text(), "?");
 
     h.meter->mbu.output.points = {100, 200, 300, 400};
     h.tick();
     EXPECT_EQ(h.sent(), (std::vector<std::uint8_t>{101, 116, 116}));
-    EXPECT_FALSE(h.cal().SpeedButton_ReadPWMCal->IsDown());
-    EXPECT_EQ(h.cal().Label_PWM10V->text(), "400");
+    EXPECT_FALSE(h.button("SpeedButton_ReadPWMCal")->IsDown());
+    EXPECT_EQ(h.label("Label_PWM10V")->text(), "400");
 }
 
 TEST(OmbrikMonitor, ABadCrcShowsOneThenTheTimeOutAndNothingIsParsed)
 {
     OmbrikHarness h;
     h.meter->mbu.input.points = {1, 2, 3, 4};
-    h.cal().Input->SpeedButton_ReadCalIn->click();
+    h.button("SpeedButton_ReadCalIn")->click();
     h.meter->corruptNextReplies();
     h.session().Tick();
-    ombrik::MonitorGroup& m = h.monitor();
-    ASSERT_TRUE(eventloop::WaitFor([&] { return m.Label_MBURxError->text() == "1: CRC."; }));
-    EXPECT_EQ(m.Label_MBURxCounter->text(), "?");
+    ASSERT_TRUE(eventloop::WaitFor([&] { return h.label("Label_MBURxError")->text() == "1: CRC."; }));
+    EXPECT_EQ(h.label("Label_MBURxCounter")->text(), "?");
     EXPECT_TRUE(h.session().Busy());
     ASSERT_TRUE(eventloop::WaitFor([&] { return !h.session().Busy(); }));
-    EXPECT_EQ(m.Label_MBURxError->text(), "6: Time out.");
-    EXPECT_EQ(h.cal().Input->Label_RAM1_iCalLow1->text(), "?");
-    EXPECT_TRUE(h.cal().Input->SpeedButton_ReadCalIn->IsDown());
-    EXPECT_EQ(m.Shape_MBUCom->brushColor(), clBtnFace) << "no reply lamp for a bad frame";
+    EXPECT_EQ(h.label("Label_MBURxError")->text(), "6: Time out.");
+    EXPECT_EQ(h.label("Label_RAM1_iCalLow1")->text(), "?");
+    EXPECT_TRUE(h.button("SpeedButton_ReadCalIn")->IsDown());
+    EXPECT_EQ(h.find<qs::Shape>("Shape_MBUCom")->brushColor(), clBtnFace) << "no reply lamp for a bad frame";
 }
 
 TEST(OmbrikMonitor, UnitStatusesShowTheirTextsAndHighlightsAndTheRequestRepeats)
@@ -137,26 +136,25 @@ TEST(OmbrikMonitor, UnitStatusesShowTheirTextsAndHighlightsAndTheRequestRepeats)
         SCOPED_TRACE(int(row.status));
         OmbrikHarness h;
         h.tick();
-        h.w->Device->SpeedButton_Reset->click();
+        h.button("SpeedButton_Reset")->click();
         h.meter->failNextReplies(row.status);
         h.tick();
-        ombrik::MonitorGroup& m = h.monitor();
-        EXPECT_EQ(m.Label_MBURxError->text(), row.text);
-        EXPECT_EQ(BackgroundColorOf(m.Label_MBURxError), clWhite);
-        EXPECT_EQ(FontColorOf(m.Label_MBURxError), clRed);
-        for (QLabel* l : {m.Label_MBUTxDevice, m.Label_MBURxDevice})
+        EXPECT_EQ(h.label("Label_MBURxError")->text(), row.text);
+        EXPECT_EQ(BackgroundColorOf(h.label("Label_MBURxError")), clWhite);
+        EXPECT_EQ(FontColorOf(h.label("Label_MBURxError")), clRed);
+        for (QLabel* l : {h.label("Label_MBUTxDevice"), h.label("Label_MBURxDevice")})
             EXPECT_EQ(FontColorOf(l), row.device ? clRed : clWindowText);
-        for (QLabel* l : {m.Label_MBUTxVerL, m.Label_MBUTxVerH, m.Label_MBURxVer})
+        for (QLabel* l : {h.label("Label_MBUTxVerL"), h.label("Label_MBUTxVerH"), h.label("Label_MBURxVer")})
             EXPECT_EQ(FontColorOf(l), row.version ? clRed : clWindowText);
-        EXPECT_EQ(BackgroundColorOf(m.Label_MBUTxCommand), row.command ? clWhite : clBtnFace);
-        EXPECT_EQ(m.Label_MBURxDevice->text(), "5530") << "the reply's header is shown";
+        EXPECT_EQ(BackgroundColorOf(h.label("Label_MBUTxCommand")), row.command ? clWhite : clBtnFace);
+        EXPECT_EQ(h.label("Label_MBURxDevice")->text(), "5530") << "the reply's header is shown";
         EXPECT_FALSE(h.session().Busy());
-        EXPECT_TRUE(h.w->Device->SpeedButton_Reset->IsDown());
+        EXPECT_TRUE(h.button("SpeedButton_Reset")->IsDown());
         h.tick();
         EXPECT_EQ(h.sent(), (std::vector<std::uint8_t>{101, 113, 113}));
-        EXPECT_EQ(m.Label_MBURxError->text(), "0");
-        EXPECT_EQ(FontColorOf(m.Label_MBURxDevice), clWindowText);
-        EXPECT_FALSE(h.w->Device->SpeedButton_Reset->IsDown());
+        EXPECT_EQ(h.label("Label_MBURxError")->text(), "0");
+        EXPECT_EQ(FontColorOf(h.label("Label_MBURxDevice")), clWindowText);
+        EXPECT_FALSE(h.button("SpeedButton_Reset")->IsDown());
     }
 }
 
@@ -167,30 +165,30 @@ TEST(OmbrikMonitor, StatusSixFromTheUnitIsEndedByTheTimeOut)
     OmbrikHarness h;
     h.meter->failNextReplies(6);
     h.session().Tick();
-    ASSERT_TRUE(eventloop::WaitFor([&] { return h.monitor().Label_MBURxError->text() == "6: Time out."; }));
+    ASSERT_TRUE(eventloop::WaitFor([&] { return h.label("Label_MBURxError")->text() == "6: Time out."; }));
     EXPECT_TRUE(h.session().Busy());
     EXPECT_TRUE(h.session().Clock().TimeOutArmed());
     ASSERT_TRUE(eventloop::WaitFor([&] { return !h.session().Busy(); }));
     h.tick();
     EXPECT_EQ(h.sent(), (std::vector<std::uint8_t>{101, 101}));
-    EXPECT_EQ(h.monitor().Label_MBURxError->text(), "0");
+    EXPECT_EQ(h.label("Label_MBURxError")->text(), "0");
 }
 
 TEST(OmbrikMonitor, TheFiftySixthDataByteShowsTheBufferFullUntilABytFits)
 {
     OmbrikHarness h;
-    auto poll = h.w->RequestEncoders[mbu::Command::StatusPoll];
-    h.w->RequestEncoders[mbu::Command::StatusPoll] = [](ByteWriter& w) {
+    const auto bound = h.w->Bindings();
+    h.w->Bindings().SetEncoder(mbu::Command::StatusPoll, [](ByteWriter& w) {
         for (int i = 0; i < 56; ++i)
             w.PutByte(0xA5);
-    };
+    });
     h.tick();
-    EXPECT_FALSE(h.monitor().Label_TXBufferIsFull->isHidden());
-    EXPECT_EQ(h.monitor().Memo_MBUTx->Text().count("A5"), 55);
-    h.cal().Input->SpeedButton_Cal0V->click();
+    EXPECT_FALSE(h.label("Label_TXBufferIsFull")->isHidden());
+    EXPECT_EQ(h.find<qs::MemoText>("Memo_MBUTx")->Text().count("A5"), 55);
+    h.button("SpeedButton_Cal0V")->click();
     h.tick();
-    EXPECT_FALSE(h.monitor().Label_TXBufferIsFull->isHidden()) << "a request without data leaves the mark";
-    h.w->RequestEncoders[mbu::Command::StatusPoll] = poll;
+    EXPECT_FALSE(h.label("Label_TXBufferIsFull")->isHidden()) << "a request without data leaves the mark";
+    h.w->Bindings() = bound;
     h.tick();
-    EXPECT_TRUE(h.monitor().Label_TXBufferIsFull->isHidden());
+    EXPECT_TRUE(h.label("Label_TXBufferIsFull")->isHidden());
 }

@@ -3,19 +3,29 @@
 // settings record. The 30 ms tick and the one-second timer are stopped so a test drives the
 // scheduler one tick at a time; the settings file lies in a folder of its own.
 #include "tests/EventLoop.h"
+#include "tests/FindControl.h"
 #include "tests/PageTabs.h"
 #include "tests/sim/SettingsStore.h"
 #include "ombrik/session/MbuSession.h"
 #include "ombrik/window/OmbrikWindow.h"
 #include "tests/MeterHarness.h"
-#include "ombrik/window/pages/CalibrationPage.h"
-#include "ombrik/window/pages/DevicePages.h"
-#include "ombrik/window/pages/DeveloperPage.h"
-#include "ombrik/window/pages/LiveValuesGroup.h"
-#include "ombrik/window/pages/MonitorGroup.h"
-#include "ombrik/window/pages/SettingsPages.h"
+#include "common/bargraph/MBarGraph.h"
+#include "common/calibration/OutputCalibrationGroup.h"
+#include "common/ui/MemoText.h"
+#include "common/ui/PageControl.h"
+#include "common/ui/RadioGroup.h"
+#include "common/ui/Shape.h"
+#include "common/ui/SpeedButton.h"
 #include "common/ui/TColor.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <QTimer>
@@ -36,7 +46,7 @@ struct OmbrikHarness : MeterHarness {
     {
         settings = std::make_unique<SettingsStore>(*meter);
         w = std::make_unique<ombrik::OmbrikWindow>(*usb, iniPath.isEmpty() ? dir.filePath("ombrik.ini") : iniPath);
-        w->Beep = [this] { ++beeps; };
+        w->SetBeep([this] { ++beeps; });
         if (!fittedToScreen)
             w->resize(w->DesignSize());
         session().Clock().StopTicks();
@@ -45,10 +55,23 @@ struct OmbrikHarness : MeterHarness {
     }
 
     ombrik::MbuSession& session() { return w->Session(); }
-    ombrik::CalibrationPage& cal() { return *w->Calibration; }
-    ombrik::SettingsPages& pages() { return *w->Settings; }
-    ombrik::MonitorGroup& monitor() { return *w->Monitor; }
-    ombrik::LiveValuesGroup& live() { return *w->Live; }
+
+    // The window's control of that name and type.
+    template <class T = QWidget>
+    T* find(const char* name) const
+    {
+        return findcontrol::Find<T>(w.get(), name);
+    }
+    qs::SpeedButton* button(const char* name) const { return find<qs::SpeedButton>(name); }
+    QLabel* label(const char* name) const { return find<QLabel>(name); }
+    QLineEdit* edit(const char* name) const { return find<QLineEdit>(name); }
+    // The output calibration group: its PWM value and strip width are no controls.
+    qs::OutputCalibrationGroup& output() const
+    {
+        auto* group = w->findChild<qs::OutputCalibrationGroup*>();
+        EXPECT_NE(group, nullptr);
+        return *group;
+    }
 
     // One scheduler tick, then the event loop until the exchange it started has ended.
     void tick(int n = 1)
@@ -68,7 +91,7 @@ struct OmbrikHarness : MeterHarness {
     void enter(const char* caption)
     {
         w->show();
-        ASSERT_TRUE(ClickPageTab(w->PageControl1, QString::fromUtf8(caption))) << caption;
+        ASSERT_TRUE(ClickPageTab(find<qs::PageControl>("PageControl1"), QString::fromUtf8(caption))) << caption;
     }
     std::vector<std::uint8_t> sent() const
     {

@@ -4,6 +4,7 @@
 #include "OmbrikHarness.h"
 
 #include <QDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -28,34 +29,39 @@ TEST(OmbrikScreenshot, EveryPage)
     s.uDecimals = 2;
     s.uSPS = 50;
     h.meter->mbu.options = {1, 1};
-    h.cal().SpeedButton_OptionRead->click();
-    h.cal().Pt->SpeedButton_ReadCalPt->click();
+    h.button("SpeedButton_OptionRead")->click();
+    h.button("SpeedButton_ReadCalPt")->click();
     h.tick(3);
     // The settings read, and a display image (a frame and a diagonal) read two rows a frame.
-    h.pages().SpeedButton_ReadSettings->click();
+    h.button("SpeedButton_ReadSettings")->click();
     h.tick(3);
     DisplayImage& image = h.meter->mbu.display;
     for (int y = 0; y < DisplayImage::kHeight; ++y)
         for (int x = 0; x < DisplayImage::kWidth; ++x)
             if (x == 0 || y == 0 || x == 127 || y == 63 || x == 2 * y)
                 image.bytes[16 * static_cast<std::size_t>(y) + static_cast<std::size_t>(x / 8)] |= 0x80 >> (x % 8);
-    h.w->Device->SpeedButton_ReadDisplay->click();
+    h.button("SpeedButton_ReadDisplay")->click();
     h.tick(32);
     h.session().SecondTick();
     const QString out = QString::fromUtf8(dir);
     QDir().mkpath(out);
-    for (int i = 0; i < h.w->PageControl1->pageCount(); ++i) {
-        QWidget* page = h.w->PageControl1->page(i);
-        h.w->PageControl1->setActivePage(page);
+    // The reply lamp is lit on the first page's picture and out on the others, however fast
+    // the machine renders them.
+    h.w->findChild<QTimer*>("Timer_RxLED")->stop();
+    for (int i = 0; i < h.find<qs::PageControl>("PageControl1")->pageCount(); ++i) {
+        QWidget* page = h.find<qs::PageControl>("PageControl1")->page(i);
+        h.find<qs::PageControl>("PageControl1")->setActivePage(page);
+        if (i == 1)
+            h.w->Timer_RxLEDTimer();
         eventloop::Pump();
         EXPECT_TRUE(h.w->grab().save(out + "/ombrik-" + page->objectName() + ".png"));
     }
     // The calibration page with its hidden controls shown and the QVAIN input.
-    h.w->PageControl1->setActivePage(h.w->TabSheet1);
-    for (QWidget* hidden : {static_cast<QWidget*>(h.cal().Output->GroupBox_OutputCal), static_cast<QWidget*>(h.cal().Output->SpeedButton_CheckCurrent),
-                            static_cast<QWidget*>(h.cal().Output->SpeedButton_CheckVoltage)})
+    h.find<qs::PageControl>("PageControl1")->setActivePage(h.find<QWidget>("TabSheet1"));
+    for (QWidget* hidden : {static_cast<QWidget*>(h.find<QGroupBox>("GroupBox_OutputCal")), static_cast<QWidget*>(h.button("SpeedButton_CheckCurrent")),
+                            static_cast<QWidget*>(h.button("SpeedButton_CheckVoltage"))})
         hidden->setVisible(true);
-    h.cal().PageControl2->setActivePage(h.cal().TabSheet7);
+    h.find<qs::PageControl>("PageControl2")->setActivePage(h.find<QWidget>("TabSheet7"));
     eventloop::Pump();
     EXPECT_TRUE(h.w->grab().save(out + "/ombrik-TabSheet1-all.png"));
 }

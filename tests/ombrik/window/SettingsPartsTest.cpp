@@ -1,5 +1,6 @@
 // The settings record in three chained parts end to end, on both settings pages and the
 // simulated meter's stored and factory blocks.
+#include "tests/FindControl.h"
 #include "tests/ombrik/link/ByteText.h"
 #include "tests/LocaleScope.h"
 #include "OmbrikHarness.h"
@@ -35,7 +36,6 @@ SettingsRecord InitialContents()
 struct OmbrikSettings : ::testing::Test {
     OmbrikHarness h;
     SettingsStore& store = *h.settings;
-    ombrik::SettingsPages& s = h.pages();
 
     // A button's whole chain.
     void Run(SpeedButton* button)
@@ -51,62 +51,62 @@ struct OmbrikSettings : ::testing::Test {
             all.insert(all.end(), store.writes[p].begin(), store.writes[p].end());
         return all;
     }
-    SettingsRecord Shown() const { return h.w->SettingsIO->Binding().Take(); }
+    SettingsRecord Shown() const { return h.w->SettingsIO().Binding().Take(); }
 };
 
 }  // namespace
 
 TEST_F(OmbrikSettings, EveryFieldHasItsControlAndTheBrightnessRunsTo255)
 {
-    EXPECT_TRUE(h.w->SettingsIO->Binding().Missing().empty()) << h.w->SettingsIO->Binding().Missing().front().toStdString();
-    EXPECT_EQ(s.TrackBar_DisplayBrightness->maximum(), 255);
-    EXPECT_EQ(s.TrackBar_DisplayBrightness->pageStep(), 25);
-    EXPECT_EQ(s.Modbus->parentWidget(), s.GroupBox_Modbus);
-    EXPECT_TRUE(h.w->TabSheet2->isAncestorOf(s.RadioGroup_uPtWires));
-    EXPECT_TRUE(h.w->TabSheet5->isAncestorOf(s.Limit[3].pulseSeconds));
+    EXPECT_TRUE(h.w->SettingsIO().Binding().Missing().empty()) << h.w->SettingsIO().Binding().Missing().front().toStdString();
+    EXPECT_EQ(h.find<QSlider>("TrackBar_DisplayBrightness")->maximum(), 255);
+    EXPECT_EQ(h.find<QSlider>("TrackBar_DisplayBrightness")->pageStep(), 25);
+    EXPECT_EQ(h.find("ModbusControls")->parentWidget(), h.find<QGroupBox>("GroupBox_Modbus"));
+    EXPECT_TRUE(h.find<QWidget>("TabSheet2")->isAncestorOf(h.find<qs::RadioGroup>("RadioGroup_uPtWires")));
+    EXPECT_TRUE(h.find<QWidget>("TabSheet5")->isAncestorOf(h.edit("Edit_uPulseSecL4")));
 }
 
 TEST_F(OmbrikSettings, EachChainsFramesFollowEachOtherWithNothingBetween)
 {
-    h.cal().SpeedButton_OptionRead->click();  // waits until the chain is done
-    Run(s.SpeedButton_WriteSettings);
+    h.button("SpeedButton_OptionRead")->click();  // waits until the chain is done
+    Run(h.button("SpeedButton_WriteSettings"));
     h.tick(2);
     EXPECT_EQ(h.sent(), (Codes{109, 119, 122, 111, 101}));
     ASSERT_EQ(store.writes.size(), 3u);
     EXPECT_EQ(Hex(Written()), Hex(Encoded(InitialContents()))) << "a write before any read sends the initial contents";
-    EXPECT_EQ(s.Limit[0].seconds->text(), "2") << "rewritten with the value sent";
-    EXPECT_FALSE(s.SpeedButton_WriteSettings->IsDown());
+    EXPECT_EQ(h.edit("Edit_uSecL1")->text(), "2") << "rewritten with the value sent";
+    EXPECT_FALSE(h.button("SpeedButton_WriteSettings")->IsDown());
 
     // A read from either page fills both.
     store.stored = Encoded(SettingsStore::Sample(0));
     h.meter->clearLog();
-    Run(s.SpeedButton_ReadSettings2);
+    Run(h.button("SpeedButton_ReadSettings2"));
     EXPECT_EQ(h.sent(), (Codes{107, 117, 120}));
     EXPECT_EQ(Shown(), SettingsStore::Sample(0));
-    EXPECT_EQ(s.Edit_DisplayTagname->text(), "Tartály 1");
-    EXPECT_EQ(s.Limit[1].seconds->text(), "120");
-    EXPECT_FALSE(s.SpeedButton_ReadSettings2->IsDown());
+    EXPECT_EQ(h.edit("Edit_DisplayTagname")->text(), "Tartály 1");
+    EXPECT_EQ(h.edit("Edit_uSecL2")->text(), "120");
+    EXPECT_FALSE(h.button("SpeedButton_ReadSettings2")->IsDown());
 
     h.meter->clearLog();
-    Run(s.SpeedButton_ReadDefaultSettings);
+    Run(h.button("SpeedButton_ReadDefaultSettings"));
     EXPECT_EQ(h.sent(), (Codes{108, 118, 121}));
     EXPECT_EQ(Shown(), SettingsStore::Sample(1));
-    EXPECT_EQ(s.Limit[3].mode->ItemIndex(), SettingsStore::Sample(1).limits[3].enuLimitMode);
+    EXPECT_EQ(h.find<qs::RadioGroup>("RadioGroup_enuLimitModeL4")->ItemIndex(), SettingsStore::Sample(1).limits[3].enuLimitMode);
     h.tick();
     EXPECT_EQ(h.sent().back(), 101) << "nothing is read back after a write, nothing chained after a read";
 }
 
 TEST_F(OmbrikSettings, ALostMiddleFrameRestartsItsChainAndPartsShownStay)
 {
-    s.SpeedButton_ReadSettings->click();
+    h.button("SpeedButton_ReadSettings")->click();
     h.tick();
     h.meter->dropNextReplies();
     h.tick();  // 117 times out
-    EXPECT_EQ(h.monitor().Label_MBURxError->text(), "6: Time out.");
+    EXPECT_EQ(h.label("Label_MBURxError")->text(), "6: Time out.");
     EXPECT_EQ(h.session().ChainedCommand, 0);
-    EXPECT_EQ(s.Edit_DisplayTagname->text(), "Tartály 1") << "part 1 stays shown";
-    EXPECT_EQ(s.Limit[0].seconds->text(), "0") << "part 3 not read yet";
-    EXPECT_TRUE(s.SpeedButton_ReadSettings->IsDown());
+    EXPECT_EQ(h.edit("Edit_DisplayTagname")->text(), "Tartály 1") << "part 1 stays shown";
+    EXPECT_EQ(h.edit("Edit_uSecL1")->text(), "0") << "part 3 not read yet";
+    EXPECT_TRUE(h.button("SpeedButton_ReadSettings")->IsDown());
     h.tick(4);
     EXPECT_EQ(h.sent(), (Codes{107, 117, 107, 117, 120, 101}));
     EXPECT_EQ(Shown(), SettingsStore::Sample(0));
@@ -114,10 +114,10 @@ TEST_F(OmbrikSettings, ALostMiddleFrameRestartsItsChainAndPartsShownStay)
 
 TEST_F(OmbrikSettings, APartThreeEditChangedMidChainIsSent)
 {
-    s.SpeedButton_WriteSettings2->click();
+    h.button("SpeedButton_WriteSettings2")->click();
     h.tick();
-    s.Limit[0].seconds->setText("777");
-    s.Modbus->ComboBox_MODBUSAddress->setCurrentIndex(17);
+    h.edit("Edit_uSecL1")->setText("777");
+    h.find<QComboBox>("ComboBox_MODBUSAddress")->setCurrentIndex(17);
     h.tick(2);
     ASSERT_EQ(store.writes.size(), 3u);
     EXPECT_EQ(Hex(std::span(store.writes[2]).subspan(14, 2)), "09 03");
@@ -136,9 +136,9 @@ TEST_P(OmbrikSettingsLocales, EntryRulesOnWriteAndSelectionRulesOnRead)
     // The analogue input with 2 decimals: "000.00" and 100.
     h.meter->mbu.options = {1, 0};
     h.meter->status.uDecimals = 2;
-    h.cal().SpeedButton_OptionRead->click();
+    h.button("SpeedButton_OptionRead")->click();
     h.tick(2);
-    ASSERT_EQ(h.w->Scaled.ScaledFormat(), "000.00");
+    ASSERT_EQ(h.w->State().Scaled.ScaledFormat(), "000.00");
 
     struct Edit {
         QLineEdit* edit;
@@ -148,22 +148,22 @@ TEST_P(OmbrikSettingsLocales, EntryRulesOnWriteAndSelectionRulesOnRead)
         QString shown;
     };
     const Edit edits[] = {
-        {s.Edit_iScaleHighSettings, "12" + sep + "345", 60, 1235, "012" + sep + "35"},
-        {s.Edit_iBgLow, "1" + sep + "005", 45, 100, "001" + sep + "00"},  // just below 1.005 as a single
-        {s.Edit_iAnalogueHigh, "abc", 39, 0, "000" + sep + "00"},
-        {s.Limit[3].low, "12" + other + "5", 109, 0, "000" + sep + "00"},  // only the locale's separator
-        {s.Limit[0].seconds, "1", 121, 2, "2"},
-        {s.Limit[1].seconds, "70000", 123, 65535, "65535"},
-        {s.Limit[2].seconds, "-5", 125, 65535, "65535"},
-        {s.Limit[1].pulseSeconds, "300", 130, 255, "255"},
+        {h.edit("Edit_iScaleHighSettings"), "12" + sep + "345", 60, 1235, "012" + sep + "35"},
+        {h.edit("Edit_iBgLow"), "1" + sep + "005", 45, 100, "001" + sep + "00"},  // just below 1.005 as a single
+        {h.edit("Edit_iAnalogueHigh"), "abc", 39, 0, "000" + sep + "00"},
+        {h.edit("Edit_iLowLimitL4"), "12" + other + "5", 109, 0, "000" + sep + "00"},  // only the locale's separator
+        {h.edit("Edit_uSecL1"), "1", 121, 2, "2"},
+        {h.edit("Edit_uSecL2"), "70000", 123, 65535, "65535"},
+        {h.edit("Edit_uSecL3"), "-5", 125, 65535, "65535"},
+        {h.edit("Edit_uPulseSecL2"), "300", 130, 255, "255"},
     };
     for (const Edit& e : edits)
         e.edit->setText(e.text);
-    s.Edit_DisplayTagname->setText("  Tűzoltó 1  ");
-    s.Edit_DisplayDimension->setText("ABCDEFGHIJ");
-    s.RadioGroup_DisplayRefresh->setItemIndex(2);  // "100"
-    s.RadioGroup_uPtWires->setItemIndex(1);         // "3"
-    Run(s.SpeedButton_WriteSettings);
+    h.edit("Edit_DisplayTagname")->setText("  Tűzoltó 1  ");
+    h.edit("Edit_DisplayDimension")->setText("ABCDEFGHIJ");
+    h.find<qs::RadioGroup>("RadioGroup_DisplayRefresh")->setItemIndex(2);  // "100"
+    h.find<qs::RadioGroup>("RadioGroup_uPtWires")->setItemIndex(1);         // "3"
+    Run(h.button("SpeedButton_WriteSettings"));
     const Bytes sent = Written();
     for (const Edit& e : edits) {
         SCOPED_TRACE(e.text.toStdString());
@@ -189,23 +189,23 @@ TEST_P(OmbrikSettingsLocales, EntryRulesOnWriteAndSelectionRulesOnRead)
     store.stored[55] = 7;    // rounding: neither 2 nor 5
     store.stored[135] = 16;  // baud past the list
     store.stored[138] = 1;   // wires below 2
-    Run(s.SpeedButton_ReadSettings);
-    EXPECT_EQ(s.TrackBar_DisplayBrightness->value(), 200);
-    EXPECT_EQ(s.RadioGroup_DisplayRefresh->ItemIndex(), 5);
-    EXPECT_EQ(s.RadioGroup_uRoundSettings->ItemIndex(), 0);
-    EXPECT_EQ(s.Modbus->ComboBox_MODBUSBaudRate->currentIndex(), -1);
-    EXPECT_EQ(s.RadioGroup_uPtWires->ItemIndex(), -1);
-    EXPECT_EQ(s.Edit_iScaleHighSettings->text(), "020" + sep + "00");
-    EXPECT_EQ(s.Edit_iAnalogueLow->text(), "-015" + sep + "00");
-    EXPECT_EQ(s.Edit_DisplayDimension->text(), "°C");
+    Run(h.button("SpeedButton_ReadSettings"));
+    EXPECT_EQ(h.find<QSlider>("TrackBar_DisplayBrightness")->value(), 200);
+    EXPECT_EQ(h.find<qs::RadioGroup>("RadioGroup_DisplayRefresh")->ItemIndex(), 5);
+    EXPECT_EQ(h.find<qs::RadioGroup>("RadioGroup_uRoundSettings")->ItemIndex(), 0);
+    EXPECT_EQ(h.find<QComboBox>("ComboBox_MODBUSBaudRate")->currentIndex(), -1);
+    EXPECT_EQ(h.find<qs::RadioGroup>("RadioGroup_uPtWires")->ItemIndex(), -1);
+    EXPECT_EQ(h.edit("Edit_iScaleHighSettings")->text(), "020" + sep + "00");
+    EXPECT_EQ(h.edit("Edit_iAnalogueLow")->text(), "-015" + sep + "00");
+    EXPECT_EQ(h.edit("Edit_DisplayDimension")->text(), "°C");
     store.stored[138] = 4;
-    Run(s.SpeedButton_ReadSettings);
-    EXPECT_EQ(s.RadioGroup_uPtWires->ItemIndex(), 2);
+    Run(h.button("SpeedButton_ReadSettings"));
+    EXPECT_EQ(h.find<qs::RadioGroup>("RadioGroup_uPtWires")->ItemIndex(), 2);
 
     // Written back: the brightness as it is, no baud as 255, the wires of no selection as 1.
     store.stored[138] = 0;
-    Run(s.SpeedButton_ReadSettings);
-    Run(s.SpeedButton_WriteSettings);
+    Run(h.button("SpeedButton_ReadSettings"));
+    Run(h.button("SpeedButton_WriteSettings"));
     EXPECT_EQ(Written()[0], 200);
     EXPECT_EQ(Written()[135], 0xFF);
     EXPECT_EQ(Written()[138], 1);

@@ -1,5 +1,7 @@
 // Ombrik's window at start: its pages and controls, the monitor's caption, the settings
 // file, the USB events and unplugging.
+#include "tests/FindControl.h"
+#include "common/ui/Shape.h"
 #include "tests/LocaleScope.h"
 #include "OmbrikHarness.h"
 
@@ -22,21 +24,21 @@ TEST(OmbrikStartup, OneWindowWithSixPagesTheSettingsPageFirst)
     const std::pair<const char*, const char*> pages[] = {
         {"TabSheet1", "Quorin beállítások"}, {"TabSheet2", "Beállítások"}, {"TabSheet5", "Határérték kimenetek"},
         {"TabSheet3", "TabSheet3"},          {"TabSheet4", "Fejlesztői segédelemek"}, {"TabSheet6", "Tesztek"}};
-    ASSERT_EQ(w.PageControl1->pageCount(), 6);
+    ASSERT_EQ(h.find<qs::PageControl>("PageControl1")->pageCount(), 6);
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(w.PageControl1->page(i)->objectName(), pages[i].first);
-    EXPECT_EQ(w.PageControl1->activePage(), w.TabSheet2);
-    EXPECT_EQ(h.cal().PageControl2->activePage(), h.cal().TabSheet8);
+        EXPECT_EQ(h.find<qs::PageControl>("PageControl1")->page(i)->objectName(), pages[i].first);
+    EXPECT_EQ(h.find<qs::PageControl>("PageControl1")->activePage(), h.find<QWidget>("TabSheet2"));
+    EXPECT_EQ(h.find<qs::PageControl>("PageControl2")->activePage(), h.find<QWidget>("TabSheet8"));
 
     EXPECT_EQ(h.session().Clock().TickTimer()->interval(), 30);
     EXPECT_EQ(h.session().Clock().TimeOutTimer()->interval(), 100);
     EXPECT_EQ(h.session().SecondTimer()->interval(), 1000);
     EXPECT_FALSE(h.session().Clock().TimeOutArmed());
     EXPECT_FALSE(h.session().Busy());
-    EXPECT_EQ(w.Scaled.ScaledFormat(), "00000");
-    EXPECT_TRUE(h.cal().Output->GroupBox_OutputCal->isHidden());
-    EXPECT_TRUE(h.cal().Output->SpeedButton_CheckCurrent->isHidden());
-    EXPECT_TRUE(h.monitor().Label_TXBufferIsFull->isHidden());
+    EXPECT_EQ(w.State().Scaled.ScaledFormat(), "00000");
+    EXPECT_TRUE(h.find<QGroupBox>("GroupBox_OutputCal")->isHidden());
+    EXPECT_TRUE(h.button("SpeedButton_CheckCurrent")->isHidden());
+    EXPECT_TRUE(h.label("Label_TXBufferIsFull")->isHidden());
     EXPECT_EQ(w.findChild<QWidget*>("Label_USBOnline"), nullptr) << "the Online text is a fixed caption";
 }
 
@@ -47,11 +49,11 @@ TEST(OmbrikStartup, RequestsAreOfferedWithTheirRecords)
     OmbrikHarness h;
     for (QWidget* b : h.w->findChildren<SpeedButton*>())
         EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
-    h.w->RequestEncoders.erase(mbu::Command::SettingsWrite3);
+    h.w->Bindings().RemoveEncoder(mbu::Command::SettingsWrite3);
     h.w->OfferRequests();
-    EXPECT_FALSE(h.w->Settings->SpeedButton_WriteSettings->isEnabled());
-    EXPECT_FALSE(h.w->Settings->SpeedButton_WriteSettings2->isEnabled());
-    EXPECT_TRUE(h.w->Settings->SpeedButton_ReadSettings2->isEnabled());
+    EXPECT_FALSE(h.button("SpeedButton_WriteSettings")->isEnabled());
+    EXPECT_FALSE(h.button("SpeedButton_WriteSettings2")->isEnabled());
+    EXPECT_TRUE(h.button("SpeedButton_ReadSettings2")->isEnabled());
 }
 
 TEST(OmbrikStartup, TheMonitorCaptionAndVersionsFollowTheLocalesDateSeparator)
@@ -68,16 +70,19 @@ TEST(OmbrikStartup, TheMonitorCaptionAndVersionsFollowTheLocalesDateSeparator)
     for (const Row& row : rows) {
         LocaleScope scope(row.locale);
         OmbrikHarness h;
-        EXPECT_EQ(h.monitor().GroupBox_MBU->title(), row.caption);
+        EXPECT_EQ(h.find<QGroupBox>("GroupBox_MBU")->title(), row.caption);
         h.tick();
-        EXPECT_EQ(h.monitor().Label_MBUTxVerL->text(), row.lowest);
+        EXPECT_EQ(h.label("Label_MBUTxVerL")->text(), row.lowest);
     }
 }
 
 TEST(OmbrikSettingsFile, DefaultsWithoutAFileAndTheEditsWrittenInOrderOnClose)
 {
     OmbrikHarness h;
-    const auto edits = h.w->Developer->SettingsFileEdits();
+    // The edits in the settings file's order.
+    std::vector<QLineEdit*> edits;
+    for (const char* name : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7", "Edit8", "Edit_InputText"})
+        edits.push_back(h.edit(name));
     QStringList texts;
     for (QLineEdit* e : edits)
         texts << e->text();
@@ -86,7 +91,7 @@ TEST(OmbrikSettingsFile, DefaultsWithoutAFileAndTheEditsWrittenInOrderOnClose)
     edits[0]->setText("5530");
     edits[8]->setText("1, 2, 3");
     h.w->close();
-    QFile file(h.w->IniPath);
+    QFile file(h.w->IniPath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 12);
@@ -97,9 +102,9 @@ TEST(OmbrikSettingsFile, DefaultsWithoutAFileAndTheEditsWrittenInOrderOnClose)
                                   "Edit6=1", "Edit7=1", "Edit8=1", "Edit_InputText=1, 2, 3"}));
 
     // Read back at the next start; the Date key is never read.
-    OmbrikHarness again(h.w->IniPath);
-    EXPECT_EQ(again.w->Developer->Edit1->text(), "5530");
-    EXPECT_EQ(again.w->Developer->Edit_InputText->text(), "1, 2, 3");
+    OmbrikHarness again(h.w->IniPath());
+    EXPECT_EQ(again.edit("Edit1")->text(), "5530");
+    EXPECT_EQ(again.edit("Edit_InputText")->text(), "1, 2, 3");
 }
 
 // The data text is parsed at start-up whatever it holds, the edit's own "0" included.
@@ -115,16 +120,16 @@ TEST(OmbrikSettingsFile, TheDataTextIsParsedAtStartUpWhateverItHolds)
         file.write(QByteArray("[Edit]\nEdit_InputText=") + text + "\n");
         file.close();
         OmbrikHarness h(file.fileName());
-        EXPECT_EQ(h.w->Developer->Label_InputSequence->text().toStdString(), count);
+        EXPECT_EQ(h.label("Label_InputSequence")->text().toStdString(), count);
     }
 }
 
 TEST(OmbrikSettingsFile, AFolderThatCannotBeWrittenGivesNoMessage)
 {
     OmbrikHarness h("/proc/ombrik-settings/ombrik.ini");
-    EXPECT_EQ(h.w->Developer->Edit2->text(), "2018");
+    EXPECT_EQ(h.edit("Edit2")->text(), "2018");
     h.w->close();
-    EXPECT_FALSE(QFile::exists(h.w->IniPath));
+    EXPECT_FALSE(QFile::exists(h.w->IniPath()));
     for (QWidget* top : QApplication::topLevelWidgets())
         EXPECT_FALSE(top->isVisible() && top != h.w.get()) << top->metaObject()->className();
 }
@@ -132,11 +137,10 @@ TEST(OmbrikSettingsFile, AFolderThatCannotBeWrittenGivesNoMessage)
 TEST(OmbrikUsb, PlugShowsTheDeviceEveryReplyBeepsAndUnplugStopsTheLink)
 {
     OmbrikHarness h;
-    ombrik::MonitorGroup& m = h.monitor();
-    EXPECT_EQ(m.Shape_MBUOn->brushColor(), clLime);
-    EXPECT_EQ(m.Label_VendorID->text(), "$04D8 = 1240");
-    EXPECT_EQ(m.Label_ProductID->text(), "$003F = 63");
-    EXPECT_EQ(m.Label_ProductName->text(), "Quorin panel meter");
+    EXPECT_EQ(h.find<qs::Shape>("Shape_MBUOn")->brushColor(), clLime);
+    EXPECT_EQ(h.label("Label_VendorID")->text(), "$04D8 = 1240");
+    EXPECT_EQ(h.label("Label_ProductID")->text(), "$003F = 63");
+    EXPECT_EQ(h.label("Label_ProductName")->text(), "Quorin panel meter");
     h.tick(3);
     EXPECT_EQ(h.beeps, 3);
 
@@ -146,21 +150,21 @@ TEST(OmbrikUsb, PlugShowsTheDeviceEveryReplyBeepsAndUnplugStopsTheLink)
     h.session().Tick();
     h.meter->unplug();
     eventloop::Pump();
-    EXPECT_EQ(m.Shape_MBUOn->brushColor(), clBtnFace);
-    EXPECT_TRUE(m.Label_VendorName->text().isEmpty());
+    EXPECT_EQ(h.find<qs::Shape>("Shape_MBUOn")->brushColor(), clBtnFace);
+    EXPECT_TRUE(h.label("Label_VendorName")->text().isEmpty());
     ASSERT_TRUE(eventloop::WaitFor([&] { return !h.session().Busy(); }));
-    EXPECT_EQ(m.Label_MBURxError->text(), "6: Time out.");
+    EXPECT_EQ(h.label("Label_MBURxError")->text(), "6: Time out.");
     const std::size_t before = h.meter->framesReceived().size();
-    h.cal().SpeedButton_OptionRead->click();
+    h.button("SpeedButton_OptionRead")->click();
     h.tick(3);
     EXPECT_EQ(h.meter->framesReceived().size(), before);
 
     h.meter->latencyMs = 0;
     h.meter->plug();
     eventloop::Pump();
-    EXPECT_EQ(m.Shape_MBUOn->brushColor(), clLime);
+    EXPECT_EQ(h.find<qs::Shape>("Shape_MBUOn")->brushColor(), clLime);
     h.tick(2);
     EXPECT_EQ(h.sent().back(), 101);
     EXPECT_EQ(h.sent()[h.sent().size() - 2], 111);
-    EXPECT_EQ(m.Label_MBURxError->text(), "0");
+    EXPECT_EQ(h.label("Label_MBURxError")->text(), "0");
 }

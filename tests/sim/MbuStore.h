@@ -12,7 +12,7 @@
 // last poll (output points, 4 mA / 20 mA with the current output selected in that poll,
 // else 2 V / 10 V); the reads answer the points kept. The display is read two rows a frame:
 // 123 and 124 answer the pair of rows their request asks for. (The settings parts are the
-// SettingsStore's.)
+// SettingsStore's.) MeterCore's handlers of these commands are in MbuMode.cpp.
 struct MbuStore {
     qs::InputCalibration input;
     qs::OutputCalibration output;
