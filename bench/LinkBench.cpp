@@ -11,19 +11,18 @@
 // hid_read_timeout returns the reply to the moment the writer enters hid_write, and also
 // prints the process's CPU time while idling on the status poll for 10 s, and how long
 // shutdown takes with a meter attached and a write held in the device.
-#include "common/ui/ControlBuilder.h"
 #include "tests/fakes/FakeMeter.h"
 #include "korvel/session/LinkSession.h"
 #include "korvel/window/MainWindow.h"
-#include "korvel/window/pages/MonitorPage.h"
-#include "korvel/window/pages/SettingsPage.h"
 #include "korvel/window/KorvelApp.h"
 #include "tests/sim/SimulatedMeter.h"
 #include "OmbrikWindowFactory.h"
 #include "common/hid/HidapiBackend.h"
 #include "common/ui/DesignFonts.h"
+#include "common/ui/SpeedButton.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -57,6 +56,27 @@ void runFor(int ms)
     QEventLoop loop;
     QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// The one control of that name in the window (a missing name ends the run: the figures would
+// mean nothing).
+template <class T>
+T* Control(QWidget* window, const char* name)
+{
+    T* found = nullptr;
+    for (T* child : window->findChildren<T*>(QString::fromLatin1(name)))
+        if (child->window() == window) {
+            if (found) {
+                std::fprintf(stderr, "two controls named %s\n", name);
+                std::exit(2);
+            }
+            found = child;
+        }
+    if (!found) {
+        std::fprintf(stderr, "no control named %s\n", name);
+        std::exit(2);
+    }
+    return found;
 }
 
 // Runs the event loop until pred holds (checked every 10 ms) or timeoutMs passes.
@@ -94,11 +114,12 @@ std::vector<std::uint8_t> bigReply()
 // Reads the settings `reads` times with the status poll paused.
 void readSettings(MainWindow* w, int reads)
 {
-    build::FindInWindow<QCheckBox>(w, "CheckBox_MBUPause")->setChecked(true);
+    Control<QCheckBox>(w, "CheckBox_MBUPause")->setChecked(true);
     runFor(100);
+    SpeedButton* read = Control<SpeedButton>(w, "SpeedButton_ReadSettings");
     for (int i = 0; i < reads; ++i) {
-        w->Settings->SpeedButton_ReadSettings->SetDown(true);
-        waitFor([w] { return !w->Settings->SpeedButton_ReadSettings->IsDown(); }, 5000);
+        read->SetDown(true);
+        waitFor([read] { return !read->IsDown(); }, 5000);
     }
 }
 
@@ -174,7 +195,7 @@ int runSimulated()
     hid::UsbHid usb{std::unique_ptr<hid::Backend>(meter)};
     KorvelForms forms(usb, {"/VORKAL"});
     MainWindow* w = forms.Form1;
-    w->Beep = {};
+    w->SetBeep({});
     meter->setReplyData(101, std::vector<std::uint8_t>(53, 0));
     meter->setReplyData(131, bigReply());
 
@@ -200,7 +221,7 @@ int runSimulated()
     // Poll rate with nothing pending.
     meter->onReplyDelivered = {};
     meter->onFrameWritten = {};
-    build::FindInWindow<QCheckBox>(w, "CheckBox_MBUPause")->setChecked(false);
+    Control<QCheckBox>(w, "CheckBox_MBUPause")->setChecked(false);
     runFor(500);
     meter->clearLog();
     QElapsedTimer t;
@@ -283,7 +304,7 @@ int runHidapiFake()
     auto usb = std::make_unique<hid::UsbHid>(std::move(timedBackend));
     auto forms = std::make_unique<KorvelForms>(*usb, QStringList{"/VORKAL"});
     MainWindow* w = forms->Form1;
-    w->Beep = {};
+    w->SetBeep({});
     if (!waitFor([w] { return w->Session().Online(); }, 3000)) {
         std::puts("the meter did not arrive");
         return 1;
@@ -335,7 +356,7 @@ int runHidapiFake()
                 median(inbound), median(window), median(outbound));
 
     // Idle on the status poll: poll rate and the process's CPU time over the same 10 s.
-    build::FindInWindow<QCheckBox>(w, "CheckBox_MBUPause")->setChecked(false);
+    Control<QCheckBox>(w, "CheckBox_MBUPause")->setChecked(false);
     runFor(500);
     auto polls = [&] {
         return meter.withCore([](MeterCore& core) {

@@ -70,8 +70,6 @@ public:
     // initial "0%" caption.
     explicit MBarGraphModel(TextMeasure measure = {});
 
-    void SetTextMeasure(TextMeasure measure) { measure_ = std::move(measure); }
-
     // The control's current outer size (bevel included). Takes effect at the next redraw.
     void SetSize(int width, int height);
     int Width() const { return width_; }

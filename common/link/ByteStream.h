@@ -31,7 +31,6 @@ public:
     void PutBytes(std::span<const std::uint8_t> bytes);
 
     std::size_t Length() const { return length_; }
-    std::size_t Capacity() const { return area_.size(); }
     // The last put found no room (its byte was dropped).
     bool Full() const { return full_; }
     std::span<const std::uint8_t> Data() const { return area_.first(length_); }

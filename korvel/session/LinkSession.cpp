@@ -13,12 +13,13 @@ using namespace qs;
 
 using namespace mbu3;
 
-LinkSession::LinkSession(hid::UsbHid& usb, QObject* parent)
+LinkSession::LinkSession(hid::UsbHid& usb, const Bindings& bindings, QObject* parent)
     : QObject(parent),
       hook_(usb),
       clock_(kTickMs, kTimeOutMs),
       second_(new QTimer(this)),
-      pending_(KeyPriorityOrder())
+      pending_(KeyPriorityOrder()),
+      bindings_(bindings)
 {
     connect(&clock_, &LinkClock::idleTick, this, &LinkSession::Dispatch);
     connect(&clock_, &LinkClock::timedOut, this, [this] {
@@ -73,14 +74,14 @@ void LinkSession::Dispatch()
 void LinkSession::StartCommand(Command command)
 {
     const CommandInfo* info = FindCommand(command);
-    if (requestCheck_ && !requestCheck_(command)) {
+    if (!bindings_.Allows(command)) {
         if (info && info->key != KeyNone)
             SetPending(info->key, false);
         return;
     }
     transfer_.Begin(Code(command), RequestedDeviceType);
-    if (info && info->carriesData && requestData_)
-        requestData_(command, transfer_.Request());
+    if (info && info->carriesData)
+        bindings_.Encode(command, transfer_.Request());
     if (transfer_.Request().Length() > 0 || transfer_.Request().Full())
         emit requestBuilt(transfer_.Request().Length(), transfer_.Request().Full());
     SendNextFrame();
@@ -189,7 +190,10 @@ void LinkSession::Complete(std::uint8_t echo)
         return;  // an echo without a case changes nothing and releases nothing
     if (!DialogSlots.Holds(*info))
         return;  // a reply for the slot its dialog had before it was reopened
-    emit commandCompleted(info->code, transfer_.Reply());
+    // The window shows the reply; then the command's key is released and, for a write, its
+    // read's key pressed.
+    ByteReader reply = transfer_.Reply();
+    bindings_.Decode(info->code, reply);
     if (info->key != KeyNone)
         SetPending(info->key, false);
     if (info->readBack)

@@ -1,5 +1,6 @@
 #pragma once
 #include "common/link/ByteStream.h"
+#include "common/link/CommandBindings.h"
 #include "common/link/CommandHistory.h"
 #include "korvel/link/CommandTable.h"
 #include "common/session/LinkClock.h"
@@ -22,30 +23,23 @@ namespace korvel {
 // the 30 ms tick, the 200 ms time-out, the set of pending requests with ModuleSlot, the
 // monitor counters and the USB hook. It knows commands and request keys, never a control:
 // the window marks keys pending (a request button going Down) and is told when the session
-// releases or presses one; it fills the request data of a command when asked, and applies
-// a completed reply when told.
+// releases or presses one. The command bindings it is given write a command's request data,
+// may withdraw a command about to start, and show a completed reply.
 class LinkSession : public QObject {
     Q_OBJECT
 public:
-    // Writes the request data of a command into the stream, read from the controls at the
-    // moment the command starts.
-    using RequestData = std::function<void(Command, qs::ByteWriter&)>;
-    // Whether a command chosen to start may still go out, asked just before its request is
-    // built (from the same controls the request data then read).
-    using RequestCheck = std::function<bool(Command)>;
+    using Bindings = qs::CommandBindings<Command>;
 
     static constexpr int kTickMs = 30;
     static constexpr int kTimeOutMs = 200;
     static constexpr std::size_t kHistorySlots = 15;
 
-    explicit LinkSession(qs::hid::UsbHid& usb, QObject* parent = nullptr);
+    // bindings: asked when a command starts (its check, then its request data, read from the
+    // controls at that moment) and when its whole reply has arrived (its decoder). A command
+    // its check refuses is withdrawn instead of started: its key is released, nothing is sent
+    // and the link stays idle, so the next tick starts the next request or the poll as usual.
+    LinkSession(qs::hid::UsbHid& usb, const Bindings& bindings, QObject* parent = nullptr);
     ~LinkSession() override;
-
-    void SetRequestData(RequestData requestData) { requestData_ = std::move(requestData); }
-    // A command the check refuses is withdrawn instead of started: its key is released,
-    // nothing is sent and the link stays idle, so the next tick starts the next request or
-    // the poll as usual.
-    void SetRequestCheck(RequestCheck check) { requestCheck_ = std::move(check); }
 
     // ---- pending requests ----
     // Answers whether the state changed; a change is reported through pendingChanged.
@@ -53,7 +47,6 @@ public:
     bool IsPending(RequestKey key) const { return pending_.IsPending(key); }
     const qs::PendingSet& Pending() const { return pending_; }
     void SetPollPaused(bool paused) { pollPaused_ = paused; }
-    bool PollPaused() const { return pollPaused_; }
     std::uint8_t ModuleSlot = 0;  // 1 main, 0 additional; set by the module-dialog openers
     // The slot each module trio's requests go out for, set by its dialog's openers. A reply
     // for a slot its trio no longer has (already in flight when the dialog was reopened for
@@ -102,9 +95,6 @@ signals:
     void frameReceived(const mbu3::Frame& frame);
     // The reply data length announced by the device, whenever the transfer takes it.
     void replyLength(std::uint16_t length);
-    // A command's whole reply. The window applies it; then the session releases the
-    // command's key and, for a write, presses its read's key.
-    void commandCompleted(Command echo, qs::ByteReader reply);
     // The handling of a reply other than code 1 or 6 has ended (the device-change check).
     void replyHandled();
     // The time-out ran out (after its code 6 was reported).
@@ -133,8 +123,7 @@ private:
     QTimer* second_;
     SegmentedTransfer transfer_;
     qs::PendingSet pending_;
-    RequestData requestData_;
-    RequestCheck requestCheck_;
+    const Bindings& bindings_;
     bool pollPaused_ = false;
     bool online_ = false;
 };

@@ -1,7 +1,6 @@
 #include "FactoryCommands.h"
 
 #include "common/link/records/CalibrationRecords.h"
-#include "MainWindow.h"
 #include "korvel/window/pages/CalibrationPage.h"
 #include "korvel/window/pages/IdentityGroup.h"
 #include "korvel/window/pages/TestsPage.h"
@@ -12,21 +11,21 @@ namespace korvel {
 
 using namespace qs;
 
-FactoryCommands::FactoryCommands(MainWindow& window) : QObject(&window), window_(window)
+FactoryCommands::FactoryCommands(Bindings& bindings, WindowState& state, CalibrationPage& calibration,
+                                 IdentityGroup& identity, TestsPage& tests, QObject* parent)
+    : QObject(parent), tests_(tests)
 {
-    auto& encoders = window.RequestEncoders;
-    auto& decoders = window.ReplyDecoders;
-    CalibrationPage* page = window.Calibration;
+    CalibrationPage* page = &calibration;
     CalibrationValues& values = page->Values;
 
     // Identity: taken from the edits (clamped, rewritten) when the write starts; the group is
     // refilled from the first status reply after the acknowledgement, which already carries
     // the identity just written.
-    encoders[Command::IdentityWrite] = [&window](ByteWriter& w) {
-        window.Identity->ReadIdentityEdits();
-        window.Identity->IdentityToWrite.Encode(w);
-    };
-    decoders[Command::IdentityWrite] = [&window](ByteReader&) { window.IdentityReadBackDue = true; };
+    bindings.SetEncoder(Command::IdentityWrite, [&identity](ByteWriter& w) {
+        identity.ReadIdentityEdits();
+        identity.IdentityToWrite.Encode(w);
+    });
+    bindings.SetDecoder(Command::IdentityWrite, [&state](ByteReader&) { state.IdentityReadBackDue = true; });
 
     // Input and Pt calibration: one point per step, all four by the read.
     struct Step {
@@ -45,36 +44,36 @@ FactoryCommands::FactoryCommands(MainWindow& window) : QObject(&window), window_
         {Command::CalPtXOhm3W, pt_cal::PtXohm3W, &CalibrationValues::SetPtPoint},
     };
     for (const Step& step : steps)
-        decoders[step.command] = [&values, step](ByteReader& r) {
+        bindings.SetDecoder(step.command, [&values, step](ByteReader& r) {
             (values.*step.set)(step.point, CalibrationPoint::Decode(r).points[0]);
-        };
-    decoders[Command::InputCalRead] = [&values](ByteReader& r) { values.SetInput(InputCalibration::Decode(r)); };
+        });
+    bindings.SetDecoder(Command::InputCalRead, [&values](ByteReader& r) { values.SetInput(InputCalibration::Decode(r)); });
 
     // Output calibration: the label of the output type selected when the reply arrives.
     for (const auto& [command, high] : {std::pair{Command::CalPwmLow, false}, std::pair{Command::CalPwmHigh, true}})
-        decoders[command] = [page, &values, high](ByteReader& r) {
-            const std::size_t point = CalibrationValues::OutputPointFor(high, page->Output->CurrentOutputSelected());
+        bindings.SetDecoder(command, [page, &values, high](ByteReader& r) {
+            const std::size_t point = CalibrationValues::OutputPointFor(high, page->CurrentOutputSelected());
             values.SetOutputPoint(point, PwmCalibrationPoint::Decode(r).points[0]);
-        };
-    decoders[Command::PwmCalRead] = [&values](ByteReader& r) { values.SetOutput(OutputCalibration::Decode(r)); };
+        });
+    bindings.SetDecoder(Command::PwmCalRead, [&values](ByteReader& r) { values.SetOutput(OutputCalibration::Decode(r)); });
 
     // The Pt read also shows the Pt1000 flag of the last status.
-    decoders[Command::PtCalRead] = [&window, page, &values](ByteReader& r) {
+    bindings.SetDecoder(Command::PtCalRead, [&state, page, &values](ByteReader& r) {
         values.SetPt(PtCalibration::Decode(r));
-        page->Pt->CheckBox_bPt1000->setChecked(window.LastStatus.bPt1000);
-    };
-    encoders[Command::Pt1000Write] = [page](ByteWriter& w) { Pt1000Choice{page->Pt->CheckBox_bPt1000->isChecked()}.Encode(w); };
+        page->ShowPt1000(state.LastStatus.bPt1000);
+    });
+    bindings.SetEncoder(Command::Pt1000Write,
+                        [page](ByteWriter& w) { Pt1000Choice{page->Pt1000Chosen()}.Encode(w); });
 
     // Display image: the row index byte, always 0; the reply is drawn into both pictures.
-    encoders[Command::DisplayRead] = [](ByteWriter& w) { w.PutByte(0); };
-    decoders[Command::DisplayRead] = [this](ByteReader& r) { ShowDisplayImage(DisplayImage::Decode(r)); };
+    bindings.SetEncoder(Command::DisplayRead, [](ByteWriter& w) { w.PutByte(0); });
+    bindings.SetDecoder(Command::DisplayRead, [this](ByteReader& r) { ShowDisplayImage(DisplayImage::Decode(r)); });
 }
 
 void FactoryCommands::ShowDisplayImage(const DisplayImage& image)
 {
     painter_.PaintAll(image);
-    window_.Tests->Image_OLED->setPixmap(QPixmap::fromImage(painter_.Large()));
-    window_.Tests->Image_OLEDNormalSize->setPixmap(QPixmap::fromImage(painter_.Small()));
+    tests_.ShowDisplayImage(QPixmap::fromImage(painter_.Large()), QPixmap::fromImage(painter_.Small()));
 }
 
 }  // namespace korvel

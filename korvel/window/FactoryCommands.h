@@ -1,11 +1,14 @@
 #pragma once
+#include "WindowState.h"
 #include "common/display/DisplayPainter.h"
 
 #include <QObject>
 
 namespace korvel {
 
-class MainWindow;
+class CalibrationPage;
+class IdentityGroup;
+class TestsPage;
 
 // The commissioning commands of the factory pages on Korvel's window: the identity write
 // (1), input, output and Pt calibration (102-105, 110, 114-116, 125-130) and the display
@@ -14,15 +17,13 @@ class MainWindow;
 class FactoryCommands : public QObject {
     Q_OBJECT
 public:
-    explicit FactoryCommands(MainWindow& window);
-
-    // The two pictures of the display image, drawn once per reply.
-    const qs::DisplayPainter& Painter() const { return painter_; }
+    FactoryCommands(Bindings& bindings, WindowState& state, CalibrationPage& calibration, IdentityGroup& identity,
+                    TestsPage& tests, QObject* parent);
 
 private:
     void ShowDisplayImage(const qs::DisplayImage& image);
 
-    MainWindow& window_;
+    TestsPage& tests_;
     qs::DisplayPainter painter_;
 };
 

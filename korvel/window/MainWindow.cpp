@@ -51,7 +51,7 @@ const QString kFactorySwitch = QStringLiteral("/VORKAL");
 }  // namespace
 
 MainWindow::MainWindow(hid::UsbHid& usb, QStringList arguments, QWidget* parent)
-    : QWidget(parent), session_(new LinkSession(usb, this)), requests_(new RequestButtons(*session_, this)),
+    : QWidget(parent), session_(new LinkSession(usb, bindings_, this)), requests_(new RequestButtons(*session_, this)),
       arguments_(std::move(arguments))
 {
     setObjectName("Form1");
@@ -61,14 +61,14 @@ MainWindow::MainWindow(hid::UsbHid& usb, QStringList arguments, QWidget* parent)
     // 1321 x 946, centred on the screen's available area. On a screen too small for it the
     // window takes the available area (its page area scrolls).
     screenfit::Place(this, kDesignSize);
-    Beep = [] { QApplication::beep(); };
+    beep_ = [] { QApplication::beep(); };
 
     CreatePages();
 
     Timer_RxLED = new QTimer(this);
     Timer_RxLED->setObjectName("Timer_RxLED");
     connect(Timer_RxLED, &QTimer::timeout, this, [this] { Timer_RxLEDTimer(); });
-    connect(Header->Button_RefreshForm, &QPushButton::clicked, this, [this] { Button_RefreshFormClick(); });
+    connect(Header, &HeaderPage::refreshClicked, this, [this] { Button_RefreshFormClick(); });
     connect(PageControl1, &PageControl::userChanged, this, [this] { PageControl1Change(); });
     connect(PageControl4, &PageControl::userChanged, this, [this] { PageControl4Change(); });
     // Key preview: Alt with any key refreshes every window, whatever control has the focus.
@@ -77,7 +77,7 @@ MainWindow::MainWindow(hid::UsbHid& usb, QStringList arguments, QWidget* parent)
     connect(Button_ExitFromApplication2, &QPushButton::clicked, this, [this] { Button_ExitFromApplicationClick(); });
     connect(&Monitor->Frames(), &FrameMonitor::clearCommandsClicked, this, [this] { Button_CommandsClearClick(); });
     connect(&Monitor->Frames(), &FrameMonitor::pollPauseToggled, this, [this](bool on) { session_->SetPollPaused(on); });
-    connect(Identity->Button_GyariSzamToEdits, &QPushButton::clicked, this, [this] { Button_GyariSzamToEditsClick(); });
+    connect(Identity, &IdentityGroup::readFromDeviceClicked, this, [this] { Button_GyariSzamToEditsClick(); });
 
     Header->BindRequests(*requests_);
     Models->BindRequests(*requests_);
@@ -88,8 +88,8 @@ MainWindow::MainWindow(hid::UsbHid& usb, QStringList arguments, QWidget* parent)
     Tests->BindRequests(*requests_);
     BindSession();
     BindStatusPoll();
-    SettingsIO = new SettingsCommands(*this);
-    Factory = new FactoryCommands(*this);
+    settingsIO_ = new SettingsCommands(bindings_, state_.Decimals, {TabSheet_Settings, TabSheet5}, this);
+    factory_ = new FactoryCommands(bindings_, state_, *Calibration, *Identity, *Tests, this);
     OfferWrites();
     FormCreate();
     // Factory mode and the tab visibility are decided before the window is first shown too:
@@ -109,8 +109,9 @@ void MainWindow::CreatePages()
     Header = new HeaderPage(this);
     // Where fonts set the header wider than the window, it is cut at the right edge rather
     // than widening the window.
-    Header->PageControl5->setSizePolicy(QSizePolicy::Ignored, Header->PageControl5->sizePolicy().verticalPolicy());
-    outer->addWidget(Header->PageControl5);
+    QWidget* header = Header->Widget();
+    header->setSizePolicy(QSizePolicy::Ignored, header->sizePolicy().verticalPolicy());
+    outer->addWidget(header);
 
     // ---------------- main pages ----------------
     PageControl4 = new PageControl(this);
@@ -172,7 +173,7 @@ void MainWindow::CreatePages()
 
     Calibration = new CalibrationPage(TabSheet1);
     Identity = new IdentityGroup(TabSheet1);
-    Calibration->PlaceIdentityGroup(Identity->GroupBox1);
+    Calibration->PlaceIdentityGroup(Identity->Widget());
     Settings = new SettingsPage(TabSheet_Settings);
     Limits = new LimitOutputsPage(TabSheet5);
     Tests = new TestsPage(TabSheet6);
@@ -186,38 +187,15 @@ void MainWindow::AttachDialogs(const Dialogs& dialogs)
                                                               dialogs.password, dialogs.qvtmp})
         if (d)
             d->BindRequests(*requests_);
-    SettingsIO->Resolve();
+    settingsIO_->Resolve(dialogs.qvser);
     delete moduleDialogs_;
-    moduleDialogs_ = new ModuleDialogBinding(*this, dialogs);
+    moduleDialogs_ = new ModuleDialogBinding(bindings_, state_, dialogs, *Models, *session_, this);
     delete qvtmpBinding_;
-    qvtmpBinding_ = dialogs.qvtmp ? new QvtmpBinding(*this, dialogs.qvtmp, dialogs.numberEditor) : nullptr;
+    qvtmpBinding_ =
+        dialogs.qvtmp ? new QvtmpBinding(bindings_, state_, dialogs.qvtmp, dialogs.numberEditor, this) : nullptr;
     delete qv5510Binding_;
-    qv5510Binding_ = new Qv5510PageBinding(*this, dialogs.password);
+    qv5510Binding_ = new Qv5510PageBinding(bindings_, state_.Decimals, Models->Qv5510(), dialogs.password, this);
     OfferWrites();
-}
-
-void MainWindow::ShowQVAINScaleLabels()
-{
-    if (dialogs_.qvain)
-        dialogs_.qvain->ShowValueLabels(Decimals);
-}
-
-void MainWindow::ShowQVAOScaleLabels()
-{
-    if (dialogs_.qvao)
-        dialogs_.qvao->ShowValueLabels(Decimals);
-}
-
-void MainWindow::ShowQVROValueLabels()
-{
-    if (dialogs_.qvro)
-        dialogs_.qvro->ShowValueLabels(Decimals);
-}
-
-void MainWindow::ShowQVTMPScaleLabels()
-{
-    if (dialogs_.qvtmp)
-        dialogs_.qvtmp->ShowScaleLabels(LastQVTMPBlock);
 }
 
 void MainWindow::OfferWrites()
@@ -227,7 +205,7 @@ void MainWindow::OfferWrites()
     std::map<RequestKey, bool> offered;
     for (const CommandInfo& row : CommandTable())
         if (row.writesDevice)
-            offered[row.key] = offered[row.key] || RequestEncoders.contains(row.code);
+            offered[row.key] = offered[row.key] || bindings_.HasEncoder(row.code);
     for (const auto& [key, enabled] : offered)
         for (SpeedButton* b : requests_->ButtonsOf(key))
             b->setEnabled(enabled);
@@ -238,18 +216,6 @@ void MainWindow::OfferWrites()
 void MainWindow::BindSession()
 {
     LinkSession& s = *session_;
-    s.SetRequestData([this](Command command, ByteWriter& w) {
-        if (const auto it = RequestEncoders.find(command); it != RequestEncoders.end())
-            it->second(w);
-    });
-    s.SetRequestCheck([this](Command command) {
-        const auto it = RequestChecks.find(command);
-        return it == RequestChecks.end() || it->second();
-    });
-    connect(&s, &LinkSession::commandCompleted, this, [this](Command echo, ByteReader reply) {
-        if (const auto it = ReplyDecoders.find(echo); it != ReplyDecoders.end())
-            it->second(reply);
-    });
     connect(&s, &LinkSession::frameSent, this, [this](const mbu3::Frame& f, bool first) {
         if (first)
             Monitor->ShowTxDataLength(session_->Transfer().TxDataLen());
@@ -262,14 +228,13 @@ void MainWindow::BindSession()
         const CommandHistory& h = session_->History;
         const std::span<const CommandHistory::Entry> entries(h.Entries());
         Monitor->Frames().ShowCommands([&] { return Utf8(h.Text()); }, entries);
-        labeltext::Set(Header->Label_MBU_Commands, [&] { return Utf8(h.FilteredText()); }, entries);
+        Header->ShowCommands(h);
     });
     connect(&s, &LinkSession::linkError, this, [this](std::uint8_t code) { ShowLinkError(code); });
     connect(&s, &LinkSession::frameReceived, this, [this](const mbu3::Frame& f) {
         ShowRxActivity(f[mbu3::off::Command]);
         Monitor->ShowReply(f);
-        const QString version = Monitor->FirmwareText(f);
-        labeltext::Set(Header->Label_Firmware, [&] { return "v" + version; }, version);
+        Header->ShowFirmware(f);
     });
     connect(&s, &LinkSession::replyLength, this,
             [this](std::uint16_t n) { Monitor->ShowRxDataLength(n); });
@@ -280,14 +245,13 @@ void MainWindow::BindSession()
     });
     connect(&s, &LinkSession::onlineChanged, this, [this](bool online) { ShowOnline(online); });
     connect(&s, &LinkSession::beep, this, [this] {
-        if (Beep)
-            Beep();
+        if (beep_)
+            beep_();
     });
     connect(&s, &LinkSession::secondElapsed, this, [this] {
         const std::int32_t fps = session_->FramesPerSecond;
         Monitor->ShowFramesPerSecond(fps);
-        Header->Label_FPS2->setText(QString::number(fps));
-        SetFontColor(Header->Label_FPS2, fps != 0 ? clGreen : clRed);
+        Header->ShowFramesPerSecond(fps);
         if (session_->TrafficSeconds == 2)
             Button_GyariSzamToEditsClick();
     });
@@ -295,17 +259,17 @@ void MainWindow::BindSession()
 
 void MainWindow::ShowOnline(bool online)
 {
-    Header->Label_USBOnline->setVisible(online);
+    Header->ShowOnline(online);
     Monitor->ShowOnline(online, online ? session_->Hook().CurrentDeviceInfo() : UsbHook::DeviceInfo{});
 }
 
 void MainWindow::ShowLinkError(std::uint8_t code)
 {
     Monitor->ShowLinkError(code);
-    Header->ShowLinkError(code, FactoryMode == 1);
+    Header->ShowLinkError(code, state_.FactoryMode == 1);
     if (code == linkerror::TimeOut)
         FormActivate();
-    if ((code == linkerror::ProgramOld || code == linkerror::ProgramNew) && FactoryMode == 0) {
+    if ((code == linkerror::ProgramOld || code == linkerror::ProgramNew) && state_.FactoryMode == 0) {
         PageControl4->setActivePage(code == linkerror::ProgramOld ? TabSheet_TooOld : TabSheet_TooNew);
         (code == linkerror::ProgramOld ? Button_ExitFromApplication : Button_ExitFromApplication2)->setFocus();
     }
@@ -314,7 +278,7 @@ void MainWindow::ShowLinkError(std::uint8_t code)
 void MainWindow::ShowRxActivity(std::uint8_t echo)
 {
     Monitor->Frames().ShowReplyLamp(echo == Code(Command::IdentityWrite) || echo == Code(Command::StatusPoll) ? clYellow : clLime);
-    Header->Label_USBData->setVisible(true);
+    Header->ShowRxActivity(true);
     Timer_RxLED->stop();
     Timer_RxLED->setInterval(100);
     Timer_RxLED->start();
@@ -323,7 +287,7 @@ void MainWindow::ShowRxActivity(std::uint8_t echo)
 void MainWindow::Timer_RxLEDTimer()
 {
     Monitor->Frames().ShowReplyLamp(clBtnFace);
-    Header->Label_USBData->setVisible(false);
+    Header->ShowRxActivity(false);
     Timer_RxLED->stop();
 }
 
@@ -336,13 +300,8 @@ void MainWindow::Button_CommandsClearClick()
 
 void MainWindow::BindStatusPoll()
 {
-    RequestEncoders[Command::StatusPoll] = [this](ByteWriter& w) { BuildStatusRequest(w); };
-    ReplyDecoders[Command::StatusPoll] = [this](ByteReader& r) { ApplyStatusRecord(StatusRecord::Decode(r)); };
-}
-
-void MainWindow::SetDecimalFormat(int decimals)
-{
-    Decimals.SetDecimalFormat(decimals);
+    bindings_.SetEncoder(Command::StatusPoll, [this](ByteWriter& w) { BuildStatusRequest(w); });
+    bindings_.SetDecoder(Command::StatusPoll, [this](ByteReader& r) { ApplyStatusRecord(StatusRecord::Decode(r)); });
 }
 
 void MainWindow::BuildStatusRequest(ByteWriter& w)
@@ -359,8 +318,8 @@ void MainWindow::BuildStatusRequest(ByteWriter& w)
     if (dialogs_.qvro)
         dialogs_.qvro->FillStatusRequest(in);
     in.moduleSlot = session_->ModuleSlot;
-    in.lastErrorBits = LastStatus.uErrorBits;
-    in.lastDigitalOutputs = LastStatus.uDigitalOutputs;
+    in.lastErrorBits = state_.LastStatus.uErrorBits;
+    in.lastDigitalOutputs = state_.LastStatus.uDigitalOutputs;
 
     const StatusRequestBuild built = korvel::BuildStatusRequest(in);
     Calibration->ApplyStatusButtons(built.buttons);
@@ -372,14 +331,15 @@ void MainWindow::BuildStatusRequest(ByteWriter& w)
 
 void MainWindow::ApplyStatusRecord(const StatusRecord& r)
 {
-    LastStatus = r;
+    state_.LastStatus = r;
     // The decimal places set the scaled format of the whole window.
-    SetDecimalFormat(r.uDecimals);
+    state_.Decimals.SetDecimalFormat(r.uDecimals);
     // The displayed value in the window's format, made again only when it changes.
     static labeltext::Memo shownMemo;
     const std::string sep = LocaleDecimalSeparator();
-    const QString& shown = shownMemo.Get([&] { return Utf8(Decimals.Format(r.iSkalazottKijezesiErtek, sep)); },
-                                         r.iSkalazottKijezesiErtek, Decimals.Decimals(), sep);
+    const DecimalFormat& decimals = state_.Decimals;
+    const QString& shown = shownMemo.Get([&] { return Utf8(decimals.Format(r.iSkalazottKijezesiErtek, sep)); },
+                                         r.iSkalazottKijezesiErtek, decimals.Decimals(), sep);
     Header->ShowStatus(r, session_->DeviceID, shown);
     Calibration->ShowStatus(r, shown);
     Limits->ShowStatus(r);
@@ -388,8 +348,8 @@ void MainWindow::ApplyStatusRecord(const StatusRecord& r)
         dialogs_.qvtmp->ShowStatus(r);
     if (dialogs_.qvro)
         dialogs_.qvro->ShowStatus(r, session_->ModuleSlot);
-    if (IdentityReadBackDue) {
-        IdentityReadBackDue = false;
+    if (state_.IdentityReadBackDue) {
+        state_.IdentityReadBackDue = false;
         Button_GyariSzamToEditsClick();
     }
 }
@@ -401,19 +361,19 @@ void MainWindow::FormCreate()
     setWindowTitle(QStringLiteral("A Quorin 32 bites készülékcsalád beállító programja   v") + ProgramDateText());
     LoadIni();
     session_->Reset();
-    SetDecimalFormat(0);
-    Header->PageControl5->setActivePage(Header->TabSheet_NoComm);
+    state_.Decimals.SetDecimalFormat(0);
+    Header->ShowNoCommunication();
 }
 
 void MainWindow::FormActivate()
 {
     Monitor->Frames().ShowProgramDate(ProgramDateText());
-    FactoryMode = 0;
+    state_.FactoryMode = 0;
     for (const QString& parameter : arguments_)
         if (parameter.toUpper() == kFactorySwitch)
-            FactoryMode = 1;
-    PageControl4->setTabVisible(TabSheet_Quorin, FactoryMode == 1);
-    if (FactoryMode == 0)
+            state_.FactoryMode = 1;
+    PageControl4->setTabVisible(TabSheet_Quorin, state_.FactoryMode == 1);
+    if (state_.FactoryMode == 0)
         for (QWidget* tab : {TabSheet_3310, TabSheet_3320, TabSheet_3330, TabSheet_3340, TabSheet_5510, TabSheet_5530})
             PageControl4->setTabVisible(tab, false);
 }
@@ -425,8 +385,8 @@ void MainWindow::FormClose()
 
 QString MainWindow::IniFileName() const
 {
-    if (!IniPath.isEmpty())
-        return IniPath;
+    if (!iniPath_.isEmpty())
+        return iniPath_;
     return QString::fromStdString(SettingsPathFor(QCoreApplication::applicationFilePath().toStdString()).string());
 }
 
@@ -465,25 +425,25 @@ void MainWindow::changeEvent(QEvent* event)
     // Outside factory mode the activation hides the model tabs. While the device is in steady
     // traffic its identity has been read back already and no new read-back would come, so the
     // reported model's page is set up again at once rather than leaving no page to work on.
-    if (FactoryMode == 0 && session_->TrafficSeconds >= 2)
+    if (state_.FactoryMode == 0 && session_->TrafficSeconds >= 2)
         ConfigureModelPage(session_->ReportedDeviceType);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!ExitWithoutClose)
+    if (!exitWithoutClose_)
         FormClose();
     event->accept();
 }
 
 void MainWindow::Button_ExitFromApplicationClick()
 {
-    ExitWithoutCloseHandling(ExitWithoutClose);
+    ExitWithoutCloseHandling(exitWithoutClose_);
 }
 
 void MainWindow::Button_RefreshFormClick()
 {
-    ++RefreshCount;
+    ++refreshCount_;
     RefreshAllWindows();
 }
 
@@ -491,40 +451,26 @@ void MainWindow::PageControl1Change()
 {
     QWidget* page = PageControl1->activePage();
     if (page == TabSheet1) {
-        Calibration->Input->SpeedButton_ReadCalIn->SetDown(true);
-        Calibration->SpeedButton_ReadPWMCal->SetDown(true);
-        Calibration->Pt->SpeedButton_ReadCalPt->SetDown(true);
+        Calibration->PressEntryReads();
     } else if (page == TabSheet5) {
-        Limits->SpeedButton_ReadSettings2->SetDown(true);
+        Limits->PressEntryReads();
     }
 }
 
 void MainWindow::PageControl4Change()
 {
     if (PageControl4->activePage() == TabSheet_5510)
-        Models->Qv5510->EnterQV5510Page();
+        Models->Qv5510().EnterQV5510Page();
 }
 
 // ---- identity, model pages, device replacement ----
 
-void MainWindow::ShowDeviceType(std::uint16_t type)
-{
-    // Every reply shows the type: the text and its colour are made only when it changes.
-    labeltext::Set(
-        Header->Label_KeszulekTipus,
-        [&] {
-            const DeviceTypeLabel label = DeviceTypeLabelFor(type);
-            SetFontColor(Header->Label_KeszulekTipus, label.known ? clWindowText : clRed);
-            return Utf8(label.text);
-        },
-        type);
-}
-
 void MainWindow::Button_GyariSzamToEditsClick()
 {
     const std::uint16_t type = session_->ReportedDeviceType;
-    Identity->ShowPolledIdentity(session_->DeviceID, LastStatus.uGyariSzamEv, LastStatus.uGyariSzamHonap, type);
-    ShowDeviceType(type);
+    const StatusRecord& last = state_.LastStatus;
+    Identity->ShowPolledIdentity(session_->DeviceID, last.uGyariSzamEv, last.uGyariSzamHonap, type);
+    Header->ShowDeviceType(type);
     ConfigureModelPage(type);
     Identity->ReadIdentityEdits();
 }
@@ -533,32 +479,33 @@ void MainWindow::CheckDeviceChange()
 {
     const std::uint16_t type = session_->ReportedDeviceType;
     const std::uint32_t id = session_->DeviceID;
-    ShowDeviceType(type);
+    Header->ShowDeviceType(type);
     DeviceReplacedNotice* notice = dialogs_.notice;
     if (notice && notice->isVisible())
         return;
-    const bool typeChanged = type != LastDeviceType;
-    const bool idChanged = id != LastDeviceID;
+    const bool typeChanged = type != lastDeviceType_;
+    const bool idChanged = id != lastDeviceID_;
     if (notice)
         notice->MarkChanges(typeChanged, idChanged);
     if (!typeChanged && !idChanged)
         return;
     if (notice) {
-        notice->ShowDevices(type, LastDeviceType, id, LastDeviceID);
-        if (LastDeviceType != 0)
+        notice->ShowDevices(type, lastDeviceType_, id, lastDeviceID_);
+        if (lastDeviceType_ != 0)
             notice->ShowNotice(this);
     }
     session_->RequestedDeviceType = type;
-    LastDeviceType = type;
-    LastDeviceID = id;
+    lastDeviceType_ = type;
+    lastDeviceID_ = id;
 }
 
 void MainWindow::ConfigureModelPage(std::uint16_t type)
 {
     Identity->ClearModuleRadioButtons();
-    const PolledModules polled{LastStatus.uQVOptIn, LastStatus.uQVOptOut2, LastStatus.uQVOptOut1};
-    const ModelPageDecision d =
-        korvel::ConfigureModelPage(type, polled, FactoryMode == 1, PageControl4->activePage() == TabSheet_Quorin);
+    const StatusRecord& last = state_.LastStatus;
+    const PolledModules polled{last.uQVOptIn, last.uQVOptOut2, last.uQVOptOut1};
+    const ModelPageDecision d = korvel::ConfigureModelPage(type, polled, state_.FactoryMode == 1,
+                                                           PageControl4->activePage() == TabSheet_Quorin);
     if (d.row == ModelRow::None)
         return;
     auto widget = [this](std::string_view name) {

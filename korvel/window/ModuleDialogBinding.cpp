@@ -63,31 +63,39 @@ private:
 // Every command of a dialog's trio: a write takes the block from the dialog when it starts;
 // a read or factory-default reply shows the block in it, then `shown` finishes the reply.
 template <class Block>
-void BindTrio(MainWindow& w, Trio trio, ModuleDialog* d, std::function<void(const Block&)> shown)
+void BindTrio(Bindings& bindings, const DecimalFormat& format, Trio trio, ModuleDialog* d,
+              std::function<void(const Block&)> shown)
 {
-    const auto block = std::make_shared<DialogBlock<Block>>(d, w.Decimals);
+    const auto block = std::make_shared<DialogBlock<Block>>(d, format);
     for (const CommandInfo& row : CommandTable()) {
         if (row.trio != trio)
             continue;
         if (row.role == Role::Write)
-            w.RequestEncoders[row.code] = [block](ByteWriter& out) { block->Take().Encode(out); };
+            bindings.SetEncoder(row.code, [block](ByteWriter& out) { block->Take().Encode(out); });
         else
-            w.ReplyDecoders[row.code] = [block, shown](ByteReader& in) {
+            bindings.SetDecoder(row.code, [block, shown](ByteReader& in) {
                 const Block b = Block::Decode(in);
                 block->Show(b);
                 shown(b);
-            };
+            });
     }
 }
 
 }  // namespace
 
-ModuleDialogBinding::ModuleDialogBinding(MainWindow& window, const MainWindow::Dialogs& dialogs)
-    : QObject(&window), window_(window), dialogs_(dialogs)
+ModuleDialogBinding::ModuleDialogBinding(Bindings& bindings, WindowState& state, const FormDialogs& dialogs,
+                                         ModelPages& models, LinkSession& session, QObject* parent)
+    : QObject(parent), state_(state), dialogs_(dialogs), session_(session)
 {
-    BindBlocks();
+    BindBlocks(bindings);
     BindEditorTargets();
-    window_.Models->BindOpeners(this, [this](const ModuleOpener& opener) { Open(opener); });
+    models.BindOpeners(this, [this](const ModuleOpener& opener) { Open(opener); });
+}
+
+void ModuleDialogBinding::ShowValueLabels(ModuleDialog* dialog) const
+{
+    if (dialog)
+        dialog->ShowValueLabels(state_.Decimals);
 }
 
 ModuleDialog* ModuleDialogBinding::DialogOf(Trio trio) const
@@ -102,22 +110,24 @@ ModuleDialog* ModuleDialogBinding::DialogOf(Trio trio) const
     }
 }
 
-void ModuleDialogBinding::BindBlocks()
+void ModuleDialogBinding::BindBlocks(Bindings& bindings)
 {
-    MainWindow& w = window_;
+    const DecimalFormat& format = state_.Decimals;
     if (dialogs_.qvain)
-        BindTrio<QvainBlock>(w, Trio::Qvain, dialogs_.qvain, [&w](const QvainBlock& b) {
+        BindTrio<QvainBlock>(bindings, format, Trio::Qvain, dialogs_.qvain, [this](const QvainBlock& b) {
             // The module's decimals set the window's scaled format until the next status poll.
-            w.SetDecimalFormat(b.receivedDecimals);
-            w.ShowQVAINScaleLabels();
+            state_.Decimals.SetDecimalFormat(b.receivedDecimals);
+            ShowValueLabels(dialogs_.qvain);
         });
     if (dialogs_.qvao)
-        BindTrio<QvaoBlock>(w, Trio::Qvao, dialogs_.qvao, [&w](const QvaoBlock&) { w.ShowQVAOScaleLabels(); });
+        BindTrio<QvaoBlock>(bindings, format, Trio::Qvao, dialogs_.qvao,
+                            [this](const QvaoBlock&) { ShowValueLabels(dialogs_.qvao); });
     if (dialogs_.qvro)
-        BindTrio<QvroBlock>(w, Trio::Qvro, dialogs_.qvro, [&w](const QvroBlock&) { w.ShowQVROValueLabels(); });
+        BindTrio<QvroBlock>(bindings, format, Trio::Qvro, dialogs_.qvro,
+                            [this](const QvroBlock&) { ShowValueLabels(dialogs_.qvro); });
     // The MODBUS controls are the settings record's too; the time-out is the block's own.
     if (dialogs_.qvser)
-        BindTrio<QvserBlock>(w, Trio::Qvser, dialogs_.qvser, [](const QvserBlock&) {});
+        BindTrio<QvserBlock>(bindings, format, Trio::Qvser, dialogs_.qvser, [](const QvserBlock&) {});
 }
 
 void ModuleDialogBinding::BindEditorTargets()
@@ -125,43 +135,34 @@ void ModuleDialogBinding::BindEditorTargets()
     NumberEditor* editor = dialogs_.numberEditor;
     if (!editor || !dialogs_.qvain || !dialogs_.qvao || !dialogs_.qvro)
         return;
-    MainWindow& w = window_;
     struct Row {
         std::uint32_t target;
         const char* title;
         ModuleDialog* dialog;
         const char* field;
-        QPushButton* button;
-        void (MainWindow::*refresh)();
+        const char* button;
     };
-    const QvainDialog* in = dialogs_.qvain;
-    const QvaoDialog* out = dialogs_.qvao;
-    const QvroDialog* relay = dialogs_.qvro;
     const Row rows[] = {
-        {1, "QVAIN skála alsó számérték beállítása", dialogs_.qvain, "iScaleLowSettings", in->Button_ScaleLowSettings,
-         &MainWindow::ShowQVAINScaleLabels},
-        {2, "QVAIN skála felső számérték beállítása", dialogs_.qvain, "iScaleHighSettings", in->Button_ScaleHighSettings,
-         &MainWindow::ShowQVAINScaleLabels},
-        {3, "QVAO skála alsó számérték beállítása", dialogs_.qvao, "iScaleLowSettings", out->Button_ScaleLowSettings,
-         &MainWindow::ShowQVAOScaleLabels},
-        {4, "QVAO skála felső számérték beállítása", dialogs_.qvao, "iScaleHighSettings", out->Button_ScaleHighSettings,
-         &MainWindow::ShowQVAOScaleLabels},
-        {5, "A érték vagy delta érték beállítása", dialogs_.qvro, "iSettingsA", relay->Button_SettingsA,
-         &MainWindow::ShowQVROValueLabels},
-        {6, "B érték beállítása", dialogs_.qvro, "iSettingsB", relay->Button_SettingsB, &MainWindow::ShowQVROValueLabels},
-        {7, "Hiszterézis érték beállítása", dialogs_.qvro, "iSettingsHysteresis", relay->Button_SettingsHysteresis,
-         &MainWindow::ShowQVROValueLabels},
+        {1, "QVAIN skála alsó számérték beállítása", dialogs_.qvain, "iScaleLowSettings", "Button_ScaleLowSettings"},
+        {2, "QVAIN skála felső számérték beállítása", dialogs_.qvain, "iScaleHighSettings", "Button_ScaleHighSettings"},
+        {3, "QVAO skála alsó számérték beállítása", dialogs_.qvao, "iScaleLowSettings", "Button_ScaleLowSettings"},
+        {4, "QVAO skála felső számérték beállítása", dialogs_.qvao, "iScaleHighSettings", "Button_ScaleHighSettings"},
+        {5, "A érték vagy delta érték beállítása", dialogs_.qvro, "iSettingsA", "Button_SettingsA"},
+        {6, "B érték beállítása", dialogs_.qvro, "iSettingsB", "Button_SettingsB"},
+        {7, "Hiszterézis érték beállítása", dialogs_.qvro, "iSettingsHysteresis", "Button_SettingsHysteresis"},
     };
+    const WindowState& state = state_;
     for (const Row& r : rows) {
         std::int32_t* field = r.dialog->ValueField(r.field);
-        const auto refresh = r.refresh;
+        ModuleDialog* dialog = r.dialog;
         editor->SetTarget(r.target, {QString::fromUtf8(r.title), [field] { return *field; },
                                      // The decimals of the last status poll, whatever the
                                      // window's format or the dialog's own choice is now.
-                                     [&w] { return static_cast<int>(w.LastStatus.uDecimals); },
-                                     [field](std::int32_t v) { *field = v; }, [&w, refresh] { (w.*refresh)(); }});
+                                     [&state] { return static_cast<int>(state.LastStatus.uDecimals); },
+                                     [field](std::int32_t v) { *field = v; },
+                                     [this, dialog] { ShowValueLabels(dialog); }});
         const std::uint32_t target = r.target;
-        connect(r.button, &QPushButton::clicked, editor, [editor, target] { editor->Open(target); });
+        r.dialog->BindValueButton(r.button, editor, [editor, target] { editor->Open(target); });
     }
 }
 
@@ -171,13 +172,13 @@ void ModuleDialogBinding::Open(const ModuleOpener& opener)
     if (!d)
         return;
     if (opener.slot) {
-        LinkSession& session = window_.Session();
+        LinkSession& session = session_;
         session.ModuleSlot = *opener.slot;
         session.DialogSlots.Set(opener.dialog, *opener.slot);
         d->setWindowTitle(QString::fromUtf8(opener.caption));
     }
     d->PlaceAtMainWindow();
-    d->SpeedButton_ReadFromDevice->SetDown(true);
+    d->PressRead();
     d->exec();
 }
 

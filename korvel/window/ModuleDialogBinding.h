@@ -1,5 +1,5 @@
 #pragma once
-#include "MainWindow.h"
+#include "WindowState.h"
 
 #include <QObject>
 
@@ -7,6 +7,8 @@ namespace korvel {
 
 struct ModuleOpener;
 class ModuleDialog;
+class ModelPages;
+class LinkSession;
 
 // Binds the analogue input, analogue output, relay and RS-485 dialogs to the link and to each
 // other: their blocks to the read, factory-default and write commands, their value buttons to
@@ -14,7 +16,8 @@ class ModuleDialog;
 class ModuleDialogBinding : public QObject {
     Q_OBJECT
 public:
-    ModuleDialogBinding(MainWindow& window, const MainWindow::Dialogs& dialogs);
+    ModuleDialogBinding(Bindings& bindings, WindowState& state, const FormDialogs& dialogs, ModelPages& models,
+                        LinkSession& session, QObject* parent);
 
     // An opener, in this order: a slot opener sets ModuleSlot (and so the slot the dialog's
     // requests go out for) and the dialog's caption; then the dialog is placed below the main
@@ -24,11 +27,15 @@ public:
     ModuleDialog* DialogOf(Trio trio) const;
 
 private:
-    void BindBlocks();
+    void BindBlocks(Bindings& bindings);
     void BindEditorTargets();
+    // The value labels of a dialog from its value fields, in the window's scaled format (the
+    // number editor's OK runs them, and the dialog's read replies).
+    void ShowValueLabels(ModuleDialog* dialog) const;
 
-    MainWindow& window_;
-    MainWindow::Dialogs dialogs_;
+    WindowState& state_;
+    FormDialogs dialogs_;
+    LinkSession& session_;
 };
 
 }  // namespace korvel

@@ -1,4 +1,5 @@
 #pragma once
+#include "WindowState.h"
 #include "korvel/link/records/ModuleBlocks.h"
 #include "common/ui/RecordBinder.h"
 
@@ -6,8 +7,8 @@
 
 namespace korvel {
 
-class MainWindow;
 class PasswordDialog;
+class Qv5510Group;
 
 // The QV5510 page's blocks on the link: its display settings (brightness, leading zeros,
 // refresh: read 217, defaults 219, write 218) and the password dialog that its "Jelszó
@@ -17,19 +18,18 @@ class PasswordDialog;
 class Qv5510PageBinding : public QObject {
     Q_OBJECT
 public:
-    Qv5510PageBinding(MainWindow& window, PasswordDialog* password);
-
-    const qs::recordbind::Binding<Qv5510DisplayBlock>& Display() const { return display_; }
+    Qv5510PageBinding(Bindings& bindings, const qs::DecimalFormat& decimals, Qv5510Group& group,
+                      PasswordDialog* password, QObject* parent);
 
     // The opener of the password dialog: caption, place below the main window, the read
     // pending, and the modal show.
     void Button1Click();
 
 private:
-    void BindDisplayBlock();
-    void BindPasswords();
+    void BindDisplayBlock(Bindings& bindings);
+    void BindPasswords(Bindings& bindings);
 
-    MainWindow& window_;
+    Qv5510Group& group_;
     PasswordDialog* password_;
     qs::recordbind::Binding<Qv5510DisplayBlock> display_;
 };

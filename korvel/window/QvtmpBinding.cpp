@@ -1,6 +1,5 @@
 #include "QvtmpBinding.h"
 
-#include "MainWindow.h"
 #include "korvel/window/dialogs/NumberEditor.h"
 #include "korvel/window/dialogs/QvtmpDialog.h"
 
@@ -10,20 +9,21 @@ namespace korvel {
 
 using namespace qs;
 
-QvtmpBinding::QvtmpBinding(MainWindow& window, QvtmpDialog* dialog, NumberEditor* editor)
-    : QObject(&window), window_(window), dialog_(dialog),
+QvtmpBinding::QvtmpBinding(Bindings& bindings, WindowState& state, QvtmpDialog* dialog, NumberEditor* editor,
+                           QObject* parent)
+    : QObject(parent), state_(state), dialog_(dialog),
       // Looked up in the dialog only: the QVAIN dialog has groups of the same names.
-      selections_([dialog](const QString& name) { return dialog->findChild<QWidget*>(name); }, window.Decimals)
+      selections_([dialog](const QString& name) { return dialog->findChild<QWidget*>(name); }, state.Decimals)
 {
     for (const CommandInfo& row : CommandTable()) {
         if (row.trio != Trio::Qvtmp)
             continue;
         if (row.role == Role::Write)
-            window.RequestEncoders[row.code] = [this](ByteWriter& out) {
-                window_.LastQVTMPBlock.WithSelection(selections_.Take()).Encode(out);
-            };
+            bindings.SetEncoder(row.code, [this](ByteWriter& out) {
+                state_.LastQVTMPBlock.WithSelection(selections_.Take()).Encode(out);
+            });
         else
-            window.ReplyDecoders[row.code] = [this](ByteReader& in) { Show(QvtmpBlock::Decode(in)); };
+            bindings.SetDecoder(row.code, [this](ByteReader& in) { Show(QvtmpBlock::Decode(in)); });
     }
     if (editor)
         BindEditorTargets(editor);
@@ -31,28 +31,33 @@ QvtmpBinding::QvtmpBinding(MainWindow& window, QvtmpDialog* dialog, NumberEditor
 
 void QvtmpBinding::Show(const QvtmpBlock& b)
 {
-    window_.LastQVTMPBlock = b;
+    state_.LastQVTMPBlock = b;
     // Selecting an item runs its group's click handler; the visibility rules run once more,
     // so that they hold too where the reply cleared a selection (wires below 2).
     selections_.Show(b.Selection());
     dialog_->RadioGroup_QVTMP_ModeClick();
     dialog_->RadioGroup_QVTMP_WiresClick();
-    dialog_->ShowResistances(b, window_.LastStatus.bPt1000);
-    window_.ShowQVTMPScaleLabels();
+    dialog_->ShowResistances(b, state_.LastStatus.bPt1000);
+    ShowScaleLabels();
+}
+
+void QvtmpBinding::ShowScaleLabels()
+{
+    dialog_->ShowScaleLabels(state_.LastQVTMPBlock);
 }
 
 void QvtmpBinding::BindEditorTargets(NumberEditor* editor)
 {
-    MainWindow& w = window_;
+    WindowState& w = state_;
     struct Row {
         std::uint32_t target;
         const char* title;
         std::int32_t QvtmpBlock::*value;
-        QPushButton* button;
+        const char* button;
     };
     const Row rows[] = {
-        {8, "A 0%-hoz tartozó kijelzési érték", &QvtmpBlock::iScaleLow, dialog_->Button_ScaleLowSettings},
-        {9, "A 100%-hoz tartozó kijelzési érték", &QvtmpBlock::iScaleHigh, dialog_->Button_ScaleHighSettings},
+        {8, "A 0%-hoz tartozó kijelzési érték", &QvtmpBlock::iScaleLow, "Button_ScaleLowSettings"},
+        {9, "A 100%-hoz tartozó kijelzési érték", &QvtmpBlock::iScaleHigh, "Button_ScaleHighSettings"},
     };
     for (const Row& r : rows) {
         const auto value = r.value;
@@ -61,9 +66,9 @@ void QvtmpBinding::BindEditorTargets(NumberEditor* editor)
                                      // whatever the poll or "Tizedesjegyek" says now.
                                      [&w] { return static_cast<int>(w.LastQVTMPBlock.uDecimals); },
                                      [&w, value](std::int32_t v) { w.LastQVTMPBlock.*value = v; },
-                                     [&w] { w.ShowQVTMPScaleLabels(); }});
+                                     [this] { ShowScaleLabels(); }});
         const std::uint32_t target = r.target;
-        connect(r.button, &QPushButton::clicked, this, [editor, target] { editor->Open(target); });
+        dialog_->BindValueButton(r.button, this, [editor, target] { editor->Open(target); });
     }
 }
 

@@ -1,12 +1,11 @@
 #pragma once
-#include "korvel/link/records/QvtmpBlock.h"
+#include "WindowState.h"
 #include "common/ui/RecordBinder.h"
 
 #include <QObject>
 
 namespace korvel {
 
-class MainWindow;
 class NumberEditor;
 class QvtmpDialog;
 
@@ -18,17 +17,17 @@ class QvtmpDialog;
 class QvtmpBinding : public QObject {
     Q_OBJECT
 public:
-    QvtmpBinding(MainWindow& window, QvtmpDialog* dialog, NumberEditor* editor);
-
-    const qs::recordbind::Binding<QvtmpSelection>& Selections() const { return selections_; }
+    QvtmpBinding(Bindings& bindings, WindowState& state, QvtmpDialog* dialog, NumberEditor* editor, QObject* parent);
 
     // A received block: kept, then shown.
     void Show(const QvtmpBlock& b);
 
 private:
     void BindEditorTargets(NumberEditor* editor);
+    // The dialog's two scale labels from the kept block, in the picture of its own decimals.
+    void ShowScaleLabels();
 
-    MainWindow& window_;
+    WindowState& state_;
     QvtmpDialog* dialog_;
     qs::recordbind::Binding<QvtmpSelection> selections_;
 };

@@ -1,28 +1,34 @@
 #include "SettingsCommands.h"
 
-#include "MainWindow.h"
-#include "common/ui/ControlBuilder.h"
-#include "korvel/window/dialogs/QvserDialog.h"
+#include <QWidget>
 
 namespace korvel {
 
 using namespace qs;
 
-SettingsCommands::SettingsCommands(MainWindow& window)
-    : QObject(&window), window_(window),
+SettingsCommands::SettingsCommands(Bindings& bindings, const DecimalFormat& decimals, std::vector<QWidget*> pages,
+                                   QObject* parent)
+    : QObject(parent), pages_(std::move(pages)),
       binding_(
           [this](const QString& name) -> QWidget* {
-              if (QWidget* w = build::FindInWindow<QWidget>(&window_, name))
-                  return w;
+              for (QWidget* page : pages_)
+                  for (QWidget* w : page->findChildren<QWidget*>(name))
+                      if (w->window() == page->window())
+                          return w;
               // Fields 47-50 live on the QVSER dialog, a window of its own.
-              QWidget* qvser = window_.DialogForms().qvser;
-              return qvser ? qvser->findChild<QWidget*>(name) : nullptr;
+              return qvser_ ? qvser_->findChild<QWidget*>(name) : nullptr;
           },
-          window.Decimals)
+          decimals)
 {
-    window.RequestEncoders[Command::SettingsWrite] = [this](ByteWriter& w) { Take().Encode(w); };
+    bindings.SetEncoder(Command::SettingsWrite, [this](ByteWriter& w) { Take().Encode(w); });
     for (Command read : {Command::SettingsRead, Command::SettingsDefaults})
-        window.ReplyDecoders[read] = [this](ByteReader& r) { Show(SettingsRecord::Decode(r)); };
+        bindings.SetDecoder(read, [this](ByteReader& r) { Show(SettingsRecord::Decode(r)); });
+}
+
+void SettingsCommands::Resolve(QWidget* qvser)
+{
+    qvser_ = qvser;
+    binding_.Resolve();
 }
 
 }  // namespace korvel

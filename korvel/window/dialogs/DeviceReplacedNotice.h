@@ -22,6 +22,7 @@ public:
     void ShowNotice(QWidget* mainWindow);
     void Button_OkClick();
 
+private:
     QLabel* Label_uLastDevice = nullptr;
     QLabel* Label_uDevice = nullptr;
     QLabel* Label_uLastDeviceID = nullptr;

@@ -27,12 +27,13 @@ public:
     // Repaints every window of the program.
     void Button_RefreshFormClick();
 
-    QPushButton* Button_Esc = nullptr;
-    QPushButton* Button_RefreshForm = nullptr;
     // How often the dialog refreshed the program's windows.
     int RefreshCount = 0;
 
 protected:
+    QPushButton* Button_Esc = nullptr;
+    QPushButton* Button_RefreshForm = nullptr;
+
     void keyPressEvent(QKeyEvent* event) override;
 };
 

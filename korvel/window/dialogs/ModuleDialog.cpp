@@ -1,5 +1,7 @@
 #include "ModuleDialog.h"
 
+#include <QPushButton>
+
 #include "korvel/window/RequestButtons.h"
 #include "common/ui/ControlBuilder.h"
 
@@ -66,6 +68,17 @@ void ModuleDialog::BindRequests(RequestButtons& requests)
     requests.Bind(trio_.readKey, SpeedButton_ReadFromDevice);
     requests.Bind(trio_.defaultKey, SpeedButton_ReadDefault);
     requests.Bind(trio_.writeKey, SpeedButton_WriteToDevice);
+}
+
+void ModuleDialog::PressRead()
+{
+    SpeedButton_ReadFromDevice->SetDown(true);
+}
+
+void ModuleDialog::BindValueButton(const char* name, QObject* context, std::function<void()> open)
+{
+    if (auto* button = findChild<QPushButton*>(QLatin1String(name)))
+        connect(button, &QPushButton::clicked, context, std::move(open));
 }
 
 }  // namespace korvel

@@ -8,6 +8,7 @@
 #include <QSize>
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <string_view>
 #include <vector>
@@ -60,7 +61,12 @@ public:
     // Each value field's label ("Label_" + its name): the value in the window's current
     // scaled format, with the locale's decimal separator.
     void ShowValueLabels(const qs::DecimalFormat& format) const;
+    // Opening the dialog: its read goes Down.
+    void PressRead();
+    // A value's "Módosítás" button (by its name) runs `open`, for as long as `context` lives.
+    void BindValueButton(const char* name, QObject* context, std::function<void()> open);
 
+protected:
     qs::SpeedButton* SpeedButton_ReadFromDevice = nullptr;
     qs::SpeedButton* SpeedButton_ReadDefault = nullptr;
     qs::SpeedButton* SpeedButton_WriteToDevice = nullptr;

@@ -55,6 +55,7 @@ public:
     std::uint32_t IncDecTarget = 0;
     std::uint8_t IncDecDecimals = 0;
 
+private:
     QLabel* Label_Caption = nullptr;
     QGroupBox* GroupBox_SzamlaloModositas = nullptr;
     // Column k (0 = ten-thousands .. 4 = units): Label_Digit<k+1>, Button_PlusDigit<k+1>,
@@ -67,7 +68,6 @@ public:
     QPushButton* Button_NullAll = nullptr;
     QPushButton* Button_OK = nullptr;
 
-private:
     std::map<std::uint32_t, Target> targets_;
 };
 

@@ -30,6 +30,7 @@ public:
     // information box says why. An invalid pair is never compared.
     void ValidatePasswords();
 
+private:
     qs::SpeedButton* const& SpeedButton_ReadFromDevice_Password = SpeedButton_ReadFromDevice;
     qs::SpeedButton* const& SpeedButton_ReadDefault_Password = SpeedButton_ReadDefault;
     qs::SpeedButton* const& SpeedButton_WriteToDevice_Password = SpeedButton_WriteToDevice;

@@ -14,6 +14,7 @@ class QvainDialog : public ScaleDialog {
 public:
     explicit QvainDialog(QWidget* parent = nullptr);
 
+private:
     qs::RadioGroup* RadioGroup_uInputTypeSettings = nullptr;
     qs::RadioGroup* RadioGroup_DisplayRefresh = nullptr;
     qs::RadioGroup* RadioGroup_uDecimalPointSettings = nullptr;

@@ -17,6 +17,7 @@ class QvaoDialog : public ScaleDialog {
 public:
     explicit QvaoDialog(QWidget* parent = nullptr);
 
+private:
     qs::RadioGroup* RadioGroup_uAnalogueType = nullptr;
     QCheckBox* CheckBox_bAnalogueErrorHigh = nullptr;
     QCheckBox* CheckBox_bDisableAnalogueError = nullptr;

@@ -38,6 +38,7 @@ public:
     std::int32_t iSettingsB = 0;
     std::int32_t iSettingsHysteresis = 0;
 
+private:
     qs::RadioGroup* RadioGroup_enuLimitMode = nullptr;
     QLabel* Label_iSettingsA = nullptr;
     QPushButton* Button_SettingsA = nullptr;
@@ -53,7 +54,6 @@ public:
     QCheckBox* CheckBox_DigitalOutForceEng = nullptr;
     qs::SpeedButton* SpeedButton_DigitalOut1Force = nullptr;
 
-private:
     // A state label: lit in its colour and enabled, or unlit in the button face, disabled and
     // with greyed text.
     static void ShowState(QLabel* label, bool lit, qs::TColor colour);

@@ -17,6 +17,7 @@ class QvserDialog : public ModuleDialog {
 public:
     explicit QvserDialog(QWidget* parent = nullptr);
 
+private:
     QGroupBox* GroupBox_MODBUSOutputSettings = nullptr;
     qs::ModbusControls* Modbus = nullptr;
     QLineEdit* Edit_MODBUSTimeOut = nullptr;

@@ -41,6 +41,7 @@ public:
     // decimals above 4 the labels keep (or get back) their design text.
     void ShowScaleLabels(const QvtmpBlock& b);
 
+private:
     QLabel* Label11 = nullptr;
     QLabel* Label_bPt1000 = nullptr;
     QGroupBox* GroupBox23 = nullptr;

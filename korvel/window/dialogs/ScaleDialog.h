@@ -19,6 +19,7 @@ public:
     std::int32_t iScaleLowSettings = 0;
     std::int32_t iScaleHighSettings = 0;
 
+protected:
     QGroupBox* GroupBox1 = nullptr;
     QLabel* Label_iScaleLowSettings = nullptr;
     QPushButton* Button_ScaleLowSettings = nullptr;

@@ -141,6 +141,28 @@ void CalibrationPage::PlaceIdentityGroup(QWidget* group)
     grid_->addWidget(group, 0, 2, 2, 1);
 }
 
+void CalibrationPage::PressEntryReads()
+{
+    Input->SpeedButton_ReadCalIn->SetDown(true);
+    SpeedButton_ReadPWMCal->SetDown(true);
+    Pt->SpeedButton_ReadCalPt->SetDown(true);
+}
+
+bool CalibrationPage::CurrentOutputSelected() const
+{
+    return Output->CurrentOutputSelected();
+}
+
+void CalibrationPage::ShowPt1000(bool pt1000)
+{
+    Pt->CheckBox_bPt1000->setChecked(pt1000);
+}
+
+bool CalibrationPage::Pt1000Chosen() const
+{
+    return Pt->CheckBox_bPt1000->isChecked();
+}
+
 void CalibrationPage::BindRequests(RequestButtons& requests)
 {
     requests.Bind(KeyCalIn0mA, Input->SpeedButton_Cal0mA);

@@ -37,18 +37,27 @@ public:
     void ApplyStatusButtons(const StatusRequestButtons& buttons);
     // The live values of a status reply; shown: the scaled value already formatted.
     void ShowStatus(const StatusRecord& r, const QString& shown);
+    // Entering the page: the output, input and Pt calibration reads go Down.
+    void PressEntryReads();
+    // Whether the output calibration is set to the current output (not the voltage one).
+    bool CurrentOutputSelected() const;
+    // The Pt1000 choice of the Pt calibration.
+    void ShowPt1000(bool pt1000);
+    bool Pt1000Chosen() const;
 
-    // The output calibration group (the PWM value sent in every status poll, direct drive,
-    // the strip and the step buttons) and the calibration points with their labels.
     static constexpr int kStripWidth = 297;
     static constexpr int kStepButtonWidth = 39;
     // The fixed widths of the left (output calibration) and middle (input calibration, live
     // values) columns.
     static constexpr int kLeftWidth = 366;
     static constexpr int kMiddleWidth = 312;
-    qs::OutputCalibrationGroup* Output = nullptr;
+    // The calibration points with their labels.
     qs::CalibrationValues Values;
 
+private:
+    // The output calibration group (the PWM value sent in every status poll, direct drive,
+    // the strip and the step buttons).
+    qs::OutputCalibrationGroup* Output = nullptr;
     QGroupBox* GroupBox_Opciok = nullptr;
     QRadioButton* RadioButton_QVAOModul1 = nullptr;
     QRadioButton* RadioButton_QVAOModul2 = nullptr;
@@ -81,7 +90,6 @@ public:
     QLabel* Label_fResistanceOfWires = nullptr;
     QLabel* Label_uMainLoopFrequency = nullptr;
 
-private:
     QGridLayout* grid_ = nullptr;
 };
 

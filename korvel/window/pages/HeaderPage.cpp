@@ -9,6 +9,8 @@
 #include "common/numbers/PictureFormat.h"
 #include "common/numbers/Rounding.h"
 #include "common/numbers/StatusTexts.h"
+#include "common/VersionDate.h"
+#include "korvel/window/model/DeviceTypes.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -134,6 +136,7 @@ HeaderPage::HeaderPage(QWidget* window) : QObject(window)
         mv->addWidget(MBarGraph_OutputPercent);
 
         Button_RefreshForm = Button(TabSheet_Header, "Button_RefreshForm", "Kép frissítés");
+        connect(Button_RefreshForm, &QPushButton::clicked, this, &HeaderPage::refreshClicked);
         h->addWidget(Button_RefreshForm, 0, Qt::AlignTop);
 
         // The texts that change while the device runs (operating time, commands, measured
@@ -152,6 +155,11 @@ HeaderPage::HeaderPage(QWidget* window) : QObject(window)
         v->addStretch(1);
     }
 
+}
+
+QWidget* HeaderPage::Widget() const
+{
+    return PageControl5;
 }
 
 void HeaderPage::BindRequests(RequestButtons& requests)
@@ -192,6 +200,53 @@ void HeaderPage::ShowLinkError(std::uint8_t code, bool factoryMode)
     if (const std::string_view text = linkerror::ShortText(code); !text.empty())
         labeltext::Set(Label_MBURxError2, [&] { return Utf8(text); }, code);
     PageControl5->setActivePage(code == linkerror::TimeOut && !factoryMode ? TabSheet_NoComm : TabSheet_Header);
+}
+
+void HeaderPage::ShowNoCommunication()
+{
+    PageControl5->setActivePage(TabSheet_NoComm);
+}
+
+void HeaderPage::ShowDeviceType(std::uint16_t type)
+{
+    // Every reply shows the type: the text and its colour are made only when it changes.
+    labeltext::Set(
+        Label_KeszulekTipus,
+        [&] {
+            const DeviceTypeLabel label = DeviceTypeLabelFor(type);
+            SetFontColor(Label_KeszulekTipus, label.known ? clWindowText : clRed);
+            return Utf8(label.text);
+        },
+        type);
+}
+
+void HeaderPage::ShowFirmware(const mbu3::Frame& reply)
+{
+    const std::uint16_t firmware = mbu3::Get16(reply, mbu3::off::Firmware);
+    labeltext::Set(Label_Firmware, [&] { return "v" + QString::fromStdString(VersionToStr(firmware, ".")); }, firmware);
+}
+
+void HeaderPage::ShowCommands(const CommandHistory& history)
+{
+    // Made only when the entries change (a repeated poll stops counting at 10).
+    const std::span<const CommandHistory::Entry> entries(history.Entries());
+    labeltext::Set(Label_MBU_Commands, [&] { return Utf8(history.FilteredText()); }, entries);
+}
+
+void HeaderPage::ShowFramesPerSecond(std::int32_t fps)
+{
+    Label_FPS2->setText(QString::number(fps));
+    SetFontColor(Label_FPS2, fps != 0 ? clGreen : clRed);
+}
+
+void HeaderPage::ShowOnline(bool online)
+{
+    Label_USBOnline->setVisible(online);
+}
+
+void HeaderPage::ShowRxActivity(bool lit)
+{
+    Label_USBData->setVisible(lit);
 }
 
 }  // namespace korvel

@@ -1,5 +1,7 @@
 #pragma once
 #include "common/bargraph/MBarGraph.h"
+#include "common/link/CommandHistory.h"
+#include "korvel/link/Mbu3Frame.h"
 #include "korvel/link/records/StatusRecord.h"
 #include "common/ui/PageControl.h"
 #include "common/ui/SpeedButton.h"
@@ -32,11 +34,33 @@ public:
 
     explicit HeaderPage(QWidget* window);
 
+    // The header's pages, for the window's layout.
+    QWidget* Widget() const;
     void BindRequests(RequestButtons& requests);
     // The header's part of a status reply; shown: the scaled value already formatted.
     void ShowStatus(const StatusRecord& r, std::uint32_t deviceId, const QString& shown);
     // The short error text and the page by link error code.
     void ShowLinkError(std::uint8_t code, bool factoryMode);
+    // The no-connection line instead of the header (at start).
+    void ShowNoCommunication();
+    // The device type as text, red where the type is unknown.
+    void ShowDeviceType(std::uint16_t type);
+    // The firmware version a reply carries.
+    void ShowFirmware(const mbu3::Frame& reply);
+    // The commands sent, the status polls left out.
+    void ShowCommands(const qs::CommandHistory& history);
+    // Frames per second, green while there is traffic.
+    void ShowFramesPerSecond(std::int32_t fps);
+    // "USB" while the device is plugged in.
+    void ShowOnline(bool online);
+    // The receive lamp's label: lit for a while after each reply.
+    void ShowRxActivity(bool lit);
+
+signals:
+    // "Kép frissítés" was clicked.
+    void refreshClicked();
+
+private:
 
     qs::PageControl* PageControl5 = nullptr;
     QWidget* TabSheet_Header = nullptr;
@@ -62,9 +86,6 @@ public:
     QLabel* Label_cErrorRSTimeOut = nullptr;
     QPushButton* Button_RefreshForm = nullptr;
     qs::TMBarGraph* MBarGraph_OutputPercent = nullptr;
-
-private:
-    void CreateHeader();
 };
 
 }  // namespace korvel

@@ -70,6 +70,7 @@ IdentityGroup::IdentityGroup(QWidget* sheet) : QObject(sheet)
 
     auto* buttons = new QHBoxLayout;
     Button_GyariSzamToEdits = Button(GroupBox1, "Button_GyariSzamToEdits", "Kiolvasás a készülékből");
+    connect(Button_GyariSzamToEdits, &QPushButton::clicked, this, &IdentityGroup::readFromDeviceClicked);
     SpeedButton_GyariSzamAKeszulekbe = Speed(GroupBox1, "SpeedButton_GyariSzamAKeszulekbe", "Beírás a készülékbe");
     buttons->addWidget(Button_GyariSzamToEdits);
     buttons->addWidget(SpeedButton_GyariSzamAKeszulekbe);
@@ -165,6 +166,11 @@ void IdentityGroup::ClearModuleRadioButtons()
 {
     for (QGroupBox* g : {GroupBox_InputModul, GroupBox_OutputModul2, GroupBox_OutputModul1})
         CheckRadio(g, -1);
+}
+
+QWidget* IdentityGroup::Widget() const
+{
+    return GroupBox1;
 }
 
 }  // namespace korvel

@@ -34,7 +34,14 @@ public:
     void ClearModuleRadioButtons();
 
     IdentityRecord IdentityToWrite{};
+    // The group, for its place on the calibration page.
+    QWidget* Widget() const;
 
+signals:
+    // "Kiolvasás a készülékből" was clicked.
+    void readFromDeviceClicked();
+
+private:
     QGroupBox* GroupBox1 = nullptr;
     QLineEdit* Edit_GyariSzamEv = nullptr;
     QLineEdit* Edit_GyariSzamHonap = nullptr;

@@ -121,4 +121,9 @@ void LimitOutputsPage::ShowStatus(const StatusRecord& r)
         outputs[n]->setVisible((r.uDigitalOutputs >> n) & 1u);
 }
 
+void LimitOutputsPage::PressEntryReads()
+{
+    SpeedButton_ReadSettings2->SetDown(true);
+}
+
 }  // namespace korvel

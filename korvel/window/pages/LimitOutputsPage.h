@@ -24,7 +24,10 @@ public:
     void ApplyStatusButtons(const StatusRequestButtons& buttons);
     // The "Bekapcsolva" labels of the outputs that are on.
     void ShowStatus(const StatusRecord& r);
+    // Entering the page: the settings read goes Down.
+    void PressEntryReads();
 
+private:
     qs::SpeedButton* SpeedButton_ReadSettings2 = nullptr;
     qs::SpeedButton* SpeedButton_ReadDefaultSettings2 = nullptr;
     qs::SpeedButton* SpeedButton_WriteSettings2 = nullptr;
@@ -41,7 +44,6 @@ public:
     QLabel* Label_DigitalOut3 = nullptr;
     QLabel* Label_DigitalOut4 = nullptr;
 
-private:
     std::array<qs::SpeedButton*, 4> Force() const;
 };
 

@@ -93,8 +93,8 @@ ModelPages::ModelPages(const Sheets& sheets, QObject* parent) : QObject(parent)
         rh->addStretch(1);
         v->addWidget(relays);
 
-        Qv5510 = new Qv5510Group(p);
-        v->addWidget(Qv5510->Group());
+        qv5510_ = new Qv5510Group(p);
+        v->addWidget(qv5510_->Group());
         v->addStretch(1);
     }
     // QV5530.
@@ -115,7 +115,7 @@ ModelPages::ModelPages(const Sheets& sheets, QObject* parent) : QObject(parent)
 
 void ModelPages::BindRequests(RequestButtons& requests)
 {
-    Qv5510->BindRequests(requests);
+    qv5510_->BindRequests(requests);
 }
 
 void ModelPages::BindOpeners(QObject* context, const std::function<void(const ModuleOpener&)>& open)
@@ -134,7 +134,7 @@ void ModelPages::BindOpeners(QObject* context, const std::function<void(const Mo
 
 void ModelPages::FillStatusRequest(StatusRequestInputs& in) const
 {
-    Qv5510->FillStatusRequest(in);
+    qv5510_->FillStatusRequest(in);
 }
 
 void ModelPages::ShowStatus(const StatusRecord& r)
@@ -146,7 +146,7 @@ void ModelPages::ShowStatus(const StatusRecord& r)
     Shape_DigitalOut1_QV3320->setBrushColor(out1 ? orange : clBtnFace);
     Shape_DigitalOut2_QV5510->setBrushColor(out2 ? orange : clBtnFace);
     Shape_DigitalOut2_QV3320->setBrushColor(out2 ? orange : clBtnFace);
-    Qv5510->ShowStatus(r);
+    qv5510_->ShowStatus(r);
 }
 
 }  // namespace korvel

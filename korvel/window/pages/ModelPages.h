@@ -44,8 +44,10 @@ public:
     // Relay lamps and key indicators.
     void ShowStatus(const StatusRecord& r);
     // The QV5510 page's display settings and tests.
-    Qv5510Group* Qv5510 = nullptr;
+    Qv5510Group& Qv5510() const { return *qv5510_; }
 
+private:
+    Qv5510Group* qv5510_ = nullptr;
     QPushButton* Button_QV3310_QVAO_Fo = nullptr;
     QPushButton* Button_QV3320_QVAIN = nullptr;
     QPushButton* Button_QV3320_QVTMP = nullptr;

@@ -105,9 +105,4 @@ void MonitorPage::ShowFramesPerSecond(std::int32_t fps)
     GroupBox_MBU->ShowFramesPerSecond(fps);
 }
 
-QString MonitorPage::FirmwareText(const mbu3::Frame& f) const
-{
-    return GroupBox_MBU->VersionText(mbu3::Get16(f, mbu3::off::Firmware));
-}
-
 }  // namespace korvel

@@ -32,8 +32,6 @@ public:
     // The header fields and the dump of a reply that is used.
     void ShowReply(const mbu3::Frame& f);
     void ShowFramesPerSecond(std::int32_t fps);
-    // A reply's firmware version as the monitor shows it.
-    QString FirmwareText(const mbu3::Frame& f) const;
 
 private:
     qs::FrameMonitor* GroupBox_MBU = nullptr;

@@ -120,6 +120,13 @@ void Qv5510Group::ShowStatus(const StatusRecord& r)
     Label_SWLeft->setVisible(r.uKeys & 4u);
 }
 
+void Qv5510Group::OfferPasswordChange(QObject* context, std::function<void()> open)
+{
+    Button1->setEnabled(open != nullptr);
+    if (open)
+        connect(Button1, &QPushButton::clicked, context, std::move(open));
+}
+
 void Qv5510Group::EnterQV5510Page()
 {
     TestPattern = 1;

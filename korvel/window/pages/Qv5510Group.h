@@ -11,6 +11,7 @@
 #include <QSlider>
 
 #include <cstdint>
+#include <functional>
 
 namespace korvel {
 
@@ -33,6 +34,10 @@ public:
     // The pressed-key indicators.
     void ShowStatus(const StatusRecord& r);
 
+    // "Jelszó módosítása": enabled with an opener, which its click then runs; without one
+    // (no password dialog) disabled.
+    void OfferPasswordChange(QObject* context, std::function<void()> open);
+
     // Entering the page: pattern 1, the test unticked, the display settings read.
     void EnterQV5510Page();
     // Label_Brightness_QV5510 := position x 10 followed by "%" (also after a reply sets the
@@ -47,6 +52,7 @@ public:
     // number its label shows.
     std::uint8_t TestPattern = 1;
 
+private:
     QGroupBox* GroupBox_QV5510 = nullptr;
     qs::SpeedButton* SpeedButton_ReadFromDevice_QV5510 = nullptr;
     qs::SpeedButton* SpeedButton_ReadDefault_QV5510 = nullptr;

@@ -24,6 +24,7 @@ public:
 
     void BindRequests(RequestButtons& requests);
 
+private:
     qs::SpeedButton* SpeedButton_ReadSettings = nullptr;
     qs::SpeedButton* SpeedButton_ReadDefaultSettings = nullptr;
     qs::SpeedButton* SpeedButton_WriteSettings = nullptr;

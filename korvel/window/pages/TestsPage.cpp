@@ -74,4 +74,10 @@ void TestsPage::FillStatusRequest(StatusRequestInputs& in) const
         in.displayTestDown[i] = tests[i]->IsDown();
 }
 
+void TestsPage::ShowDisplayImage(const QPixmap& large, const QPixmap& small)
+{
+    Image_OLED->setPixmap(large);
+    Image_OLEDNormalSize->setPixmap(small);
+}
+
 }  // namespace korvel

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QObject>
+#include <QPixmap>
 
 namespace korvel {
 
@@ -19,7 +20,10 @@ public:
 
     void BindRequests(RequestButtons& requests);
     void FillStatusRequest(StatusRequestInputs& in) const;
+    // The display image read out, as drawn in its two sizes.
+    void ShowDisplayImage(const QPixmap& large, const QPixmap& small);
 
+private:
     qs::SpeedButton* SpeedButton_EraseFRAM1 = nullptr;
     QGroupBox* GroupBox_KijelzoTeszt = nullptr;
     qs::SpeedButton* SpeedButton_TestASCII5x7 = nullptr;

@@ -352,10 +352,11 @@ TEST(Requests, ACommandRefusedByItsCheckIsWithdrawn)
     h.meter->setReplyData(220, {});
     bool allowed = false;
     std::vector<Command> asked;
-    h.s->SetRequestCheck([&](Command c) {
-        asked.push_back(c);
-        return c != Command::PasswordWrite || allowed;
-    });
+    for (const CommandInfo& row : CommandTable())
+        h.bindings.SetCheck(row.code, [&, c = row.code] {
+            asked.push_back(c);
+            return c != Command::PasswordWrite || allowed;
+        });
     h.requestData[Command::PasswordWrite] = [](ByteWriter& w) { w.PutWord(0x1234); };
     h.press(KeyPasswordWrite);
     h.clear();

@@ -13,6 +13,8 @@
 #include <vector>
 
 struct SessionHarness : MeterHarness {
+    // Every command of the table encodes from requestData and records its reply.
+    korvel::LinkSession::Bindings bindings;
     std::unique_ptr<korvel::LinkSession> s;
 
     // What the session reported.
@@ -26,20 +28,23 @@ struct SessionHarness : MeterHarness {
     std::map<korvel::Command, std::function<void(qs::ByteWriter&)>> requestData;
     std::size_t readLimit = 20000;
 
-    SessionHarness() : s(std::make_unique<korvel::LinkSession>(*usb))
+    SessionHarness() : s(std::make_unique<korvel::LinkSession>(*usb, bindings))
     {
         s->Clock().StopTicks();
         s->SecondTimer()->stop();
-        s->SetRequestData([this](korvel::Command c, qs::ByteWriter& w) {
-            if (requestData.contains(c))
-                requestData.at(c)(w);
-        });
+        for (const korvel::CommandInfo& row : korvel::CommandTable()) {
+            const korvel::Command c = row.code;
+            bindings.SetEncoder(c, [this, c](qs::ByteWriter& w) {
+                if (requestData.contains(c))
+                    requestData.at(c)(w);
+            });
+            bindings.SetDecoder(c, [this, c](qs::ByteReader& r) {
+                std::vector<std::uint8_t> bytes(std::min(r.Size() + 4, readLimit));
+                r.GetBytes(bytes);
+                completed.emplace_back(c, bytes);
+            });
+        }
         QObject::connect(s.get(), &korvel::LinkSession::linkError, [this](std::uint8_t c) { errors.push_back(c); });
-        QObject::connect(s.get(), &korvel::LinkSession::commandCompleted, [this](korvel::Command c, qs::ByteReader r) {
-            std::vector<std::uint8_t> bytes(std::min(r.Size() + 4, readLimit));
-            r.GetBytes(bytes);
-            completed.emplace_back(c, bytes);
-        });
         QObject::connect(s.get(), &korvel::LinkSession::pendingChanged,
                          [this](korvel::RequestKey k, bool p) { pendingChanges.emplace_back(k, p); });
         QObject::connect(s.get(), &korvel::LinkSession::replyLength, [this](std::uint16_t n) { lengths.push_back(n); });

@@ -4,13 +4,14 @@
 #include "tests/fakes/FakeMeter.h"
 #include "korvel/session/LinkSession.h"
 #include "korvel/window/MainWindow.h"
-#include "korvel/window/pages/MonitorPage.h"
 #include "korvel/window/pages/SettingsPage.h"
 #include "korvel/window/KorvelApp.h"
 #include "common/hid/HidapiBackend.h"
+#include "tests/FindControl.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QTimer>
 
 #include <gmock/gmock.h>
@@ -47,7 +48,7 @@ TEST(KorvelOnHidapi, AStalledWriteTimesTheRequestOutWhileTheTickRuns)
         hid::UsbHid usb(std::make_unique<hid::HidapiBackend>(0x04D8, 0x003F));
         KorvelForms forms(usb, {});
         MainWindow* w = forms.Form1;
-        w->Beep = {};
+        w->SetBeep({});
 
         std::vector<std::chrono::steady_clock::time_point> ticks;
         QObject::connect(w->Session().Clock().TickTimer(), &QTimer::timeout, [&] { ticks.push_back(std::chrono::steady_clock::now()); });

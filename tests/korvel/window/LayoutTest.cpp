@@ -192,9 +192,7 @@ const FrameRow kFrames[] = {
 
 QWidget* Child(QWidget* in, const char* name)
 {
-    QWidget* w = in->findChild<QWidget*>(QLatin1String(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
+    return C(in, name);
 }
 
 QWidget* Form(KorvelHarness& h, const char* name)
@@ -263,13 +261,14 @@ TEST(LayoutDialogFrame, TheNumberEditorKeepsItsDesignGeometry)
     EXPECT_EQ(e->size().grownBy(screenfit::kUsualFrame), QSize(550, 460));
     const int columns[] = {32, 120, 208, 296, 384};
     for (int k = 0; k < NumberEditor::kDigits; ++k) {
-        EXPECT_EQ(e->Button_PlusDigit[k]->pos(), QPoint(columns[k], 64)) << k;
-        EXPECT_EQ(e->Label_Digit[k]->pos(), QPoint(columns[k], 128)) << k;
-        EXPECT_EQ(e->Button_MinusDigit[k]->pos(), QPoint(columns[k], 176)) << k;
+        const QString n = QString::number(k + 1);
+        EXPECT_EQ(C(e, "Button_PlusDigit" + n)->pos(), QPoint(columns[k], 64)) << k;
+        EXPECT_EQ(C(e, "Label_Digit" + n)->pos(), QPoint(columns[k], 128)) << k;
+        EXPECT_EQ(C(e, "Button_MinusDigit" + n)->pos(), QPoint(columns[k], 176)) << k;
     }
     const int commas[] = {419, 339, 251, 163, 74};  // Label_uDecimal0 .. Label_uDecimal4
     for (int d = 0; d < NumberEditor::kDigits; ++d)
-        EXPECT_EQ(e->Label_uDecimal[d]->x(), commas[d]) << d;
+        EXPECT_EQ(C(e, "Label_uDecimal" + QString::number(d))->x(), commas[d]) << d;
 }
 
 // The header's groups and lamps keep their places whatever the operating time reads, however
@@ -281,7 +280,7 @@ TEST_F(ShownWindow, LayoutHeaderGroupsKeepTheirPlaces)
     auto places = [&] {
         std::vector<QRect> r;
         for (const char* c : controls)
-            r.push_back(InWindow(Child(h.w->Header->TabSheet_Header, c)));
+            r.push_back(InWindow(Child(h.C<QWidget>("TabSheet_Header"), c)));
         return r;
     };
     const std::vector<QRect> first = places();
@@ -290,7 +289,7 @@ TEST_F(ShownWindow, LayoutHeaderGroupsKeepTheirPlaces)
         poll(seconds);
         EXPECT_EQ(places(), first);
     }
-    EXPECT_EQ(h.w->Header->Label_uSecondsOfOperation->text().toStdString(), "49710 nap, 6 óra, 28 perc, 15 mp");
+    EXPECT_EQ(h.C<QLabel>("Label_uSecondsOfOperation")->text().toStdString(), "49710 nap, 6 óra, 28 perc, 15 mp");
     // A full history of fifteen different commands, and a refused request that shows the
     // link error.
     for (const std::uint8_t code : {131, 132, 110, 116, 129, 123, 201, 203, 205, 207, 209, 214, 217, 220, 223})
@@ -299,29 +298,29 @@ TEST_F(ShownWindow, LayoutHeaderGroupsKeepTheirPlaces)
     h.meter->failNextReplies(mbu3::ErrCommand);
     h.tick();
     KorvelHarness::pump();
-    ASSERT_TRUE(h.w->Header->Label_MBURxError2->isVisible());
-    EXPECT_GE(h.w->Header->Label_MBU_Commands->text().size(), 50);
+    ASSERT_TRUE(h.C<QLabel>("Label_MBURxError2")->isVisible());
+    EXPECT_GE(h.C<QLabel>("Label_MBU_Commands")->text().size(), 50);
     EXPECT_EQ(places(), first);
 }
 
 // "Quorin beállítások": the three columns keep their places with direct drive on and off.
 TEST_F(ShownWindow, LayoutCalibrationColumnsKeepTheirPlacesWithDirectDriveOnAndOff)
 {
-    h.w->PageControl4->setActivePage(h.w->TabSheet_Quorin);
-    h.w->PageControl1->setActivePage(h.w->TabSheet1);
+    h.C<qs::PageControl>("PageControl4")->setActivePage(h.C<QWidget>("TabSheet_Quorin"));
+    h.C<qs::PageControl>("PageControl1")->setActivePage(h.C<QWidget>("TabSheet1"));
     KorvelHarness::pump();
     const char* columns[] = {"GroupBox_OutputCalibration", "PageControl2", "GroupBox_SzamitottErtekek", "GroupBox1"};
     auto places = [&] {
         std::vector<QRect> r;
         for (const char* c : columns)
-            r.push_back(InWindow(build::FindInWindow<QWidget>(h.w, QLatin1String(c))));
+            r.push_back(InWindow(h.C(c)));
         return r;
     };
     const std::vector<QRect> off = places();
-    SpeedButton* force = h.w->Calibration->Output->SpeedButton_PWMForce;
+    SpeedButton* force = h.C<qs::SpeedButton>("SpeedButton_PWMForce");
     force->click();
     KorvelHarness::pump();
-    ASSERT_TRUE(h.w->Calibration->Output->GroupBox_OutputCal->isVisible());
+    ASSERT_TRUE(h.C<QGroupBox>("GroupBox_OutputCal")->isVisible());
     EXPECT_EQ(places(), off);
     poll(999u * 86400 + 86399);
     EXPECT_EQ(places(), off);
@@ -340,18 +339,18 @@ TEST(LayoutQvtmp, GroupsKeepTheirPlacesWhenTheOptionalGroupsAppear)
     KorvelHarness::pump();
     auto places = [&] {
         std::vector<QRect> r;
-        for (QWidget* w : std::initializer_list<QWidget*>{d->RadioGroup_uRoundSettings, d->RadioGroup_QVTMP_Average,
-                                                          d->RadioGroup_QVTMP_Wires, d->RadioGroup_QVTMP_Mode})
-            r.push_back(InWindow(w));
-        for (int i = 0; i < d->RadioGroup_uRoundSettings->count(); ++i)
-            r.push_back(InWindow(d->RadioGroup_uRoundSettings->item(i)));
+        for (const char* group : {"RadioGroup_uRoundSettings", "RadioGroup_QVTMP_Average", "RadioGroup_QVTMP_Wires",
+                                  "RadioGroup_QVTMP_Mode"})
+            r.push_back(InWindow(C(d, group)));
+        for (int i = 0; i < C<qs::RadioGroup>(d, "RadioGroup_uRoundSettings")->count(); ++i)
+            r.push_back(InWindow(C<qs::RadioGroup>(d, "RadioGroup_uRoundSettings")->item(i)));
         return r;
     };
     const std::vector<QRect> plain = places();
-    d->RadioGroup_QVTMP_Wires->setItemIndex(0);
-    d->RadioGroup_QVTMP_Mode->setItemIndex(2);
+    C<qs::RadioGroup>(d, "RadioGroup_QVTMP_Wires")->setItemIndex(0);
+    C<qs::RadioGroup>(d, "RadioGroup_QVTMP_Mode")->setItemIndex(2);
     KorvelHarness::pump();
-    ASSERT_TRUE(d->GroupBox_QVTMP_R2W->isVisible() && d->GroupBox_Pot->isVisible());
+    ASSERT_TRUE(C<QGroupBox>(d, "GroupBox_QVTMP_R2W")->isVisible() && C<QGroupBox>(d, "GroupBox_Pot")->isVisible());
     EXPECT_EQ(places(), plain);
     d->hide();
 }
@@ -361,18 +360,18 @@ TEST(LayoutQvtmp, GroupsKeepTheirPlacesWhenTheOptionalGroupsAppear)
 // control no wider than the view it scrolls in.
 TEST_F(ShownWindow, LayoutEveryPageFitsItsControls)
 {
-    h.w->Calibration->Output->SpeedButton_PWMForce->click();
-    auto* view = h.w->findChild<QScrollArea*>("ScrollBox_Pages");
-    for (QWidget* model : {h.w->TabSheet_3310, h.w->TabSheet_3320, h.w->TabSheet_5510, h.w->TabSheet_5530,
-                           h.w->TabSheet_TooOld, h.w->TabSheet_Quorin})
-        for (QWidget* page : {h.w->TabSheet1, h.w->TabSheet_Settings, h.w->TabSheet5, h.w->TabSheet6, h.w->TabSheet9}) {
-            if (model != h.w->TabSheet_Quorin && page != h.w->TabSheet1)
+    h.C<qs::SpeedButton>("SpeedButton_PWMForce")->click();
+    auto* view = h.C<QScrollArea>("ScrollBox_Pages");
+    for (QWidget* model : {h.C("TabSheet_3310"), h.C("TabSheet_3320"), h.C("TabSheet_5510"), h.C("TabSheet_5530"),
+                           h.C("TabSheet_TooOld"), h.C("TabSheet_Quorin")})
+        for (QWidget* page : {h.C("TabSheet1"), h.C("TabSheet_Settings"), h.C("TabSheet5"), h.C("TabSheet6"), h.C("TabSheet9")}) {
+            if (model != h.C<QWidget>("TabSheet_Quorin") && page != h.C<QWidget>("TabSheet1"))
                 continue;
-            h.w->PageControl4->setActivePage(model);
-            h.w->PageControl1->setActivePage(page);
+            h.C<qs::PageControl>("PageControl4")->setActivePage(model);
+            h.C<qs::PageControl>("PageControl1")->setActivePage(page);
             KorvelHarness::pump();
             SCOPED_TRACE((model->objectName() + "/" + page->objectName()).toStdString());
-            EXPECT_LE(h.w->PageControl4->width(), view->viewport()->width());
+            EXPECT_LE(h.C<qs::PageControl>("PageControl4")->width(), view->viewport()->width());
             EXPECT_EQ(Joined(LayoutFaults(h.w)), "");
         }
 }
@@ -384,8 +383,8 @@ TEST(LayoutDialogs, EveryDialogFitsItsControls)
 {
     DialogHarness h;
     h.pollDecimals(2);
-    h.qvtmp->RadioGroup_QVTMP_Wires->setItemIndex(0);
-    h.qvtmp->RadioGroup_QVTMP_Mode->setItemIndex(2);
+    C<qs::RadioGroup>(h.qvtmp, "RadioGroup_QVTMP_Wires")->setItemIndex(0);
+    C<qs::RadioGroup>(h.qvtmp, "RadioGroup_QVTMP_Mode")->setItemIndex(2);
     for (QWidget* d : std::initializer_list<QWidget*>{h.qvain, h.qvao, h.qvro, h.qvser, h.qvtmp, h.password, h.editor,
                                                       h.forms->Form_Keszulekcsere}) {
         SCOPED_TRACE(d->objectName().toStdString());
@@ -416,8 +415,8 @@ TEST(LayoutQvro, TheUnlitStateLabelIsGreyed)
         h.w->Session().ModuleSlot = 1;
         h.tick();
         KorvelHarness::pump();
-        QLabel* lit = outputs ? h.qvro->Label_DigitalOutOn : h.qvro->Label_DigitalOutOff;
-        QLabel* unlit = outputs ? h.qvro->Label_DigitalOutOff : h.qvro->Label_DigitalOutOn;
+        QLabel* lit = outputs ? C<QLabel>(h.qvro, "Label_DigitalOutOn") : C<QLabel>(h.qvro, "Label_DigitalOutOff");
+        QLabel* unlit = outputs ? C<QLabel>(h.qvro, "Label_DigitalOutOff") : C<QLabel>(h.qvro, "Label_DigitalOutOn");
         EXPECT_FALSE(unlit->isEnabled());
         EXPECT_LT(darkest(lit), 60);
         EXPECT_GT(darkest(unlit), 90);
@@ -438,7 +437,7 @@ TEST(LayoutSmallScreen, WindowsAndRequestButtonsLieOnTheScreen)
     KorvelHarness::pump();
     EXPECT_TRUE(area.contains(h.w->frameGeometry())) << h.w->frameGeometry().height();
     EXPECT_EQ(h.w->width(), 1321);
-    auto* view = h.w->findChild<QScrollArea*>("ScrollBox_Pages");
+    auto* view = h.C<QScrollArea>("ScrollBox_Pages");
     EXPECT_GT(view->verticalScrollBar()->maximum(), 0);  // the rest of the page is reachable
 
     struct Opener {
@@ -465,9 +464,9 @@ TEST(LayoutSmallScreen, WindowsAndRequestButtonsLieOnTheScreen)
         }));
     }
     // The number editor opens at the same place, and is moved the same way.
-    EXPECT_TRUE(h.whileOpen(h.qvro->Button_SettingsA, h.editor, [&] {
+    EXPECT_TRUE(h.whileOpen(C<QPushButton>(h.qvro, "Button_SettingsA"), h.editor, [&] {
         EXPECT_TRUE(area.contains(h.editor->frameGeometry()));
-        h.editor->Button_Esc->click();
+        C<QPushButton>(h.editor, "Button_Esc")->click();
     }));
 }
 

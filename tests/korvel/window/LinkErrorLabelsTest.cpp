@@ -1,8 +1,5 @@
 // What a user sees of the link errors: the monitor and header labels, their highlights and
 // the page switches. (The link's own handling of each code is tested on the session.)
-#include "tests/FindControl.h"
-#include "common/ui/Shape.h"
-#include "common/ui/MemoText.h"
 #include "KorvelHarness.h"
 
 #include <gtest/gtest.h>
@@ -28,27 +25,26 @@ TEST(LinkErrorLabels, DeviceCodesShowTheirTextsAndHighlights)
     for (const Row& r : rows) {
         SCOPED_TRACE(int(r.code));
         KorvelHarness h({"/VORKAL"});
-        QWidget* m = h.w;
         h.meter->failNextReplies(r.code);
         h.tick();
-        EXPECT_EQ(findcontrol::Find<QLabel>(m, "Label_MBURxError")->text(), r.text);
-        EXPECT_EQ(h.w->Header->Label_MBURxError2->text(), r.shortText);
-        EXPECT_FALSE(h.w->Header->Label_MBURxError2->isHidden());
-        EXPECT_EQ(BackgroundColorOf(findcontrol::Find<QLabel>(m, "Label_MBURxError")), clWhite);
-        EXPECT_EQ(FontColorOf(findcontrol::Find<QLabel>(m, "Label_MBURxError")), clRed);
-        EXPECT_EQ(FontColorOf(findcontrol::Find<QLabel>(m, "Label_MBUTxCommand")), r.command ? clRed : clWindowText);
-        EXPECT_EQ(FontColorOf(findcontrol::Find<QLabel>(m, "Label_MBUTxDevice")), r.device ? clRed : clWindowText);
-        EXPECT_EQ(FontColorOf(findcontrol::Find<QLabel>(m, "Label_MBURxDevice")), r.device ? clRed : clWindowText);
-        for (QLabel* l : {findcontrol::Find<QLabel>(m, "Label_MBUTxVerL"), findcontrol::Find<QLabel>(m, "Label_MBUTxVerH"), findcontrol::Find<QLabel>(m, "Label_MBURxVer")})
+        EXPECT_EQ(h.C<QLabel>("Label_MBURxError")->text(), r.text);
+        EXPECT_EQ(h.C<QLabel>("Label_MBURxError2")->text(), r.shortText);
+        EXPECT_FALSE(h.C<QLabel>("Label_MBURxError2")->isHidden());
+        EXPECT_EQ(BackgroundColorOf(h.C<QLabel>("Label_MBURxError")), clWhite);
+        EXPECT_EQ(FontColorOf(h.C<QLabel>("Label_MBURxError")), clRed);
+        EXPECT_EQ(FontColorOf(h.C<QLabel>("Label_MBUTxCommand")), r.command ? clRed : clWindowText);
+        EXPECT_EQ(FontColorOf(h.C<QLabel>("Label_MBUTxDevice")), r.device ? clRed : clWindowText);
+        EXPECT_EQ(FontColorOf(h.C<QLabel>("Label_MBURxDevice")), r.device ? clRed : clWindowText);
+        for (QLabel* l : {h.C<QLabel>("Label_MBUTxVerL"), h.C<QLabel>("Label_MBUTxVerH"), h.C<QLabel>("Label_MBURxVer")})
             EXPECT_EQ(FontColorOf(l), r.version ? clRed : clWindowText);
-        EXPECT_EQ(h.w->PageControl4->activePage(), h.w->TabSheet_Quorin) << "factory mode switches no page";
+        EXPECT_EQ(h.C<qs::PageControl>("PageControl4")->activePage(), h.C<QWidget>("TabSheet_Quorin")) << "factory mode switches no page";
 
         // A good reply puts everything back.
         h.tick();
-        EXPECT_EQ(findcontrol::Find<QLabel>(m, "Label_MBURxError")->text(), "0");
-        EXPECT_TRUE(h.w->Header->Label_MBURxError2->isHidden());
-        EXPECT_EQ(BackgroundColorOf(findcontrol::Find<QLabel>(m, "Label_MBURxError")), clBtnFace);
-        EXPECT_EQ(FontColorOf(findcontrol::Find<QLabel>(m, "Label_MBURxDevice")), clWindowText);
+        EXPECT_EQ(h.C<QLabel>("Label_MBURxError")->text(), "0");
+        EXPECT_TRUE(h.C<QLabel>("Label_MBURxError2")->isHidden());
+        EXPECT_EQ(BackgroundColorOf(h.C<QLabel>("Label_MBURxError")), clBtnFace);
+        EXPECT_EQ(FontColorOf(h.C<QLabel>("Label_MBURxDevice")), clWindowText);
     }
 }
 
@@ -58,7 +54,7 @@ TEST(LinkErrorLabels, VersionErrorsSwitchPagesOnlyOutsideFactoryMode)
         KorvelHarness h;
         h.meter->failNextReplies(code);
         h.tick();
-        EXPECT_EQ(h.w->PageControl4->activePage(), code == 3 ? h.w->TabSheet_TooOld : h.w->TabSheet_TooNew);
+        EXPECT_EQ(h.C<qs::PageControl>("PageControl4")->activePage(), code == 3 ? h.C<QWidget>("TabSheet_TooOld") : h.C<QWidget>("TabSheet_TooNew"));
     }
 }
 
@@ -69,13 +65,12 @@ TEST(LinkErrorLabels, BadCrcShowsQuestionMarksAndLightsNothing)
     h.w->Timer_RxLEDTimer();
     h.meter->corruptNextReplies();
     h.tick();
-    QWidget* m = h.w;
-    EXPECT_EQ(findcontrol::Find<QLabel>(m, "Label_MBURxError")->text(), "1: CRC.");
-    EXPECT_EQ(h.w->Header->Label_MBURxError2->text(), "CRC!");
-    for (QLabel* l : {findcontrol::Find<QLabel>(m, "Label_MBURxDevice"), findcontrol::Find<QLabel>(m, "Label_MBURxVer"), findcontrol::Find<QLabel>(m, "Label_MBURxCounter")})
+    EXPECT_EQ(h.C<QLabel>("Label_MBURxError")->text(), "1: CRC.");
+    EXPECT_EQ(h.C<QLabel>("Label_MBURxError2")->text(), "CRC!");
+    for (QLabel* l : {h.C<QLabel>("Label_MBURxDevice"), h.C<QLabel>("Label_MBURxVer"), h.C<QLabel>("Label_MBURxCounter")})
         EXPECT_EQ(l->text(), "?");
-    EXPECT_TRUE(findcontrol::Find<qs::MemoText>(m, "Memo_MBURx")->Text().isEmpty());
-    EXPECT_EQ(findcontrol::Find<qs::Shape>(m, "Shape_MBUCom")->brushColor(), clBtnFace);
+    EXPECT_TRUE(h.C<qs::MemoText>("Memo_MBURx")->Text().isEmpty());
+    EXPECT_EQ(h.C<qs::Shape>("Shape_MBUCom")->brushColor(), clBtnFace);
 }
 
 TEST(LinkErrorLabels, TimeOutShowsNoConnectionOutsideFactoryModeAndRunsTheActivation)
@@ -84,21 +79,21 @@ TEST(LinkErrorLabels, TimeOutShowsNoConnectionOutsideFactoryModeAndRunsTheActiva
         SCOPED_TRACE(factory);
         KorvelHarness h(factory ? QStringList{"/VORKAL"} : QStringList{});
         h.tick();
-        ASSERT_EQ(h.w->Header->PageControl5->activePage(), h.w->Header->TabSheet_Header);
-        h.w->PageControl4->setTabVisible(h.w->TabSheet_5530, true);
+        ASSERT_EQ(h.C<qs::PageControl>("PageControl5")->activePage(), h.C<QWidget>("TabSheet_Header"));
+        h.C<qs::PageControl>("PageControl4")->setTabVisible(h.C<QWidget>("TabSheet_5530"), true);
         h.meter->dropNextReplies();
         h.w->Session().Tick();
         ASSERT_TRUE(KorvelHarness::waitFor([&] { return !h.w->Session().Busy(); }, 1000));
-        EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_MBURxError")->text(), "6: Time out.");
-        EXPECT_EQ(h.w->Header->Label_MBURxError2->text(), "Time out!");
-        EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_MBURxCounter")->text(), "?");
-        EXPECT_EQ(h.w->Header->PageControl5->activePage(),
-                  factory ? h.w->Header->TabSheet_Header : h.w->Header->TabSheet_NoComm);
+        EXPECT_EQ(h.C<QLabel>("Label_MBURxError")->text(), "6: Time out.");
+        EXPECT_EQ(h.C<QLabel>("Label_MBURxError2")->text(), "Time out!");
+        EXPECT_EQ(h.C<QLabel>("Label_MBURxCounter")->text(), "?");
+        EXPECT_EQ(h.C<qs::PageControl>("PageControl5")->activePage(),
+                  factory ? h.C<QWidget>("TabSheet_Header") : h.C<QWidget>("TabSheet_NoComm"));
         // The activation ran again: outside factory mode the model tabs are hidden.
-        EXPECT_EQ(h.w->PageControl4->isTabVisible(h.w->TabSheet_5530), factory);
+        EXPECT_EQ(h.C<qs::PageControl>("PageControl4")->isTabVisible(h.C<QWidget>("TabSheet_5530")), factory);
 
         h.tick();
-        EXPECT_EQ(h.w->Header->PageControl5->activePage(), h.w->Header->TabSheet_Header);
+        EXPECT_EQ(h.C<qs::PageControl>("PageControl5")->activePage(), h.C<QWidget>("TabSheet_Header"));
     }
 }
 
@@ -107,42 +102,42 @@ TEST(LinkErrorLabels, OversizeAndUnknownCodesKeepThePreviousTexts)
     KorvelHarness h({"/VORKAL"});
     h.meter->setReplyData(131, std::vector<std::uint8_t>(100, 1));
     h.meter->announceLengthOnce(16385);
-    h.w->Settings->SpeedButton_ReadSettings->SetDown(true);
+    h.C<qs::SpeedButton>("SpeedButton_ReadSettings")->SetDown(true);
     h.tick();
-    EXPECT_FALSE(h.w->Header->Label_MBURxError2->isHidden());
-    EXPECT_EQ(h.w->Header->Label_MBURxError2->text(), "Error");  // no earlier error: the design caption
-    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_MBURxError")->text(), "0");
-    EXPECT_EQ(FontColorOf(findcontrol::Find<QLabel>(h.w, "Label_MBURxError")), clRed);
-    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_uSumDataByteFromRx")->text(), "16385");
-    EXPECT_TRUE(h.w->Settings->SpeedButton_ReadSettings->IsDown());
+    EXPECT_FALSE(h.C<QLabel>("Label_MBURxError2")->isHidden());
+    EXPECT_EQ(h.C<QLabel>("Label_MBURxError2")->text(), "Error");  // no earlier error: the design caption
+    EXPECT_EQ(h.C<QLabel>("Label_MBURxError")->text(), "0");
+    EXPECT_EQ(FontColorOf(h.C<QLabel>("Label_MBURxError")), clRed);
+    EXPECT_EQ(h.C<QLabel>("Label_uSumDataByteFromRx")->text(), "16385");
+    EXPECT_TRUE(h.C<qs::SpeedButton>("SpeedButton_ReadSettings")->IsDown());
     // The dump shows the reply with the host's code 9 in its error byte.
-    EXPECT_EQ(findcontrol::Find<qs::MemoText>(h.w, "Memo_MBURx")->Text().section(QChar('|'), 2, 2), "09");
+    EXPECT_EQ(h.C<qs::MemoText>("Memo_MBURx")->Text().section(QChar('|'), 2, 2), "09");
 
     h.meter->failNextReplies(mbu3::ErrDevice);
     h.tick();
     h.meter->failNextReplies(42);
     h.w->Session().Tick();
     ASSERT_TRUE(KorvelHarness::waitFor([&] { return !h.w->Session().Busy(); }, 500));
-    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_MBURxError")->text(), "2: Unknow device.");
-    EXPECT_EQ(FontColorOf(findcontrol::Find<QLabel>(h.w, "Label_MBURxError")), clRed);
+    EXPECT_EQ(h.C<QLabel>("Label_MBURxError")->text(), "2: Unknow device.");
+    EXPECT_EQ(FontColorOf(h.C<QLabel>("Label_MBURxError")), clRed);
 }
 
 TEST(LinkErrorLabels, OverfullRequestShowsBufferFullUntilARequestPutsDataThatFits)
 {
     KorvelHarness h({"/VORKAL"});
-    h.w->RequestEncoders[Command::SettingsWrite] = [](ByteWriter& w) {
+    h.w->CommandBindings().SetEncoder(Command::SettingsWrite, [](ByteWriter& w) {
         for (int i = 0; i < 16390; ++i)
             w.PutByte(static_cast<std::uint8_t>(i));
-    };
+    });
     h.w->OfferWrites();
     h.meter->setReplyData(109, {});
     h.meter->setReplyData(131, {});
-    h.w->Settings->SpeedButton_WriteSettings->SetDown(true);
+    h.C<qs::SpeedButton>("SpeedButton_WriteSettings")->SetDown(true);
     h.tick();
-    EXPECT_FALSE(findcontrol::Find<QLabel>(h.w, "Label_TXBufferIsFull")->isHidden());
-    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_uIndexForDataWrite")->text(), "16383");
+    EXPECT_FALSE(h.C<QLabel>("Label_TXBufferIsFull")->isHidden());
+    EXPECT_EQ(h.C<QLabel>("Label_uIndexForDataWrite")->text(), "16383");
     h.tick();  // 131 puts nothing: the label stays
-    EXPECT_FALSE(findcontrol::Find<QLabel>(h.w, "Label_TXBufferIsFull")->isHidden());
+    EXPECT_FALSE(h.C<QLabel>("Label_TXBufferIsFull")->isHidden());
     h.tick();  // the poll's five bytes fit
-    EXPECT_TRUE(findcontrol::Find<QLabel>(h.w, "Label_TXBufferIsFull")->isHidden());
+    EXPECT_TRUE(h.C<QLabel>("Label_TXBufferIsFull")->isHidden());
 }

@@ -10,8 +10,8 @@ TEST(RequestButtons, APairOnTwoPagesIsOneKeyAndTheReplyReleasesBoth)
 {
     KorvelHarness h({"/VORKAL"});
     LinkSession& s = h.w->Session();
-    SpeedButton* read = h.w->Settings->SpeedButton_ReadSettings;
-    SpeedButton* read2 = h.w->Limits->SpeedButton_ReadSettings2;
+    SpeedButton* read = h.C<qs::SpeedButton>("SpeedButton_ReadSettings");
+    SpeedButton* read2 = h.C<qs::SpeedButton>("SpeedButton_ReadSettings2");
     read->click();
     EXPECT_TRUE(s.IsPending(KeySettingsRead));
     EXPECT_FALSE(read2->IsDown()) << "the twin on the other page stays as it was";
@@ -33,33 +33,33 @@ TEST(RequestButtons, APairOnTwoPagesIsOneKeyAndTheReplyReleasesBoth)
 TEST(RequestButtons, AWriteAcknowledgementPressesBothReadButtons)
 {
     KorvelHarness h({"/VORKAL"});
-    h.w->RequestEncoders[Command::SettingsWrite] = [](ByteWriter&) {};  // the settings record's place
+    h.w->CommandBindings().SetEncoder(Command::SettingsWrite, [](ByteWriter&) {});  // the settings record's place
     h.w->OfferWrites();
     h.meter->setReplyData(109, {});
     h.meter->setReplyData(131, {});
-    h.w->Limits->SpeedButton_WriteSettings2->click();
+    h.C<qs::SpeedButton>("SpeedButton_WriteSettings2")->click();
     h.meter->clearLog();
     h.tick();
-    EXPECT_FALSE(h.w->Settings->SpeedButton_WriteSettings->IsDown());
-    EXPECT_FALSE(h.w->Limits->SpeedButton_WriteSettings2->IsDown());
-    EXPECT_TRUE(h.w->Settings->SpeedButton_ReadSettings->IsDown());
-    EXPECT_TRUE(h.w->Limits->SpeedButton_ReadSettings2->IsDown());
+    EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_WriteSettings")->IsDown());
+    EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_WriteSettings2")->IsDown());
+    EXPECT_TRUE(h.C<qs::SpeedButton>("SpeedButton_ReadSettings")->IsDown());
+    EXPECT_TRUE(h.C<qs::SpeedButton>("SpeedButton_ReadSettings2")->IsDown());
     h.tick();
     h.tick();
     EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{109, 131, 101}));
-    EXPECT_FALSE(h.w->Settings->SpeedButton_ReadSettings->IsDown());
-    EXPECT_FALSE(h.w->Limits->SpeedButton_ReadSettings2->IsDown());
+    EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_ReadSettings")->IsDown());
+    EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_ReadSettings2")->IsDown());
 }
 
 TEST(RequestButtons, PressingASiblingWithdrawsItsKey)
 {
     KorvelHarness h({"/VORKAL"});
-    h.w->RequestEncoders[Command::SettingsWrite] = [](ByteWriter&) {};
+    h.w->CommandBindings().SetEncoder(Command::SettingsWrite, [](ByteWriter&) {});
     h.w->OfferWrites();
     h.meter->setReplyData(109, {});
-    h.w->Settings->SpeedButton_ReadSettings->click();
-    h.w->Settings->SpeedButton_WriteSettings->click();  // the same group: the read comes up
-    EXPECT_FALSE(h.w->Settings->SpeedButton_ReadSettings->IsDown());
+    h.C<qs::SpeedButton>("SpeedButton_ReadSettings")->click();
+    h.C<qs::SpeedButton>("SpeedButton_WriteSettings")->click();  // the same group: the read comes up
+    EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_ReadSettings")->IsDown());
     EXPECT_FALSE(h.w->Session().IsPending(KeySettingsRead));
     h.meter->clearLog();
     h.tick();
@@ -72,13 +72,13 @@ TEST(RequestButtons, HigherPriorityGoesFirstAndAReleasedButtonIsNeverSent)
     for (std::uint8_t c : {110, 116, 129, 113})
         h.meter->setReplyData(c, {});
     // Pressed from code in reverse priority order.
-    h.w->Calibration->Pt->SpeedButton_ReadCalPt->SetDown(true);
-    h.w->Calibration->SpeedButton_ReadPWMCal->SetDown(true);
-    h.w->Header->SpeedButton_Reset->SetDown(true);
-    h.w->Calibration->Input->SpeedButton_ReadCalIn->SetDown(true);
+    h.C<qs::SpeedButton>("SpeedButton_ReadCalPt")->SetDown(true);
+    h.C<qs::SpeedButton>("SpeedButton_ReadPWMCal")->SetDown(true);
+    h.C<qs::SpeedButton>("SpeedButton_Reset")->SetDown(true);
+    h.C<qs::SpeedButton>("SpeedButton_ReadCalIn")->SetDown(true);
     h.meter->clearLog();
     h.tick();
-    h.w->Calibration->SpeedButton_ReadPWMCal->click();  // the user withdraws it before its turn
+    h.C<qs::SpeedButton>("SpeedButton_ReadPWMCal")->click();  // the user withdraws it before its turn
     for (int i = 0; i < 3; ++i)
         h.tick();
     EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{110, 113, 129, 101}));
@@ -87,14 +87,14 @@ TEST(RequestButtons, HigherPriorityGoesFirstAndAReleasedButtonIsNeverSent)
 TEST(RequestButtons, TheSessionSetsTheButtonsOfAKey)
 {
     KorvelHarness h({"/VORKAL"});
-    SpeedButton* reset = h.w->Header->SpeedButton_Reset;
+    SpeedButton* reset = h.C<qs::SpeedButton>("SpeedButton_Reset");
     h.w->Session().SetPending(KeyReset, true);
     EXPECT_TRUE(reset->IsDown());
     h.w->Session().SetPending(KeyReset, false);
     EXPECT_FALSE(reset->IsDown());
 
     // A module dialog's trio: its read serves the slot's command and comes up with the reply.
-    auto* qvaoRead = h.forms->Form_QVAO->SpeedButton_ReadFromDevice;
+    auto* qvaoRead = C<qs::SpeedButton>(h.forms->Form_QVAO, "SpeedButton_ReadFromDevice");
     h.meter->setReplyData(205, {});
     qvaoRead->SetDown(true);
     EXPECT_TRUE(h.w->Session().IsPending(KeyQvaoRead));
@@ -108,20 +108,22 @@ TEST(RequestButtons, WritesWithoutTheirRecordAreNotOffered)
 {
     KorvelHarness h({"/VORKAL"});
     // Every write has its record now, so every write is offered; reads stay available.
-    EXPECT_TRUE(h.w->Settings->SpeedButton_WriteSettings->isEnabled());
-    EXPECT_TRUE(h.w->Limits->SpeedButton_WriteSettings2->isEnabled());
-    EXPECT_TRUE(h.w->Identity->SpeedButton_GyariSzamAKeszulekbe->isEnabled());
-    EXPECT_TRUE(h.w->Calibration->Pt->SpeedButton_bPt1000->isEnabled());
-    EXPECT_TRUE(h.w->Models->Qv5510->SpeedButton_WriteToDevice_QV5510->isEnabled());
-    EXPECT_TRUE(h.w->Tests->SpeedButton_ReadDisplay->isEnabled());
-    EXPECT_TRUE(h.forms->Form_QVAO->SpeedButton_ReadFromDevice->isEnabled());
+    EXPECT_TRUE(h.C<qs::SpeedButton>("SpeedButton_WriteSettings")->isEnabled());
+    EXPECT_TRUE(h.C<qs::SpeedButton>("SpeedButton_WriteSettings2")->isEnabled());
+    EXPECT_TRUE(h.C<qs::SpeedButton>("SpeedButton_GyariSzamAKeszulekbe")->isEnabled());
+    EXPECT_TRUE(h.C<qs::SpeedButton>("SpeedButton_bPt1000")->isEnabled());
+    EXPECT_TRUE(h.C<qs::SpeedButton>("SpeedButton_WriteToDevice_QV5510")->isEnabled());
+    EXPECT_TRUE(h.C<qs::SpeedButton>("SpeedButton_ReadDisplay")->isEnabled());
+    EXPECT_TRUE(C<qs::SpeedButton>(h.forms->Form_QVAO, "SpeedButton_ReadFromDevice")->isEnabled());
     for (ModuleDialog* d : std::initializer_list<ModuleDialog*>{h.forms->Form_QVAIN, h.forms->Form_QVAO, h.forms->Form_QVRO,
-                                                              h.forms->Form_QVSER, h.forms->Form_QVTMP, h.forms->Form_Password})
-        EXPECT_TRUE(d->SpeedButton_WriteToDevice->isEnabled()) << d->objectName().toStdString();
+                                                              h.forms->Form_QVSER, h.forms->Form_QVTMP, h.forms->Form_Password}) {
+        const char* write = d == h.forms->Form_Password ? "SpeedButton_WriteToDevice_Password" : "SpeedButton_WriteToDevice";
+        EXPECT_TRUE(C<qs::SpeedButton>(d, write)->isEnabled()) << d->objectName().toStdString();
+    }
     // A write whose record is withdrawn is no longer offered, on both pages.
-    h.w->RequestEncoders.erase(Command::SettingsWrite);
+    h.w->CommandBindings().RemoveEncoder(Command::SettingsWrite);
     h.w->OfferWrites();
-    EXPECT_FALSE(h.w->Settings->SpeedButton_WriteSettings->isEnabled());
-    EXPECT_FALSE(h.w->Limits->SpeedButton_WriteSettings2->isEnabled());
-    EXPECT_TRUE(h.w->Identity->SpeedButton_GyariSzamAKeszulekbe->isEnabled());
+    EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_WriteSettings")->isEnabled());
+    EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_WriteSettings2")->isEnabled());
+    EXPECT_TRUE(h.C<qs::SpeedButton>("SpeedButton_GyariSzamAKeszulekbe")->isEnabled());
 }

@@ -49,21 +49,21 @@ TEST(Screenshot, MainWindowPages)
             QWidget* page;
             const char* file;
         };
-        for (const Page& p : {Page{h.w->TabSheet1, "factory-calibration.png"}, Page{h.w->TabSheet_Settings, "factory-settings.png"},
-                              Page{h.w->TabSheet5, "factory-limits.png"}, Page{h.w->TabSheet6, "factory-tests.png"},
-                              Page{h.w->TabSheet9, "factory-monitor.png"}}) {
-            h.w->PageControl1->setActivePage(p.page);
+        for (const Page& p : {Page{h.C("TabSheet1"), "factory-calibration.png"}, Page{h.C("TabSheet_Settings"), "factory-settings.png"},
+                              Page{h.C("TabSheet5"), "factory-limits.png"}, Page{h.C("TabSheet6"), "factory-tests.png"},
+                              Page{h.C("TabSheet9"), "factory-monitor.png"}}) {
+            h.C<qs::PageControl>("PageControl1")->setActivePage(p.page);
             KorvelHarness::pump();
             EXPECT_TRUE(h.w->grab().save(out + "/" + p.file));
         }
-        h.w->Calibration->Output->SpeedButton_PWMForce->click();
-        h.w->PageControl1->setActivePage(h.w->TabSheet1);
+        h.C<qs::SpeedButton>("SpeedButton_PWMForce")->click();
+        h.C<qs::PageControl>("PageControl1")->setActivePage(h.C<QWidget>("TabSheet1"));
         KorvelHarness::pump();
         EXPECT_TRUE(h.w->grab().save(out + "/factory-calibration-direct-drive.png"));
-        h.w->PageControl4->setActivePage(h.w->TabSheet_5530);
+        h.C<qs::PageControl>("PageControl4")->setActivePage(h.C<QWidget>("TabSheet_5530"));
         KorvelHarness::pump();
         EXPECT_TRUE(h.w->grab().save(out + "/model-5530.png"));
-        h.w->PageControl4->setActivePage(h.w->TabSheet_5510);
+        h.C<qs::PageControl>("PageControl4")->setActivePage(h.C<QWidget>("TabSheet_5510"));
         KorvelHarness::pump();
         EXPECT_TRUE(h.w->grab().save(out + "/model-5510.png"));
         h.forms->Form_QVSER->show();

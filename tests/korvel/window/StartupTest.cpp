@@ -1,6 +1,4 @@
 // Start-up, activation, the factory switch and the USB events of the main window.
-#include "tests/FindControl.h"
-#include "common/ui/Shape.h"
 #include "KorvelHarness.h"
 
 #include <QGuiApplication>
@@ -38,7 +36,7 @@ TEST(Startup, TitleAndMonitorCaptionCarryTheProgramDateInTheLocale)
     {
         KorvelHarness h;
         EXPECT_EQ(h.w->windowTitle(), QString("A Quorin 32 bites készülékcsalád beállító programja   v2020.08.27."));
-        EXPECT_EQ(findcontrol::Find<QGroupBox>(h.w, "GroupBox_MBU")->title(), "MBU3   v2020.08.27.");
+        EXPECT_EQ(h.C<QGroupBox>("GroupBox_MBU")->title(), "MBU3   v2020.08.27.");
     }
     QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));  // dd-MM-y
     {
@@ -69,40 +67,40 @@ TEST(Startup, FactorySwitchIsAcceptedInAnyCaseAndPosition)
     };
     for (const Case& c : cases) {
         KorvelHarness h(c.args);
-        EXPECT_EQ(h.w->FactoryMode, c.factory) << c.args.join(' ').toStdString();
-        EXPECT_EQ(h.w->PageControl4->isTabVisible(h.w->TabSheet_Quorin), c.factory == 1);
-        EXPECT_EQ(h.w->PageControl4->isTabVisible(h.w->TabSheet_3310), c.factory == 1);
+        EXPECT_EQ(h.w->State().FactoryMode, c.factory) << c.args.join(' ').toStdString();
+        EXPECT_EQ(h.C<qs::PageControl>("PageControl4")->isTabVisible(h.C<QWidget>("TabSheet_Quorin")), c.factory == 1);
+        EXPECT_EQ(h.C<qs::PageControl>("PageControl4")->isTabVisible(h.C<QWidget>("TabSheet_3310")), c.factory == 1);
     }
 }
 
 TEST(Startup, OutsideFactoryModeNoPageContentShows)
 {
     KorvelHarness h;
-    EXPECT_EQ(h.w->PageControl4->visibleTabCount(), 0);
-    EXPECT_EQ(h.w->PageControl4->activePage(), nullptr);
-    EXPECT_EQ(h.w->Header->PageControl5->activePage(), h.w->Header->TabSheet_NoComm);
+    EXPECT_EQ(h.C<qs::PageControl>("PageControl4")->visibleTabCount(), 0);
+    EXPECT_EQ(h.C<qs::PageControl>("PageControl4")->activePage(), nullptr);
+    EXPECT_EQ(h.C<qs::PageControl>("PageControl5")->activePage(), h.C<QWidget>("TabSheet_NoComm"));
     // A re-activation hides model tabs shown meanwhile.
-    h.w->PageControl4->setTabVisible(h.w->TabSheet_3320, true);
-    h.w->ReActivate();
-    EXPECT_FALSE(h.w->PageControl4->isTabVisible(h.w->TabSheet_3320));
+    h.C<qs::PageControl>("PageControl4")->setTabVisible(h.C<QWidget>("TabSheet_3320"), true);
+    h.w->FormActivate();
+    EXPECT_FALSE(h.C<qs::PageControl>("PageControl4")->isTabVisible(h.C<QWidget>("TabSheet_3320")));
 }
 
 TEST(UsbEvents, PlugShowsTheDeviceAndUnplugClearsIt)
 {
     KorvelHarness h({"/VORKAL"});
     EXPECT_EQ(h.w->Session().Online(), 1);
-    EXPECT_EQ(findcontrol::Find<qs::Shape>(h.w, "Shape_MBUOn")->brushColor(), clLime);
-    EXPECT_FALSE(h.w->Header->Label_USBOnline->isHidden());
-    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_VendorID")->text(), "$04D8 = 1240");
-    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_ProductID")->text(), "$003F = 63");
-    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_VendorName")->text(), "Quorin Kft.");
+    EXPECT_EQ(h.C<qs::Shape>("Shape_MBUOn")->brushColor(), clLime);
+    EXPECT_FALSE(h.C<QLabel>("Label_USBOnline")->isHidden());
+    EXPECT_EQ(h.C<QLabel>("Label_VendorID")->text(), "$04D8 = 1240");
+    EXPECT_EQ(h.C<QLabel>("Label_ProductID")->text(), "$003F = 63");
+    EXPECT_EQ(h.C<QLabel>("Label_VendorName")->text(), "Quorin Kft.");
 
     h.meter->unplug();
     KorvelHarness::pump();
     EXPECT_EQ(h.w->Session().Online(), 0);
-    EXPECT_EQ(findcontrol::Find<qs::Shape>(h.w, "Shape_MBUOn")->brushColor(), clBtnFace);
-    EXPECT_TRUE(h.w->Header->Label_USBOnline->isHidden());
-    EXPECT_TRUE(findcontrol::Find<QLabel>(h.w, "Label_ProductID")->text().isEmpty());
+    EXPECT_EQ(h.C<qs::Shape>("Shape_MBUOn")->brushColor(), clBtnFace);
+    EXPECT_TRUE(h.C<QLabel>("Label_USBOnline")->isHidden());
+    EXPECT_TRUE(h.C<QLabel>("Label_ProductID")->text().isEmpty());
 }
 
 TEST(UsbEvents, OtherDevicesAndMessagesAreIgnoredButEveryReportBeeps)
@@ -151,24 +149,24 @@ TEST(DeviceChange, FirstDeviceIsAdoptedSilentlyAndAReplacementRaisesTheNotice)
     h.meter->deviceId = 3000000000u;
     h.tick();
     EXPECT_TRUE(notice->isVisible());
-    EXPECT_EQ(notice->Label_uDeviceID->text(), "3000000000");
-    EXPECT_EQ(notice->Label_uLastDeviceID->text(), "1234567");
-    EXPECT_EQ(FontColorOf(notice->Label_uDeviceID), clRed);
-    EXPECT_EQ(FontColorOf(notice->Label_uDevice), clBlack);
+    EXPECT_EQ(C<QLabel>(notice, "Label_uDeviceID")->text(), "3000000000");
+    EXPECT_EQ(C<QLabel>(notice, "Label_uLastDeviceID")->text(), "1234567");
+    EXPECT_EQ(FontColorOf(C<QLabel>(notice, "Label_uDeviceID")), clRed);
+    EXPECT_EQ(FontColorOf(C<QLabel>(notice, "Label_uDevice")), clBlack);
 
     // While it shows nothing is compared; a time-out closes it.
     h.meter->deviceType = 3320;
     h.tick();
-    EXPECT_EQ(notice->Label_uDevice->text(), "5530");
+    EXPECT_EQ(C<QLabel>(notice, "Label_uDevice")->text(), "5530");
     h.meter->dropNextReplies();
     h.w->Session().Tick();
     ASSERT_TRUE(KorvelHarness::waitFor([&] { return !notice->isVisible(); }, 1000));
     h.tick();
     EXPECT_TRUE(notice->isVisible());
-    EXPECT_EQ(notice->Label_uDevice->text(), "3320");
-    EXPECT_EQ(FontColorOf(notice->Label_uDevice), clRed);
+    EXPECT_EQ(C<QLabel>(notice, "Label_uDevice")->text(), "3320");
+    EXPECT_EQ(FontColorOf(C<QLabel>(notice, "Label_uDevice")), clRed);
     EXPECT_EQ(h.w->Session().RequestedDeviceType, 3320);
-    notice->Button_Ok->click();
+    C<QPushButton>(notice, "Button_Ok")->click();
     EXPECT_FALSE(notice->isVisible());
 }
 
@@ -200,9 +198,9 @@ TEST(Startup, FactoryModeAndTabsAreDecidedBeforeTheFirstShowWithoutAnyActivation
         MainWindow* w = forms.Form1;
         // Never shown, so never activated: what the first show would present.
         ASSERT_FALSE(w->isVisible());
-        EXPECT_EQ(w->FactoryMode, factory ? 1 : 0);
-        EXPECT_EQ(w->PageControl4->isTabVisible(w->TabSheet_Quorin), factory);
-        EXPECT_EQ(w->PageControl4->visibleTabCount(), factory ? 7 : 0);
-        EXPECT_EQ(w->PageControl4->activePage(), factory ? w->TabSheet_Quorin : nullptr);
+        EXPECT_EQ(w->State().FactoryMode, factory ? 1 : 0);
+        EXPECT_EQ(C<qs::PageControl>(w, "PageControl4")->isTabVisible(C<QWidget>(w, "TabSheet_Quorin")), factory);
+        EXPECT_EQ(C<qs::PageControl>(w, "PageControl4")->visibleTabCount(), factory ? 7 : 0);
+        EXPECT_EQ(C<qs::PageControl>(w, "PageControl4")->activePage(), factory ? C<QWidget>(w, "TabSheet_Quorin") : nullptr);
     }
 }

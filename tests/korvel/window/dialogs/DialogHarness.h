@@ -6,7 +6,6 @@
 #include "tests/LocaleScope.h"
 #include "korvel/window/dialogs/ModuleOpeners.h"
 #include "tests/sim/ModuleStore.h"
-#include "common/ui/ControlBuilder.h"
 #include "korvel/window/dialogs/NumberEditor.h"
 
 #include <QAbstractButton>
@@ -65,7 +64,17 @@ struct DialogHarness : KorvelHarness {
     korvel::NumberEditor* editor = forms->Form_IncDec;
 
     // A button of the main window's pages by name.
-    QPushButton* button(const char* name) const { return qs::build::FindInWindow<QPushButton>(w, QLatin1String(name)); }
+    QPushButton* button(const char* name) const { return C<QPushButton>(name); }
+
+    // A button of a dialog's read, defaults and write trio by the module dialogs' name for it;
+    // the password dialog's names end in "_Password".
+    static qs::SpeedButton* trioButton(const QWidget* d, const char* name)
+    {
+        QString own = QString::fromLatin1(name);
+        if (d->objectName() == QLatin1String("Form_Password"))
+            own += QLatin1String("_Password");
+        return ::C<qs::SpeedButton>(d, own);
+    }
 
     korvel::ModuleDialog* dialogOf(korvel::Trio trio) const
     {
@@ -91,7 +100,7 @@ struct DialogHarness : KorvelHarness {
             ranModal = dialog->isVisible() && dialog->isModal();
             body();
             if (dialog->isVisible())
-                dialog->Button_Esc->click();
+                C<QPushButton>(dialog, "Button_Esc")->click();
         });
         opener->click();
         if (!ran)
@@ -107,10 +116,10 @@ struct DialogHarness : KorvelHarness {
         const bool shown = whileOpen(button(opener), d, [&] {
             tick();
             edit();
-            d->SpeedButton_WriteToDevice->click();
+            trioButton(d, "SpeedButton_WriteToDevice")->click();
             tick();
         });
-        EXPECT_TRUE(d->SpeedButton_WriteToDevice->IsDown()) << opener;
+        EXPECT_TRUE(trioButton(d, "SpeedButton_WriteToDevice")->IsDown()) << opener;
         return shown;
     }
 
@@ -119,7 +128,7 @@ struct DialogHarness : KorvelHarness {
     {
         return whileOpen(valueButton, editor, [&] {
             body();
-            (ok ? editor->Button_OK : editor->Button_Esc)->click();
+            (ok ? C<QPushButton>(editor, "Button_OK") : C<QPushButton>(editor, "Button_Esc"))->click();
         });
     }
 
@@ -133,7 +142,7 @@ struct DialogHarness : KorvelHarness {
 
     std::string text(const char* widgetName, QWidget* in) const
     {
-        auto* l = in->findChild<QLabel*>(QLatin1String(widgetName));
+        auto* l = C<QLabel>(in, widgetName);
         return l ? l->text().toStdString() : std::string("<no ") + widgetName + ">";
     }
 };

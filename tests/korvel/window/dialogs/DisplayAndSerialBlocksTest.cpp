@@ -19,13 +19,14 @@ using Bytes = ModuleStore::Bytes;
 
 struct DisplayFixture : ::testing::Test {
     DialogHarness h;
-    Qv5510Group& g = *h.w->Models->Qv5510;
 
     // brightness position, its label, leading zeros, refresh item
     std::tuple<int, std::string, bool, int> shown() const
     {
-        return {g.TrackBar_Brightness_QV5510->value(), g.Label_Brightness_QV5510->text().toStdString(),
-                g.CheckBox_DisplayLeaderZeros_QV5510->isChecked(), g.RadioGroup_uCounterForDisplayRefresh->ItemIndex()};
+        return {h.C<QSlider>("TrackBar_Brightness_QV5510")->value(),
+                h.C<QLabel>("Label_Brightness_QV5510")->text().toStdString(),
+                h.C<QCheckBox>("CheckBox_DisplayLeaderZeros_QV5510")->isChecked(),
+                h.C<RadioGroup>("RadioGroup_uCounterForDisplayRefresh")->ItemIndex()};
     }
     void press(SpeedButton* b)
     {
@@ -42,14 +43,14 @@ TEST_F(DisplayFixture, ReadDefaultAndWrite)
 {
     using Shown = std::tuple<int, std::string, bool, int>;
     h.meter->clearLog();
-    press(g.SpeedButton_ReadFromDevice_QV5510);
+    press(h.C<qs::SpeedButton>("SpeedButton_ReadFromDevice_QV5510"));
     EXPECT_EQ(shown(), (Shown{7, "70%", false, 2}));
-    press(g.SpeedButton_ReadDefault_QV5510);
+    press(h.C<qs::SpeedButton>("SpeedButton_ReadDefault_QV5510"));
     EXPECT_EQ(shown(), (Shown{10, "100%", true, 4}));
-    g.TrackBar_Brightness_QV5510->setValue(3);
-    g.RadioGroup_uCounterForDisplayRefresh->item(6)->click();
-    press(g.SpeedButton_WriteToDevice_QV5510);
-    EXPECT_TRUE(g.SpeedButton_ReadFromDevice_QV5510->IsDown());
+    h.C<QSlider>("TrackBar_Brightness_QV5510")->setValue(3);
+    h.C<qs::RadioGroup>("RadioGroup_uCounterForDisplayRefresh")->item(6)->click();
+    press(h.C<qs::SpeedButton>("SpeedButton_WriteToDevice_QV5510"));
+    EXPECT_TRUE(h.C<qs::SpeedButton>("SpeedButton_ReadFromDevice_QV5510")->IsDown());
     h.tick();
     h.tick();
     EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{217, 219, 218, 217, 101}));
@@ -63,7 +64,7 @@ TEST_F(DisplayFixture, ReadDefaultAndWrite)
 TEST_F(DisplayFixture, EdgeCases)
 {
     using Shown = std::tuple<int, std::string, bool, int>;
-    press(g.SpeedButton_WriteToDevice_QV5510);
+    press(h.C<qs::SpeedButton>("SpeedButton_WriteToDevice_QV5510"));
     EXPECT_EQ(LastRequest(*h.meter, 218), (Bytes{5, 1, 50}));
     struct Row {
         Bytes stored;
@@ -72,8 +73,8 @@ TEST_F(DisplayFixture, EdgeCases)
     for (const Row& r : {Row{{0, 0, 7}, {1, "10%", false, 4}}, Row{{200, 9, 100}, {10, "100%", true, 5}},
                          Row{{1, 0, 1}, {1, "10%", false, 0}}, Row{{}, {1, "10%", false, 4}}}) {
         h.modules.Stored(217) = r.stored;
-        g.Label_Brightness_QV5510->setText("?");
-        g.SpeedButton_ReadFromDevice_QV5510->SetDown(true);
+        h.C<QLabel>("Label_Brightness_QV5510")->setText("?");
+        h.C<qs::SpeedButton>("SpeedButton_ReadFromDevice_QV5510")->SetDown(true);
         h.tick();
         EXPECT_EQ(shown(), r.expected);
     }
@@ -105,19 +106,19 @@ TEST(QvserBlock, EdgeCases)
         h.modules.Stored(214) = r.stored;
         EXPECT_TRUE(h.whileOpen(h.button("Button_QV3320_QVSER_Fo"), h.qvser, [&] {
             h.tick();
-            EXPECT_EQ(h.qvser->Modbus->ComboBox_MODBUSBaudRate->currentIndex(), r.baudShown) << r.name;
+            EXPECT_EQ(C<QComboBox>(h.qvser, "ComboBox_MODBUSBaudRate")->currentIndex(), r.baudShown) << r.name;
             if (r.timeOut)
-                h.qvser->Edit_MODBUSTimeOut->setText(r.timeOut);
-            h.qvser->SpeedButton_WriteToDevice->click();
+                C<QLineEdit>(h.qvser, "Edit_MODBUSTimeOut")->setText(r.timeOut);
+            C<qs::SpeedButton>(h.qvser, "SpeedButton_WriteToDevice")->click();
             h.tick();
-            EXPECT_EQ(h.qvser->Edit_MODBUSTimeOut->text().toStdString(), r.timeOutShown) << r.name;
+            EXPECT_EQ(C<QLineEdit>(h.qvser, "Edit_MODBUSTimeOut")->text().toStdString(), r.timeOutShown) << r.name;
         })) << r.name;
         EXPECT_EQ(LastRequest(*h.meter, 215), r.sent) << r.name;
     }
     // Before any reply the baud-rate list has no selection: the write sends 255.
     DialogHarness h;
     EXPECT_TRUE(h.whileOpen(h.button("Button_QV5530_QVSER_Fo"), h.qvser, [&] {
-        h.qvser->SpeedButton_WriteToDevice->click();
+        C<qs::SpeedButton>(h.qvser, "SpeedButton_WriteToDevice")->click();
         h.tick();
     }));
     EXPECT_EQ(LastRequest(*h.meter, 215), (Bytes{0, 1, 255, 0, 0, 0}));

@@ -99,14 +99,14 @@ TEST_P(ReadDefaultWrite, ShowsTheBlocksAndWritesWhatIsOnShow)
     EXPECT_TRUE(h.whileOpen(h.button(c.opener), d, [&] {
         h.tick();
         ExpectShown(d, c.shownStored, separator.sep, "read");
-        d->SpeedButton_ReadDefault->click();
+        h.trioButton(d, "SpeedButton_ReadDefault")->click();
         h.tick();
         ExpectShown(d, c.shownDefaults, separator.sep, "defaults");
-        d->SpeedButton_ReadFromDevice->click();
+        h.trioButton(d, "SpeedButton_ReadFromDevice")->click();
         h.tick();
-        d->SpeedButton_WriteToDevice->click();
+        h.trioButton(d, "SpeedButton_WriteToDevice")->click();
         h.tick();
-        EXPECT_TRUE(d->SpeedButton_ReadFromDevice->IsDown());
+        EXPECT_TRUE(h.trioButton(d, "SpeedButton_ReadFromDevice")->IsDown());
         h.tick();
         ExpectShown(d, c.shownStored, separator.sep, "read-back");
     }));
@@ -210,29 +210,29 @@ TEST(ModuleBlocks, EdgeCases)
         {"QVRO seconds 1 and pulse 300 send 2 and 255", "Button_QV5510_Rel1", Trio::Qvro, 207, 208,
          ModuleStore::kQvroMain,
          [](DialogHarness& h) {
-             h.qvro->Edit_uSec->setText("1");
-             h.qvro->Edit_uPulseSec->setText("300");
+             C<QLineEdit>(h.qvro, "Edit_uSec")->setText("1");
+             C<QLineEdit>(h.qvro, "Edit_uPulseSec")->setText("300");
          },
          {3, 0xE8, 3, 0, 0, 0xD0, 7, 0, 0, 0x32, 0, 0, 0, 1, 2, 0, 255},
          {{"Edit_uSec", "2"}, {"Edit_uPulseSec", "255"}}},
         {"QVRO text that is no number sends 2; a negative one the maximum", "Button_QV5510_Rel1", Trio::Qvro, 207, 208,
          ModuleStore::kQvroMain,
          [](DialogHarness& h) {
-             h.qvro->Edit_uSec->setText("abc");
-             h.qvro->Edit_uPulseSec->setText("-1");
+             C<QLineEdit>(h.qvro, "Edit_uSec")->setText("abc");
+             C<QLineEdit>(h.qvro, "Edit_uPulseSec")->setText("-1");
          },
          {3, 0xE8, 3, 0, 0, 0xD0, 7, 0, 0, 0x32, 0, 0, 0, 1, 2, 0, 255},
          {{"Edit_uSec", "2"}, {"Edit_uPulseSec", "255"}}},
         {"QVRO mode past the list selects the last; hold by any byte", "Button_QV5510_Rel1", Trio::Qvro, 207, 208,
          {11, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 7, 0xFF, 0xFF, 0xFF},
-         [](DialogHarness& h) { h.qvro->CheckBox_bHold->click(); },
+         [](DialogHarness& h) { C<QCheckBox>(h.qvro, "CheckBox_bHold")->click(); },
          {10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF},
          {{"RadioGroup_enuLimitMode", "10"}, {"Edit_uSec", "65535"}}},
         {"QVAO edits: what is on show goes out", "Button_QV3320_QVAO_Tovabbi", Trio::Qvao, 205, 206,
          ModuleStore::kQvaoAdditional,
          [](DialogHarness& h) {
-             h.qvao->RadioGroup_uAnalogueType->item(2)->click();
-             h.qvao->CheckBox_bAnalogueErrorHigh->click();
+             C<qs::RadioGroup>(h.qvao, "RadioGroup_uAnalogueType")->item(2)->click();
+             C<QCheckBox>(h.qvao, "CheckBox_bAnalogueErrorHigh")->click();
              h.qvao->iScaleHighSettings = -2;
          },
          {2, 0x06, 0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 1, 1}, {}},
@@ -246,12 +246,12 @@ TEST(ModuleBlocks, EdgeCases)
         h.meter->clearLog();
         EXPECT_TRUE(h.whileOpen(h.button(c.opener), d, [&] {
             if (c.stored.empty())
-                d->SpeedButton_WriteToDevice->click();  // before the opener's read is taken
+                h.trioButton(d, "SpeedButton_WriteToDevice")->click();  // before the opener's read is taken
             else
                 h.tick();
             if (c.edit)
                 c.edit(h);
-            d->SpeedButton_WriteToDevice->SetDown(true);
+            h.trioButton(d, "SpeedButton_WriteToDevice")->SetDown(true);
             h.tick();
             ExpectShown(d, c.shownAfterWrite, '.', c.name);
         })) << c.name;
@@ -267,20 +267,20 @@ TEST(ModuleBlocks, QvainDecimalsReformatOnlyAfterTheReadBack)
     h.pollDecimals(0);
     EXPECT_TRUE(h.whileOpen(h.button("Button_QV3320_QVAIN"), h.qvain, [&] {
         h.tick();
-        EXPECT_EQ(h.qvain->Label_iScaleLowSettings->text(), "123.45");
-        h.qvain->RadioGroup_uDecimalPointSettings->item(4)->click();
-        EXPECT_EQ(h.qvain->Label_iScaleLowSettings->text(), "123.45");
-        h.qvain->SpeedButton_WriteToDevice->click();
+        EXPECT_EQ(C<QLabel>(h.qvain, "Label_iScaleLowSettings")->text(), "123.45");
+        C<qs::RadioGroup>(h.qvain, "RadioGroup_uDecimalPointSettings")->item(4)->click();
+        EXPECT_EQ(C<QLabel>(h.qvain, "Label_iScaleLowSettings")->text(), "123.45");
+        C<qs::SpeedButton>(h.qvain, "SpeedButton_WriteToDevice")->click();
         h.tick();
-        EXPECT_EQ(h.qvain->Label_iScaleLowSettings->text(), "123.45");
+        EXPECT_EQ(C<QLabel>(h.qvain, "Label_iScaleLowSettings")->text(), "123.45");
         h.tick();
-        EXPECT_EQ(h.qvain->Label_iScaleLowSettings->text(), "1.2345");
+        EXPECT_EQ(C<QLabel>(h.qvain, "Label_iScaleLowSettings")->text(), "1.2345");
     }));
     // The next status poll sets the base unit's format again; the labels are rewritten only
     // by the next reply or edit.
     h.tick();
-    EXPECT_EQ(h.w->Decimals.Decimals(), 0);
-    EXPECT_EQ(h.qvain->Label_iScaleLowSettings->text(), "1.2345");
+    EXPECT_EQ(h.w->State().Decimals.Decimals(), 0);
+    EXPECT_EQ(C<QLabel>(h.qvain, "Label_iScaleLowSettings")->text(), "1.2345");
 }
 
 // A module reply changes no control of the base unit's settings pages, and a settings reply
@@ -290,15 +290,15 @@ TEST(ModuleBlocks, ModuleAndSettingsRepliesKeepToTheirOwnControls)
     DialogHarness h;
     h.pollDecimals(2);
     auto pages = [&] {
-        auto s = Snapshot(h.w->TabSheet_Settings);
-        s.merge(Snapshot(h.w->TabSheet5));
+        auto s = Snapshot(h.C<QWidget>("TabSheet_Settings"));
+        s.merge(Snapshot(h.C<QWidget>("TabSheet5")));
         return s;
     };
     const auto before = pages();
     for (ModuleDialog* d : std::initializer_list<ModuleDialog*>{h.qvain, h.qvao, h.qvro}) {
-        d->SpeedButton_ReadFromDevice->SetDown(true);
+        h.trioButton(d, "SpeedButton_ReadFromDevice")->SetDown(true);
         h.tick();
-        EXPECT_FALSE(d->SpeedButton_ReadFromDevice->IsDown());
+        EXPECT_FALSE(h.trioButton(d, "SpeedButton_ReadFromDevice")->IsDown());
     }
     EXPECT_EQ(pages(), before);
 
@@ -313,7 +313,7 @@ TEST(ModuleBlocks, ModuleAndSettingsRepliesKeepToTheirOwnControls)
     for (std::size_t i = 0; i < settings.size(); ++i)
         settings[i] = static_cast<std::uint8_t>(i * 37 + 1);
     h.meter->setReplyData(131, settings);
-    h.w->Settings->SpeedButton_ReadSettings->SetDown(true);
+    h.C<qs::SpeedButton>("SpeedButton_ReadSettings")->SetDown(true);
     h.tick();
     EXPECT_EQ(dialogs(), shown);
 }

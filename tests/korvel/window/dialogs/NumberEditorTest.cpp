@@ -17,8 +17,8 @@ namespace {
 std::string Digits(const NumberEditor* e)
 {
     std::string s;
-    for (QLabel* l : e->Label_Digit)
-        s += l->text().toStdString();
+    for (int k = 1; k <= NumberEditor::kDigits; ++k)
+        s += C<QLabel>(e, "Label_Digit" + QString::number(k))->text().toStdString();
     return s;
 }
 
@@ -27,7 +27,7 @@ int CommaShown(const NumberEditor* e)
 {
     int shown = -1;
     for (int d = 0; d < NumberEditor::kDigits; ++d)
-        if (e->Label_uDecimal[d]->isVisible())
+        if (C(e, "Label_uDecimal" + QString::number(d))->isVisible())
             shown = shown == -1 ? d : 99;
     return shown;
 }
@@ -36,11 +36,11 @@ int CommaShown(const NumberEditor* e)
 void Press(NumberEditor* e, std::string_view key)
 {
     if (key == "0") {
-        e->Button_NullAll->click();
+        C<QPushButton>(e, "Button_NullAll")->click();
         return;
     }
-    const int column = key[1] - '1';
-    (key[0] == '+' ? e->Button_PlusDigit : e->Button_MinusDigit)[column]->click();
+    const QString column{QLatin1Char(key[1])};
+    C<QPushButton>(e, (key[0] == '+' ? "Button_PlusDigit" : "Button_MinusDigit") + column)->click();
 }
 
 struct EditorCase {
@@ -72,7 +72,7 @@ TEST_P(EditorCases, DigitsClampsCommaAndWriteBack)
     DialogHarness h;
     h.pollDecimals(c.decimals);
     h.qvain->iScaleLowSettings = c.stored;
-    EXPECT_TRUE(h.withEditor(h.qvain->Button_ScaleLowSettings, c.ok, [&] {
+    EXPECT_TRUE(h.withEditor(C<QPushButton>(h.qvain, "Button_ScaleLowSettings"), c.ok, [&] {
         EXPECT_EQ(Digits(h.editor), c.opened);
         EXPECT_EQ(h.editor->IncDecValue, c.stored);  // taken unclamped
         for (const QString& key : QString(c.keys).split(' ', Qt::SkipEmptyParts))
@@ -137,18 +137,18 @@ TEST(NumberEditor, EachTargetWritesBackAndRefreshesOnlyItsDialog)
         const std::array<ModuleDialog*, 3> dialogs = {h.qvain, h.qvao, h.qvro};
         ModuleDialog* d = dialogs[r.dialog];
         *d->ValueField(r.field) = 41;
-        auto* opener = d->findChild<QPushButton*>(r.button);
+        auto* opener = C<QPushButton>(d, r.button);
         ASSERT_NE(opener, nullptr) << r.target;
         EXPECT_TRUE(h.withEditor(opener, true, [&] {
             EXPECT_EQ(h.editor->IncDecTarget, r.target);
-            EXPECT_EQ(h.editor->Label_Caption->text().toStdString(), r.title);
+            EXPECT_EQ(C<QLabel>(h.editor, "Label_Caption")->text().toStdString(), r.title);
             EXPECT_EQ(h.editor->IncDecMin, -9999);
             EXPECT_EQ(h.editor->IncDecMax, 99999);
             EXPECT_EQ(h.editor->pos(), QPoint(61, 385));
-            h.editor->Button_PlusDigit[4]->click();
+            C<QPushButton>(h.editor, "Button_PlusDigit5")->click();
         })) << r.target;
         EXPECT_EQ(*d->ValueField(r.field), 42) << r.target;
-        EXPECT_EQ(d->findChild<QLabel*>(QString("Label_") + r.field)->text(), "0004.2") << r.target;
+        EXPECT_EQ(C<QLabel>(d, QString("Label_") + r.field)->text(), "0004.2") << r.target;
         for (ModuleDialog* other : dialogs)
             for (QLabel* l : other->findChildren<QLabel*>(QRegularExpression("^Label_i")))
                 EXPECT_TRUE(other == d || l->text() == "xxxxx") << r.target << " " << l->objectName().toStdString();
@@ -162,10 +162,10 @@ TEST(NumberEditor, DecimalsComeFromTheLastStatusPoll)
     DialogHarness h;
     h.pollDecimals(3);
     h.modules.Stored(201)[2] = 1;
-    h.qvain->SpeedButton_ReadFromDevice->SetDown(true);
+    C<qs::SpeedButton>(h.qvain, "SpeedButton_ReadFromDevice")->SetDown(true);
     h.tick();
-    ASSERT_EQ(h.w->Decimals.Decimals(), 1);
-    h.qvain->RadioGroup_uDecimalPointSettings->item(4)->click();
-    EXPECT_TRUE(h.withEditor(h.qvain->Button_ScaleHighSettings, false,
+    ASSERT_EQ(h.w->State().Decimals.Decimals(), 1);
+    C<qs::RadioGroup>(h.qvain, "RadioGroup_uDecimalPointSettings")->item(4)->click();
+    EXPECT_TRUE(h.withEditor(C<QPushButton>(h.qvain, "Button_ScaleHighSettings"), false,
                              [&] { EXPECT_EQ(CommaShown(h.editor), 3); }));
 }

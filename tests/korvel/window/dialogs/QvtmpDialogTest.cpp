@@ -24,12 +24,12 @@ struct QvtmpFixture : ::testing::Test {
     DialogHarness h;
     QvtmpDialog* d = h.qvtmp;
 
-    bool potShown() const { return !d->GroupBox_Pot->isHidden(); }
-    bool leadShown() const { return !d->GroupBox_QVTMP_R2W->isHidden(); }
+    bool potShown() const { return !C<QGroupBox>(d, "GroupBox_Pot")->isHidden(); }
+    bool leadShown() const { return !C<QGroupBox>(d, "GroupBox_QVTMP_R2W")->isHidden(); }
     bool open(const std::function<void()>& body) { return h.whileOpen(h.button("Button_QV5510_QVTMP"), d, body); }
     void read()
     {
-        d->SpeedButton_ReadFromDevice->SetDown(true);
+        C<qs::SpeedButton>(d, "SpeedButton_ReadFromDevice")->SetDown(true);
         h.tick();
     }
 };
@@ -43,7 +43,7 @@ class QvtmpLocale : public QvtmpFixture, public ::testing::WithParamInterface<Se
 TEST_F(QvtmpFixture, ControlsCaptionsAndTheButtonsWithoutAction)
 {
     auto title = [&](const char* name) {
-        auto* g = d->findChild<QGroupBox*>(QLatin1String(name));
+        auto* g = C<QGroupBox>(d, name);
         return g ? g->title().toStdString() : std::string("<missing>");
     };
     const std::pair<const char*, const char*> groups[] = {
@@ -72,16 +72,16 @@ TEST_F(QvtmpFixture, ControlsCaptionsAndTheButtonsWithoutAction)
     };
     for (const auto& [name, text] : labels)
         EXPECT_EQ(h.text(name, d), text) << name;
-    EXPECT_EQ(d->RadioGroup_QVTMP_Average->count(), 6);
-    EXPECT_EQ(d->RadioGroup_uRoundSettings->count(), 7);
-    EXPECT_EQ(d->RadioGroup_uDecimalPointSettings->ItemIndex(), 2);
+    EXPECT_EQ(C<qs::RadioGroup>(d, "RadioGroup_QVTMP_Average")->count(), 6);
+    EXPECT_EQ(C<qs::RadioGroup>(d, "RadioGroup_uRoundSettings")->count(), 7);
+    EXPECT_EQ(C<qs::RadioGroup>(d, "RadioGroup_uDecimalPointSettings")->ItemIndex(), 2);
 
     EXPECT_TRUE(open([&] {
         h.tick();
-        const std::vector<QPushButton*> inert = {d->Button_QVTMP_R2W_Meas, d->Button_QVTMP_R2W_Zero,
-                                                 d->Button_QVTMP_CalPot0, d->Button_QVTMP_CalPot100};
+        const std::vector<QPushButton*> inert = {C<QPushButton>(d, "Button_QVTMP_R2W_Meas"), C<QPushButton>(d, "Button_QVTMP_R2W_Zero"),
+                                                 C<QPushButton>(d, "Button_QVTMP_CalPot0"), C<QPushButton>(d, "Button_QVTMP_CalPot100")};
         const std::vector<const char*> captions = {"Megállapítás méréssel", "Rvez = 0", "0%", "100%"};
-        const QvtmpBlock kept = h.w->LastQVTMPBlock;
+        const QvtmpBlock kept = h.w->State().LastQVTMPBlock;
         h.meter->clearLog();
         for (std::size_t i = 0; i < inert.size(); ++i) {
             EXPECT_EQ(inert[i]->text().toStdString(), captions[i]);
@@ -89,9 +89,9 @@ TEST_F(QvtmpFixture, ControlsCaptionsAndTheButtonsWithoutAction)
         }
         h.tick();
         EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{101}));
-        EXPECT_EQ(h.w->LastQVTMPBlock, kept);
-        EXPECT_EQ(d->Label_QVTMP_R->text(), "000.00");
-        EXPECT_EQ(d->Label_QVTMP_FokC->text(), "0000.0");
+        EXPECT_EQ(h.w->State().LastQVTMPBlock, kept);
+        EXPECT_EQ(C<QLabel>(d, "Label_QVTMP_R")->text(), "000.00");
+        EXPECT_EQ(C<QLabel>(d, "Label_QVTMP_FokC")->text(), "0000.0");
     }));
 }
 
@@ -110,16 +110,17 @@ TEST_F(QvtmpFixture, GroupsFollowTheClicks)
             int item;
             bool pot, lead;
         };
-        for (const Click& c : {Click{d->RadioGroup_QVTMP_Mode, 0, false, true}, Click{d->RadioGroup_QVTMP_Mode, 2, true, true},
-                               Click{d->RadioGroup_QVTMP_Mode, 1, false, true}, Click{d->RadioGroup_QVTMP_Wires, 1, false, false},
-                               Click{d->RadioGroup_QVTMP_Mode, 2, true, false}, Click{d->RadioGroup_QVTMP_Wires, 2, true, false},
-                               Click{d->RadioGroup_QVTMP_Wires, 0, true, true}}) {
+        RadioGroup* mode = C<RadioGroup>(d, "RadioGroup_QVTMP_Mode");
+        RadioGroup* wires = C<RadioGroup>(d, "RadioGroup_QVTMP_Wires");
+        for (const Click& c : {Click{mode, 0, false, true}, Click{mode, 2, true, true}, Click{mode, 1, false, true},
+                               Click{wires, 1, false, false}, Click{mode, 2, true, false}, Click{wires, 2, true, false},
+                               Click{wires, 0, true, true}}) {
             c.group->item(c.item)->click();
             EXPECT_EQ(potShown(), c.pot) << c.group->objectName().toStdString() << " " << c.item;
             EXPECT_EQ(leadShown(), c.lead) << c.group->objectName().toStdString() << " " << c.item;
         }
-        d->RadioGroup_QVTMP_Mode->item(0)->click();
-        d->SpeedButton_WriteToDevice->click();
+        C<qs::RadioGroup>(d, "RadioGroup_QVTMP_Mode")->item(0)->click();
+        C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice")->click();
         h.tick();
     }));
     Bytes sent = ModuleStore::kQvtmp;
@@ -152,17 +153,17 @@ TEST_F(QvtmpFixture, GroupsFollowTheReplies)
         b[1] = r.wires;
         h.modules.Stored(223) = b;
         read();
-        EXPECT_EQ(d->RadioGroup_QVTMP_Mode->ItemIndex(), r.modeItem) << r.name;
-        EXPECT_EQ(d->RadioGroup_QVTMP_Wires->ItemIndex(), r.wiresItem) << r.name;
+        EXPECT_EQ(C<qs::RadioGroup>(d, "RadioGroup_QVTMP_Mode")->ItemIndex(), r.modeItem) << r.name;
+        EXPECT_EQ(C<qs::RadioGroup>(d, "RadioGroup_QVTMP_Wires")->ItemIndex(), r.wiresItem) << r.name;
         EXPECT_EQ(potShown(), r.pot) << r.name;
         EXPECT_EQ(leadShown(), r.lead) << r.name;
     }
-    d->SpeedButton_WriteToDevice->SetDown(true);
+    C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice")->SetDown(true);
     h.tick();
     EXPECT_EQ(LastRequest(*h.meter, 225)[1], 4);  // "4" selected by wires 9
     h.modules.Stored(223)[1] = 0;
     read();
-    d->SpeedButton_WriteToDevice->SetDown(true);
+    C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice")->SetDown(true);
     h.tick();
     EXPECT_EQ(LastRequest(*h.meter, 225)[1], 1);
 }
@@ -182,22 +183,22 @@ TEST_P(QvtmpLocale, LabelsFollowTheSensorAndTheBlocksDecimals)
                          Row{true, 2, "0.2", "100.5", "2000.8"}}) {
         h.meter->status.bPt1000 = r.pt1000;
         h.pollDecimals(r.pollDecimals);
-        EXPECT_EQ(d->Label_bPt1000->text(), r.pt1000 ? "Pt 1000" : "Pt 100");
+        EXPECT_EQ(C<QLabel>(d, "Label_bPt1000")->text(), r.pt1000 ? "Pt 1000" : "Pt 100");
         read();
-        EXPECT_EQ(d->Label_QVTMP_R2W->text().toStdString(), WithSeparator(r.lead, sep.sep));
-        EXPECT_EQ(d->Label_QVTMP_CalPot0->text().toStdString(), WithSeparator(r.pot0, sep.sep));
-        EXPECT_EQ(d->Label_QVTMP_CalPot100->text().toStdString(), WithSeparator(r.pot100, sep.sep));
-        EXPECT_EQ(d->Label_iScaleLowSettings->text().toStdString(), WithSeparator("01.500", sep.sep));
-        EXPECT_EQ(d->Label_iScaleHighSettings->text().toStdString(), WithSeparator("-00.250", sep.sep));
+        EXPECT_EQ(C<QLabel>(d, "Label_QVTMP_R2W")->text().toStdString(), WithSeparator(r.lead, sep.sep));
+        EXPECT_EQ(C<QLabel>(d, "Label_QVTMP_CalPot0")->text().toStdString(), WithSeparator(r.pot0, sep.sep));
+        EXPECT_EQ(C<QLabel>(d, "Label_QVTMP_CalPot100")->text().toStdString(), WithSeparator(r.pot100, sep.sep));
+        EXPECT_EQ(C<QLabel>(d, "Label_iScaleLowSettings")->text().toStdString(), WithSeparator("01.500", sep.sep));
+        EXPECT_EQ(C<QLabel>(d, "Label_iScaleHighSettings")->text().toStdString(), WithSeparator("-00.250", sep.sep));
         h.tick();  // the next poll changes neither
-        EXPECT_EQ(d->Label_iScaleLowSettings->text().toStdString(), WithSeparator("01.500", sep.sep));
+        EXPECT_EQ(C<QLabel>(d, "Label_iScaleLowSettings")->text().toStdString(), WithSeparator("01.500", sep.sep));
     }
     // With decimals 1, a scale low of 1234 is 0123.4.
     h.modules.Stored(223)[15] = 1;
     h.modules.Stored(223)[16] = 0xD2;
     h.modules.Stored(223)[17] = 0x04;
     read();
-    EXPECT_EQ(d->Label_iScaleLowSettings->text().toStdString(), WithSeparator("0123.4", sep.sep));
+    EXPECT_EQ(C<QLabel>(d, "Label_iScaleLowSettings")->text().toStdString(), WithSeparator("0123.4", sep.sep));
 }
 
 INSTANTIATE_TEST_SUITE_P(Qvtmp, QvtmpLocale, ::testing::Values(kComma, kPoint),
@@ -223,12 +224,12 @@ TEST(QvtmpDialog, AWriteSendsTheKeptBlockWithTheSelections)
         QvtmpDialog* q = fresh.qvtmp;
         EXPECT_TRUE(fresh.whileOpen(fresh.button("Button_QV3320_QVTMP"), q, [&] {
             if (r.before == 224)
-                q->SpeedButton_ReadDefault->click();
+                C<qs::SpeedButton>(q, "SpeedButton_ReadDefault")->click();
             if (r.before != 0)
                 fresh.tick();
-            q->SpeedButton_WriteToDevice->click();  // before any reply: the opener's read withdrawn
+            C<qs::SpeedButton>(q, "SpeedButton_WriteToDevice")->click();  // before any reply: the opener's read withdrawn
             fresh.tick();
-            EXPECT_TRUE(q->SpeedButton_ReadFromDevice->IsDown()) << r.name;
+            EXPECT_TRUE(C<qs::SpeedButton>(q, "SpeedButton_ReadFromDevice")->IsDown()) << r.name;
         })) << r.name;
         EXPECT_EQ(LastRequest(*fresh.meter, 225), r.sent) << r.name;
         EXPECT_EQ(fresh.modules.Stored(223), r.sent) << r.name;
@@ -242,19 +243,19 @@ TEST_F(QvtmpFixture, DecimalsReformatOnlyAfterTheReadBack)
     h.pollDecimals(2);
     EXPECT_TRUE(open([&] {
         h.tick();
-        d->RadioGroup_uDecimalPointSettings->item(0)->click();
-        EXPECT_EQ(d->Label_iScaleLowSettings->text(), "01.500");
-        EXPECT_TRUE(h.withEditor(d->Button_ScaleLowSettings, false, [&] {
-            EXPECT_TRUE(h.editor->Label_uDecimal[3]->isVisibleTo(h.editor));
+        C<qs::RadioGroup>(d, "RadioGroup_uDecimalPointSettings")->item(0)->click();
+        EXPECT_EQ(C<QLabel>(d, "Label_iScaleLowSettings")->text(), "01.500");
+        EXPECT_TRUE(h.withEditor(C<QPushButton>(d, "Button_ScaleLowSettings"), false, [&] {
+            EXPECT_TRUE(C(h.editor, "Label_uDecimal3")->isVisibleTo(h.editor));
             EXPECT_EQ(h.editor->IncDecDecimals, 3);
         }));
-        d->SpeedButton_WriteToDevice->click();
+        C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice")->click();
         h.tick();
         EXPECT_EQ(LastRequest(*h.meter, 225)[15], 0);
-        EXPECT_EQ(d->Label_iScaleLowSettings->text(), "01.500");
+        EXPECT_EQ(C<QLabel>(d, "Label_iScaleLowSettings")->text(), "01.500");
         h.tick();
-        EXPECT_EQ(d->Label_iScaleLowSettings->text(), "01500");
-        EXPECT_EQ(d->Label_iScaleHighSettings->text(), "-00250");
+        EXPECT_EQ(C<QLabel>(d, "Label_iScaleLowSettings")->text(), "01500");
+        EXPECT_EQ(C<QLabel>(d, "Label_iScaleHighSettings")->text(), "-00250");
     }));
 }
 
@@ -264,23 +265,23 @@ TEST_F(QvtmpFixture, TheEditorChangesTheKeptScaleValues)
 {
     EXPECT_TRUE(open([&] {
         h.tick();
-        EXPECT_TRUE(h.withEditor(d->Button_ScaleLowSettings, true, [&] {
-            EXPECT_EQ(h.editor->Label_Caption->text(), "A 0%-hoz tartozó kijelzési érték");
+        EXPECT_TRUE(h.withEditor(C<QPushButton>(d, "Button_ScaleLowSettings"), true, [&] {
+            EXPECT_EQ(C<QLabel>(h.editor, "Label_Caption")->text(), "A 0%-hoz tartozó kijelzési érték");
             EXPECT_EQ(h.editor->IncDecTarget, 8u);
             EXPECT_EQ(h.editor->IncDecValue, 1500);
-            h.editor->Button_PlusDigit[1]->click();
+            C<QPushButton>(h.editor, "Button_PlusDigit2")->click();
         }));
-        EXPECT_EQ(h.w->LastQVTMPBlock.iScaleLow, 2500);
-        EXPECT_EQ(d->Label_iScaleLowSettings->text(), "02.500");
-        EXPECT_TRUE(h.withEditor(d->Button_ScaleHighSettings, false, [&] {
-            EXPECT_EQ(h.editor->Label_Caption->text(), "A 100%-hoz tartozó kijelzési érték");
+        EXPECT_EQ(h.w->State().LastQVTMPBlock.iScaleLow, 2500);
+        EXPECT_EQ(C<QLabel>(d, "Label_iScaleLowSettings")->text(), "02.500");
+        EXPECT_TRUE(h.withEditor(C<QPushButton>(d, "Button_ScaleHighSettings"), false, [&] {
+            EXPECT_EQ(C<QLabel>(h.editor, "Label_Caption")->text(), "A 100%-hoz tartozó kijelzési érték");
             EXPECT_EQ(h.editor->IncDecTarget, 9u);
             EXPECT_EQ(h.editor->IncDecValue, -250);
-            h.editor->Button_NullAll->click();
+            C<QPushButton>(h.editor, "Button_NullAll")->click();
         }));
-        EXPECT_EQ(h.w->LastQVTMPBlock.iScaleHigh, -250);
-        EXPECT_EQ(d->Label_iScaleHighSettings->text(), "-00.250");
-        d->SpeedButton_WriteToDevice->click();
+        EXPECT_EQ(h.w->State().LastQVTMPBlock.iScaleHigh, -250);
+        EXPECT_EQ(C<QLabel>(d, "Label_iScaleHighSettings")->text(), "-00.250");
+        C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice")->click();
         h.tick();
     }));
     const Bytes sent = LastRequest(*h.meter, 225);
@@ -294,26 +295,26 @@ TEST_F(QvtmpFixture, DecimalsAbove4HaveNoPicture)
 {
     EXPECT_TRUE(open([&] {
         h.tick();
-        EXPECT_EQ(d->Label_iScaleLowSettings->text(), "01.500");
+        EXPECT_EQ(C<QLabel>(d, "Label_iScaleLowSettings")->text(), "01.500");
         for (std::uint8_t decimals : {5, 255}) {
             Bytes b = ModuleStore::kQvtmp;
             b[15] = decimals;
             b[24] = 50;
             h.modules.Stored(223) = b;
             read();
-            EXPECT_FALSE(d->SpeedButton_ReadFromDevice->IsDown());
-            EXPECT_EQ(d->Label_iScaleLowSettings->text(), "xxxxx");
-            EXPECT_EQ(d->Label_iScaleHighSettings->text(), "xxxxx");
-            EXPECT_EQ(d->RadioGroup_uDecimalPointSettings->ItemIndex(), 4);
-            EXPECT_EQ(d->RadioGroup_uRoundSettings->ItemIndex(), 5);
-            EXPECT_EQ(h.w->LastQVTMPBlock.uDecimals, decimals);
-            EXPECT_TRUE(h.withEditor(d->Button_ScaleHighSettings, true, [&] {
-                for (QLabel* comma : h.editor->Label_uDecimal)
-                    EXPECT_FALSE(comma->isVisibleTo(h.editor));
-                h.editor->Button_MinusDigit[4]->click();
+            EXPECT_FALSE(C<qs::SpeedButton>(d, "SpeedButton_ReadFromDevice")->IsDown());
+            EXPECT_EQ(C<QLabel>(d, "Label_iScaleLowSettings")->text(), "xxxxx");
+            EXPECT_EQ(C<QLabel>(d, "Label_iScaleHighSettings")->text(), "xxxxx");
+            EXPECT_EQ(C<qs::RadioGroup>(d, "RadioGroup_uDecimalPointSettings")->ItemIndex(), 4);
+            EXPECT_EQ(C<qs::RadioGroup>(d, "RadioGroup_uRoundSettings")->ItemIndex(), 5);
+            EXPECT_EQ(h.w->State().LastQVTMPBlock.uDecimals, decimals);
+            EXPECT_TRUE(h.withEditor(C<QPushButton>(d, "Button_ScaleHighSettings"), true, [&] {
+                for (int d = 0; d < NumberEditor::kDigits; ++d)
+                    EXPECT_FALSE(C(h.editor, "Label_uDecimal" + QString::number(d))->isVisibleTo(h.editor));
+                C<QPushButton>(h.editor, "Button_MinusDigit5")->click();
             }));
-            EXPECT_EQ(h.w->LastQVTMPBlock.iScaleHigh, -251);
-            EXPECT_EQ(d->Label_iScaleHighSettings->text(), "xxxxx");
+            EXPECT_EQ(h.w->State().LastQVTMPBlock.iScaleHigh, -251);
+            EXPECT_EQ(C<QLabel>(d, "Label_iScaleHighSettings")->text(), "xxxxx");
             h.meter->clearLog();
             h.tick();
             EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{101}));

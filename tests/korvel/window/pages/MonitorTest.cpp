@@ -1,7 +1,4 @@
 // The link monitor: dumps, command history, frame rate, receive lamp.
-#include "tests/FindControl.h"
-#include "common/ui/Shape.h"
-#include "common/ui/MemoText.h"
 #include "tests/korvel/window/KorvelHarness.h"
 
 #include <gtest/gtest.h>
@@ -15,17 +12,17 @@ TEST(Monitor, HistoryLabelsFollowTheCommandsSentAndClClearsTheOlderOnes)
     h.meter->setReplyData(113, {});
     for (int i = 0; i < 12; ++i)
         h.tick();
-    h.w->Header->SpeedButton_Reset->SetDown(true);
+    h.C<qs::SpeedButton>("SpeedButton_Reset")->SetDown(true);
     h.tick();
     h.tick();
-    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_Commands")->text(), "n*101, 113, 101, ");
-    EXPECT_EQ(h.w->Header->Label_MBU_Commands->text(), " 113");
+    EXPECT_EQ(h.C<QLabel>("Label_Commands")->text(), "n*101, 113, 101, ");
+    EXPECT_EQ(h.C<QLabel>("Label_MBU_Commands")->text(), " 113");
 
-    findcontrol::Find<QPushButton>(h.w, "Button_CommandsClear")->click();
-    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_Commands")->text(), "n*101, 113, 101, ") << "labels change with the next entry";
+    h.C<QPushButton>("Button_CommandsClear")->click();
+    EXPECT_EQ(h.C<QLabel>("Label_Commands")->text(), "n*101, 113, 101, ") << "labels change with the next entry";
     h.tick();
-    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_Commands")->text(), "2*101, ");
-    EXPECT_EQ(h.w->Header->Label_MBU_Commands->text(), "");
+    EXPECT_EQ(h.C<QLabel>("Label_Commands")->text(), "2*101, ");
+    EXPECT_EQ(h.C<QLabel>("Label_MBU_Commands")->text(), "");
 }
 
 TEST(Monitor, FramesPerSecondAcrossACounterWrap)
@@ -35,12 +32,12 @@ TEST(Monitor, FramesPerSecondAcrossACounterWrap)
     h.w->Session().LastRxCounter = 4;
     h.w->Session().SecondTick();
     EXPECT_EQ(h.w->Session().FramesPerSecond, 10);
-    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_FPS")->text(), "10");
-    EXPECT_EQ(FontColorOf(h.w->Header->Label_FPS2), clGreen);
+    EXPECT_EQ(h.C<QLabel>("Label_FPS")->text(), "10");
+    EXPECT_EQ(FontColorOf(h.C<QLabel>("Label_FPS2")), clGreen);
     EXPECT_EQ(h.w->Session().TrafficSeconds, 1);
     h.w->Session().SecondTick();  // a silent second
     EXPECT_EQ(h.w->Session().FramesPerSecond, 0);
-    EXPECT_EQ(FontColorOf(findcontrol::Find<QLabel>(h.w, "Label_FPS")), clRed);
+    EXPECT_EQ(FontColorOf(h.C<QLabel>("Label_FPS")), clRed);
     EXPECT_EQ(h.w->Session().TrafficSeconds, 0);
 }
 
@@ -48,19 +45,19 @@ TEST(Monitor, DumpsAndDecodedFieldsOfTheLastFrames)
 {
     KorvelHarness h({"/VORKAL"});
     h.tick();
-    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_MBUTxVerL")->text(), "2020.06.19.");
-    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_MBUTxVerH")->text(), "2020.12.31.");
-    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_MBUTxCommand")->text(), "101");
-    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_HostID")->text(), "1 012 571 671");
-    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_DeviceID")->text(), "1 234 567");
-    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_MBURxVer")->text(), "2020.08.01.");
-    EXPECT_EQ(h.w->Header->Label_Firmware->text(), "v2020.08.01.");
-    const QString tx = findcontrol::Find<qs::MemoText>(h.w, "Memo_MBUTx")->Text();
+    EXPECT_EQ(h.C<QLabel>("Label_MBUTxVerL")->text(), "2020.06.19.");
+    EXPECT_EQ(h.C<QLabel>("Label_MBUTxVerH")->text(), "2020.12.31.");
+    EXPECT_EQ(h.C<QLabel>("Label_MBUTxCommand")->text(), "101");
+    EXPECT_EQ(h.C<QLabel>("Label_HostID")->text(), "1 012 571 671");
+    EXPECT_EQ(h.C<QLabel>("Label_DeviceID")->text(), "1 234 567");
+    EXPECT_EQ(h.C<QLabel>("Label_MBURxVer")->text(), "2020.08.01.");
+    EXPECT_EQ(h.C<QLabel>("Label_Firmware")->text(), "v2020.08.01.");
+    const QString tx = h.C<qs::MemoText>("Memo_MBUTx")->Text();
     // The 53-byte status reply needed one segment request: flags 4, 46 bytes received so far; the
     // data bytes still hold the 5-byte status request.
     EXPECT_TRUE(tx.startsWith("00 00|BD 1D|83 1E|65|04|05 00|2E 00|17 9E 5A 3C(")) << tx.toStdString();
     EXPECT_EQ(tx.size(), 64 * 3 - 1);
-    const QString rx = findcontrol::Find<qs::MemoText>(h.w, "Memo_MBURx")->Text();
+    const QString rx = h.C<qs::MemoText>("Memo_MBURx")->Text();
     EXPECT_TRUE(rx.startsWith("9A 15|")) << rx.toStdString();
     EXPECT_EQ(rx.mid(16 * 3 - 1, 1), "(");
 }
@@ -69,18 +66,18 @@ TEST(Monitor, ReceiveLampYellowForPollAndIdentityLimeOtherwise)
 {
     KorvelHarness h({"/VORKAL"});
     h.tick();
-    EXPECT_EQ(findcontrol::Find<qs::Shape>(h.w, "Shape_MBUCom")->brushColor(), clYellow);
-    EXPECT_FALSE(h.w->Header->Label_USBData->isHidden());
-    ASSERT_TRUE(KorvelHarness::waitFor([&] { return h.w->Header->Label_USBData->isHidden(); }, 1000));
-    EXPECT_EQ(findcontrol::Find<qs::Shape>(h.w, "Shape_MBUCom")->brushColor(), clBtnFace);
+    EXPECT_EQ(h.C<qs::Shape>("Shape_MBUCom")->brushColor(), clYellow);
+    EXPECT_FALSE(h.C<QLabel>("Label_USBData")->isHidden());
+    ASSERT_TRUE(KorvelHarness::waitFor([&] { return h.C<QLabel>("Label_USBData")->isHidden(); }, 1000));
+    EXPECT_EQ(h.C<qs::Shape>("Shape_MBUCom")->brushColor(), clBtnFace);
 
     h.meter->setReplyData(113, {});
-    h.w->Header->SpeedButton_Reset->SetDown(true);
+    h.C<qs::SpeedButton>("SpeedButton_Reset")->SetDown(true);
     h.tick();
-    EXPECT_EQ(findcontrol::Find<qs::Shape>(h.w, "Shape_MBUCom")->brushColor(), clLime);
+    EXPECT_EQ(h.C<qs::Shape>("Shape_MBUCom")->brushColor(), clLime);
 
     h.w->Timer_RxLEDTimer();
     h.meter->corruptNextReplies();
     h.tick();
-    EXPECT_EQ(findcontrol::Find<qs::Shape>(h.w, "Shape_MBUCom")->brushColor(), clBtnFace);  // a CRC error does not light it
+    EXPECT_EQ(h.C<qs::Shape>("Shape_MBUCom")->brushColor(), clBtnFace);  // a CRC error does not light it
 }

@@ -12,36 +12,34 @@ using namespace korvel;
 TEST(OutputCalibrationPage, DirectDriveShowsTheGroupAndItsReleaseWithdrawsTheRequests)
 {
     KorvelHarness h({"/VORKAL"});
-    OutputCalibrationGroup& out = *h.w->Calibration->Output;
-    EXPECT_TRUE(out.GroupBox_OutputCal->isHidden());
-    EXPECT_EQ(out.Shape1->width(), 297);
-    EXPECT_EQ(out.MBarGraph_PWM->width(), 297);
+    EXPECT_TRUE(h.C<QGroupBox>("GroupBox_OutputCal")->isHidden());
+    EXPECT_EQ(h.C<QWidget>("Shape1")->width(), 297);
+    EXPECT_EQ(h.C<qs::TMBarGraph>("MBarGraph_PWM")->width(), 297);
 
-    out.SpeedButton_PWMForce->click();
-    EXPECT_FALSE(out.GroupBox_OutputCal->isHidden());
-    out.SpeedButton_CalPWML->click();
+    h.C<qs::SpeedButton>("SpeedButton_PWMForce")->click();
+    EXPECT_FALSE(h.C<QGroupBox>("GroupBox_OutputCal")->isHidden());
+    h.C<qs::SpeedButton>("SpeedButton_CalPWML")->click();
     EXPECT_TRUE(h.w->Session().IsPending(KeyCalPwmLow));
-    out.SpeedButton_PWMForce->click();
+    h.C<qs::SpeedButton>("SpeedButton_PWMForce")->click();
     EXPECT_FALSE(h.w->Session().IsPending(KeyCalPwmLow));
     h.tick();
     EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{101}));
 
     // The checks share their group with the calibration read: pressing one withdraws it.
-    out.SpeedButton_PWMForce->click();
-    h.w->Calibration->SpeedButton_ReadPWMCal->click();
-    out.SpeedButton_CheckCurrent->click();
+    h.C<qs::SpeedButton>("SpeedButton_PWMForce")->click();
+    h.C<qs::SpeedButton>("SpeedButton_ReadPWMCal")->click();
+    h.C<qs::SpeedButton>("SpeedButton_CheckCurrent")->click();
     EXPECT_FALSE(h.w->Session().IsPending(KeyPwmCalRead));
 }
 
 TEST(OutputCalibrationPage, EveryPollCarriesThePwmValueAndTheDirectDriveBit)
 {
     KorvelHarness h({"/VORKAL"});
-    OutputCalibrationGroup& out = *h.w->Calibration->Output;
-    QTest::mousePress(out.Shape1, Qt::LeftButton, {}, QPoint(296, 3));
+    QTest::mousePress(h.C<QWidget>("Shape1"), Qt::LeftButton, {}, QPoint(296, 3));
     h.tick();
     EXPECT_EQ(h.meter->lastStatusRequest, (std::vector<std::uint8_t>{0x02, 0x22, 0xFF, 0, 0}));  // 65314
-    out.SpeedButton_PWMForce->click();
-    out.Button_PWMPppp->click();  // saturates
+    h.C<qs::SpeedButton>("SpeedButton_PWMForce")->click();
+    h.C<QPushButton>("Button_PWMPppp")->click();  // saturates
     h.tick();
     EXPECT_EQ(h.meter->lastStatusRequest, (std::vector<std::uint8_t>{0x03, 0xFF, 0xFF, 0, 0}));
 }
@@ -49,7 +47,7 @@ TEST(OutputCalibrationPage, EveryPollCarriesThePwmValueAndTheDirectDriveBit)
 namespace {
 struct Qv5510Fixture : ::testing::Test {
     KorvelHarness h{{"/VORKAL"}};
-    Qv5510Group& g = *h.w->Models->Qv5510;
+    Qv5510Group& g = *h.Part<korvel::Qv5510Group>();
 
     std::uint8_t TestForce()
     {
@@ -61,24 +59,24 @@ struct Qv5510Fixture : ::testing::Test {
 
 TEST_F(Qv5510Fixture, TheLabelsSayWhatIsSentFromTheStart)
 {
-    EXPECT_EQ(g.Label_Brightness_QV5510->text(), "50%");
-    EXPECT_EQ(g.Label_KijelzoTeszt_QV5510->text(), "1");
-    EXPECT_EQ(g.RadioGroup_uCounterForDisplayRefresh->ItemIndex(), -1);
-    EXPECT_TRUE(g.CheckBox_DisplayLeaderZeros_QV5510->isChecked());
-    EXPECT_TRUE(g.Button1->isEnabled());  // the password dialog is bound to it
+    EXPECT_EQ(h.C<QLabel>("Label_Brightness_QV5510")->text(), "50%");
+    EXPECT_EQ(h.C<QLabel>("Label_KijelzoTeszt_QV5510")->text(), "1");
+    EXPECT_EQ(h.C<qs::RadioGroup>("RadioGroup_uCounterForDisplayRefresh")->ItemIndex(), -1);
+    EXPECT_TRUE(h.C<QCheckBox>("CheckBox_DisplayLeaderZeros_QV5510")->isChecked());
+    EXPECT_TRUE(h.C<QPushButton>("Button1")->isEnabled());  // the password dialog is bound to it
     // The display block's fields name these controls.
     recordbind::Binding<Qv5510DisplayBlock> block(
-        [this](const QString& name) { return g.GroupBox_QV5510->findChild<QWidget*>(name); }, h.w->Decimals);
+        [this](const QString& name) { return h.C<QGroupBox>("GroupBox_QV5510")->findChild<QWidget*>(name); }, h.w->State().Decimals);
     EXPECT_TRUE(block.Missing().empty());
-    g.TrackBar_Brightness_QV5510->setValue(1);
-    EXPECT_EQ(g.Label_Brightness_QV5510->text(), "10%");
-    g.TrackBar_Brightness_QV5510->setValue(10);
-    EXPECT_EQ(g.Label_Brightness_QV5510->text(), "100%");
+    h.C<QSlider>("TrackBar_Brightness_QV5510")->setValue(1);
+    EXPECT_EQ(h.C<QLabel>("Label_Brightness_QV5510")->text(), "10%");
+    h.C<QSlider>("TrackBar_Brightness_QV5510")->setValue(10);
+    EXPECT_EQ(h.C<QLabel>("Label_Brightness_QV5510")->text(), "100%");
 
     // The tab made active from code (as a read-back does, with no page-change event): the
     // ticked test sends the pattern its label shows.
-    h.w->PageControl4->setActivePage(h.w->TabSheet_5510);
-    g.CheckBox_KijelzoTeszt_QV5510->click();
+    h.C<qs::PageControl>("PageControl4")->setActivePage(h.C<QWidget>("TabSheet_5510"));
+    h.C<QCheckBox>("CheckBox_KijelzoTeszt_QV5510")->click();
     EXPECT_EQ(TestForce(), 1);
 }
 
@@ -86,41 +84,41 @@ TEST_F(Qv5510Fixture, EnteringTheTabRestartsTheTestAndReadsTheDisplaySettings)
 {
     h.w->show();
     g.TestPattern = 9;
-    g.CheckBox_KijelzoTeszt_QV5510->setChecked(true);
-    ASSERT_TRUE(KorvelHarness::clickTab(h.w->PageControl4, "QV5510 és QV5520 IP"));
+    h.C<QCheckBox>("CheckBox_KijelzoTeszt_QV5510")->setChecked(true);
+    ASSERT_TRUE(KorvelHarness::clickTab(h.C<qs::PageControl>("PageControl4"), "QV5510 és QV5520 IP"));
     EXPECT_EQ(g.TestPattern, 1);
-    EXPECT_EQ(g.Label_KijelzoTeszt_QV5510->text(), "1");
-    EXPECT_FALSE(g.CheckBox_KijelzoTeszt_QV5510->isChecked());
-    EXPECT_TRUE(g.SpeedButton_ReadFromDevice_QV5510->IsDown());
+    EXPECT_EQ(h.C<QLabel>("Label_KijelzoTeszt_QV5510")->text(), "1");
+    EXPECT_FALSE(h.C<QCheckBox>("CheckBox_KijelzoTeszt_QV5510")->isChecked());
+    EXPECT_TRUE(h.C<qs::SpeedButton>("SpeedButton_ReadFromDevice_QV5510")->IsDown());
     h.tick();
     EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{217}));
 
     // Entering another tab changes nothing here.
-    g.SpeedButton_ReadFromDevice_QV5510->SetDown(false);
+    h.C<qs::SpeedButton>("SpeedButton_ReadFromDevice_QV5510")->SetDown(false);
     g.TestPattern = 4;
-    ASSERT_TRUE(KorvelHarness::clickTab(h.w->PageControl4, "QV5530"));
+    ASSERT_TRUE(KorvelHarness::clickTab(h.C<qs::PageControl>("PageControl4"), "QV5530"));
     EXPECT_EQ(g.TestPattern, 4);
-    EXPECT_FALSE(g.SpeedButton_ReadFromDevice_QV5510->IsDown());
+    EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_ReadFromDevice_QV5510")->IsDown());
 }
 
 TEST_F(Qv5510Fixture, PatternStepsStayWithin1To21AndGoOutOnlyWhileTickedOnTheTab)
 {
-    g.Button_KijelzoTeszt_QV5510_Minus->click();
+    h.C<QPushButton>("Button_KijelzoTeszt_QV5510_Minus")->click();
     EXPECT_EQ(g.TestPattern, 1);
     for (int i = 0; i < 25; ++i)
-        g.Button_KijelzoTeszt_QV5510_Plus->click();
+        h.C<QPushButton>("Button_KijelzoTeszt_QV5510_Plus")->click();
     EXPECT_EQ(g.TestPattern, 21);
-    EXPECT_EQ(g.Label_KijelzoTeszt_QV5510->text(), "21");
-    g.Button_KijelzoTeszt_QV5510_Minus->click();
-    EXPECT_EQ(g.Label_KijelzoTeszt_QV5510->text(), "20");
+    EXPECT_EQ(h.C<QLabel>("Label_KijelzoTeszt_QV5510")->text(), "21");
+    h.C<QPushButton>("Button_KijelzoTeszt_QV5510_Minus")->click();
+    EXPECT_EQ(h.C<QLabel>("Label_KijelzoTeszt_QV5510")->text(), "20");
 
-    g.CheckBox_KijelzoTeszt_QV5510->setChecked(true);
+    h.C<QCheckBox>("CheckBox_KijelzoTeszt_QV5510")->setChecked(true);
     EXPECT_EQ(TestForce(), 0);  // the factory tab is active
-    h.w->PageControl4->setActivePage(h.w->TabSheet_5510);
+    h.C<qs::PageControl>("PageControl4")->setActivePage(h.C<QWidget>("TabSheet_5510"));
     EXPECT_EQ(TestForce(), 20);
-    g.Button_KijelzoTeszt_QV5510_1->click();
+    h.C<QPushButton>("Button_KijelzoTeszt_QV5510_1")->click();
     EXPECT_EQ(TestForce(), 1);
-    EXPECT_EQ(g.Label_KijelzoTeszt_QV5510->text(), "1");
-    g.CheckBox_KijelzoTeszt_QV5510->setChecked(false);
+    EXPECT_EQ(h.C<QLabel>("Label_KijelzoTeszt_QV5510")->text(), "1");
+    h.C<QCheckBox>("CheckBox_KijelzoTeszt_QV5510")->setChecked(false);
     EXPECT_EQ(TestForce(), 0);
 }

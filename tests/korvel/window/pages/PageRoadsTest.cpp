@@ -52,11 +52,10 @@ TEST(PageRoads, EnteringTheCalibrationPageByKeyOrWheelReadsItsThreeBlocksInOrder
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(PageRoadName(c.road)) + " from " + c.from);
         RoadFixture f;
-        MainWindow& w = *f.h.w;
-        ASSERT_TRUE(ClickPageTab(w.PageControl1, QString::fromUtf8(c.from)));
-        QSignalSpy changes(w.PageControl1, &PageControl::userChanged);
-        StepPage(w.PageControl1, c.road, c.forward);
-        ExpectShown(w.PageControl1, w.TabSheet1);
+        ASSERT_TRUE(ClickPageTab(f.h.C<qs::PageControl>("PageControl1"), QString::fromUtf8(c.from)));
+        QSignalSpy changes(f.h.C<qs::PageControl>("PageControl1"), &PageControl::userChanged);
+        StepPage(f.h.C<qs::PageControl>("PageControl1"), c.road, c.forward);
+        ExpectShown(f.h.C<qs::PageControl>("PageControl1"), f.h.C<QWidget>("TabSheet1"));
         EXPECT_EQ(changes.count(), 1);
         EXPECT_EQ(f.ReadsAfterEntry(), (Codes{110, 116, 129, 101}));
     }
@@ -67,13 +66,12 @@ TEST(PageRoads, EnteringTheQv5510TabByKeyOrWheelRestartsItsTest)
     for (const PageRoad road : kPageRoads) {
         SCOPED_TRACE(PageRoadName(road));
         RoadFixture f;
-        MainWindow& w = *f.h.w;
-        Qv5510Group& g = *w.Models->Qv5510;
+        Qv5510Group& g = *f.h.Part<korvel::Qv5510Group>();
         g.TestPattern = 9;
-        ASSERT_TRUE(ClickPageTab(w.PageControl4, "QV3340"));
-        QSignalSpy changes(w.PageControl4, &PageControl::userChanged);
-        StepPage(w.PageControl4, road);
-        ExpectShown(w.PageControl4, w.TabSheet_5510);
+        ASSERT_TRUE(ClickPageTab(f.h.C<qs::PageControl>("PageControl4"), "QV3340"));
+        QSignalSpy changes(f.h.C<qs::PageControl>("PageControl4"), &PageControl::userChanged);
+        StepPage(f.h.C<qs::PageControl>("PageControl4"), road);
+        ExpectShown(f.h.C<qs::PageControl>("PageControl4"), f.h.C<QWidget>("TabSheet_5510"));
         EXPECT_EQ(changes.count(), 1);
         EXPECT_EQ(g.TestPattern, 1);  // EnterQV5510Page ran
         EXPECT_EQ(f.ReadsAfterEntry(), (Codes{217, 101, 101, 101}));
@@ -83,11 +81,10 @@ TEST(PageRoads, EnteringTheQv5510TabByKeyOrWheelRestartsItsTest)
 TEST(PageRoads, PageChangesFromCodeRunNoEntryHandler)
 {
     RoadFixture f;
-    MainWindow& w = *f.h.w;
-    w.Models->Qv5510->TestPattern = 9;
-    w.PageControl1->setActivePage(w.TabSheet_Settings);
-    w.PageControl1->setActivePage(w.TabSheet1);
-    w.PageControl4->setActivePage(w.TabSheet_5510);
-    EXPECT_EQ(w.Models->Qv5510->TestPattern, 9);
+    f.h.Part<korvel::Qv5510Group>()->TestPattern = 9;
+    f.h.C<qs::PageControl>("PageControl1")->setActivePage(f.h.C<QWidget>("TabSheet_Settings"));
+    f.h.C<qs::PageControl>("PageControl1")->setActivePage(f.h.C<QWidget>("TabSheet1"));
+    f.h.C<qs::PageControl>("PageControl4")->setActivePage(f.h.C<QWidget>("TabSheet_5510"));
+    EXPECT_EQ(f.h.Part<korvel::Qv5510Group>()->TestPattern, 9);
     EXPECT_EQ(f.ReadsAfterEntry(), (Codes{101, 101, 101, 101}));
 }

@@ -26,13 +26,13 @@ TEST(Pages, EnteringTheCalibrationPageReadsInSchedulerOrderAndSkipsWithdrawnRead
     h.w->show();
     for (std::uint8_t c : {110, 116, 129, 131})
         h.meter->setReplyData(c, {});
-    ClickTab(h.w->PageControl1, "Tesztek");
-    EXPECT_FALSE(h.w->Calibration->Input->SpeedButton_ReadCalIn->IsDown());  // no reads for this page
-    ClickTab(h.w->PageControl1, "Quorin beállítások");
-    EXPECT_TRUE(h.w->Calibration->Input->SpeedButton_ReadCalIn->IsDown());
-    EXPECT_TRUE(h.w->Calibration->SpeedButton_ReadPWMCal->IsDown());
-    EXPECT_TRUE(h.w->Calibration->Pt->SpeedButton_ReadCalPt->IsDown());
-    h.w->Calibration->SpeedButton_ReadPWMCal->click();  // withdrawn before its turn
+    ClickTab(h.C<qs::PageControl>("PageControl1"), "Tesztek");
+    EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_ReadCalIn")->IsDown());  // no reads for this page
+    ClickTab(h.C<qs::PageControl>("PageControl1"), "Quorin beállítások");
+    EXPECT_TRUE(h.C<qs::SpeedButton>("SpeedButton_ReadCalIn")->IsDown());
+    EXPECT_TRUE(h.C<qs::SpeedButton>("SpeedButton_ReadPWMCal")->IsDown());
+    EXPECT_TRUE(h.C<qs::SpeedButton>("SpeedButton_ReadCalPt")->IsDown());
+    h.C<qs::SpeedButton>("SpeedButton_ReadPWMCal")->click();  // withdrawn before its turn
     h.meter->clearLog();
     for (int i = 0; i < 3; ++i)
         h.tick();
@@ -43,17 +43,17 @@ TEST(Pages, SettingsPageReadsNothingLimitOutputPageReadsTheSettings)
 {
     KorvelHarness h({"/VORKAL"});
     h.w->show();
-    ClickTab(h.w->PageControl1, "Beállítások");
-    EXPECT_FALSE(h.w->Settings->SpeedButton_ReadSettings->IsDown());
-    EXPECT_FALSE(h.w->Limits->SpeedButton_ReadSettings2->IsDown());
-    ClickTab(h.w->PageControl1, "Határérték kimenetek");
-    EXPECT_TRUE(h.w->Limits->SpeedButton_ReadSettings2->IsDown());
+    ClickTab(h.C<qs::PageControl>("PageControl1"), "Beállítások");
+    EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_ReadSettings")->IsDown());
+    EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_ReadSettings2")->IsDown());
+    ClickTab(h.C<qs::PageControl>("PageControl1"), "Határérték kimenetek");
+    EXPECT_TRUE(h.C<qs::SpeedButton>("SpeedButton_ReadSettings2")->IsDown());
     // A page change from code runs no change handler.
-    h.w->Limits->SpeedButton_ReadSettings2->SetDown(false);
-    h.w->PageControl1->setActivePage(h.w->TabSheet1);
-    h.w->PageControl1->setActivePage(h.w->TabSheet5);
-    EXPECT_FALSE(h.w->Limits->SpeedButton_ReadSettings2->IsDown());
-    EXPECT_FALSE(h.w->Calibration->Input->SpeedButton_ReadCalIn->IsDown());
+    h.C<qs::SpeedButton>("SpeedButton_ReadSettings2")->SetDown(false);
+    h.C<qs::PageControl>("PageControl1")->setActivePage(h.C<QWidget>("TabSheet1"));
+    h.C<qs::PageControl>("PageControl1")->setActivePage(h.C<QWidget>("TabSheet5"));
+    EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_ReadSettings2")->IsDown());
+    EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_ReadCalIn")->IsDown());
 }
 
 TEST(Pages, AltWithAnyKeyRefreshesOtherModifiersDoNot)
@@ -64,15 +64,15 @@ TEST(Pages, AltWithAnyKeyRefreshesOtherModifiersDoNot)
     // though the edit leaves it to its parents).
     auto press = [&](Qt::KeyboardModifiers modifiers) {
         QKeyEvent key(QEvent::KeyPress, Qt::Key_X, modifiers);
-        QApplication::sendEvent(h.w->Identity->Edit_GyariSzam, &key);
+        QApplication::sendEvent(h.C<QLineEdit>("Edit_GyariSzam"), &key);
     };
     press(Qt::AltModifier);
     press(Qt::AltModifier | Qt::ShiftModifier);
     press(Qt::AltModifier | Qt::ControlModifier);
     press(Qt::NoModifier);
-    EXPECT_EQ(h.w->RefreshCount, 1);
-    h.w->Header->Button_RefreshForm->click();
-    EXPECT_EQ(h.w->RefreshCount, 2);
+    EXPECT_EQ(h.w->RefreshCount(), 1);
+    h.C<QPushButton>("Button_RefreshForm")->click();
+    EXPECT_EQ(h.w->RefreshCount(), 2);
 }
 
 TEST(Pages, ExitButtonEndsWithoutWritingTheSettingsFile)
@@ -80,14 +80,14 @@ TEST(Pages, ExitButtonEndsWithoutWritingTheSettingsFile)
     KorvelHarness h;
     const QString ini = QDir::temp().filePath("korvel-exit-test.ini");
     QFile::remove(ini);
-    h.w->IniPath = ini;
-    h.w->Button_ExitFromApplication->click();
-    EXPECT_TRUE(h.w->ExitWithoutClose);
+    h.w->SetIniPath(ini);
+    h.C<QPushButton>("Button_ExitFromApplication")->click();
+    EXPECT_TRUE(h.w->ExitsWithoutClose());
     h.w->close();
     EXPECT_FALSE(QFile::exists(ini));
 
     KorvelHarness h2;
-    h2.w->IniPath = ini;
+    h2.w->SetIniPath(ini);
     h2.w->show();
     h2.w->close();
     ASSERT_TRUE(QFile::exists(ini));

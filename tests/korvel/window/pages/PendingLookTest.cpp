@@ -13,14 +13,15 @@ TEST(PendingLook, APendingRequestLooksPressedUntilItsReplyReleasesIt)
     KorvelHarness h({"/VORKAL"});
     SettingsStore store(*h.meter);
     h.w->show();
-    h.w->PageControl1->setActivePage(h.w->TabSheet_Settings);
-    SettingsPage& s = *h.w->Settings;
+    h.C<qs::PageControl>("PageControl1")->setActivePage(h.C<QWidget>("TabSheet_Settings"));
+    SpeedButton* read = h.C<SpeedButton>("SpeedButton_ReadSettings");
+    SpeedButton* defaults = h.C<SpeedButton>("SpeedButton_ReadDefaultSettings");
     h.tick();  // a poll: the header shows the device
-    s.SpeedButton_ReadSettings->click();
+    read->click();
     KorvelHarness::pump();
-    EXPECT_GE(FaceGrey(s.SpeedButton_ReadDefaultSettings) - FaceGrey(s.SpeedButton_ReadSettings), 40.0);
+    EXPECT_GE(FaceGrey(defaults) - FaceGrey(read), 40.0);
     SavePendingShot(h.w, "korvel-pending.png");
     h.tick();
-    EXPECT_FALSE(s.SpeedButton_ReadSettings->IsDown());
-    EXPECT_NEAR(FaceGrey(s.SpeedButton_ReadSettings), FaceGrey(s.SpeedButton_ReadDefaultSettings), 1.0);
+    EXPECT_FALSE(read->IsDown());
+    EXPECT_NEAR(FaceGrey(read), FaceGrey(defaults), 1.0);
 }

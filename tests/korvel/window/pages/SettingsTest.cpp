@@ -1,6 +1,5 @@
 // The base-unit settings record end to end: the two settings pages and the QVSER dialog's
 // MODBUS controls on the simulated meter's stored and default blocks.
-#include "tests/FindControl.h"
 #include "tests/korvel/window/KorvelHarness.h"
 #include "korvel/window/SettingsCommands.h"
 #include "tests/sim/SettingsStore.h"
@@ -38,9 +37,6 @@ SettingsRecord DesignState()
 struct SettingsFixture : ::testing::Test {
     KorvelHarness h{{"/VORKAL"}};
     SettingsStore store{*h.meter};
-    SettingsPage& page = *h.w->Settings;
-    LimitOutputsPage& limits = *h.w->Limits;
-    ModbusControls& modbus = *h.forms->Form_QVSER->Modbus;
 
     // One status poll that sets the window's decimal places.
     void Poll(std::uint8_t decimals)
@@ -58,57 +54,57 @@ struct SettingsFixture : ::testing::Test {
 
 TEST_F(SettingsFixture, EveryFieldHasItsControl)
 {
-    EXPECT_TRUE(h.w->SettingsIO->Binding().Missing().empty())
-        << h.w->SettingsIO->Binding().Missing().front().toStdString();
+    EXPECT_TRUE(h.w->SettingsIO().Binding().Missing().empty())
+        << h.w->SettingsIO().Binding().Missing().front().toStdString();
     auto limitOf = [](QLineEdit* e) { return e->findChild<TypingLimit*>()->maxLength(); };
-    EXPECT_EQ(limitOf(findcontrol::Find<QLineEdit>(h.w, "Edit_DisplayTagname")), 21);
-    EXPECT_EQ(limitOf(findcontrol::Find<QLineEdit>(h.w, "Edit_DisplayDimension")), 8);
-    EXPECT_EQ(limitOf(limits.Limit[2].seconds), 5);
-    EXPECT_EQ(limitOf(limits.Limit[3].pulseSeconds), 3);
-    EXPECT_EQ(modbus.ComboBox_MODBUSAddress->count(), 248);
-    EXPECT_EQ(modbus.ComboBox_MODBUSBaudRate->itemText(15), "921600 bit/sec.");
-    EXPECT_EQ(limits.Limit[0].mode->item(10)->text(), "11. Delta t változás");
+    EXPECT_EQ(limitOf(h.C<QLineEdit>("Edit_DisplayTagname")), 21);
+    EXPECT_EQ(limitOf(h.C<QLineEdit>("Edit_DisplayDimension")), 8);
+    EXPECT_EQ(limitOf(h.C<QLineEdit>("Edit_uSecL3")), 5);
+    EXPECT_EQ(limitOf(h.C<QLineEdit>("Edit_uPulseSecL4")), 3);
+    EXPECT_EQ(C<QComboBox>(h.forms->Form_QVSER, "ComboBox_MODBUSAddress")->count(), 248);
+    EXPECT_EQ(C<QComboBox>(h.forms->Form_QVSER, "ComboBox_MODBUSBaudRate")->itemText(15), "921600 bit/sec.");
+    EXPECT_EQ(h.C<qs::RadioGroup>("RadioGroup_enuLimitModeL1")->item(10)->text(), "11. Delta t változás");
 }
 
 TEST_F(SettingsFixture, AWriteBeforeAnyReadSendsTheDesignState)
 {
-    Run(page.SpeedButton_WriteSettings);
+    Run(h.C<qs::SpeedButton>("SpeedButton_WriteSettings"));
     ASSERT_EQ(store.writes.size(), 1u);
     EXPECT_EQ(store.writes[0], Bytes(DesignState()));
-    EXPECT_EQ(limits.Limit[0].seconds->text(), "2");  // rewritten with the value sent
-    EXPECT_EQ(page.Edit_iScaleHighSettings->text(), "00100");
+    EXPECT_EQ(h.C<QLineEdit>("Edit_uSecL1")->text(), "2");  // rewritten with the value sent
+    EXPECT_EQ(h.C<QLineEdit>("Edit_iScaleHighSettings")->text(), "00100");
 }
 
 TEST_F(SettingsFixture, AWriteIsReadBackByExactlyOneRead)
 {
-    Run(limits.SpeedButton_WriteSettings2);
-    EXPECT_FALSE(page.SpeedButton_WriteSettings->IsDown());
-    EXPECT_FALSE(limits.SpeedButton_WriteSettings2->IsDown());
-    EXPECT_TRUE(page.SpeedButton_ReadSettings->IsDown());
-    EXPECT_TRUE(limits.SpeedButton_ReadSettings2->IsDown());
+    Run(h.C<qs::SpeedButton>("SpeedButton_WriteSettings2"));
+    EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_WriteSettings")->IsDown());
+    EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_WriteSettings2")->IsDown());
+    EXPECT_TRUE(h.C<qs::SpeedButton>("SpeedButton_ReadSettings")->IsDown());
+    EXPECT_TRUE(h.C<qs::SpeedButton>("SpeedButton_ReadSettings2")->IsDown());
     h.tick();
     h.tick();
     EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{109, 131, 101}));
-    EXPECT_FALSE(page.SpeedButton_ReadSettings->IsDown());
-    EXPECT_FALSE(limits.SpeedButton_ReadSettings2->IsDown());
+    EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_ReadSettings")->IsDown());
+    EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_ReadSettings2")->IsDown());
 }
 
 TEST_F(SettingsFixture, AShortReplyReadsZerosForTheMissingFields)
 {
     store.stored.resize(40);  // up to the analogue high value
-    Run(page.SpeedButton_ReadSettings);
-    EXPECT_EQ(findcontrol::Find<QSlider>(h.w, "TrackBar_Brightness")->value(), 7);
-    EXPECT_EQ(findcontrol::Find<QLineEdit>(h.w, "Edit_DisplayTagname")->text(), "Tartály 1");
-    EXPECT_EQ(findcontrol::Find<RadioGroup>(h.w, "RadioGroup_uRoundSettings")->ItemIndex(), 0);  // "1"
-    EXPECT_EQ(page.RadioGroup_uPtWires->ItemIndex(), -1);
-    EXPECT_EQ(findcontrol::Find<QLineEdit>(h.w, "Edit_iBgHigh")->text(), "00000");
-    EXPECT_EQ(modbus.ComboBox_MODBUSBaudRate->currentIndex(), 0);
+    Run(h.C<qs::SpeedButton>("SpeedButton_ReadSettings"));
+    EXPECT_EQ(h.C<QSlider>("TrackBar_Brightness")->value(), 7);
+    EXPECT_EQ(h.C<QLineEdit>("Edit_DisplayTagname")->text(), "Tartály 1");
+    EXPECT_EQ(h.C<qs::RadioGroup>("RadioGroup_uRoundSettings")->ItemIndex(), 0);  // "1"
+    EXPECT_EQ(h.C<qs::RadioGroup>("RadioGroup_uPtWires")->ItemIndex(), -1);
+    EXPECT_EQ(h.C<QLineEdit>("Edit_iBgHigh")->text(), "00000");
+    EXPECT_EQ(C<QComboBox>(h.forms->Form_QVSER, "ComboBox_MODBUSBaudRate")->currentIndex(), 0);
 
     store.stored.clear();
-    Run(page.SpeedButton_ReadSettings);
-    EXPECT_EQ(findcontrol::Find<QSlider>(h.w, "TrackBar_Brightness")->value(), 1);  // held within 1..10
-    EXPECT_EQ(findcontrol::Find<QLineEdit>(h.w, "Edit_DisplayTagname")->text(), "");
-    EXPECT_EQ(findcontrol::Find<RadioGroup>(h.w, "RadioGroup_DisplayRefresh")->ItemIndex(), 5);  // "500"
+    Run(h.C<qs::SpeedButton>("SpeedButton_ReadSettings"));
+    EXPECT_EQ(h.C<QSlider>("TrackBar_Brightness")->value(), 1);  // held within 1..10
+    EXPECT_EQ(h.C<QLineEdit>("Edit_DisplayTagname")->text(), "");
+    EXPECT_EQ(h.C<qs::RadioGroup>("RadioGroup_DisplayRefresh")->ItemIndex(), 5);  // "500"
 }
 
 TEST_F(SettingsFixture, ReplyValuesTheControlsCannotShowAreHeldOrDropped)
@@ -119,13 +115,13 @@ TEST_F(SettingsFixture, ReplyValuesTheControlsCannotShowAreHeldOrDropped)
     store.stored = Bytes(r);
     store.stored[135] = 16;  // baud past the list
     store.stored[136] = 250;  // address past the list
-    Run(page.SpeedButton_ReadSettings);
-    EXPECT_EQ(findcontrol::Find<QSlider>(h.w, "TrackBar_Brightness")->value(), 10);
-    EXPECT_EQ(page.RadioGroup_uPtWires->ItemIndex(), -1);
-    EXPECT_EQ(modbus.ComboBox_MODBUSBaudRate->currentIndex(), -1);
-    EXPECT_EQ(modbus.ComboBox_MODBUSAddress->currentIndex(), -1);
+    Run(h.C<qs::SpeedButton>("SpeedButton_ReadSettings"));
+    EXPECT_EQ(h.C<QSlider>("TrackBar_Brightness")->value(), 10);
+    EXPECT_EQ(h.C<qs::RadioGroup>("RadioGroup_uPtWires")->ItemIndex(), -1);
+    EXPECT_EQ(C<QComboBox>(h.forms->Form_QVSER, "ComboBox_MODBUSBaudRate")->currentIndex(), -1);
+    EXPECT_EQ(C<QComboBox>(h.forms->Form_QVSER, "ComboBox_MODBUSAddress")->currentIndex(), -1);
     // Written back: wires -1 + 2, baud and address without selection 255.
-    Run(page.SpeedButton_WriteSettings);
+    Run(h.C<qs::SpeedButton>("SpeedButton_WriteSettings"));
     EXPECT_EQ(store.writes.back()[138], 1);
     EXPECT_EQ(store.writes.back()[135], 0xFF);
     EXPECT_EQ(store.writes.back()[136], 0xFF);
@@ -140,23 +136,23 @@ TEST_F(SettingsFixture, CounterEditsAreClampedAndRewritten)
         const char* shown;
     };
     for (const Row& row : {Row{"1", 2, "2"}, Row{"70000", 65535, "65535"}, Row{"abc", 2, "2"}, Row{"-5", 65535, "65535"}}) {
-        limits.Limit[0].seconds->setText(row.text);
-        limits.Limit[1].pulseSeconds->setText("300");
-        Run(page.SpeedButton_WriteSettings);
+        h.C<QLineEdit>("Edit_uSecL1")->setText(row.text);
+        h.C<QLineEdit>("Edit_uPulseSecL2")->setText("300");
+        Run(h.C<qs::SpeedButton>("SpeedButton_WriteSettings"));
         const auto& sent = store.writes.back();
         EXPECT_EQ(sent[121] | sent[122] << 8, row.sent) << row.text;
-        EXPECT_EQ(limits.Limit[0].seconds->text(), row.shown) << row.text;
+        EXPECT_EQ(h.C<QLineEdit>("Edit_uSecL1")->text(), row.shown) << row.text;
         EXPECT_EQ(sent[130], 255);
-        EXPECT_EQ(limits.Limit[1].pulseSeconds->text(), "255");
+        EXPECT_EQ(h.C<QLineEdit>("Edit_uPulseSecL2")->text(), "255");
         h.tick();  // the read-back
     }
 }
 
 TEST_F(SettingsFixture, TextsAreCutTrimmedAndCodedInWindows1250)
 {
-    findcontrol::Find<QLineEdit>(h.w, "Edit_DisplayTagname")->setText("  Tűz 1  ");
-    findcontrol::Find<QLineEdit>(h.w, "Edit_DisplayDimension")->setText("kg/m2 abcd");
-    Run(page.SpeedButton_WriteSettings);
+    h.C<QLineEdit>("Edit_DisplayTagname")->setText("  Tűz 1  ");
+    h.C<QLineEdit>("Edit_DisplayDimension")->setText("kg/m2 abcd");
+    Run(h.C<qs::SpeedButton>("SpeedButton_WriteSettings"));
     const std::vector<std::uint8_t> tag(store.writes[0].begin() + 1, store.writes[0].begin() + 23);
     std::vector<std::uint8_t> expected{'T', 0xFB, 'z', ' ', '1'};
     expected.resize(22, 0);
@@ -164,10 +160,10 @@ TEST_F(SettingsFixture, TextsAreCutTrimmedAndCodedInWindows1250)
     EXPECT_EQ(std::string(store.writes[0].begin() + 23, store.writes[0].begin() + 32), std::string("kg/m2 ab\0", 9));
 
     h.tick();  // the read-back shows what the meter stored
-    EXPECT_EQ(findcontrol::Find<QLineEdit>(h.w, "Edit_DisplayTagname")->text(), "Tűz 1");
+    EXPECT_EQ(h.C<QLineEdit>("Edit_DisplayTagname")->text(), "Tűz 1");
 
-    findcontrol::Find<QLineEdit>(h.w, "Edit_DisplayTagname")->setText("ABCDEFGHIJKLMNOPQRST  XYZ");  // 25 characters
-    Run(page.SpeedButton_WriteSettings);
+    h.C<QLineEdit>("Edit_DisplayTagname")->setText("ABCDEFGHIJKLMNOPQRST  XYZ");  // 25 characters
+    Run(h.C<qs::SpeedButton>("SpeedButton_WriteSettings"));
     ASSERT_EQ(store.writes.size(), 2u);
     std::string cut = "ABCDEFGHIJKLMNOPQRST";  // 21 characters kept, the blank trimmed
     cut.resize(22, '\0');
@@ -187,48 +183,48 @@ TEST_P(SettingsLocales, ReadsShowTheBlocksAndAWriteSendsThemBack)
     LocaleScope scope(GetParam().locale);
     const QString sep = GetParam().sep;
     Poll(2);
-    Run(page.SpeedButton_ReadDefaultSettings);
-    EXPECT_FALSE(page.SpeedButton_ReadDefaultSettings->IsDown());
-    EXPECT_EQ(findcontrol::Find<QLineEdit>(h.w, "Edit_DisplayTagname")->text(), "Quorin");
-    EXPECT_EQ(modbus.ComboBox_MODBUSAddress->currentIndex(), 147);
+    Run(h.C<qs::SpeedButton>("SpeedButton_ReadDefaultSettings"));
+    EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_ReadDefaultSettings")->IsDown());
+    EXPECT_EQ(h.C<QLineEdit>("Edit_DisplayTagname")->text(), "Quorin");
+    EXPECT_EQ(C<QComboBox>(h.forms->Form_QVSER, "ComboBox_MODBUSAddress")->currentIndex(), 147);
 
-    Run(limits.SpeedButton_ReadSettings2);
-    EXPECT_EQ(h.w->SettingsIO->Take(), SettingsStore::Sample(0));  // every field shown
-    EXPECT_EQ(findcontrol::Find<QSlider>(h.w, "TrackBar_Brightness")->value(), 7);
-    EXPECT_EQ(findcontrol::Find<QLineEdit>(h.w, "Edit_DisplayTagname")->text(), "Tartály 1");
-    EXPECT_EQ(findcontrol::Find<QLineEdit>(h.w, "Edit_DisplayDimension")->text(), "°C");
-    EXPECT_EQ(page.Edit_iScaleHighSettings->text(), "020" + sep + "00");
-    EXPECT_EQ(findcontrol::Find<QLineEdit>(h.w, "Edit_iAnalogueLow")->text(), "-015" + sep + "00");
-    EXPECT_EQ(findcontrol::Find<RadioGroup>(h.w, "RadioGroup_DisplayRefresh")->ItemIndex(), 2);
-    EXPECT_EQ(findcontrol::Find<RadioGroup>(h.w, "RadioGroup_uRoundSettings")->ItemIndex(), 2);
-    EXPECT_EQ(page.RadioGroup_uPtWires->ItemIndex(), 1);
-    EXPECT_TRUE(findcontrol::Find<QCheckBox>(h.w, "CheckBox_BargraphDot")->isChecked());
-    EXPECT_EQ(limits.Limit[3].mode->ItemIndex(), 10);
-    EXPECT_EQ(limits.Limit[1].seconds->text(), "120");
-    EXPECT_EQ(modbus.RadioGroup_MODBUSProtocol->ItemIndex(), 1);
-    EXPECT_EQ(modbus.RadioGroup_MODBUSParity->ItemIndex(), 3);
-    EXPECT_EQ(modbus.ComboBox_MODBUSBaudRate->currentIndex(), 15);
-    EXPECT_EQ(modbus.ComboBox_MODBUSAddress->currentIndex(), 247);
+    Run(h.C<qs::SpeedButton>("SpeedButton_ReadSettings2"));
+    EXPECT_EQ(h.w->SettingsIO().Take(), SettingsStore::Sample(0));  // every field shown
+    EXPECT_EQ(h.C<QSlider>("TrackBar_Brightness")->value(), 7);
+    EXPECT_EQ(h.C<QLineEdit>("Edit_DisplayTagname")->text(), "Tartály 1");
+    EXPECT_EQ(h.C<QLineEdit>("Edit_DisplayDimension")->text(), "°C");
+    EXPECT_EQ(h.C<QLineEdit>("Edit_iScaleHighSettings")->text(), "020" + sep + "00");
+    EXPECT_EQ(h.C<QLineEdit>("Edit_iAnalogueLow")->text(), "-015" + sep + "00");
+    EXPECT_EQ(h.C<qs::RadioGroup>("RadioGroup_DisplayRefresh")->ItemIndex(), 2);
+    EXPECT_EQ(h.C<qs::RadioGroup>("RadioGroup_uRoundSettings")->ItemIndex(), 2);
+    EXPECT_EQ(h.C<qs::RadioGroup>("RadioGroup_uPtWires")->ItemIndex(), 1);
+    EXPECT_TRUE(h.C<QCheckBox>("CheckBox_BargraphDot")->isChecked());
+    EXPECT_EQ(h.C<qs::RadioGroup>("RadioGroup_enuLimitModeL4")->ItemIndex(), 10);
+    EXPECT_EQ(h.C<QLineEdit>("Edit_uSecL2")->text(), "120");
+    EXPECT_EQ(C<qs::RadioGroup>(h.forms->Form_QVSER, "RadioGroup_MODBUSProtocol")->ItemIndex(), 1);
+    EXPECT_EQ(C<qs::RadioGroup>(h.forms->Form_QVSER, "RadioGroup_MODBUSParity")->ItemIndex(), 3);
+    EXPECT_EQ(C<QComboBox>(h.forms->Form_QVSER, "ComboBox_MODBUSBaudRate")->currentIndex(), 15);
+    EXPECT_EQ(C<QComboBox>(h.forms->Form_QVSER, "ComboBox_MODBUSAddress")->currentIndex(), 247);
 
     // Right after the read a write sends back the bytes read.
     const std::vector<std::uint8_t> read = store.stored;
-    Run(page.SpeedButton_WriteSettings);
+    Run(h.C<qs::SpeedButton>("SpeedButton_WriteSettings"));
     EXPECT_EQ(store.writes.back(), read);
     h.tick();
 
     // One control changed changes only its field; the edit shows the value sent (12,125 is
     // 1212.5, to the even 1212).
-    page.Edit_iScaleHighSettings->setText("12" + sep + "125");
-    Run(page.SpeedButton_WriteSettings);
+    h.C<QLineEdit>("Edit_iScaleHighSettings")->setText("12" + sep + "125");
+    Run(h.C<qs::SpeedButton>("SpeedButton_WriteSettings"));
     std::vector<std::uint8_t> expected = read;
     expected[60] = 0xBC, expected[61] = 0x04, expected[62] = 0, expected[63] = 0;
     EXPECT_EQ(store.writes.back(), expected);
-    EXPECT_EQ(page.Edit_iScaleHighSettings->text(), "012" + sep + "12");
+    EXPECT_EQ(h.C<QLineEdit>("Edit_iScaleHighSettings")->text(), "012" + sep + "12");
     h.tick();
 
     // A dialog control counts as one of the record's.
-    modbus.ComboBox_MODBUSBaudRate->setCurrentIndex(3);
-    Run(page.SpeedButton_WriteSettings);
+    C<QComboBox>(h.forms->Form_QVSER, "ComboBox_MODBUSBaudRate")->setCurrentIndex(3);
+    Run(h.C<qs::SpeedButton>("SpeedButton_WriteSettings"));
     expected[135] = 3;
     EXPECT_EQ(store.writes.back(), expected);
 }
@@ -260,16 +256,16 @@ TEST_P(SettingsLocales, ASegmentAnnouncingAnotherTotalIsNotTaken)
         mbu3::SetCRC(stray);
         h.meter->injectReport(stray);  // ahead of the meter's own reply
     };
-    Run(page.SpeedButton_ReadSettings);
+    Run(h.C<qs::SpeedButton>("SpeedButton_ReadSettings"));
     h.meter->onFrameWritten = {};
 
     EXPECT_EQ(asked, (std::vector<std::uint16_t>{46, 92, 138}));
-    EXPECT_FALSE(page.SpeedButton_ReadSettings->IsDown());
-    EXPECT_EQ(h.w->SettingsIO->Take(), SettingsStore::Sample(0));
-    EXPECT_EQ(page.Edit_iScaleHighSettings->text(), "020" + sep + "00");
-    EXPECT_EQ(findcontrol::Find<QLineEdit>(h.w, "Edit_iAnalogueLow")->text(), "-015" + sep + "00");
-    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_uSumDataByteFromRx")->text(), "139");
-    EXPECT_EQ(findcontrol::Find<QLabel>(h.w, "Label_MBURxError")->text(), "0");
+    EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_ReadSettings")->IsDown());
+    EXPECT_EQ(h.w->SettingsIO().Take(), SettingsStore::Sample(0));
+    EXPECT_EQ(h.C<QLineEdit>("Edit_iScaleHighSettings")->text(), "020" + sep + "00");
+    EXPECT_EQ(h.C<QLineEdit>("Edit_iAnalogueLow")->text(), "-015" + sep + "00");
+    EXPECT_EQ(h.C<QLabel>("Label_uSumDataByteFromRx")->text(), "139");
+    EXPECT_EQ(h.C<QLabel>("Label_MBURxError")->text(), "0");
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, SettingsLocales,

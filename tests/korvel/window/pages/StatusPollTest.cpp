@@ -54,34 +54,34 @@ TEST_P(StatusLabels, ReplyFillsTheStatusPageInTheLocalesFormat)
     h.tick();
 
     const QString sep = p.sep;
-    EXPECT_EQ(h.w->Header->Label_KeszulekGyariSzam->text(), "123456/20.08");
-    EXPECT_EQ(h.w->Calibration->MBarGraph_IRow->MBGText(), "4 194 304");
-    EXPECT_DOUBLE_EQ(h.w->Calibration->MBarGraph_IRow->MBGValue(), 4194304 / 8388607.0);
-    EXPECT_EQ(h.w->Calibration->MBarGraph_IAveraged->MBGText(), "-1 234");
-    EXPECT_EQ(BackgroundColorOf(h.w->Header->Label_cErrorUncalibratedInput), clRed);
-    EXPECT_EQ(BackgroundColorOf(h.w->Header->Label_cErrorUncalibratedOutput), clBtnFace);
-    EXPECT_EQ(BackgroundColorOf(h.w->Header->Label_cErrorOutputRange), clRed);
-    EXPECT_EQ(BackgroundColorOf(h.w->Header->Label_cErrorRSTimeOut), clRed);
-    EXPECT_EQ(h.w->Calibration->Label_uInputType->text(), "Feszültség: 0 - 10 V");
-    EXPECT_EQ(h.w->Calibration->Label_fFizikaiMennyiseg->text(), "12" + sep + "5 V");  // general format
-    EXPECT_EQ(h.w->Calibration->Label_fKimenetSzazalek->text(), "0" + sep + "125");
-    EXPECT_EQ(h.w->Header->MBarGraph_OutputPercent->MBGText(), "12%");  // 12.5 goes to the even 12
-    EXPECT_EQ(h.w->Calibration->Label_iSkalazottKijezesiErtek->text(), "-123" + sep + "45");
-    EXPECT_EQ(h.w->Header->Label_iSkalazottKijezesiErtek2->text(), "-123" + sep + "45");
-    EXPECT_EQ(h.w->Calibration->Label_uSPS->text(), "50");
-    EXPECT_EQ(h.w->Calibration->Label_uAfterWriteOKbits->text(), "Mindegyik hibás!");
-    EXPECT_EQ(h.w->Calibration->Label_recFRAMCommon_uSizeKB->text(), "32 kB");
-    EXPECT_EQ(h.w->Calibration->Label_fResistanceOfWires->text(), "Rvez = 1" + sep + "235 V");
-    EXPECT_FALSE(h.w->Limits->Label_DigitalOut1->isHidden());
-    EXPECT_TRUE(h.w->Limits->Label_DigitalOut2->isHidden());
-    EXPECT_FALSE(h.w->Limits->Label_DigitalOut3->isHidden());
-    EXPECT_EQ(h.w->Models->Shape_DigitalOut1_QV5510->brushColor(), 0x4080FFu);
-    EXPECT_EQ(h.w->Models->Shape_DigitalOut2_QV3320->brushColor(), clBtnFace);
-    EXPECT_FALSE(h.w->Models->Qv5510->Label_SWRight->isHidden());
-    EXPECT_TRUE(h.w->Models->Qv5510->Label_SWUp->isHidden());
-    EXPECT_FALSE(h.w->Models->Qv5510->Label_SWLeft->isHidden());
-    EXPECT_EQ(h.w->Calibration->Label_uMainLoopFrequency->text(), "1 234 567");
-    EXPECT_EQ(h.forms->Form_QVTMP->Label_bPt1000->text(), "Pt 100");
+    EXPECT_EQ(h.C<QLabel>("Label_KeszulekGyariSzam")->text(), "123456/20.08");
+    EXPECT_EQ(h.C<qs::TMBarGraph>("MBarGraph_IRow")->MBGText(), "4 194 304");
+    EXPECT_DOUBLE_EQ(h.C<qs::TMBarGraph>("MBarGraph_IRow")->MBGValue(), 4194304 / 8388607.0);
+    EXPECT_EQ(h.C<qs::TMBarGraph>("MBarGraph_IAveraged")->MBGText(), "-1 234");
+    EXPECT_EQ(BackgroundColorOf(h.C<QLabel>("Label_cErrorUncalibratedInput")), clRed);
+    EXPECT_EQ(BackgroundColorOf(h.C<QLabel>("Label_cErrorUncalibratedOutput")), clBtnFace);
+    EXPECT_EQ(BackgroundColorOf(h.C<QLabel>("Label_cErrorOutputRange")), clRed);
+    EXPECT_EQ(BackgroundColorOf(h.C<QLabel>("Label_cErrorRSTimeOut")), clRed);
+    EXPECT_EQ(h.C<QLabel>("Label_uInputType")->text(), "Feszültség: 0 - 10 V");
+    EXPECT_EQ(h.C<QLabel>("Label_fFizikaiMennyiseg")->text(), "12" + sep + "5 V");  // general format
+    EXPECT_EQ(h.C<QLabel>("Label_fKimenetSzazalek")->text(), "0" + sep + "125");
+    EXPECT_EQ(h.C<qs::TMBarGraph>("MBarGraph_OutputPercent")->MBGText(), "12%");  // 12.5 goes to the even 12
+    EXPECT_EQ(h.C<QLabel>("Label_iSkalazottKijezesiErtek")->text(), "-123" + sep + "45");
+    EXPECT_EQ(h.C<QLabel>("Label_iSkalazottKijezesiErtek2")->text(), "-123" + sep + "45");
+    EXPECT_EQ(h.C<QLabel>("Label_uSPS")->text(), "50");
+    EXPECT_EQ(h.C<QLabel>("Label_uAfterWriteOKbits")->text(), "Mindegyik hibás!");
+    EXPECT_EQ(h.C<QLabel>("Label_recFRAMCommon_uSizeKB")->text(), "32 kB");
+    EXPECT_EQ(h.C<QLabel>("Label_fResistanceOfWires")->text(), "Rvez = 1" + sep + "235 V");
+    EXPECT_FALSE(h.C<QLabel>("Label_DigitalOut1")->isHidden());
+    EXPECT_TRUE(h.C<QLabel>("Label_DigitalOut2")->isHidden());
+    EXPECT_FALSE(h.C<QLabel>("Label_DigitalOut3")->isHidden());
+    EXPECT_EQ(h.C<qs::Shape>("Shape_DigitalOut1_QV5510")->brushColor(), 0x4080FFu);
+    EXPECT_EQ(h.C<qs::Shape>("Shape_DigitalOut2_QV3320")->brushColor(), clBtnFace);
+    EXPECT_FALSE(h.C<QLabel>("Label_SWRight")->isHidden());
+    EXPECT_TRUE(h.C<QLabel>("Label_SWUp")->isHidden());
+    EXPECT_FALSE(h.C<QLabel>("Label_SWLeft")->isHidden());
+    EXPECT_EQ(h.C<QLabel>("Label_uMainLoopFrequency")->text(), "1 234 567");
+    EXPECT_EQ(C<QLabel>(h.forms->Form_QVTMP, "Label_bPt1000")->text(), "Pt 100");
 
     // 0.375 rounds to 38; decimal places 5 keep the format; an unknown input type keeps its text.
     s.fKimenetSzazalek = 0.375f;
@@ -89,10 +89,10 @@ TEST_P(StatusLabels, ReplyFillsTheStatusPageInTheLocalesFormat)
     s.uInputType = 7;
     s.iSkalazottKijezesiErtek = 5;
     h.tick();
-    EXPECT_EQ(h.w->Header->MBarGraph_OutputPercent->MBGText(), "38%");
-    EXPECT_EQ(h.w->Calibration->Label_iSkalazottKijezesiErtek->text(), "000" + sep + "05");
-    EXPECT_EQ(h.w->Calibration->Label_uInputType->text(), "Feszültség: 0 - 10 V");
-    EXPECT_EQ(h.w->Calibration->Label_fFizikaiMennyiseg->text(), "12" + sep + "5 ");
+    EXPECT_EQ(h.C<qs::TMBarGraph>("MBarGraph_OutputPercent")->MBGText(), "38%");
+    EXPECT_EQ(h.C<QLabel>("Label_iSkalazottKijezesiErtek")->text(), "000" + sep + "05");
+    EXPECT_EQ(h.C<QLabel>("Label_uInputType")->text(), "Feszültség: 0 - 10 V");
+    EXPECT_EQ(h.C<QLabel>("Label_fFizikaiMennyiseg")->text(), "12" + sep + "5 ");
 }
 
 TEST_P(StatusLabels, TemperatureInputShowsThePtSensorRules)
@@ -106,15 +106,15 @@ TEST_P(StatusLabels, TemperatureInputShowsThePtSensorRules)
     s.fResistanceOfWires = 0.4567f;
     s.bPt1000 = false;
     h.tick();
-    EXPECT_EQ(h.w->Calibration->Label_uInputType->text(), "Pt100 PIC modul");
-    EXPECT_EQ(h.w->Calibration->Label_fFizikaiMennyiseg->text(), "109" + p.sep + "735 ohm");
-    EXPECT_EQ(h.w->Calibration->Label_fResistanceOfWires->text(), "Rvez = 0" + p.sep + "457 ohm");
+    EXPECT_EQ(h.C<QLabel>("Label_uInputType")->text(), "Pt100 PIC modul");
+    EXPECT_EQ(h.C<QLabel>("Label_fFizikaiMennyiseg")->text(), "109" + p.sep + "735 ohm");
+    EXPECT_EQ(h.C<QLabel>("Label_fResistanceOfWires")->text(), "Rvez = 0" + p.sep + "457 ohm");
     s.bPt1000 = true;
     h.tick();
-    EXPECT_EQ(h.w->Calibration->Label_uInputType->text(), "Pt1000 PIC modul");
-    EXPECT_EQ(h.w->Calibration->Label_fFizikaiMennyiseg->text(), "109" + p.sep + "74 ohm");
-    EXPECT_EQ(h.w->Calibration->Label_fResistanceOfWires->text(), "0" + p.sep + "46");
-    EXPECT_EQ(h.forms->Form_QVTMP->Label_bPt1000->text(), "Pt 1000");
+    EXPECT_EQ(h.C<QLabel>("Label_uInputType")->text(), "Pt1000 PIC modul");
+    EXPECT_EQ(h.C<QLabel>("Label_fFizikaiMennyiseg")->text(), "109" + p.sep + "74 ohm");
+    EXPECT_EQ(h.C<QLabel>("Label_fResistanceOfWires")->text(), "0" + p.sep + "46");
+    EXPECT_EQ(C<QLabel>(h.forms->Form_QVTMP, "Label_bPt1000")->text(), "Pt 1000");
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, StatusLabels,
@@ -125,10 +125,10 @@ INSTANTIATE_TEST_SUITE_P(Locales, StatusLabels,
 TEST(StatusRequest, BytesFollowTheControls)
 {
     KorvelHarness h({"/VORKAL"});
-    h.w->Calibration->Output->SpeedButton_PWMForce->SetDown(true);
-    h.w->Calibration->RadioButton_QVAOModul1->setChecked(true);
-    h.w->Calibration->Output->PWMValue = 0x1234;
-    h.w->Calibration->Output->SpeedButton_CheckCurrent->SetDown(true);
+    h.C<qs::SpeedButton>("SpeedButton_PWMForce")->SetDown(true);
+    h.C<QRadioButton>("RadioButton_QVAOModul1")->setChecked(true);
+    h.Part<qs::OutputCalibrationGroup>()->PWMValue = 0x1234;
+    h.C<qs::SpeedButton>("SpeedButton_CheckCurrent")->SetDown(true);
     h.tick();
     // PWM force, current output, check current, module 1; PWM value; no test; nothing forced.
     EXPECT_EQ(h.meter->lastStatusRequest, (std::vector<std::uint8_t>{0x17, 0x34, 0x12, 0, 0}));
@@ -137,7 +137,7 @@ TEST(StatusRequest, BytesFollowTheControls)
     h.meter->status.uErrorBits = 0b10;
     h.tick();
     h.tick();
-    EXPECT_FALSE(h.w->Calibration->Output->SpeedButton_CheckCurrent->IsDown());
+    EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_CheckCurrent")->IsDown());
     EXPECT_EQ(h.meter->lastStatusRequest[0], 0x13);
 }
 
@@ -148,23 +148,23 @@ TEST(StatusRequest, ForcedOutputsAndTheirMirror)
     h.tick();
     h.tick();  // the second request mirrors the outputs of the first reply
     EXPECT_EQ(h.meter->lastStatusRequest[4], 0);
-    EXPECT_FALSE(h.w->Limits->SpeedButton_DigitalOut1Force->IsDown());
-    EXPECT_TRUE(h.w->Limits->SpeedButton_DigitalOut2Force->IsDown());
-    EXPECT_TRUE(h.w->Limits->SpeedButton_DigitalOut3Force->IsDown());
+    EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_DigitalOut1Force")->IsDown());
+    EXPECT_TRUE(h.C<qs::SpeedButton>("SpeedButton_DigitalOut2Force")->IsDown());
+    EXPECT_TRUE(h.C<qs::SpeedButton>("SpeedButton_DigitalOut3Force")->IsDown());
 
-    h.w->Limits->SpeedButton_DigitalOutForceEng->SetDown(true);
-    h.w->Limits->SpeedButton_DigitalOut1Force->SetDown(true);
-    h.w->Limits->SpeedButton_DigitalOut2Force->SetDown(false);
+    h.C<qs::SpeedButton>("SpeedButton_DigitalOutForceEng")->SetDown(true);
+    h.C<qs::SpeedButton>("SpeedButton_DigitalOut1Force")->SetDown(true);
+    h.C<qs::SpeedButton>("SpeedButton_DigitalOut2Force")->SetDown(false);
     h.tick();
     EXPECT_EQ(h.meter->lastStatusRequest[4], 0xF5);  // buttons 1 and 3
 
     // The relay dialog's test on the additional slot.
-    h.w->Limits->SpeedButton_DigitalOutForceEng->SetDown(false);
+    h.C<qs::SpeedButton>("SpeedButton_DigitalOutForceEng")->SetDown(false);
     h.meter->status.uDigitalOutputs = 0;
     h.tick();
     h.w->Session().ModuleSlot = 0;
-    h.forms->Form_QVRO->CheckBox_DigitalOutForceEng->setChecked(true);
-    h.forms->Form_QVRO->SpeedButton_DigitalOut1Force->SetDown(true);
+    C<QCheckBox>(h.forms->Form_QVRO, "CheckBox_DigitalOutForceEng")->setChecked(true);
+    C<qs::SpeedButton>(h.forms->Form_QVRO, "SpeedButton_DigitalOut1Force")->SetDown(true);
     h.tick();
     EXPECT_EQ(h.meter->lastStatusRequest[4], 0x22);
 }
@@ -172,15 +172,15 @@ TEST(StatusRequest, ForcedOutputsAndTheirMirror)
 TEST(StatusRequest, DisplayTestGoesOutOnlyWhileItsModelTabIsActive)
 {
     KorvelHarness h({"/VORKAL"});
-    h.w->Tests->SpeedButton_TestFrame->SetDown(true);
+    h.C<qs::SpeedButton>("SpeedButton_TestFrame")->SetDown(true);
     h.tick();
     EXPECT_EQ(h.meter->lastStatusRequest[3], 0);  // the factory page is active
-    h.w->PageControl4->setActivePage(h.w->TabSheet_5530);
+    h.C<qs::PageControl>("PageControl4")->setActivePage(h.C<QWidget>("TabSheet_5530"));
     h.tick();
     EXPECT_EQ(h.meter->lastStatusRequest[3], 3);
-    h.w->PageControl4->setActivePage(h.w->TabSheet_5510);
-    h.w->Models->Qv5510->TestPattern = 7;
-    h.w->Models->Qv5510->CheckBox_KijelzoTeszt_QV5510->setChecked(true);
+    h.C<qs::PageControl>("PageControl4")->setActivePage(h.C<QWidget>("TabSheet_5510"));
+    h.Part<korvel::Qv5510Group>()->TestPattern = 7;
+    h.C<QCheckBox>("CheckBox_KijelzoTeszt_QV5510")->setChecked(true);
     h.tick();
     EXPECT_EQ(h.meter->lastStatusRequest[3], 7);
 }
@@ -192,11 +192,11 @@ TEST(StatusReply, RelayDialogShowsTheOutputOfItsSlot)
     h.w->Session().ModuleSlot = 1;
     h.meter->status.uDigitalOutputs = 0b10;
     h.tick();
-    EXPECT_FALSE(relay->Label_DigitalOutOn->isEnabled());
-    EXPECT_EQ(BackgroundColorOf(relay->Label_DigitalOutOff), clRed);
+    EXPECT_FALSE(C<QLabel>(relay, "Label_DigitalOutOn")->isEnabled());
+    EXPECT_EQ(BackgroundColorOf(C<QLabel>(relay, "Label_DigitalOutOff")), clRed);
     h.w->Session().ModuleSlot = 0;
     h.tick();
-    EXPECT_TRUE(relay->Label_DigitalOutOn->isEnabled());
-    EXPECT_EQ(BackgroundColorOf(relay->Label_DigitalOutOn), clLime);
-    EXPECT_FALSE(relay->Label_DigitalOutOff->isEnabled());
+    EXPECT_TRUE(C<QLabel>(relay, "Label_DigitalOutOn")->isEnabled());
+    EXPECT_EQ(BackgroundColorOf(C<QLabel>(relay, "Label_DigitalOutOn")), clLime);
+    EXPECT_FALSE(C<QLabel>(relay, "Label_DigitalOutOff")->isEnabled());
 }
