@@ -37,7 +37,7 @@ public:
     void Offer(const Keys& keys, Served&& served)
     {
         for (const auto key : keys) {
-            const bool enabled = served(static_cast<Key>(key));
+            const bool enabled = served(key);
             for (SpeedButton* button : ButtonsOf(static_cast<Key>(key)))
                 SetEnabled(button, enabled);
         }

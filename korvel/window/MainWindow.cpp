@@ -37,6 +37,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <ranges>
 
 namespace korvel {
 
@@ -206,9 +207,7 @@ void MainWindow::OfferWrites()
     for (const CommandInfo& row : CommandTable())
         if (row.writesDevice)
             offered[row.key] = offered[row.key] || bindings_.HasEncoder(row.code);
-    for (const auto& [key, enabled] : offered)
-        for (SpeedButton* b : requests_->ButtonsOf(key))
-            b->setEnabled(enabled);
+    requests_->Offer(std::views::keys(offered), [&offered](RequestKey key) { return offered.at(key); });
 }
 
 // ---- the session's reports ----
