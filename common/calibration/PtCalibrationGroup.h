@@ -23,6 +23,10 @@ public:
         return {Label_iCalPt0ohm4W, Label_iCalPtXohm4W, Label_iCalPt0ohm3W, Label_iCalPtXohm3W};
     }
 
+    // The Pt1000 choice: shown from a reply, taken for its write.
+    void ShowPt1000(bool pt1000) { CheckBox_bPt1000->setChecked(pt1000); }
+    bool Pt1000Chosen() const { return CheckBox_bPt1000->isChecked(); }
+
     SpeedButton* SpeedButton_iCalPt0ohm4W = nullptr;
     SpeedButton* SpeedButton_iCalPtXohm4W = nullptr;
     SpeedButton* SpeedButton_iCalPt0ohm3W = nullptr;

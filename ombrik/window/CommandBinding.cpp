@@ -4,7 +4,6 @@
 
 #include "ombrik/link/records/MbuStatusRequest.h"
 #include "ombrik/link/records/OptionsRecord.h"
-#include "common/calibration/CalibrationReplies.h"
 #include "ombrik/window/pages/CalibrationPage.h"
 #include "ombrik/window/pages/DevicePages.h"
 #include "ombrik/window/pages/LiveValuesGroup.h"
@@ -92,22 +91,8 @@ void BindCommands(MbuSession::Bindings& bindings, WindowState& state, Calibratio
     // A group with no selection is set to "Nincs" and sent as such.
     bindings.SetEncoder(Command::OptionsWrite, [&c](ByteWriter& w) { c.TakeOptions().Encode(w); });
 
-    // Calibration points; the Pt read also shows the Pt1000 flag, from the last poll.
-    const CalibrationCommands<Command> calibrationCommands{
-        {Command::CalIn0mA, Command::CalIn20mA, Command::CalIn0V, Command::CalIn10V},
-        {Command::CalPt0Ohm4W, Command::CalPtXOhm4W, Command::CalPt0Ohm3W, Command::CalPtXOhm3W},
-        Command::InputCalRead,
-        Command::PtCalRead,
-        Command::PwmCalRead,
-        Command::CalPwmLow,
-        Command::CalPwmHigh,
-    };
-    BindCalibrationReplies(bindings, calibrationCommands, c.Values(),
-                           {[&c] { return c.CurrentOutputSelected(); },
-                            [&state, &c] { c.ShowPt1000(state.LastStatus.bPt1000); }});
-    bindings.SetEncoder(Command::Pt1000Write, [&c](ByteWriter& w) {
-        Pt1000Choice{c.Pt1000Chosen()}.Encode(w);
-    });
+    // Calibration: the Pt read also shows the Pt1000 flag, from the last poll.
+    c.BindCalibration(bindings, [&state] { return state.LastStatus.bPt1000; });
     BindDisplay(bindings, state, tools, session);
 }
 

@@ -1,5 +1,6 @@
 #include "CalibrationPage.h"
 
+#include "common/calibration/CalibrationBinding.h"
 #include "common/status/LiveValues.h"
 #include "korvel/window/RequestButtons.h"
 #include "common/ui/ControlBuilder.h"
@@ -148,19 +149,9 @@ void CalibrationPage::PressEntryReads()
     Pt->SpeedButton_ReadCalPt->SetDown(true);
 }
 
-bool CalibrationPage::CurrentOutputSelected() const
+void CalibrationPage::BindCalibration(qs::CommandBindings<Command>& bindings, std::function<bool()> lastPt1000)
 {
-    return Output->CurrentOutputSelected();
-}
-
-void CalibrationPage::ShowPt1000(bool pt1000)
-{
-    Pt->CheckBox_bPt1000->setChecked(pt1000);
-}
-
-bool CalibrationPage::Pt1000Chosen() const
-{
-    return Pt->CheckBox_bPt1000->isChecked();
+    qs::BindCalibration(bindings, Values, *Output, *Pt, std::move(lastPt1000));
 }
 
 void CalibrationPage::BindRequests(RequestButtons& requests)

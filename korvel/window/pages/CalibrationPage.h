@@ -5,6 +5,8 @@
 #include "common/calibration/OutputCalibrationGroup.h"
 #include "common/calibration/PtCalibrationGroup.h"
 #include "korvel/link/records/StatusRecord.h"
+#include "korvel/link/CommandTable.h"
+#include "common/link/CommandBindings.h"
 #include "common/ui/PageControl.h"
 #include "common/ui/RadioGroup.h"
 #include "common/ui/SpeedButton.h"
@@ -16,6 +18,7 @@
 #include <QRadioButton>
 
 #include <cstdint>
+#include <functional>
 
 namespace korvel {
 
@@ -39,11 +42,9 @@ public:
     void ShowStatus(const StatusRecord& r, const QString& shown);
     // Entering the page: the output, input and Pt calibration reads go Down.
     void PressEntryReads();
-    // Whether the output calibration is set to the current output (not the voltage one).
-    bool CurrentOutputSelected() const;
-    // The Pt1000 choice of the Pt calibration.
-    void ShowPt1000(bool pt1000);
-    bool Pt1000Chosen() const;
+    // The calibration commands' replies and the Pt1000 write bound to the page's groups;
+    // `lastPt1000` answers the Pt1000 flag of the last status, shown with the Pt points.
+    void BindCalibration(qs::CommandBindings<Command>& bindings, std::function<bool()> lastPt1000);
 
     static constexpr int kStripWidth = 297;
     static constexpr int kStepButtonWidth = 39;

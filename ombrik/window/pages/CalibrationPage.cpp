@@ -1,5 +1,6 @@
 #include "CalibrationPage.h"
 
+#include "common/calibration/CalibrationBinding.h"
 #include "PageSheet.h"
 #include "common/ui/ControlBuilder.h"
 #include "common/ui/RequestButtonBinder.h"
@@ -161,19 +162,9 @@ OptionsRecord CalibrationPage::TakeOptions()
     return OptionsRecord::FromSelection(RadioGroup_InputModul->ItemIndex(), RadioGroup_OutputModul->ItemIndex());
 }
 
-bool CalibrationPage::CurrentOutputSelected() const
+void CalibrationPage::BindCalibration(qs::CommandBindings<mbu::Command>& bindings, std::function<bool()> lastPt1000)
 {
-    return Output->CurrentOutputSelected();
-}
-
-void CalibrationPage::ShowPt1000(bool on)
-{
-    Pt->CheckBox_bPt1000->setChecked(on);
-}
-
-bool CalibrationPage::Pt1000Chosen() const
-{
-    return Pt->CheckBox_bPt1000->isChecked();
+    qs::BindCalibration(bindings, values_, *Output, *Pt, std::move(lastPt1000));
 }
 
 void CalibrationPage::PressReads()

@@ -8,10 +8,14 @@
 #include "common/ui/RadioGroup.h"
 #include "common/ui/SpeedButton.h"
 #include "ombrik/link/records/OptionsRecord.h"
+#include "ombrik/link/CommandTable.h"
+#include "common/link/CommandBindings.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QObject>
+
+#include <functional>
 
 namespace qs {
 class RequestButtonBinder;
@@ -45,12 +49,11 @@ public:
     void ShowOptions(const OptionsRecord& options);
     // The modules selected; a group with no selection is set to "Nincs" and sent as such.
     OptionsRecord TakeOptions();
-    // Item 0, "Áram", of the output type is selected.
-    bool CurrentOutputSelected() const;
     // The calibration points the replies keep, shown in their labels.
     qs::CalibrationValues& Values() { return values_; }
-    void ShowPt1000(bool on);
-    bool Pt1000Chosen() const;
+    // The calibration commands' replies and the Pt1000 write bound to the page's groups;
+    // `lastPt1000` answers the Pt1000 flag of the last poll, shown with the Pt points.
+    void BindCalibration(qs::CommandBindings<mbu::Command>& bindings, std::function<bool()> lastPt1000);
 
     static constexpr int kStripWidth = 329;
 
