@@ -132,9 +132,11 @@ bool printTurnaround(std::vector<double> samples, int reads, const char* from, c
     }
     const double median = samples[samples.size() / 2];
     const double p99 = samples[std::min(samples.size() - 1, samples.size() * 99 / 100)];
-    std::printf("turnaround (%s) over %d x 16384-byte replies (%zu segment requests): median %.1f us, p99 %.1f us"
-                " (targets: %s)\n",
-                from, reads, samples.size(), median, p99, targets);
+    std::printf(
+        "turnaround (%s) over %d x 16384-byte replies (%zu segment requests): median %.1f us, p99 "
+        "%.1f us"
+        " (targets: %s)\n",
+        from, reads, samples.size(), median, p99, targets);
     return true;
 }
 
@@ -209,7 +211,8 @@ int runSimulated()
     };
     meter->onFrameWritten = [&](const mbu3::Frame& f) {
         if (waiting && f[mbu3::off::Flags] == mbu3::kFlagAskReply)
-            samples.push_back(std::chrono::duration<double, std::micro>(Clock::now() - arrived).count());
+            samples.push_back(
+                std::chrono::duration<double, std::micro>(Clock::now() - arrived).count());
         waiting = false;
     };
     const int reads = 20;
@@ -287,10 +290,11 @@ void runHidLayerAlone()
     fakehid::waitUntilIdle(3s);
     std::sort(samples.begin(), samples.end());
     if (!samples.empty())
-        std::printf("HID layer alone (a sink that writes each report straight back), %zu round trips:"
-                    " median %.1f us, p99 %.1f us\n",
-                    samples.size(), samples[samples.size() / 2],
-                    samples[std::min(samples.size() - 1, samples.size() * 99 / 100)]);
+        std::printf(
+            "HID layer alone (a sink that writes each report straight back), %zu round trips:"
+            " median %.1f us, p99 %.1f us\n",
+            samples.size(), samples[samples.size() / 2],
+            samples[std::min(samples.size() - 1, samples.size() * 99 / 100)]);
 }
 
 int runHidapiFake()
@@ -299,7 +303,8 @@ int runHidapiFake()
     runHidLayerAlone();
     FakeMeter meter;
     meter.withCore([](MeterCore& core) { core.setReplyData(131, bigReply()); });
-    auto timedBackend = std::make_unique<TimedBackend>(std::make_unique<hid::HidapiBackend>(0x04D8, 0x003F));
+    auto timedBackend =
+        std::make_unique<TimedBackend>(std::make_unique<hid::HidapiBackend>(0x04D8, 0x003F));
     TimedBackend* timed = timedBackend.get();
     auto usb = std::make_unique<hid::UsbHid>(std::move(timedBackend));
     auto forms = std::make_unique<KorvelForms>(*usb, QStringList{"/VORKAL"});
@@ -327,7 +332,8 @@ int runHidapiFake()
         [&](const fakehid::Report& r) {
             const auto now = Clock::now();
             std::lock_guard lock(m);
-            if (waiting && r[mbu3::off::Flags] == mbu3::kFlagAskReply && delivered > read && handed > delivered) {
+            if (waiting && r[mbu3::off::Flags] == mbu3::kFlagAskReply && delivered > read &&
+                handed > delivered) {
                 samples.push_back(micros(now - read));
                 inbound.push_back(micros(delivered - read));
                 window.push_back(micros(handed - delivered));
@@ -348,12 +354,14 @@ int runHidapiFake()
     fakehid::setHooks({}, {});
     timed->onReport = {};
     timed->onWrite = {};
-    if (!printTurnaround(samples, reads, "reply read by hid_read_timeout to next frame entering hid_write",
+    if (!printTurnaround(samples, reads,
+                         "reply read by hid_read_timeout to next frame entering hid_write",
                          "median <= 100 us, p99 <= 500 us"))
         return 1;
-    std::printf("  split (medians): reader thread to GUI thread %.1f us, UsbHid and window %.1f us,"
-                " GUI thread to writer thread %.1f us\n",
-                median(inbound), median(window), median(outbound));
+    std::printf(
+        "  split (medians): reader thread to GUI thread %.1f us, UsbHid and window %.1f us,"
+        " GUI thread to writer thread %.1f us\n",
+        median(inbound), median(window), median(outbound));
 
     // Idle on the status poll: poll rate and the process's CPU time over the same 10 s.
     Control<QCheckBox>(w, "CheckBox_MBUPause")->setChecked(false);
@@ -375,9 +383,10 @@ int runHidapiFake()
     const double gui = cpuSeconds(CLOCK_THREAD_CPUTIME_ID) - guiBefore;
     std::printf("idle poll rate: %.2f polls/s over %.1f s (target 33.3 +/- 0.5)\n",
                 (polls() - pollsBefore) / seconds, seconds);
-    std::printf("idle CPU, whole process: %.2f %% of one core over %.1f s (GUI thread alone %.2f %%;"
-                " target <= 2 %%)\n",
-                100.0 * cpu / seconds, seconds, 100.0 * gui / seconds);
+    std::printf(
+        "idle CPU, whole process: %.2f %% of one core over %.1f s (GUI thread alone %.2f %%;"
+        " target <= 2 %%)\n",
+        100.0 * cpu / seconds, seconds, 100.0 * gui / seconds);
 
     // Shutdown with the meter attached and a write held in the device: the window goes, then
     // the HID layer.
@@ -387,8 +396,10 @@ int runHidapiFake()
     QElapsedTimer s;
     s.start();
     usb.reset();
-    std::printf("shutdown with a meter attached and a write held in the device: %.1f ms (target <= 100 ms)\n",
-                s.nsecsElapsed() / 1e6);
+    std::printf(
+        "shutdown with a meter attached and a write held in the device: %.1f ms (target <= 100 "
+        "ms)\n",
+        s.nsecsElapsed() / 1e6);
     fakehid::waitUntilIdle(3s);
     return 0;
 }
@@ -440,9 +451,11 @@ IdleFigures measureIdle(bool mbu, const WindowFactory& makeWindow)
 
 void printIdle(const char* what, const IdleFigures& f)
 {
-    std::printf("%-22s idle on the status poll, %.2f polls/s: whole process %.2f %%, GUI thread %.2f %% of one core"
-                " (targets <= 1.5 %%, <= 1 %%)\n",
-                what, f.polls, f.process, f.gui);
+    std::printf(
+        "%-22s idle on the status poll, %.2f polls/s: whole process %.2f %%, GUI thread %.2f %% of "
+        "one core"
+        " (targets <= 1.5 %%, <= 1 %%)\n",
+        what, f.polls, f.process, f.gui);
 }
 
 int runIdleWindows()
@@ -473,7 +486,8 @@ int main(int argc, char** argv)
     if (!std::getenv("XDG_RUNTIME_DIR")) {
         const QByteArray dir = QDir::tempPath().toUtf8() + "/qs-bench-runtime";
         QDir().mkpath(QString::fromUtf8(dir));
-        QFile::setPermissions(QString::fromUtf8(dir), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(QString::fromUtf8(dir),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         setenv("XDG_RUNTIME_DIR", dir.constData(), 1);
     }
     enum { Simulated, HidapiFake, IdleWindows } mode = Simulated;
@@ -483,7 +497,9 @@ int main(int argc, char** argv)
         } else if (std::strcmp(argv[i], "--idle-windows") == 0) {
             mode = IdleWindows;
         } else if (std::strcmp(argv[i], "--backend=simulated") != 0) {
-            std::fprintf(stderr, "usage: %s [--backend=simulated|--backend=hidapi-fake|--idle-windows]\n", argv[0]);
+            std::fprintf(stderr,
+                         "usage: %s [--backend=simulated|--backend=hidapi-fake|--idle-windows]\n",
+                         argv[0]);
             return 2;
         }
     }

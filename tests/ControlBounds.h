@@ -26,17 +26,19 @@ inline bool IsControl(const QWidget* w)
     return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLineEdit*>(w) ||
            qobject_cast<const QLabel*>(w) || qobject_cast<const QComboBox*>(w) ||
            (qobject_cast<const QAbstractScrollArea*>(w) && !qobject_cast<const QScrollArea*>(w)) ||
-           qobject_cast<const QAbstractSpinBox*>(w) ||
-           qobject_cast<const QAbstractSlider*>(w) || qobject_cast<const QTabBar*>(w) || w->inherits("TMBarGraph");
+           qobject_cast<const QAbstractSpinBox*>(w) || qobject_cast<const QAbstractSlider*>(w) ||
+           qobject_cast<const QTabBar*>(w) || w->inherits("TMBarGraph");
 }
 
 inline std::string NameOf(const QWidget* w)
 {
     const QString name = w->objectName();
-    const QString text = qobject_cast<const QAbstractButton*>(w) ? static_cast<const QAbstractButton*>(w)->text()
-                         : qobject_cast<const QLabel*>(w)        ? static_cast<const QLabel*>(w)->text()
-                                                                 : QString();
-    return (name.isEmpty() ? QString::fromLatin1(w->metaObject()->className()) + " \"" + text + "\"" : name)
+    const QString text = qobject_cast<const QAbstractButton*>(w)
+                             ? static_cast<const QAbstractButton*>(w)->text()
+                         : qobject_cast<const QLabel*>(w) ? static_cast<const QLabel*>(w)->text()
+                                                          : QString();
+    return (name.isEmpty() ? QString::fromLatin1(w->metaObject()->className()) + " \"" + text + "\""
+                           : name)
         .toStdString();
 }
 
@@ -74,8 +76,8 @@ inline std::vector<std::string> PastRightEdge(QWidget* root, const QWidget* view
         for (QWidget* a = w->parentWidget(); a && a != root; a = a->parentWidget())
             limit = std::min(limit, GlobalRect(a).right());
         if (GlobalRect(w).right() > limit)
-            out.push_back(NameOf(w) + " ends at " + std::to_string(GlobalRect(w).right()) + ", past " +
-                          std::to_string(limit));
+            out.push_back(NameOf(w) + " ends at " + std::to_string(GlobalRect(w).right()) +
+                          ", past " + std::to_string(limit));
     }
     return out;
 }
@@ -100,7 +102,8 @@ inline bool ShowsWhole(QLineEdit* edit, const QString& text)
     edit->setText(text);
     edit->end(false);
     edit->grab();  // the edit scrolls its text when it paints
-    const bool whole = edit->cursorPositionAt(QPoint(edit->contentsRect().left() + 3, edit->height() / 2)) == 0;
+    const bool whole =
+        edit->cursorPositionAt(QPoint(edit->contentsRect().left() + 3, edit->height() / 2)) == 0;
     edit->setText(own);
     return whole;
 }

@@ -15,7 +15,8 @@ struct MeterHarness {
     std::unique_ptr<qs::hid::UsbHid> usb;
 
     explicit MeterHarness(Protocol protocol = Protocol::Mbu3)
-        : meter(new SimulatedMeter), usb(std::make_unique<qs::hid::UsbHid>(std::unique_ptr<qs::hid::Backend>(meter)))
+        : meter(new SimulatedMeter),
+          usb(std::make_unique<qs::hid::UsbHid>(std::unique_ptr<qs::hid::Backend>(meter)))
     {
         if (protocol == Protocol::Mbu)
             meter->useMbuProtocol();

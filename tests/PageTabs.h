@@ -30,8 +30,8 @@ inline void WheelOnTabBar(qs::PageControl* pc, int delta)
 {
     QTabBar* bar = PageTabBar(pc);
     const QPoint at = bar->rect().center();
-    QWheelEvent event(at, bar->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
-                      false);
+    QWheelEvent event(at, bar->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(bar, &event);
 }
 
@@ -40,9 +40,12 @@ enum class PageRoad { Arrow, CtrlTab, Wheel };
 inline const char* PageRoadName(PageRoad road)
 {
     switch (road) {
-    case PageRoad::Arrow: return "arrow key on the focused tab bar";
-    case PageRoad::CtrlTab: return "Ctrl+Tab on the page";
-    case PageRoad::Wheel: return "mouse wheel on the tab bar";
+    case PageRoad::Arrow:
+        return "arrow key on the focused tab bar";
+    case PageRoad::CtrlTab:
+        return "Ctrl+Tab on the page";
+    case PageRoad::Wheel:
+        return "mouse wheel on the tab bar";
     }
     return "";
 }
@@ -60,7 +63,8 @@ inline void StepPage(qs::PageControl* pc, PageRoad road, bool forward = true)
         if (forward)
             QTest::keyClick(pc->activePage(), Qt::Key_Tab, Qt::ControlModifier);
         else
-            QTest::keyClick(pc->activePage(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+            QTest::keyClick(pc->activePage(), Qt::Key_Backtab,
+                            Qt::ControlModifier | Qt::ShiftModifier);
         break;
     case PageRoad::Wheel:
         WheelOnTabBar(pc, forward ? -120 : 120);

@@ -20,13 +20,15 @@ int main(int argc, char** argv)
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     if (!platform || std::string_view(platform) == "offscreen") {
         const char* screen = std::getenv("QS_TEST_SCREEN");
-        const std::string spec = std::string("offscreen:configfile=") + (screen ? screen : QS_DESKTOP_SCREEN);
+        const std::string spec =
+            std::string("offscreen:configfile=") + (screen ? screen : QS_DESKTOP_SCREEN);
         setenv("QT_QPA_PLATFORM", spec.c_str(), 1);
     }
     if (!std::getenv("XDG_RUNTIME_DIR")) {
         const QByteArray dir = QDir::tempPath().toUtf8() + "/qs-test-runtime";
         QDir().mkpath(QString::fromUtf8(dir));
-        QFile::setPermissions(QString::fromUtf8(dir), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(QString::fromUtf8(dir),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         setenv("XDG_RUNTIME_DIR", dir.constData(), 1);
     }
     QLocale::setDefault(QLocale::c());

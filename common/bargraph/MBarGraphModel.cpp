@@ -186,8 +186,8 @@ void MBarGraphModel::Redraw(bool force)
     lastRedraw_ = {};
     lastRedraw_.forced = force;
     const bool barTest = force || clampedValue_ != drawnValue_ || redrawPending_;
-    const bool bandTest = force || clampedValueFrom_ != drawnValueFrom_
-                          || clampedValueTo_ != drawnValueTo_ || redrawPending_;
+    const bool bandTest = force || clampedValueFrom_ != drawnValueFrom_ ||
+                          clampedValueTo_ != drawnValueTo_ || redrawPending_;
     const bool horizontal = orientation_ == orientationHorizontal;
     const bool vertical = orientation_ == orientationVertical;
 
@@ -351,8 +351,7 @@ void MBarGraphModel::PlaceText()
         break;
     case tpCentre:
         // The middle of the track, not of the bar.
-        textLabel_.left =
-            Round((layout_.barRight - layout_.barLeft) / 2.0) + pl - Round(tw / 2.0);
+        textLabel_.left = Round((layout_.barRight - layout_.barLeft) / 2.0) + pl - Round(tw / 2.0);
         break;
     }
     textLabel_.top = textPosition_ == tpFix ? textTop_ : pt + Round((ph - th) / 2.0);

@@ -54,8 +54,8 @@ struct RedrawReport {
 
 // The control's layout numbers, in client pixels; the redraw of each mode rewrites its own.
 struct BarLayout {
-    int barLeft = 0, barCentre = 0, plusStart = 0, barRight = 0;    // horizontal: L, C, R0, R1
-    int barTop = 0, barMiddle = 0, minusStart = 0, barBottom = 0;   // vertical: T, C, B0, B1
+    int barLeft = 0, barCentre = 0, plusStart = 0, barRight = 0;   // horizontal: L, C, R0, R1
+    int barTop = 0, barMiddle = 0, minusStart = 0, barBottom = 0;  // vertical: T, C, B0, B1
 };
 
 struct BarConstraints {

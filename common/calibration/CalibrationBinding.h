@@ -21,7 +21,8 @@ void BindCalibration(CommandBindings<Command>& bindings, CalibrationValues& valu
                      const OutputCalibrationGroup& output, PtCalibrationGroup& pt,
                      std::function<bool()> lastPt1000)
 {
-    const Command inputSteps[] = {Command::CalIn0mA, Command::CalIn20mA, Command::CalIn0V, Command::CalIn10V};
+    const Command inputSteps[] = {Command::CalIn0mA, Command::CalIn20mA, Command::CalIn0V,
+                                  Command::CalIn10V};
     const Command ptSteps[] = {Command::CalPt0Ohm4W, Command::CalPtXOhm4W, Command::CalPt0Ohm3W,
                                Command::CalPtXOhm3W};
     for (std::size_t i = 0; i < 4; ++i) {
@@ -34,18 +35,23 @@ void BindCalibration(CommandBindings<Command>& bindings, CalibrationValues& valu
     }
     bindings.SetDecoder(Command::InputCalRead,
                         [&values](ByteReader& r) { values.SetInput(InputCalibration::Decode(r)); });
-    bindings.SetDecoder(Command::PwmCalRead,
-                        [&values](ByteReader& r) { values.SetOutput(OutputCalibration::Decode(r)); });
-    for (const auto& [command, high] : {std::pair{Command::CalPwmLow, false}, std::pair{Command::CalPwmHigh, true}})
+    bindings.SetDecoder(Command::PwmCalRead, [&values](ByteReader& r) {
+        values.SetOutput(OutputCalibration::Decode(r));
+    });
+    for (const auto& [command, high] :
+         {std::pair{Command::CalPwmLow, false}, std::pair{Command::CalPwmHigh, true}})
         bindings.SetDecoder(command, [&values, &output, high](ByteReader& r) {
-            const std::size_t point = CalibrationValues::OutputPointFor(high, output.CurrentOutputSelected());
+            const std::size_t point =
+                CalibrationValues::OutputPointFor(high, output.CurrentOutputSelected());
             values.SetOutputPoint(point, PwmCalibrationPoint::Decode(r).points[0]);
         });
-    bindings.SetDecoder(Command::PtCalRead, [&values, &pt, lastPt1000 = std::move(lastPt1000)](ByteReader& r) {
-        values.SetPt(PtCalibration::Decode(r));
-        pt.ShowPt1000(lastPt1000());
-    });
-    bindings.SetEncoder(Command::Pt1000Write, [&pt](ByteWriter& w) { Pt1000Choice{pt.Pt1000Chosen()}.Encode(w); });
+    bindings.SetDecoder(Command::PtCalRead,
+                        [&values, &pt, lastPt1000 = std::move(lastPt1000)](ByteReader& r) {
+                            values.SetPt(PtCalibration::Decode(r));
+                            pt.ShowPt1000(lastPt1000());
+                        });
+    bindings.SetEncoder(Command::Pt1000Write,
+                        [&pt](ByteWriter& w) { Pt1000Choice{pt.Pt1000Chosen()}.Encode(w); });
 }
 
 }  // namespace qs

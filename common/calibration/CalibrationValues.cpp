@@ -11,15 +11,18 @@ constexpr const char* kPwmPicture = "## ##0";
 
 // Stores one point of a block and shows it in its label.
 template <class Points, class T>
-void SetPoint(Points& block, const std::array<QLabel*, 4>& labels, std::size_t point, T value, const char* picture)
+void SetPoint(Points& block, const std::array<QLabel*, 4>& labels, std::size_t point, T value,
+              const char* picture)
 {
     block.points.at(point) = value;
     if (QLabel* label = labels.at(point))
-        label->setText(QString::fromStdString(FormatInteger(value, picture, LocaleDecimalSeparator())));
+        label->setText(
+            QString::fromStdString(FormatInteger(value, picture, LocaleDecimalSeparator())));
 }
 
 template <class Points>
-void SetAll(Points& block, const std::array<QLabel*, 4>& labels, const Points& read, const char* picture)
+void SetAll(Points& block, const std::array<QLabel*, 4>& labels, const Points& read,
+            const char* picture)
 {
     for (std::size_t i = 0; i < read.points.size(); ++i)
         SetPoint(block, labels, i, read.points[i], picture);

@@ -15,12 +15,14 @@ namespace qs {
 // other. caption: the group's title.
 class InputCalibrationGroup : public QObject {
 public:
-    InputCalibrationGroup(QWidget* page, const QString& caption, const CalibrationGroupLayout& layout);
+    InputCalibrationGroup(QWidget* page, const QString& caption,
+                          const CalibrationGroupLayout& layout);
 
     // The point labels in the point order of the input calibration block.
     std::array<QLabel*, 4> PointLabels() const
     {
-        return {Label_RAM1_iCalLow1, Label_RAM1_iCalHigh1, Label_RAM1_iCalLow2, Label_RAM1_iCalHigh2};
+        return {Label_RAM1_iCalLow1, Label_RAM1_iCalHigh1, Label_RAM1_iCalLow2,
+                Label_RAM1_iCalHigh2};
     }
 
     QGroupBox* GroupBox_InputCalQVAIN = nullptr;

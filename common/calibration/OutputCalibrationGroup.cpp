@@ -43,11 +43,13 @@ SpeedButton* Switch(QWidget* container, const char* name, const QString& caption
 }
 }  // namespace
 
-OutputCalibrationGroup::OutputCalibrationGroup(QWidget* container, int stripWidth) : QObject(container), stripWidth_(stripWidth)
+OutputCalibrationGroup::OutputCalibrationGroup(QWidget* container, int stripWidth)
+    : QObject(container), stripWidth_(stripWidth)
 {
-    SpeedButton_PWMForce =
-        Switch(container, "SpeedButton_PWMForce", "Kimeneti PWM közvetlen vezérlése a kalibráláshoz", 2);
-    SpeedButton_CheckCurrent = Switch(container, "SpeedButton_CheckCurrent", "Ellenőrzés: 12 mA", 1);
+    SpeedButton_PWMForce = Switch(container, "SpeedButton_PWMForce",
+                                  "Kimeneti PWM közvetlen vezérlése a kalibráláshoz", 2);
+    SpeedButton_CheckCurrent =
+        Switch(container, "SpeedButton_CheckCurrent", "Ellenőrzés: 12 mA", 1);
     SpeedButton_CheckVoltage = Switch(container, "SpeedButton_CheckVoltage", "Ellenőrzés: 5 V", 1);
     SpeedButton_CheckCurrent->setVisible(false);
     SpeedButton_CheckVoltage->setVisible(false);
@@ -60,7 +62,8 @@ OutputCalibrationGroup::OutputCalibrationGroup(QWidget* container, int stripWidt
     SpeedButton_CalPWMH = Switch(GroupBox_OutputCal, "SpeedButton_CalPWMH", "Kalibrálás 20 mA", 1);
     grid->addWidget(SpeedButton_CalPWML, 0, 0);
     grid->addWidget(SpeedButton_CalPWMH, 0, 1);
-    RadioGroup_KimenetTipusa = new RadioGroup("Kimenet típusa", {"Áram", "Feszültség"}, GroupBox_OutputCal);
+    RadioGroup_KimenetTipusa =
+        new RadioGroup("Kimenet típusa", {"Áram", "Feszültség"}, GroupBox_OutputCal);
     RadioGroup_KimenetTipusa->setObjectName("RadioGroup_KimenetTipusa");
     RadioGroup_KimenetTipusa->setItemIndex(0);
     grid->addWidget(RadioGroup_KimenetTipusa, 0, 2, 2, 1);
@@ -93,10 +96,14 @@ OutputCalibrationGroup::OutputCalibrationGroup(QWidget* container, int stripWidt
         int delta;
     };
     const StepSpec steps[] = {
-        {&Button_PWMMmmm, "Button_PWMMmmm", "----", -5000}, {&Button_PWMMmm, "Button_PWMMmm", "---", -400},
-        {&Button_PWMMm, "Button_PWMMm", "--", -20},         {&Button_PWMM, "Button_PWMM", "-", -1},
-        {&Button_PWMP, "Button_PWMP", "+", 1},              {&Button_PWMPp, "Button_PWMPp", "++", 20},
-        {&Button_PWMPpp, "Button_PWMPpp", "+++", 400},      {&Button_PWMPppp, "Button_PWMPppp", "++++", 5000},
+        {&Button_PWMMmmm, "Button_PWMMmmm", "----", -5000},
+        {&Button_PWMMmm, "Button_PWMMmm", "---", -400},
+        {&Button_PWMMm, "Button_PWMMm", "--", -20},
+        {&Button_PWMM, "Button_PWMM", "-", -1},
+        {&Button_PWMP, "Button_PWMP", "+", 1},
+        {&Button_PWMPp, "Button_PWMPp", "++", 20},
+        {&Button_PWMPpp, "Button_PWMPpp", "+++", 400},
+        {&Button_PWMPppp, "Button_PWMPppp", "++++", 5000},
     };
     auto* row = new QHBoxLayout;
     row->setSpacing(2);
@@ -113,14 +120,17 @@ OutputCalibrationGroup::OutputCalibrationGroup(QWidget* container, int stripWidt
     grid->setColumnStretch(3, 1);
 
     connect(Shape1, &ClickStrip::pressed, this, [this](int x) { Shape1MouseDown(x); });
-    connect(SpeedButton_PWMForce, &SpeedButton::clicked, this, [this] { SpeedButton_PWMForceClick(); });
-    connect(RadioGroup_KimenetTipusa, &RadioGroup::itemClicked, this, [this] { RadioGroup_KimenetTipusaClick(); });
+    connect(SpeedButton_PWMForce, &SpeedButton::clicked, this,
+            [this] { SpeedButton_PWMForceClick(); });
+    connect(RadioGroup_KimenetTipusa, &RadioGroup::itemClicked, this,
+            [this] { RadioGroup_KimenetTipusaClick(); });
     ShowPWMValue(PWMValue);
 }
 
 void OutputCalibrationGroup::ShowPWMValue(std::uint16_t value)
 {
-    Label_PWM->setText(QString::fromStdString(FormatInteger(value, "## ##0", LocaleDecimalSeparator())));
+    Label_PWM->setText(
+        QString::fromStdString(FormatInteger(value, "## ##0", LocaleDecimalSeparator())));
     MBarGraph_PWM->SetMBGValue(value / 65535.0);
 }
 
@@ -148,7 +158,8 @@ void OutputCalibrationGroup::SpeedButton_PWMForceClick()
         return;
     }
     // No calibration or check request stays pending while the group is hidden.
-    for (SpeedButton* b : {SpeedButton_CalPWML, SpeedButton_CalPWMH, SpeedButton_CheckCurrent, SpeedButton_CheckVoltage})
+    for (SpeedButton* b : {SpeedButton_CalPWML, SpeedButton_CalPWMH, SpeedButton_CheckCurrent,
+                           SpeedButton_CheckVoltage})
         b->SetDown(false);
 }
 

@@ -8,7 +8,8 @@ bool DisplayImage::Pixel(int x, int y) const
 {
     if (x < 0 || x >= kWidth || y < 0 || y >= kHeight)
         return false;
-    const std::uint8_t b = bytes[kBytesPerRow * static_cast<std::size_t>(y) + static_cast<std::size_t>(x / 8)];
+    const std::uint8_t b =
+        bytes[kBytesPerRow * static_cast<std::size_t>(y) + static_cast<std::size_t>(x / 8)];
     return (b & (0x80 >> (x % 8))) != 0;
 }
 
@@ -46,9 +47,10 @@ DisplayRowPair DisplayRowPair::Of(const DisplayImage& image, std::uint8_t row)
         const std::size_t y = row + k;  // no wrap past 255
         if (y >= static_cast<std::size_t>(DisplayImage::kHeight))
             continue;
-        std::copy_n(image.bytes.begin() + static_cast<std::ptrdiff_t>(y * DisplayImage::kBytesPerRow),
-                    DisplayImage::kBytesPerRow,
-                    pair.bytes.begin() + static_cast<std::ptrdiff_t>(k * DisplayImage::kBytesPerRow));
+        std::copy_n(
+            image.bytes.begin() + static_cast<std::ptrdiff_t>(y * DisplayImage::kBytesPerRow),
+            DisplayImage::kBytesPerRow,
+            pair.bytes.begin() + static_cast<std::ptrdiff_t>(k * DisplayImage::kBytesPerRow));
     }
     return pair;
 }
@@ -59,9 +61,10 @@ void DisplayRowPair::StoreIn(DisplayImage& image) const
         const std::size_t y = row + k;  // no wrap past 255
         if (y >= static_cast<std::size_t>(DisplayImage::kHeight))
             continue;
-        std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(k * DisplayImage::kBytesPerRow),
-                    DisplayImage::kBytesPerRow,
-                    image.bytes.begin() + static_cast<std::ptrdiff_t>(y * DisplayImage::kBytesPerRow));
+        std::copy_n(
+            bytes.begin() + static_cast<std::ptrdiff_t>(k * DisplayImage::kBytesPerRow),
+            DisplayImage::kBytesPerRow,
+            image.bytes.begin() + static_cast<std::ptrdiff_t>(y * DisplayImage::kBytesPerRow));
     }
 }
 

@@ -120,7 +120,10 @@ struct Event {
 
 // One open device, shared by the backend's table and the device's two threads.
 struct Link {
-    Link(Handle h, std::string p, DeviceIdentity i) : handle(h), path(std::move(p)), identity(std::move(i)) {}
+    Link(Handle h, std::string p, DeviceIdentity i)
+        : handle(h), path(std::move(p)), identity(std::move(i))
+    {
+    }
     const Handle handle;
     const std::string path;
     const DeviceIdentity identity;
@@ -308,7 +311,8 @@ void Shared::scan(OpenFailures& openFailures)
             OpenFailure& failure = failed->second;
             if (!failure.hinted) {
                 failure.hinted = true;
-                std::fprintf(stderr, "%s\n", detail::openFailureMessage(entry.path, failure.reason).c_str());
+                std::fprintf(stderr, "%s\n",
+                             detail::openFailureMessage(entry.path, failure.reason).c_str());
             }
             if (now < failure.retryAt)
                 continue;
@@ -341,7 +345,8 @@ void Shared::scan(OpenFailures& openFailures)
         {
             std::lock_guard lock(mutex);
             if (!stopping) {
-                link = std::make_shared<Link>(++lastHandle, std::move(entry.path), std::move(entry.identity));
+                link = std::make_shared<Link>(++lastHandle, std::move(entry.path),
+                                              std::move(entry.identity));
                 links.emplace(link->handle, link);
                 // Queued before the reader starts, so no report can overtake the arrival.
                 Event arrived(Event::Arrived, link->handle);
@@ -359,8 +364,12 @@ void Shared::scan(OpenFailures& openFailures)
         Library::instance().retain();
         // Each thread takes its handle with it: from here on it is the only one to touch it.
         // They keep the shared state alive: a writer stuck in the device may outlive the backend.
-        std::thread([self = shared_from_this(), link, readDev] { self->runReader(link, readDev); }).detach();
-        std::thread([self = shared_from_this(), link, writeDev] { self->runWriter(link, writeDev); }).detach();
+        std::thread([self = shared_from_this(), link, readDev] {
+            self->runReader(link, readDev);
+        }).detach();
+        std::thread([self = shared_from_this(), link, writeDev] {
+            self->runWriter(link, writeDev);
+        }).detach();
     }
 }
 
@@ -434,7 +443,10 @@ void Shared::runWriter(const std::shared_ptr<Link>& link, hid_device* dev)
 // ---- GUI thread ----
 
 struct HidapiBackend::Impl {
-    Impl(std::uint16_t vendor, std::uint16_t product) : shared(std::make_shared<Shared>(vendor, product)) {}
+    Impl(std::uint16_t vendor, std::uint16_t product)
+        : shared(std::make_shared<Shared>(vendor, product))
+    {
+    }
 
     void start(Sink& s);
     void deliver();
@@ -463,7 +475,8 @@ void HidapiBackend::Impl::start(Sink& s)
         return;
     }
     wakeNotifier = std::make_unique<QSocketNotifier>(wakeFd, QSocketNotifier::Read);
-    QObject::connect(wakeNotifier.get(), &QSocketNotifier::activated, wakeNotifier.get(), [this] { deliver(); });
+    QObject::connect(wakeNotifier.get(), &QSocketNotifier::activated, wakeNotifier.get(),
+                     [this] { deliver(); });
     {
         std::lock_guard lock(shared->mutex);
         shared->wakeFd = wakeFd;
@@ -531,8 +544,8 @@ void HidapiBackend::Impl::shutdown()
         finder.join();
     {
         std::unique_lock lock(shared->mutex);
-        shared->threadsDone.wait_until(lock, deadline,
-                                       [this] { return shared->deviceThreads == shared->writesInProgress; });
+        shared->threadsDone.wait_until(
+            lock, deadline, [this] { return shared->deviceThreads == shared->writesInProgress; });
     }
     wakeNotifier.reset();
     if (wakeFd >= 0)

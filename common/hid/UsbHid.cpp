@@ -74,7 +74,8 @@ void UsbHid::queue(int event, Handle handle)
     queued_.emplace_back(event, handle);
     if (!drainPosted_) {
         drainPosted_ = true;
-        QMetaObject::invokeMethod(this, [this] { drain(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { drain(); }, Qt::QueuedConnection);
     }
 }
 

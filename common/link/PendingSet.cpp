@@ -4,7 +4,8 @@
 
 namespace qs {
 
-PendingSet::PendingSet(std::span<const Key> order) : order_(order.begin(), order.end()), pending_(order.size())
+PendingSet::PendingSet(std::span<const Key> order)
+    : order_(order.begin(), order.end()), pending_(order.size())
 {
 }
 

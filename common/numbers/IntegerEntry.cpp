@@ -16,7 +16,8 @@ std::uint32_t ClampUnsigned(std::uint32_t value, std::uint32_t minimum, std::uin
 ClampedEntry IntClampedEntry(std::string_view text, std::uint32_t minimum, std::uint32_t maximum)
 {
     const std::int32_t entered = TextToInt32(text).value_or(0);
-    const std::uint32_t value = ClampUnsigned(static_cast<std::uint32_t>(entered), minimum, maximum);
+    const std::uint32_t value =
+        ClampUnsigned(static_cast<std::uint32_t>(entered), minimum, maximum);
     return {value, std::to_string(value)};
 }
 

@@ -29,7 +29,8 @@ std::string LocaleDecimalSeparator()
     static QLocale seen;
     static std::string text;
     static bool made = false;
-    return FromDefaultLocale(seen, text, made, [](const QLocale& l) { return l.decimalPoint().toStdString(); });
+    return FromDefaultLocale(seen, text, made,
+                             [](const QLocale& l) { return l.decimalPoint().toStdString(); });
 }
 
 QString DateSeparatorOf(const QString& shortDateFormat)

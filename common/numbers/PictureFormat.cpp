@@ -103,8 +103,8 @@ DecimalDigits FromDouble(double value)
     std::frexp(value, &exponent);  // value = f * 2^exponent, 0.5 <= |f| < 1: m * 2^(exponent - 53)
     const int places = value == 0 ? 0 : std::clamp(53 - exponent, 0, 1074);
     char buffer[1500];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, places);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                      std::chars_format::fixed, places);
     const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
     const auto point = text.find('.');
     d.integer = std::string(text.substr(0, point));
@@ -176,8 +176,10 @@ std::string LayOutInteger(const std::vector<Token>& tokens, const std::string& d
     }
 
     std::vector<std::string_view> pieces;  // right to left
-    std::size_t placed = 0;                 // digit positions passed so far
-    auto digitAt = [&](std::size_t fromRight) { return std::string_view(digits).substr(n - 1 - fromRight, 1); };
+    std::size_t placed = 0;                // digit positions passed so far
+    auto digitAt = [&](std::size_t fromRight) {
+        return std::string_view(digits).substr(n - 1 - fromRight, 1);
+    };
     for (std::size_t i = tokens.size(); i-- > 0;) {
         const Token& t = tokens[i];
         if (t.digit) {
@@ -219,8 +221,9 @@ std::string FormatDigits(DecimalDigits d, std::string_view picture, std::string_
 {
     const auto point = picture.find('.');
     const std::vector<Token> intTokens = Tokenize(picture.substr(0, point));
-    const std::vector<Token> fracTokens =
-        point == std::string_view::npos ? std::vector<Token>{} : Tokenize(picture.substr(point + 1));
+    const std::vector<Token> fracTokens = point == std::string_view::npos
+                                              ? std::vector<Token>{}
+                                              : Tokenize(picture.substr(point + 1));
 
     std::size_t fracPositions = 0, fracRequired = 0;
     for (const Token& t : fracTokens) {

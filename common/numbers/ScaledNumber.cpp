@@ -14,7 +14,7 @@ namespace qs {
 namespace {
 
 constexpr std::array<std::string_view, 5> kPictures = {"00000", "0000.0", "000.00", "00.000",
-                                                      "0.0000"};
+                                                       "0.0000"};
 constexpr std::array<float, 5> kDivisors = {1.0f, 10.0f, 100.0f, 1000.0f, 10000.0f};
 
 bool IsDecimalCount(int decimals)

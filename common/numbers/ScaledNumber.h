@@ -73,6 +73,7 @@ private:
 
 // A value that carries its own decimal count (0..4) in the picture of that count. A count
 // outside 0..4 has no scale: the integer is shown as it is, in plain digits.
-std::string FormatWithDecimals(std::int64_t scaled, int decimals, std::string_view decimalSeparator);
+std::string FormatWithDecimals(std::int64_t scaled, int decimals,
+                               std::string_view decimalSeparator);
 
 }  // namespace qs

@@ -30,7 +30,8 @@ std::string_view TrimBlanks(std::string_view text)
     return text;
 }
 
-std::optional<DecimalText> ParseDecimalText(std::string_view text, std::string_view decimalSeparator)
+std::optional<DecimalText> ParseDecimalText(std::string_view text,
+                                            std::string_view decimalSeparator)
 {
     text = TrimBlanks(text);
     DecimalText out;

@@ -24,7 +24,8 @@ struct DecimalText {
 // Optional blanks, optional "+" or "-", decimal digits with at most one `decimalSeparator`
 // (at least one digit in all), an optional exponent ("e" or "E", optional sign, digits),
 // optional blanks. Nothing else is accepted.
-std::optional<DecimalText> ParseDecimalText(std::string_view text, std::string_view decimalSeparator);
+std::optional<DecimalText> ParseDecimalText(std::string_view text,
+                                            std::string_view decimalSeparator);
 
 // Optional blanks, optional "+" or "-", decimal digits, optional blanks, within the signed
 // 32-bit range; anything else (hexadecimal, a point, an overflow) is no integer.

@@ -30,10 +30,10 @@ std::string_view ShortText(std::uint8_t code);
 
 // Which labels a code highlights (background white, font red) and which it leaves normal.
 struct Marks {
-    bool error;    // the error label: any code but 0
-    bool command;  // the request's command label: 5
-    bool device;   // the request's and the reply's device labels: 2
-    bool version;  // the three version labels: 3 and 4
+    bool error;         // the error label: any code but 0
+    bool command;       // the request's command label: 5
+    bool device;        // the request's and the reply's device labels: 2
+    bool version;       // the three version labels: 3 and 4
     bool replyUnknown;  // 1 and 6: the reply labels show "?" and the frame is not used
 };
 Marks MarksFor(std::uint8_t code);

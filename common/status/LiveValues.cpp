@@ -28,11 +28,12 @@ void ShowReading(TMBarGraph* bar, std::int32_t reading, const std::string& sep)
 
 }  // namespace
 
-InputDescription DescribeInput(std::uint8_t kind, std::uint8_t inputType, bool pt1000, const PtTexts& pt)
+InputDescription DescribeInput(std::uint8_t kind, std::uint8_t inputType, bool pt1000,
+                               const PtTexts& pt)
 {
-    static constexpr std::array<std::string_view, 5> kTypes{"Áram: 4 - 20 mA", "Áram: 0 - 20 mA",
-                                                            "Feszültség: 0 - 10 V", "Feszültség: 0 - 5 V",
-                                                            "Feszültség: 2 - 10 V"};
+    static constexpr std::array<std::string_view, 5> kTypes{
+        "Áram: 4 - 20 mA", "Áram: 0 - 20 mA", "Feszültség: 0 - 10 V", "Feszültség: 0 - 5 V",
+        "Feszültség: 2 - 10 V"};
     InputDescription d;
     if (kind == 1 && inputType < kTypes.size()) {
         d.text = std::string(kTypes[inputType]);
@@ -45,13 +46,14 @@ InputDescription DescribeInput(std::uint8_t kind, std::uint8_t inputType, bool p
     return d;
 }
 
-std::string PhysicalValueText(float value, const InputDescription& input, std::string_view decimalSeparator)
+std::string PhysicalValueText(float value, const InputDescription& input,
+                              std::string_view decimalSeparator)
 {
     return FormatFloat(value, input.picture, decimalSeparator) + " " + input.unit;
 }
 
-InputDescription LiveValueControls::Show(const LiveStatus& s, std::uint8_t inputKind, const PtTexts& pt,
-                                         const QString& shown) const
+InputDescription LiveValueControls::Show(const LiveStatus& s, std::uint8_t inputKind,
+                                         const PtTexts& pt, const QString& shown) const
 {
     const std::string sep = LocaleDecimalSeparator();
     ShowReading(raw, s.iADRaw, sep);
@@ -59,12 +61,14 @@ InputDescription LiveValueControls::Show(const LiveStatus& s, std::uint8_t input
     InputDescription input = DescribeInput(inputKind, s.uInputType, s.bPt1000, pt);
     // Texts made only when what they show changes.
     if (input.text)
-        labeltext::Set(inputType, [&] { return Utf8(*input.text); }, *input.text);
+        labeltext::Set(
+            inputType, [&] { return Utf8(*input.text); }, *input.text);
     labeltext::Set(
-        physical, [&] { return Utf8(PhysicalValueText(s.fFizikaiMennyiseg, input, sep)); }, s.fFizikaiMennyiseg,
-        input.picture, input.unit, sep);
+        physical, [&] { return Utf8(PhysicalValueText(s.fFizikaiMennyiseg, input, sep)); },
+        s.fFizikaiMennyiseg, input.picture, input.unit, sep);
     labeltext::Set(
-        percent, [&] { return Utf8(FormatFloat(s.fKimenetSzazalek, "#0.000", sep)); }, s.fKimenetSzazalek, sep);
+        percent, [&] { return Utf8(FormatFloat(s.fKimenetSzazalek, "#0.000", sep)); },
+        s.fKimenetSzazalek, sep);
     displayed->setText(shown);
     return input;
 }

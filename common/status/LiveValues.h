@@ -38,11 +38,13 @@ struct PtTexts {
 // "mA"), "Feszültség: 0 - 10 V", "Feszültség: 0 - 5 V", "Feszültség: 2 - 10 V" (unit "V");
 // another type has no text and no unit. Kind 2 (temperature input): the Pt1000 or Pt100
 // text, unit "ohm", picture "#0.00" or "#0.000". Any other kind: nothing.
-InputDescription DescribeInput(std::uint8_t kind, std::uint8_t inputType, bool pt1000, const PtTexts& pt);
+InputDescription DescribeInput(std::uint8_t kind, std::uint8_t inputType, bool pt1000,
+                               const PtTexts& pt);
 
 // The physical value in the description's picture, " " and its unit ("12,3456001281738 "
 // with no picture and no unit).
-std::string PhysicalValueText(float value, const InputDescription& input, std::string_view decimalSeparator);
+std::string PhysicalValueText(float value, const InputDescription& input,
+                              std::string_view decimalSeparator);
 
 struct LiveValueControls {
     TMBarGraph* raw;       // "AD nyers:"
@@ -56,7 +58,8 @@ struct LiveValueControls {
     // description of `inputKind`, the physical value, the output level with "#0.000" and
     // `shown` (the scaled value already in the window's format), all with the locale's
     // decimal separator. Answers the description, whose unit other labels use.
-    InputDescription Show(const LiveStatus& s, std::uint8_t inputKind, const PtTexts& pt, const QString& shown) const;
+    InputDescription Show(const LiveStatus& s, std::uint8_t inputKind, const PtTexts& pt,
+                          const QString& shown) const;
 };
 
 }  // namespace qs

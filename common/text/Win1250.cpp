@@ -28,7 +28,10 @@ constexpr std::array<char32_t, 128> kHighHalf = {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool IsContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char b)
+{
+    return (b & 0xC0) == 0x80;
+}
 
 }  // namespace
 

@@ -4,7 +4,6 @@ namespace qs {
 
 namespace build {
 
-
 QLabel* Label(QWidget* parent, const char* name, const QString& text)
 {
     auto* l = new QLabel(text, parent);
@@ -60,8 +59,8 @@ SpeedButton* Speed(QWidget* container, const char* name, const QString& caption,
     return b;
 }
 
-RequestTrio MakeTrio(QWidget* container, QBoxLayout* row, const char* read, const char* defaults, const char* write,
-                 const QString& defaultsCaption)
+RequestTrio MakeTrio(QWidget* container, QBoxLayout* row, const char* read, const char* defaults,
+                     const char* write, const QString& defaultsCaption)
 {
     RequestTrio t{Speed(container, read, QStringLiteral("Kiolvasás a készülékből")),
                   Speed(container, defaults, defaultsCaption),
@@ -85,7 +84,8 @@ void AddRequestButtons(QWidget* container, QGridLayout* grid, int row, int colum
     }
 }
 
-int AddValueRows(QWidget* parent, QGridLayout* grid, int row, int column, std::initializer_list<ValueSpec> values)
+int AddValueRows(QWidget* parent, QGridLayout* grid, int row, int column,
+                 std::initializer_list<ValueSpec> values)
 {
     for (const ValueSpec& v : values) {
         grid->addWidget(new QLabel(QString::fromUtf8(v.caption), parent), row, column);

@@ -47,7 +47,8 @@ QRadioButton* Radio(QWidget* parent, const char* name, const QString& caption);
 // other control.
 void KeepRoomWhenHidden(QWidget* control);
 // A request button: container is the widget whose buttons of the same group exclude each other.
-SpeedButton* Speed(QWidget* container, const char* name, const QString& caption, int groupIndex = 1);
+SpeedButton* Speed(QWidget* container, const char* name, const QString& caption,
+                   int groupIndex = 1);
 
 // A read / factory-default / write trio of request buttons: one group in one container, laid
 // out in a row (when a row is given; else placed by the caller). The default button's
@@ -58,8 +59,8 @@ struct RequestTrio {
     SpeedButton* write;
 };
 inline const QString kDefaultsCaption = QStringLiteral("Gyári alapértékek megjelenítése");
-RequestTrio MakeTrio(QWidget* container, QBoxLayout* row, const char* read, const char* defaults, const char* write,
-                     const QString& defaultsCaption = kDefaultsCaption);
+RequestTrio MakeTrio(QWidget* container, QBoxLayout* row, const char* read, const char* defaults,
+                     const char* write, const QString& defaultsCaption = kDefaultsCaption);
 
 // Request buttons listed as a table of (member, name, caption): group index 1 in one
 // container (so they exclude each other), placed in the grid from (row, column) on,
@@ -80,7 +81,8 @@ struct ValueSpec {
     const char* caption;  // the fixed label beside it
     const char* text;     // its text at start
 };
-int AddValueRows(QWidget* parent, QGridLayout* grid, int row, int column, std::initializer_list<ValueSpec> values);
+int AddValueRows(QWidget* parent, QGridLayout* grid, int row, int column,
+                 std::initializer_list<ValueSpec> values);
 
 // The control of that name that belongs to the window itself: the dialogs, which the main
 // window owns as children, are windows of their own and are not searched.

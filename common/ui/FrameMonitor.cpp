@@ -31,7 +31,8 @@ Shape* Lamp(QWidget* parent, const char* name)
 
 // "caption value" rows from `row` on in columns `column` and `column` + 1; answers the next
 // free row.
-int AddRows(QWidget* parent, QGridLayout* grid, int row, int column, const std::vector<ValueSpec>& values)
+int AddRows(QWidget* parent, QGridLayout* grid, int row, int column,
+            const std::vector<ValueSpec>& values)
 {
     for (const ValueSpec& v : values) {
         grid->addWidget(new QLabel(QString::fromUtf8(v.caption), parent), row, column);
@@ -54,11 +55,9 @@ void ShowDump(MemoText* memo, FrameMonitor::Dump dump, const std::optional<label
 }  // namespace
 
 FrameMonitor::FrameMonitor(QWidget* parent, const FrameMonitorLook& look)
-    : QGroupBox(look.title, parent),
-      title_(look.title),
+    : QGroupBox(look.title, parent), title_(look.title),
       colourFramesPerSecond_(look.colourFramesPerSecond),
-      localeVersionSeparator_(look.localeVersionSeparator),
-      highestLinkError_(look.highestLinkError)
+      localeVersionSeparator_(look.localeVersionSeparator), highestLinkError_(look.highestLinkError)
 {
     setObjectName(QStringLiteral("GroupBox_MBU"));
     const QString pauseCaption = QStringLiteral("Automatikus lekérdezés tiltva");
@@ -76,7 +75,8 @@ FrameMonitor::FrameMonitor(QWidget* parent, const FrameMonitorLook& look)
     Shape_MBUCom = Lamp(this, "Shape_MBUCom");
     if (look.lampsInOwnRow) {
         auto* lamps = new QHBoxLayout;
-        for (auto [lamp, text] : {std::pair{Shape_MBUOn, look.onlineCaption}, std::pair{Shape_MBUCom, look.replyCaption}}) {
+        for (auto [lamp, text] : {std::pair{Shape_MBUOn, look.onlineCaption},
+                                  std::pair{Shape_MBUCom, look.replyCaption}}) {
             lamps->addWidget(lamp);
             lamps->addWidget(new QLabel(text, this));
             lamps->addSpacing(12);
@@ -93,7 +93,9 @@ FrameMonitor::FrameMonitor(QWidget* parent, const FrameMonitorLook& look)
                             {{&Label_VendorName, "Label_VendorName", "Vendor:", ""},
                              {&Label_ProductName, "Label_ProductName", "Product:", ""}});
     if (look.idsInLastColumn) {
-        AddRows(this, grid, 1, 2, {{&Label_VendorID, "Label_VendorID", "", ""}, {&Label_ProductID, "Label_ProductID", "", ""}});
+        AddRows(this, grid, 1, 2,
+                {{&Label_VendorID, "Label_VendorID", "", ""},
+                 {&Label_ProductID, "Label_ProductID", "", ""}});
     } else {
         Label_VendorID = Label(this, "Label_VendorID", QString());
         Label_ProductID = Label(this, "Label_ProductID", QString());
@@ -102,10 +104,11 @@ FrameMonitor::FrameMonitor(QWidget* parent, const FrameMonitorLook& look)
     }
 
     // The request (left) and the reply (right), each with the program's rows of its own.
-    std::vector<ValueSpec> request = {{&Label_MBUTxDevice, "Label_MBUTxDevice", "Requested device:", ""},
-                                      {&Label_MBUTxVerL, "Label_MBUTxVerL", "Requested version min:", ""},
-                                      {&Label_MBUTxVerH, "Label_MBUTxVerH", "Requested version max:", ""},
-                                      {&Label_MBUTxCommand, "Label_MBUTxCommand", "Command:", ""}};
+    std::vector<ValueSpec> request = {
+        {&Label_MBUTxDevice, "Label_MBUTxDevice", "Requested device:", ""},
+        {&Label_MBUTxVerL, "Label_MBUTxVerL", "Requested version min:", ""},
+        {&Label_MBUTxVerH, "Label_MBUTxVerH", "Requested version max:", ""},
+        {&Label_MBUTxCommand, "Label_MBUTxCommand", "Command:", ""}};
     request.insert(request.end(), look.requestRows.begin(), look.requestRows.end());
     std::vector<ValueSpec> reply = {{&Label_MBURxDevice, "Label_MBURxDevice", "Valid device:", "?"},
                                     {&Label_MBURxVer, "Label_MBURxVer", "Valid version:", "?"},
@@ -114,8 +117,8 @@ FrameMonitor::FrameMonitor(QWidget* parent, const FrameMonitorLook& look)
     reply.push_back({&Label_MBURxError, "Label_MBURxError", "Error:", "0"});
     int row = std::max(AddRows(this, grid, top, 0, request), AddRows(this, grid, top, 2, reply));
     if (look.plainColoursAtStart)
-        for (QLabel* l : {Label_MBUTxDevice, Label_MBUTxVerL, Label_MBUTxVerH, Label_MBUTxCommand, Label_MBURxDevice,
-                          Label_MBURxVer, Label_MBURxCounter})
+        for (QLabel* l : {Label_MBUTxDevice, Label_MBUTxVerL, Label_MBUTxVerH, Label_MBUTxCommand,
+                          Label_MBURxDevice, Label_MBURxVer, Label_MBURxCounter})
             SetLabelHighlight(l, false);
     SetLabelHighlight(Label_MBURxError, false);
     labeltext::KeepSize(Label_MBURxCounter, QStringLiteral("888"));  // new with every reply
@@ -146,7 +149,8 @@ FrameMonitor::FrameMonitor(QWidget* parent, const FrameMonitorLook& look)
         Button_CommandsClear = Button(this, "Button_CommandsClear", QStringLiteral("Cl"));
         Button_CommandsClear->setFixedWidth(32);
         grid->addWidget(Button_CommandsClear, row++, 3, Qt::AlignLeft);
-        connect(Button_CommandsClear, &QPushButton::clicked, this, &FrameMonitor::clearCommandsClicked);
+        connect(Button_CommandsClear, &QPushButton::clicked, this,
+                &FrameMonitor::clearCommandsClicked);
     } else {
         grid->addWidget(Label_Commands, row++, 0, 1, 4);
     }
@@ -193,23 +197,32 @@ QString FrameMonitor::VersionText(std::uint16_t code) const
     return QString::fromStdString(VersionToStr(code, VersionSeparator()));
 }
 
-void FrameMonitor::ShowRequest(const RequestHeader& h, Dump dump, const std::optional<labeltext::Key>& key)
+void FrameMonitor::ShowRequest(const RequestHeader& h, Dump dump,
+                               const std::optional<labeltext::Key>& key)
 {
     // Made only when they change (most stay the same from one frame to the next).
     const std::string sep = VersionSeparator();
-    labeltext::Set(Label_MBUTxDevice, [&] { return QString::number(h.device); }, h.device);
-    labeltext::Set(Label_MBUTxVerL, [&] { return VersionText(h.versionMin); }, h.versionMin, sep);
-    labeltext::Set(Label_MBUTxVerH, [&] { return VersionText(h.versionMax); }, h.versionMax, sep);
-    labeltext::Set(Label_MBUTxCommand, [&] { return QString::number(h.command); }, h.command);
+    labeltext::Set(
+        Label_MBUTxDevice, [&] { return QString::number(h.device); }, h.device);
+    labeltext::Set(
+        Label_MBUTxVerL, [&] { return VersionText(h.versionMin); }, h.versionMin, sep);
+    labeltext::Set(
+        Label_MBUTxVerH, [&] { return VersionText(h.versionMax); }, h.versionMax, sep);
+    labeltext::Set(
+        Label_MBUTxCommand, [&] { return QString::number(h.command); }, h.command);
     ShowDump(Memo_MBUTx, std::move(dump), key);
 }
 
-void FrameMonitor::ShowReply(const ReplyHeader& h, Dump dump, const std::optional<labeltext::Key>& key)
+void FrameMonitor::ShowReply(const ReplyHeader& h, Dump dump,
+                             const std::optional<labeltext::Key>& key)
 {
     const std::string sep = VersionSeparator();
-    labeltext::Set(Label_MBURxDevice, [&] { return QString::number(h.device); }, h.device);
-    labeltext::Set(Label_MBURxVer, [&] { return VersionText(h.firmware); }, h.firmware, sep);
-    labeltext::Set(Label_MBURxCounter, [&] { return QString::number(h.counter); }, h.counter);
+    labeltext::Set(
+        Label_MBURxDevice, [&] { return QString::number(h.device); }, h.device);
+    labeltext::Set(
+        Label_MBURxVer, [&] { return VersionText(h.firmware); }, h.firmware, sep);
+    labeltext::Set(
+        Label_MBURxCounter, [&] { return QString::number(h.counter); }, h.counter);
     ShowDump(Memo_MBURx, std::move(dump), key);
 }
 
@@ -220,9 +233,9 @@ void FrameMonitor::ShowReplyDump(const QString& text)
 
 void FrameMonitor::ShowLinkError(std::uint8_t code)
 {
-    const LinkErrorLabels labels{Label_MBURxError,   Label_MBUTxDevice, Label_MBUTxVerL, Label_MBUTxVerH,
-                                 Label_MBUTxCommand, Label_MBURxDevice, Label_MBURxVer,  Label_MBURxCounter,
-                                 Memo_MBURx};
+    const LinkErrorLabels labels{Label_MBURxError, Label_MBUTxDevice,  Label_MBUTxVerL,
+                                 Label_MBUTxVerH,  Label_MBUTxCommand, Label_MBURxDevice,
+                                 Label_MBURxVer,   Label_MBURxCounter, Memo_MBURx};
     labels.Show(code, highestLinkError_);
 }
 

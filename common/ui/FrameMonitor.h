@@ -26,21 +26,25 @@ class Shape;
 // What differs between the programs' frame monitors: captions, spacing, where the dumps and
 // the pause switch stand, and the rows a program adds of its own.
 struct FrameMonitorLook {
-    QString title;               // the program's date follows it ("MBU3   v", "MBU   v")
-    QString onlineCaption;       // the text beside the USB lamp
-    QString replyCaption;        // the text beside the reply lamp
-    bool lampsInOwnRow;          // the lamps and their texts in a row of their own, else in the grid's cells
-    bool idsInLastColumn;        // the vendor and product ids in the fourth column, else across the last two
-    bool tightRows;              // 2 pixels between the rows
+    QString title;          // the program's date follows it ("MBU3   v", "MBU   v")
+    QString onlineCaption;  // the text beside the USB lamp
+    QString replyCaption;   // the text beside the reply lamp
+    bool
+        lampsInOwnRow;  // the lamps and their texts in a row of their own, else in the grid's cells
+    bool idsInLastColumn;  // the vendor and product ids in the fourth column, else across the last
+                           // two
+    bool tightRows;        // 2 pixels between the rows
     std::vector<build::ValueSpec> requestRows;  // the program's rows below the request's command
-    std::vector<build::ValueSpec> replyRows;    // the program's rows below the reply's counter, above "Error:"
-    bool plainColoursAtStart;    // every label a link error marks starts in the plain colours, else the error label only
+    std::vector<build::ValueSpec>
+        replyRows;               // the program's rows below the reply's counter, above "Error:"
+    bool plainColoursAtStart;    // every label a link error marks starts in the plain colours, else
+                                 // the error label only
     bool keepRoomForBufferFull;  // "Buffer is full!" keeps its room while hidden
     int dumpHeight;
-    bool dumpsSideBySide;        // the request and reply dumps side by side, else one under the other
-    bool clearButton;            // "Cl" beside the commands, which asks to clear the older ones
-    bool colourFramesPerSecond;  // the replies per second in green, and in red while none come
-    bool localeVersionSeparator; // versions with the locale's date separator, else with "."
+    bool dumpsSideBySide;  // the request and reply dumps side by side, else one under the other
+    bool clearButton;      // "Cl" beside the commands, which asks to clear the older ones
+    bool colourFramesPerSecond;     // the replies per second in green, and in red while none come
+    bool localeVersionSeparator;    // versions with the locale's date separator, else with "."
     std::uint8_t highestLinkError;  // the highest code the error label names
     // The page layout the group and, below it, the pause switch are added to (nullptr: the
     // switch is the group's last row).
@@ -75,8 +79,10 @@ public:
     void ShowBufferFull(bool full);
     // A request's header fields and its dump; the dump is made only when it is looked at, and
     // with a key only when its sources changed.
-    void ShowRequest(const RequestHeader& header, Dump dump, const std::optional<labeltext::Key>& key = {});
-    void ShowReply(const ReplyHeader& header, Dump dump, const std::optional<labeltext::Key>& key = {});
+    void ShowRequest(const RequestHeader& header, Dump dump,
+                     const std::optional<labeltext::Key>& key = {});
+    void ShowReply(const ReplyHeader& header, Dump dump,
+                   const std::optional<labeltext::Key>& key = {});
     void ShowReplyDump(const QString& text);
     // The error label, its text and the highlights of a link error code; for 1 and 6 the
     // reply labels show "?" and the reply dump is emptied.

@@ -45,7 +45,8 @@ Given& Entry(QObject* control)
 // have the layout of its page (and of the window around it) worked out anew each time.
 class SizeKeeper final : public QWidget {
 public:
-    SizeKeeper(QLabel* label, QString widest) : QWidget(label->parentWidget()), label_(label), widest_(std::move(widest))
+    SizeKeeper(QLabel* label, QString widest)
+        : QWidget(label->parentWidget()), label_(label), widest_(std::move(widest))
     {
         setSizePolicy(label->sizePolicy());
         if (QWidget* parent = parentWidget(); parent && parent->layout())
@@ -98,10 +99,12 @@ private:
     // once (the label lays its text out again for every paint).
     bool PaintsPlainText() const
     {
-        return label_->frameShape() == QFrame::NoFrame && label_->margin() == 0 && label_->indent() <= 0 &&
-               !label_->wordWrap() && label_->textFormat() != Qt::RichText &&
+        return label_->frameShape() == QFrame::NoFrame && label_->margin() == 0 &&
+               label_->indent() <= 0 && !label_->wordWrap() &&
+               label_->textFormat() != Qt::RichText &&
                (label_->textFormat() == Qt::PlainText || !Qt::mightBeRichText(label_->text())) &&
-               !label_->text().contains(QLatin1Char('\n')) && !label_->text().contains(QLatin1Char('&'));
+               !label_->text().contains(QLatin1Char('\n')) &&
+               !label_->text().contains(QLatin1Char('&'));
     }
 
     bool PaintText()
@@ -119,7 +122,8 @@ private:
         }
         const QRectF r = label_->contentsRect();
         const QSizeF size = it->size();
-        const Qt::Alignment align = QStyle::visualAlignment(label_->layoutDirection(), label_->alignment());
+        const Qt::Alignment align =
+            QStyle::visualAlignment(label_->layoutDirection(), label_->alignment());
         qreal x = r.left();
         if (align & Qt::AlignRight)
             x = r.right() - size.width();
@@ -130,7 +134,8 @@ private:
             y = r.bottom() - size.height();
         else if (align & Qt::AlignVCenter)
             y = r.top() + (r.height() - size.height()) / 2;
-        const QPalette::ColorGroup group = label_->isEnabled() ? QPalette::Active : QPalette::Disabled;
+        const QPalette::ColorGroup group =
+            label_->isEnabled() ? QPalette::Active : QPalette::Disabled;
         painter.setPen(label_->palette().color(group, label_->foregroundRole()));
         painter.drawStaticText(QPointF(x, y), *it);
         return true;

@@ -24,11 +24,8 @@ namespace labeltext {
 class Key {
 public:
     template <class T>
-        requires std::is_arithmetic_v<T> || std::is_enum_v<T>
-    void Add(const T& value)
-    {
-        Append(&value, sizeof value);
-    }
+    requires std::is_arithmetic_v<T> || std::is_enum_v<T>
+    void Add(const T& value) { Append(&value, sizeof value); }
     void Add(std::string_view text)
     {
         const std::size_t n = text.size();
@@ -39,7 +36,7 @@ public:
     void Add(const char* text) { Add(std::string_view(text)); }
     // A run of plain values (a table of entries), by their bytes.
     template <class T>
-        requires std::is_trivially_copyable_v<T>
+    requires std::is_trivially_copyable_v<T>
     void Add(std::span<const T> values)
     {
         const std::size_t n = values.size();

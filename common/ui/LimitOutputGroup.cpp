@@ -22,11 +22,14 @@ int EditWidthFor(const QLineEdit* edit, const QString& text)
 {
     // The text, the edit's own margins, and the frame the style draws round it.
     const QMargins margins = edit->textMargins();
-    const int inner = edit->fontMetrics().horizontalAdvance(text) + margins.left() + margins.right() + kLineEditMargins;
+    const int inner = edit->fontMetrics().horizontalAdvance(text) + margins.left() +
+                      margins.right() + kLineEditMargins;
     QStyleOptionFrame frame;
     frame.initFrom(edit);
     frame.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, edit);
-    return edit->style()->sizeFromContents(QStyle::CT_LineEdit, &frame, QSize(inner, edit->fontMetrics().height()), edit)
+    return edit->style()
+        ->sizeFromContents(QStyle::CT_LineEdit, &frame, QSize(inner, edit->fontMetrics().height()),
+                           edit)
         .width();
 }
 
@@ -51,10 +54,13 @@ QLineEdit* AddEditRow(QGridLayout* grid, int row, QWidget* parent, const EditRow
     return edit;
 }
 
-LimitOutputControls BuildLimitOutputGroup(QWidget* parent, int n, const LimitOutputCaptions& captions)
+LimitOutputControls BuildLimitOutputGroup(QWidget* parent, int n,
+                                          const LimitOutputCaptions& captions)
 {
     const QString number = QString::number(n);
-    auto named = [&](const char* stem) { return (QString::fromLatin1(stem) + "L" + number).toLatin1(); };
+    auto named = [&](const char* stem) {
+        return (QString::fromLatin1(stem) + "L" + number).toLatin1();
+    };
     LimitOutputControls c;
     c.group = new QGroupBox(captions.group.arg(n), parent);
     c.group->setObjectName("GroupBox_Limit" + number);
@@ -68,16 +74,19 @@ LimitOutputControls BuildLimitOutputGroup(QWidget* parent, int n, const LimitOut
     grid->addWidget(c.mode, 0, 0, 1, 3);
 
     const bool dk = captions.decimalKeys;
-    const QByteArray low = named("Edit_iLowLimit"), high = named("Edit_iHighLimit"), hyst = named("Edit_iHysteresis"),
-                     sec = named("Edit_uSec"), pulse = named("Edit_uPulseSec");
-    c.low = AddEditRow(grid, 1, c.group, {low.constData(), "A érték vagy delta érték:", "0", 0, dk});
+    const QByteArray low = named("Edit_iLowLimit"), high = named("Edit_iHighLimit"),
+                     hyst = named("Edit_iHysteresis"), sec = named("Edit_uSec"),
+                     pulse = named("Edit_uPulseSec");
+    c.low =
+        AddEditRow(grid, 1, c.group, {low.constData(), "A érték vagy delta érték:", "0", 0, dk});
     c.high = AddEditRow(grid, 2, c.group, {high.constData(), "B érték:", "0", 0, dk});
     c.hysteresis = AddEditRow(grid, 3, c.group, {hyst.constData(), "Hiszterézis:", "0", 0, dk});
     c.hold = new QCheckBox("A már bekapcsolt kimenet gombnyomásig úgy marad.", c.group);
     c.hold->setObjectName(named("CheckBox_bHold"));
     grid->addWidget(c.hold, 4, 0, 1, 3);
     c.seconds = AddEditRow(grid, 5, c.group, {sec.constData(), "Másodperc érték:", "0", 5});
-    c.pulseSeconds = AddEditRow(grid, 6, c.group, {pulse.constData(), captions.pulse, "0", 3, false, captions.pulseUnit});
+    c.pulseSeconds = AddEditRow(
+        grid, 6, c.group, {pulse.constData(), captions.pulse, "0", 3, false, captions.pulseUnit});
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(7, 1);
     return c;

@@ -31,10 +31,10 @@ int EditWidthFor(const QLineEdit* edit, const QString& text);
 // width, named with the output's number n (RadioGroup_enuLimitModeLn, CheckBox_bHoldLn,
 // Edit_iLowLimitLn, Edit_iHighLimitLn, Edit_iHysteresisLn, Edit_uSecLn, Edit_uPulseSecLn).
 struct LimitOutputCaptions {
-    QString group;        // the group's title, "%1" standing for n
-    QString pulse;        // the pulse width's caption
-    QString pulseUnit;    // the unit behind it (may be empty)
-    bool decimalKeys;     // the decimal edits turn "," and "." into the locale's separator
+    QString group;      // the group's title, "%1" standing for n
+    QString pulse;      // the pulse width's caption
+    QString pulseUnit;  // the unit behind it (may be empty)
+    bool decimalKeys;   // the decimal edits turn "," and "." into the locale's separator
 };
 
 struct LimitOutputControls {
@@ -50,6 +50,7 @@ struct LimitOutputControls {
 
 // Design state: the first mode, hold unticked, every edit "0"; seconds take at most 5
 // characters, the pulse width 3.
-LimitOutputControls BuildLimitOutputGroup(QWidget* parent, int n, const LimitOutputCaptions& captions);
+LimitOutputControls BuildLimitOutputGroup(QWidget* parent, int n,
+                                          const LimitOutputCaptions& captions);
 
 }  // namespace qs

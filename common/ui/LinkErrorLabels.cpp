@@ -18,7 +18,8 @@ void LinkErrorLabels::Show(std::uint8_t code, std::uint8_t highest) const
     const linkerror::Marks marks = linkerror::MarksFor(code);
     SetLabelHighlight(error, marks.error);
     if (const std::string_view text = linkerror::Text(code, highest); !text.empty())
-        labeltext::Set(error, [&] { return Utf8(text); }, code, highest);
+        labeltext::Set(
+            error, [&] { return Utf8(text); }, code, highest);
     SetLabelHighlight(txCommand, marks.command);
     for (QLabel* l : {txDevice, rxDevice})
         SetLabelHighlight(l, marks.device);

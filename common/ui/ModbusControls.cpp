@@ -17,10 +17,12 @@ ModbusControls::ModbusControls(QWidget* parent, int baudIndex) : QWidget(parent)
     grid->setContentsMargins(0, 0, 0, 0);
 
     RadioGroup_MODBUSProtocol =
-        Named<RadioGroup>(this, "RadioGroup_MODBUSProtocol", QStringLiteral("Protokoll"), settingsitems::ModbusProtocols());
+        Named<RadioGroup>(this, "RadioGroup_MODBUSProtocol", QStringLiteral("Protokoll"),
+                          settingsitems::ModbusProtocols());
     RadioGroup_MODBUSProtocol->setItemIndex(0);
     RadioGroup_MODBUSParity =
-        Named<RadioGroup>(this, "RadioGroup_MODBUSParity", QStringLiteral("Paritás bit"), settingsitems::ModbusParities());
+        Named<RadioGroup>(this, "RadioGroup_MODBUSParity", QStringLiteral("Paritás bit"),
+                          settingsitems::ModbusParities());
     RadioGroup_MODBUSParity->setItemIndex(1);
     grid->addWidget(RadioGroup_MODBUSProtocol, 0, 0, 1, 2);
     grid->addWidget(RadioGroup_MODBUSParity, 1, 0, 1, 2);

@@ -17,7 +17,8 @@ constexpr int kWheelNotch = 120;
 }  // namespace
 
 PageControl::PageControl(QWidget* parent)
-    : QWidget(parent), tabs_(new QTabBar(this)), stack_(new QStackedWidget(this)), empty_(new QWidget)
+    : QWidget(parent), tabs_(new QTabBar(this)), stack_(new QStackedWidget(this)),
+      empty_(new QWidget)
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -50,7 +51,8 @@ QWidget* PageControl::addPage(const QString& objectName, const QString& caption)
 
 QWidget* PageControl::page(int index) const
 {
-    return index >= 0 && index < pageCount() ? pages_[static_cast<std::size_t>(index)].widget : nullptr;
+    return index >= 0 && index < pageCount() ? pages_[static_cast<std::size_t>(index)].widget
+                                             : nullptr;
 }
 
 int PageControl::indexOf(const QWidget* page) const
@@ -101,7 +103,8 @@ void PageControl::setActivePage(QWidget* page)
         return;
     // Making the active page active again (every reply does so for the header) changes
     // nothing while the tab bar and the content already show it.
-    if (page == active_ && tabs_->currentIndex() == selectedTab() && stack_->currentWidget() == (page ? page : empty_))
+    if (page == active_ && tabs_->currentIndex() == selectedTab() &&
+        stack_->currentWidget() == (page ? page : empty_))
         return;
     active_ = page;
     showActive();
@@ -171,11 +174,20 @@ void PageControl::keyPressEvent(QKeyEvent* event)
     if (mods & Qt::ControlModifier) {
         const bool shift = mods & Qt::ShiftModifier;
         switch (event->key()) {
-        case Qt::Key_Tab: direction = shift ? -1 : 1; break;
-        case Qt::Key_Backtab: direction = -1; break;
-        case Qt::Key_PageDown: direction = 1; break;
-        case Qt::Key_PageUp: direction = -1; break;
-        default: break;
+        case Qt::Key_Tab:
+            direction = shift ? -1 : 1;
+            break;
+        case Qt::Key_Backtab:
+            direction = -1;
+            break;
+        case Qt::Key_PageDown:
+            direction = 1;
+            break;
+        case Qt::Key_PageUp:
+            direction = -1;
+            break;
+        default:
+            break;
         }
     }
     // With no other tab to go to, an outer page control may take the key.

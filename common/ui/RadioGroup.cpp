@@ -7,7 +7,8 @@
 
 namespace qs {
 
-RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget* parent, int columns)
+RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget* parent,
+                       int columns)
     : QGroupBox(caption, parent), grid_(new QGridLayout(this)), columns_(std::max(1, columns))
 {
     connect(this, &QObject::objectNameChanged, this, &RadioGroup::nameItems);

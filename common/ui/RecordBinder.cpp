@@ -109,7 +109,8 @@ std::int32_t TakeScaled(const Control& c, const DecimalFormat& format)
 
 void ShowScaled(const Control& c, std::int32_t value, const DecimalFormat& format)
 {
-    static_cast<QLineEdit*>(c.widget)->setText(QString::fromStdString(format.Format(value, LocaleDecimalSeparator())));
+    static_cast<QLineEdit*>(c.widget)->setText(
+        QString::fromStdString(format.Format(value, LocaleDecimalSeparator())));
 }
 
 std::uint32_t TakeClamped(const Control& c, std::uint32_t minimum, std::uint32_t maximum)

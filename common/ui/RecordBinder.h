@@ -95,7 +95,8 @@ public:
 
     // find: looks a control up by objectName; names: exceptions, field name -> control name;
     // format: the window's current scaled format (read when a record is taken or shown).
-    Binding(Find find, const DecimalFormat& format, std::map<std::string, QString, std::less<>> names = {})
+    Binding(Find find, const DecimalFormat& format,
+            std::map<std::string, QString, std::less<>> names = {})
         : find_(std::move(find)), format_(format), names_(std::move(names))
     {
         Resolve();
@@ -183,7 +184,8 @@ public:
     {
         if (const auto it = names_.find(field); it != names_.end())
             return it->second;
-        return QString::fromUtf8(Prefix(kind)) + QString::fromUtf8(field.data(), static_cast<qsizetype>(field.size()));
+        return QString::fromUtf8(Prefix(kind)) +
+               QString::fromUtf8(field.data(), static_cast<qsizetype>(field.size()));
     }
 
 private:
@@ -191,7 +193,9 @@ private:
     {
         std::map<std::string_view, const Control*> byName;
         std::size_t i = 0;
-        Record::VisitFields(r, [&](std::string_view name, const auto&, const auto&) { byName[name] = &controls_[i++]; });
+        Record::VisitFields(r, [&](std::string_view name, const auto&, const auto&) {
+            byName[name] = &controls_[i++];
+        });
         return byName;
     }
 

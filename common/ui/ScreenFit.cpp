@@ -66,8 +66,10 @@ QPoint KeptOnScreen(QPoint topLeft, QSize outer, QRect available)
     if (available.isEmpty())
         return topLeft;
     // The far edge first, then the near one: a window larger than the area keeps its corner.
-    const int x = std::max(std::min(topLeft.x(), available.right() + 1 - outer.width()), available.left());
-    const int y = std::max(std::min(topLeft.y(), available.bottom() + 1 - outer.height()), available.top());
+    const int x =
+        std::max(std::min(topLeft.x(), available.right() + 1 - outer.width()), available.left());
+    const int y =
+        std::max(std::min(topLeft.y(), available.bottom() + 1 - outer.height()), available.top());
     return {x, y};
 }
 
@@ -82,8 +84,8 @@ QRect AvailableAreaAt(QPoint point)
 QRect FrameOn(const QRect& area, QSize design, const QMargins& frame)
 {
     const QSize outer = FittedSize(design, frame, area).grownBy(frame);
-    return {area.left() + (area.width() - outer.width()) / 2, area.top() + (area.height() - outer.height()) / 2,
-            outer.width(), outer.height()};
+    return {area.left() + (area.width() - outer.width()) / 2,
+            area.top() + (area.height() - outer.height()) / 2, outer.width(), outer.height()};
 }
 
 void FitAndCentre(QWidget* window, QSize design)

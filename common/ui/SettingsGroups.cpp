@@ -19,7 +19,8 @@ namespace {
 // The rows of a group's grid, in the order they are added.
 class Rows {
 public:
-    Rows(QGroupBox* group, const GroupRowsLook& look) : group_(group), grid_(new QGridLayout(group)), look_(look)
+    Rows(QGroupBox* group, const GroupRowsLook& look)
+        : group_(group), grid_(new QGridLayout(group)), look_(look)
     {
         if (look.tightMargins)
             grid_->setContentsMargins(4, 4, 4, 4);
@@ -27,7 +28,8 @@ public:
             grid_->setColumnStretch(1, 1);
     }
 
-    RadioGroup* Choice(const char* name, const QString& caption, const QStringList& items, int index, int columns = 1)
+    RadioGroup* Choice(const char* name, const QString& caption, const QStringList& items,
+                       int index, int columns = 1)
     {
         auto* g = new RadioGroup(caption, items, group_, columns);
         g->setObjectName(QString::fromLatin1(name));
@@ -37,10 +39,11 @@ public:
     }
 
     // A number edit takes the decimal key where the look asks for it; a text edit never.
-    QLineEdit* Edit(const char* name, const QString& caption, const QString& text, int maxLength = 0,
-                    bool number = true)
+    QLineEdit* Edit(const char* name, const QString& caption, const QString& text,
+                    int maxLength = 0, bool number = true)
     {
-        return AddEditRow(grid_, row_++, group_, {name, caption, text, maxLength, number && look_.decimalKeys});
+        return AddEditRow(grid_, row_++, group_,
+                          {name, caption, text, maxLength, number && look_.decimalKeys});
     }
 
     QCheckBox* Check(const char* name, const char* caption, bool checked = false)
@@ -78,12 +81,16 @@ AnalogOutputGroup::AnalogOutputGroup(QWidget* parent, const GroupRowsLook& look)
 {
     setObjectName(QStringLiteral("GroupBox_AnalogOutput"));
     Rows rows(this, look);
-    RadioGroup_uAnalogueType =
-        rows.Choice("RadioGroup_uAnalogueType", QStringLiteral("Típus"), settingsitems::SignalTypes(), 0);
-    Edit_iAnalogueLow = rows.Edit("Edit_iAnalogueLow", QStringLiteral("Alsó értékhez tartozó kijelzés:"), "0");
-    Edit_iAnalogueHigh = rows.Edit("Edit_iAnalogueHigh", QStringLiteral("Felső értékhez tartozó kijelzés:"), "100");
-    CheckBox_bAnalogueErrorHigh = rows.Check("CheckBox_bAnalogueErrorHigh", "Magas szint jelzi a hibát");
-    CheckBox_bDisableAnalogueError = rows.Check("CheckBox_bDisableAnalogueError", "Analóg kimenet hibajelzés tiltva");
+    RadioGroup_uAnalogueType = rows.Choice("RadioGroup_uAnalogueType", QStringLiteral("Típus"),
+                                           settingsitems::SignalTypes(), 0);
+    Edit_iAnalogueLow =
+        rows.Edit("Edit_iAnalogueLow", QStringLiteral("Alsó értékhez tartozó kijelzés:"), "0");
+    Edit_iAnalogueHigh =
+        rows.Edit("Edit_iAnalogueHigh", QStringLiteral("Felső értékhez tartozó kijelzés:"), "100");
+    CheckBox_bAnalogueErrorHigh =
+        rows.Check("CheckBox_bAnalogueErrorHigh", "Magas szint jelzi a hibát");
+    CheckBox_bDisableAnalogueError =
+        rows.Check("CheckBox_bDisableAnalogueError", "Analóg kimenet hibajelzés tiltva");
     rows.End();
 }
 
@@ -98,7 +105,8 @@ BargraphGroup::BargraphGroup(QWidget* parent, const GroupRowsLook& look)
     rows.End();
 }
 
-DisplayGroup::DisplayGroup(QWidget* parent, const DisplayGroupLook& look) : QGroupBox(QStringLiteral("Kijelző"), parent)
+DisplayGroup::DisplayGroup(QWidget* parent, const DisplayGroupLook& look)
+    : QGroupBox(QStringLiteral("Kijelző"), parent)
 {
     setObjectName(QStringLiteral("GroupBox_Display"));
     Rows rows(this, look.rows);
@@ -124,19 +132,21 @@ DisplayGroup::DisplayGroup(QWidget* parent, const DisplayGroupLook& look) : QGro
     } else {
         rows.AddBeside(caption, brightness_);
     }
-    Edit_DisplayTagname = rows.Edit("Edit_DisplayTagname", QStringLiteral("Megnevezés:"), look.tagnameText, 21, false);
-    Edit_DisplayDimension = rows.Edit("Edit_DisplayDimension", QStringLiteral("Dimenzió:"), look.dimensionText, 8, false);
+    Edit_DisplayTagname = rows.Edit("Edit_DisplayTagname", QStringLiteral("Megnevezés:"),
+                                    look.tagnameText, 21, false);
+    Edit_DisplayDimension = rows.Edit("Edit_DisplayDimension", QStringLiteral("Dimenzió:"),
+                                      look.dimensionText, 8, false);
     CheckBox_DisplayLeaderZeros = rows.Check("CheckBox_DisplayLeaderZeros", "Vezető nullák", true);
-    RadioGroup_DisplayRefresh =
-        rows.Choice("RadioGroup_DisplayRefresh", look.refreshCaption, settingsitems::Refresh(), 3, 3);
+    RadioGroup_DisplayRefresh = rows.Choice("RadioGroup_DisplayRefresh", look.refreshCaption,
+                                            settingsitems::Refresh(), 3, 3);
     if (look.bargraph) {
         GroupBox_Bargraph = new BargraphGroup(this, *look.bargraph);
         rows.Add(GroupBox_Bargraph);
     }
-    RadioGroup_uDecimalPointSettings =
-        rows.Choice("RadioGroup_uDecimalPointSettings", look.decimalsCaption, settingsitems::Decimals(), 2, 5);
-    RadioGroup_uRoundSettings =
-        rows.Choice("RadioGroup_uRoundSettings", look.roundingCaption, settingsitems::Rounding(), 0, 3);
+    RadioGroup_uDecimalPointSettings = rows.Choice(
+        "RadioGroup_uDecimalPointSettings", look.decimalsCaption, settingsitems::Decimals(), 2, 5);
+    RadioGroup_uRoundSettings = rows.Choice("RadioGroup_uRoundSettings", look.roundingCaption,
+                                            settingsitems::Rounding(), 0, 3);
     rows.End();
 }
 

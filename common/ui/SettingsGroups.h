@@ -17,11 +17,11 @@ class RadioGroup;
 // How a group lays out its rows, one control under the other: an edit with its caption in
 // front, choices and check boxes across `span` columns.
 struct GroupRowsLook {
-    bool tightMargins = false;      // 4 pixels round the rows instead of the style's margins
-    bool stretchEditColumn = false; // the edits' column takes the spare width
-    int span = 3;                   // columns a choice or a check box spans
-    bool stretchBelow = true;       // spare height goes below the last row
-    bool decimalKeys = false;       // number edits turn a typed "," or "." into the locale's separator
+    bool tightMargins = false;       // 4 pixels round the rows instead of the style's margins
+    bool stretchEditColumn = false;  // the edits' column takes the spare width
+    int span = 3;                    // columns a choice or a check box spans
+    bool stretchBelow = true;        // spare height goes below the last row
+    bool decimalKeys = false;  // number edits turn a typed "," or "." into the locale's separator
 };
 
 // "Analóg kimenet": the output's signal type, the displayed values at its low and high end,
@@ -62,7 +62,7 @@ struct DisplayGroupLook {
     int brightnessPageStep;
     int brightnessTickInterval;
     bool brightnessRowWidget;
-    QString tagnameText;   // the texts at start
+    QString tagnameText;  // the texts at start
     QString dimensionText;
     QString refreshCaption;
     QString decimalsCaption;
@@ -78,7 +78,8 @@ public:
     DisplayGroup(QWidget* parent, const DisplayGroupLook& look);
 
 private:
-    QSlider* brightness_ = nullptr;  // named by the look (TrackBar_Brightness, TrackBar_DisplayBrightness)
+    QSlider* brightness_ =
+        nullptr;  // named by the look (TrackBar_Brightness, TrackBar_DisplayBrightness)
     QLineEdit* Edit_DisplayTagname = nullptr;
     QLineEdit* Edit_DisplayDimension = nullptr;
     QCheckBox* CheckBox_DisplayLeaderZeros = nullptr;

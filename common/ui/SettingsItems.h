@@ -15,7 +15,8 @@ inline QStringList Refresh()
 // Analogue output type, and the input type with the same items.
 inline QStringList SignalTypes()
 {
-    return {"Áram 4-20 mA", "Áram 0-20 mA", "Feszültség 0-10 V", "Feszültség 0-5 V", "Feszültség 2-10 V"};
+    return {"Áram 4-20 mA", "Áram 0-20 mA", "Feszültség 0-10 V", "Feszültség 0-5 V",
+            "Feszültség 2-10 V"};
 }
 
 inline QStringList Decimals()
@@ -31,7 +32,8 @@ inline QStringList Rounding()
 
 inline QStringList LimitDisplayModes()
 {
-    return {"Kikapcsolva", "Dinamikus", "Időzített", "Statikus", "Változáskor", "Mindig bekapcsolva"};
+    return {"Kikapcsolva", "Dinamikus",   "Időzített",
+            "Statikus",    "Változáskor", "Mindig bekapcsolva"};
 }
 
 // Operating modes of a limit output on the settings pages.
@@ -64,8 +66,9 @@ inline QStringList ModbusParities()
 inline QStringList BaudRates()
 {
     QStringList items;
-    for (const char* rate : {"300", "600", "1200", "2400", "4800", "9600", "14400", "19200", "38400", "57600", "76800",
-                             "115200", "230400", "460800", "576000", "921600"})
+    for (const char* rate :
+         {"300", "600", "1200", "2400", "4800", "9600", "14400", "19200", "38400", "57600", "76800",
+          "115200", "230400", "460800", "576000", "921600"})
         items << QString::fromLatin1(rate) + " bit/sec.";
     return items;
 }

@@ -46,16 +46,17 @@ void CloseOnTerminationSignals(QWidget* mainWindow)
         return;
     }
     auto* notifier = new QSocketNotifier(wakePipe[0], QSocketNotifier::Read, mainWindow);
-    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [notifier, window = QPointer(mainWindow)] {
-        char bytes[16];
-        while (read(wakePipe[0], bytes, sizeof bytes) > 0) {
-        }
-        notifier->setEnabled(false);
-        if (window)
-            window->close();
-        // Ends every event loop, a modal dialog's too.
-        QCoreApplication::exit(0);
-    });
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier,
+                     [notifier, window = QPointer(mainWindow)] {
+                         char bytes[16];
+                         while (read(wakePipe[0], bytes, sizeof bytes) > 0) {
+                         }
+                         notifier->setEnabled(false);
+                         if (window)
+                             window->close();
+                         // Ends every event loop, a modal dialog's too.
+                         QCoreApplication::exit(0);
+                     });
 
     struct sigaction action {};
     action.sa_handler = OnTerminationSignal;

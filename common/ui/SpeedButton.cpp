@@ -64,8 +64,8 @@ void SpeedButton::paintEvent(QPaintEvent*)
     qDrawWinButton(&p, rect(), palette(), sunken, &face);
     // The caption moves one pixel down and right on a sunken button, as the edge does.
     const QRect text = rect().adjusted(2, 2, -2, -2).translated(sunken ? QPoint(1, 1) : QPoint());
-    style()->drawItemText(&p, text, Qt::AlignCenter | Qt::TextShowMnemonic, palette(), isEnabled(), this->text(),
-                          QPalette::ButtonText);
+    style()->drawItemText(&p, text, Qt::AlignCenter | Qt::TextShowMnemonic, palette(), isEnabled(),
+                          this->text(), QPalette::ButtonText);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);

@@ -7,7 +7,10 @@
 
 namespace qs {
 
-TypingLimit::TypingLimit(QLineEdit* edit, int maxLength) : QObject(edit), edit_(edit), max_(maxLength) {}
+TypingLimit::TypingLimit(QLineEdit* edit, int maxLength)
+    : QObject(edit), edit_(edit), max_(maxLength)
+{
+}
 
 void TypingLimit::Install(QLineEdit* edit, int maxLength)
 {

@@ -119,7 +119,17 @@ enum RequestKey : std::uint16_t {
 };
 
 // The read / factory-default / write trio a command belongs to.
-enum class Trio : std::uint8_t { None, Settings, Qvain, Qvao, Qvro, Qvser, Qv5510, Password, Qvtmp };
+enum class Trio : std::uint8_t {
+    None,
+    Settings,
+    Qvain,
+    Qvao,
+    Qvro,
+    Qvser,
+    Qv5510,
+    Password,
+    Qvtmp
+};
 enum class Role : std::uint8_t { Action, Read, Default, Write };
 // Module slot condition: some dialogs serve the main and the additional module with
 // different commands (ModuleSlot 1 main, 0 additional).

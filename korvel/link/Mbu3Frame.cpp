@@ -19,7 +19,8 @@ std::uint16_t Get16(const Frame& f, std::size_t at)
 std::uint32_t Get32(const Frame& f, std::size_t at)
 {
     return static_cast<std::uint32_t>(f[at]) | (static_cast<std::uint32_t>(f[at + 1]) << 8) |
-           (static_cast<std::uint32_t>(f[at + 2]) << 16) | (static_cast<std::uint32_t>(f[at + 3]) << 24);
+           (static_cast<std::uint32_t>(f[at + 2]) << 16) |
+           (static_cast<std::uint32_t>(f[at + 3]) << 24);
 }
 
 void Put16(Frame& f, std::size_t at, std::uint16_t v)
@@ -73,11 +74,22 @@ std::string HexDump(const Frame& f, Direction direction)
     // Header fields stand apart, the 46 data bytes in parentheses, the CRC after them.
     return qs::HexDump(f, [direction](std::size_t i) {
         switch (i) {
-        case 15: return '(';
-        case 61: return ')';
-        case 1: case 3: case 5: case 6: case 7: case 9: case 11: return '|';
-        case 4: return direction == Direction::Reply ? '|' : ' ';
-        default: return ' ';
+        case 15:
+            return '(';
+        case 61:
+            return ')';
+        case 1:
+        case 3:
+        case 5:
+        case 6:
+        case 7:
+        case 9:
+        case 11:
+            return '|';
+        case 4:
+            return direction == Direction::Reply ? '|' : ' ';
+        default:
+            return ' ';
         }
     });
 }

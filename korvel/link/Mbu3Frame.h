@@ -21,16 +21,16 @@ constexpr std::size_t kCrcOffset = 62;
 
 // Header byte offsets. Request and reply share most places; bytes 2-5 and 7 differ.
 namespace off {
-constexpr std::size_t DeviceType = 0;     // request: requested type; reply: device's type
-constexpr std::size_t VersionMin = 2;     // request: lowest accepted firmware
-constexpr std::size_t VersionMax = 4;     // request: highest accepted firmware
-constexpr std::size_t Firmware = 2;       // reply: the device's firmware version
-constexpr std::size_t ErrorCode = 4;      // reply
-constexpr std::size_t Counter = 5;        // reply: frame counter modulo 256
-constexpr std::size_t Command = 6;        // request: command; reply: command echo
-constexpr std::size_t Flags = 7;          // request: transfer flags
-constexpr std::size_t TotalLength = 8;    // request/reply data length
-constexpr std::size_t SegmentOffset = 10; // offset of this segment; flags 4: bytes received
+constexpr std::size_t DeviceType = 0;      // request: requested type; reply: device's type
+constexpr std::size_t VersionMin = 2;      // request: lowest accepted firmware
+constexpr std::size_t VersionMax = 4;      // request: highest accepted firmware
+constexpr std::size_t Firmware = 2;        // reply: the device's firmware version
+constexpr std::size_t ErrorCode = 4;       // reply
+constexpr std::size_t Counter = 5;         // reply: frame counter modulo 256
+constexpr std::size_t Command = 6;         // request: command; reply: command echo
+constexpr std::size_t Flags = 7;           // request: transfer flags
+constexpr std::size_t TotalLength = 8;     // request/reply data length
+constexpr std::size_t SegmentOffset = 10;  // offset of this segment; flags 4: bytes received
 constexpr std::size_t HostOrDeviceId = 12;
 }  // namespace off
 
@@ -41,7 +41,7 @@ constexpr std::uint8_t kFlagAskReply = 4;  // alone: asks for the next reply seg
 
 constexpr std::uint32_t HostID = 0x3C5A9E17u;
 // The firmware window this program accepts.
-constexpr std::uint16_t kLowestFirmware = qs::VersionDateCode(2020, 6, 19);   // 7613
+constexpr std::uint16_t kLowestFirmware = qs::VersionDateCode(2020, 6, 19);    // 7613
 constexpr std::uint16_t kHighestFirmware = qs::VersionDateCode(2020, 12, 31);  // 7811
 
 // Stream limits: a request carries at most 16383 bytes, a reply at most 16384.

@@ -9,9 +9,12 @@ namespace scheduler {
 bool SlotHolds(Slot slot, std::uint8_t moduleSlot)
 {
     switch (slot) {
-    case Slot::Main: return moduleSlot == 1;
-    case Slot::Additional: return moduleSlot == 0;
-    case Slot::Any: break;
+    case Slot::Main:
+        return moduleSlot == 1;
+    case Slot::Additional:
+        return moduleSlot == 0;
+    case Slot::Any:
+        break;
     }
     return true;
 }
@@ -36,7 +39,8 @@ bool TrioSlots::Holds(const CommandInfo& row) const
     return SlotHolds(row.slot, Of(row.trio));
 }
 
-std::optional<Command> NextCommand(const PendingSet& pending, const TrioSlots& slots, bool pollPaused)
+std::optional<Command> NextCommand(const PendingSet& pending, const TrioSlots& slots,
+                                   bool pollPaused)
 {
     if (!pending.Empty())
         for (const CommandInfo& row : CommandTable())

@@ -35,7 +35,8 @@ private:
 // The first row whose key is pending and whose slot condition holds for its trio; else the
 // status poll unless it is paused. (Whether the link is free to start anything is the
 // caller's test.)
-std::optional<Command> NextCommand(const qs::PendingSet& pending, const TrioSlots& slots, bool pollPaused);
+std::optional<Command> NextCommand(const qs::PendingSet& pending, const TrioSlots& slots,
+                                   bool pollPaused);
 
 }  // namespace scheduler
 

@@ -110,7 +110,8 @@ bool SegmentedTransfer::AnswersFrameInFlight(const Frame& reply) const
         return true;
     // A later segment: the one asked for, of the reply whose total the first segment
     // announced. Another total belongs to another reply.
-    return offset == Get16(TxFrame, off::SegmentOffset) && Get16(reply, off::TotalLength) == RxDataSize;
+    return offset == Get16(TxFrame, off::SegmentOffset) &&
+           Get16(reply, off::TotalLength) == RxDataSize;
 }
 
 SegmentedTransfer::StepResult SegmentedTransfer::RxTransferStep(const Frame& reply)
@@ -118,7 +119,8 @@ SegmentedTransfer::StepResult SegmentedTransfer::RxTransferStep(const Frame& rep
     // A late reply to an earlier request, an acknowledgement of another count, or a segment
     // the host did not ask for must not move this request on: it is dropped, and the frame in
     // flight still waits for its own answer.
-    if ((TransferState == TxSegmentSent || TransferState == WaitRxSegment) && !AnswersFrameInFlight(reply))
+    if ((TransferState == TxSegmentSent || TransferState == WaitRxSegment) &&
+        !AnswersFrameInFlight(reply))
         return StepResult::Dropped;
     if (TransferState == TxSegmentSent) {
         if ((TransferFlags & kFlagLast) == 0) {

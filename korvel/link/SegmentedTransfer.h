@@ -38,8 +38,8 @@ public:
     static constexpr std::uint16_t kMaxRequest = mbu3::kStreamSize - 1;  // 16383
     static constexpr std::uint32_t kMaxReply = mbu3::kStreamSize;        // 16384
     // A whole reply fits in this many segments; a transfer that would take more ends.
-    static constexpr std::uint16_t kMaxReplySegments =
-        static_cast<std::uint16_t>((kMaxReply + mbu3::kSegmentSize - 1) / mbu3::kSegmentSize);  // 357
+    static constexpr std::uint16_t kMaxReplySegments = static_cast<std::uint16_t>(
+        (kMaxReply + mbu3::kSegmentSize - 1) / mbu3::kSegmentSize);  // 357
 
     SegmentedTransfer() = default;
     // The request writer points into this object's own buffer.

@@ -14,12 +14,8 @@ using namespace qs;
 using namespace mbu3;
 
 LinkSession::LinkSession(hid::UsbHid& usb, const Bindings& bindings, QObject* parent)
-    : QObject(parent),
-      hook_(usb),
-      clock_(kTickMs, kTimeOutMs),
-      second_(new QTimer(this)),
-      pending_(KeyPriorityOrder()),
-      bindings_(bindings)
+    : QObject(parent), hook_(usb), clock_(kTickMs, kTimeOutMs), second_(new QTimer(this)),
+      pending_(KeyPriorityOrder()), bindings_(bindings)
 {
     connect(&clock_, &LinkClock::idleTick, this, &LinkSession::Dispatch);
     connect(&clock_, &LinkClock::timedOut, this, [this] {
@@ -37,7 +33,8 @@ LinkSession::LinkSession(hid::UsbHid& usb, const Bindings& bindings, QObject* pa
     });
     connect(&hook_, &UsbHook::beep, this, &LinkSession::beep);
     connect(&hook_, &UsbHook::frameArrived, this, [this](const Frame& frame) {
-        HandleFrame(CrcMatches(frame) ? frame[off::ErrorCode] : std::uint8_t{linkerror::Crc}, &frame);
+        HandleFrame(CrcMatches(frame) ? frame[off::ErrorCode] : std::uint8_t{linkerror::Crc},
+                    &frame);
     });
     second_->setObjectName("Timer_1sec");
     second_->setTimerType(Qt::PreciseTimer);

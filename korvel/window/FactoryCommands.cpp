@@ -11,8 +11,9 @@ namespace korvel {
 
 using namespace qs;
 
-FactoryCommands::FactoryCommands(Bindings& bindings, WindowState& state, CalibrationPage& calibration,
-                                 IdentityGroup& identity, TestsPage& tests, QObject* parent)
+FactoryCommands::FactoryCommands(Bindings& bindings, WindowState& state,
+                                 CalibrationPage& calibration, IdentityGroup& identity,
+                                 TestsPage& tests, QObject* parent)
     : QObject(parent), tests_(tests)
 {
     // Identity: taken from the edits (clamped, rewritten) when the write starts; the group is
@@ -22,20 +23,23 @@ FactoryCommands::FactoryCommands(Bindings& bindings, WindowState& state, Calibra
         identity.ReadIdentityEdits();
         identity.IdentityToWrite.Encode(w);
     });
-    bindings.SetDecoder(Command::IdentityWrite, [&state](ByteReader&) { state.IdentityReadBackDue = true; });
+    bindings.SetDecoder(Command::IdentityWrite,
+                        [&state](ByteReader&) { state.IdentityReadBackDue = true; });
 
     // Calibration: the Pt read also shows the Pt1000 flag of the last status.
     calibration.BindCalibration(bindings, [&state] { return state.LastStatus.bPt1000; });
 
     // Display image: the row index byte, always 0; the reply is drawn into both pictures.
     bindings.SetEncoder(Command::DisplayRead, [](ByteWriter& w) { w.PutByte(0); });
-    bindings.SetDecoder(Command::DisplayRead, [this](ByteReader& r) { ShowDisplayImage(DisplayImage::Decode(r)); });
+    bindings.SetDecoder(Command::DisplayRead,
+                        [this](ByteReader& r) { ShowDisplayImage(DisplayImage::Decode(r)); });
 }
 
 void FactoryCommands::ShowDisplayImage(const DisplayImage& image)
 {
     painter_.PaintAll(image);
-    tests_.ShowDisplayImage(QPixmap::fromImage(painter_.Large()), QPixmap::fromImage(painter_.Small()));
+    tests_.ShowDisplayImage(QPixmap::fromImage(painter_.Large()),
+                            QPixmap::fromImage(painter_.Small()));
 }
 
 }  // namespace korvel

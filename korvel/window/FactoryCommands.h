@@ -17,8 +17,8 @@ class TestsPage;
 class FactoryCommands : public QObject {
     Q_OBJECT
 public:
-    FactoryCommands(Bindings& bindings, WindowState& state, CalibrationPage& calibration, IdentityGroup& identity,
-                    TestsPage& tests, QObject* parent);
+    FactoryCommands(Bindings& bindings, WindowState& state, CalibrationPage& calibration,
+                    IdentityGroup& identity, TestsPage& tests, QObject* parent);
 
 private:
     void ShowDisplayImage(const qs::DisplayImage& image);

@@ -23,8 +23,8 @@ KorvelForms::KorvelForms(hid::UsbHid& usb, const QStringList& arguments)
     Form_QVTMP = new QvtmpDialog(Form1);
     creationOrder = {Form1,     Form_Keszulekcsere, Form_QVAIN,    Form_IncDec, Form_QVAO,
                      Form_QVRO, Form_QVSER,         Form_Password, Form_QVTMP};
-    Form1->AttachDialogs({Form_Keszulekcsere, Form_QVAIN, Form_IncDec, Form_QVAO, Form_QVRO, Form_QVSER, Form_Password,
-                          Form_QVTMP});
+    Form1->AttachDialogs({Form_Keszulekcsere, Form_QVAIN, Form_IncDec, Form_QVAO, Form_QVRO,
+                          Form_QVSER, Form_Password, Form_QVTMP});
 }
 
 KorvelForms::~KorvelForms()

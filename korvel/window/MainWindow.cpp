@@ -45,15 +45,14 @@ using namespace qs;
 
 using namespace build;
 
-
 namespace {
 // The factory switch, compared with every parameter in upper case.
 const QString kFactorySwitch = QStringLiteral("/VORKAL");
 }  // namespace
 
 MainWindow::MainWindow(hid::UsbHid& usb, QStringList arguments, QWidget* parent)
-    : QWidget(parent), session_(new LinkSession(usb, bindings_, this)), requests_(new RequestButtons(*session_, this)),
-      arguments_(std::move(arguments))
+    : QWidget(parent), session_(new LinkSession(usb, bindings_, this)),
+      requests_(new RequestButtons(*session_, this)), arguments_(std::move(arguments))
 {
     setObjectName("Form1");
     QFont font(QStringLiteral("Arial"));
@@ -74,11 +73,16 @@ MainWindow::MainWindow(hid::UsbHid& usb, QStringList arguments, QWidget* parent)
     connect(PageControl4, &PageControl::userChanged, this, [this] { PageControl4Change(); });
     // Key preview: Alt with any key refreshes every window, whatever control has the focus.
     new AltKeyFilter(this, [this] { Button_RefreshFormClick(); });
-    connect(Button_ExitFromApplication, &QPushButton::clicked, this, [this] { Button_ExitFromApplicationClick(); });
-    connect(Button_ExitFromApplication2, &QPushButton::clicked, this, [this] { Button_ExitFromApplicationClick(); });
-    connect(&Monitor->Frames(), &FrameMonitor::clearCommandsClicked, this, [this] { Button_CommandsClearClick(); });
-    connect(&Monitor->Frames(), &FrameMonitor::pollPauseToggled, this, [this](bool on) { session_->SetPollPaused(on); });
-    connect(Identity, &IdentityGroup::readFromDeviceClicked, this, [this] { Button_GyariSzamToEditsClick(); });
+    connect(Button_ExitFromApplication, &QPushButton::clicked, this,
+            [this] { Button_ExitFromApplicationClick(); });
+    connect(Button_ExitFromApplication2, &QPushButton::clicked, this,
+            [this] { Button_ExitFromApplicationClick(); });
+    connect(&Monitor->Frames(), &FrameMonitor::clearCommandsClicked, this,
+            [this] { Button_CommandsClearClick(); });
+    connect(&Monitor->Frames(), &FrameMonitor::pollPauseToggled, this,
+            [this](bool on) { session_->SetPollPaused(on); });
+    connect(Identity, &IdentityGroup::readFromDeviceClicked, this,
+            [this] { Button_GyariSzamToEditsClick(); });
 
     Header->BindRequests(*requests_);
     Models->BindRequests(*requests_);
@@ -89,7 +93,8 @@ MainWindow::MainWindow(hid::UsbHid& usb, QStringList arguments, QWidget* parent)
     Tests->BindRequests(*requests_);
     BindSession();
     BindStatusPoll();
-    settingsIO_ = new SettingsCommands(bindings_, state_.Decimals, {TabSheet_Settings, TabSheet5}, this);
+    settingsIO_ =
+        new SettingsCommands(bindings_, state_.Decimals, {TabSheet_Settings, TabSheet5}, this);
     factory_ = new FactoryCommands(bindings_, state_, *Calibration, *Identity, *Tests, this);
     OfferWrites();
     FormCreate();
@@ -149,16 +154,19 @@ void MainWindow::CreatePages()
         v->addStretch(1);
     };
     versionPage(TabSheet_TooOld,
-                "Ez a beállító program túl régi, ezért nem alkalmas a csatlakoztatott készülék beállítására.",
+                "Ez a beállító program túl régi, ezért nem alkalmas a csatlakoztatott készülék "
+                "beállítására.",
                 "Használja a beállító program újabb verzióját!", "Button_ExitFromApplication",
                 Button_ExitFromApplication);
     versionPage(TabSheet_TooNew,
-                "Ez a beállító program újabb, mint a csatlakoztatott készülék, ezért nem alkalmas a beállításra.",
+                "Ez a beállító program újabb, mint a csatlakoztatott készülék, ezért nem alkalmas "
+                "a beállításra.",
                 "Használja a beállító programnak a készülékhez kapott, korábbi verzióját!",
                 "Button_ExitFromApplication2", Button_ExitFromApplication2);
 
-    Models = new ModelPages({TabSheet_3310, TabSheet_3320, TabSheet_3330, TabSheet_3340, TabSheet_5510, TabSheet_5530},
-                            this);
+    Models = new ModelPages(
+        {TabSheet_3310, TabSheet_3320, TabSheet_3330, TabSheet_3340, TabSheet_5510, TabSheet_5530},
+        this);
 
     auto* v = new QVBoxLayout(TabSheet_Quorin);
     v->setContentsMargins(2, 2, 2, 2);
@@ -184,18 +192,21 @@ void MainWindow::CreatePages()
 void MainWindow::AttachDialogs(const Dialogs& dialogs)
 {
     dialogs_ = dialogs;
-    for (ModuleDialog* d : std::initializer_list<ModuleDialog*>{dialogs.qvain, dialogs.qvao, dialogs.qvro, dialogs.qvser,
-                                                              dialogs.password, dialogs.qvtmp})
+    for (ModuleDialog* d :
+         std::initializer_list<ModuleDialog*>{dialogs.qvain, dialogs.qvao, dialogs.qvro,
+                                              dialogs.qvser, dialogs.password, dialogs.qvtmp})
         if (d)
             d->BindRequests(*requests_);
     settingsIO_->Resolve(dialogs.qvser);
     delete moduleDialogs_;
     moduleDialogs_ = new ModuleDialogBinding(bindings_, state_, dialogs, *Models, *session_, this);
     delete qvtmpBinding_;
-    qvtmpBinding_ =
-        dialogs.qvtmp ? new QvtmpBinding(bindings_, state_, dialogs.qvtmp, dialogs.numberEditor, this) : nullptr;
+    qvtmpBinding_ = dialogs.qvtmp ? new QvtmpBinding(bindings_, state_, dialogs.qvtmp,
+                                                     dialogs.numberEditor, this)
+                                  : nullptr;
     delete qv5510Binding_;
-    qv5510Binding_ = new Qv5510PageBinding(bindings_, state_.Decimals, Models->Qv5510(), dialogs.password, this);
+    qv5510Binding_ =
+        new Qv5510PageBinding(bindings_, state_.Decimals, Models->Qv5510(), dialogs.password, this);
     OfferWrites();
 }
 
@@ -207,7 +218,8 @@ void MainWindow::OfferWrites()
     for (const CommandInfo& row : CommandTable())
         if (row.writesDevice)
             offered[row.key] = offered[row.key] || bindings_.HasEncoder(row.code);
-    requests_->Offer(std::views::keys(offered), [&offered](RequestKey key) { return offered.at(key); });
+    requests_->Offer(std::views::keys(offered),
+                     [&offered](RequestKey key) { return offered.at(key); });
 }
 
 // ---- the session's reports ----
@@ -259,7 +271,8 @@ void MainWindow::BindSession()
 void MainWindow::ShowOnline(bool online)
 {
     Header->ShowOnline(online);
-    Monitor->ShowOnline(online, online ? session_->Hook().CurrentDeviceInfo() : UsbHook::DeviceInfo{});
+    Monitor->ShowOnline(online,
+                        online ? session_->Hook().CurrentDeviceInfo() : UsbHook::DeviceInfo{});
 }
 
 void MainWindow::ShowLinkError(std::uint8_t code)
@@ -268,15 +281,20 @@ void MainWindow::ShowLinkError(std::uint8_t code)
     Header->ShowLinkError(code, state_.FactoryMode == 1);
     if (code == linkerror::TimeOut)
         FormActivate();
-    if ((code == linkerror::ProgramOld || code == linkerror::ProgramNew) && state_.FactoryMode == 0) {
-        PageControl4->setActivePage(code == linkerror::ProgramOld ? TabSheet_TooOld : TabSheet_TooNew);
-        (code == linkerror::ProgramOld ? Button_ExitFromApplication : Button_ExitFromApplication2)->setFocus();
+    if ((code == linkerror::ProgramOld || code == linkerror::ProgramNew) &&
+        state_.FactoryMode == 0) {
+        PageControl4->setActivePage(code == linkerror::ProgramOld ? TabSheet_TooOld
+                                                                  : TabSheet_TooNew);
+        (code == linkerror::ProgramOld ? Button_ExitFromApplication : Button_ExitFromApplication2)
+            ->setFocus();
     }
 }
 
 void MainWindow::ShowRxActivity(std::uint8_t echo)
 {
-    Monitor->Frames().ShowReplyLamp(echo == Code(Command::IdentityWrite) || echo == Code(Command::StatusPoll) ? clYellow : clLime);
+    Monitor->Frames().ShowReplyLamp(
+        echo == Code(Command::IdentityWrite) || echo == Code(Command::StatusPoll) ? clYellow
+                                                                                  : clLime);
     Header->ShowRxActivity(true);
     Timer_RxLED->stop();
     Timer_RxLED->setInterval(100);
@@ -300,7 +318,8 @@ void MainWindow::Button_CommandsClearClick()
 void MainWindow::BindStatusPoll()
 {
     bindings_.SetEncoder(Command::StatusPoll, [this](ByteWriter& w) { BuildStatusRequest(w); });
-    bindings_.SetDecoder(Command::StatusPoll, [this](ByteReader& r) { ApplyStatusRecord(StatusRecord::Decode(r)); });
+    bindings_.SetDecoder(Command::StatusPoll,
+                         [this](ByteReader& r) { ApplyStatusRecord(StatusRecord::Decode(r)); });
 }
 
 void MainWindow::BuildStatusRequest(ByteWriter& w)
@@ -337,8 +356,9 @@ void MainWindow::ApplyStatusRecord(const StatusRecord& r)
     static labeltext::Memo shownMemo;
     const std::string sep = LocaleDecimalSeparator();
     const DecimalFormat& decimals = state_.Decimals;
-    const QString& shown = shownMemo.Get([&] { return Utf8(decimals.Format(r.iSkalazottKijezesiErtek, sep)); },
-                                         r.iSkalazottKijezesiErtek, decimals.Decimals(), sep);
+    const QString& shown =
+        shownMemo.Get([&] { return Utf8(decimals.Format(r.iSkalazottKijezesiErtek, sep)); },
+                      r.iSkalazottKijezesiErtek, decimals.Decimals(), sep);
     Header->ShowStatus(r, session_->DeviceID, shown);
     Calibration->ShowStatus(r, shown);
     Limits->ShowStatus(r);
@@ -357,7 +377,8 @@ void MainWindow::ApplyStatusRecord(const StatusRecord& r)
 
 void MainWindow::FormCreate()
 {
-    setWindowTitle(QStringLiteral("A Quorin 32 bites készülékcsalád beállító programja   v") + ProgramDateText());
+    setWindowTitle(QStringLiteral("A Quorin 32 bites készülékcsalád beállító programja   v") +
+                   ProgramDateText());
     LoadIni();
     session_->Reset();
     state_.Decimals.SetDecimalFormat(0);
@@ -373,7 +394,8 @@ void MainWindow::FormActivate()
             state_.FactoryMode = 1;
     PageControl4->setTabVisible(TabSheet_Quorin, state_.FactoryMode == 1);
     if (state_.FactoryMode == 0)
-        for (QWidget* tab : {TabSheet_3310, TabSheet_3320, TabSheet_3330, TabSheet_3340, TabSheet_5510, TabSheet_5530})
+        for (QWidget* tab : {TabSheet_3310, TabSheet_3320, TabSheet_3330, TabSheet_3340,
+                             TabSheet_5510, TabSheet_5530})
             PageControl4->setTabVisible(tab, false);
 }
 
@@ -386,7 +408,8 @@ QString MainWindow::IniFileName() const
 {
     if (!iniPath_.isEmpty())
         return iniPath_;
-    return QString::fromStdString(SettingsPathFor(QCoreApplication::applicationFilePath().toStdString()).string());
+    return QString::fromStdString(
+        SettingsPathFor(QCoreApplication::applicationFilePath().toStdString()).string());
 }
 
 void MainWindow::LoadIni()
@@ -503,12 +526,13 @@ void MainWindow::ConfigureModelPage(std::uint16_t type)
     Identity->ClearModuleRadioButtons();
     const StatusRecord& last = state_.LastStatus;
     const PolledModules polled{last.uQVOptIn, last.uQVOptOut2, last.uQVOptOut1};
-    const ModelPageDecision d = korvel::ConfigureModelPage(type, polled, state_.FactoryMode == 1,
-                                                           PageControl4->activePage() == TabSheet_Quorin);
+    const ModelPageDecision d = korvel::ConfigureModelPage(
+        type, polled, state_.FactoryMode == 1, PageControl4->activePage() == TabSheet_Quorin);
     if (d.row == ModelRow::None)
         return;
     auto widget = [this](std::string_view name) {
-        return build::FindInWindow<QWidget>(this, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        return build::FindInWindow<QWidget>(
+            this, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     };
     for (std::string_view n : d.radiosEnabled)
         widget(n)->setEnabled(true);

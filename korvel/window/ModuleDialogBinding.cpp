@@ -26,7 +26,8 @@ template <class Block>
 class DialogBlock {
 public:
     DialogBlock(ModuleDialog* d, const DecimalFormat& format)
-        : dialog_(d), binding_([d](const QString& name) { return d->findChild<QWidget*>(name); }, format)
+        : dialog_(d),
+          binding_([d](const QString& name) { return d->findChild<QWidget*>(name); }, format)
     {
     }
 
@@ -83,8 +84,9 @@ void BindTrio(Bindings& bindings, const DecimalFormat& format, Trio trio, Module
 
 }  // namespace
 
-ModuleDialogBinding::ModuleDialogBinding(Bindings& bindings, WindowState& state, const FormDialogs& dialogs,
-                                         ModelPages& models, LinkSession& session, QObject* parent)
+ModuleDialogBinding::ModuleDialogBinding(Bindings& bindings, WindowState& state,
+                                         const FormDialogs& dialogs, ModelPages& models,
+                                         LinkSession& session, QObject* parent)
     : QObject(parent), state_(state), dialogs_(dialogs), session_(session)
 {
     BindBlocks(bindings);
@@ -101,12 +103,18 @@ void ModuleDialogBinding::ShowValueLabels(ModuleDialog* dialog) const
 ModuleDialog* ModuleDialogBinding::DialogOf(Trio trio) const
 {
     switch (trio) {
-    case Trio::Qvain: return dialogs_.qvain;
-    case Trio::Qvao: return dialogs_.qvao;
-    case Trio::Qvro: return dialogs_.qvro;
-    case Trio::Qvser: return dialogs_.qvser;
-    case Trio::Qvtmp: return dialogs_.qvtmp;
-    default: return nullptr;
+    case Trio::Qvain:
+        return dialogs_.qvain;
+    case Trio::Qvao:
+        return dialogs_.qvao;
+    case Trio::Qvro:
+        return dialogs_.qvro;
+    case Trio::Qvser:
+        return dialogs_.qvser;
+    case Trio::Qvtmp:
+        return dialogs_.qvtmp;
+    default:
+        return nullptr;
     }
 }
 
@@ -114,11 +122,13 @@ void ModuleDialogBinding::BindBlocks(Bindings& bindings)
 {
     const DecimalFormat& format = state_.Decimals;
     if (dialogs_.qvain)
-        BindTrio<QvainBlock>(bindings, format, Trio::Qvain, dialogs_.qvain, [this](const QvainBlock& b) {
-            // The module's decimals set the window's scaled format until the next status poll.
-            state_.Decimals.SetDecimalFormat(b.receivedDecimals);
-            ShowValueLabels(dialogs_.qvain);
-        });
+        BindTrio<QvainBlock>(bindings, format, Trio::Qvain, dialogs_.qvain,
+                             [this](const QvainBlock& b) {
+                                 // The module's decimals set the window's scaled format until the
+                                 // next status poll.
+                                 state_.Decimals.SetDecimalFormat(b.receivedDecimals);
+                                 ShowValueLabels(dialogs_.qvain);
+                             });
     if (dialogs_.qvao)
         BindTrio<QvaoBlock>(bindings, format, Trio::Qvao, dialogs_.qvao,
                             [this](const QvaoBlock&) { ShowValueLabels(dialogs_.qvao); });
@@ -127,7 +137,8 @@ void ModuleDialogBinding::BindBlocks(Bindings& bindings)
                             [this](const QvroBlock&) { ShowValueLabels(dialogs_.qvro); });
     // The MODBUS controls are the settings record's too; the time-out is the block's own.
     if (dialogs_.qvser)
-        BindTrio<QvserBlock>(bindings, format, Trio::Qvser, dialogs_.qvser, [](const QvserBlock&) {});
+        BindTrio<QvserBlock>(bindings, format, Trio::Qvser, dialogs_.qvser,
+                             [](const QvserBlock&) {});
 }
 
 void ModuleDialogBinding::BindEditorTargets()
@@ -143,24 +154,30 @@ void ModuleDialogBinding::BindEditorTargets()
         const char* button;
     };
     const Row rows[] = {
-        {1, "QVAIN skála alsó számérték beállítása", dialogs_.qvain, "iScaleLowSettings", "Button_ScaleLowSettings"},
-        {2, "QVAIN skála felső számérték beállítása", dialogs_.qvain, "iScaleHighSettings", "Button_ScaleHighSettings"},
-        {3, "QVAO skála alsó számérték beállítása", dialogs_.qvao, "iScaleLowSettings", "Button_ScaleLowSettings"},
-        {4, "QVAO skála felső számérték beállítása", dialogs_.qvao, "iScaleHighSettings", "Button_ScaleHighSettings"},
+        {1, "QVAIN skála alsó számérték beállítása", dialogs_.qvain, "iScaleLowSettings",
+         "Button_ScaleLowSettings"},
+        {2, "QVAIN skála felső számérték beállítása", dialogs_.qvain, "iScaleHighSettings",
+         "Button_ScaleHighSettings"},
+        {3, "QVAO skála alsó számérték beállítása", dialogs_.qvao, "iScaleLowSettings",
+         "Button_ScaleLowSettings"},
+        {4, "QVAO skála felső számérték beállítása", dialogs_.qvao, "iScaleHighSettings",
+         "Button_ScaleHighSettings"},
         {5, "A érték vagy delta érték beállítása", dialogs_.qvro, "iSettingsA", "Button_SettingsA"},
         {6, "B érték beállítása", dialogs_.qvro, "iSettingsB", "Button_SettingsB"},
-        {7, "Hiszterézis érték beállítása", dialogs_.qvro, "iSettingsHysteresis", "Button_SettingsHysteresis"},
+        {7, "Hiszterézis érték beállítása", dialogs_.qvro, "iSettingsHysteresis",
+         "Button_SettingsHysteresis"},
     };
     const WindowState& state = state_;
     for (const Row& r : rows) {
         std::int32_t* field = r.dialog->ValueField(r.field);
         ModuleDialog* dialog = r.dialog;
-        editor->SetTarget(r.target, {QString::fromUtf8(r.title), [field] { return *field; },
-                                     // The decimals of the last status poll, whatever the
-                                     // window's format or the dialog's own choice is now.
-                                     [&state] { return static_cast<int>(state.LastStatus.uDecimals); },
-                                     [field](std::int32_t v) { *field = v; },
-                                     [this, dialog] { ShowValueLabels(dialog); }});
+        editor->SetTarget(
+            r.target,
+            {QString::fromUtf8(r.title), [field] { return *field; },
+             // The decimals of the last status poll, whatever the
+             // window's format or the dialog's own choice is now.
+             [&state] { return static_cast<int>(state.LastStatus.uDecimals); },
+             [field](std::int32_t v) { *field = v; }, [this, dialog] { ShowValueLabels(dialog); }});
         const std::uint32_t target = r.target;
         r.dialog->BindValueButton(r.button, editor, [editor, target] { editor->Open(target); });
     }

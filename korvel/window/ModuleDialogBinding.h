@@ -16,8 +16,8 @@ class LinkSession;
 class ModuleDialogBinding : public QObject {
     Q_OBJECT
 public:
-    ModuleDialogBinding(Bindings& bindings, WindowState& state, const FormDialogs& dialogs, ModelPages& models,
-                        LinkSession& session, QObject* parent);
+    ModuleDialogBinding(Bindings& bindings, WindowState& state, const FormDialogs& dialogs,
+                        ModelPages& models, LinkSession& session, QObject* parent);
 
     // An opener, in this order: a slot opener sets ModuleSlot (and so the slot the dialog's
     // requests go out for) and the dialog's caption; then the dialog is placed below the main

@@ -7,10 +7,11 @@ namespace korvel {
 
 using namespace qs;
 
-Qv5510PageBinding::Qv5510PageBinding(Bindings& bindings, const DecimalFormat& decimals, Qv5510Group& group,
-                                     PasswordDialog* password, QObject* parent)
+Qv5510PageBinding::Qv5510PageBinding(Bindings& bindings, const DecimalFormat& decimals,
+                                     Qv5510Group& group, PasswordDialog* password, QObject* parent)
     : QObject(parent), group_(group), password_(password),
-      display_([&group](const QString& name) { return group.Group()->findChild<QWidget*>(name); }, decimals)
+      display_([&group](const QString& name) { return group.Group()->findChild<QWidget*>(name); },
+               decimals)
 {
     BindDisplayBlock(bindings);
     BindPasswords(bindings);
@@ -36,7 +37,8 @@ void Qv5510PageBinding::BindDisplayBlock(Bindings& bindings)
 
 void Qv5510PageBinding::BindPasswords(Bindings& bindings)
 {
-    group_.OfferPasswordChange(this, password_ ? std::function<void()>([this] { Button1Click(); }) : nullptr);
+    group_.OfferPasswordChange(
+        this, password_ ? std::function<void()>([this] { Button1Click(); }) : nullptr);
     if (!password_)
         return;
     PasswordDialog* d = password_;
@@ -46,10 +48,13 @@ void Qv5510PageBinding::BindPasswords(Bindings& bindings)
         if (row.role == Role::Write) {
             // The entries may have been edited since the click left the write pending: the
             // same check runs again, and a pair that fails it is never sent.
-            bindings.SetCheck(row.code, [d] { return d->CheckEntries().result == PasswordEntries::Valid; });
-            bindings.SetEncoder(row.code, [d](ByteWriter& out) { d->CheckEntries().block.Encode(out); });
+            bindings.SetCheck(row.code,
+                              [d] { return d->CheckEntries().result == PasswordEntries::Valid; });
+            bindings.SetEncoder(row.code,
+                                [d](ByteWriter& out) { d->CheckEntries().block.Encode(out); });
         } else {
-            bindings.SetDecoder(row.code, [d](ByteReader& in) { d->ShowPasswords(PasswordBlock::Decode(in)); });
+            bindings.SetDecoder(
+                row.code, [d](ByteReader& in) { d->ShowPasswords(PasswordBlock::Decode(in)); });
         }
     }
 }

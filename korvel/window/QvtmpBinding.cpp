@@ -9,11 +9,12 @@ namespace korvel {
 
 using namespace qs;
 
-QvtmpBinding::QvtmpBinding(Bindings& bindings, WindowState& state, QvtmpDialog* dialog, NumberEditor* editor,
-                           QObject* parent)
+QvtmpBinding::QvtmpBinding(Bindings& bindings, WindowState& state, QvtmpDialog* dialog,
+                           NumberEditor* editor, QObject* parent)
     : QObject(parent), state_(state), dialog_(dialog),
       // Looked up in the dialog only: the QVAIN dialog has groups of the same names.
-      selections_([dialog](const QString& name) { return dialog->findChild<QWidget*>(name); }, state.Decimals)
+      selections_([dialog](const QString& name) { return dialog->findChild<QWidget*>(name); },
+                  state.Decimals)
 {
     for (const CommandInfo& row : CommandTable()) {
         if (row.trio != Trio::Qvtmp)
@@ -57,16 +58,18 @@ void QvtmpBinding::BindEditorTargets(NumberEditor* editor)
     };
     const Row rows[] = {
         {8, "A 0%-hoz tartozó kijelzési érték", &QvtmpBlock::iScaleLow, "Button_ScaleLowSettings"},
-        {9, "A 100%-hoz tartozó kijelzési érték", &QvtmpBlock::iScaleHigh, "Button_ScaleHighSettings"},
+        {9, "A 100%-hoz tartozó kijelzési érték", &QvtmpBlock::iScaleHigh,
+         "Button_ScaleHighSettings"},
     };
     for (const Row& r : rows) {
         const auto value = r.value;
-        editor->SetTarget(r.target, {QString::fromUtf8(r.title), [&w, value] { return w.LastQVTMPBlock.*value; },
-                                     // The kept block's own decimals (above 4: no comma),
-                                     // whatever the poll or "Tizedesjegyek" says now.
-                                     [&w] { return static_cast<int>(w.LastQVTMPBlock.uDecimals); },
-                                     [&w, value](std::int32_t v) { w.LastQVTMPBlock.*value = v; },
-                                     [this] { ShowScaleLabels(); }});
+        editor->SetTarget(
+            r.target, {QString::fromUtf8(r.title), [&w, value] { return w.LastQVTMPBlock.*value; },
+                       // The kept block's own decimals (above 4: no comma),
+                       // whatever the poll or "Tizedesjegyek" says now.
+                       [&w] { return static_cast<int>(w.LastQVTMPBlock.uDecimals); },
+                       [&w, value](std::int32_t v) { w.LastQVTMPBlock.*value = v; },
+                       [this] { ShowScaleLabels(); }});
         const std::uint32_t target = r.target;
         dialog_->BindValueButton(r.button, this, [editor, target] { editor->Open(target); });
     }

@@ -17,7 +17,8 @@ class QvtmpDialog;
 class QvtmpBinding : public QObject {
     Q_OBJECT
 public:
-    QvtmpBinding(Bindings& bindings, WindowState& state, QvtmpDialog* dialog, NumberEditor* editor, QObject* parent);
+    QvtmpBinding(Bindings& bindings, WindowState& state, QvtmpDialog* dialog, NumberEditor* editor,
+                 QObject* parent);
 
     // A received block: kept, then shown.
     void Show(const QvtmpBlock& b);

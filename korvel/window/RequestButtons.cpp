@@ -7,8 +7,11 @@ namespace korvel {
 using namespace qs;
 
 RequestButtons::RequestButtons(LinkSession& session, QObject* parent)
-    : RequestButtonBinder([&session](Key key, bool pending) { session.SetPending(static_cast<RequestKey>(key), pending); },
-                          parent)
+    : RequestButtonBinder(
+          [&session](Key key, bool pending) {
+              session.SetPending(static_cast<RequestKey>(key), pending);
+          },
+          parent)
 {
     connect(&session, &LinkSession::pendingChanged, this,
             [this](RequestKey key, bool pending) { PendingChanged(key, pending); });

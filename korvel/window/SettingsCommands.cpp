@@ -6,8 +6,8 @@ namespace korvel {
 
 using namespace qs;
 
-SettingsCommands::SettingsCommands(Bindings& bindings, const DecimalFormat& decimals, std::vector<QWidget*> pages,
-                                   QObject* parent)
+SettingsCommands::SettingsCommands(Bindings& bindings, const DecimalFormat& decimals,
+                                   std::vector<QWidget*> pages, QObject* parent)
     : QObject(parent), pages_(std::move(pages)),
       binding_(
           [this](const QString& name) -> QWidget* {

@@ -19,8 +19,8 @@ class SettingsCommands : public QObject {
     Q_OBJECT
 public:
     // pages: the pages whose controls hold the record, searched in this order.
-    SettingsCommands(Bindings& bindings, const qs::DecimalFormat& decimals, std::vector<QWidget*> pages,
-                     QObject* parent);
+    SettingsCommands(Bindings& bindings, const qs::DecimalFormat& decimals,
+                     std::vector<QWidget*> pages, QObject* parent);
 
     // Looks the controls up again once the QVSER dialog, which holds fields 47-50, exists.
     void Resolve(QWidget* qvser);

@@ -12,7 +12,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     qs::designfonts::Install();
-    qs::hid::UsbHid usb(std::make_unique<qs::hid::HidapiBackend>(qs::UsbHook::kVendorId, qs::UsbHook::kProductId));
+    qs::hid::UsbHid usb(
+        std::make_unique<qs::hid::HidapiBackend>(qs::UsbHook::kVendorId, qs::UsbHook::kProductId));
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
     korvel::KorvelForms forms(usb, arguments);

@@ -20,7 +20,8 @@ constexpr std::optional<RequestKey> kNone = std::nullopt;
 
 // The rows with a button, in priority order; a reply that ends a button's operation
 // releases it.
-constexpr CommandInfo Button(Command code, std::string_view name, std::string_view request, std::string_view reply)
+constexpr CommandInfo Button(Command code, std::string_view name, std::string_view request,
+                             std::string_view reply)
 {
     return {code, name, request, reply, true, code, std::nullopt};
 }
@@ -31,9 +32,12 @@ constexpr std::array<CommandInfo, 30> kTable{{
     Button(Command::CalIn0V, "input calibration 0 V", "", kPoint),
     Button(Command::CalIn10V, "input calibration 10 V", "", kPoint),
     Button(Command::EraseFram, "erase FRAM1", "", ""),
-    {Command::SettingsRead1, "read settings, part 1", "", "SettingsPart1", true, kNone, Command::SettingsRead2},
-    {Command::SettingsDefaults1, "factory settings, part 1", "", "SettingsPart1", true, kNone, Command::SettingsDefaults2},
-    {Command::SettingsWrite1, "write settings, part 1", "SettingsPart1", "", true, kNone, Command::SettingsWrite2},
+    {Command::SettingsRead1, "read settings, part 1", "", "SettingsPart1", true, kNone,
+     Command::SettingsRead2},
+    {Command::SettingsDefaults1, "factory settings, part 1", "", "SettingsPart1", true, kNone,
+     Command::SettingsDefaults2},
+    {Command::SettingsWrite1, "write settings, part 1", "SettingsPart1", "", true, kNone,
+     Command::SettingsWrite2},
     Button(Command::InputCalRead, "read input calibration", "", "InputCalibration"),
     Button(Command::OptionsRead, "read options", "", "OptionsRecord"),
     Button(Command::OptionsWrite, "write options", "OptionsRecord", ""),
@@ -41,7 +45,8 @@ constexpr std::array<CommandInfo, 30> kTable{{
     Button(Command::CalPwmLow, "output calibration, low point", "", kPwmPoint),
     Button(Command::CalPwmHigh, "output calibration, high point", "", kPwmPoint),
     Button(Command::PwmCalRead, "read output calibration", "", "OutputCalibration"),
-    {Command::DisplayFirstRows, "display image, first rows", "row number", "DisplayRowPair", true, kNone, Command::DisplayNextRows},
+    {Command::DisplayFirstRows, "display image, first rows", "row number", "DisplayRowPair", true,
+     kNone, Command::DisplayNextRows},
     Button(Command::CalPt0Ohm4W, "Pt calibration 0 ohm, 4 wires", "", kPoint),
     Button(Command::CalPtXOhm4W, "Pt calibration 300 ohm, 4 wires", "", kPoint),
     Button(Command::CalPt0Ohm3W, "Pt calibration 0 ohm, 3 wires", "", kPoint),
@@ -49,15 +54,22 @@ constexpr std::array<CommandInfo, 30> kTable{{
     Button(Command::PtCalRead, "read Pt calibration", "", "PtCalibration"),
     Button(Command::Pt1000Write, "write Pt1000 choice", "Pt1000Choice", ""),
     // Chain steps, sent only as the next command of a reply.
-    {Command::SettingsRead2, "read settings, part 2", "", "SettingsPart2", false, kNone, Command::SettingsRead3},
-    {Command::SettingsDefaults2, "factory settings, part 2", "", "SettingsPart2", false, kNone, Command::SettingsDefaults3},
-    {Command::SettingsWrite2, "write settings, part 2", "SettingsPart2", "", false, kNone, Command::SettingsWrite3},
-    {Command::SettingsRead3, "read settings, part 3", "", "SettingsPart3", false, Command::SettingsRead1, std::nullopt},
-    {Command::SettingsDefaults3, "factory settings, part 3", "", "SettingsPart3", false, Command::SettingsDefaults1, std::nullopt},
-    {Command::SettingsWrite3, "write settings, part 3", "SettingsPart3", "", false, Command::SettingsWrite1, std::nullopt},
-    {Command::DisplayNextRows, "display image, next rows", "row number", "DisplayRowPair", false, Command::DisplayFirstRows,
-     Command::DisplayNextRows},
-    {Command::StatusPoll, "status poll", "MbuStatusRequest", "MbuStatusRecord", false, kNone, std::nullopt},
+    {Command::SettingsRead2, "read settings, part 2", "", "SettingsPart2", false, kNone,
+     Command::SettingsRead3},
+    {Command::SettingsDefaults2, "factory settings, part 2", "", "SettingsPart2", false, kNone,
+     Command::SettingsDefaults3},
+    {Command::SettingsWrite2, "write settings, part 2", "SettingsPart2", "", false, kNone,
+     Command::SettingsWrite3},
+    {Command::SettingsRead3, "read settings, part 3", "", "SettingsPart3", false,
+     Command::SettingsRead1, std::nullopt},
+    {Command::SettingsDefaults3, "factory settings, part 3", "", "SettingsPart3", false,
+     Command::SettingsDefaults1, std::nullopt},
+    {Command::SettingsWrite3, "write settings, part 3", "SettingsPart3", "", false,
+     Command::SettingsWrite1, std::nullopt},
+    {Command::DisplayNextRows, "display image, next rows", "row number", "DisplayRowPair", false,
+     Command::DisplayFirstRows, Command::DisplayNextRows},
+    {Command::StatusPoll, "status poll", "MbuStatusRequest", "MbuStatusRecord", false, kNone,
+     std::nullopt},
 }};
 
 std::vector<PendingSet::Key> KeysInOrder()
@@ -79,7 +91,8 @@ std::map<RequestKey, std::vector<Command>> Chains()
         for (const CommandInfo* step = &row; step;) {
             chain.push_back(step->code);
             // A step that chains to itself is the last one listed.
-            step = step->next && *step->next != step->code ? FindCommand(Code(*step->next)) : nullptr;
+            step =
+                step->next && *step->next != step->code ? FindCommand(Code(*step->next)) : nullptr;
         }
     }
     return chains;
@@ -94,7 +107,8 @@ std::span<const CommandInfo> CommandTable()
 
 const CommandInfo* FindCommand(std::uint8_t code)
 {
-    const auto* row = std::find_if(kTable.begin(), kTable.end(), [code](const CommandInfo& r) { return Code(r.code) == code; });
+    const auto* row = std::find_if(kTable.begin(), kTable.end(),
+                                   [code](const CommandInfo& r) { return Code(r.code) == code; });
     return row == kTable.end() ? nullptr : row;
 }
 

@@ -65,8 +65,8 @@ constexpr std::uint8_t kShowMeasuredValue = 1;
 // Button12): FRAM1 write and read, framed menu, menu title Nx16, measured value, menu left
 // arrow, all ASCII fonts, menu title 5x7, menu title Nx16 in 5 rows, measured value stop,
 // main menu.
-inline constexpr std::array<std::uint8_t, 11> kDeveloperPresets = {7, 8, 13, 12, kShowMeasuredValue, 14, 2, 16,
-                                                                    17, 11, 18};
+inline constexpr std::array<std::uint8_t, 11> kDeveloperPresets = {
+    7, 8, 13, 12, kShowMeasuredValue, 14, 2, 16, 17, 11, 18};
 
 // A request button is named by the command it starts: that command is its key in the pending
 // set. A pair of buttons on two pages (the settings trio stands on the settings page and on

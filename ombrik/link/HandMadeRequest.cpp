@@ -43,11 +43,11 @@ void PutInputData(MBUFrame& f, const InputData& data)
     std::copy(data.bytes.begin(), data.bytes.end(), f.begin() + kDataOffset);
 }
 
-void BuildManualTxHeader(MBUFrame& f, std::int32_t device, std::int32_t command, CalendarDate lowest,
-                         CalendarDate highest, const InputData& data)
+void BuildManualTxHeader(MBUFrame& f, std::int32_t device, std::int32_t command,
+                         CalendarDate lowest, CalendarDate highest, const InputData& data)
 {
-    BuildTxHeader(f, static_cast<std::uint16_t>(device & 0xFFFF), static_cast<std::uint8_t>(command & 0xFF),
-                  DateCode(lowest), DateCode(highest));
+    BuildTxHeader(f, static_cast<std::uint16_t>(device & 0xFFFF),
+                  static_cast<std::uint8_t>(command & 0xFF), DateCode(lowest), DateCode(highest));
     PutInputData(f, data);
 }
 

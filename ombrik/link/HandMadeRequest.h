@@ -30,8 +30,8 @@ void PutInputData(MBUFrame& f, const InputData& data);
 
 // The header of a hand-made request: the low 16 bits of the device type, the date codes of
 // the two days, the low 8 bits of the command; then the data bytes.
-void BuildManualTxHeader(MBUFrame& f, std::int32_t device, std::int32_t command, CalendarDate lowest,
-                         CalendarDate highest, const InputData& data);
+void BuildManualTxHeader(MBUFrame& f, std::int32_t device, std::int32_t command,
+                         CalendarDate lowest, CalendarDate highest, const InputData& data);
 
 }  // namespace mbu
 

@@ -16,9 +16,9 @@ namespace mbu {
 using MBUFrame = std::array<std::uint8_t, 64>;
 
 constexpr std::size_t kFrameSize = 64;
-constexpr std::size_t kDataOffset = 7;   // first data byte
-constexpr std::size_t kDataSize = 55;    // data bytes 7..61
-constexpr std::size_t kCrcOffset = 62;   // CRC of bytes 0..61, low byte first
+constexpr std::size_t kDataOffset = 7;  // first data byte
+constexpr std::size_t kDataSize = 55;   // data bytes 7..61
+constexpr std::size_t kCrcOffset = 62;  // CRC of bytes 0..61, low byte first
 static_assert(kDataOffset + kDataSize == kCrcOffset);
 
 // Header byte offsets. Request and reply share bytes 0-1 and 6; bytes 2-5 differ.

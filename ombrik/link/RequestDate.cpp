@@ -40,7 +40,8 @@ CalendarDate MakeDate(int year, int month, int day, CalendarDate today)
 
 std::uint16_t DateCode(CalendarDate date)
 {
-    return static_cast<std::uint16_t>(std::clamp<std::int64_t>(WideCode(date.year, date.month, date.day), 0, 0xFFFF));
+    return static_cast<std::uint16_t>(
+        std::clamp<std::int64_t>(WideCode(date.year, date.month, date.day), 0, 0xFFFF));
 }
 
 }  // namespace mbu

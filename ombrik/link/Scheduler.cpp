@@ -6,7 +6,8 @@ using namespace qs;
 
 namespace mbu {
 
-std::optional<Command> NextCommand(std::uint8_t chainedCommand, const PendingSet& pending, bool pollPaused)
+std::optional<Command> NextCommand(std::uint8_t chainedCommand, const PendingSet& pending,
+                                   bool pollPaused)
 {
     if (const CommandInfo* chained = FindCommand(chainedCommand))
         return chained->code;

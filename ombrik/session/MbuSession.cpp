@@ -14,8 +14,8 @@ using namespace qs;
 using namespace mbu;
 
 MbuSession::MbuSession(hid::UsbHid& usb, const Bindings& bindings, QObject* parent)
-    : QObject(parent), hook_(usb), clock_(kTickMs, kTimeOutMs), second_(new QTimer(this)), pending_(KeyPriorityOrder()),
-      bindings_(bindings)
+    : QObject(parent), hook_(usb), clock_(kTickMs, kTimeOutMs), second_(new QTimer(this)),
+      pending_(KeyPriorityOrder()), bindings_(bindings)
 {
     connect(&clock_, &LinkClock::idleTick, this, &MbuSession::Dispatch);
     connect(&clock_, &LinkClock::timedOut, this, [this] {

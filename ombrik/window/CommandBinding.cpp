@@ -24,8 +24,8 @@ namespace {
 
 // The poll's request from the output drive, the PWM value, the display tests and the last
 // status bits.
-void BuildStatusRequest(const WindowState& state, CalibrationPage& calibration, const TestsPage& tests,
-                        ByteWriter& w)
+void BuildStatusRequest(const WindowState& state, CalibrationPage& calibration,
+                        const TestsPage& tests, ByteWriter& w)
 {
     MbuStatusRequestInputs in;
     calibration.FillStatusRequest(in);
@@ -41,7 +41,8 @@ void ApplyStatus(WindowState& state, LiveValuesGroup& live, const MbuStatusRecor
 {
     state.LastStatus = r;
     // The decimals set the scaled format only while the input is known.
-    if (state.InputModuleKind == mbu_input_module::QVAIN || state.InputModuleKind == mbu_input_module::QVTM)
+    if (state.InputModuleKind == mbu_input_module::QVAIN ||
+        state.InputModuleKind == mbu_input_module::QVTM)
         state.Scaled.SetDecimalFormat(r.uDecimals);
     // The displayed value in the window's format, made again only when it changes.
     static labeltext::Memo shownMemo;
@@ -52,7 +53,8 @@ void ApplyStatus(WindowState& state, LiveValuesGroup& live, const MbuStatusRecor
                             r.iSkalazottKijezesiErtek, scaled.Decimals(), sep));
 }
 
-void BindDisplay(MbuSession::Bindings& bindings, WindowState& state, ToolsPage& tools, MbuSession& session)
+void BindDisplay(MbuSession::Bindings& bindings, WindowState& state, ToolsPage& tools,
+                 MbuSession& session)
 {
     // 123 asks for rows 0 and 1, each 124 for the pair at the counter; each reply draws the
     // rows its own row byte names and moves the counter on. The reply that takes the counter
@@ -61,7 +63,8 @@ void BindDisplay(MbuSession::Bindings& bindings, WindowState& state, ToolsPage& 
         state.DisplayRowCounter = 0;
         w.PutByte(0);
     });
-    bindings.SetEncoder(Command::DisplayNextRows, [&state](ByteWriter& w) { w.PutByte(state.DisplayRowCounter); });
+    bindings.SetEncoder(Command::DisplayNextRows,
+                        [&state](ByteWriter& w) { w.PutByte(state.DisplayRowCounter); });
     for (const Command command : {Command::DisplayFirstRows, Command::DisplayNextRows})
         bindings.SetDecoder(command, [&state, &tools, &session, command](ByteReader& r) {
             tools.DrawRows(DisplayRowPair::Decode(r));
@@ -73,14 +76,17 @@ void BindDisplay(MbuSession::Bindings& bindings, WindowState& state, ToolsPage& 
 
 }  // namespace
 
-void BindCommands(MbuSession::Bindings& bindings, WindowState& state, CalibrationPage& calibration, ToolsPage& tools,
-                  const TestsPage& tests, LiveValuesGroup& live, MbuSession& session)
+void BindCommands(MbuSession::Bindings& bindings, WindowState& state, CalibrationPage& calibration,
+                  ToolsPage& tools, const TestsPage& tests, LiveValuesGroup& live,
+                  MbuSession& session)
 {
     CalibrationPage& c = calibration;
-    bindings.SetEncoder(Command::StatusPoll,
-                        [&state, &c, &tests](ByteWriter& w) { BuildStatusRequest(state, c, tests, w); });
-    bindings.SetDecoder(Command::StatusPoll,
-                        [&state, &live](ByteReader& r) { ApplyStatus(state, live, MbuStatusRecord::Decode(r)); });
+    bindings.SetEncoder(Command::StatusPoll, [&state, &c, &tests](ByteWriter& w) {
+        BuildStatusRequest(state, c, tests, w);
+    });
+    bindings.SetDecoder(Command::StatusPoll, [&state, &live](ByteReader& r) {
+        ApplyStatus(state, live, MbuStatusRecord::Decode(r));
+    });
 
     bindings.SetDecoder(Command::OptionsRead, [&state, &c](ByteReader& r) {
         const OptionsRecord o = OptionsRecord::Decode(r);

@@ -36,7 +36,6 @@ using namespace build;
 
 using namespace mbu;
 
-
 namespace {
 
 // The developer page's edits in the settings file, section Edit, with their defaults.
@@ -56,13 +55,16 @@ constexpr std::array<std::pair<const char*, const char*>, 9> kEditKeys{{
 
 OmbrikWindow::OmbrikWindow(hid::UsbHid& usb, QString iniPath, QWidget* parent)
     : QWidget(parent),
-      iniPath_(iniPath.isEmpty() ? QString::fromStdString(
-                                      SettingsPathFor(QCoreApplication::applicationFilePath().toStdString()).string())
-                                : iniPath),
-      beep_([] { QApplication::beep(); }),
-      session_(new MbuSession(usb, bindings_, this)),
+      iniPath_(
+          iniPath.isEmpty()
+              ? QString::fromStdString(
+                    SettingsPathFor(QCoreApplication::applicationFilePath().toStdString()).string())
+              : iniPath),
+      beep_([] { QApplication::beep(); }), session_(new MbuSession(usb, bindings_, this)),
       requests_(new RequestButtonBinder(
-          [this](RequestButtonBinder::Key key, bool pending) { session_->SetPending(static_cast<RequestKey>(key), pending); },
+          [this](RequestButtonBinder::Key key, bool pending) {
+              session_->SetPending(static_cast<RequestKey>(key), pending);
+          },
           this))
 {
     setObjectName("Form1");
@@ -144,8 +146,9 @@ void OmbrikWindow::BindRequests()
     Tools->BindRequests(*requests_);
     Settings->BindRequests(*requests_);
     Limits->BindRequests(*requests_);
-    connect(session_, &MbuSession::pendingChanged, requests_,
-            [this](RequestKey key, bool pending) { requests_->PendingChanged(Code(key), pending); });
+    connect(session_, &MbuSession::pendingChanged, requests_, [this](RequestKey key, bool pending) {
+        requests_->PendingChanged(Code(key), pending);
+    });
 }
 
 void OmbrikWindow::PageControl1Change()
@@ -180,22 +183,27 @@ void OmbrikWindow::OfferRequests()
 void OmbrikWindow::BindSession()
 {
     MbuSession& s = *session_;
-    connect(&s, &MbuSession::frameSent, this, [this](const MBUFrame& f) { Monitor->ShowTxFrame(f); });
-    connect(Developer, &DeveloperPage::txFrameChanged, this, [this] { Monitor->ShowTxFrame(session_->TxFrame); });
-    connect(&s, &MbuSession::requestBuilt, this, [this](bool full) { Monitor->Frames().ShowBufferFull(full); });
+    connect(&s, &MbuSession::frameSent, this,
+            [this](const MBUFrame& f) { Monitor->ShowTxFrame(f); });
+    connect(Developer, &DeveloperPage::txFrameChanged, this,
+            [this] { Monitor->ShowTxFrame(session_->TxFrame); });
+    connect(&s, &MbuSession::requestBuilt, this,
+            [this](bool full) { Monitor->Frames().ShowBufferFull(full); });
     connect(&s, &MbuSession::historyChanged, this, [this] {
         // Made only when the entries change (a repeated poll stops counting at 10).
         const CommandHistory& h = session_->History;
         Monitor->Frames().ShowCommands([&] { return QString::fromStdString(h.Text()); },
                                        std::span<const CommandHistory::Entry>(h.Entries()));
     });
-    connect(&s, &MbuSession::linkError, this, [this](std::uint8_t status) { Monitor->ShowStatus(status); });
+    connect(&s, &MbuSession::linkError, this,
+            [this](std::uint8_t status) { Monitor->ShowStatus(status); });
     connect(&s, &MbuSession::frameReceived, this, [this](const MBUFrame& f) {
         ShowRxActivity(f[off::Command]);
         Monitor->ShowReply(f);
     });
     connect(&s, &MbuSession::onlineChanged, this, [this](bool online) {
-        Monitor->ShowDevice(online, online ? session_->Hook().CurrentDeviceInfo() : UsbHook::DeviceInfo{});
+        Monitor->ShowDevice(online,
+                            online ? session_->Hook().CurrentDeviceInfo() : UsbHook::DeviceInfo{});
     });
     connect(&s, &MbuSession::beep, this, [this] {
         if (beep_)
@@ -203,13 +211,15 @@ void OmbrikWindow::BindSession()
     });
     connect(&s, &MbuSession::secondElapsed, this,
             [this] { Monitor->Frames().ShowFramesPerSecond(session_->FramesPerSecond); });
-    connect(&Monitor->Frames(), &FrameMonitor::pollPauseToggled, this, [this](bool on) { session_->SetPollPaused(on); });
+    connect(&Monitor->Frames(), &FrameMonitor::pollPauseToggled, this,
+            [this](bool on) { session_->SetPollPaused(on); });
 }
 
 void OmbrikWindow::ShowRxActivity(std::uint8_t echo)
 {
     constexpr TColor kOrange = 0x4080FFu;
-    Monitor->Frames().ShowReplyLamp(echo == kShowMeasuredValue || echo == Code(Command::StatusPoll) ? kOrange : clLime);
+    Monitor->Frames().ShowReplyLamp(
+        echo == kShowMeasuredValue || echo == Code(Command::StatusPoll) ? kOrange : clLime);
     Timer_RxLED->stop();
     Timer_RxLED->setInterval(100);
     Timer_RxLED->start();
@@ -248,7 +258,8 @@ void OmbrikWindow::LoadIni()
     ini.Load();
     std::array<QString, DeveloperPage::kSettingsFileEdits> texts;
     for (std::size_t i = 0; i < texts.size(); ++i)
-        texts[i] = QString::fromStdString(ini.ReadString("Edit", kEditKeys[i].first, kEditKeys[i].second));
+        texts[i] =
+            QString::fromStdString(ini.ReadString("Edit", kEditKeys[i].first, kEditKeys[i].second));
     Developer->LoadSettingsFileTexts(texts);
 }
 

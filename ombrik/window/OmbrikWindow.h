@@ -12,7 +12,7 @@ class QTimer;
 namespace qs {
 class PageControl;
 class RequestButtonBinder;
-}
+}  // namespace qs
 
 namespace ombrik {
 

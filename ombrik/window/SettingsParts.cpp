@@ -10,28 +10,30 @@ using namespace qs;
 
 using namespace mbu;
 
-
 namespace {
 
 // Walks the fields of one part.
 auto PartFields(SettingsPart part)
 {
-    return [part](auto& record, auto&& visit) { SettingsRecord::VisitPartFields(record, part, visit); };
+    return [part](auto& record, auto&& visit) {
+        SettingsRecord::VisitPartFields(record, part, visit);
+    };
 }
 
 }  // namespace
 
-SettingsParts::SettingsParts(MbuSession::Bindings& bindings, const QWidget& settingsPage, const QWidget& limitsPage,
-                             const DecimalFormat& scaled, QObject* parent)
-    : QObject(parent),
-      binding_(
-          [&settingsPage, &limitsPage](const QString& name) {
-              QWidget* control = settingsPage.findChild<QWidget*>(name);
-              return control ? control : limitsPage.findChild<QWidget*>(name);
-          },
-          scaled, {{"Brightness", QStringLiteral("TrackBar_DisplayBrightness")}})
+SettingsParts::SettingsParts(MbuSession::Bindings& bindings, const QWidget& settingsPage,
+                             const QWidget& limitsPage, const DecimalFormat& scaled,
+                             QObject* parent)
+    : QObject(parent), binding_(
+                           [&settingsPage, &limitsPage](const QString& name) {
+                               QWidget* control = settingsPage.findChild<QWidget*>(name);
+                               return control ? control : limitsPage.findChild<QWidget*>(name);
+                           },
+                           scaled, {{"Brightness", QStringLiteral("TrackBar_DisplayBrightness")}})
 {
-    constexpr SettingsPart kParts[] = {SettingsPart::Part1, SettingsPart::Part2, SettingsPart::Part3};
+    constexpr SettingsPart kParts[] = {SettingsPart::Part1, SettingsPart::Part2,
+                                       SettingsPart::Part3};
     // Each chain sends its parts in order: step p of a chain moves part p.
     for (std::size_t p = 0; p < 3; ++p) {
         const SettingsPart part = kParts[p];

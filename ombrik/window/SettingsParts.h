@@ -19,8 +19,8 @@ namespace ombrik {
 class SettingsParts : public QObject {
     Q_OBJECT
 public:
-    SettingsParts(MbuSession::Bindings& bindings, const QWidget& settingsPage, const QWidget& limitsPage,
-                  const qs::DecimalFormat& scaled, QObject* parent);
+    SettingsParts(MbuSession::Bindings& bindings, const QWidget& settingsPage,
+                  const QWidget& limitsPage, const qs::DecimalFormat& scaled, QObject* parent);
 
     const qs::recordbind::Binding<qs::SettingsRecord>& Binding() const { return binding_; }
 

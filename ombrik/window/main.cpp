@@ -11,7 +11,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     qs::designfonts::Install();
-    qs::hid::UsbHid usb(std::make_unique<qs::hid::HidapiBackend>(qs::UsbHook::kVendorId, qs::UsbHook::kProductId));
+    qs::hid::UsbHid usb(
+        std::make_unique<qs::hid::HidapiBackend>(qs::UsbHook::kVendorId, qs::UsbHook::kProductId));
     ombrik::OmbrikWindow window(usb);
     window.show();
     qs::CloseOnTerminationSignals(&window);

@@ -12,7 +12,6 @@
 #include <deque>
 #include <mutex>
 
-
 // One hid_open_path result. Closed handles are kept (marked closed) until reset(), so a call
 // on a closed handle is recorded as a fault instead of touching freed memory.
 struct hid_device_ {
@@ -69,7 +68,8 @@ public:
     DeviceCall(State& s, hid_device* dev, const char* function) : dev_(dev)
     {
         checkCall(s, function);
-        const std::string where = std::string(function) + " on " + (dev->device ? dev->device->info().path : "?");
+        const std::string where =
+            std::string(function) + " on " + (dev->device ? dev->device->info().path : "?");
         if (dev->closed)
             s.faults.push_back(where + ": handle already closed");
         if (dev->busy.fetch_add(1) != 0)
@@ -245,7 +245,8 @@ bool waitUntilIdle(std::chrono::milliseconds timeout)
 {
     State& s = state();
     std::unique_lock lock(s.m);
-    return s.changed.wait_for(lock, timeout, [&] { return s.counts.openHandles == 0 && s.initDepth == 0; });
+    return s.changed.wait_for(lock, timeout,
+                              [&] { return s.counts.openHandles == 0 && s.initDepth == 0; });
 }
 
 void setHooks(std::function<void()> reportRead, std::function<void(const Report&)> writeEntered)
@@ -287,7 +288,8 @@ int HID_API_EXPORT HID_API_CALL hid_exit(void)
     return 0;
 }
 
-struct hid_device_info HID_API_EXPORT* HID_API_CALL hid_enumerate(unsigned short vendor_id, unsigned short product_id)
+struct hid_device_info HID_API_EXPORT* HID_API_CALL hid_enumerate(unsigned short vendor_id,
+                                                                  unsigned short product_id)
 {
     auto& s = state();
     std::lock_guard lock(s.m);
@@ -296,7 +298,8 @@ struct hid_device_info HID_API_EXPORT* HID_API_CALL hid_enumerate(unsigned short
     hid_device_info** tail = &first;
     for (const auto& d : s.devices) {
         const fakehid::DeviceInfo& info = d->info();
-        if ((vendor_id != 0 && vendor_id != info.vendorId) || (product_id != 0 && product_id != info.productId))
+        if ((vendor_id != 0 && vendor_id != info.vendorId) ||
+            (product_id != 0 && product_id != info.productId))
             continue;
         auto* node = static_cast<hid_device_info*>(std::calloc(1, sizeof(hid_device_info)));
         node->path = strdup(info.path.c_str());
@@ -330,8 +333,9 @@ hid_device HID_API_EXPORT* HID_API_CALL hid_open_path(const char* path)
     auto& s = state();
     std::lock_guard lock(s.m);
     fakehid::checkCall(s, "hid_open_path");
-    auto it = std::find_if(s.devices.begin(), s.devices.end(),
-                           [&](const fakehid::DevicePtr& d) { return path && d->info().path == path; });
+    auto it = std::find_if(s.devices.begin(), s.devices.end(), [&](const fakehid::DevicePtr& d) {
+        return path && d->info().path == path;
+    });
     if (it == s.devices.end()) {
         s.globalError = L"No such device";
         return nullptr;
@@ -368,7 +372,8 @@ void HID_API_EXPORT HID_API_CALL hid_close(hid_device* dev)
     s.changed.notify_all();
 }
 
-int HID_API_EXPORT HID_API_CALL hid_read_timeout(hid_device* dev, unsigned char* data, size_t length, int milliseconds)
+int HID_API_EXPORT HID_API_CALL hid_read_timeout(hid_device* dev, unsigned char* data,
+                                                 size_t length, int milliseconds)
 {
     auto& s = state();
     std::unique_lock lock(s.m);
@@ -379,7 +384,9 @@ int HID_API_EXPORT HID_API_CALL hid_read_timeout(hid_device* dev, unsigned char*
         errno = device.interruptError;
         return -1;
     }
-    auto ready = [&] { return dev->closed || dev->broken || !device.listed || !dev->unread.empty(); };
+    auto ready = [&] {
+        return dev->closed || dev->broken || !device.listed || !dev->unread.empty();
+    };
     ++device.waiting;
     if (milliseconds < 0)
         s.changed.wait(lock, ready);

@@ -43,7 +43,8 @@ bool WaitUntilCatching(qint64 pid, int timeoutMs)
     while (t.elapsed() < timeoutMs) {
         std::ifstream status("/proc/" + std::to_string(pid) + "/status");
         for (std::string line; std::getline(status, line);)
-            if (line.rfind("SigCgt:", 0) == 0 && (std::stoull(line.substr(7), nullptr, 16) & wanted) == wanted)
+            if (line.rfind("SigCgt:", 0) == 0 &&
+                (std::stoull(line.substr(7), nullptr, 16) & wanted) == wanted)
                 return true;
         QThread::msleep(20);
     }
@@ -117,8 +118,8 @@ TEST_P(SignalExit, ClosesAsTheWindowDoesWithExitCodeZero)
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, SignalExit,
-                         ::testing::Values(Case{&kKorvel, SIGTERM}, Case{&kKorvel, SIGINT}, Case{&kOmbrik, SIGTERM},
-                                           Case{&kOmbrik, SIGINT}),
+                         ::testing::Values(Case{&kKorvel, SIGTERM}, Case{&kKorvel, SIGINT},
+                                           Case{&kOmbrik, SIGTERM}, Case{&kOmbrik, SIGINT}),
                          [](const auto& info) {
                              return std::string(info.param.program->name) +
                                     (info.param.signal == SIGTERM ? "_SIGTERM" : "_SIGINT");

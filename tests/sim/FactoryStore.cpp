@@ -35,10 +35,14 @@ FactoryStore::FactoryStore(MeterCore& meter) : meter_(meter)
         bool pt;
     };
     const Step steps[] = {
-        {Command::CalIn0mA, input_cal::Low1, false},     {Command::CalIn20mA, input_cal::High1, false},
-        {Command::CalIn0V, input_cal::Low2, false},      {Command::CalIn10V, input_cal::High2, false},
-        {Command::CalPt0Ohm4W, pt_cal::Pt0ohm4W, true},  {Command::CalPtXOhm4W, pt_cal::PtXohm4W, true},
-        {Command::CalPt0Ohm3W, pt_cal::Pt0ohm3W, true},  {Command::CalPtXOhm3W, pt_cal::PtXohm3W, true},
+        {Command::CalIn0mA, input_cal::Low1, false},
+        {Command::CalIn20mA, input_cal::High1, false},
+        {Command::CalIn0V, input_cal::Low2, false},
+        {Command::CalIn10V, input_cal::High2, false},
+        {Command::CalPt0Ohm4W, pt_cal::Pt0ohm4W, true},
+        {Command::CalPtXOhm4W, pt_cal::PtXohm4W, true},
+        {Command::CalPt0Ohm3W, pt_cal::Pt0ohm3W, true},
+        {Command::CalPtXOhm3W, pt_cal::PtXohm3W, true},
     };
     for (const Step& step : steps)
         meter.setHandler(Code(step.command), [this, step](Request) {
@@ -48,7 +52,8 @@ FactoryStore::FactoryStore(MeterCore& meter) : meter_(meter)
         });
     meter.setHandler(Code(Command::InputCalRead), [this](Request) { return Answer(Bytes(input)); });
 
-    for (const auto& [command, high] : {std::pair{Command::CalPwmLow, false}, std::pair{Command::CalPwmHigh, true}})
+    for (const auto& [command, high] :
+         {std::pair{Command::CalPwmLow, false}, std::pair{Command::CalPwmHigh, true}})
         meter.setHandler(Code(command), [this, high](Request) {
             ByteReader r(meter_.lastStatusRequest);
             const StatusRequest poll = StatusRequest::Decode(r);

@@ -113,7 +113,8 @@ void MeterCore::handleMbuFrame(const mbu3::Frame& frame)
         mbu3::Put16(f, mbu::off::Firmware, firmware);
         f[mbu::off::Status] = status;
         f[mbu::off::Command] = command;
-        std::copy_n(data.begin(), std::min(data.size(), mbu::kDataSize), f.begin() + mbu::kDataOffset);
+        std::copy_n(data.begin(), std::min(data.size(), mbu::kDataSize),
+                    f.begin() + mbu::kDataOffset);
         sendReply(f);
     };
     mbu::MBUFrame check = frame;
@@ -131,7 +132,8 @@ void MeterCore::handleMbuFrame(const mbu3::Frame& frame)
         return reply(mbu::StatusProgramOld);
     if (firmware < mbu::FrameWord(frame, mbu::off::VersionMin))
         return reply(mbu::StatusProgramNew);
-    const std::vector<std::uint8_t> data(frame.begin() + mbu::kDataOffset, frame.begin() + mbu::kCrcOffset);
+    const std::vector<std::uint8_t> data(frame.begin() + mbu::kDataOffset,
+                                         frame.begin() + mbu::kCrcOffset);
     requests_.push_back({command, type, data});
     const auto it = handlers_.find(command);
     const Reply r = it != handlers_.end() ? it->second(data) : Reply{mbu::StatusCommand, {}};

@@ -19,8 +19,8 @@ struct MbuStore {
     qs::PtCalibration pt;
     ombrik::OptionsRecord options;
     ombrik::MbuStatusRequest lastPoll;  // the request data of the last poll
-    int framErasures = 0;       // 106
-    int resets = 0;             // 113
+    int framErasures = 0;               // 106
+    int resets = 0;                     // 113
     qs::DisplayImage display;
     std::vector<std::uint8_t> displayRowsAsked;  // the row byte of every 123 and 124
 };

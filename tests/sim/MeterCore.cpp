@@ -152,7 +152,8 @@ void MeterCore::handleFrame(const Frame& frame)
     if (!(flags & kFlagLast)) {
         // Segment acknowledged with the count of request bytes received so far.
         Frame ack = replyHeader(command, 0);
-        Put16(ack, off::SegmentOffset, static_cast<std::uint16_t>(std::min<std::size_t>(offset + kSegmentSize, total)));
+        Put16(ack, off::SegmentOffset,
+              static_cast<std::uint16_t>(std::min<std::size_t>(offset + kSegmentSize, total)));
         sendReply(ack);
         return;
     }

@@ -6,10 +6,10 @@
 #include <vector>
 
 // The settings blocks of the plug-in modules, the display block and the passwords as the
-// simulated meter keeps them: per block (and per slot where a module has two) the stored bytes, which a read returns and a write
-// replaces byte for byte, and the factory defaults a default read returns. A write can be
-// refused, with an error code in place of the acknowledgement, until it is allowed again.
-// The handlers are registered on the meter, whose other commands stay as they were.
+// simulated meter keeps them: per block (and per slot where a module has two) the stored bytes,
+// which a read returns and a write replaces byte for byte, and the factory defaults a default read
+// returns. A write can be refused, with an error code in place of the acknowledgement, until it is
+// allowed again. The handlers are registered on the meter, whose other commands stay as they were.
 class ModuleStore {
 public:
     using Bytes = std::vector<std::uint8_t>;
@@ -34,9 +34,9 @@ public:
     void Refuse(std::uint8_t write, std::uint8_t errorCode) { refused_[write] = errorCode; }
 
     // The sample blocks the store starts with.
-    static const Bytes kQvain, kQvainDefaults, kQvaoMain, kQvaoAdditional, kQvaoDefaults, kQvroMain, kQvroAdditional,
-        kQvroDefaults, kQvser, kQvserDefaults, kQv5510, kQv5510Defaults, kPasswords, kPasswordDefaults, kQvtmp,
-        kQvtmpDefaults;
+    static const Bytes kQvain, kQvainDefaults, kQvaoMain, kQvaoAdditional, kQvaoDefaults, kQvroMain,
+        kQvroAdditional, kQvroDefaults, kQvser, kQvserDefaults, kQv5510, kQv5510Defaults,
+        kPasswords, kPasswordDefaults, kQvtmp, kQvtmpDefaults;
 
 private:
     MeterCore& meter_;

@@ -66,7 +66,8 @@ SettingsRecord SettingsStore::Sample(int v)
     r.enuLimitDisplayMode = pick(5, 6);
     for (int n = 0; n < 4; ++n) {
         const int k = n + 1 + 10 * v;
-        r.limits[static_cast<std::size_t>(n)] = {pick(7 + n, 11), (n + v) % 2 == 1, 100 * k, -200 * k, 5 + k};
+        r.limits[static_cast<std::size_t>(n)] = {pick(7 + n, 11), (n + v) % 2 == 1, 100 * k,
+                                                 -200 * k, 5 + k};
         r.uSec[static_cast<std::size_t>(n)] = static_cast<std::uint32_t>(60 * k);
         r.uPulseSec[static_cast<std::size_t>(n)] = static_cast<std::uint32_t>(2 + k);
     }
@@ -79,11 +80,13 @@ SettingsRecord SettingsStore::Sample(int v)
     return r;
 }
 
-SettingsStore::SettingsStore(MeterCore& meter) : stored(Encoded(Sample(0))), defaults(Encoded(Sample(1)))
+SettingsStore::SettingsStore(MeterCore& meter)
+    : stored(Encoded(Sample(0))), defaults(Encoded(Sample(1)))
 {
     if (meter.mbuProtocol()) {
         // The QV5530's codes of each part: read, defaults, write.
-        constexpr std::uint8_t kPartCodes[3][3] = {{107, 108, 109}, {117, 118, 119}, {120, 121, 122}};
+        constexpr std::uint8_t kPartCodes[3][3] = {
+            {107, 108, 109}, {117, 118, 119}, {120, 121, 122}};
         for (std::size_t p = 0; p < 3; ++p) {
             const auto [offset, size] = SettingsRecord::kParts[p];
             const auto begin = static_cast<std::ptrdiff_t>(offset);
@@ -91,22 +94,31 @@ SettingsStore::SettingsStore(MeterCore& meter) : stored(Encoded(Sample(0))), def
             auto part = [begin, end](const std::vector<std::uint8_t>& block) {
                 return MeterCore::Reply{0, {block.begin() + begin, block.begin() + end}};
             };
-            meter.setHandler(kPartCodes[p][0], [this, part](const std::vector<std::uint8_t>&) { return part(stored); });
-            meter.setHandler(kPartCodes[p][1], [this, part](const std::vector<std::uint8_t>&) { return part(defaults); });
-            meter.setHandler(kPartCodes[p][2], [this, begin, end](const std::vector<std::uint8_t>& request) {
-                writes.emplace_back(request.begin(), request.begin() + (end - begin));
-                std::copy(writes.back().begin(), writes.back().end(), stored.begin() + begin);
-                return MeterCore::Reply{};
+            meter.setHandler(kPartCodes[p][0], [this, part](const std::vector<std::uint8_t>&) {
+                return part(stored);
             });
+            meter.setHandler(kPartCodes[p][1], [this, part](const std::vector<std::uint8_t>&) {
+                return part(defaults);
+            });
+            meter.setHandler(
+                kPartCodes[p][2], [this, begin, end](const std::vector<std::uint8_t>& request) {
+                    writes.emplace_back(request.begin(), request.begin() + (end - begin));
+                    std::copy(writes.back().begin(), writes.back().end(), stored.begin() + begin);
+                    return MeterCore::Reply{};
+                });
         }
         return;
     }
-    meter.setHandler(Code(Command::SettingsWrite), [this](const std::vector<std::uint8_t>& request) {
-        writes.push_back(request);
-        stored = request;
-        return MeterCore::Reply{};
+    meter.setHandler(Code(Command::SettingsWrite),
+                     [this](const std::vector<std::uint8_t>& request) {
+                         writes.push_back(request);
+                         stored = request;
+                         return MeterCore::Reply{};
+                     });
+    meter.setHandler(Code(Command::SettingsRead), [this](const std::vector<std::uint8_t>&) {
+        return MeterCore::Reply{0, stored};
     });
-    meter.setHandler(Code(Command::SettingsRead), [this](const std::vector<std::uint8_t>&) { return MeterCore::Reply{0, stored}; });
-    meter.setHandler(Code(Command::SettingsDefaults),
-                     [this](const std::vector<std::uint8_t>&) { return MeterCore::Reply{0, defaults}; });
+    meter.setHandler(Code(Command::SettingsDefaults), [this](const std::vector<std::uint8_t>&) {
+        return MeterCore::Reply{0, defaults};
+    });
 }

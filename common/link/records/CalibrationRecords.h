@@ -12,7 +12,7 @@ namespace qs {
 // little-endian, in the order below. Input and Pt points are signed 32-bit converter values,
 // output points 16-bit PWM values.
 template <typename T, std::size_t N>
-    requires std::same_as<T, std::int32_t> || std::same_as<T, std::uint16_t>
+requires std::same_as<T, std::int32_t> || std::same_as<T, std::uint16_t>
 struct CalibrationPoints {
     std::array<T, N> points{};
 

@@ -75,7 +75,10 @@ struct CheckExactlyOne : Check {
 template <class Self>
 struct Selection {
     std::size_t Width() const { return 1; }
-    void Put(ByteWriter& w, int index) const { w.PutByte(static_cast<const Self&>(*this).Code(index)); }
+    void Put(ByteWriter& w, int index) const
+    {
+        w.PutByte(static_cast<const Self&>(*this).Code(index));
+    }
     int Get(ByteReader& r) const { return static_cast<const Self&>(*this).Select(r.GetByte()); }
 };
 
@@ -93,7 +96,10 @@ struct Radio : Selection<Radio> {
 struct List : Selection<List> {
     int items;
     constexpr explicit List(int n) : items(n) {}
-    std::uint8_t Code(int index) const { return index < 0 ? 0xFF : static_cast<std::uint8_t>(index); }
+    std::uint8_t Code(int index) const
+    {
+        return index < 0 ? 0xFF : static_cast<std::uint8_t>(index);
+    }
     int Select(std::uint8_t v) const { return v < items ? v : -1; }
 };
 
@@ -105,7 +111,9 @@ struct Coded : Selection<Coded> {
     std::uint8_t otherIndexCode;
     int otherCodeIndex;
     constexpr Coded(std::span<const std::uint8_t> table, std::uint8_t indexDefault, int codeDefault)
-        : codes(table), otherIndexCode(indexDefault), otherCodeIndex(codeDefault) {}
+        : codes(table), otherIndexCode(indexDefault), otherCodeIndex(codeDefault)
+    {
+    }
     std::uint8_t Code(int index) const;
     int Select(std::uint8_t v) const;
 };
@@ -128,7 +136,10 @@ struct Clamped {
     std::uint32_t minimum;
     std::uint32_t maximum;
     std::size_t Width() const { return width; }
-    std::uint32_t Clamp(std::uint32_t v) const { return v < minimum ? minimum : (v > maximum ? maximum : v); }
+    std::uint32_t Clamp(std::uint32_t v) const
+    {
+        return v < minimum ? minimum : (v > maximum ? maximum : v);
+    }
     void Put(ByteWriter& w, std::uint32_t v) const;
     std::uint32_t Get(ByteReader& r) const;
 };
@@ -155,12 +166,13 @@ template <class Record, class Visitor>
 void VisitFieldRange(Record& record, std::size_t begin, std::size_t end, Visitor&& v)
 {
     std::size_t offset = 0;
-    std::remove_cvref_t<Record>::VisitFields(record, [&](std::string_view name, auto& member, const auto& codec) {
-        const std::size_t width = codec.Width();
-        if (offset >= begin && offset + width <= end)
-            v(name, member, codec);
-        offset += width;
-    });
+    std::remove_cvref_t<Record>::VisitFields(
+        record, [&](std::string_view name, auto& member, const auto& codec) {
+            const std::size_t width = codec.Width();
+            if (offset >= begin && offset + width <= end)
+                v(name, member, codec);
+            offset += width;
+        });
 }
 
 // The record's width on the wire: the sum of its fields' widths.
@@ -169,7 +181,8 @@ std::size_t FieldsWidth()
 {
     std::size_t width = 0;
     const Record record{};
-    Record::VisitFields(record, [&](std::string_view, const auto&, const auto& codec) { width += codec.Width(); });
+    Record::VisitFields(
+        record, [&](std::string_view, const auto&, const auto& codec) { width += codec.Width(); });
     return width;
 }
 
@@ -177,7 +190,9 @@ std::size_t FieldsWidth()
 template <class Record>
 void EncodeFields(const Record& record, ByteWriter& w)
 {
-    Record::VisitFields(record, [&](std::string_view, const auto& member, const auto& codec) { codec.Put(w, member); });
+    Record::VisitFields(record, [&](std::string_view, const auto& member, const auto& codec) {
+        codec.Put(w, member);
+    });
 }
 
 // Gets every field in order (zeros past the end of a short reply).
@@ -185,7 +200,8 @@ template <class Record>
 Record DecodeFields(ByteReader& r)
 {
     Record record{};
-    Record::VisitFields(record, [&](std::string_view, auto& member, const auto& codec) { member = codec.Get(r); });
+    Record::VisitFields(
+        record, [&](std::string_view, auto& member, const auto& codec) { member = codec.Get(r); });
     return record;
 }
 

@@ -14,12 +14,16 @@ SettingsRecord SettingsRecord::Decode(ByteReader& r)
 
 void SettingsRecord::EncodePart(SettingsPart part, ByteWriter& w) const
 {
-    VisitPartFields(*this, part, [&](std::string_view, const auto& member, const auto& codec) { codec.Put(w, member); });
+    VisitPartFields(*this, part, [&](std::string_view, const auto& member, const auto& codec) {
+        codec.Put(w, member);
+    });
 }
 
 void SettingsRecord::DecodePart(SettingsPart part, ByteReader& r)
 {
-    VisitPartFields(*this, part, [&](std::string_view, auto& member, const auto& codec) { member = codec.Get(r); });
+    VisitPartFields(*this, part, [&](std::string_view, auto& member, const auto& codec) {
+        member = codec.Get(r);
+    });
 }
 
 }  // namespace qs

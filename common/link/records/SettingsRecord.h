@@ -34,11 +34,11 @@ inline constexpr field::Coded kSettingsRoundCode{kSettingsRoundCodes, 0xFF, 0};
 
 // One limit output n (1..4): fields 19-23, 24-28, 29-33, 34-38.
 struct LimitOutputSettings {
-    int enuLimitMode = -1;          // enuLimitModeLn "Üzemmód", 11 modes
-    bool bHold = false;             // bHoldLn
-    std::int32_t iLowLimit = 0;     // iLowLimitLn, scaled
-    std::int32_t iHighLimit = 0;    // iHighLimitLn, scaled
-    std::int32_t iHysteresis = 0;   // iHysteresisLn, scaled
+    int enuLimitMode = -1;         // enuLimitModeLn "Üzemmód", 11 modes
+    bool bHold = false;            // bHoldLn
+    std::int32_t iLowLimit = 0;    // iLowLimitLn, scaled
+    std::int32_t iHighLimit = 0;   // iHighLimitLn, scaled
+    std::int32_t iHysteresis = 0;  // iHysteresisLn, scaled
 
     friend bool operator==(const LimitOutputSettings&, const LimitOutputSettings&) = default;
 };
@@ -82,14 +82,14 @@ struct SettingsRecord {
     std::int32_t iScaleHighSettings = 0;  // 17 iScaleHighSettings, scaled
     int enuLimitDisplayMode = -1;         // 18 enuLimitDisplayMode, 6 items
     std::array<LimitOutputSettings, kLimitOutputs> limits{};  // 19-38
-    std::array<std::uint32_t, kLimitOutputs> uSec{};       // 39-42 uSecL1..4, kSeconds
-    std::array<std::uint32_t, kLimitOutputs> uPulseSec{};  // 43-46 uPulseSecL1..4, kPulseSeconds
-    int modbusProtocol = -1;              // 47 MODBUSProtocol, 2 items
-    int modbusParity = -1;                // 48 MODBUSParity, 4 items
-    int modbusBaudRate = -1;              // 49 MODBUSBaudRate, 16 items
-    int modbusAddress = -1;               // 50 MODBUSAddress, "0".."247"
-    bool bDisableAnalogueError = false;   // 51 bDisableAnalogueError
-    int uPtWires = -1;                    // 52 uPtWires, "2", "3", "4"
+    std::array<std::uint32_t, kLimitOutputs> uSec{};          // 39-42 uSecL1..4, kSeconds
+    std::array<std::uint32_t, kLimitOutputs> uPulseSec{};     // 43-46 uPulseSecL1..4, kPulseSeconds
+    int modbusProtocol = -1;                                  // 47 MODBUSProtocol, 2 items
+    int modbusParity = -1;                                    // 48 MODBUSParity, 4 items
+    int modbusBaudRate = -1;                                  // 49 MODBUSBaudRate, 16 items
+    int modbusAddress = -1;                                   // 50 MODBUSAddress, "0".."247"
+    bool bDisableAnalogueError = false;                       // 51 bDisableAnalogueError
+    int uPtWires = -1;                                        // 52 uPtWires, "2", "3", "4"
 
     void Encode(ByteWriter& w) const;
     static SettingsRecord Decode(ByteReader& r);
@@ -118,10 +118,9 @@ template <class Self, class Visitor>
 void SettingsRecord::VisitFields(Self& r, Visitor&& v)
 {
     using namespace field;
-    static constexpr const char* kMode[] = {"enuLimitModeL1", "enuLimitModeL2",
-                                            "enuLimitModeL3", "enuLimitModeL4"};
-    static constexpr const char* kHold[] = {"bHoldL1", "bHoldL2", "bHoldL3",
-                                            "bHoldL4"};
+    static constexpr const char* kMode[] = {"enuLimitModeL1", "enuLimitModeL2", "enuLimitModeL3",
+                                            "enuLimitModeL4"};
+    static constexpr const char* kHold[] = {"bHoldL1", "bHoldL2", "bHoldL3", "bHoldL4"};
     static constexpr const char* kLow[] = {"iLowLimitL1", "iLowLimitL2", "iLowLimitL3",
                                            "iLowLimitL4"};
     static constexpr const char* kHigh[] = {"iHighLimitL1", "iHighLimitL2", "iHighLimitL3",

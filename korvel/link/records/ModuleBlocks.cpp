@@ -23,7 +23,8 @@ std::optional<std::uint16_t> PasswordOf(std::string_view text)
     for (char c : text) {
         if (c < '0' || c > '9')
             return std::nullopt;
-        value = std::min<std::uint32_t>(value * 10 + static_cast<std::uint32_t>(c - '0'), PasswordBlock::kMaximum + 1);
+        value = std::min<std::uint32_t>(value * 10 + static_cast<std::uint32_t>(c - '0'),
+                                        PasswordBlock::kMaximum + 1);
     }
     if (value > PasswordBlock::kMaximum || (negative && value != 0))
         return std::nullopt;
@@ -43,7 +44,10 @@ PasswordEntryCheck CheckPasswordEntries(std::string_view user, std::string_view 
     return {PasswordEntries::Valid, {*a, *b}};
 }
 
-void QvainBlock::Encode(ByteWriter& w) const { field::EncodeFields(*this, w); }
+void QvainBlock::Encode(ByteWriter& w) const
+{
+    field::EncodeFields(*this, w);
+}
 
 QvainBlock QvainBlock::Decode(ByteReader& r)
 {
@@ -54,19 +58,49 @@ QvainBlock QvainBlock::Decode(ByteReader& r)
     return b;
 }
 
-void QvaoBlock::Encode(ByteWriter& w) const { field::EncodeFields(*this, w); }
-QvaoBlock QvaoBlock::Decode(ByteReader& r) { return field::DecodeFields<QvaoBlock>(r); }
+void QvaoBlock::Encode(ByteWriter& w) const
+{
+    field::EncodeFields(*this, w);
+}
+QvaoBlock QvaoBlock::Decode(ByteReader& r)
+{
+    return field::DecodeFields<QvaoBlock>(r);
+}
 
-void QvroBlock::Encode(ByteWriter& w) const { field::EncodeFields(*this, w); }
-QvroBlock QvroBlock::Decode(ByteReader& r) { return field::DecodeFields<QvroBlock>(r); }
+void QvroBlock::Encode(ByteWriter& w) const
+{
+    field::EncodeFields(*this, w);
+}
+QvroBlock QvroBlock::Decode(ByteReader& r)
+{
+    return field::DecodeFields<QvroBlock>(r);
+}
 
-void QvserBlock::Encode(ByteWriter& w) const { field::EncodeFields(*this, w); }
-QvserBlock QvserBlock::Decode(ByteReader& r) { return field::DecodeFields<QvserBlock>(r); }
+void QvserBlock::Encode(ByteWriter& w) const
+{
+    field::EncodeFields(*this, w);
+}
+QvserBlock QvserBlock::Decode(ByteReader& r)
+{
+    return field::DecodeFields<QvserBlock>(r);
+}
 
-void Qv5510DisplayBlock::Encode(ByteWriter& w) const { field::EncodeFields(*this, w); }
-Qv5510DisplayBlock Qv5510DisplayBlock::Decode(ByteReader& r) { return field::DecodeFields<Qv5510DisplayBlock>(r); }
+void Qv5510DisplayBlock::Encode(ByteWriter& w) const
+{
+    field::EncodeFields(*this, w);
+}
+Qv5510DisplayBlock Qv5510DisplayBlock::Decode(ByteReader& r)
+{
+    return field::DecodeFields<Qv5510DisplayBlock>(r);
+}
 
-void PasswordBlock::Encode(ByteWriter& w) const { field::EncodeFields(*this, w); }
-PasswordBlock PasswordBlock::Decode(ByteReader& r) { return field::DecodeFields<PasswordBlock>(r); }
+void PasswordBlock::Encode(ByteWriter& w) const
+{
+    field::EncodeFields(*this, w);
+}
+PasswordBlock PasswordBlock::Decode(ByteReader& r)
+{
+    return field::DecodeFields<PasswordBlock>(r);
+}
 
 }  // namespace korvel

@@ -18,11 +18,11 @@ namespace korvel {
 //
 //   block                carried by (CommandTable)         controls
 //   QvainBlock           Command::QvainRead/Defaults/Write        the QVAIN dialog
-//   QvaoBlock            Command::QvaoRead*/Defaults/Write*       the QVAO dialog (main, additional slot)
-//   QvroBlock            Command::QvroRead*/Defaults/Write*       the QVRO dialog (main, additional slot)
-//   QvserBlock           Command::QvserRead/Defaults/Write        the QVSER dialog
-//   Qv5510DisplayBlock   Command::Qv5510Read/Defaults/Write       the QV5510 page of the main window
-//   PasswordBlock        Command::PasswordRead/Defaults/Write     the password dialog
+//   QvaoBlock            Command::QvaoRead*/Defaults/Write*       the QVAO dialog (main, additional
+//   slot) QvroBlock            Command::QvroRead*/Defaults/Write*       the QVRO dialog (main,
+//   additional slot) QvserBlock           Command::QvserRead/Defaults/Write        the QVSER dialog
+//   Qv5510DisplayBlock   Command::Qv5510Read/Defaults/Write       the QV5510 page of the main
+//   window PasswordBlock        Command::PasswordRead/Defaults/Write     the password dialog
 
 // Code table A, the analogue input's settling time: the display refresh codes of the
 // settings record ("12" .. "500" ms as 1 .. 40; an index outside sends 40, a code outside
@@ -102,8 +102,9 @@ struct QvaoBlock {
 // One relay (limit) output, 17 bytes; both slots carry the same block.
 struct QvroBlock {
     static constexpr std::size_t kSize = 17;
-    static constexpr qs::field::Clamped kSeconds = qs::SettingsRecord::kSeconds;            // 2..65535
-    static constexpr qs::field::Clamped kPulseSeconds = qs::SettingsRecord::kPulseSeconds;  // 2..255
+    static constexpr qs::field::Clamped kSeconds = qs::SettingsRecord::kSeconds;  // 2..65535
+    static constexpr qs::field::Clamped kPulseSeconds =
+        qs::SettingsRecord::kPulseSeconds;  // 2..255
 
     int enuLimitMode = -1;                 // enuLimitMode "Üzemmód", 11 modes
     std::int32_t iSettingsA = 0;           // iSettingsA, shown in iSettingsA
@@ -137,10 +138,10 @@ struct QvserBlock {
     static constexpr std::size_t kSize = 6;
     static constexpr qs::field::Clamped kTimeOut{2, 0, 65535};
 
-    int modbusProtocol = -1;   // MODBUSProtocol, "RTU", "ASCII"
-    int modbusParity = -1;     // MODBUSParity, 4 items
-    int modbusBaudRate = -1;   // MODBUSBaudRate, 16 items (no selection: 255)
-    int modbusAddress = -1;    // MODBUSAddress, "0".."247" (no selection: 255)
+    int modbusProtocol = -1;     // MODBUSProtocol, "RTU", "ASCII"
+    int modbusParity = -1;       // MODBUSParity, 4 items
+    int modbusBaudRate = -1;     // MODBUSBaudRate, 16 items (no selection: 255)
+    int modbusAddress = -1;      // MODBUSAddress, "0".."247" (no selection: 255)
     std::uint32_t uTimeOut = 0;  // MODBUSTimeOut, seconds, kTimeOut
 
     void Encode(qs::ByteWriter& w) const;

@@ -71,7 +71,8 @@ StatusRequestBuild BuildStatusRequest(const StatusRequestInputs& in)
 
     // Byte 0: output drive and check bits (an uncalibrated output cannot be checked), and the
     // QVAO selection.
-    const OutputDrive drive = BuildOutputDrive(in, (in.lastErrorBits & status_error::UncalibratedOutput) != 0);
+    const OutputDrive drive =
+        BuildOutputDrive(in, (in.lastErrorBits & status_error::UncalibratedOutput) != 0);
     r.controlBits = drive.controlBits;
     b.checkCurrentDown = drive.checkCurrentDown;
     b.checkVoltageDown = drive.checkVoltageDown;

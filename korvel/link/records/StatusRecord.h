@@ -18,9 +18,9 @@ namespace korvel {
 // both programs' polls share (LiveStatus), then the fields of the 32-bit family.
 // Everything is 0 before the first reply.
 struct StatusRecord : qs::LiveStatus {
-    std::uint8_t uGyariSzamEv = 0;        // year of manufacture, two digits
-    std::uint8_t uGyariSzamHonap = 0;     // month of manufacture
-    std::uint8_t uFRAMSizeKB = 0;         // FRAM size in kB
+    std::uint8_t uGyariSzamEv = 0;     // year of manufacture, two digits
+    std::uint8_t uGyariSzamHonap = 0;  // month of manufacture
+    std::uint8_t uFRAMSizeKB = 0;      // FRAM size in kB
     std::uint32_t uSecondsOfOperation = 0;
     std::uint8_t uCRCOKbits2 = 0;         // memory CRC-OK bits at start-up, set 2
     std::uint8_t uAfterWriteOKbits2 = 0;  // memory OK-after-write bits, set 2
@@ -44,7 +44,8 @@ constexpr std::size_t kStatusRecordSize = 53;
 // Error bits of StatusRecord::uErrorBits, in the order of the error-flag labels.
 namespace status_error {
 constexpr std::uint32_t UncalibratedInput = 1u << 0;
-constexpr std::uint32_t UncalibratedOutput = qs::live_status::OutputNotCalibrated;  // withholds the checks
+constexpr std::uint32_t UncalibratedOutput =
+    qs::live_status::OutputNotCalibrated;  // withholds the checks
 constexpr std::uint32_t OutputRange = 1u << 2;
 constexpr std::uint32_t FRAM = 1u << 3;
 constexpr std::uint32_t InputRange = 1u << 4;
@@ -60,24 +61,24 @@ enum class ActiveModelPage : std::uint8_t { Other, QV5510, QV5530 };
 // Everything the request depends on, read from the window when the poll starts.
 // The output calibration page's drive, checks and PWM value come in OutputDriveInputs.
 struct StatusRequestInputs : qs::OutputDriveInputs {
-    bool qvaoModule1Selected = false;     // QVAO selector on "#1: További"
+    bool qvaoModule1Selected = false;  // QVAO selector on "#1: További"
 
     // Display tests.
     ActiveModelPage activePage = ActiveModelPage::Other;  // the active model tab
-    bool qv5510TestTicked = false;        // QV5510 "Kijelző teszt bekapcsolva" ticked
-    std::uint8_t testPattern = 0;         // TestPattern (1..21)
+    bool qv5510TestTicked = false;  // QV5510 "Kijelző teszt bekapcsolva" ticked
+    std::uint8_t testPattern = 0;   // TestPattern (1..21)
     // The six display tests of the tests page ("ASCII-kódok 5x7" .. "Belső ADC olvasás"):
     // test numbers 1..6 in this order.
     std::array<bool, 6> displayTestDown{};
 
     // Forced limit outputs of the main window.
-    bool digitalOutForceEngDown = false;          // direct control of the limit outputs on
-    std::array<bool, 4> digitalOutForceDown{};    // limit outputs 1..4 forced on
+    bool digitalOutForceEngDown = false;        // direct control of the limit outputs on
+    std::array<bool, 4> digitalOutForceDown{};  // limit outputs 1..4 forced on
 
     // The relay dialog, for the slot in ModuleSlot.
-    bool relayTestTicked = false;         // its test "Üzemmódtól független teszt engedélyezve" ticked
-    bool relayForceDown = false;          // its output forced on
-    std::uint8_t moduleSlot = 0;          // ModuleSlot: 1 main, 0 additional
+    bool relayTestTicked = false;  // its test "Üzemmódtól független teszt engedélyezve" ticked
+    bool relayForceDown = false;   // its output forced on
+    std::uint8_t moduleSlot = 0;   // ModuleSlot: 1 main, 0 additional
 
     // From the last StatusRecord.
     std::uint32_t lastErrorBits = 0;

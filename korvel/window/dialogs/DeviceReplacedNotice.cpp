@@ -45,7 +45,8 @@ DeviceReplacedNotice::DeviceReplacedNotice(QWidget* parent) : QDialog(parent)
     row(2, "Korábbi gyári szám:", Label_uLastDeviceID, "Label_uLastDeviceID");
     row(3, "Új gyári szám:", Label_uDeviceID, "Label_uDeviceID");
     v->addLayout(grid);
-    v->addWidget(new QLabel("A folytatás az új készülék beállításaival történik.", this), 0, Qt::AlignHCenter);
+    v->addWidget(new QLabel("A folytatás az új készülék beállításaival történik.", this), 0,
+                 Qt::AlignHCenter);
 
     Button_Ok = new QPushButton("Ok", this);
     Button_Ok->setObjectName("Button_Ok");
@@ -61,7 +62,7 @@ void DeviceReplacedNotice::MarkChanges(bool typeChanged, bool idChanged)
 }
 
 void DeviceReplacedNotice::ShowDevices(std::uint16_t type, std::uint16_t lastType, std::uint32_t id,
-                                      std::uint32_t lastId)
+                                       std::uint32_t lastId)
 {
     Label_uDevice->setText(QString::number(type));
     Label_uLastDevice->setText(QString::number(lastType));

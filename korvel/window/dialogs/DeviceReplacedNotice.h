@@ -17,7 +17,8 @@ public:
 
     // Fonts of the two "new" value labels: red where the value changed, black where not.
     void MarkChanges(bool typeChanged, bool idChanged);
-    void ShowDevices(std::uint16_t type, std::uint16_t lastType, std::uint32_t id, std::uint32_t lastId);
+    void ShowDevices(std::uint16_t type, std::uint16_t lastType, std::uint32_t id,
+                     std::uint32_t lastId);
     // Shows the notice centred on the main window.
     void ShowNotice(QWidget* mainWindow);
     void Button_OkClick();

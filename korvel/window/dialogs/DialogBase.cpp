@@ -10,7 +10,8 @@ namespace korvel {
 
 using namespace qs;
 
-DialogBase::DialogBase(const char* instanceName, const QString& caption, QWidget* parent) : QDialog(parent)
+DialogBase::DialogBase(const char* instanceName, const QString& caption, QWidget* parent)
+    : QDialog(parent)
 {
     setObjectName(QLatin1String(instanceName));
     setWindowTitle(caption);

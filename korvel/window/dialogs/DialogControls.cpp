@@ -18,8 +18,8 @@ using namespace qs;
 
 const QStringList kRoundingItems = {"1", "2", "5", "10", "20", "50", "100"};
 
-RadioGroup* NamedRadioGroup(QWidget* parent, const char* name, const QString& caption, const QStringList& items,
-                            int designIndex, int columns)
+RadioGroup* NamedRadioGroup(QWidget* parent, const char* name, const QString& caption,
+                            const QStringList& items, int designIndex, int columns)
 {
     auto* g = new RadioGroup(caption, items, parent, columns);
     g->setObjectName(QLatin1String(name));
@@ -36,14 +36,16 @@ QLineEdit* NumberEntry(QWidget* parent, const char* name, int maxLength, const Q
     return e;
 }
 
-ScaleRows AddScaleRows(QWidget* parent, const QString& title, std::initializer_list<NamedCaption> lowCaptions,
+ScaleRows AddScaleRows(QWidget* parent, const QString& title,
+                       std::initializer_list<NamedCaption> lowCaptions,
                        std::initializer_list<NamedCaption> highCaptions)
 {
     ScaleRows s;
     s.group = build::Group(parent, "GroupBox1", title);
     auto* grid = new QGridLayout(s.group);
     s.low = AddValueRow(grid, 0, lowCaptions, "Label_iScaleLowSettings", "Button_ScaleLowSettings");
-    s.high = AddValueRow(grid, 1, highCaptions, "Label_iScaleHighSettings", "Button_ScaleHighSettings");
+    s.high =
+        AddValueRow(grid, 1, highCaptions, "Label_iScaleHighSettings", "Button_ScaleHighSettings");
     grid->setColumnStretch(3, 1);
     return s;
 }
@@ -57,8 +59,8 @@ QLabel* BoldLabel(QWidget* parent, const char* name, const QString& text)
     return l;
 }
 
-ValueRow AddValueRow(QGridLayout* grid, int row, std::initializer_list<NamedCaption> captions, const char* valueName,
-                     const char* buttonName)
+ValueRow AddValueRow(QGridLayout* grid, int row, std::initializer_list<NamedCaption> captions,
+                     const char* valueName, const char* buttonName)
 {
     QWidget* parent = grid->parentWidget();
     auto* lines = new QVBoxLayout;

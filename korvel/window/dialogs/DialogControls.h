@@ -34,8 +34,8 @@ using NamedCaption = std::pair<const char*, QString>;
 
 // Adds the row at `row` of the grid: captions in column 0, value in 1, button in 2. The
 // controls are made children of the grid's parent widget.
-ValueRow AddValueRow(QGridLayout* grid, int row, std::initializer_list<NamedCaption> captions, const char* valueName,
-                     const char* buttonName);
+ValueRow AddValueRow(QGridLayout* grid, int row, std::initializer_list<NamedCaption> captions,
+                     const char* valueName, const char* buttonName);
 
 // GroupBox1 with the two scale rows (Label_iScaleLowSettings / Button_ScaleLowSettings and
 // Label_iScaleHighSettings / Button_ScaleHighSettings) under their captions.
@@ -44,17 +44,19 @@ struct ScaleRows {
     ValueRow low;
     ValueRow high;
 };
-ScaleRows AddScaleRows(QWidget* parent, const QString& title, std::initializer_list<NamedCaption> lowCaptions,
+ScaleRows AddScaleRows(QWidget* parent, const QString& title,
+                       std::initializer_list<NamedCaption> lowCaptions,
                        std::initializer_list<NamedCaption> highCaptions);
 
 // A bold label.
 QLabel* BoldLabel(QWidget* parent, const char* name, const QString& text);
 
 // A radio group with its name, items and design selection, its items in `columns` columns.
-qs::RadioGroup* NamedRadioGroup(QWidget* parent, const char* name, const QString& caption, const QStringList& items,
-                            int designIndex, int columns = 1);
+qs::RadioGroup* NamedRadioGroup(QWidget* parent, const char* name, const QString& caption,
+                                const QStringList& items, int designIndex, int columns = 1);
 
 // An edit of a whole number: its design text and the most characters typing may give it.
-QLineEdit* NumberEntry(QWidget* parent, const char* name, int maxLength, const QString& text = QStringLiteral("0"));
+QLineEdit* NumberEntry(QWidget* parent, const char* name, int maxLength,
+                       const QString& text = QStringLiteral("0"));
 
 }  // namespace korvel

@@ -15,8 +15,8 @@ namespace korvel {
 
 using namespace qs;
 
-ModuleDialog::ModuleDialog(const char* instanceName, const QString& caption, const QString& groupTitle,
-                           const Trio& trio, QWidget* parent)
+ModuleDialog::ModuleDialog(const char* instanceName, const QString& caption,
+                           const QString& groupTitle, const Trio& trio, QWidget* parent)
     : DialogBase(instanceName, caption, parent), trio_(trio)
 {
     setFixedSize(kClientSize);
@@ -25,7 +25,8 @@ ModuleDialog::ModuleDialog(const char* instanceName, const QString& caption, con
     GroupBox9 = build::Group(this, "GroupBox9", groupTitle);
     GroupBox9->setGeometry(kBodyRect);
 
-    const build::RequestTrio buttons = build::MakeTrio(this, nullptr, trio.read, trio.defaults, trio.write);
+    const build::RequestTrio buttons =
+        build::MakeTrio(this, nullptr, trio.read, trio.defaults, trio.write);
     SpeedButton_ReadFromDevice = buttons.read;
     SpeedButton_ReadDefault = buttons.defaults;
     SpeedButton_WriteToDevice = buttons.write;
@@ -44,7 +45,8 @@ void ModuleDialog::SetValueFields(std::initializer_list<NamedValue> fields)
 {
     values_.clear();
     for (const NamedValue& v : fields)
-        values_.push_back({v, findChild<QLabel*>(QStringLiteral("Label_") + QLatin1String(v.name))});
+        values_.push_back(
+            {v, findChild<QLabel*>(QStringLiteral("Label_") + QLatin1String(v.name))});
 }
 
 std::int32_t* ModuleDialog::ValueField(std::string_view name) const

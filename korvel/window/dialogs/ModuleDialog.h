@@ -49,8 +49,8 @@ public:
     static constexpr QRect kBodyRect{8, 56, 1239, 392};
 
     // groupTitle: the caption of GroupBox9.
-    ModuleDialog(const char* instanceName, const QString& caption, const QString& groupTitle, const Trio& trio,
-                 QWidget* parent = nullptr);
+    ModuleDialog(const char* instanceName, const QString& caption, const QString& groupTitle,
+                 const Trio& trio, QWidget* parent = nullptr);
 
     // Binds the trio to its request keys.
     void BindRequests(RequestButtons& requests);

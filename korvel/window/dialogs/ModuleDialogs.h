@@ -8,6 +8,4 @@
 
 namespace korvel {
 
-
-
 }  // namespace korvel

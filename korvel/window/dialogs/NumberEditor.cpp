@@ -31,7 +31,8 @@ QFont Arial(int pixels, bool bold = false)
 }
 }  // namespace
 
-NumberEditor::NumberEditor(QWidget* parent) : DialogBase("Form_IncDec", QStringLiteral("Számérték módosítása"), parent)
+NumberEditor::NumberEditor(QWidget* parent)
+    : DialogBase("Form_IncDec", QStringLiteral("Számérték módosítása"), parent)
 {
     using build::Button;
     using build::Label;
@@ -56,8 +57,10 @@ NumberEditor::NumberEditor(QWidget* parent) : DialogBase("Form_IncDec", QStringL
         Label_Digit[k]->setGeometry(kColumnX[k], 128, kColumnWidth, 43);
         Button_MinusDigit[k] = Button(g, "Button_MinusDigit" + n, QStringLiteral("-"));
         Button_MinusDigit[k]->setGeometry(kColumnX[k], 176, kColumnWidth, 49);
-        connect(Button_PlusDigit[k], &QPushButton::clicked, this, [this, k] { AddDelta(kStep[k]); });
-        connect(Button_MinusDigit[k], &QPushButton::clicked, this, [this, k] { AddDelta(-kStep[k]); });
+        connect(Button_PlusDigit[k], &QPushButton::clicked, this,
+                [this, k] { AddDelta(kStep[k]); });
+        connect(Button_MinusDigit[k], &QPushButton::clicked, this,
+                [this, k] { AddDelta(-kStep[k]); });
     }
     for (int d = 0; d < kDigits; ++d) {
         Label_uDecimal[d] = Label(g, "Label_uDecimal" + QByteArray::number(d), QStringLiteral(","));

@@ -21,8 +21,8 @@ const QString kRange = QStringLiteral("A jelszó csak 0..9999 közötti szám le
 const QString kSame = QStringLiteral("A kezelői jelszó és a mérnöki jelszó nem lehet ugyanaz!");
 
 // One password's group: the prompt, its entry and the range it takes.
-QLineEdit* PasswordGroup(QWidget* parent, QGroupBox*& group, const char* groupName, const QString& title,
-                         const char* entryName)
+QLineEdit* PasswordGroup(QWidget* parent, QGroupBox*& group, const char* groupName,
+                         const QString& title, const char* entryName)
 {
     group = build::Group(parent, groupName, title);
     auto* v = new QVBoxLayout(group);
@@ -50,24 +50,29 @@ PasswordDialog::PasswordDialog(QWidget* parent)
                     .writeKey = KeyPasswordWrite},
                    parent)
 {
-    Edit_PasswordUser = PasswordGroup(body(), GroupBox_MODBUSOutputSettings, "GroupBox_MODBUSOutputSettings",
-                                      QStringLiteral("Kezelői jelszó"), "Edit_PasswordUser");
+    Edit_PasswordUser =
+        PasswordGroup(body(), GroupBox_MODBUSOutputSettings, "GroupBox_MODBUSOutputSettings",
+                      QStringLiteral("Kezelői jelszó"), "Edit_PasswordUser");
     Edit_PasswordSupervisor =
-        PasswordGroup(body(), GroupBox1, "GroupBox1", QStringLiteral("Mérnöki jelszó"), "Edit_PasswordSupervisor");
+        PasswordGroup(body(), GroupBox1, "GroupBox1", QStringLiteral("Mérnöki jelszó"),
+                      "Edit_PasswordSupervisor");
     GroupBox_MODBUSOutputSettings->setGeometry(10, 20, 300, 100);
     GroupBox1->setGeometry(320, 20, 300, 100);
-    connect(SpeedButton_WriteToDevice, &SpeedButton::clicked, this, [this] { SpeedButton_WriteToDevice_PasswordClick(); });
+    connect(SpeedButton_WriteToDevice, &SpeedButton::clicked, this,
+            [this] { SpeedButton_WriteToDevice_PasswordClick(); });
 }
 
 PasswordEntryCheck PasswordDialog::CheckEntries() const
 {
-    return CheckPasswordEntries(Edit_PasswordUser->text().toStdString(), Edit_PasswordSupervisor->text().toStdString());
+    return CheckPasswordEntries(Edit_PasswordUser->text().toStdString(),
+                                Edit_PasswordSupervisor->text().toStdString());
 }
 
 void PasswordDialog::ShowPasswords(const PasswordBlock& b)
 {
     Edit_PasswordUser->setText(QString::fromStdString(FormatInteger(b.passwordUser, "0000", ".")));
-    Edit_PasswordSupervisor->setText(QString::fromStdString(FormatInteger(b.passwordSupervisor, "0000", ".")));
+    Edit_PasswordSupervisor->setText(
+        QString::fromStdString(FormatInteger(b.passwordSupervisor, "0000", ".")));
 }
 
 void PasswordDialog::SpeedButton_WriteToDevice_PasswordClick()
@@ -82,8 +87,8 @@ void PasswordDialog::ValidatePasswords()
     if (result == PasswordEntries::Valid)
         return;  // the write stays pending
     SpeedButton_WriteToDevice->SetDown(false);
-    QMessageBox box(QMessageBox::Information, windowTitle(), result == PasswordEntries::Invalid ? kRange : kSame,
-                    QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Information, windowTitle(),
+                    result == PasswordEntries::Invalid ? kRange : kSame, QMessageBox::Ok, this);
     box.exec();
 }
 

@@ -13,15 +13,19 @@ using namespace qs;
 
 QvaoDialog::QvaoDialog(QWidget* parent)
     : ScaleDialog("Form_QVAO", "QVAO", "Analóg kimenet típusa, skálázása, hibajelzés módja",
-                  {.readKey = KeyQvaoRead, .defaultKey = KeyQvaoDefaults, .writeKey = KeyQvaoWrite}, parent)
+                  {.readKey = KeyQvaoRead, .defaultKey = KeyQvaoDefaults, .writeKey = KeyQvaoWrite},
+                  parent)
 {
     QWidget* b = body();
-    RadioGroup_uAnalogueType = NamedRadioGroup(b, "RadioGroup_uAnalogueType", "Típus", settingsitems::SignalTypes(), 0);
-    CheckBox_bAnalogueErrorHigh = build::CheckBox(b, "CheckBox_bAnalogueErrorHigh", "Magas szint jelzi a hibát");
+    RadioGroup_uAnalogueType =
+        NamedRadioGroup(b, "RadioGroup_uAnalogueType", "Típus", settingsitems::SignalTypes(), 0);
+    CheckBox_bAnalogueErrorHigh =
+        build::CheckBox(b, "CheckBox_bAnalogueErrorHigh", "Magas szint jelzi a hibát");
     CheckBox_bDisableAnalogueError =
         build::CheckBox(b, "CheckBox_bDisableAnalogueError", "Analóg kimenet hibajelzés tiltva");
 
-    AddScale("Analóg kimenet skálázása", {{"Label36", "Alsó értékhez tartozó"}, {"Label1", "skálázott bemenő jel:"}},
+    AddScale("Analóg kimenet skálázása",
+             {{"Label36", "Alsó értékhez tartozó"}, {"Label1", "skálázott bemenő jel:"}},
              {{"Label2", "Felső értékhez tartozó"}, {"Label3", "skálázott bemenő jel:"}});
 
     // Fixed places in GroupBox9: no text moves another group.

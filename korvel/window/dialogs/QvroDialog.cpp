@@ -35,12 +35,14 @@ const QStringList kLimitModes = {"1. Kikapcsolva (OFF)",
 }  // namespace
 
 QvroDialog::QvroDialog(QWidget* parent)
-    : ModuleDialog("Form_QVRO", "QVRO", "Határérték relé kimenet üzemmódja, beállításai és tesztelése",
-                   {.readKey = KeyQvroRead, .defaultKey = KeyQvroDefaults, .writeKey = KeyQvroWrite}, parent)
+    : ModuleDialog(
+          "Form_QVRO", "QVRO", "Határérték relé kimenet üzemmódja, beállításai és tesztelése",
+          {.readKey = KeyQvroRead, .defaultKey = KeyQvroDefaults, .writeKey = KeyQvroWrite}, parent)
 {
     using build::Label;
     QWidget* b = body();
-    RadioGroup_enuLimitMode = NamedRadioGroup(b, "RadioGroup_enuLimitMode", "Üzemmód", kLimitModes, 0);
+    RadioGroup_enuLimitMode =
+        NamedRadioGroup(b, "RadioGroup_enuLimitMode", "Üzemmód", kLimitModes, 0);
     RadioGroup_enuLimitMode->setGeometry(10, 20, 290, 330);
 
     // The values: A (or the delta), B, hysteresis; hold; the delta modes' seconds and pulse.
@@ -49,11 +51,12 @@ QvroDialog::QvroDialog(QWidget* parent)
     auto* values = new QGridLayout(valueArea);
     values->setContentsMargins(0, 0, 0, 0);
     values->addWidget(BoldLabel(valueArea, "Label41", "Beállított számértékek:"), 0, 0, 1, 3);
-    const ValueRow a =
-        AddValueRow(values, 1, {{"Label38", "A érték vagy delta érték:"}}, "Label_iSettingsA", "Button_SettingsA");
-    const ValueRow bRow = AddValueRow(values, 2, {{"Label39", "B érték:"}}, "Label_iSettingsB", "Button_SettingsB");
-    const ValueRow hyst =
-        AddValueRow(values, 3, {{"Label40", "Hiszterézis:"}}, "Label_iSettingsHysteresis", "Button_SettingsHysteresis");
+    const ValueRow a = AddValueRow(values, 1, {{"Label38", "A érték vagy delta érték:"}},
+                                   "Label_iSettingsA", "Button_SettingsA");
+    const ValueRow bRow =
+        AddValueRow(values, 2, {{"Label39", "B érték:"}}, "Label_iSettingsB", "Button_SettingsB");
+    const ValueRow hyst = AddValueRow(values, 3, {{"Label40", "Hiszterézis:"}},
+                                      "Label_iSettingsHysteresis", "Button_SettingsHysteresis");
     Label_iSettingsA = a.value;
     Button_SettingsA = a.button;
     Label_iSettingsB = bRow.value;
@@ -90,17 +93,20 @@ QvroDialog::QvroDialog(QWidget* parent)
     ShowState(Label_DigitalOutOn, true, clLime);
     sh->addStretch(1);
 
-    auto* test = build::Group(b, "GroupBox1", "A határérték kimenet üzemmódtól független tesztelése");
+    auto* test =
+        build::Group(b, "GroupBox1", "A határérték kimenet üzemmódtól független tesztelése");
     test->setGeometry(910, 96, 319, 86);
     auto* tv = new QVBoxLayout(test);
-    CheckBox_DigitalOutForceEng =
-        build::CheckBox(test, "CheckBox_DigitalOutForceEng", "Üzemmódtól független teszt engedélyezve");
+    CheckBox_DigitalOutForceEng = build::CheckBox(test, "CheckBox_DigitalOutForceEng",
+                                                  "Üzemmódtól független teszt engedélyezve");
     SpeedButton_DigitalOut1Force =
         build::Speed(test, "SpeedButton_DigitalOut1Force", "Határérték kimenet bekapcsolás", 21);
     tv->addWidget(CheckBox_DigitalOutForceEng);
     tv->addWidget(SpeedButton_DigitalOut1Force, 0, Qt::AlignLeft);
     tv->addStretch(1);
-    SetValueFields({{"iSettingsA", &iSettingsA}, {"iSettingsB", &iSettingsB}, {"iSettingsHysteresis", &iSettingsHysteresis}});
+    SetValueFields({{"iSettingsA", &iSettingsA},
+                    {"iSettingsB", &iSettingsB},
+                    {"iSettingsHysteresis", &iSettingsHysteresis}});
 }
 
 void QvroDialog::done(int result)

@@ -15,11 +15,14 @@ using namespace qs;
 using namespace build;
 
 QvserDialog::QvserDialog(QWidget* parent)
-    : ModuleDialog("Form_QVSER", "QVSER", "Soros kommunikáció beállítása",
-                   {.readKey = KeyQvserRead, .defaultKey = KeyQvserDefaults, .writeKey = KeyQvserWrite}, parent)
+    : ModuleDialog(
+          "Form_QVSER", "QVSER", "Soros kommunikáció beállítása",
+          {.readKey = KeyQvserRead, .defaultKey = KeyQvserDefaults, .writeKey = KeyQvserWrite},
+          parent)
 {
     using build::Label;
-    GroupBox_MODBUSOutputSettings = build::Group(body(), "GroupBox_MODBUSOutputSettings", "MODBUS kimenet");
+    GroupBox_MODBUSOutputSettings =
+        build::Group(body(), "GroupBox_MODBUSOutputSettings", "MODBUS kimenet");
     GroupBox_MODBUSOutputSettings->setGeometry(10, 20, 300, 360);
 
     QWidget* g = GroupBox_MODBUSOutputSettings;

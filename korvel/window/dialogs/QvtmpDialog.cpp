@@ -25,8 +25,8 @@ namespace {
 const QString kNoScale = QStringLiteral("xxxxx");
 
 // A group box holding one large right-aligned reading.
-QLabel* Reading(QWidget* parent, QGroupBox*& box, const char* boxName, const QString& title, const char* name,
-                const QString& text)
+QLabel* Reading(QWidget* parent, QGroupBox*& box, const char* boxName, const QString& title,
+                const char* name, const QString& text)
 {
     box = build::Group(parent, boxName, title);
     auto* v = new QVBoxLayout(box);
@@ -50,8 +50,10 @@ QPushButton* PlainButton(QWidget* parent, const char* name, const QString& capti
 }  // namespace
 
 QvtmpDialog::QvtmpDialog(QWidget* parent)
-    : ModuleDialog("Form_QVTMP", "QVTMP", "Pt bemenet beállításai",
-                   {.readKey = KeyQvtmpRead, .defaultKey = KeyQvtmpDefaults, .writeKey = KeyQvtmpWrite}, parent)
+    : ModuleDialog(
+          "Form_QVTMP", "QVTMP", "Pt bemenet beállításai",
+          {.readKey = KeyQvtmpRead, .defaultKey = KeyQvtmpDefaults, .writeKey = KeyQvtmpWrite},
+          parent)
 {
     // GroupBox9 leaves room on its right for the sensor type and the two measurement boxes,
     // which keep their design text.
@@ -61,23 +63,29 @@ QvtmpDialog::QvtmpDialog(QWidget* parent)
     Label11->setGeometry(side, 56, 100, 16);
     Label_bPt1000 = build::Label(this, "Label_bPt1000", "Pt1000");
     Label_bPt1000->setGeometry(side + 100, 56, kSideWidth - 110, 16);
-    Label_QVTMP_R = Reading(this, GroupBox23, "GroupBox23", "Mért ellenállás", "Label_QVTMP_R", "000.00");
+    Label_QVTMP_R =
+        Reading(this, GroupBox23, "GroupBox23", "Mért ellenállás", "Label_QVTMP_R", "000.00");
     GroupBox23->setGeometry(side, 80, kSideWidth - 10, 76);
-    Label_QVTMP_FokC = Reading(this, GroupBox5, "GroupBox5", "Mért hőmérséklet", "Label_QVTMP_FokC", "0000.0");
+    Label_QVTMP_FokC =
+        Reading(this, GroupBox5, "GroupBox5", "Mért hőmérséklet", "Label_QVTMP_FokC", "0000.0");
     GroupBox5->setGeometry(side, 166, kSideWidth - 10, 76);
 
     QWidget* b = body();
-    RadioGroup_QVTMP_Mode =
-        NamedRadioGroup(b, "RadioGroup_QVTMP_Mode", "Üzemmód", {"°C", "Ellenállás", "Potenciométer"}, 0);
-    RadioGroup_QVTMP_Wires = NamedRadioGroup(b, "RadioGroup_QVTMP_Wires", "Vezetékszám", {"2", "3", "4"}, 2);
-    RadioGroup_QVTMP_Average =
-        NamedRadioGroup(b, "RadioGroup_QVTMP_Average", "Átlagolt mérések", {"1", "2", "5", "10", "20", "50"}, 0, 2);
-    RadioGroup_uRoundSettings = NamedRadioGroup(b, "RadioGroup_uRoundSettings", "Kerekítés", kRoundingItems, 0, 2);
+    RadioGroup_QVTMP_Mode = NamedRadioGroup(b, "RadioGroup_QVTMP_Mode", "Üzemmód",
+                                            {"°C", "Ellenállás", "Potenciométer"}, 0);
+    RadioGroup_QVTMP_Wires =
+        NamedRadioGroup(b, "RadioGroup_QVTMP_Wires", "Vezetékszám", {"2", "3", "4"}, 2);
+    RadioGroup_QVTMP_Average = NamedRadioGroup(b, "RadioGroup_QVTMP_Average", "Átlagolt mérések",
+                                               {"1", "2", "5", "10", "20", "50"}, 0, 2);
+    RadioGroup_uRoundSettings =
+        NamedRadioGroup(b, "RadioGroup_uRoundSettings", "Kerekítés", kRoundingItems, 0, 2);
 
-    GroupBox_QVTMP_R2W = build::Group(b, "GroupBox_QVTMP_R2W", "2 vezetékes mérés: vezeték ellenállás");
+    GroupBox_QVTMP_R2W =
+        build::Group(b, "GroupBox_QVTMP_R2W", "2 vezetékes mérés: vezeték ellenállás");
     auto* r2w = new QVBoxLayout(GroupBox_QVTMP_R2W);
     Label_QVTMP_R2W = BoldLabel(GroupBox_QVTMP_R2W, "Label_QVTMP_R2W", "000.00");
-    Button_QVTMP_R2W_Meas = PlainButton(GroupBox_QVTMP_R2W, "Button_QVTMP_R2W_Meas", "Megállapítás méréssel");
+    Button_QVTMP_R2W_Meas =
+        PlainButton(GroupBox_QVTMP_R2W, "Button_QVTMP_R2W_Meas", "Megállapítás méréssel");
     Button_QVTMP_R2W_Zero = PlainButton(GroupBox_QVTMP_R2W, "Button_QVTMP_R2W_Zero", "Rvez = 0");
     r2w->addWidget(Label_QVTMP_R2W);
     r2w->addWidget(Button_QVTMP_R2W_Meas);
@@ -90,8 +98,9 @@ QvtmpDialog::QvtmpDialog(QWidget* parent)
     GroupBox4 = build::Group(pot, "GroupBox4", "A 0% és a 100% pozíció beállítása");
     auto* cal = new QGridLayout(GroupBox4);
     int row = 0;
-    for (const char* line : {"Tekerje a potenciométert a 0%-nak", "megfelelő állásba, majd nyomja meg",
-                             "a 0% gombot. Ugyanezt tegye meg ", "a 100% állással is."})
+    for (const char* line :
+         {"Tekerje a potenciométert a 0%-nak", "megfelelő állásba, majd nyomja meg",
+          "a 0% gombot. Ugyanezt tegye meg ", "a 100% állással is."})
         cal->addWidget(build::Caption(GroupBox4, QString::fromUtf8(line)), row++, 0, 1, 2);
     Button_QVTMP_CalPot0 = PlainButton(GroupBox4, "Button_QVTMP_CalPot0", "0%");
     Label_QVTMP_CalPot0 = build::Label(GroupBox4, "Label_QVTMP_CalPot0", "000.00");
@@ -103,11 +112,12 @@ QvtmpDialog::QvtmpDialog(QWidget* parent)
     cal->addWidget(Label_QVTMP_CalPot100, row, 1);
     cal->setColumnStretch(1, 1);
     cal->setRowStretch(row + 1, 1);
-    RadioGroup_uDecimalPointSettings =
-        NamedRadioGroup(pot, "RadioGroup_uDecimalPointSettings", "Tizedesjegyek", settingsitems::Decimals(), 2);
-    const ScaleRows scale = AddScaleRows(pot, "Potenciométer skálázása",
-                                         {{"Label36", "A potenciométer 0%-ához"}, {"Label1", "tartozó kijelzési érték:"}},
-                                         {{"Label2", "A potenciométer 100%-ához"}, {"Label3", "tartozó kijelzési érték:"}});
+    RadioGroup_uDecimalPointSettings = NamedRadioGroup(
+        pot, "RadioGroup_uDecimalPointSettings", "Tizedesjegyek", settingsitems::Decimals(), 2);
+    const ScaleRows scale = AddScaleRows(
+        pot, "Potenciométer skálázása",
+        {{"Label36", "A potenciométer 0%-ához"}, {"Label1", "tartozó kijelzési érték:"}},
+        {{"Label2", "A potenciométer 100%-ához"}, {"Label3", "tartozó kijelzési érték:"}});
     GroupBox1 = scale.group;
     Label_iScaleLowSettings = scale.low.value;
     Button_ScaleLowSettings = scale.low.button;
@@ -125,8 +135,10 @@ QvtmpDialog::QvtmpDialog(QWidget* parent)
     RadioGroup_uDecimalPointSettings->setGeometry(250, 20, 100, 160);
     GroupBox1->setGeometry(360, 20, 360, 110);
 
-    connect(RadioGroup_QVTMP_Mode, &RadioGroup::itemClicked, this, [this] { RadioGroup_QVTMP_ModeClick(); });
-    connect(RadioGroup_QVTMP_Wires, &RadioGroup::itemClicked, this, [this] { RadioGroup_QVTMP_WiresClick(); });
+    connect(RadioGroup_QVTMP_Mode, &RadioGroup::itemClicked, this,
+            [this] { RadioGroup_QVTMP_ModeClick(); });
+    connect(RadioGroup_QVTMP_Wires, &RadioGroup::itemClicked, this,
+            [this] { RadioGroup_QVTMP_WiresClick(); });
     // With the design selections ("°C", "4" wires) both boxes start hidden.
     RadioGroup_QVTMP_ModeClick();
     RadioGroup_QVTMP_WiresClick();
@@ -165,7 +177,9 @@ void QvtmpDialog::ShowScaleLabels(const QvtmpBlock& b)
     const std::string separator = LocaleDecimalSeparator();
     auto show = [&](QLabel* l, std::int32_t value) {
         // Without a picture and a divisor for the decimals, nothing is divided.
-        l->setText(decimals ? QString::fromStdString(FormatWithDecimals(value, *decimals, separator)) : kNoScale);
+        l->setText(decimals
+                       ? QString::fromStdString(FormatWithDecimals(value, *decimals, separator))
+                       : kNoScale);
     };
     show(Label_iScaleLowSettings, b.iScaleLow);
     show(Label_iScaleHighSettings, b.iScaleHigh);

@@ -4,7 +4,8 @@ namespace korvel {
 
 using namespace qs;
 
-QGroupBox* ScaleDialog::AddScale(const QString& title, std::initializer_list<NamedCaption> lowCaptions,
+QGroupBox* ScaleDialog::AddScale(const QString& title,
+                                 std::initializer_list<NamedCaption> lowCaptions,
                                  std::initializer_list<NamedCaption> highCaptions)
 {
     const ScaleRows scale = AddScaleRows(body(), title, lowCaptions, highCaptions);
@@ -13,7 +14,8 @@ QGroupBox* ScaleDialog::AddScale(const QString& title, std::initializer_list<Nam
     Button_ScaleLowSettings = scale.low.button;
     Label_iScaleHighSettings = scale.high.value;
     Button_ScaleHighSettings = scale.high.button;
-    SetValueFields({{"iScaleLowSettings", &iScaleLowSettings}, {"iScaleHighSettings", &iScaleHighSettings}});
+    SetValueFields(
+        {{"iScaleLowSettings", &iScaleLowSettings}, {"iScaleHighSettings", &iScaleHighSettings}});
     return GroupBox1;
 }
 

@@ -31,7 +31,8 @@ constexpr std::array<ModuleGroup, kIdentitySlots> kModuleGroups{{
 constexpr std::array<ModuleRadio, kIdentitySlots * kRadiosPerGroup> kModuleRadios{{
     {IdentitySlot::Input, 0, ModuleNone, "RadioButton_InputModulNone", "Nincs"},
     {IdentitySlot::Input, 1, ModuleQVAIN, "RadioButton_InputModulQVAIN", "QVAIN (analóg bemenet)"},
-    {IdentitySlot::Input, 2, ModuleQVTMP, "RadioButton_InputModulQVTMP", "QVTMP (hőmérséklet mérő)"},
+    {IdentitySlot::Input, 2, ModuleQVTMP, "RadioButton_InputModulQVTMP",
+     "QVTMP (hőmérséklet mérő)"},
     {IdentitySlot::Input, 3, ModuleQVSERInput, "RadioButton_InputModulQVSER", "QVSER (RS-485)"},
     {IdentitySlot::Output2, 0, ModuleNone, "RadioButton_OutputModul2None", "Nincs"},
     {IdentitySlot::Output2, 1, ModuleQVAO, "RadioButton_OutputModul2QVAO", "QVAO (analóg kimenet)"},
@@ -87,83 +88,103 @@ constexpr std::string_view k3310Disabled[] = {
 
 // QV3320: input module and two output modules.
 constexpr std::string_view k3320Enabled[] = {
-    "RadioButton_InputModulQVAIN",  "RadioButton_InputModulQVTMP",
-    "RadioButton_OutputModul2QVAO", "RadioButton_OutputModul2QVSER",
-    "RadioButton_OutputModul2QVRO", "RadioButton_OutputModul1QVAO",
+    "RadioButton_InputModulQVAIN",   "RadioButton_InputModulQVTMP",  "RadioButton_OutputModul2QVAO",
+    "RadioButton_OutputModul2QVSER", "RadioButton_OutputModul2QVRO", "RadioButton_OutputModul1QVAO",
     "RadioButton_OutputModul1QVRO"};
-constexpr std::string_view k3320Disabled[] = {
-    "RadioButton_InputModulQVSER", "RadioButton_OutputModul1QVSER"};
+constexpr std::string_view k3320Disabled[] = {"RadioButton_InputModulQVSER",
+                                              "RadioButton_OutputModul1QVSER"};
 constexpr std::string_view k3320Buttons[] = {
-    "Button_QV3320_QVAIN",   "Button_QV3320_QVTMP",        "Button_QV3320_QVAO_Fo",
-    "Button_QV3320_QVSER_Fo", "Button_QV3320_QVRO_Fo",     "Button_QV3320_QVAO_Tovabbi",
+    "Button_QV3320_QVAIN",       "Button_QV3320_QVTMP",   "Button_QV3320_QVAO_Fo",
+    "Button_QV3320_QVSER_Fo",    "Button_QV3320_QVRO_Fo", "Button_QV3320_QVAO_Tovabbi",
     "Button_QV3320_QVRO_Tovabbi"};
 constexpr std::string_view k3320Lamps[] = {kLamp1_3320, kLamp2_3320};
-constexpr KindAction k3320In[] = {
-    {ModuleNone, "", ""},
-    {ModuleQVAIN, "Button_QV3320_QVAIN", ""},
-    {ModuleQVTMP, "Button_QV3320_QVTMP", ""}};
-constexpr KindAction k3320Out2[] = {
-    {ModuleNone, "", ""},
-    {ModuleQVAO, "Button_QV3320_QVAO_Fo", ""},
-    {ModuleQVSER, "Button_QV3320_QVSER_Fo", ""},
-    {ModuleQVRO, "Button_QV3320_QVRO_Fo", kLamp1_3320}};
-constexpr KindAction k3320Out1[] = {
-    {ModuleNone, "", ""},
-    {ModuleQVAO, "Button_QV3320_QVAO_Tovabbi", ""},
-    {ModuleQVRO, "Button_QV3320_QVRO_Tovabbi", kLamp2_3320}};
+constexpr KindAction k3320In[] = {{ModuleNone, "", ""},
+                                  {ModuleQVAIN, "Button_QV3320_QVAIN", ""},
+                                  {ModuleQVTMP, "Button_QV3320_QVTMP", ""}};
+constexpr KindAction k3320Out2[] = {{ModuleNone, "", ""},
+                                    {ModuleQVAO, "Button_QV3320_QVAO_Fo", ""},
+                                    {ModuleQVSER, "Button_QV3320_QVSER_Fo", ""},
+                                    {ModuleQVRO, "Button_QV3320_QVRO_Fo", kLamp1_3320}};
+constexpr KindAction k3320Out1[] = {{ModuleNone, "", ""},
+                                    {ModuleQVAO, "Button_QV3320_QVAO_Tovabbi", ""},
+                                    {ModuleQVRO, "Button_QV3320_QVRO_Tovabbi", kLamp2_3320}};
 
 // QV5510 and QV5520: an input module; the outputs are the built-in relays.
 constexpr std::string_view k5510Enabled[] = {
     "RadioButton_InputModulQVAIN", "RadioButton_InputModulQVTMP", "RadioButton_InputModulQVSER"};
 constexpr std::string_view k5510Disabled[] = {
-    "RadioButton_OutputModul2QVAO", "RadioButton_OutputModul2QVSER",
-    "RadioButton_OutputModul2QVRO", "RadioButton_OutputModul1QVAO",
+    "RadioButton_OutputModul2QVAO",  "RadioButton_OutputModul2QVSER",
+    "RadioButton_OutputModul2QVRO",  "RadioButton_OutputModul1QVAO",
     "RadioButton_OutputModul1QVSER", "RadioButton_OutputModul1QVRO"};
-constexpr std::string_view k5510Buttons[] = {
-    "Button_QV5510_QVAIN", "Button_QV5510_QVTMP", "Button_QV5510_QVSER_Fo"};
-constexpr KindAction k5510In[] = {
-    {ModuleNone, "", ""},
-    {ModuleQVAIN, "Button_QV5510_QVAIN", ""},
-    {ModuleQVTMP, "Button_QV5510_QVTMP", ""},
-    {ModuleQVSERInput, "Button_QV5510_QVSER_Fo", ""}};
+constexpr std::string_view k5510Buttons[] = {"Button_QV5510_QVAIN", "Button_QV5510_QVTMP",
+                                             "Button_QV5510_QVSER_Fo"};
+constexpr KindAction k5510In[] = {{ModuleNone, "", ""},
+                                  {ModuleQVAIN, "Button_QV5510_QVAIN", ""},
+                                  {ModuleQVTMP, "Button_QV5510_QVTMP", ""},
+                                  {ModuleQVSERInput, "Button_QV5510_QVSER_Fo", ""}};
 
 // QV5530: an input module and the main output module. A relay reported in the main slot
 // checks its (disabled) radio and shows the main relay lamp of the QV3320 tab.
 constexpr std::string_view k5530Enabled[] = {
-    "RadioButton_InputModulQVAIN", "RadioButton_InputModulQVTMP",
-    "RadioButton_OutputModul2QVAO", "RadioButton_OutputModul2QVSER"};
+    "RadioButton_InputModulQVAIN", "RadioButton_InputModulQVTMP", "RadioButton_OutputModul2QVAO",
+    "RadioButton_OutputModul2QVSER"};
 constexpr std::string_view k5530Disabled[] = {
-    "RadioButton_InputModulQVSER", "RadioButton_OutputModul2QVRO",
-    "RadioButton_OutputModul1QVAO", "RadioButton_OutputModul1QVSER",
-    "RadioButton_OutputModul1QVRO"};
-constexpr std::string_view k5530Buttons[] = {
-    "Button_QV5530_QVAIN", "Button_QV5530_QVTMP", "Button_QV5530_QVAO_Fo",
-    "Button_QV5530_QVSER_Fo"};
-constexpr KindAction k5530In[] = {
-    {ModuleNone, "", ""},
-    {ModuleQVAIN, "Button_QV5530_QVAIN", ""},
-    {ModuleQVTMP, "Button_QV5530_QVTMP", ""}};
-constexpr KindAction k5530Out2[] = {
-    {ModuleNone, "", ""},
-    {ModuleQVAO, "Button_QV5530_QVAO_Fo", ""},
-    {ModuleQVSER, "Button_QV5530_QVSER_Fo", ""},
-    {ModuleQVRO, "", kLamp1_3320}};
+    "RadioButton_InputModulQVSER", "RadioButton_OutputModul2QVRO", "RadioButton_OutputModul1QVAO",
+    "RadioButton_OutputModul1QVSER", "RadioButton_OutputModul1QVRO"};
+constexpr std::string_view k5530Buttons[] = {"Button_QV5530_QVAIN", "Button_QV5530_QVTMP",
+                                             "Button_QV5530_QVAO_Fo", "Button_QV5530_QVSER_Fo"};
+constexpr KindAction k5530In[] = {{ModuleNone, "", ""},
+                                  {ModuleQVAIN, "Button_QV5530_QVAIN", ""},
+                                  {ModuleQVTMP, "Button_QV5530_QVTMP", ""}};
+constexpr KindAction k5530Out2[] = {{ModuleNone, "", ""},
+                                    {ModuleQVAO, "Button_QV5530_QVAO_Fo", ""},
+                                    {ModuleQVSER, "Button_QV5530_QVSER_Fo", ""},
+                                    {ModuleQVRO, "", kLamp1_3320}};
 
-constexpr SlotRule Tested(std::span<const KindAction> actions) { return {true, 0, actions}; }
-constexpr SlotRule Fixed(std::uint8_t kind) { return {false, kind, {}}; }
+constexpr SlotRule Tested(std::span<const KindAction> actions)
+{
+    return {true, 0, actions};
+}
+constexpr SlotRule Fixed(std::uint8_t kind)
+{
+    return {false, kind, {}};
+}
 
 const std::array<RowRule, 4> kRows{{
-    {ModelRow::QV3310, "TabSheet_3310", k3310Enabled, k3310Disabled, {}, {},
+    {ModelRow::QV3310,
+     "TabSheet_3310",
+     k3310Enabled,
+     k3310Disabled,
+     {},
+     {},
      {Fixed(ModuleNone), Fixed(ModuleQVAO), Fixed(ModuleNone)}},
-    {ModelRow::QV3320, "TabSheet_3320", k3320Enabled, k3320Disabled, k3320Buttons, k3320Lamps,
+    {ModelRow::QV3320,
+     "TabSheet_3320",
+     k3320Enabled,
+     k3320Disabled,
+     k3320Buttons,
+     k3320Lamps,
      {Tested(k3320In), Tested(k3320Out2), Tested(k3320Out1)}},
-    {ModelRow::QV5510, "TabSheet_5510", k5510Enabled, k5510Disabled, k5510Buttons, {},
+    {ModelRow::QV5510,
+     "TabSheet_5510",
+     k5510Enabled,
+     k5510Disabled,
+     k5510Buttons,
+     {},
      {Tested(k5510In), Fixed(ModuleNone), Fixed(ModuleNone)}},
-    {ModelRow::QV5530, "TabSheet_5530", k5530Enabled, k5530Disabled, k5530Buttons, k3320Lamps,
+    {ModelRow::QV5530,
+     "TabSheet_5530",
+     k5530Enabled,
+     k5530Disabled,
+     k5530Buttons,
+     k3320Lamps,
      {Tested(k5530In), Tested(k5530Out2), Fixed(ModuleNone)}},
 }};
 
-std::vector<std::string_view> ToVector(Names names) { return {names.begin(), names.end()}; }
+std::vector<std::string_view> ToVector(Names names)
+{
+    return {names.begin(), names.end()};
+}
 
 // The picture of a fixed-width number; the separator never shows, the numbers are whole.
 std::string Picture(std::uint32_t value, std::string_view picture)
@@ -175,7 +196,10 @@ std::string Picture(std::uint32_t value, std::string_view picture)
 
 // ---- device types -------------------------------------------------------------------------
 
-std::span<const DeviceTypeRow> DeviceTypeTable() { return kDeviceTypes; }
+std::span<const DeviceTypeRow> DeviceTypeTable()
+{
+    return kDeviceTypes;
+}
 
 std::uint16_t DeviceTypeFromIndex(int listIndex)
 {
@@ -204,9 +228,15 @@ DeviceTypeLabel DeviceTypeLabelFor(std::uint16_t code)
 
 // ---- module kinds -------------------------------------------------------------------------
 
-std::span<const ModuleGroup> ModuleGroupTable() { return kModuleGroups; }
+std::span<const ModuleGroup> ModuleGroupTable()
+{
+    return kModuleGroups;
+}
 
-std::span<const ModuleRadio> ModuleRadioTable() { return kModuleRadios; }
+std::span<const ModuleRadio> ModuleRadioTable()
+{
+    return kModuleRadios;
+}
 
 const ModuleRadio* FindModuleRadio(IdentitySlot slot, std::uint8_t kind)
 {
@@ -249,9 +279,15 @@ std::uint8_t MonthFromText(std::string_view text)
     return std::clamp<std::uint8_t>(month, 1, 12);
 }
 
-std::string FactoryNumberText(std::uint32_t value) { return Picture(value, "000000"); }
+std::string FactoryNumberText(std::uint32_t value)
+{
+    return Picture(value, "000000");
+}
 
-std::string TwoDigitText(std::uint8_t value) { return Picture(value, "00"); }
+std::string TwoDigitText(std::uint8_t value)
+{
+    return Picture(value, "00");
+}
 
 IdentityTaken ReadIdentityEdits(const IdentityEdits& edits)
 {
@@ -286,12 +322,17 @@ std::uint32_t FactoryNumberMinus1(std::uint32_t value)
 ModelRow ModelRowOf(std::uint16_t code)
 {
     switch (code) {
-    case 3310: return ModelRow::QV3310;
-    case 3320: return ModelRow::QV3320;
+    case 3310:
+        return ModelRow::QV3310;
+    case 3320:
+        return ModelRow::QV3320;
     case 5510:
-    case 5520: return ModelRow::QV5510;
-    case 5530: return ModelRow::QV5530;
-    default: return ModelRow::None;
+    case 5520:
+        return ModelRow::QV5510;
+    case 5530:
+        return ModelRow::QV5530;
+    default:
+        return ModelRow::None;
     }
 }
 
@@ -300,8 +341,8 @@ ModelPageDecision ConfigureModelPage(std::uint16_t code, const PolledModules& po
 {
     ModelPageDecision d;
     d.row = ModelRowOf(code);
-    const auto rule = std::find_if(kRows.begin(), kRows.end(),
-                                   [&](const RowRule& r) { return r.row == d.row; });
+    const auto rule =
+        std::find_if(kRows.begin(), kRows.end(), [&](const RowRule& r) { return r.row == d.row; });
     if (rule == kRows.end())
         return d;
 
@@ -317,8 +358,9 @@ ModelPageDecision ConfigureModelPage(std::uint16_t code, const PolledModules& po
         const KindAction* action = nullptr;
         std::uint8_t kind = slotRule.fixedKind;
         if (slotRule.tested) {
-            const auto found = std::find_if(slotRule.actions.begin(), slotRule.actions.end(),
-                                            [&](const KindAction& a) { return a.kind == kinds[s]; });
+            const auto found =
+                std::find_if(slotRule.actions.begin(), slotRule.actions.end(),
+                             [&](const KindAction& a) { return a.kind == kinds[s]; });
             if (found == slotRule.actions.end())
                 continue;  // a kind the model cannot carry checks nothing
             action = &*found;

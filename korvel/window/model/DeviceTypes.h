@@ -132,9 +132,9 @@ std::uint32_t FactoryNumberMinus1(std::uint32_t value);
 // ---- model pages --------------------------------------------------------------------------
 
 // The model tabs of the main page control.
-constexpr std::array<std::string_view, 6> kModelTabs{
-    "TabSheet_3310", "TabSheet_3320", "TabSheet_3330",
-    "TabSheet_3340", "TabSheet_5510", "TabSheet_5530"};
+constexpr std::array<std::string_view, 6> kModelTabs{"TabSheet_3310", "TabSheet_3320",
+                                                     "TabSheet_3330", "TabSheet_3340",
+                                                     "TabSheet_5510", "TabSheet_5530"};
 constexpr std::string_view kFactoryTab = "TabSheet_Quorin";
 
 enum class ModelRow : std::uint8_t { None, QV3310, QV3320, QV5510, QV5530 };
@@ -191,10 +191,10 @@ struct PolledIdentity {
 
 // The whole read-back ("Kiolvasás a készülékből"), step by step:
 struct IdentityReadBack {
-    IdentityEdits written;      // steps 1-3: edit texts and list row as first written
-    DeviceTypeLabel label;      // step 4: header device label
-    ModelPageDecision page;     // step 5: model page and module radios
-    IdentityTaken taken;        // step 6: the identity to write and the rewritten controls
+    IdentityEdits written;   // steps 1-3: edit texts and list row as first written
+    DeviceTypeLabel label;   // step 4: header device label
+    ModelPageDecision page;  // step 5: model page and module radios
+    IdentityTaken taken;     // step 6: the identity to write and the rewritten controls
 };
 IdentityReadBack ReadBackIdentity(const PolledIdentity& polled, bool factoryMode,
                                   bool factoryTabActive);

@@ -48,8 +48,10 @@ CalibrationPage::CalibrationPage(QWidget* sheet) : QObject(sheet)
 
     auto* readBack = Group(outputCalibration, "GroupBox_PWMValues", "Kiolvasott PWM értékek:");
     auto* rg = new QGridLayout(readBack);
-    const std::pair<const char*, QString> pwmLabels[] = {
-        {"Label_PWM4mA", "4 mA ="}, {"Label_PWM20mA", "20 mA ="}, {"Label_PWM10V", "10 V ="}, {"Label_PWM2V", "2 V ="}};
+    const std::pair<const char*, QString> pwmLabels[] = {{"Label_PWM4mA", "4 mA ="},
+                                                         {"Label_PWM20mA", "20 mA ="},
+                                                         {"Label_PWM10V", "10 V ="},
+                                                         {"Label_PWM2V", "2 V ="}};
     QLabel** targets[] = {&Label_PWM4mA, &Label_PWM20mA, &Label_PWM10V, &Label_PWM2V};
     for (int i = 0; i < 4; ++i) {
         rg->addWidget(new QLabel(pwmLabels[i].second), i, 0);
@@ -58,7 +60,8 @@ CalibrationPage::CalibrationPage(QWidget* sheet) : QObject(sheet)
     }
     Values.OutputLabels = {Label_PWM4mA, Label_PWM20mA, Label_PWM2V, Label_PWM10V};  // point order
     oc->addWidget(readBack, 0, 1);
-    SpeedButton_ReadPWMCal = Speed(outputCalibration, "SpeedButton_ReadPWMCal", "Kiolvasás a készülékből");
+    SpeedButton_ReadPWMCal =
+        Speed(outputCalibration, "SpeedButton_ReadPWMCal", "Kiolvasás a készülékből");
     oc->addWidget(SpeedButton_ReadPWMCal, 1, 0, 1, 2);
     // Direct drive, its checks (one group with the read button) and the calibration group.
     Output = new OutputCalibrationGroup(outputCalibration, kStripWidth);
@@ -68,8 +71,9 @@ CalibrationPage::CalibrationPage(QWidget* sheet) : QObject(sheet)
     oc->addWidget(Output->GroupBox_OutputCal, 4, 0, 1, 2);
     oc->setRowStretch(5, 1);
     // The step buttons wide enough for "++++" in either font family.
-    for (QPushButton* b : {Output->Button_PWMMmmm, Output->Button_PWMMmm, Output->Button_PWMMm, Output->Button_PWMM,
-                           Output->Button_PWMP, Output->Button_PWMPp, Output->Button_PWMPpp, Output->Button_PWMPppp})
+    for (QPushButton* b :
+         {Output->Button_PWMMmmm, Output->Button_PWMMmm, Output->Button_PWMMm, Output->Button_PWMM,
+          Output->Button_PWMP, Output->Button_PWMPp, Output->Button_PWMPpp, Output->Button_PWMPppp})
         b->setFixedWidth(kStepButtonWidth);
     outputCalibration->setFixedWidth(kLeftWidth);
     left->addWidget(outputCalibration, 1);
@@ -85,7 +89,8 @@ CalibrationPage::CalibrationPage(QWidget* sheet) : QObject(sheet)
     grid->addWidget(PageControl2, 0, 1);
 
     // Input and Pt calibration: the read spans both columns, the labels take the spare width.
-    const CalibrationGroupLayout layout{.readAcrossLabels = true, .stretchColumn = 1, .labelMinimumWidth = 0};
+    const CalibrationGroupLayout layout{
+        .readAcrossLabels = true, .stretchColumn = 1, .labelMinimumWidth = 0};
     Input = new InputCalibrationGroup(TabSheet7, "Bemenet kalibrálás", layout);
     Values.InputLabels = Input->PointLabels();
     Pt = new PtCalibrationGroup(TabSheet8, layout);
@@ -149,7 +154,8 @@ void CalibrationPage::PressEntryReads()
     Pt->SpeedButton_ReadCalPt->SetDown(true);
 }
 
-void CalibrationPage::BindCalibration(qs::CommandBindings<Command>& bindings, std::function<bool()> lastPt1000)
+void CalibrationPage::BindCalibration(qs::CommandBindings<Command>& bindings,
+                                      std::function<bool()> lastPt1000)
 {
     qs::BindCalibration(bindings, Values, *Output, *Pt, std::move(lastPt1000));
 }
@@ -192,17 +198,23 @@ void CalibrationPage::ShowStatus(const StatusRecord& r, const QString& shown)
 {
     const std::string sep = LocaleDecimalSeparator();
     // Converter readings, input description, physical value, output level, displayed value.
-    const LiveValueControls live{MBarGraph_IRow,          MBarGraph_IAveraged,     Label_uInputType,
-                                 Label_fFizikaiMennyiseg, Label_fKimenetSzazalek, Label_iSkalazottKijezesiErtek};
-    const std::string unit = live.Show(r, r.uQVOptIn, {"Pt1000 PIC modul", "Pt100 PIC modul"}, shown).unit;
+    const LiveValueControls live{MBarGraph_IRow,         MBarGraph_IAveraged,
+                                 Label_uInputType,       Label_fFizikaiMennyiseg,
+                                 Label_fKimenetSzazalek, Label_iSkalazottKijezesiErtek};
+    const std::string unit =
+        live.Show(r, r.uQVOptIn, {"Pt1000 PIC modul", "Pt100 PIC modul"}, shown).unit;
     // Memory states, converter rate, memory size; each text made only when it changes.
     const auto bits = [](QLabel* label, std::uint8_t value) {
-        labeltext::Set(label, [&] { return Utf8(MemoryOkBitsText(value)); }, value);
+        labeltext::Set(
+            label, [&] { return Utf8(MemoryOkBitsText(value)); }, value);
     };
     bits(Label_uCRCOKbits, r.uCRCOKbits);
     bits(Label_uAfterWriteOKbits, r.uAfterWriteOKbits);
-    labeltext::Set(Label_uSPS, [&] { return QString::number(r.uSPS); }, r.uSPS);
-    labeltext::Set(Label_recFRAMCommon_uSizeKB, [&] { return QString::number(r.uFRAMSizeKB) + " kB"; }, r.uFRAMSizeKB);
+    labeltext::Set(
+        Label_uSPS, [&] { return QString::number(r.uSPS); }, r.uSPS);
+    labeltext::Set(
+        Label_recFRAMCommon_uSizeKB, [&] { return QString::number(r.uFRAMSizeKB) + " kB"; },
+        r.uFRAMSizeKB);
     bits(Label_uCRCOKbits2, r.uCRCOKbits2);
     bits(Label_uAfterWriteOKbits2, r.uAfterWriteOKbits2);
     // Lead resistance.
@@ -214,8 +226,10 @@ void CalibrationPage::ShowStatus(const StatusRecord& r, const QString& shown)
             return Utf8("Rvez = " + FormatFloat(r.fResistanceOfWires, "#0.000", sep) + " " + unit);
         },
         r.bPt1000, r.fResistanceOfWires, sep, unit);
-    labeltext::Set(Label_uMainLoopFrequency, [&] { return Utf8(FormatInteger(r.uMainLoopFrequency, "# ### ##0", sep)); },
-                   r.uMainLoopFrequency);
+    labeltext::Set(
+        Label_uMainLoopFrequency,
+        [&] { return Utf8(FormatInteger(r.uMainLoopFrequency, "# ### ##0", sep)); },
+        r.uMainLoopFrequency);
 }
 
 }  // namespace korvel

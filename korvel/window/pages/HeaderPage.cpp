@@ -92,8 +92,10 @@ HeaderPage::HeaderPage(QWidget* window) : QObject(window)
             const char* caption;
         };
         const Flag flags[] = {
-            {&Label_cErrorUncalibratedInput, "Label_cErrorUncalibratedInput", "Kalibrálatlan bemenet"},
-            {&Label_cErrorUncalibratedOutput, "Label_cErrorUncalibratedOutput", "Kalibrálatlan kimenet"},
+            {&Label_cErrorUncalibratedInput, "Label_cErrorUncalibratedInput",
+             "Kalibrálatlan bemenet"},
+            {&Label_cErrorUncalibratedOutput, "Label_cErrorUncalibratedOutput",
+             "Kalibrálatlan kimenet"},
             {&Label_cErrorOutputRange, "Label_cErrorOutputRange", "Analóg kimenet tartomány"},
             {&Label_cErrorFRAM, "Label_cErrorFRAM", "Sérült beállítások"},
             {&Label_cErrorInputRange, "Label_cErrorInputRange", "Bemenet túlvezérlés "},
@@ -141,20 +143,21 @@ HeaderPage::HeaderPage(QWidget* window) : QObject(window)
 
         // The texts that change while the device runs (operating time, commands, measured
         // value, ...) are cut at their group's edge rather than moving the groups beside them.
-        for (QLabel* l : {Label_KeszulekTipus, Label_KeszulekGyariSzam, Label_Firmware, Label_uSecondsOfOperation,
-                          Label_MBU_Commands, Label_MBURxError2, Label_FPS2, Label_iSkalazottKijezesiErtek2})
+        for (QLabel* l : {Label_KeszulekTipus, Label_KeszulekGyariSzam, Label_Firmware,
+                          Label_uSecondsOfOperation, Label_MBU_Commands, Label_MBURxError2,
+                          Label_FPS2, Label_iSkalazottKijezesiErtek2})
             l->setMinimumWidth(1);
     }
     {
         auto* v = new QVBoxLayout(TabSheet_NoComm);
-        auto* line = Caption(TabSheet_NoComm,
-                             "Nincs kapcsolat a készülékkel. Ellenőrizze a készülék tápellátását és az USB "
-                             "kábel csatlakoztatottságát.");
+        auto* line =
+            Caption(TabSheet_NoComm,
+                    "Nincs kapcsolat a készülékkel. Ellenőrizze a készülék tápellátását és az USB "
+                    "kábel csatlakoztatottságát.");
         SetFontColor(line, clBlue);
         v->addWidget(line);
         v->addStretch(1);
     }
-
 }
 
 QWidget* HeaderPage::Widget() const
@@ -173,12 +176,14 @@ void HeaderPage::ShowStatus(const StatusRecord& r, std::uint32_t deviceId, const
     labeltext::Set(
         Label_KeszulekGyariSzam,
         [&] {
-            return Utf8(FormatInteger(deviceId, "000000", sep) + "/" + FormatInteger(r.uGyariSzamEv, "00", sep) + "." +
-                     FormatInteger(r.uGyariSzamHonap, "00", sep));
+            return Utf8(FormatInteger(deviceId, "000000", sep) + "/" +
+                        FormatInteger(r.uGyariSzamEv, "00", sep) + "." +
+                        FormatInteger(r.uGyariSzamHonap, "00", sep));
         },
         deviceId, r.uGyariSzamEv, r.uGyariSzamHonap);
-    QLabel* flags[] = {Label_cErrorUncalibratedInput, Label_cErrorUncalibratedOutput, Label_cErrorOutputRange,
-                       Label_cErrorFRAM,              Label_cErrorInputRange,         Label_cErrorInputModul,
+    QLabel* flags[] = {Label_cErrorUncalibratedInput, Label_cErrorUncalibratedOutput,
+                       Label_cErrorOutputRange,       Label_cErrorFRAM,
+                       Label_cErrorInputRange,        Label_cErrorInputModul,
                        Label_cErrorRSTimeOut};
     for (int bit = 0; bit < 7; ++bit)
         SetWidgetColors(flags[bit], (r.uErrorBits >> bit) & 1u ? clRed : clBtnFace, clWindowText);
@@ -186,20 +191,24 @@ void HeaderPage::ShowStatus(const StatusRecord& r, std::uint32_t deviceId, const
     if (!labeltext::Repeats(MBarGraph_OutputPercent, labeltext::KeyOf(r.fKimenetSzazalek)) ||
         MBarGraph_OutputPercent->MBGValue() != r.fKimenetSzazalek) {
         MBarGraph_OutputPercent->SetMBGValue(r.fKimenetSzazalek);
-        MBarGraph_OutputPercent->SetMBGText(
-            QString::number(RoundToInt32Saturated(static_cast<double>(r.fKimenetSzazalek) * 100.0)) + "%");
+        MBarGraph_OutputPercent->SetMBGText(QString::number(RoundToInt32Saturated(
+                                                static_cast<double>(r.fKimenetSzazalek) * 100.0)) +
+                                            "%");
     }
     Label_iSkalazottKijezesiErtek2->setText(shown);
-    labeltext::Set(Label_uSecondsOfOperation, [&] { return Utf8(SecondsToText(r.uSecondsOfOperation)); },
-                   r.uSecondsOfOperation);
+    labeltext::Set(
+        Label_uSecondsOfOperation, [&] { return Utf8(SecondsToText(r.uSecondsOfOperation)); },
+        r.uSecondsOfOperation);
 }
 
 void HeaderPage::ShowLinkError(std::uint8_t code, bool factoryMode)
 {
     Label_MBURxError2->setVisible(code != 0);
     if (const std::string_view text = linkerror::ShortText(code); !text.empty())
-        labeltext::Set(Label_MBURxError2, [&] { return Utf8(text); }, code);
-    PageControl5->setActivePage(code == linkerror::TimeOut && !factoryMode ? TabSheet_NoComm : TabSheet_Header);
+        labeltext::Set(
+            Label_MBURxError2, [&] { return Utf8(text); }, code);
+    PageControl5->setActivePage(code == linkerror::TimeOut && !factoryMode ? TabSheet_NoComm
+                                                                           : TabSheet_Header);
 }
 
 void HeaderPage::ShowNoCommunication()
@@ -223,14 +232,17 @@ void HeaderPage::ShowDeviceType(std::uint16_t type)
 void HeaderPage::ShowFirmware(const mbu3::Frame& reply)
 {
     const std::uint16_t firmware = mbu3::Get16(reply, mbu3::off::Firmware);
-    labeltext::Set(Label_Firmware, [&] { return "v" + QString::fromStdString(VersionToStr(firmware, ".")); }, firmware);
+    labeltext::Set(
+        Label_Firmware, [&] { return "v" + QString::fromStdString(VersionToStr(firmware, ".")); },
+        firmware);
 }
 
 void HeaderPage::ShowCommands(const CommandHistory& history)
 {
     // Made only when the entries change (a repeated poll stops counting at 10).
     const std::span<const CommandHistory::Entry> entries(history.Entries());
-    labeltext::Set(Label_MBU_Commands, [&] { return Utf8(history.FilteredText()); }, entries);
+    labeltext::Set(
+        Label_MBU_Commands, [&] { return Utf8(history.FilteredText()); }, entries);
 }
 
 void HeaderPage::ShowFramesPerSecond(std::int32_t fps)

@@ -61,7 +61,6 @@ signals:
     void refreshClicked();
 
 private:
-
     qs::PageControl* PageControl5 = nullptr;
     QWidget* TabSheet_Header = nullptr;
     QWidget* TabSheet_NoComm = nullptr;

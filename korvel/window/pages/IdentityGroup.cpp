@@ -47,11 +47,13 @@ int CheckedRadio(const QGroupBox* group)
 IdentityGroup::IdentityGroup(QWidget* sheet) : QObject(sheet)
 {
     GroupBox1 = Group(sheet, "GroupBox1",
-                      "Gyári szám és gyártás év, hónap megadása (uDeviceType, uGyariSzam, uGyariSzamEv, uGyariSzamHonap)");
+                      "Gyári szám és gyártás év, hónap megadása (uDeviceType, uGyariSzam, "
+                      "uGyariSzamEv, uGyariSzamHonap)");
     auto* v = new QVBoxLayout(GroupBox1);
 
     auto* edits = new QGridLayout;
-    auto edit = [&](int row, const QString& caption, QLineEdit*& target, const char* name, const QString& text) {
+    auto edit = [&](int row, const QString& caption, QLineEdit*& target, const char* name,
+                    const QString& text) {
         edits->addWidget(new QLabel(caption), row, 0);
         target = new QLineEdit(text, GroupBox1);
         target->setObjectName(QLatin1String(name));
@@ -69,9 +71,12 @@ IdentityGroup::IdentityGroup(QWidget* sheet) : QObject(sheet)
     v->addLayout(edits);
 
     auto* buttons = new QHBoxLayout;
-    Button_GyariSzamToEdits = Button(GroupBox1, "Button_GyariSzamToEdits", "Kiolvasás a készülékből");
-    connect(Button_GyariSzamToEdits, &QPushButton::clicked, this, &IdentityGroup::readFromDeviceClicked);
-    SpeedButton_GyariSzamAKeszulekbe = Speed(GroupBox1, "SpeedButton_GyariSzamAKeszulekbe", "Beírás a készülékbe");
+    Button_GyariSzamToEdits =
+        Button(GroupBox1, "Button_GyariSzamToEdits", "Kiolvasás a készülékből");
+    connect(Button_GyariSzamToEdits, &QPushButton::clicked, this,
+            &IdentityGroup::readFromDeviceClicked);
+    SpeedButton_GyariSzamAKeszulekbe =
+        Speed(GroupBox1, "SpeedButton_GyariSzamAKeszulekbe", "Beírás a készülékbe");
     buttons->addWidget(Button_GyariSzamToEdits);
     buttons->addWidget(SpeedButton_GyariSzamAKeszulekbe);
     v->addLayout(buttons);
@@ -79,21 +84,23 @@ IdentityGroup::IdentityGroup(QWidget* sheet) : QObject(sheet)
     v->addWidget(new QLabel("Készülék választás"));
     ListBox_uDeviceType = new QListWidget(GroupBox1);
     ListBox_uDeviceType->setObjectName("ListBox_uDeviceType");
-    ListBox_uDeviceType->addItems({"QV3310", "QV3320", "QV3330", "QV3340", "QV5510", "QV5520 IP", "QV5530", "Teszt"});
+    ListBox_uDeviceType->addItems(
+        {"QV3310", "QV3320", "QV3330", "QV3340", "QV5510", "QV5520 IP", "QV5530", "Teszt"});
     ListBox_uDeviceType->setFixedHeight(ListBox_uDeviceType->sizeHintForRow(0) * 8 + 6);
     v->addWidget(ListBox_uDeviceType);
 
-    auto slot = [&](QGroupBox*& group, const char* name, const QString& caption,
-                    std::initializer_list<std::tuple<QRadioButton**, const char*, const char*>> items) {
-        group = Group(GroupBox1, name, caption);
-        auto* gl = new QVBoxLayout(group);
-        gl->setSpacing(1);
-        for (const auto& [target, objectName, text] : items) {
-            *target = Radio(group, objectName, QString::fromUtf8(text));
-            gl->addWidget(*target);
-        }
-        v->addWidget(group);
-    };
+    auto slot =
+        [&](QGroupBox*& group, const char* name, const QString& caption,
+            std::initializer_list<std::tuple<QRadioButton**, const char*, const char*>> items) {
+            group = Group(GroupBox1, name, caption);
+            auto* gl = new QVBoxLayout(group);
+            gl->setSpacing(1);
+            for (const auto& [target, objectName, text] : items) {
+                *target = Radio(group, objectName, QString::fromUtf8(text));
+                gl->addWidget(*target);
+            }
+            v->addWidget(group);
+        };
     slot(GroupBox_InputModul, "GroupBox_InputModul", "Bemeneti modul (uQVOptIn)",
          {{&RadioButton_InputModulNone, "RadioButton_InputModulNone", "Nincs"},
           {&RadioButton_InputModulQVAIN, "RadioButton_InputModulQVAIN", "QVAIN (analóg bemenet)"},
@@ -114,8 +121,10 @@ IdentityGroup::IdentityGroup(QWidget* sheet) : QObject(sheet)
     TypingLimit::Install(Edit_GyariSzamEv, 2);
     TypingLimit::Install(Edit_GyariSzamHonap, 2);
     TypingLimit::Install(Edit_GyariSzam, 6);
-    connect(Button_GyariSzamPlusz1, &QPushButton::clicked, this, [this] { Button_GyariSzamPlusz1Click(); });
-    connect(Button_GyariSzamMinusz1, &QPushButton::clicked, this, [this] { Button_GyariSzamMinusz1Click(); });
+    connect(Button_GyariSzamPlusz1, &QPushButton::clicked, this,
+            [this] { Button_GyariSzamPlusz1Click(); });
+    connect(Button_GyariSzamMinusz1, &QPushButton::clicked, this,
+            [this] { Button_GyariSzamMinusz1Click(); });
 }
 
 void IdentityGroup::BindRequests(RequestButtons& requests)
@@ -154,7 +163,8 @@ void IdentityGroup::Button_GyariSzamMinusz1Click()
     Edit_GyariSzam->setText(Utf8(FactoryNumberText(IdentityToWrite.uGyariSzam)));
 }
 
-void IdentityGroup::ShowPolledIdentity(std::uint32_t deviceId, std::uint8_t year, std::uint8_t month, std::uint16_t type)
+void IdentityGroup::ShowPolledIdentity(std::uint32_t deviceId, std::uint8_t year,
+                                       std::uint8_t month, std::uint16_t type)
 {
     Edit_GyariSzam->setText(Utf8(FactoryNumberText(deviceId)));
     Edit_GyariSzamEv->setText(Utf8(TwoDigitText(year)));

@@ -30,7 +30,8 @@ public:
     void Button_GyariSzamPlusz1Click();
     void Button_GyariSzamMinusz1Click();
     // Steps 1-3 of the read-back: the polled identity into the edits and the list.
-    void ShowPolledIdentity(std::uint32_t deviceId, std::uint8_t year, std::uint8_t month, std::uint16_t type);
+    void ShowPolledIdentity(std::uint32_t deviceId, std::uint8_t year, std::uint8_t month,
+                            std::uint16_t type);
     void ClearModuleRadioButtons();
 
     IdentityRecord IdentityToWrite{};

@@ -22,7 +22,8 @@ QVBoxLayout* SettingsTrio(QWidget* page, const char* read, const char* defaults,
 {
     auto* v = new QVBoxLayout(page);
     auto* bar = new QHBoxLayout;
-    const RequestTrio t = MakeTrio(page, bar, read, defaults, write, "Gyári alapbeállítások megjelenítése");
+    const RequestTrio t =
+        MakeTrio(page, bar, read, defaults, write, "Gyári alapbeállítások megjelenítése");
     r = t.read;
     d = t.defaults;
     w = t.write;
@@ -36,9 +37,10 @@ LimitOutputsPage::LimitOutputsPage(QWidget* sheet) : QObject(sheet)
 {
     // "Határérték kimenetek": the second trio, four limit outputs and their direct control.
 
-    QVBoxLayout* v = SettingsTrio(sheet, "SpeedButton_ReadSettings2", "SpeedButton_ReadDefaultSettings2",
-                                  "SpeedButton_WriteSettings2", SpeedButton_ReadSettings2,
-                                  SpeedButton_ReadDefaultSettings2, SpeedButton_WriteSettings2);
+    QVBoxLayout* v =
+        SettingsTrio(sheet, "SpeedButton_ReadSettings2", "SpeedButton_ReadDefaultSettings2",
+                     "SpeedButton_WriteSettings2", SpeedButton_ReadSettings2,
+                     SpeedButton_ReadDefaultSettings2, SpeedButton_WriteSettings2);
 
     v->setContentsMargins(2, 4, 2, 2);
     auto* limits = new QHBoxLayout;
@@ -47,7 +49,9 @@ LimitOutputsPage::LimitOutputsPage(QWidget* sheet) : QObject(sheet)
     // Four equal shares of the page's width, whatever their texts need, so no group pushes
     // another (or the page) wider.
     for (int i = 0; i < 4; ++i) {
-        QGroupBox* group = (Limit[static_cast<std::size_t>(i)] = BuildLimitOutputGroup(sheet, i + 1, captions)).group;
+        QGroupBox* group =
+            (Limit[static_cast<std::size_t>(i)] = BuildLimitOutputGroup(sheet, i + 1, captions))
+                .group;
         group->setSizePolicy(QSizePolicy::Ignored, group->sizePolicy().verticalPolicy());
         limits->addWidget(group, 1);
         // The long hold caption is the one that gives way (cut at the group's edge) where a
@@ -58,13 +62,15 @@ LimitOutputsPage::LimitOutputsPage(QWidget* sheet) : QObject(sheet)
 
     auto* force = Group(sheet, "GroupBox_DigitalOutForce", "Közvetlen vezérlés");
     auto* fg = new QGridLayout(force);
-    SpeedButton_DigitalOutForceEng = Speed(force, "SpeedButton_DigitalOutForceEng", "Közvetlen vezérlés", 20);
+    SpeedButton_DigitalOutForceEng =
+        Speed(force, "SpeedButton_DigitalOutForceEng", "Közvetlen vezérlés", 20);
     fg->addWidget(SpeedButton_DigitalOutForceEng, 0, 0);
     SpeedButton* forceButtons[4];
     QLabel* onLabels[4];
     for (int i = 0; i < 4; ++i) {
         const QByteArray bname = "SpeedButton_DigitalOut" + QByteArray::number(i + 1) + "Force";
-        forceButtons[i] = Speed(force, bname.constData(), QString("%1. határérték kimenet").arg(i + 1), 21 + i);
+        forceButtons[i] =
+            Speed(force, bname.constData(), QString("%1. határérték kimenet").arg(i + 1), 21 + i);
         const QByteArray lname = "Label_DigitalOut" + QByteArray::number(i + 1);
         onLabels[i] = Label(force, lname.constData(), QString("%1. Bekapcsolva").arg(i + 1));
         SetWidgetColors(onLabels[i], clLime, clWindowText);
@@ -83,7 +89,6 @@ LimitOutputsPage::LimitOutputsPage(QWidget* sheet) : QObject(sheet)
     Label_DigitalOut4 = onLabels[3];
     fg->setColumnStretch(5, 1);
     v->addWidget(force);
-    
 }
 
 void LimitOutputsPage::BindRequests(RequestButtons& requests)
@@ -95,8 +100,8 @@ void LimitOutputsPage::BindRequests(RequestButtons& requests)
 
 std::array<SpeedButton*, 4> LimitOutputsPage::Force() const
 {
-    return {SpeedButton_DigitalOut1Force, SpeedButton_DigitalOut2Force, SpeedButton_DigitalOut3Force,
-            SpeedButton_DigitalOut4Force};
+    return {SpeedButton_DigitalOut1Force, SpeedButton_DigitalOut2Force,
+            SpeedButton_DigitalOut3Force, SpeedButton_DigitalOut4Force};
 }
 
 void LimitOutputsPage::FillStatusRequest(StatusRequestInputs& in) const
@@ -116,7 +121,8 @@ void LimitOutputsPage::ApplyStatusButtons(const StatusRequestButtons& buttons)
 
 void LimitOutputsPage::ShowStatus(const StatusRecord& r)
 {
-    QLabel* outputs[] = {Label_DigitalOut1, Label_DigitalOut2, Label_DigitalOut3, Label_DigitalOut4};
+    QLabel* outputs[] = {Label_DigitalOut1, Label_DigitalOut2, Label_DigitalOut3,
+                         Label_DigitalOut4};
     for (int n = 0; n < 4; ++n)
         outputs[n]->setVisible((r.uDigitalOutputs >> n) & 1u);
 }

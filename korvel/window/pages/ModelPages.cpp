@@ -25,7 +25,8 @@ Shape* RelayLamp(QWidget* parent, const char* name)
 }
 
 // A group of module buttons in a row, with an optional relay lamp in front.
-QGroupBox* ModuleGroup(QWidget* page, const QString& title, Shape* lamp, std::initializer_list<QPushButton*> buttons)
+QGroupBox* ModuleGroup(QWidget* page, const QString& title, Shape* lamp,
+                       std::initializer_list<QPushButton*> buttons)
 {
     auto* g = Group(page, nullptr, title);
     auto* h = new QHBoxLayout(g);
@@ -49,7 +50,8 @@ ModelPages::ModelPages(const Sheets& sheets, QObject* parent) : QObject(parent)
     {
         auto* v = new QVBoxLayout(sheets.qv3310);
         Button_QV3310_QVAO_Fo = Button(sheets.qv3310, "Button_QV3310_QVAO_Fo", "QVAO");
-        v->addWidget(ModuleGroup(sheets.qv3310, "Kimeneti modul", nullptr, {Button_QV3310_QVAO_Fo}));
+        v->addWidget(
+            ModuleGroup(sheets.qv3310, "Kimeneti modul", nullptr, {Button_QV3310_QVAO_Fo}));
         v->addStretch(1);
     }
     // QV3320.
@@ -58,13 +60,15 @@ ModelPages::ModelPages(const Sheets& sheets, QObject* parent) : QObject(parent)
         QWidget* p = sheets.qv3320;
         Button_QV3320_QVAIN = Button(p, "Button_QV3320_QVAIN", "QVAIN");
         Button_QV3320_QVTMP = Button(p, "Button_QV3320_QVTMP", "QVTMP");
-        v->addWidget(ModuleGroup(p, "Bemeneti modulok", nullptr, {Button_QV3320_QVAIN, Button_QV3320_QVTMP}));
+        v->addWidget(ModuleGroup(p, "Bemeneti modulok", nullptr,
+                                 {Button_QV3320_QVAIN, Button_QV3320_QVTMP}));
         Shape_DigitalOut1_QV3320 = RelayLamp(p, "Shape_DigitalOut1_QV3320");
         Button_QV3320_QVAO_Fo = Button(p, "Button_QV3320_QVAO_Fo", "QVAO");
         Button_QV3320_QVSER_Fo = Button(p, "Button_QV3320_QVSER_Fo", "QVSER");
         Button_QV3320_QVRO_Fo = Button(p, "Button_QV3320_QVRO_Fo", "QVRO");
-        v->addWidget(ModuleGroup(p, "Fő kimeneti modul", Shape_DigitalOut1_QV3320,
-                                 {Button_QV3320_QVAO_Fo, Button_QV3320_QVSER_Fo, Button_QV3320_QVRO_Fo}));
+        v->addWidget(
+            ModuleGroup(p, "Fő kimeneti modul", Shape_DigitalOut1_QV3320,
+                        {Button_QV3320_QVAO_Fo, Button_QV3320_QVSER_Fo, Button_QV3320_QVRO_Fo}));
         Shape_DigitalOut2_QV3320 = RelayLamp(p, "Shape_DigitalOut2_QV3320");
         Button_QV3320_QVAO_Tovabbi = Button(p, "Button_QV3320_QVAO_Tovabbi", "QVAO");
         Button_QV3320_QVRO_Tovabbi = Button(p, "Button_QV3320_QVRO_Tovabbi", "QVRO");
@@ -79,16 +83,19 @@ ModelPages::ModelPages(const Sheets& sheets, QObject* parent) : QObject(parent)
         Button_QV5510_QVAIN = Button(p, "Button_QV5510_QVAIN", "QVAIN");
         Button_QV5510_QVTMP = Button(p, "Button_QV5510_QVTMP", "QVTMP");
         Button_QV5510_QVSER_Fo = Button(p, "Button_QV5510_QVSER_Fo", "QVSER");
-        v->addWidget(ModuleGroup(p, "Bemeneti modulok", nullptr,
-                                 {Button_QV5510_QVAIN, Button_QV5510_QVTMP, Button_QV5510_QVSER_Fo}));
+        v->addWidget(
+            ModuleGroup(p, "Bemeneti modulok", nullptr,
+                        {Button_QV5510_QVAIN, Button_QV5510_QVTMP, Button_QV5510_QVSER_Fo}));
         auto* relays = Group(p, nullptr, "Határérték kimenetek");
         auto* rh = new QHBoxLayout(relays);
         Shape_DigitalOut1_QV5510 = RelayLamp(relays, "Shape_DigitalOut1_QV5510");
         Button_QV5510_Rel1 = Button(relays, "Button_QV5510_Rel1", "Rel1");
         Shape_DigitalOut2_QV5510 = RelayLamp(relays, "Shape_DigitalOut2_QV5510");
         Button_QV5510_Rel2 = Button(relays, "Button_QV5510_Rel2", "Rel2");
-        for (QWidget* w : {static_cast<QWidget*>(Shape_DigitalOut1_QV5510), static_cast<QWidget*>(Button_QV5510_Rel1),
-                           static_cast<QWidget*>(Shape_DigitalOut2_QV5510), static_cast<QWidget*>(Button_QV5510_Rel2)})
+        for (QWidget* w : {static_cast<QWidget*>(Shape_DigitalOut1_QV5510),
+                           static_cast<QWidget*>(Button_QV5510_Rel1),
+                           static_cast<QWidget*>(Shape_DigitalOut2_QV5510),
+                           static_cast<QWidget*>(Button_QV5510_Rel2)})
             rh->addWidget(w);
         rh->addStretch(1);
         v->addWidget(relays);
@@ -103,10 +110,12 @@ ModelPages::ModelPages(const Sheets& sheets, QObject* parent) : QObject(parent)
         QWidget* p = sheets.qv5530;
         Button_QV5530_QVAIN = Button(p, "Button_QV5530_QVAIN", "QVAIN");
         Button_QV5530_QVTMP = Button(p, "Button_QV5530_QVTMP", "QVTMP");
-        v->addWidget(ModuleGroup(p, "Bemeneti modulok", nullptr, {Button_QV5530_QVAIN, Button_QV5530_QVTMP}));
+        v->addWidget(ModuleGroup(p, "Bemeneti modulok", nullptr,
+                                 {Button_QV5530_QVAIN, Button_QV5530_QVTMP}));
         Button_QV5530_QVAO_Fo = Button(p, "Button_QV5530_QVAO_Fo", "QVAO");
         Button_QV5530_QVSER_Fo = Button(p, "Button_QV5530_QVSER_Fo", "QVSER");
-        v->addWidget(ModuleGroup(p, "Kimeneti modulok", nullptr, {Button_QV5530_QVAO_Fo, Button_QV5530_QVSER_Fo}));
+        v->addWidget(ModuleGroup(p, "Kimeneti modulok", nullptr,
+                                 {Button_QV5530_QVAO_Fo, Button_QV5530_QVSER_Fo}));
         v->addStretch(1);
     }
     new QVBoxLayout(sheets.qv3330);
@@ -121,11 +130,12 @@ void ModelPages::BindRequests(RequestButtons& requests)
 void ModelPages::BindOpeners(QObject* context, const std::function<void(const ModuleOpener&)>& open)
 {
     const std::initializer_list<QPushButton*> buttons = {
-        Button_QV3310_QVAO_Fo,  Button_QV3320_QVAIN,        Button_QV3320_QVTMP,        Button_QV3320_QVAO_Fo,
-        Button_QV3320_QVSER_Fo, Button_QV3320_QVRO_Fo,      Button_QV3320_QVAO_Tovabbi, Button_QV3320_QVRO_Tovabbi,
-        Button_QV5510_QVAIN,    Button_QV5510_QVTMP,        Button_QV5510_QVSER_Fo,     Button_QV5510_Rel1,
-        Button_QV5510_Rel2,     Button_QV5530_QVAIN,        Button_QV5530_QVTMP,        Button_QV5530_QVAO_Fo,
-        Button_QV5530_QVSER_Fo};
+        Button_QV3310_QVAO_Fo,      Button_QV3320_QVAIN,        Button_QV3320_QVTMP,
+        Button_QV3320_QVAO_Fo,      Button_QV3320_QVSER_Fo,     Button_QV3320_QVRO_Fo,
+        Button_QV3320_QVAO_Tovabbi, Button_QV3320_QVRO_Tovabbi, Button_QV5510_QVAIN,
+        Button_QV5510_QVTMP,        Button_QV5510_QVSER_Fo,     Button_QV5510_Rel1,
+        Button_QV5510_Rel2,         Button_QV5530_QVAIN,        Button_QV5530_QVTMP,
+        Button_QV5530_QVAO_Fo,      Button_QV5530_QVSER_Fo};
     for (const ModuleOpener& row : ModuleOpeners())
         for (QPushButton* b : buttons)
             if (b->objectName() == QLatin1String(row.button))

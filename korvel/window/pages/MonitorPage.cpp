@@ -28,27 +28,28 @@ QString FormatThousands(std::uint32_t value)
 MonitorPage::MonitorPage(QWidget* sheet) : QObject(sheet)
 {
     auto* page = new QVBoxLayout(sheet);
-    GroupBox_MBU = new FrameMonitor(sheet, {.title = QStringLiteral("MBU3   v"),
-                                            .onlineCaption = QStringLiteral("USB"),
-                                            .replyCaption = QStringLiteral("Rx"),
-                                            .lampsInOwnRow = false,
-                                            .idsInLastColumn = false,
-                                            .tightRows = false,
-                                            .requestRows = {{&Label_uIndexForDataWrite, "Label_uIndexForDataWrite",
-                                                             "Tx data bytes:", ""},
-                                                            {&Label_HostID, "Label_HostID", "Host ID:", ""}},
-                                            .replyRows = {{&Label_DeviceID, "Label_DeviceID", "Device ID:", ""},
-                                                          {&Label_uSumDataByteFromRx, "Label_uSumDataByteFromRx",
-                                                           "Rx data bytes:", ""}},
-                                            .plainColoursAtStart = false,
-                                            .keepRoomForBufferFull = true,
-                                            .dumpHeight = 64,
-                                            .dumpsSideBySide = true,
-                                            .clearButton = true,
-                                            .colourFramesPerSecond = true,
-                                            .localeVersionSeparator = false,
-                                            .highestLinkError = linkerror::BufferFull,
-                                            .outer = page});
+    GroupBox_MBU = new FrameMonitor(
+        sheet, {.title = QStringLiteral("MBU3   v"),
+                .onlineCaption = QStringLiteral("USB"),
+                .replyCaption = QStringLiteral("Rx"),
+                .lampsInOwnRow = false,
+                .idsInLastColumn = false,
+                .tightRows = false,
+                .requestRows = {{&Label_uIndexForDataWrite, "Label_uIndexForDataWrite",
+                                 "Tx data bytes:", ""},
+                                {&Label_HostID, "Label_HostID", "Host ID:", ""}},
+                .replyRows = {{&Label_DeviceID, "Label_DeviceID", "Device ID:", ""},
+                              {&Label_uSumDataByteFromRx, "Label_uSumDataByteFromRx",
+                               "Rx data bytes:", ""}},
+                .plainColoursAtStart = false,
+                .keepRoomForBufferFull = true,
+                .dumpHeight = 64,
+                .dumpsSideBySide = true,
+                .clearButton = true,
+                .colourFramesPerSecond = true,
+                .localeVersionSeparator = false,
+                .highestLinkError = linkerror::BufferFull,
+                .outer = page});
     page->addStretch(1);
 }
 
@@ -60,12 +61,15 @@ void MonitorPage::ShowOnline(bool online, const UsbHook::DeviceInfo& info)
 void MonitorPage::ShowTxFrame(const mbu3::Frame& f)
 {
     const std::uint32_t host = mbu3::Get32(f, mbu3::off::HostOrDeviceId);
-    labeltext::Set(Label_HostID, [&] { return FormatThousands(host); }, host);
+    labeltext::Set(
+        Label_HostID, [&] { return FormatThousands(host); }, host);
     lastRequest_ = f;
     GroupBox_MBU->ShowRequest(
         {mbu3::Get16(f, mbu3::off::DeviceType), mbu3::Get16(f, mbu3::off::VersionMin),
          mbu3::Get16(f, mbu3::off::VersionMax), f[mbu3::off::Command]},
-        [this] { return QString::fromStdString(mbu3::HexDump(lastRequest_, mbu3::Direction::Request)); });
+        [this] {
+            return QString::fromStdString(mbu3::HexDump(lastRequest_, mbu3::Direction::Request));
+        });
 }
 
 void MonitorPage::ShowTxDataLength(std::size_t length)
@@ -86,7 +90,8 @@ void MonitorPage::ShowLinkError(std::uint8_t code)
     if (code == linkerror::Oversize) {
         mbu3::Frame judged = lastReply_;
         judged[mbu3::off::ErrorCode] = code;
-        GroupBox_MBU->ShowReplyDump(QString::fromStdString(mbu3::HexDump(judged, mbu3::Direction::Reply)));
+        GroupBox_MBU->ShowReplyDump(
+            QString::fromStdString(mbu3::HexDump(judged, mbu3::Direction::Reply)));
     }
 }
 
@@ -95,9 +100,13 @@ void MonitorPage::ShowReply(const mbu3::Frame& f)
     const std::uint32_t id = mbu3::Get32(f, mbu3::off::HostOrDeviceId);
     lastReply_ = f;
     GroupBox_MBU->ShowReply(
-        {mbu3::Get16(f, mbu3::off::DeviceType), mbu3::Get16(f, mbu3::off::Firmware), f[mbu3::off::Counter]},
-        [this] { return QString::fromStdString(mbu3::HexDump(lastReply_, mbu3::Direction::Reply)); });
-    labeltext::Set(Label_DeviceID, [&] { return FormatThousands(id); }, id);
+        {mbu3::Get16(f, mbu3::off::DeviceType), mbu3::Get16(f, mbu3::off::Firmware),
+         f[mbu3::off::Counter]},
+        [this] {
+            return QString::fromStdString(mbu3::HexDump(lastReply_, mbu3::Direction::Reply));
+        });
+    labeltext::Set(
+        Label_DeviceID, [&] { return FormatThousands(id); }, id);
 }
 
 void MonitorPage::ShowFramesPerSecond(std::int32_t fps)

@@ -16,11 +16,13 @@ using namespace build;
 
 Qv5510Group::Qv5510Group(QWidget* page) : QObject(page)
 {
-    GroupBox_QV5510 = build::Group(page, "GroupBox_QV5510", "Modulfüggetlen beállítások és tesztek");
+    GroupBox_QV5510 =
+        build::Group(page, "GroupBox_QV5510", "Modulfüggetlen beállítások és tesztek");
     auto* grid = new QGridLayout(GroupBox_QV5510);
     auto* bar = new QHBoxLayout;
-    const RequestTrio trio = MakeTrio(GroupBox_QV5510, bar, "SpeedButton_ReadFromDevice_QV5510",
-                                      "SpeedButton_ReadDefault_QV5510", "SpeedButton_WriteToDevice_QV5510");
+    const RequestTrio trio =
+        MakeTrio(GroupBox_QV5510, bar, "SpeedButton_ReadFromDevice_QV5510",
+                 "SpeedButton_ReadDefault_QV5510", "SpeedButton_WriteToDevice_QV5510");
     SpeedButton_ReadFromDevice_QV5510 = trio.read;
     SpeedButton_ReadDefault_QV5510 = trio.defaults;
     SpeedButton_WriteToDevice_QV5510 = trio.write;
@@ -43,9 +45,9 @@ Qv5510Group::Qv5510Group(QWidget* page) : QObject(page)
         CheckBox(GroupBox_QV5510, "CheckBox_DisplayLeaderZeros_QV5510", "Vezető nullák kijelzése");
     CheckBox_DisplayLeaderZeros_QV5510->setChecked(true);
     grid->addWidget(CheckBox_DisplayLeaderZeros_QV5510, 2, 0, 1, 3);
-    RadioGroup_uCounterForDisplayRefresh =
-        new RadioGroup("Kijelző frissítési gyakoriság",
-                       {"Leggyorsabb", "100 ms", "200 ms", "300 ms", "500 ms", "1 s", "2 s"}, GroupBox_QV5510, 4);
+    RadioGroup_uCounterForDisplayRefresh = new RadioGroup(
+        "Kijelző frissítési gyakoriság",
+        {"Leggyorsabb", "100 ms", "200 ms", "300 ms", "500 ms", "1 s", "2 s"}, GroupBox_QV5510, 4);
     RadioGroup_uCounterForDisplayRefresh->setObjectName("RadioGroup_uCounterForDisplayRefresh");
     grid->addWidget(RadioGroup_uCounterForDisplayRefresh, 3, 0, 1, 3);
 
@@ -62,12 +64,14 @@ Qv5510Group::Qv5510Group(QWidget* page) : QObject(page)
     Label_KijelzoTeszt_QV5510->setAlignment(Qt::AlignCenter);
     Label_KijelzoTeszt_QV5510->setMinimumWidth(30);
     th->addWidget(Label_KijelzoTeszt_QV5510);
-    CheckBox_KijelzoTeszt_QV5510 = CheckBox(test, "CheckBox_KijelzoTeszt_QV5510", "Kijelző teszt bekapcsolva");
+    CheckBox_KijelzoTeszt_QV5510 =
+        CheckBox(test, "CheckBox_KijelzoTeszt_QV5510", "Kijelző teszt bekapcsolva");
     th->addWidget(CheckBox_KijelzoTeszt_QV5510);
     Button_KijelzoTeszt_QV5510_Minus = Button(test, "Button_KijelzoTeszt_QV5510_Minus", "-1");
     Button_KijelzoTeszt_QV5510_Plus = Button(test, "Button_KijelzoTeszt_QV5510_Plus", "+1");
     Button_KijelzoTeszt_QV5510_1 = Button(test, "Button_KijelzoTeszt_QV5510_1", "1.");
-    for (QPushButton* b : {Button_KijelzoTeszt_QV5510_Minus, Button_KijelzoTeszt_QV5510_Plus, Button_KijelzoTeszt_QV5510_1})
+    for (QPushButton* b : {Button_KijelzoTeszt_QV5510_Minus, Button_KijelzoTeszt_QV5510_Plus,
+                           Button_KijelzoTeszt_QV5510_1})
         th->addWidget(b);
     th->addStretch(1);
     grid->addWidget(test, 5, 0, 1, 3);
@@ -89,13 +93,16 @@ Qv5510Group::Qv5510Group(QWidget* page) : QObject(page)
     grid->addWidget(keys, 6, 0, 1, 3);
     grid->setColumnStretch(3, 1);
 
-    connect(TrackBar_Brightness_QV5510, &QSlider::valueChanged, this, [this] { TrackBar_Brightness_QV5510Change(); });
-    connect(CheckBox_KijelzoTeszt_QV5510, &QCheckBox::clicked, this, [this] { ShowTestPatternNumber(); });
+    connect(TrackBar_Brightness_QV5510, &QSlider::valueChanged, this,
+            [this] { TrackBar_Brightness_QV5510Change(); });
+    connect(CheckBox_KijelzoTeszt_QV5510, &QCheckBox::clicked, this,
+            [this] { ShowTestPatternNumber(); });
     connect(Button_KijelzoTeszt_QV5510_Minus, &QPushButton::clicked, this,
             [this] { Button_KijelzoTeszt_QV5510_MinusClick(); });
     connect(Button_KijelzoTeszt_QV5510_Plus, &QPushButton::clicked, this,
             [this] { Button_KijelzoTeszt_QV5510_PlusClick(); });
-    connect(Button_KijelzoTeszt_QV5510_1, &QPushButton::clicked, this, [this] { Button_KijelzoTeszt_QV5510_1Click(); });
+    connect(Button_KijelzoTeszt_QV5510_1, &QPushButton::clicked, this,
+            [this] { Button_KijelzoTeszt_QV5510_1Click(); });
     TrackBar_Brightness_QV5510Change();
     ShowTestPatternNumber();
 }
@@ -137,7 +144,8 @@ void Qv5510Group::EnterQV5510Page()
 
 void Qv5510Group::TrackBar_Brightness_QV5510Change()
 {
-    Label_Brightness_QV5510->setText(QString::number(TrackBar_Brightness_QV5510->value() * 10) + "%");
+    Label_Brightness_QV5510->setText(QString::number(TrackBar_Brightness_QV5510->value() * 10) +
+                                     "%");
 }
 
 void Qv5510Group::ShowTestPatternNumber()

@@ -40,7 +40,8 @@ TestsPage::TestsPage(QWidget* sheet) : QObject(sheet)
 
     GroupBox_KepernyoKep = Group(sheet, "GroupBox_KepernyoKep", "Képernyő kép");
     auto* ig = new QGridLayout(GroupBox_KepernyoKep);
-    SpeedButton_ReadDisplay = Speed(GroupBox_KepernyoKep, "SpeedButton_ReadDisplay", "Kiolvasás a készülékből");
+    SpeedButton_ReadDisplay =
+        Speed(GroupBox_KepernyoKep, "SpeedButton_ReadDisplay", "Kiolvasás a készülékből");
     ig->addWidget(SpeedButton_ReadDisplay, 0, 0, Qt::AlignLeft);
     Image_OLEDNormalSize = Label(GroupBox_KepernyoKep, "Image_OLEDNormalSize", "");
     Image_OLEDNormalSize->setFixedSize(128, 64);
@@ -68,8 +69,9 @@ void TestsPage::BindRequests(RequestButtons& requests)
 
 void TestsPage::FillStatusRequest(StatusRequestInputs& in) const
 {
-    const SpeedButton* tests[] = {SpeedButton_TestASCII5x7, SpeedButton_TestWhite,      SpeedButton_TestFrame,
-                                  SpeedButton_TestPattern,  SpeedButton_TimeAfterReset, SpeedButton_IntADC};
+    const SpeedButton* tests[] = {SpeedButton_TestASCII5x7,   SpeedButton_TestWhite,
+                                  SpeedButton_TestFrame,      SpeedButton_TestPattern,
+                                  SpeedButton_TimeAfterReset, SpeedButton_IntADC};
     for (std::size_t i = 0; i < in.displayTestDown.size(); ++i)
         in.displayTestDown[i] = tests[i]->IsDown();
 }

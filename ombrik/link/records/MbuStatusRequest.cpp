@@ -24,7 +24,8 @@ MbuStatusRequest MbuStatusRequest::Decode(ByteReader& r)
 
 MbuStatusRequestBuild BuildMbuStatusRequest(const MbuStatusRequestInputs& in)
 {
-    const OutputDrive drive = BuildOutputDrive(in, (in.lastStatusBits & live_status::OutputNotCalibrated) != 0);
+    const OutputDrive drive =
+        BuildOutputDrive(in, (in.lastStatusBits & live_status::OutputNotCalibrated) != 0);
     MbuStatusRequestBuild out;
     out.request.controlBits = drive.controlBits;
     out.request.pwmValue = in.pwmValue;

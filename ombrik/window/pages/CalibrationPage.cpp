@@ -17,7 +17,6 @@ using namespace qs;
 
 using namespace build;
 
-
 CalibrationPage::CalibrationPage(QWidget* sheet) : QWidget(sheet)
 {
     FillSheet(sheet, this);
@@ -37,16 +36,18 @@ void CalibrationPage::CreateOptions(QWidget* sheet)
 {
     GroupBox4 = Named<QGroupBox>(sheet, "GroupBox4", QStringLiteral("Opciók"));
     auto* g = new QGridLayout(GroupBox4);
-    RadioGroup_InputModul =
-        Named<RadioGroup>(GroupBox4, "RadioGroup_InputModul", QStringLiteral("Bemeneti modul"),
-                          QStringList{"Nincs", "QVAIN (analóg bemenet)", "QVTM (hőmérséklet mérő)"});
-    RadioGroup_OutputModul = Named<RadioGroup>(GroupBox4, "RadioGroup_OutputModul", QStringLiteral("Kimeneti modul"),
-                                               QStringList{"Nincs", "QVAO (analóg kimenet)", "QVSER (RS-485)"});
+    RadioGroup_InputModul = Named<RadioGroup>(
+        GroupBox4, "RadioGroup_InputModul", QStringLiteral("Bemeneti modul"),
+        QStringList{"Nincs", "QVAIN (analóg bemenet)", "QVTM (hőmérséklet mérő)"});
+    RadioGroup_OutputModul =
+        Named<RadioGroup>(GroupBox4, "RadioGroup_OutputModul", QStringLiteral("Kimeneti modul"),
+                          QStringList{"Nincs", "QVAO (analóg kimenet)", "QVSER (RS-485)"});
     g->addWidget(RadioGroup_InputModul, 0, 0);
     g->addWidget(RadioGroup_OutputModul, 0, 1);
-    AddRequestButtons(GroupBox4, g, 1, 0, 2,
-                      {{&SpeedButton_OptionRead, "SpeedButton_OptionRead", "Kiolvasás a készülékből"},
-                       {&SpeedButton_OptionWrite, "SpeedButton_OptionWrite", "Beírás a készülékbe"}});
+    AddRequestButtons(
+        GroupBox4, g, 1, 0, 2,
+        {{&SpeedButton_OptionRead, "SpeedButton_OptionRead", "Kiolvasás a készülékből"},
+         {&SpeedButton_OptionWrite, "SpeedButton_OptionWrite", "Beírás a készülékbe"}});
 }
 
 void CalibrationPage::CreateOutputCalibration(QWidget* sheet)
@@ -73,8 +74,9 @@ void CalibrationPage::CreateOutputCalibration(QWidget* sheet)
     }
     checks->addStretch(1);
     g->addLayout(checks, 1, 0, 1, 2);
-    AddRequestButtons(GroupBox5, g, 2, 0, 1,
-                      {{&SpeedButton_ReadPWMCal, "SpeedButton_ReadPWMCal", "Kiolvasás a készülékből"}});
+    AddRequestButtons(
+        GroupBox5, g, 2, 0, 1,
+        {{&SpeedButton_ReadPWMCal, "SpeedButton_ReadPWMCal", "Kiolvasás a készülékből"}});
 
     GroupBox6 = Named<QGroupBox>(GroupBox5, "GroupBox6", QStringLiteral("Kiolvasott PWM értékek:"));
     auto* points = new QGridLayout(GroupBox6);
@@ -99,10 +101,12 @@ void CalibrationPage::CreateInputCalibration(QWidget* sheet)
 
     // Input and Pt calibration: the read in the buttons' column, the labels at least 80
     // pixels wide; the QVAIN group's columns share the spare width, the Pt page's stay.
-    Input = new InputCalibrationGroup(TabSheet7, QStringLiteral("Bemenet kalibrálás QVAIN"),
-                                      {.readAcrossLabels = false, .stretchColumn = -1, .labelMinimumWidth = 80});
+    Input = new InputCalibrationGroup(
+        TabSheet7, QStringLiteral("Bemenet kalibrálás QVAIN"),
+        {.readAcrossLabels = false, .stretchColumn = -1, .labelMinimumWidth = 80});
     values_.InputLabels = Input->PointLabels();
-    Pt = new PtCalibrationGroup(TabSheet8, {.readAcrossLabels = false, .stretchColumn = 2, .labelMinimumWidth = 80});
+    Pt = new PtCalibrationGroup(
+        TabSheet8, {.readAcrossLabels = false, .stretchColumn = 2, .labelMinimumWidth = 80});
     values_.PtLabels = Pt->PointLabels();
 }
 
@@ -159,10 +163,12 @@ OptionsRecord CalibrationPage::TakeOptions()
     for (RadioGroup* g : {RadioGroup_InputModul, RadioGroup_OutputModul})
         if (g->ItemIndex() < 0)
             g->setItemIndex(0);
-    return OptionsRecord::FromSelection(RadioGroup_InputModul->ItemIndex(), RadioGroup_OutputModul->ItemIndex());
+    return OptionsRecord::FromSelection(RadioGroup_InputModul->ItemIndex(),
+                                        RadioGroup_OutputModul->ItemIndex());
 }
 
-void CalibrationPage::BindCalibration(qs::CommandBindings<mbu::Command>& bindings, std::function<bool()> lastPt1000)
+void CalibrationPage::BindCalibration(qs::CommandBindings<mbu::Command>& bindings,
+                                      std::function<bool()> lastPt1000)
 {
     qs::BindCalibration(bindings, values_, *Output, *Pt, std::move(lastPt1000));
 }
@@ -171,8 +177,8 @@ void CalibrationPage::PressReads()
 {
     // Each press releases the other buttons of its group: a pending input or Pt calibration,
     // the Pt1000 write, a check.
-    for (SpeedButton* read :
-         {SpeedButton_OptionRead, Input->SpeedButton_ReadCalIn, SpeedButton_ReadPWMCal, Pt->SpeedButton_ReadCalPt})
+    for (SpeedButton* read : {SpeedButton_OptionRead, Input->SpeedButton_ReadCalIn,
+                              SpeedButton_ReadPWMCal, Pt->SpeedButton_ReadCalPt})
         read->SetDown(true);
 }
 

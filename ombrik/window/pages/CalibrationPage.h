@@ -53,7 +53,8 @@ public:
     qs::CalibrationValues& Values() { return values_; }
     // The calibration commands' replies and the Pt1000 write bound to the page's groups;
     // `lastPt1000` answers the Pt1000 flag of the last poll, shown with the Pt points.
-    void BindCalibration(qs::CommandBindings<mbu::Command>& bindings, std::function<bool()> lastPt1000);
+    void BindCalibration(qs::CommandBindings<mbu::Command>& bindings,
+                         std::function<bool()> lastPt1000);
 
     static constexpr int kStripWidth = 329;
 

@@ -18,19 +18,27 @@ using namespace qs;
 
 using namespace build;
 
-
 namespace {
 
 // The preset captions, in the order of mbu::kDeveloperPresets.
 constexpr const char* kPresetCaptions[] = {
-    "FRAM1 írás",           "FRAM1 olvasás",        "Menü kerettel",           "Menü cím = eSfNx16",
-    "Mért érték kijelzése", "Menü Bal nyíl",        "Összes ASCII font",       "Menü Cím = 5x7 font",
-    "Menü cím = eSfNx16 5 sor", "Mért érték kijelzés STOP", "Főmenü lekezelése",
+    "FRAM1 írás",
+    "FRAM1 olvasás",
+    "Menü kerettel",
+    "Menü cím = eSfNx16",
+    "Mért érték kijelzése",
+    "Menü Bal nyíl",
+    "Összes ASCII font",
+    "Menü Cím = 5x7 font",
+    "Menü cím = eSfNx16 5 sor",
+    "Mért érték kijelzés STOP",
+    "Főmenü lekezelése",
 };
 
 }  // namespace
 
-DeveloperPage::DeveloperPage(QWidget* sheet, MbuSession& session) : QWidget(sheet), session_(session)
+DeveloperPage::DeveloperPage(QWidget* sheet, MbuSession& session)
+    : QWidget(sheet), session_(session)
 {
     FillSheet(sheet, this);
     auto* grid = new QGridLayout(this);
@@ -56,7 +64,8 @@ DeveloperPage::DeveloperPage(QWidget* sheet, MbuSession& session) : QWidget(shee
         }
         ++r;
     }
-    Label_InputSequence = Named<QLabel>(this, "Label_InputSequence", QStringLiteral("Adat bájtok:"));
+    Label_InputSequence =
+        Named<QLabel>(this, "Label_InputSequence", QStringLiteral("Adat bájtok:"));
     grid->addWidget(Label_InputSequence, r, 0);
     Edit_InputText = Named<QLineEdit>(this, "Edit_InputText", QStringLiteral("0"));
     grid->addWidget(Edit_InputText, r++, 1, 1, 4);
@@ -67,9 +76,11 @@ DeveloperPage::DeveloperPage(QWidget* sheet, MbuSession& session) : QWidget(shee
     const auto& codes = mbu::kDeveloperPresets;
     for (std::size_t i = 0; i < presets_.size(); ++i) {
         const QByteArray name = "Button" + QByteArray::number(static_cast<int>(i) + 2);
-        presets_[i] = Named<QPushButton>(this, name.constData(), QString::fromUtf8(kPresetCaptions[i]));
+        presets_[i] =
+            Named<QPushButton>(this, name.constData(), QString::fromUtf8(kPresetCaptions[i]));
         presets->addWidget(presets_[i], static_cast<int>(i) / 3, static_cast<int>(i) % 3);
-        connect(presets_[i], &QPushButton::clicked, this, [this, code = codes[i]] { PresetClick(code); });
+        connect(presets_[i], &QPushButton::clicked, this,
+                [this, code = codes[i]] { PresetClick(code); });
     }
     grid->addLayout(presets, r++, 0, 1, 5);
     grid->setColumnStretch(4, 1);
@@ -103,7 +114,8 @@ void DeveloperPage::LoadSettingsFileTexts(const std::array<QString, kSettingsFil
     ParseInputText();
 }
 
-mbu::CalendarDate DeveloperPage::EditsToDate(const QLineEdit* year, const QLineEdit* month, const QLineEdit* day)
+mbu::CalendarDate DeveloperPage::EditsToDate(const QLineEdit* year, const QLineEdit* month,
+                                             const QLineEdit* day)
 {
     const QDate now = QDate::currentDate();
     const mbu::CalendarDate today{now.year(), now.month(), now.day()};
@@ -119,7 +131,8 @@ mbu::InputData DeveloperPage::ParseInputText()
 {
     const mbu::InputData data = mbu::ParseInputText(Edit_InputText->text().toStdString());
     SetEditBackground(Edit_InputText, data.tooLong ? clRed : clWindow);
-    Label_InputSequence->setText(QStringLiteral("Adat bájtok száma = ") + QString::number(data.bytes.size()));
+    Label_InputSequence->setText(QStringLiteral("Adat bájtok száma = ") +
+                                 QString::number(data.bytes.size()));
     mbu::PutInputData(session_.TxFrame, data);
     emit txFrameChanged();
     return data;

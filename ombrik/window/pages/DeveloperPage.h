@@ -13,7 +13,6 @@ namespace ombrik {
 
 class MbuSession;
 
-
 // "TabSheet3", the developer page: a request composed by hand (device type, firmware window,
 // command code and up to 55 data bytes typed as decimal numbers), sent at once with
 // "Parancs küldés", and eleven presets that send fixed codes. Its nine edits are kept in the
@@ -45,7 +44,8 @@ public:
     mbu::InputData ParseInputText();
     // Three edits as a date at 12:00: today when they are no date whose code fits 16 bits.
     // The edits keep what was typed.
-    static mbu::CalendarDate EditsToDate(const QLineEdit* year, const QLineEdit* month, const QLineEdit* day);
+    static mbu::CalendarDate EditsToDate(const QLineEdit* year, const QLineEdit* month,
+                                         const QLineEdit* day);
 
 signals:
     // The request frame changed without being sent (the Tx monitor shows it).

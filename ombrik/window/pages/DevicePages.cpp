@@ -14,7 +14,6 @@ using namespace qs;
 
 using namespace build;
 
-
 ToolsPage::ToolsPage(QWidget* sheet) : QWidget(sheet)
 {
     FillSheet(sheet, this);
@@ -24,8 +23,9 @@ ToolsPage::ToolsPage(QWidget* sheet) : QWidget(sheet)
                        {&SpeedButton_Reset, "SpeedButton_Reset", "RESET"}});
     GroupBox15 = Named<QGroupBox>(this, "GroupBox15", QStringLiteral("Képernyő kép"));
     auto* image = new QGridLayout(GroupBox15);
-    AddRequestButtons(GroupBox15, image, 0, 0, 1,
-                      {{&SpeedButton_ReadDisplay, "SpeedButton_ReadDisplay", "Kiolvasás a készülékből"}});
+    AddRequestButtons(
+        GroupBox15, image, 0, 0, 1,
+        {{&SpeedButton_ReadDisplay, "SpeedButton_ReadDisplay", "Kiolvasás a készülékből"}});
     Image_OLED = Named<QLabel>(GroupBox15, "Image_OLED");
     Image_OLED->setFixedSize(painter_.Large().size());
     Image_OLEDNormalSize = Named<QLabel>(GroupBox15, "Image_OLEDNormalSize");
@@ -69,8 +69,8 @@ void ToolsPage::ShowImages()
 
 std::array<bool, 4> TestsPage::TestsDown() const
 {
-    return {SpeedButton_TestASCII5x7->IsDown(), SpeedButton_TestWhite->IsDown(), SpeedButton_TestFrame->IsDown(),
-            SpeedButton_TestPattern->IsDown()};
+    return {SpeedButton_TestASCII5x7->IsDown(), SpeedButton_TestWhite->IsDown(),
+            SpeedButton_TestFrame->IsDown(), SpeedButton_TestPattern->IsDown()};
 }
 
 void ToolsPage::BindRequests(RequestButtonBinder& requests) const

@@ -11,10 +11,12 @@ LimitsPage::LimitsPage(QWidget* sheet) : QWidget(sheet)
 {
     FillSheet(sheet, this);
     QGridLayout* grid =
-        BuildSettingsTrio(this, &SpeedButton_ReadSettings2, &SpeedButton_ReadDefaultSettings2, &SpeedButton_WriteSettings2,
-                          {"SpeedButton_ReadSettings2", "SpeedButton_ReadDefaultSettings2", "SpeedButton_WriteSettings2"});
-    const LimitOutputCaptions captions{QStringLiteral("%1. határérték kimenet"), QStringLiteral("Impulzus másodperc:"), {},
-                                       false};
+        BuildSettingsTrio(this, &SpeedButton_ReadSettings2, &SpeedButton_ReadDefaultSettings2,
+                          &SpeedButton_WriteSettings2,
+                          {"SpeedButton_ReadSettings2", "SpeedButton_ReadDefaultSettings2",
+                           "SpeedButton_WriteSettings2"});
+    const LimitOutputCaptions captions{
+        QStringLiteral("%1. határérték kimenet"), QStringLiteral("Impulzus másodperc:"), {}, false};
     for (int n = 1; n <= 4; ++n) {
         LimitOutputControls& limit = Limit[static_cast<std::size_t>(n - 1)];
         limit = BuildLimitOutputGroup(this, n, captions);
@@ -26,7 +28,8 @@ LimitsPage::LimitsPage(QWidget* sheet) : QWidget(sheet)
 
 void LimitsPage::BindRequests(RequestButtonBinder& requests) const
 {
-    BindSettingsTrio(requests, SpeedButton_ReadSettings2, SpeedButton_ReadDefaultSettings2, SpeedButton_WriteSettings2);
+    BindSettingsTrio(requests, SpeedButton_ReadSettings2, SpeedButton_ReadDefaultSettings2,
+                     SpeedButton_WriteSettings2);
 }
 
 void LimitsPage::PressRead()

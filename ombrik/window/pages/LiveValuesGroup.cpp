@@ -13,7 +13,6 @@ using namespace qs;
 
 using namespace build;
 
-
 namespace {
 
 TMBarGraph* ReadingBar(QWidget* parent, const char* name)
@@ -35,7 +34,8 @@ Shape* CalibrationLamp(QWidget* parent, const char* name)
 
 }  // namespace
 
-LiveValuesGroup::LiveValuesGroup(QWidget* parent) : QGroupBox(QStringLiteral("Mért értékek"), parent)
+LiveValuesGroup::LiveValuesGroup(QWidget* parent)
+    : QGroupBox(QStringLiteral("Mért értékek"), parent)
 {
     setObjectName(QStringLiteral("GroupBox_LiveValues"));
     QWidget* g = this;
@@ -52,21 +52,24 @@ LiveValuesGroup::LiveValuesGroup(QWidget* parent) : QGroupBox(QStringLiteral("M�
                                     {"Kimenet kalibrálva:", Shape_CalibratedOutput}}) {
         grid->addWidget(new QLabel(QString::fromUtf8(caption), g), row, 0);
         // A lamp keeps to its size at the left; the bars take the column's width.
-        grid->addWidget(control, row++, 1, qobject_cast<Shape*>(control) ? Qt::AlignLeft : Qt::Alignment());
+        grid->addWidget(control, row++, 1,
+                        qobject_cast<Shape*>(control) ? Qt::AlignLeft : Qt::Alignment());
     }
-    row = AddValueRows(g, grid, row, 0,
-                       {{&Label_fFizikaiMennyiseg, "Label_fFizikaiMennyiseg", "Fizikai érték: ", ""},
-                        {&Label_fKimenetSzazalek, "Label_fKimenetSzazalek", "Kimenet százalék:", ""},
-                        {&Label_iSkalazottKijezesiErtek, "Label_iSkalazottKijezesiErtek", "Kijelzett érték:", ""},
-                        {&Label_uInputType, "Label_uInputType", "Bement:", ""},
-                        {&Label_uCRCOKbits, "Label_uCRCOKbits", "Indításkori jó CRC:", ""},
-                        {&Label_uAfterWriteOKbits, "Label_uAfterWriteOKbits", "Sikeres mentés:", ""},
-                        {&Label_uSPS, "Label_uSPS", "ADC SpS:", ""}});
+    row = AddValueRows(
+        g, grid, row, 0,
+        {{&Label_fFizikaiMennyiseg, "Label_fFizikaiMennyiseg", "Fizikai érték: ", ""},
+         {&Label_fKimenetSzazalek, "Label_fKimenetSzazalek", "Kimenet százalék:", ""},
+         {&Label_iSkalazottKijezesiErtek, "Label_iSkalazottKijezesiErtek", "Kijelzett érték:", ""},
+         {&Label_uInputType, "Label_uInputType", "Bement:", ""},
+         {&Label_uCRCOKbits, "Label_uCRCOKbits", "Indításkori jó CRC:", ""},
+         {&Label_uAfterWriteOKbits, "Label_uAfterWriteOKbits", "Sikeres mentés:", ""},
+         {&Label_uSPS, "Label_uSPS", "ADC SpS:", ""}});
 
     Panel1 = Named<QWidget>(g, "Panel1");
     Panel1->setFixedHeight(40);
     SetWidgetColors(Panel1, clBlack, clYellow);
-    Label_iSkalazottKijezesiErtek2 = Named<QLabel>(Panel1, "Label_iSkalazottKijezesiErtek2", QString());
+    Label_iSkalazottKijezesiErtek2 =
+        Named<QLabel>(Panel1, "Label_iSkalazottKijezesiErtek2", QString());
     SetWidgetColors(Label_iSkalazottKijezesiErtek2, clBlack, clYellow);
     QFont big = Label_iSkalazottKijezesiErtek2->font();
     big.setPixelSize(24);
@@ -82,16 +85,23 @@ LiveValuesGroup::LiveValuesGroup(QWidget* parent) : QGroupBox(QStringLiteral("M�
 
 void LiveValuesGroup::Show(const MbuStatusRecord& r, std::uint8_t inputKind, const QString& shown)
 {
-    const LiveValueControls live{MBarGraph_IRow,          MBarGraph_IAveraged,    Label_uInputType,
-                                 Label_fFizikaiMennyiseg, Label_fKimenetSzazalek, Label_iSkalazottKijezesiErtek};
+    const LiveValueControls live{MBarGraph_IRow,         MBarGraph_IAveraged,
+                                 Label_uInputType,       Label_fFizikaiMennyiseg,
+                                 Label_fKimenetSzazalek, Label_iSkalazottKijezesiErtek};
     live.Show(r, inputKind, kOmbrikPtTexts, shown);
     Label_iSkalazottKijezesiErtek2->setText(shown);
-    Shape_CalibratedInput->setBrushColor(r.uErrorBits & live_status::InputNotCalibrated ? clRed : clLime);
-    Shape_CalibratedOutput->setBrushColor(r.uErrorBits & live_status::OutputNotCalibrated ? clRed : clLime);
+    Shape_CalibratedInput->setBrushColor(r.uErrorBits & live_status::InputNotCalibrated ? clRed
+                                                                                        : clLime);
+    Shape_CalibratedOutput->setBrushColor(r.uErrorBits & live_status::OutputNotCalibrated ? clRed
+                                                                                          : clLime);
     // Made only when they change.
-    labeltext::Set(Label_uCRCOKbits, [&] { return QString::number(r.uCRCOKbits); }, r.uCRCOKbits);
-    labeltext::Set(Label_uAfterWriteOKbits, [&] { return QString::number(r.uAfterWriteOKbits); }, r.uAfterWriteOKbits);
-    labeltext::Set(Label_uSPS, [&] { return QString::number(r.uSPS); }, r.uSPS);
+    labeltext::Set(
+        Label_uCRCOKbits, [&] { return QString::number(r.uCRCOKbits); }, r.uCRCOKbits);
+    labeltext::Set(
+        Label_uAfterWriteOKbits, [&] { return QString::number(r.uAfterWriteOKbits); },
+        r.uAfterWriteOKbits);
+    labeltext::Set(
+        Label_uSPS, [&] { return QString::number(r.uSPS); }, r.uSPS);
 }
 
 }  // namespace ombrik

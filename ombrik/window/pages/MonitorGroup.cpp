@@ -13,20 +13,20 @@ using namespace qs;
 
 using namespace build;
 
-
 namespace {
 
 // The request or reply data, bytes 7..61, as 164 characters.
 QString DataDump(const mbu::MBUFrame& f)
 {
-    return QString::fromStdString(PlainHexDump(std::span<const std::uint8_t>(f).subspan(mbu::kDataOffset, mbu::kDataSize)));
+    return QString::fromStdString(
+        PlainHexDump(std::span<const std::uint8_t>(f).subspan(mbu::kDataOffset, mbu::kDataSize)));
 }
 
 // The data bytes as the sources of their dump: a dump is made again only when they change.
 labeltext::Key DataKey(const mbu::MBUFrame& f)
 {
-    return labeltext::KeyOf(
-        std::string_view(reinterpret_cast<const char*>(f.data()) + mbu::kDataOffset, mbu::kDataSize));
+    return labeltext::KeyOf(std::string_view(
+        reinterpret_cast<const char*>(f.data()) + mbu::kDataOffset, mbu::kDataSize));
 }
 
 }  // namespace
@@ -64,9 +64,10 @@ void MonitorGroup::ShowDevice(bool online, const UsbHook::DeviceInfo& info)
 void MonitorGroup::ShowTxFrame(const mbu::MBUFrame& f)
 {
     lastRequest_ = f;
-    GroupBox_MBU->ShowRequest({mbu::FrameWord(f, mbu::off::DeviceType), mbu::FrameWord(f, mbu::off::VersionMin),
-                               mbu::FrameWord(f, mbu::off::VersionMax), f[mbu::off::Command]},
-                              [this] { return DataDump(lastRequest_); }, DataKey(f));
+    GroupBox_MBU->ShowRequest(
+        {mbu::FrameWord(f, mbu::off::DeviceType), mbu::FrameWord(f, mbu::off::VersionMin),
+         mbu::FrameWord(f, mbu::off::VersionMax), f[mbu::off::Command]},
+        [this] { return DataDump(lastRequest_); }, DataKey(f));
 }
 
 void MonitorGroup::ShowStatus(std::uint8_t status)
@@ -77,9 +78,10 @@ void MonitorGroup::ShowStatus(std::uint8_t status)
 void MonitorGroup::ShowReply(const mbu::MBUFrame& f)
 {
     lastReply_ = f;
-    GroupBox_MBU->ShowReply({mbu::FrameWord(f, mbu::off::DeviceType), mbu::FrameWord(f, mbu::off::Firmware),
-                             f[mbu::off::Counter]},
-                            [this] { return DataDump(lastReply_); }, DataKey(f));
+    GroupBox_MBU->ShowReply(
+        {mbu::FrameWord(f, mbu::off::DeviceType), mbu::FrameWord(f, mbu::off::Firmware),
+         f[mbu::off::Counter]},
+        [this] { return DataDump(lastReply_); }, DataKey(f));
 }
 
 }  // namespace ombrik

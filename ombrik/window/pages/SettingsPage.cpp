@@ -17,7 +17,6 @@ using namespace qs;
 
 using namespace build;
 
-
 namespace {
 
 // Rows of a group's grid, one control under the other: an edit with its caption in front,
@@ -30,7 +29,8 @@ public:
         grid_->setColumnStretch(1, 1);
     }
 
-    RadioGroup* Choice(const char* name, const char* caption, const QStringList& items, int index, int columns = 1)
+    RadioGroup* Choice(const char* name, const char* caption, const QStringList& items, int index,
+                       int columns = 1)
     {
         auto* g = new RadioGroup(QString::fromUtf8(caption), items, group_, columns);
         g->setObjectName(QString::fromLatin1(name));
@@ -43,7 +43,8 @@ public:
     // into it.
     QLineEdit* Edit(const char* name, const char* caption, const char* text, int maxLength = 0)
     {
-        return AddEditRow(grid_, row_++, group_, {name, QString::fromUtf8(caption), QString::fromUtf8(text), maxLength});
+        return AddEditRow(grid_, row_++, group_,
+                          {name, QString::fromUtf8(caption), QString::fromUtf8(text), maxLength});
     }
 
     QCheckBox* Check(const char* name, const char* caption, bool checked = false)
@@ -74,15 +75,18 @@ SettingsPage::SettingsPage(QWidget* sheet) : QWidget(sheet)
 {
     FillSheet(sheet, this);
     QGridLayout* grid =
-        BuildSettingsTrio(this, &SpeedButton_ReadSettings, &SpeedButton_ReadDefaultSettings, &SpeedButton_WriteSettings,
-                          {"SpeedButton_ReadSettings", "SpeedButton_ReadDefaultSettings", "SpeedButton_WriteSettings"});
+        BuildSettingsTrio(this, &SpeedButton_ReadSettings, &SpeedButton_ReadDefaultSettings,
+                          &SpeedButton_WriteSettings,
+                          {"SpeedButton_ReadSettings", "SpeedButton_ReadDefaultSettings",
+                           "SpeedButton_WriteSettings"});
     CreateSettings(this, grid);
     TightenChoices(this);
 }
 
 void SettingsPage::BindRequests(RequestButtonBinder& requests) const
 {
-    BindSettingsTrio(requests, SpeedButton_ReadSettings, SpeedButton_ReadDefaultSettings, SpeedButton_WriteSettings);
+    BindSettingsTrio(requests, SpeedButton_ReadSettings, SpeedButton_ReadDefaultSettings,
+                     SpeedButton_WriteSettings);
 }
 
 void SettingsPage::PressRead()
@@ -95,21 +99,23 @@ void SettingsPage::CreateSettings(QWidget* sheet, QGridLayout* grid)
 {
     using namespace settingsitems;
     const GroupRowsLook rows{true, true, 3, true, false};
-    GroupBox_Display = new DisplayGroup(sheet, {rows, "TrackBar_DisplayBrightness", 0, 255, 127, 25, 25, true,
-                                                QStringLiteral("123456789012345678901"), QStringLiteral("12345678"),
-                                                QStringLiteral("Frissítés (ms)"),
-                                                QStringLiteral("Kijelzés tizedesjegyek száma"),
-                                                QStringLiteral("Kijelzés kerekítés")});
+    GroupBox_Display = new DisplayGroup(
+        sheet, {rows, "TrackBar_DisplayBrightness", 0, 255, 127, 25, 25, true,
+                QStringLiteral("123456789012345678901"), QStringLiteral("12345678"),
+                QStringLiteral("Frissítés (ms)"), QStringLiteral("Kijelzés tizedesjegyek száma"),
+                QStringLiteral("Kijelzés kerekítés")});
     GroupBox_AnalogOutput = new AnalogOutputGroup(sheet, rows);
     GroupBox_Bargraph = new BargraphGroup(sheet, rows);
 
-    GroupBox_InputTypeAndScale = Box(sheet, "GroupBox_InputTypeAndScale", "Bemenet típusa és a bemenet skálázása");
+    GroupBox_InputTypeAndScale =
+        Box(sheet, "GroupBox_InputTypeAndScale", "Bemenet típusa és a bemenet skálázása");
     Rows input(GroupBox_InputTypeAndScale);
-    RadioGroup_uInputTypeSettings = input.Choice("RadioGroup_uInputTypeSettings", "Típus", SignalTypes(), 0);
+    RadioGroup_uInputTypeSettings =
+        input.Choice("RadioGroup_uInputTypeSettings", "Típus", SignalTypes(), 0);
     Edit_iScaleLowSettings = input.Edit("Edit_iScaleLowSettings", "Skála alsó:", "0");
     Edit_iScaleHighSettings = input.Edit("Edit_iScaleHighSettings", "Felső:", "100");
-    RadioGroup_enuLimitDisplayMode =
-        input.Choice("RadioGroup_enuLimitDisplayMode", "Határérték kijelzési mód", LimitDisplayModes(), 1, 2);
+    RadioGroup_enuLimitDisplayMode = input.Choice(
+        "RadioGroup_enuLimitDisplayMode", "Határérték kijelzési mód", LimitDisplayModes(), 1, 2);
     input.End();
 
     GroupBox_Modbus = Box(sheet, "GroupBox_Modbus", "MODBUS kimenet");

@@ -11,8 +11,8 @@ using namespace qs;
 
 using namespace build;
 
-QGridLayout* BuildSettingsTrio(QWidget* sheet, SpeedButton** read, SpeedButton** defaults, SpeedButton** write,
-                               const SettingsTrioNames& names)
+QGridLayout* BuildSettingsTrio(QWidget* sheet, SpeedButton** read, SpeedButton** defaults,
+                               SpeedButton** write, const SettingsTrioNames& names)
 {
     auto* grid = new QGridLayout(sheet);
     grid->setContentsMargins(4, 4, 4, 4);
@@ -26,7 +26,8 @@ QGridLayout* BuildSettingsTrio(QWidget* sheet, SpeedButton** read, SpeedButton**
     return grid;
 }
 
-void BindSettingsTrio(RequestButtonBinder& requests, SpeedButton* read, SpeedButton* defaults, SpeedButton* write)
+void BindSettingsTrio(RequestButtonBinder& requests, SpeedButton* read, SpeedButton* defaults,
+                      SpeedButton* write)
 {
     requests.Bind(Code(mbu::Command::SettingsRead1), read);
     requests.Bind(Code(mbu::Command::SettingsDefaults1), defaults);

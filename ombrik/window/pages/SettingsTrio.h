@@ -20,8 +20,8 @@ struct SettingsTrioNames {
 QGridLayout* BuildSettingsTrio(QWidget* sheet, qs::SpeedButton** read, qs::SpeedButton** defaults,
                                qs::SpeedButton** write, const SettingsTrioNames& names);
 // The trio bound to the settings chains.
-void BindSettingsTrio(qs::RequestButtonBinder& requests, qs::SpeedButton* read, qs::SpeedButton* defaults,
-                      qs::SpeedButton* write);
+void BindSettingsTrio(qs::RequestButtonBinder& requests, qs::SpeedButton* read,
+                      qs::SpeedButton* defaults, qs::SpeedButton* write);
 // The choices of a page stand close, so that both pages fit beside the monitor.
 void TightenChoices(QWidget* sheet);
 

@@ -292,7 +292,7 @@ TEST(BarGraphModel, FromToMarkerWidthFollowsTheTrack)
 {
     MBarGraphModel m = Loaded(300, 17);
     m.SetMBGMode(modeFromTo);
-    EXPECT_EQ(m.PlusBar().width, 6);  // Round(5.96)
+    EXPECT_EQ(m.PlusBar().width, 6);   // Round(5.96)
     EXPECT_EQ(m.PlusBar().left, 147);  // Round(292 * 0.5) + 1
     m.Resize(60, 17);
     EXPECT_EQ(m.PlusBar().width, 2);  // Round(1.16) is below 2
@@ -355,7 +355,7 @@ TEST(BarGraphModel, OrientationSetsTheSizeConstraints)
 
 TEST(BarGraphModel, TextPlacementAgainstTheBar)
 {
-    MBarGraphModel m = Loaded();  // bar Left 1, Width 52, Top 1, Height 15
+    MBarGraphModel m = Loaded();                 // bar Left 1, Width 52, Top 1, Height 15
     EXPECT_TRUE(m.TextLabel().caption.empty());  // the first redraw placed the empty text
 
     m.SetMBGTextPosition(tpInside);
@@ -452,15 +452,10 @@ TEST(BarGraphModel, AutomaticTextPositionHasHysteresis)
         bool outside;
     };
     const Step steps[] = {
-        {0.26, 26, true},   // starts outside, 26 is within the band
-        {0.28, 28, true},
-        {0.29, 29, false},  // wider than 28: inside
-        {0.28, 28, false},
-        {0.24, 24, false},
-        {0.23, 23, true},   // narrower than 24: outside
-        {0.28, 28, true},
-        {1.0, 100, false},
-        {0.0, 0, true},
+        {0.26, 26, true},                      // starts outside, 26 is within the band
+        {0.28, 28, true},  {0.29, 29, false},  // wider than 28: inside
+        {0.28, 28, false}, {0.24, 24, false}, {0.23, 23, true},  // narrower than 24: outside
+        {0.28, 28, true},  {1.0, 100, false}, {0.0, 0, true},
     };
     int n = 0;
     for (const Step& s : steps) {

@@ -64,9 +64,11 @@ TEST(CalibrationGroups, ControlsCarryTheirNamesAndCaptions)
         EXPECT_EQ(button->text(), QString::fromUtf8(r.caption)) << r.name;
     }
     EXPECT_EQ(Names(g.input->PointLabels()),
-              (QStringList{"Label_RAM1_iCalLow1", "Label_RAM1_iCalHigh1", "Label_RAM1_iCalLow2", "Label_RAM1_iCalHigh2"}));
+              (QStringList{"Label_RAM1_iCalLow1", "Label_RAM1_iCalHigh1", "Label_RAM1_iCalLow2",
+                           "Label_RAM1_iCalHigh2"}));
     EXPECT_EQ(Names(g.pt->PointLabels()),
-              (QStringList{"Label_iCalPt0ohm4W", "Label_iCalPtXohm4W", "Label_iCalPt0ohm3W", "Label_iCalPtXohm3W"}));
+              (QStringList{"Label_iCalPt0ohm4W", "Label_iCalPtXohm4W", "Label_iCalPt0ohm3W",
+                           "Label_iCalPtXohm3W"}));
     // The notes stand above their pair of steps.
     auto* grid = qobject_cast<QGridLayout*>(g.ptPage.layout());
     ASSERT_NE(grid, nullptr);
@@ -85,8 +87,9 @@ TEST(CalibrationGroups, TheLayoutPlacesTheReadAndSizesTheLabels)
         int readColumns;
         int labelMinimumWidth;
     };
-    for (const Row& r : {Row{{.readAcrossLabels = true, .stretchColumn = 1, .labelMinimumWidth = 0}, 2, 0},
-                         Row{{.readAcrossLabels = false, .stretchColumn = 2, .labelMinimumWidth = 80}, 1, 80}}) {
+    for (const Row& r :
+         {Row{{.readAcrossLabels = true, .stretchColumn = 1, .labelMinimumWidth = 0}, 2, 0},
+          Row{{.readAcrossLabels = false, .stretchColumn = 2, .labelMinimumWidth = 80}, 1, 80}}) {
         const Groups g{r.layout};
         for (SpeedButton* read : {g.input->SpeedButton_ReadCalIn, g.pt->SpeedButton_ReadCalPt}) {
             auto* grid = qobject_cast<QGridLayout*>(read->parentWidget()->layout());

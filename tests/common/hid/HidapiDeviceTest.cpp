@@ -22,7 +22,8 @@ using namespace std::chrono_literals;
 hid::Report Echo(const hid::Report& r)
 {
     hid::Report out;
-    std::transform(r.begin(), r.end(), out.begin(), [](std::uint8_t b) { return static_cast<std::uint8_t>(~b); });
+    std::transform(r.begin(), r.end(), out.begin(),
+                   [](std::uint8_t b) { return static_cast<std::uint8_t>(~b); });
     return out;
 }
 
@@ -162,7 +163,9 @@ TEST_P(InterruptedReads, AreRetried)
 }
 
 INSTANTIATE_TEST_SUITE_P(HidapiFake, InterruptedReads, ::testing::Values(EINTR, EAGAIN),
-                         [](const auto& info) { return std::string(info.param == EINTR ? "EINTR" : "EAGAIN"); });
+                         [](const auto& info) {
+                             return std::string(info.param == EINTR ? "EINTR" : "EAGAIN");
+                         });
 
 TEST_F(HidapiFake, ClosingWhileAReadWaitsEndsEveryThread)
 {
@@ -205,7 +208,8 @@ TEST_P(RefusedOpens, GiveTheHintOnceAndAreRetriedAtMostEveryTwoSeconds)
     ASSERT_LT(elapsed, 2s) << "the machine was too slow for the count below to mean anything";
     EXPECT_EQ(device->openAttempts(), perTry) << "not tried again within 2 s";
     EXPECT_EQ(device->openHandles(), 0);  // the read handle of a refused write open is closed
-    EXPECT_EQ(printed, hid::detail::openFailureMessage(device->info().path, "Permission denied") + "\n");
+    EXPECT_EQ(printed,
+              hid::detail::openFailureMessage(device->info().path, "Permission denied") + "\n");
     EXPECT_TRUE(sink.entries.empty());
 
     // Access granted while the meter stays plugged: the retry after 2 s opens it.
@@ -251,7 +255,8 @@ TEST_F(HidapiFake, AStalledWriteHoldsNeitherTheGuiThreadNorShutdown)
     tick.setTimerType(Qt::PreciseTimer);
     tick.setInterval(30);
     std::vector<std::chrono::steady_clock::time_point> ticks;
-    QObject::connect(&tick, &QTimer::timeout, [&] { ticks.push_back(std::chrono::steady_clock::now()); });
+    QObject::connect(&tick, &QTimer::timeout,
+                     [&] { ticks.push_back(std::chrono::steady_clock::now()); });
     tick.start();
 
     for (int i = 0; i < 3; ++i)

@@ -120,7 +120,8 @@ protected:
         QElapsedTimer t;
         t.start();
         while (!pred() && t.elapsed() < timeoutMs)
-            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents,
+                                            5);
         return pred();
     }
 

@@ -78,7 +78,8 @@ TEST(UsbHid, EventsComeFromTheEventLoopInOrder)
     backend->sink->deviceArrived(5, {0x04D8, 0x003F, "Quorin Kft.", "A rather long product name"});
     EXPECT_TRUE(events.seen.empty());  // never from inside the backend's call
     Pump();
-    EXPECT_EQ(events.seen, (std::vector<std::pair<int, hid::Handle>>{{hid::Plugged, 5}, {hid::Changed, 5}}));
+    EXPECT_EQ(events.seen,
+              (std::vector<std::pair<int, hid::Handle>>{{hid::Plugged, 5}, {hid::Changed, 5}}));
     EXPECT_EQ(usb.GetHandle(0x04D8, 0x003F), 5u);
     char name[8];
     usb.GetProductName(5, name, sizeof name);
@@ -182,9 +183,10 @@ TEST(UsbHid, ABackendCallingFromTheEventLoopHasItsEventsHandedOnAtOnceAndNeverNe
         return true;
     });
     backend->sink->deviceArrived(4, {0x04D8, 0x003F, "", ""});
-    EXPECT_EQ(seen, (std::vector<std::pair<int, hid::Handle>>{{hid::Plugged, 4}, {hid::Changed, 4}}));
-    ASSERT_TRUE(usb.SetReadNotify(4, true));  // the report that waited is announced ...
-    EXPECT_EQ(seen.size(), 2u);                // ... from the event loop, not from in here
+    EXPECT_EQ(seen,
+              (std::vector<std::pair<int, hid::Handle>>{{hid::Plugged, 4}, {hid::Changed, 4}}));
+    ASSERT_TRUE(usb.SetReadNotify(4, true));          // the report that waited is announced ...
+    EXPECT_EQ(seen.size(), 2u);                       // ... from the event loop, not from in here
     backend->sink->reportArrived(4, ReportOf(0xA2));  // after it, even though it comes at once
     Pump();
     const std::vector<std::pair<int, hid::Handle>> expected{

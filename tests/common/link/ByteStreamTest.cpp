@@ -22,20 +22,28 @@ TEST(ByteWriter, PutsLittleEndianAndReadsBackTheSameValues)
         std::function<bool(ByteReader&)> readsBack;
     };
     const Row rows[] = {
-        {"byte", [](ByteWriter& w) { w.PutByte(0xAB); }, "AB", [](ByteReader& r) { return r.GetByte() == 0xAB; }},
-        {"word", [](ByteWriter& w) { w.PutWord(0x1234); }, "34 12", [](ByteReader& r) { return r.GetWord() == 0x1234; }},
+        {"byte", [](ByteWriter& w) { w.PutByte(0xAB); }, "AB",
+         [](ByteReader& r) { return r.GetByte() == 0xAB; }},
+        {"word", [](ByteWriter& w) { w.PutWord(0x1234); }, "34 12",
+         [](ByteReader& r) { return r.GetWord() == 0x1234; }},
         {"dword", [](ByteWriter& w) { w.PutDWord(0x89ABCDEF); }, "EF CD AB 89",
          [](ByteReader& r) { return r.GetCardinal() == 0x89ABCDEF; }},
         {"integer -2", [](ByteWriter& w) { w.PutInteger(-2); }, "FE FF FF FF",
          [](ByteReader& r) { return r.GetInteger() == -2; }},
-        {"integer min", [](ByteWriter& w) { w.PutInteger(std::numeric_limits<std::int32_t>::min()); }, "00 00 00 80",
+        {"integer min",
+         [](ByteWriter& w) { w.PutInteger(std::numeric_limits<std::int32_t>::min()); },
+         "00 00 00 80",
          [](ByteReader& r) { return r.GetInteger() == std::numeric_limits<std::int32_t>::min(); }},
         {"single -2.5", [](ByteWriter& w) { w.PutSingle(-2.5f); }, "00 00 20 C0",
          [](ByteReader& r) { return r.GetSingle() == -2.5f; }},
         {"single 0.1", [](ByteWriter& w) { w.PutSingle(0.1f); }, "CD CC CC 3D",
          [](ByteReader& r) { return r.GetSingle() == 0.1f; }},
-        {"boolean", [](ByteWriter& w) { w.PutBoolean(true); w.PutBoolean(false); }, "01 00",
-         [](ByteReader& r) { return r.GetBoolean() && !r.GetBoolean(); }},
+        {"boolean",
+         [](ByteWriter& w) {
+             w.PutBoolean(true);
+             w.PutBoolean(false);
+         },
+         "01 00", [](ByteReader& r) { return r.GetBoolean() && !r.GetBoolean(); }},
     };
     for (const Row& row : rows) {
         std::array<std::uint8_t, 16> area{};

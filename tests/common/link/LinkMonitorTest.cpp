@@ -57,7 +57,8 @@ TEST(CounterDiff, CountsModulo256)
     struct Row {
         std::uint8_t a, b, diff;
     };
-    for (const Row& r : std::vector<Row>{{250, 4, 10}, {4, 4, 0}, {255, 0, 1}, {0, 255, 255}, {10, 30, 20}})
+    for (const Row& r :
+         std::vector<Row>{{250, 4, 10}, {4, 4, 0}, {255, 0, 1}, {0, 255, 255}, {10, 30, 20}})
         EXPECT_EQ(CounterDiff(r.a, r.b), r.diff) << int(r.a) << " -> " << int(r.b);
 }
 

@@ -15,7 +15,8 @@ protected:
     // The expected text with "." standing for the separator.
     std::string E(std::string text) const
     {
-        for (auto pos = text.find('.'); pos != std::string::npos; pos = text.find('.', pos + sep.size()))
+        for (auto pos = text.find('.'); pos != std::string::npos;
+             pos = text.find('.', pos + sep.size()))
             text.replace(pos, 1, sep);
         return text;
     }
@@ -110,12 +111,14 @@ TEST_P(PictureFormat, RealValuesRoundExactBinaryValueHalfToEven)
     // cut to 54 it ends in an exact half (to the even 2), and 1 + 2^-52 has 52.
     const std::string exact = "0.1000000000000000055511151231257827021181583404541015625";
     EXPECT_EQ(FormatFloat(0.1, "0." + std::string(55, '0'), sep), E(exact));
-    EXPECT_EQ(FormatFloat(0.1, "0." + std::string(54, '0'), sep), E(exact.substr(0, exact.size() - 1)));
+    EXPECT_EQ(FormatFloat(0.1, "0." + std::string(54, '0'), sep),
+              E(exact.substr(0, exact.size() - 1)));
     EXPECT_EQ(FormatFloat(1 + std::ldexp(1.0, -52), "0." + std::string(52, '0'), sep),
               E("1.0000000000000002220446049250313080847263336181640625"));
     // The smallest subnormal, 2^-1074 (4.94e-324), has 1074 fraction digits, the first
     // non-zero one the 324th: 323 places show zeros, 324 show it rounded to 5.
-    EXPECT_EQ(FormatFloat(std::ldexp(1.0, -1074), "0." + std::string(323, '0'), sep), E("0." + std::string(323, '0')));
+    EXPECT_EQ(FormatFloat(std::ldexp(1.0, -1074), "0." + std::string(323, '0'), sep),
+              E("0." + std::string(323, '0')));
     EXPECT_EQ(FormatFloat(std::ldexp(1.0, -1074), "0." + std::string(324, '0'), sep),
               E("0." + std::string(323, '0') + "5"));
 }

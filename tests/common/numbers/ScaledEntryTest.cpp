@@ -122,9 +122,10 @@ TEST(ScaledEntry, ProductOutsideThe32BitRangeSaturates)
 TEST(ScaledEntry, TextsThatAreNoNumberCountAsZero)
 {
     const DecimalFormat two = WithDecimals(2);
-    for (const char* text : {"", "   ", "abc", "inf", "-inf", "INF", "infinity", "nan", "NaN",
-                             "0x10", "0x1p3", "1 234", "1.234,5", "12.5", "1,2,3", "--1", "+-1",
-                             "1e", "e5", ",", "+", "-", "1,5x", "x1", "1e+", "1 e5", "٣"}) {
+    for (const char* text :
+         {"",     "   ",   "abc",   "inf",     "-inf", "INF",   "infinity", "nan",  "NaN",
+          "0x10", "0x1p3", "1 234", "1.234,5", "12.5", "1,2,3", "--1",      "+-1",  "1e",
+          "e5",   ",",     "+",     "-",       "1,5x", "x1",    "1e+",      "1 e5", "٣"}) {
         EXPECT_FALSE(TextToSingle(text, ",").has_value()) << text;
         const ScaledEntry e = two.Entry(text, ",");
         EXPECT_EQ(e.value, 0) << text;

@@ -88,7 +88,8 @@ TEST(LocaleDateTimeStamp, ShortDateThreeBlanksAndTheTimeWithoutAZone)
     const QLocale saved;
     for (const Row& row : rows) {
         QLocale::setDefault(QLocale(row.language, row.territory));
-        EXPECT_EQ(LocaleDateTimeStamp(when).toStdString(), row.stamp) << QLocale().name().toStdString();
+        EXPECT_EQ(LocaleDateTimeStamp(when).toStdString(), row.stamp)
+            << QLocale().name().toStdString();
     }
     QLocale::setDefault(saved);
 }

@@ -61,7 +61,10 @@ TEST(Win1250, WhatHasNoCodeBecomesAQuestionMark)
     const Row rows[] = {
         {"letters of other code pages", "ñ漢ÿ", "???"},
         {"a character past the basic plane", "A😀B", "A?B"},
-        {"a stray continuation byte", "A\x80" "B", "A?B"},
+        {"a stray continuation byte",
+         "A\x80"
+         "B",
+         "A?B"},
         {"a cut sequence at the end", "A\xE2\x82", "A??"},
         {"an overlong form", "\xC0\xAF", "??"},
         {"a surrogate", "\xED\xA0\x80", "???"},

@@ -47,7 +47,10 @@ struct AltWindow {
     KeyCounter* panel = new KeyCounter(&window);
     KeyCounter* control = new KeyCounter(panel);
     int refreshes = 0;
-    AltWindow() { new AltKeyFilter(&window, [this] { ++refreshes; }); }
+    AltWindow()
+    {
+        new AltKeyFilter(&window, [this] { ++refreshes; });
+    }
 };
 
 }  // namespace

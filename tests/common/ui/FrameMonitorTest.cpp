@@ -63,9 +63,11 @@ TEST(FrameMonitor, VersionsTakeADotOrTheLocalesDateSeparator)
         LocaleScope locale(row.locale);
         QWidget page;
         auto* monitor = new FrameMonitor(&page, Look(row.localeSeparator, nullptr));
-        monitor->ShowRequest({5530, VersionDateCode(2020, 6, 19), VersionDateCode(2020, 12, 31), 101},
-                             [] { return QStringLiteral("01 02"); });
-        monitor->ShowReply({5530, VersionDateCode(2020, 8, 1), 7}, [] { return QStringLiteral("03 04"); });
+        monitor->ShowRequest(
+            {5530, VersionDateCode(2020, 6, 19), VersionDateCode(2020, 12, 31), 101},
+            [] { return QStringLiteral("01 02"); });
+        monitor->ShowReply({5530, VersionDateCode(2020, 8, 1), 7},
+                           [] { return QStringLiteral("03 04"); });
         EXPECT_EQ(Text(page, "Label_MBUTxVerL"), row.low) << row.locale.name().toStdString();
         EXPECT_EQ(Text(page, "Label_MBURxVer"), row.firmware) << row.locale.name().toStdString();
         EXPECT_EQ(monitor->VersionText(VersionDateCode(2020, 8, 1)), row.firmware);

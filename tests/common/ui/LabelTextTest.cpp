@@ -22,7 +22,13 @@ struct Setter {
     bool Set(const QString& text, const Sources&... sources)
     {
         const int before = made;
-        labeltext::Set(&label, [&] { ++made; return text; }, sources...);
+        labeltext::Set(
+            &label,
+            [&] {
+                ++made;
+                return text;
+            },
+            sources...);
         return made != before;
     }
 };
@@ -63,24 +69,39 @@ TEST(MemoText, ATextFromASourceIsMadeOnlyWhenLookedAt)
     auto* memo = new MemoText(&page);
     int made = 0;
     QString source = "01 02";
-    memo->SetTextFrom([&] { ++made; return source; });
-    memo->SetTextFrom([&] { ++made; return source; });
+    memo->SetTextFrom([&] {
+        ++made;
+        return source;
+    });
+    memo->SetTextFrom([&] {
+        ++made;
+        return source;
+    });
     EXPECT_EQ(made, 0) << "hidden: nothing made";
     EXPECT_EQ(memo->Text(), "01 02");
     EXPECT_EQ(made, 1);
     source = "03 04";
-    memo->SetTextFrom([&] { ++made; return source; });
+    memo->SetTextFrom([&] {
+        ++made;
+        return source;
+    });
     page.show();
     EXPECT_EQ(memo->toPlainText(), "03 04");
     EXPECT_EQ(made, 2);
     // In view: made at once, every time.
     source = "05";
-    memo->SetTextFrom([&] { ++made; return source; });
+    memo->SetTextFrom([&] {
+        ++made;
+        return source;
+    });
     EXPECT_EQ(memo->toPlainText(), "05");
     EXPECT_EQ(made, 3);
     // A text set after a source replaces it.
     page.hide();
-    memo->SetTextFrom([&] { ++made; return source; });
+    memo->SetTextFrom([&] {
+        ++made;
+        return source;
+    });
     memo->Clear();
     page.show();
     EXPECT_TRUE(memo->toPlainText().isEmpty());
@@ -93,7 +114,10 @@ TEST(MemoText, AKeyedSourceIsMadeOnlyForANewKeyOrAfterAnotherText)
     auto* memo = new MemoText(&page);
     page.show();
     int made = 0;
-    const auto make = [&] { ++made; return QStringLiteral("01 02"); };
+    const auto make = [&] {
+        ++made;
+        return QStringLiteral("01 02");
+    };
     memo->SetTextFrom(make, labeltext::KeyOf(1));
     memo->SetTextFrom(make, labeltext::KeyOf(1));
     EXPECT_EQ(made, 1);
@@ -147,8 +171,9 @@ TEST(LabelText, AKeptLabelLooksLikeAFreeOne)
 {
     // Painted from a text laid out once: pixel for pixel what the label itself paints, for
     // each alignment the monitors could give it.
-    for (const Qt::Alignment align : {Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignRight | Qt::AlignVCenter,
-                                      Qt::AlignHCenter | Qt::AlignTop, Qt::AlignLeft | Qt::AlignBottom}) {
+    for (const Qt::Alignment align :
+         {Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignRight | Qt::AlignVCenter,
+          Qt::AlignHCenter | Qt::AlignTop, Qt::AlignLeft | Qt::AlignBottom}) {
         QWidget kept, free;
         for (QWidget* w : {&kept, &free}) {
             auto* grid = new QGridLayout(w);
@@ -165,7 +190,8 @@ TEST(LabelText, AKeptLabelLooksLikeAFreeOne)
             kept.findChild<QLabel*>("Counter")->setText(text);
             free.findChild<QLabel*>("Counter")->setText(text);
             QCoreApplication::processEvents();
-            EXPECT_EQ(kept.grab().toImage(), free.grab().toImage()) << text << " aligned " << int(align);
+            EXPECT_EQ(kept.grab().toImage(), free.grab().toImage())
+                << text << " aligned " << int(align);
         }
     }
 }

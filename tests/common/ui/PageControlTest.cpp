@@ -36,7 +36,8 @@ struct Pages {
     {
         EXPECT_EQ(pc.activePage(), page);
         // With no page, or a page whose tab is hidden, the caption-less hidden last tab.
-        EXPECT_EQ(bar->currentIndex(), page && pc.isTabVisible(page) ? pc.indexOf(page) : pc.pageCount());
+        EXPECT_EQ(bar->currentIndex(),
+                  page && pc.isTabVisible(page) ? pc.indexOf(page) : pc.pageCount());
         EXPECT_FALSE(bar->isTabVisible(pc.pageCount()));
         for (int i = 0; i < pc.pageCount(); ++i)
             EXPECT_EQ(pc.page(i)->isVisible(), pc.page(i) == page) << i;
@@ -56,7 +57,11 @@ TEST(PageControl, EveryUserRoadShowsTheHighlightedPageAndSignalsOnce)
     auto key = [](Qt::Key k, Qt::KeyboardModifiers m = {}) {
         return [k, m](Pages& p) { QTest::keyClick(p.bar, k, m); };
     };
-    auto click = [](int tab) { return [tab](Pages& p) { QTest::mouseClick(p.bar, Qt::LeftButton, {}, p.bar->tabRect(tab).center()); }; };
+    auto click = [](int tab) {
+        return [tab](Pages& p) {
+            QTest::mouseClick(p.bar, Qt::LeftButton, {}, p.bar->tabRect(tab).center());
+        };
+    };
     const Road roads[] = {
         {"click", "A", click(1), "B"},
         {"click on the active tab", "B", click(1), nullptr},
@@ -68,7 +73,8 @@ TEST(PageControl, EveryUserRoadShowsTheHighlightedPageAndSignalsOnce)
         {"Ctrl+Tab", "A", key(Qt::Key_Tab, Qt::ControlModifier), "B"},
         {"Ctrl+Tab wraps round", "D", key(Qt::Key_Tab, Qt::ControlModifier), "A"},
         {"Ctrl+Shift+Tab", "B", key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier), "A"},
-        {"Ctrl+Shift+Tab wraps round", "A", key(Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier), "D"},
+        {"Ctrl+Shift+Tab wraps round", "A",
+         key(Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier), "D"},
         {"Ctrl+PgDn", "B", key(Qt::Key_PageDown, Qt::ControlModifier), "D"},
         {"Ctrl+PgUp", "D", key(Qt::Key_PageUp, Qt::ControlModifier), "B"},
         {"PgDn without Ctrl", "A", key(Qt::Key_PageDown), nullptr},

@@ -59,7 +59,8 @@ struct Controls {
     }
     recordbind::Binding<Sample> Bind()
     {
-        return {[this](const QString& name) { return root.findChild<QWidget*>(name); }, format,
+        return {[this](const QString& name) { return root.findChild<QWidget*>(name); },
+                format,
                 {{"Level", "TrackBar_Brightness"}}};
     }
 };
@@ -73,8 +74,8 @@ TEST(RecordBinder, ShowsAndTakesEveryBoundField)
 
     binding.Show({200, 7, 9, true, -125, 70000, 42});
     EXPECT_EQ(c.level->value(), 10);           // held within the track bar's range
-    EXPECT_EQ(c.mode->ItemIndex(), 2);          // past the last: the last
-    EXPECT_EQ(c.address->currentIndex(), -1);   // past the list: none
+    EXPECT_EQ(c.mode->ItemIndex(), 2);         // past the last: the last
+    EXPECT_EQ(c.address->currentIndex(), -1);  // past the list: none
     EXPECT_TRUE(c.on->isChecked());
     EXPECT_EQ(c.limit->text(), "-0012.5");
     EXPECT_EQ(c.seconds->text(), "70000");
@@ -107,7 +108,9 @@ TEST(RecordBinder, ASubsetTakesAndShowsOnlyItsFields)
     Controls c;
     auto binding = c.Bind();
     // The fields in bytes 1..3 of the record: mode and address.
-    auto middle = [](auto& record, auto&& visitor) { field::VisitFieldRange(record, 1, 3, visitor); };
+    auto middle = [](auto& record, auto&& visitor) {
+        field::VisitFieldRange(record, 1, 3, visitor);
+    };
     binding.ShowSubset(Sample{4, 1, 2, true, 50, 9, 0}, middle);
     EXPECT_EQ(c.mode->ItemIndex(), 1);
     EXPECT_EQ(c.address->currentIndex(), 2);

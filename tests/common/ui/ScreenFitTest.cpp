@@ -22,11 +22,11 @@ TEST(ScreenFit, TheDesignSizeWhereItFitsElseAsMuchAsFits)
         QSize fitted;
     };
     const Case cases[] = {
-        {{0, 0, 1337, 984}, {1321, 946}},   // exactly room for it and its frame
-        {{0, 0, 1336, 983}, {1320, 945}},   // one pixel short each way
-        {{0, 0, 1366, 768}, {1321, 730}},   // a laptop: the height gives way
-        {{0, 40, 1920, 1160}, {1321, 946}}, // a desktop with a task bar on top
-        {{}, {1321, 946}},                  // no screen
+        {{0, 0, 1337, 984}, {1321, 946}},    // exactly room for it and its frame
+        {{0, 0, 1336, 983}, {1320, 945}},    // one pixel short each way
+        {{0, 0, 1366, 768}, {1321, 730}},    // a laptop: the height gives way
+        {{0, 40, 1920, 1160}, {1321, 946}},  // a desktop with a task bar on top
+        {{}, {1321, 946}},                   // no screen
     };
     for (const Case& c : cases)
         EXPECT_EQ(FittedSize(design, kUsualFrame, c.available), c.fitted) << c.available.width();
@@ -41,12 +41,12 @@ TEST(ScreenFit, AWindowIsMovedJustEnoughToLieOnTheScreen)
         QPoint kept;
     };
     const Case cases[] = {
-        {{43, 268}, {43, 268}},     // its bottom on the screen's last row: unmoved
-        {{43, 269}, {43, 268}},     // one row past: moved up by one
-        {{43, 355}, {43, 268}},     // a dialog below a main window at the top
-        {{111, 0}, {111, 0}},       // its right edge on the last column
-        {{112, 0}, {111, 0}},       // one column past
-        {{-5, -1}, {0, 0}},         // off the top left
+        {{43, 268}, {43, 268}},  // its bottom on the screen's last row: unmoved
+        {{43, 269}, {43, 268}},  // one row past: moved up by one
+        {{43, 355}, {43, 268}},  // a dialog below a main window at the top
+        {{111, 0}, {111, 0}},    // its right edge on the last column
+        {{112, 0}, {111, 0}},    // one column past
+        {{-5, -1}, {0, 0}},      // off the top left
     };
     for (const Case& c : cases)
         EXPECT_EQ(KeptOnScreen(c.place, outer, area), c.kept) << c.place.x() << "," << c.place.y();
@@ -66,10 +66,10 @@ TEST(ScreenFit, TheDesignSizeWhereTheAreaHoldsItElseTheAreaCentredEitherWay)
     };
     const Case cases[] = {
         {{0, 0, 1920, 1080}, {316, 58, 1288, 964}},
-        {{0, 0, 1288, 964}, {0, 0, 1288, 964}},      // just holds it
-        {{0, 0, 1287, 963}, {0, 0, 1287, 963}},      // one short each way
-        {{0, 0, 1366, 728}, {39, 0, 1288, 728}},     // a laptop, task bar below
-        {{0, 40, 1366, 728}, {39, 40, 1288, 728}},   // task bar above
+        {{0, 0, 1288, 964}, {0, 0, 1288, 964}},        // just holds it
+        {{0, 0, 1287, 963}, {0, 0, 1287, 963}},        // one short each way
+        {{0, 0, 1366, 728}, {39, 0, 1288, 728}},       // a laptop, task bar below
+        {{0, 40, 1366, 728}, {39, 40, 1288, 728}},     // task bar above
         {{1920, 0, 1024, 600}, {1920, 0, 1024, 600}},  // a second, small screen
     };
     for (const Case& c : cases) {

@@ -40,9 +40,20 @@ TEST(SettingsGroups, DecimalKeysOnlyInNumberEditsAndOnlyWhereTheLookAsks)
         GroupRowsLook look;
         look.decimalKeys = row.decimalKeys;
         layout->addWidget(new AnalogOutputGroup(&page, look));
-        layout->addWidget(new DisplayGroup(&page, {look, "TrackBar_Brightness", 1, 10, 5, 1, 0, false, {}, {},
-                                                   QStringLiteral("Frissítés"), QStringLiteral("Tizedesjegyek"),
-                                                   QStringLiteral("Kerekítés"), &look}));
+        layout->addWidget(new DisplayGroup(&page, {look,
+                                                   "TrackBar_Brightness",
+                                                   1,
+                                                   10,
+                                                   5,
+                                                   1,
+                                                   0,
+                                                   false,
+                                                   {},
+                                                   {},
+                                                   QStringLiteral("Frissítés"),
+                                                   QStringLiteral("Tizedesjegyek"),
+                                                   QStringLiteral("Kerekítés"),
+                                                   &look}));
         page.show();
         auto* edit = findcontrol::Find<QLineEdit>(&page, row.edit);
         ASSERT_NE(edit, nullptr) << row.edit;

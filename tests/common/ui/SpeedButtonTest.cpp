@@ -87,7 +87,6 @@ TEST(SpeedButton, GroupIndexZeroNeverLatches)
     EXPECT_FALSE(plain->IsDown());
 }
 
-
 // A pending request shows at a glance: Down is sunken (dark edge top and left, light edge
 // bottom and right) with a face at least 40 grey levels darker; up is raised, the other way.
 TEST(SpeedButton, ADownButtonLooksSunkenAndDarkerThanAnUpOne)

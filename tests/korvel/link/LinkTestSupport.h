@@ -20,7 +20,10 @@ using hextext::Hex;
 
 using Bytes = std::vector<std::uint8_t>;
 
-inline std::string Hex(const Bytes& bytes) { return Hex(std::span<const std::uint8_t>(bytes)); }
+inline std::string Hex(const Bytes& bytes)
+{
+    return Hex(std::span<const std::uint8_t>(bytes));
+}
 
 inline std::string Hex(const korvel::mbu3::Frame& f, std::size_t at, std::size_t count)
 {
@@ -69,8 +72,10 @@ inline korvel::mbu3::Frame MakeReply(const ReplyHeader& h, std::span<const std::
 // the end of that segment.
 inline std::uint16_t AckCount(const korvel::mbu3::Frame& request)
 {
-    const std::size_t end = korvel::mbu3::Get16(request, korvel::mbu3::off::SegmentOffset) + korvel::mbu3::kSegmentSize;
-    return static_cast<std::uint16_t>(std::min<std::size_t>(end, korvel::mbu3::Get16(request, korvel::mbu3::off::TotalLength)));
+    const std::size_t end =
+        korvel::mbu3::Get16(request, korvel::mbu3::off::SegmentOffset) + korvel::mbu3::kSegmentSize;
+    return static_cast<std::uint16_t>(
+        std::min<std::size_t>(end, korvel::mbu3::Get16(request, korvel::mbu3::off::TotalLength)));
 }
 
 // Answers like a well-behaved device: request segments before the last are acknowledged
@@ -96,7 +101,9 @@ struct FakeDevice {
             return MakeReply(h);
         }
         const std::uint16_t at =
-            flags == korvel::mbu3::kFlagAskReply ? korvel::mbu3::Get16(request, korvel::mbu3::off::SegmentOffset) : 0;
+            flags == korvel::mbu3::kFlagAskReply
+                ? korvel::mbu3::Get16(request, korvel::mbu3::off::SegmentOffset)
+                : 0;
         h.total = static_cast<std::uint16_t>(replyData.size());
         h.offset = at;
         std::span<const std::uint8_t> rest;
@@ -108,7 +115,8 @@ struct FakeDevice {
 
 // Sends the request prepared in t (Begin and puts done) and plays the exchange with the
 // device until the transfer stops asking for frames. Answers the last step's result.
-inline korvel::SegmentedTransfer::StepResult Exchange(korvel::SegmentedTransfer& t, FakeDevice& device)
+inline korvel::SegmentedTransfer::StepResult Exchange(korvel::SegmentedTransfer& t,
+                                                      FakeDevice& device)
 {
     EXPECT_TRUE(t.SendNextFrame());
     for (int guard = 0; guard < 2000; ++guard) {

@@ -32,10 +32,10 @@ TEST(CommandTable, RowsStandInPriorityOrderWithThePollLast)
     std::vector<int> codes;
     for (const CommandInfo& r : CommandTable())
         codes.push_back(Code(r.code));
-    const std::vector<int> expected = {
-        1,   102, 103, 104, 105, 106, 131, 132, 109, 110, 113, 114, 115, 116, 123, 125,
-        126, 127, 128, 129, 130, 201, 202, 203, 204, 205, 206, 207, 208, 209, 210, 211,
-        212, 213, 214, 215, 216, 217, 218, 219, 220, 221, 222, 223, 224, 225, 101};
+    const std::vector<int> expected = {1,   102, 103, 104, 105, 106, 131, 132, 109, 110, 113, 114,
+                                       115, 116, 123, 125, 126, 127, 128, 129, 130, 201, 202, 203,
+                                       204, 205, 206, 207, 208, 209, 210, 211, 212, 213, 214, 215,
+                                       216, 217, 218, 219, 220, 221, 222, 223, 224, 225, 101};
     EXPECT_EQ(codes, expected);
     EXPECT_EQ(FindCommand(111), nullptr) << "an echo without a case";
     EXPECT_EQ(FindCommand(0), nullptr);
@@ -56,15 +56,26 @@ TEST(CommandTable, DataWritesSlotsAndReadBacks)
             additional.push_back(Code(r.code));
         if (r.readBack)
             readBacks.emplace_back(Code(r.code), Code(*r.readBack));
-        EXPECT_EQ(r.writesDevice, r.readBack.has_value() || Code(r.code) == 1 || Code(r.code) == 130) << int(r.code);
+        EXPECT_EQ(r.writesDevice,
+                  r.readBack.has_value() || Code(r.code) == 1 || Code(r.code) == 130)
+            << int(r.code);
     }
     std::sort(carries.begin(), carries.end());
-    EXPECT_EQ(carries, (std::vector<int>{1, 101, 109, 123, 130, 202, 204, 206, 208, 210, 215, 218, 222, 225}));
+    EXPECT_EQ(carries, (std::vector<int>{1, 101, 109, 123, 130, 202, 204, 206, 208, 210, 215, 218,
+                                         222, 225}));
     EXPECT_EQ(writes, (std::vector<int>{1, 109, 130, 202, 204, 206, 208, 210, 215, 218, 222, 225}));
     EXPECT_EQ(main, (std::vector<int>{203, 204, 207, 208, 214, 215, 216}));
     EXPECT_EQ(additional, (std::vector<int>{205, 206, 209, 210}));
-    EXPECT_EQ(readBacks, (std::vector<std::pair<int, int>>{{109, 131}, {202, 201}, {204, 203}, {206, 205}, {208, 207},
-                                                           {210, 209}, {215, 214}, {218, 217}, {222, 220}, {225, 223}}));
+    EXPECT_EQ(readBacks, (std::vector<std::pair<int, int>>{{109, 131},
+                                                           {202, 201},
+                                                           {204, 203},
+                                                           {206, 205},
+                                                           {208, 207},
+                                                           {210, 209},
+                                                           {215, 214},
+                                                           {218, 217},
+                                                           {222, 220},
+                                                           {225, 223}}));
 }
 
 TEST(CommandTable, KeysAndTrios)
@@ -118,7 +129,12 @@ TEST(Scheduler, NextCommandPicksTheFirstPendingKeyOrThePoll)
         {"higher row wins", {KeyQvtmpWrite, KeyCalIn20mA}, 1, 1, false, 103},
         {"serial number write goes first", {KeyIdentityWrite, KeyCalIn0mA}, 1, 1, false, 1},
         {"settings read before write", {KeySettingsWrite, KeySettingsRead}, 1, 1, false, 131},
-        {"factory defaults before write", {KeySettingsWrite, KeySettingsDefaults}, 1, 1, false, 132},
+        {"factory defaults before write",
+         {KeySettingsWrite, KeySettingsDefaults},
+         1,
+         1,
+         false,
+         132},
         {"QVAO read in the main slot", {KeyQvaoRead}, 1, 0, false, 203},
         {"QVAO read in the additional slot", {KeyQvaoRead}, 0, 1, false, 205},
         {"QVAO write keeps its own slot", {KeyQvaoWrite, KeyQvroRead}, 1, 0, false, 204},
@@ -127,7 +143,12 @@ TEST(Scheduler, NextCommandPicksTheFirstPendingKeyOrThePoll)
         {"QVRO write in the main slot", {KeyQvroWrite}, 0, 1, false, 208},
         {"QVSER never waits for a slot", {KeyQvserRead}, 0, 0, false, 214},
         {"QVSER default, paused", {KeyQvserDefaults}, 0, 0, true, 216},
-        {"factory defaults after module writes", {KeyQvainDefaults, KeyQvroWrite}, 0, 0, false, 210},
+        {"factory defaults after module writes",
+         {KeyQvainDefaults, KeyQvroWrite},
+         0,
+         0,
+         false,
+         210},
         {"module default reads ignore the slot", {KeyQvaoDefaults}, 0, 0, false, 212},
         {"password read", {KeyPasswordRead}, 0, 0, false, 220},
     };

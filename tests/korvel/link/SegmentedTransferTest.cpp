@@ -44,9 +44,15 @@ linktest::ReplyHeader For(const SegmentedTransfer& t)
     return h;
 }
 
-std::string FixedHeaderOf(const Frame& f) { return Hex(f, 0, 7) + " | " + Hex(f, 12, 4); }
+std::string FixedHeaderOf(const Frame& f)
+{
+    return Hex(f, 0, 7) + " | " + Hex(f, 12, 4);
+}
 
-bool CrcHolds(Frame f) { return CheckCRC(f); }
+bool CrcHolds(Frame f)
+{
+    return CheckCRC(f);
+}
 
 }  // namespace
 
@@ -226,7 +232,8 @@ TEST(SegmentedTransferReply, RepliesAreAskedForSegmentBySegment)
         }
         EXPECT_EQ(t->RxDataSize, row.length);
         EXPECT_EQ(t->RxReceived, row.length);
-        EXPECT_TRUE(std::equal(device.replyData.begin(), device.replyData.end(), t->RxData.begin()));
+        EXPECT_TRUE(
+            std::equal(device.replyData.begin(), device.replyData.end(), t->RxData.begin()));
         if (row.length < SegmentedTransfer::kMaxReply) {
             EXPECT_EQ(t->RxData[row.length], 0xEE) << "nothing stored past the reply";
         }
@@ -382,7 +389,8 @@ TEST(SegmentedTransferReply, ALaterSegmentAnnouncingAnotherTotalIsDropped)
         t->RxData.fill(0xEE);
         linktest::ReplyHeader h = For(*t);
         h.total = 100;
-        ASSERT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46))), Result::SendFrame);
+        ASSERT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46))),
+                  Result::SendFrame);
         const Frame asked = t->TxFrame;
         EXPECT_EQ(Hex(asked, 7, 5), "04 00 00 2E 00");
 
@@ -396,10 +404,12 @@ TEST(SegmentedTransferReply, ALaterSegmentAnnouncingAnotherTotalIsDropped)
         EXPECT_EQ(t->TxFrame, asked) << "nothing is asked for";
 
         h.total = 100;
-        ASSERT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46, 0x50))), Result::SendFrame);
+        ASSERT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46, 0x50))),
+                  Result::SendFrame);
         EXPECT_EQ(Hex(t->TxFrame, 7, 5), "04 00 00 5C 00");
         h.offset = 92;
-        ASSERT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46, 0x90))), Result::Complete);
+        ASSERT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46, 0x90))),
+                  Result::Complete);
         EXPECT_EQ(t->RxReceived, 100);
         EXPECT_EQ(Hex(Bytes(t->RxData.begin() + 44, t->RxData.begin() + 48)), "2D 2E 50 51");
         EXPECT_EQ(Hex(Bytes(t->RxData.begin() + 90, t->RxData.begin() + 101)),
@@ -448,8 +458,8 @@ TEST(SegmentedTransferReply, SegmentAtOrBeyondTheAnnouncedEndCompletesWithoutCop
     h.offset = 46;
     EXPECT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46))), Result::Complete);
     EXPECT_EQ(t->RxReceived, 46);
-    EXPECT_TRUE(std::all_of(t->RxData.begin(), t->RxData.end(),
-                            [](std::uint8_t b) { return b == 0xEE; }));
+    EXPECT_TRUE(
+        std::all_of(t->RxData.begin(), t->RxData.end(), [](std::uint8_t b) { return b == 0xEE; }));
 }
 
 TEST(SegmentedTransferReply, StepIsIgnoredWhenNoReplyIsAwaited)
@@ -468,7 +478,8 @@ TEST(SegmentedTransferReply, StepIsIgnoredWhenNoReplyIsAwaited)
 
         linktest::ReplyHeader h = For(*t);
         h.total = 5;
-        EXPECT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46))), Result::Ignored);
+        EXPECT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46))),
+                  Result::Ignored);
         EXPECT_EQ(t->TransferState, state);
         EXPECT_EQ(t->TransferFlags, flags);
         EXPECT_EQ(t->RxDataSize, 3);
@@ -503,7 +514,8 @@ TEST(SegmentedTransferReply, RepliesThatDoNotAnswerTheFrameInFlightAreDropped)
         linktest::ReplyHeader h = For(*t);
         h.total = 60;
         if (row.askSecond) {
-            ASSERT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46))), Result::SendFrame);
+            ASSERT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46))),
+                      Result::SendFrame);
         }
         const Frame sent = t->TxFrame;
         const std::uint8_t state = t->TransferState;
@@ -511,7 +523,8 @@ TEST(SegmentedTransferReply, RepliesThatDoNotAnswerTheFrameInFlightAreDropped)
         if (row.echo != 0)
             h.echo = row.echo;
         h.offset = row.offset;
-        EXPECT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46, 0x60))), row.result);
+        EXPECT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46, 0x60))),
+                  row.result);
         if (row.result == Result::Dropped) {
             EXPECT_EQ(t->TransferState, state);
             EXPECT_EQ(t->RxReceived, received);
@@ -529,10 +542,12 @@ TEST(SegmentedTransferReply, AReplyThatWouldNotEndWithin357SegmentsEndsTheTransf
         ASSERT_TRUE(t->SendNextFrame());
         linktest::ReplyHeader h = For(*t);
         h.total = 200;
-        ASSERT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46))), Result::SendFrame);
+        ASSERT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46))),
+                  Result::SendFrame);
         h.offset = 46;
         h.total = 246;
-        EXPECT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46))), Result::Dropped);
+        EXPECT_EQ(t->RxTransferStep(linktest::MakeReply(h, linktest::Counting(46))),
+                  Result::Dropped);
     }
     // With one total of 16384 bytes the reply ends in exactly 357 segments. A transfer left
     // with a larger total (by a caller's state) ends at the 357th segment all the same.

@@ -73,7 +73,7 @@ struct Snapshot {
     static Snapshot Of(const SegmentedTransfer& t)
     {
         return {t.TransferState, t.TransferFlags, t.LastRxSegment, t.TxSent, t.TxDataLen(),
-                t.RxDataSize,   t.RxReceived,    t.RxSegments,    t.TxFrame};
+                t.RxDataSize,    t.RxReceived,    t.RxSegments,    t.TxFrame};
     }
 };
 
@@ -208,11 +208,14 @@ public:
         // A reply that does not answer the frame in flight changes nothing: another echo, an
         // acknowledgement of another received count than the request bytes sent, a segment
         // at another offset than asked for, or a later segment announcing another total.
-        const bool acknowledges = pre.state == SegmentedTransfer::TxSegmentSent && (pre.flags & kFlagLast) == 0;
+        const bool acknowledges =
+            pre.state == SegmentedTransfer::TxSegmentSent && (pre.flags & kFlagLast) == 0;
         const bool later = pre.state == SegmentedTransfer::WaitRxSegment;
-        const std::uint16_t expected = acknowledges ? pre.txSent : later ? Get16(pre.frame, off::SegmentOffset) : 0;
-        if (reply[off::Command] != pre.frame[off::Command] || Get16(reply, off::SegmentOffset) != expected ||
-            (later && total != pre.rxSize)) {
+        const std::uint16_t expected = acknowledges ? pre.txSent
+                                       : later      ? Get16(pre.frame, off::SegmentOffset)
+                                                    : 0;
+        if (reply[off::Command] != pre.frame[off::Command] ||
+            Get16(reply, off::SegmentOffset) != expected || (later && total != pre.rxSize)) {
             EXPECT_EQ(r, Result::Dropped);
             EXPECT_EQ(t->TransferState, pre.state);
             EXPECT_EQ(t->RxDataSize, pre.rxSize);
@@ -300,7 +303,9 @@ public:
                 return rx[index++];
             };
             switch (rng.Below(6)) {
-            case 0: EXPECT_EQ(reader.GetByte(), next()); break;
+            case 0:
+                EXPECT_EQ(reader.GetByte(), next());
+                break;
             case 1: {
                 const std::uint32_t lo = next();
                 EXPECT_EQ(reader.GetWord(), lo | (next() << 8));
@@ -330,7 +335,9 @@ public:
                 EXPECT_EQ(reader.GetInteger(), static_cast<std::int32_t>(v));
                 break;
             }
-            default: EXPECT_EQ(reader.GetBoolean(), next() != 0); break;
+            default:
+                EXPECT_EQ(reader.GetBoolean(), next() != 0);
+                break;
             }
             EXPECT_EQ(reader.Position(), index);
             if (before <= end) {
@@ -348,8 +355,8 @@ public:
 };
 
 // A reply the device might send for the frame in flight: mostly the acknowledgement or the
-// segment asked for, often something else. The step reads only bytes 8-11 and 16-61; the rest is noise (the
-// CRC is checked before the step, so it is left random here).
+// segment asked for, often something else. The step reads only bytes 8-11 and 16-61; the rest is
+// noise (the CRC is checked before the step, so it is left random here).
 Frame RandomReply(Rng& rng, const SegmentedTransfer& t, std::uint16_t plannedTotal)
 {
     Frame f;
@@ -364,7 +371,8 @@ Frame RandomReply(Rng& rng, const SegmentedTransfer& t, std::uint16_t plannedTot
         f[off::Command] = t.TxFrame[off::Command];
     // Mostly the total of the transfer: the planned one for its first segment, the one the
     // first announced for the later ones.
-    const std::uint16_t usual = t.TransferState == SegmentedTransfer::WaitRxSegment ? t.RxDataSize : plannedTotal;
+    const std::uint16_t usual =
+        t.TransferState == SegmentedTransfer::WaitRxSegment ? t.RxDataSize : plannedTotal;
     const std::uint32_t pickTotal = rng.Below(16);
     const std::uint16_t total = pickTotal < 10   ? usual
                                 : pickTotal < 12 ? rng.Word()
@@ -375,9 +383,10 @@ Frame RandomReply(Rng& rng, const SegmentedTransfer& t, std::uint16_t plannedTot
     // offset of the reply segment asked for.
     const bool acknowledges =
         t.TransferState == SegmentedTransfer::TxSegmentSent && (t.TransferFlags & kFlagLast) == 0;
-    const std::uint16_t natural = acknowledges                                        ? t.TxSent
-                                  : t.TransferState == SegmentedTransfer::WaitRxSegment ? Get16(t.TxFrame, off::SegmentOffset)
-                                                                                      : 0;
+    const std::uint16_t natural = acknowledges ? t.TxSent
+                                  : t.TransferState == SegmentedTransfer::WaitRxSegment
+                                      ? Get16(t.TxFrame, off::SegmentOffset)
+                                      : 0;
     const std::uint32_t pickOffset = rng.Below(16);
     const std::uint16_t offset =
         pickOffset < 11   ? natural
@@ -393,11 +402,16 @@ Frame RandomReply(Rng& rng, const SegmentedTransfer& t, std::uint16_t plannedTot
 std::uint16_t PlannedReplyLength(Rng& rng)
 {
     switch (rng.Below(10)) {
-    case 0: return static_cast<std::uint16_t>(rng.Below(16385));
-    case 1: return 16384;
-    case 2: return static_cast<std::uint16_t>(16385 + rng.Below(100));
-    case 3: return rng.Word();
-    default: return static_cast<std::uint16_t>(rng.Below(300));
+    case 0:
+        return static_cast<std::uint16_t>(rng.Below(16385));
+    case 1:
+        return 16384;
+    case 2:
+        return static_cast<std::uint16_t>(16385 + rng.Below(100));
+    case 3:
+        return rng.Word();
+    default:
+        return static_cast<std::uint16_t>(rng.Below(300));
     }
 }
 
@@ -481,13 +495,20 @@ TEST(SegmentedTransferFuzz, ArbitraryStatesStayInsideTheStreams)
             if (rng.Chance(3))
                 t.RxReceived = rng.Word();
             if (rng.Chance(3))
-                t.RxDataSize = rng.Chance(2) ? rng.Word() : static_cast<std::uint16_t>(rng.Below(16400));
+                t.RxDataSize =
+                    rng.Chance(2) ? rng.Word() : static_cast<std::uint16_t>(rng.Below(16400));
             if (rng.Chance(3))
                 h.NewReader();
             break;
-        case 2: h.Send(); break;
-        case 3: h.Gets(rng, int(rng.Below(20))); break;
-        default: h.Step(RandomReply(rng, t, planned)); break;
+        case 2:
+            h.Send();
+            break;
+        case 3:
+            h.Gets(rng, int(rng.Below(20)));
+            break;
+        default:
+            h.Step(RandomReply(rng, t, planned));
+            break;
         }
         ASSERT_LE(t.TxSent, t.TxDataLen());
         if (iter % 64 == 0)

@@ -53,7 +53,8 @@ TEST(TransferStreams, ReplyReaderCoversTheAnnouncedLengthUpTo16384)
         std::uint16_t announced;
         std::size_t readable;
     };
-    for (const Row& row : {Row{0, 0}, Row{3, 3}, Row{16384, 16384}, Row{16385, 16384}, Row{0xFFFF, 16384}}) {
+    for (const Row& row :
+         {Row{0, 0}, Row{3, 3}, Row{16384, 16384}, Row{16385, 16384}, Row{0xFFFF, 16384}}) {
         auto t = std::make_unique<SegmentedTransfer>();
         t->RxData.fill(0x99);  // bytes beyond the reply must not show
         t->RxDataSize = row.announced;
@@ -99,8 +100,8 @@ TEST(TransferStreams, WhatTheRequestWritesTheReplyReadsBack)
 TEST(TransferStreams, SingleBitPatternsSurviveBothWays)
 {
     // Signed zero, infinities, denormals and NaN payloads travel bit for bit.
-    for (std::uint32_t bits : {0x00000000u, 0x80000000u, 0x3F800000u, 0x7F800000u, 0xFF800000u, 0x00000001u,
-                               0x807FFFFFu, 0x7F7FFFFFu, 0x7FC12345u}) {
+    for (std::uint32_t bits : {0x00000000u, 0x80000000u, 0x3F800000u, 0x7F800000u, 0xFF800000u,
+                               0x00000001u, 0x807FFFFFu, 0x7F7FFFFFu, 0x7FC12345u}) {
         SCOPED_TRACE(bits);
         auto t = std::make_unique<SegmentedTransfer>();
         t->Begin(109, 0);

@@ -73,8 +73,8 @@ TEST_P(RequestSegmentation, RequestIsCutInto46ByteSegments)
     // The acknowledgement releases the write and presses the read.
     EXPECT_FALSE(h.pending(KeySettingsWrite));
     EXPECT_TRUE(h.pending(KeySettingsRead));
-    EXPECT_EQ(h.pendingChanges,
-              (std::vector<std::pair<RequestKey, bool>>{{KeySettingsWrite, false}, {KeySettingsRead, true}}));
+    EXPECT_EQ(h.pendingChanges, (std::vector<std::pair<RequestKey, bool>>{
+                                    {KeySettingsWrite, false}, {KeySettingsRead, true}}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Lengths, RequestSegmentation, ::testing::Values(0, 46, 47, 139));
@@ -158,7 +158,8 @@ TEST(LinkErrors, SilenceTimesOutWithError6ThenTheRequestIsResent)
 
 TEST(LinkErrors, DeviceCodesEndTheTransferAndTheRequestRepeats)
 {
-    for (const std::uint8_t code : {ErrDevice, ErrProgramOld, ErrProgramNew, ErrCommand, ErrBufferFull}) {
+    for (const std::uint8_t code :
+         {ErrDevice, ErrProgramOld, ErrProgramNew, ErrCommand, ErrBufferFull}) {
         SCOPED_TRACE(int(code));
         SessionHarness h;
         h.meter->setReplyData(113, {});
@@ -364,7 +365,8 @@ TEST(Requests, ACommandRefusedByItsCheckIsWithdrawn)
     EXPECT_TRUE(h.idle());
     EXPECT_FALSE(h.s->Clock().TimeOutArmed());
     EXPECT_FALSE(h.pending(KeyPasswordWrite));
-    EXPECT_EQ(h.pendingChanges, (std::vector<std::pair<RequestKey, bool>>{{KeyPasswordWrite, false}}));
+    EXPECT_EQ(h.pendingChanges,
+              (std::vector<std::pair<RequestKey, bool>>{{KeyPasswordWrite, false}}));
     EXPECT_TRUE(h.built.empty());
     SessionHarness::pump();
     EXPECT_TRUE(h.meter->framesReceived().empty());
@@ -378,7 +380,8 @@ TEST(Requests, ACommandRefusedByItsCheckIsWithdrawn)
     h.tick();
     EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{222, 220}));
     EXPECT_EQ(h.meter->requests()[0].data, (std::vector<std::uint8_t>{0x34, 0x12}));
-    EXPECT_EQ(asked, (std::vector<Command>{Command::PasswordWrite, Command::StatusPoll, Command::PasswordWrite, Command::PasswordRead}));
+    EXPECT_EQ(asked, (std::vector<Command>{Command::PasswordWrite, Command::StatusPoll,
+                                           Command::PasswordWrite, Command::PasswordRead}));
 }
 
 TEST(Requests, OverfullRequestIsReportedAndStillGoesOutWith16383Bytes)

@@ -21,7 +21,7 @@ struct SessionHarness : MeterHarness {
     std::vector<std::uint8_t> errors;  // every linkError code, in order
     std::vector<std::pair<korvel::Command, std::vector<std::uint8_t>>> completed;
     std::vector<std::pair<korvel::RequestKey, bool>> pendingChanges;
-    std::vector<std::uint16_t> lengths;  // replyLength
+    std::vector<std::uint16_t> lengths;               // replyLength
     std::vector<std::pair<std::size_t, bool>> built;  // requestBuilt
     int timeOuts = 0;
     // Request data by command; a completed reply is read whole (at most this many bytes).
@@ -44,17 +44,23 @@ struct SessionHarness : MeterHarness {
                 completed.emplace_back(c, bytes);
             });
         }
-        QObject::connect(s.get(), &korvel::LinkSession::linkError, [this](std::uint8_t c) { errors.push_back(c); });
-        QObject::connect(s.get(), &korvel::LinkSession::pendingChanged,
-                         [this](korvel::RequestKey k, bool p) { pendingChanges.emplace_back(k, p); });
-        QObject::connect(s.get(), &korvel::LinkSession::replyLength, [this](std::uint16_t n) { lengths.push_back(n); });
+        QObject::connect(s.get(), &korvel::LinkSession::linkError,
+                         [this](std::uint8_t c) { errors.push_back(c); });
+        QObject::connect(
+            s.get(), &korvel::LinkSession::pendingChanged,
+            [this](korvel::RequestKey k, bool p) { pendingChanges.emplace_back(k, p); });
+        QObject::connect(s.get(), &korvel::LinkSession::replyLength,
+                         [this](std::uint16_t n) { lengths.push_back(n); });
         QObject::connect(s.get(), &korvel::LinkSession::requestBuilt,
                          [this](std::size_t n, bool full) { built.emplace_back(n, full); });
         QObject::connect(s.get(), &korvel::LinkSession::timedOut, [this] { ++timeOuts; });
         pump();  // plug and change events
     }
 
-    bool idle() const { return !s->Busy() && s->Transfer().TransferState == korvel::SegmentedTransfer::Idle; }
+    bool idle() const
+    {
+        return !s->Busy() && s->Transfer().TransferState == korvel::SegmentedTransfer::Idle;
+    }
 
     // One scheduler tick, then the event loop until the transfer it started has ended.
     void tick()

@@ -30,7 +30,8 @@ std::vector<std::uint8_t> Pattern(std::size_t n, std::uint8_t seed)
 std::string Line(const char* way, const Frame& f)
 {
     const bool tx = way[0] == 't';
-    return std::string(way) + " " + hextext::Hex(std::span<const std::uint8_t>(f).subspan(tx ? 7 : 4, tx ? 5 : 8));
+    return std::string(way) + " " +
+           hextext::Hex(std::span<const std::uint8_t>(f).subspan(tx ? 7 : 4, tx ? 5 : 8));
 }
 
 }  // namespace
@@ -69,15 +70,19 @@ TEST(StrayReplies, ALateAcknowledgementLetsNoSegmentOutBeforeItsOwn)
 
     //                      code ctr echo flags total  offset
     const std::vector<std::string> expected = {
-        "tx 01 8B 00 00 00", "rx 00 00 6D 00 00 00 2E 00",  // segment 0, acknowledged: 46
-        "tx 00 8B 00 2E 00", "rx 00 01 6D 00 00 00 5C 00",  // segment 46: 92
-        "tx 00 8B 00 5C 00", "rx 00 02 6D 00 00 00 8A 00",  // segment 92: 138
-        "tx 02 8B 00 8A 00",                                // segment 138; its reply held
-        "tx 01 8B 00 00 00", "rx 00 03 6D 00 00 00 00 00",  // again segment 0; the late reply
-        "rx 00 04 6D 00 00 00 2E 00",                       // its own acknowledgement
-        "tx 00 8B 00 2E 00", "rx 00 05 6D 00 00 00 5C 00",
-        "tx 00 8B 00 5C 00", "rx 00 06 6D 00 00 00 8A 00",
-        "tx 02 8B 00 8A 00", "rx 00 07 6D 00 00 00 00 00",  // the write's reply: no data
+        "tx 01 8B 00 00 00",
+        "rx 00 00 6D 00 00 00 2E 00",  // segment 0, acknowledged: 46
+        "tx 00 8B 00 2E 00",
+        "rx 00 01 6D 00 00 00 5C 00",  // segment 46: 92
+        "tx 00 8B 00 5C 00",
+        "rx 00 02 6D 00 00 00 8A 00",  // segment 92: 138
+        "tx 02 8B 00 8A 00",           // segment 138; its reply held
+        "tx 01 8B 00 00 00",
+        "rx 00 03 6D 00 00 00 00 00",  // again segment 0; the late reply
+        "rx 00 04 6D 00 00 00 2E 00",  // its own acknowledgement
+        "tx 00 8B 00 2E 00",          "rx 00 05 6D 00 00 00 5C 00", "tx 00 8B 00 5C 00",
+        "rx 00 06 6D 00 00 00 8A 00", "tx 02 8B 00 8A 00",
+        "rx 00 07 6D 00 00 00 00 00",  // the write's reply: no data
     };
     EXPECT_EQ(seen, expected);
     ASSERT_EQ(h.meter->requests().size(), 2u);
@@ -108,7 +113,8 @@ TEST(StrayReplies, ALateReplyIsDroppedAndTheCommandInFlightGetsItsOwnData)
     ASSERT_TRUE(SessionHarness::waitFor([&] { return !h.completed.empty(); }, 2000));
     h.meter->latencyMs = 0;
 
-    ASSERT_EQ(h.meter->repliesSent().size(), 5u) << "the late poll reply, then the settings read's four";
+    ASSERT_EQ(h.meter->repliesSent().size(), 5u)
+        << "the late poll reply, then the settings read's four";
     EXPECT_EQ(h.meter->repliesSent().front()[off::Command], 101);
     ASSERT_EQ(h.completed.size(), 1u);
     EXPECT_EQ(h.completed[0].first, Command::SettingsRead);

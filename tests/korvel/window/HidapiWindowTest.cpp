@@ -51,10 +51,13 @@ TEST(KorvelOnHidapi, AStalledWriteTimesTheRequestOutWhileTheTickRuns)
         w->SetBeep({});
 
         std::vector<std::chrono::steady_clock::time_point> ticks;
-        QObject::connect(w->Session().Clock().TickTimer(), &QTimer::timeout, [&] { ticks.push_back(std::chrono::steady_clock::now()); });
+        QObject::connect(w->Session().Clock().TickTimer(), &QTimer::timeout,
+                         [&] { ticks.push_back(std::chrono::steady_clock::now()); });
 
         // The status poll runs through the backend's threads to the meter and back.
-        auto polls = [&] { return meter.withCore([](MeterCore& core) { return core.commandsSeen().size(); }); };
+        auto polls = [&] {
+            return meter.withCore([](MeterCore& core) { return core.commandsSeen().size(); });
+        };
         ASSERT_TRUE(waitFor([&] { return polls() >= 5; }, 3000));
         ASSERT_EQ(findcontrol::Find<QLabel>(w, "Label_MBURxError")->text(), "0");
 
@@ -62,7 +65,11 @@ TEST(KorvelOnHidapi, AStalledWriteTimesTheRequestOutWhileTheTickRuns)
         meter.device()->stallWrites(2000ms);
         ASSERT_TRUE(waitFor([&] { return meter.device()->writesHeld() == 1; }, 1000));
         ticks.clear();
-        ASSERT_TRUE(waitFor([&] { return findcontrol::Find<QLabel>(w, "Label_MBURxError")->text() == "6: Time out."; }, 1500));
+        ASSERT_TRUE(waitFor(
+            [&] {
+                return findcontrol::Find<QLabel>(w, "Label_MBURxError")->text() == "6: Time out.";
+            },
+            1500));
         // It timed out on its own 200 ms, not when the device let go of the write.
         EXPECT_EQ(meter.device()->writesHeld(), 1);
         waitFor([] { return false; }, 200);

@@ -60,8 +60,7 @@ struct KorvelHarness : MeterHarness {
     korvel::MainWindow* w;
 
     explicit KorvelHarness(QStringList arguments = {}, bool runTicks = false)
-        : forms(std::make_unique<korvel::KorvelForms>(*usb, arguments)),
-          w(forms->Form1)
+        : forms(std::make_unique<korvel::KorvelForms>(*usb, arguments)), w(forms->Form1)
     {
         w->SetBeep({});
         if (!runTicks) {
@@ -94,12 +93,17 @@ struct KorvelHarness : MeterHarness {
     }
 
     // Clicks the tab of a page as the user would (the page control's change handler runs).
-    static bool clickTab(qs::PageControl* pc, const QString& caption) { return ClickPageTab(pc, caption); }
+    static bool clickTab(qs::PageControl* pc, const QString& caption)
+    {
+        return ClickPageTab(pc, caption);
+    }
 
     // One scheduler tick, then the event loop until the transfer it started has ended.
     void tick()
     {
         w->Session().Tick();
-        waitFor([this] { return !w->Session().Busy() && w->Session().Transfer().TransferState == 0; }, 1000);
+        waitFor(
+            [this] { return !w->Session().Busy() && w->Session().Transfer().TransferState == 0; },
+            1000);
     }
 };

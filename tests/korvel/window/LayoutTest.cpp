@@ -42,7 +42,9 @@ std::string NameOf(const QWidget* w)
 {
     std::string path;
     for (const QWidget* p = w; p && !p->isWindow(); p = p->parentWidget()) {
-        const QString n = p->objectName().isEmpty() ? QString::fromLatin1(p->metaObject()->className()) : p->objectName();
+        const QString n = p->objectName().isEmpty()
+                              ? QString::fromLatin1(p->metaObject()->className())
+                              : p->objectName();
         path = n.toStdString() + (path.empty() ? "" : "/" + path);
     }
     return path;
@@ -58,7 +60,8 @@ std::vector<QWidget*> VisibleControls(QWidget* window)
             continue;
         if (w->objectName().startsWith(QLatin1String("qt_")))
             continue;
-        if (w->parentWidget() && w->parentWidget()->objectName().startsWith(QLatin1String("qt_scrollarea_")) &&
+        if (w->parentWidget() &&
+            w->parentWidget()->objectName().startsWith(QLatin1String("qt_scrollarea_")) &&
             w->parentWidget()->objectName() != QLatin1String("qt_scrollarea_viewport"))
             continue;  // a scroll bar's container
         controls.push_back(w);
@@ -131,26 +134,33 @@ std::vector<std::string> LayoutFaults(QWidget* window, bool bottomsToo = true)
         std::ostringstream fault;
         const bool scrolled = parent->objectName() == QLatin1String("qt_scrollarea_viewport");
         if (g.x() < 0 || g.x() + g.width() > parent->width())
-            fault << "x " << g.x() << ".." << g.x() + g.width() << " in " << parent->width() << "; ";
+            fault << "x " << g.x() << ".." << g.x() + g.width() << " in " << parent->width()
+                  << "; ";
         // Within the view a page scrolls in, too (the page control must not outgrow it).
         if (auto* view = ScrollViewOf(w)) {
             const int right = w->mapTo(view, QPoint(w->width(), 0)).x();
-            const bool parentPast = parent != view && parent->mapTo(view, QPoint(parent->width(), 0)).x() > view->width();
+            const bool parentPast =
+                parent != view &&
+                parent->mapTo(view, QPoint(parent->width(), 0)).x() > view->width();
             if (right > view->width() && !parentPast)
-                fault << "past the view's right edge (" << right << " in " << view->width() << "); ";
+                fault << "past the view's right edge (" << right << " in " << view->width()
+                      << "); ";
         }
         if (bottomsToo && !scrolled && (g.y() < 0 || g.y() + g.height() > parent->height()))
-            fault << "y " << g.y() << ".." << g.y() + g.height() << " in " << parent->height() << "; ";
+            fault << "y " << g.y() << ".." << g.y() + g.height() << " in " << parent->height()
+                  << "; ";
         QString text;
         const int room = TextRoom(w, text);
         const QString plain = QString(text).remove(QLatin1Char('&'));
-        if (room >= 0 && !plain.isEmpty() && w->fontMetrics().horizontalAdvance(plain) + room > w->width() &&
-            !MayBeCut(w))
-            fault << "cuts \"" << plain.toStdString() << "\" (" << w->fontMetrics().horizontalAdvance(plain) + room
-                  << " in " << w->width() << "); ";
+        if (room >= 0 && !plain.isEmpty() &&
+            w->fontMetrics().horizontalAdvance(plain) + room > w->width() && !MayBeCut(w))
+            fault << "cuts \"" << plain.toStdString() << "\" ("
+                  << w->fontMetrics().horizontalAdvance(plain) + room << " in " << w->width()
+                  << "); ";
         if (auto* e = qobject_cast<QLineEdit*>(w); e && DesignDigits(e) > 0) {
             const int frame = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, e);
-            const int digits = e->fontMetrics().horizontalAdvance(QString(DesignDigits(e), QLatin1Char('0')));
+            const int digits =
+                e->fontMetrics().horizontalAdvance(QString(DesignDigits(e), QLatin1Char('0')));
             if (digits + 2 * frame + 4 > e->width())
                 fault << "edit too narrow for " << DesignDigits(e) << " digits; ";
         }
@@ -181,11 +191,16 @@ struct FrameRow {
     const char* write;
 };
 const FrameRow kFrames[] = {
-    {"Form_QVAIN", "SpeedButton_ReadFromDevice", "SpeedButton_ReadDefault", "SpeedButton_WriteToDevice"},
-    {"Form_QVAO", "SpeedButton_ReadFromDevice", "SpeedButton_ReadDefault", "SpeedButton_WriteToDevice"},
-    {"Form_QVRO", "SpeedButton_ReadFromDevice", "SpeedButton_ReadDefault", "SpeedButton_WriteToDevice"},
-    {"Form_QVSER", "SpeedButton_ReadFromDevice", "SpeedButton_ReadDefault", "SpeedButton_WriteToDevice"},
-    {"Form_QVTMP", "SpeedButton_ReadFromDevice", "SpeedButton_ReadDefault", "SpeedButton_WriteToDevice"},
+    {"Form_QVAIN", "SpeedButton_ReadFromDevice", "SpeedButton_ReadDefault",
+     "SpeedButton_WriteToDevice"},
+    {"Form_QVAO", "SpeedButton_ReadFromDevice", "SpeedButton_ReadDefault",
+     "SpeedButton_WriteToDevice"},
+    {"Form_QVRO", "SpeedButton_ReadFromDevice", "SpeedButton_ReadDefault",
+     "SpeedButton_WriteToDevice"},
+    {"Form_QVSER", "SpeedButton_ReadFromDevice", "SpeedButton_ReadDefault",
+     "SpeedButton_WriteToDevice"},
+    {"Form_QVTMP", "SpeedButton_ReadFromDevice", "SpeedButton_ReadDefault",
+     "SpeedButton_WriteToDevice"},
     {"Form_Password", "SpeedButton_ReadFromDevice_Password", "SpeedButton_ReadDefault_Password",
      "SpeedButton_WriteToDevice_Password"},
 };
@@ -275,8 +290,9 @@ TEST(LayoutDialogFrame, TheNumberEditorKeepsItsDesignGeometry)
 // long the command history grows and whether the link error shows.
 TEST_F(ShownWindow, LayoutHeaderGroupsKeepTheirPlaces)
 {
-    const char* controls[] = {"GroupBox_USB", "GroupBox_Errors", "GroupBox_MertErtek", "Button_RefreshForm",
-                              "Label_FPS2", "Label_MBU_Commands", "MBarGraph_OutputPercent"};
+    const char* controls[] = {"GroupBox_USB",           "GroupBox_Errors", "GroupBox_MertErtek",
+                              "Button_RefreshForm",     "Label_FPS2",      "Label_MBU_Commands",
+                              "MBarGraph_OutputPercent"};
     auto places = [&] {
         std::vector<QRect> r;
         for (const char* c : controls)
@@ -284,15 +300,18 @@ TEST_F(ShownWindow, LayoutHeaderGroupsKeepTheirPlaces)
         return r;
     };
     const std::vector<QRect> first = places();
-    for (const std::uint32_t seconds : {0u, 59u * 60 + 59, 3600u, 999u * 86400 + 86399, 0xFFFFFFFFu}) {
+    for (const std::uint32_t seconds :
+         {0u, 59u * 60 + 59, 3600u, 999u * 86400 + 86399, 0xFFFFFFFFu}) {
         SCOPED_TRACE(seconds);
         poll(seconds);
         EXPECT_EQ(places(), first);
     }
-    EXPECT_EQ(h.C<QLabel>("Label_uSecondsOfOperation")->text().toStdString(), "49710 nap, 6 óra, 28 perc, 15 mp");
+    EXPECT_EQ(h.C<QLabel>("Label_uSecondsOfOperation")->text().toStdString(),
+              "49710 nap, 6 óra, 28 perc, 15 mp");
     // A full history of fifteen different commands, and a refused request that shows the
     // link error.
-    for (const std::uint8_t code : {131, 132, 110, 116, 129, 123, 201, 203, 205, 207, 209, 214, 217, 220, 223})
+    for (const std::uint8_t code :
+         {131, 132, 110, 116, 129, 123, 201, 203, 205, 207, 209, 214, 217, 220, 223})
         h.w->Session().History.Enter(code);
     emit h.w->Session().historyChanged();
     h.meter->failNextReplies(mbu3::ErrCommand);
@@ -309,7 +328,8 @@ TEST_F(ShownWindow, LayoutCalibrationColumnsKeepTheirPlacesWithDirectDriveOnAndO
     h.C<qs::PageControl>("PageControl4")->setActivePage(h.C<QWidget>("TabSheet_Quorin"));
     h.C<qs::PageControl>("PageControl1")->setActivePage(h.C<QWidget>("TabSheet1"));
     KorvelHarness::pump();
-    const char* columns[] = {"GroupBox_OutputCalibration", "PageControl2", "GroupBox_SzamitottErtekek", "GroupBox1"};
+    const char* columns[] = {"GroupBox_OutputCalibration", "PageControl2",
+                             "GroupBox_SzamitottErtekek", "GroupBox1"};
     auto places = [&] {
         std::vector<QRect> r;
         for (const char* c : columns)
@@ -339,8 +359,8 @@ TEST(LayoutQvtmp, GroupsKeepTheirPlacesWhenTheOptionalGroupsAppear)
     KorvelHarness::pump();
     auto places = [&] {
         std::vector<QRect> r;
-        for (const char* group : {"RadioGroup_uRoundSettings", "RadioGroup_QVTMP_Average", "RadioGroup_QVTMP_Wires",
-                                  "RadioGroup_QVTMP_Mode"})
+        for (const char* group : {"RadioGroup_uRoundSettings", "RadioGroup_QVTMP_Average",
+                                  "RadioGroup_QVTMP_Wires", "RadioGroup_QVTMP_Mode"})
             r.push_back(InWindow(C(d, group)));
         for (int i = 0; i < C<qs::RadioGroup>(d, "RadioGroup_uRoundSettings")->count(); ++i)
             r.push_back(InWindow(C<qs::RadioGroup>(d, "RadioGroup_uRoundSettings")->item(i)));
@@ -350,7 +370,8 @@ TEST(LayoutQvtmp, GroupsKeepTheirPlacesWhenTheOptionalGroupsAppear)
     C<qs::RadioGroup>(d, "RadioGroup_QVTMP_Wires")->setItemIndex(0);
     C<qs::RadioGroup>(d, "RadioGroup_QVTMP_Mode")->setItemIndex(2);
     KorvelHarness::pump();
-    ASSERT_TRUE(C<QGroupBox>(d, "GroupBox_QVTMP_R2W")->isVisible() && C<QGroupBox>(d, "GroupBox_Pot")->isVisible());
+    ASSERT_TRUE(C<QGroupBox>(d, "GroupBox_QVTMP_R2W")->isVisible() &&
+                C<QGroupBox>(d, "GroupBox_Pot")->isVisible());
     EXPECT_EQ(places(), plain);
     d->hide();
 }
@@ -362,9 +383,10 @@ TEST_F(ShownWindow, LayoutEveryPageFitsItsControls)
 {
     h.C<qs::SpeedButton>("SpeedButton_PWMForce")->click();
     auto* view = h.C<QScrollArea>("ScrollBox_Pages");
-    for (QWidget* model : {h.C("TabSheet_3310"), h.C("TabSheet_3320"), h.C("TabSheet_5510"), h.C("TabSheet_5530"),
-                           h.C("TabSheet_TooOld"), h.C("TabSheet_Quorin")})
-        for (QWidget* page : {h.C("TabSheet1"), h.C("TabSheet_Settings"), h.C("TabSheet5"), h.C("TabSheet6"), h.C("TabSheet9")}) {
+    for (QWidget* model : {h.C("TabSheet_3310"), h.C("TabSheet_3320"), h.C("TabSheet_5510"),
+                           h.C("TabSheet_5530"), h.C("TabSheet_TooOld"), h.C("TabSheet_Quorin")})
+        for (QWidget* page : {h.C("TabSheet1"), h.C("TabSheet_Settings"), h.C("TabSheet5"),
+                              h.C("TabSheet6"), h.C("TabSheet9")}) {
             if (model != h.C<QWidget>("TabSheet_Quorin") && page != h.C<QWidget>("TabSheet1"))
                 continue;
             h.C<qs::PageControl>("PageControl4")->setActivePage(model);
@@ -385,8 +407,9 @@ TEST(LayoutDialogs, EveryDialogFitsItsControls)
     h.pollDecimals(2);
     C<qs::RadioGroup>(h.qvtmp, "RadioGroup_QVTMP_Wires")->setItemIndex(0);
     C<qs::RadioGroup>(h.qvtmp, "RadioGroup_QVTMP_Mode")->setItemIndex(2);
-    for (QWidget* d : std::initializer_list<QWidget*>{h.qvain, h.qvao, h.qvro, h.qvser, h.qvtmp, h.password, h.editor,
-                                                      h.forms->Form_Keszulekcsere}) {
+    for (QWidget* d :
+         std::initializer_list<QWidget*>{h.qvain, h.qvao, h.qvro, h.qvser, h.qvtmp, h.password,
+                                         h.editor, h.forms->Form_Keszulekcsere}) {
         SCOPED_TRACE(d->objectName().toStdString());
         d->show();
         KorvelHarness::pump();
@@ -415,8 +438,10 @@ TEST(LayoutQvro, TheUnlitStateLabelIsGreyed)
         h.w->Session().ModuleSlot = 1;
         h.tick();
         KorvelHarness::pump();
-        QLabel* lit = outputs ? C<QLabel>(h.qvro, "Label_DigitalOutOn") : C<QLabel>(h.qvro, "Label_DigitalOutOff");
-        QLabel* unlit = outputs ? C<QLabel>(h.qvro, "Label_DigitalOutOff") : C<QLabel>(h.qvro, "Label_DigitalOutOn");
+        QLabel* lit = outputs ? C<QLabel>(h.qvro, "Label_DigitalOutOn")
+                              : C<QLabel>(h.qvro, "Label_DigitalOutOff");
+        QLabel* unlit = outputs ? C<QLabel>(h.qvro, "Label_DigitalOutOff")
+                                : C<QLabel>(h.qvro, "Label_DigitalOutOn");
         EXPECT_FALSE(unlit->isEnabled());
         EXPECT_LT(darkest(lit), 60);
         EXPECT_GT(darkest(unlit), 90);
@@ -444,13 +469,15 @@ TEST(LayoutSmallScreen, WindowsAndRequestButtonsLieOnTheScreen)
         const char* button;
         const char* form;
     };
-    const Opener openers[] = {{"Button_QV3320_QVAIN", "Form_QVAIN"},  {"Button_QV3320_QVAO_Fo", "Form_QVAO"},
-                              {"Button_QV3320_QVRO_Fo", "Form_QVRO"}, {"Button_QV3320_QVSER_Fo", "Form_QVSER"},
-                              {"Button_QV5510_QVTMP", "Form_QVTMP"},  {"Button1", "Form_Password"}};
+    const Opener openers[] = {
+        {"Button_QV3320_QVAIN", "Form_QVAIN"},  {"Button_QV3320_QVAO_Fo", "Form_QVAO"},
+        {"Button_QV3320_QVRO_Fo", "Form_QVRO"}, {"Button_QV3320_QVSER_Fo", "Form_QVSER"},
+        {"Button_QV5510_QVTMP", "Form_QVTMP"},  {"Button1", "Form_Password"}};
     for (const Opener& o : openers) {
         SCOPED_TRACE(o.form);
-        const FrameRow& f = *std::find_if(std::begin(kFrames), std::end(kFrames),
-                                          [&](const FrameRow& r) { return std::string(r.name) == o.form; });
+        const FrameRow& f =
+            *std::find_if(std::begin(kFrames), std::end(kFrames),
+                          [&](const FrameRow& r) { return std::string(r.name) == o.form; });
         auto* d = static_cast<DialogBase*>(Form(h, o.form));
         h.button(o.button)->setEnabled(true);
         EXPECT_TRUE(h.whileOpen(h.button(o.button), d, [&] {
@@ -476,7 +503,7 @@ TEST(LayoutFonts, TheDesignFacesResolveToTheFamilyOfTheRun)
     const QByteArray config = qgetenv("FONTCONFIG_FILE");
     const char* expected = config.contains("dejavu-only")       ? "DejaVu Sans"
                            : config.contains("liberation-only") ? "Liberation Sans"
-                                                                 : nullptr;
+                                                                : nullptr;
     if (!expected)
         GTEST_SKIP() << "runs under a one-family fontconfig";
     DialogHarness h;

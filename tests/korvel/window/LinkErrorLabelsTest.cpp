@@ -35,9 +35,12 @@ TEST(LinkErrorLabels, DeviceCodesShowTheirTextsAndHighlights)
         EXPECT_EQ(FontColorOf(h.C<QLabel>("Label_MBUTxCommand")), r.command ? clRed : clWindowText);
         EXPECT_EQ(FontColorOf(h.C<QLabel>("Label_MBUTxDevice")), r.device ? clRed : clWindowText);
         EXPECT_EQ(FontColorOf(h.C<QLabel>("Label_MBURxDevice")), r.device ? clRed : clWindowText);
-        for (QLabel* l : {h.C<QLabel>("Label_MBUTxVerL"), h.C<QLabel>("Label_MBUTxVerH"), h.C<QLabel>("Label_MBURxVer")})
+        for (QLabel* l : {h.C<QLabel>("Label_MBUTxVerL"), h.C<QLabel>("Label_MBUTxVerH"),
+                          h.C<QLabel>("Label_MBURxVer")})
             EXPECT_EQ(FontColorOf(l), r.version ? clRed : clWindowText);
-        EXPECT_EQ(h.C<qs::PageControl>("PageControl4")->activePage(), h.C<QWidget>("TabSheet_Quorin")) << "factory mode switches no page";
+        EXPECT_EQ(h.C<qs::PageControl>("PageControl4")->activePage(),
+                  h.C<QWidget>("TabSheet_Quorin"))
+            << "factory mode switches no page";
 
         // A good reply puts everything back.
         h.tick();
@@ -54,7 +57,8 @@ TEST(LinkErrorLabels, VersionErrorsSwitchPagesOnlyOutsideFactoryMode)
         KorvelHarness h;
         h.meter->failNextReplies(code);
         h.tick();
-        EXPECT_EQ(h.C<qs::PageControl>("PageControl4")->activePage(), code == 3 ? h.C<QWidget>("TabSheet_TooOld") : h.C<QWidget>("TabSheet_TooNew"));
+        EXPECT_EQ(h.C<qs::PageControl>("PageControl4")->activePage(),
+                  code == 3 ? h.C<QWidget>("TabSheet_TooOld") : h.C<QWidget>("TabSheet_TooNew"));
     }
 }
 
@@ -67,7 +71,8 @@ TEST(LinkErrorLabels, BadCrcShowsQuestionMarksAndLightsNothing)
     h.tick();
     EXPECT_EQ(h.C<QLabel>("Label_MBURxError")->text(), "1: CRC.");
     EXPECT_EQ(h.C<QLabel>("Label_MBURxError2")->text(), "CRC!");
-    for (QLabel* l : {h.C<QLabel>("Label_MBURxDevice"), h.C<QLabel>("Label_MBURxVer"), h.C<QLabel>("Label_MBURxCounter")})
+    for (QLabel* l : {h.C<QLabel>("Label_MBURxDevice"), h.C<QLabel>("Label_MBURxVer"),
+                      h.C<QLabel>("Label_MBURxCounter")})
         EXPECT_EQ(l->text(), "?");
     EXPECT_TRUE(h.C<qs::MemoText>("Memo_MBURx")->Text().isEmpty());
     EXPECT_EQ(h.C<qs::Shape>("Shape_MBUCom")->brushColor(), clBtnFace);
@@ -79,7 +84,8 @@ TEST(LinkErrorLabels, TimeOutShowsNoConnectionOutsideFactoryModeAndRunsTheActiva
         SCOPED_TRACE(factory);
         KorvelHarness h(factory ? QStringList{"/VORKAL"} : QStringList{});
         h.tick();
-        ASSERT_EQ(h.C<qs::PageControl>("PageControl5")->activePage(), h.C<QWidget>("TabSheet_Header"));
+        ASSERT_EQ(h.C<qs::PageControl>("PageControl5")->activePage(),
+                  h.C<QWidget>("TabSheet_Header"));
         h.C<qs::PageControl>("PageControl4")->setTabVisible(h.C<QWidget>("TabSheet_5530"), true);
         h.meter->dropNextReplies();
         h.w->Session().Tick();
@@ -90,10 +96,12 @@ TEST(LinkErrorLabels, TimeOutShowsNoConnectionOutsideFactoryModeAndRunsTheActiva
         EXPECT_EQ(h.C<qs::PageControl>("PageControl5")->activePage(),
                   factory ? h.C<QWidget>("TabSheet_Header") : h.C<QWidget>("TabSheet_NoComm"));
         // The activation ran again: outside factory mode the model tabs are hidden.
-        EXPECT_EQ(h.C<qs::PageControl>("PageControl4")->isTabVisible(h.C<QWidget>("TabSheet_5530")), factory);
+        EXPECT_EQ(h.C<qs::PageControl>("PageControl4")->isTabVisible(h.C<QWidget>("TabSheet_5530")),
+                  factory);
 
         h.tick();
-        EXPECT_EQ(h.C<qs::PageControl>("PageControl5")->activePage(), h.C<QWidget>("TabSheet_Header"));
+        EXPECT_EQ(h.C<qs::PageControl>("PageControl5")->activePage(),
+                  h.C<QWidget>("TabSheet_Header"));
     }
 }
 
@@ -105,7 +113,8 @@ TEST(LinkErrorLabels, OversizeAndUnknownCodesKeepThePreviousTexts)
     h.C<qs::SpeedButton>("SpeedButton_ReadSettings")->SetDown(true);
     h.tick();
     EXPECT_FALSE(h.C<QLabel>("Label_MBURxError2")->isHidden());
-    EXPECT_EQ(h.C<QLabel>("Label_MBURxError2")->text(), "Error");  // no earlier error: the design caption
+    EXPECT_EQ(h.C<QLabel>("Label_MBURxError2")->text(),
+              "Error");  // no earlier error: the design caption
     EXPECT_EQ(h.C<QLabel>("Label_MBURxError")->text(), "0");
     EXPECT_EQ(FontColorOf(h.C<QLabel>("Label_MBURxError")), clRed);
     EXPECT_EQ(h.C<QLabel>("Label_uSumDataByteFromRx")->text(), "16385");

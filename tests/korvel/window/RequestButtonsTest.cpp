@@ -33,7 +33,8 @@ TEST(RequestButtons, APairOnTwoPagesIsOneKeyAndTheReplyReleasesBoth)
 TEST(RequestButtons, AWriteAcknowledgementPressesBothReadButtons)
 {
     KorvelHarness h({"/VORKAL"});
-    h.w->CommandBindings().SetEncoder(Command::SettingsWrite, [](ByteWriter&) {});  // the settings record's place
+    h.w->CommandBindings().SetEncoder(Command::SettingsWrite,
+                                      [](ByteWriter&) {});  // the settings record's place
     h.w->OfferWrites();
     h.meter->setReplyData(109, {});
     h.meter->setReplyData(131, {});
@@ -58,7 +59,8 @@ TEST(RequestButtons, PressingASiblingWithdrawsItsKey)
     h.w->OfferWrites();
     h.meter->setReplyData(109, {});
     h.C<qs::SpeedButton>("SpeedButton_ReadSettings")->click();
-    h.C<qs::SpeedButton>("SpeedButton_WriteSettings")->click();  // the same group: the read comes up
+    h.C<qs::SpeedButton>("SpeedButton_WriteSettings")
+        ->click();  // the same group: the read comes up
     EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_ReadSettings")->IsDown());
     EXPECT_FALSE(h.w->Session().IsPending(KeySettingsRead));
     h.meter->clearLog();
@@ -78,7 +80,8 @@ TEST(RequestButtons, HigherPriorityGoesFirstAndAReleasedButtonIsNeverSent)
     h.C<qs::SpeedButton>("SpeedButton_ReadCalIn")->SetDown(true);
     h.meter->clearLog();
     h.tick();
-    h.C<qs::SpeedButton>("SpeedButton_ReadPWMCal")->click();  // the user withdraws it before its turn
+    h.C<qs::SpeedButton>("SpeedButton_ReadPWMCal")
+        ->click();  // the user withdraws it before its turn
     for (int i = 0; i < 3; ++i)
         h.tick();
     EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{110, 113, 129, 101}));
@@ -115,9 +118,11 @@ TEST(RequestButtons, WritesWithoutTheirRecordAreNotOffered)
     EXPECT_TRUE(h.C<qs::SpeedButton>("SpeedButton_WriteToDevice_QV5510")->isEnabled());
     EXPECT_TRUE(h.C<qs::SpeedButton>("SpeedButton_ReadDisplay")->isEnabled());
     EXPECT_TRUE(C<qs::SpeedButton>(h.forms->Form_QVAO, "SpeedButton_ReadFromDevice")->isEnabled());
-    for (ModuleDialog* d : std::initializer_list<ModuleDialog*>{h.forms->Form_QVAIN, h.forms->Form_QVAO, h.forms->Form_QVRO,
-                                                              h.forms->Form_QVSER, h.forms->Form_QVTMP, h.forms->Form_Password}) {
-        const char* write = d == h.forms->Form_Password ? "SpeedButton_WriteToDevice_Password" : "SpeedButton_WriteToDevice";
+    for (ModuleDialog* d : std::initializer_list<ModuleDialog*>{
+             h.forms->Form_QVAIN, h.forms->Form_QVAO, h.forms->Form_QVRO, h.forms->Form_QVSER,
+             h.forms->Form_QVTMP, h.forms->Form_Password}) {
+        const char* write = d == h.forms->Form_Password ? "SpeedButton_WriteToDevice_Password"
+                                                        : "SpeedButton_WriteToDevice";
         EXPECT_TRUE(C<qs::SpeedButton>(d, write)->isEnabled()) << d->objectName().toStdString();
     }
     // A write whose record is withdrawn is no longer offered, on both pages.

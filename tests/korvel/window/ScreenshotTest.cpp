@@ -54,8 +54,10 @@ TEST(Screenshot, MainWindowPages)
         // fast the machine renders them.
         h.w->findChild<QTimer*>("Timer_RxLED")->stop();
         bool first = true;
-        for (const Page& p : {Page{h.C("TabSheet1"), "factory-calibration.png"}, Page{h.C("TabSheet_Settings"), "factory-settings.png"},
-                              Page{h.C("TabSheet5"), "factory-limits.png"}, Page{h.C("TabSheet6"), "factory-tests.png"},
+        for (const Page& p : {Page{h.C("TabSheet1"), "factory-calibration.png"},
+                              Page{h.C("TabSheet_Settings"), "factory-settings.png"},
+                              Page{h.C("TabSheet5"), "factory-limits.png"},
+                              Page{h.C("TabSheet6"), "factory-tests.png"},
                               Page{h.C("TabSheet9"), "factory-monitor.png"}}) {
             h.C<qs::PageControl>("PageControl1")->setActivePage(p.page);
             if (!first)

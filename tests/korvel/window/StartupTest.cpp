@@ -16,17 +16,20 @@ TEST(Startup, FormsAreCreatedInOrder)
     QStringList names;
     for (QWidget* f : h.forms->creationOrder)
         names << f->objectName();
-    EXPECT_EQ(names, (QStringList{"Form1", "Form_Keszulekcsere", "Form_QVAIN", "Form_IncDec", "Form_QVAO",
-                                  "Form_QVRO", "Form_QVSER", "Form_Password", "Form_QVTMP"}));
+    EXPECT_EQ(names,
+              (QStringList{"Form1", "Form_Keszulekcsere", "Form_QVAIN", "Form_IncDec", "Form_QVAO",
+                           "Form_QVRO", "Form_QVSER", "Form_Password", "Form_QVTMP"}));
     EXPECT_EQ(h.w->size(), QSize(1321, 946));
     // Centred on the screen with its frame (the tests' offscreen screen has room for it): the
     // frame's top-left corner, 1337 x 984 outside.
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    EXPECT_EQ(h.w->pos(), QPoint(screen.left() + (screen.width() - 1337) / 2, screen.top() + (screen.height() - 984) / 2));
+    EXPECT_EQ(h.w->pos(), QPoint(screen.left() + (screen.width() - 1337) / 2,
+                                 screen.top() + (screen.height() - 984) / 2));
     h.w->show();  // the factory pages fit the window as it is
     KorvelHarness::pump();
     EXPECT_EQ(h.w->size(), QSize(1321, 946));
-    EXPECT_TRUE(h.w->Session().Clock().TickTimer()->interval() == 30 && h.w->Session().Clock().TimeOutTimer()->interval() == 200);
+    EXPECT_TRUE(h.w->Session().Clock().TickTimer()->interval() == 30 &&
+                h.w->Session().Clock().TimeOutTimer()->interval() == 200);
     EXPECT_FALSE(h.w->Session().Clock().TimeOutTimer()->isActive());
 }
 
@@ -35,7 +38,8 @@ TEST(Startup, TitleAndMonitorCaptionCarryTheProgramDateInTheLocale)
     QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
     {
         KorvelHarness h;
-        EXPECT_EQ(h.w->windowTitle(), QString("A Quorin 32 bites készülékcsalád beállító programja   v2020.08.27."));
+        EXPECT_EQ(h.w->windowTitle(),
+                  QString("A Quorin 32 bites készülékcsalád beállító programja   v2020.08.27."));
         EXPECT_EQ(h.C<QGroupBox>("GroupBox_MBU")->title(), "MBU3   v2020.08.27.");
     }
     QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));  // dd-MM-y
@@ -58,18 +62,17 @@ TEST(Startup, FactorySwitchIsAcceptedInAnyCaseAndPosition)
         int factory;
     };
     const Case cases[] = {
-        {{}, 0},
-        {{"/VORKAL"}, 1},
-        {{"x", "/vorKal"}, 1},
-        {{"/VORKALX"}, 0},
-        {{"/VORKA"}, 0},
-        {{"VORKAL"}, 0},
+        {{}, 0},           {{"/VORKAL"}, 1}, {{"x", "/vorKal"}, 1},
+        {{"/VORKALX"}, 0}, {{"/VORKA"}, 0},  {{"VORKAL"}, 0},
     };
     for (const Case& c : cases) {
         KorvelHarness h(c.args);
         EXPECT_EQ(h.w->State().FactoryMode, c.factory) << c.args.join(' ').toStdString();
-        EXPECT_EQ(h.C<qs::PageControl>("PageControl4")->isTabVisible(h.C<QWidget>("TabSheet_Quorin")), c.factory == 1);
-        EXPECT_EQ(h.C<qs::PageControl>("PageControl4")->isTabVisible(h.C<QWidget>("TabSheet_3310")), c.factory == 1);
+        EXPECT_EQ(
+            h.C<qs::PageControl>("PageControl4")->isTabVisible(h.C<QWidget>("TabSheet_Quorin")),
+            c.factory == 1);
+        EXPECT_EQ(h.C<qs::PageControl>("PageControl4")->isTabVisible(h.C<QWidget>("TabSheet_3310")),
+                  c.factory == 1);
     }
 }
 
@@ -108,7 +111,8 @@ TEST(UsbEvents, OtherDevicesAndMessagesAreIgnoredButEveryReportBeeps)
     KorvelHarness h;
     EXPECT_FALSE(h.w->Session().Hook().HandleMessage(0x0400, hid::Plugged, h.meter->handle()));
     EXPECT_FALSE(h.w->Session().Hook().HandleMessage(hid::kNotifyMessage, 5, h.meter->handle()));
-    EXPECT_TRUE(h.w->Session().Hook().HandleMessage(hid::kNotifyMessage, hid::Unplugged, 999));  // unknown device: handled, ignored
+    EXPECT_TRUE(h.w->Session().Hook().HandleMessage(hid::kNotifyMessage, hid::Unplugged,
+                                                    999));  // unknown device: handled, ignored
     EXPECT_EQ(h.w->Session().Online(), 1);
     const int beeps = h.w->Session().Hook().BeepCount();
     EXPECT_TRUE(h.w->Session().Hook().HandleMessage(hid::kNotifyMessage, hid::ReportReady, 999));
@@ -136,7 +140,8 @@ TEST(DeviceChange, FirstDeviceIsAdoptedSilentlyAndAReplacementRaisesTheNotice)
     EXPECT_EQ(h.w->Session().RequestedDeviceType, 5530);
     EXPECT_FALSE(notice->isVisible());
     h.tick();
-    EXPECT_EQ(h.meter->framesReceived().back()[0] | (h.meter->framesReceived().back()[1] << 8), 5530);
+    EXPECT_EQ(h.meter->framesReceived().back()[0] | (h.meter->framesReceived().back()[1] << 8),
+              5530);
 
     // Same meter unplugged and plugged again: nothing changes.
     h.meter->unplug();
@@ -199,8 +204,11 @@ TEST(Startup, FactoryModeAndTabsAreDecidedBeforeTheFirstShowWithoutAnyActivation
         // Never shown, so never activated: what the first show would present.
         ASSERT_FALSE(w->isVisible());
         EXPECT_EQ(w->State().FactoryMode, factory ? 1 : 0);
-        EXPECT_EQ(C<qs::PageControl>(w, "PageControl4")->isTabVisible(C<QWidget>(w, "TabSheet_Quorin")), factory);
+        EXPECT_EQ(
+            C<qs::PageControl>(w, "PageControl4")->isTabVisible(C<QWidget>(w, "TabSheet_Quorin")),
+            factory);
         EXPECT_EQ(C<qs::PageControl>(w, "PageControl4")->visibleTabCount(), factory ? 7 : 0);
-        EXPECT_EQ(C<qs::PageControl>(w, "PageControl4")->activePage(), factory ? C<QWidget>(w, "TabSheet_Quorin") : nullptr);
+        EXPECT_EQ(C<qs::PageControl>(w, "PageControl4")->activePage(),
+                  factory ? C<QWidget>(w, "TabSheet_Quorin") : nullptr);
     }
 }

@@ -31,17 +31,28 @@ TEST(MbuCommandTable, KeysInPriorityOrderChainsAndReleases)
         int releasedBy;          // the command whose reply releases the key
     };
     const Row rows[] = {
-        {Command::CalIn0mA, {102}, 102},          {Command::CalIn20mA, {103}, 103},
-        {Command::CalIn0V, {104}, 104},           {Command::CalIn10V, {105}, 105},
-        {Command::EraseFram, {106}, 106},         {Command::SettingsRead1, {107, 117, 120}, 120},
-        {Command::SettingsDefaults1, {108, 118, 121}, 121}, {Command::SettingsWrite1, {109, 119, 122}, 122},
-        {Command::InputCalRead, {110}, 110},      {Command::OptionsRead, {111}, 111},
-        {Command::OptionsWrite, {112}, 112},       {Command::Reset, {113}, 113},
-        {Command::CalPwmLow, {114}, 114},         {Command::CalPwmHigh, {115}, 115},
-        {Command::PwmCalRead, {116}, 116},        {Command::DisplayFirstRows, {123, 124}, 124},
-        {Command::CalPt0Ohm4W, {125}, 125},       {Command::CalPtXOhm4W, {126}, 126},
-        {Command::CalPt0Ohm3W, {127}, 127},       {Command::CalPtXOhm3W, {128}, 128},
-        {Command::PtCalRead, {129}, 129},         {Command::Pt1000Write, {130}, 130},
+        {Command::CalIn0mA, {102}, 102},
+        {Command::CalIn20mA, {103}, 103},
+        {Command::CalIn0V, {104}, 104},
+        {Command::CalIn10V, {105}, 105},
+        {Command::EraseFram, {106}, 106},
+        {Command::SettingsRead1, {107, 117, 120}, 120},
+        {Command::SettingsDefaults1, {108, 118, 121}, 121},
+        {Command::SettingsWrite1, {109, 119, 122}, 122},
+        {Command::InputCalRead, {110}, 110},
+        {Command::OptionsRead, {111}, 111},
+        {Command::OptionsWrite, {112}, 112},
+        {Command::Reset, {113}, 113},
+        {Command::CalPwmLow, {114}, 114},
+        {Command::CalPwmHigh, {115}, 115},
+        {Command::PwmCalRead, {116}, 116},
+        {Command::DisplayFirstRows, {123, 124}, 124},
+        {Command::CalPt0Ohm4W, {125}, 125},
+        {Command::CalPtXOhm4W, {126}, 126},
+        {Command::CalPt0Ohm3W, {127}, 127},
+        {Command::CalPtXOhm3W, {128}, 128},
+        {Command::PtCalRead, {129}, 129},
+        {Command::Pt1000Write, {130}, 130},
     };
     ASSERT_EQ(KeyPriorityOrder().size(), std::size(rows));
     for (std::size_t i = 0; i < std::size(rows); ++i) {
@@ -78,7 +89,8 @@ TEST(MbuCommandTable, ChainCommandsAndDeveloperPresets)
         if (IsChainCommand(static_cast<std::uint8_t>(code)))
             chained.push_back(code);
     EXPECT_EQ(chained, (std::vector<int>{107, 108, 109, 117, 118, 119, 120, 121, 122, 123, 124}));
-    EXPECT_EQ(std::vector<int>(kDeveloperPresets.begin(), kDeveloperPresets.end()), (std::vector<int>{7, 8, 13, 12, 1, 14, 2, 16, 17, 11, 18}));
+    EXPECT_EQ(std::vector<int>(kDeveloperPresets.begin(), kDeveloperPresets.end()),
+              (std::vector<int>{7, 8, 13, 12, 1, 14, 2, 16, 17, 11, 18}));
 }
 
 TEST(MbuScheduler, AChainedCommandFirstThenThePendingKeyThenThePoll)
@@ -90,5 +102,6 @@ TEST(MbuScheduler, AChainedCommandFirstThenThePendingKeyThenThePoll)
     pending.Set(Code(Command::OptionsWrite), true);
     EXPECT_EQ(NextCommand(0, pending, true), Command::OptionsWrite);
     EXPECT_EQ(NextCommand(Code(Command::SettingsWrite2), pending, true), Command::SettingsWrite2);
-    EXPECT_EQ(NextCommand(7, pending, true), Command::OptionsWrite) << "only a command of the table is chained";
+    EXPECT_EQ(NextCommand(7, pending, true), Command::OptionsWrite)
+        << "only a command of the table is chained";
 }

@@ -41,10 +41,11 @@ TEST(MbuFrame, PollRequestByteForByte)
     for (std::uint8_t b : {0x01, 0xD2, 0x04, 0x00})  // force on, voltage output, PWM 1234
         w.PutByte(b);
     SetTxCRC(f);
-    EXPECT_EQ(Hex(f),
-              "9A 15 18 1B 1F 1B 65 01 D2 04 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
-              "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
-              "00 00 00 00 48 F6");
+    EXPECT_EQ(
+        Hex(f),
+        "9A 15 18 1B 1F 1B 65 01 D2 04 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
+        "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
+        "00 00 00 00 48 F6");
     EXPECT_TRUE(CheckRxCRC(f));
 }
 
@@ -55,7 +56,8 @@ TEST(MbuFrame, HeaderOfAnyDeviceCommandAndWindow)
     BuildTxHeader(f, 4464, 44, 6752, 14880);
     EXPECT_EQ(Hex(f, 0, 7), "70 11 60 1A 20 3A 2C");
     EXPECT_EQ(FrameWord(f, off::VersionMax), 14880);
-    EXPECT_TRUE(std::all_of(f.begin() + kDataOffset, f.end(), [](std::uint8_t b) { return b == 0; }));
+    EXPECT_TRUE(
+        std::all_of(f.begin() + kDataOffset, f.end(), [](std::uint8_t b) { return b == 0; }));
 }
 
 TEST(MbuFrame, CrcMismatchAnywhereTurnsTheStatusIntoOne)
@@ -103,8 +105,8 @@ TEST(MbuFrame, ReaderYieldsZeroPastTheDataAndNeverReadsTheCrc)
     EXPECT_EQ(r.GetByte(), 1);
     std::vector<std::uint8_t> skip(52);
     r.GetBytes(skip);
-    EXPECT_EQ(r.GetWord(), 0x3736);   // bytes 54 and 55
-    EXPECT_EQ(r.GetWord(), 0);        // not the CRC's 0xBBAA
+    EXPECT_EQ(r.GetWord(), 0x3736);  // bytes 54 and 55
+    EXPECT_EQ(r.GetWord(), 0);       // not the CRC's 0xBBAA
     EXPECT_EQ(r.GetCardinal(), 0u);
     EXPECT_EQ(r.Position(), kDataSize);
 }

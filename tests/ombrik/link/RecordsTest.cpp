@@ -52,7 +52,8 @@ TEST(MbuStatusRequest, BuiltFromThePageAndItsCheckGuard)
         const char* hex;
         bool checkCurrent, checkVoltage;  // the check buttons after the build
     };
-    auto drive = [](bool force, bool current, bool checkCurrent, bool checkVoltage, std::uint16_t pwm) {
+    auto drive = [](bool force, bool current, bool checkCurrent, bool checkVoltage,
+                    std::uint16_t pwm) {
         MbuStatusRequestInputs in;
         in.pwmForceDown = force;
         in.currentOutputSelected = current;
@@ -72,13 +73,18 @@ TEST(MbuStatusRequest, BuiltFromThePageAndItsCheckGuard)
     };
     const Row rows[] = {
         {"nothing pressed", {}, "00 00 00 00", false, false},
-        {"force, voltage output, PWM 1234", drive(true, false, false, false, 1234), "01 D2 04 00", false, false},
-        {"current output, both checks", drive(false, true, true, true, 65535), "0E FF FF 00", true, true},
+        {"force, voltage output, PWM 1234", drive(true, false, false, false, 1234), "01 D2 04 00",
+         false, false},
+        {"current output, both checks", drive(false, true, true, true, 65535), "0E FF FF 00", true,
+         true},
         {"uncalibrated output releases the checks",
-         withBits(drive(false, false, true, true, 0), live_status::OutputNotCalibrated), "00 00 00 00", false, false},
-        {"other status bits do not", withBits(drive(false, false, true, false, 0), ~live_status::OutputNotCalibrated),
+         withBits(drive(false, false, true, true, 0), live_status::OutputNotCalibrated),
+         "00 00 00 00", false, false},
+        {"other status bits do not",
+         withBits(drive(false, false, true, false, 0), ~live_status::OutputNotCalibrated),
          "04 00 00 00", true, false},
-        {"first pressed test wins", withTests(false, true, false, true), "00 00 00 02", false, false},
+        {"first pressed test wins", withTests(false, true, false, true), "00 00 00 02", false,
+         false},
         {"pattern alone", withTests(false, false, false, true), "00 00 00 04", false, false},
     };
     for (const Row& row : rows) {
@@ -115,8 +121,9 @@ TEST(MbuStatusRecord, ThirtyOneBytesInFieldOrder)
     EXPECT_EQ(cut.uSPS, 0);
     EXPECT_FALSE(cut.bPt1000);
     // Any flag byte but 0 is Pt1000.
-    EXPECT_TRUE(DecodeShort<MbuStatusRecord>("00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
-                                             "00 00 00 00 00 00 07")
+    EXPECT_TRUE(DecodeShort<MbuStatusRecord>(
+                    "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
+                    "00 00 00 00 00 00 07")
                     .bPt1000);
 }
 
@@ -124,7 +131,8 @@ TEST(OptionsRecord, TwoModuleCodesAndTheSelectionToWrite)
 {
     ExpectBytes(OptionsRecord{mbu_input_module::QVTM, mbu_output_module::QVAO}, "02 01");
     EXPECT_EQ(DecodeShort<OptionsRecord>("02"), (OptionsRecord{2, 0}));
-    EXPECT_EQ(OptionsRecord::FromSelection(-1, 2), (OptionsRecord{0, 2})) << "no selection sends \"Nincs\"";
+    EXPECT_EQ(OptionsRecord::FromSelection(-1, 2), (OptionsRecord{0, 2}))
+        << "no selection sends \"Nincs\"";
     EXPECT_EQ(OptionsRecord::FromSelection(1, -1), (OptionsRecord{1, 0}));
 }
 

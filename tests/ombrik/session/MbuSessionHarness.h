@@ -17,25 +17,30 @@ struct MbuSessionHarness : MeterHarness {
     std::unique_ptr<ombrik::MbuSession> s;
 
     std::vector<std::uint8_t> statuses;  // every linkError, in order
-    std::vector<std::pair<ombrik::mbu::Command, std::vector<std::uint8_t>>> completed;  // with 8 data bytes
-    std::vector<bool> built;              // requestBuilt
+    std::vector<std::pair<ombrik::mbu::Command, std::vector<std::uint8_t>>>
+        completed;            // with 8 data bytes
+    std::vector<bool> built;  // requestBuilt
     int timeOuts = 0;
     // Called while a reply is applied (a test may end its chain here).
     std::function<void(ombrik::mbu::Command)> onCompleted;
 
-    MbuSessionHarness() : MeterHarness(Protocol::Mbu), s(std::make_unique<ombrik::MbuSession>(*usb, bindings))
+    MbuSessionHarness()
+        : MeterHarness(Protocol::Mbu), s(std::make_unique<ombrik::MbuSession>(*usb, bindings))
     {
         s->Clock().StopTicks();
         s->SecondTimer()->stop();
-        QObject::connect(s.get(), &ombrik::MbuSession::linkError, [this](std::uint8_t c) { statuses.push_back(c); });
-        QObject::connect(s.get(), &ombrik::MbuSession::commandCompleted, [this](ombrik::mbu::Command c, qs::ByteReader r) {
-            std::vector<std::uint8_t> bytes(8);
-            r.GetBytes(bytes);
-            completed.emplace_back(c, bytes);
-            if (onCompleted)
-                onCompleted(c);
-        });
-        QObject::connect(s.get(), &ombrik::MbuSession::requestBuilt, [this](bool full) { built.push_back(full); });
+        QObject::connect(s.get(), &ombrik::MbuSession::linkError,
+                         [this](std::uint8_t c) { statuses.push_back(c); });
+        QObject::connect(s.get(), &ombrik::MbuSession::commandCompleted,
+                         [this](ombrik::mbu::Command c, qs::ByteReader r) {
+                             std::vector<std::uint8_t> bytes(8);
+                             r.GetBytes(bytes);
+                             completed.emplace_back(c, bytes);
+                             if (onCompleted)
+                                 onCompleted(c);
+                         });
+        QObject::connect(s.get(), &ombrik::MbuSession::requestBuilt,
+                         [this](bool full) { built.push_back(full); });
         QObject::connect(s.get(), &ombrik::MbuSession::timedOut, [this] { ++timeOuts; });
         eventloop::Pump();  // plug and change events
     }

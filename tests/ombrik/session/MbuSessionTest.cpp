@@ -31,10 +31,11 @@ TEST(MbuLink, APollGoesOutInOneFrameAndItsReplyIsHandedOver)
     h.meter->status.iADRaw = 0x01020304;
     h.tick();
     ASSERT_EQ(h.meter->framesReceived().size(), 1u);
-    EXPECT_EQ(FrameHex(h.meter->framesReceived()[0]),
-              "9A 15 18 1B 1F 1B 65 01 D2 04 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
-              "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
-              "00 00 00 00 48 F6");
+    EXPECT_EQ(
+        FrameHex(h.meter->framesReceived()[0]),
+        "9A 15 18 1B 1F 1B 65 01 D2 04 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
+        "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
+        "00 00 00 00 48 F6");
     EXPECT_EQ(h.statuses, Codes{0});
     ASSERT_EQ(h.completed.size(), 1u);
     EXPECT_EQ(h.completed[0].first, Command::StatusPoll);
@@ -47,13 +48,15 @@ TEST(MbuLink, APollGoesOutInOneFrameAndItsReplyIsHandedOver)
 TEST(MbuLink, RequestsWithoutDataGoOutClearedAndLeaveTheBufferMark)
 {
     MbuSessionHarness h;
-    h.bindings.SetEncoder(Command::CalIn0mA, [](ByteWriter& w) { w.PutByte(9); });  // never asked for
+    h.bindings.SetEncoder(Command::CalIn0mA,
+                          [](ByteWriter& w) { w.PutByte(9); });  // never asked for
     h.s->TxFrame.fill(0xEE);
     h.press(Command::CalIn0mA);
     h.tick();
     const MBUFrame& f = h.meter->framesReceived().at(0);
     EXPECT_EQ(f[off::Command], 102);
-    EXPECT_TRUE(std::all_of(f.begin() + kDataOffset, f.begin() + kCrcOffset, [](std::uint8_t b) { return b == 0; }));
+    EXPECT_TRUE(std::all_of(f.begin() + kDataOffset, f.begin() + kCrcOffset,
+                            [](std::uint8_t b) { return b == 0; }));
     EXPECT_TRUE(h.built.empty());
 }
 
@@ -178,7 +181,8 @@ TEST(MbuLink, TheUnitsChecksGiveCodesTwoToFive)
 TEST(MbuLink, PressedButtonsGoInPriorityOrderThenThePoll)
 {
     MbuSessionHarness h;
-    for (RequestKey k : {Command::Pt1000Write, Command::PtCalRead, Command::CalPwmHigh, Command::Reset, Command::OptionsRead, Command::InputCalRead,
+    for (RequestKey k : {Command::Pt1000Write, Command::PtCalRead, Command::CalPwmHigh,
+                         Command::Reset, Command::OptionsRead, Command::InputCalRead,
                          Command::EraseFram, Command::CalIn10V, Command::CalIn0mA})
         h.press(k);
     for (int i = 0; i < 10; ++i)
@@ -324,7 +328,8 @@ TEST(MbuLink, HandMadeChainCommandsStartNothing)
     MbuSessionHarness h;
     for (std::uint8_t c : {107, 109})
         h.meter->setReplyData(c, {1, 2, 3});
-    for (const Command code : {Command::SettingsRead1, Command::SettingsWrite1, Command::DisplayFirstRows}) {
+    for (const Command code :
+         {Command::SettingsRead1, Command::SettingsWrite1, Command::DisplayFirstRows}) {
         SCOPED_TRACE(int(code));
         h.clear();
         BuildTxHeader(h.s->TxFrame, Code(code));

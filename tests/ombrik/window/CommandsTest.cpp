@@ -54,12 +54,12 @@ namespace {
 
 struct PollDisplay {
     const char* name;
-    std::uint8_t kind;       // the options reply's input module
+    std::uint8_t kind;  // the options reply's input module
     std::uint8_t inputType;
     bool pt1000;
     float physical;
     std::uint8_t decimals;
-    const char* inputText;   // Label_uInputType
+    const char* inputText;     // Label_uInputType
     const char* physicalText;  // with "," as separator
     const char* shownText;
 };
@@ -74,7 +74,8 @@ TEST_P(PollDisplayInLocale, TheInputKindDecidesTextsUnitAndFormat)
     LocaleScope scope(hungarian ? HungarianLocale() : QLocale::c());
     const PollDisplay rows[] = {
         {"no options read yet", 0, 2, false, 12.3456f, 2, "", "12,3456001281738 ", "-01235"},
-        {"analogue input, voltage", 1, 2, false, 12.3456f, 2, "Feszültség: 0 - 10 V", "12,3456001281738 V", "-012,35"},
+        {"analogue input, voltage", 1, 2, false, 12.3456f, 2, "Feszültség: 0 - 10 V",
+         "12,3456001281738 V", "-012,35"},
         {"analogue input, current", 1, 0, false, 4.5f, 1, "Áram: 4 - 20 mA", "4,5 mA", "-0123,5"},
         {"analogue input, unknown type", 1, 7, false, 4.5f, 3, "", "4,5 ", "-01,235"},
         {"Pt100", 2, 0, false, 123.4567f, 5, "Pt100 mérőérzékelő", "123,457 ohm", "-01235"},
@@ -138,9 +139,10 @@ TEST(OmbrikCommands, CalibrationOptionEraseResetAndPtCommandsWithTheirLabels)
         QStringList texts;
     };
     const Row rows[] = {
-        {h.button("SpeedButton_ReadCalIn"), 110,
-         {h.label("Label_RAM1_iCalLow1"), h.label("Label_RAM1_iCalHigh1"), h.label("Label_RAM1_iCalLow2"),
-          h.label("Label_RAM1_iCalHigh2")},
+        {h.button("SpeedButton_ReadCalIn"),
+         110,
+         {h.label("Label_RAM1_iCalLow1"), h.label("Label_RAM1_iCalHigh1"),
+          h.label("Label_RAM1_iCalLow2"), h.label("Label_RAM1_iCalHigh2")},
          {"-5", "20 000", "300", "4 000 000"}},
         {h.button("SpeedButton_Cal0mA"), 102, {h.label("Label_RAM1_iCalLow1")}, {"1 234 567"}},
         {h.button("SpeedButton_Cal20mA"), 103, {h.label("Label_RAM1_iCalHigh1")}, {"1 234 567"}},
@@ -150,8 +152,10 @@ TEST(OmbrikCommands, CalibrationOptionEraseResetAndPtCommandsWithTheirLabels)
         {h.button("SpeedButton_iCalPtXohm4W"), 126, {h.label("Label_iCalPtXohm4W")}, {"1 234 567"}},
         {h.button("SpeedButton_iCalPt0ohm3W"), 127, {h.label("Label_iCalPt0ohm3W")}, {"1 234 567"}},
         {h.button("SpeedButton_iCalPtXohm3W"), 128, {h.label("Label_iCalPtXohm3W")}, {"1 234 567"}},
-        {h.button("SpeedButton_ReadCalPt"), 129,
-         {h.label("Label_iCalPt0ohm4W"), h.label("Label_iCalPtXohm4W"), h.label("Label_iCalPt0ohm3W"), h.label("Label_iCalPtXohm3W")},
+        {h.button("SpeedButton_ReadCalPt"),
+         129,
+         {h.label("Label_iCalPt0ohm4W"), h.label("Label_iCalPtXohm4W"),
+          h.label("Label_iCalPt0ohm3W"), h.label("Label_iCalPtXohm3W")},
          {"1 234 567", "1 234 567", "1 234 567", "1 234 567"}},  // the points just taken
         {h.button("SpeedButton_EraseFRAM1"), 106, {}, {}},
         {h.button("SpeedButton_Reset"), 113, {}, {}},
@@ -167,11 +171,13 @@ TEST(OmbrikCommands, CalibrationOptionEraseResetAndPtCommandsWithTheirLabels)
         for (std::size_t i = 0; i < row.labels.size(); ++i)
             EXPECT_EQ(row.labels[i]->text(), row.texts[static_cast<int>(i)]);
     }
-    EXPECT_TRUE(h.find<QCheckBox>("CheckBox_bPt1000")->isChecked()) << "129 shows the last poll's Pt1000 flag";
+    EXPECT_TRUE(h.find<QCheckBox>("CheckBox_bPt1000")->isChecked())
+        << "129 shows the last poll's Pt1000 flag";
     EXPECT_EQ(h.meter->mbu.framErasures, 1);
     EXPECT_EQ(h.meter->mbu.resets, 1);
     EXPECT_EQ(h.find<qs::RadioGroup>("RadioGroup_InputModul")->ItemIndex(), 1);
-    EXPECT_EQ(h.find<qs::RadioGroup>("RadioGroup_OutputModul")->ItemIndex(), 2) << "a code past the list selects the last item";
+    EXPECT_EQ(h.find<qs::RadioGroup>("RadioGroup_OutputModul")->ItemIndex(), 2)
+        << "a code past the list selects the last item";
 }
 
 TEST(OmbrikCommands, WritesSendTheControlsAndReadNothingBack)
@@ -212,7 +218,8 @@ TEST(OmbrikCommands, OutputPointsGoWhereTheOutputTypeIsWhenTheReplyArrives)
     ASSERT_TRUE(eventloop::WaitFor([&] { return !h.session().Busy(); }));
     EXPECT_EQ(h.label("Label_PWM10V")->text(), "40 000");
     EXPECT_EQ(h.label("Label_PWM20mA")->text(), "?");
-    EXPECT_EQ(h.meter->mbu.output.points[output_cal::PWM20mA], 40000) << "the unit took it as 20 mA";
+    EXPECT_EQ(h.meter->mbu.output.points[output_cal::PWM20mA], 40000)
+        << "the unit took it as 20 mA";
 
     h.meter->latencyMs = 0;
     h.meter->mbu.output.points = {1, 2, 3, 65535};
@@ -227,8 +234,9 @@ TEST(OmbrikCommands, OutputPointsGoWhereTheOutputTypeIsWhenTheReplyArrives)
 TEST(OmbrikCommands, SeveralPressedButtonsGoInPriorityOrder)
 {
     OmbrikHarness h;
-    for (SpeedButton* b : {h.button("SpeedButton_bPt1000"), h.button("SpeedButton_ReadPWMCal"), h.button("SpeedButton_Reset"),
-                           h.button("SpeedButton_OptionRead"), h.button("SpeedButton_Cal10V"), h.button("SpeedButton_TestFrame")})
+    for (SpeedButton* b : {h.button("SpeedButton_bPt1000"), h.button("SpeedButton_ReadPWMCal"),
+                           h.button("SpeedButton_Reset"), h.button("SpeedButton_OptionRead"),
+                           h.button("SpeedButton_Cal10V"), h.button("SpeedButton_TestFrame")})
         b->click();
     h.tick(6);
     EXPECT_EQ(h.sent(), (Codes{105, 111, 113, 116, 130, 101}));

@@ -24,9 +24,10 @@ struct OmbrikDeveloper : ::testing::Test {
     // The edits of a request to the unit: its type and a window around its firmware date.
     void Address(const char* command, const char* data)
     {
-        const std::pair<QLineEdit*, const char*> edits[] = {{h.edit("Edit1"), "5530"}, {h.edit("Edit2"), "2018"}, {h.edit("Edit3"), "8"},
-                                                            {h.edit("Edit4"), "24"},   {h.edit("Edit5"), "2018"}, {h.edit("Edit6"), "8"},
-                                                            {h.edit("Edit7"), "31"},   {h.edit("Edit8"), command}};
+        const std::pair<QLineEdit*, const char*> edits[] = {
+            {h.edit("Edit1"), "5530"}, {h.edit("Edit2"), "2018"}, {h.edit("Edit3"), "8"},
+            {h.edit("Edit4"), "24"},   {h.edit("Edit5"), "2018"}, {h.edit("Edit6"), "8"},
+            {h.edit("Edit7"), "31"},   {h.edit("Edit8"), command}};
         for (const auto& [edit, text] : edits)
             edit->setText(QString::fromLatin1(text));
         h.edit("Edit_InputText")->setText(QString::fromLatin1(data));
@@ -43,7 +44,8 @@ struct OmbrikDeveloper : ::testing::Test {
 
 TEST_F(OmbrikDeveloper, EveryChangeOfTheDataTextIsParsedIntoTheFrameAndTheTxMonitor)
 {
-    EXPECT_EQ(h.label("Label_InputSequence")->text(), "Adat bájtok száma = 0") << "parsed when the settings file was loaded";
+    EXPECT_EQ(h.label("Label_InputSequence")->text(), "Adat bájtok száma = 0")
+        << "parsed when the settings file was loaded";
     std::string numbers;
     for (int i = 1; i <= 56; ++i)
         numbers += std::to_string(i) + ";";
@@ -63,7 +65,8 @@ TEST_F(OmbrikDeveloper, EveryChangeOfTheDataTextIsParsedIntoTheFrameAndTheTxMoni
         h.edit("Edit_InputText")->setText(QString::fromStdString(row.text));
         EXPECT_EQ(h.label("Label_InputSequence")->text(), QString::fromUtf8(row.label));
         EXPECT_EQ(BackgroundColorOf(h.edit("Edit_InputText")), row.colour);
-        EXPECT_TRUE(h.find<qs::MemoText>("Memo_MBUTx")->Text().startsWith(row.dump)) << h.find<qs::MemoText>("Memo_MBUTx")->Text().toStdString();
+        EXPECT_TRUE(h.find<qs::MemoText>("Memo_MBUTx")->Text().startsWith(row.dump))
+            << h.find<qs::MemoText>("Memo_MBUTx")->Text().toStdString();
     }
     EXPECT_EQ(h.session().TxFrame[61], 0) << "the 56th number is never put";
 }
@@ -157,7 +160,8 @@ TEST_F(OmbrikDeveloper, DatesWithoutASixteenBitCodeGiveToday)
         h.edit("Edit3")->setText(row.month);
         h.edit("Edit4")->setText(row.day);
         Send();
-        EXPECT_EQ(mbu::FrameWord(h.session().TxFrame, mbu::off::VersionMin), row.code < 0 ? today : row.code);
+        EXPECT_EQ(mbu::FrameWord(h.session().TxFrame, mbu::off::VersionMin),
+                  row.code < 0 ? today : row.code);
         EXPECT_EQ(h.edit("Edit2")->text(), row.year) << "the edits keep what was typed";
     }
 }
@@ -180,7 +184,8 @@ TEST_F(OmbrikDeveloper, HandMadeChainCommandsStartNothing)
         EXPECT_EQ(h.sent(), (Codes{static_cast<std::uint8_t>(std::stoi(code)), 101}));
     }
     EXPECT_EQ(h.edit("Edit_DisplayTagname")->text(), "123456789012345678901");
-    EXPECT_EQ(h.settings->writes.size(), 1u) << "the unit took the hand-made part 1; no part 2 or 3 followed";
+    EXPECT_EQ(h.settings->writes.size(), 1u)
+        << "the unit took the hand-made part 1; no part 2 or 3 followed";
     EXPECT_EQ(h.label("Image_OLEDNormalSize")->pixmap().toImage(), before);
 
     h.meter->clearLog();

@@ -25,7 +25,8 @@ struct OmbrikDisplay : ::testing::Test {
         for (int y = 0; y < DisplayImage::kHeight; ++y)
             for (int x = 0; x < DisplayImage::kWidth; ++x)
                 if (small.pixel(x, y) == DisplayPainter::kBlack)
-                    image.bytes[16 * static_cast<std::size_t>(y) + static_cast<std::size_t>(x / 8)] |= 0x80 >> (x % 8);
+                    image.bytes[16 * static_cast<std::size_t>(y) +
+                                static_cast<std::size_t>(x / 8)] |= 0x80 >> (x % 8);
         return image;
     }
     int LargeBlocksOff(const DisplayImage& image) const
@@ -34,7 +35,8 @@ struct OmbrikDisplay : ::testing::Test {
         int off = 0;
         for (int Y = 1; Y < large.height(); ++Y)
             for (int X = 1; X < large.width(); ++X)
-                off += (large.pixel(X, Y) == DisplayPainter::kBlack) != image.Pixel((X - 1) / 4, (Y - 1) / 4);
+                off += (large.pixel(X, Y) == DisplayPainter::kBlack) !=
+                       image.Pixel((X - 1) / 4, (Y - 1) / 4);
         return off;
     }
     std::vector<std::uint8_t> RowsAsked(int from, int to)
@@ -86,7 +88,7 @@ TEST_F(OmbrikDisplay, ATimeOutMidWayRestartsAtRowZeroAndKeepsWhatWasPainted)
     h.button("SpeedButton_ReadDisplay")->click();
     h.tick(15);  // rows 0 .. 29
     h.meter->dropNextReplies();
-    h.tick();    // the 124 for row 30 times out
+    h.tick();  // the 124 for row 30 times out
     EXPECT_EQ(h.session().ChainedCommand, 0);
     EXPECT_TRUE(h.button("SpeedButton_ReadDisplay")->IsDown());
     EXPECT_TRUE(Small().Pixel(127, 29));
@@ -129,7 +131,8 @@ TEST(OmbrikDisplayRows, RowBytesPastTheDisplayChangeNothing)
         for (int y = 0; y < 64; ++y)
             for (int x = 0; x < 128; ++x)
                 black += small.pixel(x, y) == DisplayPainter::kBlack;
-        EXPECT_EQ(black, 128 * (answered == 63 ? 3 : 2)) << "rows 0 and 1 from 123, row 63 only when named";
+        EXPECT_EQ(black, 128 * (answered == 63 ? 3 : 2))
+            << "rows 0 and 1 from 123, row 63 only when named";
         EXPECT_EQ(h.label("Image_OLED")->pixmap().size(), QSize(512, 256));
     }
 }

@@ -17,8 +17,8 @@ using controlbounds::GlobalRect;
 namespace {
 std::string Text(const QRect& r)
 {
-    return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) + "x" +
-           std::to_string(r.height());
+    return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) +
+           "x" + std::to_string(r.height());
 }
 }  // namespace
 

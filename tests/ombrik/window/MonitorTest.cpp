@@ -47,7 +47,8 @@ TEST(OmbrikMonitor, TheFirstPollAndItsReplyWithEveryLabelAndBothDumps)
     EXPECT_EQ(h.label("Label_MBURxCounter")->text(), "0");
     EXPECT_EQ(h.label("Label_MBURxError")->text(), "0");
     EXPECT_EQ(BackgroundColorOf(h.label("Label_MBURxError")), clBtnFace);
-    EXPECT_EQ(h.find<qs::MemoText>("Memo_MBURx")->Text(), "56 34 12 00 " + Zeros(24) + " 34 12 00 " + Zeros(24));
+    EXPECT_EQ(h.find<qs::MemoText>("Memo_MBURx")->Text(),
+              "56 34 12 00 " + Zeros(24) + " 34 12 00 " + Zeros(24));
     EXPECT_EQ(h.find<qs::Shape>("Shape_MBUCom")->brushColor(), 0x4080FFu) << "orange for a poll";
     EXPECT_TRUE(h.w->findChild<QTimer*>("Timer_RxLED")->isActive());
     EXPECT_EQ(h.w->findChild<QTimer*>("Timer_RxLED")->interval(), 100);
@@ -57,7 +58,8 @@ TEST(OmbrikMonitor, TheFirstPollAndItsReplyWithEveryLabelAndBothDumps)
 
     h.button("SpeedButton_ReadCalPt")->click();
     h.tick();
-    EXPECT_EQ(h.find<qs::Shape>("Shape_MBUCom")->brushColor(), clLime) << "lime for any other reply";
+    EXPECT_EQ(h.find<qs::Shape>("Shape_MBUCom")->brushColor(), clLime)
+        << "lime for any other reply";
     EXPECT_EQ(h.label("Label_MBURxCounter")->text(), "1");
 }
 
@@ -87,7 +89,8 @@ TEST(OmbrikMonitor, ADroppedReplyTimesOutAndIsSentAgain)
     ASSERT_TRUE(eventloop::WaitFor([&] { return !h.session().Busy(); }));
     EXPECT_EQ(h.label("Label_MBURxError")->text(), "6: Time out.");
     EXPECT_EQ(FontColorOf(h.label("Label_MBURxError")), clRed);
-    for (QLabel* l : {h.label("Label_MBURxDevice"), h.label("Label_MBURxVer"), h.label("Label_MBURxCounter")})
+    for (QLabel* l :
+         {h.label("Label_MBURxDevice"), h.label("Label_MBURxVer"), h.label("Label_MBURxCounter")})
         EXPECT_EQ(l->text(), "?");
     EXPECT_TRUE(h.find<qs::MemoText>("Memo_MBURx")->Text().isEmpty());
     EXPECT_TRUE(h.button("SpeedButton_ReadPWMCal")->IsDown());
@@ -107,14 +110,16 @@ TEST(OmbrikMonitor, ABadCrcShowsOneThenTheTimeOutAndNothingIsParsed)
     h.button("SpeedButton_ReadCalIn")->click();
     h.meter->corruptNextReplies();
     h.session().Tick();
-    ASSERT_TRUE(eventloop::WaitFor([&] { return h.label("Label_MBURxError")->text() == "1: CRC."; }));
+    ASSERT_TRUE(
+        eventloop::WaitFor([&] { return h.label("Label_MBURxError")->text() == "1: CRC."; }));
     EXPECT_EQ(h.label("Label_MBURxCounter")->text(), "?");
     EXPECT_TRUE(h.session().Busy());
     ASSERT_TRUE(eventloop::WaitFor([&] { return !h.session().Busy(); }));
     EXPECT_EQ(h.label("Label_MBURxError")->text(), "6: Time out.");
     EXPECT_EQ(h.label("Label_RAM1_iCalLow1")->text(), "?");
     EXPECT_TRUE(h.button("SpeedButton_ReadCalIn")->IsDown());
-    EXPECT_EQ(h.find<qs::Shape>("Shape_MBUCom")->brushColor(), clBtnFace) << "no reply lamp for a bad frame";
+    EXPECT_EQ(h.find<qs::Shape>("Shape_MBUCom")->brushColor(), clBtnFace)
+        << "no reply lamp for a bad frame";
 }
 
 TEST(OmbrikMonitor, UnitStatusesShowTheirTextsAndHighlightsAndTheRequestRepeats)
@@ -144,9 +149,11 @@ TEST(OmbrikMonitor, UnitStatusesShowTheirTextsAndHighlightsAndTheRequestRepeats)
         EXPECT_EQ(FontColorOf(h.label("Label_MBURxError")), clRed);
         for (QLabel* l : {h.label("Label_MBUTxDevice"), h.label("Label_MBURxDevice")})
             EXPECT_EQ(FontColorOf(l), row.device ? clRed : clWindowText);
-        for (QLabel* l : {h.label("Label_MBUTxVerL"), h.label("Label_MBUTxVerH"), h.label("Label_MBURxVer")})
+        for (QLabel* l :
+             {h.label("Label_MBUTxVerL"), h.label("Label_MBUTxVerH"), h.label("Label_MBURxVer")})
             EXPECT_EQ(FontColorOf(l), row.version ? clRed : clWindowText);
-        EXPECT_EQ(BackgroundColorOf(h.label("Label_MBUTxCommand")), row.command ? clWhite : clBtnFace);
+        EXPECT_EQ(BackgroundColorOf(h.label("Label_MBUTxCommand")),
+                  row.command ? clWhite : clBtnFace);
         EXPECT_EQ(h.label("Label_MBURxDevice")->text(), "5530") << "the reply's header is shown";
         EXPECT_FALSE(h.session().Busy());
         EXPECT_TRUE(h.button("SpeedButton_Reset")->IsDown());
@@ -165,7 +172,8 @@ TEST(OmbrikMonitor, StatusSixFromTheUnitIsEndedByTheTimeOut)
     OmbrikHarness h;
     h.meter->failNextReplies(6);
     h.session().Tick();
-    ASSERT_TRUE(eventloop::WaitFor([&] { return h.label("Label_MBURxError")->text() == "6: Time out."; }));
+    ASSERT_TRUE(
+        eventloop::WaitFor([&] { return h.label("Label_MBURxError")->text() == "6: Time out."; }));
     EXPECT_TRUE(h.session().Busy());
     EXPECT_TRUE(h.session().Clock().TimeOutArmed());
     ASSERT_TRUE(eventloop::WaitFor([&] { return !h.session().Busy(); }));
@@ -187,7 +195,8 @@ TEST(OmbrikMonitor, TheFiftySixthDataByteShowsTheBufferFullUntilABytFits)
     EXPECT_EQ(h.find<qs::MemoText>("Memo_MBUTx")->Text().count("A5"), 55);
     h.button("SpeedButton_Cal0V")->click();
     h.tick();
-    EXPECT_FALSE(h.label("Label_TXBufferIsFull")->isHidden()) << "a request without data leaves the mark";
+    EXPECT_FALSE(h.label("Label_TXBufferIsFull")->isHidden())
+        << "a request without data leaves the mark";
     h.w->Bindings() = bound;
     h.tick();
     EXPECT_TRUE(h.label("Label_TXBufferIsFull")->isHidden());

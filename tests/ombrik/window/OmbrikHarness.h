@@ -45,7 +45,8 @@ struct OmbrikHarness : MeterHarness {
         : MeterHarness(Protocol::Mbu)
     {
         settings = std::make_unique<SettingsStore>(*meter);
-        w = std::make_unique<ombrik::OmbrikWindow>(*usb, iniPath.isEmpty() ? dir.filePath("ombrik.ini") : iniPath);
+        w = std::make_unique<ombrik::OmbrikWindow>(
+            *usb, iniPath.isEmpty() ? dir.filePath("ombrik.ini") : iniPath);
         w->SetBeep([this] { ++beeps; });
         if (!fittedToScreen)
             w->resize(w->DesignSize());
@@ -91,7 +92,8 @@ struct OmbrikHarness : MeterHarness {
     void enter(const char* caption)
     {
         w->show();
-        ASSERT_TRUE(ClickPageTab(find<qs::PageControl>("PageControl1"), QString::fromUtf8(caption))) << caption;
+        ASSERT_TRUE(ClickPageTab(find<qs::PageControl>("PageControl1"), QString::fromUtf8(caption)))
+            << caption;
     }
     std::vector<std::uint8_t> sent() const
     {

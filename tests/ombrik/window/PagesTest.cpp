@@ -20,7 +20,8 @@ using Codes = std::vector<std::uint8_t>;
 TEST(OmbrikPages, EnteringAPageReadsItAndWithdrawsWhatItsReadsExclude)
 {
     OmbrikHarness h;
-    for (SpeedButton* b : {h.button("SpeedButton_Cal0mA"), h.button("SpeedButton_bPt1000"), h.button("SpeedButton_CheckCurrent")})
+    for (SpeedButton* b : {h.button("SpeedButton_Cal0mA"), h.button("SpeedButton_bPt1000"),
+                           h.button("SpeedButton_CheckCurrent")})
         b->SetDown(true);
     h.enter("Quorin beállítások");
     h.tick(5);
@@ -59,16 +60,23 @@ TEST(OmbrikPages, ButtonsOfOneGroupExcludeEachOtherAndGroupsAreIndependent)
     OmbrikHarness h;
     const std::vector<std::vector<SpeedButton*>> groups = {
         {h.button("SpeedButton_OptionRead"), h.button("SpeedButton_OptionWrite")},
-        {h.button("SpeedButton_ReadPWMCal"), h.button("SpeedButton_CheckCurrent"), h.button("SpeedButton_CheckVoltage")},
+        {h.button("SpeedButton_ReadPWMCal"), h.button("SpeedButton_CheckCurrent"),
+         h.button("SpeedButton_CheckVoltage")},
         {h.button("SpeedButton_CalPWML"), h.button("SpeedButton_CalPWMH")},
-        {h.button("SpeedButton_Cal0mA"), h.button("SpeedButton_Cal20mA"), h.button("SpeedButton_Cal0V"), h.button("SpeedButton_Cal10V"), h.button("SpeedButton_ReadCalIn")},
-        {h.button("SpeedButton_iCalPt0ohm4W"), h.button("SpeedButton_iCalPtXohm4W"), h.button("SpeedButton_iCalPt0ohm3W"), h.button("SpeedButton_iCalPtXohm3W"),
+        {h.button("SpeedButton_Cal0mA"), h.button("SpeedButton_Cal20mA"),
+         h.button("SpeedButton_Cal0V"), h.button("SpeedButton_Cal10V"),
+         h.button("SpeedButton_ReadCalIn")},
+        {h.button("SpeedButton_iCalPt0ohm4W"), h.button("SpeedButton_iCalPtXohm4W"),
+         h.button("SpeedButton_iCalPt0ohm3W"), h.button("SpeedButton_iCalPtXohm3W"),
          h.button("SpeedButton_ReadCalPt"), h.button("SpeedButton_bPt1000")},
-        {h.button("SpeedButton_ReadSettings"), h.button("SpeedButton_ReadDefaultSettings"), h.button("SpeedButton_WriteSettings")},
-        {h.button("SpeedButton_ReadSettings2"), h.button("SpeedButton_ReadDefaultSettings2"), h.button("SpeedButton_WriteSettings2")},
+        {h.button("SpeedButton_ReadSettings"), h.button("SpeedButton_ReadDefaultSettings"),
+         h.button("SpeedButton_WriteSettings")},
+        {h.button("SpeedButton_ReadSettings2"), h.button("SpeedButton_ReadDefaultSettings2"),
+         h.button("SpeedButton_WriteSettings2")},
         {h.button("SpeedButton_EraseFRAM1"), h.button("SpeedButton_Reset")},
         {h.button("SpeedButton_ReadDisplay")},
-        {h.button("SpeedButton_TestASCII5x7"), h.button("SpeedButton_TestWhite"), h.button("SpeedButton_TestFrame"), h.button("SpeedButton_TestPattern")},
+        {h.button("SpeedButton_TestASCII5x7"), h.button("SpeedButton_TestWhite"),
+         h.button("SpeedButton_TestFrame"), h.button("SpeedButton_TestPattern")},
         {h.button("SpeedButton_PWMForce")},
     };
     std::size_t buttons = 0;
@@ -82,7 +90,8 @@ TEST(OmbrikPages, ButtonsOfOneGroupExcludeEachOtherAndGroupsAreIndependent)
     }
     for (const auto& group : groups)
         EXPECT_TRUE(group.back()->IsDown()) << group.back()->objectName().toStdString();
-    EXPECT_EQ(buttons, static_cast<std::size_t>(h.w->findChildren<SpeedButton*>().size())) << "every button listed";
+    EXPECT_EQ(buttons, static_cast<std::size_t>(h.w->findChildren<SpeedButton*>().size()))
+        << "every button listed";
     // The direct drive is a toggle of its own.
     h.button("SpeedButton_PWMForce")->click();
     EXPECT_FALSE(h.button("SpeedButton_PWMForce")->IsDown());
@@ -102,13 +111,26 @@ TEST(OmbrikPages, PwmStepsAndStripClicksGoOutInTheNextPoll)
         const char* label;
     };
     qs::ClickStrip* shape1 = h.find<qs::ClickStrip>("Shape1");
-    auto strip = [&](int x) { return [shape1, x] { QTest::mousePress(shape1, Qt::LeftButton, {}, QPoint(x, 5)); }; };
+    auto strip = [&](int x) {
+        return [shape1, x] { QTest::mousePress(shape1, Qt::LeftButton, {}, QPoint(x, 5)); };
+    };
     const Row rows[] = {
         {"-- below 20", 10, [&] { h.find<QPushButton>("Button_PWMMm")->click(); }, 0, "0"},
-        {"+ at the top", 65534, [&] { h.find<QPushButton>("Button_PWMP")->click(), h.find<QPushButton>("Button_PWMP")->click(); }, 65535, "65 535"},
-        {"++++ from 60535", 60535, [&] { h.find<QPushButton>("Button_PWMPppp")->click(); }, 65535, "65 535"},
-        {"+++ --- -", 1000, [&] { h.find<QPushButton>("Button_PWMPpp")->click(), h.find<QPushButton>("Button_PWMMmm")->click(), h.find<QPushButton>("Button_PWMM")->click(); }, 999,
-         "999"},
+        {"+ at the top", 65534,
+         [&] {
+             h.find<QPushButton>("Button_PWMP")->click(),
+                 h.find<QPushButton>("Button_PWMP")->click();
+         },
+         65535, "65 535"},
+        {"++++ from 60535", 60535, [&] { h.find<QPushButton>("Button_PWMPppp")->click(); }, 65535,
+         "65 535"},
+        {"+++ --- -", 1000,
+         [&] {
+             h.find<QPushButton>("Button_PWMPpp")->click(),
+                 h.find<QPushButton>("Button_PWMMmm")->click(),
+                 h.find<QPushButton>("Button_PWMM")->click();
+         },
+         999, "999"},
         {"strip at 0", 1234, strip(0), 0, "0"},
         {"strip at 164", 0, strip(164), 32668, "32 668"},
         {"strip at its last pixel", 0, strip(328), 65336, "65 336"},
@@ -122,7 +144,9 @@ TEST(OmbrikPages, PwmStepsAndStripClicksGoOutInTheNextPoll)
         EXPECT_DOUBLE_EQ(h.find<qs::TMBarGraph>("MBarGraph_PWM")->MBGValue(), row.to / 65535.0);
         h.tick();
         EXPECT_EQ(h.sent().back(), 101);
-        EXPECT_EQ(Hex(h.lastData(3)), Hex(std::vector<std::uint8_t>{0x02, std::uint8_t(row.to & 0xFF), std::uint8_t(row.to >> 8)}))
+        EXPECT_EQ(Hex(h.lastData(3)),
+                  Hex(std::vector<std::uint8_t>{0x02, std::uint8_t(row.to & 0xFF),
+                                                std::uint8_t(row.to >> 8)}))
             << "only the poll carries the value";
     }
 }
@@ -140,12 +164,14 @@ TEST(OmbrikPages, DirectDriveShowsTheCaptionsOfTheOutputTypeAndItsReleaseDropsCa
         const char* poll;
     };
     const Step steps[] = {
-        {"direct drive", [&] { h.button("SpeedButton_PWMForce")->click(); }, "Kalibrálás 4 mA", "Kalibrálás 20 mA", "03 D2 04 00"},
-        {"voltage", [&] { h.find<qs::RadioGroup>("RadioGroup_KimenetTipusa")->item(1)->click(); }, "Kalibrálás 2 V", "Kalibrálás 10 V",
-         "01 D2 04 00"},
-        {"check 5 V", [&] { h.button("SpeedButton_CheckVoltage")->click(); }, "Kalibrálás 2 V", "Kalibrálás 10 V", "09 D2 04 00"},
-        {"current", [&] { h.find<qs::RadioGroup>("RadioGroup_KimenetTipusa")->item(0)->click(); }, "Kalibrálás 4 mA", "Kalibrálás 20 mA",
-         "0B D2 04 00"},
+        {"direct drive", [&] { h.button("SpeedButton_PWMForce")->click(); }, "Kalibrálás 4 mA",
+         "Kalibrálás 20 mA", "03 D2 04 00"},
+        {"voltage", [&] { h.find<qs::RadioGroup>("RadioGroup_KimenetTipusa")->item(1)->click(); },
+         "Kalibrálás 2 V", "Kalibrálás 10 V", "01 D2 04 00"},
+        {"check 5 V", [&] { h.button("SpeedButton_CheckVoltage")->click(); }, "Kalibrálás 2 V",
+         "Kalibrálás 10 V", "09 D2 04 00"},
+        {"current", [&] { h.find<qs::RadioGroup>("RadioGroup_KimenetTipusa")->item(0)->click(); },
+         "Kalibrálás 4 mA", "Kalibrálás 20 mA", "0B D2 04 00"},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.name);
@@ -191,7 +217,8 @@ TEST(OmbrikPages, KeyboardAndWheelPageChangesShowThePageAndReadItOnce)
         h.w->show();
         QSignalSpy changes(h.find<qs::PageControl>("PageControl1"), &PageControl::userChanged);
         StepPage(h.find<qs::PageControl>("PageControl1"), road);
-        EXPECT_EQ(h.find<qs::PageControl>("PageControl1")->activePage(), h.find<QWidget>("TabSheet5"));
+        EXPECT_EQ(h.find<qs::PageControl>("PageControl1")->activePage(),
+                  h.find<QWidget>("TabSheet5"));
         EXPECT_TRUE(h.find<QWidget>("TabSheet5")->isVisible());
         EXPECT_FALSE(h.find<QWidget>("TabSheet2")->isVisible());
         EXPECT_EQ(PageTabBar(h.find<qs::PageControl>("PageControl1"))->currentIndex(), 2);
@@ -216,9 +243,12 @@ TEST(OmbrikPages, APendingRequestLooksPressed)
     h.tick();  // a poll: the monitor and the values show the unit
     h.button("SpeedButton_ReadSettings")->click();
     eventloop::Pump();
-    EXPECT_GE(FaceGrey(h.button("SpeedButton_ReadDefaultSettings")) - FaceGrey(h.button("SpeedButton_ReadSettings")), 40.0);
+    EXPECT_GE(FaceGrey(h.button("SpeedButton_ReadDefaultSettings")) -
+                  FaceGrey(h.button("SpeedButton_ReadSettings")),
+              40.0);
     SavePendingShot(h.w.get(), "ombrik-pending.png");
     h.tick(3);
     EXPECT_FALSE(h.button("SpeedButton_ReadSettings")->IsDown());
-    EXPECT_NEAR(FaceGrey(h.button("SpeedButton_ReadSettings")), FaceGrey(h.button("SpeedButton_ReadDefaultSettings")), 1.0);
+    EXPECT_NEAR(FaceGrey(h.button("SpeedButton_ReadSettings")),
+                FaceGrey(h.button("SpeedButton_ReadDefaultSettings")), 1.0);
 }

@@ -39,7 +39,8 @@ TEST(OmbrikScreenshot, EveryPage)
     for (int y = 0; y < DisplayImage::kHeight; ++y)
         for (int x = 0; x < DisplayImage::kWidth; ++x)
             if (x == 0 || y == 0 || x == 127 || y == 63 || x == 2 * y)
-                image.bytes[16 * static_cast<std::size_t>(y) + static_cast<std::size_t>(x / 8)] |= 0x80 >> (x % 8);
+                image.bytes[16 * static_cast<std::size_t>(y) + static_cast<std::size_t>(x / 8)] |=
+                    0x80 >> (x % 8);
     h.button("SpeedButton_ReadDisplay")->click();
     h.tick(32);
     h.session().SecondTick();
@@ -58,7 +59,8 @@ TEST(OmbrikScreenshot, EveryPage)
     }
     // The calibration page with its hidden controls shown and the QVAIN input.
     h.find<qs::PageControl>("PageControl1")->setActivePage(h.find<QWidget>("TabSheet1"));
-    for (QWidget* hidden : {static_cast<QWidget*>(h.find<QGroupBox>("GroupBox_OutputCal")), static_cast<QWidget*>(h.button("SpeedButton_CheckCurrent")),
+    for (QWidget* hidden : {static_cast<QWidget*>(h.find<QGroupBox>("GroupBox_OutputCal")),
+                            static_cast<QWidget*>(h.button("SpeedButton_CheckCurrent")),
                             static_cast<QWidget*>(h.button("SpeedButton_CheckVoltage"))})
         hidden->setVisible(true);
     h.find<qs::PageControl>("PageControl2")->setActivePage(h.find<QWidget>("TabSheet7"));

@@ -58,11 +58,13 @@ struct OmbrikSettings : ::testing::Test {
 
 TEST_F(OmbrikSettings, EveryFieldHasItsControlAndTheBrightnessRunsTo255)
 {
-    EXPECT_TRUE(h.w->SettingsIO().Binding().Missing().empty()) << h.w->SettingsIO().Binding().Missing().front().toStdString();
+    EXPECT_TRUE(h.w->SettingsIO().Binding().Missing().empty())
+        << h.w->SettingsIO().Binding().Missing().front().toStdString();
     EXPECT_EQ(h.find<QSlider>("TrackBar_DisplayBrightness")->maximum(), 255);
     EXPECT_EQ(h.find<QSlider>("TrackBar_DisplayBrightness")->pageStep(), 25);
     EXPECT_EQ(h.find("ModbusControls")->parentWidget(), h.find<QGroupBox>("GroupBox_Modbus"));
-    EXPECT_TRUE(h.find<QWidget>("TabSheet2")->isAncestorOf(h.find<qs::RadioGroup>("RadioGroup_uPtWires")));
+    EXPECT_TRUE(
+        h.find<QWidget>("TabSheet2")->isAncestorOf(h.find<qs::RadioGroup>("RadioGroup_uPtWires")));
     EXPECT_TRUE(h.find<QWidget>("TabSheet5")->isAncestorOf(h.edit("Edit_uPulseSecL4")));
 }
 
@@ -73,7 +75,8 @@ TEST_F(OmbrikSettings, EachChainsFramesFollowEachOtherWithNothingBetween)
     h.tick(2);
     EXPECT_EQ(h.sent(), (Codes{109, 119, 122, 111, 101}));
     ASSERT_EQ(store.writes.size(), 3u);
-    EXPECT_EQ(Hex(Written()), Hex(Encoded(InitialContents()))) << "a write before any read sends the initial contents";
+    EXPECT_EQ(Hex(Written()), Hex(Encoded(InitialContents())))
+        << "a write before any read sends the initial contents";
     EXPECT_EQ(h.edit("Edit_uSecL1")->text(), "2") << "rewritten with the value sent";
     EXPECT_FALSE(h.button("SpeedButton_WriteSettings")->IsDown());
 
@@ -91,9 +94,11 @@ TEST_F(OmbrikSettings, EachChainsFramesFollowEachOtherWithNothingBetween)
     Run(h.button("SpeedButton_ReadDefaultSettings"));
     EXPECT_EQ(h.sent(), (Codes{108, 118, 121}));
     EXPECT_EQ(Shown(), SettingsStore::Sample(1));
-    EXPECT_EQ(h.find<qs::RadioGroup>("RadioGroup_enuLimitModeL4")->ItemIndex(), SettingsStore::Sample(1).limits[3].enuLimitMode);
+    EXPECT_EQ(h.find<qs::RadioGroup>("RadioGroup_enuLimitModeL4")->ItemIndex(),
+              SettingsStore::Sample(1).limits[3].enuLimitMode);
     h.tick();
-    EXPECT_EQ(h.sent().back(), 101) << "nothing is read back after a write, nothing chained after a read";
+    EXPECT_EQ(h.sent().back(), 101)
+        << "nothing is read back after a write, nothing chained after a read";
 }
 
 TEST_F(OmbrikSettings, ALostMiddleFrameRestartsItsChainAndPartsShownStay)
@@ -130,7 +135,8 @@ class OmbrikSettingsLocales : public OmbrikSettings, public ::testing::WithParam
 TEST_P(OmbrikSettingsLocales, EntryRulesOnWriteAndSelectionRulesOnRead)
 {
     const bool hungarian = GetParam();
-    LocaleScope scope(hungarian ? HungarianLocale() : QLocale(QLocale::English, QLocale::UnitedKingdom));
+    LocaleScope scope(hungarian ? HungarianLocale()
+                                : QLocale(QLocale::English, QLocale::UnitedKingdom));
     const QString sep = hungarian ? "," : ".";
     const QString other = hungarian ? "." : ",";
     // The analogue input with 2 decimals: "000.00" and 100.
@@ -149,9 +155,11 @@ TEST_P(OmbrikSettingsLocales, EntryRulesOnWriteAndSelectionRulesOnRead)
     };
     const Edit edits[] = {
         {h.edit("Edit_iScaleHighSettings"), "12" + sep + "345", 60, 1235, "012" + sep + "35"},
-        {h.edit("Edit_iBgLow"), "1" + sep + "005", 45, 100, "001" + sep + "00"},  // just below 1.005 as a single
+        {h.edit("Edit_iBgLow"), "1" + sep + "005", 45, 100,
+         "001" + sep + "00"},  // just below 1.005 as a single
         {h.edit("Edit_iAnalogueHigh"), "abc", 39, 0, "000" + sep + "00"},
-        {h.edit("Edit_iLowLimitL4"), "12" + other + "5", 109, 0, "000" + sep + "00"},  // only the locale's separator
+        {h.edit("Edit_iLowLimitL4"), "12" + other + "5", 109, 0,
+         "000" + sep + "00"},  // only the locale's separator
         {h.edit("Edit_uSecL1"), "1", 121, 2, "2"},
         {h.edit("Edit_uSecL2"), "70000", 123, 65535, "65535"},
         {h.edit("Edit_uSecL3"), "-5", 125, 65535, "65535"},
@@ -162,7 +170,7 @@ TEST_P(OmbrikSettingsLocales, EntryRulesOnWriteAndSelectionRulesOnRead)
     h.edit("Edit_DisplayTagname")->setText("  Tűzoltó 1  ");
     h.edit("Edit_DisplayDimension")->setText("ABCDEFGHIJ");
     h.find<qs::RadioGroup>("RadioGroup_DisplayRefresh")->setItemIndex(2);  // "100"
-    h.find<qs::RadioGroup>("RadioGroup_uPtWires")->setItemIndex(1);         // "3"
+    h.find<qs::RadioGroup>("RadioGroup_uPtWires")->setItemIndex(1);        // "3"
     Run(h.button("SpeedButton_WriteSettings"));
     const Bytes sent = Written();
     for (const Edit& e : edits) {

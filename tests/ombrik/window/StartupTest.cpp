@@ -22,8 +22,9 @@ TEST(OmbrikStartup, OneWindowWithSixPagesTheSettingsPageFirst)
     EXPECT_EQ(w.objectName(), "Form1");
     EXPECT_EQ(w.windowTitle(), "Form");
     const std::pair<const char*, const char*> pages[] = {
-        {"TabSheet1", "Quorin beállítások"}, {"TabSheet2", "Beállítások"}, {"TabSheet5", "Határérték kimenetek"},
-        {"TabSheet3", "TabSheet3"},          {"TabSheet4", "Fejlesztői segédelemek"}, {"TabSheet6", "Tesztek"}};
+        {"TabSheet1", "Quorin beállítások"},     {"TabSheet2", "Beállítások"},
+        {"TabSheet5", "Határérték kimenetek"},   {"TabSheet3", "TabSheet3"},
+        {"TabSheet4", "Fejlesztői segédelemek"}, {"TabSheet6", "Tesztek"}};
     ASSERT_EQ(h.find<qs::PageControl>("PageControl1")->pageCount(), 6);
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(h.find<qs::PageControl>("PageControl1")->page(i)->objectName(), pages[i].first);
@@ -39,7 +40,8 @@ TEST(OmbrikStartup, OneWindowWithSixPagesTheSettingsPageFirst)
     EXPECT_TRUE(h.find<QGroupBox>("GroupBox_OutputCal")->isHidden());
     EXPECT_TRUE(h.button("SpeedButton_CheckCurrent")->isHidden());
     EXPECT_TRUE(h.label("Label_TXBufferIsFull")->isHidden());
-    EXPECT_EQ(w.findChild<QWidget*>("Label_USBOnline"), nullptr) << "the Online text is a fixed caption";
+    EXPECT_EQ(w.findChild<QWidget*>("Label_USBOnline"), nullptr)
+        << "the Online text is a fixed caption";
 }
 
 // Every request button is offered once its commands have their records; a chain's button
@@ -81,7 +83,8 @@ TEST(OmbrikSettingsFile, DefaultsWithoutAFileAndTheEditsWrittenInOrderOnClose)
     OmbrikHarness h;
     // The edits in the settings file's order.
     std::vector<QLineEdit*> edits;
-    for (const char* name : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7", "Edit8", "Edit_InputText"})
+    for (const char* name :
+         {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7", "Edit8", "Edit_InputText"})
         edits.push_back(h.edit(name));
     QStringList texts;
     for (QLineEdit* e : edits)
@@ -98,8 +101,9 @@ TEST(OmbrikSettingsFile, DefaultsWithoutAFileAndTheEditsWrittenInOrderOnClose)
     EXPECT_EQ(lines[0], "[Date]");
     EXPECT_TRUE(lines[1].startsWith("Date=") && lines[1].contains("   ")) << lines[1].toStdString();
     lines.remove(0, 2);
-    EXPECT_EQ(lines, (QStringList{"[Edit]", "Edit1=5530", "Edit2=2018", "Edit3=2", "Edit4=26", "Edit5=2040",
-                                  "Edit6=1", "Edit7=1", "Edit8=1", "Edit_InputText=1, 2, 3"}));
+    EXPECT_EQ(lines, (QStringList{"[Edit]", "Edit1=5530", "Edit2=2018", "Edit3=2", "Edit4=26",
+                                  "Edit5=2040", "Edit6=1", "Edit7=1", "Edit8=1",
+                                  "Edit_InputText=1, 2, 3"}));
 
     // Read back at the next start; the Date key is never read.
     OmbrikHarness again(h.w->IniPath());
@@ -110,8 +114,9 @@ TEST(OmbrikSettingsFile, DefaultsWithoutAFileAndTheEditsWrittenInOrderOnClose)
 // The data text is parsed at start-up whatever it holds, the edit's own "0" included.
 TEST(OmbrikSettingsFile, TheDataTextIsParsedAtStartUpWhateverItHolds)
 {
-    const std::pair<const char*, const char*> rows[] = {
-        {"0", "Adat bájtok száma = 1"}, {"", "Adat bájtok száma = 0"}, {"7 8", "Adat bájtok száma = 2"}};
+    const std::pair<const char*, const char*> rows[] = {{"0", "Adat bájtok száma = 1"},
+                                                        {"", "Adat bájtok száma = 0"},
+                                                        {"7 8", "Adat bájtok száma = 2"}};
     for (const auto& [text, count] : rows) {
         SCOPED_TRACE(text);
         QTemporaryDir dir;

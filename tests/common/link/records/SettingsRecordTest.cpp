@@ -20,26 +20,26 @@ namespace {
 Bytes StoredBlock()
 {
     Bytes b(139, 0);
-    b[0] = 7;                                        // brightness
+    b[0] = 7;                                                 // brightness
     const Bytes tag = FromHex("54 61 72 74 E1 6C 79 20 31");  // "Tartály 1"
     std::copy(tag.begin(), tag.end(), b.begin() + 1);
-    b[23] = 0xB0, b[24] = 'C';                       // "°C"
-    b[32] = 1;                                       // leading zeros
-    b[33] = 8;                                       // refresh "100"
-    b[34] = 3;                                       // analogue type
+    b[23] = 0xB0, b[24] = 'C';  // "°C"
+    b[32] = 1;                  // leading zeros
+    b[33] = 8;                  // refresh "100"
+    b[34] = 3;                  // analogue type
     PutLE(b, 35, static_cast<std::uint32_t>(-1500), 4);
     PutLE(b, 39, 123456, 4);
-    b[43] = 1, b[44] = 1;                            // error high, bar graph dot
+    b[43] = 1, b[44] = 1;  // error high, bar graph dot
     PutLE(b, 45, static_cast<std::uint32_t>(-7), 4);
     PutLE(b, 49, 100000, 4);
-    b[53] = 2, b[54] = 4, b[55] = 5;                 // input type, decimals, rounding "5"
+    b[53] = 2, b[54] = 4, b[55] = 5;  // input type, decimals, rounding "5"
     PutLE(b, 56, static_cast<std::uint32_t>(-99), 4);
     PutLE(b, 60, 2000, 4);
-    b[64] = 5;                                       // limit display mode
+    b[64] = 5;  // limit display mode
     for (std::size_t n = 0; n < 4; ++n) {
         const std::size_t at = 65 + 14 * n;
-        b[at] = static_cast<std::uint8_t>(7 + n);    // modes 7..10
-        b[at + 1] = n % 2;                           // hold
+        b[at] = static_cast<std::uint8_t>(7 + n);  // modes 7..10
+        b[at + 1] = n % 2;                         // hold
         PutLE(b, at + 2, 100 * (n + 1), 4);
         PutLE(b, at + 6, static_cast<std::uint32_t>(-200 * static_cast<int>(n + 1)), 4);
         PutLE(b, at + 10, 5 + n, 4);
@@ -74,7 +74,8 @@ SettingsRecord StoredRecord()
     r.iScaleHighSettings = 2000;
     r.enuLimitDisplayMode = 5;
     for (int n = 0; n < 4; ++n)
-        r.limits[static_cast<std::size_t>(n)] = {7 + n, n % 2 == 1, 100 * (n + 1), -200 * (n + 1), 5 + n};
+        r.limits[static_cast<std::size_t>(n)] = {7 + n, n % 2 == 1, 100 * (n + 1), -200 * (n + 1),
+                                                 5 + n};
     r.uSec = {2, 300, 65535, 60};
     r.uPulseSec = {2, 10, 255, 30};
     r.modbusProtocol = 1;
@@ -108,15 +109,18 @@ TEST(SettingsRecord, WriteRulesChangeOnlyTheirField)
         {"brightness carried as it is", [](auto& r) { r.brightness = 200; }, 0, "C8"},
         {"tag trimmed, zero-filled", [](auto& r) { r.displayTagname = "  Tank 1  "; }, 1,
          "54 61 6E 6B 20 31 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"},
-        {"tag cut to 21 before trimming", [](auto& r) { r.displayTagname = "   ABCDEFGHIJKLMNOPQRSTUVWXYZ"; }, 1,
+        {"tag cut to 21 before trimming",
+         [](auto& r) { r.displayTagname = "   ABCDEFGHIJKLMNOPQRSTUVWXYZ"; }, 1,
          "41 42 43 44 45 46 47 48 49 4A 4B 4C 4D 4E 4F 50 51 52 00 00 00 00"},
-        {"tag of 25 letters sends 21", [](auto& r) { r.displayTagname = "ŐŰőűéABCDEFGHIJKLMNOPQRST"; }, 1,
+        {"tag of 25 letters sends 21",
+         [](auto& r) { r.displayTagname = "ŐŰőűéABCDEFGHIJKLMNOPQRST"; }, 1,
          "D5 DB F5 FB E9 41 42 43 44 45 46 47 48 49 4A 4B 4C 4D 4E 4F 50 00"},
         {"tag without a code goes as ?", [](auto& r) { r.displayTagname = "ñ€漢😀"; }, 1,
          "3F 80 3F 3F 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"},
         {"tag trims control characters", [](auto& r) { r.displayTagname = "\tA\r\n"; }, 1,
          "41 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"},
-        {"dimension cut to 8", [](auto& r) { r.displayDimension = "kg/m2 abcd"; }, 23, "6B 67 2F 6D 32 20 61 62 00"},
+        {"dimension cut to 8", [](auto& r) { r.displayDimension = "kg/m2 abcd"; }, 23,
+         "6B 67 2F 6D 32 20 61 62 00"},
         {"leading zeros off", [](auto& r) { r.displayLeaderZeros = false; }, 32, "00"},
         {"refresh 12", [](auto& r) { r.displayRefresh = 0; }, 33, "01"},
         {"refresh 60", [](auto& r) { r.displayRefresh = 1; }, 33, "05"},
@@ -143,7 +147,8 @@ TEST(SettingsRecord, WriteRulesChangeOnlyTheirField)
         {"seconds -1 sent as 65535", [](auto& r) { r.uSec[3] = 0xFFFFFFFF; }, 127, "FF FF"},
         {"pulse 1 sent as 2", [](auto& r) { r.uPulseSec[0] = 1; }, 129, "02"},
         {"pulse 300 sent as 255", [](auto& r) { r.uPulseSec[1] = 300; }, 130, "FF"},
-        {"pulse -5 sent as 255", [](auto& r) { r.uPulseSec[2] = static_cast<std::uint32_t>(-5); }, 131, "FF"},
+        {"pulse -5 sent as 255", [](auto& r) { r.uPulseSec[2] = static_cast<std::uint32_t>(-5); },
+         131, "FF"},
         {"protocol RTU", [](auto& r) { r.modbusProtocol = 0; }, 133, "00"},
         {"parity none selected", [](auto& r) { r.modbusParity = -1; }, 134, "FF"},
         {"baud without selection", [](auto& r) { r.modbusBaudRate = -1; }, 135, "FF"},
@@ -159,7 +164,8 @@ TEST(SettingsRecord, WriteRulesChangeOnlyTheirField)
         row.set(r);
         Bytes expected = stored;
         const Bytes field = FromHex(row.bytes);
-        std::copy(field.begin(), field.end(), expected.begin() + static_cast<std::ptrdiff_t>(row.offset));
+        std::copy(field.begin(), field.end(),
+                  expected.begin() + static_cast<std::ptrdiff_t>(row.offset));
         EXPECT_EQ(Hex(Encoded(r)), Hex(expected)) << row.name;
     }
 }
@@ -175,14 +181,18 @@ TEST(SettingsRecord, ReadRulesSelectWhatTheControlsShow)
     };
     const Row rows[] = {
         {"brightness carried as it is", 0, "00", [](auto& r) { return r.brightness == 0; }},
-        {"tag up to the first zero", 1, "41 42 00 43 44", [](auto& r) { return r.displayTagname == "AB"; }},
-        {"tag without zero stops at 21", 1, "41 41 41 41 41 41 41 41 41 41 41 41 41 41 41 41 41 41 41 41 42 43",
+        {"tag up to the first zero", 1, "41 42 00 43 44",
+         [](auto& r) { return r.displayTagname == "AB"; }},
+        {"tag without zero stops at 21", 1,
+         "41 41 41 41 41 41 41 41 41 41 41 41 41 41 41 41 41 41 41 41 42 43",
          [](auto& r) { return r.displayTagname == std::string(20, 'A') + "B"; }},
-        {"tag in Windows-1250", 1, "C1 72 76 ED 7A 74 FB 72 F5 00", [](auto& r) { return r.displayTagname == "Árvíztűrő"; }},
+        {"tag in Windows-1250", 1, "C1 72 76 ED 7A 74 FB 72 F5 00",
+         [](auto& r) { return r.displayTagname == "Árvíztűrő"; }},
         {"tag with undefined code", 1, "81 00", [](auto& r) { return r.displayTagname == "?"; }},
         {"dimension without zero stops at 8", 23, "31 32 33 34 35 36 37 38 39",
          [](auto& r) { return r.displayDimension == "12345678"; }},
-        {"leading zeros by any non-zero byte", 32, "02", [](auto& r) { return r.displayLeaderZeros; }},
+        {"leading zeros by any non-zero byte", 32, "02",
+         [](auto& r) { return r.displayLeaderZeros; }},
         {"refresh 1", 33, "01", [](auto& r) { return r.displayRefresh == 0; }},
         {"refresh 5", 33, "05", [](auto& r) { return r.displayRefresh == 1; }},
         {"refresh 16", 33, "10", [](auto& r) { return r.displayRefresh == 3; }},
@@ -197,8 +207,10 @@ TEST(SettingsRecord, ReadRulesSelectWhatTheControlsShow)
         {"rounding 2", 55, "02", [](auto& r) { return r.uRoundSettings == 1; }},
         {"rounding 3 selects 1", 55, "03", [](auto& r) { return r.uRoundSettings == 0; }},
         {"rounding 0 selects 1", 55, "00", [](auto& r) { return r.uRoundSettings == 0; }},
-        {"limit display past the list", 64, "FF", [](auto& r) { return r.enuLimitDisplayMode == 5; }},
-        {"limit mode past the list", 79, "0B", [](auto& r) { return r.limits[1].enuLimitMode == 10; }},
+        {"limit display past the list", 64, "FF",
+         [](auto& r) { return r.enuLimitDisplayMode == 5; }},
+        {"limit mode past the list", 79, "0B",
+         [](auto& r) { return r.limits[1].enuLimitMode == 10; }},
         {"seconds as they are", 121, "01 00", [](auto& r) { return r.uSec[0] == 1; }},
         {"pulse as it is", 132, "00", [](auto& r) { return r.uPulseSec[3] == 0; }},
         {"protocol past the list", 133, "05", [](auto& r) { return r.modbusProtocol == 1; }},
@@ -212,7 +224,8 @@ TEST(SettingsRecord, ReadRulesSelectWhatTheControlsShow)
     for (const Row& row : rows) {
         Bytes block = StoredBlock();
         const Bytes field = FromHex(row.bytes);
-        std::copy(field.begin(), field.end(), block.begin() + static_cast<std::ptrdiff_t>(row.offset));
+        std::copy(field.begin(), field.end(),
+                  block.begin() + static_cast<std::ptrdiff_t>(row.offset));
         EXPECT_TRUE(row.check(Decoded<SettingsRecord>(block))) << row.name;
     }
 }

@@ -41,9 +41,11 @@ TEST(ModuleBlocks, ValidBlocksBothWays)
     QvainBlock qvain{5, 2, 2, 12345, -500, 6};
     qvain.receivedDecimals = 2;
     ExpectBothWays<QvainBlock>({"QVAIN", "28 02 02 39 30 00 00 0C FE FF FF 64", qvain});
-    ExpectBothWays<QvaoBlock>({"QVAO", "04 00 00 00 80 FF FF FF 7F 01 00", {4, INT32_MIN, INT32_MAX, true, false}});
-    ExpectBothWays<QvroBlock>(
-        {"QVRO", "0A 01 00 00 00 FE FF FF FF 03 00 00 00 01 10 27 3C", {10, 1, -2, 3, true, 10000, 60}});
+    ExpectBothWays<QvaoBlock>(
+        {"QVAO", "04 00 00 00 80 FF FF FF 7F 01 00", {4, INT32_MIN, INT32_MAX, true, false}});
+    ExpectBothWays<QvroBlock>({"QVRO",
+                               "0A 01 00 00 00 FE FF FF FF 03 00 00 00 01 10 27 3C",
+                               {10, 1, -2, 3, true, 10000, 60}});
     ExpectBothWays<QvserBlock>({"QVSER", "01 03 0F F7 FF FF", {1, 3, 15, 247, 65535}});
     ExpectBothWays<Qv5510DisplayBlock>({"QV5510", "0A 01 C8", {10, true, 6}});
     ExpectBothWays<PasswordBlock>({"passwords, operator first", "2A 00 07 00", {42, 7}});
@@ -58,9 +60,15 @@ TEST(ModuleBlocks, WriteRules)
         const char* bytes;
     };
     const Row rows[] = {
-        {"QVAIN settling 12 ms, rounding 100", [] { return Encoded(QvainBlock{0, 0, 0, 0, 0, 6}); },
+        {"QVAIN settling 12 ms, rounding 100",
+         [] {
+             return Encoded(QvainBlock{0, 0, 0, 0, 0, 6});
+         },
          "01 00 00 00 00 00 00 00 00 00 00 64"},
-        {"QVAIN settling and rounding without item", [] { return Encoded(QvainBlock{-1, 0, 0, 0, 0, -1}); },
+        {"QVAIN settling and rounding without item",
+         [] {
+             return Encoded(QvainBlock{-1, 0, 0, 0, 0, -1});
+         },
          "28 00 00 00 00 00 00 00 00 00 00 01"},
         {"QVAIN sends the decimals selected, not the ones received",
          [] {
@@ -69,22 +77,51 @@ TEST(ModuleBlocks, WriteRules)
              return Encoded(b);
          },
          "10 00 01 00 00 00 00 00 00 00 00 01"},
-        {"QVRO seconds 1 and pulse 300 send 2 and 255", [] { return Encoded(QvroBlock{0, 0, 0, 0, false, 1, 300}); },
+        {"QVRO seconds 1 and pulse 300 send 2 and 255",
+         [] {
+             return Encoded(QvroBlock{0, 0, 0, 0, false, 1, 300});
+         },
          "00 00 00 00 00 00 00 00 00 00 00 00 00 00 02 00 FF"},
-        {"QVRO before any reply: edits hold 0", [] { return Encoded(QvroBlock{0, 0, 0, 0, false, 0, 0}); },
+        {"QVRO before any reply: edits hold 0",
+         [] {
+             return Encoded(QvroBlock{0, 0, 0, 0, false, 0, 0});
+         },
          "00 00 00 00 00 00 00 00 00 00 00 00 00 00 02 00 02"},
         {"QVRO negative seconds and pulse send the maximum",
-         [] { return Encoded(QvroBlock{0, 0, 0, 0, false, 0xFFFFFFFF, 0xFFFFFFFB}); },
+         [] {
+             return Encoded(QvroBlock{0, 0, 0, 0, false, 0xFFFFFFFF, 0xFFFFFFFB});
+         },
          "00 00 00 00 00 00 00 00 00 00 00 00 00 00 FF FF FF"},
-        {"QVSER lists without selection send 255", [] { return Encoded(QvserBlock{0, 1, -1, -1, 0}); },
+        {"QVSER lists without selection send 255",
+         [] {
+             return Encoded(QvserBlock{0, 1, -1, -1, 0});
+         },
          "00 01 FF FF 00 00"},
-        {"QVSER time-out 70000 sends 65535", [] { return Encoded(QvserBlock{0, 0, 0, 0, 70000}); },
+        {"QVSER time-out 70000 sends 65535",
+         [] {
+             return Encoded(QvserBlock{0, 0, 0, 0, 70000});
+         },
          "00 00 00 00 FF FF"},
-        {"QVSER time-out -1 sends 65535", [] { return Encoded(QvserBlock{0, 0, 0, 0, 0xFFFFFFFF}); },
+        {"QVSER time-out -1 sends 65535",
+         [] {
+             return Encoded(QvserBlock{0, 0, 0, 0, 0xFFFFFFFF});
+         },
          "00 00 00 00 FF FF"},
-        {"QV5510 refresh without item sends 50", [] { return Encoded(Qv5510DisplayBlock{5, false, -1}); }, "05 00 32"},
-        {"QV5510 fastest refresh", [] { return Encoded(Qv5510DisplayBlock{1, true, 0}); }, "01 01 01"},
-        {"passwords go as 16 bits", [] { return Encoded(PasswordBlock{9999, 0}); }, "0F 27 00 00"},
+        {"QV5510 refresh without item sends 50",
+         [] {
+             return Encoded(Qv5510DisplayBlock{5, false, -1});
+         },
+         "05 00 32"},
+        {"QV5510 fastest refresh",
+         [] {
+             return Encoded(Qv5510DisplayBlock{1, true, 0});
+         },
+         "01 01 01"},
+        {"passwords go as 16 bits",
+         [] {
+             return Encoded(PasswordBlock{9999, 0});
+         },
+         "0F 27 00 00"},
     };
     for (const Row& row : rows)
         EXPECT_EQ(Hex(row.encode()), row.bytes) << row.name;
@@ -98,29 +135,49 @@ TEST(ModuleBlocks, ReadRules)
         std::function<bool()> holds;
     };
     const Row rows[] = {
-        {"QVAIN settling 40 selects 500", [] { return Decoded<QvainBlock>(FromHex("28")).displayRefresh == 5; }},
-        {"QVAIN settling 7 selects 500", [] { return Decoded<QvainBlock>(FromHex("07")).displayRefresh == 5; }},
+        {"QVAIN settling 40 selects 500",
+         [] { return Decoded<QvainBlock>(FromHex("28")).displayRefresh == 5; }},
+        {"QVAIN settling 7 selects 500",
+         [] { return Decoded<QvainBlock>(FromHex("07")).displayRefresh == 5; }},
         {"QVAIN rounding 3 selects 1",
-         [] { return Decoded<QvainBlock>(FromHex("01 00 00 00 00 00 00 00 00 00 00 03")).uRoundSettings == 0; }},
+         [] {
+             return Decoded<QvainBlock>(FromHex("01 00 00 00 00 00 00 00 00 00 00 03"))
+                        .uRoundSettings == 0;
+         }},
         {"QVAIN rounding 50",
-         [] { return Decoded<QvainBlock>(FromHex("01 00 00 00 00 00 00 00 00 00 00 32")).uRoundSettings == 5; }},
+         [] {
+             return Decoded<QvainBlock>(FromHex("01 00 00 00 00 00 00 00 00 00 00 32"))
+                        .uRoundSettings == 5;
+         }},
         {"QVAIN decimals 9 select 4 and are kept as received",
          [] {
              const QvainBlock b = Decoded<QvainBlock>(FromHex("10 07 09"));
-             return b.uDecimalPointSettings == 4 && b.receivedDecimals == 9 && b.uInputTypeSettings == 4;
+             return b.uDecimalPointSettings == 4 && b.receivedDecimals == 9 &&
+                    b.uInputTypeSettings == 4;
          }},
         {"QVAO flags by any non-zero byte",
-         [] { return Decoded<QvaoBlock>(FromHex("00 00 00 00 00 00 00 00 00 02 80")).bDisableAnalogueError; }},
-        {"QVRO mode past the list", [] { return Decoded<QvroBlock>(FromHex("0B")).enuLimitMode == 10; }},
-        {"QVSER baud 20: no selection", [] { return Decoded<QvserBlock>(FromHex("00 00 14 00")).modbusBaudRate == -1; }},
+         [] {
+             return Decoded<QvaoBlock>(FromHex("00 00 00 00 00 00 00 00 00 02 80"))
+                 .bDisableAnalogueError;
+         }},
+        {"QVRO mode past the list",
+         [] { return Decoded<QvroBlock>(FromHex("0B")).enuLimitMode == 10; }},
+        {"QVSER baud 20: no selection",
+         [] { return Decoded<QvserBlock>(FromHex("00 00 14 00")).modbusBaudRate == -1; }},
         {"QVSER address 248: no selection",
          [] { return Decoded<QvserBlock>(FromHex("00 00 00 F8")).modbusAddress == -1; }},
-        {"QVSER parity past the list", [] { return Decoded<QvserBlock>(FromHex("00 07")).modbusParity == 3; }},
-        {"QV5510 brightness 0 carried as 0", [] { return Decoded<Qv5510DisplayBlock>(FromHex("00 00 0A")).brightness == 0; }},
+        {"QVSER parity past the list",
+         [] { return Decoded<QvserBlock>(FromHex("00 07")).modbusParity == 3; }},
+        {"QV5510 brightness 0 carried as 0",
+         [] { return Decoded<Qv5510DisplayBlock>(FromHex("00 00 0A")).brightness == 0; }},
         {"QV5510 refresh 7 selects 500 ms",
-         [] { return Decoded<Qv5510DisplayBlock>(FromHex("05 00 07")).uCounterForDisplayRefresh == 4; }},
+         [] {
+             return Decoded<Qv5510DisplayBlock>(FromHex("05 00 07")).uCounterForDisplayRefresh == 4;
+         }},
         {"QV5510 refresh 100 selects 1 s",
-         [] { return Decoded<Qv5510DisplayBlock>(FromHex("05 00 64")).uCounterForDisplayRefresh == 5; }},
+         [] {
+             return Decoded<Qv5510DisplayBlock>(FromHex("05 00 64")).uCounterForDisplayRefresh == 5;
+         }},
     };
     for (const Row& row : rows)
         EXPECT_TRUE(row.holds()) << row.name;
@@ -143,14 +200,16 @@ TEST(ModuleBlocks, ShortRepliesReadZeros)
     cut.uWires = 3;
     cut.leadResistanceBits = 0x00800000;
     EXPECT_EQ(Decoded<QvtmpBlock>(FromHex("02 03 00 00 80")), cut);
-    EXPECT_EQ(Decoded<QvtmpBlock>(FromHex("02 03 00 00 80")).Selection(), (QvtmpSelection{2, 1, 0, 0, 0}));
+    EXPECT_EQ(Decoded<QvtmpBlock>(FromHex("02 03 00 00 80")).Selection(),
+              (QvtmpSelection{2, 1, 0, 0, 0}));
 }
 
 // ---- temperature module ---------------------------------------------------------------------
 
 // Pt1000 mode, 3 wires, lead 0.25 ohm, averaging 10, 0 % = 100.5, 100 % = a signalling NaN
 // with a payload, decimals 3, scale 1500 .. -1, rounding 20.
-constexpr const char* kQvtmpBytes = "00 03 00 00 80 3E 0A 00 00 C9 42 01 00 A0 7F 03 DC 05 00 00 FF FF FF FF 14";
+constexpr const char* kQvtmpBytes =
+    "00 03 00 00 80 3E 0A 00 00 C9 42 01 00 A0 7F 03 DC 05 00 00 FF FF FF FF 14";
 
 TEST(QvtmpBlock, KeptWholeAndSentBackBitForBit)
 {
@@ -206,10 +265,11 @@ TEST(QvtmpBlock, ReadSelections)
         QvtmpBlock b;
         QvtmpSelection s;
     };
-    auto block = [](std::uint8_t mode, std::uint8_t wires, std::uint8_t average, std::uint8_t decimals,
-                    std::uint8_t round) {
+    auto block = [](std::uint8_t mode, std::uint8_t wires, std::uint8_t average,
+                    std::uint8_t decimals, std::uint8_t round) {
         QvtmpBlock b;
-        b.uMode = mode, b.uWires = wires, b.uAverage = average, b.uDecimals = decimals, b.uRound = round;
+        b.uMode = mode, b.uWires = wires, b.uAverage = average, b.uDecimals = decimals,
+        b.uRound = round;
         return b;
     };
     const Row rows[] = {

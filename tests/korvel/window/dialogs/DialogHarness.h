@@ -79,19 +79,26 @@ struct DialogHarness : KorvelHarness {
     korvel::ModuleDialog* dialogOf(korvel::Trio trio) const
     {
         switch (trio) {
-        case korvel::Trio::Qvain: return qvain;
-        case korvel::Trio::Qvao: return qvao;
-        case korvel::Trio::Qvro: return qvro;
-        case korvel::Trio::Qvser: return qvser;
-        case korvel::Trio::Password: return password;
-        default: return qvtmp;
+        case korvel::Trio::Qvain:
+            return qvain;
+        case korvel::Trio::Qvao:
+            return qvao;
+        case korvel::Trio::Qvro:
+            return qvro;
+        case korvel::Trio::Qvser:
+            return qvser;
+        case korvel::Trio::Password:
+            return password;
+        default:
+            return qvtmp;
         }
     }
 
     // Clicks `opener` and runs `body` inside the modal loop it starts; then, if `dialog` is
     // still shown, closes it with its Esc button. Answers whether the body ran while the
     // dialog was shown modally.
-    static bool whileOpen(QAbstractButton* opener, korvel::DialogBase* dialog, const std::function<void()>& body)
+    static bool whileOpen(QAbstractButton* opener, korvel::DialogBase* dialog,
+                          const std::function<void()>& body)
     {
         bool ranModal = false;
         bool ran = false;
@@ -110,7 +117,8 @@ struct DialogHarness : KorvelHarness {
 
     // Opens the dialog, reads its block, runs `edit` and presses Write, which the meter refuses
     // (code 5): the write is still pending when the dialog closes.
-    bool leaveWritePending(const char* opener, korvel::ModuleDialog* d, std::uint8_t write, const std::function<void()>& edit)
+    bool leaveWritePending(const char* opener, korvel::ModuleDialog* d, std::uint8_t write,
+                           const std::function<void()>& edit)
     {
         modules.Refuse(write, korvel::mbu3::ErrCommand);
         const bool shown = whileOpen(button(opener), d, [&] {
@@ -124,11 +132,13 @@ struct DialogHarness : KorvelHarness {
     }
 
     // The number editor opened through a value button: runs `body` inside, then OK (or Esc).
-    bool withEditor(QAbstractButton* valueButton, bool ok, const std::function<void()>& body = [] {})
+    bool withEditor(
+        QAbstractButton* valueButton, bool ok, const std::function<void()>& body = [] {})
     {
         return whileOpen(valueButton, editor, [&] {
             body();
-            (ok ? C<QPushButton>(editor, "Button_OK") : C<QPushButton>(editor, "Button_Esc"))->click();
+            (ok ? C<QPushButton>(editor, "Button_OK") : C<QPushButton>(editor, "Button_Esc"))
+                ->click();
         });
     }
 

@@ -22,8 +22,10 @@ TEST(Screenshot, ModuleDialogs)
         DialogBase* dialog;
         const char* file;
     };
-    for (const Shot& s : {Shot{"Button_QV3320_QVAIN", h.qvain, "qvain.png"}, Shot{"Button_QV3320_QVAO_Tovabbi", h.qvao, "qvao.png"},
-                          Shot{"Button_QV5510_Rel1", h.qvro, "qvro.png"}, Shot{"Button_QV5530_QVSER_Fo", h.qvser, "qvser.png"},
+    for (const Shot& s : {Shot{"Button_QV3320_QVAIN", h.qvain, "qvain.png"},
+                          Shot{"Button_QV3320_QVAO_Tovabbi", h.qvao, "qvao.png"},
+                          Shot{"Button_QV5510_Rel1", h.qvro, "qvro.png"},
+                          Shot{"Button_QV5530_QVSER_Fo", h.qvser, "qvser.png"},
                           Shot{"Button_QV5510_QVTMP", h.qvtmp, "qvtmp.png"}})
         EXPECT_TRUE(h.whileOpen(h.button(s.opener), s.dialog, [&] {
             h.tick();

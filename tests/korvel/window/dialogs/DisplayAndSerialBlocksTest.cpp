@@ -70,8 +70,9 @@ TEST_F(DisplayFixture, EdgeCases)
         Bytes stored;
         Shown expected;
     };
-    for (const Row& r : {Row{{0, 0, 7}, {1, "10%", false, 4}}, Row{{200, 9, 100}, {10, "100%", true, 5}},
-                         Row{{1, 0, 1}, {1, "10%", false, 0}}, Row{{}, {1, "10%", false, 4}}}) {
+    for (const Row& r :
+         {Row{{0, 0, 7}, {1, "10%", false, 4}}, Row{{200, 9, 100}, {10, "100%", true, 5}},
+          Row{{1, 0, 1}, {1, "10%", false, 0}}, Row{{}, {1, "10%", false, 4}}}) {
         h.modules.Stored(217) = r.stored;
         h.C<QLabel>("Label_Brightness_QV5510")->setText("?");
         h.C<qs::SpeedButton>("SpeedButton_ReadFromDevice_QV5510")->SetDown(true);
@@ -94,11 +95,31 @@ TEST(QvserBlock, EdgeCases)
         const char* timeOutShown;
     };
     const Row rows[] = {
-        {"baud index 20 and address 250: no selection", {1, 3, 20, 250, 5, 0}, nullptr, {1, 3, 255, 255, 5, 0}, -1, "5"},
-        {"a negative time-out sends the maximum", ModuleStore::kQvser, "-1", {1, 2, 11, 17, 0xFF, 0xFF}, 11, "65535"},
-        {"a time-out that is no number sends 0", ModuleStore::kQvser, "1e3", {1, 2, 11, 17, 0, 0}, 11, "0"},
+        {"baud index 20 and address 250: no selection",
+         {1, 3, 20, 250, 5, 0},
+         nullptr,
+         {1, 3, 255, 255, 5, 0},
+         -1,
+         "5"},
+        {"a negative time-out sends the maximum",
+         ModuleStore::kQvser,
+         "-1",
+         {1, 2, 11, 17, 0xFF, 0xFF},
+         11,
+         "65535"},
+        {"a time-out that is no number sends 0",
+         ModuleStore::kQvser,
+         "1e3",
+         {1, 2, 11, 17, 0, 0},
+         11,
+         "0"},
         {"an empty time-out sends 0", ModuleStore::kQvser, "", {1, 2, 11, 17, 0, 0}, 11, "0"},
-        {"70000 sends 65535", ModuleStore::kQvser, "70000", {1, 2, 11, 17, 0xFF, 0xFF}, 11, "65535"},
+        {"70000 sends 65535",
+         ModuleStore::kQvser,
+         "70000",
+         {1, 2, 11, 17, 0xFF, 0xFF},
+         11,
+         "65535"},
         {"a short reply reads zeros", {1, 2}, nullptr, {1, 2, 0, 0, 0, 0}, 0, "0"},
     };
     for (const Row& r : rows) {
@@ -106,12 +127,15 @@ TEST(QvserBlock, EdgeCases)
         h.modules.Stored(214) = r.stored;
         EXPECT_TRUE(h.whileOpen(h.button("Button_QV3320_QVSER_Fo"), h.qvser, [&] {
             h.tick();
-            EXPECT_EQ(C<QComboBox>(h.qvser, "ComboBox_MODBUSBaudRate")->currentIndex(), r.baudShown) << r.name;
+            EXPECT_EQ(C<QComboBox>(h.qvser, "ComboBox_MODBUSBaudRate")->currentIndex(), r.baudShown)
+                << r.name;
             if (r.timeOut)
                 C<QLineEdit>(h.qvser, "Edit_MODBUSTimeOut")->setText(r.timeOut);
             C<qs::SpeedButton>(h.qvser, "SpeedButton_WriteToDevice")->click();
             h.tick();
-            EXPECT_EQ(C<QLineEdit>(h.qvser, "Edit_MODBUSTimeOut")->text().toStdString(), r.timeOutShown) << r.name;
+            EXPECT_EQ(C<QLineEdit>(h.qvser, "Edit_MODBUSTimeOut")->text().toStdString(),
+                      r.timeOutShown)
+                << r.name;
         })) << r.name;
         EXPECT_EQ(LastRequest(*h.meter, 215), r.sent) << r.name;
     }

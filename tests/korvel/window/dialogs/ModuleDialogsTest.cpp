@@ -96,10 +96,12 @@ TEST(ModuleDialogFrame, CommonControlsRefreshAndEsc)
     const Row rows[] = {
         {h.qvain, "Form_QVAIN", "QVAIN", "Bemenet típusa és a bemenet skálázása"},
         {h.qvao, "Form_QVAO", "QVAO", "Analóg kimenet típusa, skálázása, hibajelzés módja"},
-        {h.qvro, "Form_QVRO", "QVRO", "Határérték relé kimenet üzemmódja, beállításai és tesztelése"},
+        {h.qvro, "Form_QVRO", "QVRO",
+         "Határérték relé kimenet üzemmódja, beállításai és tesztelése"},
         {h.qvser, "Form_QVSER", "QVSER", "Soros kommunikáció beállítása"},
         {h.qvtmp, "Form_QVTMP", "QVTMP", "Pt bemenet beállításai"},
-        {h.forms->Form_Password, "Form_Password", "Password", "A készülékben tárolt kezelői jelszó és mérnöki jelszó módosítása"},
+        {h.forms->Form_Password, "Form_Password", "Password",
+         "A készülékben tárolt kezelői jelszó és mérnöki jelszó módosítása"},
     };
     for (const Row& r : rows) {
         ModuleDialog* d = r.d;
@@ -107,13 +109,18 @@ TEST(ModuleDialogFrame, CommonControlsRefreshAndEsc)
         EXPECT_EQ(d->windowTitle().toStdString(), r.caption) << r.name;
         // Outer size 1271 x 538 with the usual frame round the client area.
         EXPECT_EQ(d->size(), QSize(1255, 500)) << r.name;
-        EXPECT_FALSE(d->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)) << r.name;
+        EXPECT_FALSE(d->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint))
+            << r.name;
         EXPECT_EQ(C<QPushButton>(d, "Button_Esc")->text(), "Kilépés (Esc)") << r.name;
         EXPECT_EQ(C<QPushButton>(d, "Button_RefreshForm")->text(), "Kép frissítés") << r.name;
         EXPECT_EQ(C<QGroupBox>(d, "GroupBox9")->title().toStdString(), r.group) << r.name;
-        EXPECT_EQ(h.trioButton(d, "SpeedButton_ReadFromDevice")->text(), "Kiolvasás a készülékből") << r.name;
-        EXPECT_EQ(h.trioButton(d, "SpeedButton_ReadDefault")->text(), "Gyári alapértékek megjelenítése") << r.name;
-        EXPECT_EQ(h.trioButton(d, "SpeedButton_WriteToDevice")->text(), "Beírás a készülékbe") << r.name;
+        EXPECT_EQ(h.trioButton(d, "SpeedButton_ReadFromDevice")->text(), "Kiolvasás a készülékből")
+            << r.name;
+        EXPECT_EQ(h.trioButton(d, "SpeedButton_ReadDefault")->text(),
+                  "Gyári alapértékek megjelenítése")
+            << r.name;
+        EXPECT_EQ(h.trioButton(d, "SpeedButton_WriteToDevice")->text(), "Beírás a készülékbe")
+            << r.name;
     }
     std::vector<DialogBase*> all = {h.editor};
     for (const Row& r : rows)
@@ -167,7 +174,8 @@ TEST(RelayTest, ByTheDialogsSlot)
             h.tick();
             EXPECT_EQ(forceByte(), 0) << r.opener;
             EXPECT_EQ(C<QLabel>(h.qvro, "Label_DigitalOutOn")->isEnabled(), r.outputOn) << r.opener;
-            EXPECT_EQ(C<QLabel>(h.qvro, "Label_DigitalOutOff")->isEnabled(), !r.outputOn) << r.opener;
+            EXPECT_EQ(C<QLabel>(h.qvro, "Label_DigitalOutOff")->isEnabled(), !r.outputOn)
+                << r.opener;
             C<QCheckBox>(h.qvro, "CheckBox_DigitalOutForceEng")->click();
             h.tick();
             EXPECT_EQ(forceByte(), r.test) << r.opener;
@@ -188,8 +196,9 @@ TEST(DialogSlot, APendingWriteGoesToTheSlotOfItsDialog)
 {
     for (const char* otherSlot : {"Button_QV5510_Rel2", "Button_QV3320_QVRO_Tovabbi"}) {
         DialogHarness h;
-        EXPECT_TRUE(h.leaveWritePending("Button_QV3320_QVAO_Fo", h.qvao, 204,
-                                        [&] { C<qs::RadioGroup>(h.qvao, "RadioGroup_uAnalogueType")->item(3)->click(); }));
+        EXPECT_TRUE(h.leaveWritePending("Button_QV3320_QVAO_Fo", h.qvao, 204, [&] {
+            C<qs::RadioGroup>(h.qvao, "RadioGroup_uAnalogueType")->item(3)->click();
+        }));
         h.meter->clearLog();
         h.modules.Refuse(204, 0);
         EXPECT_TRUE(h.whileOpen(h.button(otherSlot), h.qvro, [&] {
@@ -197,7 +206,8 @@ TEST(DialogSlot, APendingWriteGoesToTheSlotOfItsDialog)
             for (int i = 0; i < 3; ++i)
                 h.tick();
         }));
-        EXPECT_EQ(RequestsBesidesPolls(*h.meter), (std::vector<std::uint8_t>{204, 203, 209})) << otherSlot;
+        EXPECT_EQ(RequestsBesidesPolls(*h.meter), (std::vector<std::uint8_t>{204, 203, 209}))
+            << otherSlot;
         ModuleStore::Bytes written = ModuleStore::kQvaoMain;
         written[0] = 3;
         EXPECT_EQ(h.modules.Stored(203), written) << otherSlot;
@@ -220,7 +230,8 @@ TEST(DialogSlot, AReplyForTheSlotTheDialogLeftFillsNothing)
         EXPECT_EQ(C<qs::RadioGroup>(h.qvao, "RadioGroup_uAnalogueType")->ItemIndex(), 0);
         EXPECT_TRUE(C<qs::SpeedButton>(h.qvao, "SpeedButton_ReadFromDevice")->IsDown());
         h.tick();
-        EXPECT_EQ(C<qs::RadioGroup>(h.qvao, "RadioGroup_uAnalogueType")->ItemIndex(), 4);  // the additional module's
+        EXPECT_EQ(C<qs::RadioGroup>(h.qvao, "RadioGroup_uAnalogueType")->ItemIndex(),
+                  4);  // the additional module's
         EXPECT_FALSE(C<qs::SpeedButton>(h.qvao, "SpeedButton_ReadFromDevice")->IsDown());
     }));
     EXPECT_EQ(RequestsBesidesPolls(*h.meter), (std::vector<std::uint8_t>{203, 205}));
@@ -232,12 +243,14 @@ TEST(DialogSlot, AReplyForTheSlotTheDialogLeftFillsNothing)
 TEST(DialogRequests, PendingRequestsAcrossShowings)
 {
     DialogHarness h;
-    EXPECT_TRUE(h.leaveWritePending("Button_QV3320_QVAIN", h.qvain, 202,
-                                    [&] { C<qs::RadioGroup>(h.qvain, "RadioGroup_uInputTypeSettings")->item(4)->click(); }));
+    EXPECT_TRUE(h.leaveWritePending("Button_QV3320_QVAIN", h.qvain, 202, [&] {
+        C<qs::RadioGroup>(h.qvain, "RadioGroup_uInputTypeSettings")->item(4)->click();
+    }));
     h.modules.Refuse(202, 0);
     h.tick();
     EXPECT_EQ(h.modules.Stored(201)[1], 4);
-    C<qs::RadioGroup>(h.qvain, "RadioGroup_uInputTypeSettings")->setItemIndex(0);  // shown again by the read-back
+    C<qs::RadioGroup>(h.qvain, "RadioGroup_uInputTypeSettings")
+        ->setItemIndex(0);  // shown again by the read-back
     h.tick();
     EXPECT_EQ(C<qs::RadioGroup>(h.qvain, "RadioGroup_uInputTypeSettings")->ItemIndex(), 4);
     EXPECT_FALSE(C<qs::SpeedButton>(h.qvain, "SpeedButton_ReadFromDevice")->IsDown());

@@ -45,15 +45,15 @@ void Press(NumberEditor* e, std::string_view key)
 
 struct EditorCase {
     const char* name;
-    std::int32_t stored;   // the dialog's value when the editor opens
-    std::uint8_t decimals; // of the last status poll
-    const char* opened;    // digits at opening
-    const char* keys;      // "-5 +3": the keys pressed, in order
-    const char* shown;     // digits after the keys
-    int comma;             // the comma label shown, -1 none
-    bool ok;               // OK, else Esc
-    std::int32_t result;   // the dialog's value afterwards
-    const char* label;     // its label afterwards, "." standing for the decimal separator
+    std::int32_t stored;    // the dialog's value when the editor opens
+    std::uint8_t decimals;  // of the last status poll
+    const char* opened;     // digits at opening
+    const char* keys;       // "-5 +3": the keys pressed, in order
+    const char* shown;      // digits after the keys
+    int comma;              // the comma label shown, -1 none
+    bool ok;                // OK, else Esc
+    std::int32_t result;    // the dialog's value afterwards
+    const char* label;      // its label afterwards, "." standing for the decimal separator
 };
 
 void PrintTo(const EditorCase& c, std::ostream* os)
@@ -88,27 +88,38 @@ TEST_P(EditorCases, DigitsClampsCommaAndWriteBack)
 
 INSTANTIATE_TEST_SUITE_P(
     NumberEditor, EditorCases,
-    ::testing::Combine(::testing::Values(
-        EditorCase{"ZeroMinusUnits", 0, 2, "00000", "-5", "-0001", 2, true, -1, "-000.01"},
-        EditorCase{"TopClamp", 99990, 2, "99990", "+4", "99999", 2, true, 99999, "999.99"},
-        EditorCase{"BottomStays", -9999, 2, "-9999", "-5", "-9999", 2, true, -9999, "-099.99"},
-        EditorCase{"SignTakesTheFirstColumn", 5, 2, "00005", "-1", "-9995", 2, true, -9995, "-099.95"},
-        EditorCase{"NegativeUp", -5, 2, "-0005", "+1", "09995", 2, true, 9995, "099.95"},
-        EditorCase{"StoredAboveTheRange", 123456, 2, "23456", "-5", "99999", 2, true, 99999, "999.99"},
-        EditorCase{"StoredBelowTheRangeStandsUntilADigitKey", -20000, 2, "-0000", "", "-0000", 2, true, -20000, "-200.00"},
-        EditorCase{"NullAll", 123456, 2, "23456", "0", "00000", 2, true, 0, "000.00"},
-        EditorCase{"EscWritesNothing", 1234, 2, "01234", "+5 +3", "01335", 2, false, 1234, "xxxxx"},
-        EditorCase{"Int32MaxClampsUpwards", INT32_MAX, 2, "83647", "+5", "99999", 2, true, 99999, "999.99"},
-        EditorCase{"Int32MinClampsDownwards", INT32_MIN, 2, "-3648", "-5", "-9999", 2, true, -9999, "-099.99"},
-        EditorCase{"Int32MinShowsItsDigits", INT32_MIN, 0, "-3648", "", "-3648", 0, true, INT32_MIN, "-2147483648"},
-        EditorCase{"CommaAfterTheUnits", 1234, 0, "01234", "", "01234", 0, true, 1234, "01234"},
-        EditorCase{"OneDecimal", 1234, 1, "01234", "", "01234", 1, true, 1234, "0123.4"},
-        EditorCase{"ThreeDecimals", 1234, 3, "01234", "", "01234", 3, true, 1234, "01.234"},
-        EditorCase{"FourDecimals", 1234, 4, "01234", "", "01234", 4, true, 1234, "0.1234"},
-        // Five decimals have no comma, and the window's format stays as it was (0 decimals).
-        EditorCase{"FiveDecimalsNoComma", 1234, 5, "01234", "-4", "01224", -1, true, 1224, "01224"}),
-                       ::testing::Values(kComma, kPoint)),
-    [](const auto& info) { return std::string(std::get<0>(info.param).name) + std::get<1>(info.param).name; });
+    ::testing::Combine(
+        ::testing::Values(
+            EditorCase{"ZeroMinusUnits", 0, 2, "00000", "-5", "-0001", 2, true, -1, "-000.01"},
+            EditorCase{"TopClamp", 99990, 2, "99990", "+4", "99999", 2, true, 99999, "999.99"},
+            EditorCase{"BottomStays", -9999, 2, "-9999", "-5", "-9999", 2, true, -9999, "-099.99"},
+            EditorCase{"SignTakesTheFirstColumn", 5, 2, "00005", "-1", "-9995", 2, true, -9995,
+                       "-099.95"},
+            EditorCase{"NegativeUp", -5, 2, "-0005", "+1", "09995", 2, true, 9995, "099.95"},
+            EditorCase{"StoredAboveTheRange", 123456, 2, "23456", "-5", "99999", 2, true, 99999,
+                       "999.99"},
+            EditorCase{"StoredBelowTheRangeStandsUntilADigitKey", -20000, 2, "-0000", "", "-0000",
+                       2, true, -20000, "-200.00"},
+            EditorCase{"NullAll", 123456, 2, "23456", "0", "00000", 2, true, 0, "000.00"},
+            EditorCase{"EscWritesNothing", 1234, 2, "01234", "+5 +3", "01335", 2, false, 1234,
+                       "xxxxx"},
+            EditorCase{"Int32MaxClampsUpwards", INT32_MAX, 2, "83647", "+5", "99999", 2, true,
+                       99999, "999.99"},
+            EditorCase{"Int32MinClampsDownwards", INT32_MIN, 2, "-3648", "-5", "-9999", 2, true,
+                       -9999, "-099.99"},
+            EditorCase{"Int32MinShowsItsDigits", INT32_MIN, 0, "-3648", "", "-3648", 0, true,
+                       INT32_MIN, "-2147483648"},
+            EditorCase{"CommaAfterTheUnits", 1234, 0, "01234", "", "01234", 0, true, 1234, "01234"},
+            EditorCase{"OneDecimal", 1234, 1, "01234", "", "01234", 1, true, 1234, "0123.4"},
+            EditorCase{"ThreeDecimals", 1234, 3, "01234", "", "01234", 3, true, 1234, "01.234"},
+            EditorCase{"FourDecimals", 1234, 4, "01234", "", "01234", 4, true, 1234, "0.1234"},
+            // Five decimals have no comma, and the window's format stays as it was (0 decimals).
+            EditorCase{"FiveDecimalsNoComma", 1234, 5, "01234", "-4", "01224", -1, true, 1224,
+                       "01224"}),
+        ::testing::Values(kComma, kPoint)),
+    [](const auto& info) {
+        return std::string(std::get<0>(info.param).name) + std::get<1>(info.param).name;
+    });
 
 // Each of the seven targets: the opener's title, limits and target; OK writes the value back
 // and rewrites only that dialog's labels.
@@ -122,10 +133,14 @@ TEST(NumberEditor, EachTargetWritesBackAndRefreshesOnlyItsDialog)
         const char* button;
     };
     const Row rows[] = {
-        {1, "QVAIN skála alsó számérték beállítása", 0, "iScaleLowSettings", "Button_ScaleLowSettings"},
-        {2, "QVAIN skála felső számérték beállítása", 0, "iScaleHighSettings", "Button_ScaleHighSettings"},
-        {3, "QVAO skála alsó számérték beállítása", 1, "iScaleLowSettings", "Button_ScaleLowSettings"},
-        {4, "QVAO skála felső számérték beállítása", 1, "iScaleHighSettings", "Button_ScaleHighSettings"},
+        {1, "QVAIN skála alsó számérték beállítása", 0, "iScaleLowSettings",
+         "Button_ScaleLowSettings"},
+        {2, "QVAIN skála felső számérték beállítása", 0, "iScaleHighSettings",
+         "Button_ScaleHighSettings"},
+        {3, "QVAO skála alsó számérték beállítása", 1, "iScaleLowSettings",
+         "Button_ScaleLowSettings"},
+        {4, "QVAO skála felső számérték beállítása", 1, "iScaleHighSettings",
+         "Button_ScaleHighSettings"},
         {5, "A érték vagy delta érték beállítása", 2, "iSettingsA", "Button_SettingsA"},
         {6, "B érték beállítása", 2, "iSettingsB", "Button_SettingsB"},
         {7, "Hiszterézis érték beállítása", 2, "iSettingsHysteresis", "Button_SettingsHysteresis"},
@@ -151,7 +166,8 @@ TEST(NumberEditor, EachTargetWritesBackAndRefreshesOnlyItsDialog)
         EXPECT_EQ(C<QLabel>(d, QString("Label_") + r.field)->text(), "0004.2") << r.target;
         for (ModuleDialog* other : dialogs)
             for (QLabel* l : other->findChildren<QLabel*>(QRegularExpression("^Label_i")))
-                EXPECT_TRUE(other == d || l->text() == "xxxxx") << r.target << " " << l->objectName().toStdString();
+                EXPECT_TRUE(other == d || l->text() == "xxxxx")
+                    << r.target << " " << l->objectName().toStdString();
     }
 }
 

@@ -68,8 +68,10 @@ TEST_F(PasswordFixture, TheOpenerReadsThePasswords)
     EXPECT_EQ(d->windowTitle(), "Password");
     EXPECT_EQ(C<QGroupBox>(d, "GroupBox_MODBUSOutputSettings")->title(), "Kezelői jelszó");
     EXPECT_EQ(C<QGroupBox>(d, "GroupBox1")->title(), "Mérnöki jelszó");
-    EXPECT_EQ(C<QGroupBox>(d, "GroupBox_MODBUSOutputSettings")->findChild<QLineEdit*>(), C<QLineEdit>(d, "Edit_PasswordUser"));
-    EXPECT_EQ(C<QGroupBox>(d, "GroupBox1")->findChild<QLineEdit*>(), C<QLineEdit>(d, "Edit_PasswordSupervisor"));
+    EXPECT_EQ(C<QGroupBox>(d, "GroupBox_MODBUSOutputSettings")->findChild<QLineEdit*>(),
+              C<QLineEdit>(d, "Edit_PasswordUser"));
+    EXPECT_EQ(C<QGroupBox>(d, "GroupBox1")->findChild<QLineEdit*>(),
+              C<QLineEdit>(d, "Edit_PasswordSupervisor"));
     h.w->move(40, 30);
     EXPECT_TRUE(h.whileOpen(opener, d, [&] {
         EXPECT_EQ(d->windowTitle(), "Jelszó módosítása");
@@ -91,7 +93,8 @@ TEST_F(PasswordFixture, TheOpenerReadsThePasswords)
 // The entries take at most four characters from the keyboard.
 TEST_F(PasswordFixture, EntriesTakeFourCharacters)
 {
-    for (QLineEdit* e : {C<QLineEdit>(d, "Edit_PasswordUser"), C<QLineEdit>(d, "Edit_PasswordSupervisor")}) {
+    for (QLineEdit* e :
+         {C<QLineEdit>(d, "Edit_PasswordUser"), C<QLineEdit>(d, "Edit_PasswordSupervisor")}) {
         e->clear();
         QTest::keyClicks(e, "123456");
         EXPECT_EQ(e->text(), "1234") << e->objectName().toStdString();
@@ -120,26 +123,35 @@ TEST_F(PasswordFixture, TheCheckAtTheClick)
         {"two equal numbers", "1234", "1234", kSame, {}, nullptr},
         {"equal but for leading zeros", "7", "0007", kSame, {}, nullptr},
         {"upper bound and lower bound", "9999", "0", nullptr, {0x0F, 0x27, 0x00, 0x00}, "9999"},
-        {"lower bound and upper bound, with a sign", "+0", "9999", nullptr, {0x00, 0x00, 0x0F, 0x27}, "0000"},
+        {"lower bound and upper bound, with a sign",
+         "+0",
+         "9999",
+         nullptr,
+         {0x00, 0x00, 0x0F, 0x27},
+         "0000"},
     };
     EXPECT_TRUE(h.whileOpen(h.C<QPushButton>("Button1"), d, [&] {
         h.tick();
         for (const Row& r : rows) {
             enter(r.user, r.supervisor);
             h.meter->clearLog();
-            const std::vector<Box> boxes = CatchBoxes(d, [&] { C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")->click(); });
+            const std::vector<Box> boxes = CatchBoxes(
+                d, [&] { C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")->click(); });
             if (r.message) {
                 ASSERT_EQ(boxes.size(), 1u) << r.name;
                 EXPECT_EQ(boxes[0].text, r.message) << r.name;
                 EXPECT_EQ(boxes[0].icon, QMessageBox::Information) << r.name;
                 EXPECT_EQ(boxes[0].buttons, QMessageBox::Ok) << r.name;
                 EXPECT_TRUE(boxes[0].writeReleased) << r.name;
-                EXPECT_FALSE(C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")->IsDown()) << r.name;
+                EXPECT_FALSE(C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")->IsDown())
+                    << r.name;
                 // The entries keep what the user typed.
-                EXPECT_EQ(C<QLineEdit>(d, "Edit_PasswordUser")->text().toStdString(), r.user) << r.name;
+                EXPECT_EQ(C<QLineEdit>(d, "Edit_PasswordUser")->text().toStdString(), r.user)
+                    << r.name;
             } else {
                 EXPECT_TRUE(boxes.empty()) << r.name;
-                EXPECT_TRUE(C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")->IsDown()) << r.name;
+                EXPECT_TRUE(C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")->IsDown())
+                    << r.name;
             }
             h.tick();
             h.tick();
@@ -148,9 +160,11 @@ TEST_F(PasswordFixture, TheCheckAtTheClick)
                 continue;
             }
             // The write, then its read-back, shown with four digits.
-            EXPECT_EQ(RequestsBesidesPolls(*h.meter), (std::vector<std::uint8_t>{222, 220})) << r.name;
+            EXPECT_EQ(RequestsBesidesPolls(*h.meter), (std::vector<std::uint8_t>{222, 220}))
+                << r.name;
             EXPECT_EQ(h.modules.Stored(220), r.sent) << r.name;
-            EXPECT_EQ(C<QLineEdit>(d, "Edit_PasswordUser")->text().toStdString(), r.readBack) << r.name;
+            EXPECT_EQ(C<QLineEdit>(d, "Edit_PasswordUser")->text().toStdString(), r.readBack)
+                << r.name;
         }
     }));
 }
@@ -164,7 +178,8 @@ TEST_F(PasswordFixture, ReleasingAWriteAndEsc)
         enter("1", "2");
         C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")->click();
         h.meter->clearLog();
-        const std::vector<Box> boxes = CatchBoxes(d, [&] { C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")->click(); });
+        const std::vector<Box> boxes = CatchBoxes(
+            d, [&] { C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")->click(); });
         EXPECT_TRUE(boxes.empty());
         EXPECT_FALSE(C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")->IsDown());
         h.tick();
@@ -201,7 +216,8 @@ TEST_F(PasswordFixture, TheCheckRunsAgainWhenTheWriteIsBuilt)
             h.tick();
         });
         EXPECT_TRUE(boxes.empty()) << r.name;
-        EXPECT_FALSE(C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")->IsDown()) << r.name;
+        EXPECT_FALSE(C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")->IsDown())
+            << r.name;
         EXPECT_FALSE(h.w->Session().IsPending(KeyPasswordWrite)) << r.name;
         EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{101})) << r.name;
         EXPECT_EQ(h.modules.Stored(220), ModuleStore::kPasswords) << r.name;

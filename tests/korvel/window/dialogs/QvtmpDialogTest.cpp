@@ -26,7 +26,10 @@ struct QvtmpFixture : ::testing::Test {
 
     bool potShown() const { return !C<QGroupBox>(d, "GroupBox_Pot")->isHidden(); }
     bool leadShown() const { return !C<QGroupBox>(d, "GroupBox_QVTMP_R2W")->isHidden(); }
-    bool open(const std::function<void()>& body) { return h.whileOpen(h.button("Button_QV5510_QVTMP"), d, body); }
+    bool open(const std::function<void()>& body)
+    {
+        return h.whileOpen(h.button("Button_QV5510_QVTMP"), d, body);
+    }
     void read()
     {
         C<qs::SpeedButton>(d, "SpeedButton_ReadFromDevice")->SetDown(true);
@@ -62,12 +65,18 @@ TEST_F(QvtmpFixture, ControlsCaptionsAndTheButtonsWithoutAction)
     for (const auto& [name, caption] : groups)
         EXPECT_EQ(title(name), caption) << name;
     const std::pair<const char*, const char*> labels[] = {
-        {"Label11", "Érzékelő típusa:"},          {"Label_bPt1000", "Pt1000"},
-        {"Label_QVTMP_R", "000.00"},              {"Label_QVTMP_FokC", "0000.0"},
-        {"Label_QVTMP_R2W", "000.00"},            {"Label_QVTMP_CalPot0", "000.00"},
-        {"Label_QVTMP_CalPot100", "000.00"},      {"Label36", "A potenciométer 0%-ához"},
-        {"Label1", "tartozó kijelzési érték:"},   {"Label_iScaleLowSettings", "xxxxx"},
-        {"Label2", "A potenciométer 100%-ához"},  {"Label3", "tartozó kijelzési érték:"},
+        {"Label11", "Érzékelő típusa:"},
+        {"Label_bPt1000", "Pt1000"},
+        {"Label_QVTMP_R", "000.00"},
+        {"Label_QVTMP_FokC", "0000.0"},
+        {"Label_QVTMP_R2W", "000.00"},
+        {"Label_QVTMP_CalPot0", "000.00"},
+        {"Label_QVTMP_CalPot100", "000.00"},
+        {"Label36", "A potenciométer 0%-ához"},
+        {"Label1", "tartozó kijelzési érték:"},
+        {"Label_iScaleLowSettings", "xxxxx"},
+        {"Label2", "A potenciométer 100%-ához"},
+        {"Label3", "tartozó kijelzési érték:"},
         {"Label_iScaleHighSettings", "xxxxx"},
     };
     for (const auto& [name, text] : labels)
@@ -78,9 +87,11 @@ TEST_F(QvtmpFixture, ControlsCaptionsAndTheButtonsWithoutAction)
 
     EXPECT_TRUE(open([&] {
         h.tick();
-        const std::vector<QPushButton*> inert = {C<QPushButton>(d, "Button_QVTMP_R2W_Meas"), C<QPushButton>(d, "Button_QVTMP_R2W_Zero"),
-                                                 C<QPushButton>(d, "Button_QVTMP_CalPot0"), C<QPushButton>(d, "Button_QVTMP_CalPot100")};
-        const std::vector<const char*> captions = {"Megállapítás méréssel", "Rvez = 0", "0%", "100%"};
+        const std::vector<QPushButton*> inert = {
+            C<QPushButton>(d, "Button_QVTMP_R2W_Meas"), C<QPushButton>(d, "Button_QVTMP_R2W_Zero"),
+            C<QPushButton>(d, "Button_QVTMP_CalPot0"), C<QPushButton>(d, "Button_QVTMP_CalPot100")};
+        const std::vector<const char*> captions = {"Megállapítás méréssel", "Rvez = 0", "0%",
+                                                   "100%"};
         const QvtmpBlock kept = h.w->State().LastQVTMPBlock;
         h.meter->clearLog();
         for (std::size_t i = 0; i < inert.size(); ++i) {
@@ -112,9 +123,10 @@ TEST_F(QvtmpFixture, GroupsFollowTheClicks)
         };
         RadioGroup* mode = C<RadioGroup>(d, "RadioGroup_QVTMP_Mode");
         RadioGroup* wires = C<RadioGroup>(d, "RadioGroup_QVTMP_Wires");
-        for (const Click& c : {Click{mode, 0, false, true}, Click{mode, 2, true, true}, Click{mode, 1, false, true},
-                               Click{wires, 1, false, false}, Click{mode, 2, true, false}, Click{wires, 2, true, false},
-                               Click{wires, 0, true, true}}) {
+        for (const Click& c :
+             {Click{mode, 0, false, true}, Click{mode, 2, true, true}, Click{mode, 1, false, true},
+              Click{wires, 1, false, false}, Click{mode, 2, true, false},
+              Click{wires, 2, true, false}, Click{wires, 0, true, true}}) {
             c.group->item(c.item)->click();
             EXPECT_EQ(potShown(), c.pot) << c.group->objectName().toStdString() << " " << c.item;
             EXPECT_EQ(leadShown(), c.lead) << c.group->objectName().toStdString() << " " << c.item;
@@ -154,7 +166,8 @@ TEST_F(QvtmpFixture, GroupsFollowTheReplies)
         h.modules.Stored(223) = b;
         read();
         EXPECT_EQ(C<qs::RadioGroup>(d, "RadioGroup_QVTMP_Mode")->ItemIndex(), r.modeItem) << r.name;
-        EXPECT_EQ(C<qs::RadioGroup>(d, "RadioGroup_QVTMP_Wires")->ItemIndex(), r.wiresItem) << r.name;
+        EXPECT_EQ(C<qs::RadioGroup>(d, "RadioGroup_QVTMP_Wires")->ItemIndex(), r.wiresItem)
+            << r.name;
         EXPECT_EQ(potShown(), r.pot) << r.name;
         EXPECT_EQ(leadShown(), r.lead) << r.name;
     }
@@ -179,26 +192,34 @@ TEST_P(QvtmpLocale, LabelsFollowTheSensorAndTheBlocksDecimals)
         std::uint8_t pollDecimals;
         const char *lead, *pot0, *pot100;
     };
-    for (const Row& r : {Row{true, 0, "0.2", "100.5", "2000.8"}, Row{false, 4, "0.25", "100.50", "2000.75"},
-                         Row{true, 2, "0.2", "100.5", "2000.8"}}) {
+    for (const Row& r :
+         {Row{true, 0, "0.2", "100.5", "2000.8"}, Row{false, 4, "0.25", "100.50", "2000.75"},
+          Row{true, 2, "0.2", "100.5", "2000.8"}}) {
         h.meter->status.bPt1000 = r.pt1000;
         h.pollDecimals(r.pollDecimals);
         EXPECT_EQ(C<QLabel>(d, "Label_bPt1000")->text(), r.pt1000 ? "Pt 1000" : "Pt 100");
         read();
-        EXPECT_EQ(C<QLabel>(d, "Label_QVTMP_R2W")->text().toStdString(), WithSeparator(r.lead, sep.sep));
-        EXPECT_EQ(C<QLabel>(d, "Label_QVTMP_CalPot0")->text().toStdString(), WithSeparator(r.pot0, sep.sep));
-        EXPECT_EQ(C<QLabel>(d, "Label_QVTMP_CalPot100")->text().toStdString(), WithSeparator(r.pot100, sep.sep));
-        EXPECT_EQ(C<QLabel>(d, "Label_iScaleLowSettings")->text().toStdString(), WithSeparator("01.500", sep.sep));
-        EXPECT_EQ(C<QLabel>(d, "Label_iScaleHighSettings")->text().toStdString(), WithSeparator("-00.250", sep.sep));
+        EXPECT_EQ(C<QLabel>(d, "Label_QVTMP_R2W")->text().toStdString(),
+                  WithSeparator(r.lead, sep.sep));
+        EXPECT_EQ(C<QLabel>(d, "Label_QVTMP_CalPot0")->text().toStdString(),
+                  WithSeparator(r.pot0, sep.sep));
+        EXPECT_EQ(C<QLabel>(d, "Label_QVTMP_CalPot100")->text().toStdString(),
+                  WithSeparator(r.pot100, sep.sep));
+        EXPECT_EQ(C<QLabel>(d, "Label_iScaleLowSettings")->text().toStdString(),
+                  WithSeparator("01.500", sep.sep));
+        EXPECT_EQ(C<QLabel>(d, "Label_iScaleHighSettings")->text().toStdString(),
+                  WithSeparator("-00.250", sep.sep));
         h.tick();  // the next poll changes neither
-        EXPECT_EQ(C<QLabel>(d, "Label_iScaleLowSettings")->text().toStdString(), WithSeparator("01.500", sep.sep));
+        EXPECT_EQ(C<QLabel>(d, "Label_iScaleLowSettings")->text().toStdString(),
+                  WithSeparator("01.500", sep.sep));
     }
     // With decimals 1, a scale low of 1234 is 0123.4.
     h.modules.Stored(223)[15] = 1;
     h.modules.Stored(223)[16] = 0xD2;
     h.modules.Stored(223)[17] = 0x04;
     read();
-    EXPECT_EQ(C<QLabel>(d, "Label_iScaleLowSettings")->text().toStdString(), WithSeparator("0123.4", sep.sep));
+    EXPECT_EQ(C<QLabel>(d, "Label_iScaleLowSettings")->text().toStdString(),
+              WithSeparator("0123.4", sep.sep));
 }
 
 INSTANTIATE_TEST_SUITE_P(Qvtmp, QvtmpLocale, ::testing::Values(kComma, kPoint),
@@ -217,7 +238,8 @@ TEST(QvtmpDialog, AWriteSendsTheKeptBlockWithTheSelections)
     const Row rows[] = {
         {"after a read", 223, ModuleStore::kQvtmp},
         {"after a factory-default read", 224, ModuleStore::kQvtmpDefaults},
-        {"before any reply", 0, {0, 4, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 1}},
+        {"before any reply", 0, {0, 4, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0,
+                                 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 1}},
     };
     for (const Row& r : rows) {
         DialogHarness fresh;
@@ -227,7 +249,8 @@ TEST(QvtmpDialog, AWriteSendsTheKeptBlockWithTheSelections)
                 C<qs::SpeedButton>(q, "SpeedButton_ReadDefault")->click();
             if (r.before != 0)
                 fresh.tick();
-            C<qs::SpeedButton>(q, "SpeedButton_WriteToDevice")->click();  // before any reply: the opener's read withdrawn
+            C<qs::SpeedButton>(q, "SpeedButton_WriteToDevice")
+                ->click();  // before any reply: the opener's read withdrawn
             fresh.tick();
             EXPECT_TRUE(C<qs::SpeedButton>(q, "SpeedButton_ReadFromDevice")->IsDown()) << r.name;
         })) << r.name;
@@ -266,7 +289,8 @@ TEST_F(QvtmpFixture, TheEditorChangesTheKeptScaleValues)
     EXPECT_TRUE(open([&] {
         h.tick();
         EXPECT_TRUE(h.withEditor(C<QPushButton>(d, "Button_ScaleLowSettings"), true, [&] {
-            EXPECT_EQ(C<QLabel>(h.editor, "Label_Caption")->text(), "A 0%-hoz tartozó kijelzési érték");
+            EXPECT_EQ(C<QLabel>(h.editor, "Label_Caption")->text(),
+                      "A 0%-hoz tartozó kijelzési érték");
             EXPECT_EQ(h.editor->IncDecTarget, 8u);
             EXPECT_EQ(h.editor->IncDecValue, 1500);
             C<QPushButton>(h.editor, "Button_PlusDigit2")->click();
@@ -274,7 +298,8 @@ TEST_F(QvtmpFixture, TheEditorChangesTheKeptScaleValues)
         EXPECT_EQ(h.w->State().LastQVTMPBlock.iScaleLow, 2500);
         EXPECT_EQ(C<QLabel>(d, "Label_iScaleLowSettings")->text(), "02.500");
         EXPECT_TRUE(h.withEditor(C<QPushButton>(d, "Button_ScaleHighSettings"), false, [&] {
-            EXPECT_EQ(C<QLabel>(h.editor, "Label_Caption")->text(), "A 100%-hoz tartozó kijelzési érték");
+            EXPECT_EQ(C<QLabel>(h.editor, "Label_Caption")->text(),
+                      "A 100%-hoz tartozó kijelzési érték");
             EXPECT_EQ(h.editor->IncDecTarget, 9u);
             EXPECT_EQ(h.editor->IncDecValue, -250);
             C<QPushButton>(h.editor, "Button_NullAll")->click();
@@ -285,7 +310,8 @@ TEST_F(QvtmpFixture, TheEditorChangesTheKeptScaleValues)
         h.tick();
     }));
     const Bytes sent = LastRequest(*h.meter, 225);
-    EXPECT_EQ(Bytes(sent.begin() + 16, sent.begin() + 24), (Bytes{0xC4, 0x09, 0, 0, 0x06, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(Bytes(sent.begin() + 16, sent.begin() + 24),
+              (Bytes{0xC4, 0x09, 0, 0, 0x06, 0xFF, 0xFF, 0xFF}));
 }
 
 // A block whose decimals lie above 4: the scale labels show "xxxxx" and nothing is divided,
@@ -310,7 +336,8 @@ TEST_F(QvtmpFixture, DecimalsAbove4HaveNoPicture)
             EXPECT_EQ(h.w->State().LastQVTMPBlock.uDecimals, decimals);
             EXPECT_TRUE(h.withEditor(C<QPushButton>(d, "Button_ScaleHighSettings"), true, [&] {
                 for (int d = 0; d < NumberEditor::kDigits; ++d)
-                    EXPECT_FALSE(C(h.editor, "Label_uDecimal" + QString::number(d))->isVisibleTo(h.editor));
+                    EXPECT_FALSE(
+                        C(h.editor, "Label_uDecimal" + QString::number(d))->isVisibleTo(h.editor));
                 C<QPushButton>(h.editor, "Button_MinusDigit5")->click();
             }));
             EXPECT_EQ(h.w->State().LastQVTMPBlock.iScaleHigh, -251);

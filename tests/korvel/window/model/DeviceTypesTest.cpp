@@ -127,9 +127,9 @@ TEST(IdentityEntry, FactoryNumberClampsUnsigned)
 
 TEST(IdentityEntry, YearKeepsTheLowByteThenClampsTo99)
 {
-    EXPECT_EQ(YearFromText("-1"), 99);   // 255
+    EXPECT_EQ(YearFromText("-1"), 99);  // 255
     EXPECT_EQ(YearFromText("255"), 99);
-    EXPECT_EQ(YearFromText("256"), 0);   // low byte 0
+    EXPECT_EQ(YearFromText("256"), 0);  // low byte 0
     EXPECT_EQ(YearFromText("7"), 7);
     EXPECT_EQ(YearFromText("x"), 0);
     EXPECT_EQ(TwoDigitText(7), "07");
@@ -214,9 +214,9 @@ TEST(ModelPage, QV3310ChecksItsFixedModulesWhateverIsPolled)
     EXPECT_THAT(d.buttonsDisabled, IsEmpty());
     EXPECT_THAT(d.buttonsEnabled, IsEmpty());
     EXPECT_EQ(d.tabShown, "TabSheet_3310");
-    EXPECT_THAT(d.tabsHidden, UnorderedElementsAre("TabSheet_3320", "TabSheet_3330",
-                                                   "TabSheet_3340", "TabSheet_5510",
-                                                   "TabSheet_5530"));
+    EXPECT_THAT(d.tabsHidden,
+                UnorderedElementsAre("TabSheet_3320", "TabSheet_3330", "TabSheet_3340",
+                                     "TabSheet_5510", "TabSheet_5530"));
     EXPECT_TRUE(d.activateTab);
 }
 
@@ -238,21 +238,19 @@ TEST(ModelPage, QV3320EnablesTheButtonsAndLampsOfThePolledModules)
 {
     const auto d = ConfigureModelPage(3320, {1, 5, 5}, true, false);
     EXPECT_EQ(d.buttonsDisabled.size(), 7u);
-    EXPECT_THAT(d.lampsHidden, UnorderedElementsAre("Shape_DigitalOut1_QV3320",
-                                                    "Shape_DigitalOut2_QV3320"));
+    EXPECT_THAT(d.lampsHidden,
+                UnorderedElementsAre("Shape_DigitalOut1_QV3320", "Shape_DigitalOut2_QV3320"));
     EXPECT_THAT(d.radiosChecked,
                 ElementsAre("RadioButton_InputModulQVAIN", "RadioButton_OutputModul2QVRO",
                             "RadioButton_OutputModul1QVRO"));
-    EXPECT_THAT(d.buttonsEnabled,
-                ElementsAre("Button_QV3320_QVAIN", "Button_QV3320_QVRO_Fo",
-                            "Button_QV3320_QVRO_Tovabbi"));
+    EXPECT_THAT(d.buttonsEnabled, ElementsAre("Button_QV3320_QVAIN", "Button_QV3320_QVRO_Fo",
+                                              "Button_QV3320_QVRO_Tovabbi"));
     EXPECT_THAT(d.lampsShown, ElementsAre("Shape_DigitalOut1_QV3320", "Shape_DigitalOut2_QV3320"));
     EXPECT_THAT(d.tabsHidden, IsEmpty());  // factory mode shows every tab
 
     const auto other = ConfigureModelPage(3320, {2, 4, 3}, true, false);
-    EXPECT_THAT(other.buttonsEnabled,
-                ElementsAre("Button_QV3320_QVTMP", "Button_QV3320_QVSER_Fo",
-                            "Button_QV3320_QVAO_Tovabbi"));
+    EXPECT_THAT(other.buttonsEnabled, ElementsAre("Button_QV3320_QVTMP", "Button_QV3320_QVSER_Fo",
+                                                  "Button_QV3320_QVAO_Tovabbi"));
     EXPECT_THAT(other.lampsShown, IsEmpty());
 }
 
@@ -267,7 +265,8 @@ TEST(ModelPage, KindTheModelCannotCarryChecksNothingInItsSlot)
 
 TEST(ModelPage, QV5520SharesTheQV5510RowAndItsOutputsAreAlwaysNone)
 {
-    const auto d = ConfigureModelPage(5520, {ModuleQVSERInput, ModuleQVRO, ModuleQVAO}, false, false);
+    const auto d =
+        ConfigureModelPage(5520, {ModuleQVSERInput, ModuleQVRO, ModuleQVAO}, false, false);
     EXPECT_EQ(d.row, ModelRow::QV5510);
     EXPECT_EQ(d.tabShown, "TabSheet_5510");
     EXPECT_THAT(d.radiosChecked,
@@ -286,8 +285,8 @@ TEST(ModelPage, QV5530RelayInTheMainSlotChecksTheDisabledRadioAndShowsTheQV3320L
     EXPECT_TRUE(Contains(d.radiosDisabled, "RadioButton_OutputModul2QVRO"));
     EXPECT_THAT(d.buttonsEnabled, IsEmpty());
     EXPECT_THAT(d.lampsShown, ElementsAre("Shape_DigitalOut1_QV3320"));
-    EXPECT_THAT(d.lampsHidden, UnorderedElementsAre("Shape_DigitalOut1_QV3320",
-                                                    "Shape_DigitalOut2_QV3320"));
+    EXPECT_THAT(d.lampsHidden,
+                UnorderedElementsAre("Shape_DigitalOut1_QV3320", "Shape_DigitalOut2_QV3320"));
 }
 
 TEST(ModelPage, FactoryTabStaysActive)

@@ -42,10 +42,10 @@ struct FactoryFixture : ::testing::Test {
 };
 
 // The point labels in the point order of the input, Pt and output calibration blocks.
-const std::array<const char*, 4> kInputLabels{"Label_RAM1_iCalLow1", "Label_RAM1_iCalHigh1", "Label_RAM1_iCalLow2",
-                                              "Label_RAM1_iCalHigh2"};
-const std::array<const char*, 4> kPtLabels{"Label_iCalPt0ohm4W", "Label_iCalPtXohm4W", "Label_iCalPt0ohm3W",
-                                           "Label_iCalPtXohm3W"};
+const std::array<const char*, 4> kInputLabels{"Label_RAM1_iCalLow1", "Label_RAM1_iCalHigh1",
+                                              "Label_RAM1_iCalLow2", "Label_RAM1_iCalHigh2"};
+const std::array<const char*, 4> kPtLabels{"Label_iCalPt0ohm4W", "Label_iCalPtXohm4W",
+                                           "Label_iCalPt0ohm3W", "Label_iCalPtXohm3W"};
 
 const std::vector<QString> kUnread{"?", "?", "?", "?"};
 }  // namespace
@@ -101,7 +101,8 @@ TEST_F(FactoryFixture, PtReadTakesThePt1000FlagOfTheLastStatusAndItsWriteSendsOn
 TEST_F(FactoryFixture, OutputStepsFillTheLabelOfTheTypeSelectedWhenTheReplyArrives)
 {
     OutputCalibrationGroup& out = *h.Part<OutputCalibrationGroup>();
-    const std::array<const char*, 4> labels{"Label_PWM4mA", "Label_PWM20mA", "Label_PWM2V", "Label_PWM10V"};
+    const std::array<const char*, 4> labels{"Label_PWM4mA", "Label_PWM20mA", "Label_PWM2V",
+                                            "Label_PWM10V"};
     h.C<qs::SpeedButton>("SpeedButton_PWMForce")->click();
     out.PWMValue = 12345;
     h.tick();  // the poll carries the value
@@ -141,8 +142,10 @@ TEST_F(FactoryFixture, IdentityWriteSendsTheEditsAndTheNextStatusRefillsTheGroup
     h.C<QRadioButton>("RadioButton_OutputModul2QVRO")->setChecked(true);
     h.C<QRadioButton>("RadioButton_OutputModul1QVAO")->setChecked(true);
     Run(h.C<qs::SpeedButton>("SpeedButton_GyariSzamAKeszulekbe"));
-    EXPECT_EQ(SentData(1), (std::vector<std::uint8_t>{0xF1, 0xFB, 0x09, 0x00, 21, 7, 0xF8, 0x0C, 2, 5, 3}));
-    EXPECT_EQ(h.C<QLineEdit>("Edit_GyariSzamHonap")->text(), "07");  // rewritten with the value sent
+    EXPECT_EQ(SentData(1),
+              (std::vector<std::uint8_t>{0xF1, 0xFB, 0x09, 0x00, 21, 7, 0xF8, 0x0C, 2, 5, 3}));
+    EXPECT_EQ(h.C<QLineEdit>("Edit_GyariSzamHonap")->text(),
+              "07");  // rewritten with the value sent
 
     // The acknowledgement already carries the new identity in its header; the group is refilled
     // from the next status reply, so nothing of the old identity comes back.
@@ -164,7 +167,7 @@ TEST_F(FactoryFixture, IdentityWriteSendsTheEditsAndTheNextStatusRefillsTheGroup
 
 TEST_F(FactoryFixture, DisplayImageIsDrawnBitByBitOnBothPictures)
 {
-    store.display.bytes[0] = 0x81;      // pixels 0 and 7 of row 0
+    store.display.bytes[0] = 0x81;       // pixels 0 and 7 of row 0
     store.display.bytes[16 + 1] = 0x01;  // pixel 15 of row 1
     store.display.bytes[1023] = 0x01;    // the last pixel, (127, 63)
     Run(h.C<qs::SpeedButton>("SpeedButton_ReadDisplay"));
@@ -179,9 +182,10 @@ TEST_F(FactoryFixture, DisplayImageIsDrawnBitByBitOnBothPictures)
         int x, y;
         bool set;
     };
-    for (const Pixel& p : {Pixel{0, 0, true}, Pixel{1, 0, false}, Pixel{6, 0, false}, Pixel{7, 0, true},
-                           Pixel{8, 0, false}, Pixel{15, 1, true}, Pixel{15, 0, false}, Pixel{14, 1, false},
-                           Pixel{127, 63, true}, Pixel{126, 63, false}}) {
+    for (const Pixel& p :
+         {Pixel{0, 0, true}, Pixel{1, 0, false}, Pixel{6, 0, false}, Pixel{7, 0, true},
+          Pixel{8, 0, false}, Pixel{15, 1, true}, Pixel{15, 0, false}, Pixel{14, 1, false},
+          Pixel{127, 63, true}, Pixel{126, 63, false}}) {
         EXPECT_EQ(black(small, p.x, p.y), p.set) << p.x << "," << p.y;
         // The 4 x 4 block starts one pixel right and down of 4x, 4y; past the picture it is cut.
         for (int j = 1; j <= 4; ++j)

@@ -31,7 +31,8 @@ TEST(ModelPages, AfterTwoSecondsOfPollingOnlyTheReportedModelsTabShows)
     h.meter->status.uQVOptOut2 = 5;
     h.meter->status.uQVOptOut1 = 3;
     EXPECT_EQ(h.C<qs::PageControl>("PageControl4")->visibleTabCount(), 0);
-    ASSERT_TRUE(KorvelHarness::waitFor([&] { return h.C<qs::PageControl>("PageControl4")->visibleTabCount() > 0; }, 3500));
+    ASSERT_TRUE(KorvelHarness::waitFor(
+        [&] { return h.C<qs::PageControl>("PageControl4")->visibleTabCount() > 0; }, 3500));
     EXPECT_EQ(h.C<qs::PageControl>("PageControl4")->visibleTabCount(), 1);
     EXPECT_TRUE(h.C<qs::PageControl>("PageControl4")->isTabVisible(h.C<QWidget>("TabSheet_3320")));
     EXPECT_EQ(h.C<qs::PageControl>("PageControl4")->activePage(), h.C<QWidget>("TabSheet_3320"));
@@ -46,7 +47,8 @@ TEST(ModelPages, AfterTwoSecondsOfPollingOnlyTheReportedModelsTabShows)
 
     // A time-out hides every model tab again.
     h.meter->dropNextReplies(1000);
-    ASSERT_TRUE(KorvelHarness::waitFor([&] { return h.C<qs::PageControl>("PageControl4")->visibleTabCount() == 0; }, 1000));
+    ASSERT_TRUE(KorvelHarness::waitFor(
+        [&] { return h.C<qs::PageControl>("PageControl4")->visibleTabCount() == 0; }, 1000));
     EXPECT_EQ(h.C<qs::PageControl>("PageControl5")->activePage(), h.C<QWidget>("TabSheet_NoComm"));
 }
 
@@ -104,7 +106,8 @@ TEST(Identity, EditsAreClampedAndTheRecordIsExact)
     h.C<QRadioButton>("RadioButton_InputModulQVTMP")->setChecked(true);
     h.C<QRadioButton>("RadioButton_OutputModul2QVRO")->setChecked(true);
     h.C<QRadioButton>("RadioButton_OutputModul1QVAO")->setChecked(true);
-    h.C<QPushButton>("Button_GyariSzamPlusz1")->click();  // clamped first: -1 gives 999999, which stays
+    h.C<QPushButton>("Button_GyariSzamPlusz1")
+        ->click();  // clamped first: -1 gives 999999, which stays
     EXPECT_EQ(h.C<QLineEdit>("Edit_GyariSzam")->text(), "999999");
     EXPECT_EQ(h.C<QLineEdit>("Edit_GyariSzamEv")->text(), "07");
     EXPECT_EQ(h.C<QLineEdit>("Edit_GyariSzamHonap")->text(), "01");
@@ -116,7 +119,8 @@ TEST(Identity, EditsAreClampedAndTheRecordIsExact)
     ByteWriter w(area);
     h.Part<korvel::IdentityGroup>()->IdentityToWrite.Encode(w);
     const std::vector<std::uint8_t> bytes(w.Data().begin(), w.Data().end());
-    EXPECT_EQ(bytes, (std::vector<std::uint8_t>{0x3F, 0xE2, 0x01, 0x00, 7, 1, 0xF8, 0x0C, 2, 5, 3}));
+    EXPECT_EQ(bytes,
+              (std::vector<std::uint8_t>{0x3F, 0xE2, 0x01, 0x00, 7, 1, 0xF8, 0x0C, 2, 5, 3}));
 }
 
 TEST(Identity, FactoryNumberTypingIsLimitedButReadBackIsNot)

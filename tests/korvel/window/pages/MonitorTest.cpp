@@ -19,7 +19,8 @@ TEST(Monitor, HistoryLabelsFollowTheCommandsSentAndClClearsTheOlderOnes)
     EXPECT_EQ(h.C<QLabel>("Label_MBU_Commands")->text(), " 113");
 
     h.C<QPushButton>("Button_CommandsClear")->click();
-    EXPECT_EQ(h.C<QLabel>("Label_Commands")->text(), "n*101, 113, 101, ") << "labels change with the next entry";
+    EXPECT_EQ(h.C<QLabel>("Label_Commands")->text(), "n*101, 113, 101, ")
+        << "labels change with the next entry";
     h.tick();
     EXPECT_EQ(h.C<QLabel>("Label_Commands")->text(), "2*101, ");
     EXPECT_EQ(h.C<QLabel>("Label_MBU_Commands")->text(), "");
@@ -55,7 +56,8 @@ TEST(Monitor, DumpsAndDecodedFieldsOfTheLastFrames)
     const QString tx = h.C<qs::MemoText>("Memo_MBUTx")->Text();
     // The 53-byte status reply needed one segment request: flags 4, 46 bytes received so far; the
     // data bytes still hold the 5-byte status request.
-    EXPECT_TRUE(tx.startsWith("00 00|BD 1D|83 1E|65|04|05 00|2E 00|17 9E 5A 3C(")) << tx.toStdString();
+    EXPECT_TRUE(tx.startsWith("00 00|BD 1D|83 1E|65|04|05 00|2E 00|17 9E 5A 3C("))
+        << tx.toStdString();
     EXPECT_EQ(tx.size(), 64 * 3 - 1);
     const QString rx = h.C<qs::MemoText>("Memo_MBURx")->Text();
     EXPECT_TRUE(rx.startsWith("9A 15|")) << rx.toStdString();
@@ -68,7 +70,8 @@ TEST(Monitor, ReceiveLampYellowForPollAndIdentityLimeOtherwise)
     h.tick();
     EXPECT_EQ(h.C<qs::Shape>("Shape_MBUCom")->brushColor(), clYellow);
     EXPECT_FALSE(h.C<QLabel>("Label_USBData")->isHidden());
-    ASSERT_TRUE(KorvelHarness::waitFor([&] { return h.C<QLabel>("Label_USBData")->isHidden(); }, 1000));
+    ASSERT_TRUE(
+        KorvelHarness::waitFor([&] { return h.C<QLabel>("Label_USBData")->isHidden(); }, 1000));
     EXPECT_EQ(h.C<qs::Shape>("Shape_MBUCom")->brushColor(), clBtnFace);
 
     h.meter->setReplyData(113, {});
@@ -79,5 +82,6 @@ TEST(Monitor, ReceiveLampYellowForPollAndIdentityLimeOtherwise)
     h.w->Timer_RxLEDTimer();
     h.meter->corruptNextReplies();
     h.tick();
-    EXPECT_EQ(h.C<qs::Shape>("Shape_MBUCom")->brushColor(), clBtnFace);  // a CRC error does not light it
+    EXPECT_EQ(h.C<qs::Shape>("Shape_MBUCom")->brushColor(),
+              clBtnFace);  // a CRC error does not light it
 }

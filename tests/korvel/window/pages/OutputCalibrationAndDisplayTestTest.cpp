@@ -37,7 +37,8 @@ TEST(OutputCalibrationPage, EveryPollCarriesThePwmValueAndTheDirectDriveBit)
     KorvelHarness h({"/VORKAL"});
     QTest::mousePress(h.C<QWidget>("Shape1"), Qt::LeftButton, {}, QPoint(296, 3));
     h.tick();
-    EXPECT_EQ(h.meter->lastStatusRequest, (std::vector<std::uint8_t>{0x02, 0x22, 0xFF, 0, 0}));  // 65314
+    EXPECT_EQ(h.meter->lastStatusRequest,
+              (std::vector<std::uint8_t>{0x02, 0x22, 0xFF, 0, 0}));  // 65314
     h.C<qs::SpeedButton>("SpeedButton_PWMForce")->click();
     h.C<QPushButton>("Button_PWMPppp")->click();  // saturates
     h.tick();
@@ -66,7 +67,10 @@ TEST_F(Qv5510Fixture, TheLabelsSayWhatIsSentFromTheStart)
     EXPECT_TRUE(h.C<QPushButton>("Button1")->isEnabled());  // the password dialog is bound to it
     // The display block's fields name these controls.
     recordbind::Binding<Qv5510DisplayBlock> block(
-        [this](const QString& name) { return h.C<QGroupBox>("GroupBox_QV5510")->findChild<QWidget*>(name); }, h.w->State().Decimals);
+        [this](const QString& name) {
+            return h.C<QGroupBox>("GroupBox_QV5510")->findChild<QWidget*>(name);
+        },
+        h.w->State().Decimals);
     EXPECT_TRUE(block.Missing().empty());
     h.C<QSlider>("TrackBar_Brightness_QV5510")->setValue(1);
     EXPECT_EQ(h.C<QLabel>("Label_Brightness_QV5510")->text(), "10%");
@@ -85,7 +89,8 @@ TEST_F(Qv5510Fixture, EnteringTheTabRestartsTheTestAndReadsTheDisplaySettings)
     h.w->show();
     g.TestPattern = 9;
     h.C<QCheckBox>("CheckBox_KijelzoTeszt_QV5510")->setChecked(true);
-    ASSERT_TRUE(KorvelHarness::clickTab(h.C<qs::PageControl>("PageControl4"), "QV5510 és QV5520 IP"));
+    ASSERT_TRUE(
+        KorvelHarness::clickTab(h.C<qs::PageControl>("PageControl4"), "QV5510 és QV5520 IP"));
     EXPECT_EQ(g.TestPattern, 1);
     EXPECT_EQ(h.C<QLabel>("Label_KijelzoTeszt_QV5510")->text(), "1");
     EXPECT_FALSE(h.C<QCheckBox>("CheckBox_KijelzoTeszt_QV5510")->isChecked());

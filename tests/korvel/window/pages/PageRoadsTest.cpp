@@ -46,13 +46,16 @@ TEST(PageRoads, EnteringTheCalibrationPageByKeyOrWheelReadsItsThreeBlocksInOrder
         bool forward;
     };
     const Case cases[] = {
-        {PageRoad::Arrow, "Beállítások", false},   {PageRoad::CtrlTab, "Beállítások", false},
-        {PageRoad::Wheel, "Beállítások", false},   {PageRoad::CtrlTab, "MBU", true},  // round from the last
+        {PageRoad::Arrow, "Beállítások", false},
+        {PageRoad::CtrlTab, "Beállítások", false},
+        {PageRoad::Wheel, "Beállítások", false},
+        {PageRoad::CtrlTab, "MBU", true},  // round from the last
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(PageRoadName(c.road)) + " from " + c.from);
         RoadFixture f;
-        ASSERT_TRUE(ClickPageTab(f.h.C<qs::PageControl>("PageControl1"), QString::fromUtf8(c.from)));
+        ASSERT_TRUE(
+            ClickPageTab(f.h.C<qs::PageControl>("PageControl1"), QString::fromUtf8(c.from)));
         QSignalSpy changes(f.h.C<qs::PageControl>("PageControl1"), &PageControl::userChanged);
         StepPage(f.h.C<qs::PageControl>("PageControl1"), c.road, c.forward);
         ExpectShown(f.h.C<qs::PageControl>("PageControl1"), f.h.C<QWidget>("TabSheet1"));

@@ -27,7 +27,8 @@ TEST(Pages, EnteringTheCalibrationPageReadsInSchedulerOrderAndSkipsWithdrawnRead
     for (std::uint8_t c : {110, 116, 129, 131})
         h.meter->setReplyData(c, {});
     ClickTab(h.C<qs::PageControl>("PageControl1"), "Tesztek");
-    EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_ReadCalIn")->IsDown());  // no reads for this page
+    EXPECT_FALSE(
+        h.C<qs::SpeedButton>("SpeedButton_ReadCalIn")->IsDown());  // no reads for this page
     ClickTab(h.C<qs::PageControl>("PageControl1"), "Quorin beállítások");
     EXPECT_TRUE(h.C<qs::SpeedButton>("SpeedButton_ReadCalIn")->IsDown());
     EXPECT_TRUE(h.C<qs::SpeedButton>("SpeedButton_ReadPWMCal")->IsDown());

@@ -62,8 +62,10 @@ TEST_F(SettingsFixture, EveryFieldHasItsControl)
     EXPECT_EQ(limitOf(h.C<QLineEdit>("Edit_uSecL3")), 5);
     EXPECT_EQ(limitOf(h.C<QLineEdit>("Edit_uPulseSecL4")), 3);
     EXPECT_EQ(C<QComboBox>(h.forms->Form_QVSER, "ComboBox_MODBUSAddress")->count(), 248);
-    EXPECT_EQ(C<QComboBox>(h.forms->Form_QVSER, "ComboBox_MODBUSBaudRate")->itemText(15), "921600 bit/sec.");
-    EXPECT_EQ(h.C<qs::RadioGroup>("RadioGroup_enuLimitModeL1")->item(10)->text(), "11. Delta t változás");
+    EXPECT_EQ(C<QComboBox>(h.forms->Form_QVSER, "ComboBox_MODBUSBaudRate")->itemText(15),
+              "921600 bit/sec.");
+    EXPECT_EQ(h.C<qs::RadioGroup>("RadioGroup_enuLimitModeL1")->item(10)->text(),
+              "11. Delta t változás");
 }
 
 TEST_F(SettingsFixture, AWriteBeforeAnyReadSendsTheDesignState)
@@ -113,7 +115,7 @@ TEST_F(SettingsFixture, ReplyValuesTheControlsCannotShowAreHeldOrDropped)
     r.brightness = 200;
     r.uPtWires = -1;  // wires 1: no item
     store.stored = Bytes(r);
-    store.stored[135] = 16;  // baud past the list
+    store.stored[135] = 16;   // baud past the list
     store.stored[136] = 250;  // address past the list
     Run(h.C<qs::SpeedButton>("SpeedButton_ReadSettings"));
     EXPECT_EQ(h.C<QSlider>("TrackBar_Brightness")->value(), 10);
@@ -135,7 +137,8 @@ TEST_F(SettingsFixture, CounterEditsAreClampedAndRewritten)
         std::uint16_t sent;
         const char* shown;
     };
-    for (const Row& row : {Row{"1", 2, "2"}, Row{"70000", 65535, "65535"}, Row{"abc", 2, "2"}, Row{"-5", 65535, "65535"}}) {
+    for (const Row& row : {Row{"1", 2, "2"}, Row{"70000", 65535, "65535"}, Row{"abc", 2, "2"},
+                           Row{"-5", 65535, "65535"}}) {
         h.C<QLineEdit>("Edit_uSecL1")->setText(row.text);
         h.C<QLineEdit>("Edit_uPulseSecL2")->setText("300");
         Run(h.C<qs::SpeedButton>("SpeedButton_WriteSettings"));
@@ -157,7 +160,8 @@ TEST_F(SettingsFixture, TextsAreCutTrimmedAndCodedInWindows1250)
     std::vector<std::uint8_t> expected{'T', 0xFB, 'z', ' ', '1'};
     expected.resize(22, 0);
     EXPECT_EQ(tag, expected);
-    EXPECT_EQ(std::string(store.writes[0].begin() + 23, store.writes[0].begin() + 32), std::string("kg/m2 ab\0", 9));
+    EXPECT_EQ(std::string(store.writes[0].begin() + 23, store.writes[0].begin() + 32),
+              std::string("kg/m2 ab\0", 9));
 
     h.tick();  // the read-back shows what the meter stored
     EXPECT_EQ(h.C<QLineEdit>("Edit_DisplayTagname")->text(), "Tűz 1");
@@ -252,7 +256,8 @@ TEST_P(SettingsLocales, ASegmentAnnouncingAnotherTotalIsNotTaken)
         mbu3::Put16(stray, mbu3::off::TotalLength, at == 46 ? 20000 : 138);
         mbu3::Put16(stray, mbu3::off::SegmentOffset, at);
         mbu3::Put32(stray, mbu3::off::HostOrDeviceId, h.meter->deviceId);
-        std::fill(stray.begin() + mbu3::kDataOffset, stray.begin() + mbu3::kCrcOffset, std::uint8_t{0xEE});
+        std::fill(stray.begin() + mbu3::kDataOffset, stray.begin() + mbu3::kCrcOffset,
+                  std::uint8_t{0xEE});
         mbu3::SetCRC(stray);
         h.meter->injectReport(stray);  // ahead of the meter's own reply
     };
@@ -268,7 +273,8 @@ TEST_P(SettingsLocales, ASegmentAnnouncingAnotherTotalIsNotTaken)
     EXPECT_EQ(h.C<QLabel>("Label_MBURxError")->text(), "0");
 }
 
-INSTANTIATE_TEST_SUITE_P(Locales, SettingsLocales,
-                         ::testing::Values(Separator{"Hungarian", QLocale(QLocale::Hungarian, QLocale::Hungary), ","},
-                                           Separator{"English", QLocale(QLocale::English, QLocale::UnitedKingdom), "."}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Locales, SettingsLocales,
+    ::testing::Values(Separator{"Hungarian", QLocale(QLocale::Hungarian, QLocale::Hungary), ","},
+                      Separator{"English", QLocale(QLocale::English, QLocale::UnitedKingdom), "."}),
+    [](const auto& info) { return std::string(info.param.name); });

@@ -63,9 +63,11 @@ TEST_P(StatusLabels, ReplyFillsTheStatusPageInTheLocalesFormat)
     EXPECT_EQ(BackgroundColorOf(h.C<QLabel>("Label_cErrorOutputRange")), clRed);
     EXPECT_EQ(BackgroundColorOf(h.C<QLabel>("Label_cErrorRSTimeOut")), clRed);
     EXPECT_EQ(h.C<QLabel>("Label_uInputType")->text(), "Feszültség: 0 - 10 V");
-    EXPECT_EQ(h.C<QLabel>("Label_fFizikaiMennyiseg")->text(), "12" + sep + "5 V");  // general format
+    EXPECT_EQ(h.C<QLabel>("Label_fFizikaiMennyiseg")->text(),
+              "12" + sep + "5 V");  // general format
     EXPECT_EQ(h.C<QLabel>("Label_fKimenetSzazalek")->text(), "0" + sep + "125");
-    EXPECT_EQ(h.C<qs::TMBarGraph>("MBarGraph_OutputPercent")->MBGText(), "12%");  // 12.5 goes to the even 12
+    EXPECT_EQ(h.C<qs::TMBarGraph>("MBarGraph_OutputPercent")->MBGText(),
+              "12%");  // 12.5 goes to the even 12
     EXPECT_EQ(h.C<QLabel>("Label_iSkalazottKijezesiErtek")->text(), "-123" + sep + "45");
     EXPECT_EQ(h.C<QLabel>("Label_iSkalazottKijezesiErtek2")->text(), "-123" + sep + "45");
     EXPECT_EQ(h.C<QLabel>("Label_uSPS")->text(), "50");
@@ -117,10 +119,11 @@ TEST_P(StatusLabels, TemperatureInputShowsThePtSensorRules)
     EXPECT_EQ(C<QLabel>(h.forms->Form_QVTMP, "Label_bPt1000")->text(), "Pt 1000");
 }
 
-INSTANTIATE_TEST_SUITE_P(Locales, StatusLabels,
-                         ::testing::Values(Separator{"Hungarian", QLocale(QLocale::Hungarian, QLocale::Hungary), ","},
-                                           Separator{"English", QLocale(QLocale::English, QLocale::UnitedKingdom), "."}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Locales, StatusLabels,
+    ::testing::Values(Separator{"Hungarian", QLocale(QLocale::Hungarian, QLocale::Hungary), ","},
+                      Separator{"English", QLocale(QLocale::English, QLocale::UnitedKingdom), "."}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StatusRequest, BytesFollowTheControls)
 {
