@@ -58,7 +58,7 @@ CalibrationPage::CalibrationPage(QWidget* sheet) : QObject(sheet)
         *targets[i] = Label(readBack, pwmLabels[i].first, "?");
         rg->addWidget(*targets[i], i, 1);
     }
-    Values.OutputLabels = {Label_PWM4mA, Label_PWM20mA, Label_PWM2V, Label_PWM10V};  // point order
+    Values.ShowOutputIn({Label_PWM4mA, Label_PWM20mA, Label_PWM2V, Label_PWM10V});  // point order
     oc->addWidget(readBack, 0, 1);
     SpeedButton_ReadPWMCal =
         Speed(outputCalibration, "SpeedButton_ReadPWMCal", "Kiolvasás a készülékből");
@@ -90,9 +90,9 @@ CalibrationPage::CalibrationPage(QWidget* sheet) : QObject(sheet)
     const CalibrationGroupLayout layout{
         .readAcrossLabels = true, .stretchColumn = 1, .labelMinimumWidth = 0};
     Input = new InputCalibrationGroup(TabSheet7, "Bemenet kalibrálás", layout);
-    Values.InputLabels = Input->PointLabels();
+    Values.ShowInputIn(Input->PointLabels());
     Pt = new PtCalibrationGroup(TabSheet8, layout);
-    Values.PtLabels = Pt->PointLabels();
+    Values.ShowPtIn(Pt->PointLabels());
 
     GroupBox_SzamitottErtekek = Group(sheet, "GroupBox_SzamitottErtekek", "Számított értékek:");
     auto* live = new QGridLayout(GroupBox_SzamitottErtekek);

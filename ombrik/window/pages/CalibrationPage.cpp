@@ -86,7 +86,7 @@ void CalibrationPage::CreateOutputCalibration(QWidget* sheet)
                   {&Label_PWM20mA, "Label_PWM20mA", "20 mA =", "?"},
                   {&Label_PWM10V, "Label_PWM10V", "10 V =", "?"},
                   {&Label_PWM2V, "Label_PWM2V", "2 V =", "?"}});
-    values_.OutputLabels = {Label_PWM4mA, Label_PWM20mA, Label_PWM2V, Label_PWM10V};  // point order
+    values_.ShowOutputIn({Label_PWM4mA, Label_PWM20mA, Label_PWM2V, Label_PWM10V});  // point order
     points->setColumnStretch(1, 1);
     g->addWidget(GroupBox6, 2, 1, 2, 1);
     g->addWidget(output.group, 4, 0, 1, 2);
@@ -105,10 +105,10 @@ void CalibrationPage::CreateInputCalibration(QWidget* sheet)
     Input = new InputCalibrationGroup(
         TabSheet7, QStringLiteral("Bemenet kalibrálás QVAIN"),
         {.readAcrossLabels = false, .stretchColumn = -1, .labelMinimumWidth = 80});
-    values_.InputLabels = Input->PointLabels();
+    values_.ShowInputIn(Input->PointLabels());
     Pt = new PtCalibrationGroup(
         TabSheet8, {.readAcrossLabels = false, .stretchColumn = 2, .labelMinimumWidth = 80});
-    values_.PtLabels = Pt->PointLabels();
+    values_.ShowPtIn(Pt->PointLabels());
 }
 
 void CalibrationPage::BindRequests(RequestButtonBinder& requests) const
