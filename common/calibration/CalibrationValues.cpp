@@ -31,32 +31,32 @@ void SetAll(Points& block, const std::array<QLabel*, 4>& labels, const Points& r
 
 void CalibrationValues::SetInputPoint(std::size_t point, std::int32_t value)
 {
-    SetPoint(Input, InputLabels, point, value, kPointPicture);
+    SetPoint(Input, inputLabels_, point, value, kPointPicture);
 }
 
 void CalibrationValues::SetInput(const InputCalibration& points)
 {
-    SetAll(Input, InputLabels, points, kPointPicture);
+    SetAll(Input, inputLabels_, points, kPointPicture);
 }
 
 void CalibrationValues::SetOutputPoint(std::size_t point, std::uint16_t value)
 {
-    SetPoint(Output, OutputLabels, point, value, kPwmPicture);
+    SetPoint(Output, outputLabels_, point, value, kPwmPicture);
 }
 
 void CalibrationValues::SetOutput(const OutputCalibration& points)
 {
-    SetAll(Output, OutputLabels, points, kPwmPicture);
+    SetAll(Output, outputLabels_, points, kPwmPicture);
 }
 
 void CalibrationValues::SetPtPoint(std::size_t point, std::int32_t value)
 {
-    SetPoint(Pt, PtLabels, point, value, kPointPicture);
+    SetPoint(Pt, ptLabels_, point, value, kPointPicture);
 }
 
 void CalibrationValues::SetPt(const PtCalibration& points)
 {
-    SetAll(Pt, PtLabels, points, kPointPicture);
+    SetAll(Pt, ptLabels_, points, kPointPicture);
 }
 
 std::size_t CalibrationValues::OutputPointFor(bool high, bool currentSelected)

@@ -18,9 +18,10 @@ public:
     OutputCalibration Output;
     PtCalibration Pt;
 
-    std::array<QLabel*, 4> InputLabels{};
-    std::array<QLabel*, 4> OutputLabels{};
-    std::array<QLabel*, 4> PtLabels{};
+    // The labels that show the input, output and Pt points, each in its block's point order.
+    void ShowInputIn(const std::array<QLabel*, 4>& labels) { inputLabels_ = labels; }
+    void ShowOutputIn(const std::array<QLabel*, 4>& labels) { outputLabels_ = labels; }
+    void ShowPtIn(const std::array<QLabel*, 4>& labels) { ptLabels_ = labels; }
 
     // One point just taken, and a whole block read.
     void SetInputPoint(std::size_t point, std::int32_t value);
@@ -33,6 +34,11 @@ public:
     // The output point a low (4 mA or 2 V) or high (20 mA or 10 V) calibration reply fills,
     // by the output type selected when the reply arrives.
     static std::size_t OutputPointFor(bool high, bool currentSelected);
+
+private:
+    std::array<QLabel*, 4> inputLabels_{};
+    std::array<QLabel*, 4> outputLabels_{};
+    std::array<QLabel*, 4> ptLabels_{};
 };
 
 }  // namespace qs

@@ -33,4 +33,14 @@ InputCalibrationGroup::InputCalibrationGroup(QWidget* page, const QString& capti
     layout.Stretch(grid, row);
 }
 
+void InputCalibrationGroup::BindRequests(RequestButtonBinder& requests,
+                                         const RequestKeys& keys) const
+{
+    const std::array<SpeedButton*, 5> buttons{SpeedButton_Cal0mA, SpeedButton_Cal20mA,
+                                              SpeedButton_Cal0V, SpeedButton_Cal10V,
+                                              SpeedButton_ReadCalIn};
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        requests.Bind(keys[i], buttons[i]);
+}
+
 }  // namespace qs

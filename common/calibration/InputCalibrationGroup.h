@@ -1,5 +1,6 @@
 #pragma once
 #include "CalibrationGroupLayout.h"
+#include "common/ui/RequestButtonBinder.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -25,6 +26,14 @@ public:
                 Label_RAM1_iCalHigh2};
     }
 
+    // The request keys of the steps 0 mA, 20 mA, 0 V, 10 V and of the read, in that order.
+    using RequestKeys = std::array<RequestButtonBinder::Key, 5>;
+    // Each step button and the read button bound to its program's request key.
+    void BindRequests(RequestButtonBinder& requests, const RequestKeys& keys) const;
+    // The read of all four points goes Down (releasing a pending step).
+    void PressRead() { SpeedButton_ReadCalIn->SetDown(true); }
+
+private:
     QGroupBox* GroupBox_InputCalQVAIN = nullptr;
     SpeedButton* SpeedButton_Cal0mA = nullptr;
     SpeedButton* SpeedButton_Cal20mA = nullptr;

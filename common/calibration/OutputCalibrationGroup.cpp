@@ -179,4 +179,32 @@ void OutputCalibrationGroup::RadioGroup_KimenetTipusaClick()
     }
 }
 
+void OutputCalibrationGroup::SetStepButtonWidth(int width)
+{
+    for (QPushButton* b : {Button_PWMMmmm, Button_PWMMmm, Button_PWMMm, Button_PWMM, Button_PWMP,
+                           Button_PWMPp, Button_PWMPpp, Button_PWMPppp})
+        b->setFixedWidth(width);
+}
+
+void OutputCalibrationGroup::BindRequests(RequestButtonBinder& requests,
+                                          const RequestKeys& keys) const
+{
+    requests.Bind(keys[0], SpeedButton_CalPWML);
+    requests.Bind(keys[1], SpeedButton_CalPWMH);
+}
+
+void OutputCalibrationGroup::SetChecks(bool current, bool voltage)
+{
+    SpeedButton_CheckCurrent->SetDown(current);
+    SpeedButton_CheckVoltage->SetDown(voltage);
+}
+
+void OutputCalibrationGroup::KeepChecks(bool current, bool voltage)
+{
+    if (!current)
+        SpeedButton_CheckCurrent->SetDown(false);
+    if (!voltage)
+        SpeedButton_CheckVoltage->SetDown(false);
+}
+
 }  // namespace qs

@@ -1,5 +1,6 @@
 #pragma once
 #include "common/ui/RadioGroup.h"
+#include "common/ui/RequestButtonBinder.h"
 #include "common/ui/Shape.h"
 #include "common/ui/SpeedButton.h"
 
@@ -39,9 +40,9 @@ protected:
 // the PWM value shown as a number and a bar, the click strip and the eight step buttons.
 //
 // The device drives its output with PWMValue while direct drive is Down; the value travels
-// in every status poll, which is the caller's to build from these controls. The group and
-// the check switches are shown exactly while direct drive is Down; releasing it withdraws
-// the calibration and check requests.
+// in every status poll, whose drive fields FillDrive gives. The group and the check
+// switches are shown exactly while direct drive is Down; releasing it withdraws the
+// calibration and check requests.
 //
 // container: the widget whose request buttons the check switches exclude (the one holding
 // the read button of the calibration points); the direct drive switch has a group of its
@@ -69,6 +70,44 @@ public:
     // The output calibration value, 0 at start.
     std::uint16_t PWMValue = 0;
 
+    // The controls a page places in its own grid (placement and sizing only): the direct
+    // drive switch, the two checks and the calibration group.
+    struct Placement {
+        QWidget* force;
+        QWidget* checkCurrent;
+        QWidget* checkVoltage;
+        QWidget* group;
+    };
+    Placement Controls() const
+    {
+        return {SpeedButton_PWMForce, SpeedButton_CheckCurrent, SpeedButton_CheckVoltage,
+                GroupBox_OutputCal};
+    }
+    // The eight step buttons' fixed width in pixels (stripWidth / 8 - 2 at start).
+    void SetStepButtonWidth(int width);
+
+    // The request keys of the low and the high calibration step, in that order.
+    using RequestKeys = std::array<RequestButtonBinder::Key, 2>;
+    // The two calibration buttons bound to their program's request keys.
+    void BindRequests(RequestButtonBinder& requests, const RequestKeys& keys) const;
+
+    // The output drive of the status request: direct drive, output type, the checks and the
+    // PWM value, into the fields of the same names of a program's request inputs.
+    template <class Inputs>
+    void FillDrive(Inputs& in) const
+    {
+        in.pwmForceDown = SpeedButton_PWMForce->IsDown();
+        in.currentOutputSelected = CurrentOutputSelected();
+        in.checkCurrentDown = SpeedButton_CheckCurrent->IsDown();
+        in.checkVoltageDown = SpeedButton_CheckVoltage->IsDown();
+        in.pwmValue = PWMValue;
+    }
+    // The checks set Down or up as the status request built them.
+    void SetChecks(bool current, bool voltage);
+    // The checks the status request keeps; one it drops is released, one kept is left as is.
+    void KeepChecks(bool current, bool voltage);
+
+private:
     SpeedButton* SpeedButton_PWMForce = nullptr;
     SpeedButton* SpeedButton_CheckCurrent = nullptr;
     SpeedButton* SpeedButton_CheckVoltage = nullptr;
@@ -89,7 +128,6 @@ public:
     QPushButton* Button_PWMMmmm = nullptr;
     QPushButton* Button_PWMPppp = nullptr;
 
-private:
     int stripWidth_;
 };
 

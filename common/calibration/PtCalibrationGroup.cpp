@@ -40,4 +40,13 @@ PtCalibrationGroup::PtCalibrationGroup(QWidget* page, const CalibrationGroupLayo
     layout.Stretch(grid, row);
 }
 
+void PtCalibrationGroup::BindRequests(RequestButtonBinder& requests, const RequestKeys& keys) const
+{
+    const std::array<SpeedButton*, 6> buttons{SpeedButton_iCalPt0ohm4W, SpeedButton_iCalPtXohm4W,
+                                              SpeedButton_iCalPt0ohm3W, SpeedButton_iCalPtXohm3W,
+                                              SpeedButton_ReadCalPt,    SpeedButton_bPt1000};
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        requests.Bind(keys[i], buttons[i]);
+}
+
 }  // namespace qs

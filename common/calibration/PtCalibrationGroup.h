@@ -1,5 +1,6 @@
 #pragma once
 #include "CalibrationGroupLayout.h"
+#include "common/ui/RequestButtonBinder.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -27,6 +28,15 @@ public:
     void ShowPt1000(bool pt1000) { CheckBox_bPt1000->setChecked(pt1000); }
     bool Pt1000Chosen() const { return CheckBox_bPt1000->isChecked(); }
 
+    // The request keys of the steps 0 and 300 ohm with four wires, 0 and 300 ohm with three
+    // wires, of the read and of the Pt1000 write, in that order.
+    using RequestKeys = std::array<RequestButtonBinder::Key, 6>;
+    // Each step button, the read and the write bound to its program's request key.
+    void BindRequests(RequestButtonBinder& requests, const RequestKeys& keys) const;
+    // The read of all four points goes Down (releasing a pending step or write).
+    void PressRead() { SpeedButton_ReadCalPt->SetDown(true); }
+
+private:
     SpeedButton* SpeedButton_iCalPt0ohm4W = nullptr;
     SpeedButton* SpeedButton_iCalPtXohm4W = nullptr;
     SpeedButton* SpeedButton_iCalPt0ohm3W = nullptr;

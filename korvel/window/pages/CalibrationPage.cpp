@@ -58,23 +58,21 @@ CalibrationPage::CalibrationPage(QWidget* sheet) : QObject(sheet)
         *targets[i] = Label(readBack, pwmLabels[i].first, "?");
         rg->addWidget(*targets[i], i, 1);
     }
-    Values.OutputLabels = {Label_PWM4mA, Label_PWM20mA, Label_PWM2V, Label_PWM10V};  // point order
+    Values.ShowOutputIn({Label_PWM4mA, Label_PWM20mA, Label_PWM2V, Label_PWM10V});  // point order
     oc->addWidget(readBack, 0, 1);
     SpeedButton_ReadPWMCal =
         Speed(outputCalibration, "SpeedButton_ReadPWMCal", "Kiolvasás a készülékből");
     oc->addWidget(SpeedButton_ReadPWMCal, 1, 0, 1, 2);
     // Direct drive, its checks (one group with the read button) and the calibration group.
     Output = new OutputCalibrationGroup(outputCalibration, kStripWidth);
-    oc->addWidget(Output->SpeedButton_PWMForce, 2, 0, 1, 2);
-    oc->addWidget(Output->SpeedButton_CheckCurrent, 3, 0);
-    oc->addWidget(Output->SpeedButton_CheckVoltage, 3, 1);
-    oc->addWidget(Output->GroupBox_OutputCal, 4, 0, 1, 2);
+    const OutputCalibrationGroup::Placement output = Output->Controls();
+    oc->addWidget(output.force, 2, 0, 1, 2);
+    oc->addWidget(output.checkCurrent, 3, 0);
+    oc->addWidget(output.checkVoltage, 3, 1);
+    oc->addWidget(output.group, 4, 0, 1, 2);
     oc->setRowStretch(5, 1);
     // The step buttons wide enough for "++++" in either font family.
-    for (QPushButton* b :
-         {Output->Button_PWMMmmm, Output->Button_PWMMmm, Output->Button_PWMMm, Output->Button_PWMM,
-          Output->Button_PWMP, Output->Button_PWMPp, Output->Button_PWMPpp, Output->Button_PWMPppp})
-        b->setFixedWidth(kStepButtonWidth);
+    Output->SetStepButtonWidth(kStepButtonWidth);
     outputCalibration->setFixedWidth(kLeftWidth);
     left->addWidget(outputCalibration, 1);
     grid->addLayout(left, 0, 0, 2, 1);
@@ -92,9 +90,9 @@ CalibrationPage::CalibrationPage(QWidget* sheet) : QObject(sheet)
     const CalibrationGroupLayout layout{
         .readAcrossLabels = true, .stretchColumn = 1, .labelMinimumWidth = 0};
     Input = new InputCalibrationGroup(TabSheet7, "Bemenet kalibrálás", layout);
-    Values.InputLabels = Input->PointLabels();
+    Values.ShowInputIn(Input->PointLabels());
     Pt = new PtCalibrationGroup(TabSheet8, layout);
-    Values.PtLabels = Pt->PointLabels();
+    Values.ShowPtIn(Pt->PointLabels());
 
     GroupBox_SzamitottErtekek = Group(sheet, "GroupBox_SzamitottErtekek", "Számított értékek:");
     auto* live = new QGridLayout(GroupBox_SzamitottErtekek);
@@ -149,9 +147,9 @@ void CalibrationPage::PlaceIdentityGroup(QWidget* group)
 
 void CalibrationPage::PressEntryReads()
 {
-    Input->SpeedButton_ReadCalIn->SetDown(true);
+    Input->PressRead();
     SpeedButton_ReadPWMCal->SetDown(true);
-    Pt->SpeedButton_ReadCalPt->SetDown(true);
+    Pt->PressRead();
 }
 
 void CalibrationPage::BindCalibration(qs::CommandBindings<Command>& bindings,
@@ -162,36 +160,23 @@ void CalibrationPage::BindCalibration(qs::CommandBindings<Command>& bindings,
 
 void CalibrationPage::BindRequests(RequestButtons& requests)
 {
-    requests.Bind(KeyCalIn0mA, Input->SpeedButton_Cal0mA);
-    requests.Bind(KeyCalIn20mA, Input->SpeedButton_Cal20mA);
-    requests.Bind(KeyCalIn0V, Input->SpeedButton_Cal0V);
-    requests.Bind(KeyCalIn10V, Input->SpeedButton_Cal10V);
-    requests.Bind(KeyInputCalRead, Input->SpeedButton_ReadCalIn);
-    requests.Bind(KeyCalPwmLow, Output->SpeedButton_CalPWML);
-    requests.Bind(KeyCalPwmHigh, Output->SpeedButton_CalPWMH);
+    Input->BindRequests(requests,
+                        {KeyCalIn0mA, KeyCalIn20mA, KeyCalIn0V, KeyCalIn10V, KeyInputCalRead});
+    Output->BindRequests(requests, {KeyCalPwmLow, KeyCalPwmHigh});
     requests.Bind(KeyPwmCalRead, SpeedButton_ReadPWMCal);
-    requests.Bind(KeyCalPt0Ohm4W, Pt->SpeedButton_iCalPt0ohm4W);
-    requests.Bind(KeyCalPtXOhm4W, Pt->SpeedButton_iCalPtXohm4W);
-    requests.Bind(KeyCalPt0Ohm3W, Pt->SpeedButton_iCalPt0ohm3W);
-    requests.Bind(KeyCalPtXOhm3W, Pt->SpeedButton_iCalPtXohm3W);
-    requests.Bind(KeyPtCalRead, Pt->SpeedButton_ReadCalPt);
-    requests.Bind(KeyPt1000Write, Pt->SpeedButton_bPt1000);
+    Pt->BindRequests(requests, {KeyCalPt0Ohm4W, KeyCalPtXOhm4W, KeyCalPt0Ohm3W, KeyCalPtXOhm3W,
+                                KeyPtCalRead, KeyPt1000Write});
 }
 
 void CalibrationPage::FillStatusRequest(StatusRequestInputs& in) const
 {
-    in.pwmForceDown = Output->SpeedButton_PWMForce->IsDown();
-    in.currentOutputSelected = Output->CurrentOutputSelected();
-    in.checkCurrentDown = Output->SpeedButton_CheckCurrent->IsDown();
-    in.checkVoltageDown = Output->SpeedButton_CheckVoltage->IsDown();
+    Output->FillDrive(in);
     in.qvaoModule1Selected = RadioButton_QVAOModul1->isChecked();
-    in.pwmValue = Output->PWMValue;
 }
 
 void CalibrationPage::ApplyStatusButtons(const StatusRequestButtons& buttons)
 {
-    Output->SpeedButton_CheckCurrent->SetDown(buttons.checkCurrentDown);
-    Output->SpeedButton_CheckVoltage->SetDown(buttons.checkVoltageDown);
+    Output->SetChecks(buttons.checkCurrentDown, buttons.checkVoltageDown);
 }
 
 void CalibrationPage::ShowStatus(const StatusRecord& r, const QString& shown)

@@ -58,9 +58,10 @@ void CalibrationPage::CreateOutputCalibration(QWidget* sheet)
     Output = new OutputCalibrationGroup(GroupBox5, kStripWidth);
     // The two checks side by side and equally wide, together as wide as the direct-drive
     // button above them.
-    SpeedButton* force = Output->SpeedButton_PWMForce;
-    SpeedButton* current = Output->SpeedButton_CheckCurrent;
-    SpeedButton* voltage = Output->SpeedButton_CheckVoltage;
+    const OutputCalibrationGroup::Placement output = Output->Controls();
+    QWidget* force = output.force;
+    QWidget* current = output.checkCurrent;
+    QWidget* voltage = output.checkVoltage;
     const int gap = g->horizontalSpacing();
     const int checkWidth = std::max({current->sizeHint().width(), voltage->sizeHint().width(),
                                      (force->sizeHint().width() - gap + 1) / 2});
@@ -68,7 +69,7 @@ void CalibrationPage::CreateOutputCalibration(QWidget* sheet)
     g->addWidget(force, 0, 0, 1, 2, Qt::AlignLeft);
     auto* checks = new QHBoxLayout;
     checks->setSpacing(gap);
-    for (SpeedButton* check : {current, voltage}) {
+    for (QWidget* check : {current, voltage}) {
         check->setFixedWidth(checkWidth);
         checks->addWidget(check);
     }
@@ -85,10 +86,10 @@ void CalibrationPage::CreateOutputCalibration(QWidget* sheet)
                   {&Label_PWM20mA, "Label_PWM20mA", "20 mA =", "?"},
                   {&Label_PWM10V, "Label_PWM10V", "10 V =", "?"},
                   {&Label_PWM2V, "Label_PWM2V", "2 V =", "?"}});
-    values_.OutputLabels = {Label_PWM4mA, Label_PWM20mA, Label_PWM2V, Label_PWM10V};  // point order
+    values_.ShowOutputIn({Label_PWM4mA, Label_PWM20mA, Label_PWM2V, Label_PWM10V});  // point order
     points->setColumnStretch(1, 1);
     g->addWidget(GroupBox6, 2, 1, 2, 1);
-    g->addWidget(Output->GroupBox_OutputCal, 4, 0, 1, 2);
+    g->addWidget(output.group, 4, 0, 1, 2);
     g->setRowStretch(5, 1);
 }
 
@@ -104,52 +105,35 @@ void CalibrationPage::CreateInputCalibration(QWidget* sheet)
     Input = new InputCalibrationGroup(
         TabSheet7, QStringLiteral("Bemenet kalibrálás QVAIN"),
         {.readAcrossLabels = false, .stretchColumn = -1, .labelMinimumWidth = 80});
-    values_.InputLabels = Input->PointLabels();
+    values_.ShowInputIn(Input->PointLabels());
     Pt = new PtCalibrationGroup(
         TabSheet8, {.readAcrossLabels = false, .stretchColumn = 2, .labelMinimumWidth = 80});
-    values_.PtLabels = Pt->PointLabels();
+    values_.ShowPtIn(Pt->PointLabels());
 }
 
 void CalibrationPage::BindRequests(RequestButtonBinder& requests) const
 {
     using mbu::Command;
-    const std::pair<mbu::RequestKey, SpeedButton*> buttons[] = {
-        {Command::CalIn0mA, Input->SpeedButton_Cal0mA},
-        {Command::CalIn20mA, Input->SpeedButton_Cal20mA},
-        {Command::CalIn0V, Input->SpeedButton_Cal0V},
-        {Command::CalIn10V, Input->SpeedButton_Cal10V},
-        {Command::InputCalRead, Input->SpeedButton_ReadCalIn},
-        {Command::OptionsRead, SpeedButton_OptionRead},
-        {Command::OptionsWrite, SpeedButton_OptionWrite},
-        {Command::CalPwmLow, Output->SpeedButton_CalPWML},
-        {Command::CalPwmHigh, Output->SpeedButton_CalPWMH},
-        {Command::PwmCalRead, SpeedButton_ReadPWMCal},
-        {Command::CalPt0Ohm4W, Pt->SpeedButton_iCalPt0ohm4W},
-        {Command::CalPtXOhm4W, Pt->SpeedButton_iCalPtXohm4W},
-        {Command::CalPt0Ohm3W, Pt->SpeedButton_iCalPt0ohm3W},
-        {Command::CalPtXOhm3W, Pt->SpeedButton_iCalPtXohm3W},
-        {Command::PtCalRead, Pt->SpeedButton_ReadCalPt},
-        {Command::Pt1000Write, Pt->SpeedButton_bPt1000},
-    };
-    for (const auto& [key, button] : buttons)
-        requests.Bind(Code(key), button);
+    Input->BindRequests(requests,
+                        {Code(Command::CalIn0mA), Code(Command::CalIn20mA), Code(Command::CalIn0V),
+                         Code(Command::CalIn10V), Code(Command::InputCalRead)});
+    requests.Bind(Code(Command::OptionsRead), SpeedButton_OptionRead);
+    requests.Bind(Code(Command::OptionsWrite), SpeedButton_OptionWrite);
+    Output->BindRequests(requests, {Code(Command::CalPwmLow), Code(Command::CalPwmHigh)});
+    requests.Bind(Code(Command::PwmCalRead), SpeedButton_ReadPWMCal);
+    Pt->BindRequests(requests, {Code(Command::CalPt0Ohm4W), Code(Command::CalPtXOhm4W),
+                                Code(Command::CalPt0Ohm3W), Code(Command::CalPtXOhm3W),
+                                Code(Command::PtCalRead), Code(Command::Pt1000Write)});
 }
 
 void CalibrationPage::FillStatusRequest(MbuStatusRequestInputs& in) const
 {
-    in.pwmForceDown = Output->SpeedButton_PWMForce->IsDown();
-    in.currentOutputSelected = Output->CurrentOutputSelected();
-    in.checkCurrentDown = Output->SpeedButton_CheckCurrent->IsDown();
-    in.checkVoltageDown = Output->SpeedButton_CheckVoltage->IsDown();
-    in.pwmValue = Output->PWMValue;
+    Output->FillDrive(in);
 }
 
 void CalibrationPage::KeepChecks(bool current, bool voltage)
 {
-    if (!current)
-        Output->SpeedButton_CheckCurrent->SetDown(false);
-    if (!voltage)
-        Output->SpeedButton_CheckVoltage->SetDown(false);
+    Output->KeepChecks(current, voltage);
 }
 
 void CalibrationPage::ShowOptions(const OptionsRecord& options)
@@ -177,9 +161,10 @@ void CalibrationPage::PressReads()
 {
     // Each press releases the other buttons of its group: a pending input or Pt calibration,
     // the Pt1000 write, a check.
-    for (SpeedButton* read : {SpeedButton_OptionRead, Input->SpeedButton_ReadCalIn,
-                              SpeedButton_ReadPWMCal, Pt->SpeedButton_ReadCalPt})
-        read->SetDown(true);
+    SpeedButton_OptionRead->SetDown(true);
+    Input->PressRead();
+    SpeedButton_ReadPWMCal->SetDown(true);
+    Pt->PressRead();
 }
 
 }  // namespace ombrik

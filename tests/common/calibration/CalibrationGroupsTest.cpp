@@ -2,6 +2,7 @@
 // "?" until read in point order, and what the layout chooses.
 #include "common/calibration/InputCalibrationGroup.h"
 #include "common/calibration/PtCalibrationGroup.h"
+#include "tests/FindControl.h"
 
 #include <QAbstractButton>
 #include <QGridLayout>
@@ -38,7 +39,8 @@ QStringList Names(const std::array<QLabel*, 4>& labels)
 TEST(CalibrationGroups, ControlsCarryTheirNamesAndCaptions)
 {
     const Groups g{CalibrationGroupLayout{}};
-    EXPECT_EQ(g.input->GroupBox_InputCalQVAIN->title(), "Bemenet kalibrálás");
+    EXPECT_EQ(findcontrol::Find<QGroupBox>(&g.inputPage, "GroupBox_InputCalQVAIN")->title(),
+              "Bemenet kalibrálás");
     struct Row {
         const QWidget* page;
         const char* name;
@@ -59,7 +61,7 @@ TEST(CalibrationGroups, ControlsCarryTheirNamesAndCaptions)
         {&g.ptPage, "SpeedButton_bPt1000", "Készülékbe írás"},
     };
     for (const Row& r : rows) {
-        const auto* button = r.page->findChild<QAbstractButton*>(r.name);
+        const auto* button = findcontrol::Find<QAbstractButton>(r.page, r.name);
         ASSERT_NE(button, nullptr) << r.name;
         EXPECT_EQ(button->text(), QString::fromUtf8(r.caption)) << r.name;
     }
@@ -91,7 +93,9 @@ TEST(CalibrationGroups, TheLayoutPlacesTheReadAndSizesTheLabels)
          {Row{{.readAcrossLabels = true, .stretchColumn = 1, .labelMinimumWidth = 0}, 2, 0},
           Row{{.readAcrossLabels = false, .stretchColumn = 2, .labelMinimumWidth = 80}, 1, 80}}) {
         const Groups g{r.layout};
-        for (SpeedButton* read : {g.input->SpeedButton_ReadCalIn, g.pt->SpeedButton_ReadCalPt}) {
+        for (SpeedButton* read :
+             {findcontrol::Find<SpeedButton>(&g.inputPage, "SpeedButton_ReadCalIn"),
+              findcontrol::Find<SpeedButton>(&g.ptPage, "SpeedButton_ReadCalPt")}) {
             auto* grid = qobject_cast<QGridLayout*>(read->parentWidget()->layout());
             ASSERT_NE(grid, nullptr);
             int row = 0, column = 0, rows = 0, columns = 0;

@@ -2,6 +2,7 @@
 // output type and the direct drive switch.
 #include "common/bargraph/MBarGraph.h"
 #include "common/calibration/OutputCalibrationGroup.h"
+#include "tests/FindControl.h"
 
 #include <QTest>
 
@@ -44,41 +45,52 @@ TEST(OutputCalibration, ControlsShowTheValueAndFollowTheSwitch)
 {
     QWidget container;
     OutputCalibrationGroup group(&container, 297);
-    EXPECT_EQ(group.Shape1->width(), 297);
-    EXPECT_EQ(group.MBarGraph_PWM->width(), 297);
-    EXPECT_EQ(group.Label_PWM->text(), "0");
-    EXPECT_TRUE(group.GroupBox_OutputCal->isHidden());
-    EXPECT_TRUE(group.SpeedButton_CheckCurrent->isHidden());
+    const auto button = [&](const char* name) {
+        return findcontrol::Find<SpeedButton>(&container, name);
+    };
+    const auto step = [&](const char* name) {
+        return findcontrol::Find<QPushButton>(&container, name);
+    };
+    auto* const shape1 = findcontrol::Find<ClickStrip>(&container, "Shape1");
+    auto* const bar = findcontrol::Find<TMBarGraph>(&container, "MBarGraph_PWM");
+    auto* const label = findcontrol::Find<QLabel>(&container, "Label_PWM");
+    auto* const box = findcontrol::Find<QGroupBox>(&container, "GroupBox_OutputCal");
+    auto* const type = findcontrol::Find<RadioGroup>(&container, "RadioGroup_KimenetTipusa");
+    EXPECT_EQ(shape1->width(), 297);
+    EXPECT_EQ(bar->width(), 297);
+    EXPECT_EQ(label->text(), "0");
+    EXPECT_TRUE(box->isHidden());
+    EXPECT_TRUE(button("SpeedButton_CheckCurrent")->isHidden());
 
     // Any mouse button on the strip; the buttons step from there.
-    QTest::mousePress(group.Shape1, Qt::RightButton, {}, QPoint(148, 5));
+    QTest::mousePress(shape1, Qt::RightButton, {}, QPoint(148, 5));
     EXPECT_EQ(group.PWMValue, 32657);
-    EXPECT_EQ(group.Label_PWM->text(), "32 657");
-    EXPECT_DOUBLE_EQ(group.MBarGraph_PWM->MBGValue(), 32657 / 65535.0);
-    group.Button_PWMPppp->click();
-    group.Button_PWMMm->click();
+    EXPECT_EQ(label->text(), "32 657");
+    EXPECT_DOUBLE_EQ(bar->MBGValue(), 32657 / 65535.0);
+    step("Button_PWMPppp")->click();
+    step("Button_PWMMm")->click();
     EXPECT_EQ(group.PWMValue, 32657 + 5000 - 20);
-    EXPECT_EQ(group.Button_PWMMmm->text(), "---");
+    EXPECT_EQ(step("Button_PWMMmm")->text(), "---");
 
     // Direct drive on: the group and checks show, captions follow the output type.
-    group.RadioGroup_KimenetTipusa->setItemIndex(1);
-    EXPECT_EQ(group.SpeedButton_CalPWML->text(), "Kalibrálás 2 V");
-    group.RadioGroup_KimenetTipusa->setItemIndex(-1);  // no item: the captions stay
-    EXPECT_EQ(group.SpeedButton_CalPWMH->text(), "Kalibrálás 10 V");
-    group.RadioGroup_KimenetTipusa->setItemIndex(0);
-    group.SpeedButton_PWMForce->click();
-    EXPECT_FALSE(group.GroupBox_OutputCal->isHidden());
-    EXPECT_FALSE(group.SpeedButton_CheckVoltage->isHidden());
-    EXPECT_EQ(group.SpeedButton_CalPWML->text(), "Kalibrálás 4 mA");
-    EXPECT_EQ(group.SpeedButton_CalPWMH->text(), "Kalibrálás 20 mA");
+    type->setItemIndex(1);
+    EXPECT_EQ(button("SpeedButton_CalPWML")->text(), "Kalibrálás 2 V");
+    type->setItemIndex(-1);  // no item: the captions stay
+    EXPECT_EQ(button("SpeedButton_CalPWMH")->text(), "Kalibrálás 10 V");
+    type->setItemIndex(0);
+    button("SpeedButton_PWMForce")->click();
+    EXPECT_FALSE(box->isHidden());
+    EXPECT_FALSE(button("SpeedButton_CheckVoltage")->isHidden());
+    EXPECT_EQ(button("SpeedButton_CalPWML")->text(), "Kalibrálás 4 mA");
+    EXPECT_EQ(button("SpeedButton_CalPWMH")->text(), "Kalibrálás 20 mA");
 
     // Off again: hidden, and no calibration or check left pending.
-    group.SpeedButton_CalPWML->click();
-    group.SpeedButton_CheckVoltage->click();
-    group.SpeedButton_PWMForce->click();
-    EXPECT_TRUE(group.GroupBox_OutputCal->isHidden());
-    EXPECT_TRUE(group.SpeedButton_CheckVoltage->isHidden());
-    EXPECT_FALSE(group.SpeedButton_CalPWML->IsDown());
-    EXPECT_FALSE(group.SpeedButton_CheckVoltage->IsDown());
+    button("SpeedButton_CalPWML")->click();
+    button("SpeedButton_CheckVoltage")->click();
+    button("SpeedButton_PWMForce")->click();
+    EXPECT_TRUE(box->isHidden());
+    EXPECT_TRUE(button("SpeedButton_CheckVoltage")->isHidden());
+    EXPECT_FALSE(button("SpeedButton_CalPWML")->IsDown());
+    EXPECT_FALSE(button("SpeedButton_CheckVoltage")->IsDown());
     EXPECT_EQ(group.PWMValue, 32657 + 5000 - 20);  // kept across the switch
 }
