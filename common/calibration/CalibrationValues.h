@@ -22,6 +22,8 @@ public:
     void ShowInputIn(const std::array<QLabel*, 4>& labels) { inputLabels_ = labels; }
     void ShowOutputIn(const std::array<QLabel*, 4>& labels) { outputLabels_ = labels; }
     void ShowPtIn(const std::array<QLabel*, 4>& labels) { ptLabels_ = labels; }
+    const std::array<QLabel*, 4>& InputLabels() const { return inputLabels_; }
+    const std::array<QLabel*, 4>& PtLabels() const { return ptLabels_; }
 
     // One point just taken, and a whole block read.
     void SetInputPoint(std::size_t point, std::int32_t value);

@@ -15,6 +15,7 @@ namespace {
 struct FactoryFixture : ::testing::Test {
     KorvelHarness h{{"/VORKAL"}};
     FactoryStore store{*h.meter};
+    CalibrationPage& cal = *h.Part<korvel::CalibrationPage>();
 
     void Run(SpeedButton* button)
     {
@@ -53,6 +54,8 @@ TEST_F(FactoryFixture, InputAndPtStepsFillTheirLabelAndTheReadsAllFour)
 {
     EXPECT_EQ(Texts(kInputLabels), kUnread);
     EXPECT_EQ(Texts(kPtLabels), kUnread);
+    EXPECT_EQ(cal.Values.InputLabels()[0]->objectName(), "Label_RAM1_iCalLow1");
+    EXPECT_EQ(cal.Values.PtLabels()[3]->objectName(), "Label_iCalPtXohm3W");
 
     Run(h.C<qs::SpeedButton>("SpeedButton_Cal20mA"));
     EXPECT_EQ(Texts(kInputLabels), (std::vector<QString>{"?", "20 000", "?", "?"}));
