@@ -153,16 +153,16 @@ void MainWindow::CreatePages()
         v->addWidget(target, 0, Qt::AlignLeft);
         v->addStretch(1);
     };
-    versionPage(TabSheet_TooOld,
-                "Ez a beállító program túl régi, ezért nem alkalmas a csatlakoztatott készülék "
-                "beállítására.",
-                "Használja a beállító program újabb verzióját!", "Button_ExitFromApplication",
-                Button_ExitFromApplication);
-    versionPage(TabSheet_TooNew,
-                "Ez a beállító program újabb, mint a csatlakoztatott készülék, ezért nem alkalmas "
-                "a beállításra.",
-                "Használja a beállító programnak a készülékhez kapott, korábbi verzióját!",
-                "Button_ExitFromApplication2", Button_ExitFromApplication2);
+    versionPage(
+        TabSheet_TooOld,
+        "Ez a beállító program túl régi, ezért nem alkalmas a csatlakoztatott készülék beállítására.",
+        "Használja a beállító program újabb verzióját!", "Button_ExitFromApplication",
+        Button_ExitFromApplication);
+    versionPage(
+        TabSheet_TooNew,
+        "Ez a beállító program újabb, mint a csatlakoztatott készülék, ezért nem alkalmas a beállításra.",
+        "Használja a beállító programnak a készülékhez kapott, korábbi verzióját!",
+        "Button_ExitFromApplication2", Button_ExitFromApplication2);
 
     Models = new ModelPages(
         {TabSheet_3310, TabSheet_3320, TabSheet_3330, TabSheet_3340, TabSheet_5510, TabSheet_5530},

@@ -150,10 +150,9 @@ HeaderPage::HeaderPage(QWidget* window) : QObject(window)
     }
     {
         auto* v = new QVBoxLayout(TabSheet_NoComm);
-        auto* line =
-            Caption(TabSheet_NoComm,
-                    "Nincs kapcsolat a készülékkel. Ellenőrizze a készülék tápellátását és az USB "
-                    "kábel csatlakoztatottságát.");
+        auto* line = Caption(
+            TabSheet_NoComm,
+            "Nincs kapcsolat a készülékkel. Ellenőrizze a készülék tápellátását és az USB kábel csatlakoztatottságát.");
         SetFontColor(line, clBlue);
         v->addWidget(line);
         v->addStretch(1);

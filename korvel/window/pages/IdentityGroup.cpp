@@ -46,9 +46,9 @@ int CheckedRadio(const QGroupBox* group)
 
 IdentityGroup::IdentityGroup(QWidget* sheet) : QObject(sheet)
 {
-    GroupBox1 = Group(sheet, "GroupBox1",
-                      "Gyári szám és gyártás év, hónap megadása (uDeviceType, uGyariSzam, "
-                      "uGyariSzamEv, uGyariSzamHonap)");
+    GroupBox1 = Group(
+        sheet, "GroupBox1",
+        "Gyári szám és gyártás év, hónap megadása (uDeviceType, uGyariSzam, uGyariSzamEv, uGyariSzamHonap)");
     auto* v = new QVBoxLayout(GroupBox1);
 
     auto* edits = new QGridLayout;

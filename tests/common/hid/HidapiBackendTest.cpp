@@ -84,12 +84,11 @@ TEST(HidapiBackendNames, WideNamesBecomeUtf8)
 TEST(HidapiBackendNames, OpenFailureLineNamesPathRuleSectionAndCommands)
 {
     const std::string line = hid::detail::openFailureMessage("/dev/hidraw3", "Permission denied");
-    EXPECT_EQ(line,
-              "USB meter at /dev/hidraw3 cannot be opened (Permission denied). To allow access, "
-              "install the "
-              "udev rule 70-quorin-meter.rules (README, section \"USB access\"): sudo cp "
-              "70-quorin-meter.rules "
-              "/etc/udev/rules.d/ && sudo udevadm control --reload-rules && sudo udevadm trigger");
+    EXPECT_EQ(
+        line,
+        "USB meter at /dev/hidraw3 cannot be opened (Permission denied). To allow access, install the "
+        "udev rule 70-quorin-meter.rules (README, section \"USB access\"): sudo cp 70-quorin-meter.rules "
+        "/etc/udev/rules.d/ && sudo udevadm control --reload-rules && sudo udevadm trigger");
     // No path that exists only in a checkout.
     EXPECT_EQ(line.find("packaging"), std::string::npos);
 
