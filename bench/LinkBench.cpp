@@ -133,8 +133,7 @@ bool printTurnaround(std::vector<double> samples, int reads, const char* from, c
     const double median = samples[samples.size() / 2];
     const double p99 = samples[std::min(samples.size() - 1, samples.size() * 99 / 100)];
     std::printf(
-        "turnaround (%s) over %d x 16384-byte replies (%zu segment requests): median %.1f us, p99 "
-        "%.1f us"
+        "turnaround (%s) over %d x 16384-byte replies (%zu segment requests): median %.1f us, p99 %.1f us"
         " (targets: %s)\n",
         from, reads, samples.size(), median, p99, targets);
     return true;
@@ -297,6 +296,35 @@ void runHidLayerAlone()
             samples[std::min(samples.size() - 1, samples.size() * 99 / 100)]);
 }
 
+// What idling on the status poll costs over 10 s of the event loop: the poll rate, and the CPU
+// time of the whole process and of the GUI thread alone, in % of one core.
+struct IdleFigures {
+    double seconds = 0, polls = 0, process = 0, gui = 0;
+};
+
+IdleFigures measureIdleOnPoll(FakeMeter& meter)
+{
+    auto polls = [&] {
+        return meter.withCore([](MeterCore& core) {
+            const std::vector<std::uint8_t> seen = core.commandsSeen();
+            return std::count(seen.begin(), seen.end(), std::uint8_t{101});
+        });
+    };
+    const auto pollsBefore = polls();
+    const double cpuBefore = cpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
+    const double guiBefore = cpuSeconds(CLOCK_THREAD_CPUTIME_ID);
+    QElapsedTimer t;
+    t.start();
+    runFor(10000);
+    const double seconds = t.elapsed() / 1000.0;
+    IdleFigures figures;
+    figures.seconds = seconds;
+    figures.process = 100.0 * (cpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - cpuBefore) / seconds;
+    figures.gui = 100.0 * (cpuSeconds(CLOCK_THREAD_CPUTIME_ID) - guiBefore) / seconds;
+    figures.polls = (polls() - pollsBefore) / seconds;
+    return figures;
+}
+
 int runHidapiFake()
 {
     fakehid::reset();
@@ -366,27 +394,13 @@ int runHidapiFake()
     // Idle on the status poll: poll rate and the process's CPU time over the same 10 s.
     Control<QCheckBox>(w, "CheckBox_MBUPause")->setChecked(false);
     runFor(500);
-    auto polls = [&] {
-        return meter.withCore([](MeterCore& core) {
-            const std::vector<std::uint8_t> seen = core.commandsSeen();
-            return std::count(seen.begin(), seen.end(), std::uint8_t{101});
-        });
-    };
-    const auto pollsBefore = polls();
-    const double cpuBefore = cpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
-    const double guiBefore = cpuSeconds(CLOCK_THREAD_CPUTIME_ID);
-    QElapsedTimer t;
-    t.start();
-    runFor(10000);
-    const double seconds = t.elapsed() / 1000.0;
-    const double cpu = cpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - cpuBefore;
-    const double gui = cpuSeconds(CLOCK_THREAD_CPUTIME_ID) - guiBefore;
-    std::printf("idle poll rate: %.2f polls/s over %.1f s (target 33.3 +/- 0.5)\n",
-                (polls() - pollsBefore) / seconds, seconds);
+    const IdleFigures idle = measureIdleOnPoll(meter);
+    std::printf("idle poll rate: %.2f polls/s over %.1f s (target 33.3 +/- 0.5)\n", idle.polls,
+                idle.seconds);
     std::printf(
         "idle CPU, whole process: %.2f %% of one core over %.1f s (GUI thread alone %.2f %%;"
         " target <= 2 %%)\n",
-        100.0 * cpu / seconds, seconds, 100.0 * gui / seconds);
+        idle.process, idle.seconds, idle.gui);
 
     // Shutdown with the meter attached and a write held in the device: the window goes, then
     // the HID layer.
@@ -397,8 +411,7 @@ int runHidapiFake()
     s.start();
     usb.reset();
     std::printf(
-        "shutdown with a meter attached and a write held in the device: %.1f ms (target <= 100 "
-        "ms)\n",
+        "shutdown with a meter attached and a write held in the device: %.1f ms (target <= 100 ms)\n",
         s.nsecsElapsed() / 1e6);
     fakehid::waitUntilIdle(3s);
     return 0;
@@ -406,9 +419,6 @@ int runHidapiFake()
 // The real windows idling on the status poll, shown as the programs show them, on the real
 // HID backend over the fake hidapi, the meter answering each request after 1 ms. Prints the
 // poll rate and the CPU time of the whole process and of the GUI thread alone.
-struct IdleFigures {
-    double polls = 0, process = 0, gui = 0;
-};
 
 // Makes a window on the HID layer: what owns it, and the window to show.
 using WindowFactory = std::function<std::pair<std::shared_ptr<void>, QWidget*>(hid::UsbHid&)>;
@@ -428,22 +438,7 @@ IdleFigures measureIdle(bool mbu, const WindowFactory& makeWindow)
         window->show();
         // Past the first two seconds of traffic, after which Korvel shows the model's page.
         runFor(3000);
-        auto polls = [&] {
-            return meter.withCore([](MeterCore& core) {
-                const std::vector<std::uint8_t> seen = core.commandsSeen();
-                return std::count(seen.begin(), seen.end(), std::uint8_t{101});
-            });
-        };
-        const auto pollsBefore = polls();
-        const double cpuBefore = cpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
-        const double guiBefore = cpuSeconds(CLOCK_THREAD_CPUTIME_ID);
-        QElapsedTimer t;
-        t.start();
-        runFor(10000);
-        const double seconds = t.elapsed() / 1000.0;
-        figures.process = 100.0 * (cpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - cpuBefore) / seconds;
-        figures.gui = 100.0 * (cpuSeconds(CLOCK_THREAD_CPUTIME_ID) - guiBefore) / seconds;
-        figures.polls = (polls() - pollsBefore) / seconds;
+        figures = measureIdleOnPoll(meter);
     }
     fakehid::waitUntilIdle(3s);
     return figures;
@@ -452,8 +447,7 @@ IdleFigures measureIdle(bool mbu, const WindowFactory& makeWindow)
 void printIdle(const char* what, const IdleFigures& f)
 {
     std::printf(
-        "%-22s idle on the status poll, %.2f polls/s: whole process %.2f %%, GUI thread %.2f %% of "
-        "one core"
+        "%-22s idle on the status poll, %.2f polls/s: whole process %.2f %%, GUI thread %.2f %% of one core"
         " (targets <= 1.5 %%, <= 1 %%)\n",
         what, f.polls, f.process, f.gui);
 }
