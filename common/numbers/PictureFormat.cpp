@@ -33,15 +33,12 @@ bool AllZero(std::string_view digits)
     return digits.find_first_not_of('0') == std::string_view::npos;
 }
 
-// Whether dropping `dropped` after the kept digits (the last of which is lastKept, '0' when
-// none is kept) rounds the kept digits up: above a half up, below down, an exact half to even.
-bool RoundsUp(std::string_view dropped, char lastKept)
+// Whether dropping `dropped` after the kept digits rounds them up. The digits are those of
+// the magnitude, so an exact half (a 5 with nothing but zeros behind it) goes away from zero,
+// as everything above it does.
+bool RoundsUp(std::string_view dropped)
 {
-    if (dropped.empty() || dropped[0] < '5')
-        return false;
-    if (dropped[0] > '5' || !AllZero(dropped.substr(1)))
-        return true;
-    return (lastKept - '0') % 2 != 0;
+    return !dropped.empty() && dropped[0] >= '5';
 }
 
 // Adds one unit in the last place of a digit string; a carry out of the first digit
@@ -58,8 +55,8 @@ void Increment(std::string& digits)
     digits.insert(digits.begin(), '1');
 }
 
-// Rounds to `places` fraction digits (halves to even); the fraction then has exactly that
-// many digits.
+// Rounds to `places` fraction digits (halves away from zero); the fraction then has exactly
+// that many digits.
 void RoundTo(DecimalDigits& d, std::size_t places)
 {
     if (d.fraction.size() <= places) {
@@ -68,7 +65,7 @@ void RoundTo(DecimalDigits& d, std::size_t places)
     }
     std::string kept = d.integer + d.fraction.substr(0, places);
     const std::string_view dropped = std::string_view(d.fraction).substr(places);
-    if (RoundsUp(dropped, kept.empty() ? '0' : kept.back()))
+    if (RoundsUp(dropped))
         Increment(kept);
     d.integer = kept.substr(0, kept.size() - places);
     d.fraction = kept.substr(kept.size() - places);
@@ -288,7 +285,7 @@ std::string GeneralFromDigits(const DecimalDigits& d, std::string_view separator
     long exponent = static_cast<long>(d.integer.size()) - static_cast<long>(first);
     std::string digits = all.substr(first);
     if (digits.size() > precision) {
-        const bool up = RoundsUp(std::string_view(digits).substr(precision), digits[precision - 1]);
+        const bool up = RoundsUp(std::string_view(digits).substr(precision));
         digits.resize(precision);
         if (up) {
             Increment(digits);

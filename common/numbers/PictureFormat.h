@@ -17,8 +17,10 @@ namespace qs {
 //   "# ### ##0" the value 12 gives "12" and 1234567 gives "1 234 567". A number with more
 //   digits than the picture puts the extra digits in front and goes on grouping them like the
 //   rightmost group ("# ### ##0" with -2147483648 gives "-2 147 483 648").
-// - The value is rounded to the picture's fraction digits, an exact half to the even
-//   neighbour; a negative value that does not round to zero gets a leading "-".
+// - The value is rounded to the picture's fraction digits, an exact half away from zero
+//   ("#0.000" of 0.0625 gives "0.063", of -0.0625 "-0.063"); a negative value that does not
+//   round to zero gets a leading "-". Real-to-integer conversions round differently: they send
+//   halves to the even neighbour (Rounding.h).
 // - An empty picture gives the general format (FormatGeneral; plain digits for integers).
 //
 // The texts are UTF-8; the separator may be any text (usually "," or ".").
@@ -33,10 +35,12 @@ std::string FormatScaled(std::int64_t scaled, int decimals, std::string_view pic
                          std::string_view decimalSeparator);
 
 // A real number formatted with a picture. Rounding works on the exact binary value: 0.125
-// with "0.00" gives "0.12", 0.375 gives "0.38". NaN and infinities give "NAN", "INF", "-INF".
+// with "0.00" is an exact half and gives "0.13", while 1.005, stored just below itself, gives
+// "1.00". NaN and infinities give "NAN", "INF", "-INF".
 std::string FormatFloat(double value, std::string_view picture, std::string_view decimalSeparator);
 
-// The general number format: up to 15 significant digits (halves to even), no trailing zeros,
+// The general number format: up to 15 significant digits (an exact half of the exact binary
+// value away from zero: 7.720367431640625 gives "7.72036743164063"), no trailing zeros,
 // the exponent form ("1.5E-7", "1E20") only when the value is below 0.00001 or has more than
 // 15 integer digits. A single-precision value widened to double keeps its binary digits:
 // 12.3456f gives "12.3456001281738".

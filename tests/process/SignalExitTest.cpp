@@ -1,5 +1,6 @@
 // SIGINT and SIGTERM end both programs as closing their window does: the settings file is
-// written and the exit code is 0. A second signal while one is closing ends it at once.
+// written and the exit code is 0. The same signal delivered twice within a second is one
+// request; a second request while one is closing ends the program at once.
 // Each program runs as a copy in a temporary folder, so its settings file (the program's
 // path with ".ini") lands there.
 #include "common/IniFile.h"
@@ -11,12 +12,14 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <fstream>
 #include <string>
@@ -75,7 +78,47 @@ struct Child {
             process.waitForFinished(5000);
         }
     }
-    void signal(int sig) { ::kill(static_cast<pid_t>(process.processId()), sig); }
+    // Signals the child, which must still run: a process id of 0 or below would signal the
+    // test's own process group (or every process it may signal), so it fails the test instead.
+    bool signal(int sig)
+    {
+        const qint64 pid = process.processId();
+        if (process.state() != QProcess::Running || pid <= 0) {
+            ADD_FAILURE() << "the child does not run (process id " << pid << "), not signalled";
+            return false;
+        }
+        return ::kill(static_cast<pid_t>(pid), sig) == 0;
+    }
+    // Starts the child and waits until it handles both signals.
+    void StartCatching()
+    {
+        process.start();
+        ASSERT_TRUE(process.waitForStarted(10000));
+        ASSERT_TRUE(WaitUntilCatching(process.processId(), 20000));
+    }
+    // Makes the settings file a pipe: the program's reading it at start waits for the test to
+    // write it (this does), and reading it again when the window closes waits for ever, so
+    // that close is still under way when later signals come.
+    void StartWithClosingHeld()
+    {
+        ASSERT_EQ(mkfifo(ini.toLocal8Bit().constData(), 0600), 0);
+        process.start();
+        ASSERT_TRUE(process.waitForStarted(10000));
+        int writer = -1;
+        QElapsedTimer t;
+        t.start();
+        while (writer < 0 && t.elapsed() < 20000) {
+            writer = open(ini.toLocal8Bit().constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+            if (writer < 0)
+                QThread::msleep(10);  // the program has not opened it yet
+        }
+        ASSERT_GE(writer, 0);
+        const char content[] = "[Edit]\nEdit8=5\n";
+        ASSERT_EQ(write(writer, content, sizeof content - 1),
+                  static_cast<ssize_t>(sizeof content - 1));
+        close(writer);
+        ASSERT_TRUE(WaitUntilCatching(process.processId(), 20000));
+    }
 };
 
 struct Case {
@@ -98,11 +141,9 @@ TEST_P(SignalExit, ClosesAsTheWindowDoesWithExitCodeZero)
         ini.WriteString("Edit", "Edit_InputText", "01 02 03");
         ASSERT_TRUE(ini.Save());
     }
-    child.process.start();
-    ASSERT_TRUE(child.process.waitForStarted(10000));
-    ASSERT_TRUE(WaitUntilCatching(child.process.processId(), 20000));
+    ASSERT_NO_FATAL_FAILURE(child.StartCatching());
 
-    child.signal(GetParam().signal);
+    ASSERT_TRUE(child.signal(GetParam().signal));
     ASSERT_TRUE(child.process.waitForFinished(20000));
     EXPECT_EQ(child.process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(child.process.exitCode(), 0);
@@ -117,6 +158,25 @@ TEST_P(SignalExit, ClosesAsTheWindowDoesWithExitCodeZero)
     }
 }
 
+// A sender that signals the process and then its group (`timeout -s TERM`) delivers the signal
+// twice within milliseconds: the program still closes as the window does, exit code 0.
+TEST_P(SignalExit, DeliveredTwiceClosesOnceWithExitCodeZero)
+{
+    Child child(*GetParam().program);
+    ASSERT_NO_FATAL_FAILURE(child.StartCatching());
+
+    ASSERT_TRUE(child.signal(GetParam().signal));
+    QThread::msleep(2);
+    child.signal(GetParam().signal);
+    ASSERT_TRUE(child.process.waitForFinished(20000));
+    EXPECT_EQ(child.process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(child.process.exitCode(), 0);
+
+    IniFile ini(child.ini.toStdString());
+    ASSERT_TRUE(ini.Load());
+    EXPECT_NE(ini.ReadString("Date", "Date"), "");
+}
+
 INSTANTIATE_TEST_SUITE_P(Programs, SignalExit,
                          ::testing::Values(Case{&kKorvel, SIGTERM}, Case{&kKorvel, SIGINT},
                                            Case{&kOmbrik, SIGTERM}, Case{&kOmbrik, SIGINT}),
@@ -129,34 +189,49 @@ class SecondSignal : public ::testing::TestWithParam<const Program*> {};
 
 TEST_P(SecondSignal, WhileClosingEndsTheProgramAtOnce)
 {
-    // The settings file is a pipe: reading it at start waits for the test to write it, and
-    // reading it again when the window closes waits for ever. That close is still under way
-    // when the second signal comes.
     const Program& program = *GetParam();
     Child child(program);
-    ASSERT_EQ(mkfifo(child.ini.toLocal8Bit().constData(), 0600), 0);
-    child.process.start();
-    ASSERT_TRUE(child.process.waitForStarted(10000));
-    int writer = -1;
-    QElapsedTimer t;
-    t.start();
-    while (writer < 0 && t.elapsed() < 20000) {
-        writer = open(child.ini.toLocal8Bit().constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-        if (writer < 0)
-            QThread::msleep(10);  // the program has not opened it yet
-    }
-    ASSERT_GE(writer, 0);
-    const char content[] = "[Edit]\nEdit8=5\n";
-    ASSERT_EQ(write(writer, content, sizeof content - 1), static_cast<ssize_t>(sizeof content - 1));
-    close(writer);
-    ASSERT_TRUE(WaitUntilCatching(child.process.processId(), 20000));
+    ASSERT_NO_FATAL_FAILURE(child.StartWithClosingHeld());
 
-    child.signal(SIGTERM);
+    ASSERT_TRUE(child.signal(SIGTERM));
     EXPECT_FALSE(child.process.waitForFinished(500)) << "the close waits on the settings file";
-    child.signal(SIGINT);
+    ASSERT_TRUE(child.signal(SIGINT));
+    ASSERT_TRUE(child.process.waitForFinished(10000));
+    EXPECT_EQ(child.process.exitStatus(), QProcess::CrashExit);  // ended by the signal
+}
+
+TEST_P(SecondSignal, SameSignalTwiceIsOneRequestUntilASecondHasPassed)
+{
+    const Program& program = *GetParam();
+    Child child(program);
+    ASSERT_NO_FATAL_FAILURE(child.StartWithClosingHeld());
+
+    QElapsedTimer sinceFirst;
+    ASSERT_TRUE(child.signal(SIGTERM));
+    sinceFirst.start();
+    QThread::msleep(3);
+    ASSERT_TRUE(child.signal(SIGTERM));  // delivered twice: changes nothing
+    EXPECT_FALSE(child.process.waitForFinished(300)) << "the close waits on the settings file";
+    ASSERT_EQ(child.process.state(), QProcess::Running);
+    QThread::msleep(static_cast<unsigned long>(std::max<qint64>(0, 1200 - sinceFirst.elapsed())));
+    ASSERT_TRUE(child.signal(SIGTERM));  // a second request
     ASSERT_TRUE(child.process.waitForFinished(10000));
     EXPECT_EQ(child.process.exitStatus(), QProcess::CrashExit);  // ended by the signal
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, SecondSignal, ::testing::Values(&kKorvel, &kOmbrik),
                          [](const auto& info) { return std::string(info.param->name); });
+
+TEST(SignalHelper, NeverSignalsAChildThatDoesNotRun)
+{
+    // Signal 0 only checks that the process may be signalled, so a wrong guard signals no one.
+    const Program program{"true", "/bin/true"};
+    Child child(program);
+    ASSERT_EQ(child.process.processId(), 0);
+    EXPECT_NONFATAL_FAILURE(EXPECT_FALSE(child.signal(0)), "does not run");
+
+    child.process.start();
+    ASSERT_TRUE(child.process.waitForFinished(10000));
+    ASSERT_EQ(child.process.processId(), 0);
+    EXPECT_NONFATAL_FAILURE(EXPECT_FALSE(child.signal(0)), "does not run");
+}

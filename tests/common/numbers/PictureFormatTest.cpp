@@ -42,13 +42,16 @@ TEST_P(PictureFormat, ScaledPicturesOfEachDecimalCount)
     EXPECT_EQ(FormatScaled(-2147483647 - 1, 0, "00000", sep), "-2147483648");
 }
 
-TEST_P(PictureFormat, ScaledValueRoundedToFewerPictureDecimalsHalfToEven)
+TEST_P(PictureFormat, ScaledValueRoundedToFewerPictureDecimalsHalfAwayFromZero)
 {
-    EXPECT_EQ(FormatScaled(125, 3, "0.00", sep), E("0.12"));
+    EXPECT_EQ(FormatScaled(125, 3, "0.00", sep), E("0.13"));
     EXPECT_EQ(FormatScaled(135, 3, "0.00", sep), E("0.14"));
+    EXPECT_EQ(FormatScaled(-125, 3, "0.00", sep), E("-0.13"));
+    EXPECT_EQ(FormatScaled(1249, 4, "0.00", sep), E("0.12"));
     EXPECT_EQ(FormatScaled(1251, 4, "0.00", sep), E("0.13"));
     EXPECT_EQ(FormatScaled(9995, 3, "0.00", sep), E("10.00"));
-    EXPECT_EQ(FormatScaled(-5, 3, "0.00", sep), E("0.00"));  // rounds to zero: no minus
+    EXPECT_EQ(FormatScaled(-4, 3, "0.00", sep), E("0.00"));  // rounds to zero: no minus
+    EXPECT_EQ(FormatScaled(-5, 3, "0.00", sep), E("-0.01"));
     EXPECT_EQ(FormatScaled(12, 1, "00.000", sep), E("01.200"));
 }
 
@@ -90,15 +93,15 @@ TEST_P(PictureFormat, DigitsBeyondTheGroupedPictureGoOnGrouping)
     EXPECT_EQ(FormatInteger(1234567890123, "# ### ### ##0", sep), "1 234 567 890 123");
 }
 
-TEST_P(PictureFormat, RealValuesRoundExactBinaryValueHalfToEven)
+TEST_P(PictureFormat, RealValuesRoundExactBinaryValueHalfAwayFromZero)
 {
     EXPECT_EQ(FormatFloat(0.125, "#0.000", sep), E("0.125"));
     EXPECT_EQ(FormatFloat(0.375, "#0.000", sep), E("0.375"));
-    EXPECT_EQ(FormatFloat(0.125, "0.00", sep), E("0.12"));
+    EXPECT_EQ(FormatFloat(0.125, "0.00", sep), E("0.13"));
     EXPECT_EQ(FormatFloat(0.375, "0.00", sep), E("0.38"));
-    EXPECT_EQ(FormatFloat(2.5, "0", sep), "2");
+    EXPECT_EQ(FormatFloat(2.5, "0", sep), "3");
     EXPECT_EQ(FormatFloat(3.5, "0", sep), "4");
-    EXPECT_EQ(FormatFloat(-2.5, "0", sep), "-2");
+    EXPECT_EQ(FormatFloat(-2.5, "0", sep), "-3");
     // 1.005 is stored just below itself, so it rounds down, not as a tie.
     EXPECT_EQ(FormatFloat(1.005, "0.00", sep), E("1.00"));
     EXPECT_EQ(FormatFloat(static_cast<double>(12.3456f), "#0.00", sep), E("12.35"));
@@ -108,11 +111,11 @@ TEST_P(PictureFormat, RealValuesRoundExactBinaryValueHalfToEven)
     EXPECT_EQ(FormatFloat(1234.5, "# ##0.0", sep), E("1 234.5"));
     // The whole binary value counts, to its last fraction digit: 0.1 is exactly
     // 0.1000000000000000055511151231257827021181583404541015625 (55 fraction digits), so
-    // cut to 54 it ends in an exact half (to the even 2), and 1 + 2^-52 has 52.
+    // cut to 54 it ends in an exact half (...1015625 gives ...101563), and 1 + 2^-52 has 52.
     const std::string exact = "0.1000000000000000055511151231257827021181583404541015625";
     EXPECT_EQ(FormatFloat(0.1, "0." + std::string(55, '0'), sep), E(exact));
     EXPECT_EQ(FormatFloat(0.1, "0." + std::string(54, '0'), sep),
-              E(exact.substr(0, exact.size() - 1)));
+              E(exact.substr(0, exact.size() - 2) + "3"));
     EXPECT_EQ(FormatFloat(1 + std::ldexp(1.0, -52), "0." + std::string(52, '0'), sep),
               E("1.0000000000000002220446049250313080847263336181640625"));
     // The smallest subnormal, 2^-1074 (4.94e-324), has 1074 fraction digits, the first
@@ -121,6 +124,43 @@ TEST_P(PictureFormat, RealValuesRoundExactBinaryValueHalfToEven)
               E("0." + std::string(323, '0')));
     EXPECT_EQ(FormatFloat(std::ldexp(1.0, -1074), "0." + std::string(324, '0'), sep),
               E("0." + std::string(323, '0') + "5"));
+}
+
+// Exact halves, as single-precision device values give them, go away from zero in pictures
+// and the general format (an empty picture); the doubles next to them round to the nearer side.
+TEST_P(PictureFormat, ExactHalvesAwayFromZeroTheirNeighboursToTheNearerSide)
+{
+    struct Row {
+        double half;
+        const char* picture;
+        const char* below;  // text of the double just below the half (nearer zero)
+        const char* up;     // text of the half and of the double just above it
+    };
+    const Row rows[] = {
+        {0.0625, "#0.000", "0.062", "0.063"},
+        {0.5625, "#0.000", "0.562", "0.563"},
+        {100.125, "##0.00", "100.12", "100.13"},
+        {100.25, "###0.0", "100.2", "100.3"},
+        {static_cast<double>(7.720367431640625f), "", "7.72036743164062", "7.72036743164063"},
+    };
+    const double inf = std::numeric_limits<double>::infinity();
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::to_string(r.half) + " \"" + r.picture + "\"");
+        const double below = std::nextafter(r.half, 0.0);
+        const double above = std::nextafter(r.half, inf);
+        EXPECT_EQ(FormatFloat(r.half, r.picture, sep), E(r.up));
+        EXPECT_EQ(FormatFloat(below, r.picture, sep), E(r.below));
+        EXPECT_EQ(FormatFloat(above, r.picture, sep), E(r.up));
+        EXPECT_EQ(FormatFloat(-r.half, r.picture, sep), E(std::string("-") + r.up));
+        EXPECT_EQ(FormatFloat(-below, r.picture, sep), E(std::string("-") + r.below));
+        EXPECT_EQ(FormatFloat(-above, r.picture, sep), E(std::string("-") + r.up));
+    }
+    EXPECT_EQ(static_cast<double>(7.720367431640625f), 7.720367431640625);  // a single, exactly
+    EXPECT_EQ(FormatGeneral(7.720367431640625, sep), E("7.72036743164063"));
+    EXPECT_EQ(FormatGeneral(-7.720367431640625, sep), E("-7.72036743164063"));
+    // Converting to an integer keeps halves to the even neighbour.
+    EXPECT_EQ(RoundHalfEven(62.5), 62.0);
+    EXPECT_EQ(RoundHalfEven(-62.5), -62.0);
 }
 
 TEST_P(PictureFormat, OptionalFractionDigitsAndNonFiniteValues)

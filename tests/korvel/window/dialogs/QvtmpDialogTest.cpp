@@ -181,8 +181,9 @@ TEST_F(QvtmpFixture, GroupsFollowTheReplies)
     EXPECT_EQ(LastRequest(*h.meter, 225)[1], 1);
 }
 
-// The three resistances in "###0.0" after a poll that reported a Pt1000, else in "##0.00";
-// the scale labels in the block's own decimals whatever the poll's are.
+// The three resistances in "###0.0" after a poll that reported a Pt1000 (0.25 and 2000.75 are
+// exact halves: away from zero), else in "##0.00"; the scale labels in the block's own
+// decimals whatever the poll's are.
 TEST_P(QvtmpLocale, LabelsFollowTheSensorAndTheBlocksDecimals)
 {
     const Separator& sep = GetParam();
@@ -193,8 +194,8 @@ TEST_P(QvtmpLocale, LabelsFollowTheSensorAndTheBlocksDecimals)
         const char *lead, *pot0, *pot100;
     };
     for (const Row& r :
-         {Row{true, 0, "0.2", "100.5", "2000.8"}, Row{false, 4, "0.25", "100.50", "2000.75"},
-          Row{true, 2, "0.2", "100.5", "2000.8"}}) {
+         {Row{true, 0, "0.3", "100.5", "2000.8"}, Row{false, 4, "0.25", "100.50", "2000.75"},
+          Row{true, 2, "0.3", "100.5", "2000.8"}}) {
         h.meter->status.bPt1000 = r.pt1000;
         h.pollDecimals(r.pollDecimals);
         EXPECT_EQ(C<QLabel>(d, "Label_bPt1000")->text(), r.pt1000 ? "Pt 1000" : "Pt 100");
