@@ -21,8 +21,13 @@ using namespace mbu;
 
 TEST(MbuCommandTable, CodesRunWithoutAGapOneRowEach)
 {
+    // From the poll's code to the highest row's, each code has its row; the enum's last code
+    // is among them.
     const int first = Code(Command::StatusPoll);
-    const int last = Code(Command::Pt1000Write);
+    int last = first;
+    for (const CommandInfo& c : CommandTable())
+        last = std::max<int>(last, Code(c.code));
+    EXPECT_GE(last, Code(Command::Pt1000Write));
     EXPECT_EQ(CommandTable().size(), std::size_t(last - first + 1));
     for (int code = first; code <= last; ++code) {
         const CommandInfo* row = FindCommand(static_cast<std::uint8_t>(code));
