@@ -17,7 +17,7 @@ using S = Slot;
 // Priority order: read and factory-default reads of the settings before their write; within
 // each module dialog read before write, and the factory-default reads of QVAIN, QVAO and QVRO
 // after all of their reads and writes. The status poll, with no key, comes last.
-constexpr std::array<CommandInfo, 47> kTable{{
+constexpr auto kTable = std::to_array<CommandInfo>({
     {Command::IdentityWrite, "identity write", true, true, "IdentityRecord", KeyIdentityWrite,
      T::None, R::Action, S::Any, std::nullopt},
     {Command::CalIn0mA, "input calibration 0 mA", false, false, "i32 calibration point",
@@ -111,7 +111,12 @@ constexpr std::array<CommandInfo, 47> kTable{{
      R::Write, S::Any, Command::QvtmpRead},
     {Command::StatusPoll, "status poll", true, false, "StatusRequest / StatusRecord", KeyNone,
      T::None, R::Action, S::Any, std::nullopt},
-}};
+});
+// What is kept per trio (the module slot its requests go out for) is sized by Trio::Count: a
+// row's trio must stand before it.
+static_assert(std::ranges::all_of(kTable,
+                                  [](const CommandInfo& row) { return row.trio < Trio::Count; }),
+              "a trio after Trio::Count");
 
 std::vector<PendingSet::Key> KeysInOrder()
 {

@@ -128,7 +128,10 @@ enum class Trio : std::uint8_t {
     Qvser,
     Qv5510,
     Password,
-    Qvtmp
+    Qvtmp,
+    // Not a trio: how many there are, which sizes whatever is kept per trio. A new trio goes
+    // before it.
+    Count
 };
 enum class Role : std::uint8_t { Action, Read, Default, Write };
 // Module slot condition: some dialogs serve the main and the additional module with

@@ -29,7 +29,7 @@ public:
     bool Holds(const CommandInfo& row) const;
 
 private:
-    std::array<std::uint8_t, static_cast<std::size_t>(Trio::Qvtmp) + 1> slots_{};
+    std::array<std::uint8_t, static_cast<std::size_t>(Trio::Count)> slots_{};
 };
 
 // The first row whose key is pending and whose slot condition holds for its trio; else the

@@ -26,7 +26,7 @@ constexpr CommandInfo Button(Command code, std::string_view name, std::string_vi
     return {code, name, request, reply, true, code, std::nullopt};
 }
 
-constexpr std::array<CommandInfo, 30> kTable{{
+constexpr auto kTable = std::to_array<CommandInfo>({
     Button(Command::CalIn0mA, "input calibration 0 mA", "", kPoint),
     Button(Command::CalIn20mA, "input calibration 20 mA", "", kPoint),
     Button(Command::CalIn0V, "input calibration 0 V", "", kPoint),
@@ -70,7 +70,7 @@ constexpr std::array<CommandInfo, 30> kTable{{
      Command::DisplayFirstRows, Command::DisplayNextRows},
     {Command::StatusPoll, "status poll", "MbuStatusRequest", "MbuStatusRecord", false, kNone,
      std::nullopt},
-}};
+});
 
 std::vector<PendingSet::Key> KeysInOrder()
 {

@@ -13,15 +13,16 @@
 // the calibration steps store into, the display image, the identity writes and the
 // maintenance commands. Installs its handlers on the meter it is given.
 //
-// - An input or Pt step (102-105, 125-128) stores what the meter measures for that point
-//   and answers it; 110 and 129 answer the blocks.
-// - An output step (114 low, 115 high) stores the PWM value of the last status request in
-//   the point of the output type that request selected, and answers it; 116 the block.
-// - 130 stores the Pt1000 choice into the status the poll reports.
-// - 123 answers the display image, cut to displayLength bytes.
-// - 1 takes the identity: the reply headers from then on carry its factory number and
-//   device type, and the status its date and module kinds.
-// - 106 and 113 are acknowledged.
+// - An input or Pt calibration step stores what the meter measures for that point and
+//   answers it; the input and Pt calibration reads answer the blocks.
+// - An output step (low, high) stores the PWM value of the last status request in the point
+//   of the output type that request selected, and answers it; the output calibration read
+//   answers the block.
+// - The Pt1000 write stores the choice into the status the poll reports.
+// - The display read answers the display image, cut to displayLength bytes.
+// - The identity write takes the identity: the reply headers from then on carry its factory
+//   number and device type, and the status its date and module kinds.
+// - The FRAM erase and the reset are acknowledged.
 class FactoryStore {
 public:
     explicit FactoryStore(MeterCore& meter);

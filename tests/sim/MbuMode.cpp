@@ -1,4 +1,5 @@
 // The simulated meter's MBU mode: the QV5530 as Ombrik talks to it.
+#include "ombrik/link/CommandTable.h"
 #include "ombrik/link/MbuFrame.h"
 #include "ombrik/link/records/MbuStatusRecord.h"
 #include "MeterCore.h"
@@ -31,9 +32,6 @@ Record Decoded(const Data& data)
     return Record::Decode(r);
 }
 
-// The developer page's preset codes: display and memory tests the unit acknowledges.
-constexpr std::uint8_t kPresetCodes[] = {1, 2, 7, 8, 11, 12, 13, 14, 16, 17, 18};
-
 }  // namespace
 
 void MeterCore::useMbuProtocol()
@@ -44,7 +42,7 @@ void MeterCore::useMbuProtocol()
     handlers_.clear();
     MbuStore& m = mbu;
 
-    setHandler(101, [this, &m](const Data& data) {
+    setHandler(Code(mbu::Command::StatusPoll), [this, &m](const Data& data) {
         lastStatusRequest.assign(data.begin(), data.begin() + MbuStatusRequest::kSize);
         m.lastPoll = Decoded<MbuStatusRequest>(data);
         MbuStatusRecord live;
@@ -58,9 +56,13 @@ void MeterCore::useMbuProtocol()
             return ReplyWith(CalibrationPoint{{point}});
         };
     };
+    const mbu::Command inputSteps[] = {mbu::Command::CalIn0mA, mbu::Command::CalIn20mA,
+                                       mbu::Command::CalIn0V, mbu::Command::CalIn10V};
+    const mbu::Command ptSteps[] = {mbu::Command::CalPt0Ohm4W, mbu::Command::CalPtXOhm4W,
+                                    mbu::Command::CalPt0Ohm3W, mbu::Command::CalPtXOhm3W};
     for (std::size_t i = 0; i < 4; ++i) {
-        setHandler(static_cast<std::uint8_t>(102 + i), takePoint(m.input.points[i]));
-        setHandler(static_cast<std::uint8_t>(125 + i), takePoint(m.pt.points[i]));
+        setHandler(Code(inputSteps[i]), takePoint(m.input.points[i]));
+        setHandler(Code(ptSteps[i]), takePoint(m.pt.points[i]));
     }
     // Output points: the PWM value of the last poll, for the output type it selected.
     auto takePwm = [&m](std::size_t currentPoint, std::size_t voltagePoint) {
@@ -71,36 +73,38 @@ void MeterCore::useMbuProtocol()
             return ReplyWith(PwmCalibrationPoint{{point}});
         };
     };
-    setHandler(114, takePwm(output_cal::PWM4mA, output_cal::PWM2V));
-    setHandler(115, takePwm(output_cal::PWM20mA, output_cal::PWM10V));
-    setHandler(110, [&m](const Data&) { return ReplyWith(m.input); });
-    setHandler(116, [&m](const Data&) { return ReplyWith(m.output); });
-    setHandler(129, [&m](const Data&) { return ReplyWith(m.pt); });
-    setHandler(111, [&m](const Data&) { return ReplyWith(m.options); });
-    setHandler(112, [&m](const Data& data) {
+    setHandler(Code(mbu::Command::CalPwmLow), takePwm(output_cal::PWM4mA, output_cal::PWM2V));
+    setHandler(Code(mbu::Command::CalPwmHigh), takePwm(output_cal::PWM20mA, output_cal::PWM10V));
+    setHandler(Code(mbu::Command::InputCalRead), [&m](const Data&) { return ReplyWith(m.input); });
+    setHandler(Code(mbu::Command::PwmCalRead), [&m](const Data&) { return ReplyWith(m.output); });
+    setHandler(Code(mbu::Command::PtCalRead), [&m](const Data&) { return ReplyWith(m.pt); });
+    setHandler(Code(mbu::Command::OptionsRead), [&m](const Data&) { return ReplyWith(m.options); });
+    setHandler(Code(mbu::Command::OptionsWrite), [&m](const Data& data) {
         m.options = Decoded<OptionsRecord>(data);
         return Reply{};
     });
-    setHandler(130, [this](const Data& data) {
+    setHandler(Code(mbu::Command::Pt1000Write), [this](const Data& data) {
         status.bPt1000 = Decoded<Pt1000Choice>(data).bPt1000;
         return Reply{};
     });
-    setHandler(106, [&m](const Data&) {
+    setHandler(Code(mbu::Command::EraseFram), [&m](const Data&) {
         ++m.framErasures;
         return Reply{};
     });
-    setHandler(113, [&m](const Data&) {
+    setHandler(Code(mbu::Command::Reset), [&m](const Data&) {
         ++m.resets;
         return Reply{};
     });
     // The display, a pair of rows a frame from the row asked for.
-    for (const std::uint8_t code : {123, 124})
-        setHandler(code, [&m](const Data& data) {
+    for (const mbu::Command command :
+         {mbu::Command::DisplayFirstRows, mbu::Command::DisplayNextRows})
+        setHandler(Code(command), [&m](const Data& data) {
             const std::uint8_t row = data.empty() ? 0 : data[0];
             m.displayRowsAsked.push_back(row);
             return ReplyWith(DisplayRowPair::Of(m.display, row));
         });
-    for (std::uint8_t code : kPresetCodes)
+    // The developer page's presets: display and memory tests the unit acknowledges.
+    for (std::uint8_t code : mbu::kDeveloperPresets)
         setHandler(code, [](const Data&) { return Reply{}; });
 }
 

@@ -1,5 +1,7 @@
 #include "MeterCore.h"
 
+#include "korvel/link/CommandTable.h"
+
 #include <algorithm>
 #include <bit>
 #include <utility>
@@ -12,7 +14,7 @@ using namespace mbu3;
 
 MeterCore::MeterCore()
 {
-    setHandler(101, [this](const std::vector<std::uint8_t>& request) {
+    setHandler(Code(Command::StatusPoll), [this](const std::vector<std::uint8_t>& request) {
         lastStatusRequest = request;
         return Reply{0, EncodeStatusRecord(status)};
     });

@@ -52,7 +52,7 @@ public:
     // Answer requests for another device type with code 2 (0 is always accepted).
     bool checkRequestedType = false;
 
-    // The live state the status poll (101) reports; tests set its fields.
+    // The live state the status poll reports; tests set its fields.
     korvel::StatusRecord status;
     // The status requests received, newest last.
     std::vector<std::uint8_t> lastStatusRequest;

@@ -1,5 +1,7 @@
 #include "ModuleStore.h"
 
+#include "korvel/link/CommandTable.h"
+
 using namespace qs;
 using namespace korvel;
 using namespace ombrik;
@@ -57,22 +59,23 @@ const ModuleStore::Bytes ModuleStore::kQvtmpDefaults = {
 
 ModuleStore::ModuleStore(MeterCore& meter) : meter_(meter)
 {
-    AddBlock(201, 202, kQvain);
-    AddDefaults(211, kQvainDefaults);
-    AddBlock(203, 204, kQvaoMain);
-    AddBlock(205, 206, kQvaoAdditional);
-    AddDefaults(212, kQvaoDefaults);
-    AddBlock(207, 208, kQvroMain);
-    AddBlock(209, 210, kQvroAdditional);
-    AddDefaults(213, kQvroDefaults);
-    AddBlock(214, 215, kQvser);
-    AddDefaults(216, kQvserDefaults);
-    AddBlock(217, 218, kQv5510);
-    AddDefaults(219, kQv5510Defaults);
-    AddBlock(220, 222, kPasswords);
-    AddDefaults(221, kPasswordDefaults);
-    AddBlock(223, 225, kQvtmp);
-    AddDefaults(224, kQvtmpDefaults);
+    using C = Command;
+    AddBlock(Code(C::QvainRead), Code(C::QvainWrite), kQvain);
+    AddDefaults(Code(C::QvainDefaults), kQvainDefaults);
+    AddBlock(Code(C::QvaoReadMain), Code(C::QvaoWriteMain), kQvaoMain);
+    AddBlock(Code(C::QvaoReadAdditional), Code(C::QvaoWriteAdditional), kQvaoAdditional);
+    AddDefaults(Code(C::QvaoDefaults), kQvaoDefaults);
+    AddBlock(Code(C::QvroReadMain), Code(C::QvroWriteMain), kQvroMain);
+    AddBlock(Code(C::QvroReadAdditional), Code(C::QvroWriteAdditional), kQvroAdditional);
+    AddDefaults(Code(C::QvroDefaults), kQvroDefaults);
+    AddBlock(Code(C::QvserRead), Code(C::QvserWrite), kQvser);
+    AddDefaults(Code(C::QvserDefaults), kQvserDefaults);
+    AddBlock(Code(C::Qv5510Read), Code(C::Qv5510Write), kQv5510);
+    AddDefaults(Code(C::Qv5510Defaults), kQv5510Defaults);
+    AddBlock(Code(C::PasswordRead), Code(C::PasswordWrite), kPasswords);
+    AddDefaults(Code(C::PasswordDefaults), kPasswordDefaults);
+    AddBlock(Code(C::QvtmpRead), Code(C::QvtmpWrite), kQvtmp);
+    AddDefaults(Code(C::QvtmpDefaults), kQvtmpDefaults);
 }
 
 void ModuleStore::AddBlock(std::uint8_t read, std::uint8_t write, Bytes stored)

@@ -14,11 +14,10 @@ class ModuleStore {
 public:
     using Bytes = std::vector<std::uint8_t>;
 
-    // With the analogue input (201/202, defaults 211), the analogue output's main and
-    // additional slot (203/204, 205/206, defaults 212), the relay output's (207/208,
-    // 209/210, defaults 213), the RS-485 module (214/215, defaults 216), the display block
-    // (217/218, defaults 219), the passwords (220/222, defaults 221) and the temperature
-    // module (223/225, defaults 224), each stored block and default a distinct valid block.
+    // With the analogue input, the analogue output's main and additional slot, the relay
+    // output's, the RS-485 module, the display block, the passwords and the temperature
+    // module, each read and written by its own commands and with its factory defaults; each
+    // stored block and default a distinct valid block.
     explicit ModuleStore(MeterCore& meter);
 
     // A block read by `read`, written by `write`, starting as `stored`.

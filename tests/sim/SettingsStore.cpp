@@ -1,6 +1,7 @@
 #include "SettingsStore.h"
 
 #include "korvel/link/CommandTable.h"
+#include "ombrik/link/CommandTable.h"
 
 #include <algorithm>
 
@@ -84,9 +85,12 @@ SettingsStore::SettingsStore(MeterCore& meter)
     : stored(Encoded(Sample(0))), defaults(Encoded(Sample(1)))
 {
     if (meter.mbuProtocol()) {
-        // The QV5530's codes of each part: read, defaults, write.
-        constexpr std::uint8_t kPartCodes[3][3] = {
-            {107, 108, 109}, {117, 118, 119}, {120, 121, 122}};
+        // The QV5530's commands of each part: read, defaults, write.
+        using C = mbu::Command;
+        constexpr C kPartCommands[3][3] = {
+            {C::SettingsRead1, C::SettingsDefaults1, C::SettingsWrite1},
+            {C::SettingsRead2, C::SettingsDefaults2, C::SettingsWrite2},
+            {C::SettingsRead3, C::SettingsDefaults3, C::SettingsWrite3}};
         for (std::size_t p = 0; p < 3; ++p) {
             const auto [offset, size] = SettingsRecord::kParts[p];
             const auto begin = static_cast<std::ptrdiff_t>(offset);
@@ -94,14 +98,15 @@ SettingsStore::SettingsStore(MeterCore& meter)
             auto part = [begin, end](const std::vector<std::uint8_t>& block) {
                 return MeterCore::Reply{0, {block.begin() + begin, block.begin() + end}};
             };
-            meter.setHandler(kPartCodes[p][0], [this, part](const std::vector<std::uint8_t>&) {
-                return part(stored);
-            });
-            meter.setHandler(kPartCodes[p][1], [this, part](const std::vector<std::uint8_t>&) {
-                return part(defaults);
-            });
             meter.setHandler(
-                kPartCodes[p][2], [this, begin, end](const std::vector<std::uint8_t>& request) {
+                Code(kPartCommands[p][0]),
+                [this, part](const std::vector<std::uint8_t>&) { return part(stored); });
+            meter.setHandler(
+                Code(kPartCommands[p][1]),
+                [this, part](const std::vector<std::uint8_t>&) { return part(defaults); });
+            meter.setHandler(
+                Code(kPartCommands[p][2]),
+                [this, begin, end](const std::vector<std::uint8_t>& request) {
                     writes.emplace_back(request.begin(), request.begin() + (end - begin));
                     std::copy(writes.back().begin(), writes.back().end(), stored.begin() + begin);
                     return MeterCore::Reply{};

@@ -6,13 +6,13 @@
 #include <vector>
 
 // The base unit's settings as the simulated meter keeps them: a stored block and a
-// factory-default block that differ in every field. A write (109) stores its 139 bytes as
-// they came; the stored read (131) and the default read (132) answer the blocks. Installs
-// its handlers on the meter it is given, which must outlive no store it answers from.
+// factory-default block that differ in every field. A settings write stores its 139 bytes as
+// they came; the settings read and the factory-default read answer the blocks. Installs its
+// handlers on the meter it is given, which must outlive no store it answers from.
 //
 // A meter in MBU mode moves the same blocks in three parts, bytes 0-52, 53-106 and 107-138:
-// reads 107, 117, 120 and defaults 108, 118, 121 answer their part of a block, writes 109,
-// 119, 122 store their part into the stored block.
+// each part's read and factory-default read answer their part of a block, each part's write
+// stores its part into the stored block.
 class SettingsStore {
 public:
     explicit SettingsStore(MeterCore& meter);

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 using namespace qs;
 
@@ -22,7 +23,10 @@ protected:
     }
 };
 
-INSTANTIATE_TEST_SUITE_P(Separators, PictureFormat, ::testing::Values(",", "."));
+INSTANTIATE_TEST_SUITE_P(Separators, PictureFormat, ::testing::Values(",", "."),
+                         [](const auto& info) {
+                             return std::string(info.param) == "," ? "Comma" : "Point";
+                         });
 
 TEST_P(PictureFormat, ScaledPicturesOfEachDecimalCount)
 {

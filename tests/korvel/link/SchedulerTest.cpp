@@ -5,9 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <initializer_list>
+#include <map>
 #include <optional>
 #include <set>
+#include <string>
+#include <utility>
 #include <vector>
 
 using namespace qs;
@@ -27,89 +31,137 @@ PendingSet With(std::initializer_list<RequestKey> keys)
 
 }  // namespace
 
+// What holds for every row, so that a new row is checked without any list here changing.
+
 TEST(CommandTable, RowsStandInPriorityOrderWithThePollLast)
 {
-    std::vector<int> codes;
-    for (const CommandInfo& r : CommandTable())
-        codes.push_back(Code(r.code));
-    const std::vector<int> expected = {1,   102, 103, 104, 105, 106, 131, 132, 109, 110, 113, 114,
-                                       115, 116, 123, 125, 126, 127, 128, 129, 130, 201, 202, 203,
-                                       204, 205, 206, 207, 208, 209, 210, 211, 212, 213, 214, 215,
-                                       216, 217, 218, 219, 220, 221, 222, 223, 224, 225, 101};
-    EXPECT_EQ(codes, expected);
+    const auto table = CommandTable();
+    ASSERT_FALSE(table.empty());
+    // Each code has one row: the one FindCommand gives.
+    for (const CommandInfo& r : table)
+        EXPECT_EQ(FindCommand(r.code), &r) << int(Code(r.code));
     EXPECT_EQ(FindCommand(111), nullptr) << "an echo without a case";
     EXPECT_EQ(FindCommand(0), nullptr);
+
+    // The poll comes last, the one row without a button.
+    EXPECT_EQ(table.back().code, Command::StatusPoll);
+    for (const CommandInfo& r : table.first(table.size() - 1))
+        EXPECT_NE(r.key, KeyNone) << int(Code(r.code));
+
+    // The requests ascend by code, but for the settings trio: its read and factory-default
+    // read stand right before its write, in that order.
+    const CommandInfo* settingsWrite = nullptr;
+    for (const CommandInfo& r : table)
+        if (r.trio == Trio::Settings && r.role == Role::Write)
+            settingsWrite = &r;
+    ASSERT_NE(settingsWrite, nullptr);
+    auto place = [&](const CommandInfo& r) {
+        const int code = Code(r.trio == Trio::Settings ? settingsWrite->code : r.code);
+        return std::pair{code, int(r.role)};
+    };
+    for (std::size_t i = 1; i + 1 < table.size(); ++i)
+        EXPECT_LT(place(table[i - 1]), place(table[i]))
+            << int(Code(table[i - 1].code)) << " before " << int(Code(table[i].code));
 }
 
-TEST(CommandTable, DataWritesSlotsAndReadBacks)
+TEST(CommandTable, WritesCarryTheirDataAndAreReadBackFromTheirOwnSlot)
 {
-    std::vector<int> carries, writes, main, additional;
-    std::vector<std::pair<int, int>> readBacks;
     for (const CommandInfo& r : CommandTable()) {
-        if (r.carriesData)
-            carries.push_back(Code(r.code));
-        if (r.writesDevice)
-            writes.push_back(Code(r.code));
-        if (r.slot == Slot::Main)
-            main.push_back(Code(r.code));
-        if (r.slot == Slot::Additional)
-            additional.push_back(Code(r.code));
-        if (r.readBack)
-            readBacks.emplace_back(Code(r.code), Code(*r.readBack));
-        EXPECT_EQ(r.writesDevice,
-                  r.readBack.has_value() || Code(r.code) == 1 || Code(r.code) == 130)
-            << int(r.code);
+        SCOPED_TRACE(int(Code(r.code)));
+        // Only writes carry data, and besides them the poll (its force bits) and the display
+        // read (its row byte). Every write of a trio is read back; the identity and the
+        // Pt1000 flag are written alone.
+        EXPECT_EQ(r.carriesData, r.writesDevice || r.code == Command::StatusPoll ||
+                                     r.code == Command::DisplayRead);
+        EXPECT_EQ(r.writesDevice, r.role == Role::Write || r.code == Command::IdentityWrite ||
+                                      r.code == Command::Pt1000Write);
+        EXPECT_EQ(r.readBack.has_value(), r.role == Role::Write);
+        if (!r.readBack)
+            continue;
+        // The read its acknowledgement presses is its own trio's, for the same slot.
+        const CommandInfo* read = FindCommand(*r.readBack);
+        ASSERT_NE(read, nullptr);
+        EXPECT_EQ(read->trio, r.trio);
+        EXPECT_EQ(read->role, Role::Read);
+        EXPECT_EQ(read->slot, r.slot);
     }
-    std::sort(carries.begin(), carries.end());
-    EXPECT_EQ(carries, (std::vector<int>{1, 101, 109, 123, 130, 202, 204, 206, 208, 210, 215, 218,
-                                         222, 225}));
-    EXPECT_EQ(writes, (std::vector<int>{1, 109, 130, 202, 204, 206, 208, 210, 215, 218, 222, 225}));
-    EXPECT_EQ(main, (std::vector<int>{203, 204, 207, 208, 214, 215, 216}));
-    EXPECT_EQ(additional, (std::vector<int>{205, 206, 209, 210}));
-    EXPECT_EQ(readBacks, (std::vector<std::pair<int, int>>{{109, 131},
-                                                           {202, 201},
-                                                           {204, 203},
-                                                           {206, 205},
-                                                           {208, 207},
-                                                           {210, 209},
-                                                           {215, 214},
-                                                           {218, 217},
-                                                           {222, 220},
-                                                           {225, 223}}));
 }
 
-TEST(CommandTable, KeysAndTrios)
+TEST(CommandTable, EachTrioHasOneButtonPerRoleAndSlotsOnlyWhereTwoModulesServe)
 {
-    struct Row {
-        int code;
-        RequestKey key;
-        Trio trio;
-        Role role;
-    };
-    const Row rows[] = {
-        {131, KeySettingsRead, Trio::Settings, Role::Read},
-        {132, KeySettingsDefaults, Trio::Settings, Role::Default},
-        {109, KeySettingsWrite, Trio::Settings, Role::Write},
-        {203, KeyQvaoRead, Trio::Qvao, Role::Read},
-        {205, KeyQvaoRead, Trio::Qvao, Role::Read},  // one button for both slots
-        {206, KeyQvaoWrite, Trio::Qvao, Role::Write},
-        {212, KeyQvaoDefaults, Trio::Qvao, Role::Default},
-        {222, KeyPasswordWrite, Trio::Password, Role::Write},
-        {113, KeyReset, Trio::None, Role::Action},
-        {101, KeyNone, Trio::None, Role::Action},
-    };
-    for (const Row& r : rows) {
-        const CommandInfo* info = FindCommand(static_cast<std::uint8_t>(r.code));
-        ASSERT_NE(info, nullptr) << r.code;
-        EXPECT_EQ(info->key, r.key) << r.code;
-        EXPECT_EQ(info->trio, r.trio) << r.code;
-        EXPECT_EQ(info->role, r.role) << r.code;
+    const auto table = CommandTable();
+    auto twoSlots = [](Trio t) { return t == Trio::Qvao || t == Trio::Qvro; };
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const CommandInfo& r = table[i];
+        SCOPED_TRACE(int(Code(r.code)));
+        EXPECT_EQ(r.trio == Trio::None, r.role == Role::Action);
+        // A trio's row says its role in its name.
+        const std::string name(r.name);
+        auto says = [&name](const char* word) { return name.find(word) != std::string::npos; };
+        if (r.role != Role::Action) {
+            EXPECT_EQ(
+                (std::array{says("read"), says("factory defaults"), says("write")}),
+                (std::array{r.role == Role::Read, r.role == Role::Default, r.role == Role::Write}));
+        }
+        // The QVSER dialog serves only the main slot; the QVAO and QVRO dialogs read and
+        // write either (below); everything else goes out whatever the slot.
+        if (r.trio == Trio::Qvser) {
+            EXPECT_EQ(r.slot, Slot::Main);
+        } else if (!twoSlots(r.trio) || r.role == Role::Default) {
+            EXPECT_EQ(r.slot, Slot::Any);
+        }
+        // Rows share a button only for the two slots of one role: the main slot's row first.
+        for (const CommandInfo& later : table.subspan(i + 1))
+            if (later.key == r.key) {
+                SCOPED_TRACE(int(Code(later.code)));
+                EXPECT_EQ(later.trio, r.trio);
+                EXPECT_EQ(later.role, r.role);
+                EXPECT_EQ(r.slot, Slot::Main);
+                EXPECT_EQ(later.slot, Slot::Additional);
+            }
     }
-    // Every key once, in the order of its first row.
+    // Every trio has a read, a factory-default read and a write, each its own button; a
+    // dialog that serves two slots reads and writes each of them.
+    for (int t = int(Trio::None) + 1; t < int(Trio::Count); ++t) {
+        SCOPED_TRACE(t);
+        std::map<Role, std::set<RequestKey>> keys;
+        std::map<Role, std::set<Slot>> slots;
+        for (const CommandInfo& r : table)
+            if (r.trio == Trio(t)) {
+                keys[r.role].insert(r.key);
+                slots[r.role].insert(r.slot);
+            }
+        for (const Role role : {Role::Read, Role::Default, Role::Write})
+            EXPECT_EQ(keys[role].size(), 1u) << int(role);
+        EXPECT_EQ(keys.size(), 3u);
+        if (twoSlots(Trio(t))) {
+            for (const Role role : {Role::Read, Role::Write})
+                EXPECT_EQ(slots[role], (std::set{Slot::Main, Slot::Additional})) << int(role);
+        }
+    }
+}
+
+TEST(CommandTable, EveryKeyOnceInTheOrderOfItsFirstRow)
+{
     const auto order = KeyPriorityOrder();
-    EXPECT_EQ(std::set<PendingSet::Key>(order.begin(), order.end()).size(), order.size());
-    EXPECT_EQ(order.front(), KeyIdentityWrite);
-    EXPECT_EQ(order.back(), KeyQvtmpWrite);
+    const auto table = CommandTable();
+    // The key list holds every button of the table once, and the buttons are numbered from
+    // 1 without a gap: none is left without a row.
+    std::set<PendingSet::Key> keys;
+    for (const CommandInfo& r : table)
+        if (r.key != KeyNone)
+            keys.insert(r.key);
+    EXPECT_EQ(std::set<PendingSet::Key>(order.begin(), order.end()), keys);
+    EXPECT_EQ(order.size(), keys.size());
+    EXPECT_EQ(*keys.begin(), PendingSet::Key(KeyNone + 1));
+    EXPECT_EQ(std::size_t(*keys.rbegin()), keys.size());
+    auto firstRow = [&table](PendingSet::Key key) {
+        return std::find_if(table.begin(), table.end(),
+                            [key](const CommandInfo& r) { return r.key == key; }) -
+               table.begin();
+    };
+    for (std::size_t i = 1; i < order.size(); ++i)
+        EXPECT_LT(firstRow(order[i - 1]), firstRow(order[i])) << i;
 }
 
 TEST(Scheduler, NextCommandPicksTheFirstPendingKeyOrThePoll)

@@ -6,6 +6,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <string>
+
 using namespace qs;
 using namespace korvel;
 
@@ -42,6 +44,11 @@ MATCHER_P3(IsFrame, flags, length, offset, "")
 
 class RequestSegmentation : public ::testing::TestWithParam<std::size_t> {};
 class ReplySegmentation : public ::testing::TestWithParam<std::size_t> {};
+// A case is named by its length in bytes.
+std::string BytesName(const ::testing::TestParamInfo<std::size_t>& info)
+{
+    return "Bytes" + std::to_string(info.param);
+}
 
 }  // namespace
 
@@ -77,7 +84,8 @@ TEST_P(RequestSegmentation, RequestIsCutInto46ByteSegments)
                                     {KeySettingsWrite, false}, {KeySettingsRead, true}}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Lengths, RequestSegmentation, ::testing::Values(0, 46, 47, 139));
+INSTANTIATE_TEST_SUITE_P(Lengths, RequestSegmentation, ::testing::Values(0, 46, 47, 139),
+                         BytesName);
 
 TEST_P(ReplySegmentation, ReplyIsAskedForSegmentBySegment)
 {
@@ -106,7 +114,8 @@ TEST_P(ReplySegmentation, ReplyIsAskedForSegmentBySegment)
     EXPECT_FALSE(h.pending(KeySettingsRead));
 }
 
-INSTANTIATE_TEST_SUITE_P(Lengths, ReplySegmentation, ::testing::Values(0, 47, 139, 16384));
+INSTANTIATE_TEST_SUITE_P(Lengths, ReplySegmentation, ::testing::Values(0, 47, 139, 16384),
+                         BytesName);
 
 TEST(LinkErrors, BadCrcGivesError1AndTheSameRequestIsSentAgain)
 {

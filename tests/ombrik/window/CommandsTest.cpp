@@ -121,7 +121,8 @@ TEST_P(PollDisplayInLocale, TheInputKindDecidesTextsUnitAndFormat)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Separators, PollDisplayInLocale, ::testing::Values(true, false));
+INSTANTIATE_TEST_SUITE_P(Separators, PollDisplayInLocale, ::testing::Values(true, false),
+                         [](const auto& info) { return info.param ? "Comma" : "Point"; });
 
 TEST(OmbrikCommands, CalibrationOptionEraseResetAndPtCommandsWithTheirLabels)
 {
