@@ -19,7 +19,7 @@ LinkSession::LinkSession(hid::UsbHid& usb, const Bindings& bindings, QObject* pa
 {
     connect(&clock_, &LinkClock::idleTick, this, &LinkSession::Dispatch);
     connect(&clock_, &LinkClock::timedOut, this, [this] {
-        FramesPerSecond = 0;
+        framesPerSecond_ = 0;
         HandleFrame(linkerror::TimeOut, nullptr);
         emit timedOut();
     });
@@ -47,9 +47,20 @@ LinkSession::~LinkSession() = default;
 
 void LinkSession::Reset()
 {
-    RequestedDeviceType = 0;
-    TrafficSeconds = 0;
-    History.Reset();
+    requestedDeviceType_ = 0;
+    trafficSeconds_ = 0;
+    history_.Reset();
+}
+
+void LinkSession::SelectSlot(Trio trio, std::uint8_t slot)
+{
+    moduleSlot_ = slot;
+    dialogSlots_.Set(trio, slot);
+}
+
+void LinkSession::ClearHistoryOlder()
+{
+    history_.ClearOlder();
 }
 
 bool LinkSession::SetPending(RequestKey key, bool pending)
@@ -64,7 +75,7 @@ void LinkSession::Dispatch()
 {
     if (!online_ || transfer_.TransferState != SegmentedTransfer::Idle)
         return;
-    if (const auto command = scheduler::NextCommand(pending_, DialogSlots, pollPaused_))
+    if (const auto command = scheduler::NextCommand(pending_, dialogSlots_, pollPaused_))
         StartCommand(*command);
 }
 
@@ -76,7 +87,7 @@ void LinkSession::StartCommand(Command command)
             SetPending(info->key, false);
         return;
     }
-    transfer_.Begin(Code(command), RequestedDeviceType);
+    transfer_.Begin(Code(command), requestedDeviceType_);
     if (info && info->carriesData)
         bindings_.Encode(command, transfer_.Request());
     if (transfer_.Request().Length() > 0 || transfer_.Request().Full())
@@ -108,7 +119,7 @@ void LinkSession::AnnounceTxFrame()
 {
     const bool first = (transfer_.TransferFlags & kFlagFirst) != 0;
     if (first) {
-        History.Enter(transfer_.TxFrame[off::Command]);
+        history_.Enter(transfer_.TxFrame[off::Command]);
         emit historyChanged();
     }
     emit frameSent(transfer_.TxFrame, first);
@@ -123,7 +134,7 @@ void LinkSession::TransferIdle()
 void LinkSession::HandleFrame(std::uint8_t code, const Frame* reply)
 {
     if (code == linkerror::TimeOut)
-        TrafficSeconds = 0;
+        trafficSeconds_ = 0;
     const bool used = reply && !linkerror::MarksFor(code).replyUnknown;
 
     // A good reply goes through the transfer step first: when it asks for the next frame,
@@ -147,9 +158,9 @@ void LinkSession::HandleFrame(std::uint8_t code, const Frame* reply)
         TransferIdle();
     if (used) {
         const Frame& f = *reply;
-        ReportedDeviceType = Get16(f, off::DeviceType);
-        LastRxCounter = f[off::Counter];
-        DeviceID = Get32(f, off::HostOrDeviceId);
+        reportedDeviceType_ = Get16(f, off::DeviceType);
+        lastRxCounter_ = f[off::Counter];
+        deviceID_ = Get32(f, off::HostOrDeviceId);
         emit frameReceived(f);
         if (code == linkerror::None) {
             const std::uint8_t echo = f[off::Command];
@@ -185,7 +196,7 @@ void LinkSession::Complete(std::uint8_t echo)
     const CommandInfo* info = FindCommand(echo);
     if (!info)
         return;  // an echo without a case changes nothing and releases nothing
-    if (!DialogSlots.Holds(*info))
+    if (!dialogSlots_.Holds(*info))
         return;  // a reply for the slot its dialog had before it was reopened
     // The window shows the reply; then the command's key is released and, for a write, its
     // read's key pressed.
@@ -200,12 +211,12 @@ void LinkSession::Complete(std::uint8_t echo)
 
 void LinkSession::SecondTick()
 {
-    FramesPerSecond = CounterDiff(PrevRxCounter, LastRxCounter);
-    PrevRxCounter = LastRxCounter;
-    if (FramesPerSecond < 1)
-        TrafficSeconds = 0;
+    framesPerSecond_ = CounterDiff(prevRxCounter_, lastRxCounter_);
+    prevRxCounter_ = lastRxCounter_;
+    if (framesPerSecond_ < 1)
+        trafficSeconds_ = 0;
     else
-        ++TrafficSeconds;
+        ++trafficSeconds_;
     emit secondElapsed();
 }
 

@@ -47,11 +47,13 @@ public:
     bool IsPending(RequestKey key) const { return pending_.IsPending(key); }
     const qs::PendingSet& Pending() const { return pending_; }
     void SetPollPaused(bool paused) { pollPaused_ = paused; }
-    std::uint8_t ModuleSlot = 0;  // 1 main, 0 additional; set by the module-dialog openers
-    // The slot each module trio's requests go out for, set by its dialog's openers. A reply
-    // for a slot its trio no longer has (already in flight when the dialog was reopened for
-    // the other slot) is not applied and releases nothing.
-    scheduler::TrioSlots DialogSlots;
+    // A module dialog opened for a slot (1 main, 0 additional): ModuleSlot becomes that slot,
+    // and the dialog's trio's requests go out for it. A reply for a slot its trio no longer
+    // has (already in flight when the dialog was reopened for the other slot) is not applied
+    // and releases nothing.
+    void SelectSlot(Trio trio, std::uint8_t slot);
+    // The slot of the module dialog opened last (0 at start).
+    std::uint8_t ModuleSlot() const { return moduleSlot_; }
 
     // ---- the link ----
     // One 30 ms tick: starts the next command when the link is free.
@@ -64,20 +66,22 @@ public:
     const SegmentedTransfer& Transfer() const { return transfer_; }
     qs::UsbHook& Hook() { return hook_; }
 
-    std::uint16_t RequestedDeviceType = 0;
-    std::uint16_t ReportedDeviceType = 0;
-    std::uint32_t DeviceID = 0;
-    std::uint8_t LastRxCounter = 0;
+    // The device type every request carries from now on (the device-change check's choice).
+    void Adopt(std::uint16_t deviceType) { requestedDeviceType_ = deviceType; }
+    std::uint16_t RequestedDeviceType() const { return requestedDeviceType_; }
+    // The header fields of the last reply handled (other than one with code 1 or 6).
+    std::uint16_t ReportedDeviceType() const { return reportedDeviceType_; }
+    std::uint32_t DeviceID() const { return deviceID_; }
+    std::uint8_t LastRxCounter() const { return lastRxCounter_; }
 
     // ---- monitor counters ----
-    qs::CommandHistory History{kHistorySlots, Code(Command::StatusPoll)};
-    std::uint8_t PrevRxCounter = 0;
-    std::int32_t FramesPerSecond = 0;
-    std::int32_t TrafficSeconds = 0;
+    const qs::CommandHistory& History() const { return history_; }
+    std::int32_t FramesPerSecond() const { return framesPerSecond_; }
+    std::int32_t TrafficSeconds() const { return trafficSeconds_; }
     // The one-second count (Timer_1sec's work): frames per second, traffic seconds.
     void SecondTick();
     QTimer* SecondTimer() const { return second_; }
-    void ClearHistoryOlder() { History.ClearOlder(); }
+    void ClearHistoryOlder();
     // Start-up state of the counters and the requested type (Busy is clear from the start).
     void Reset();
 
@@ -126,6 +130,18 @@ private:
     const Bindings& bindings_;
     bool pollPaused_ = false;
     bool online_ = false;
+    std::uint8_t moduleSlot_ = 0;
+    scheduler::TrioSlots dialogSlots_;
+
+    std::uint16_t requestedDeviceType_ = 0;
+    std::uint16_t reportedDeviceType_ = 0;
+    std::uint32_t deviceID_ = 0;
+    std::uint8_t lastRxCounter_ = 0;
+
+    qs::CommandHistory history_{kHistorySlots, Code(Command::StatusPoll)};
+    std::uint8_t prevRxCounter_ = 0;
+    std::int32_t framesPerSecond_ = 0;
+    std::int32_t trafficSeconds_ = 0;
 };
 
 }  // namespace korvel

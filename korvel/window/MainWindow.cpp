@@ -236,7 +236,7 @@ void MainWindow::BindSession()
             [this](std::size_t, bool full) { Monitor->Frames().ShowBufferFull(full); });
     connect(&s, &LinkSession::historyChanged, this, [this] {
         // Made only when the entries change (a repeated poll stops counting at 10).
-        const CommandHistory& h = session_->History;
+        const CommandHistory& h = session_->History();
         const std::span<const CommandHistory::Entry> entries(h.Entries());
         Monitor->Frames().ShowCommands([&] { return Utf8(h.Text()); }, entries);
         Header->ShowCommands(h);
@@ -260,10 +260,10 @@ void MainWindow::BindSession()
             beep_();
     });
     connect(&s, &LinkSession::secondElapsed, this, [this] {
-        const std::int32_t fps = session_->FramesPerSecond;
+        const std::int32_t fps = session_->FramesPerSecond();
         Monitor->ShowFramesPerSecond(fps);
         Header->ShowFramesPerSecond(fps);
-        if (session_->TrafficSeconds == 2)
+        if (session_->TrafficSeconds() == 2)
             Button_GyariSzamToEditsClick();
     });
 }
@@ -335,7 +335,7 @@ void MainWindow::BuildStatusRequest(ByteWriter& w)
     Limits->FillStatusRequest(in);
     if (dialogs_.qvro)
         dialogs_.qvro->FillStatusRequest(in);
-    in.moduleSlot = session_->ModuleSlot;
+    in.moduleSlot = session_->ModuleSlot();
     in.lastErrorBits = state_.LastStatus.uErrorBits;
     in.lastDigitalOutputs = state_.LastStatus.uDigitalOutputs;
 
@@ -359,14 +359,14 @@ void MainWindow::ApplyStatusRecord(const StatusRecord& r)
     const QString& shown =
         shownMemo.Get([&] { return Utf8(decimals.Format(r.iSkalazottKijezesiErtek, sep)); },
                       r.iSkalazottKijezesiErtek, decimals.Decimals(), sep);
-    Header->ShowStatus(r, session_->DeviceID, shown);
+    Header->ShowStatus(r, session_->DeviceID(), shown);
     Calibration->ShowStatus(r, shown);
     Limits->ShowStatus(r);
     Models->ShowStatus(r);
     if (dialogs_.qvtmp)
         dialogs_.qvtmp->ShowStatus(r);
     if (dialogs_.qvro)
-        dialogs_.qvro->ShowStatus(r, session_->ModuleSlot);
+        dialogs_.qvro->ShowStatus(r, session_->ModuleSlot());
     if (state_.IdentityReadBackDue) {
         state_.IdentityReadBackDue = false;
         Button_GyariSzamToEditsClick();
@@ -447,8 +447,8 @@ void MainWindow::changeEvent(QEvent* event)
     // Outside factory mode the activation hides the model tabs. While the device is in steady
     // traffic its identity has been read back already and no new read-back would come, so the
     // reported model's page is set up again at once rather than leaving no page to work on.
-    if (state_.FactoryMode == 0 && session_->TrafficSeconds >= 2)
-        ConfigureModelPage(session_->ReportedDeviceType);
+    if (state_.FactoryMode == 0 && session_->TrafficSeconds() >= 2)
+        ConfigureModelPage(session_->ReportedDeviceType());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -489,9 +489,10 @@ void MainWindow::PageControl4Change()
 
 void MainWindow::Button_GyariSzamToEditsClick()
 {
-    const std::uint16_t type = session_->ReportedDeviceType;
+    const std::uint16_t type = session_->ReportedDeviceType();
     const StatusRecord& last = state_.LastStatus;
-    Identity->ShowPolledIdentity(session_->DeviceID, last.uGyariSzamEv, last.uGyariSzamHonap, type);
+    Identity->ShowPolledIdentity(session_->DeviceID(), last.uGyariSzamEv, last.uGyariSzamHonap,
+                                 type);
     Header->ShowDeviceType(type);
     ConfigureModelPage(type);
     Identity->ReadIdentityEdits();
@@ -499,8 +500,8 @@ void MainWindow::Button_GyariSzamToEditsClick()
 
 void MainWindow::CheckDeviceChange()
 {
-    const std::uint16_t type = session_->ReportedDeviceType;
-    const std::uint32_t id = session_->DeviceID;
+    const std::uint16_t type = session_->ReportedDeviceType();
+    const std::uint32_t id = session_->DeviceID();
     Header->ShowDeviceType(type);
     DeviceReplacedNotice* notice = dialogs_.notice;
     if (notice && notice->isVisible())
@@ -516,7 +517,7 @@ void MainWindow::CheckDeviceChange()
         if (lastDeviceType_ != 0)
             notice->ShowNotice(this);
     }
-    session_->RequestedDeviceType = type;
+    session_->Adopt(type);
     lastDeviceType_ = type;
     lastDeviceID_ = id;
 }

@@ -189,9 +189,7 @@ void ModuleDialogBinding::Open(const ModuleOpener& opener)
     if (!d)
         return;
     if (opener.slot) {
-        LinkSession& session = session_;
-        session.ModuleSlot = *opener.slot;
-        session.DialogSlots.Set(opener.dialog, *opener.slot);
+        session_.SelectSlot(opener.dialog, *opener.slot);
         d->setWindowTitle(QString::fromUtf8(opener.caption));
     }
     d->PlaceAtMainWindow();

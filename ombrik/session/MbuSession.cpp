@@ -19,7 +19,7 @@ MbuSession::MbuSession(hid::UsbHid& usb, const Bindings& bindings, QObject* pare
 {
     connect(&clock_, &LinkClock::idleTick, this, &MbuSession::Dispatch);
     connect(&clock_, &LinkClock::timedOut, this, [this] {
-        RxFrame[off::Status] = StatusTimeOut;
+        rxFrame_[off::Status] = StatusTimeOut;
         ProcessRxFrame();
         clock_.ClearBusy();
         emit timedOut();
@@ -48,20 +48,20 @@ void MbuSession::Dispatch()
 {
     if (!hook_.Online())
         return;
-    const std::uint8_t chained = ChainedCommand;
+    const std::uint8_t chained = chainedCommand_;
     const std::optional<Command> command = NextCommand(chained, pending_, pollPaused_);
     if (!command)
         return;
     chainStep_ = IsChainCommand(Code(*command)) ? Code(*command) : 0;
     SendCommand(*command);
     if (chained != 0)
-        ChainedCommand = 0;
+        chainedCommand_ = 0;
 }
 
 void MbuSession::SendCommand(Command command)
 {
-    BuildTxHeader(TxFrame, Code(command));
-    ByteWriter data = DataWriter(TxFrame);
+    BuildTxHeader(txFrame_, Code(command));
+    ByteWriter data = DataWriter(txFrame_);
     const CommandInfo* row = FindCommand(command);
     if (row && row->CarriesData())
         bindings_.Encode(command, data);
@@ -73,48 +73,61 @@ void MbuSession::SendCommand(Command command)
 
 void MbuSession::SendFrame()
 {
-    SetTxCRC(TxFrame);
+    SetTxCRC(txFrame_);
     std::array<std::uint8_t, hid::kReportBufferSize> report{};
-    std::memcpy(report.data() + 1, TxFrame.data(), TxFrame.size());
+    std::memcpy(report.data() + 1, txFrame_.data(), txFrame_.size());
     clock_.FrameSent();
     hook_.Write(report.data());
-    History.Enter(TxFrame[off::Command]);
+    history_.Enter(txFrame_[off::Command]);
     emit historyChanged();
-    emit frameSent(TxFrame);
+    emit frameSent(txFrame_);
 }
 
-void MbuSession::SendHandMadeFrame()
+void MbuSession::PutHandMadeData(const InputData& data)
 {
-    ChainedCommand = 0;
+    PutInputData(txFrame_, data);
+    emit txFrameEdited(txFrame_);
+}
+
+void MbuSession::SendHandMade(const MBUFrame& frame)
+{
+    txFrame_ = frame;
+    chainedCommand_ = 0;
     chainStep_ = 0;
     SendFrame();
 }
 
+void MbuSession::Reset()
+{
+    chainedCommand_ = 0;
+    history_.Reset();
+}
+
 void MbuSession::FrameArrived(const MBUFrame& frame)
 {
-    RxFrame = frame;
-    CheckRxCRC(RxFrame);
+    rxFrame_ = frame;
+    CheckRxCRC(rxFrame_);
     ProcessRxFrame();
     // A reply with status 1 (its CRC failed, or the unit sent 1) or 6 answers nothing: the
     // exchange stays open and its time-out ends it, 100 ms after the request. Stopping the
     // time-out here would leave the link Busy for good.
-    if (!linkerror::MarksFor(RxFrame[off::Status]).replyUnknown)
+    if (!linkerror::MarksFor(rxFrame_[off::Status]).replyUnknown)
         clock_.StopTimeOut();
 }
 
 void MbuSession::ProcessRxFrame()
 {
-    const std::uint8_t status = RxFrame[off::Status];
+    const std::uint8_t status = rxFrame_[off::Status];
     // A failed frame ends its chain; the button still Down starts it again.
     if (status != StatusOk)
         chainStep_ = 0;
     emit linkError(status);
     if (linkerror::MarksFor(status).replyUnknown)
         return;  // Busy stays as it is
-    LastRxCounter = RxFrame[off::Counter];
-    emit frameReceived(RxFrame);
+    lastRxCounter_ = rxFrame_[off::Counter];
+    emit frameReceived(rxFrame_);
     if (status == StatusOk)
-        ParseRxData(RxFrame[off::Command]);
+        ParseRxData(rxFrame_[off::Command]);
     clock_.ClearBusy();
 }
 
@@ -129,19 +142,19 @@ void MbuSession::ParseRxData(std::uint8_t echo)
         chainStep_ = 0;
     }
     chainEnded_ = false;
-    ByteReader reply = DataReader(RxFrame);
+    ByteReader reply = DataReader(rxFrame_);
     bindings_.Decode(row->code, reply);
-    emit commandCompleted(row->code, DataReader(RxFrame));
+    emit commandCompleted(row->code, DataReader(rxFrame_));
     if (row->next && !chainEnded_)
-        ChainedCommand = Code(*row->next);
+        chainedCommand_ = Code(*row->next);
     else if (row->releases)
         SetPending(*row->releases, false);
 }
 
 void MbuSession::SecondTick()
 {
-    FramesPerSecond = CounterDiff(PrevRxCounter, LastRxCounter);
-    PrevRxCounter = LastRxCounter;
+    framesPerSecond_ = CounterDiff(prevRxCounter_, lastRxCounter_);
+    prevRxCounter_ = lastRxCounter_;
     emit secondElapsed();
 }
 

@@ -3,6 +3,7 @@
 #include "common/link/CommandBindings.h"
 #include "common/link/CommandHistory.h"
 #include "ombrik/link/CommandTable.h"
+#include "ombrik/link/HandMadeRequest.h"
 #include "common/session/LinkClock.h"
 #include "ombrik/link/MbuFrame.h"
 #include "common/link/PendingSet.h"
@@ -43,7 +44,7 @@ public:
     const qs::PendingSet& Pending() const { return pending_; }
     void SetPollPaused(bool paused) { pollPaused_ = paused; }
     // The next command a reply asked for (0: none); the next free tick sends it first.
-    std::uint8_t ChainedCommand = 0;
+    std::uint8_t ChainedCommand() const { return chainedCommand_; }
     // Called while a good reply is applied: this reply ends its chain, so its key is released
     // instead of chaining on (the last row pair of the display).
     void EndChain() { chainEnded_ = true; }
@@ -54,27 +55,28 @@ public:
     // Builds and sends one command: the header for the QV5530 and the fixed firmware window,
     // the command's request data, then SendFrame.
     void SendCommand(mbu::Command command);
-    // Sends TxFrame as it stands: its CRC, the write (to whatever device is there; with none
-    // nothing is written and the exchange ends as a time-out), the history, the Tx monitor
-    // and the time-out, measured anew from now.
-    void SendFrame();
-    // Sends a request composed by hand in TxFrame at once, whether or not the link is Busy or
-    // the unit online. It abandons a chain under way: the chain's button, still Down, starts
-    // it again from its first part.
-    void SendHandMadeFrame();
+    // Puts the data bytes of a request being composed by hand into the request frame, for
+    // the Tx monitor to show before it is sent (txFrameEdited).
+    void PutHandMadeData(const mbu::InputData& data);
+    // Sends a request composed by hand at once, whether or not the link is Busy or the unit
+    // online. It abandons a chain under way: the chain's button, still Down, starts it again
+    // from its first part.
+    void SendHandMade(const mbu::MBUFrame& frame);
     qs::LinkClock& Clock() { return clock_; }
     bool Busy() const { return clock_.Busy(); }
     bool Online() const { return hook_.Online(); }
     qs::UsbHook& Hook() { return hook_; }
 
-    mbu::MBUFrame TxFrame{};  // the request frame last built
-    mbu::MBUFrame RxFrame{};  // the last reply frame, its status byte as handled
-    std::uint8_t LastRxCounter = 0;
+    // The request frame last built (or being composed by hand).
+    const mbu::MBUFrame& TxFrame() const { return txFrame_; }
+    // The frame counter of the last reply handled (other than one with status 1 or 6).
+    std::uint8_t LastRxCounter() const { return lastRxCounter_; }
+    // Start-up state: no chain under way, an empty history.
+    void Reset();
 
     // ---- monitor counters ----
-    qs::CommandHistory History{kHistorySlots};
-    std::uint8_t PrevRxCounter = 0;
-    std::int32_t FramesPerSecond = 0;
+    const qs::CommandHistory& History() const { return history_; }
+    std::int32_t FramesPerSecond() const { return framesPerSecond_; }
     // The one-second count (Timer_1sec's work).
     void SecondTick();
     QTimer* SecondTimer() const { return second_; }
@@ -82,6 +84,8 @@ public:
 signals:
     // A request frame went out (the Tx monitor).
     void frameSent(const mbu::MBUFrame& frame);
+    // The request frame took the data of a request composed by hand (not sent yet).
+    void txFrameEdited(const mbu::MBUFrame& frame);
     // A request's data were written; full: its last byte found the data area full.
     void requestBuilt(bool full);
     // Every frame handling starts here with the reply's status: 0 good, 1 CRC mismatch,
@@ -103,6 +107,10 @@ signals:
 
 private:
     void Dispatch();
+    // Sends txFrame_ as it stands: its CRC, the write (to whatever device is there; with none
+    // nothing is written and the exchange ends as a time-out), the history, the Tx monitor
+    // and the time-out, measured anew from now.
+    void SendFrame();
     void FrameArrived(const mbu::MBUFrame& frame);
     // The one road of every reply and of the time-out.
     void ProcessRxFrame();
@@ -117,6 +125,15 @@ private:
     bool chainEnded_ = false;
     // The chain step the scheduler sent and whose reply is awaited (0: none).
     std::uint8_t chainStep_ = 0;
+    std::uint8_t chainedCommand_ = 0;
+
+    mbu::MBUFrame txFrame_{};  // the request frame last built
+    mbu::MBUFrame rxFrame_{};  // the last reply frame, its status byte as handled
+    std::uint8_t lastRxCounter_ = 0;
+
+    qs::CommandHistory history_{kHistorySlots};
+    std::uint8_t prevRxCounter_ = 0;
+    std::int32_t framesPerSecond_ = 0;
 };
 
 }  // namespace ombrik

@@ -185,13 +185,13 @@ void OmbrikWindow::BindSession()
     MbuSession& s = *session_;
     connect(&s, &MbuSession::frameSent, this,
             [this](const MBUFrame& f) { Monitor->ShowTxFrame(f); });
-    connect(Developer, &DeveloperPage::txFrameChanged, this,
-            [this] { Monitor->ShowTxFrame(session_->TxFrame); });
+    connect(&s, &MbuSession::txFrameEdited, this,
+            [this](const MBUFrame& f) { Monitor->ShowTxFrame(f); });
     connect(&s, &MbuSession::requestBuilt, this,
             [this](bool full) { Monitor->Frames().ShowBufferFull(full); });
     connect(&s, &MbuSession::historyChanged, this, [this] {
         // Made only when the entries change (a repeated poll stops counting at 10).
-        const CommandHistory& h = session_->History;
+        const CommandHistory& h = session_->History();
         Monitor->Frames().ShowCommands([&] { return QString::fromStdString(h.Text()); },
                                        std::span<const CommandHistory::Entry>(h.Entries()));
     });
@@ -210,7 +210,7 @@ void OmbrikWindow::BindSession()
             beep_();
     });
     connect(&s, &MbuSession::secondElapsed, this,
-            [this] { Monitor->Frames().ShowFramesPerSecond(session_->FramesPerSecond); });
+            [this] { Monitor->Frames().ShowFramesPerSecond(session_->FramesPerSecond()); });
     connect(&Monitor->Frames(), &FrameMonitor::pollPauseToggled, this,
             [this](bool on) { session_->SetPollPaused(on); });
 }
@@ -236,9 +236,8 @@ void OmbrikWindow::Timer_RxLEDTimer()
 void OmbrikWindow::FormCreate()
 {
     LoadIni();
-    session_->ChainedCommand = 0;
+    session_->Reset();
     state_.Scaled = DecimalFormat();
-    session_->History.Reset();
 }
 
 void OmbrikWindow::FormActivate()

@@ -92,6 +92,8 @@ public:
     std::vector<std::uint8_t> commandsSeen() const;
     virtual void clearLog();
     std::uint8_t frameCounter() const { return counter_; }
+    // The counter the next reply carries (a meter's counter wraps from 255 to 0).
+    void setFrameCounter(std::uint8_t counter) { counter_ = counter; }
 
     // The 53 bytes of a status record, as the meter sends them.
     static std::vector<std::uint8_t> EncodeStatusRecord(const korvel::StatusRecord& r);

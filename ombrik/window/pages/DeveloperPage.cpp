@@ -133,8 +133,7 @@ mbu::InputData DeveloperPage::ParseInputText()
     SetEditBackground(Edit_InputText, data.tooLong ? clRed : clWindow);
     Label_InputSequence->setText(QStringLiteral("Adat bájtok száma = ") +
                                  QString::number(data.bytes.size()));
-    mbu::PutInputData(session_.TxFrame, data);
-    emit txFrameChanged();
+    session_.PutHandMadeData(data);
     return data;
 }
 
@@ -144,8 +143,9 @@ void DeveloperPage::Button1Click()
     const mbu::CalendarDate highest = EditsToDate(Edit5, Edit6, Edit7);
     const std::int32_t command = EditToInt(Edit8);
     const std::int32_t device = EditToInt(Edit1);
-    mbu::BuildManualTxHeader(session_.TxFrame, device, command, lowest, highest, ParseInputText());
-    session_.SendHandMadeFrame();
+    mbu::MBUFrame frame = session_.TxFrame();
+    mbu::BuildManualTxHeader(frame, device, command, lowest, highest, ParseInputText());
+    session_.SendHandMade(frame);
 }
 
 void DeveloperPage::PresetClick(std::uint8_t code)

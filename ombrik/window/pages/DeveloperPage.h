@@ -47,10 +47,6 @@ public:
     static mbu::CalendarDate EditsToDate(const QLineEdit* year, const QLineEdit* month,
                                          const QLineEdit* day);
 
-signals:
-    // The request frame changed without being sent (the Tx monitor shows it).
-    void txFrameChanged();
-
 private:
     std::array<QLineEdit*, kSettingsFileEdits> SettingsFileEdits() const;
 

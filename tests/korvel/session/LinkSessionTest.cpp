@@ -140,8 +140,9 @@ TEST(LinkErrors, SilenceTimesOutWithError6ThenTheRequestIsResent)
 {
     SessionHarness h;
     h.tick();
-    h.s->TrafficSeconds = 5;
-    h.s->FramesPerSecond = 33;
+    h.s->SecondTick();  // a second with traffic
+    ASSERT_GT(h.s->TrafficSeconds(), 0);
+    ASSERT_GT(h.s->FramesPerSecond(), 0);
     h.press(KeyEraseFram);
     h.meter->setReplyData(106, {});
     h.meter->dropNextReplies();
@@ -153,8 +154,8 @@ TEST(LinkErrors, SilenceTimesOutWithError6ThenTheRequestIsResent)
     ASSERT_TRUE(SessionHarness::waitFor([&] { return !h.s->Busy(); }, 1000));
     EXPECT_EQ(h.errors, (std::vector<std::uint8_t>{6}));
     EXPECT_EQ(h.timeOuts, 1);
-    EXPECT_EQ(h.s->TrafficSeconds, 0);
-    EXPECT_EQ(h.s->FramesPerSecond, 0);
+    EXPECT_EQ(h.s->TrafficSeconds(), 0);
+    EXPECT_EQ(h.s->FramesPerSecond(), 0);
     EXPECT_EQ(h.s->Transfer().TransferState, 0);
     EXPECT_TRUE(h.pending(KeyEraseFram));
 
@@ -282,9 +283,9 @@ TEST(Scheduler, EachModuleTrioGoesOutForItsOwnSlot)
     // The relay dialog was last opened for the additional slot, the analogue output dialog for
     // the main slot; the global ModuleSlot (the last opener's) plays no part. QVSER serves the
     // main slot whatever ModuleSlot says, so it never waits.
-    h.s->DialogSlots.Set(Trio::Qvao, 1);
-    h.s->DialogSlots.Set(Trio::Qvro, 0);
-    h.s->ModuleSlot = 0;
+    h.s->SelectSlot(Trio::Qvao, 1);
+    h.s->SelectSlot(Trio::Qvro, 0);
+    ASSERT_EQ(h.s->ModuleSlot(), 0);
     for (RequestKey k : {KeyQvserRead, KeyQvaoRead, KeyQvroRead})
         h.press(k);
     h.clear();
@@ -292,8 +293,8 @@ TEST(Scheduler, EachModuleTrioGoesOutForItsOwnSlot)
         h.tick();
     EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{203, 209, 214, 101}));
 
-    h.s->DialogSlots.Set(Trio::Qvao, 0);
-    h.s->DialogSlots.Set(Trio::Qvro, 1);
+    h.s->SelectSlot(Trio::Qvao, 0);
+    h.s->SelectSlot(Trio::Qvro, 1);
     h.press(KeyQvaoRead);
     h.press(KeyQvroWrite);
     h.clear();
@@ -310,11 +311,11 @@ TEST(Scheduler, AReplyForTheSlotTheDialogNoLongerHasIsNotApplied)
     h.meter->setReplyData(203, {1, 2, 3});
     h.meter->setReplyData(205, {4, 5, 6});
     h.meter->latencyMs = 20;
-    h.s->DialogSlots.Set(Trio::Qvao, 1);
+    h.s->SelectSlot(Trio::Qvao, 1);
     h.press(KeyQvaoRead);
     h.clear();
     h.s->Tick();  // 203 goes out
-    h.s->DialogSlots.Set(Trio::Qvao, 0);
+    h.s->SelectSlot(Trio::Qvao, 0);
     ASSERT_TRUE(h.waitFor([&] { return h.idle(); }));
     EXPECT_TRUE(h.completed.empty());
     EXPECT_TRUE(h.pending(KeyQvaoRead));
@@ -427,16 +428,16 @@ TEST(Requests, CommandHistoryAndFramesPerSecond)
     h.press(KeyReset);
     h.tick();
     h.tick();
-    EXPECT_EQ(h.s->History.Text(), "3*101, 113, 101, ");
-    EXPECT_EQ(h.s->History.FilteredText(), " 113");
+    EXPECT_EQ(h.s->History().Text(), "3*101, 113, 101, ");
+    EXPECT_EQ(h.s->History().FilteredText(), " 113");
     // The replies of the second, from the device's frame counter.
     h.s->SecondTick();
-    EXPECT_GT(h.s->FramesPerSecond, 0);
-    EXPECT_EQ(h.s->FramesPerSecond, h.s->LastRxCounter);
-    EXPECT_EQ(h.s->TrafficSeconds, 1);
+    EXPECT_GT(h.s->FramesPerSecond(), 0);
+    EXPECT_EQ(h.s->FramesPerSecond(), h.s->LastRxCounter());
+    EXPECT_EQ(h.s->TrafficSeconds(), 1);
     h.s->SecondTick();
-    EXPECT_EQ(h.s->FramesPerSecond, 0);
-    EXPECT_EQ(h.s->TrafficSeconds, 0);
+    EXPECT_EQ(h.s->FramesPerSecond(), 0);
+    EXPECT_EQ(h.s->TrafficSeconds(), 0);
 }
 
 TEST(Fuzz, RandomReplyFramesNeverBreakTheLink)

@@ -310,11 +310,14 @@ TEST_F(ShownWindow, LayoutHeaderGroupsKeepTheirPlaces)
               "49710 nap, 6 óra, 28 perc, 15 mp");
     // A full history of fifteen different commands, and a refused request that shows the
     // link error.
+    // (The meter refuses them all as unknown: the history takes what was sent, and nothing
+    // else on the page changes.)
+    h.meter->failNextReplies(mbu3::ErrCommand, 16);
     for (const std::uint8_t code :
-         {131, 132, 110, 116, 129, 123, 201, 203, 205, 207, 209, 214, 217, 220, 223})
-        h.w->Session().History.Enter(code);
-    emit h.w->Session().historyChanged();
-    h.meter->failNextReplies(mbu3::ErrCommand);
+         {131, 132, 110, 116, 129, 123, 201, 203, 205, 207, 209, 214, 217, 220, 223}) {
+        h.w->Session().StartCommand(korvel::FindCommand(code)->code);
+        KorvelHarness::waitFor([&] { return !h.w->Session().Busy(); }, 1000);
+    }
     h.tick();
     KorvelHarness::pump();
     ASSERT_TRUE(h.C<QLabel>("Label_MBURxError2")->isVisible());
@@ -435,7 +438,7 @@ TEST(LayoutQvro, TheUnlitStateLabelIsGreyed)
     for (const std::uint8_t outputs : {0, 1}) {
         SCOPED_TRACE(int{outputs});
         h.meter->status.uDigitalOutputs = outputs;
-        h.w->Session().ModuleSlot = 1;
+        h.w->Session().SelectSlot(korvel::Trio::Qvro, 1);
         h.tick();
         KorvelHarness::pump();
         QLabel* lit = outputs ? C<QLabel>(h.qvro, "Label_DigitalOutOn")

@@ -137,7 +137,7 @@ TEST(DeviceChange, FirstDeviceIsAdoptedSilentlyAndAReplacementRaisesTheNotice)
     KorvelHarness h({"/VORKAL"});
     auto* notice = h.forms->Form_Keszulekcsere;
     h.tick();
-    EXPECT_EQ(h.w->Session().RequestedDeviceType, 5530);
+    EXPECT_EQ(h.w->Session().RequestedDeviceType(), 5530);
     EXPECT_FALSE(notice->isVisible());
     h.tick();
     EXPECT_EQ(h.meter->framesReceived().back()[0] | (h.meter->framesReceived().back()[1] << 8),
@@ -170,7 +170,7 @@ TEST(DeviceChange, FirstDeviceIsAdoptedSilentlyAndAReplacementRaisesTheNotice)
     EXPECT_TRUE(notice->isVisible());
     EXPECT_EQ(C<QLabel>(notice, "Label_uDevice")->text(), "3320");
     EXPECT_EQ(FontColorOf(C<QLabel>(notice, "Label_uDevice")), clRed);
-    EXPECT_EQ(h.w->Session().RequestedDeviceType, 3320);
+    EXPECT_EQ(h.w->Session().RequestedDeviceType(), 3320);
     C<QPushButton>(notice, "Button_Ok")->click();
     EXPECT_FALSE(notice->isVisible());
 }

@@ -41,7 +41,7 @@ TEST(MbuLink, APollGoesOutInOneFrameAndItsReplyIsHandedOver)
     EXPECT_EQ(h.completed[0].first, Command::StatusPoll);
     EXPECT_EQ(Hex(h.completed[0].second), "04 03 02 01 00 00 00 00");
     EXPECT_FALSE(h.s->Clock().TimeOutArmed());
-    EXPECT_EQ(h.s->History.Text(), "101, ") << "the very first request is in the history";
+    EXPECT_EQ(h.s->History().Text(), "101, ") << "the very first request is in the history";
     EXPECT_EQ(h.built, std::vector<bool>{false});
 }
 
@@ -50,7 +50,9 @@ TEST(MbuLink, RequestsWithoutDataGoOutClearedAndLeaveTheBufferMark)
     MbuSessionHarness h;
     h.bindings.SetEncoder(Command::CalIn0mA,
                           [](ByteWriter& w) { w.PutByte(9); });  // never asked for
-    h.s->TxFrame.fill(0xEE);
+    mbu::InputData leftOver;
+    leftOver.bytes.assign(kDataSize, 0xEE);
+    h.s->PutHandMadeData(leftOver);
     h.press(Command::CalIn0mA);
     h.tick();
     const MBUFrame& f = h.meter->framesReceived().at(0);
@@ -142,7 +144,7 @@ TEST(MbuLink, UnitStatusesEndTheExchangeUnparsedAndTheRequestRepeats)
         EXPECT_FALSE(h.s->Clock().TimeOutArmed());
         EXPECT_TRUE(h.completed.empty());
         EXPECT_TRUE(h.pending(Command::PwmCalRead));
-        EXPECT_EQ(h.s->LastRxCounter, 0) << "the counter of a handled reply is taken";
+        EXPECT_EQ(h.s->LastRxCounter(), 0) << "the counter of a handled reply is taken";
         h.tick();
         EXPECT_EQ(h.statuses, (Codes{status, 0}));
         EXPECT_EQ(h.completed.size(), 1u);
@@ -170,8 +172,9 @@ TEST(MbuLink, TheUnitsChecksGiveCodesTwoToFive)
         SCOPED_TRACE(row.name);
         MbuSessionHarness h;
         h.meter->firmware = row.firmware;
-        BuildTxHeader(h.s->TxFrame, row.type, row.code, kLowestFirmware, kHighestFirmware);
-        h.s->SendFrame();
+        MBUFrame request{};
+        BuildTxHeader(request, row.type, row.code, kLowestFirmware, kHighestFirmware);
+        h.s->SendHandMade(request);
         ASSERT_TRUE(eventloop::WaitFor([&] { return !h.s->Busy(); }));
         EXPECT_EQ(h.statuses, Codes{row.expected});
         EXPECT_TRUE(h.completed.empty()) << "only the table's echoes are parsed";
@@ -214,11 +217,11 @@ TEST(MbuLink, ChainsRunToTheirLastStepAndALostStepRestartsThem)
         h.meter->setReplyData(c, {});
     h.press(Command::SettingsRead1);
     h.tick();
-    EXPECT_EQ(h.s->ChainedCommand, 117);
+    EXPECT_EQ(h.s->ChainedCommand(), 117);
     h.tick();
     h.meter->dropNextReplies();
     h.tick();  // 120 lost
-    EXPECT_EQ(h.s->ChainedCommand, 0);
+    EXPECT_EQ(h.s->ChainedCommand(), 0);
     EXPECT_TRUE(h.pending(Command::SettingsRead1));
     for (int i = 0; i < 4; ++i)
         h.tick();
@@ -251,14 +254,20 @@ TEST(MbuLink, HistoryKeepsSixteenSlotsAndTheFrameRateWraps)
         h.tick();
     h.press(Command::CalIn0mA);
     h.tick();
-    EXPECT_EQ(h.s->History.Text(), "n*101, 102, ");
-    EXPECT_EQ(h.s->History.Entries().size(), 16u);
+    EXPECT_EQ(h.s->History().Text(), "n*101, 102, ");
+    EXPECT_EQ(h.s->History().Entries().size(), 16u);
 
-    h.s->PrevRxCounter = 250;
-    h.s->LastRxCounter = 4;
+    // A reply counted 250, a silent second, then a reply counted 4: ten frames went by.
+    h.meter->setFrameCounter(250);
+    h.tick();
     h.s->SecondTick();
-    EXPECT_EQ(h.s->FramesPerSecond, 10);
-    EXPECT_EQ(h.s->PrevRxCounter, 4);
+    h.s->SecondTick();
+    h.meter->setFrameCounter(4);
+    h.tick();
+    h.s->SecondTick();
+    EXPECT_EQ(h.s->FramesPerSecond(), 10);
+    h.s->SecondTick();
+    EXPECT_EQ(h.s->FramesPerSecond(), 0) << "the second counts from the last reply's counter";
 }
 
 TEST(MbuLink, AnUnplugMidExchangeTimesOutNothingGoesOfflineAndThePollResumes)
@@ -296,7 +305,7 @@ TEST(MbuLink, AWriteWithNoDeviceWritesNothingAndTimesOut)
     h.press(Command::OptionsRead);
     h.s->Tick();
     EXPECT_TRUE(h.s->Busy());
-    EXPECT_EQ(h.s->TxFrame[off::Command], 111);
+    EXPECT_EQ(h.s->TxFrame()[off::Command], 111);
     ASSERT_TRUE(eventloop::WaitFor([&] { return !h.s->Busy(); }));
     EXPECT_EQ(h.statuses, Codes{6});
     EXPECT_TRUE(h.meter->framesReceived().empty());
@@ -317,7 +326,7 @@ TEST(MbuLink, AGoodReplyWithAnotherEchoIsShownButNotParsed)
     eventloop::Pump();
     EXPECT_EQ(h.statuses, Codes{0});
     EXPECT_EQ(received, 1);
-    EXPECT_EQ(h.s->LastRxCounter, 42);
+    EXPECT_EQ(h.s->LastRxCounter(), 42);
     EXPECT_TRUE(h.completed.empty());
 }
 
@@ -332,12 +341,13 @@ TEST(MbuLink, HandMadeChainCommandsStartNothing)
          {Command::SettingsRead1, Command::SettingsWrite1, Command::DisplayFirstRows}) {
         SCOPED_TRACE(int(code));
         h.clear();
-        BuildTxHeader(h.s->TxFrame, Code(code));
-        h.s->SendHandMadeFrame();
+        MBUFrame request{};
+        BuildTxHeader(request, Code(code));
+        h.s->SendHandMade(request);
         ASSERT_TRUE(eventloop::WaitFor([&] { return !h.s->Busy(); }));
         EXPECT_EQ(h.statuses, Codes{0}) << "the reply is shown";
         EXPECT_TRUE(h.completed.empty());
-        EXPECT_EQ(h.s->ChainedCommand, 0);
+        EXPECT_EQ(h.s->ChainedCommand(), 0);
     }
 }
 
@@ -352,12 +362,13 @@ TEST(MbuLink, AHandMadeSendAbandonsAChainItsButtonRestartsIt)
     h.tick();
     h.meter->latencyMs = 20;
     h.s->Tick();  // 117 on its way
-    BuildTxHeader(h.s->TxFrame, kShowMeasuredValue);
-    h.s->SendHandMadeFrame();
+    MBUFrame request{};
+    BuildTxHeader(request, kShowMeasuredValue);
+    h.s->SendHandMade(request);
     ASSERT_TRUE(eventloop::WaitFor([&] { return h.statuses.size() == 3; }));
     h.meter->latencyMs = 0;
     EXPECT_EQ(h.completed.size(), 1u) << "only the first part's reply was acted on";
-    EXPECT_EQ(h.s->ChainedCommand, 0);
+    EXPECT_EQ(h.s->ChainedCommand(), 0);
     EXPECT_TRUE(h.pending(Command::SettingsRead1));
     for (int i = 0; i < 4; ++i)
         h.tick();

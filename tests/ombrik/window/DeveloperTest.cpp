@@ -68,7 +68,7 @@ TEST_F(OmbrikDeveloper, EveryChangeOfTheDataTextIsParsedIntoTheFrameAndTheTxMoni
         EXPECT_TRUE(h.find<qs::MemoText>("Memo_MBUTx")->Text().startsWith(row.dump))
             << h.find<qs::MemoText>("Memo_MBUTx")->Text().toStdString();
     }
-    EXPECT_EQ(h.session().TxFrame[61], 0) << "the 56th number is never put";
+    EXPECT_EQ(h.session().TxFrame()[61], 0) << "the 56th number is never put";
 }
 
 TEST_F(OmbrikDeveloper, AHandMadeFrameByteForByteAndItsReplyOnlyInTheMonitor)
@@ -82,7 +82,7 @@ TEST_F(OmbrikDeveloper, AHandMadeFrameByteForByteAndItsReplyOnlyInTheMonitor)
     EXPECT_EQ(Hex(h.meter->framesReceived().back()), Hex(expected));
     EXPECT_EQ(h.label("Label_MBUTxCommand")->text(), "7");
     EXPECT_EQ(h.label("Label_MBURxError")->text(), "0");
-    EXPECT_EQ(h.session().History.Text(), "7, ");
+    EXPECT_EQ(h.session().History().Text(), "7, ");
 
     // The edits as converted: type and command rewritten as integers, the dates left as typed.
     Address("300", "");
@@ -160,7 +160,7 @@ TEST_F(OmbrikDeveloper, DatesWithoutASixteenBitCodeGiveToday)
         h.edit("Edit3")->setText(row.month);
         h.edit("Edit4")->setText(row.day);
         Send();
-        EXPECT_EQ(mbu::FrameWord(h.session().TxFrame, mbu::off::VersionMin),
+        EXPECT_EQ(mbu::FrameWord(h.session().TxFrame(), mbu::off::VersionMin),
                   row.code < 0 ? today : row.code);
         EXPECT_EQ(h.edit("Edit2")->text(), row.year) << "the edits keep what was typed";
     }
@@ -179,7 +179,7 @@ TEST_F(OmbrikDeveloper, HandMadeChainCommandsStartNothing)
         Address(code, "");
         Send();
         EXPECT_EQ(h.label("Label_MBURxError")->text(), "0");
-        EXPECT_EQ(h.session().ChainedCommand, 0);
+        EXPECT_EQ(h.session().ChainedCommand(), 0);
         h.tick();
         EXPECT_EQ(h.sent(), (Codes{static_cast<std::uint8_t>(std::stoi(code)), 101}));
     }

@@ -89,7 +89,7 @@ TEST_F(OmbrikDisplay, ATimeOutMidWayRestartsAtRowZeroAndKeepsWhatWasPainted)
     h.tick(15);  // rows 0 .. 29
     h.meter->dropNextReplies();
     h.tick();  // the 124 for row 30 times out
-    EXPECT_EQ(h.session().ChainedCommand, 0);
+    EXPECT_EQ(h.session().ChainedCommand(), 0);
     EXPECT_TRUE(h.button("SpeedButton_ReadDisplay")->IsDown());
     EXPECT_TRUE(Small().Pixel(127, 29));
     EXPECT_FALSE(Small().Pixel(0, 30));

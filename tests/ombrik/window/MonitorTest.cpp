@@ -72,8 +72,13 @@ TEST(OmbrikMonitor, ElevenPollsAndAn102InTheHistoryAndTheRateAcrossAWrap)
     h.tick();
     EXPECT_EQ(h.label("Label_Commands")->text(), "n*101, 102, ");
 
-    h.session().PrevRxCounter = 250;
-    h.session().LastRxCounter = 4;
+    // A reply counted 250, a silent second, then a reply counted 4: ten frames went by.
+    h.meter->setFrameCounter(250);
+    h.tick();
+    h.session().SecondTick();
+    h.session().SecondTick();
+    h.meter->setFrameCounter(4);
+    h.tick();
     h.session().SecondTick();
     EXPECT_EQ(h.label("Label_FPS")->text(), "10");
 }

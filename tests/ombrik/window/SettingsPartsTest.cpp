@@ -108,7 +108,7 @@ TEST_F(OmbrikSettings, ALostMiddleFrameRestartsItsChainAndPartsShownStay)
     h.meter->dropNextReplies();
     h.tick();  // 117 times out
     EXPECT_EQ(h.label("Label_MBURxError")->text(), "6: Time out.");
-    EXPECT_EQ(h.session().ChainedCommand, 0);
+    EXPECT_EQ(h.session().ChainedCommand(), 0);
     EXPECT_EQ(h.edit("Edit_DisplayTagname")->text(), "Tartály 1") << "part 1 stays shown";
     EXPECT_EQ(h.edit("Edit_uSecL1")->text(), "0") << "part 3 not read yet";
     EXPECT_TRUE(h.button("SpeedButton_ReadSettings")->IsDown());

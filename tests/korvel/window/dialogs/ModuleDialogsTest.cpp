@@ -65,7 +65,7 @@ TEST(ModuleOpeners, EachOpensItsDialogWithItsCaptionSlotAndCommands)
         const bool modal = h.whileOpen(opener, d, [&] {
             EXPECT_EQ(d->windowTitle().toStdString(), r.caption) << r.button;
             EXPECT_EQ(d->pos(), QPoint(61, 385)) << r.button;
-            EXPECT_EQ(h.w->Session().ModuleSlot, r.moduleSlot) << r.button;
+            EXPECT_EQ(h.w->Session().ModuleSlot(), r.moduleSlot) << r.button;
             EXPECT_TRUE(h.trioButton(d, "SpeedButton_ReadFromDevice")->IsDown()) << r.button;
             h.tick();
             if (r.commands.size() > 1) {
@@ -202,7 +202,7 @@ TEST(DialogSlot, APendingWriteGoesToTheSlotOfItsDialog)
         h.meter->clearLog();
         h.modules.Refuse(204, 0);
         EXPECT_TRUE(h.whileOpen(h.button(otherSlot), h.qvro, [&] {
-            EXPECT_EQ(h.w->Session().ModuleSlot, 0) << otherSlot;
+            EXPECT_EQ(h.w->Session().ModuleSlot(), 0) << otherSlot;
             for (int i = 0; i < 3; ++i)
                 h.tick();
         }));

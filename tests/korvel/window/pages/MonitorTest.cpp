@@ -29,17 +29,22 @@ TEST(Monitor, HistoryLabelsFollowTheCommandsSentAndClClearsTheOlderOnes)
 TEST(Monitor, FramesPerSecondAcrossACounterWrap)
 {
     KorvelHarness h;
-    h.w->Session().PrevRxCounter = 250;
-    h.w->Session().LastRxCounter = 4;
+    // A reply counted 250, a silent second, then a reply counted 4: ten frames went by.
+    h.meter->setFrameCounter(250);
+    h.tick();
     h.w->Session().SecondTick();
-    EXPECT_EQ(h.w->Session().FramesPerSecond, 10);
+    h.w->Session().SecondTick();
+    h.meter->setFrameCounter(4);
+    h.tick();
+    h.w->Session().SecondTick();
+    EXPECT_EQ(h.w->Session().FramesPerSecond(), 10);
     EXPECT_EQ(h.C<QLabel>("Label_FPS")->text(), "10");
     EXPECT_EQ(FontColorOf(h.C<QLabel>("Label_FPS2")), clGreen);
-    EXPECT_EQ(h.w->Session().TrafficSeconds, 1);
+    EXPECT_EQ(h.w->Session().TrafficSeconds(), 1);
     h.w->Session().SecondTick();  // a silent second
-    EXPECT_EQ(h.w->Session().FramesPerSecond, 0);
+    EXPECT_EQ(h.w->Session().FramesPerSecond(), 0);
     EXPECT_EQ(FontColorOf(h.C<QLabel>("Label_FPS")), clRed);
-    EXPECT_EQ(h.w->Session().TrafficSeconds, 0);
+    EXPECT_EQ(h.w->Session().TrafficSeconds(), 0);
 }
 
 TEST(Monitor, DumpsAndDecodedFieldsOfTheLastFrames)

@@ -165,7 +165,7 @@ TEST(StatusRequest, ForcedOutputsAndTheirMirror)
     h.C<qs::SpeedButton>("SpeedButton_DigitalOutForceEng")->SetDown(false);
     h.meter->status.uDigitalOutputs = 0;
     h.tick();
-    h.w->Session().ModuleSlot = 0;
+    h.w->Session().SelectSlot(korvel::Trio::Qvro, 0);
     C<QCheckBox>(h.forms->Form_QVRO, "CheckBox_DigitalOutForceEng")->setChecked(true);
     C<qs::SpeedButton>(h.forms->Form_QVRO, "SpeedButton_DigitalOut1Force")->SetDown(true);
     h.tick();
@@ -192,12 +192,12 @@ TEST(StatusReply, RelayDialogShowsTheOutputOfItsSlot)
 {
     KorvelHarness h({"/VORKAL"});
     auto* relay = h.forms->Form_QVRO;
-    h.w->Session().ModuleSlot = 1;
+    h.w->Session().SelectSlot(korvel::Trio::Qvro, 1);
     h.meter->status.uDigitalOutputs = 0b10;
     h.tick();
     EXPECT_FALSE(C<QLabel>(relay, "Label_DigitalOutOn")->isEnabled());
     EXPECT_EQ(BackgroundColorOf(C<QLabel>(relay, "Label_DigitalOutOff")), clRed);
-    h.w->Session().ModuleSlot = 0;
+    h.w->Session().SelectSlot(korvel::Trio::Qvro, 0);
     h.tick();
     EXPECT_TRUE(C<QLabel>(relay, "Label_DigitalOutOn")->isEnabled());
     EXPECT_EQ(BackgroundColorOf(C<QLabel>(relay, "Label_DigitalOutOn")), clLime);
