@@ -16,13 +16,13 @@ namespace korvel {
 // binds a field to the control named by the field's kind and that name (a radio group, a
 // check box, an edit, a drop-down list, a track bar or a label).
 //
-//   block                carried by (CommandTable)         controls
-//   QvainBlock           Command::QvainRead/Defaults/Write        the QVAIN dialog
-//   QvaoBlock            Command::QvaoRead*/Defaults/Write*       the QVAO dialog (main, additional
-//   slot) QvroBlock            Command::QvroRead*/Defaults/Write*       the QVRO dialog (main,
-//   additional slot) QvserBlock           Command::QvserRead/Defaults/Write        the QVSER dialog
-//   Qv5510DisplayBlock   Command::Qv5510Read/Defaults/Write       the QV5510 page of the main
-//   window PasswordBlock        Command::PasswordRead/Defaults/Write     the password dialog
+//   block               carried by (CommandTable)             controls
+//   QvainBlock          Command::QvainRead/Defaults/Write     the QVAIN dialog
+//   QvaoBlock           Command::QvaoRead*/Defaults/Write*    the QVAO dialog (either slot)
+//   QvroBlock           Command::QvroRead*/Defaults/Write*    the QVRO dialog (either slot)
+//   QvserBlock          Command::QvserRead/Defaults/Write     the QVSER dialog
+//   Qv5510DisplayBlock  Command::Qv5510Read/Defaults/Write    the main window's QV5510 page
+//   PasswordBlock       Command::PasswordRead/Defaults/Write  the password dialog
 
 // Code table A, the analogue input's settling time: the display refresh codes of the
 // settings record ("12" .. "500" ms as 1 .. 40; an index outside sends 40, a code outside
