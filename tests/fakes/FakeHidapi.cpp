@@ -146,6 +146,13 @@ void Device::interruptReads(int n, int error)
     f_.interruptError = error;
 }
 
+void Device::interruptWrites(int n, int error)
+{
+    std::lock_guard lock(state().m);
+    f_.writeInterrupts += n;
+    f_.writeInterruptError = error;
+}
+
 void Device::breakOpenReads()
 {
     State& s = state();
@@ -184,6 +191,12 @@ int Device::openAttempts() const
 {
     std::lock_guard lock(state().m);
     return f_.attempts;
+}
+
+std::vector<int> Device::openAttemptListings() const
+{
+    std::lock_guard lock(state().m);
+    return f_.attemptListings;
 }
 
 DevicePtr plug(DeviceInfo info)
@@ -294,6 +307,7 @@ struct hid_device_info HID_API_EXPORT* HID_API_CALL hid_enumerate(unsigned short
     auto& s = state();
     std::lock_guard lock(s.m);
     fakehid::checkCall(s, "hid_enumerate");
+    ++s.counts.listings;
     hid_device_info* first = nullptr;
     hid_device_info** tail = &first;
     for (const auto& d : s.devices) {
@@ -342,6 +356,7 @@ hid_device HID_API_EXPORT* HID_API_CALL hid_open_path(const char* path)
     }
     fakehid::Device::Fields& device = Access::of(*it);
     ++device.attempts;
+    device.attemptListings.push_back(s.counts.listings);
     if (device.openFails || (device.refuseSecondOpen && device.open > 0)) {
         s.globalError = L"Permission denied";
         return nullptr;
@@ -417,6 +432,11 @@ int HID_API_EXPORT HID_API_CALL hid_write(hid_device* dev, const unsigned char* 
     std::unique_lock lock(s.m);
     fakehid::DeviceCall call(s, dev, "hid_write");
     fakehid::Device::Fields& device = Access::of(dev->device);
+    if (device.writeInterrupts > 0) {
+        --device.writeInterrupts;
+        errno = device.writeInterruptError;
+        return -1;
+    }
     Report report{};
     if (length > 1)
         std::memcpy(report.data(), data + 1, std::min(length - 1, report.size()));

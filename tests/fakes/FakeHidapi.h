@@ -57,6 +57,9 @@ public:
     // The next n reads on the device fail with this errno (EINTR: a read interrupted by a
     // signal; EAGAIN: nothing to read after all).
     void interruptReads(int n, int error);
+    // The next n writes on the device fail with this errno before the report is taken
+    // (EINTR: a write interrupted by a signal; EIO: the device refused it).
+    void interruptWrites(int n, int error);
     // Every read of the handles open now fails with EIO, while the device stays listed: a
     // device that stopped answering. Handles opened later read normally.
     void breakOpenReads();
@@ -66,6 +69,9 @@ public:
     int readsWaiting() const;  // hid_read_timeout calls waiting right now
     int openHandles() const;
     int openAttempts() const;  // hid_open_path calls on its path, failed ones included
+    // For each of those calls, the number of device listings (hid_enumerate calls) made so
+    // far: the number of the listing that led to the attempt.
+    std::vector<int> openAttemptListings() const;
 
     // The fake's bookkeeping of the device, guarded by its lock.
     struct Fields {
@@ -74,12 +80,15 @@ public:
         bool refuseSecondOpen = false;
         int interrupts = 0;
         int interruptError = 0;
+        int writeInterrupts = 0;
+        int writeInterruptError = 0;
         int stalls = 0;
         std::chrono::milliseconds hold{0};
         int held = 0;
         int waiting = 0;
         int open = 0;
         int attempts = 0;
+        std::vector<int> attemptListings;
         std::vector<Report> written;
         std::function<void(const Report&)> responder;
     };
@@ -101,6 +110,7 @@ struct Counts {
     int initCalls = 0;
     int exitCalls = 0;
     int openHandles = 0;  // over all devices
+    int listings = 0;     // hid_enumerate calls
 };
 Counts counts();
 std::vector<std::string> faults();

@@ -171,4 +171,29 @@ TEST(DisplayRowPair, RowsPastTheDisplayChangeNothing)
     EXPECT_EQ(DisplayRowPair::Of(image, 63).bytes[16], 0);
 }
 
+// Three images side by side in memory: a read or write one row or column past the middle
+// one lands in a neighbour, where the test sees it.
+static_assert(sizeof(DisplayImage) == DisplayImage::kSize);
+using Neighbours = std::array<DisplayImage, 3>;
+
+TEST(DisplayImage, NothingOffTheDisplayIsReadOrWritten)
+{
+    const Neighbours lit = {Filled(0xFF), Filled(0xFF), Filled(0xFF)};
+    EXPECT_TRUE(lit[1].Pixel(127, 63));
+    for (auto [x, y] : {std::pair{0, 64}, {127, 64}, {0, -1}, {128, 63}, {128, 0}})
+        EXPECT_FALSE(lit[1].Pixel(x, y)) << x << ", " << y;
+
+    // A pair from row 63 or 64 holds nothing of row 64; stored, it writes nothing past row 63.
+    const Neighbours clearAmidLit = {Filled(0xFF), Filled(0), Filled(0xFF)};
+    Neighbours clear = {};
+    for (std::uint8_t row : {63, 64}) {
+        DisplayRowPair pair = DisplayRowPair::Of(clearAmidLit[1], row);
+        EXPECT_EQ(pair.bytes, decltype(pair.bytes){}) << int(row);
+        pair.bytes.fill(0xFF);
+        pair.StoreIn(clear[1]);
+        EXPECT_EQ(clear[2], DisplayImage{}) << int(row);
+    }
+    EXPECT_TRUE(clear[1].Pixel(0, 63));
+}
+
 }  // namespace

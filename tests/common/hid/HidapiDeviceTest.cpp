@@ -167,6 +167,32 @@ INSTANTIATE_TEST_SUITE_P(HidapiFake, InterruptedReads, ::testing::Values(EINTR, 
                              return std::string(info.param == EINTR ? "EINTR" : "EAGAIN");
                          });
 
+TEST_F(HidapiFake, AnInterruptedWriteIsWrittenAgainAFailedOneIsDropped)
+{
+    fakehid::DevicePtr device = fakehid::plug();
+    startBackend();
+    const hid::Handle handle = waitForArrival();
+    ASSERT_NE(handle, 0u);
+    auto writtenLast = [&](int n) {
+        return waitFor([&] {
+            const std::vector<fakehid::Report> written = device->written();
+            return !written.empty() && written.back() == NumberedReport(n);
+        });
+    };
+    // A signal interrupts the write three times: the same report goes out after all.
+    device->interruptWrites(3, EINTR);
+    ASSERT_TRUE(backend->write(handle, NumberedReport(1)));
+    ASSERT_TRUE(writtenLast(1));
+    // Any other failure drops the report (its request times out in the link above); the
+    // next one goes out, and the device stays attached.
+    device->interruptWrites(1, EIO);
+    ASSERT_TRUE(backend->write(handle, NumberedReport(2)));
+    ASSERT_TRUE(backend->write(handle, NumberedReport(3)));
+    ASSERT_TRUE(writtenLast(3));
+    EXPECT_EQ(device->written(), (std::vector{NumberedReport(1), NumberedReport(3)}));
+    EXPECT_EQ(sink.count(Kind::Left), 0);
+}
+
 TEST_F(HidapiFake, ClosingWhileAReadWaitsEndsEveryThread)
 {
     fakehid::DevicePtr device = fakehid::plug();
@@ -212,10 +238,13 @@ TEST_P(RefusedOpens, GiveTheHintOnceAndAreRetriedAtMostEveryTwoSeconds)
               hid::detail::openFailureMessage(device->info().path, "Permission denied") + "\n");
     EXPECT_TRUE(sink.entries.empty());
 
-    // Access granted while the meter stays plugged: the retry after 2 s opens it.
+    // Access granted while the meter stays plugged: the retry after 2 s opens it, at the
+    // latest on the tenth listing after the refused try (listings are 200 ms apart or more).
     GetParam().refuse(device, false);
     EXPECT_NE(waitForArrival(), 0u);
-    EXPECT_EQ(device->openAttempts(), perTry + 2);
+    const std::vector<int> listings = device->openAttemptListings();
+    ASSERT_EQ(listings.size(), static_cast<std::size_t>(perTry + 2));
+    EXPECT_LE(listings[perTry] - listings[0], 10);
 }
 
 TEST_P(RefusedOpens, AReplugUnderANewPathIsOpenedAtOnce)
@@ -237,6 +266,52 @@ TEST_P(RefusedOpens, AReplugUnderANewPathIsOpenedAtOnce)
     // The hint came once for the first path (if a listing still showed it), never for the second.
     EXPECT_EQ(printed.find("/dev/hidraw-fake1"), std::string::npos);
     EXPECT_LE(std::count(printed.begin(), printed.end(), '\n'), 1);
+}
+
+TEST_P(RefusedOpens, AReplugUnderTheSamePathIsTriedAtOnceAndHintedAgain)
+{
+    // hidraw gives a replugged meter its old /dev/hidrawN when that is free again.
+    auto listings = [] { return fakehid::counts().listings; };
+    fakehid::DevicePtr device;
+    int listedBy = 0;  // listings made when the device was plugged
+    auto plug = [&](bool refused) {
+        device = fakehid::plug();
+        GetParam().refuse(device, refused);
+        listedBy = listings();
+    };
+    // The first open attempt came with the first listing that showed the device.
+    auto triedAtOnce = [&] {
+        const std::vector<int> at = device->openAttemptListings();
+        return !at.empty() && at[0] <= listedBy + 1;
+    };
+    // Waits until the refused device's hint is out (it comes with the listing after the
+    // failure), then unplugs it until a listing has gone without it.
+    auto hintThenUnplug = [&] {
+        const int failedAt = device->openAttemptListings().at(0);
+        const bool hinted = waitFor([&] { return listings() >= failedAt + 2; });
+        fakehid::unplug(device);
+        const int unplugged = listings();
+        return hinted && waitFor([&] { return listings() > unplugged; });
+    };
+
+    ::testing::internal::CaptureStderr();
+    plug(true);
+    startBackend();
+    ASSERT_TRUE(waitFor([&] { return device->openAttempts() > 0; }));
+    ASSERT_TRUE(hintThenUnplug());
+
+    plug(true);
+    ASSERT_TRUE(waitFor([&] { return device->openAttempts() > 0; }));
+    EXPECT_TRUE(triedAtOnce()) << "not held back by the refusal before the unplug";
+    ASSERT_TRUE(hintThenUnplug());
+    const std::string hint =
+        hid::detail::openFailureMessage(device->info().path, "Permission denied") + "\n";
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), hint + hint);
+
+    // The rule installed, the meter replugged: opened at once.
+    plug(false);
+    EXPECT_NE(waitForArrival(), 0u);
+    EXPECT_TRUE(triedAtOnce());
 }
 
 INSTANTIATE_TEST_SUITE_P(HidapiFake, RefusedOpens, ::testing::ValuesIn(kRefusals),

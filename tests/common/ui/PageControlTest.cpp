@@ -87,6 +87,20 @@ TEST(PageControl, EveryUserRoadShowsTheHighlightedPageAndSignalsOnce)
          },
          "B"},
         {"a turn short of a notch", "A", [](Pages& p) { WheelOnTabBar(&p.pc, -119); }, nullptr},
+        // Turning the other way forgets the part turn: it neither cancels the new notch nor
+        // adds to a later turn.
+        {"a reversed turn starts afresh", "B",
+         [](Pages& p) {
+             WheelOnTabBar(&p.pc, -80);
+             WheelOnTabBar(&p.pc, 120);
+         },
+         "A"},
+        {"a part turn reversed and resumed", "A",
+         [](Pages& p) {
+             for (int delta : {-80, 40, -80})
+                 WheelOnTabBar(&p.pc, delta);
+         },
+         nullptr},
     };
     for (const Road& r : roads) {
         SCOPED_TRACE(r.name);
