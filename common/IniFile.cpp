@@ -1,5 +1,12 @@
 #include "IniFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <fstream>
 #include <sstream>
 #include <system_error>
@@ -64,6 +71,134 @@ bool HasLineBreak(std::string_view text)
     return text.find_first_of("\r\n") != std::string_view::npos;
 }
 
+// Whether the user may access the file or folder for `mode` (R_OK, W_OK, X_OK; the same bits
+// as r, w and x). An ordinary user is asked of the kernel, which knows its groups, access
+// lists and read-only mounts. The superuser, whom the kernel lets write anything, is held
+// to the permission bits of its class (owner, group or other), as an ordinary user with its
+// ids would be: a settings file set read-only stays unchanged whoever runs the program.
+bool MayAccess(const std::filesystem::path& path, const struct stat& st, int mode)
+{
+    const uid_t uid = ::geteuid();
+    if (uid != 0)
+        return ::faccessat(AT_FDCWD, path.c_str(), mode, AT_EACCESS) == 0;
+    int shift = 0;  // other
+    if (st.st_uid == uid) {
+        shift = 6;
+    } else {
+        bool member = st.st_gid == ::getegid();
+        const int count = ::getgroups(0, nullptr);
+        std::vector<gid_t> groups(static_cast<std::size_t>(std::max(count, 0)));
+        if (count > 0 && ::getgroups(count, groups.data()) == count)
+            member = member || std::find(groups.begin(), groups.end(), st.st_gid) != groups.end();
+        if (member)
+            shift = 3;
+    }
+    const auto bits = static_cast<int>((st.st_mode >> shift) & 07);
+    return (bits & mode) == mode;
+}
+
+std::filesystem::path FolderOf(const std::filesystem::path& path)
+{
+    return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+}
+
+bool FolderTakesFiles(const std::filesystem::path& folder)
+{
+    struct stat st {};
+    return ::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           MayAccess(folder, st, W_OK | X_OK);
+}
+
+bool WriteAll(int fd, const std::string& text)
+{
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n =
+            ::pwrite(fd, text.data() + done, text.size() - done, static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// A file descriptor closed when it goes out of scope.
+struct Fd {
+    int fd;
+    ~Fd()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    bool CloseOk()
+    {
+        const int result = ::close(fd);
+        fd = -1;
+        return result == 0;
+    }
+};
+
+// A missing file, made in a folder the user may write to, with the usual mode of a new file.
+bool CreateFile(const std::filesystem::path& path, const std::string& text)
+{
+    if (!FolderTakesFiles(FolderOf(path)))
+        return false;
+    Fd file{::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666)};
+    if (file.fd < 0)
+        return false;
+    return WriteAll(file.fd, text) && ::fsync(file.fd) == 0 && file.CloseOk();
+}
+
+enum class Replace { Done, NotPossible, Failed };
+
+// The contents into a new file beside the old one, which then replaces it in one step. Only
+// where the new file can be all that the old one was: a file of the user's own with one
+// link and no extended attributes (access lists, labels), in a folder that takes files, and
+// the same mode and group once set. NotPossible leaves everything as it was; Failed means a
+// write failed (a full disk, say), after which the old file is not touched either.
+Replace ReplaceWhole(const std::filesystem::path& path, const struct stat& st,
+                     const std::string& text)
+{
+    std::error_code ec;
+    const std::filesystem::path real = std::filesystem::canonical(path, ec);
+    if (ec || st.st_uid != ::geteuid() || st.st_nlink != 1 ||
+        ::listxattr(real.c_str(), nullptr, 0) != 0 || !FolderTakesFiles(FolderOf(real)))
+        return Replace::NotPossible;
+
+    std::string temp = real.string() + ".XXXXXX";
+    Fd file{::mkostemp(temp.data(), O_CLOEXEC)};
+    if (file.fd < 0)
+        return Replace::NotPossible;
+    struct stat made {};
+    // The group first: a change of group clears the set-id bits that the mode then sets.
+    if (::fchown(file.fd, static_cast<uid_t>(-1), st.st_gid) != 0 ||
+        ::fchmod(file.fd, st.st_mode & 07777) != 0 || ::fstat(file.fd, &made) != 0 ||
+        made.st_uid != st.st_uid || made.st_gid != st.st_gid ||
+        (made.st_mode & 07777) != (st.st_mode & 07777)) {
+        ::unlink(temp.c_str());
+        return Replace::NotPossible;
+    }
+    if (!WriteAll(file.fd, text) || ::fsync(file.fd) != 0 || !file.CloseOk() ||
+        ::rename(temp.c_str(), real.c_str()) != 0) {
+        ::unlink(temp.c_str());
+        return Replace::Failed;
+    }
+    return Replace::Done;
+}
+
+// The contents written over the old ones, then the file cut to their length: the file keeps
+// all it carries (mode, owner, links, attributes).
+bool RewriteInPlace(const std::filesystem::path& path, const std::string& text)
+{
+    Fd file{::open(path.c_str(), O_WRONLY | O_CLOEXEC)};
+    if (file.fd < 0)
+        return false;
+    return WriteAll(file.fd, text) && ::ftruncate(file.fd, static_cast<off_t>(text.size())) == 0 &&
+           ::fsync(file.fd) == 0 && file.CloseOk();
+}
+
 }  // namespace
 
 IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {}
@@ -112,27 +247,21 @@ std::string IniFile::Text() const
 
 bool IniFile::Save() const
 {
-    std::error_code ec;
-    std::filesystem::path temp = path_;
-    temp += ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out << Text();
-        out.flush();
-        if (!out) {
-            out.close();
-            std::filesystem::remove(temp, ec);
-            return false;
-        }
-    }
-    std::filesystem::rename(temp, path_, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
+    const std::string text = Text();
+    struct stat st {};
+    if (::stat(path_.c_str(), &st) != 0)
+        return errno == ENOENT && CreateFile(path_, text);
+    if (!S_ISREG(st.st_mode) || !MayAccess(path_, st, R_OK | W_OK))
         return false;
+    switch (ReplaceWhole(path_, st, text)) {
+    case Replace::Done:
+        return true;
+    case Replace::Failed:
+        return false;
+    case Replace::NotPossible:
+        break;
     }
-    return true;
+    return RewriteInPlace(path_, text);
 }
 
 std::size_t IniFile::FindSection(std::string_view section) const

@@ -23,8 +23,16 @@ public:
     // Reads the file. A missing or unreadable file leaves the contents empty and returns false.
     bool Load();
 
-    // Writes the contents to the file (through a temporary file that then replaces it, so a
-    // failed write leaves the old file whole). Returns false on any failure.
+    // Writes the contents to the file as the platform's profile functions do: a file the user
+    // may not read and write is left as it is (false), and so is one that is no regular file;
+    // a missing file is made in a folder the user may write to. An existing file keeps its
+    // mode, owner, group and links. Where the folder can take a new file and that file can
+    // carry all of these, the contents go into one beside it that then replaces it, so the
+    // file stays whole if the program dies while writing; otherwise (a read-only folder, a
+    // file owned by another user, a file with several links or extended attributes) the
+    // file is rewritten in place. Permissions are judged as an ordinary user meets them: the
+    // superuser too is held to the owner, group and other bits, so a read-only file or folder
+    // stays read-only when the program runs as root. Returns false on any failure.
     bool Save() const;
 
     // The value of the key, trimmed; `fallback` when the section or the key is missing.

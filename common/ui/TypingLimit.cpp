@@ -1,4 +1,5 @@
 #include "TypingLimit.h"
+#include "InputRules.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -24,7 +25,7 @@ bool TypingLimit::eventFilter(QObject* watched, QEvent* event)
     auto* key = static_cast<QKeyEvent*>(event);
     QString inserted;
     if (key->matches(QKeySequence::Paste))
-        inserted = QGuiApplication::clipboard()->text();
+        inserted = LineBreaksAsBlanks(QGuiApplication::clipboard()->text());  // as it lands
     else if (!key->text().isEmpty() && key->text().at(0).isPrint())
         inserted = key->text();
     if (inserted.isEmpty())

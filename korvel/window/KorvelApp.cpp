@@ -6,12 +6,15 @@
 #include "korvel/window/dialogs/NumberEditor.h"
 #include "korvel/window/dialogs/PasswordDialog.h"
 
+#include "common/ui/InputRules.h"
+
 namespace korvel {
 
 using namespace qs;
 
 KorvelForms::KorvelForms(hid::UsbHid& usb, const QStringList& arguments)
 {
+    InstallInputRules();
     Form1 = new MainWindow(usb, arguments);
     Form_Keszulekcsere = new DeviceReplacedNotice(Form1);
     Form_QVAIN = new QvainDialog(Form1);

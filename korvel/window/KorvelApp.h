@@ -21,7 +21,8 @@ class QvtmpDialog;
 
 // Korvel's nine forms, created in the program's order under their instance names: the main
 // window first, then the device-replacement notice and the dialogs. They live until the
-// program ends.
+// program ends. Building them puts the keyboard and wheel rules of both programs in place
+// (qs::InstallInputRules).
 struct KorvelForms {
     MainWindow* Form1 = nullptr;
     DeviceReplacedNotice* Form_Keszulekcsere = nullptr;

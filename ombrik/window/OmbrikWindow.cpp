@@ -13,6 +13,7 @@
 #include "CommandBinding.h"
 #include "SettingsParts.h"
 #include "common/ui/ControlBuilder.h"
+#include "common/ui/InputRules.h"
 #include "common/ui/LabelText.h"
 #include "common/ui/PageControl.h"
 #include "common/ui/RequestButtonBinder.h"
@@ -67,6 +68,7 @@ OmbrikWindow::OmbrikWindow(hid::UsbHid& usb, QString iniPath, QWidget* parent)
           },
           this))
 {
+    InstallInputRules();
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("Form"));
     QFont font(QStringLiteral("Arial"));
@@ -271,7 +273,7 @@ void OmbrikWindow::SaveIni()
     ini.WriteString("Date", "Date", stamp.toStdString());
     const auto texts = Developer->SettingsFileTexts();
     for (std::size_t i = 0; i < texts.size(); ++i)
-        ini.WriteString("Edit", kEditKeys[i].first, texts[i].toStdString());
+        ini.WriteString("Edit", kEditKeys[i].first, LineBreaksAsBlanks(texts[i]).toStdString());
     ini.Save();
 }
 

@@ -29,7 +29,8 @@ class SettingsParts;
 // Ombrik's one window ("Form1", caption "Form"): the page control with its six pages, the
 // frame monitor and the status poll's values beside it. It owns the link session and binds
 // it to the pages: request buttons to pending keys, records to the commands (its command
-// bindings), the session's reports to the monitor.
+// bindings), the session's reports to the monitor. Building it puts the keyboard and wheel
+// rules of both programs in place (qs::InstallInputRules).
 class OmbrikWindow : public QWidget {
     Q_OBJECT
 public:

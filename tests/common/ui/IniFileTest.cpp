@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -134,4 +138,106 @@ TEST(IniFile, SettingsFileSitsBesideTheProgram)
 {
     EXPECT_EQ(SettingsPathFor("/opt/qs/korvel"), std::filesystem::path("/opt/qs/korvel.ini"));
     EXPECT_EQ(SettingsPathFor("/opt/qs/Ombrik.exe"), std::filesystem::path("/opt/qs/Ombrik.ini"));
+}
+
+// How a save meets the file's and its folder's permissions, as an ordinary user meets them
+// (the superuser is held to the same bits). Each case: a folder and a file with these modes
+// (and owner), the file holding one key; a save of a new value; then what the folder holds.
+namespace {
+
+struct AccessCase {
+    const char* name;
+    mode_t folderMode;
+    mode_t fileMode;
+    bool otherOwner;     // the file belongs to another user (only the superuser can set that up)
+    bool secondLink;     // the file has a second name in the folder
+    bool saved;          // the new value is in the file
+    bool replacedWhole;  // a new file took the old one's place (else the same file, in place)
+};
+
+void RunAccessCase(const AccessCase& c)
+{
+    SCOPED_TRACE(c.name);
+    constexpr uid_t kNobody = 65534;
+    QTemporaryDir dir;
+    const auto folder = PathIn(dir, "install");
+    std::filesystem::create_directory(folder);
+    const auto path = folder / "ombrik.ini";
+    const std::string before = "[Edit]\nEdit1=old\n";
+    WriteFile(path, before);
+    if (c.secondLink)
+        std::filesystem::create_hard_link(path, folder / "link.ini");
+    if (c.otherOwner) {
+        ASSERT_EQ(::chown(path.c_str(), kNobody, kNobody), 0);
+    }
+    ASSERT_EQ(::chmod(path.c_str(), c.fileMode), 0);
+    ASSERT_EQ(::chmod(folder.c_str(), c.folderMode), 0);
+    struct stat old {};
+    ASSERT_EQ(::stat(path.c_str(), &old), 0);
+
+    IniFile ini(path);
+    ini.Load();  // an ordinary user cannot read every case's file
+    ini.WriteString("Edit", "Edit1", "new");
+    EXPECT_EQ(ini.Save(), c.saved);
+
+    struct stat now {};
+    ASSERT_EQ(::stat(path.c_str(), &now), 0);
+    EXPECT_EQ(ReadFile(path), c.saved ? "[Edit]\nEdit1=new\n" : before);
+    EXPECT_EQ(now.st_mode & 07777, c.fileMode);
+    EXPECT_EQ(now.st_uid, old.st_uid);
+    EXPECT_EQ(now.st_gid, old.st_gid);
+    EXPECT_EQ(now.st_ino != old.st_ino, c.replacedWhole);
+    if (c.secondLink) {
+        EXPECT_EQ(ReadFile(folder / "link.ini"), ReadFile(path));
+    }
+    std::size_t files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
+        ++files;
+    EXPECT_EQ(files, c.secondLink ? 2u : 1u) << "no file left beside it";
+    ::chmod(folder.c_str(), 0755);  // so that the folder can be removed
+}
+
+}  // namespace
+
+TEST(IniFileAccess, TheFileIsWrittenWhereTheUserMayWriteItAndKeepsWhatItCarries)
+{
+    const AccessCase cases[] = {
+        {"writable folder and file: replaced whole, mode kept", 0755, 0640, false, false, true,
+         true},
+        {"read-only folder, writable file: written in place", 0555, 0644, false, false, true,
+         false},
+        {"read-only file in a writable folder: unchanged", 0755, 0444, false, false, false, false},
+        {"read-only file in a read-only folder: unchanged", 0555, 0444, false, false, false, false},
+        {"a file with a second link: written in place, both names see it", 0755, 0644, false, true,
+         true, false},
+        {"a file the user may not read: unchanged", 0755, 0200, false, false, false, false},
+    };
+    for (const AccessCase& c : cases)
+        RunAccessCase(c);
+}
+
+TEST(IniFileAccess, AFileOfAnotherUserKeepsItsOwner)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only the superuser can give a file to another user";
+    const AccessCase cases[] = {
+        {"writable by others: written in place", 0755, 0666, true, false, true, false},
+        {"read-only to others: unchanged", 0755, 0644, true, false, false, false},
+    };
+    for (const AccessCase& c : cases)
+        RunAccessCase(c);
+}
+
+TEST(IniFileAccess, ANewFileOnlyInAFolderTheUserMayWrite)
+{
+    QTemporaryDir dir;
+    const auto folder = PathIn(dir, "install");
+    std::filesystem::create_directory(folder);
+    for (const mode_t mode : {0555, 0755}) {
+        ASSERT_EQ(::chmod(folder.c_str(), mode), 0);
+        IniFile ini(folder / "korvel.ini");
+        ini.WriteString("Date", "Date", "x");
+        EXPECT_EQ(ini.Save(), mode == 0755);
+        EXPECT_EQ(std::filesystem::exists(folder / "korvel.ini"), mode == 0755);
+    }
 }

@@ -6,11 +6,15 @@
 #include "OmbrikHarness.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using namespace qs;
 using namespace ombrik;
@@ -172,4 +176,99 @@ TEST(OmbrikUsb, PlugShowsTheDeviceEveryReplyBeepsAndUnplugStopsTheLink)
     EXPECT_EQ(h.sent().back(), 101);
     EXPECT_EQ(h.sent()[h.sent().size() - 2], 111);
     EXPECT_EQ(h.label("Label_MBURxError")->text(), "0");
+}
+
+// An installed copy: the settings file in a folder the user may not write to, or itself
+// read-only to the user. Closing saves the edits where the user may write the file, and
+// leaves a read-only file as it was, its mode too.
+TEST(OmbrikSettingsFile, ClosingSavesTheEditsOnlyWhereTheUserMayWriteTheFile)
+{
+    struct Case {
+        const char* name;
+        QFile::Permissions folder;
+        QFile::Permissions file;
+        bool saved;
+    };
+    const auto r = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    const auto x = QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+    const Case cases[] = {
+        {"read-only folder, writable file", r | x, r | QFile::WriteOwner, true},
+        {"read-only file", r | x | QFile::WriteOwner, r, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        ASSERT_TRUE(QDir(dir.path()).mkdir("install"));
+        const QString folder = dir.filePath("install");
+        const QString path = folder + "/ombrik.ini";
+        const QByteArray text = "[Edit]\nEdit1=7\nEdit_InputText=1 2\n";
+        {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(text);
+        }
+        ASSERT_TRUE(QFile::setPermissions(path, c.file));
+        ASSERT_TRUE(QFile::setPermissions(folder, c.folder));
+        struct stat before {};
+        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &before), 0);
+        {
+            OmbrikHarness h(path);
+            EXPECT_EQ(h.edit("Edit_InputText")->text(), "1 2");
+            h.edit("Edit_InputText")->setText("7 8 9");
+            h.w->close();
+        }
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray after = file.readAll();
+        if (c.saved) {
+            EXPECT_TRUE(after.contains("[Date]") && after.contains("\nEdit_InputText=7 8 9\n"))
+                << after.toStdString();
+        } else {
+            EXPECT_EQ(after, text);
+        }
+        EXPECT_EQ(QFile::permissions(path) & 0x7077, c.file);
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{"ombrik.ini"});
+        struct stat now {};
+        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &now), 0);
+        EXPECT_EQ(now.st_ino, before.st_ino) << "the same file, written in place";
+
+        OmbrikHarness again(path);
+        EXPECT_EQ(again.edit("Edit_InputText")->text(), c.saved ? "7 8 9" : "1 2");
+        QFile::setPermissions(folder, r | x | QFile::WriteOwner);  // so that it can be removed
+    }
+}
+
+// Data bytes pasted over two or more lines: the edit shows them on one line, each break a
+// blank, parses that, saves it on close and shows it again at the next start.
+TEST(OmbrikSettingsFile, PastedLineBreaksAreSavedAsBlanksAndReadBackAtStart)
+{
+    struct Row {
+        const char* pasted;
+        const char* line;
+        const char* count;
+    };
+    const Row rows[] = {{"1 2\r\n3 4", "1 2 3 4", "Adat bájtok száma = 4"},
+                        {"1 2\n3 4", "1 2 3 4", "Adat bájtok száma = 4"},
+                        {"1 2\r3 4", "1 2 3 4", "Adat bájtok száma = 4"},
+                        {"5\r\n\r\n6", "5  6", "Adat bájtok száma = 2"}};
+    for (const auto& [pasted, line, count] : rows) {
+        SCOPED_TRACE(pasted);
+        OmbrikHarness h;
+        h.enter("TabSheet3");
+        QApplication::setActiveWindow(h.w.get());
+        QLineEdit* edit = h.edit("Edit_InputText");
+        edit->setFocus();
+        edit->selectAll();
+        QGuiApplication::clipboard()->setText(QString::fromLatin1(pasted));
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(edit->text().toStdString(), line);
+        EXPECT_EQ(h.label("Label_InputSequence")->text().toStdString(), count);
+        h.w->close();
+
+        QFile file(h.w->IniPath());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(file.readAll().contains(QByteArray("\nEdit_InputText=") + line + "\n"));
+        OmbrikHarness again(h.w->IniPath());
+        EXPECT_EQ(again.edit("Edit_InputText")->text().toStdString(), line);
+    }
 }
