@@ -47,6 +47,10 @@ public:
     bool IsPending(RequestKey key) const { return pending_.IsPending(key); }
     const qs::PendingSet& Pending() const { return pending_; }
     void SetPollPaused(bool paused) { pollPaused_ = paused; }
+    // Another meter has been adopted in place of the one served: every pending request whose
+    // command the device keeps (storesInDevice) is withdrawn, and such a transfer still under
+    // way is abandoned, its next frame never sent. Reads stay pending: they read the new meter.
+    void WithdrawWrites();
     std::uint8_t ModuleSlot = 0;  // 1 main, 0 additional; set by the module-dialog openers
     // The slot each module trio's requests go out for, set by its dialog's openers. A reply
     // for a slot its trio no longer has (already in flight when the dialog was reopened for

@@ -78,6 +78,24 @@ TEST(CommandTable, DataWritesSlotsAndReadBacks)
                                                            {225, 223}}));
 }
 
+// The commands whose effect the meter keeps: a request of theirs left pending for one meter is
+// withdrawn when another is plugged in its place. Every record write is among them; reads,
+// factory-default reads, the reset and the poll are not.
+TEST(CommandTable, CommandsTheMeterKeeps)
+{
+    std::vector<int> stores;
+    for (const CommandInfo& r : CommandTable()) {
+        if (r.storesInDevice)
+            stores.push_back(Code(r.code));
+        EXPECT_TRUE(r.storesInDevice || !r.writesDevice) << int(r.code);
+        EXPECT_FALSE(r.storesInDevice && (r.role == Role::Read || r.role == Role::Default))
+            << int(r.code);
+    }
+    std::sort(stores.begin(), stores.end());
+    EXPECT_EQ(stores, (std::vector<int>{1,   102, 103, 104, 105, 106, 109, 114, 115, 125, 126, 127,
+                                        128, 130, 202, 204, 206, 208, 210, 215, 218, 222, 225}));
+}
+
 TEST(CommandTable, KeysAndTrios)
 {
     struct Row {

@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QWindow>
 
+#include <algorithm>
+
 using namespace qs;
 using namespace korvel;
 
@@ -127,4 +129,69 @@ TEST(DeviceSwapNotice, HasTheWindowsFontAndItsDesignSizeIsTheOuterOne)
                   QFontInfo(h.qvain->font()).pixelSize())
             << name;
     EXPECT_EQ(QFontInfo(notice->font()).pixelSize(), 11);
+}
+
+// Writes left pending for one meter, swapped for one of another model before they went out:
+// the first try still carries the old model's type. The new meter either refuses it (error 2)
+// or, for a write of several frames, acknowledges its first frame; either reply shows the swap,
+// the new meter is adopted, and every pending write is withdrawn (its buttons Up, nothing more
+// of it sent, the transfer of the several frames abandoned), while the reads pending at the
+// same swap complete from the new meter.
+TEST(DeviceSwapWrites, WritesPendingAtASwapNeverReachTheNewMeterAndReadsDo)
+{
+    struct Case {
+        const char* name;
+        bool settingsWrite;  // the settings write (four frames) is pending and goes first
+        std::uint8_t firstCommand;
+        std::uint8_t firstReplyError;
+    };
+    for (const Case& c : {Case{"module block write first", false, 202, mbu3::ErrDevice},
+                          Case{"settings write first", true, 109, 0}}) {
+        SCOPED_TRACE(c.name);
+        DialogHarness h;
+        h.tick();
+        const std::uint16_t oldType = h.meter->deviceType;
+
+        // The meter is unplugged; the user leaves requests pending meanwhile.
+        h.meter->unplug();
+        KorvelHarness::pump();
+        EXPECT_TRUE(h.whileOpen(h.button("Button_QV3320_QVAIN"), h.qvain, [&] {
+            h.trioButton(h.qvain, "SpeedButton_WriteToDevice")->click();
+        }));
+        EXPECT_TRUE(h.whileOpen(h.button("Button_QV3320_QVAO_Tovabbi"), h.qvao, [] {}));
+        EXPECT_TRUE(h.whileOpen(h.button("Button_QV5510_QVTMP"), h.qvtmp, [] {}));
+        if (c.settingsWrite)
+            h.C<SpeedButton>("SpeedButton_WriteSettings")->click();
+
+        Swap(*h.meter, 3320);
+        h.meter->clearLog();
+        h.meter->plug();
+        KorvelHarness::pump();
+        for (int i = 0; i < 5; ++i)
+            h.tick();
+
+        const auto& frames = h.meter->framesReceived();
+        ASSERT_FALSE(frames.empty());
+        EXPECT_EQ(frames[0][mbu3::off::Command], c.firstCommand);
+        EXPECT_EQ(mbu3::Get16(frames[0], mbu3::off::DeviceType), oldType);
+        ASSERT_FALSE(h.meter->repliesSent().empty());
+        EXPECT_EQ(h.meter->repliesSent()[0][mbu3::off::ErrorCode], c.firstReplyError);
+        EXPECT_TRUE(h.forms->Form_Keszulekcsere->isVisible());
+        // Nothing of either write after the new meter's first reply.
+        std::vector<std::uint8_t> later;
+        for (std::size_t i = 1; i < frames.size(); ++i)
+            later.push_back(frames[i][mbu3::off::Command]);
+        EXPECT_EQ(std::count(later.begin(), later.end(), 202), 0);
+        EXPECT_EQ(std::count(later.begin(), later.end(), 109), 0);
+        EXPECT_EQ(RequestsBesidesPolls(*h.meter), (std::vector<std::uint8_t>{205, 223}));
+        for (const MeterCore::Request& r : h.meter->requests())
+            EXPECT_EQ(r.requestedType, 3320) << int{r.command};
+        EXPECT_EQ(h.w->Session().Transfer().TransferState, 0);
+        for (SpeedButton* b : {h.trioButton(h.qvain, "SpeedButton_WriteToDevice"),
+                               h.C<SpeedButton>("SpeedButton_WriteSettings"),
+                               h.C<SpeedButton>("SpeedButton_WriteSettings2"),
+                               h.trioButton(h.qvao, "SpeedButton_ReadFromDevice"),
+                               h.trioButton(h.qvtmp, "SpeedButton_ReadFromDevice")})
+            EXPECT_FALSE(b->IsDown()) << b->objectName().toStdString();
+    }
 }
