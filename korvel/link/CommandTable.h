@@ -8,11 +8,11 @@
 
 namespace korvel {
 
-// Korvel's command set in one table: every code with what travels each way, the request
-// button (key) that makes it pending, the read / default / write trio it belongs to, its
-// module-slot condition and, for a write, the read its acknowledgement presses. The rows
-// stand in the scheduler's order of priority. This is the only place that spells a command
-// code as a number.
+// Korvel's command set in one table: every code with what travels each way, whether the
+// device keeps its effect, the request button (key) that makes it pending, the read / default
+// / write trio it belongs to, its module-slot condition and, for a write, the read its
+// acknowledgement presses. The rows stand in the scheduler's order of priority. This is the
+// only place that spells a command code as a number.
 
 enum class Command : std::uint8_t {
     IdentityWrite = 1,
@@ -141,8 +141,12 @@ enum class Slot : std::uint8_t { Any, Main, Additional };
 struct CommandInfo {
     Command code;
     std::string_view name;
-    bool carriesData;         // the request carries data (every other request goes out empty)
-    bool writesDevice;        // the request writes into the device
+    bool carriesData;   // the request carries data (every other request goes out empty)
+    bool writesDevice;  // the request carries a record the device stores
+    // The device keeps what the command does: a record written, a calibration point taken,
+    // its settings memory erased. Such a request pending for one meter must never reach
+    // another plugged in its place.
+    bool storesInDevice;
     std::string_view record;  // the record that travels (request for writes, reply otherwise)
     RequestKey key;           // KeyNone: the status poll, started when nothing is pending
     Trio trio;

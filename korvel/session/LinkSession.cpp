@@ -71,6 +71,17 @@ bool LinkSession::SetPending(RequestKey key, bool pending)
     return true;
 }
 
+void LinkSession::WithdrawWrites()
+{
+    for (const CommandInfo& row : CommandTable())
+        if (row.storesInDevice && row.key != KeyNone)
+            SetPending(row.key, false);
+    if (transfer_.TransferState != SegmentedTransfer::Idle)
+        if (const CommandInfo* info = FindCommand(transfer_.TxFrame[off::Command]))
+            if (info->storesInDevice)
+                TransferIdle();
+}
+
 void LinkSession::Dispatch()
 {
     if (!online_ || transfer_.TransferState != SegmentedTransfer::Idle)
@@ -139,7 +150,11 @@ void LinkSession::HandleFrame(std::uint8_t code, const Frame* reply)
 
     // A good reply goes through the transfer step first: when it asks for the next frame,
     // that frame is written before anything is shown, so the device waits only for the link.
+    // The next frame of a request the device keeps waits for the device-change check instead:
+    // a reply from another meter abandons such a transfer before any more of it goes out.
     using Step = SegmentedTransfer::StepResult;
+    const CommandInfo* inFlight = FindCommand(transfer_.TxFrame[off::Command]);
+    const bool checkBeforeNextFrame = inFlight && inFlight->storesInDevice;
     Step step = Step::Ignored;
     bool takesLength = false;
     if (used && code == linkerror::None) {
@@ -149,7 +164,7 @@ void LinkSession::HandleFrame(std::uint8_t code, const Frame* reply)
                       (transfer_.TransferState == SegmentedTransfer::TxSegmentSent &&
                        (transfer_.TransferFlags & kFlagLast) != 0);
         step = transfer_.RxTransferStep(*reply);
-        if (step == Step::SendFrame)
+        if (step == Step::SendFrame && !checkBeforeNextFrame)
             WriteTxFrame();
     }
 
@@ -168,7 +183,8 @@ void LinkSession::HandleFrame(std::uint8_t code, const Frame* reply)
                 emit replyLength(transfer_.RxDataSize);
             switch (step) {
             case SegmentedTransfer::StepResult::SendFrame:
-                AnnounceTxFrame();
+                if (!checkBeforeNextFrame)
+                    AnnounceTxFrame();
                 break;
             case SegmentedTransfer::StepResult::Complete:
                 Complete(echo);
@@ -189,6 +205,11 @@ void LinkSession::HandleFrame(std::uint8_t code, const Frame* reply)
     clock_.ClearBusy();
     if (used)
         emit replyHandled();
+    if (step == Step::SendFrame && checkBeforeNextFrame &&
+        transfer_.TransferState != SegmentedTransfer::Idle) {
+        SendTxFrame();
+        clock_.ClearBusy();
+    }
 }
 
 void LinkSession::Complete(std::uint8_t echo)

@@ -54,6 +54,10 @@ public:
     void SelectSlot(Trio trio, std::uint8_t slot);
     // The slot of the module dialog opened last (0 at start).
     std::uint8_t ModuleSlot() const { return moduleSlot_; }
+    // Another meter has been adopted in place of the one served: every pending request whose
+    // command the device keeps (storesInDevice) is withdrawn, and such a transfer still under
+    // way is abandoned, its next frame never sent. Reads stay pending: they read the new meter.
+    void WithdrawWrites();
 
     // ---- the link ----
     // One 30 ms tick: starts the next command when the link is free.

@@ -512,11 +512,16 @@ void MainWindow::CheckDeviceChange()
         notice->MarkChanges(typeChanged, idChanged);
     if (!typeChanged && !idChanged)
         return;
+    const bool replaced = lastDeviceType_ != 0;
     if (notice) {
         notice->ShowDevices(type, lastDeviceType_, id, lastDeviceID_);
-        if (lastDeviceType_ != 0)
+        if (replaced)
             notice->ShowNotice(this);
     }
+    // Work goes on with the new meter's settings: what was left to be written into the old
+    // one never reaches it.
+    if (replaced)
+        session_->WithdrawWrites();
     session_->Adopt(type);
     lastDeviceType_ = type;
     lastDeviceID_ = id;

@@ -1,13 +1,15 @@
 #include "DeviceReplacedNotice.h"
 #include "common/ui/AppRefresh.h"
 
+#include "common/ui/ScreenFit.h"
 #include "common/ui/TColor.h"
 
+#include <QApplication>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace korvel {
@@ -20,7 +22,11 @@ DeviceReplacedNotice::DeviceReplacedNotice(QWidget* parent) : QDialog(parent)
     setWindowTitle("A készüléket kicserélték!");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(false);
-    setFixedSize(634, 280);
+    // The windows' common face at 11 px, and the design's outer size with the usual frame.
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    setFont(font);
+    setFixedSize(screenfit::ClientOf(kOuterSize));
 
     auto* v = new QVBoxLayout(this);
     auto* headline = new QLabel("Új készüléket csatlakoztattak az USB portra", this);
@@ -53,6 +59,14 @@ DeviceReplacedNotice::DeviceReplacedNotice(QWidget* parent) : QDialog(parent)
     Button_Ok->setDefault(true);
     v->addWidget(Button_Ok, 0, Qt::AlignHCenter);
     connect(Button_Ok, &QPushButton::clicked, this, [this] { Button_OkClick(); });
+
+    reshow_ = new QTimer(this);
+    reshow_->setSingleShot(true);
+    reshow_->setInterval(0);
+    connect(reshow_, &QTimer::timeout, this, [this] {
+        if (isVisible())
+            ShowAboveModalDialog();
+    });
 }
 
 void DeviceReplacedNotice::MarkChanges(bool typeChanged, bool idChanged)
@@ -73,10 +87,54 @@ void DeviceReplacedNotice::ShowDevices(std::uint16_t type, std::uint16_t lastTyp
 void DeviceReplacedNotice::ShowNotice(QWidget* mainWindow)
 {
     if (mainWindow) {
-        const QRect r = mainWindow->frameGeometry();
-        move(r.center() - QPoint(width() / 2, height() / 2));
+        // A window's position is its frame's: the outer rectangle is centred.
+        const QSize outer = size().grownBy(screenfit::FrameOf(this));
+        move(mainWindow->frameGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2));
     }
+    ShowAboveModalDialog();
+}
+
+void DeviceReplacedNotice::ShowAboveModalDialog()
+{
+    // A dialog's modal loop blocks every window that is not its own child, so a non-modal
+    // notice would sit above it unreachable. Modal itself, it becomes the newest modal window
+    // and takes the input until it is hidden; the dialog below keeps running.
+    QWidget* modal = QApplication::activeModalWidget();
+    const Qt::WindowModality modality = modal ? Qt::ApplicationModal : Qt::NonModal;
+    if (isVisible() && windowModality() == modality) {
+        raise();
+        activateWindow();
+        return;
+    }
+    if (isVisible())
+        hide();  // a modality takes effect when the window is shown
+    setWindowModality(modality);
     show();
+    activateWindow();
+}
+
+bool DeviceReplacedNotice::event(QEvent* event)
+{
+    // A dialog opened while the notice shows blocks it: the notice comes back above that
+    // dialog once the dialog is on screen.
+    if (event->type() == QEvent::WindowBlocked && isVisible())
+        reshow_->start();
+    return QDialog::event(event);
+}
+
+void DeviceReplacedNotice::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    // The keyboard goes back to where the work goes on: the dialog whose modal loop runs, else
+    // the main window (unless the user has gone to another window meanwhile).
+    QWidget* active = QApplication::activeWindow();
+    if (active && active != this)
+        return;
+    QWidget* next = QApplication::activeModalWidget();
+    if (!next)
+        next = parentWidget();
+    if (next && next->isVisible())
+        next->activateWindow();
 }
 
 void DeviceReplacedNotice::Button_OkClick()

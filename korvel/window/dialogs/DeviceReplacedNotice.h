@@ -1,18 +1,26 @@
 #pragma once
 #include <QDialog>
+#include <QSize>
 
 #include <cstdint>
 
 class QLabel;
 class QPushButton;
+class QTimer;
 
 namespace korvel {
 
 // The device-replacement notice: a small non-modal window that tells the user another
-// device has been plugged in and work goes on with its settings.
+// device has been plugged in and work goes on with its settings. While a dialog runs its
+// modal loop (a module dialog, the number editor within one, the password dialog) the notice
+// stands above it and takes the mouse and the keyboard until Ok or Esc hides it; the dialog
+// below stays open. With no such dialog the main window stays usable beside it.
 class DeviceReplacedNotice : public QDialog {
     Q_OBJECT
 public:
+    // The design's outer size, with the usual window frame round the client area.
+    static constexpr QSize kOuterSize{634, 280};
+
     explicit DeviceReplacedNotice(QWidget* parent = nullptr);
 
     // Fonts of the two "new" value labels: red where the value changed, black where not.
@@ -29,8 +37,15 @@ private:
     QLabel* Label_uLastDeviceID = nullptr;
     QLabel* Label_uDeviceID = nullptr;
     QPushButton* Button_Ok = nullptr;
+    QTimer* reshow_ = nullptr;
+
+    // Shows the notice (or shows it again) above the dialog whose modal loop runs now, modal
+    // itself so that the dialog's loop lets its input through; non-modal where none runs.
+    void ShowAboveModalDialog();
 
 protected:
+    bool event(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };
 

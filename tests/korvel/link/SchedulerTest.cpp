@@ -11,6 +11,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -84,6 +85,21 @@ TEST(CommandTable, WritesCarryTheirDataAndAreReadBackFromTheirOwnSlot)
         EXPECT_EQ(read->trio, r.trio);
         EXPECT_EQ(read->role, Role::Read);
         EXPECT_EQ(read->slot, r.slot);
+    }
+}
+
+// The commands whose effect the meter keeps: a request of theirs left pending for one meter is
+// withdrawn when another is plugged in its place. Every record write is among them, and so is
+// every action but a read, the reset and the poll: the calibration points and the erase.
+TEST(CommandTable, CommandsTheMeterKeeps)
+{
+    for (const CommandInfo& r : CommandTable()) {
+        SCOPED_TRACE(int(Code(r.code)));
+        const bool reads = std::string_view(r.name).find("read") != std::string_view::npos;
+        EXPECT_EQ(r.storesInDevice,
+                  r.writesDevice || (r.role == Role::Action && !reads && r.key != KeyNone &&
+                                     r.code != Command::Reset));
+        EXPECT_FALSE(r.storesInDevice && (r.role == Role::Read || r.role == Role::Default));
     }
 }
 

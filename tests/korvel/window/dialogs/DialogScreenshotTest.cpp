@@ -49,4 +49,10 @@ TEST(Screenshot, ModuleDialogs)
         KorvelHarness::pump();
         EXPECT_TRUE(h.editor->grab().save(out + "/number-editor.png"));
     }));
+    // The replacement notice for a meter of another model.
+    h.meter->deviceType = 3320;
+    h.meter->deviceId = 3000000000u;
+    h.tick();
+    KorvelHarness::pump();
+    EXPECT_TRUE(h.forms->Form_Keszulekcsere->grab().save(out + "/notice.png"));
 }
