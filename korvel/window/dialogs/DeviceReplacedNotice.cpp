@@ -1,6 +1,7 @@
 #include "DeviceReplacedNotice.h"
 #include "common/ui/AppRefresh.h"
 
+#include "common/ui/ScreenFit.h"
 #include "common/ui/TColor.h"
 
 #include <QGridLayout>
@@ -53,6 +54,8 @@ DeviceReplacedNotice::DeviceReplacedNotice(QWidget* parent) : QDialog(parent)
     Button_Ok->setDefault(true);
     v->addWidget(Button_Ok, 0, Qt::AlignHCenter);
     connect(Button_Ok, &QPushButton::clicked, this, [this] { Button_OkClick(); });
+    placement_ = new screenfit::PlaceWhenFramed(
+        this, [this] { CentreOnMainWindow(); }, screenfit::PlaceWhenFramed::Showings::Every);
 }
 
 void DeviceReplacedNotice::MarkChanges(bool typeChanged, bool idChanged)
@@ -72,11 +75,21 @@ void DeviceReplacedNotice::ShowDevices(std::uint16_t type, std::uint16_t lastTyp
 
 void DeviceReplacedNotice::ShowNotice(QWidget* mainWindow)
 {
-    if (mainWindow) {
-        const QRect r = mainWindow->frameGeometry();
-        move(r.center() - QPoint(width() / 2, height() / 2));
-    }
+    mainWindow_ = mainWindow;
+    CentreOnMainWindow();
     show();
+}
+
+void DeviceReplacedNotice::CentreOnMainWindow()
+{
+    if (!mainWindow_)
+        return;
+    // The notice's frame centred on the main window's: its own frame once the window manager
+    // has framed it; before, the main window's, or the usual one.
+    const QRect main = mainWindow_->frameGeometry();
+    const QSize outer = size().grownBy(placement_->KnownFrame(screenfit::FrameOf(mainWindow_)));
+    move(screenfit::KeptOnScreen(screenfit::CentredOn(main, outer), outer,
+                                 screenfit::AvailableAreaAt(main.center())));
 }
 
 void DeviceReplacedNotice::Button_OkClick()

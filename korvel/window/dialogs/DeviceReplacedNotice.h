@@ -1,10 +1,15 @@
 #pragma once
 #include <QDialog>
+#include <QPointer>
 
 #include <cstdint>
 
 class QLabel;
 class QPushButton;
+
+namespace qs::screenfit {
+class PlaceWhenFramed;
+}
 
 namespace korvel {
 
@@ -19,7 +24,8 @@ public:
     void MarkChanges(bool typeChanged, bool idChanged);
     void ShowDevices(std::uint16_t type, std::uint16_t lastType, std::uint32_t id,
                      std::uint32_t lastId);
-    // Shows the notice centred on the main window.
+    // Shows the notice centred on the main window (again once the window manager has framed
+    // it, where that comes after the showing), kept on the screen.
     void ShowNotice(QWidget* mainWindow);
     void Button_OkClick();
 
@@ -29,6 +35,10 @@ private:
     QLabel* Label_uLastDeviceID = nullptr;
     QLabel* Label_uDeviceID = nullptr;
     QPushButton* Button_Ok = nullptr;
+    QPointer<QWidget> mainWindow_;
+    qs::screenfit::PlaceWhenFramed* placement_ = nullptr;
+
+    void CentreOnMainWindow();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
