@@ -11,37 +11,6 @@ namespace qs {
 
 namespace screenfit {
 
-namespace {
-
-// Places the window again on its first show, when the window system has given it a frame.
-class PlaceOnShow : public QObject {
-public:
-    PlaceOnShow(QWidget* window, QSize design)
-        : QObject(window), design_(design), placedAt_(window->pos()), placedSize_(window->size())
-    {
-        window->installEventFilter(this);
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Show) {
-            auto* window = static_cast<QWidget*>(watched);
-            // A window's position is its frame's.
-            if (window->pos() == placedAt_ && window->size() == placedSize_)
-                FitAndCentre(window, design_);
-            deleteLater();
-        }
-        return false;
-    }
-
-private:
-    QSize design_;
-    QPoint placedAt_;
-    QSize placedSize_;
-};
-
-}  // namespace
-
 QMargins FrameOf(const QWidget* window)
 {
     if (!window || !window->isVisible())
@@ -102,10 +71,76 @@ void FitAndCentre(QWidget* window, QSize design)
     window->move(placed.topLeft());  // a window's position is its frame's
 }
 
+QPoint CentredOn(const QRect& on, QSize outer)
+{
+    return {on.left() + (on.width() - outer.width()) / 2,
+            on.top() + (on.height() - outer.height()) / 2};
+}
+
 void Place(QWidget* window, QSize design)
 {
     FitAndCentre(window, design);
-    new PlaceOnShow(window, design);
+    // A window's position is its frame's: one that still stands and measures as placed is
+    // placed again, with the frame it has by then.
+    QRect placed(window->pos(), window->size());
+    auto again = [window, design, placed]() mutable {
+        if (window->pos() != placed.topLeft() || window->size() != placed.size())
+            return;
+        FitAndCentre(window, design);
+        placed = QRect(window->pos(), window->size());
+    };
+    new PlaceWhenFramed(window, std::move(again), PlaceWhenFramed::Showings::First);
+}
+
+PlaceWhenFramed::PlaceWhenFramed(QWidget* window, std::function<void()> place, Showings showings)
+    : QObject(window), window_(window), place_(std::move(place)), showings_(showings)
+{
+    window->installEventFilter(this);
+}
+
+QMargins PlaceWhenFramed::KnownFrame(QMargins guess) const
+{
+    if (window_->isVisible() && !FrameOf(window_).isNull())
+        return FrameOf(window_);
+    return lastFrame_.isNull() ? guess : lastFrame_;
+}
+
+bool PlaceWhenFramed::eventFilter(QObject* /*watched*/, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Show:
+        // Placed as the showing finds it (before the window is mapped), then watched for the
+        // frame where it is not known yet.
+        place_();
+        shownAt_ = window_->pos();
+        shownSize_ = window_->size();
+        waiting_ = FrameOf(window_).isNull();
+        if (!waiting_) {
+            lastFrame_ = FrameOf(window_);
+            if (showings_ == Showings::First)
+                deleteLater();
+        }
+        break;
+    case QEvent::Move:
+    case QEvent::Resize:
+        // Framing moves the client area into the frame: the first move or resize after the
+        // showing that finds a frame round the window.
+        if (waiting_ && !FrameOf(window_).isNull()) {
+            waiting_ = false;
+            lastFrame_ = FrameOf(window_);
+            if (window_->pos() == shownAt_ && window_->size() == shownSize_)
+                place_();
+            if (showings_ == Showings::First)
+                deleteLater();
+        }
+        break;
+    case QEvent::Hide:
+        waiting_ = false;
+        break;
+    default:
+        break;
+    }
+    return false;
 }
 
 }  // namespace screenfit

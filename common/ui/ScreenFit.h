@@ -1,8 +1,11 @@
 #pragma once
 #include <QMargins>
+#include <QObject>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+
+#include <functional>
 
 class QWidget;
 
@@ -13,7 +16,8 @@ namespace qs {
 // above the top border. On a screen too small for a form, the form shrinks to the screen's
 // available area (without task bars) and keeps every control reachable (its page area
 // scrolls); a window that would stand partly off the screen is moved just enough to lie on
-// it. On a screen large enough nothing changes.
+// it. On a screen large enough nothing changes. Where the window manager frames a window only
+// a moment after it is shown (X11), the window is placed again with its real frame.
 namespace screenfit {
 
 // The usual window frame: 8 px left, right and bottom; 8 px border plus a 22 px caption on top.
@@ -50,9 +54,42 @@ QRect FrameOn(const QRect& area, QSize design, const QMargins& frame);
 // own frame once it has one (the usual frame before).
 void FitAndCentre(QWidget* window, QSize design);
 
-// FitAndCentre now, and again when the window is first shown and its own frame is known,
-// unless its size or position was changed in between.
+// The outer top-left corner of a window of outer size `outer` centred on `on`.
+QPoint CentredOn(const QRect& on, QSize outer);
+
+// FitAndCentre now, and again when the window is first shown and its own frame is known (at
+// the showing, or where the window manager frames it only afterwards, once it has), unless its
+// size or position was changed in between.
 void Place(QWidget* window, QSize design);
+
+// Runs `place` on a window's showings (on the first only, or on every one): when it is shown,
+// before it is mapped, and once more where the window manager frames the window only a moment
+// later (X11), as soon as the frame is known, so that a placement made with a guessed frame is
+// made again with the real one; not then if something moved or resized the window since it
+// was shown (the user cannot before it is framed). Where the frame is known at the showing
+// (the offscreen platform) or never comes (no window manager), the showing's run is the only
+// one. Owned by the window.
+class PlaceWhenFramed : public QObject {
+public:
+    enum class Showings { First, Every };
+
+    PlaceWhenFramed(QWidget* window, std::function<void()> place, Showings showings);
+
+    // The window's frame as best known: its own while it is shown and framed, else the one
+    // the window manager gave it when it was last shown, else `guess`.
+    QMargins KnownFrame(QMargins guess) const;
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* window_;
+    std::function<void()> place_;
+    Showings showings_;
+    bool waiting_ = false;  // shown, and not framed yet
+    QPoint shownAt_;
+    QSize shownSize_;
+    QMargins lastFrame_;
+};
 
 }  // namespace screenfit
 

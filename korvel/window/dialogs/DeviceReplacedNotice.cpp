@@ -67,6 +67,8 @@ DeviceReplacedNotice::DeviceReplacedNotice(QWidget* parent) : QDialog(parent)
         if (isVisible())
             ShowAboveModalDialog();
     });
+    placement_ = new screenfit::PlaceWhenFramed(
+        this, [this] { CentreOnMainWindow(); }, screenfit::PlaceWhenFramed::Showings::Every);
 }
 
 void DeviceReplacedNotice::MarkChanges(bool typeChanged, bool idChanged)
@@ -86,11 +88,8 @@ void DeviceReplacedNotice::ShowDevices(std::uint16_t type, std::uint16_t lastTyp
 
 void DeviceReplacedNotice::ShowNotice(QWidget* mainWindow)
 {
-    if (mainWindow) {
-        // A window's position is its frame's: the outer rectangle is centred.
-        const QSize outer = size().grownBy(screenfit::FrameOf(this));
-        move(mainWindow->frameGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2));
-    }
+    mainWindow_ = mainWindow;
+    CentreOnMainWindow();
     ShowAboveModalDialog();
 }
 
@@ -135,6 +134,18 @@ void DeviceReplacedNotice::hideEvent(QHideEvent* event)
         next = parentWidget();
     if (next && next->isVisible())
         next->activateWindow();
+}
+
+void DeviceReplacedNotice::CentreOnMainWindow()
+{
+    if (!mainWindow_)
+        return;
+    // The notice's frame centred on the main window's: its own frame once the window manager
+    // has framed it; before, the main window's, or the usual one.
+    const QRect main = mainWindow_->frameGeometry();
+    const QSize outer = size().grownBy(placement_->KnownFrame(screenfit::FrameOf(mainWindow_)));
+    move(screenfit::KeptOnScreen(screenfit::CentredOn(main, outer), outer,
+                                 screenfit::AvailableAreaAt(main.center())));
 }
 
 void DeviceReplacedNotice::Button_OkClick()

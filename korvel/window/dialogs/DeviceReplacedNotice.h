@@ -1,5 +1,6 @@
 #pragma once
 #include <QDialog>
+#include <QPointer>
 #include <QSize>
 
 #include <cstdint>
@@ -7,6 +8,10 @@
 class QLabel;
 class QPushButton;
 class QTimer;
+
+namespace qs::screenfit {
+class PlaceWhenFramed;
+}
 
 namespace korvel {
 
@@ -27,7 +32,8 @@ public:
     void MarkChanges(bool typeChanged, bool idChanged);
     void ShowDevices(std::uint16_t type, std::uint16_t lastType, std::uint32_t id,
                      std::uint32_t lastId);
-    // Shows the notice centred on the main window.
+    // Shows the notice centred on the main window (again once the window manager has framed
+    // it, where that comes after the showing), kept on the screen.
     void ShowNotice(QWidget* mainWindow);
     void Button_OkClick();
 
@@ -38,10 +44,13 @@ private:
     QLabel* Label_uDeviceID = nullptr;
     QPushButton* Button_Ok = nullptr;
     QTimer* reshow_ = nullptr;
+    QPointer<QWidget> mainWindow_;
+    qs::screenfit::PlaceWhenFramed* placement_ = nullptr;
 
     // Shows the notice (or shows it again) above the dialog whose modal loop runs now, modal
     // itself so that the dialog's loop lets its input through; non-modal where none runs.
     void ShowAboveModalDialog();
+    void CentreOnMainWindow();
 
 protected:
     bool event(QEvent* event) override;

@@ -28,6 +28,8 @@ DialogBase::DialogBase(const char* instanceName, const QString& caption, QWidget
     connect(Button_Esc, &QPushButton::clicked, this, [this] { Button_EscClick(); });
     connect(Button_RefreshForm, &QPushButton::clicked, this, [this] { Button_RefreshFormClick(); });
     new AltKeyFilter(this, [this] { Button_RefreshFormClick(); });
+    placement_ = new screenfit::PlaceWhenFramed(
+        this, [this] { PlaceAtMainWindow(); }, screenfit::PlaceWhenFramed::Showings::Every);
 }
 
 void DialogBase::PlaceAtMainWindow()
@@ -36,10 +38,11 @@ void DialogBase::PlaceAtMainWindow()
     if (!main)
         return;
     // Where that would put part of the dialog off the screen (a laptop's, say), the dialog is
-    // moved just enough to lie on it, so its buttons stay within reach. Its frame is the
-    // main window's, or the usual one before the main window is shown.
+    // moved just enough to lie on it, so its buttons stay within reach. Its frame is its own
+    // once the window manager has framed it; before, the main window's, or the usual one
+    // before the main window is shown.
     const QPoint place = main->pos() + QPoint(kLeftOffset, kTopOffset);
-    const QSize outer = size().grownBy(screenfit::FrameOf(main));
+    const QSize outer = size().grownBy(placement_->KnownFrame(screenfit::FrameOf(main)));
     move(screenfit::KeptOnScreen(place, outer, screenfit::AvailableAreaAt(place)));
 }
 

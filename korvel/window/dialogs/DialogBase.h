@@ -3,6 +3,10 @@
 
 class QPushButton;
 
+namespace qs::screenfit {
+class PlaceWhenFramed;
+}
+
 namespace korvel {
 
 // What Korvel's modal dialogs share (the module dialogs, the number editor and the password
@@ -19,7 +23,9 @@ public:
     DialogBase(const char* instanceName, const QString& caption, QWidget* parent);
 
     // Left := the main window's Left + 21, Top := its Top + 355, wherever it stands now;
-    // moved just enough to lie on the screen where that place would put part of it off.
+    // moved just enough to lie on the screen where that place would put part of it off. Done
+    // again on every showing, and once more where the window manager frames the dialog only
+    // after it is shown.
     void PlaceAtMainWindow();
 
     // Closes the dialog (ends the modal loop); nothing is reset.
@@ -35,6 +41,9 @@ protected:
     QPushButton* Button_RefreshForm = nullptr;
 
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    qs::screenfit::PlaceWhenFramed* placement_ = nullptr;
 };
 
 }  // namespace korvel

@@ -77,3 +77,12 @@ TEST(ScreenFit, TheDesignSizeWhereTheAreaHoldsItElseTheAreaCentredEitherWay)
         EXPECT_EQ(FrameOn(c.area, design, frame), c.expected);
     }
 }
+
+// A window centred on another: an odd pixel left over goes right and below; one larger than
+// the other overhangs it on all sides.
+TEST(ScreenFit, AWindowCentredOnAnother)
+{
+    EXPECT_EQ(CentredOn({298, 54, 1323, 971}, {636, 301}), QPoint(641, 389));
+    EXPECT_EQ(CentredOn({0, 0, 1366, 768}, {1323, 768}), QPoint(21, 0));
+    EXPECT_EQ(CentredOn({100, 100, 200, 100}, {300, 200}), QPoint(50, 50));
+}
