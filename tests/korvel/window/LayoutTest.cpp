@@ -7,6 +7,7 @@
 // its own on that screen).
 #include "tests/korvel/window/dialogs/DialogHarness.h"
 #include "tests/LayoutWalk.h"
+#include "tests/sim/FactoryStore.h"
 
 #include "common/ui/ScreenFit.h"
 
@@ -112,6 +113,7 @@ QWidget* Form(KorvelHarness& h, const char* name)
 // The window in factory mode on a connected meter, shown, with its live values filled.
 struct ShownWindow : ::testing::Test {
     DialogHarness h{QStringList{"/VORKAL"}};
+    FactoryStore factory{*h.meter};
 
     void SetUp() override
     {
@@ -151,6 +153,20 @@ struct ShownWindow : ::testing::Test {
         h.tick();
         h.meter->failNextReplies(4);  // the longest link error text
         h.tick();
+        // The calibration points read back at their longest.
+        factory.input.points.fill(std::numeric_limits<std::int32_t>::min());
+        factory.pt.points.fill(std::numeric_limits<std::int32_t>::min());
+        factory.output.points.fill(65535);
+        for (const char* read :
+             {"SpeedButton_ReadCalIn", "SpeedButton_ReadPWMCal", "SpeedButton_ReadCalPt"}) {
+            h.C<qs::SpeedButton>(read)->click();
+            h.tick();
+        }
+        // A full history of commands each sent ten times and more.
+        for (std::uint8_t code = 201; code <= 215; ++code)
+            for (int i = 0; i < 10; ++i)
+                h.w->Session().History.Enter(code);
+        emit h.w->Session().historyChanged();
         KorvelHarness::pump();
     }
 };
@@ -372,6 +388,9 @@ TEST_F(ShownWindow, LayoutEveryPageFitsItsControls)
     pollLongestNumbers();
     ASSERT_EQ(h.C<QLabel>("Label_KeszulekTipus")->text().toStdString(),
               "Ismeretlen készülék. Azonosítója: 65535");
+    ASSERT_EQ(h.C<QLabel>("Label_RAM1_iCalLow1")->text().toStdString(), "-2 147 483 648");
+    ASSERT_EQ(h.C<QLabel>("Label_iCalPt0ohm4W")->text().toStdString(), "-2 147 483 648");
+    ASSERT_EQ(h.C<QLabel>("Label_PWM4mA")->text().toStdString(), "65 535");
     h.C<qs::SpeedButton>("SpeedButton_PWMForce")->click();
     auto* view = h.C<QScrollArea>("ScrollBox_Pages");
     for (QWidget* model :

@@ -106,6 +106,15 @@ struct OmbrikBounds : ::testing::Test {
         s.uDecimals = 4;
         s.uSPS = 65535;
         h.tick();
+        // The calibration points read back at their longest.
+        h.meter->mbu.input.points.fill(std::numeric_limits<std::int32_t>::min());
+        h.meter->mbu.pt.points.fill(std::numeric_limits<std::int32_t>::min());
+        h.meter->mbu.output.points.fill(65535);
+        for (const char* read :
+             {"SpeedButton_ReadCalIn", "SpeedButton_ReadPWMCal", "SpeedButton_ReadCalPt"}) {
+            h.button(read)->click();
+            h.tick();
+        }
         h.meter->failNextReplies(4);  // "4: This program is too new. Use earlier."
         h.tick();
         // A data text of 56 numbers: "Adat bájtok száma = 55", too long.
@@ -130,6 +139,9 @@ struct OmbrikBounds : ::testing::Test {
 TEST_F(OmbrikBounds, EveryControlOfEveryPageLiesWithinItsPage)
 {
     ombrik::OmbrikWindow& w = *h.w;
+    ASSERT_EQ(h.label("Label_RAM1_iCalLow1")->text().toStdString(), "-2 147 483 648");
+    ASSERT_EQ(h.label("Label_iCalPt0ohm4W")->text().toStdString(), "-2 147 483 648");
+    ASSERT_EQ(h.label("Label_PWM4mA")->text().toStdString(), "65 535");
     h.button("SpeedButton_PWMForce")->click();  // shows the output calibration group
     QWidget* content = h.find<QScrollArea>("ScrollBox_Form")->widget();
     const QWidget* view = h.find<QScrollArea>("ScrollBox_Form")->viewport();
