@@ -18,11 +18,11 @@ QString EntriesLabel::ShownPart(const QString& text, const QFontMetrics& metrics
 {
     if (metrics.horizontalAdvance(text) <= width)
         return text;
-    // The shortest tail that starts at an entry's separator and still fits behind the
-    // ellipsis; the newest entry alone where not even the tail of two fits.
+    // The longest tail that starts at an entry's separator and fits behind the ellipsis; the
+    // newest entry alone where not even the tail of two fits.
     qsizetype from = text.lastIndexOf(separator);
     for (qsizetype at = from; at > 0; at = text.lastIndexOf(separator, at - 1)) {
-        // Separators in a row (none between entries here) start one entry together.
+        // Separators in a row are one gap: the entry starts at the first of them.
         if (text.at(at - 1) == separator)
             continue;
         if (metrics.horizontalAdvance(kEllipsis + text.mid(at)) > width)

@@ -138,14 +138,21 @@ void PageControl::setSizeFollowsActivePage(bool on)
     sizeFollowsActive_ = on;
     for (int i = 0; !on && i < stack_->count(); ++i)
         stack_->widget(i)->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    stack_->updateGeometry();
     showContent();
 }
 
 void PageControl::showContent()
 {
     QWidget* shown = active_ ? active_ : empty_;
-    // The pages not shown ask for no room: the stack takes the size of the one it shows.
-    for (int i = 0; sizeFollowsActive_ && i < stack_->count(); ++i) {
+    if (!sizeFollowsActive_) {
+        stack_->setCurrentWidget(shown);
+        return;
+    }
+    // The pages not shown ask for no room: the stack takes the size of the one it shows. (The
+    // page about to be hidden gives up its room while it still shows, so the layouts round it
+    // learn of it.)
+    for (int i = 0; i < stack_->count(); ++i) {
         QWidget* page = stack_->widget(i);
         const auto policy = page == shown ? QSizePolicy::Preferred : QSizePolicy::Ignored;
         page->setSizePolicy(policy, policy);
