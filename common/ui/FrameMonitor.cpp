@@ -29,6 +29,15 @@ Shape* Lamp(QWidget* parent, const char* name)
     return lamp;
 }
 
+// A value takes the room its column gives it: a longer text (a link error, a device's name)
+// widens no column, so nothing beside it moves.
+void TakeColumnsRoom(QLabel* value)
+{
+    QSizePolicy policy = value->sizePolicy();
+    policy.setHorizontalPolicy(QSizePolicy::Ignored);
+    value->setSizePolicy(policy);
+}
+
 // "caption value" rows from `row` on in columns `column` and `column` + 1; answers the next
 // free row.
 int AddRows(QWidget* parent, QGridLayout* grid, int row, int column,
@@ -37,6 +46,7 @@ int AddRows(QWidget* parent, QGridLayout* grid, int row, int column,
     for (const ValueSpec& v : values) {
         grid->addWidget(new QLabel(QString::fromUtf8(v.caption), parent), row, column);
         *v.target = Named<QLabel>(parent, v.name, QString::fromUtf8(v.text));
+        TakeColumnsRoom(*v.target);
         grid->addWidget(*v.target, row, column + 1);
         ++row;
     }
@@ -114,8 +124,17 @@ FrameMonitor::FrameMonitor(QWidget* parent, const FrameMonitorLook& look)
                                     {&Label_MBURxVer, "Label_MBURxVer", "Valid version:", "?"},
                                     {&Label_MBURxCounter, "Label_MBURxCounter", "Counter:", "?"}};
     reply.insert(reply.end(), look.replyRows.begin(), look.replyRows.end());
-    reply.push_back({&Label_MBURxError, "Label_MBURxError", "Error:", "0"});
+    const ValueSpec error{&Label_MBURxError, "Label_MBURxError", "Error:", "0"};
+    if (!look.errorRowOfItsOwn)
+        reply.push_back(error);
     int row = std::max(AddRows(this, grid, top, 0, request), AddRows(this, grid, top, 2, reply));
+    if (look.errorRowOfItsOwn) {
+        grid->addWidget(new QLabel(QString::fromUtf8(error.caption), this), row, 0);
+        Label_MBURxError = Named<QLabel>(this, error.name, QString::fromUtf8(error.text));
+        grid->addWidget(Label_MBURxError, row++, 1, 1, 3);
+    }
+    for (QLabel* value : {Label_VendorID, Label_ProductID, Label_MBURxError})
+        TakeColumnsRoom(value);
     if (look.plainColoursAtStart)
         for (QLabel* l : {Label_MBUTxDevice, Label_MBUTxVerL, Label_MBUTxVerH, Label_MBUTxCommand,
                           Label_MBURxDevice, Label_MBURxVer, Label_MBURxCounter})

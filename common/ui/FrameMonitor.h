@@ -46,6 +46,9 @@ struct FrameMonitorLook {
     bool colourFramesPerSecond;     // the replies per second in green, and in red while none come
     bool localeVersionSeparator;    // versions with the locale's date separator, else with "."
     std::uint8_t highestLinkError;  // the highest code the error label names
+    // The error label in a row of its own below both columns, its text across them (else
+    // the reply column's last row).
+    bool errorRowOfItsOwn = false;
     // The page layout the group and, below it, the pause switch are added to (nullptr: the
     // switch is the group's last row).
     QBoxLayout* outer = nullptr;

@@ -16,6 +16,12 @@ namespace qs {
 namespace {
 // A line edit keeps two pixels free on either side of its text, and one more for the cursor.
 constexpr int kLineEditMargins = 2 * 2 + 1;
+// A digit of the design face (Arial, 11 pixels): an edit's design width counts in it, so no
+// font family the machine has makes an edit narrower than the design.
+constexpr int kDesignDigitWidth = 6;
+// A number edit without a typing limit is never narrower than seven digits, a sign and a
+// separator of the design face.
+constexpr int kNumberEditDesignWidth = 10 * kDesignDigitWidth;
 }  // namespace
 
 int EditWidthFor(const QLineEdit* edit, const QString& text)
@@ -38,12 +44,17 @@ QLineEdit* AddEditRow(QGridLayout* grid, int row, QWidget* parent, const EditRow
     grid->addWidget(new QLabel(field.caption, parent), row, 0);
     auto* edit = new QLineEdit(field.text, parent);
     edit->setObjectName(QString::fromLatin1(field.name));
-    // As wide as its longest entry (a number: ten characters), no wider; and never so
-    // narrow that it cuts the digits of a usual entry (up to seven: "-0000,0"), whatever
-    // font the machine gives it.
+    // As wide as its longest entry (a number: ten characters), no wider; an edit with a
+    // typing limit exactly that wide in the design face, a number edit at least its design
+    // width; and, whatever font the machine gives it, never narrower than that nor so narrow
+    // that it cuts the digits of a usual entry (up to seven: "-0000,0").
     const int chars = field.maxLength > 0 ? std::max(field.maxLength, 5) : 10;
-    edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (chars + 2));
-    edit->setMinimumWidth(EditWidthFor(edit, QString(std::min(chars, 7), QLatin1Char('0'))));
+    const int designWidest = kDesignDigitWidth * (chars + 2);
+    const int designNarrowest = field.maxLength > 0 ? designWidest : kNumberEditDesignWidth;
+    edit->setMaximumWidth(std::max(
+        designWidest, edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (chars + 2)));
+    edit->setMinimumWidth(std::max(
+        designNarrowest, EditWidthFor(edit, QString(std::min(chars, 7), QLatin1Char('0')))));
     if (field.maxLength > 0)
         TypingLimit::Install(edit, field.maxLength);
     if (field.decimalKey)

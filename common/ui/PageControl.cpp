@@ -130,7 +130,35 @@ void PageControl::showActive()
     // The tab bar tells its new size only while it is on screen; a page control built or
     // changed before its window shows would keep the empty bar's height otherwise.
     tabs_->updateGeometry();
-    stack_->setCurrentWidget(active_ ? active_ : empty_);
+    showContent();
+}
+
+void PageControl::setSizeFollowsActivePage(bool on)
+{
+    sizeFollowsActive_ = on;
+    for (int i = 0; !on && i < stack_->count(); ++i)
+        stack_->widget(i)->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    stack_->updateGeometry();
+    showContent();
+}
+
+void PageControl::showContent()
+{
+    QWidget* shown = active_ ? active_ : empty_;
+    if (!sizeFollowsActive_) {
+        stack_->setCurrentWidget(shown);
+        return;
+    }
+    // The pages not shown ask for no room: the stack takes the size of the one it shows. (The
+    // page about to be hidden gives up its room while it still shows, so the layouts round it
+    // learn of it.)
+    for (int i = 0; i < stack_->count(); ++i) {
+        QWidget* page = stack_->widget(i);
+        const auto policy = page == shown ? QSizePolicy::Preferred : QSizePolicy::Ignored;
+        page->setSizePolicy(policy, policy);
+    }
+    stack_->setCurrentWidget(shown);
+    stack_->updateGeometry();
 }
 
 void PageControl::onCurrentChanged(int index)
@@ -141,7 +169,7 @@ void PageControl::onCurrentChanged(int index)
     if (p.widget == active_ || !p.tabVisible)
         return;
     active_ = p.widget;
-    stack_->setCurrentWidget(active_);
+    showContent();
     emit userChanged();
 }
 

@@ -38,6 +38,11 @@ public:
     QWidget* activePage() const { return active_; }
     void setActivePage(QWidget* page);
 
+    // Whether the control asks for the room of the page it shows (on): a scroll area round
+    // it then scrolls as far as that page reaches. Off (at start), it asks for the room of
+    // its largest page, whichever it shows.
+    void setSizeFollowsActivePage(bool on);
+
 signals:
     void userChanged();
 
@@ -52,6 +57,8 @@ private:
     };
     // Shows the active page and selects its tab (or the "no page" tab) without signals.
     void showActive();
+    // Shows the active page's content, and asks for its room where the size follows it.
+    void showContent();
     // The tab the tab bar selects for the active page: its own, or the "no page" tab.
     int selectedTab() const;
     // The user moved the tab bar's selection: its page becomes the active one.
@@ -68,6 +75,7 @@ private:
     std::vector<Page> pages_;
     QWidget* active_ = nullptr;
     int wheelRest_ = 0;  // wheel turn not yet used up by a step (in eighths of a degree)
+    bool sizeFollowsActive_ = false;
 };
 
 }  // namespace qs

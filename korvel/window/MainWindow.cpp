@@ -129,6 +129,8 @@ void MainWindow::CreatePages()
     pageArea->setFrameShape(QFrame::NoFrame);
     pageArea->setWidgetResizable(true);
     pageArea->setWidget(PageControl4);
+    // The page area scrolls as far as the page it shows reaches, not the tallest page.
+    PageControl4->setSizeFollowsActivePage(true);
     outer->addWidget(pageArea, 1);
     TabSheet_3310 = PageControl4->addPage("TabSheet_3310", "QV3310");
     TabSheet_3320 = PageControl4->addPage("TabSheet_3320", "QV3320");
@@ -179,6 +181,7 @@ void MainWindow::CreatePages()
     TabSheet6 = PageControl1->addPage("TabSheet6", "Tesztek");
     TabSheet9 = PageControl1->addPage("TabSheet9", "MBU");
     PageControl1->setActivePage(TabSheet1);
+    PageControl1->setSizeFollowsActivePage(true);
 
     Calibration = new CalibrationPage(TabSheet1);
     Identity = new IdentityGroup(TabSheet1);

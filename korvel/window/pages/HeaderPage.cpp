@@ -73,7 +73,9 @@ HeaderPage::HeaderPage(QWidget* window) : QObject(window)
         Label_MBURxError2->setVisible(false);
         for (QLabel* lamp : {Label_USBOnline, Label_USBData, Label_MBURxError2})
             KeepRoomWhenHidden(lamp);
-        Label_MBU_Commands = Label(usb, "Label_MBU_Commands", "");
+        // The commands sent, the newest last: where they do not all fit, the oldest are left
+        // out whole.
+        Label_MBU_Commands = Named<EntriesLabel>(usb, "Label_MBU_Commands");
         ug->addWidget(Label_USBOnline, 0, 0);
         ug->addWidget(Label_USBData, 0, 1);
         ug->addWidget(new QLabel("FpS"), 1, 0);
@@ -143,9 +145,10 @@ HeaderPage::HeaderPage(QWidget* window) : QObject(window)
 
         // The texts that change while the device runs (operating time, commands, measured
         // value, ...) are cut at their group's edge rather than moving the groups beside them.
-        for (QLabel* l : {Label_KeszulekTipus, Label_KeszulekGyariSzam, Label_Firmware,
-                          Label_uSecondsOfOperation, Label_MBU_Commands, Label_MBURxError2,
-                          Label_FPS2, Label_iSkalazottKijezesiErtek2})
+        for (QLabel* l : std::initializer_list<QLabel*>{
+                 Label_KeszulekTipus, Label_KeszulekGyariSzam, Label_Firmware,
+                 Label_uSecondsOfOperation, Label_MBU_Commands, Label_MBURxError2, Label_FPS2,
+                 Label_iSkalazottKijezesiErtek2})
             l->setMinimumWidth(1);
     }
     {

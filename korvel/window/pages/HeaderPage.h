@@ -3,6 +3,7 @@
 #include "common/link/CommandHistory.h"
 #include "korvel/link/Mbu3Frame.h"
 #include "korvel/link/records/StatusRecord.h"
+#include "common/ui/EntriesLabel.h"
 #include "common/ui/PageControl.h"
 #include "common/ui/SpeedButton.h"
 
@@ -25,9 +26,9 @@ class HeaderPage : public QObject {
     Q_OBJECT
 public:
     // The groups' fixed widths, each wide enough for its longest text in either font family
-    // (the operating time up to "49710 nap, 6 óra, 28 perc, 15 mp"), so no text that changes
-    // moves a group.
-    static constexpr int kIdentityWidth = 290;
+    // (the operating time up to "49710 nap, 6 óra, 28 perc, 15 mp", a device of no model
+    // "Ismeretlen készülék. Azonosítója: 65535"), so no text that changes moves a group.
+    static constexpr int kIdentityWidth = 320;
     static constexpr int kUsbWidth = 160;
     static constexpr int kErrorsWidth = 340;
     static constexpr int kMeasuredWidth = 230;
@@ -74,7 +75,7 @@ private:
     QLabel* Label_USBData = nullptr;
     QLabel* Label_FPS2 = nullptr;
     QLabel* Label_MBURxError2 = nullptr;
-    QLabel* Label_MBU_Commands = nullptr;
+    qs::EntriesLabel* Label_MBU_Commands = nullptr;
     QLabel* Label_iSkalazottKijezesiErtek2 = nullptr;
     QLabel* Label_cErrorUncalibratedInput = nullptr;
     QLabel* Label_cErrorUncalibratedOutput = nullptr;

@@ -1,6 +1,7 @@
 #include "LimitOutputsPage.h"
 
 #include "korvel/window/RequestButtons.h"
+#include "common/ui/CaptionFit.h"
 #include "common/ui/ControlBuilder.h"
 #include "common/ui/LimitOutputGroup.h"
 #include "common/ui/TColor.h"
@@ -54,9 +55,9 @@ LimitOutputsPage::LimitOutputsPage(QWidget* sheet) : QObject(sheet)
                 .group;
         group->setSizePolicy(QSizePolicy::Ignored, group->sizePolicy().verticalPolicy());
         limits->addWidget(group, 1);
-        // The long hold caption is the one that gives way (cut at the group's edge) where a
-        // wide font family leaves a quarter of the page too narrow for it.
-        Limit[static_cast<std::size_t>(i)].hold->setMinimumWidth(1);
+        // The long hold caption is the one that gives way: where a wide font family leaves a
+        // quarter of the page too narrow for it, it takes a slightly smaller font.
+        CaptionFit::Install(Limit[static_cast<std::size_t>(i)].hold);
     }
     v->addLayout(limits, 1);
 

@@ -15,24 +15,35 @@ using namespace qs;
 using namespace build;
 
 namespace {
+constexpr int kLampSize = 18;
+
 Shape* RelayLamp(QWidget* parent, const char* name)
 {
     auto* s = new Shape(Shape::Circle, parent);
     s->setObjectName(QLatin1String(name));
-    s->setFixedSize(18, 18);
+    s->setFixedSize(kLampSize, kLampSize);
     s->setBrushColor(clBtnFace);
+    // The lamp shows only for a relay module; its place is kept, so the buttons beside it
+    // stand where they stand on every other page and for every module set.
+    KeepRoomWhenHidden(s);
     return s;
 }
 
-// A group of module buttons in a row, with an optional relay lamp in front.
+// A group of module buttons in a row, with a relay lamp in front. Without a lamp of its own
+// (nullptr), a row of a page whose other rows have one (lampColumn) keeps the lamp's place
+// empty, so the rows' buttons line up.
 QGroupBox* ModuleGroup(QWidget* page, const QString& title, Shape* lamp,
-                       std::initializer_list<QPushButton*> buttons)
+                       std::initializer_list<QPushButton*> buttons, bool lampColumn = false)
 {
     auto* g = Group(page, nullptr, title);
     auto* h = new QHBoxLayout(g);
     if (lamp) {
         lamp->setParent(g);
         h->addWidget(lamp);
+    } else if (lampColumn) {
+        auto* place = new QWidget(g);
+        place->setFixedSize(kLampSize, kLampSize);
+        h->addWidget(place);
     }
     for (QPushButton* b : buttons) {
         b->setParent(g);
@@ -61,7 +72,7 @@ ModelPages::ModelPages(const Sheets& sheets, QObject* parent) : QObject(parent)
         Button_QV3320_QVAIN = Button(p, "Button_QV3320_QVAIN", "QVAIN");
         Button_QV3320_QVTMP = Button(p, "Button_QV3320_QVTMP", "QVTMP");
         v->addWidget(ModuleGroup(p, "Bemeneti modulok", nullptr,
-                                 {Button_QV3320_QVAIN, Button_QV3320_QVTMP}));
+                                 {Button_QV3320_QVAIN, Button_QV3320_QVTMP}, true));
         Shape_DigitalOut1_QV3320 = RelayLamp(p, "Shape_DigitalOut1_QV3320");
         Button_QV3320_QVAO_Fo = Button(p, "Button_QV3320_QVAO_Fo", "QVAO");
         Button_QV3320_QVSER_Fo = Button(p, "Button_QV3320_QVSER_Fo", "QVSER");

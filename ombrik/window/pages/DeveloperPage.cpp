@@ -35,6 +35,9 @@ constexpr const char* kPresetCaptions[] = {
     "Főmenü lekezelése",
 };
 
+// The data bytes' edit: its width on the design face's page, which no font family narrows.
+constexpr int kInputTextWidth = 587;
+
 }  // namespace
 
 DeveloperPage::DeveloperPage(QWidget* sheet, MbuSession& session)
@@ -64,10 +67,15 @@ DeveloperPage::DeveloperPage(QWidget* sheet, MbuSession& session)
         }
         ++r;
     }
+    // The count of data bytes changes with the text typed: it takes the room of the captions'
+    // column and widens it never, so the edit beside it stays where it is.
     Label_InputSequence =
         Named<QLabel>(this, "Label_InputSequence", QStringLiteral("Adat bájtok:"));
+    Label_InputSequence->setSizePolicy(QSizePolicy::Ignored,
+                                       Label_InputSequence->sizePolicy().verticalPolicy());
     grid->addWidget(Label_InputSequence, r, 0);
     Edit_InputText = Named<QLineEdit>(this, "Edit_InputText", QStringLiteral("0"));
+    Edit_InputText->setMinimumWidth(kInputTextWidth);
     grid->addWidget(Edit_InputText, r++, 1, 1, 4);
     Button1 = Named<QPushButton>(this, "Button1", QStringLiteral("Parancs küldés"));
     grid->addWidget(Button1, r++, 1, 1, 3);

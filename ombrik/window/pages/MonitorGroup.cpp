@@ -48,7 +48,8 @@ MonitorGroup::MonitorGroup(QWidget* parent) : QObject(parent)
                                              .clearButton = false,
                                              .colourFramesPerSecond = false,
                                              .localeVersionSeparator = true,
-                                             .highestLinkError = linkerror::TimeOut});
+                                             .highestLinkError = linkerror::TimeOut,
+                                             .errorRowOfItsOwn = true});
 }
 
 void MonitorGroup::ShowCaption()

@@ -212,3 +212,30 @@ TEST(PageControl, MakingTheActivePageActiveAgainChangesNothing)
     EXPECT_EQ(bar->count(), tabs);
     EXPECT_EQ(changes.count(), 0);
 }
+
+// A page control whose size follows its active page asks for that page's room, by code or by
+// the user's click, so a scroll area round it scrolls as far as the page shown reaches; one
+// whose size does not asks for the room of its tallest page whichever it shows.
+TEST(PageControl, ItsSizeFollowsTheActivePageWhereAsked)
+{
+    PageControl pc;
+    for (const auto& [name, height] : {std::pair{"a", 50}, std::pair{"b", 300}}) {
+        auto* content = new QWidget;
+        content->setFixedHeight(height);
+        (new QVBoxLayout(pc.addPage(QString::fromLatin1(name), QString::fromLatin1(name))))
+            ->addWidget(content);
+    }
+    pc.setActivePage(pc.page(0));
+    pc.show();
+    QCoreApplication::processEvents();
+    const int tallest = pc.minimumSizeHint().height();
+    pc.setSizeFollowsActivePage(true);
+    const int shortPage = pc.minimumSizeHint().height();
+    EXPECT_EQ(tallest - shortPage, 250);
+    ASSERT_TRUE(ClickPageTab(&pc, "b"));
+    EXPECT_EQ(pc.minimumSizeHint().height(), tallest);
+    pc.setActivePage(pc.page(0));
+    EXPECT_EQ(pc.minimumSizeHint().height(), shortPage);
+    pc.setSizeFollowsActivePage(false);
+    EXPECT_EQ(pc.minimumSizeHint().height(), tallest);
+}

@@ -1,28 +1,27 @@
 // Where Korvel's controls stand: the module dialogs' frame at its design places, a header and
-// settings columns that do not move while texts change, every control within its page or
-// dialog and showing its whole text whatever sans-serif family the machine has (this binary
-// also runs under a fontconfig with DejaVu only and one with Liberation only), and windows
-// that stay reachable on a laptop's 1366 x 768 screen (a run of its own on that screen).
+// settings columns that do not move while texts change, relay lamps that move no button, a
+// header history that shows whole entries, every control within its page or dialog and
+// showing its whole text whatever sans-serif family the machine has (this binary also runs
+// under a fontconfig with DejaVu only and one with Liberation only), and windows that stay
+// reachable and scroll no further than their page on a laptop's 1366 x 768 screen (a run of
+// its own on that screen).
 #include "tests/korvel/window/dialogs/DialogHarness.h"
+#include "tests/LayoutWalk.h"
+#include "tests/sim/FactoryStore.h"
 
 #include "common/ui/ScreenFit.h"
-#include "common/ui/TypingLimit.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QImage>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStyle>
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -38,145 +37,50 @@ void PrintTo(const QRect& r, std::ostream* os)
 
 namespace {
 
-std::string NameOf(const QWidget* w)
+// Sends each command as the scheduler would, `times` times over, the meter refusing every one
+// as unknown (link error 5): the command history takes what was sent, and nothing a reply
+// would carry is applied.
+void SendRefused(KorvelHarness& h, const std::vector<std::uint8_t>& codes, int times = 1)
 {
-    std::string path;
-    for (const QWidget* p = w; p && !p->isWindow(); p = p->parentWidget()) {
-        const QString n = p->objectName().isEmpty()
-                              ? QString::fromLatin1(p->metaObject()->className())
-                              : p->objectName();
-        path = n.toStdString() + (path.empty() ? "" : "/" + path);
-    }
-    return path;
+    h.meter->failNextReplies(mbu3::ErrCommand, static_cast<int>(codes.size()) * times);
+    for (const std::uint8_t code : codes)
+        for (int i = 0; i < times; ++i) {
+            h.w->Session().StartCommand(FindCommand(code)->code);
+            KorvelHarness::waitFor([&] { return !h.w->Session().Busy(); }, 1000);
+        }
 }
 
-// The visible controls of a window, its own (the dialogs a window owns are windows of their
-// own and are walked on their own), without the toolkit's inner parts.
-std::vector<QWidget*> VisibleControls(QWidget* window)
-{
-    std::vector<QWidget*> controls;
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (w->window() != window || !w->isVisibleTo(window))
-            continue;
-        if (w->objectName().startsWith(QLatin1String("qt_")))
-            continue;
-        if (w->parentWidget() &&
-            w->parentWidget()->objectName().startsWith(QLatin1String("qt_scrollarea_")) &&
-            w->parentWidget()->objectName() != QLatin1String("qt_scrollarea_viewport"))
-            continue;  // a scroll bar's container
-        controls.push_back(w);
-    }
-    return controls;
-}
+// The edits' design widths: a Liberation Sans machine's, which no font family may narrow.
+const layoutwalk::EditWidth kEditWidths[] = {
+    {"Edit_GyariSzam", 80},
+    {"Edit_GyariSzamEv", 80},
+    {"Edit_GyariSzamHonap", 80},
+    {"Edit_DisplayTagname", 138},
+    {"Edit_DisplayDimension", 60},
+    {"Edit_iBgLow", 72},
+    {"Edit_iBgHigh", 72},
+    {"Edit_iScaleLowSettings", 72},
+    {"Edit_iScaleHighSettings", 72},
+    {"Edit_iAnalogueLow", 72},
+    {"Edit_iAnalogueHigh", 72},
+    {"Edit_iLowLimitL", 72},
+    {"Edit_iHighLimitL", 72},
+    {"Edit_iHysteresisL", 72},
+    {"Edit_uSecL", 42},
+    {"Edit_uPulseSecL", 42},
+    {"Edit_uSec", 70},
+    {"Edit_uPulseSec", 70},
+    {"Edit_MODBUSTimeOut", 70},
+    {"Edit_PasswordUser", 70},
+    {"Edit_PasswordSupervisor", 70},
+};
 
-// The viewport of the scroll area a control stands in, if any.
-QWidget* ScrollViewOf(const QWidget* w)
-{
-    for (QWidget* p = w->parentWidget(); p && !p->isWindow(); p = p->parentWidget())
-        if (p->objectName() == QLatin1String("qt_scrollarea_viewport"))
-            return p;
-    return nullptr;
-}
-
-// How many pixels a control's text needs beyond the text itself, and whether it has one.
-int TextRoom(const QWidget* w, QString& text)
-{
-    if (auto* l = qobject_cast<const QLabel*>(w)) {
-        if (l->wordWrap() || !l->pixmap().isNull())
-            return -1;
-        text = l->text();
-        return l->margin() * 2 + std::max(0, l->indent());
-    }
-    if (auto* c = qobject_cast<const QCheckBox*>(w)) {
-        text = c->text();
-        return c->sizeHint().width() - c->fontMetrics().horizontalAdvance(text);
-    }
-    if (auto* r = qobject_cast<const QRadioButton*>(w)) {
-        text = r->text();
-        return r->sizeHint().width() - r->fontMetrics().horizontalAdvance(text);
-    }
-    if (auto* b = qobject_cast<const QAbstractButton*>(w)) {
-        text = b->text();
-        return 2;  // clear of the frame's lines
-    }
-    if (auto* g = qobject_cast<const QGroupBox*>(w)) {
-        text = g->title();
-        return 8;
-    }
-    return -1;
-}
-
-// The limit outputs' hold captions give way, cut at their group's edge, where the wider
-// family leaves a quarter of the page too narrow for them; every other text shows whole.
-bool MayBeCut(const QWidget* w)
-{
-    return w->objectName().startsWith(QLatin1String("CheckBox_bHoldL"));
-}
-
-// The digits a number edit was designed to show: its typing limit, or a scaled value's five
-// digits and separator where it has none; 0 for a text edit.
-int DesignDigits(const QLineEdit* e)
-{
-    for (QObject* child : e->children())
-        if (auto* limit = qobject_cast<TypingLimit*>(child))
-            return limit->maxLength() <= 6 ? limit->maxLength() : 0;
-    return 6;
-}
-
-// Every fault of the window's layout as it stands: a control past its parent's right or
-// bottom edge, a text that its control cuts, a number edit too narrow for its digits.
 std::vector<std::string> LayoutFaults(QWidget* window, bool bottomsToo = true)
 {
-    std::vector<std::string> faults;
-    for (QWidget* w : VisibleControls(window)) {
-        const QWidget* parent = w->parentWidget();
-        const QRect g = w->geometry();
-        std::ostringstream fault;
-        const bool scrolled = parent->objectName() == QLatin1String("qt_scrollarea_viewport");
-        if (g.x() < 0 || g.x() + g.width() > parent->width())
-            fault << "x " << g.x() << ".." << g.x() + g.width() << " in " << parent->width()
-                  << "; ";
-        // Within the view a page scrolls in, too (the page control must not outgrow it).
-        if (auto* view = ScrollViewOf(w)) {
-            const int right = w->mapTo(view, QPoint(w->width(), 0)).x();
-            const bool parentPast =
-                parent != view &&
-                parent->mapTo(view, QPoint(parent->width(), 0)).x() > view->width();
-            if (right > view->width() && !parentPast)
-                fault << "past the view's right edge (" << right << " in " << view->width()
-                      << "); ";
-        }
-        if (bottomsToo && !scrolled && (g.y() < 0 || g.y() + g.height() > parent->height()))
-            fault << "y " << g.y() << ".." << g.y() + g.height() << " in " << parent->height()
-                  << "; ";
-        QString text;
-        const int room = TextRoom(w, text);
-        const QString plain = QString(text).remove(QLatin1Char('&'));
-        if (room >= 0 && !plain.isEmpty() &&
-            w->fontMetrics().horizontalAdvance(plain) + room > w->width() && !MayBeCut(w))
-            fault << "cuts \"" << plain.toStdString() << "\" ("
-                  << w->fontMetrics().horizontalAdvance(plain) + room << " in " << w->width()
-                  << "); ";
-        if (auto* e = qobject_cast<QLineEdit*>(w); e && DesignDigits(e) > 0) {
-            const int frame = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, e);
-            const int digits =
-                e->fontMetrics().horizontalAdvance(QString(DesignDigits(e), QLatin1Char('0')));
-            if (digits + 2 * frame + 4 > e->width())
-                fault << "edit too narrow for " << DesignDigits(e) << " digits; ";
-        }
-        if (!fault.str().empty())
-            faults.push_back(NameOf(w) + ": " + fault.str());
-    }
-    return faults;
+    return layoutwalk::Faults(window, kEditWidths, bottomsToo);
 }
 
-std::string Joined(const std::vector<std::string>& lines)
-{
-    std::string all;
-    for (const std::string& l : lines)
-        all += l + "\n";
-    return all;
-}
+using layoutwalk::Joined;
 
 QRect InWindow(const QWidget* w)
 {
@@ -222,9 +126,14 @@ QWidget* Form(KorvelHarness& h, const char* name)
 // The window in factory mode on a connected meter, shown, with its live values filled.
 struct ShownWindow : ::testing::Test {
     DialogHarness h{QStringList{"/VORKAL"}};
+    FactoryStore factory{*h.meter};
 
     void SetUp() override
     {
+        // The header's longest texts from the first reply on: a device type of no model
+        // ("Ismeretlen készülék. Azonosítója: 65535") and the largest factory number.
+        h.meter->deviceType = 65535;
+        h.meter->deviceId = 0xFFFFFFFFu;
         h.w->show();
         poll(90061);
     }
@@ -234,6 +143,41 @@ struct ShownWindow : ::testing::Test {
         h.meter->status.uDecimals = 2;
         h.meter->status.iSkalazottKijezesiErtek = -99999;
         h.tick();
+        KorvelHarness::pump();
+    }
+    // Every number the status poll shows at its longest.
+    void pollLongestNumbers()
+    {
+        // A full history of commands each sent ten times and more.
+        SendRefused(h, {201, 202, 203, 204, 205, 206, 207, 208, 209, 210, 211, 212, 213, 214, 215},
+                    10);
+        StatusRecord& s = h.meter->status;
+        s.uGyariSzamEv = 255;
+        s.uGyariSzamHonap = 255;
+        s.iADRaw = std::numeric_limits<std::int32_t>::min();
+        s.iADAveraged = std::numeric_limits<std::int32_t>::min();
+        s.fFizikaiMennyiseg = -99999.99f;
+        s.fKimenetSzazalek = -99.999f;
+        s.fResistanceOfWires = -9999.99f;
+        s.uSPS = 65535;
+        s.uFRAMSizeKB = 255;
+        s.uMainLoopFrequency = 0xFFFFFFFFu;
+        h.tick();
+        s.uDecimals = 4;
+        s.iSkalazottKijezesiErtek = std::numeric_limits<std::int32_t>::min();
+        s.uSecondsOfOperation = 0xFFFFFFFFu;
+        h.tick();
+        h.meter->failNextReplies(4);  // the longest link error text
+        h.tick();
+        // The calibration points read back at their longest.
+        factory.input.points.fill(std::numeric_limits<std::int32_t>::min());
+        factory.pt.points.fill(std::numeric_limits<std::int32_t>::min());
+        factory.output.points.fill(65535);
+        for (const char* read :
+             {"SpeedButton_ReadCalIn", "SpeedButton_ReadPWMCal", "SpeedButton_ReadCalPt"}) {
+            h.C<qs::SpeedButton>(read)->click();
+            h.tick();
+        }
         KorvelHarness::pump();
     }
 };
@@ -310,19 +254,82 @@ TEST_F(ShownWindow, LayoutHeaderGroupsKeepTheirPlaces)
               "49710 nap, 6 óra, 28 perc, 15 mp");
     // A full history of fifteen different commands, and a refused request that shows the
     // link error.
-    // (The meter refuses them all as unknown: the history takes what was sent, and nothing
-    // else on the page changes.)
-    h.meter->failNextReplies(mbu3::ErrCommand, 16);
-    for (const std::uint8_t code :
-         {131, 132, 110, 116, 129, 123, 201, 203, 205, 207, 209, 214, 217, 220, 223}) {
-        h.w->Session().StartCommand(korvel::FindCommand(code)->code);
-        KorvelHarness::waitFor([&] { return !h.w->Session().Busy(); }, 1000);
-    }
+    SendRefused(h, {131, 132, 110, 116, 129, 123, 201, 203, 205, 207, 209, 214, 217, 220, 223});
+    h.meter->failNextReplies(mbu3::ErrCommand);
     h.tick();
     KorvelHarness::pump();
     ASSERT_TRUE(h.C<QLabel>("Label_MBURxError2")->isVisible());
     EXPECT_GE(h.C<QLabel>("Label_MBU_Commands")->text().size(), 50);
     EXPECT_EQ(places(), first);
+}
+
+// The QV3320 page: its relay lamps keep their places whether a module set with relays shows
+// them or one without hides them, no button of the page moves, and the three rows' buttons
+// line up.
+TEST(LayoutQv3320, ShowingTheRelayLampsMovesNoButton)
+{
+    KorvelHarness h({"/VORKAL"});
+    h.meter->deviceType = 3320;
+    h.w->show();
+    h.C<qs::PageControl>("PageControl4")->setActivePage(h.C("TabSheet_3320"));
+    auto readBack = [&](std::uint8_t main, std::uint8_t additional) {
+        h.meter->status.uQVOptOut2 = main;
+        h.meter->status.uQVOptOut1 = additional;
+        h.tick();
+        h.C<QPushButton>("Button_GyariSzamToEdits")->click();
+        KorvelHarness::pump();
+    };
+    const char* controls[] = {
+        "Button_QV3320_QVAIN",        "Button_QV3320_QVTMP",      "Button_QV3320_QVAO_Fo",
+        "Button_QV3320_QVSER_Fo",     "Button_QV3320_QVRO_Fo",    "Button_QV3320_QVAO_Tovabbi",
+        "Button_QV3320_QVRO_Tovabbi", "Shape_DigitalOut1_QV3320", "Shape_DigitalOut2_QV3320"};
+    auto places = [&] {
+        std::vector<QRect> r;
+        for (const char* c : controls)
+            r.push_back(InWindow(h.C(c)));
+        return r;
+    };
+    readBack(3, 3);  // analogue outputs in both slots: both lamps hidden
+    ASSERT_TRUE(h.C("Shape_DigitalOut1_QV3320")->isHidden());
+    ASSERT_TRUE(h.C("Shape_DigitalOut2_QV3320")->isHidden());
+    const std::vector<QRect> hidden = places();
+    readBack(5, 5);  // relays in both slots: both lamps shown
+    ASSERT_TRUE(h.C("Shape_DigitalOut1_QV3320")->isVisible());
+    ASSERT_TRUE(h.C("Shape_DigitalOut2_QV3320")->isVisible());
+    EXPECT_EQ(places(), hidden);
+    readBack(5, 0);  // the additional lamp hidden again
+    ASSERT_TRUE(h.C("Shape_DigitalOut2_QV3320")->isHidden());
+    EXPECT_EQ(places(), hidden);
+    const int left = InWindow(h.C("Button_QV3320_QVAIN")).x();
+    EXPECT_EQ(InWindow(h.C("Button_QV3320_QVAO_Fo")).x(), left);
+    EXPECT_EQ(InWindow(h.C("Button_QV3320_QVAO_Tovabbi")).x(), left);
+}
+
+// The header's history of fifteen three-digit commands is wider than the "USB" group: the
+// oldest entries are left out whole, and the entries shown are the newest, the newest last,
+// each whole, within the label's width.
+TEST_F(ShownWindow, LayoutHeaderHistoryShowsWholeEntriesTheNewestLast)
+{
+    const std::vector<std::uint8_t> codes = {131, 132, 110, 116, 129, 123, 201, 203,
+                                             205, 207, 209, 214, 217, 220, 223};
+    QStringList all;
+    for (const std::uint8_t code : codes)
+        all << QString::number(code);
+    SendRefused(h, codes);
+    KorvelHarness::pump();
+    auto* history = h.C<qs::EntriesLabel>("Label_MBU_Commands");
+    EXPECT_EQ(history->text(), QLatin1Char(' ') + all.join(QLatin1Char(' ')));
+    const QString shown = history->ShownText();
+    ASSERT_TRUE(shown.startsWith(QStringLiteral("… "))) << shown.toStdString();
+    const QStringList entries = shown.mid(2).split(QLatin1Char(' '));
+    ASSERT_GE(entries.size(), 2);
+    EXPECT_EQ(entries, all.mid(all.size() - entries.size()));
+    EXPECT_EQ(entries.back(), QStringLiteral("223"));
+    EXPECT_LE(history->fontMetrics().horizontalAdvance(shown), history->contentsRect().width());
+    // One more entry would not have fitted.
+    const QString more =
+        QStringLiteral("… ") + all.mid(all.size() - entries.size() - 1).join(QLatin1Char(' '));
+    EXPECT_GT(history->fontMetrics().horizontalAdvance(more), history->contentsRect().width());
 }
 
 // "Quorin beállítások": the three columns keep their places with direct drive on and off.
@@ -384,10 +391,17 @@ TEST(LayoutQvtmp, GroupsKeepTheirPlacesWhenTheOptionalGroupsAppear)
 // control no wider than the view it scrolls in.
 TEST_F(ShownWindow, LayoutEveryPageFitsItsControls)
 {
+    pollLongestNumbers();
+    ASSERT_EQ(h.C<QLabel>("Label_KeszulekTipus")->text().toStdString(),
+              "Ismeretlen készülék. Azonosítója: 65535");
+    ASSERT_EQ(h.C<QLabel>("Label_RAM1_iCalLow1")->text().toStdString(), "-2 147 483 648");
+    ASSERT_EQ(h.C<QLabel>("Label_iCalPt0ohm4W")->text().toStdString(), "-2 147 483 648");
+    ASSERT_EQ(h.C<QLabel>("Label_PWM4mA")->text().toStdString(), "65 535");
     h.C<qs::SpeedButton>("SpeedButton_PWMForce")->click();
     auto* view = h.C<QScrollArea>("ScrollBox_Pages");
-    for (QWidget* model : {h.C("TabSheet_3310"), h.C("TabSheet_3320"), h.C("TabSheet_5510"),
-                           h.C("TabSheet_5530"), h.C("TabSheet_TooOld"), h.C("TabSheet_Quorin")})
+    for (QWidget* model :
+         {h.C("TabSheet_3310"), h.C("TabSheet_3320"), h.C("TabSheet_5510"), h.C("TabSheet_5530"),
+          h.C("TabSheet_TooOld"), h.C("TabSheet_TooNew"), h.C("TabSheet_Quorin")})
         for (QWidget* page : {h.C("TabSheet1"), h.C("TabSheet_Settings"), h.C("TabSheet5"),
                               h.C("TabSheet6"), h.C("TabSheet9")}) {
             if (model != h.C<QWidget>("TabSheet_Quorin") && page != h.C<QWidget>("TabSheet1"))
@@ -401,18 +415,67 @@ TEST_F(ShownWindow, LayoutEveryPageFitsItsControls)
         }
 }
 
-// Every module dialog, the password dialog and the number editor, with every optional group
-// shown: no control past its parent's edge, no text cut (the relay dialog's "A érték vagy
-// delta érték:" and its hold check box among them), number edits wide enough.
+// A stored block of the simulated meter, changed.
+template <class Block, class Change>
+void ChangeStored(ModuleStore& modules, std::uint8_t read, Change change)
+{
+    ModuleStore::Bytes& bytes = modules.Stored(read);
+    ByteReader r(bytes);
+    Block block = Block::Decode(r);
+    change(block);
+    ByteWriter w(bytes);
+    block.Encode(w);
+}
+
+// Every module dialog and the password dialog as its opener shows it, filled with the
+// longest values its module can send (the most negative numbers with four decimals, the
+// largest counts) and every optional group shown; the number editor and the replacement
+// notice: no control past its parent's edge, no text cut (the relay dialog's "A érték vagy
+// delta érték:" and its hold check box among them), every edit as wide as its design.
 TEST(LayoutDialogs, EveryDialogFitsItsControls)
 {
     DialogHarness h;
-    h.pollDecimals(2);
-    C<qs::RadioGroup>(h.qvtmp, "RadioGroup_QVTMP_Wires")->setItemIndex(0);
-    C<qs::RadioGroup>(h.qvtmp, "RadioGroup_QVTMP_Mode")->setItemIndex(2);
-    for (QWidget* d :
-         std::initializer_list<QWidget*>{h.qvain, h.qvao, h.qvro, h.qvser, h.qvtmp, h.password,
-                                         h.editor, h.forms->Form_Keszulekcsere}) {
+    constexpr std::int32_t kLeast = std::numeric_limits<std::int32_t>::min();
+    ChangeStored<QvainBlock>(h.modules, 201, [&](QvainBlock& b) {
+        b.uDecimalPointSettings = 4;
+        b.iScaleLowSettings = b.iScaleHighSettings = kLeast;
+    });
+    ChangeStored<QvaoBlock>(
+        h.modules, 203, [&](QvaoBlock& b) { b.iScaleLowSettings = b.iScaleHighSettings = kLeast; });
+    ChangeStored<QvroBlock>(h.modules, 207, [&](QvroBlock& b) {
+        b.iSettingsA = b.iSettingsB = b.iSettingsHysteresis = kLeast;
+        b.uSec = 65535;
+        b.uPulseSec = 255;
+    });
+    ChangeStored<QvtmpBlock>(h.modules, 223, [&](QvtmpBlock& b) {
+        b.uMode = 2;   // "Potenciométer": its group shows
+        b.uWires = 2;  // 2 wires: the lead resistance's group shows
+        b.uDecimals = 4;
+        b.iScaleLow = b.iScaleHigh = kLeast;
+        b.leadResistanceBits = b.calPot0Bits = b.calPot100Bits =
+            std::bit_cast<std::uint32_t>(-9999.99f);
+    });
+    h.pollDecimals(4);
+    struct Opened {
+        const char* opener;
+        QWidget* dialog;
+    };
+    for (const Opened& o :
+         {Opened{"Button_QV3320_QVAIN", h.qvain}, Opened{"Button_QV3320_QVAO_Fo", h.qvao},
+          Opened{"Button_QV3320_QVRO_Fo", h.qvro}, Opened{"Button_QV3320_QVSER_Fo", h.qvser},
+          Opened{"Button_QV5510_QVTMP", h.qvtmp}, Opened{"Button1", h.password}}) {
+        SCOPED_TRACE(o.dialog->objectName().toStdString());
+        h.button(o.opener)->setEnabled(true);
+        EXPECT_TRUE(h.whileOpen(h.button(o.opener), static_cast<DialogBase*>(o.dialog), [&] {
+            h.tick();
+            KorvelHarness::pump();
+            EXPECT_EQ(Joined(LayoutFaults(o.dialog)), "");
+        }));
+    }
+    ASSERT_TRUE(C<QGroupBox>(h.qvtmp, "GroupBox_Pot")->isVisibleTo(h.qvtmp));
+    ASSERT_TRUE(C<QGroupBox>(h.qvtmp, "GroupBox_QVTMP_R2W")->isVisibleTo(h.qvtmp));
+    EXPECT_EQ(C<QLabel>(h.qvro, "Label_iSettingsA")->text().toStdString(), "-214748.3648");
+    for (QWidget* d : std::initializer_list<QWidget*>{h.editor, h.forms->Form_Keszulekcsere}) {
         SCOPED_TRACE(d->objectName().toStdString());
         d->show();
         KorvelHarness::pump();
@@ -498,6 +561,43 @@ TEST(LayoutSmallScreen, WindowsAndRequestButtonsLieOnTheScreen)
         EXPECT_TRUE(area.contains(h.editor->frameGeometry()));
         C<QPushButton>(h.editor, "Button_Esc")->click();
     }));
+}
+
+// On a laptop's 1366 x 768 screen (run on that screen) the page area scrolls as far as the
+// page it shows reaches, not as far as the tallest page: the three lines of a program too old
+// for its device leave nothing to scroll, the calibration page scrolls, and a factory page
+// shorter than the view scrolls no more once the calibration page was shown.
+TEST(LayoutSmallScreen, ThePageAreaScrollsAsFarAsThePageShown)
+{
+    if (QGuiApplication::primaryScreen()->availableGeometry().size() != QSize(1366, 768))
+        GTEST_SKIP() << "runs on a 1366 x 768 screen";
+    {
+        KorvelHarness h;
+        h.w->show();
+        h.meter->failNextReplies(3);
+        h.tick();
+        KorvelHarness::pump();
+        ASSERT_EQ(h.C<qs::PageControl>("PageControl4")->activePage(), h.C("TabSheet_TooOld"));
+        EXPECT_EQ(h.C<QScrollArea>("ScrollBox_Pages")->verticalScrollBar()->maximum(), 0);
+    }
+    KorvelHarness h({"/VORKAL"});
+    h.w->show();
+    KorvelHarness::pump();
+    QScrollBar* bar = h.C<QScrollArea>("ScrollBox_Pages")->verticalScrollBar();
+    const int view = h.C<QScrollArea>("ScrollBox_Pages")->viewport()->height();
+    auto show = [&](const char* model, const char* factory) {
+        h.C<qs::PageControl>("PageControl4")->setActivePage(h.C(model));
+        if (factory)
+            h.C<qs::PageControl>("PageControl1")->setActivePage(h.C(factory));
+        KorvelHarness::pump();
+        return bar->maximum();
+    };
+    const int calibration = show("TabSheet_Quorin", "TabSheet1");
+    EXPECT_GT(calibration, 0);
+    EXPECT_EQ(calibration, h.C("PageControl4")->minimumSizeHint().height() - view);
+    EXPECT_EQ(show("TabSheet_Quorin", "TabSheet9"), 0);
+    EXPECT_EQ(show("TabSheet_3320", nullptr), 0);
+    EXPECT_EQ(show("TabSheet_Quorin", "TabSheet1"), calibration);
 }
 
 // The font runs do run under the family they name: the windows' design faces resolve to it.

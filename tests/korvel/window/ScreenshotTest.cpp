@@ -76,6 +76,13 @@ TEST(Screenshot, MainWindowPages)
         h.C<qs::PageControl>("PageControl4")->setActivePage(h.C<QWidget>("TabSheet_5510"));
         KorvelHarness::pump();
         EXPECT_TRUE(h.w->grab().save(out + "/model-5510.png"));
+        h.C<qs::PageControl>("PageControl4")->setActivePage(h.C<QWidget>("TabSheet_3310"));
+        KorvelHarness::pump();
+        EXPECT_TRUE(h.w->grab().save(out + "/model-3310.png"));
+        h.forms->Form_Keszulekcsere->show();
+        KorvelHarness::pump();
+        EXPECT_TRUE(h.forms->Form_Keszulekcsere->grab().save(out + "/dialog-notice.png"));
+        h.forms->Form_Keszulekcsere->hide();
         h.forms->Form_QVSER->show();
         KorvelHarness::pump();
         EXPECT_TRUE(h.forms->Form_QVSER->grab().save(out + "/dialog-qvser.png"));
@@ -88,6 +95,34 @@ TEST(Screenshot, MainWindowPages)
         h.tick();
         KorvelHarness::pump();
         EXPECT_TRUE(h.w->grab().save(QString::fromUtf8(dir) + "/too-old.png"));
+    }
+    {
+        KorvelHarness h;
+        h.w->show();
+        h.meter->failNextReplies(4);
+        h.tick();
+        KorvelHarness::pump();
+        EXPECT_TRUE(h.w->grab().save(QString::fromUtf8(dir) + "/too-new.png"));
+    }
+    {
+        // A QV3320 with relays in both output slots, as its user sees it: its page alone,
+        // with both lamps.
+        KorvelHarness h;
+        h.w->show();
+        h.meter->deviceType = 3320;
+        h.meter->status.uQVOptIn = 1;
+        h.meter->status.uQVOptOut2 = 5;
+        h.meter->status.uQVOptOut1 = 5;
+        h.meter->status.uDigitalOutputs = 0b01;
+        for (int second = 0; second < 2; ++second) {
+            h.tick();
+            h.w->Session().SecondTick();
+        }
+        h.tick();
+        h.w->findChild<QTimer*>("Timer_RxLED")->stop();
+        h.w->Timer_RxLEDTimer();
+        KorvelHarness::pump();
+        EXPECT_TRUE(h.w->grab().save(QString::fromUtf8(dir) + "/model-3320.png"));
     }
     QLocale::setDefault(QLocale::c());
 }
