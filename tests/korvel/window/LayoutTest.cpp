@@ -207,7 +207,7 @@ const FrameRow kFrames[] = {
 
 QWidget* Child(QWidget* in, const char* name)
 {
-    return C(in, name);
+    return findcontrol::Find(in, name);
 }
 
 QWidget* Form(KorvelHarness& h, const char* name)
@@ -277,13 +277,14 @@ TEST(LayoutDialogFrame, TheNumberEditorKeepsItsDesignGeometry)
     const int columns[] = {32, 120, 208, 296, 384};
     for (int k = 0; k < NumberEditor::kDigits; ++k) {
         const QString n = QString::number(k + 1);
-        EXPECT_EQ(C(e, "Button_PlusDigit" + n)->pos(), QPoint(columns[k], 64)) << k;
-        EXPECT_EQ(C(e, "Label_Digit" + n)->pos(), QPoint(columns[k], 128)) << k;
-        EXPECT_EQ(C(e, "Button_MinusDigit" + n)->pos(), QPoint(columns[k], 176)) << k;
+        EXPECT_EQ(findcontrol::Find(e, "Button_PlusDigit" + n)->pos(), QPoint(columns[k], 64)) << k;
+        EXPECT_EQ(findcontrol::Find(e, "Label_Digit" + n)->pos(), QPoint(columns[k], 128)) << k;
+        EXPECT_EQ(findcontrol::Find(e, "Button_MinusDigit" + n)->pos(), QPoint(columns[k], 176))
+            << k;
     }
     const int commas[] = {419, 339, 251, 163, 74};  // Label_uDecimal0 .. Label_uDecimal4
     for (int d = 0; d < NumberEditor::kDigits; ++d)
-        EXPECT_EQ(C(e, "Label_uDecimal" + QString::number(d))->x(), commas[d]) << d;
+        EXPECT_EQ(findcontrol::Find(e, "Label_uDecimal" + QString::number(d))->x(), commas[d]) << d;
 }
 
 // The header's groups and lamps keep their places whatever the operating time reads, however
@@ -315,8 +316,8 @@ TEST_F(ShownWindow, LayoutHeaderGroupsKeepTheirPlaces)
     h.meter->failNextReplies(mbu3::ErrCommand, 16);
     for (const std::uint8_t code :
          {131, 132, 110, 116, 129, 123, 201, 203, 205, 207, 209, 214, 217, 220, 223}) {
-        h.w->Session().StartCommand(korvel::FindCommand(code)->code);
-        KorvelHarness::waitFor([&] { return !h.w->Session().Busy(); }, 1000);
+        h.session().StartCommand(korvel::FindCommand(code)->code);
+        KorvelHarness::waitFor([&] { return !h.session().Busy(); }, 1000);
     }
     h.tick();
     KorvelHarness::pump();
@@ -364,17 +365,19 @@ TEST(LayoutQvtmp, GroupsKeepTheirPlacesWhenTheOptionalGroupsAppear)
         std::vector<QRect> r;
         for (const char* group : {"RadioGroup_uRoundSettings", "RadioGroup_QVTMP_Average",
                                   "RadioGroup_QVTMP_Wires", "RadioGroup_QVTMP_Mode"})
-            r.push_back(InWindow(C(d, group)));
-        for (int i = 0; i < C<qs::RadioGroup>(d, "RadioGroup_uRoundSettings")->count(); ++i)
-            r.push_back(InWindow(C<qs::RadioGroup>(d, "RadioGroup_uRoundSettings")->item(i)));
+            r.push_back(InWindow(findcontrol::Find(d, group)));
+        for (int i = 0;
+             i < findcontrol::Find<qs::RadioGroup>(d, "RadioGroup_uRoundSettings")->count(); ++i)
+            r.push_back(InWindow(
+                findcontrol::Find<qs::RadioGroup>(d, "RadioGroup_uRoundSettings")->item(i)));
         return r;
     };
     const std::vector<QRect> plain = places();
-    C<qs::RadioGroup>(d, "RadioGroup_QVTMP_Wires")->setItemIndex(0);
-    C<qs::RadioGroup>(d, "RadioGroup_QVTMP_Mode")->setItemIndex(2);
+    findcontrol::Find<qs::RadioGroup>(d, "RadioGroup_QVTMP_Wires")->setItemIndex(0);
+    findcontrol::Find<qs::RadioGroup>(d, "RadioGroup_QVTMP_Mode")->setItemIndex(2);
     KorvelHarness::pump();
-    ASSERT_TRUE(C<QGroupBox>(d, "GroupBox_QVTMP_R2W")->isVisible() &&
-                C<QGroupBox>(d, "GroupBox_Pot")->isVisible());
+    ASSERT_TRUE(findcontrol::Find<QGroupBox>(d, "GroupBox_QVTMP_R2W")->isVisible() &&
+                findcontrol::Find<QGroupBox>(d, "GroupBox_Pot")->isVisible());
     EXPECT_EQ(places(), plain);
     d->hide();
 }
@@ -408,8 +411,8 @@ TEST(LayoutDialogs, EveryDialogFitsItsControls)
 {
     DialogHarness h;
     h.pollDecimals(2);
-    C<qs::RadioGroup>(h.qvtmp, "RadioGroup_QVTMP_Wires")->setItemIndex(0);
-    C<qs::RadioGroup>(h.qvtmp, "RadioGroup_QVTMP_Mode")->setItemIndex(2);
+    findcontrol::Find<qs::RadioGroup>(h.qvtmp, "RadioGroup_QVTMP_Wires")->setItemIndex(0);
+    findcontrol::Find<qs::RadioGroup>(h.qvtmp, "RadioGroup_QVTMP_Mode")->setItemIndex(2);
     for (QWidget* d :
          std::initializer_list<QWidget*>{h.qvain, h.qvao, h.qvro, h.qvser, h.qvtmp, h.password,
                                          h.editor, h.forms->Form_Keszulekcsere}) {
@@ -438,13 +441,13 @@ TEST(LayoutQvro, TheUnlitStateLabelIsGreyed)
     for (const std::uint8_t outputs : {0, 1}) {
         SCOPED_TRACE(int{outputs});
         h.meter->status.uDigitalOutputs = outputs;
-        h.w->Session().SelectSlot(korvel::Trio::Qvro, 1);
+        h.session().SelectSlot(korvel::Trio::Qvro, 1);
         h.tick();
         KorvelHarness::pump();
-        QLabel* lit = outputs ? C<QLabel>(h.qvro, "Label_DigitalOutOn")
-                              : C<QLabel>(h.qvro, "Label_DigitalOutOff");
-        QLabel* unlit = outputs ? C<QLabel>(h.qvro, "Label_DigitalOutOff")
-                                : C<QLabel>(h.qvro, "Label_DigitalOutOn");
+        QLabel* lit = outputs ? findcontrol::Find<QLabel>(h.qvro, "Label_DigitalOutOn")
+                              : findcontrol::Find<QLabel>(h.qvro, "Label_DigitalOutOff");
+        QLabel* unlit = outputs ? findcontrol::Find<QLabel>(h.qvro, "Label_DigitalOutOff")
+                                : findcontrol::Find<QLabel>(h.qvro, "Label_DigitalOutOn");
         EXPECT_FALSE(unlit->isEnabled());
         EXPECT_LT(darkest(lit), 60);
         EXPECT_GT(darkest(unlit), 90);
@@ -494,10 +497,11 @@ TEST(LayoutSmallScreen, WindowsAndRequestButtonsLieOnTheScreen)
         }));
     }
     // The number editor opens at the same place, and is moved the same way.
-    EXPECT_TRUE(h.whileOpen(C<QPushButton>(h.qvro, "Button_SettingsA"), h.editor, [&] {
-        EXPECT_TRUE(area.contains(h.editor->frameGeometry()));
-        C<QPushButton>(h.editor, "Button_Esc")->click();
-    }));
+    EXPECT_TRUE(
+        h.whileOpen(findcontrol::Find<QPushButton>(h.qvro, "Button_SettingsA"), h.editor, [&] {
+            EXPECT_TRUE(area.contains(h.editor->frameGeometry()));
+            findcontrol::Find<QPushButton>(h.editor, "Button_Esc")->click();
+        }));
 }
 
 // The font runs do run under the family they name: the windows' design faces resolve to it.
