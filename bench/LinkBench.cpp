@@ -15,6 +15,7 @@
 #include "korvel/session/LinkSession.h"
 #include "korvel/window/MainWindow.h"
 #include "korvel/window/KorvelApp.h"
+#include "tests/korvel/window/MainWindowTestAccess.h"
 #include "tests/sim/SimulatedMeter.h"
 #include "OmbrikWindowFactory.h"
 #include "common/hid/HidapiBackend.h"
@@ -196,7 +197,7 @@ int runSimulated()
     hid::UsbHid usb{std::unique_ptr<hid::Backend>(meter)};
     KorvelForms forms(usb, {"/VORKAL"});
     MainWindow* w = forms.Form1;
-    w->SetBeep({});
+    MainWindowTestAccess::SetBeep(*w, {});
     meter->setReplyData(101, std::vector<std::uint8_t>(53, 0));
     meter->setReplyData(131, bigReply());
 
@@ -337,8 +338,8 @@ int runHidapiFake()
     auto usb = std::make_unique<hid::UsbHid>(std::move(timedBackend));
     auto forms = std::make_unique<KorvelForms>(*usb, QStringList{"/VORKAL"});
     MainWindow* w = forms->Form1;
-    w->SetBeep({});
-    if (!waitFor([w] { return w->Session().Online(); }, 3000)) {
+    MainWindowTestAccess::SetBeep(*w, {});
+    if (!waitFor([w] { return MainWindowTestAccess::Session(*w).Online(); }, 3000)) {
         std::puts("the meter did not arrive");
         return 1;
     }

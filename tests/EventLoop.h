@@ -1,8 +1,10 @@
 #pragma once
 // Running the event loop from a test: the HID layer's events, the simulated meter's replies
-// and the timers all arrive through it.
+// and the timers all arrive through it. Every wait of the tests goes through WaitFor.
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QMetaObject>
+#include <QTimer>
 
 #include <functional>
 
@@ -27,6 +29,13 @@ inline bool WaitFor(const std::function<bool()>& pred, int timeoutMs = 2000)
 inline void WaitMs(int ms)
 {
     WaitFor([] { return false; }, ms);
+}
+
+// The timer runs out now, as it would when its interval has passed: what hangs on its
+// timeout runs, whether the timer was running or held.
+inline void RunOut(QTimer* timer)
+{
+    QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
 }
 
 }  // namespace eventloop

@@ -1,9 +1,13 @@
 #pragma once
 // What every harness of the session and window tests starts from: the simulated meter behind
-// the HID layer (which owns it), and the event loop through which its replies arrive.
+// the HID layer (which owns it), the event loop through which its replies arrive, and the
+// stepping of a link one scheduler tick at a time.
 #include "EventLoop.h"
 #include "tests/sim/SimulatedMeter.h"
 #include "common/hid/UsbHid.h"
+
+#include <QObject>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -31,4 +35,30 @@ struct MeterHarness {
         return eventloop::WaitFor(pred, timeoutMs);
     }
     static void waitMs(int ms) { eventloop::WaitMs(ms); }
+
+    // Stops the timers that act on their own, so that the test steps them: the link's 30 ms
+    // tick and its one-second timer and, given the window, the window's receive lamp timer
+    // (the lamp then stays as it is until the next reply or eventloop::RunOut).
+    template <class Session>
+    static void holdTimers(Session& session, QObject* window = nullptr)
+    {
+        session.Clock().StopTicks();
+        session.SecondTimer()->stop();
+        if (window)
+            lampTimerOf(window)->stop();
+    }
+    // A window's receive lamp timer: the lamp goes dark when it runs out.
+    static QTimer* lampTimerOf(QObject* window)
+    {
+        return window->findChild<QTimer*>("Timer_RxLED");
+    }
+
+    // One scheduler tick of the link, then the event loop until `idle` holds again: the
+    // exchange that the tick started has ended (or a second has passed).
+    template <class Session>
+    static void step(Session& session, const std::function<bool()>& idle)
+    {
+        session.Tick();
+        waitFor(idle, 1000);
+    }
 };

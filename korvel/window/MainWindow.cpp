@@ -213,14 +213,14 @@ void MainWindow::AttachDialogs(const Dialogs& dialogs)
     OfferWrites();
 }
 
-void MainWindow::OfferWrites()
+void MainWindow::OfferWrites(const Bindings& bindings)
 {
     // A write whose record this program cannot fill yet is not offered: an empty record must
     // never reach the device.
     std::map<RequestKey, bool> offered;
     for (const CommandInfo& row : CommandTable())
         if (row.writesDevice)
-            offered[row.key] = offered[row.key] || bindings_.HasEncoder(row.code);
+            offered[row.key] = offered[row.key] || bindings.HasEncoder(row.code);
     requests_->Offer(std::views::keys(offered),
                      [&offered](RequestKey key) { return offered.at(key); });
 }

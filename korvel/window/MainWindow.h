@@ -48,37 +48,24 @@ public:
 
     // Binds the dialogs' request buttons and the status poll's dialog controls.
     void AttachDialogs(const Dialogs& dialogs);
-    LinkSession& Session() { return *session_; }
-
-    // The records bound to the commands. A write without an encoder is not offered: after a
-    // change, OfferWrites enables each write button exactly when its command has an encoder.
-    Bindings& CommandBindings() { return bindings_; }
-    void OfferWrites();
-
-    // The state the window's binders share (the last status, the last QVTMP block, ...).
-    const WindowState& State() const { return state_; }
-    // The settings record as the controls hold it.
-    const SettingsCommands& SettingsIO() const { return *settingsIO_; }
-
-    // The report-ready beep (by default the system's beep; empty: none).
-    void SetBeep(std::function<void()> beep) { beep_ = std::move(beep); }
-    // Where the settings file goes; empty: beside the executable.
-    void SetIniPath(const QString& path) { iniPath_ = path; }
-    // How often the window was refreshed ("Kép frissítés" or Alt with a key).
-    int RefreshCount() const { return refreshCount_; }
-    // Whether the program was ended by an exit button (so the close handling is skipped).
-    bool ExitsWithoutClose() const { return exitWithoutClose_; }
-
-    // The window's activation: factory mode from the parameters, and the tabs it shows.
-    void FormActivate();
-    // The receive lamp's timer ran out: the lamps go dark.
-    void Timer_RxLEDTimer();
 
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The tests' and the benchmark's one way in (defined beside them): it reads the link and
+    // the state the binders share, and replaces none of the command records.
+    friend struct MainWindowTestAccess;
+
+    // A write is offered to its buttons exactly when `bindings` has its encoder: a write whose
+    // record this program cannot fill must never reach the device.
+    void OfferWrites() { OfferWrites(bindings_); }
+    void OfferWrites(const Bindings& bindings);
+    // The window's activation: factory mode from the parameters, and the tabs it shows.
+    void FormActivate();
+    // The receive lamp's timer ran out: the lamps go dark.
+    void Timer_RxLEDTimer();
     QString IniFileName() const;
     void FormCreate();
     void FormClose();
@@ -113,9 +100,13 @@ private:
     // Device replacement.
     std::uint16_t lastDeviceType_ = 0;
     std::uint32_t lastDeviceID_ = 0;
+    // The report-ready beep (the system's beep; empty: none).
     std::function<void()> beep_;
+    // How often the window was refreshed ("Kép frissítés" or Alt with a key).
     int refreshCount_ = 0;
+    // Where the settings file goes; empty: beside the executable.
     QString iniPath_;
+    // Set by an exit button: the program ends without the close handling.
     bool exitWithoutClose_ = false;
     ModuleDialogBinding* moduleDialogs_ = nullptr;
     QvtmpBinding* qvtmpBinding_ = nullptr;

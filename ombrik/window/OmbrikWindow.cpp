@@ -166,15 +166,15 @@ void OmbrikWindow::PageControl1Change()
         Limits->PressRead();
 }
 
-void OmbrikWindow::OfferRequests()
+void OmbrikWindow::OfferRequests(const MbuSession::Bindings& bindings)
 {
     // A request is offered when every frame of its chain can be filled and its reply shown.
-    requests_->Offer(KeyPriorityOrder(), [this](PendingSet::Key key) {
+    requests_->Offer(KeyPriorityOrder(), [&bindings](PendingSet::Key key) {
         bool served = true;
         for (const Command command : ChainOf(static_cast<RequestKey>(key))) {
             const CommandInfo* row = FindCommand(command);
-            served = served && (!row->CarriesData() || bindings_.HasEncoder(command)) &&
-                     (row->reply.empty() || bindings_.HasDecoder(command));
+            served = served && (!row->CarriesData() || bindings.HasEncoder(command)) &&
+                     (row->reply.empty() || bindings.HasDecoder(command));
         }
         return served;
     });

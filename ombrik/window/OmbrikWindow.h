@@ -38,34 +38,32 @@ public:
     explicit OmbrikWindow(qs::hid::UsbHid& usb, QString iniPath = {}, QWidget* parent = nullptr);
     ~OmbrikWindow() override;
 
-    MbuSession& Session() { return *session_; }
     // The size the window takes on a screen that holds it: the pages and the monitor at
     // their full size, no scroll bar.
     QSize DesignSize() const { return designSize_; }
-    // The settings file: the program's own path with the extension ".ini", unless given.
-    const QString& IniPath() const { return iniPath_; }
-    // The report-ready beep (the system's beep unless replaced).
-    void SetBeep(std::function<void()> beep) { beep_ = std::move(beep); }
 
-    // The records of the commands: an encoder writes its command's request data from the
-    // controls, a decoder reads its command's reply data and shows it.
-    MbuSession::Bindings& Bindings() { return bindings_; }
+private:
+    // The tests' one way in (defined beside them): it reads the link and the state the
+    // commands share, and replaces none of the command records.
+    friend struct OmbrikWindowTestAccess;
+
     // Enables each request button exactly when every command its operation sends has what it
-    // needs (an encoder for request data, a decoder for reply data): no empty record reaches
-    // the unit, and no reply goes unshown.
-    void OfferRequests();
-    // What the commands share: the last poll, the modules, the scaled format, the display row.
-    const WindowState& State() const { return state_; }
-    // The settings record's three parts on the two settings pages.
-    const SettingsParts& SettingsIO() const { return *settingsIO_; }
+    // needs in `bindings` (an encoder for request data, a decoder for reply data): no empty
+    // record reaches the unit, and no reply goes unshown.
+    void OfferRequests() { OfferRequests(bindings_); }
+    void OfferRequests(const MbuSession::Bindings& bindings);
     // The Com lamp's timer ran out: the lamp goes back to grey.
     void Timer_RxLEDTimer();
 
-private:
-    // Declared before the session, which keeps a reference to them.
+    // The records of the commands (an encoder writes its command's request data from the
+    // controls, a decoder reads its command's reply data and shows it) and what the commands
+    // share (the last poll, the modules, the scaled format, the display row). Declared before
+    // the session, which keeps a reference to them.
     MbuSession::Bindings bindings_;
     WindowState state_;
+    // The settings file: the program's own path with the extension ".ini", unless given.
     QString iniPath_;
+    // The report-ready beep (the system's beep; empty: none).
     std::function<void()> beep_;
     QSize designSize_;
     MbuSession* session_;
@@ -87,6 +85,7 @@ private:
     TestsPage* Tests = nullptr;
     MonitorGroup* Monitor = nullptr;
     LiveValuesGroup* Live = nullptr;
+    // The settings record's three parts on the two settings pages.
     SettingsParts* settingsIO_ = nullptr;
     QTimer* Timer_RxLED = nullptr;
 

@@ -3,9 +3,7 @@
 // own thread is the GUI thread; the fake counts any hidapi call made on it as a fault.
 #include "tests/fakes/FakeHidapi.h"
 #include "common/hid/HidapiBackend.h"
-
-#include <QCoreApplication>
-#include <QElapsedTimer>
+#include "tests/EventLoop.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -117,18 +115,10 @@ protected:
     // Runs the event loop until pred holds or timeoutMs passes; answers pred().
     static bool waitFor(const std::function<bool()>& pred, int timeoutMs = 3000)
     {
-        QElapsedTimer t;
-        t.start();
-        while (!pred() && t.elapsed() < timeoutMs)
-            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents,
-                                            5);
-        return pred();
+        return eventloop::WaitFor(pred, timeoutMs);
     }
 
-    static void runFor(int ms)
-    {
-        waitFor([] { return false; }, ms);
-    }
+    static void runFor(int ms) { eventloop::WaitMs(ms); }
 
     // Waits for a device to arrive under a handle newer than `after`; answers its handle
     // (0 when none came).

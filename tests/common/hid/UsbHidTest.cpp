@@ -1,6 +1,5 @@
 #include "common/hid/UsbHid.h"
-
-#include <QCoreApplication>
+#include "tests/EventLoop.h"
 
 #include <gtest/gtest.h>
 
@@ -37,11 +36,7 @@ struct Events {
     }
 };
 
-void Pump()
-{
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-}
+using eventloop::Pump;
 
 hid::Report ReportOf(std::uint8_t first)
 {

@@ -3,9 +3,8 @@
 #include "common/session/LinkClock.h"
 #include "common/session/LinkErrors.h"
 #include "common/session/UsbHook.h"
+#include "tests/EventLoop.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -72,10 +71,7 @@ TEST(LinkClock, BusyHoldsTheTickAndTheTimeOutLengthIsAParameter)
     EXPECT_TRUE(clock.TimeOutArmed());
     clock.Tick();
     EXPECT_EQ(idle, 1) << "no tick work while a frame is in flight";
-    QElapsedTimer t;
-    t.start();
-    while (timeOuts == 0 && t.elapsed() < 2000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+    eventloop::WaitFor([&] { return timeOuts != 0; });
     EXPECT_EQ(timeOuts, 1);
     EXPECT_FALSE(clock.TimeOutArmed()) << "one-shot";
     EXPECT_TRUE(clock.Busy()) << "the owner clears Busy when it has handled the time-out";

@@ -5,8 +5,6 @@
 #include "korvel/session/LinkSession.h"
 #include "tests/MeterHarness.h"
 
-#include <QTimer>
-
 #include <functional>
 #include <map>
 #include <memory>
@@ -30,8 +28,7 @@ struct SessionHarness : MeterHarness {
 
     SessionHarness() : s(std::make_unique<korvel::LinkSession>(*usb, bindings))
     {
-        s->Clock().StopTicks();
-        s->SecondTimer()->stop();
+        holdTimers(*s);
         for (const korvel::CommandInfo& row : korvel::CommandTable()) {
             const korvel::Command c = row.code;
             bindings.SetEncoder(c, [this, c](qs::ByteWriter& w) {
@@ -65,8 +62,7 @@ struct SessionHarness : MeterHarness {
     // One scheduler tick, then the event loop until the transfer it started has ended.
     void tick()
     {
-        s->Tick();
-        waitFor([this] { return idle(); }, 1000);
+        step(*s, [this] { return idle(); });
     }
 
     void press(korvel::RequestKey key) { s->SetPending(key, true); }

@@ -146,5 +146,5 @@ TEST(StrayReplies, SegmentsAtOffsetZeroCostOneTimeOutPerPollAndPollingResumes)
     const std::size_t before = h.completed.size();
     SessionHarness::waitMs(1000);
     EXPECT_GE(h.completed.size() - before, 25u);
-    h.s->Clock().StopTicks();
+    SessionHarness::holdTimers(*h.s);
 }

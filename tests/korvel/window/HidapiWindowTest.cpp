@@ -7,10 +7,9 @@
 #include "korvel/window/pages/SettingsPage.h"
 #include "korvel/window/KorvelApp.h"
 #include "common/hid/HidapiBackend.h"
-#include "tests/FindControl.h"
+#include "tests/EventLoop.h"
+#include "tests/korvel/window/MainWindowTestAccess.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QTimer>
 
@@ -30,14 +29,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-bool waitFor(const std::function<bool()>& pred, int timeoutMs)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!pred() && t.elapsed() < timeoutMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
-    return pred();
-}
+using eventloop::WaitFor;
 
 TEST(KorvelOnHidapi, AStalledWriteTimesTheRequestOutWhileTheTickRuns)
 {
@@ -48,31 +40,31 @@ TEST(KorvelOnHidapi, AStalledWriteTimesTheRequestOutWhileTheTickRuns)
         hid::UsbHid usb(std::make_unique<hid::HidapiBackend>(0x04D8, 0x003F));
         KorvelForms forms(usb, {});
         MainWindow* w = forms.Form1;
-        w->SetBeep({});
+        MainWindowTestAccess::SetBeep(*w, {});
 
         std::vector<std::chrono::steady_clock::time_point> ticks;
-        QObject::connect(w->Session().Clock().TickTimer(), &QTimer::timeout,
+        QObject::connect(MainWindowTestAccess::Session(*w).Clock().TickTimer(), &QTimer::timeout,
                          [&] { ticks.push_back(std::chrono::steady_clock::now()); });
 
         // The status poll runs through the backend's threads to the meter and back.
         auto polls = [&] {
             return meter.withCore([](MeterCore& core) { return core.commandsSeen().size(); });
         };
-        ASSERT_TRUE(waitFor([&] { return polls() >= 5; }, 3000));
+        ASSERT_TRUE(WaitFor([&] { return polls() >= 5; }, 3000));
         ASSERT_EQ(findcontrol::Find<QLabel>(w, "Label_MBURxError")->text(), "0");
 
         // The device now holds the next write for 2 s.
         meter.device()->stallWrites(2000ms);
-        ASSERT_TRUE(waitFor([&] { return meter.device()->writesHeld() == 1; }, 1000));
+        ASSERT_TRUE(WaitFor([&] { return meter.device()->writesHeld() == 1; }, 1000));
         ticks.clear();
-        ASSERT_TRUE(waitFor(
+        ASSERT_TRUE(WaitFor(
             [&] {
                 return findcontrol::Find<QLabel>(w, "Label_MBURxError")->text() == "6: Time out.";
             },
             1500));
         // It timed out on its own 200 ms, not when the device let go of the write.
         EXPECT_EQ(meter.device()->writesHeld(), 1);
-        waitFor([] { return false; }, 200);
+        WaitFor([] { return false; }, 200);
         EXPECT_EQ(meter.device()->writesHeld(), 1);
         ASSERT_GE(ticks.size(), 5u);
         for (std::size_t i = 1; i < ticks.size(); ++i)

@@ -3,6 +3,7 @@
 #include "korvel/session/LinkSession.h"
 #include "korvel/window/MainWindow.h"
 #include "tests/MeterHarness.h"
+#include "tests/korvel/window/MainWindowTestAccess.h"
 #include "korvel/window/dialogs/DeviceReplacedNotice.h"
 #include "korvel/window/dialogs/ModuleDialogs.h"
 #include "korvel/window/dialogs/PasswordDialog.h"
@@ -41,45 +42,38 @@
 #include <functional>
 #include <memory>
 
-// A control of a window or dialog by its objectName.
-template <class T = QWidget>
-T* C(const QWidget* root, const QString& name)
-{
-    return findcontrol::Find<T>(root, name);
-}
-template <class T = QWidget>
-T* C(const QWidget* root, const char* name)
-{
-    return findcontrol::Find<T>(root, name);
-}
-
-// Korvel's nine forms on the simulated meter, headless. The 30 ms tick can be left running
-// or stopped so that a test drives the scheduler one tick at a time.
+// Korvel's nine forms on the simulated meter, headless; or, withDialogs false, the main window
+// alone, as the composition root has it before it attaches the dialogs. The 30 ms tick can
+// be left running or stopped so that a test drives the scheduler one tick at a time.
 struct KorvelHarness : MeterHarness {
     std::unique_ptr<korvel::KorvelForms> forms;
+    std::unique_ptr<korvel::MainWindow> bare;
     korvel::MainWindow* w;
 
-    explicit KorvelHarness(QStringList arguments = {}, bool runTicks = false)
-        : forms(std::make_unique<korvel::KorvelForms>(*usb, arguments)), w(forms->Form1)
+    explicit KorvelHarness(QStringList arguments = {}, bool runTicks = false,
+                           bool withDialogs = true)
+        : forms(withDialogs ? std::make_unique<korvel::KorvelForms>(*usb, arguments) : nullptr),
+          bare(withDialogs ? nullptr : std::make_unique<korvel::MainWindow>(*usb, arguments)),
+          w(withDialogs ? forms->Form1 : bare.get())
     {
-        w->SetBeep({});
-        if (!runTicks) {
-            w->Session().Clock().StopTicks();
-            w->Session().SecondTimer()->stop();
-        }
+        korvel::MainWindowTestAccess::SetBeep(*w, {});
+        if (!runTicks)
+            holdTimers(session());
         pump();  // plug and change events
     }
 
-    // A control of the main window by its objectName; the two-argument form looks in a dialog.
+    // The window's link session.
+    korvel::LinkSession& session() const { return korvel::MainWindowTestAccess::Session(*w); }
+    // The state the window's binders share.
+    const korvel::WindowState& state() const { return korvel::MainWindowTestAccess::State(*w); }
+    // The receive lamp's timer.
+    QTimer* lampTimer() const { return lampTimerOf(w); }
+
+    // A control of the main window by its objectName.
     template <class T = QWidget>
     T* C(const char* name) const
     {
-        return ::C<T>(w, name);
-    }
-    template <class T = QWidget>
-    static T* C(const QWidget* root, const char* name)
-    {
-        return ::C<T>(root, name);
+        return findcontrol::Find<T>(w, name);
     }
 
     // A page or group of the main window by its class, for what it keeps besides controls
@@ -101,9 +95,9 @@ struct KorvelHarness : MeterHarness {
     // One scheduler tick, then the event loop until the transfer it started has ended.
     void tick()
     {
-        w->Session().Tick();
-        waitFor(
-            [this] { return !w->Session().Busy() && w->Session().Transfer().TransferState == 0; },
-            1000);
+        step(session(), [this] {
+            return !session().Busy() &&
+                   session().Transfer().TransferState == korvel::SegmentedTransfer::Idle;
+        });
     }
 };

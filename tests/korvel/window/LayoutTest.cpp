@@ -45,8 +45,8 @@ void SendRefused(KorvelHarness& h, const std::vector<std::uint8_t>& codes, int t
     h.meter->failNextReplies(mbu3::ErrCommand, static_cast<int>(codes.size()) * times);
     for (const std::uint8_t code : codes)
         for (int i = 0; i < times; ++i) {
-            h.w->Session().StartCommand(FindCommand(code)->code);
-            KorvelHarness::waitFor([&] { return !h.w->Session().Busy(); }, 1000);
+            h.session().StartCommand(FindCommand(code)->code);
+            KorvelHarness::waitFor([&] { return !h.session().Busy(); }, 1000);
         }
 }
 
@@ -111,7 +111,7 @@ const FrameRow kFrames[] = {
 
 QWidget* Child(QWidget* in, const char* name)
 {
-    return C(in, name);
+    return findcontrol::Find(in, name);
 }
 
 QWidget* Form(KorvelHarness& h, const char* name)
@@ -221,13 +221,14 @@ TEST(LayoutDialogFrame, TheNumberEditorKeepsItsDesignGeometry)
     const int columns[] = {32, 120, 208, 296, 384};
     for (int k = 0; k < NumberEditor::kDigits; ++k) {
         const QString n = QString::number(k + 1);
-        EXPECT_EQ(C(e, "Button_PlusDigit" + n)->pos(), QPoint(columns[k], 64)) << k;
-        EXPECT_EQ(C(e, "Label_Digit" + n)->pos(), QPoint(columns[k], 128)) << k;
-        EXPECT_EQ(C(e, "Button_MinusDigit" + n)->pos(), QPoint(columns[k], 176)) << k;
+        EXPECT_EQ(findcontrol::Find(e, "Button_PlusDigit" + n)->pos(), QPoint(columns[k], 64)) << k;
+        EXPECT_EQ(findcontrol::Find(e, "Label_Digit" + n)->pos(), QPoint(columns[k], 128)) << k;
+        EXPECT_EQ(findcontrol::Find(e, "Button_MinusDigit" + n)->pos(), QPoint(columns[k], 176))
+            << k;
     }
     const int commas[] = {419, 339, 251, 163, 74};  // Label_uDecimal0 .. Label_uDecimal4
     for (int d = 0; d < NumberEditor::kDigits; ++d)
-        EXPECT_EQ(C(e, "Label_uDecimal" + QString::number(d))->x(), commas[d]) << d;
+        EXPECT_EQ(findcontrol::Find(e, "Label_uDecimal" + QString::number(d))->x(), commas[d]) << d;
 }
 
 // The header's groups and lamps keep their places whatever the operating time reads, however
@@ -371,17 +372,19 @@ TEST(LayoutQvtmp, GroupsKeepTheirPlacesWhenTheOptionalGroupsAppear)
         std::vector<QRect> r;
         for (const char* group : {"RadioGroup_uRoundSettings", "RadioGroup_QVTMP_Average",
                                   "RadioGroup_QVTMP_Wires", "RadioGroup_QVTMP_Mode"})
-            r.push_back(InWindow(C(d, group)));
-        for (int i = 0; i < C<qs::RadioGroup>(d, "RadioGroup_uRoundSettings")->count(); ++i)
-            r.push_back(InWindow(C<qs::RadioGroup>(d, "RadioGroup_uRoundSettings")->item(i)));
+            r.push_back(InWindow(findcontrol::Find(d, group)));
+        for (int i = 0;
+             i < findcontrol::Find<qs::RadioGroup>(d, "RadioGroup_uRoundSettings")->count(); ++i)
+            r.push_back(InWindow(
+                findcontrol::Find<qs::RadioGroup>(d, "RadioGroup_uRoundSettings")->item(i)));
         return r;
     };
     const std::vector<QRect> plain = places();
-    C<qs::RadioGroup>(d, "RadioGroup_QVTMP_Wires")->setItemIndex(0);
-    C<qs::RadioGroup>(d, "RadioGroup_QVTMP_Mode")->setItemIndex(2);
+    findcontrol::Find<qs::RadioGroup>(d, "RadioGroup_QVTMP_Wires")->setItemIndex(0);
+    findcontrol::Find<qs::RadioGroup>(d, "RadioGroup_QVTMP_Mode")->setItemIndex(2);
     KorvelHarness::pump();
-    ASSERT_TRUE(C<QGroupBox>(d, "GroupBox_QVTMP_R2W")->isVisible() &&
-                C<QGroupBox>(d, "GroupBox_Pot")->isVisible());
+    ASSERT_TRUE(findcontrol::Find<QGroupBox>(d, "GroupBox_QVTMP_R2W")->isVisible() &&
+                findcontrol::Find<QGroupBox>(d, "GroupBox_Pot")->isVisible());
     EXPECT_EQ(places(), plain);
     d->hide();
 }
@@ -472,9 +475,10 @@ TEST(LayoutDialogs, EveryDialogFitsItsControls)
             EXPECT_EQ(Joined(LayoutFaults(o.dialog)), "");
         }));
     }
-    ASSERT_TRUE(C<QGroupBox>(h.qvtmp, "GroupBox_Pot")->isVisibleTo(h.qvtmp));
-    ASSERT_TRUE(C<QGroupBox>(h.qvtmp, "GroupBox_QVTMP_R2W")->isVisibleTo(h.qvtmp));
-    EXPECT_EQ(C<QLabel>(h.qvro, "Label_iSettingsA")->text().toStdString(), "-214748.3648");
+    ASSERT_TRUE(findcontrol::Find<QGroupBox>(h.qvtmp, "GroupBox_Pot")->isVisibleTo(h.qvtmp));
+    ASSERT_TRUE(findcontrol::Find<QGroupBox>(h.qvtmp, "GroupBox_QVTMP_R2W")->isVisibleTo(h.qvtmp));
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.qvro, "Label_iSettingsA")->text().toStdString(),
+              "-214748.3648");
     for (QWidget* d : std::initializer_list<QWidget*>{h.editor, h.forms->Form_Keszulekcsere}) {
         SCOPED_TRACE(d->objectName().toStdString());
         d->show();
@@ -501,13 +505,13 @@ TEST(LayoutQvro, TheUnlitStateLabelIsGreyed)
     for (const std::uint8_t outputs : {0, 1}) {
         SCOPED_TRACE(int{outputs});
         h.meter->status.uDigitalOutputs = outputs;
-        h.w->Session().SelectSlot(korvel::Trio::Qvro, 1);
+        h.session().SelectSlot(korvel::Trio::Qvro, 1);
         h.tick();
         KorvelHarness::pump();
-        QLabel* lit = outputs ? C<QLabel>(h.qvro, "Label_DigitalOutOn")
-                              : C<QLabel>(h.qvro, "Label_DigitalOutOff");
-        QLabel* unlit = outputs ? C<QLabel>(h.qvro, "Label_DigitalOutOff")
-                                : C<QLabel>(h.qvro, "Label_DigitalOutOn");
+        QLabel* lit = outputs ? findcontrol::Find<QLabel>(h.qvro, "Label_DigitalOutOn")
+                              : findcontrol::Find<QLabel>(h.qvro, "Label_DigitalOutOff");
+        QLabel* unlit = outputs ? findcontrol::Find<QLabel>(h.qvro, "Label_DigitalOutOff")
+                                : findcontrol::Find<QLabel>(h.qvro, "Label_DigitalOutOn");
         EXPECT_FALSE(unlit->isEnabled());
         EXPECT_LT(darkest(lit), 60);
         EXPECT_GT(darkest(unlit), 90);
@@ -557,10 +561,11 @@ TEST(LayoutSmallScreen, WindowsAndRequestButtonsLieOnTheScreen)
         }));
     }
     // The number editor opens at the same place, and is moved the same way.
-    EXPECT_TRUE(h.whileOpen(C<QPushButton>(h.qvro, "Button_SettingsA"), h.editor, [&] {
-        EXPECT_TRUE(area.contains(h.editor->frameGeometry()));
-        C<QPushButton>(h.editor, "Button_Esc")->click();
-    }));
+    EXPECT_TRUE(
+        h.whileOpen(findcontrol::Find<QPushButton>(h.qvro, "Button_SettingsA"), h.editor, [&] {
+            EXPECT_TRUE(area.contains(h.editor->frameGeometry()));
+            findcontrol::Find<QPushButton>(h.editor, "Button_Esc")->click();
+        }));
 }
 
 // On a laptop's 1366 x 768 screen (run on that screen) the page area scrolls as far as the

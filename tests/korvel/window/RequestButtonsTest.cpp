@@ -9,7 +9,7 @@ using namespace korvel;
 TEST(RequestButtons, APairOnTwoPagesIsOneKeyAndTheReplyReleasesBoth)
 {
     KorvelHarness h({"/VORKAL"});
-    LinkSession& s = h.w->Session();
+    LinkSession& s = h.session();
     SpeedButton* read = h.C<qs::SpeedButton>("SpeedButton_ReadSettings");
     SpeedButton* read2 = h.C<qs::SpeedButton>("SpeedButton_ReadSettings2");
     read->click();
@@ -30,39 +30,15 @@ TEST(RequestButtons, APairOnTwoPagesIsOneKeyAndTheReplyReleasesBoth)
     EXPECT_FALSE(s.IsPending(KeySettingsRead));
 }
 
-TEST(RequestButtons, AWriteAcknowledgementPressesBothReadButtons)
-{
-    KorvelHarness h({"/VORKAL"});
-    h.w->CommandBindings().SetEncoder(Command::SettingsWrite,
-                                      [](ByteWriter&) {});  // the settings record's place
-    h.w->OfferWrites();
-    h.meter->setReplyData(109, {});
-    h.meter->setReplyData(131, {});
-    h.C<qs::SpeedButton>("SpeedButton_WriteSettings2")->click();
-    h.meter->clearLog();
-    h.tick();
-    EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_WriteSettings")->IsDown());
-    EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_WriteSettings2")->IsDown());
-    EXPECT_TRUE(h.C<qs::SpeedButton>("SpeedButton_ReadSettings")->IsDown());
-    EXPECT_TRUE(h.C<qs::SpeedButton>("SpeedButton_ReadSettings2")->IsDown());
-    h.tick();
-    h.tick();
-    EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{109, 131, 101}));
-    EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_ReadSettings")->IsDown());
-    EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_ReadSettings2")->IsDown());
-}
-
 TEST(RequestButtons, PressingASiblingWithdrawsItsKey)
 {
     KorvelHarness h({"/VORKAL"});
-    h.w->CommandBindings().SetEncoder(Command::SettingsWrite, [](ByteWriter&) {});
-    h.w->OfferWrites();
     h.meter->setReplyData(109, {});
     h.C<qs::SpeedButton>("SpeedButton_ReadSettings")->click();
     h.C<qs::SpeedButton>("SpeedButton_WriteSettings")
         ->click();  // the same group: the read comes up
     EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_ReadSettings")->IsDown());
-    EXPECT_FALSE(h.w->Session().IsPending(KeySettingsRead));
+    EXPECT_FALSE(h.session().IsPending(KeySettingsRead));
     h.meter->clearLog();
     h.tick();
     EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{109}));
@@ -91,16 +67,17 @@ TEST(RequestButtons, TheSessionSetsTheButtonsOfAKey)
 {
     KorvelHarness h({"/VORKAL"});
     SpeedButton* reset = h.C<qs::SpeedButton>("SpeedButton_Reset");
-    h.w->Session().SetPending(KeyReset, true);
+    h.session().SetPending(KeyReset, true);
     EXPECT_TRUE(reset->IsDown());
-    h.w->Session().SetPending(KeyReset, false);
+    h.session().SetPending(KeyReset, false);
     EXPECT_FALSE(reset->IsDown());
 
     // A module dialog's trio: its read serves the slot's command and comes up with the reply.
-    auto* qvaoRead = C<qs::SpeedButton>(h.forms->Form_QVAO, "SpeedButton_ReadFromDevice");
+    auto* qvaoRead =
+        findcontrol::Find<qs::SpeedButton>(h.forms->Form_QVAO, "SpeedButton_ReadFromDevice");
     h.meter->setReplyData(205, {});
     qvaoRead->SetDown(true);
-    EXPECT_TRUE(h.w->Session().IsPending(KeyQvaoRead));
+    EXPECT_TRUE(h.session().IsPending(KeyQvaoRead));
     h.meter->clearLog();
     h.tick();
     EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{205}));
@@ -117,17 +94,20 @@ TEST(RequestButtons, WritesWithoutTheirRecordAreNotOffered)
     EXPECT_TRUE(h.C<qs::SpeedButton>("SpeedButton_bPt1000")->isEnabled());
     EXPECT_TRUE(h.C<qs::SpeedButton>("SpeedButton_WriteToDevice_QV5510")->isEnabled());
     EXPECT_TRUE(h.C<qs::SpeedButton>("SpeedButton_ReadDisplay")->isEnabled());
-    EXPECT_TRUE(C<qs::SpeedButton>(h.forms->Form_QVAO, "SpeedButton_ReadFromDevice")->isEnabled());
+    EXPECT_TRUE(findcontrol::Find<qs::SpeedButton>(h.forms->Form_QVAO, "SpeedButton_ReadFromDevice")
+                    ->isEnabled());
     for (ModuleDialog* d : std::initializer_list<ModuleDialog*>{
              h.forms->Form_QVAIN, h.forms->Form_QVAO, h.forms->Form_QVRO, h.forms->Form_QVSER,
              h.forms->Form_QVTMP, h.forms->Form_Password}) {
         const char* write = d == h.forms->Form_Password ? "SpeedButton_WriteToDevice_Password"
                                                         : "SpeedButton_WriteToDevice";
-        EXPECT_TRUE(C<qs::SpeedButton>(d, write)->isEnabled()) << d->objectName().toStdString();
+        EXPECT_TRUE(findcontrol::Find<qs::SpeedButton>(d, write)->isEnabled())
+            << d->objectName().toStdString();
     }
     // A write whose record is withdrawn is no longer offered, on both pages.
-    h.w->CommandBindings().RemoveEncoder(Command::SettingsWrite);
-    h.w->OfferWrites();
+    Bindings withdrawn = MainWindowTestAccess::CommandBindings(*h.w);
+    withdrawn.RemoveEncoder(Command::SettingsWrite);
+    MainWindowTestAccess::OfferWritesAsIf(*h.w, withdrawn);
     EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_WriteSettings")->isEnabled());
     EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_WriteSettings2")->isEnabled());
     EXPECT_TRUE(h.C<qs::SpeedButton>("SpeedButton_GyariSzamAKeszulekbe")->isEnabled());

@@ -41,7 +41,7 @@ TEST(Screenshot, MainWindowPages)
         s.uMainLoopFrequency = 12345;
         for (int i = 0; i < 2; ++i) {
             h.tick();
-            h.w->Session().SecondTick();
+            h.session().SecondTick();
         }
         h.tick();
         const QString out = QString::fromUtf8(dir);
@@ -52,7 +52,7 @@ TEST(Screenshot, MainWindowPages)
         };
         // The reply lamp is lit on the first page's picture and out on the others, however
         // fast the machine renders them.
-        h.w->findChild<QTimer*>("Timer_RxLED")->stop();
+        KorvelHarness::holdTimers(h.session(), h.w);
         bool first = true;
         for (const Page& p : {Page{h.C("TabSheet1"), "factory-calibration.png"},
                               Page{h.C("TabSheet_Settings"), "factory-settings.png"},
@@ -61,7 +61,7 @@ TEST(Screenshot, MainWindowPages)
                               Page{h.C("TabSheet9"), "factory-monitor.png"}}) {
             h.C<qs::PageControl>("PageControl1")->setActivePage(p.page);
             if (!first)
-                h.w->Timer_RxLEDTimer();
+                eventloop::RunOut(h.lampTimer());
             first = false;
             KorvelHarness::pump();
             EXPECT_TRUE(h.w->grab().save(out + "/" + p.file));
@@ -116,11 +116,10 @@ TEST(Screenshot, MainWindowPages)
         h.meter->status.uDigitalOutputs = 0b01;
         for (int second = 0; second < 2; ++second) {
             h.tick();
-            h.w->Session().SecondTick();
+            h.session().SecondTick();
         }
         h.tick();
-        h.w->findChild<QTimer*>("Timer_RxLED")->stop();
-        h.w->Timer_RxLEDTimer();
+        eventloop::RunOut(h.lampTimer());
         KorvelHarness::pump();
         EXPECT_TRUE(h.w->grab().save(QString::fromUtf8(dir) + "/model-3320.png"));
     }

@@ -28,9 +28,9 @@ TEST(Startup, FormsAreCreatedInOrder)
     h.w->show();  // the factory pages fit the window as it is
     KorvelHarness::pump();
     EXPECT_EQ(h.w->size(), QSize(1321, 946));
-    EXPECT_TRUE(h.w->Session().Clock().TickTimer()->interval() == 30 &&
-                h.w->Session().Clock().TimeOutTimer()->interval() == 200);
-    EXPECT_FALSE(h.w->Session().Clock().TimeOutTimer()->isActive());
+    EXPECT_TRUE(h.session().Clock().TickTimer()->interval() == 30 &&
+                h.session().Clock().TimeOutTimer()->interval() == 200);
+    EXPECT_FALSE(h.session().Clock().TimeOutTimer()->isActive());
 }
 
 TEST(Startup, TitleAndMonitorCaptionCarryTheProgramDateInTheLocale)
@@ -67,7 +67,7 @@ TEST(Startup, FactorySwitchIsAcceptedInAnyCaseAndPosition)
     };
     for (const Case& c : cases) {
         KorvelHarness h(c.args);
-        EXPECT_EQ(h.w->State().FactoryMode, c.factory) << c.args.join(' ').toStdString();
+        EXPECT_EQ(h.state().FactoryMode, c.factory) << c.args.join(' ').toStdString();
         EXPECT_EQ(
             h.C<qs::PageControl>("PageControl4")->isTabVisible(h.C<QWidget>("TabSheet_Quorin")),
             c.factory == 1);
@@ -84,14 +84,16 @@ TEST(Startup, OutsideFactoryModeNoPageContentShows)
     EXPECT_EQ(h.C<qs::PageControl>("PageControl5")->activePage(), h.C<QWidget>("TabSheet_NoComm"));
     // A re-activation hides model tabs shown meanwhile.
     h.C<qs::PageControl>("PageControl4")->setTabVisible(h.C<QWidget>("TabSheet_3320"), true);
-    h.w->FormActivate();
+    h.w->show();
+    QApplication::setActiveWindow(h.w);
+    KorvelHarness::pump();
     EXPECT_FALSE(h.C<qs::PageControl>("PageControl4")->isTabVisible(h.C<QWidget>("TabSheet_3320")));
 }
 
 TEST(UsbEvents, PlugShowsTheDeviceAndUnplugClearsIt)
 {
     KorvelHarness h({"/VORKAL"});
-    EXPECT_EQ(h.w->Session().Online(), 1);
+    EXPECT_EQ(h.session().Online(), 1);
     EXPECT_EQ(h.C<qs::Shape>("Shape_MBUOn")->brushColor(), clLime);
     EXPECT_FALSE(h.C<QLabel>("Label_USBOnline")->isHidden());
     EXPECT_EQ(h.C<QLabel>("Label_VendorID")->text(), "$04D8 = 1240");
@@ -100,7 +102,7 @@ TEST(UsbEvents, PlugShowsTheDeviceAndUnplugClearsIt)
 
     h.meter->unplug();
     KorvelHarness::pump();
-    EXPECT_EQ(h.w->Session().Online(), 0);
+    EXPECT_EQ(h.session().Online(), 0);
     EXPECT_EQ(h.C<qs::Shape>("Shape_MBUOn")->brushColor(), clBtnFace);
     EXPECT_TRUE(h.C<QLabel>("Label_USBOnline")->isHidden());
     EXPECT_TRUE(h.C<QLabel>("Label_ProductID")->text().isEmpty());
@@ -109,14 +111,14 @@ TEST(UsbEvents, PlugShowsTheDeviceAndUnplugClearsIt)
 TEST(UsbEvents, OtherDevicesAndMessagesAreIgnoredButEveryReportBeeps)
 {
     KorvelHarness h;
-    EXPECT_FALSE(h.w->Session().Hook().HandleMessage(0x0400, hid::Plugged, h.meter->handle()));
-    EXPECT_FALSE(h.w->Session().Hook().HandleMessage(hid::kNotifyMessage, 5, h.meter->handle()));
-    EXPECT_TRUE(h.w->Session().Hook().HandleMessage(hid::kNotifyMessage, hid::Unplugged,
-                                                    999));  // unknown device: handled, ignored
-    EXPECT_EQ(h.w->Session().Online(), 1);
-    const int beeps = h.w->Session().Hook().BeepCount();
-    EXPECT_TRUE(h.w->Session().Hook().HandleMessage(hid::kNotifyMessage, hid::ReportReady, 999));
-    EXPECT_EQ(h.w->Session().Hook().BeepCount(), beeps + 1);
+    EXPECT_FALSE(h.session().Hook().HandleMessage(0x0400, hid::Plugged, h.meter->handle()));
+    EXPECT_FALSE(h.session().Hook().HandleMessage(hid::kNotifyMessage, 5, h.meter->handle()));
+    EXPECT_TRUE(h.session().Hook().HandleMessage(hid::kNotifyMessage, hid::Unplugged,
+                                                 999));  // unknown device: handled, ignored
+    EXPECT_EQ(h.session().Online(), 1);
+    const int beeps = h.session().Hook().BeepCount();
+    EXPECT_TRUE(h.session().Hook().HandleMessage(hid::kNotifyMessage, hid::ReportReady, 999));
+    EXPECT_EQ(h.session().Hook().BeepCount(), beeps + 1);
 }
 
 TEST(UsbEvents, AMeterOfAnotherIdentityIsNotServed)
@@ -125,10 +127,11 @@ TEST(UsbEvents, AMeterOfAnotherIdentityIsNotServed)
     meter->productId = 0x0040;
     hid::UsbHid usb{std::unique_ptr<hid::Backend>(meter)};
     KorvelForms forms(usb, {});
-    forms.Form1->Session().Clock().TickTimer()->stop();
+    LinkSession& session = MainWindowTestAccess::Session(*forms.Form1);
+    MeterHarness::holdTimers(session);
     KorvelHarness::pump();
-    EXPECT_EQ(forms.Form1->Session().Online(), 0);
-    forms.Form1->Session().Tick();
+    EXPECT_EQ(session.Online(), 0);
+    session.Tick();
     EXPECT_TRUE(meter->framesReceived().empty());
 }
 
@@ -137,7 +140,7 @@ TEST(DeviceChange, FirstDeviceIsAdoptedSilentlyAndAReplacementRaisesTheNotice)
     KorvelHarness h({"/VORKAL"});
     auto* notice = h.forms->Form_Keszulekcsere;
     h.tick();
-    EXPECT_EQ(h.w->Session().RequestedDeviceType(), 5530);
+    EXPECT_EQ(h.session().RequestedDeviceType(), 5530);
     EXPECT_FALSE(notice->isVisible());
     h.tick();
     EXPECT_EQ(h.meter->framesReceived().back()[0] | (h.meter->framesReceived().back()[1] << 8),
@@ -154,24 +157,24 @@ TEST(DeviceChange, FirstDeviceIsAdoptedSilentlyAndAReplacementRaisesTheNotice)
     h.meter->deviceId = 3000000000u;
     h.tick();
     EXPECT_TRUE(notice->isVisible());
-    EXPECT_EQ(C<QLabel>(notice, "Label_uDeviceID")->text(), "3000000000");
-    EXPECT_EQ(C<QLabel>(notice, "Label_uLastDeviceID")->text(), "1234567");
-    EXPECT_EQ(FontColorOf(C<QLabel>(notice, "Label_uDeviceID")), clRed);
-    EXPECT_EQ(FontColorOf(C<QLabel>(notice, "Label_uDevice")), clBlack);
+    EXPECT_EQ(findcontrol::Find<QLabel>(notice, "Label_uDeviceID")->text(), "3000000000");
+    EXPECT_EQ(findcontrol::Find<QLabel>(notice, "Label_uLastDeviceID")->text(), "1234567");
+    EXPECT_EQ(FontColorOf(findcontrol::Find<QLabel>(notice, "Label_uDeviceID")), clRed);
+    EXPECT_EQ(FontColorOf(findcontrol::Find<QLabel>(notice, "Label_uDevice")), clBlack);
 
     // While it shows nothing is compared; a time-out closes it.
     h.meter->deviceType = 3320;
     h.tick();
-    EXPECT_EQ(C<QLabel>(notice, "Label_uDevice")->text(), "5530");
+    EXPECT_EQ(findcontrol::Find<QLabel>(notice, "Label_uDevice")->text(), "5530");
     h.meter->dropNextReplies();
-    h.w->Session().Tick();
+    h.session().Tick();
     ASSERT_TRUE(KorvelHarness::waitFor([&] { return !notice->isVisible(); }, 1000));
     h.tick();
     EXPECT_TRUE(notice->isVisible());
-    EXPECT_EQ(C<QLabel>(notice, "Label_uDevice")->text(), "3320");
-    EXPECT_EQ(FontColorOf(C<QLabel>(notice, "Label_uDevice")), clRed);
-    EXPECT_EQ(h.w->Session().RequestedDeviceType(), 3320);
-    C<QPushButton>(notice, "Button_Ok")->click();
+    EXPECT_EQ(findcontrol::Find<QLabel>(notice, "Label_uDevice")->text(), "3320");
+    EXPECT_EQ(FontColorOf(findcontrol::Find<QLabel>(notice, "Label_uDevice")), clRed);
+    EXPECT_EQ(h.session().RequestedDeviceType(), 3320);
+    findcontrol::Find<QPushButton>(notice, "Button_Ok")->click();
     EXPECT_FALSE(notice->isVisible());
 }
 
@@ -203,12 +206,13 @@ TEST(Startup, FactoryModeAndTabsAreDecidedBeforeTheFirstShowWithoutAnyActivation
         MainWindow* w = forms.Form1;
         // Never shown, so never activated: what the first show would present.
         ASSERT_FALSE(w->isVisible());
-        EXPECT_EQ(w->State().FactoryMode, factory ? 1 : 0);
-        EXPECT_EQ(
-            C<qs::PageControl>(w, "PageControl4")->isTabVisible(C<QWidget>(w, "TabSheet_Quorin")),
-            factory);
-        EXPECT_EQ(C<qs::PageControl>(w, "PageControl4")->visibleTabCount(), factory ? 7 : 0);
-        EXPECT_EQ(C<qs::PageControl>(w, "PageControl4")->activePage(),
-                  factory ? C<QWidget>(w, "TabSheet_Quorin") : nullptr);
+        EXPECT_EQ(MainWindowTestAccess::State(*w).FactoryMode, factory ? 1 : 0);
+        EXPECT_EQ(findcontrol::Find<qs::PageControl>(w, "PageControl4")
+                      ->isTabVisible(findcontrol::Find<QWidget>(w, "TabSheet_Quorin")),
+                  factory);
+        EXPECT_EQ(findcontrol::Find<qs::PageControl>(w, "PageControl4")->visibleTabCount(),
+                  factory ? 7 : 0);
+        EXPECT_EQ(findcontrol::Find<qs::PageControl>(w, "PageControl4")->activePage(),
+                  factory ? findcontrol::Find<QWidget>(w, "TabSheet_Quorin") : nullptr);
     }
 }

@@ -5,8 +5,6 @@
 #include "ombrik/session/MbuSession.h"
 #include "tests/MeterHarness.h"
 
-#include <QTimer>
-
 #include <map>
 #include <memory>
 #include <vector>
@@ -27,8 +25,7 @@ struct MbuSessionHarness : MeterHarness {
     MbuSessionHarness()
         : MeterHarness(Protocol::Mbu), s(std::make_unique<ombrik::MbuSession>(*usb, bindings))
     {
-        s->Clock().StopTicks();
-        s->SecondTimer()->stop();
+        holdTimers(*s);
         QObject::connect(s.get(), &ombrik::MbuSession::linkError,
                          [this](std::uint8_t c) { statuses.push_back(c); });
         QObject::connect(s.get(), &ombrik::MbuSession::commandCompleted,
@@ -42,14 +39,13 @@ struct MbuSessionHarness : MeterHarness {
         QObject::connect(s.get(), &ombrik::MbuSession::requestBuilt,
                          [this](bool full) { built.push_back(full); });
         QObject::connect(s.get(), &ombrik::MbuSession::timedOut, [this] { ++timeOuts; });
-        eventloop::Pump();  // plug and change events
+        pump();  // plug and change events
     }
 
     // One scheduler tick, then the event loop until the exchange it started has ended.
     void tick()
     {
-        s->Tick();
-        eventloop::WaitFor([this] { return !s->Busy(); }, 1000);
+        step(*s, [this] { return !s->Busy(); });
     }
     void press(ombrik::mbu::RequestKey key) { s->SetPending(key, true); }
     bool pending(ombrik::mbu::RequestKey key) const { return s->IsPending(key); }

@@ -100,8 +100,8 @@ TEST_P(PollDisplayInLocale, TheInputKindDecidesTextsUnitAndFormat)
         h.meter->mbu.options = {row.kind, 2};
         h.button("SpeedButton_OptionRead")->click();
         h.tick(2);
-        EXPECT_EQ(h.w->State().InputModuleKind, row.kind);
-        EXPECT_EQ(h.w->State().OutputModuleKind, 2);
+        EXPECT_EQ(h.state().InputModuleKind, row.kind);
+        EXPECT_EQ(h.state().OutputModuleKind, 2);
 
         const QString sep = hungarian ? "," : ".";
         auto local = [&](const char* text) { return QString::fromUtf8(text).replace(",", sep); };

@@ -196,6 +196,7 @@ TEST_F(OmbrikDeveloper, HandMadeChainCommandsStartNothing)
     h.tick(4);
     EXPECT_EQ(h.sent(), (Codes{107, 109, 107, 117, 120, 101}));
     ByteReader stored(h.settings->stored);
-    EXPECT_EQ(h.w->SettingsIO().Binding().Take(), SettingsRecord::Decode(stored));
+    EXPECT_EQ(OmbrikWindowTestAccess::SettingsIO(*h.w).Binding().Take(),
+              SettingsRecord::Decode(stored));
     EXPECT_FALSE(h.button("SpeedButton_ReadSettings")->IsDown());
 }

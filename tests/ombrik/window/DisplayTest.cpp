@@ -64,7 +64,7 @@ TEST_F(OmbrikDisplay, AWholeReadoutAsksFor32RowPairsAndPaintsBothImages)
     EXPECT_EQ(sent.front(), 123);
     EXPECT_EQ(std::count(sent.begin(), sent.end(), 124), 31);
     EXPECT_EQ(h.meter->mbu.displayRowsAsked, RowsAsked(0, 62));
-    EXPECT_EQ(h.w->State().DisplayRowCounter, 64);
+    EXPECT_EQ(h.state().DisplayRowCounter, 64);
     EXPECT_FALSE(h.button("SpeedButton_ReadDisplay")->IsDown());
     h.tick(2);
     EXPECT_EQ(h.sent().back(), 101) << "no further 124; the poll goes on";

@@ -9,6 +9,7 @@
 #include "ombrik/session/MbuSession.h"
 #include "ombrik/window/OmbrikWindow.h"
 #include "tests/MeterHarness.h"
+#include "tests/ombrik/window/OmbrikWindowTestAccess.h"
 #include "common/bargraph/MBarGraph.h"
 #include "common/calibration/OutputCalibrationGroup.h"
 #include "common/ui/MemoText.h"
@@ -28,12 +29,13 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <QTimer>
 
 #include <memory>
 
 struct OmbrikHarness : MeterHarness {
     QTemporaryDir dir;
+    // The settings file.
+    QString iniPath;
     std::unique_ptr<SettingsStore> settings;
     std::unique_ptr<ombrik::OmbrikWindow> w;
     int beeps = 0;
@@ -41,21 +43,24 @@ struct OmbrikHarness : MeterHarness {
     // iniPath: the settings file; empty: one in a fresh folder, not there yet.
     // fittedToScreen: the window as it opens on the test's screen; otherwise at its design
     // size, as on a screen larger than that.
-    explicit OmbrikHarness(QString iniPath = {}, bool fittedToScreen = false)
-        : MeterHarness(Protocol::Mbu)
+    explicit OmbrikHarness(QString ini = {}, bool fittedToScreen = false)
+        : MeterHarness(Protocol::Mbu), iniPath(ini.isEmpty() ? dir.filePath("ombrik.ini") : ini)
     {
         settings = std::make_unique<SettingsStore>(*meter);
-        w = std::make_unique<ombrik::OmbrikWindow>(
-            *usb, iniPath.isEmpty() ? dir.filePath("ombrik.ini") : iniPath);
-        w->SetBeep([this] { ++beeps; });
+        w = std::make_unique<ombrik::OmbrikWindow>(*usb, iniPath);
+        ombrik::OmbrikWindowTestAccess::SetBeep(*w, [this] { ++beeps; });
         if (!fittedToScreen)
             w->resize(w->DesignSize());
-        session().Clock().StopTicks();
-        session().SecondTimer()->stop();
-        eventloop::Pump();  // plug and change events
+        holdTimers(session());
+        pump();  // plug and change events
     }
 
-    ombrik::MbuSession& session() { return w->Session(); }
+    // The window's link session.
+    ombrik::MbuSession& session() const { return ombrik::OmbrikWindowTestAccess::Session(*w); }
+    // What the window's commands share.
+    const ombrik::WindowState& state() const { return ombrik::OmbrikWindowTestAccess::State(*w); }
+    // The Com lamp's timer.
+    QTimer* lampTimer() const { return lampTimerOf(w.get()); }
 
     // The window's control of that name and type.
     template <class T = QWidget>
@@ -74,13 +79,11 @@ struct OmbrikHarness : MeterHarness {
         return *group;
     }
 
-    // One scheduler tick, then the event loop until the exchange it started has ended.
+    // One scheduler tick, then the event loop until the exchange it started has ended; n times.
     void tick(int n = 1)
     {
-        for (int i = 0; i < n; ++i) {
-            session().Tick();
-            eventloop::WaitFor([this] { return !session().Busy(); }, 1000);
-        }
+        for (int i = 0; i < n; ++i)
+            step(session(), [this] { return !session().Busy(); });
     }
     // The request data of the last frame the meter got.
     std::vector<std::uint8_t> lastData(std::size_t n) const

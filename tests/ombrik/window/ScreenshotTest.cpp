@@ -48,12 +48,12 @@ TEST(OmbrikScreenshot, EveryPage)
     QDir().mkpath(out);
     // The reply lamp is lit on the first page's picture and out on the others, however fast
     // the machine renders them.
-    h.w->findChild<QTimer*>("Timer_RxLED")->stop();
+    OmbrikHarness::holdTimers(h.session(), h.w.get());
     for (int i = 0; i < h.find<qs::PageControl>("PageControl1")->pageCount(); ++i) {
         QWidget* page = h.find<qs::PageControl>("PageControl1")->page(i);
         h.find<qs::PageControl>("PageControl1")->setActivePage(page);
         if (i == 1)
-            h.w->Timer_RxLEDTimer();
+            eventloop::RunOut(h.lampTimer());
         eventloop::Pump();
         EXPECT_TRUE(h.w->grab().save(out + "/ombrik-" + page->objectName() + ".png"));
     }

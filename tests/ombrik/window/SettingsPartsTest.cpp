@@ -51,15 +51,18 @@ struct OmbrikSettings : ::testing::Test {
             all.insert(all.end(), store.writes[p].begin(), store.writes[p].end());
         return all;
     }
-    SettingsRecord Shown() const { return h.w->SettingsIO().Binding().Take(); }
+    SettingsRecord Shown() const
+    {
+        return OmbrikWindowTestAccess::SettingsIO(*h.w).Binding().Take();
+    }
 };
 
 }  // namespace
 
 TEST_F(OmbrikSettings, EveryFieldHasItsControlAndTheBrightnessRunsTo255)
 {
-    EXPECT_TRUE(h.w->SettingsIO().Binding().Missing().empty())
-        << h.w->SettingsIO().Binding().Missing().front().toStdString();
+    EXPECT_TRUE(OmbrikWindowTestAccess::SettingsIO(*h.w).Binding().Missing().empty())
+        << OmbrikWindowTestAccess::SettingsIO(*h.w).Binding().Missing().front().toStdString();
     EXPECT_EQ(h.find<QSlider>("TrackBar_DisplayBrightness")->maximum(), 255);
     EXPECT_EQ(h.find<QSlider>("TrackBar_DisplayBrightness")->pageStep(), 25);
     EXPECT_EQ(h.find("ModbusControls")->parentWidget(), h.find<QGroupBox>("GroupBox_Modbus"));
@@ -144,7 +147,7 @@ TEST_P(OmbrikSettingsLocales, EntryRulesOnWriteAndSelectionRulesOnRead)
     h.meter->status.uDecimals = 2;
     h.button("SpeedButton_OptionRead")->click();
     h.tick(2);
-    ASSERT_EQ(h.w->State().Scaled.ScaledFormat(), "000.00");
+    ASSERT_EQ(h.state().Scaled.ScaledFormat(), "000.00");
 
     struct Edit {
         QLineEdit* edit;

@@ -40,7 +40,7 @@ TEST(OmbrikStartup, OneWindowWithSixPagesTheSettingsPageFirst)
     EXPECT_EQ(h.session().SecondTimer()->interval(), 1000);
     EXPECT_FALSE(h.session().Clock().TimeOutArmed());
     EXPECT_FALSE(h.session().Busy());
-    EXPECT_EQ(w.State().Scaled.ScaledFormat(), "00000");
+    EXPECT_EQ(h.state().Scaled.ScaledFormat(), "00000");
     EXPECT_TRUE(h.find<QGroupBox>("GroupBox_OutputCal")->isHidden());
     EXPECT_TRUE(h.button("SpeedButton_CheckCurrent")->isHidden());
     EXPECT_TRUE(h.label("Label_TXBufferIsFull")->isHidden());
@@ -55,8 +55,9 @@ TEST(OmbrikStartup, RequestsAreOfferedWithTheirRecords)
     OmbrikHarness h;
     for (QWidget* b : h.w->findChildren<SpeedButton*>())
         EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
-    h.w->Bindings().RemoveEncoder(mbu::Command::SettingsWrite3);
-    h.w->OfferRequests();
+    MbuSession::Bindings withdrawn = OmbrikWindowTestAccess::CommandBindings(*h.w);
+    withdrawn.RemoveEncoder(mbu::Command::SettingsWrite3);
+    OmbrikWindowTestAccess::OfferRequestsAsIf(*h.w, withdrawn);
     EXPECT_FALSE(h.button("SpeedButton_WriteSettings")->isEnabled());
     EXPECT_FALSE(h.button("SpeedButton_WriteSettings2")->isEnabled());
     EXPECT_TRUE(h.button("SpeedButton_ReadSettings2")->isEnabled());
@@ -98,7 +99,7 @@ TEST(OmbrikSettingsFile, DefaultsWithoutAFileAndTheEditsWrittenInOrderOnClose)
     edits[0]->setText("5530");
     edits[8]->setText("1, 2, 3");
     h.w->close();
-    QFile file(h.w->IniPath());
+    QFile file(h.iniPath);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 12);
@@ -110,7 +111,7 @@ TEST(OmbrikSettingsFile, DefaultsWithoutAFileAndTheEditsWrittenInOrderOnClose)
                                   "Edit_InputText=1, 2, 3"}));
 
     // Read back at the next start; the Date key is never read.
-    OmbrikHarness again(h.w->IniPath());
+    OmbrikHarness again(h.iniPath);
     EXPECT_EQ(again.edit("Edit1")->text(), "5530");
     EXPECT_EQ(again.edit("Edit_InputText")->text(), "1, 2, 3");
 }
@@ -138,7 +139,7 @@ TEST(OmbrikSettingsFile, AFolderThatCannotBeWrittenGivesNoMessage)
     OmbrikHarness h("/proc/ombrik-settings/ombrik.ini");
     EXPECT_EQ(h.edit("Edit2")->text(), "2018");
     h.w->close();
-    EXPECT_FALSE(QFile::exists(h.w->IniPath()));
+    EXPECT_FALSE(QFile::exists(h.iniPath));
     for (QWidget* top : QApplication::topLevelWidgets())
         EXPECT_FALSE(top->isVisible() && top != h.w.get()) << top->metaObject()->className();
 }
@@ -265,10 +266,10 @@ TEST(OmbrikSettingsFile, PastedLineBreaksAreSavedAsBlanksAndReadBackAtStart)
         EXPECT_EQ(h.label("Label_InputSequence")->text().toStdString(), count);
         h.w->close();
 
-        QFile file(h.w->IniPath());
+        QFile file(h.iniPath);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_TRUE(file.readAll().contains(QByteArray("\nEdit_InputText=") + line + "\n"));
-        OmbrikHarness again(h.w->IniPath());
+        OmbrikHarness again(h.iniPath);
         EXPECT_EQ(again.edit("Edit_InputText")->text().toStdString(), line);
     }
 }

@@ -53,7 +53,7 @@ TEST(DeviceSwapNotice, OverAnOpenDialogItClosesByOkAndByEscAndTheDialogStaysOpen
     DialogHarness h;
     h.tick();  // the first meter is adopted silently
     DeviceReplacedNotice* notice = h.forms->Form_Keszulekcsere;
-    auto* ok = C<QPushButton>(notice, "Button_Ok");
+    auto* ok = findcontrol::Find<QPushButton>(notice, "Button_Ok");
     enum class Raised { BeforeTheDialog, InTheDialog, InTheNumberEditor };
     struct Case {
         const char* name;
@@ -90,7 +90,8 @@ TEST(DeviceSwapNotice, OverAnOpenDialogItClosesByOkAndByEscAndTheDialogStaysOpen
                 [&] { return QGuiApplication::focusWindow() == below->windowHandle(); }, 1000));
             // Compared again: the next swap raises the notice with the new factory number.
             ASSERT_TRUE(raise());
-            EXPECT_EQ(C<QLabel>(notice, "Label_uDeviceID")->text().toUInt(), h.meter->deviceId);
+            EXPECT_EQ(findcontrol::Find<QLabel>(notice, "Label_uDeviceID")->text().toUInt(),
+                      h.meter->deviceId);
             ClickAsUser(ok);
             KorvelHarness::pump();
             EXPECT_FALSE(notice->isVisible());
@@ -102,8 +103,8 @@ TEST(DeviceSwapNotice, OverAnOpenDialogItClosesByOkAndByEscAndTheDialogStaysOpen
         EXPECT_TRUE(h.whileOpen(h.button("Button_QV3320_QVAIN"), h.qvain, [&] {
             KorvelHarness::pump();
             if (c.raised == Raised::InTheNumberEditor) {
-                EXPECT_TRUE(
-                    h.withEditor(C<QPushButton>(h.qvain, "Button_ScaleLowSettings"), false, [&] {
+                EXPECT_TRUE(h.withEditor(
+                    findcontrol::Find<QPushButton>(h.qvain, "Button_ScaleLowSettings"), false, [&] {
                         ASSERT_TRUE(raise());
                         dismissAndSwapAgain(h.editor);
                     }));
@@ -125,7 +126,7 @@ TEST(DeviceSwapNotice, HasTheWindowsFontAndItsDesignSizeIsTheOuterOne)
     DeviceReplacedNotice* notice = h.forms->Form_Keszulekcsere;
     EXPECT_EQ(notice->size().grownBy(screenfit::kUsualFrame), QSize(634, 280));
     for (const char* name : {"Label_uDevice", "Label_uLastDeviceID"})
-        EXPECT_EQ(QFontInfo(C<QLabel>(notice, name)->font()).pixelSize(),
+        EXPECT_EQ(QFontInfo(findcontrol::Find<QLabel>(notice, name)->font()).pixelSize(),
                   QFontInfo(h.qvain->font()).pixelSize())
             << name;
     EXPECT_EQ(QFontInfo(notice->font()).pixelSize(), 11);
@@ -186,7 +187,7 @@ TEST(DeviceSwapWrites, WritesPendingAtASwapNeverReachTheNewMeterAndReadsDo)
         EXPECT_EQ(RequestsBesidesPolls(*h.meter), (std::vector<std::uint8_t>{205, 223}));
         for (const MeterCore::Request& r : h.meter->requests())
             EXPECT_EQ(r.requestedType, 3320) << int{r.command};
-        EXPECT_EQ(h.w->Session().Transfer().TransferState, 0);
+        EXPECT_EQ(h.session().Transfer().TransferState, 0);
         for (SpeedButton* b : {h.trioButton(h.qvain, "SpeedButton_WriteToDevice"),
                                h.C<SpeedButton>("SpeedButton_WriteSettings"),
                                h.C<SpeedButton>("SpeedButton_WriteSettings2"),

@@ -15,22 +15,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <ostream>
 #include <string>
 #include <vector>
-
-// A locale for a test case, and the decimal separator its numbers show.
-struct Separator {
-    const char* name;
-    QLocale locale;
-    char sep;
-};
-inline void PrintTo(const Separator& s, std::ostream* os)
-{
-    *os << s.name;
-}
-inline const Separator kComma{"Comma", HungarianLocale(), ','};
-inline const Separator kPoint{"Point", QLocale::c(), '.'};
 
 // The data of the last request the meter took with this command.
 inline std::vector<std::uint8_t> LastRequest(const SimulatedMeter& meter, std::uint8_t command)
@@ -73,7 +59,7 @@ struct DialogHarness : KorvelHarness {
         QString own = QString::fromLatin1(name);
         if (d->objectName() == QLatin1String("Form_Password"))
             own += QLatin1String("_Password");
-        return ::C<qs::SpeedButton>(d, own);
+        return findcontrol::Find<qs::SpeedButton>(d, own);
     }
 
     korvel::ModuleDialog* dialogOf(korvel::Trio trio) const
@@ -107,7 +93,7 @@ struct DialogHarness : KorvelHarness {
             ranModal = dialog->isVisible() && dialog->isModal();
             body();
             if (dialog->isVisible())
-                C<QPushButton>(dialog, "Button_Esc")->click();
+                findcontrol::Find<QPushButton>(dialog, "Button_Esc")->click();
         });
         opener->click();
         if (!ran)
@@ -137,7 +123,8 @@ struct DialogHarness : KorvelHarness {
     {
         return whileOpen(valueButton, editor, [&] {
             body();
-            (ok ? C<QPushButton>(editor, "Button_OK") : C<QPushButton>(editor, "Button_Esc"))
+            (ok ? findcontrol::Find<QPushButton>(editor, "Button_OK")
+                : findcontrol::Find<QPushButton>(editor, "Button_Esc"))
                 ->click();
         });
     }
@@ -152,7 +139,7 @@ struct DialogHarness : KorvelHarness {
 
     std::string text(const char* widgetName, QWidget* in) const
     {
-        auto* l = C<QLabel>(in, widgetName);
+        auto* l = findcontrol::Find<QLabel>(in, widgetName);
         return l ? l->text().toStdString() : std::string("<no ") + widgetName + ">";
     }
 };

@@ -35,7 +35,7 @@ TEST(Screenshot, ModuleDialogs)
     // The temperature dialog with its factory values ("°C", 4 wires: both groups hidden; the
     // stored block above shows them), and the password dialog after its read.
     EXPECT_TRUE(h.whileOpen(h.button("Button_QV5530_QVTMP"), h.qvtmp, [&] {
-        C<qs::SpeedButton>(h.qvtmp, "SpeedButton_ReadDefault")->click();
+        findcontrol::Find<qs::SpeedButton>(h.qvtmp, "SpeedButton_ReadDefault")->click();
         h.tick();
         KorvelHarness::pump();
         EXPECT_TRUE(h.qvtmp->grab().save(out + "/qvtmp-defaults.png"));
@@ -45,10 +45,11 @@ TEST(Screenshot, ModuleDialogs)
         KorvelHarness::pump();
         EXPECT_TRUE(h.password->grab().save(out + "/password.png"));
     }));
-    EXPECT_TRUE(h.withEditor(C<QPushButton>(h.qvro, "Button_SettingsB"), false, [&] {
-        KorvelHarness::pump();
-        EXPECT_TRUE(h.editor->grab().save(out + "/number-editor.png"));
-    }));
+    EXPECT_TRUE(
+        h.withEditor(findcontrol::Find<QPushButton>(h.qvro, "Button_SettingsB"), false, [&] {
+            KorvelHarness::pump();
+            EXPECT_TRUE(h.editor->grab().save(out + "/number-editor.png"));
+        }));
     // The replacement notice for a meter of another model.
     h.meter->deviceType = 3320;
     h.meter->deviceId = 3000000000u;

@@ -127,14 +127,17 @@ TEST(QvserBlock, EdgeCases)
         h.modules.Stored(214) = r.stored;
         EXPECT_TRUE(h.whileOpen(h.button("Button_QV3320_QVSER_Fo"), h.qvser, [&] {
             h.tick();
-            EXPECT_EQ(C<QComboBox>(h.qvser, "ComboBox_MODBUSBaudRate")->currentIndex(), r.baudShown)
+            EXPECT_EQ(
+                findcontrol::Find<QComboBox>(h.qvser, "ComboBox_MODBUSBaudRate")->currentIndex(),
+                r.baudShown)
                 << r.name;
             if (r.timeOut)
-                C<QLineEdit>(h.qvser, "Edit_MODBUSTimeOut")->setText(r.timeOut);
-            C<qs::SpeedButton>(h.qvser, "SpeedButton_WriteToDevice")->click();
+                findcontrol::Find<QLineEdit>(h.qvser, "Edit_MODBUSTimeOut")->setText(r.timeOut);
+            findcontrol::Find<qs::SpeedButton>(h.qvser, "SpeedButton_WriteToDevice")->click();
             h.tick();
-            EXPECT_EQ(C<QLineEdit>(h.qvser, "Edit_MODBUSTimeOut")->text().toStdString(),
-                      r.timeOutShown)
+            EXPECT_EQ(
+                findcontrol::Find<QLineEdit>(h.qvser, "Edit_MODBUSTimeOut")->text().toStdString(),
+                r.timeOutShown)
                 << r.name;
         })) << r.name;
         EXPECT_EQ(LastRequest(*h.meter, 215), r.sent) << r.name;
@@ -142,7 +145,7 @@ TEST(QvserBlock, EdgeCases)
     // Before any reply the baud-rate list has no selection: the write sends 255.
     DialogHarness h;
     EXPECT_TRUE(h.whileOpen(h.button("Button_QV5530_QVSER_Fo"), h.qvser, [&] {
-        C<qs::SpeedButton>(h.qvser, "SpeedButton_WriteToDevice")->click();
+        findcontrol::Find<qs::SpeedButton>(h.qvser, "SpeedButton_WriteToDevice")->click();
         h.tick();
     }));
     EXPECT_EQ(LastRequest(*h.meter, 215), (Bytes{0, 1, 255, 0, 0, 0}));

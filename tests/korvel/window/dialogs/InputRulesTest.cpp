@@ -56,9 +56,9 @@ TEST(KorvelInputRules, TheWheelScrollsPastAnUnfocusedTrackBarOrListAndChangesAFo
     EXPECT_EQ(page->value(), scrolled);
 
     Activate(h.qvser);
-    auto* baud = C<QComboBox>(h.qvser, "ComboBox_MODBUSBaudRate");
+    auto* baud = findcontrol::Find<QComboBox>(h.qvser, "ComboBox_MODBUSBaudRate");
     baud->setCurrentIndex(2);
-    C<QPushButton>(h.qvser, "Button_Esc")->setFocus();
+    findcontrol::Find<QPushButton>(h.qvser, "Button_Esc")->setFocus();
     WheelDown(baud);
     EXPECT_EQ(baud->currentIndex(), 2);
     baud->setFocus();
@@ -90,18 +90,19 @@ TEST(KorvelInputRules, EnterPressesAFocusedButtonOnce)
     EXPECT_FALSE(read->IsDown());
 
     h.qvain->iScaleLowSettings = 0;
-    EXPECT_TRUE(h.whileOpen(C<QPushButton>(h.qvain, "Button_ScaleLowSettings"), h.editor, [&] {
-        QApplication::setActiveWindow(h.editor);
-        auto* units = C<QPushButton>(h.editor, "Button_PlusDigit5");
-        units->setFocus();
-        QTest::keyClick(units, Qt::Key_Return);
-        EXPECT_EQ(h.editor->IncDecValue, 1);
-        QTest::keyClick(units, Qt::Key_Enter, Qt::KeypadModifier);
-        EXPECT_EQ(h.editor->IncDecValue, 2);
-        auto* ok = C<QPushButton>(h.editor, "Button_OK");
-        ok->setFocus();
-        QTest::keyClick(ok, Qt::Key_Return);
-        EXPECT_FALSE(h.editor->isVisible());
-    }));
+    EXPECT_TRUE(h.whileOpen(
+        findcontrol::Find<QPushButton>(h.qvain, "Button_ScaleLowSettings"), h.editor, [&] {
+            QApplication::setActiveWindow(h.editor);
+            auto* units = findcontrol::Find<QPushButton>(h.editor, "Button_PlusDigit5");
+            units->setFocus();
+            QTest::keyClick(units, Qt::Key_Return);
+            EXPECT_EQ(h.editor->IncDecValue, 1);
+            QTest::keyClick(units, Qt::Key_Enter, Qt::KeypadModifier);
+            EXPECT_EQ(h.editor->IncDecValue, 2);
+            auto* ok = findcontrol::Find<QPushButton>(h.editor, "Button_OK");
+            ok->setFocus();
+            QTest::keyClick(ok, Qt::Key_Return);
+            EXPECT_FALSE(h.editor->isVisible());
+        }));
     EXPECT_EQ(h.qvain->iScaleLowSettings, 2);
 }

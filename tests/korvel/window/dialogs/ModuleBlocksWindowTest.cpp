@@ -345,8 +345,8 @@ TEST(ModuleBlocks, EdgeCases)
          208,
          ModuleStore::kQvroMain,
          [](DialogHarness& h) {
-             C<QLineEdit>(h.qvro, "Edit_uSec")->setText("1");
-             C<QLineEdit>(h.qvro, "Edit_uPulseSec")->setText("300");
+             findcontrol::Find<QLineEdit>(h.qvro, "Edit_uSec")->setText("1");
+             findcontrol::Find<QLineEdit>(h.qvro, "Edit_uPulseSec")->setText("300");
          },
          {3, 0xE8, 3, 0, 0, 0xD0, 7, 0, 0, 0x32, 0, 0, 0, 1, 2, 0, 255},
          {{"Edit_uSec", "2"}, {"Edit_uPulseSec", "255"}}},
@@ -357,8 +357,8 @@ TEST(ModuleBlocks, EdgeCases)
          208,
          ModuleStore::kQvroMain,
          [](DialogHarness& h) {
-             C<QLineEdit>(h.qvro, "Edit_uSec")->setText("abc");
-             C<QLineEdit>(h.qvro, "Edit_uPulseSec")->setText("-1");
+             findcontrol::Find<QLineEdit>(h.qvro, "Edit_uSec")->setText("abc");
+             findcontrol::Find<QLineEdit>(h.qvro, "Edit_uPulseSec")->setText("-1");
          },
          {3, 0xE8, 3, 0, 0, 0xD0, 7, 0, 0, 0x32, 0, 0, 0, 1, 2, 0, 255},
          {{"Edit_uSec", "2"}, {"Edit_uPulseSec", "255"}}},
@@ -368,7 +368,7 @@ TEST(ModuleBlocks, EdgeCases)
          207,
          208,
          {11, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 7, 0xFF, 0xFF, 0xFF},
-         [](DialogHarness& h) { C<QCheckBox>(h.qvro, "CheckBox_bHold")->click(); },
+         [](DialogHarness& h) { findcontrol::Find<QCheckBox>(h.qvro, "CheckBox_bHold")->click(); },
          {10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF},
          {{"RadioGroup_enuLimitMode", "10"}, {"Edit_uSec", "65535"}}},
         {"QVAO edits: what is on show goes out",
@@ -378,8 +378,10 @@ TEST(ModuleBlocks, EdgeCases)
          206,
          ModuleStore::kQvaoAdditional,
          [](DialogHarness& h) {
-             C<qs::RadioGroup>(h.qvao, "RadioGroup_uAnalogueType")->item(2)->click();
-             C<QCheckBox>(h.qvao, "CheckBox_bAnalogueErrorHigh")->click();
+             findcontrol::Find<qs::RadioGroup>(h.qvao, "RadioGroup_uAnalogueType")
+                 ->item(2)
+                 ->click();
+             findcontrol::Find<QCheckBox>(h.qvao, "CheckBox_bAnalogueErrorHigh")->click();
              h.qvao->iScaleHighSettings = -2;
          },
          {2, 0x06, 0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 1, 1},
@@ -416,20 +418,22 @@ TEST(ModuleBlocks, QvainDecimalsReformatOnlyAfterTheReadBack)
     h.pollDecimals(0);
     EXPECT_TRUE(h.whileOpen(h.button("Button_QV3320_QVAIN"), h.qvain, [&] {
         h.tick();
-        EXPECT_EQ(C<QLabel>(h.qvain, "Label_iScaleLowSettings")->text(), "123.45");
-        C<qs::RadioGroup>(h.qvain, "RadioGroup_uDecimalPointSettings")->item(4)->click();
-        EXPECT_EQ(C<QLabel>(h.qvain, "Label_iScaleLowSettings")->text(), "123.45");
-        C<qs::SpeedButton>(h.qvain, "SpeedButton_WriteToDevice")->click();
+        EXPECT_EQ(findcontrol::Find<QLabel>(h.qvain, "Label_iScaleLowSettings")->text(), "123.45");
+        findcontrol::Find<qs::RadioGroup>(h.qvain, "RadioGroup_uDecimalPointSettings")
+            ->item(4)
+            ->click();
+        EXPECT_EQ(findcontrol::Find<QLabel>(h.qvain, "Label_iScaleLowSettings")->text(), "123.45");
+        findcontrol::Find<qs::SpeedButton>(h.qvain, "SpeedButton_WriteToDevice")->click();
         h.tick();
-        EXPECT_EQ(C<QLabel>(h.qvain, "Label_iScaleLowSettings")->text(), "123.45");
+        EXPECT_EQ(findcontrol::Find<QLabel>(h.qvain, "Label_iScaleLowSettings")->text(), "123.45");
         h.tick();
-        EXPECT_EQ(C<QLabel>(h.qvain, "Label_iScaleLowSettings")->text(), "1.2345");
+        EXPECT_EQ(findcontrol::Find<QLabel>(h.qvain, "Label_iScaleLowSettings")->text(), "1.2345");
     }));
     // The next status poll sets the base unit's format again; the labels are rewritten only
     // by the next reply or edit.
     h.tick();
-    EXPECT_EQ(h.w->State().Decimals.Decimals(), 0);
-    EXPECT_EQ(C<QLabel>(h.qvain, "Label_iScaleLowSettings")->text(), "1.2345");
+    EXPECT_EQ(h.state().Decimals.Decimals(), 0);
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.qvain, "Label_iScaleLowSettings")->text(), "1.2345");
 }
 
 // A module reply changes no control of the base unit's settings pages, and a settings reply

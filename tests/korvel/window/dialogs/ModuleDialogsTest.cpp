@@ -65,7 +65,7 @@ TEST(ModuleOpeners, EachOpensItsDialogWithItsCaptionSlotAndCommands)
         const bool modal = h.whileOpen(opener, d, [&] {
             EXPECT_EQ(d->windowTitle().toStdString(), r.caption) << r.button;
             EXPECT_EQ(d->pos(), QPoint(61, 385)) << r.button;
-            EXPECT_EQ(h.w->Session().ModuleSlot(), r.moduleSlot) << r.button;
+            EXPECT_EQ(h.session().ModuleSlot(), r.moduleSlot) << r.button;
             EXPECT_TRUE(h.trioButton(d, "SpeedButton_ReadFromDevice")->IsDown()) << r.button;
             h.tick();
             if (r.commands.size() > 1) {
@@ -111,9 +111,12 @@ TEST(ModuleDialogFrame, CommonControlsRefreshAndEsc)
         EXPECT_EQ(d->size(), QSize(1255, 500)) << r.name;
         EXPECT_FALSE(d->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint))
             << r.name;
-        EXPECT_EQ(C<QPushButton>(d, "Button_Esc")->text(), "Kilépés (Esc)") << r.name;
-        EXPECT_EQ(C<QPushButton>(d, "Button_RefreshForm")->text(), "Kép frissítés") << r.name;
-        EXPECT_EQ(C<QGroupBox>(d, "GroupBox9")->title().toStdString(), r.group) << r.name;
+        EXPECT_EQ(findcontrol::Find<QPushButton>(d, "Button_Esc")->text(), "Kilépés (Esc)")
+            << r.name;
+        EXPECT_EQ(findcontrol::Find<QPushButton>(d, "Button_RefreshForm")->text(), "Kép frissítés")
+            << r.name;
+        EXPECT_EQ(findcontrol::Find<QGroupBox>(d, "GroupBox9")->title().toStdString(), r.group)
+            << r.name;
         EXPECT_EQ(h.trioButton(d, "SpeedButton_ReadFromDevice")->text(), "Kiolvasás a készülékből")
             << r.name;
         EXPECT_EQ(h.trioButton(d, "SpeedButton_ReadDefault")->text(),
@@ -132,20 +135,20 @@ TEST(ModuleDialogFrame, CommonControlsRefreshAndEsc)
         PressKey(control, Qt::Key_X, Qt::AltModifier | Qt::ControlModifier);
         PressKey(control, Qt::Key_X, Qt::NoModifier);
         EXPECT_EQ(d->RefreshCount, 1) << d->objectName().toStdString();
-        C<QPushButton>(d, "Button_RefreshForm")->click();
+        findcontrol::Find<QPushButton>(d, "Button_RefreshForm")->click();
         EXPECT_EQ(d->RefreshCount, 2) << d->objectName().toStdString();
     }
-    EXPECT_EQ(h.w->RefreshCount(), 0);
+    EXPECT_EQ(MainWindowTestAccess::RefreshCount(*h.w), 0);
 
     // The Esc key closes the dialog through its button; the relay dialog first ends its test.
     bool closedByKey = false;
     EXPECT_TRUE(h.whileOpen(h.button("Button_QV5510_Rel1"), h.qvro, [&] {
-        C<QCheckBox>(h.qvro, "CheckBox_DigitalOutForceEng")->setChecked(true);
-        PressKey(C<QLineEdit>(h.qvro, "Edit_uSec"), Qt::Key_Escape, Qt::NoModifier);
+        findcontrol::Find<QCheckBox>(h.qvro, "CheckBox_DigitalOutForceEng")->setChecked(true);
+        PressKey(findcontrol::Find<QLineEdit>(h.qvro, "Edit_uSec"), Qt::Key_Escape, Qt::NoModifier);
         closedByKey = !h.qvro->isVisible();
     }));
     EXPECT_TRUE(closedByKey);
-    EXPECT_FALSE(C<QCheckBox>(h.qvro, "CheckBox_DigitalOutForceEng")->isChecked());
+    EXPECT_FALSE(findcontrol::Find<QCheckBox>(h.qvro, "CheckBox_DigitalOutForceEng")->isChecked());
 }
 
 // The relay dialog's test, by the slot its opener gave it: the output-force byte of the status
@@ -173,17 +176,22 @@ TEST(RelayTest, ByTheDialogsSlot)
             h.tick();  // the opener's read
             h.tick();
             EXPECT_EQ(forceByte(), 0) << r.opener;
-            EXPECT_EQ(C<QLabel>(h.qvro, "Label_DigitalOutOn")->isEnabled(), r.outputOn) << r.opener;
-            EXPECT_EQ(C<QLabel>(h.qvro, "Label_DigitalOutOff")->isEnabled(), !r.outputOn)
+            EXPECT_EQ(findcontrol::Find<QLabel>(h.qvro, "Label_DigitalOutOn")->isEnabled(),
+                      r.outputOn)
                 << r.opener;
-            C<QCheckBox>(h.qvro, "CheckBox_DigitalOutForceEng")->click();
+            EXPECT_EQ(findcontrol::Find<QLabel>(h.qvro, "Label_DigitalOutOff")->isEnabled(),
+                      !r.outputOn)
+                << r.opener;
+            findcontrol::Find<QCheckBox>(h.qvro, "CheckBox_DigitalOutForceEng")->click();
             h.tick();
             EXPECT_EQ(forceByte(), r.test) << r.opener;
-            C<qs::SpeedButton>(h.qvro, "SpeedButton_DigitalOut1Force")->click();
+            findcontrol::Find<qs::SpeedButton>(h.qvro, "SpeedButton_DigitalOut1Force")->click();
             h.tick();
             EXPECT_EQ(forceByte(), r.forced) << r.opener;
         })) << r.opener;
-        EXPECT_FALSE(C<QCheckBox>(h.qvro, "CheckBox_DigitalOutForceEng")->isChecked()) << r.opener;
+        EXPECT_FALSE(
+            findcontrol::Find<QCheckBox>(h.qvro, "CheckBox_DigitalOutForceEng")->isChecked())
+            << r.opener;
         h.tick();
         EXPECT_EQ(forceByte(), 0) << r.opener;
     }
@@ -197,12 +205,12 @@ TEST(DialogSlot, APendingWriteGoesToTheSlotOfItsDialog)
     for (const char* otherSlot : {"Button_QV5510_Rel2", "Button_QV3320_QVRO_Tovabbi"}) {
         DialogHarness h;
         EXPECT_TRUE(h.leaveWritePending("Button_QV3320_QVAO_Fo", h.qvao, 204, [&] {
-            C<qs::RadioGroup>(h.qvao, "RadioGroup_uAnalogueType")->item(3)->click();
+            findcontrol::Find<qs::RadioGroup>(h.qvao, "RadioGroup_uAnalogueType")->item(3)->click();
         }));
         h.meter->clearLog();
         h.modules.Refuse(204, 0);
         EXPECT_TRUE(h.whileOpen(h.button(otherSlot), h.qvro, [&] {
-            EXPECT_EQ(h.w->Session().ModuleSlot(), 0) << otherSlot;
+            EXPECT_EQ(h.session().ModuleSlot(), 0) << otherSlot;
             for (int i = 0; i < 3; ++i)
                 h.tick();
         }));
@@ -222,17 +230,21 @@ TEST(DialogSlot, AReplyForTheSlotTheDialogLeftFillsNothing)
 {
     DialogHarness h;
     EXPECT_TRUE(h.whileOpen(h.button("Button_QV3320_QVAO_Fo"), h.qvao, [] {}));
-    h.w->Session().Tick();
-    ASSERT_TRUE(h.w->Session().Busy());  // 203 on its way; its reply waits in the event loop
+    h.session().Tick();
+    ASSERT_TRUE(h.session().Busy());  // 203 on its way; its reply waits in the event loop
     EXPECT_TRUE(h.whileOpen(h.button("Button_QV3320_QVAO_Tovabbi"), h.qvao, [&] {
-        ASSERT_TRUE(h.waitFor([&] { return !h.w->Session().Busy(); }));
-        EXPECT_EQ(C<QLabel>(h.qvao, "Label_iScaleLowSettings")->text(), "xxxxx");
-        EXPECT_EQ(C<qs::RadioGroup>(h.qvao, "RadioGroup_uAnalogueType")->ItemIndex(), 0);
-        EXPECT_TRUE(C<qs::SpeedButton>(h.qvao, "SpeedButton_ReadFromDevice")->IsDown());
+        ASSERT_TRUE(h.waitFor([&] { return !h.session().Busy(); }));
+        EXPECT_EQ(findcontrol::Find<QLabel>(h.qvao, "Label_iScaleLowSettings")->text(), "xxxxx");
+        EXPECT_EQ(
+            findcontrol::Find<qs::RadioGroup>(h.qvao, "RadioGroup_uAnalogueType")->ItemIndex(), 0);
+        EXPECT_TRUE(
+            findcontrol::Find<qs::SpeedButton>(h.qvao, "SpeedButton_ReadFromDevice")->IsDown());
         h.tick();
-        EXPECT_EQ(C<qs::RadioGroup>(h.qvao, "RadioGroup_uAnalogueType")->ItemIndex(),
-                  4);  // the additional module's
-        EXPECT_FALSE(C<qs::SpeedButton>(h.qvao, "SpeedButton_ReadFromDevice")->IsDown());
+        EXPECT_EQ(
+            findcontrol::Find<qs::RadioGroup>(h.qvao, "RadioGroup_uAnalogueType")->ItemIndex(),
+            4);  // the additional module's
+        EXPECT_FALSE(
+            findcontrol::Find<qs::SpeedButton>(h.qvao, "SpeedButton_ReadFromDevice")->IsDown());
     }));
     EXPECT_EQ(RequestsBesidesPolls(*h.meter), (std::vector<std::uint8_t>{203, 205}));
 }
@@ -244,24 +256,30 @@ TEST(DialogRequests, PendingRequestsAcrossShowings)
 {
     DialogHarness h;
     EXPECT_TRUE(h.leaveWritePending("Button_QV3320_QVAIN", h.qvain, 202, [&] {
-        C<qs::RadioGroup>(h.qvain, "RadioGroup_uInputTypeSettings")->item(4)->click();
+        findcontrol::Find<qs::RadioGroup>(h.qvain, "RadioGroup_uInputTypeSettings")
+            ->item(4)
+            ->click();
     }));
     h.modules.Refuse(202, 0);
     h.tick();
     EXPECT_EQ(h.modules.Stored(201)[1], 4);
-    C<qs::RadioGroup>(h.qvain, "RadioGroup_uInputTypeSettings")
+    findcontrol::Find<qs::RadioGroup>(h.qvain, "RadioGroup_uInputTypeSettings")
         ->setItemIndex(0);  // shown again by the read-back
     h.tick();
-    EXPECT_EQ(C<qs::RadioGroup>(h.qvain, "RadioGroup_uInputTypeSettings")->ItemIndex(), 4);
-    EXPECT_FALSE(C<qs::SpeedButton>(h.qvain, "SpeedButton_ReadFromDevice")->IsDown());
+    EXPECT_EQ(
+        findcontrol::Find<qs::RadioGroup>(h.qvain, "RadioGroup_uInputTypeSettings")->ItemIndex(),
+        4);
+    EXPECT_FALSE(
+        findcontrol::Find<qs::SpeedButton>(h.qvain, "SpeedButton_ReadFromDevice")->IsDown());
 
     // Reopening drops a write still pending and reads the block instead.
     h.modules.Refuse(208, mbu3::ErrCommand);
-    C<qs::SpeedButton>(h.qvro, "SpeedButton_WriteToDevice")->click();
+    findcontrol::Find<qs::SpeedButton>(h.qvro, "SpeedButton_WriteToDevice")->click();
     h.tick();
     h.meter->clearLog();
     EXPECT_TRUE(h.whileOpen(h.button("Button_QV5510_Rel1"), h.qvro, [&] {
-        EXPECT_FALSE(C<qs::SpeedButton>(h.qvro, "SpeedButton_WriteToDevice")->IsDown());
+        EXPECT_FALSE(
+            findcontrol::Find<qs::SpeedButton>(h.qvro, "SpeedButton_WriteToDevice")->IsDown());
         h.tick();
         h.tick();
     }));
@@ -274,14 +292,16 @@ TEST(DialogRequests, PendingRequestsAcrossShowings)
     h.meter->clearLog();
     EXPECT_TRUE(h.whileOpen(h.button("Button_QV3320_QVAO_Tovabbi"), h.qvao, [&] {
         h.tick();
-        EXPECT_TRUE(C<qs::SpeedButton>(h.qvao, "SpeedButton_ReadFromDevice")->IsDown());
+        EXPECT_TRUE(
+            findcontrol::Find<qs::SpeedButton>(h.qvao, "SpeedButton_ReadFromDevice")->IsDown());
     }));
     EXPECT_TRUE(h.meter->commandsSeen().empty());
     h.meter->plug();
     KorvelHarness::pump();
     h.tick();
     EXPECT_EQ(RequestsBesidesPolls(*h.meter), (std::vector<std::uint8_t>{205}));
-    EXPECT_EQ(C<qs::RadioGroup>(h.qvao, "RadioGroup_uAnalogueType")->ItemIndex(), 4);
+    EXPECT_EQ(findcontrol::Find<qs::RadioGroup>(h.qvao, "RadioGroup_uAnalogueType")->ItemIndex(),
+              4);
 }
 
 // The request group: Read clicked twice leaves nothing pending; Write pressed before the
@@ -291,11 +311,13 @@ TEST(DialogRequests, TheTrioIsOneGroup)
     DialogHarness h;
     h.meter->clearLog();
     EXPECT_TRUE(h.whileOpen(h.button("Button_QV3320_QVRO_Tovabbi"), h.qvro, [&] {
-        C<qs::SpeedButton>(h.qvro, "SpeedButton_ReadFromDevice")->click();
-        EXPECT_FALSE(C<qs::SpeedButton>(h.qvro, "SpeedButton_ReadFromDevice")->IsDown());
-        C<qs::SpeedButton>(h.qvro, "SpeedButton_ReadFromDevice")->click();
-        C<qs::SpeedButton>(h.qvro, "SpeedButton_WriteToDevice")->click();
-        EXPECT_FALSE(C<qs::SpeedButton>(h.qvro, "SpeedButton_ReadFromDevice")->IsDown());
+        findcontrol::Find<qs::SpeedButton>(h.qvro, "SpeedButton_ReadFromDevice")->click();
+        EXPECT_FALSE(
+            findcontrol::Find<qs::SpeedButton>(h.qvro, "SpeedButton_ReadFromDevice")->IsDown());
+        findcontrol::Find<qs::SpeedButton>(h.qvro, "SpeedButton_ReadFromDevice")->click();
+        findcontrol::Find<qs::SpeedButton>(h.qvro, "SpeedButton_WriteToDevice")->click();
+        EXPECT_FALSE(
+            findcontrol::Find<qs::SpeedButton>(h.qvro, "SpeedButton_ReadFromDevice")->IsDown());
         h.tick();
         h.tick();
         h.tick();

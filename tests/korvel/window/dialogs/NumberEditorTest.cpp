@@ -18,7 +18,7 @@ std::string Digits(const NumberEditor* e)
 {
     std::string s;
     for (int k = 1; k <= NumberEditor::kDigits; ++k)
-        s += C<QLabel>(e, "Label_Digit" + QString::number(k))->text().toStdString();
+        s += findcontrol::Find<QLabel>(e, "Label_Digit" + QString::number(k))->text().toStdString();
     return s;
 }
 
@@ -27,7 +27,7 @@ int CommaShown(const NumberEditor* e)
 {
     int shown = -1;
     for (int d = 0; d < NumberEditor::kDigits; ++d)
-        if (C(e, "Label_uDecimal" + QString::number(d))->isVisible())
+        if (findcontrol::Find(e, "Label_uDecimal" + QString::number(d))->isVisible())
             shown = shown == -1 ? d : 99;
     return shown;
 }
@@ -36,11 +36,13 @@ int CommaShown(const NumberEditor* e)
 void Press(NumberEditor* e, std::string_view key)
 {
     if (key == "0") {
-        C<QPushButton>(e, "Button_NullAll")->click();
+        findcontrol::Find<QPushButton>(e, "Button_NullAll")->click();
         return;
     }
     const QString column{QLatin1Char(key[1])};
-    C<QPushButton>(e, (key[0] == '+' ? "Button_PlusDigit" : "Button_MinusDigit") + column)->click();
+    findcontrol::Find<QPushButton>(
+        e, (key[0] == '+' ? "Button_PlusDigit" : "Button_MinusDigit") + column)
+        ->click();
 }
 
 struct EditorCase {
@@ -72,14 +74,15 @@ TEST_P(EditorCases, DigitsClampsCommaAndWriteBack)
     DialogHarness h;
     h.pollDecimals(c.decimals);
     h.qvain->iScaleLowSettings = c.stored;
-    EXPECT_TRUE(h.withEditor(C<QPushButton>(h.qvain, "Button_ScaleLowSettings"), c.ok, [&] {
-        EXPECT_EQ(Digits(h.editor), c.opened);
-        EXPECT_EQ(h.editor->IncDecValue, c.stored);  // taken unclamped
-        for (const QString& key : QString(c.keys).split(' ', Qt::SkipEmptyParts))
-            Press(h.editor, key.toStdString());
-        EXPECT_EQ(Digits(h.editor), c.shown);
-        EXPECT_EQ(CommaShown(h.editor), c.comma);
-    }));
+    EXPECT_TRUE(
+        h.withEditor(findcontrol::Find<QPushButton>(h.qvain, "Button_ScaleLowSettings"), c.ok, [&] {
+            EXPECT_EQ(Digits(h.editor), c.opened);
+            EXPECT_EQ(h.editor->IncDecValue, c.stored);  // taken unclamped
+            for (const QString& key : QString(c.keys).split(' ', Qt::SkipEmptyParts))
+                Press(h.editor, key.toStdString());
+            EXPECT_EQ(Digits(h.editor), c.shown);
+            EXPECT_EQ(CommaShown(h.editor), c.comma);
+        }));
     EXPECT_EQ(h.qvain->iScaleLowSettings, c.result);
     std::string label = c.label;
     std::replace(label.begin(), label.end(), '.', separator.sep);
@@ -152,18 +155,20 @@ TEST(NumberEditor, EachTargetWritesBackAndRefreshesOnlyItsDialog)
         const std::array<ModuleDialog*, 3> dialogs = {h.qvain, h.qvao, h.qvro};
         ModuleDialog* d = dialogs[r.dialog];
         *d->ValueField(r.field) = 41;
-        auto* opener = C<QPushButton>(d, r.button);
+        auto* opener = findcontrol::Find<QPushButton>(d, r.button);
         ASSERT_NE(opener, nullptr) << r.target;
         EXPECT_TRUE(h.withEditor(opener, true, [&] {
             EXPECT_EQ(h.editor->IncDecTarget, r.target);
-            EXPECT_EQ(C<QLabel>(h.editor, "Label_Caption")->text().toStdString(), r.title);
+            EXPECT_EQ(findcontrol::Find<QLabel>(h.editor, "Label_Caption")->text().toStdString(),
+                      r.title);
             EXPECT_EQ(h.editor->IncDecMin, -9999);
             EXPECT_EQ(h.editor->IncDecMax, 99999);
             EXPECT_EQ(h.editor->pos(), QPoint(61, 385));
-            C<QPushButton>(h.editor, "Button_PlusDigit5")->click();
+            findcontrol::Find<QPushButton>(h.editor, "Button_PlusDigit5")->click();
         })) << r.target;
         EXPECT_EQ(*d->ValueField(r.field), 42) << r.target;
-        EXPECT_EQ(C<QLabel>(d, QString("Label_") + r.field)->text(), "0004.2") << r.target;
+        EXPECT_EQ(findcontrol::Find<QLabel>(d, QString("Label_") + r.field)->text(), "0004.2")
+            << r.target;
         for (ModuleDialog* other : dialogs)
             for (QLabel* l : other->findChildren<QLabel*>(QRegularExpression("^Label_i")))
                 EXPECT_TRUE(other == d || l->text() == "xxxxx")
@@ -178,10 +183,12 @@ TEST(NumberEditor, DecimalsComeFromTheLastStatusPoll)
     DialogHarness h;
     h.pollDecimals(3);
     h.modules.Stored(201)[2] = 1;
-    C<qs::SpeedButton>(h.qvain, "SpeedButton_ReadFromDevice")->SetDown(true);
+    findcontrol::Find<qs::SpeedButton>(h.qvain, "SpeedButton_ReadFromDevice")->SetDown(true);
     h.tick();
-    ASSERT_EQ(h.w->State().Decimals.Decimals(), 1);
-    C<qs::RadioGroup>(h.qvain, "RadioGroup_uDecimalPointSettings")->item(4)->click();
-    EXPECT_TRUE(h.withEditor(C<QPushButton>(h.qvain, "Button_ScaleHighSettings"), false,
-                             [&] { EXPECT_EQ(CommaShown(h.editor), 3); }));
+    ASSERT_EQ(h.state().Decimals.Decimals(), 1);
+    findcontrol::Find<qs::RadioGroup>(h.qvain, "RadioGroup_uDecimalPointSettings")
+        ->item(4)
+        ->click();
+    EXPECT_TRUE(h.withEditor(findcontrol::Find<QPushButton>(h.qvain, "Button_ScaleHighSettings"),
+                             false, [&] { EXPECT_EQ(CommaShown(h.editor), 3); }));
 }

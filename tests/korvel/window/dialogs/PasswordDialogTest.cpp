@@ -32,8 +32,10 @@ std::vector<Box> CatchBoxes(PasswordDialog* d, const std::function<void()>& acti
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        boxes.push_back({box->text().toStdString(), box->icon(), box->standardButtons(),
-                         !C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")->IsDown()});
+        boxes.push_back(
+            {box->text().toStdString(), box->icon(), box->standardButtons(),
+             !findcontrol::Find<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")
+                  ->IsDown()});
         box->button(QMessageBox::Ok)->click();
     });
     watch.start();
@@ -51,8 +53,9 @@ struct PasswordFixture : ::testing::Test {
 
     void enter(const char* user, const char* supervisor)
     {
-        C<QLineEdit>(d, "Edit_PasswordUser")->setText(QString::fromUtf8(user));
-        C<QLineEdit>(d, "Edit_PasswordSupervisor")->setText(QString::fromUtf8(supervisor));
+        findcontrol::Find<QLineEdit>(d, "Edit_PasswordUser")->setText(QString::fromUtf8(user));
+        findcontrol::Find<QLineEdit>(d, "Edit_PasswordSupervisor")
+            ->setText(QString::fromUtf8(supervisor));
     }
 };
 
@@ -66,35 +69,39 @@ TEST_F(PasswordFixture, TheOpenerReadsThePasswords)
     EXPECT_EQ(opener->text(), "Jelszó módosítása");
     EXPECT_TRUE(opener->isEnabled());
     EXPECT_EQ(d->windowTitle(), "Password");
-    EXPECT_EQ(C<QGroupBox>(d, "GroupBox_MODBUSOutputSettings")->title(), "Kezelői jelszó");
-    EXPECT_EQ(C<QGroupBox>(d, "GroupBox1")->title(), "Mérnöki jelszó");
-    EXPECT_EQ(C<QGroupBox>(d, "GroupBox_MODBUSOutputSettings")->findChild<QLineEdit*>(),
-              C<QLineEdit>(d, "Edit_PasswordUser"));
-    EXPECT_EQ(C<QGroupBox>(d, "GroupBox1")->findChild<QLineEdit*>(),
-              C<QLineEdit>(d, "Edit_PasswordSupervisor"));
+    EXPECT_EQ(findcontrol::Find<QGroupBox>(d, "GroupBox_MODBUSOutputSettings")->title(),
+              "Kezelői jelszó");
+    EXPECT_EQ(findcontrol::Find<QGroupBox>(d, "GroupBox1")->title(), "Mérnöki jelszó");
+    EXPECT_EQ(
+        findcontrol::Find<QGroupBox>(d, "GroupBox_MODBUSOutputSettings")->findChild<QLineEdit*>(),
+        findcontrol::Find<QLineEdit>(d, "Edit_PasswordUser"));
+    EXPECT_EQ(findcontrol::Find<QGroupBox>(d, "GroupBox1")->findChild<QLineEdit*>(),
+              findcontrol::Find<QLineEdit>(d, "Edit_PasswordSupervisor"));
     h.w->move(40, 30);
     EXPECT_TRUE(h.whileOpen(opener, d, [&] {
         EXPECT_EQ(d->windowTitle(), "Jelszó módosítása");
         EXPECT_EQ(d->pos(), QPoint(61, 385));
-        EXPECT_TRUE(C<qs::SpeedButton>(d, "SpeedButton_ReadFromDevice_Password")->IsDown());
+        EXPECT_TRUE(
+            findcontrol::Find<qs::SpeedButton>(d, "SpeedButton_ReadFromDevice_Password")->IsDown());
         h.tick();
-        EXPECT_FALSE(C<qs::SpeedButton>(d, "SpeedButton_ReadFromDevice_Password")->IsDown());
-        EXPECT_EQ(C<QLineEdit>(d, "Edit_PasswordUser")->text(), "0042");
-        EXPECT_EQ(C<QLineEdit>(d, "Edit_PasswordSupervisor")->text(), "0007");
+        EXPECT_FALSE(
+            findcontrol::Find<qs::SpeedButton>(d, "SpeedButton_ReadFromDevice_Password")->IsDown());
+        EXPECT_EQ(findcontrol::Find<QLineEdit>(d, "Edit_PasswordUser")->text(), "0042");
+        EXPECT_EQ(findcontrol::Find<QLineEdit>(d, "Edit_PasswordSupervisor")->text(), "0007");
     }));
     // A value above 9999 shows all its digits.
     h.modules.Stored(220) = {0x10, 0x27, 0xFF, 0xFF};
-    C<qs::SpeedButton>(d, "SpeedButton_ReadFromDevice_Password")->SetDown(true);
+    findcontrol::Find<qs::SpeedButton>(d, "SpeedButton_ReadFromDevice_Password")->SetDown(true);
     h.tick();
-    EXPECT_EQ(C<QLineEdit>(d, "Edit_PasswordUser")->text(), "10000");
-    EXPECT_EQ(C<QLineEdit>(d, "Edit_PasswordSupervisor")->text(), "65535");
+    EXPECT_EQ(findcontrol::Find<QLineEdit>(d, "Edit_PasswordUser")->text(), "10000");
+    EXPECT_EQ(findcontrol::Find<QLineEdit>(d, "Edit_PasswordSupervisor")->text(), "65535");
 }
 
 // The entries take at most four characters from the keyboard.
 TEST_F(PasswordFixture, EntriesTakeFourCharacters)
 {
-    for (QLineEdit* e :
-         {C<QLineEdit>(d, "Edit_PasswordUser"), C<QLineEdit>(d, "Edit_PasswordSupervisor")}) {
+    for (QLineEdit* e : {findcontrol::Find<QLineEdit>(d, "Edit_PasswordUser"),
+                         findcontrol::Find<QLineEdit>(d, "Edit_PasswordSupervisor")}) {
         e->clear();
         QTest::keyClicks(e, "123456");
         EXPECT_EQ(e->text(), "1234") << e->objectName().toStdString();
@@ -135,22 +142,30 @@ TEST_F(PasswordFixture, TheCheckAtTheClick)
         for (const Row& r : rows) {
             enter(r.user, r.supervisor);
             h.meter->clearLog();
-            const std::vector<Box> boxes = CatchBoxes(
-                d, [&] { C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")->click(); });
+            const std::vector<Box> boxes = CatchBoxes(d, [&] {
+                findcontrol::Find<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")
+                    ->click();
+            });
             if (r.message) {
                 ASSERT_EQ(boxes.size(), 1u) << r.name;
                 EXPECT_EQ(boxes[0].text, r.message) << r.name;
                 EXPECT_EQ(boxes[0].icon, QMessageBox::Information) << r.name;
                 EXPECT_EQ(boxes[0].buttons, QMessageBox::Ok) << r.name;
                 EXPECT_TRUE(boxes[0].writeReleased) << r.name;
-                EXPECT_FALSE(C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")->IsDown())
+                EXPECT_FALSE(
+                    findcontrol::Find<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")
+                        ->IsDown())
                     << r.name;
                 // The entries keep what the user typed.
-                EXPECT_EQ(C<QLineEdit>(d, "Edit_PasswordUser")->text().toStdString(), r.user)
+                EXPECT_EQ(
+                    findcontrol::Find<QLineEdit>(d, "Edit_PasswordUser")->text().toStdString(),
+                    r.user)
                     << r.name;
             } else {
                 EXPECT_TRUE(boxes.empty()) << r.name;
-                EXPECT_TRUE(C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")->IsDown())
+                EXPECT_TRUE(
+                    findcontrol::Find<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")
+                        ->IsDown())
                     << r.name;
             }
             h.tick();
@@ -163,7 +178,8 @@ TEST_F(PasswordFixture, TheCheckAtTheClick)
             EXPECT_EQ(RequestsBesidesPolls(*h.meter), (std::vector<std::uint8_t>{222, 220}))
                 << r.name;
             EXPECT_EQ(h.modules.Stored(220), r.sent) << r.name;
-            EXPECT_EQ(C<QLineEdit>(d, "Edit_PasswordUser")->text().toStdString(), r.readBack)
+            EXPECT_EQ(findcontrol::Find<QLineEdit>(d, "Edit_PasswordUser")->text().toStdString(),
+                      r.readBack)
                 << r.name;
         }
     }));
@@ -176,24 +192,27 @@ TEST_F(PasswordFixture, ReleasingAWriteAndEsc)
     EXPECT_TRUE(h.whileOpen(h.C<QPushButton>("Button1"), d, [&] {
         h.tick();
         enter("1", "2");
-        C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")->click();
+        findcontrol::Find<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")->click();
         h.meter->clearLog();
-        const std::vector<Box> boxes = CatchBoxes(
-            d, [&] { C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")->click(); });
+        const std::vector<Box> boxes = CatchBoxes(d, [&] {
+            findcontrol::Find<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")->click();
+        });
         EXPECT_TRUE(boxes.empty());
-        EXPECT_FALSE(C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")->IsDown());
+        EXPECT_FALSE(
+            findcontrol::Find<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")->IsDown());
         h.tick();
         EXPECT_EQ(RequestsBesidesPolls(*h.meter), std::vector<std::uint8_t>{});
-        C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")->click();
+        findcontrol::Find<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")->click();
     }));
     EXPECT_FALSE(d->isVisible());
-    EXPECT_TRUE(C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")->IsDown());
+    EXPECT_TRUE(
+        findcontrol::Find<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")->IsDown());
     h.tick();
     h.tick();
     EXPECT_EQ(RequestsBesidesPolls(*h.meter), (std::vector<std::uint8_t>{222, 220}));
     EXPECT_EQ(h.modules.Stored(220), (ModuleStore::Bytes{1, 0, 2, 0}));
-    EXPECT_EQ(C<QLineEdit>(d, "Edit_PasswordUser")->text(), "0001");
-    EXPECT_EQ(C<QLineEdit>(d, "Edit_PasswordSupervisor")->text(), "0002");
+    EXPECT_EQ(findcontrol::Find<QLineEdit>(d, "Edit_PasswordUser")->text(), "0001");
+    EXPECT_EQ(findcontrol::Find<QLineEdit>(d, "Edit_PasswordSupervisor")->text(), "0002");
 }
 
 // A write left pending (the meter refuses it) whose entries are then edited to a pair that
@@ -216,12 +235,15 @@ TEST_F(PasswordFixture, TheCheckRunsAgainWhenTheWriteIsBuilt)
             h.tick();
         });
         EXPECT_TRUE(boxes.empty()) << r.name;
-        EXPECT_FALSE(C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")->IsDown())
+        EXPECT_FALSE(
+            findcontrol::Find<qs::SpeedButton>(d, "SpeedButton_WriteToDevice_Password")->IsDown())
             << r.name;
-        EXPECT_FALSE(h.w->Session().IsPending(KeyPasswordWrite)) << r.name;
+        EXPECT_FALSE(h.session().IsPending(KeyPasswordWrite)) << r.name;
         EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{101})) << r.name;
         EXPECT_EQ(h.modules.Stored(220), ModuleStore::kPasswords) << r.name;
-        EXPECT_EQ(C<QLineEdit>(d, "Edit_PasswordUser")->text().toStdString(), r.user) << r.name;
+        EXPECT_EQ(findcontrol::Find<QLineEdit>(d, "Edit_PasswordUser")->text().toStdString(),
+                  r.user)
+            << r.name;
     }
     // A pending write whose entries still pass goes out once the meter takes it.
     EXPECT_TRUE(h.leaveWritePending("Button1", d, 222, [&] { enter("11", "12"); }));
@@ -230,5 +252,5 @@ TEST_F(PasswordFixture, TheCheckRunsAgainWhenTheWriteIsBuilt)
     h.tick();
     h.tick();
     EXPECT_EQ(h.modules.Stored(220), (ModuleStore::Bytes{21, 0, 22, 0}));
-    EXPECT_EQ(C<QLineEdit>(d, "Edit_PasswordUser")->text(), "0021");
+    EXPECT_EQ(findcontrol::Find<QLineEdit>(d, "Edit_PasswordUser")->text(), "0021");
 }

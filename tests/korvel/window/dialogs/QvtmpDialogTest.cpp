@@ -24,15 +24,18 @@ struct QvtmpFixture : ::testing::Test {
     DialogHarness h;
     QvtmpDialog* d = h.qvtmp;
 
-    bool potShown() const { return !C<QGroupBox>(d, "GroupBox_Pot")->isHidden(); }
-    bool leadShown() const { return !C<QGroupBox>(d, "GroupBox_QVTMP_R2W")->isHidden(); }
+    bool potShown() const { return !findcontrol::Find<QGroupBox>(d, "GroupBox_Pot")->isHidden(); }
+    bool leadShown() const
+    {
+        return !findcontrol::Find<QGroupBox>(d, "GroupBox_QVTMP_R2W")->isHidden();
+    }
     bool open(const std::function<void()>& body)
     {
         return h.whileOpen(h.button("Button_QV5510_QVTMP"), d, body);
     }
     void read()
     {
-        C<qs::SpeedButton>(d, "SpeedButton_ReadFromDevice")->SetDown(true);
+        findcontrol::Find<qs::SpeedButton>(d, "SpeedButton_ReadFromDevice")->SetDown(true);
         h.tick();
     }
 };
@@ -46,7 +49,7 @@ class QvtmpLocale : public QvtmpFixture, public ::testing::WithParamInterface<Se
 TEST_F(QvtmpFixture, ControlsCaptionsAndTheButtonsWithoutAction)
 {
     auto title = [&](const char* name) {
-        auto* g = C<QGroupBox>(d, name);
+        auto* g = findcontrol::Find<QGroupBox>(d, name);
         return g ? g->title().toStdString() : std::string("<missing>");
     };
     const std::pair<const char*, const char*> groups[] = {
@@ -81,18 +84,21 @@ TEST_F(QvtmpFixture, ControlsCaptionsAndTheButtonsWithoutAction)
     };
     for (const auto& [name, text] : labels)
         EXPECT_EQ(h.text(name, d), text) << name;
-    EXPECT_EQ(C<qs::RadioGroup>(d, "RadioGroup_QVTMP_Average")->count(), 6);
-    EXPECT_EQ(C<qs::RadioGroup>(d, "RadioGroup_uRoundSettings")->count(), 7);
-    EXPECT_EQ(C<qs::RadioGroup>(d, "RadioGroup_uDecimalPointSettings")->ItemIndex(), 2);
+    EXPECT_EQ(findcontrol::Find<qs::RadioGroup>(d, "RadioGroup_QVTMP_Average")->count(), 6);
+    EXPECT_EQ(findcontrol::Find<qs::RadioGroup>(d, "RadioGroup_uRoundSettings")->count(), 7);
+    EXPECT_EQ(findcontrol::Find<qs::RadioGroup>(d, "RadioGroup_uDecimalPointSettings")->ItemIndex(),
+              2);
 
     EXPECT_TRUE(open([&] {
         h.tick();
         const std::vector<QPushButton*> inert = {
-            C<QPushButton>(d, "Button_QVTMP_R2W_Meas"), C<QPushButton>(d, "Button_QVTMP_R2W_Zero"),
-            C<QPushButton>(d, "Button_QVTMP_CalPot0"), C<QPushButton>(d, "Button_QVTMP_CalPot100")};
+            findcontrol::Find<QPushButton>(d, "Button_QVTMP_R2W_Meas"),
+            findcontrol::Find<QPushButton>(d, "Button_QVTMP_R2W_Zero"),
+            findcontrol::Find<QPushButton>(d, "Button_QVTMP_CalPot0"),
+            findcontrol::Find<QPushButton>(d, "Button_QVTMP_CalPot100")};
         const std::vector<const char*> captions = {"Megállapítás méréssel", "Rvez = 0", "0%",
                                                    "100%"};
-        const QvtmpBlock kept = h.w->State().LastQVTMPBlock;
+        const QvtmpBlock kept = h.state().LastQVTMPBlock;
         h.meter->clearLog();
         for (std::size_t i = 0; i < inert.size(); ++i) {
             EXPECT_EQ(inert[i]->text().toStdString(), captions[i]);
@@ -100,9 +106,9 @@ TEST_F(QvtmpFixture, ControlsCaptionsAndTheButtonsWithoutAction)
         }
         h.tick();
         EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{101}));
-        EXPECT_EQ(h.w->State().LastQVTMPBlock, kept);
-        EXPECT_EQ(C<QLabel>(d, "Label_QVTMP_R")->text(), "000.00");
-        EXPECT_EQ(C<QLabel>(d, "Label_QVTMP_FokC")->text(), "0000.0");
+        EXPECT_EQ(h.state().LastQVTMPBlock, kept);
+        EXPECT_EQ(findcontrol::Find<QLabel>(d, "Label_QVTMP_R")->text(), "000.00");
+        EXPECT_EQ(findcontrol::Find<QLabel>(d, "Label_QVTMP_FokC")->text(), "0000.0");
     }));
 }
 
@@ -121,8 +127,8 @@ TEST_F(QvtmpFixture, GroupsFollowTheClicks)
             int item;
             bool pot, lead;
         };
-        RadioGroup* mode = C<RadioGroup>(d, "RadioGroup_QVTMP_Mode");
-        RadioGroup* wires = C<RadioGroup>(d, "RadioGroup_QVTMP_Wires");
+        RadioGroup* mode = findcontrol::Find<RadioGroup>(d, "RadioGroup_QVTMP_Mode");
+        RadioGroup* wires = findcontrol::Find<RadioGroup>(d, "RadioGroup_QVTMP_Wires");
         for (const Click& c :
              {Click{mode, 0, false, true}, Click{mode, 2, true, true}, Click{mode, 1, false, true},
               Click{wires, 1, false, false}, Click{mode, 2, true, false},
@@ -131,8 +137,8 @@ TEST_F(QvtmpFixture, GroupsFollowTheClicks)
             EXPECT_EQ(potShown(), c.pot) << c.group->objectName().toStdString() << " " << c.item;
             EXPECT_EQ(leadShown(), c.lead) << c.group->objectName().toStdString() << " " << c.item;
         }
-        C<qs::RadioGroup>(d, "RadioGroup_QVTMP_Mode")->item(0)->click();
-        C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice")->click();
+        findcontrol::Find<qs::RadioGroup>(d, "RadioGroup_QVTMP_Mode")->item(0)->click();
+        findcontrol::Find<qs::SpeedButton>(d, "SpeedButton_WriteToDevice")->click();
         h.tick();
     }));
     Bytes sent = ModuleStore::kQvtmp;
@@ -165,18 +171,21 @@ TEST_F(QvtmpFixture, GroupsFollowTheReplies)
         b[1] = r.wires;
         h.modules.Stored(223) = b;
         read();
-        EXPECT_EQ(C<qs::RadioGroup>(d, "RadioGroup_QVTMP_Mode")->ItemIndex(), r.modeItem) << r.name;
-        EXPECT_EQ(C<qs::RadioGroup>(d, "RadioGroup_QVTMP_Wires")->ItemIndex(), r.wiresItem)
+        EXPECT_EQ(findcontrol::Find<qs::RadioGroup>(d, "RadioGroup_QVTMP_Mode")->ItemIndex(),
+                  r.modeItem)
+            << r.name;
+        EXPECT_EQ(findcontrol::Find<qs::RadioGroup>(d, "RadioGroup_QVTMP_Wires")->ItemIndex(),
+                  r.wiresItem)
             << r.name;
         EXPECT_EQ(potShown(), r.pot) << r.name;
         EXPECT_EQ(leadShown(), r.lead) << r.name;
     }
-    C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice")->SetDown(true);
+    findcontrol::Find<qs::SpeedButton>(d, "SpeedButton_WriteToDevice")->SetDown(true);
     h.tick();
     EXPECT_EQ(LastRequest(*h.meter, 225)[1], 4);  // "4" selected by wires 9
     h.modules.Stored(223)[1] = 0;
     read();
-    C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice")->SetDown(true);
+    findcontrol::Find<qs::SpeedButton>(d, "SpeedButton_WriteToDevice")->SetDown(true);
     h.tick();
     EXPECT_EQ(LastRequest(*h.meter, 225)[1], 1);
 }
@@ -198,20 +207,21 @@ TEST_P(QvtmpLocale, LabelsFollowTheSensorAndTheBlocksDecimals)
           Row{true, 2, "0.3", "100.5", "2000.8"}}) {
         h.meter->status.bPt1000 = r.pt1000;
         h.pollDecimals(r.pollDecimals);
-        EXPECT_EQ(C<QLabel>(d, "Label_bPt1000")->text(), r.pt1000 ? "Pt 1000" : "Pt 100");
+        EXPECT_EQ(findcontrol::Find<QLabel>(d, "Label_bPt1000")->text(),
+                  r.pt1000 ? "Pt 1000" : "Pt 100");
         read();
-        EXPECT_EQ(C<QLabel>(d, "Label_QVTMP_R2W")->text().toStdString(),
+        EXPECT_EQ(findcontrol::Find<QLabel>(d, "Label_QVTMP_R2W")->text().toStdString(),
                   WithSeparator(r.lead, sep.sep));
-        EXPECT_EQ(C<QLabel>(d, "Label_QVTMP_CalPot0")->text().toStdString(),
+        EXPECT_EQ(findcontrol::Find<QLabel>(d, "Label_QVTMP_CalPot0")->text().toStdString(),
                   WithSeparator(r.pot0, sep.sep));
-        EXPECT_EQ(C<QLabel>(d, "Label_QVTMP_CalPot100")->text().toStdString(),
+        EXPECT_EQ(findcontrol::Find<QLabel>(d, "Label_QVTMP_CalPot100")->text().toStdString(),
                   WithSeparator(r.pot100, sep.sep));
-        EXPECT_EQ(C<QLabel>(d, "Label_iScaleLowSettings")->text().toStdString(),
+        EXPECT_EQ(findcontrol::Find<QLabel>(d, "Label_iScaleLowSettings")->text().toStdString(),
                   WithSeparator("01.500", sep.sep));
-        EXPECT_EQ(C<QLabel>(d, "Label_iScaleHighSettings")->text().toStdString(),
+        EXPECT_EQ(findcontrol::Find<QLabel>(d, "Label_iScaleHighSettings")->text().toStdString(),
                   WithSeparator("-00.250", sep.sep));
         h.tick();  // the next poll changes neither
-        EXPECT_EQ(C<QLabel>(d, "Label_iScaleLowSettings")->text().toStdString(),
+        EXPECT_EQ(findcontrol::Find<QLabel>(d, "Label_iScaleLowSettings")->text().toStdString(),
                   WithSeparator("01.500", sep.sep));
     }
     // With decimals 1, a scale low of 1234 is 0123.4.
@@ -219,7 +229,7 @@ TEST_P(QvtmpLocale, LabelsFollowTheSensorAndTheBlocksDecimals)
     h.modules.Stored(223)[16] = 0xD2;
     h.modules.Stored(223)[17] = 0x04;
     read();
-    EXPECT_EQ(C<QLabel>(d, "Label_iScaleLowSettings")->text().toStdString(),
+    EXPECT_EQ(findcontrol::Find<QLabel>(d, "Label_iScaleLowSettings")->text().toStdString(),
               WithSeparator("0123.4", sep.sep));
 }
 
@@ -247,13 +257,15 @@ TEST(QvtmpDialog, AWriteSendsTheKeptBlockWithTheSelections)
         QvtmpDialog* q = fresh.qvtmp;
         EXPECT_TRUE(fresh.whileOpen(fresh.button("Button_QV3320_QVTMP"), q, [&] {
             if (r.before == 224)
-                C<qs::SpeedButton>(q, "SpeedButton_ReadDefault")->click();
+                findcontrol::Find<qs::SpeedButton>(q, "SpeedButton_ReadDefault")->click();
             if (r.before != 0)
                 fresh.tick();
-            C<qs::SpeedButton>(q, "SpeedButton_WriteToDevice")
+            findcontrol::Find<qs::SpeedButton>(q, "SpeedButton_WriteToDevice")
                 ->click();  // before any reply: the opener's read withdrawn
             fresh.tick();
-            EXPECT_TRUE(C<qs::SpeedButton>(q, "SpeedButton_ReadFromDevice")->IsDown()) << r.name;
+            EXPECT_TRUE(
+                findcontrol::Find<qs::SpeedButton>(q, "SpeedButton_ReadFromDevice")->IsDown())
+                << r.name;
         })) << r.name;
         EXPECT_EQ(LastRequest(*fresh.meter, 225), r.sent) << r.name;
         EXPECT_EQ(fresh.modules.Stored(223), r.sent) << r.name;
@@ -267,19 +279,20 @@ TEST_F(QvtmpFixture, DecimalsReformatOnlyAfterTheReadBack)
     h.pollDecimals(2);
     EXPECT_TRUE(open([&] {
         h.tick();
-        C<qs::RadioGroup>(d, "RadioGroup_uDecimalPointSettings")->item(0)->click();
-        EXPECT_EQ(C<QLabel>(d, "Label_iScaleLowSettings")->text(), "01.500");
-        EXPECT_TRUE(h.withEditor(C<QPushButton>(d, "Button_ScaleLowSettings"), false, [&] {
-            EXPECT_TRUE(C(h.editor, "Label_uDecimal3")->isVisibleTo(h.editor));
-            EXPECT_EQ(h.editor->IncDecDecimals, 3);
-        }));
-        C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice")->click();
+        findcontrol::Find<qs::RadioGroup>(d, "RadioGroup_uDecimalPointSettings")->item(0)->click();
+        EXPECT_EQ(findcontrol::Find<QLabel>(d, "Label_iScaleLowSettings")->text(), "01.500");
+        EXPECT_TRUE(
+            h.withEditor(findcontrol::Find<QPushButton>(d, "Button_ScaleLowSettings"), false, [&] {
+                EXPECT_TRUE(findcontrol::Find(h.editor, "Label_uDecimal3")->isVisibleTo(h.editor));
+                EXPECT_EQ(h.editor->IncDecDecimals, 3);
+            }));
+        findcontrol::Find<qs::SpeedButton>(d, "SpeedButton_WriteToDevice")->click();
         h.tick();
         EXPECT_EQ(LastRequest(*h.meter, 225)[15], 0);
-        EXPECT_EQ(C<QLabel>(d, "Label_iScaleLowSettings")->text(), "01.500");
+        EXPECT_EQ(findcontrol::Find<QLabel>(d, "Label_iScaleLowSettings")->text(), "01.500");
         h.tick();
-        EXPECT_EQ(C<QLabel>(d, "Label_iScaleLowSettings")->text(), "01500");
-        EXPECT_EQ(C<QLabel>(d, "Label_iScaleHighSettings")->text(), "-00250");
+        EXPECT_EQ(findcontrol::Find<QLabel>(d, "Label_iScaleLowSettings")->text(), "01500");
+        EXPECT_EQ(findcontrol::Find<QLabel>(d, "Label_iScaleHighSettings")->text(), "-00250");
     }));
 }
 
@@ -289,25 +302,27 @@ TEST_F(QvtmpFixture, TheEditorChangesTheKeptScaleValues)
 {
     EXPECT_TRUE(open([&] {
         h.tick();
-        EXPECT_TRUE(h.withEditor(C<QPushButton>(d, "Button_ScaleLowSettings"), true, [&] {
-            EXPECT_EQ(C<QLabel>(h.editor, "Label_Caption")->text(),
-                      "A 0%-hoz tartozó kijelzési érték");
-            EXPECT_EQ(h.editor->IncDecTarget, 8u);
-            EXPECT_EQ(h.editor->IncDecValue, 1500);
-            C<QPushButton>(h.editor, "Button_PlusDigit2")->click();
-        }));
-        EXPECT_EQ(h.w->State().LastQVTMPBlock.iScaleLow, 2500);
-        EXPECT_EQ(C<QLabel>(d, "Label_iScaleLowSettings")->text(), "02.500");
-        EXPECT_TRUE(h.withEditor(C<QPushButton>(d, "Button_ScaleHighSettings"), false, [&] {
-            EXPECT_EQ(C<QLabel>(h.editor, "Label_Caption")->text(),
-                      "A 100%-hoz tartozó kijelzési érték");
-            EXPECT_EQ(h.editor->IncDecTarget, 9u);
-            EXPECT_EQ(h.editor->IncDecValue, -250);
-            C<QPushButton>(h.editor, "Button_NullAll")->click();
-        }));
-        EXPECT_EQ(h.w->State().LastQVTMPBlock.iScaleHigh, -250);
-        EXPECT_EQ(C<QLabel>(d, "Label_iScaleHighSettings")->text(), "-00.250");
-        C<qs::SpeedButton>(d, "SpeedButton_WriteToDevice")->click();
+        EXPECT_TRUE(
+            h.withEditor(findcontrol::Find<QPushButton>(d, "Button_ScaleLowSettings"), true, [&] {
+                EXPECT_EQ(findcontrol::Find<QLabel>(h.editor, "Label_Caption")->text(),
+                          "A 0%-hoz tartozó kijelzési érték");
+                EXPECT_EQ(h.editor->IncDecTarget, 8u);
+                EXPECT_EQ(h.editor->IncDecValue, 1500);
+                findcontrol::Find<QPushButton>(h.editor, "Button_PlusDigit2")->click();
+            }));
+        EXPECT_EQ(h.state().LastQVTMPBlock.iScaleLow, 2500);
+        EXPECT_EQ(findcontrol::Find<QLabel>(d, "Label_iScaleLowSettings")->text(), "02.500");
+        EXPECT_TRUE(
+            h.withEditor(findcontrol::Find<QPushButton>(d, "Button_ScaleHighSettings"), false, [&] {
+                EXPECT_EQ(findcontrol::Find<QLabel>(h.editor, "Label_Caption")->text(),
+                          "A 100%-hoz tartozó kijelzési érték");
+                EXPECT_EQ(h.editor->IncDecTarget, 9u);
+                EXPECT_EQ(h.editor->IncDecValue, -250);
+                findcontrol::Find<QPushButton>(h.editor, "Button_NullAll")->click();
+            }));
+        EXPECT_EQ(h.state().LastQVTMPBlock.iScaleHigh, -250);
+        EXPECT_EQ(findcontrol::Find<QLabel>(d, "Label_iScaleHighSettings")->text(), "-00.250");
+        findcontrol::Find<qs::SpeedButton>(d, "SpeedButton_WriteToDevice")->click();
         h.tick();
     }));
     const Bytes sent = LastRequest(*h.meter, 225);
@@ -322,27 +337,33 @@ TEST_F(QvtmpFixture, DecimalsAbove4HaveNoPicture)
 {
     EXPECT_TRUE(open([&] {
         h.tick();
-        EXPECT_EQ(C<QLabel>(d, "Label_iScaleLowSettings")->text(), "01.500");
+        EXPECT_EQ(findcontrol::Find<QLabel>(d, "Label_iScaleLowSettings")->text(), "01.500");
         for (std::uint8_t decimals : {5, 255}) {
             Bytes b = ModuleStore::kQvtmp;
             b[15] = decimals;
             b[24] = 50;
             h.modules.Stored(223) = b;
             read();
-            EXPECT_FALSE(C<qs::SpeedButton>(d, "SpeedButton_ReadFromDevice")->IsDown());
-            EXPECT_EQ(C<QLabel>(d, "Label_iScaleLowSettings")->text(), "xxxxx");
-            EXPECT_EQ(C<QLabel>(d, "Label_iScaleHighSettings")->text(), "xxxxx");
-            EXPECT_EQ(C<qs::RadioGroup>(d, "RadioGroup_uDecimalPointSettings")->ItemIndex(), 4);
-            EXPECT_EQ(C<qs::RadioGroup>(d, "RadioGroup_uRoundSettings")->ItemIndex(), 5);
-            EXPECT_EQ(h.w->State().LastQVTMPBlock.uDecimals, decimals);
-            EXPECT_TRUE(h.withEditor(C<QPushButton>(d, "Button_ScaleHighSettings"), true, [&] {
-                for (int d = 0; d < NumberEditor::kDigits; ++d)
-                    EXPECT_FALSE(
-                        C(h.editor, "Label_uDecimal" + QString::number(d))->isVisibleTo(h.editor));
-                C<QPushButton>(h.editor, "Button_MinusDigit5")->click();
-            }));
-            EXPECT_EQ(h.w->State().LastQVTMPBlock.iScaleHigh, -251);
-            EXPECT_EQ(C<QLabel>(d, "Label_iScaleHighSettings")->text(), "xxxxx");
+            EXPECT_FALSE(
+                findcontrol::Find<qs::SpeedButton>(d, "SpeedButton_ReadFromDevice")->IsDown());
+            EXPECT_EQ(findcontrol::Find<QLabel>(d, "Label_iScaleLowSettings")->text(), "xxxxx");
+            EXPECT_EQ(findcontrol::Find<QLabel>(d, "Label_iScaleHighSettings")->text(), "xxxxx");
+            EXPECT_EQ(findcontrol::Find<qs::RadioGroup>(d, "RadioGroup_uDecimalPointSettings")
+                          ->ItemIndex(),
+                      4);
+            EXPECT_EQ(
+                findcontrol::Find<qs::RadioGroup>(d, "RadioGroup_uRoundSettings")->ItemIndex(), 5);
+            EXPECT_EQ(h.state().LastQVTMPBlock.uDecimals, decimals);
+            EXPECT_TRUE(h.withEditor(
+                findcontrol::Find<QPushButton>(d, "Button_ScaleHighSettings"), true, [&] {
+                    for (int d = 0; d < NumberEditor::kDigits; ++d)
+                        EXPECT_FALSE(
+                            findcontrol::Find(h.editor, "Label_uDecimal" + QString::number(d))
+                                ->isVisibleTo(h.editor));
+                    findcontrol::Find<QPushButton>(h.editor, "Button_MinusDigit5")->click();
+                }));
+            EXPECT_EQ(h.state().LastQVTMPBlock.iScaleHigh, -251);
+            EXPECT_EQ(findcontrol::Find<QLabel>(d, "Label_iScaleHighSettings")->text(), "xxxxx");
             h.meter->clearLog();
             h.tick();
             EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{101}));

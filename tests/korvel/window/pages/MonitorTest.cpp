@@ -32,19 +32,19 @@ TEST(Monitor, FramesPerSecondAcrossACounterWrap)
     // A reply counted 250, a silent second, then a reply counted 4: ten frames went by.
     h.meter->setFrameCounter(250);
     h.tick();
-    h.w->Session().SecondTick();
-    h.w->Session().SecondTick();
+    h.session().SecondTick();
+    h.session().SecondTick();
     h.meter->setFrameCounter(4);
     h.tick();
-    h.w->Session().SecondTick();
-    EXPECT_EQ(h.w->Session().FramesPerSecond(), 10);
+    h.session().SecondTick();
+    EXPECT_EQ(h.session().FramesPerSecond(), 10);
     EXPECT_EQ(h.C<QLabel>("Label_FPS")->text(), "10");
     EXPECT_EQ(FontColorOf(h.C<QLabel>("Label_FPS2")), clGreen);
-    EXPECT_EQ(h.w->Session().TrafficSeconds(), 1);
-    h.w->Session().SecondTick();  // a silent second
-    EXPECT_EQ(h.w->Session().FramesPerSecond(), 0);
+    EXPECT_EQ(h.session().TrafficSeconds(), 1);
+    h.session().SecondTick();  // a silent second
+    EXPECT_EQ(h.session().FramesPerSecond(), 0);
     EXPECT_EQ(FontColorOf(h.C<QLabel>("Label_FPS")), clRed);
-    EXPECT_EQ(h.w->Session().TrafficSeconds(), 0);
+    EXPECT_EQ(h.session().TrafficSeconds(), 0);
 }
 
 TEST(Monitor, DumpsAndDecodedFieldsOfTheLastFrames)
@@ -84,7 +84,7 @@ TEST(Monitor, ReceiveLampYellowForPollAndIdentityLimeOtherwise)
     h.tick();
     EXPECT_EQ(h.C<qs::Shape>("Shape_MBUCom")->brushColor(), clLime);
 
-    h.w->Timer_RxLEDTimer();
+    eventloop::RunOut(h.lampTimer());
     h.meter->corruptNextReplies();
     h.tick();
     EXPECT_EQ(h.C<qs::Shape>("Shape_MBUCom")->brushColor(),

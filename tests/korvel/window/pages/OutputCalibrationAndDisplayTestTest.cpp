@@ -19,9 +19,9 @@ TEST(OutputCalibrationPage, DirectDriveShowsTheGroupAndItsReleaseWithdrawsTheReq
     h.C<qs::SpeedButton>("SpeedButton_PWMForce")->click();
     EXPECT_FALSE(h.C<QGroupBox>("GroupBox_OutputCal")->isHidden());
     h.C<qs::SpeedButton>("SpeedButton_CalPWML")->click();
-    EXPECT_TRUE(h.w->Session().IsPending(KeyCalPwmLow));
+    EXPECT_TRUE(h.session().IsPending(KeyCalPwmLow));
     h.C<qs::SpeedButton>("SpeedButton_PWMForce")->click();
-    EXPECT_FALSE(h.w->Session().IsPending(KeyCalPwmLow));
+    EXPECT_FALSE(h.session().IsPending(KeyCalPwmLow));
     h.tick();
     EXPECT_EQ(h.meter->commandsSeen(), (std::vector<std::uint8_t>{101}));
 
@@ -29,7 +29,7 @@ TEST(OutputCalibrationPage, DirectDriveShowsTheGroupAndItsReleaseWithdrawsTheReq
     h.C<qs::SpeedButton>("SpeedButton_PWMForce")->click();
     h.C<qs::SpeedButton>("SpeedButton_ReadPWMCal")->click();
     h.C<qs::SpeedButton>("SpeedButton_CheckCurrent")->click();
-    EXPECT_FALSE(h.w->Session().IsPending(KeyPwmCalRead));
+    EXPECT_FALSE(h.session().IsPending(KeyPwmCalRead));
 }
 
 TEST(OutputCalibrationPage, EveryPollCarriesThePwmValueAndTheDirectDriveBit)
@@ -70,7 +70,7 @@ TEST_F(Qv5510Fixture, TheLabelsSayWhatIsSentFromTheStart)
         [this](const QString& name) {
             return h.C<QGroupBox>("GroupBox_QV5510")->findChild<QWidget*>(name);
         },
-        h.w->State().Decimals);
+        h.state().Decimals);
     EXPECT_TRUE(block.Missing().empty());
     h.C<QSlider>("TrackBar_Brightness_QV5510")->setValue(1);
     EXPECT_EQ(h.C<QLabel>("Label_Brightness_QV5510")->text(), "10%");

@@ -71,9 +71,9 @@ TEST(Pages, AltWithAnyKeyRefreshesOtherModifiersDoNot)
     press(Qt::AltModifier | Qt::ShiftModifier);
     press(Qt::AltModifier | Qt::ControlModifier);
     press(Qt::NoModifier);
-    EXPECT_EQ(h.w->RefreshCount(), 1);
+    EXPECT_EQ(MainWindowTestAccess::RefreshCount(*h.w), 1);
     h.C<QPushButton>("Button_RefreshForm")->click();
-    EXPECT_EQ(h.w->RefreshCount(), 2);
+    EXPECT_EQ(MainWindowTestAccess::RefreshCount(*h.w), 2);
 }
 
 TEST(Pages, ExitButtonEndsWithoutWritingTheSettingsFile)
@@ -81,14 +81,14 @@ TEST(Pages, ExitButtonEndsWithoutWritingTheSettingsFile)
     KorvelHarness h;
     const QString ini = QDir::temp().filePath("korvel-exit-test.ini");
     QFile::remove(ini);
-    h.w->SetIniPath(ini);
+    MainWindowTestAccess::SetIniPath(*h.w, ini);
     h.C<QPushButton>("Button_ExitFromApplication")->click();
-    EXPECT_TRUE(h.w->ExitsWithoutClose());
+    EXPECT_TRUE(MainWindowTestAccess::ExitsWithoutClose(*h.w));
     h.w->close();
     EXPECT_FALSE(QFile::exists(ini));
 
     KorvelHarness h2;
-    h2.w->SetIniPath(ini);
+    MainWindowTestAccess::SetIniPath(*h2.w, ini);
     h2.w->show();
     h2.w->close();
     ASSERT_TRUE(QFile::exists(ini));

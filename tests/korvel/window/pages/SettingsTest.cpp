@@ -1,6 +1,7 @@
 // The base-unit settings record end to end: the two settings pages and the QVSER dialog's
 // MODBUS controls on the simulated meter's stored and default blocks.
 #include "tests/korvel/window/KorvelHarness.h"
+#include "tests/LocaleScope.h"
 #include "korvel/window/SettingsCommands.h"
 #include "tests/sim/SettingsStore.h"
 #include "common/ui/ModbusControls.h"
@@ -14,11 +15,6 @@ using namespace qs;
 using namespace korvel;
 
 namespace {
-class LocaleScope {
-public:
-    explicit LocaleScope(const QLocale& l) { QLocale::setDefault(l); }
-    ~LocaleScope() { QLocale::setDefault(QLocale::c()); }
-};
 
 std::vector<std::uint8_t> Bytes(const SettingsRecord& r)
 {
@@ -54,16 +50,18 @@ struct SettingsFixture : ::testing::Test {
 
 TEST_F(SettingsFixture, EveryFieldHasItsControl)
 {
-    EXPECT_TRUE(h.w->SettingsIO().Binding().Missing().empty())
-        << h.w->SettingsIO().Binding().Missing().front().toStdString();
+    EXPECT_TRUE(MainWindowTestAccess::SettingsIO(*h.w).Binding().Missing().empty())
+        << MainWindowTestAccess::SettingsIO(*h.w).Binding().Missing().front().toStdString();
     auto limitOf = [](QLineEdit* e) { return e->findChild<TypingLimit*>()->maxLength(); };
     EXPECT_EQ(limitOf(h.C<QLineEdit>("Edit_DisplayTagname")), 21);
     EXPECT_EQ(limitOf(h.C<QLineEdit>("Edit_DisplayDimension")), 8);
     EXPECT_EQ(limitOf(h.C<QLineEdit>("Edit_uSecL3")), 5);
     EXPECT_EQ(limitOf(h.C<QLineEdit>("Edit_uPulseSecL4")), 3);
-    EXPECT_EQ(C<QComboBox>(h.forms->Form_QVSER, "ComboBox_MODBUSAddress")->count(), 248);
-    EXPECT_EQ(C<QComboBox>(h.forms->Form_QVSER, "ComboBox_MODBUSBaudRate")->itemText(15),
-              "921600 bit/sec.");
+    EXPECT_EQ(findcontrol::Find<QComboBox>(h.forms->Form_QVSER, "ComboBox_MODBUSAddress")->count(),
+              248);
+    EXPECT_EQ(
+        findcontrol::Find<QComboBox>(h.forms->Form_QVSER, "ComboBox_MODBUSBaudRate")->itemText(15),
+        "921600 bit/sec.");
     EXPECT_EQ(h.C<qs::RadioGroup>("RadioGroup_enuLimitModeL1")->item(10)->text(),
               "11. Delta t változás");
 }
@@ -100,7 +98,9 @@ TEST_F(SettingsFixture, AShortReplyReadsZerosForTheMissingFields)
     EXPECT_EQ(h.C<qs::RadioGroup>("RadioGroup_uRoundSettings")->ItemIndex(), 0);  // "1"
     EXPECT_EQ(h.C<qs::RadioGroup>("RadioGroup_uPtWires")->ItemIndex(), -1);
     EXPECT_EQ(h.C<QLineEdit>("Edit_iBgHigh")->text(), "00000");
-    EXPECT_EQ(C<QComboBox>(h.forms->Form_QVSER, "ComboBox_MODBUSBaudRate")->currentIndex(), 0);
+    EXPECT_EQ(findcontrol::Find<QComboBox>(h.forms->Form_QVSER, "ComboBox_MODBUSBaudRate")
+                  ->currentIndex(),
+              0);
 
     store.stored.clear();
     Run(h.C<qs::SpeedButton>("SpeedButton_ReadSettings"));
@@ -120,8 +120,12 @@ TEST_F(SettingsFixture, ReplyValuesTheControlsCannotShowAreHeldOrDropped)
     Run(h.C<qs::SpeedButton>("SpeedButton_ReadSettings"));
     EXPECT_EQ(h.C<QSlider>("TrackBar_Brightness")->value(), 10);
     EXPECT_EQ(h.C<qs::RadioGroup>("RadioGroup_uPtWires")->ItemIndex(), -1);
-    EXPECT_EQ(C<QComboBox>(h.forms->Form_QVSER, "ComboBox_MODBUSBaudRate")->currentIndex(), -1);
-    EXPECT_EQ(C<QComboBox>(h.forms->Form_QVSER, "ComboBox_MODBUSAddress")->currentIndex(), -1);
+    EXPECT_EQ(findcontrol::Find<QComboBox>(h.forms->Form_QVSER, "ComboBox_MODBUSBaudRate")
+                  ->currentIndex(),
+              -1);
+    EXPECT_EQ(
+        findcontrol::Find<QComboBox>(h.forms->Form_QVSER, "ComboBox_MODBUSAddress")->currentIndex(),
+        -1);
     // Written back: wires -1 + 2, baud and address without selection 255.
     Run(h.C<qs::SpeedButton>("SpeedButton_WriteSettings"));
     EXPECT_EQ(store.writes.back()[138], 1);
@@ -174,26 +178,23 @@ TEST_F(SettingsFixture, TextsAreCutTrimmedAndCodedInWindows1250)
     EXPECT_EQ(std::string(store.writes[1].begin() + 1, store.writes[1].begin() + 23), cut);
 }
 
-struct Separator {
-    const char* name;
-    QLocale locale;
-    QString sep;
-};
-
 class SettingsLocales : public SettingsFixture, public ::testing::WithParamInterface<Separator> {};
 
 TEST_P(SettingsLocales, ReadsShowTheBlocksAndAWriteSendsThemBack)
 {
     LocaleScope scope(GetParam().locale);
-    const QString sep = GetParam().sep;
+    const QString sep = GetParam().text();
     Poll(2);
     Run(h.C<qs::SpeedButton>("SpeedButton_ReadDefaultSettings"));
     EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_ReadDefaultSettings")->IsDown());
     EXPECT_EQ(h.C<QLineEdit>("Edit_DisplayTagname")->text(), "Quorin");
-    EXPECT_EQ(C<QComboBox>(h.forms->Form_QVSER, "ComboBox_MODBUSAddress")->currentIndex(), 147);
+    EXPECT_EQ(
+        findcontrol::Find<QComboBox>(h.forms->Form_QVSER, "ComboBox_MODBUSAddress")->currentIndex(),
+        147);
 
     Run(h.C<qs::SpeedButton>("SpeedButton_ReadSettings2"));
-    EXPECT_EQ(h.w->SettingsIO().Take(), SettingsStore::Sample(0));  // every field shown
+    EXPECT_EQ(MainWindowTestAccess::SettingsIO(*h.w).Take(),
+              SettingsStore::Sample(0));  // every field shown
     EXPECT_EQ(h.C<QSlider>("TrackBar_Brightness")->value(), 7);
     EXPECT_EQ(h.C<QLineEdit>("Edit_DisplayTagname")->text(), "Tartály 1");
     EXPECT_EQ(h.C<QLineEdit>("Edit_DisplayDimension")->text(), "°C");
@@ -205,10 +206,18 @@ TEST_P(SettingsLocales, ReadsShowTheBlocksAndAWriteSendsThemBack)
     EXPECT_TRUE(h.C<QCheckBox>("CheckBox_BargraphDot")->isChecked());
     EXPECT_EQ(h.C<qs::RadioGroup>("RadioGroup_enuLimitModeL4")->ItemIndex(), 10);
     EXPECT_EQ(h.C<QLineEdit>("Edit_uSecL2")->text(), "120");
-    EXPECT_EQ(C<qs::RadioGroup>(h.forms->Form_QVSER, "RadioGroup_MODBUSProtocol")->ItemIndex(), 1);
-    EXPECT_EQ(C<qs::RadioGroup>(h.forms->Form_QVSER, "RadioGroup_MODBUSParity")->ItemIndex(), 3);
-    EXPECT_EQ(C<QComboBox>(h.forms->Form_QVSER, "ComboBox_MODBUSBaudRate")->currentIndex(), 15);
-    EXPECT_EQ(C<QComboBox>(h.forms->Form_QVSER, "ComboBox_MODBUSAddress")->currentIndex(), 247);
+    EXPECT_EQ(findcontrol::Find<qs::RadioGroup>(h.forms->Form_QVSER, "RadioGroup_MODBUSProtocol")
+                  ->ItemIndex(),
+              1);
+    EXPECT_EQ(findcontrol::Find<qs::RadioGroup>(h.forms->Form_QVSER, "RadioGroup_MODBUSParity")
+                  ->ItemIndex(),
+              3);
+    EXPECT_EQ(findcontrol::Find<QComboBox>(h.forms->Form_QVSER, "ComboBox_MODBUSBaudRate")
+                  ->currentIndex(),
+              15);
+    EXPECT_EQ(
+        findcontrol::Find<QComboBox>(h.forms->Form_QVSER, "ComboBox_MODBUSAddress")->currentIndex(),
+        247);
 
     // Right after the read a write sends back the bytes read.
     const std::vector<std::uint8_t> read = store.stored;
@@ -227,7 +236,8 @@ TEST_P(SettingsLocales, ReadsShowTheBlocksAndAWriteSendsThemBack)
     h.tick();
 
     // A dialog control counts as one of the record's.
-    C<QComboBox>(h.forms->Form_QVSER, "ComboBox_MODBUSBaudRate")->setCurrentIndex(3);
+    findcontrol::Find<QComboBox>(h.forms->Form_QVSER, "ComboBox_MODBUSBaudRate")
+        ->setCurrentIndex(3);
     Run(h.C<qs::SpeedButton>("SpeedButton_WriteSettings"));
     expected[135] = 3;
     EXPECT_EQ(store.writes.back(), expected);
@@ -239,7 +249,7 @@ TEST_P(SettingsLocales, ASegmentAnnouncingAnotherTotalIsNotTaken)
     // offset asked for arrives announcing another total (20000, then one byte less than the
     // 139): neither is stored nor asked on from, and the read shows the meter's own block.
     LocaleScope scope(GetParam().locale);
-    const QString sep = GetParam().sep;
+    const QString sep = GetParam().text();
     Poll(2);
     std::vector<std::uint16_t> asked;
     h.meter->onFrameWritten = [&](const mbu3::Frame& f) {
@@ -266,15 +276,12 @@ TEST_P(SettingsLocales, ASegmentAnnouncingAnotherTotalIsNotTaken)
 
     EXPECT_EQ(asked, (std::vector<std::uint16_t>{46, 92, 138}));
     EXPECT_FALSE(h.C<qs::SpeedButton>("SpeedButton_ReadSettings")->IsDown());
-    EXPECT_EQ(h.w->SettingsIO().Take(), SettingsStore::Sample(0));
+    EXPECT_EQ(MainWindowTestAccess::SettingsIO(*h.w).Take(), SettingsStore::Sample(0));
     EXPECT_EQ(h.C<QLineEdit>("Edit_iScaleHighSettings")->text(), "020" + sep + "00");
     EXPECT_EQ(h.C<QLineEdit>("Edit_iAnalogueLow")->text(), "-015" + sep + "00");
     EXPECT_EQ(h.C<QLabel>("Label_uSumDataByteFromRx")->text(), "139");
     EXPECT_EQ(h.C<QLabel>("Label_MBURxError")->text(), "0");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Locales, SettingsLocales,
-    ::testing::Values(Separator{"Hungarian", QLocale(QLocale::Hungarian, QLocale::Hungary), ","},
-                      Separator{"English", QLocale(QLocale::English, QLocale::UnitedKingdom), "."}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Locales, SettingsLocales, ::testing::Values(kComma, kPoint),
+                         [](const auto& info) { return std::string(info.param.name); });

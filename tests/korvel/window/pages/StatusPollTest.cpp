@@ -1,5 +1,6 @@
 // The status poll end to end: request bytes from the controls, reply fields on the labels.
 #include "tests/korvel/window/KorvelHarness.h"
+#include "tests/LocaleScope.h"
 
 #include <QLocale>
 
@@ -9,18 +10,6 @@ using namespace qs;
 using namespace korvel;
 
 namespace {
-class LocaleScope {
-public:
-    explicit LocaleScope(const QLocale& l) { QLocale::setDefault(l); }
-    ~LocaleScope() { QLocale::setDefault(QLocale::c()); }
-};
-
-struct Separator {
-    const char* name;
-    QLocale locale;
-    QString sep;
-};
-
 class StatusLabels : public ::testing::TestWithParam<Separator> {};
 }  // namespace
 
@@ -53,7 +42,7 @@ TEST_P(StatusLabels, ReplyFillsTheStatusPageInTheLocalesFormat)
     h.meter->deviceId = 123456;
     h.tick();
 
-    const QString sep = p.sep;
+    const QString sep = p.text();
     EXPECT_EQ(h.C<QLabel>("Label_KeszulekGyariSzam")->text(), "123456/20.08");
     EXPECT_EQ(h.C<qs::TMBarGraph>("MBarGraph_IRow")->MBGText(), "4 194 304");
     EXPECT_DOUBLE_EQ(h.C<qs::TMBarGraph>("MBarGraph_IRow")->MBGValue(), 4194304 / 8388607.0);
@@ -83,7 +72,7 @@ TEST_P(StatusLabels, ReplyFillsTheStatusPageInTheLocalesFormat)
     EXPECT_TRUE(h.C<QLabel>("Label_SWUp")->isHidden());
     EXPECT_FALSE(h.C<QLabel>("Label_SWLeft")->isHidden());
     EXPECT_EQ(h.C<QLabel>("Label_uMainLoopFrequency")->text(), "1 234 567");
-    EXPECT_EQ(C<QLabel>(h.forms->Form_QVTMP, "Label_bPt1000")->text(), "Pt 100");
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.forms->Form_QVTMP, "Label_bPt1000")->text(), "Pt 100");
 
     // 0.375 rounds to 38; decimal places 5 keep the format; an unknown input type keeps its text.
     s.fKimenetSzazalek = 0.375f;
@@ -109,21 +98,18 @@ TEST_P(StatusLabels, TemperatureInputShowsThePtSensorRules)
     s.bPt1000 = false;
     h.tick();
     EXPECT_EQ(h.C<QLabel>("Label_uInputType")->text(), "Pt100 PIC modul");
-    EXPECT_EQ(h.C<QLabel>("Label_fFizikaiMennyiseg")->text(), "109" + p.sep + "735 ohm");
-    EXPECT_EQ(h.C<QLabel>("Label_fResistanceOfWires")->text(), "Rvez = 0" + p.sep + "457 ohm");
+    EXPECT_EQ(h.C<QLabel>("Label_fFizikaiMennyiseg")->text(), "109" + p.text() + "735 ohm");
+    EXPECT_EQ(h.C<QLabel>("Label_fResistanceOfWires")->text(), "Rvez = 0" + p.text() + "457 ohm");
     s.bPt1000 = true;
     h.tick();
     EXPECT_EQ(h.C<QLabel>("Label_uInputType")->text(), "Pt1000 PIC modul");
-    EXPECT_EQ(h.C<QLabel>("Label_fFizikaiMennyiseg")->text(), "109" + p.sep + "74 ohm");
-    EXPECT_EQ(h.C<QLabel>("Label_fResistanceOfWires")->text(), "0" + p.sep + "46");
-    EXPECT_EQ(C<QLabel>(h.forms->Form_QVTMP, "Label_bPt1000")->text(), "Pt 1000");
+    EXPECT_EQ(h.C<QLabel>("Label_fFizikaiMennyiseg")->text(), "109" + p.text() + "74 ohm");
+    EXPECT_EQ(h.C<QLabel>("Label_fResistanceOfWires")->text(), "0" + p.text() + "46");
+    EXPECT_EQ(findcontrol::Find<QLabel>(h.forms->Form_QVTMP, "Label_bPt1000")->text(), "Pt 1000");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Locales, StatusLabels,
-    ::testing::Values(Separator{"Hungarian", QLocale(QLocale::Hungarian, QLocale::Hungary), ","},
-                      Separator{"English", QLocale(QLocale::English, QLocale::UnitedKingdom), "."}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Locales, StatusLabels, ::testing::Values(kComma, kPoint),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StatusRequest, BytesFollowTheControls)
 {
@@ -165,9 +151,11 @@ TEST(StatusRequest, ForcedOutputsAndTheirMirror)
     h.C<qs::SpeedButton>("SpeedButton_DigitalOutForceEng")->SetDown(false);
     h.meter->status.uDigitalOutputs = 0;
     h.tick();
-    h.w->Session().SelectSlot(korvel::Trio::Qvro, 0);
-    C<QCheckBox>(h.forms->Form_QVRO, "CheckBox_DigitalOutForceEng")->setChecked(true);
-    C<qs::SpeedButton>(h.forms->Form_QVRO, "SpeedButton_DigitalOut1Force")->SetDown(true);
+    h.session().SelectSlot(korvel::Trio::Qvro, 0);
+    findcontrol::Find<QCheckBox>(h.forms->Form_QVRO, "CheckBox_DigitalOutForceEng")
+        ->setChecked(true);
+    findcontrol::Find<qs::SpeedButton>(h.forms->Form_QVRO, "SpeedButton_DigitalOut1Force")
+        ->SetDown(true);
     h.tick();
     EXPECT_EQ(h.meter->lastStatusRequest[4], 0x22);
 }
@@ -192,14 +180,14 @@ TEST(StatusReply, RelayDialogShowsTheOutputOfItsSlot)
 {
     KorvelHarness h({"/VORKAL"});
     auto* relay = h.forms->Form_QVRO;
-    h.w->Session().SelectSlot(korvel::Trio::Qvro, 1);
+    h.session().SelectSlot(korvel::Trio::Qvro, 1);
     h.meter->status.uDigitalOutputs = 0b10;
     h.tick();
-    EXPECT_FALSE(C<QLabel>(relay, "Label_DigitalOutOn")->isEnabled());
-    EXPECT_EQ(BackgroundColorOf(C<QLabel>(relay, "Label_DigitalOutOff")), clRed);
-    h.w->Session().SelectSlot(korvel::Trio::Qvro, 0);
+    EXPECT_FALSE(findcontrol::Find<QLabel>(relay, "Label_DigitalOutOn")->isEnabled());
+    EXPECT_EQ(BackgroundColorOf(findcontrol::Find<QLabel>(relay, "Label_DigitalOutOff")), clRed);
+    h.session().SelectSlot(korvel::Trio::Qvro, 0);
     h.tick();
-    EXPECT_TRUE(C<QLabel>(relay, "Label_DigitalOutOn")->isEnabled());
-    EXPECT_EQ(BackgroundColorOf(C<QLabel>(relay, "Label_DigitalOutOn")), clLime);
-    EXPECT_FALSE(C<QLabel>(relay, "Label_DigitalOutOff")->isEnabled());
+    EXPECT_TRUE(findcontrol::Find<QLabel>(relay, "Label_DigitalOutOn")->isEnabled());
+    EXPECT_EQ(BackgroundColorOf(findcontrol::Find<QLabel>(relay, "Label_DigitalOutOn")), clLime);
+    EXPECT_FALSE(findcontrol::Find<QLabel>(relay, "Label_DigitalOutOff")->isEnabled());
 }
