@@ -1,5 +1,6 @@
 // The keyboard and wheel rules of both programs on plain controls: one-line edits, the wheel
 // over track bars, lists and spin boxes, Enter on buttons.
+#include "tests/WheelEvent.h"
 #include "common/ui/InputRules.h"
 
 #include <QApplication>
@@ -25,15 +26,6 @@
 using namespace qs;
 
 namespace {
-
-// One notch of the wheel towards the user over the middle of the control.
-void WheelDown(QWidget* control)
-{
-    const QPointF at = QRectF(control->rect()).center();
-    QWheelEvent event(at, control->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(control, &event);
-}
 
 // A window whose one control stands in a page too short for it (optional), the rules in
 // place, the window active.
@@ -150,14 +142,14 @@ TEST(InputRules, TheWheelChangesAValueOnlyWithTheFocusElseScrollsThePage)
             Page page(kind.make(), scrolls);
             const int before = kind.value(page.control);
             EXPECT_NE(page.control->focusPolicy() & Qt::WheelFocus, Qt::WheelFocus);
-            WheelDown(page.control);
+            wheel::Down(page.control);
             EXPECT_EQ(kind.value(page.control), before);
             EXPECT_EQ(page.scrolled() > 0, scrolls);
 
             const int scrolled = page.scrolled();
             page.control->setFocus();
             ASSERT_TRUE(page.control->hasFocus());
-            WheelDown(page.control);
+            wheel::Down(page.control);
             EXPECT_NE(kind.value(page.control), before);
             EXPECT_EQ(page.scrolled(), scrolled);
         }

@@ -1,5 +1,6 @@
 // The keyboard and wheel on Ombrik's window as it is built: the wheel over the settings page's
 // brightness and baud rate, Enter on its buttons.
+#include "tests/WheelEvent.h"
 #include "OmbrikHarness.h"
 
 #include <QApplication>
@@ -12,15 +13,6 @@
 using namespace qs;
 
 namespace {
-
-// One notch of the wheel towards the user over the middle of the control.
-void WheelDown(QWidget* control)
-{
-    const QPointF at = QRectF(control->rect()).center();
-    QWheelEvent event(at, control->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(control, &event);
-}
 
 // The window smaller than its design, so that its content scrolls, and active.
 void ShowSmall(OmbrikHarness& h)
@@ -50,13 +42,13 @@ TEST(OmbrikInputRules, TheWheelScrollsPastAnUnfocusedTrackBarOrListAndChangesAFo
         page->setValue(0);
         h.edit("Edit_DisplayTagname")->setFocus();
         const int before = value();
-        WheelDown(control);
+        wheel::Down(control);
         EXPECT_EQ(value(), before);
         EXPECT_GT(page->value(), 0);
 
         const int scrolled = page->value();
         control->setFocus();
-        WheelDown(control);
+        wheel::Down(control);
         EXPECT_NE(value(), before);
         EXPECT_EQ(page->value(), scrolled);
     }

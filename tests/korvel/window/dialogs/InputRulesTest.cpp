@@ -1,6 +1,7 @@
 // The keyboard and wheel on Korvel's forms as the program builds them: the wheel over the
 // settings page's brightness and the RS-485 dialog's baud rate, Enter on the main window's
 // and the number editor's buttons.
+#include "tests/WheelEvent.h"
 #include "DialogHarness.h"
 
 #include <QApplication>
@@ -13,15 +14,6 @@ using namespace qs;
 using namespace korvel;
 
 namespace {
-
-// One notch of the wheel towards the user over the middle of the control.
-void WheelDown(QWidget* control)
-{
-    const QPointF at = QRectF(control->rect()).center();
-    QWheelEvent event(at, control->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(control, &event);
-}
 
 void Activate(QWidget* window)
 {
@@ -46,12 +38,12 @@ TEST(KorvelInputRules, TheWheelScrollsPastAnUnfocusedTrackBarOrListAndChangesAFo
     auto* brightness = h.C<QSlider>("TrackBar_Brightness");
     h.C<QLineEdit>("Edit_DisplayTagname")->setFocus();
     const int level = brightness->value();
-    WheelDown(brightness);
+    wheel::Down(brightness);
     EXPECT_EQ(brightness->value(), level);
     EXPECT_GT(page->value(), 0);
     const int scrolled = page->value();
     brightness->setFocus();
-    WheelDown(brightness);
+    wheel::Down(brightness);
     EXPECT_NE(brightness->value(), level);
     EXPECT_EQ(page->value(), scrolled);
 
@@ -59,10 +51,10 @@ TEST(KorvelInputRules, TheWheelScrollsPastAnUnfocusedTrackBarOrListAndChangesAFo
     auto* baud = findcontrol::Find<QComboBox>(h.qvser, "ComboBox_MODBUSBaudRate");
     baud->setCurrentIndex(2);
     findcontrol::Find<QPushButton>(h.qvser, "Button_Esc")->setFocus();
-    WheelDown(baud);
+    wheel::Down(baud);
     EXPECT_EQ(baud->currentIndex(), 2);
     baud->setFocus();
-    WheelDown(baud);
+    wheel::Down(baud);
     EXPECT_EQ(baud->currentIndex(), 3);
     h.qvser->hide();
 }
