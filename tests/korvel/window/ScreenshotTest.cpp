@@ -79,10 +79,6 @@ TEST(Screenshot, MainWindowPages)
         h.C<qs::PageControl>("PageControl4")->setActivePage(h.C<QWidget>("TabSheet_3310"));
         KorvelHarness::pump();
         EXPECT_TRUE(h.w->grab().save(out + "/model-3310.png"));
-        h.forms->Form_Keszulekcsere->show();
-        KorvelHarness::pump();
-        EXPECT_TRUE(h.forms->Form_Keszulekcsere->grab().save(out + "/dialog-notice.png"));
-        h.forms->Form_Keszulekcsere->hide();
         h.forms->Form_QVSER->show();
         KorvelHarness::pump();
         EXPECT_TRUE(h.forms->Form_QVSER->grab().save(out + "/dialog-qvser.png"));
