@@ -14,6 +14,13 @@ QString SansFamily()
     return QFontDatabase::hasFamily(liberation) ? liberation : QStringLiteral("DejaVu Sans");
 }
 
+QFont WindowFont(const QString& family)
+{
+    QFont font(family);
+    font.setPixelSize(11);
+    return font;
+}
+
 void Install()
 {
     const QString family = SansFamily();

@@ -1,4 +1,5 @@
 #pragma once
+#include <QFont>
 #include <QString>
 
 namespace qs {
@@ -11,6 +12,9 @@ namespace designfonts {
 
 // The family the design faces resolve to on this machine.
 QString SansFamily();
+// A window's face: the design face `family` ("MS Sans Serif" or "Arial") at the windows'
+// 11 pixels.
+QFont WindowFont(const QString& family);
 // Maps the design faces to SansFamily() and makes it the application's face; call once,
 // after the application is created.
 void Install();

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "korvel/window/model/DeviceTypes.h"
+#include "common/ui/DesignFonts.h"
 #include "common/session/LinkErrors.h"
 #include "korvel/session/LinkSession.h"
 #include "FactoryCommands.h"
@@ -55,9 +56,7 @@ MainWindow::MainWindow(hid::UsbHid& usb, QStringList arguments, QWidget* parent)
       requests_(new RequestButtons(*session_, this)), arguments_(std::move(arguments))
 {
     setObjectName("Form1");
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(designfonts::WindowFont(QStringLiteral("Arial")));
     // 1321 x 946, centred on the screen's available area. On a screen too small for it the
     // window takes the available area (its page area scrolls).
     screenfit::Place(this, kDesignSize);

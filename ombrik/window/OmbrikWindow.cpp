@@ -1,6 +1,7 @@
 #include "OmbrikWindow.h"
 
 #include "ombrik/session/MbuSession.h"
+#include "common/ui/DesignFonts.h"
 #include "common/IniFile.h"
 #include "common/numbers/LocaleSeparators.h"
 #include "ombrik/window/pages/CalibrationPage.h"
@@ -71,9 +72,7 @@ OmbrikWindow::OmbrikWindow(hid::UsbHid& usb, QString iniPath, QWidget* parent)
     InstallInputRules();
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("Form"));
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(designfonts::WindowFont(QStringLiteral("Arial")));
 
     CreatePages();
     // At least 1280 x 720, and as large as the pages and the monitor need; on a smaller

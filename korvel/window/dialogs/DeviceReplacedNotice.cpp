@@ -1,4 +1,5 @@
 #include "DeviceReplacedNotice.h"
+#include "common/ui/DesignFonts.h"
 #include "common/ui/AppRefresh.h"
 
 #include "common/ui/ScreenFit.h"
@@ -22,10 +23,8 @@ DeviceReplacedNotice::DeviceReplacedNotice(QWidget* parent) : QDialog(parent)
     setWindowTitle("A készüléket kicserélték!");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(false);
-    // The windows' common face at 11 px, and the design's outer size with the usual frame.
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    setFont(font);
+    // The windows' common face, and the design's outer size with the usual frame.
+    setFont(designfonts::WindowFont(QStringLiteral("MS Sans Serif")));
     setFixedSize(screenfit::ClientOf(kOuterSize));
 
     auto* v = new QVBoxLayout(this);
@@ -89,6 +88,7 @@ void DeviceReplacedNotice::ShowDevices(std::uint16_t type, std::uint16_t lastTyp
 void DeviceReplacedNotice::ShowNotice(QWidget* mainWindow)
 {
     mainWindow_ = mainWindow;
+    // Placed before it shows, so the dialog's own placement on its owner does not apply.
     CentreOnMainWindow();
     ShowAboveModalDialog();
 }

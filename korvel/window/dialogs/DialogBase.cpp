@@ -1,5 +1,6 @@
 #include "DialogBase.h"
 
+#include "common/ui/DesignFonts.h"
 #include "common/ui/ControlBuilder.h"
 #include "common/ui/AppRefresh.h"
 #include "common/ui/ScreenFit.h"
@@ -17,9 +18,7 @@ DialogBase::DialogBase(const char* instanceName, const QString& caption, QWidget
     setWindowTitle(caption);
     // A title bar without a system menu, minimise, maximise or close box.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(designfonts::WindowFont(QStringLiteral("MS Sans Serif")));
 
     Button_Esc = build::Button(this, "Button_Esc", QStringLiteral("Kilépés (Esc)"));
     Button_RefreshForm = build::Button(this, "Button_RefreshForm", QStringLiteral("Kép frissítés"));

@@ -25,7 +25,8 @@ public:
     // Left := the main window's Left + 21, Top := its Top + 355, wherever it stands now;
     // moved just enough to lie on the screen where that place would put part of it off. Done
     // again on every showing, and once more where the window manager frames the dialog only
-    // after it is shown.
+    // after it is shown. The openers call it before exec(): a dialog placed before it shows
+    // is not centred on its owner by the dialog's own first showing.
     void PlaceAtMainWindow();
 
     // Closes the dialog (ends the modal loop); nothing is reset.
