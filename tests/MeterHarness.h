@@ -53,6 +53,20 @@ struct MeterHarness {
         return window->findChild<QTimer*>("Timer_RxLED");
     }
 
+    // A reply counted 250, a silent second, then a reply counted 4 (`tick` sends one request):
+    // the session's last second saw ten frames go by, across the counter's wrap.
+    template <class Session>
+    void countTenFramesAcrossTheWrap(Session& session, const std::function<void()>& tick)
+    {
+        meter->setFrameCounter(250);
+        tick();
+        session.SecondTick();
+        session.SecondTick();
+        meter->setFrameCounter(4);
+        tick();
+        session.SecondTick();
+    }
+
     // One scheduler tick of the link, then the event loop until `idle` holds again: the
     // exchange that the tick started has ended (or a second has passed).
     template <class Session>

@@ -257,14 +257,7 @@ TEST(MbuLink, HistoryKeepsSixteenSlotsAndTheFrameRateWraps)
     EXPECT_EQ(h.s->History().Text(), "n*101, 102, ");
     EXPECT_EQ(h.s->History().Entries().size(), 16u);
 
-    // A reply counted 250, a silent second, then a reply counted 4: ten frames went by.
-    h.meter->setFrameCounter(250);
-    h.tick();
-    h.s->SecondTick();
-    h.s->SecondTick();
-    h.meter->setFrameCounter(4);
-    h.tick();
-    h.s->SecondTick();
+    h.countTenFramesAcrossTheWrap(*h.s, [&] { h.tick(); });
     EXPECT_EQ(h.s->FramesPerSecond(), 10);
     h.s->SecondTick();
     EXPECT_EQ(h.s->FramesPerSecond(), 0) << "the second counts from the last reply's counter";

@@ -72,14 +72,7 @@ TEST(OmbrikMonitor, ElevenPollsAndAn102InTheHistoryAndTheRateAcrossAWrap)
     h.tick();
     EXPECT_EQ(h.label("Label_Commands")->text(), "n*101, 102, ");
 
-    // A reply counted 250, a silent second, then a reply counted 4: ten frames went by.
-    h.meter->setFrameCounter(250);
-    h.tick();
-    h.session().SecondTick();
-    h.session().SecondTick();
-    h.meter->setFrameCounter(4);
-    h.tick();
-    h.session().SecondTick();
+    h.countTenFramesAcrossTheWrap(h.session(), [&] { h.tick(); });
     EXPECT_EQ(h.label("Label_FPS")->text(), "10");
 }
 

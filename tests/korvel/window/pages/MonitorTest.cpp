@@ -29,14 +29,7 @@ TEST(Monitor, HistoryLabelsFollowTheCommandsSentAndClClearsTheOlderOnes)
 TEST(Monitor, FramesPerSecondAcrossACounterWrap)
 {
     KorvelHarness h;
-    // A reply counted 250, a silent second, then a reply counted 4: ten frames went by.
-    h.meter->setFrameCounter(250);
-    h.tick();
-    h.session().SecondTick();
-    h.session().SecondTick();
-    h.meter->setFrameCounter(4);
-    h.tick();
-    h.session().SecondTick();
+    h.countTenFramesAcrossTheWrap(h.session(), [&] { h.tick(); });
     EXPECT_EQ(h.session().FramesPerSecond(), 10);
     EXPECT_EQ(h.C<QLabel>("Label_FPS")->text(), "10");
     EXPECT_EQ(FontColorOf(h.C<QLabel>("Label_FPS2")), clGreen);
